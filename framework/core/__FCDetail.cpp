@@ -1,0 +1,3 @@
+#include "__FCDetail.h"
+
+const char* __FCDetail::ClassName() const { return "__FCDetail"; }

@@ -1,0 +1,164 @@
+#include "__FCNoInciOther.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "fx_host_abi.h"
+
+const char* __FCNoInciOther::ClassName() const { return "__FCNoInciOther"; }
+
+bool __FCNoInciOther::Load(uint16_t item)
+{
+    _SetKey(static_cast<int16_t>(item), 0, 0);
+    return LoadDataBlock();
+}
+
+bool __FCNoInciOther::LoadFirst() { return Load(1); }
+
+bool __FCNoInciOther::Reload()
+{
+    if (!IsLoaded())
+        return false;
+    return Load(GetItemNo());
+}
+
+bool __FCNoInciOther::SaveAs(uint16_t item)
+{
+    if (!IsLoaded())
+        return false;
+    const int16_t oldItem = _GetKeyPart(0);
+    const int16_t oldInci = _GetKeyPart(1);
+    _SetKeyPart(0, static_cast<int16_t>(item));
+    _SetKeyPart(1, 0);
+    if (Save())
+        return true;
+    _SetKeyPart(0, oldItem);
+    _SetKeyPart(1, oldInci);
+    return false;
+}
+
+bool __FCNoInciOther::DeepSaveAs(uint16_t item) { return SaveAs(item); }
+
+bool __FCNoInciOther::DeepDeleteData() { return DeleteData(); }
+
+bool __FCNoInciOther::SaveNew()
+{
+    if (!IsLoaded() || !_GetData())
+        return false;
+    const int16_t oldItem = _GetKeyPart(0);
+    const int16_t oldInci = _GetKeyPart(1);
+    _SetKeyPart(0, -1);
+    _SetKeyPart(1, -1);
+    if (!FX_CreateEData(Tag(), _GetKey(), _GetData(), DataSizeSave(), EnigmaVersion())) {
+        _SetKeyPart(0, oldItem);
+        _SetKeyPart(1, oldInci);
+        return false;
+    }
+    /* A record without incidents always sits at incident 0, whatever the host
+       left in that key part. */
+    _SetKeyPart(1, 0);
+    return true;
+}
+
+uint16_t __FCNoInciOther::GetItemNo() const { return static_cast<uint16_t>(_GetKeyPart(0)); }
+
+uint32_t __FCNoInciOther::_FullCmperTag(uint16_t prefix) const
+{
+    return (static_cast<uint32_t>(prefix) << 16) | (Tag() & 0xFFFFu);
+}
+
+namespace
+{
+/* Loads one 12-byte incident into slice; returns the bytes the host gave
+   (at most 12), or 0 when it refused. */
+uint32_t LoadIncident(uint32_t tag, uint16_t item, int16_t incident, void* slice)
+{
+    int16_t key[3] = {static_cast<int16_t>(item), incident, 0};
+    uint32_t size = __FCNoInciOther::kIncidentSize;
+    if (!FX_LoadEData(tag, key, slice, &size, __FCNoInciOther::kFullCmperVersion))
+        return 0;
+    return std::min(size, __FCNoInciOther::kIncidentSize);
+}
+
+bool LoadIncidentExists(uint32_t tag, uint16_t item, int16_t incident)
+{
+    int16_t key[3] = {static_cast<int16_t>(item), incident, 0};
+    unsigned char scratch[__FCNoInciOther::kIncidentSize] = {};
+    uint32_t size = sizeof scratch;
+    return FX_LoadEData(tag, key, scratch, &size, __FCNoInciOther::kFullCmperVersion) != 0;
+}
+
+constexpr int kMaxIncident = 0x7FFF;
+} // namespace
+
+uint32_t __FCNoInciOther::_DataSizeLoadFullCmper(uint16_t item, uint16_t prefix)
+{
+    const uint32_t tag = _FullCmperTag(prefix);
+    uint32_t total = 0;
+    unsigned char scratch[kIncidentSize];
+    for (int inci = 0; inci <= kMaxIncident; ++inci) {
+        int16_t key[3] = {static_cast<int16_t>(item), static_cast<int16_t>(inci), 0};
+        uint32_t size = kIncidentSize;
+        if (!FX_LoadEData(tag, key, scratch, &size, kFullCmperVersion))
+            break;
+        total += std::min(size, kIncidentSize);
+    }
+    return total;
+}
+
+bool __FCNoInciOther::_LoadOtherFullCmper(uint16_t item, void* pBuffer, uint32_t bufferSize, uint16_t prefix)
+{
+    if (bufferSize < kIncidentSize) {
+        _SetLoadedSize(bufferSize);
+        return bufferSize == 0;
+    }
+    if (!pBuffer)
+        return false;
+    const uint32_t tag = _FullCmperTag(prefix);
+    unsigned char* bytes = static_cast<unsigned char*>(pBuffer);
+    uint32_t read = 0;
+    uint32_t offset = 0;
+    for (int inci = 0; inci <= kMaxIncident && offset + kIncidentSize <= bufferSize; ++inci) {
+        const uint32_t got = LoadIncident(tag, item, static_cast<int16_t>(inci), bytes + offset);
+        if (got == 0)
+            break;
+        read += got;
+        offset += kIncidentSize;
+    }
+    _SetLoadedSize(read);
+    return read == bufferSize;
+}
+
+bool __FCNoInciOther::_SaveOtherFullCmper(uint16_t item, const void* pData, uint32_t length, uint16_t prefix)
+{
+    if (item == 0 || !IsLoaded() || length < 1 || !pData)
+        return false;
+    const uint32_t tag = _FullCmperTag(prefix);
+    const unsigned char* bytes = static_cast<const unsigned char*>(pData);
+    const uint32_t count = (length + kIncidentSize - 1) / kIncidentSize;
+    if (count > static_cast<uint32_t>(kMaxIncident))
+        return false;
+
+    for (uint32_t i = 0; i < count; ++i) {
+        unsigned char slice[kIncidentSize] = {};
+        const uint32_t start = i * kIncidentSize;
+        std::memcpy(slice, bytes + start, std::min(kIncidentSize, length - start));
+        int16_t key[3] = {static_cast<int16_t>(item), static_cast<int16_t>(i), 0};
+        if (!FX_SaveEData(tag, key, slice, kIncidentSize, kFullCmperVersion))
+            return false;
+    }
+
+    /* Remove what is left of a longer earlier run. Deleting from the last
+       incident down works whether or not the host renumbers the incidents
+       after a delete. */
+    int last = static_cast<int>(count) - 1;
+    while (last < kMaxIncident && LoadIncidentExists(tag, item, static_cast<int16_t>(last + 1)))
+        ++last;
+    bool allRemoved = true;
+    for (int inci = last; inci >= static_cast<int>(count); --inci) {
+        int16_t key[3] = {static_cast<int16_t>(item), static_cast<int16_t>(inci), 0};
+        if (!FX_DeleteEData(tag, key, kFullCmperVersion))
+            allRemoved = false;
+    }
+    return allRemoved;
+}

@@ -1,0 +1,130 @@
+#include "FCCategoryDef.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "FCFontInfo.h"
+#include "FCString.h"
+#include "FinaleExtension.h"
+
+namespace
+{
+const FCRecordLayout kCategoryLayouts[] = {
+    {0, 104, 0x0F000000},
+    {0x11000000, 296, 0x11000000},
+};
+} // namespace
+
+/* Field positions of the two layouts. */
+struct FCCategoryDef::Layout
+{
+    uint32_t nameBytes;     /* capacity of the name field, terminator included */
+    uint32_t fonts[3];      /* text, music and number font: ID, size, effects */
+    uint32_t defaults;      /* first of the six default values */
+    uint32_t flags;
+};
+
+const FCCategoryDef::Layout& FCCategoryDef::_GetLayout() const
+{
+    static const Layout kOlder = {66, {68, 74, 80}, 86, 102};
+    static const Layout k2012 = {258, {260, 266, 272}, 278, 294};
+    return _Use2012Version() ? k2012 : kOlder;
+}
+
+namespace
+{
+constexpr FCRecordField<int16_t> kID{0};
+constexpr uint32_t kNameOffset = 2;
+} // namespace
+
+FCCategoryDef::FCCategoryDef() : _layouts(kCategoryLayouts, 2) {}
+
+int FCCategoryDef::GetClassID() const { return 10; }
+
+const char* FCCategoryDef::ClassName() const { return "FCCategoryDef"; }
+
+FCLAYOUT_RECORD_MEMBERS(FCCategoryDef, _layouts)
+
+__FCBaseData* FCCategoryDef::CreateObject() { return new FCCategoryDef(); }
+
+uint32_t FCCategoryDef::Tag() const { return 0x534F4D43; }
+
+bool FCCategoryDef::_Use2012Version() { return GetFinaleFrameworkVersion() > 0x10FFFFFF; }
+
+int16_t FCCategoryDef::GetID() const { return _GetField(kID); }
+
+void FCCategoryDef::SetID(int16_t id) { _SetField(kID, id); }
+
+uint16_t FCCategoryDef::GetFlags() const { return _GetField(FCRecordField<uint16_t>(_GetLayout().flags)); }
+
+void FCCategoryDef::GetName(FCString* pName) const
+{
+    const unsigned char* pBytes = static_cast<const unsigned char*>(_GetData());
+    if (!pName || !pBytes || _GetDataCapacity() < kNameOffset + _GetLayout().nameBytes)
+        return;
+    const uint32_t capacity = _GetLayout().nameBytes;
+    if (_Use2012Version()) {
+        std::vector<uint16_t> units(capacity / 2 + 1, 0);
+        std::memcpy(units.data(), pBytes + kNameOffset, (capacity / 2) * 2);
+        pName->SetUnicodeString(units.data(), -1);
+    } else {
+        std::vector<char> text(pBytes + kNameOffset, pBytes + kNameOffset + capacity);
+        text.push_back(0);
+        pName->SetCString(text.data(), -1);
+    }
+}
+
+void FCCategoryDef::SetName(const FCString* pName)
+{
+    unsigned char* pBytes = static_cast<unsigned char*>(_GetData());
+    if (!pName || !pBytes || _GetDataCapacity() < kNameOffset + _GetLayout().nameBytes)
+        return;
+    const uint32_t capacity = _GetLayout().nameBytes;
+    std::memset(pBytes + kNameOffset, 0, capacity);
+    if (_Use2012Version()) {
+        const uint64_t units = std::min<uint64_t>(pName->GetLength(), capacity / 2 - 1);
+        if (units)
+            std::memcpy(pBytes + kNameOffset, pName->_GetBuffer(), units * 2);
+    } else {
+        const uint64_t count = std::min<uint64_t>(pName->GetLength(), capacity - 1);
+        for (uint64_t i = 0; i < count; ++i)
+            pBytes[kNameOffset + i] = static_cast<unsigned char>(pName->GetItemAt(static_cast<int>(i)));
+    }
+}
+
+bool FCCategoryDef::IsIdentical(const __FCBase* pOther) const
+{
+    if (!__FCNoInciOther::IsIdentical(pOther))
+        return false;
+    const FCCategoryDef* pCategory = static_cast<const FCCategoryDef*>(pOther);
+    if (GetID() != pCategory->GetID() || GetFlags() != pCategory->GetFlags())
+        return false;
+    FCString mine, theirs;
+    GetName(&mine);
+    pCategory->GetName(&theirs);
+    return mine.IsEqualString(&theirs);
+}
+
+bool FCCategoryDef::_GetFontInfo(int which, FCFontInfo* pFont) const
+{
+    if (!pFont || !(GetFlags() & (1u << which)))
+        return false;
+    const uint32_t offset = _GetLayout().fonts[which];
+    pFont->SetNameByID(_GetField(FCRecordField<int16_t>(offset)));
+    pFont->SetSize(_GetField(FCRecordField<int16_t>(offset + 2)));
+    pFont->SetEffects(_GetField(FCRecordField<uint16_t>(offset + 4)));
+    return true;
+}
+
+bool FCCategoryDef::GetTextFontInfo(FCFontInfo* pFont) const { return _GetFontInfo(0, pFont); }
+
+bool FCCategoryDef::GetMusicFontInfo(FCFontInfo* pFont) const { return _GetFontInfo(1, pFont); }
+
+bool FCCategoryDef::GetNumberFontInfo(FCFontInfo* pFont) const { return _GetFontInfo(2, pFont); }
+
+int16_t FCCategoryDef::_GetDefaultValue(uint32_t offset2012) const
+{
+    const uint32_t offset = _GetLayout().defaults + (offset2012 - 278);
+    return _GetField(FCRecordField<int16_t>(offset));
+}

@@ -1,0 +1,154 @@
+#include "FCCell.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "FCCurrentStaffSpec.h"
+#include "FCIndependentCellDetail.h"
+#include "FCKeySignature.h"
+#include "FCMeasure.h"
+#include "FCTimeSignature.h"
+#include "fx_host_abi.h"
+
+namespace
+{
+constexpr uint32_t kInterfaceVersion = 0x19000000;
+} // namespace
+
+FCCell::FCCell(int measure, int staff) : _measure(measure), _staff(staff), _pkeysig(nullptr), _ptimesig(nullptr) {}
+
+FCCell::~FCCell()
+{
+    delete _pkeysig;
+    delete _ptimesig;
+}
+
+const char* FCCell::ClassName() const { return "FCCell"; }
+
+bool FCCell::_StaffHasOwnKey()
+{
+    FCCurrentStaffSpec spec;
+    if (!spec.LoadForCell(this, 0))
+        return false;
+    int16_t flags = 0;
+    if (const void* pWord = spec._GetInstFlagPtr())
+        std::memcpy(&flags, pWord, sizeof flags);
+    return flags < 0;
+}
+
+FCIndependentCellDetail* FCCell::CreateIndependentCellDetail()
+{
+    FCIndependentCellDetail* pDetail = new FCIndependentCellDetail();
+    pDetail->ConnectCell(this);
+    if (pDetail->LoadFirst())
+        return pDetail;
+    delete pDetail;
+    return nullptr;
+}
+
+FCKeySignature* FCCell::GetKeySignature()
+{
+    if (_pkeysig)
+        return _pkeysig;
+    _pkeysig = new FCKeySignature();
+    FCIndependentCellDetail* pDetail = _StaffHasOwnKey() ? CreateIndependentCellDetail() : nullptr;
+    if (pDetail) {
+        pDetail->GetKeySignature(_pkeysig);
+    } else {
+        FCMeasure measure;
+        if (measure.Load(static_cast<uint16_t>(_measure)))
+            _pkeysig->SetKeyValue(measure.GetKeySignature()->GetKeyValue());
+    }
+    delete pDetail;
+    return _pkeysig;
+}
+
+FCTimeSignature* FCCell::GetTimeSignature()
+{
+    if (_ptimesig)
+        return _ptimesig;
+    _ptimesig = new FCTimeSignature();
+    FCIndependentCellDetail* pDetail = _StaffHasOwnKey() ? CreateIndependentCellDetail() : nullptr;
+    if (pDetail) {
+        pDetail->GetTimeSignature(_ptimesig);
+    } else {
+        FCMeasure measure;
+        if (measure.Load(static_cast<uint16_t>(_measure))) {
+            const FCTimeSignature* pTime = measure.GetTimeSignature();
+            _ptimesig->SetBeats(pTime->GetBeats());
+            _ptimesig->SetBeatDuration(pTime->GetBeatDuration());
+        }
+    }
+    delete pDetail;
+    return _ptimesig;
+}
+
+bool FCCell::HasIndependentKeySig()
+{
+    if (!_StaffHasOwnKey())
+        return false;
+    FCIndependentCellDetail* pDetail = CreateIndependentCellDetail();
+    const bool exists = pDetail != nullptr;
+    delete pDetail;
+    return exists;
+}
+
+bool FCCell::HasIndependentTimeSig() { return HasIndependentKeySig(); }
+
+bool FCCell::Save()
+{
+    FCIndependentCellDetail* pDetail = CreateIndependentCellDetail();
+    if (!pDetail)
+        return true;
+    if (pDetail->GetHasIndependentKey() && _pkeysig)
+        pDetail->SetKeySignature(_pkeysig);
+    if (pDetail->GetHasIndependentTime() && _ptimesig)
+        pDetail->SetTimeSignature(_ptimesig);
+    const bool result = pDetail->Save();
+    delete pDetail;
+    return result;
+}
+
+bool FCCell::_AssureSavedIndependent(bool key)
+{
+    FCIndependentCellDetail* pDetail = CreateIndependentCellDetail();
+    const bool exists = pDetail != nullptr;
+    if (!exists) {
+        pDetail = new FCIndependentCellDetail();
+        pDetail->ConnectCell(this);
+        pDetail->PrepareNew();
+    }
+    if (key) {
+        pDetail->SetKeySignature(GetKeySignature());
+        pDetail->SetHasIndependentKey(true);
+    } else {
+        pDetail->SetTimeSignature(GetTimeSignature());
+        pDetail->SetHasIndependentTime(true);
+    }
+    const bool result = exists ? pDetail->Save() : pDetail->SaveNew();
+    delete pDetail;
+    return result;
+}
+
+bool FCCell::AssureSavedIndependentKeySig() { return _AssureSavedIndependent(true); }
+
+bool FCCell::AssureSavedIndependentTimeSig() { return _AssureSavedIndependent(false); }
+
+int FCCell::CalcEntryDuration(int layer)
+{
+    const int layers = FX_GetMaxLayers(kInterfaceVersion);
+    if (layer > layers || layer < -1)
+        return 0;
+    const int first = layer > 0 ? layer : 1;
+    const int last = layer > 0 ? layer : layers;
+    int longest = 0;
+    for (int current = first; current <= last; ++current) {
+        EXTGF2005a frame;
+        std::memset(&frame, 0, sizeof frame);
+        if (FX_LoadTGF(&frame, static_cast<int16_t>(_staff), static_cast<int16_t>(_measure),
+                       static_cast<int16_t>(current - 1), kInterfaceVersion))
+            longest = std::max<int>(longest, FX_GetTGFDuration(&frame, kInterfaceVersion));
+        FX_FreeTGF(&frame, kInterfaceVersion);
+    }
+    return longest;
+}

@@ -1,0 +1,17 @@
+#ifndef FRAMEWORK_DOCUMENT_FCCELLFRAMEHOLD_H
+#define FRAMEWORK_DOCUMENT_FCCELLFRAMEHOLD_H
+
+#include <cstdint>
+
+#include "__FCNoInciCellDetail.h"
+#include "__FCRecordClassMacros.h"
+
+/* A the frames of a cell per layer (14 bytes). */
+class FCCellFrameHold : public __FCNoInciCellDetail
+{
+    FCRECORD_CLASS_MEMBERS(14)
+    /* The measure record carries no flag for this detail. */
+    bool _SaveMeasureFlag() override;
+};
+
+#endif

@@ -1,0 +1,52 @@
+#include "FCDocuments.h"
+
+#include "FCDocument.h"
+#include "FCIteratorHandler.h"
+#include "fx_host_abi.h"
+
+namespace
+{
+constexpr uint32_t kInterfaceVersion = 0x19000000;
+} // namespace
+
+const char* FCDocuments::ClassName() const { return "FCDocuments"; }
+
+FCDocument* FCDocuments::GetItemAt(int index) const
+{
+    return dynamic_cast<FCDocument*>(__FCCollection::GetItemAt(index));
+}
+
+int FCDocuments::LoadAll()
+{
+    ClearAll();
+    int16_t documentID = 0;
+    for (;;) {
+        documentID = FX_GetNextEnigmaDocument(documentID, kInterfaceVersion);
+        if (documentID == 0)
+            break;
+        /* A host that repeats an id would never end the walk. */
+        for (int index = 0; index < GetCount(); ++index)
+            if (GetItemAt(index)->GetID() == documentID)
+                return GetCount();
+        Add(new FCDocument(documentID));
+    }
+    return GetCount();
+}
+
+int FCDocuments::ForEachWithScope(FCIteratorHandler* pHandler, FCString* pEditName)
+{
+    if (!pHandler || !pEditName)
+        return 0;
+    int visits = 0;
+    for (int index = 0; index < GetCount(); ++index) {
+        FCDocument* pDocument = GetItemAt(index);
+        if (!pDocument || !pDocument->SwitchTo(pEditName, true))
+            continue;
+        const bool goOn = pHandler->Iterate(pDocument);
+        pDocument->SwitchBack(true);
+        if (!goOn)
+            break;
+        ++visits;
+    }
+    return visits;
+}

@@ -1,0 +1,3 @@
+#include "FCFretInstrumentDef.h"
+
+FCRECORD_CLASS_DEFINE(FCFretInstrumentDef, 37, 0x4F096649)

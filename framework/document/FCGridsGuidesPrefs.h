@@ -1,0 +1,12 @@
+#ifndef FRAMEWORK_DOCUMENT_FCGRIDSGUIDESPREFS_H
+#define FRAMEWORK_DOCUMENT_FCGRIDSGUIDESPREFS_H
+
+#include "__FCPrefsBase.h"
+
+/* The document's grid and guide preferences. */
+class FCGridsGuidesPrefs : public __FCPrefsBase
+{
+    FCRECORD_CLASS_MEMBERS(132)
+};
+
+#endif

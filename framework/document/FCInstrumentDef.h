@@ -1,0 +1,17 @@
+#ifndef FRAMEWORK_DOCUMENT_FCINSTRUMENTDEF_H
+#define FRAMEWORK_DOCUMENT_FCINSTRUMENTDEF_H
+
+#include <cstdint>
+
+#include "__FCNoInciOther.h"
+#include "__FCRecordClassMacros.h"
+
+/* An instrument (percussion map) definition (12 bytes). */
+class FCInstrumentDef : public __FCNoInciOther
+{
+    FCRECORD_CLASS_MEMBERS(12)
+    /* The note type in the fourth word. */
+    FCRECORD_FIELD(NoteType, int16_t, 6)
+};
+
+#endif

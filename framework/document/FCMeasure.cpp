@@ -1,0 +1,50 @@
+#include "FCMeasure.h"
+
+#include <cstring>
+
+namespace
+{
+const FCRecordLayout kMeasureLayouts[] = {
+    {0, 26, 0x0A000000},
+    {0x12000000, 30, 0x12000000},
+};
+} // namespace
+
+FCMeasure::FCMeasure() : _layouts(kMeasureLayouts, 2) {}
+
+int FCMeasure::GetClassID() const { return 49; }
+
+const char* FCMeasure::ClassName() const { return "FCMeasure"; }
+
+FCLAYOUT_RECORD_MEMBERS(FCMeasure, _layouts)
+
+__FCBaseData* FCMeasure::CreateObject() { return new FCMeasure(); }
+
+uint32_t FCMeasure::Tag() const { return 0x534F4D53; }
+
+FCKeySignature* FCMeasure::GetKeySignature()
+{
+    _key.SetKeyValue(GetKeySignatureValue());
+    return &_key;
+}
+
+FCTimeSignature* FCMeasure::GetTimeSignature()
+{
+    _time.SetBeats(GetBeats());
+    _time.SetBeatDuration(GetBeatDuration());
+    return &_time;
+}
+
+void FCMeasure::SetKeySignature(const FCKeySignature* pKey)
+{
+    if (pKey)
+        SetKeySignatureValue(pKey->GetKeyValue());
+}
+
+void FCMeasure::SetTimeSignature(const FCTimeSignature* pTime)
+{
+    if (!pTime)
+        return;
+    SetBeats(pTime->GetBeats());
+    SetBeatDuration(pTime->GetBeatDuration());
+}

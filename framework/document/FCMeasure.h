@@ -1,0 +1,46 @@
+#ifndef FRAMEWORK_DOCUMENT_FCMEASURE_H
+#define FRAMEWORK_DOCUMENT_FCMEASURE_H
+
+#include <cstdint>
+
+#include "FCKeySignature.h"
+#include "FCLayoutBuffers.h"
+#include "FCTimeSignature.h"
+#include "__FCNoInciOther.h"
+
+/* A measure of the document (item number = measure number): 26 bytes with
+ * record version 0x0A000000 below host 0x12000000, else 30 bytes with
+ * 0x12000000. It carries the measure's key and time signature. */
+class FCMeasure : public __FCNoInciOther
+{
+public:
+    FCMeasure();
+
+    int GetClassID() const override;
+    const char* ClassName() const override;
+    void* Allocate() override;
+    __FCBaseData* CreateObject() override;
+    uint32_t Tag() const override;
+    uint32_t EnigmaVersion() const override;
+    uint32_t DataSizeLoad() const override;
+    void CloneMemoryFrom(__FCBaseData* pSource) override;
+
+    FCRECORD_FIELD(KeySignatureValue, uint16_t, 2)
+    FCRECORD_FIELD(Beats, int16_t, 4)
+    FCRECORD_FIELD(BeatDuration, int16_t, 6)
+
+    /* The measure's key and time signature, refreshed from the record on
+       every call (the objects belong to the measure). */
+    FCKeySignature* GetKeySignature();
+    FCTimeSignature* GetTimeSignature();
+    /* Writes a key or time signature into the record (not saved). */
+    void SetKeySignature(const FCKeySignature* pKey);
+    void SetTimeSignature(const FCTimeSignature* pTime);
+
+private:
+    FCLayoutBuffers _layouts;
+    FCKeySignature _key;
+    FCTimeSignature _time;
+};
+
+#endif

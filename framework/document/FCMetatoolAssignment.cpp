@@ -1,0 +1,58 @@
+#include "FCMetatoolAssignment.h"
+
+#include <cstring>
+
+FCMetatoolAssignment::FCMetatoolAssignment(int kind) : _kind(kind) { std::memset(_record, 0, sizeof _record); }
+
+int FCMetatoolAssignment::GetClassID() const { return 53; }
+
+const char* FCMetatoolAssignment::ClassName() const { return "FCMetatoolAssignment"; }
+
+void* FCMetatoolAssignment::Allocate() { return _record; }
+
+__FCBaseData* FCMetatoolAssignment::CreateObject() { return new FCMetatoolAssignment(_kind); }
+
+uint32_t FCMetatoolAssignment::_TagForKind(int kind)
+{
+    switch (kind) {
+    case 1:
+        return 0x6F742664;
+    case 2:
+        return 0x6F742661;
+    case 3:
+        return 0x6F742672;
+    case 4:
+        return 0x6F742666;
+    case 6:
+        return 0x6F742673;
+    default:
+        return 0;
+    }
+}
+
+uint32_t FCMetatoolAssignment::Tag() const { return _TagForKind(_kind); }
+
+uint32_t FCMetatoolAssignment::DataSizeLoad() const { return kRecordSize; }
+
+bool FCMetatoolAssignment::Load(uint16_t item)
+{
+    if (Tag() == 0)
+        return false;
+    return __FCNoInciOther::Load(item);
+}
+
+bool FCMetatoolAssignment::Save()
+{
+    if (Tag() == 0)
+        return false;
+    return __FCNoInciOther::Save();
+}
+
+const char* FCMetatoolAssignments::ClassName() const { return "FCMetatoolAssignments"; }
+
+__FCBaseData* FCMetatoolAssignments::CreateElement() { return new FCMetatoolAssignment(_kind); }
+
+FCMetatoolAssignment* FCMetatoolAssignments::GetItemAt(int index) const
+{
+    return dynamic_cast<FCMetatoolAssignment*>(__FCCollectionNoInciOther::GetItemAt(index));
+}

@@ -1,0 +1,55 @@
+#ifndef FRAMEWORK_DOCUMENT_FCMETATOOLASSIGNMENT_H
+#define FRAMEWORK_DOCUMENT_FCMETATOOLASSIGNMENT_H
+
+#include <cstdint>
+
+#include "__FCCollectionNoInciOther.h"
+#include "__FCNoInciOther.h"
+
+/* A metatool key assignment (12 bytes). Its tag comes from its kind:
+ * 1 'ot&d', 2 'ot&a', 3 'ot&r', 4 'ot&f', 6 'ot&s'; other kinds have no tag
+ * and cannot be loaded or saved. */
+class FCMetatoolAssignment : public __FCNoInciOther
+{
+public:
+    static constexpr uint32_t kRecordSize = 12;
+
+    explicit FCMetatoolAssignment(int kind = 0);
+
+    int GetClassID() const override;
+    const char* ClassName() const override;
+    void* Allocate() override;
+    __FCBaseData* CreateObject() override;
+    uint32_t Tag() const override;
+    uint32_t DataSizeLoad() const override;
+    bool Save() override;
+    /* Refused without asking the host when the kind has no tag. */
+    bool Load(uint16_t item) override;
+
+    int GetKind() const { return _kind; }
+    void SetKind(int kind) { _kind = kind; }
+
+    /* The record tag of a kind (0 when the kind has none). */
+    static uint32_t _TagForKind(int kind);
+
+private:
+    int _kind;
+    alignas(8) unsigned char _record[kRecordSize];
+};
+
+/* The metatool assignments of one kind. */
+class FCMetatoolAssignments : public __FCCollectionNoInciOther
+{
+public:
+    explicit FCMetatoolAssignments(int kind = 0) : _kind(kind) {}
+
+    const char* ClassName() const override;
+    __FCBaseData* CreateElement() override;
+
+    FCMetatoolAssignment* GetItemAt(int index) const;
+
+private:
+    int _kind;
+};
+
+#endif

@@ -1,0 +1,21 @@
+#ifndef FRAMEWORK_DOCUMENT_FCMIDIEXPRESSION_H
+#define FRAMEWORK_DOCUMENT_FCMIDIEXPRESSION_H
+
+#include <cstdint>
+
+#include "__FCCollectionCellDetail.h"
+#include "__FCCellDetail.h"
+#include "__FCRecordClassMacros.h"
+
+/* A MIDI expression in a cell (10 bytes). */
+class FCMidiExpression : public __FCCellDetail
+{
+    FCRECORD_CLASS_MEMBERS(10)
+    /* The measure record carries no flag for this detail. */
+    bool _SaveMeasureFlag() override;
+};
+
+/* A list of FCMidiExpression records. */
+FCRECORD_COLLECTION_CLASS(FCMidiExpressions, __FCCollectionCellDetail, FCMidiExpression)
+
+#endif

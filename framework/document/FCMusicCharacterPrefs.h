@@ -1,0 +1,12 @@
+#ifndef FRAMEWORK_DOCUMENT_FCMUSICCHARACTERPREFS_H
+#define FRAMEWORK_DOCUMENT_FCMUSICCHARACTERPREFS_H
+
+#include "__FCPrefsBase.h"
+
+/* The document's music character preferences. */
+class FCMusicCharacterPrefs : public __FCPrefsBase
+{
+    FCRECORD_CLASS_MEMBERS(164)
+};
+
+#endif

@@ -1,0 +1,3 @@
+#include "FCPageFormatPrefs.h"
+
+FCRECORD_CLASS_DEFINE(FCPageFormatPrefs, 68, 0x70665046)

@@ -1,0 +1,151 @@
+#include "FCPart.h"
+
+#include <cstring>
+
+#include "FCString.h"
+#include "FCSystemStaff.h"
+#include "FCSystemStaves.h"
+#include "FCTextBlock.h"
+#include "FinaleExtension.h"
+#include "fx_host_abi.h"
+
+namespace
+{
+constexpr uint32_t kInterfaceVersion = 0x19000000;
+const FCRecordLayout kPartLayout[] = {{0, FCPart::kRecordSize, __FCBaseData::kDefaultEnigmaVersion}};
+/* Units of the buffers the host fills with a part name. */
+constexpr int kNameBytes = 256;
+constexpr int kNameUnits = 512;
+
+int16_t CurrentDocument() { return FX_GetCurrentEnigmaDocument(kInterfaceVersion); }
+} // namespace
+
+FCPart::FCPart(int16_t partID)
+    : _layouts(kPartLayout, 1), _partID(partID), _documentID(CurrentDocument()), _savedPartID(kNotSwitched),
+      _savedPrintSelected(false)
+{
+    if (_partID == -1)
+        _partID = FX_GetCurrentPartID(kInterfaceVersion);
+    _SetKey(_partID, 0, 0);
+    _EnsureData();
+}
+
+int FCPart::GetClassID() const { return 71; }
+
+const char* FCPart::ClassName() const { return "FCPart"; }
+
+__FCBaseData* FCPart::CreateObject() { return new FCPart(-1); }
+
+uint32_t FCPart::Tag() const { return kTag; }
+
+FCLAYOUT_RECORD_MEMBERS(FCPart, _layouts)
+
+bool FCPart::IsIdentical(const __FCBase* pOther) const
+{
+    if (!pOther || pOther->ClassName() != ClassName())
+        return false;
+    const FCPart* pPart = dynamic_cast<const FCPart*>(pOther);
+    return pPart && pPart->_partID == _partID && pPart->_documentID == _documentID;
+}
+
+/* ---- Switching ------------------------------------------------------------ */
+
+bool FCPart::SwitchTo()
+{
+    if (_documentID != CurrentDocument() || _savedPartID != kNotSwitched)
+        return false;
+    _savedPartID = FX_GetCurrentPartID(kInterfaceVersion);
+    if (FX_SetCurrentPartID(_partID, kInterfaceVersion))
+        return true;
+    /* The host kept the previous part current: there is nothing to restore. */
+    _savedPartID = kNotSwitched;
+    return false;
+}
+
+bool FCPart::SwitchBack()
+{
+    if (_savedPartID == kNotSwitched || _documentID != CurrentDocument())
+        return false;
+    FX_SetCurrentPartID(_savedPartID, kInterfaceVersion);
+    _savedPartID = kNotSwitched;
+    return true;
+}
+
+bool FCPart::IsCurrent() const
+{
+    return _partID == FX_GetCurrentPartID(kInterfaceVersion) && _documentID == CurrentDocument();
+}
+
+void FCPart::GetName(FCString* pName) const
+{
+    if (!pName)
+        return;
+    const uint32_t host = GetFinaleFrameworkVersion();
+    if (host <= 0x10FFFFFF) {
+        pName->SetCString("Not available (due to a bug)");
+    } else if (host < 0x12040000) {
+        char buffer[kNameBytes] = {};
+        if (!FX_GetPartName(_partID, buffer, kInterfaceVersion))
+            buffer[0] = 0;
+        buffer[kNameBytes - 1] = 0;
+        pName->SetCString(buffer);
+    } else {
+        uint16_t buffer[kNameUnits] = {};
+        if (!FX_GetPartName_UTF16(_partID, buffer, kInterfaceVersion))
+            buffer[0] = 0;
+        buffer[kNameUnits - 1] = 0;
+        pName->SetUnicodeString(buffer, kNameUnits);
+    }
+}
+
+bool FCPart::IsStaffIncluded(int staff) const
+{
+    FCPart part(_partID);
+    /* Without the switch the list would be another part's. */
+    if (!part.SwitchTo())
+        return false;
+    FCSystemStaves staves;
+    staves.LoadAllForItem(0);
+    const bool found = staves.FindStaff(static_cast<short>(staff)) != nullptr;
+    part.SwitchBack();
+    return found;
+}
+
+/* ---- Custom name text ------------------------------------------------------- */
+
+FCString* FCPart::CreateCustomTextString() const
+{
+    const int16_t block = GetNameTextBlock();
+    if (block == 0)
+        return nullptr;
+    FCTextBlock textBlock;
+    if (!textBlock.Load(static_cast<uint16_t>(block)))
+        return nullptr;
+    return textBlock.CreateRawTextString();
+}
+
+bool FCPart::SaveCustomTextString(const FCString* pString)
+{
+    if (!pString)
+        return false;
+    FCTextBlock textBlock;
+    const int16_t block = GetNameTextBlock();
+    if (block != 0)
+        return textBlock.Load(static_cast<uint16_t>(block)) && textBlock.SaveRawTextString(pString);
+    if (!textBlock.SaveNew() || !textBlock.SaveNewRawTextString(pString) || !textBlock.Save())
+        return false;
+    SetNameTextBlock(static_cast<int16_t>(textBlock.GetItemNo()));
+    return true;
+}
+
+bool FCPart::DeleteCustomText()
+{
+    const int16_t block = GetNameTextBlock();
+    if (block == 0)
+        return false;
+    FCTextBlock textBlock;
+    if (textBlock.Load(static_cast<uint16_t>(block)))
+        textBlock.DeepDeleteData();
+    SetNameTextBlock(0);
+    return true;
+}

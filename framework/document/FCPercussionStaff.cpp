@@ -1,0 +1,3 @@
+#include "FCPercussionStaff.h"
+
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCPercussionStaff, 65, 0x6F744453)

@@ -1,0 +1,3 @@
+#include "FCSeparatePlacement.h"
+
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCSeparatePlacement, 82, 0x6F744249)

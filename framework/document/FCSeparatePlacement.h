@@ -1,0 +1,19 @@
+#ifndef FRAMEWORK_DOCUMENT_FCSEPARATEPLACEMENT_H
+#define FRAMEWORK_DOCUMENT_FCSEPARATEPLACEMENT_H
+
+#include <cstdint>
+
+#include "__FCCollectionInciOther.h"
+#include "__FCInciOther.h"
+#include "__FCRecordClassMacros.h"
+
+/* A per-staff placement of a repeat element (12 bytes). Its tag is set by the owner (custom tag) or the class default. */
+class FCSeparatePlacement : public __FCInciOther
+{
+    FCRECORD_CLASS_MEMBERS(12)
+};
+
+/* A list of FCSeparatePlacement records. */
+FCRECORD_COLLECTION_CLASS(FCSeparatePlacements, __FCCollectionInciOther, FCSeparatePlacement)
+
+#endif

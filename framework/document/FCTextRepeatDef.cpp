@@ -1,0 +1,3 @@
+#include "FCTextRepeatDef.h"
+
+FCRECORD_CLASS_DEFINE(FCTextRepeatDef, 107, 0x534F5253)

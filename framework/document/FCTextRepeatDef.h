@@ -1,0 +1,15 @@
+#ifndef FRAMEWORK_DOCUMENT_FCTEXTREPEATDEF_H
+#define FRAMEWORK_DOCUMENT_FCTEXTREPEATDEF_H
+
+#include <cstdint>
+
+#include "__FCNoInciOther.h"
+#include "__FCRecordClassMacros.h"
+
+/* A text repeat definition (16 bytes). */
+class FCTextRepeatDef : public __FCNoInciOther
+{
+    FCRECORD_CLASS_MEMBERS(16)
+};
+
+#endif

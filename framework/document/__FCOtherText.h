@@ -1,0 +1,29 @@
+#ifndef FRAMEWORK_DOCUMENT___FCOTHERTEXT_H
+#define FRAMEWORK_DOCUMENT___FCOTHERTEXT_H
+
+#include <cstdint>
+
+#include "FCRawText.h"
+
+/* A text record of another text kind of the host, keyed by an item number
+ * (the raw text number). Concrete classes give the tag. */
+class __FCOtherText : public FCRawText
+{
+public:
+    const char* ClassName() const override;
+    /* Key part 1 is the item number. */
+    void SetRawTextNumber(int16_t number) override;
+    int16_t GetItemNo() const override;
+};
+
+/* Declares a text class of the given tag. */
+#define FCOTHERTEXT_CLASS(CLASS, TAG)                                  \
+    class CLASS : public __FCOtherText                                 \
+    {                                                                  \
+    public:                                                            \
+        static constexpr uint32_t kTag = TAG;                          \
+        const char* ClassName() const override { return #CLASS; }      \
+        uint32_t Tag() const override { return kTag; }                 \
+    };
+
+#endif

@@ -1,0 +1,215 @@
+#include "fctext_codec.h"
+
+#include <cstdio>
+
+namespace fctext {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+/* Decodes one character at text[i]; advances i past the bytes used. A bad
+   sequence consumes its lead byte and every continuation byte that still fits
+   the sequence, and gives U+FFFD. */
+char32_t DecodeOne(const unsigned char* text, size_t count, size_t& i)
+{
+    const unsigned char lead = text[i++];
+    if (lead < 0x80)
+        return lead;
+    int extra;
+    char32_t value;
+    char32_t minimum;
+    if ((lead & 0xE0) == 0xC0) { extra = 1; value = lead & 0x1F; minimum = 0x80; }
+    else if ((lead & 0xF0) == 0xE0) { extra = 2; value = lead & 0x0F; minimum = 0x800; }
+    else if ((lead & 0xF8) == 0xF0) { extra = 3; value = lead & 0x07; minimum = 0x10000; }
+    else
+        return kReplacement;
+    for (int k = 0; k < extra; ++k)
+    {
+        if (i >= count || !IsContinuation(text[i]))
+            return kReplacement;
+        value = (value << 6) | (text[i++] & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return kReplacement;
+    return value;
+}
+
+void AppendUtf16(std::u16string& out, char32_t value)
+{
+    if (value < 0x10000)
+    {
+        out.push_back(static_cast<char16_t>(value));
+        return;
+    }
+    value -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (value >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (value & 0x3FF)));
+}
+
+void AppendUtf8(std::string& out, char32_t value)
+{
+    if (value < 0x80)
+    {
+        out.push_back(static_cast<char>(value));
+        return;
+    }
+    if (value < 0x800)
+    {
+        out.push_back(static_cast<char>(0xC0 | (value >> 6)));
+    }
+    else
+    {
+        if (value < 0x10000)
+        {
+            out.push_back(static_cast<char>(0xE0 | (value >> 12)));
+        }
+        else
+        {
+            out.push_back(static_cast<char>(0xF0 | (value >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((value >> 12) & 0x3F)));
+        }
+        out.push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
+    }
+    out.push_back(static_cast<char>(0x80 | (value & 0x3F)));
+}
+
+bool IsHighSurrogate(uint16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(uint16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+/* A range of capitals whose small letters lie at a fixed distance. */
+struct CaseRange
+{
+    uint16_t first;
+    uint16_t last;
+    int16_t delta;
+};
+
+/* A range where capitals and small letters alternate (capital first at the
+   given parity). */
+struct CasePairs
+{
+    uint16_t first;
+    uint16_t last;
+};
+
+constexpr CaseRange kCaseRanges[] = {
+    {0x0041, 0x005A, 32},   {0x00C0, 0x00D6, 32},   {0x00D8, 0x00DE, 32},
+    {0x0178, 0x0178, -121}, {0x0130, 0x0130, -199}, {0x0386, 0x0386, 38},
+    {0x0388, 0x038A, 37},   {0x038C, 0x038C, 64},   {0x038E, 0x038F, 63},
+    {0x0391, 0x03A1, 32},   {0x03A3, 0x03AB, 32},   {0x0400, 0x040F, 80},
+    {0x0410, 0x042F, 32},   {0x04C0, 0x04C0, 15},   {0x0531, 0x0556, 48},
+    {0x1E9E, 0x1E9E, -7615}, {0xFF21, 0xFF3A, 32},
+};
+
+/* Capital at the even code of each pair. */
+constexpr CasePairs kEvenPairs[] = {
+    {0x0100, 0x012F}, {0x0132, 0x0137}, {0x014A, 0x0177}, {0x0460, 0x0481},
+    {0x048A, 0x04BF}, {0x04D0, 0x052F}, {0x1E00, 0x1E95}, {0x1EA0, 0x1EFF},
+};
+
+/* Capital at the odd code of each pair. */
+constexpr CasePairs kOddPairs[] = {
+    {0x0139, 0x0148}, {0x0179, 0x017E}, {0x04C1, 0x04CE},
+};
+
+} // namespace
+
+std::u16string Utf8ToUtf16(const char* text, size_t byteCount)
+{
+    std::u16string out;
+    if (!text)
+        return out;
+    out.reserve(byteCount);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    size_t i = 0;
+    while (i < byteCount)
+        AppendUtf16(out, DecodeOne(bytes, byteCount, i));
+    return out;
+}
+
+std::string Utf16ToUtf8(const uint16_t* units, size_t count)
+{
+    std::string out;
+    if (!units)
+        return out;
+    out.reserve(count * 3);
+    for (size_t i = 0; i < count; ++i)
+    {
+        const uint16_t unit = units[i];
+        char32_t value = unit;
+        if (IsHighSurrogate(unit) && i + 1 < count && IsLowSurrogate(units[i + 1]))
+        {
+            value = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        }
+        else if (IsHighSurrogate(unit) || IsLowSurrogate(unit))
+        {
+            value = kReplacement;
+        }
+        AppendUtf8(out, value);
+    }
+    return out;
+}
+
+std::string Utf8ToEscapedAscii(const char* text, size_t maxBytes)
+{
+    std::string out;
+    if (!text)
+        return out;
+    const std::u16string units = Utf8ToUtf16(text, std::char_traits<char>::length(text));
+    for (char16_t unit : units)
+    {
+        char piece[8];
+        if (unit == u'\\')
+            std::snprintf(piece, sizeof piece, "\\\\");
+        else if (unit < 0x80)
+            std::snprintf(piece, sizeof piece, "%c", static_cast<char>(unit));
+        else
+            std::snprintf(piece, sizeof piece, "\\u%04x", static_cast<unsigned>(unit));
+        const std::string add(piece);
+        if (out.size() + add.size() > maxBytes)
+            break;
+        out += add;
+    }
+    return out;
+}
+
+uint16_t ToLower(uint16_t unit)
+{
+    for (const CaseRange& range : kCaseRanges)
+        if (unit >= range.first && unit <= range.last)
+            return static_cast<uint16_t>(unit + range.delta);
+    for (const CasePairs& pairs : kEvenPairs)
+        if (unit >= pairs.first && unit <= pairs.last)
+            return static_cast<uint16_t>(unit | 1);
+    for (const CasePairs& pairs : kOddPairs)
+        if (unit >= pairs.first && unit <= pairs.last && (unit & 1))
+            return static_cast<uint16_t>(unit + 1);
+    return unit;
+}
+
+bool IsSpace(uint16_t unit)
+{
+    if ((unit >= 0x09 && unit <= 0x0D) || unit == 0x20 || unit == 0x85)
+        return true;
+    if (unit < 0x1680)
+        return false;
+    if (unit == 0x1680 || unit == 0x2028 || unit == 0x2029 || unit == 0x205F || unit == 0x3000)
+        return true;
+    return unit >= 0x2000 && unit <= 0x200A && unit != 0x2007;
+}
+
+} // namespace fctext

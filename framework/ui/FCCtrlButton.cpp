@@ -1,0 +1,13 @@
+#include "FCCtrlButton.h"
+
+#include "_FCWindowController_cocoa.h"
+
+FCCtrlButton::FCCtrlButton(int controlID) : FCCtrlCheckbox(controlID) {}
+
+int FCCtrlButton::_GetControlType() const { return 4; }
+float FCCtrlButton::_GetAutoCreateWidth() const { return 60; }
+
+void FCCtrlButton::ClearShortcutKey()
+{
+    if (_IsOnScreen()) _GetBridge()->ClearShortcutKey(GetControlID());
+}

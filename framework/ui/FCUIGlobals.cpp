@@ -1,0 +1,3 @@
+#include "FCUIGlobals.h"
+
+bool __bWindowshadeAllowed = true;

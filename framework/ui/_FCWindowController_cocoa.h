@@ -1,0 +1,185 @@
+#ifndef FRAMEWORK_UI__FCWINDOWCONTROLLER_COCOA_H
+#define FRAMEWORK_UI__FCWINDOWCONTROLLER_COCOA_H
+
+#include "__FloatRect.h"
+
+class __FCUserWindow;
+class FCControl;
+class FCCtrlDataList;
+class FCString;
+
+/* The platform bridge of one framework window.
+ *
+ * Each framework window owns one bridge; the bridge owns the on-screen window
+ * (loaded from the prepared layout named by the layout ID in decimal) and
+ * carries every request of the window and its controls to it. Elements are
+ * addressed by control ID, which is the element's tag. Every element operation
+ * tolerates a missing element (or one of the wrong kind) and then does nothing
+ * or returns the neutral value (false, 0, -1).
+ *
+ * Two implementations share this declaration: the Cocoa one and a headless one
+ * that works on an in-memory element tree read from the same layout file.
+ *
+ * Window rectangles (__FloatRect) are in screen coordinates with the origin at
+ * the top-left corner of the primary screen (y down); element rectangles are
+ * relative to the top-left corner of the content area. */
+class _FCWindowController_cocoa
+{
+    bool _windowopen;        /* the on-screen window is open; cleared at the first close */
+    int _layoutid;           /* the prepared layout's ID */
+    bool _modalrun;          /* the window is running modally */
+    bool _modalrequested;    /* opened by ExecuteModal */
+    __FCUserWindow* _pWindow; /* the framework window served (not owned) */
+    void* _controller;       /* platform window controller; null when no window is loaded */
+    void* _timers;           /* the running timers (platform array) */
+
+public:
+    _FCWindowController_cocoa(__FCUserWindow* pWindow, int layoutID);
+    virtual ~_FCWindowController_cocoa();
+
+    _FCWindowController_cocoa(const _FCWindowController_cocoa&) = delete;
+    _FCWindowController_cocoa& operator=(const _FCWindowController_cocoa&) = delete;
+
+    /* ---- Window ---- */
+
+    bool IsWindowLoaded() const { return _controller != nullptr; }
+    bool IsWindowVisible();
+    /* Orders the window front and makes it the active (main) window. */
+    void ActivateWindow();
+    /* Shows and orders front (true) or orders out (false). */
+    void ShowWindow(bool show);
+    /* Closes the platform window (the will-close report follows). */
+    void CloseWindow();
+    void RepaintWindow();
+    /* Loads the layout and shows the window; nothing when a window is loaded. */
+    void ShowModeless();
+    /* Loads the layout and runs the window modally (centred when pParent is
+       null). False when a window is already loaded; otherwise true when the
+       modal run ended by the window closing. */
+    bool ExecuteModal(__FCUserWindow* pParent);
+    /* Kills the timers and closes and releases the on-screen window. */
+    void DestroyWindow();
+    void SetWindowCaption(FCString* pString);
+    void GetWindowCaption(FCString* pString);
+    void GetWindowFrameRect(__FloatRect* pRect);
+    /* Writes the frame (a change of size reports a resize to the window). */
+    void SetWindowFrameRect(__FloatRect* pRect);
+    /* The content view's frame: left = x, top = y, right = x + width,
+       bottom = y + height. */
+    void GetWindowContentRect(__FloatRect* pRect);
+    float GetWindowTitleHeight();
+    void SetMaximumResizeWidth(float width);
+    void SetMaximumResizeHeight(float height);
+    void SetWindowAlpha(int percent);
+    /* Writes "ERROR: '<name>' is not yet Cocoa-supported!" to the system log. */
+    void NotYetImplementedError(const char* name);
+
+    /* ---- Elements: generic ---- */
+
+    void SetDlgItemVisible(int id, bool state);
+    bool GetDlgItemVisible(int id);
+    void SetDlgItemEnable(int id, bool state);
+    bool GetDlgItemEnable(int id);
+    void SetDlgItemKeyboardFocus(int id);
+    /* Buttons only: 0 off, 1 on, 2 mixed; other values are ignored. */
+    void SetDlgItemCheck(int id, int state);
+    int GetDlgItemCheck(int id);
+
+    /* ---- Elements: text ---- */
+
+    void SetDlgItemText(int id, FCString* pString);
+    void GetDlgItemText(int id, FCString* pString);
+    void SetDlgItemTextAndResize(int id, FCString* pString);
+
+    /* ---- Elements: geometry (content coordinates, origin top-left) ---- */
+
+    /* False when no element has the tag. */
+    bool GetDlgItemRect(int id, __FloatRect* pRect);
+    void SetDlgItemWidth(int id, float width);
+    void SetDlgItemHeight(int id, float height);
+    void SetDlgItemPos(int id, float x, float y, bool redraw);
+    void SetDlgItemSize(int id, float width, float height, bool redraw);
+
+    /* ---- Elements: buttons and edit fields ---- */
+
+    void ClearShortcutKey(int id);
+    void SetEditFocus(int id);
+    void EditScrollToBottom(int id);
+
+    /* ---- Elements: tables ---- */
+
+    /* Appends the check column unless the first column is one; false when no
+       table has the tag. */
+    bool TableViewUseLeftCheckboxColumn(int id);
+    bool TableViewHasCheckboxes(int id);
+    void TableViewSetNoHeader(int id);
+    void TableViewExpandLastColumn(int id);
+    /* -1 when no table has the tag. */
+    int TableViewGetColumnCount(int id, bool includeCheckColumn);
+    /* The column's width, the check column not counted; -1 when missing. */
+    float TableViewGetColumnWidth(int id, int column);
+    /* The column index counts the check column. */
+    void TableViewSetColumnTitle(int id, int column, FCString* pTitle);
+    void TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize);
+    void TableViewDeleteAllColumns(int id);
+    void TableViewRedraw(int id);
+    void TableViewScrollToTop(int id);
+    int TableViewGetSelectedLine(int id);
+    void TableViewSelectLine(int id, int line, bool scrollIntoView);
+    void TableViewUpdateCheckbox(int id, int line);
+    void TableViewClearSelection(int id);
+    /* Stores the list under "DataList" in the table's user info (once) and
+       makes this bridge the table's data source. */
+    void TableViewAssureConnected(FCCtrlDataList* pList);
+
+    /* ---- Elements created in code ---- */
+
+    /* Creates the element for a control by its type code; false for codes
+       without an element kind. */
+    bool CreateUIControl(FCControl* pControl);
+
+    /* ---- Timers ---- */
+
+    /* Logs "Timer already exists!" (and does nothing else) for a duplicate id. */
+    void CreateTimer(int id, int milliseconds);
+    void KillTimer(int id);
+    bool TimeridExists(int id);
+    void KillAllTimers();
+    void AssureTimers();
+
+    /* ---- Notifications into the framework window (nothing without one) ---- */
+
+    void Notify_InitWindow();
+    void Notify_OkButtonPressed();
+    void Notify_CancelButtonPressed();
+    void Notify_ButtonPressed(int id);
+    void Notify_HandleCommand(int id);
+    void Notify_DataListHandleDoubleClick(int id, int row);
+    void Notify_DataListHandleCommand(int id, int row);
+    void Notify_WindowActivated(bool active);
+    void Notify_WindowResized(float width, float height, float oldWidth, float oldHeight);
+    void Notify_WindowClose();
+    bool Notify_WindowCanClose();
+    void Notify_Timer(int id);
+
+    /* ---- Internal ---- */
+
+    int _GetLayoutID() const { return _layoutid; }
+    __FCUserWindow* _GetWindow() const { return _pWindow; }
+    bool _IsWindowOpen() const { return _windowopen; }
+    bool _IsModalRequested() const { return _modalrequested; }
+    /* The platform controller (the headless bridge's element tree). */
+    void* _GetController() const { return _controller; }
+    /* The platform timer array (null when none). */
+    void* _GetTimers() const { return _timers; }
+    /* Check box cell of a table toggled on screen: the row's SetCheck, the
+       list's HandleCheckChange, the window's HandleDataListCheck. */
+    void _TableCheckEdited(int id, int row, bool checked);
+
+private:
+    bool _LoadController();
+    void _ReleaseController();
+    void _PostWillClose();
+};
+
+#endif

@@ -1,0 +1,33 @@
+#include "HeadlessDataSource.h"
+
+#include "FCCtrlDataList.h"
+#include "FCDataListRow.h"
+#include "FinaleExtension.h"
+#include "HeadlessElement.h"
+#include "HeadlessText.h"
+
+namespace HeadlessDataSource
+{
+int RowCount(const HeadlessElement& table)
+{
+    return table.dataSourceSet && table.dataList ? table.dataList->GetCount() : 0;
+}
+
+std::u16string CellValue(const HeadlessElement& table, int column, int row)
+{
+    if (!table.dataSourceSet || !table.dataList) return {};
+    if (column < 0 || column >= static_cast<int>(table.columns.size())) return {};
+    FCDataListRow* pRow = table.dataList->GetItemAt(row);
+    if (!pRow) return {};
+    const std::string& identifier = table.columns[static_cast<size_t>(column)].identifier;
+    if (identifier == "check") return pRow->GetCheck() ? u"1" : u"0";
+    if (identifier.compare(0, 3, "col") != 0) return {};
+    FCString* pCell = pRow->GetItemAt(HeadlessIntValue(identifier.substr(3)) - 1);
+    if (!pCell) return {};
+    if (GetFinaleFrameworkVersion() >= 0x11000000) return HeadlessText::Units(pCell);
+    /* Older hosts: the cell's 8-bit text read as UTF-8. */
+    std::u16string text;
+    HeadlessText::FromUTF8(pCell->GetCString(), &text);
+    return text;
+}
+} // namespace HeadlessDataSource

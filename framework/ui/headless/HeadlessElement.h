@@ -1,0 +1,99 @@
+#ifndef FRAMEWORK_UI_HEADLESS_HEADLESSELEMENT_H
+#define FRAMEWORK_UI_HEADLESS_HEADLESSELEMENT_H
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class FCCtrlDataList;
+
+/* The kinds of on-screen element the headless bridge models. */
+enum class HeadlessKind
+{
+    View,
+    Box,
+    PushButton,
+    CheckBox,
+    RadioButton,
+    TextField,
+    ScrollView,
+    ClipView,
+    TableView,
+    OutlineView,
+    PopUp,
+    Stepper,
+    Slider,
+    Segmented,
+    Other
+};
+
+/* One table column. */
+struct HeadlessColumn
+{
+    std::string identifier;
+    std::u16string title;
+    float width = 0;
+    bool editable = false;
+    bool resizable = true;
+};
+
+/* One element of a headless window: a view with its frame in its superview's
+ * coordinates (origin bottom-left, as the layout file gives it), its tag, its
+ * texts and states, and its subviews. */
+class HeadlessElement
+{
+public:
+    HeadlessKind kind = HeadlessKind::View;
+    int tag = 0;
+    std::string identifier;   /* boxes are found by it, read as an integer */
+    float x = 0, y = 0, width = 0, height = 0;
+    std::u16string text;      /* the title of a button, the string value otherwise */
+    bool enabled = true;
+    bool hidden = false;
+    bool editable = false;    /* text fields */
+    int state = 0;            /* buttons: 0 off, 1 on, 2 mixed */
+    bool allowsMixedState = false;
+    std::string keyEquivalent;
+    int redraws = 0;          /* times the element was redrawn at once */
+
+    /* Tables. */
+    std::vector<HeadlessColumn> columns;
+    int selectedRow = -1;
+    int topRow = 0;           /* first row scrolled into view */
+    bool hasHeader = true;
+    bool allowsEmptySelection = true;
+    bool dataSourceSet = false;
+    FCCtrlDataList* dataList = nullptr; /* the user-info entry "DataList" */
+    float rowHeight = 16;
+    int reloads = 0;
+
+    HeadlessElement* parent = nullptr;
+    std::vector<std::unique_ptr<HeadlessElement>> children;
+
+    /* Appends a child and returns it. */
+    HeadlessElement* AddChild(std::unique_ptr<HeadlessElement> pChild);
+    /* Controls carry tags; boxes, scroll views and plain views do not. */
+    bool IsControl() const;
+    bool IsButton() const;
+    /* Depth-first search of the subviews (not this element itself): a box
+       whose identifier, read as an integer, equals the tag, or a control
+       whose tag equals it; the first match wins. */
+    HeadlessElement* FindByTag(int wanted);
+    /* The nearest enclosing scroll view, or null. */
+    HeadlessElement* EnclosingScrollView();
+    /* The element whose frame stands for this one: the enclosing scroll view
+       when there is one, else the element. */
+    HeadlessElement* FrameElement();
+    /* Hidden itself or inside a hidden view. */
+    bool IsHiddenOrInsideHidden() const;
+    /* Tables: true when the first column is the check column. */
+    bool HasCheckColumn() const;
+    /* Every element in depth-first order (this one first). */
+    void Collect(std::vector<HeadlessElement*>* pOut);
+};
+
+/* The integer value of a text the way the platform reads it: leading blanks
+   skipped, an optional sign, then digits; 0 when there are none. */
+int HeadlessIntValue(const std::string& text);
+
+#endif

@@ -1,0 +1,262 @@
+#include "HeadlessLayout.h"
+
+#include <dlfcn.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include <pugixml.hpp>
+
+#include "HeadlessText.h"
+
+namespace
+{
+std::string gFolder;
+const char kAnchor = 0; /* an address inside this module, for dladdr */
+
+bool ReadFile(const std::string& path, std::string* pText)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    *pText = buffer.str();
+    return true;
+}
+
+std::string ModuleFolder()
+{
+    Dl_info info;
+    if (dladdr(&kAnchor, &info) == 0 || !info.dli_fname) return {};
+    std::string path = info.dli_fname;
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+std::string FileName(int layoutID) { return std::to_string(layoutID) + ".xib"; }
+
+/* ---- Parsing ---- */
+
+bool Yes(const pugi::xml_node& node, const char* name)
+{
+    return std::strcmp(node.attribute(name).as_string(), "YES") == 0;
+}
+
+bool No(const pugi::xml_node& node, const char* name)
+{
+    return std::strcmp(node.attribute(name).as_string(), "NO") == 0;
+}
+
+pugi::xml_node Keyed(const pugi::xml_node& node, const char* element, const char* key)
+{
+    for (pugi::xml_node child : node.children(element))
+        if (std::strcmp(child.attribute("key").as_string(), key) == 0) return child;
+    return {};
+}
+
+pugi::xml_node Cell(const pugi::xml_node& node)
+{
+    for (pugi::xml_node child : node.children())
+        if (std::strcmp(child.attribute("key").as_string(), "cell") == 0) return child;
+    return {};
+}
+
+std::u16string Text16(const char* utf8)
+{
+    std::u16string out;
+    HeadlessText::FromUTF8(utf8 ? utf8 : "", &out);
+    return out;
+}
+
+std::string DecodeBase64(const std::string& text)
+{
+    static const std::string kAlphabet =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    unsigned bits = 0;
+    int count = 0;
+    for (char c : text)
+    {
+        size_t value = kAlphabet.find(c);
+        if (value == std::string::npos) continue;
+        bits = (bits << 6) | static_cast<unsigned>(value);
+        count += 6;
+        if (count >= 8)
+        {
+            count -= 8;
+            out.push_back(static_cast<char>((bits >> count) & 0xFF));
+        }
+    }
+    return out;
+}
+
+std::string KeyEquivalent(const pugi::xml_node& cell)
+{
+    pugi::xml_node key = Keyed(cell, "string", "keyEquivalent");
+    if (!key) return {};
+    std::string value = key.text().as_string();
+    return Yes(key, "base64-UTF8") ? DecodeBase64(value) : value;
+}
+
+void ReadFrame(const pugi::xml_node& node, HeadlessElement* pElement)
+{
+    pugi::xml_node rect = Keyed(node, "rect", "frame");
+    pElement->x = rect.attribute("x").as_float();
+    pElement->y = rect.attribute("y").as_float();
+    pElement->width = rect.attribute("width").as_float();
+    pElement->height = rect.attribute("height").as_float();
+}
+
+HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
+{
+    if (name == "button")
+    {
+        std::string type = cell.attribute("type").as_string();
+        if (type == "check") return HeadlessKind::CheckBox;
+        if (type == "radio") return HeadlessKind::RadioButton;
+        return HeadlessKind::PushButton;
+    }
+    static const struct
+    {
+        const char* name;
+        HeadlessKind kind;
+    } kKinds[] = {
+        {"textField", HeadlessKind::TextField},     {"scrollView", HeadlessKind::ScrollView},
+        {"clipView", HeadlessKind::ClipView},       {"tableView", HeadlessKind::TableView},
+        {"outlineView", HeadlessKind::OutlineView}, {"box", HeadlessKind::Box},
+        {"view", HeadlessKind::View},               {"customView", HeadlessKind::View},
+        {"popUpButton", HeadlessKind::PopUp},       {"stepper", HeadlessKind::Stepper},
+        {"slider", HeadlessKind::Slider},           {"segmentedControl", HeadlessKind::Segmented},
+    };
+    for (const auto& entry : kKinds)
+        if (name == entry.name) return entry.kind;
+    return HeadlessKind::Other;
+}
+
+void ReadColumns(const pugi::xml_node& node, HeadlessElement* pTable)
+{
+    pTable->hasHeader = !node.attribute("headerView").empty();
+    pTable->allowsEmptySelection = !No(node, "emptySelection");
+    for (pugi::xml_node column : node.child("tableColumns").children("tableColumn"))
+    {
+        HeadlessColumn entry;
+        entry.identifier = column.attribute("identifier").as_string();
+        entry.width = column.attribute("width").as_float();
+        entry.editable = !No(column, "editable");
+        entry.title = Text16(Keyed(column, "tableHeaderCell", "headerCell").attribute("title").as_string());
+        pTable->columns.push_back(entry);
+    }
+}
+
+std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node);
+
+void BuildSubviews(const pugi::xml_node& subviews, HeadlessElement* pParent)
+{
+    for (pugi::xml_node child : subviews.children())
+        if (auto pChild = BuildElement(child)) pParent->AddChild(std::move(pChild));
+}
+
+std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
+{
+    if (node.type() != pugi::node_element) return nullptr;
+    std::string name = node.name();
+    pugi::xml_node cell = Cell(node);
+    auto pElement = std::make_unique<HeadlessElement>();
+    pElement->kind = KindOf(name, cell);
+    pElement->tag = node.attribute("tag") ? node.attribute("tag").as_int() : cell.attribute("tag").as_int();
+    pElement->identifier = node.attribute("identifier").as_string();
+    pElement->hidden = Yes(node, "hidden");
+    pElement->enabled = !No(node, "enabled") && !No(cell, "enabled");
+    ReadFrame(node, pElement.get());
+
+    std::string state = cell.attribute("state").as_string();
+    switch (pElement->kind)
+    {
+    case HeadlessKind::PushButton:
+    case HeadlessKind::CheckBox:
+    case HeadlessKind::RadioButton:
+        pElement->text = Text16(cell.attribute("title").as_string());
+        pElement->state = pElement->kind == HeadlessKind::PushButton ? 0 : state == "on" ? 1 : state == "mixed" ? 2 : 0;
+        pElement->allowsMixedState = Yes(cell, "allowsMixedState");
+        pElement->keyEquivalent = KeyEquivalent(cell);
+        break;
+    case HeadlessKind::TextField:
+        pElement->text = Text16(cell.attribute("title").as_string());
+        pElement->editable = Yes(cell, "editable");
+        break;
+    case HeadlessKind::TableView:
+    case HeadlessKind::OutlineView:
+        ReadColumns(node, pElement.get());
+        break;
+    case HeadlessKind::ScrollView:
+        if (pugi::xml_node clip = Keyed(node, "clipView", "contentView"))
+            pElement->AddChild(BuildElement(clip));
+        return pElement;
+    case HeadlessKind::Box:
+        BuildSubviews(Keyed(node, "view", "contentView").child("subviews"), pElement.get());
+        return pElement;
+    default:
+        break;
+    }
+    BuildSubviews(node.child("subviews"), pElement.get());
+    return pElement;
+}
+
+pugi::xml_node FindWindow(const pugi::xml_node& root)
+{
+    for (pugi::xml_node node : root.children())
+    {
+        if (std::strcmp(node.name(), "window") == 0 || std::strcmp(node.name(), "panel") == 0) return node;
+        if (pugi::xml_node found = FindWindow(node)) return found;
+    }
+    return {};
+}
+} // namespace
+
+namespace HeadlessLayout
+{
+void SetFolder(const char* path) { gFolder = path ? path : ""; }
+
+bool ReadText(int layoutID, std::string* pText)
+{
+    if (!gFolder.empty() && ReadFile(gFolder + "/" + FileName(layoutID), pText)) return true;
+    std::string moduleFolder = ModuleFolder();
+    if (!moduleFolder.empty() && ReadFile(moduleFolder + "/" + FileName(layoutID), pText)) return true;
+    size_t size = 0;
+    const char* pEmbedded = Embedded(layoutID, &size);
+    if (!pEmbedded) return false;
+    pText->assign(pEmbedded, size);
+    return true;
+}
+
+std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
+{
+    pugi::xml_document doc;
+    if (!doc.load_buffer(text.data(), text.size())) return nullptr;
+    pugi::xml_node window = FindWindow(doc.child("document"));
+    pugi::xml_node contentView = Keyed(window, "view", "contentView");
+    if (!window || !contentView) return nullptr;
+
+    auto pWindow = std::make_unique<HeadlessWindow>();
+    pWindow->title = Text16(window.attribute("title").as_string());
+    pugi::xml_node contentRect = Keyed(window, "rect", "contentRect");
+    pWindow->x = contentRect.attribute("x").as_float();
+    pWindow->y = contentRect.attribute("y").as_float();
+    pWindow->width = contentRect.attribute("width").as_float();
+    pWindow->height = contentRect.attribute("height").as_float() + HeadlessWindow::kTitleBarHeight;
+    pWindow->content = std::make_unique<HeadlessElement>();
+    BuildSubviews(contentView.child("subviews"), pWindow->content.get());
+    pWindow->SyncContent();
+    return pWindow;
+}
+
+std::unique_ptr<HeadlessWindow> Load(int layoutID)
+{
+    std::string text;
+    if (!ReadText(layoutID, &text)) return nullptr;
+    auto pWindow = Parse(text);
+    if (pWindow) pWindow->layoutID = layoutID;
+    return pWindow;
+}
+} // namespace HeadlessLayout

@@ -1,0 +1,46 @@
+#ifndef FRAMEWORK_UI_HEADLESS_HEADLESSWINDOW_H
+#define FRAMEWORK_UI_HEADLESS_HEADLESSWINDOW_H
+
+#include <memory>
+#include <string>
+
+#include "HeadlessElement.h"
+
+/* One loaded headless window: the platform frame (screen coordinates, origin
+ * bottom-left of the primary screen), the title bar, the content view with
+ * its element tree and the window's visible state. */
+class HeadlessWindow
+{
+public:
+    int serial = 0;           /* the driver's window number, unique per process */
+    int layoutID = 0;
+    std::u16string title;
+    float x = 0, y = 0, width = 0, height = 0;
+    float minWidth = 0, minHeight = 0;
+    float maxWidth = 0, maxHeight = 0; /* 0: unlimited */
+    bool visible = false;
+    bool floating = false;
+    float alpha = 1;
+    int repaints = 0;         /* times the content was marked for redisplay */
+    int focusTag = 0;         /* tag of the element holding the keyboard focus */
+    int defaultButtonTag = 0; /* the button answering Return */
+    bool centred = false;
+    std::unique_ptr<HeadlessElement> content;
+
+    /* The fixed height of a titled window's title bar, in points. */
+    static constexpr float kTitleBarHeight = 22;
+    /* The fixed size of the primary screen, in points. */
+    static constexpr float kScreenWidth = 1920;
+    static constexpr float kScreenHeight = 1080;
+
+    float ContentHeight() const { return height - kTitleBarHeight; }
+    /* Keeps the content view's size in step with the frame. */
+    void SyncContent()
+    {
+        if (!content) return;
+        content->width = width;
+        content->height = ContentHeight();
+    }
+};
+
+#endif

@@ -1,0 +1,817 @@
+/* The headless bridge: every window operation carried out on an in-memory
+ * element tree loaded from the window's layout file. */
+#include "_FCWindowController_cocoa.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "FCControl.h"
+#include "FCCtrlCheckbox.h"
+#include "FCCtrlDataList.h"
+#include "FCDataListRow.h"
+#include "HeadlessDataSource.h"
+#include "HeadlessLayout.h"
+#include "HeadlessRuntime.h"
+#include "HeadlessText.h"
+#include "HeadlessWindow.h"
+#include "__FCUserWindow.h"
+#include "qzui_hooks.h"
+
+namespace
+{
+using Timers = std::vector<HeadlessTimer>;
+
+HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge); }
+
+HeadlessElement* Element(const _FCWindowController_cocoa* pBridge, int id)
+{
+    HeadlessWindow* pWindow = WindowOf(pBridge);
+    return pWindow ? pWindow->content->FindByTag(id) : nullptr;
+}
+
+HeadlessElement* Button(const _FCWindowController_cocoa* pBridge, int id)
+{
+    HeadlessElement* pElement = Element(pBridge, id);
+    return pElement && pElement->IsButton() ? pElement : nullptr;
+}
+
+HeadlessElement* TextField(const _FCWindowController_cocoa* pBridge, int id)
+{
+    HeadlessElement* pElement = Element(pBridge, id);
+    return pElement && pElement->kind == HeadlessKind::TextField ? pElement : nullptr;
+}
+
+HeadlessElement* Table(const _FCWindowController_cocoa* pBridge, int id)
+{
+    HeadlessElement* pElement = Element(pBridge, id);
+    return pElement && pElement->kind == HeadlessKind::TableView ? pElement : nullptr;
+}
+
+/* Tables and text fields in a scroll view are shown and hidden with it. */
+HeadlessElement* VisibilityElement(HeadlessElement* pElement)
+{
+    bool followsScroll = pElement->kind == HeadlessKind::TableView ||
+                         pElement->kind == HeadlessKind::OutlineView ||
+                         pElement->kind == HeadlessKind::TextField;
+    return followsScroll ? pElement->FrameElement() : pElement;
+}
+
+float Whole(float value) { return static_cast<float>(static_cast<int>(value)); }
+
+/* Marks an element redrawn at once, as a move or resize does. */
+void Redrawn(HeadlessElement* pElement, bool redraw)
+{
+    if (redraw || !pElement->IsControl()) ++pElement->redraws;
+}
+
+/* The line height of the control font at a point size. */
+float LineHeight(int fontSize) { return std::ceil(static_cast<float>(fontSize) * 1.2f); }
+
+/* Moves a table's selection, reporting a change as the platform does. */
+void ChangeSelection(_FCWindowController_cocoa* pBridge, HeadlessElement* pTable, int row)
+{
+    if (pTable->selectedRow == row) return;
+    pTable->selectedRow = row;
+    pBridge->Notify_DataListHandleCommand(pTable->tag, row);
+}
+
+/* A new element of a kind, with the control's ID as tag and its default size. */
+std::unique_ptr<HeadlessElement> NewElement(HeadlessKind kind, int tag, float width, float height)
+{
+    auto pElement = std::make_unique<HeadlessElement>();
+    pElement->kind = kind;
+    pElement->tag = tag;
+    pElement->width = width;
+    pElement->height = height;
+    return pElement;
+}
+
+/* A table or outline inside a bordered scroll view placed at (10, 10). */
+std::unique_ptr<HeadlessElement> NewScrolledTable(HeadlessKind kind, int tag, float width, float height)
+{
+    auto pScroll = NewElement(HeadlessKind::ScrollView, 0, width, height);
+    pScroll->x = 10;
+    pScroll->y = 10;
+    HeadlessElement* pClip = pScroll->AddChild(NewElement(HeadlessKind::ClipView, 0, width - 2, height - 2));
+    pClip->AddChild(NewElement(kind, tag, width - 2, height - 2));
+    return pScroll;
+}
+
+void NotifyActivation(_FCWindowController_cocoa* pOld, _FCWindowController_cocoa* pNew)
+{
+    HeadlessRuntime::SetMainBridge(pNew);
+    if (pOld) pOld->Notify_WindowActivated(false);
+    if (pNew) pNew->Notify_WindowActivated(true);
+}
+} // namespace
+
+_FCWindowController_cocoa::_FCWindowController_cocoa(__FCUserWindow* pWindow, int layoutID)
+    : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false),
+      _pWindow(pWindow), _controller(nullptr), _timers(nullptr)
+{
+    HeadlessRuntime::Register(this);
+}
+
+_FCWindowController_cocoa::~_FCWindowController_cocoa()
+{
+    DestroyWindow();
+    delete static_cast<Timers*>(_timers);
+    HeadlessRuntime::Unregister(this);
+}
+
+/* ---- Loading and closing ---- */
+
+bool _FCWindowController_cocoa::_LoadController()
+{
+    std::unique_ptr<HeadlessWindow> pLoaded = HeadlessLayout::Load(_layoutid);
+    if (!pLoaded) return false;
+    pLoaded->serial = HeadlessRuntime::NextWindowNumber();
+    pLoaded->minWidth = pLoaded->width;
+    pLoaded->minHeight = pLoaded->height;
+    pLoaded->floating = true;
+    std::vector<HeadlessElement*> elements;
+    pLoaded->content->Collect(&elements);
+    for (HeadlessElement* pElement : elements)
+    {
+        if (!pElement->IsButton()) continue;
+        if (pElement->tag == 1) pLoaded->defaultButtonTag = 1;
+        if (pElement->tag == 2 && _modalrequested) pElement->keyEquivalent = "\x1b";
+    }
+    _controller = pLoaded.release();
+    return true;
+}
+
+void _FCWindowController_cocoa::_ReleaseController()
+{
+    delete static_cast<HeadlessWindow*>(_controller);
+    _controller = nullptr;
+    if (HeadlessRuntime::MainBridge() == this) HeadlessRuntime::SetMainBridge(nullptr);
+}
+
+void _FCWindowController_cocoa::_PostWillClose() { Notify_WindowClose(); }
+
+void _FCWindowController_cocoa::ShowModeless()
+{
+    if (_controller) return;
+    _modalrequested = false;
+    _windowopen = true;
+    if (!_LoadController())
+    {
+        _windowopen = false;
+        return;
+    }
+    Notify_InitWindow();
+    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->visible = true;
+}
+
+bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
+{
+    if (_controller) return false;
+    _modalrequested = true;
+    _windowopen = true;
+    if (!_LoadController())
+    {
+        _windowopen = false;
+        return false;
+    }
+    _modalrun = true;
+    Notify_InitWindow();
+    if (HeadlessWindow* pWindow = WindowOf(this))
+    {
+        if (!pParent)
+        {
+            pWindow->x = Whole((HeadlessWindow::kScreenWidth - pWindow->width) / 2);
+            pWindow->y = Whole((HeadlessWindow::kScreenHeight - pWindow->height) / 2);
+            pWindow->centred = true;
+        }
+        pWindow->visible = true;
+    }
+    while (_modalrun && _controller)
+    {
+        if (HeadlessRuntime::ModalStep(WindowOf(this)->serial)) continue;
+        /* The driver gave up (or has no modal loop): the window closes. */
+        if (_pWindow) _pWindow->CloseWindow();
+        if (_modalrun && _controller) DestroyWindow();
+    }
+    bool endedByClose = !_modalrun;
+    _modalrun = false;
+    DestroyWindow();
+    return endedByClose;
+}
+
+void _FCWindowController_cocoa::DestroyWindow()
+{
+    if (!_controller) return;
+    bool wasOpen = _windowopen;
+    _windowopen = false;
+    KillAllTimers();
+    delete static_cast<Timers*>(_timers);
+    _timers = nullptr;
+    if (wasOpen) CloseWindow();
+    _ReleaseController();
+}
+
+void _FCWindowController_cocoa::CloseWindow()
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    pWindow->visible = false;
+    /* The closing window stops being the active one without a report. */
+    if (HeadlessRuntime::MainBridge() == this) HeadlessRuntime::SetMainBridge(nullptr);
+    _PostWillClose();
+}
+
+/* ---- Window ---- */
+
+bool _FCWindowController_cocoa::IsWindowVisible()
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    return pWindow && pWindow->visible;
+}
+
+void _FCWindowController_cocoa::ActivateWindow()
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    pWindow->visible = true;
+    _FCWindowController_cocoa* pOld = HeadlessRuntime::MainBridge();
+    if (pOld != this) NotifyActivation(pOld, this);
+}
+
+void _FCWindowController_cocoa::ShowWindow(bool show)
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    pWindow->visible = show;
+    if (!show && HeadlessRuntime::MainBridge() == this) NotifyActivation(this, nullptr);
+}
+
+void _FCWindowController_cocoa::RepaintWindow()
+{
+    if (HeadlessWindow* pWindow = WindowOf(this)) ++pWindow->repaints;
+}
+
+void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (pWindow && pString) pWindow->title = HeadlessText::ToElement(pString);
+}
+
+void _FCWindowController_cocoa::GetWindowCaption(FCString* pString)
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (pWindow && pString) HeadlessText::FromElement(pWindow->title, pString);
+}
+
+void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
+{
+    if (!pRect) return;
+    *pRect = __FloatRect{0, 0, 0, 0};
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    const float screen = HeadlessWindow::kScreenHeight;
+    pRect->left = pWindow->x;
+    pRect->right = pWindow->x + pWindow->width;
+    pRect->bottom = screen - pWindow->y;
+    pRect->top = screen - pWindow->y - pWindow->height;
+}
+
+void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (!pWindow || !pRect) return;
+    float oldWidth = pWindow->width;
+    float oldHeight = pWindow->height;
+    pWindow->x = pRect->left;
+    pWindow->y = HeadlessWindow::kScreenHeight - pRect->bottom;
+    pWindow->width = std::max(0.0f, pRect->Width());
+    pWindow->height = std::max(0.0f, pRect->Height());
+    pWindow->SyncContent();
+    ++pWindow->repaints;
+    if (pWindow->width != oldWidth || pWindow->height != oldHeight)
+        Notify_WindowResized(pWindow->width, pWindow->height, oldWidth, oldHeight);
+}
+
+void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
+{
+    if (!pRect) return;
+    *pRect = __FloatRect{0, 0, 0, 0};
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    pRect->right = pWindow->width;
+    pRect->bottom = pWindow->ContentHeight();
+}
+
+float _FCWindowController_cocoa::GetWindowTitleHeight() { return HeadlessWindow::kTitleBarHeight; }
+
+void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
+{
+    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->maxWidth = width;
+}
+
+void _FCWindowController_cocoa::SetMaximumResizeHeight(float height)
+{
+    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->maxHeight = height;
+}
+
+void _FCWindowController_cocoa::SetWindowAlpha(int percent)
+{
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        pWindow->alpha = std::min(1.0f, std::max(0.0f, static_cast<float>(percent) / 100.0f));
+}
+
+void _FCWindowController_cocoa::NotYetImplementedError(const char* name)
+{
+    char line[512];
+    std::snprintf(line, sizeof line, "ERROR: '%s' is not yet Cocoa-supported!", name ? name : "");
+    qzui::ReportSystemLog(line);
+}
+
+/* ---- Elements: generic ---- */
+
+void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
+{
+    if (HeadlessElement* pElement = Element(this, id)) VisibilityElement(pElement)->hidden = !state;
+}
+
+bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
+{
+    HeadlessElement* pElement = Element(this, id);
+    return pElement && !VisibilityElement(pElement)->hidden;
+}
+
+void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
+{
+    HeadlessElement* pElement = Element(this, id);
+    if (pElement && pElement->IsControl()) pElement->enabled = state;
+}
+
+bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
+{
+    HeadlessElement* pElement = Element(this, id);
+    return pElement && pElement->IsControl() && pElement->enabled;
+}
+
+void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int id)
+{
+    if (Element(this, id)) WindowOf(this)->focusTag = id;
+}
+
+void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
+{
+    HeadlessElement* pButton = Button(this, id);
+    if (!pButton || state < 0 || state > 2) return;
+    /* An element without the mixed state shows mixed as on. */
+    pButton->state = (state == 2 && !pButton->allowsMixedState) ? 1 : state;
+}
+
+int _FCWindowController_cocoa::GetDlgItemCheck(int id)
+{
+    HeadlessElement* pButton = Button(this, id);
+    return pButton ? pButton->state : 0;
+}
+
+/* ---- Elements: text ---- */
+
+void _FCWindowController_cocoa::SetDlgItemText(int id, FCString* pString)
+{
+    if (HeadlessElement* pElement = Element(this, id)) pElement->text = HeadlessText::ToElement(pString);
+}
+
+void _FCWindowController_cocoa::GetDlgItemText(int id, FCString* pString)
+{
+    if (HeadlessElement* pElement = Element(this, id)) HeadlessText::FromElement(pElement->text, pString);
+}
+
+void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pString)
+{
+    HeadlessElement* pElement = Element(this, id);
+    if (!pElement) return;
+    pElement->text = HeadlessText::ToElement(pString);
+    if (pElement->kind != HeadlessKind::TextField || !pElement->parent ||
+        pElement->parent->kind != HeadlessKind::ClipView)
+        return;
+    /* A fixed-pitch measure: 7 points per character, 17 per line. */
+    size_t longest = 0, current = 0, lines = 1;
+    for (char16_t unit : pElement->text)
+    {
+        if (unit == u'\n' || unit == u'\r')
+        {
+            ++lines;
+            current = 0;
+            continue;
+        }
+        longest = std::max(longest, ++current);
+    }
+    const HeadlessElement* pClip = pElement->parent;
+    float textWidth = 7.0f * static_cast<float>(longest);
+    float textHeight = 17.0f * static_cast<float>(lines);
+    pElement->width = std::max(pClip->width, textWidth);
+    pElement->height = std::max(pClip->height, textHeight + 10);
+    pElement->y = pClip->height - pElement->height;
+}
+
+/* ---- Elements: geometry ---- */
+
+bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
+{
+    HeadlessElement* pElement = Element(this, id);
+    if (!pElement || !pRect) return false;
+    const HeadlessElement* pFrame = pElement->FrameElement();
+    float contentHeight = Whole(WindowOf(this)->ContentHeight());
+    pRect->left = pFrame->x;
+    pRect->right = pFrame->x + pFrame->width;
+    pRect->top = contentHeight - pFrame->y - pFrame->height;
+    pRect->bottom = pRect->top + pFrame->height;
+    return true;
+}
+
+void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
+{
+    HeadlessElement* pElement = Element(this, id);
+    if (!pElement) return;
+    pElement->FrameElement()->width = width;
+    Redrawn(pElement, true);
+}
+
+void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
+{
+    HeadlessElement* pElement = Element(this, id);
+    if (!pElement) return;
+    HeadlessElement* pFrame = pElement->FrameElement();
+    pFrame->y += pFrame->height - height;
+    pFrame->height = height;
+    Redrawn(pElement, true);
+}
+
+void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
+{
+    HeadlessElement* pElement = Element(this, id);
+    if (!pElement) return;
+    HeadlessElement* pFrame = pElement->FrameElement();
+    pFrame->x = x;
+    pFrame->y = Whole(WindowOf(this)->ContentHeight()) - y - pFrame->height;
+    Redrawn(pElement, redraw);
+}
+
+void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
+{
+    HeadlessElement* pElement = Element(this, id);
+    if (!pElement) return;
+    HeadlessElement* pFrame = pElement->FrameElement();
+    pFrame->y += pFrame->height - height;
+    pFrame->width = width;
+    pFrame->height = height;
+    Redrawn(pElement, redraw);
+}
+
+/* ---- Elements: buttons and edit fields ---- */
+
+void _FCWindowController_cocoa::ClearShortcutKey(int id)
+{
+    if (HeadlessElement* pButton = Button(this, id)) pButton->keyEquivalent.clear();
+}
+
+void _FCWindowController_cocoa::SetEditFocus(int id)
+{
+    if (TextField(this, id)) WindowOf(this)->focusTag = id;
+}
+
+void _FCWindowController_cocoa::EditScrollToBottom(int) {}
+
+/* ---- Elements: tables ---- */
+
+bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable) return false;
+    if (pTable->HasCheckColumn()) return true;
+    HeadlessColumn check;
+    check.identifier = "check";
+    check.width = 26;
+    check.editable = true;
+    check.resizable = false;
+    /* The check column is the leftmost column, also when others exist. */
+    pTable->columns.insert(pTable->columns.begin(), check);
+    return true;
+}
+
+bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
+{
+    HeadlessElement* pTable = Table(this, id);
+    return pTable && pTable->HasCheckColumn();
+}
+
+void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
+{
+    if (HeadlessElement* pTable = Table(this, id)) pTable->hasHeader = false;
+}
+
+void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable || pTable->columns.empty()) return;
+    float others = 0;
+    for (size_t i = 0; i + 1 < pTable->columns.size(); ++i) others += pTable->columns[i].width;
+    HeadlessColumn& last = pTable->columns.back();
+    last.width = std::max(last.width, pTable->width - others);
+}
+
+int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable) return -1;
+    int count = static_cast<int>(pTable->columns.size());
+    return (!includeCheckColumn && pTable->HasCheckColumn()) ? count - 1 : count;
+}
+
+float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable) return -1;
+    int index = column + (pTable->HasCheckColumn() ? 1 : 0);
+    if (column < 0 || index >= static_cast<int>(pTable->columns.size())) return -1;
+    return pTable->columns[static_cast<size_t>(index)].width;
+}
+
+void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCString* pTitle)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable || column < 0 || column >= static_cast<int>(pTable->columns.size())) return;
+    pTable->columns[static_cast<size_t>(column)].title = HeadlessText::ToElement(pTitle);
+}
+
+void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable) return;
+    int number = 1;
+    if (!pTable->columns.empty() && pTable->columns.back().identifier.compare(0, 3, "col") == 0)
+        number = HeadlessIntValue(pTable->columns.back().identifier.substr(3)) + 1;
+    HeadlessColumn column;
+    column.identifier = "col" + std::to_string(number);
+    column.title = HeadlessText::ToElement(pTitle);
+    column.width = width;
+    pTable->columns.push_back(column);
+    pTable->rowHeight = std::max(16.0f, LineHeight(fontSize) + 3);
+}
+
+void _FCWindowController_cocoa::TableViewDeleteAllColumns(int id)
+{
+    if (HeadlessElement* pTable = Table(this, id)) pTable->columns.clear();
+}
+
+void _FCWindowController_cocoa::TableViewRedraw(int id)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable) return;
+    ++pTable->reloads;
+    /* A selected row that no longer exists is dropped from the selection. */
+    if (pTable->selectedRow >= HeadlessDataSource::RowCount(*pTable)) ChangeSelection(this, pTable, -1);
+}
+
+void _FCWindowController_cocoa::TableViewScrollToTop(int id)
+{
+    if (HeadlessElement* pTable = Table(this, id)) pTable->topRow = 0;
+}
+
+int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
+{
+    HeadlessElement* pTable = Table(this, id);
+    return pTable ? pTable->selectedRow : -1;
+}
+
+void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (!pTable || line < 0 || line >= HeadlessDataSource::RowCount(*pTable)) return;
+    if (scrollIntoView) pTable->topRow = line;
+    ChangeSelection(this, pTable, line);
+}
+
+void _FCWindowController_cocoa::TableViewUpdateCheckbox(int id, int line)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (pTable && line >= 0 && line < HeadlessDataSource::RowCount(*pTable)) ++pTable->redraws;
+}
+
+void _FCWindowController_cocoa::TableViewClearSelection(int id)
+{
+    HeadlessElement* pTable = Table(this, id);
+    if (pTable && pTable->allowsEmptySelection) ChangeSelection(this, pTable, -1);
+}
+
+void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
+{
+    HeadlessElement* pTable = pList ? Table(this, pList->GetControlID()) : nullptr;
+    if (!pTable) return;
+    if (!pTable->dataList) pTable->dataList = pList;
+    pTable->dataSourceSet = true;
+}
+
+/* ---- Elements created in code ---- */
+
+bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
+{
+    HeadlessWindow* pWindow = WindowOf(this);
+    if (!pControl || !pWindow) return false;
+    const int id = pControl->GetControlID();
+    const float width = pControl->_GetAutoCreateWidth();
+    const float tall = pControl->_GetAutoCreateMultilineHeight();
+    std::unique_ptr<HeadlessElement> pElement;
+    switch (pControl->_GetControlType())
+    {
+    case 1: pElement = NewElement(HeadlessKind::Stepper, id, width, 20); break;
+    case 2:
+    case 11:
+    {
+        pElement = NewScrolledTable(HeadlessKind::TableView, id, width, tall);
+        if (pControl->_GetControlType() == 11)
+        {
+            HeadlessElement* pTable = pElement->FindByTag(id);
+            pTable->allowsEmptySelection = false;
+            pTable->hasHeader = false;
+        }
+        static_cast<FCCtrlDataList*>(pControl)->SetFontSize(11);
+        break;
+    }
+    case 3:
+        pElement = NewScrolledTable(HeadlessKind::OutlineView, id, width, tall);
+        pElement->FindByTag(id)->hasHeader = false;
+        break;
+    case 4: pElement = NewElement(HeadlessKind::PushButton, id, width, 21); break;
+    case 5:
+        pElement = NewElement(HeadlessKind::CheckBox, id, width, 18);
+        pElement->allowsMixedState = static_cast<FCCtrlCheckbox*>(pControl)->GetAllowMixedState();
+        break;
+    case 6:
+        pElement = NewElement(HeadlessKind::TextField, id, width, 19);
+        pElement->editable = true;
+        break;
+    case 7: pElement = NewElement(HeadlessKind::TextField, id, width, 16); break;
+    case 8: pElement = NewElement(HeadlessKind::PopUp, id, width, 22); break;
+    case 9:
+        pElement = NewElement(HeadlessKind::Box, 0, width, 1);
+        pElement->identifier = std::to_string(id);
+        break;
+    case 10: pElement = NewElement(HeadlessKind::Slider, id, width, 20); break;
+    case 12: return true;
+    case 13: pElement = NewElement(HeadlessKind::Segmented, id, width, 24); break;
+    default: return false;
+    }
+    pWindow->content->AddChild(std::move(pElement));
+    return true;
+}
+
+/* ---- Timers ---- */
+
+void _FCWindowController_cocoa::AssureTimers()
+{
+    if (!_timers) _timers = new Timers();
+}
+
+void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
+{
+    AssureTimers();
+    if (TimeridExists(id))
+    {
+        qzui::ReportSystemLog("Timer already exists!");
+        return;
+    }
+    int period = std::max(1, milliseconds);
+    static_cast<Timers*>(_timers)->push_back(
+        HeadlessTimer{id, period, HeadlessRuntime::Now() + static_cast<uint64_t>(period),
+                      HeadlessRuntime::NextTimerSequence()});
+}
+
+void _FCWindowController_cocoa::KillTimer(int id)
+{
+    if (!_timers) return;
+    auto* pTimers = static_cast<Timers*>(_timers);
+    pTimers->erase(std::remove_if(pTimers->begin(), pTimers->end(),
+                                  [id](const HeadlessTimer& timer) { return timer.id == id; }),
+                   pTimers->end());
+}
+
+bool _FCWindowController_cocoa::TimeridExists(int id)
+{
+    if (!_timers) return false;
+    const auto* pTimers = static_cast<Timers*>(_timers);
+    return std::any_of(pTimers->begin(), pTimers->end(), [id](const HeadlessTimer& timer) { return timer.id == id; });
+}
+
+void _FCWindowController_cocoa::KillAllTimers()
+{
+    if (_timers) static_cast<Timers*>(_timers)->clear();
+}
+
+/* ---- Notifications ---- */
+
+void _FCWindowController_cocoa::Notify_InitWindow()
+{
+    if (_pWindow) _pWindow->InitWindow();
+}
+
+void _FCWindowController_cocoa::Notify_OkButtonPressed()
+{
+    if (_pWindow) _pWindow->OkButtonPressed();
+}
+
+void _FCWindowController_cocoa::Notify_CancelButtonPressed()
+{
+    if (_pWindow) _pWindow->CancelButtonPressed();
+}
+
+void _FCWindowController_cocoa::Notify_ButtonPressed(int id)
+{
+    if (!_pWindow) return;
+    FCControl* pControl = _pWindow->FindControl(id);
+    switch (pControl ? pControl->GetActionKind() : FCControl::ACTIONKIND_COMMAND)
+    {
+    case FCControl::ACTIONKIND_OK: _pWindow->OkButtonPressed(); break;
+    case FCControl::ACTIONKIND_CLOSE: _pWindow->CloseButtonPressed(); break;
+    case FCControl::ACTIONKIND_CANCEL: _pWindow->CancelButtonPressed(); break;
+    default: _pWindow->HandleCommand(pControl); break;
+    }
+}
+
+void _FCWindowController_cocoa::Notify_HandleCommand(int id)
+{
+    if (_pWindow) _pWindow->HandleCommand(_pWindow->FindControl(id));
+}
+
+/* The data list bound to a control ID, or null when the control is another kind. */
+static FCCtrlDataList* DataListOf(FCControl* pControl)
+{
+    if (!pControl) return nullptr;
+    int type = pControl->_GetControlType();
+    return (type == 2 || type == 11) ? static_cast<FCCtrlDataList*>(pControl) : nullptr;
+}
+
+void _FCWindowController_cocoa::Notify_DataListHandleDoubleClick(int id, int)
+{
+    if (!_pWindow) return;
+    if (FCCtrlDataList* pList = DataListOf(_pWindow->FindControl(id))) pList->HandleDoubleClick();
+}
+
+void _FCWindowController_cocoa::Notify_DataListHandleCommand(int id, int row)
+{
+    if (!_pWindow) return;
+    FCControl* pControl = _pWindow->FindControl(id);
+    if (FCCtrlDataList* pList = DataListOf(pControl))
+    {
+        if (row >= 0)
+            pList->HandleSelectChange(row);
+        else
+        {
+            pList->HandleUnselect();
+            row = -1;
+        }
+        _pWindow->HandleDataListSelect(pList, row);
+    }
+    _pWindow->HandleCommand(pControl);
+}
+
+void _FCWindowController_cocoa::Notify_WindowActivated(bool active)
+{
+    if (_pWindow) _pWindow->HandleActivate(active);
+}
+
+void _FCWindowController_cocoa::Notify_WindowResized(float width, float height, float, float)
+{
+    if (_pWindow) _pWindow->_HandleResizeChange(static_cast<int>(width), static_cast<int>(height));
+}
+
+void _FCWindowController_cocoa::Notify_WindowClose()
+{
+    if (!_pWindow) return;
+    if (_windowopen)
+    {
+        _windowopen = false;
+        _pWindow->CloseWindow();
+    }
+    if (_modalrun) _modalrun = false;
+}
+
+bool _FCWindowController_cocoa::Notify_WindowCanClose()
+{
+    return _pWindow ? _pWindow->CanClose() : true;
+}
+
+void _FCWindowController_cocoa::Notify_Timer(int id)
+{
+    if (_pWindow) _pWindow->HandleTimer(static_cast<short>(id));
+}
+
+void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
+{
+    HeadlessElement* pTable = Table(this, id);
+    FCCtrlDataList* pList = pTable ? pTable->dataList : nullptr;
+    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
+    if (!pRow) return;
+    pRow->SetCheck(checked);
+    pList->HandleCheckChange(row, checked);
+    if (_pWindow) _pWindow->HandleDataListCheck(pList, row, checked);
+}

@@ -1,0 +1,384 @@
+#include "qzui_driver.h"
+
+#include <string>
+#include <vector>
+
+#include "HeadlessDataSource.h"
+#include "HeadlessLayout.h"
+#include "HeadlessRuntime.h"
+#include "HeadlessText.h"
+#include "HeadlessWindow.h"
+#include "_FCWindowController_cocoa.h"
+#include "__FCUserWindow.h"
+
+namespace
+{
+HeadlessWindow* Window(int number)
+{
+    return HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(number));
+}
+
+HeadlessElement* Element(int number, int tag)
+{
+    HeadlessWindow* pWindow = Window(number);
+    return pWindow ? pWindow->content->FindByTag(tag) : nullptr;
+}
+
+HeadlessElement* Table(int number, int tag)
+{
+    HeadlessElement* pElement = Element(number, tag);
+    return pElement && pElement->kind == HeadlessKind::TableView ? pElement : nullptr;
+}
+
+std::vector<HeadlessElement*> TaggedElements(HeadlessWindow* pWindow)
+{
+    std::vector<HeadlessElement*> all, tagged;
+    pWindow->content->Collect(&all);
+    for (HeadlessElement* pElement : all)
+        if (pElement->tag != 0) tagged.push_back(pElement);
+    return tagged;
+}
+
+int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
+
+/* Looks up what a user action needs: the window's bridge and the element, which
+   must be enabled and shown. */
+int Target(int number, int tag, _FCWindowController_cocoa** ppBridge, HeadlessElement** ppElement)
+{
+    *ppBridge = HeadlessRuntime::FindBridge(number);
+    if (!*ppBridge) return QZUI_E_NO_WINDOW;
+    *ppElement = HeadlessRuntime::WindowOf(*ppBridge)->content->FindByTag(tag);
+    if (!*ppElement) return QZUI_E_NO_ELEMENT;
+    if (!(*ppElement)->enabled || (*ppElement)->IsHiddenOrInsideHidden()) return QZUI_E_DISABLED;
+    return QZUI_OK;
+}
+
+/* Cycles a button's state the way a click does. */
+void ClickState(HeadlessElement* pButton)
+{
+    if (pButton->kind == HeadlessKind::RadioButton)
+        pButton->state = 1;
+    else if (pButton->kind == HeadlessKind::CheckBox)
+    {
+        if (pButton->allowsMixedState)
+            pButton->state = pButton->state == 2 ? 1 : pButton->state == 1 ? 0 : 2;
+        else
+            pButton->state = pButton->state == 1 ? 0 : 1;
+    }
+}
+
+/* Selects a table row as a click does; a change is reported. */
+int SelectRow(int number, int tag, int row, bool allowClear)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pTable = nullptr;
+    int result = Target(number, tag, &pBridge, &pTable);
+    if (result != QZUI_OK) return result;
+    if (pTable->kind != HeadlessKind::TableView) return QZUI_E_WRONG_KIND;
+    int rows = HeadlessDataSource::RowCount(*pTable);
+    bool clearing = row == -1 && allowClear && pTable->allowsEmptySelection;
+    if (!clearing && (row < 0 || row >= rows)) return QZUI_E_RANGE;
+    if (pTable->selectedRow == row) return QZUI_OK;
+    pTable->selectedRow = row;
+    pBridge->Notify_DataListHandleCommand(tag, row);
+    return QZUI_OK;
+}
+} // namespace
+
+/* ---- Windows ---- */
+
+int qzui_window_count(void) { return static_cast<int>(HeadlessRuntime::LoadedBridges().size()); }
+
+int qzui_window_at(int index)
+{
+    std::vector<_FCWindowController_cocoa*> loaded = HeadlessRuntime::LoadedBridges();
+    if (index < 0 || index >= static_cast<int>(loaded.size())) return 0;
+    return HeadlessRuntime::WindowOf(loaded[static_cast<size_t>(index)])->serial;
+}
+
+int qzui_find_window(int layout_id)
+{
+    int found = 0;
+    for (_FCWindowController_cocoa* pBridge : HeadlessRuntime::LoadedBridges())
+        if (pBridge->_GetLayoutID() == layout_id) found = HeadlessRuntime::WindowOf(pBridge)->serial;
+    return found;
+}
+
+int qzui_window_layout_id(int window)
+{
+    HeadlessWindow* pWindow = Window(window);
+    return pWindow ? pWindow->layoutID : -1;
+}
+
+int qzui_window_title(int window, char* buf, int size)
+{
+    HeadlessWindow* pWindow = Window(window);
+    return pWindow ? HeadlessText::CopyOut(HeadlessText::ToUTF8(pWindow->title), buf, size) : -1;
+}
+
+int qzui_window_frame(int window, qzui_rect* frame)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
+    __FloatRect rect;
+    pBridge->GetWindowFrameRect(&rect);
+    *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
+    return QZUI_OK;
+}
+
+int qzui_window_visible(int window)
+{
+    HeadlessWindow* pWindow = Window(window);
+    return Flag(pWindow != nullptr, pWindow && pWindow->visible);
+}
+
+int qzui_window_active(int window)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    return Flag(pBridge != nullptr, pBridge && HeadlessRuntime::MainBridge() == pBridge);
+}
+
+int qzui_window_shaded(int window)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    return Flag(pBridge != nullptr, pBridge && pBridge->_GetWindow() && pBridge->_GetWindow()->IsShaded());
+}
+
+int qzui_window_modal(int window)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    return Flag(pBridge != nullptr, pBridge && pBridge->_IsModalRequested());
+}
+
+int qzui_window_repaint_count(int window)
+{
+    HeadlessWindow* pWindow = Window(window);
+    return pWindow ? pWindow->repaints : -1;
+}
+
+/* ---- Elements ---- */
+
+int qzui_element_count(int window)
+{
+    HeadlessWindow* pWindow = Window(window);
+    return pWindow ? static_cast<int>(TaggedElements(pWindow).size()) : -1;
+}
+
+int qzui_element_tag_at(int window, int index)
+{
+    HeadlessWindow* pWindow = Window(window);
+    if (!pWindow) return 0;
+    std::vector<HeadlessElement*> tagged = TaggedElements(pWindow);
+    return index >= 0 && index < static_cast<int>(tagged.size()) ? tagged[static_cast<size_t>(index)]->tag : 0;
+}
+
+int qzui_element_info(int window, int tag, qzui_element* info)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    if (!pBridge) return QZUI_E_NO_WINDOW;
+    HeadlessElement* pElement = HeadlessRuntime::WindowOf(pBridge)->content->FindByTag(tag);
+    if (!pElement || !info) return QZUI_E_NO_ELEMENT;
+    __FloatRect rect;
+    pBridge->GetDlgItemRect(tag, &rect);
+    info->kind = static_cast<int>(pElement->kind);
+    info->tag = pElement->tag;
+    info->enabled = pElement->enabled ? 1 : 0;
+    info->visible = pElement->IsHiddenOrInsideHidden() ? 0 : 1;
+    info->editable = pElement->editable ? 1 : 0;
+    info->state = pElement->state;
+    info->focused = HeadlessRuntime::WindowOf(pBridge)->focusTag == tag && tag != 0 ? 1 : 0;
+    info->frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
+    return QZUI_OK;
+}
+
+int qzui_element_text(int window, int tag, char* buf, int size)
+{
+    HeadlessElement* pElement = Element(window, tag);
+    return pElement ? HeadlessText::CopyOut(HeadlessText::ToUTF8(pElement->text), buf, size) : -1;
+}
+
+/* ---- Tables ---- */
+
+int qzui_table_column_count(int window, int tag)
+{
+    HeadlessElement* pTable = Table(window, tag);
+    return pTable ? static_cast<int>(pTable->columns.size()) : -1;
+}
+
+static const HeadlessColumn* Column(int window, int tag, int column)
+{
+    HeadlessElement* pTable = Table(window, tag);
+    if (!pTable || column < 0 || column >= static_cast<int>(pTable->columns.size())) return nullptr;
+    return &pTable->columns[static_cast<size_t>(column)];
+}
+
+int qzui_table_column_identifier(int window, int tag, int column, char* buf, int size)
+{
+    const HeadlessColumn* pColumn = Column(window, tag, column);
+    return pColumn ? HeadlessText::CopyOut(pColumn->identifier, buf, size) : -1;
+}
+
+int qzui_table_column_title(int window, int tag, int column, char* buf, int size)
+{
+    const HeadlessColumn* pColumn = Column(window, tag, column);
+    return pColumn ? HeadlessText::CopyOut(HeadlessText::ToUTF8(pColumn->title), buf, size) : -1;
+}
+
+float qzui_table_column_width(int window, int tag, int column)
+{
+    const HeadlessColumn* pColumn = Column(window, tag, column);
+    return pColumn ? pColumn->width : -1.0f;
+}
+
+int qzui_table_row_count(int window, int tag)
+{
+    HeadlessElement* pTable = Table(window, tag);
+    return pTable ? HeadlessDataSource::RowCount(*pTable) : -1;
+}
+
+int qzui_table_cell_text(int window, int tag, int row, int column, char* buf, int size)
+{
+    HeadlessElement* pTable = Table(window, tag);
+    if (!pTable) return -1;
+    return HeadlessText::CopyOut(HeadlessText::ToUTF8(HeadlessDataSource::CellValue(*pTable, column, row)), buf, size);
+}
+
+int qzui_table_selected_row(int window, int tag)
+{
+    HeadlessElement* pTable = Table(window, tag);
+    return pTable ? pTable->selectedRow : -1;
+}
+
+/* ---- Timers and the clock ---- */
+
+static std::vector<HeadlessTimer>* TimersOf(int window)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    return pBridge ? static_cast<std::vector<HeadlessTimer>*>(pBridge->_GetTimers()) : nullptr;
+}
+
+int qzui_timer_count(int window)
+{
+    if (!HeadlessRuntime::FindBridge(window)) return -1;
+    std::vector<HeadlessTimer>* pTimers = TimersOf(window);
+    return pTimers ? static_cast<int>(pTimers->size()) : 0;
+}
+
+int qzui_timer_info(int window, int index, int* id, int* period_ms)
+{
+    std::vector<HeadlessTimer>* pTimers = TimersOf(window);
+    if (!pTimers || index < 0 || index >= static_cast<int>(pTimers->size())) return QZUI_E_RANGE;
+    const HeadlessTimer& timer = (*pTimers)[static_cast<size_t>(index)];
+    if (id) *id = timer.id;
+    if (period_ms) *period_ms = timer.period;
+    return QZUI_OK;
+}
+
+uint64_t qzui_clock_now(void) { return HeadlessRuntime::Now(); }
+int qzui_advance_clock(uint64_t milliseconds) { return HeadlessRuntime::Advance(milliseconds); }
+
+/* ---- Actions ---- */
+
+int qzui_press_button(int window, int tag)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pButton = nullptr;
+    int result = Target(window, tag, &pBridge, &pButton);
+    if (result != QZUI_OK) return result;
+    if (!pButton->IsButton()) return QZUI_E_WRONG_KIND;
+    ClickState(pButton);
+    if (tag == 1)
+        pBridge->Notify_OkButtonPressed();
+    else if (tag == 2)
+        pBridge->Notify_CancelButtonPressed();
+    else if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
+    return QZUI_OK;
+}
+
+int qzui_type_text(int window, int tag, const char* text)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pField = nullptr;
+    int result = Target(window, tag, &pBridge, &pField);
+    if (result != QZUI_OK) return result;
+    if (pField->kind != HeadlessKind::TextField || !pField->editable) return QZUI_E_WRONG_KIND;
+    std::u16string typed;
+    if (!HeadlessText::FromUTF8(text ? text : "", &typed)) return QZUI_E_RANGE;
+    pField->text = typed;
+    if (tag != 0) pBridge->Notify_HandleCommand(tag);
+    return QZUI_OK;
+}
+
+int qzui_select_row(int window, int tag, int row) { return SelectRow(window, tag, row, true); }
+
+int qzui_double_click_row(int window, int tag, int row)
+{
+    int result = SelectRow(window, tag, row, false);
+    if (result != QZUI_OK) return result;
+    /* The selection report may have closed the window. */
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    if (!pBridge) return QZUI_E_NO_WINDOW;
+    pBridge->Notify_DataListHandleDoubleClick(tag, row);
+    return QZUI_OK;
+}
+
+int qzui_toggle_row_check(int window, int tag, int row)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pTable = nullptr;
+    int result = Target(window, tag, &pBridge, &pTable);
+    if (result != QZUI_OK) return result;
+    if (pTable->kind != HeadlessKind::TableView || !pTable->HasCheckColumn()) return QZUI_E_WRONG_KIND;
+    if (row < 0 || row >= HeadlessDataSource::RowCount(*pTable)) return QZUI_E_RANGE;
+    bool checked = HeadlessDataSource::CellValue(*pTable, 0, row) != u"1";
+    pBridge->_TableCheckEdited(tag, row, checked);
+    return QZUI_OK;
+}
+
+int qzui_activate(int window, int active)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (active)
+    {
+        pBridge->ActivateWindow();
+        return QZUI_OK;
+    }
+    if (HeadlessRuntime::MainBridge() == pBridge)
+    {
+        HeadlessRuntime::SetMainBridge(nullptr);
+        pBridge->Notify_WindowActivated(false);
+    }
+    return QZUI_OK;
+}
+
+int qzui_press_close_box(int window)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!pBridge->Notify_WindowCanClose()) return QZUI_REFUSED;
+    /* CanClose may have closed or deleted the window itself. */
+    pBridge = HeadlessRuntime::FindBridge(window);
+    if (pBridge) pBridge->CloseWindow();
+    return QZUI_OK;
+}
+
+int qzui_move_window(int window, const qzui_rect* frame)
+{
+    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!frame) return QZUI_E_RANGE;
+    __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
+    pBridge->SetWindowFrameRect(&rect);
+    return QZUI_OK;
+}
+
+/* ---- Callbacks and settings ---- */
+
+void qzui_set_alert_callback(qzui_alert_fn fn, void* context) { HeadlessRuntime::SetAlertHandler(fn, context); }
+void qzui_set_beep_callback(qzui_beep_fn fn, void* context) { HeadlessRuntime::SetBeepHandler(fn, context); }
+void qzui_set_log_callback(qzui_log_fn fn, void* context) { HeadlessRuntime::SetLogHandler(fn, context); }
+void qzui_set_modal_callback(qzui_modal_fn fn, void* context) { HeadlessRuntime::SetModalHandler(fn, context); }
+int qzui_beep_count(void) { return HeadlessRuntime::BeepCount(); }
+void qzui_set_layout_folder(const char* path) { HeadlessLayout::SetFolder(path); }

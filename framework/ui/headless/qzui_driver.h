@@ -1,0 +1,219 @@
+#ifndef FRAMEWORK_UI_HEADLESS_QZUI_DRIVER_H
+#define FRAMEWORK_UI_HEADLESS_QZUI_DRIVER_H
+
+/* Driver interface of the headless user interface.
+ *
+ * A module built with the headless bridge exports these functions (C linkage).
+ * A driver (the host program's terminal and script modes, integration tests)
+ * uses them to see the plug-in's windows and to act as the user would. All
+ * calls belong on the thread that runs the plug-in.
+ *
+ * Windows. Every loaded window has a window number, unique in the process
+ * and never reused; a closed window's number is no longer found. Numbers are
+ * listed in the order the windows were loaded.
+ *
+ * Coordinates. Window frames are screen rectangles with the origin at the
+ * top-left corner of the primary screen, y growing downward (the primary
+ * screen is QZUI_SCREEN_WIDTH x QZUI_SCREEN_HEIGHT points; every window has a
+ * title bar of QZUI_TITLE_BAR_HEIGHT points included in its frame). Element
+ * frames are relative to the top-left corner of the window's content area; an
+ * element inside a scroll view (a table) reports the scroll view's frame.
+ *
+ * Elements are addressed by tag (the control ID).
+ *
+ * Texts are UTF-8. A text reader copies at most size - 1 bytes and a zero
+ * into buf (nothing when buf is null or size <= 0) and returns the full
+ * length in bytes, or -1 when the window or element does not exist.
+ *
+ * Results of the actions: QZUI_OK (0) when done, or a negative QZUI_E_ code.
+ *
+ * What the actions do, as the platform would report them:
+ *  - qzui_press_button: the button must be enabled and shown. A check box or
+ *    radio button changes its state first. Tag 1 calls the window's
+ *    OkButtonPressed, tag 2 its CancelButtonPressed, any other non-zero tag
+ *    goes by the control's action kind (OK, Close, Cancel or HandleCommand).
+ *  - qzui_type_text: replaces the text of an editable, enabled text field;
+ *    the text-change report (HandleCommand) follows.
+ *  - qzui_select_row: selects a row of a table (-1 clears the selection). A
+ *    change calls the list's HandleSelectChange(row) or HandleUnselect(),
+ *    then the window's HandleDataListSelect(list, row or -1), then
+ *    HandleCommand(list); selecting the row already selected reports nothing.
+ *    A selection made by the plug-in itself is reported the same way.
+ *  - qzui_double_click_row: selects the row (as above), then the list's
+ *    HandleDoubleClick.
+ *  - qzui_toggle_row_check: flips the row's check box in the "check" column:
+ *    the row's SetCheck, the list's HandleCheckChange, then the window's
+ *    HandleDataListCheck.
+ *  - qzui_activate: the window becomes the active window (HandleActivate(true);
+ *    the window active before gets HandleActivate(false)) or stops being it.
+ *  - qzui_press_close_box: asks CanClose; when it answers true the window
+ *    closes (CloseWindow). QZUI_REFUSED when it answered false.
+ *  - qzui_move_window: sets the window's frame; a change of size is reported
+ *    to the window (HandleResize).
+ *  - qzui_advance_clock: advances the virtual clock, firing every timer that
+ *    falls due, in time order (timers due at the same time in the order they
+ *    were created), each as HandleTimer(id). Returns the number of expiries.
+ *
+ * Table cells are read through the table's data source: the column whose
+ * identifier is "col" followed by n shows cell n - 1 of the row (empty when
+ * the row has fewer cells), the "check" column shows "1" or "0".
+ *
+ * Callbacks (one of each kind; null removes it):
+ *  - alert: kind (QZUI_ALERT_...), title, message, the button titles in order
+ *    (the first is the default) -> the answer code (0 OK, 1 Cancel, 2 Yes,
+ *    3 No). Without an alert callback the default button's code is taken.
+ *  - beep: once per beep (the count is also kept, qzui_beep_count).
+ *  - log: one system-log line (without one, lines go to standard error).
+ *  - modal: a window runs modally; the callback is called again and again
+ *    with the window's number until the window has closed. It acts through
+ *    the functions above and returns 0 to go on, or non-zero to give up, which
+ *    closes the window (as the window's CloseWindow does). Without a modal
+ *    callback a modal window is closed at once.
+ */
+
+#include <stdint.h>
+
+#include "qz_export.h"
+
+#define QZUI_SCREEN_WIDTH 1920
+#define QZUI_SCREEN_HEIGHT 1080
+#define QZUI_TITLE_BAR_HEIGHT 22
+
+#define QZUI_OK 0
+#define QZUI_REFUSED 1
+#define QZUI_E_NO_WINDOW (-1)
+#define QZUI_E_NO_ELEMENT (-2)
+#define QZUI_E_WRONG_KIND (-3)
+#define QZUI_E_DISABLED (-4)
+#define QZUI_E_RANGE (-5)
+
+/* Element kinds reported by qzui_element_info. */
+#define QZUI_KIND_VIEW 0
+#define QZUI_KIND_BOX 1
+#define QZUI_KIND_PUSH_BUTTON 2
+#define QZUI_KIND_CHECK_BOX 3
+#define QZUI_KIND_RADIO_BUTTON 4
+#define QZUI_KIND_TEXT_FIELD 5
+#define QZUI_KIND_SCROLL_VIEW 6
+#define QZUI_KIND_CLIP_VIEW 7
+#define QZUI_KIND_TABLE 8
+#define QZUI_KIND_OUTLINE 9
+#define QZUI_KIND_POPUP 10
+#define QZUI_KIND_STEPPER 11
+#define QZUI_KIND_SLIDER 12
+#define QZUI_KIND_SEGMENTED 13
+#define QZUI_KIND_OTHER 14
+
+/* Alert kinds. */
+#define QZUI_ALERT_ERROR 0
+#define QZUI_ALERT_INFO 1
+#define QZUI_ALERT_NEUTRAL 2
+#define QZUI_ALERT_OKCANCEL 3
+#define QZUI_ALERT_YESNO 4
+#define QZUI_ALERT_YESNOCANCEL 5
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct qzui_rect
+{
+    float left;
+    float top;
+    float width;
+    float height;
+} qzui_rect;
+
+typedef struct qzui_element
+{
+    int kind;      /* QZUI_KIND_... */
+    int tag;
+    int enabled;
+    int visible;   /* not hidden itself nor inside a hidden view */
+    int editable;  /* text fields */
+    int state;     /* buttons: 0 off, 1 on, 2 mixed */
+    int focused;   /* holds the keyboard focus */
+    qzui_rect frame;
+} qzui_element;
+
+typedef int (*qzui_alert_fn)(void* context, int kind, const char* title, const char* message,
+                             const char* const* buttons, int button_count);
+typedef void (*qzui_beep_fn)(void* context);
+typedef void (*qzui_log_fn)(void* context, const char* line);
+typedef int (*qzui_modal_fn)(void* context, int window);
+
+/* ---- Windows ---- */
+
+/* Number of loaded windows, and the window number at an index (0 if none). */
+QZ_EXPORT int qzui_window_count(void);
+QZ_EXPORT int qzui_window_at(int index);
+/* The number of the newest loaded window built from the layout, or 0. */
+QZ_EXPORT int qzui_find_window(int layout_id);
+QZ_EXPORT int qzui_window_layout_id(int window);
+QZ_EXPORT int qzui_window_title(int window, char* buf, int size);
+QZ_EXPORT int qzui_window_frame(int window, qzui_rect* frame);
+/* 1 yes, 0 no, -1 no such window. */
+QZ_EXPORT int qzui_window_visible(int window);
+QZ_EXPORT int qzui_window_active(int window);
+QZ_EXPORT int qzui_window_shaded(int window);
+QZ_EXPORT int qzui_window_modal(int window);
+/* Times the window's content was marked for redisplay since it loaded. */
+QZ_EXPORT int qzui_window_repaint_count(int window);
+
+/* ---- Elements ---- */
+
+/* The tagged elements (non-zero tag), in depth-first order. */
+QZ_EXPORT int qzui_element_count(int window);
+QZ_EXPORT int qzui_element_tag_at(int window, int index);
+QZ_EXPORT int qzui_element_info(int window, int tag, qzui_element* info);
+/* A button's title or a text field's text. */
+QZ_EXPORT int qzui_element_text(int window, int tag, char* buf, int size);
+
+/* ---- Tables ---- */
+
+/* Columns, the check column included; -1 for a missing table. */
+QZ_EXPORT int qzui_table_column_count(int window, int tag);
+QZ_EXPORT int qzui_table_column_identifier(int window, int tag, int column, char* buf, int size);
+QZ_EXPORT int qzui_table_column_title(int window, int tag, int column, char* buf, int size);
+/* The width, or -1 for a missing column. */
+QZ_EXPORT float qzui_table_column_width(int window, int tag, int column);
+QZ_EXPORT int qzui_table_row_count(int window, int tag);
+QZ_EXPORT int qzui_table_cell_text(int window, int tag, int row, int column, char* buf, int size);
+/* The selected row, -1 for none (or a missing table). */
+QZ_EXPORT int qzui_table_selected_row(int window, int tag);
+
+/* ---- Timers and the virtual clock ---- */
+
+QZ_EXPORT int qzui_timer_count(int window);
+/* The timer at an index: its id and period in milliseconds. */
+QZ_EXPORT int qzui_timer_info(int window, int index, int* id, int* period_ms);
+QZ_EXPORT uint64_t qzui_clock_now(void);
+QZ_EXPORT int qzui_advance_clock(uint64_t milliseconds);
+
+/* ---- Actions ---- */
+
+QZ_EXPORT int qzui_press_button(int window, int tag);
+QZ_EXPORT int qzui_type_text(int window, int tag, const char* text);
+QZ_EXPORT int qzui_select_row(int window, int tag, int row);
+QZ_EXPORT int qzui_double_click_row(int window, int tag, int row);
+QZ_EXPORT int qzui_toggle_row_check(int window, int tag, int row);
+QZ_EXPORT int qzui_activate(int window, int active);
+QZ_EXPORT int qzui_press_close_box(int window);
+QZ_EXPORT int qzui_move_window(int window, const qzui_rect* frame);
+
+/* ---- Callbacks and settings ---- */
+
+QZ_EXPORT void qzui_set_alert_callback(qzui_alert_fn fn, void* context);
+QZ_EXPORT void qzui_set_beep_callback(qzui_beep_fn fn, void* context);
+QZ_EXPORT void qzui_set_log_callback(qzui_log_fn fn, void* context);
+QZ_EXPORT void qzui_set_modal_callback(qzui_modal_fn fn, void* context);
+QZ_EXPORT int qzui_beep_count(void);
+/* A folder searched first for layout files ("<layout id>.xib"); null or ""
+   clears it. */
+QZ_EXPORT void qzui_set_layout_folder(const char* path);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,31 @@
+#ifndef FRAMEWORK_UI_HEADLESS_QZUI_HOOKS_H
+#define FRAMEWORK_UI_HEADLESS_QZUI_HOOKS_H
+
+/* The headless platform's outlets for what the user would see or hear outside
+ * a window: alerts, beeps and system-log lines. Each goes to the callback a
+ * driver registered (qzui_driver.h). */
+namespace qzui
+{
+/* Alert kinds, as the driver's alert callback receives them. */
+enum AlertKind
+{
+    ALERT_ERROR = 0,
+    ALERT_INFO = 1,
+    ALERT_NEUTRAL = 2,
+    ALERT_OKCANCEL = 3,
+    ALERT_YESNO = 4,
+    ALERT_YESNOCANCEL = 5
+};
+
+/* Shows an alert (texts in UTF-8, buttons in order, the first the default)
+   and returns the driver's answer code; without a driver callback the
+   answer is defaultAnswer. */
+int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons,
+                int buttonCount, int defaultAnswer);
+/* Counts a beep and tells the driver. */
+void ReportBeep();
+/* Hands a system-log line to the driver (to standard error without one). */
+void ReportSystemLog(const char* line);
+} // namespace qzui
+
+#endif

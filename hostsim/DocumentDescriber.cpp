@@ -1,0 +1,86 @@
+#include "DocumentDescriber.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "DocumentReader.h"
+#include "RecordKey.h"
+
+namespace hostsim {
+
+namespace {
+
+constexpr uint16_t kFirstStaffSetItem = 65500;
+
+std::string staffLabel(const DocumentReader& r, int16_t staff) {
+    std::string name = r.staffName(staff, true);
+    return name.empty() ? "Staff #" + std::to_string(staff) : name;
+}
+
+void listEntries(std::ostream& out, const DocumentReader& r, const std::vector<StaffEntry>& list) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        out << "    " << (i + 1) << ". staff " << list[i].staff << " \"" << staffLabel(r, list[i].staff)
+            << "\" distance " << list[i].distance;
+        if (list[i].resize != 100) out << " resize " << list[i].resize << "%";
+        out << "\n";
+    }
+}
+
+std::string regionText(const Region& s) {
+    std::ostringstream o;
+    o << "list " << s.startList << " slot " << s.startSlot << " measure " << s.startMeasure << " pos "
+      << s.startPos << " to list " << s.endList << " slot " << s.endSlot << " measure " << s.endMeasure
+      << " pos " << s.endPos;
+    return o.str();
+}
+
+}  // namespace
+
+std::string DocumentDescriber::describe(const Document& doc, uint32_t hostVersion) {
+    DocumentReader r(doc, hostVersion);
+    std::ostringstream out;
+    out << "document " << doc.id() << " \"" << doc.title << "\"" << (doc.dirty ? " (modified)" : "") << "\n";
+    if (!doc.path.empty()) out << "file: " << doc.path << "\n";
+    out << "host version: " << tagHex(hostVersion) << "; measures: " << doc.measures
+        << "; records: " << doc.store().size() << "\n";
+
+    out << "staves:\n";
+    for (int16_t s : r.staves()) {
+        out << "  " << s << ": \"" << staffLabel(r, s) << "\"";
+        std::string abbr = r.staffName(s, false);
+        if (!abbr.empty()) out << " / \"" << abbr << "\"";
+        out << "\n";
+    }
+    out << "score staff list:\n";
+    listEntries(out, r, r.staffList(0, 0));
+    out << "staff sets:\n";
+    for (int n = 1; n <= 8; ++n) {
+        std::vector<StaffEntry> set = r.staffList(0, uint16_t(kFirstStaffSetItem + n - 1));
+        out << "  " << n << ": " << (set.empty() ? "(none)" : std::to_string(set.size()) + " staves") << "\n";
+        listEntries(out, r, set);
+    }
+    out << "categories:\n";
+    for (const CategoryInfo& c : r.categories())
+        out << "  item " << c.item << ": id " << c.id << " \"" << c.name << "\"\n";
+    out << "text expressions:\n";
+    for (const ExpressionInfo& e : r.expressions())
+        out << "  item " << e.item << ": \"" << e.description << "\" category " << (e.categoryWord & 0x3FFF)
+            << " bits 0x" << tagHex(e.categoryWord).substr(4) << " text \"" << e.text << "\"\n";
+    out << "parts:\n";
+    for (const PartInfo& p : doc.parts) {
+        out << "  " << p.id << ": \"" << p.name << "\" order " << p.order
+            << (p.id == doc.currentPart ? " (current)" : "") << "\n";
+        if (p.id != 0) listEntries(out, r, r.staffList(p.id, 0));
+    }
+    out << "selection: " << (doc.selection.hasMeasures() ? regionText(doc.selection) : "none") << "\n";
+    out << "view: " << (doc.view.mode == ViewMode::Scroll ? "scroll" : "page") << ", showing "
+        << (doc.view.displayedStaffSet ? "staff set " + std::to_string(doc.view.displayedStaffSet)
+                                       : std::string("all staves"))
+        << "\n";
+    out << "undo: " << doc.undoSteps().size() << " step(s)";
+    if (!doc.undoSteps().empty()) out << ", last \"" << doc.undoSteps().back().name << "\"";
+    out << "; redo: " << doc.redoSteps().size() << " step(s)\n";
+    return out.str();
+}
+
+}  // namespace hostsim

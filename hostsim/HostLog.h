@@ -1,0 +1,85 @@
+#ifndef HOSTSIM_HOSTLOG_H
+#define HOSTSIM_HOSTLOG_H
+
+#include <cstdint>
+#include <deque>
+#include <string>
+
+#include "Region.h"
+
+namespace hostsim {
+
+/* Entries keep their strings in place (deque), so the C API can hand out
+   pointers that stay valid until the log is cleared. */
+struct CallEntry {
+    uint32_t seq = 0;
+    std::string function;
+    uint32_t tag = 0;
+    int16_t key[3] = {0, 0, 0};
+    int32_t keyParts = 0;
+    uint32_t sizeIn = 0, sizeOut = 0, version = 0;
+    int32_t result = 0;
+    int16_t document = 0, part = 0;
+    int32_t editDepth = 0;
+    bool inPluginCall = false;
+    bool createdBySave = false;
+    std::string note;   // "refused (injected)", "missing (injected)", ...
+    std::string text;
+};
+
+enum class EditOutcome : int32_t { Open = 0, Committed = 1, Cancelled = 2, Unbracketed = 3, External = 4 };
+
+struct EditEntry {
+    std::string name;
+    int16_t document = 0;
+    EditOutcome outcome = EditOutcome::Open;
+    int32_t depth = 0;
+    std::deque<std::string> ops;
+    std::string text;
+};
+
+struct MenuEntry {
+    uint32_t seq = 0;
+    uint32_t code = 0;
+    char chars[5] = {0, 0, 0, 0, 0};
+    int16_t document = 0, part = 0;
+    int32_t result = 0;
+};
+
+enum class Severity : int32_t { Info = 0, Warning = 1, Error = 2 };
+
+struct Violation {
+    Severity severity = Severity::Error;
+    std::string text;
+};
+
+/* The host's logs: calls, edits, menu commands, redraws, alerts and strict
+   violations. */
+class HostLog {
+public:
+    std::deque<CallEntry> calls;
+    std::deque<EditEntry> edits;
+    std::deque<MenuEntry> menus;
+    std::deque<Region> redraws;
+    std::deque<std::string> alerts;
+    std::deque<Violation> violations;
+
+    CallEntry& addCall(CallEntry e);
+    void finishCall(CallEntry& e);
+    void addEdit(EditEntry e);
+    void addMenu(MenuEntry e);
+    void addViolation(Severity s, std::string text);
+
+    size_t countViolations(Severity min) const;
+    std::string violationsText(Severity min) const;
+    std::string callsText() const;
+
+    void clear();
+
+private:
+    uint32_t seq_ = 0;
+};
+
+}  // namespace hostsim
+
+#endif

@@ -1,0 +1,511 @@
+/* The driver control API (hostsim_api.h) over the engine. */
+
+#include "hostsim_api.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ContentWriter.h"
+#include "DocumentDescriber.h"
+#include "DocumentFile.h"
+#include "DocumentReader.h"
+#include "Engine.h"
+#include "TagRules.h"
+#include "qz_bundle_id.h"
+
+using namespace hostsim;
+
+/* The engine bundle: the plug-in's bundle lookup finds this module by it. */
+QZ_DEFINE_BUNDLE_IDENTIFIER(QZ_ENGINE_BUNDLE_ID);
+
+namespace {
+
+/* Every API call: the strict check that no plug-in call is in progress. */
+Engine& driver(const char* function) {
+    Engine& e = Engine::instance();
+    e.driverCall(function);
+    return e;
+}
+
+ContentWriter writerFor(Engine& e, Document& doc) {
+    return ContentWriter(doc, e.hostVersion, [&e, &doc](const RecordId& id, std::optional<Bytes> b) {
+        if (b)
+            e.write(doc, id, std::move(*b), Origin::Driver, "put");
+        else
+            e.remove(doc, id, Origin::Driver);
+    });
+}
+
+void copyError(const std::string& msg, char* error, size_t size) {
+    if (!error || !size) return;
+    size_t n = std::min(msg.size(), size - 1);
+    std::memcpy(error, msg.data(), n);
+    error[n] = 0;
+}
+
+/* Texts handed out until the next call of the same function. */
+const char* keep(std::string& slot, std::string value) {
+    slot = std::move(value);
+    return slot.c_str();
+}
+
+Region toRegion(const hostsim_region& r) {
+    return Region{r.startList, r.startSlot, r.startMeasure, r.startPos, r.endList, r.endSlot, r.endMeasure, r.endPos};
+}
+
+hostsim_region fromRegion(const Region& r) {
+    return hostsim_region{r.startList, r.startSlot, r.startMeasure, r.startPos,
+                          r.endList,   r.endSlot,   r.endMeasure,   r.endPos};
+}
+
+RecordKey keyOf(uint32_t tag, const int16_t* key) { return RecordKey::read(TagRules::shape(tag), key); }
+
+}  // namespace
+
+/* ---- lifecycle ---- */
+
+void hostsim_reset(void) { driver("hostsim_reset").reset(); }
+void hostsim_set_profile(uint32_t hostVersion) { driver("hostsim_set_profile").hostVersion = hostVersion; }
+uint32_t hostsim_profile(void) { return driver("hostsim_profile").hostVersion; }
+void hostsim_set_strict(int on) { driver("hostsim_set_strict").strict = on != 0; }
+void hostsim_set_allocation_policy(int policy) {
+    driver("hostsim_set_allocation_policy").policy =
+        policy == HOSTSIM_ALLOC_LOWEST_FREE ? AllocationPolicy::LowestFree : AllocationPolicy::Next;
+}
+void hostsim_set_incident_compaction(int on) { driver("hostsim_set_incident_compaction").compaction = on != 0; }
+void hostsim_set_part_scoped(uint32_t tag, int on) {
+    Engine& e = driver("hostsim_set_part_scoped");
+    if (on)
+        e.partScopedTags.insert(tag);
+    else
+        e.partScopedTags.erase(tag);
+}
+void hostsim_set_main_thread(void) { driver("hostsim_set_main_thread").setMainThread(); }
+void hostsim_begin_plugin_call(const char* what) {
+    driver("hostsim_begin_plugin_call").beginPluginCall(what ? what : "plug-in call");
+}
+void hostsim_end_plugin_call(int32_t pluginEditDepth) { Engine::instance().endPluginCall(pluginEditDepth); }
+
+/* ---- documents and parts ---- */
+
+int16_t hostsim_new_document(int seed) {
+    Engine& e = driver("hostsim_new_document");
+    int s = seed >= HOSTSIM_SEED_EMPTY && seed <= HOSTSIM_SEED_DEMO ? seed : HOSTSIM_SEED_EMPTY;
+    return e.newDocument(static_cast<Seed>(s));
+}
+
+int hostsim_close_document(int16_t id) { return driver("hostsim_close_document").closeDocument(id) ? 1 : 0; }
+
+int hostsim_set_current_document(int16_t id) {
+    return driver("hostsim_set_current_document").setCurrentDocument(id, Origin::Driver) ? 1 : 0;
+}
+
+int16_t hostsim_current_document(void) { return driver("hostsim_current_document").currentId(); }
+
+int hostsim_add_part(int16_t docId, int16_t partId, const char* name, const int16_t* staves,
+                     const int32_t* distances, size_t count) {
+    Engine& e = driver("hostsim_add_part");
+    Document* doc = e.document(docId);
+    if (!doc || partId <= 0 || doc->part(partId) || (count && (!staves || !distances))) return 0;
+    doc->parts.push_back(PartInfo{partId, name ? name : "Part " + std::to_string(partId), uint16_t(partId)});
+    std::vector<StaffEntry> list;
+    for (size_t i = 0; i < count; ++i) list.push_back(StaffEntry{staves[i], distances[i], 100});
+    writerFor(e, *doc).staffList(partId, 0, list);
+    return 1;
+}
+
+int hostsim_set_current_part(int16_t partId) {
+    Document* doc = driver("hostsim_set_current_part").current();
+    if (!doc || !doc->part(partId)) return 0;
+    doc->currentPart = partId;
+    return 1;
+}
+
+int16_t hostsim_current_part(void) {
+    Document* doc = driver("hostsim_current_part").current();
+    return doc ? doc->currentPart : 0;
+}
+
+int hostsim_set_measures(int16_t count) {
+    Document* doc = driver("hostsim_set_measures").current();
+    if (!doc || count < 0) return 0;
+    doc->measures = count;
+    return 1;
+}
+
+int16_t hostsim_open_document(const char* path, char* error, size_t errorSize) {
+    Engine& e = driver("hostsim_open_document");
+    std::string msg;
+    std::unique_ptr<Document> doc = path ? DocumentFile::load(path, e.hostVersion, msg) : nullptr;
+    if (!doc) {
+        copyError(path ? msg : "no file named", error, errorSize);
+        return 0;
+    }
+    return e.adopt(std::move(doc));
+}
+
+int hostsim_save_document(int16_t id, const char* path, char* error, size_t errorSize) {
+    Engine& e = driver("hostsim_save_document");
+    Document* doc = id > 0 ? e.document(id) : e.current();
+    if (!doc || !path) {
+        copyError(doc ? "no file named" : "no such document", error, errorSize);
+        return 0;
+    }
+    std::string msg;
+    if (!DocumentFile::save(*doc, e.hostVersion, path, msg)) {
+        copyError(msg, error, errorSize);
+        return 0;
+    }
+    doc->path = path;
+    doc->dirty = false;
+    return 1;
+}
+
+const char* hostsim_describe_document(int16_t id) {
+    static std::string text;
+    Engine& e = driver("hostsim_describe_document");
+    Document* doc = id > 0 ? e.document(id) : e.current();
+    return keep(text, doc ? DocumentDescriber::describe(*doc, e.hostVersion) : std::string());
+}
+
+/* ---- content ---- */
+
+int hostsim_add_staff(int16_t number, const char* fullName, const char* abbrName) {
+    Engine& e = driver("hostsim_add_staff");
+    Document* doc = e.current();
+    if (!doc || number <= 0) return 0;
+    writerFor(e, *doc).staff(number, fullName ? fullName : "", abbrName ? abbrName : "");
+    return 1;
+}
+
+int hostsim_put_staff_list(uint16_t item, const hostsim_staff_entry* entries, size_t count) {
+    Engine& e = driver("hostsim_put_staff_list");
+    Document* doc = e.current();
+    if (!doc || (count && !entries)) return 0;
+    std::vector<StaffEntry> list;
+    for (size_t i = 0; i < count; ++i) list.push_back(StaffEntry{entries[i].staff, entries[i].distance, entries[i].resize});
+    writerFor(e, *doc).staffList(e.scopeFor(fourcc("SOIu"), *doc), item, list);
+    return 1;
+}
+
+int hostsim_put_category(int16_t item, int16_t categoryId, const char* name) {
+    Engine& e = driver("hostsim_put_category");
+    Document* doc = e.current();
+    if (!doc || item <= 0 || !name) return 0;
+    writerFor(e, *doc).category(item, categoryId, name);
+    return 1;
+}
+
+int16_t hostsim_put_text_expression(int16_t item, int16_t categoryId, const char* description,
+                                    const char* text, uint16_t flags) {
+    Engine& e = driver("hostsim_put_text_expression");
+    Document* doc = e.current();
+    if (!doc) return 0;
+    return writerFor(e, *doc).textExpression(item, categoryId, description ? description : "", text ? text : "", flags);
+}
+
+int hostsim_put_other(uint32_t tag, const int16_t* key, const void* bytes, uint32_t size) {
+    Engine& e = driver("hostsim_put_other");
+    Document* doc = e.current();
+    if (!doc || !key || (size && !bytes)) return 0;
+    const auto* p = static_cast<const uint8_t*>(bytes);
+    e.write(*doc, e.idFor(tag, keyOf(tag, key), *doc), Bytes(p, p + size), Origin::Driver, "put");
+    return 1;
+}
+
+int hostsim_delete_record(uint32_t tag, const int16_t* key) {
+    Engine& e = driver("hostsim_delete_record");
+    Document* doc = e.current();
+    if (!doc || !key) return 0;
+    return e.remove(*doc, e.idFor(tag, keyOf(tag, key), *doc), Origin::Driver) ? 1 : 0;
+}
+
+/* ---- reading back ---- */
+
+namespace {
+
+Document* readable(Engine& e, int16_t& part) {
+    Document* doc = e.current();
+    if (doc && part < 0) part = doc->currentPart;
+    return doc;
+}
+
+}  // namespace
+
+int hostsim_get_record(uint32_t tag, const int16_t* key, int16_t part, void* bytes, uint32_t* size) {
+    Engine& e = driver("hostsim_get_record");
+    Document* doc = readable(e, part);
+    if (!doc || !key || !size) return 0;
+    const Bytes* rec = doc->store().find(e.idFor(tag, keyOf(tag, key), part));
+    if (!rec) return 0;
+    if (bytes) std::memcpy(bytes, rec->data(), std::min<size_t>(*size, rec->size()));
+    *size = uint32_t(rec->size());
+    return 1;
+}
+
+size_t hostsim_list_records(uint32_t tag, int16_t part, int16_t (*keys)[3], size_t capacity) {
+    Engine& e = driver("hostsim_list_records");
+    Document* doc = readable(e, part);
+    if (!doc) return 0;
+    std::vector<RecordId> ids = doc->store().list(e.idFor(tag, RecordKey(), part).scope, tag);
+    for (size_t i = 0; keys && i < std::min(capacity, ids.size()); ++i)
+        for (size_t k = 0; k < 3; ++k) keys[i][k] = ids[i].key.part(k);
+    return ids.size();
+}
+
+size_t hostsim_record_count(void) {
+    Document* doc = driver("hostsim_record_count").current();
+    return doc ? doc->store().size() : 0;
+}
+
+size_t hostsim_staff_list(uint16_t item, int16_t part, hostsim_staff_entry* out, size_t capacity) {
+    Engine& e = driver("hostsim_staff_list");
+    Document* doc = readable(e, part);
+    if (!doc) return 0;
+    std::vector<StaffEntry> list =
+        DocumentReader(*doc, e.hostVersion).staffList(e.idFor(fourcc("SOIu"), RecordKey(), part).scope, item);
+    for (size_t i = 0; out && i < std::min(capacity, list.size()); ++i)
+        out[i] = hostsim_staff_entry{list[i].staff, list[i].distance, list[i].resize};
+    return list.size();
+}
+
+namespace {
+std::vector<ExpressionInfo>& expressionCache() {
+    static std::vector<ExpressionInfo> cache;
+    return cache;
+}
+}  // namespace
+
+size_t hostsim_expression_count(void) {
+    Engine& e = driver("hostsim_expression_count");
+    Document* doc = e.current();
+    expressionCache() = doc ? DocumentReader(*doc, e.hostVersion).expressions() : std::vector<ExpressionInfo>();
+    return expressionCache().size();
+}
+
+int hostsim_expression_at(size_t index, hostsim_expression* out) {
+    driver("hostsim_expression_at");
+    if (!out || index >= expressionCache().size()) return 0;
+    const ExpressionInfo& x = expressionCache()[index];
+    *out = hostsim_expression{x.item, x.textBlock, x.categoryWord, x.flags, x.description.c_str(), x.text.c_str()};
+    return 1;
+}
+
+hostsim_view hostsim_view_state(void) {
+    Document* doc = driver("hostsim_view_state").current();
+    if (!doc) return hostsim_view{HOSTSIM_VIEW_PAGE, 0};
+    return hostsim_view{doc->view.mode == ViewMode::Scroll ? HOSTSIM_VIEW_SCROLL : HOSTSIM_VIEW_PAGE,
+                        doc->view.displayedStaffSet};
+}
+
+int hostsim_dirty(int16_t docId) {
+    Document* doc = driver("hostsim_dirty").document(docId);
+    return doc && doc->dirty ? 1 : 0;
+}
+
+int32_t hostsim_counter(uint32_t tag, int16_t part) {
+    Engine& e = driver("hostsim_counter");
+    Document* doc = readable(e, part);
+    if (!doc) return -1;
+    const auto& c = doc->store().counters();
+    auto it = c.find({e.idFor(tag, RecordKey(), part).scope, tag});
+    return it == c.end() ? -1 : it->second;
+}
+
+int32_t hostsim_open_edit_depth(void) {
+    Document* doc = driver("hostsim_open_edit_depth").current();
+    return doc ? int32_t(doc->editDepth()) : 0;
+}
+
+/* ---- logs ---- */
+
+size_t hostsim_call_log_count(void) { return driver("hostsim_call_log_count").log.calls.size(); }
+
+int hostsim_call_log_entry(size_t index, hostsim_call* out) {
+    const auto& calls = driver("hostsim_call_log_entry").log.calls;
+    if (!out || index >= calls.size()) return 0;
+    const CallEntry& c = calls[index];
+    *out = hostsim_call{c.seq,          c.function.c_str(),  c.tag,         {c.key[0], c.key[1], c.key[2]},
+                        c.keyParts,     c.sizeIn,            c.sizeOut,     c.version,
+                        c.result,       c.document,          c.part,        c.editDepth,
+                        c.inPluginCall, c.createdBySave,     c.text.c_str()};
+    return 1;
+}
+
+size_t hostsim_call_count(const char* function) {
+    const auto& calls = driver("hostsim_call_count").log.calls;
+    if (!function) return calls.size();
+    return size_t(std::count_if(calls.begin(), calls.end(), [&](const CallEntry& c) { return c.function == function; }));
+}
+
+const char* hostsim_call_log_text(void) {
+    static std::string text;
+    return keep(text, driver("hostsim_call_log_text").log.callsText());
+}
+
+void hostsim_clear_call_log(void) { driver("hostsim_clear_call_log").log.calls.clear(); }
+
+size_t hostsim_edit_log_count(void) { return driver("hostsim_edit_log_count").log.edits.size(); }
+
+int hostsim_edit_log_entry(size_t index, hostsim_edit* out) {
+    const auto& edits = driver("hostsim_edit_log_entry").log.edits;
+    if (!out || index >= edits.size()) return 0;
+    const EditEntry& x = edits[index];
+    *out = hostsim_edit{x.name.c_str(), x.document, int32_t(x.outcome), x.depth, int32_t(x.ops.size()), x.text.c_str()};
+    return 1;
+}
+
+void hostsim_clear_edit_log(void) { driver("hostsim_clear_edit_log").log.edits.clear(); }
+
+size_t hostsim_menu_log_count(void) { return driver("hostsim_menu_log_count").log.menus.size(); }
+
+int hostsim_menu_log_entry(size_t index, hostsim_menu* out) {
+    const auto& menus = driver("hostsim_menu_log_entry").log.menus;
+    if (!out || index >= menus.size()) return 0;
+    const MenuEntry& m = menus[index];
+    *out = hostsim_menu{m.seq, m.code, {m.chars[0], m.chars[1], m.chars[2], m.chars[3], 0}, m.document, m.part, m.result};
+    return 1;
+}
+
+void hostsim_clear_menu_log(void) { driver("hostsim_clear_menu_log").log.menus.clear(); }
+
+size_t hostsim_redraw_count(void) { return driver("hostsim_redraw_count").log.redraws.size(); }
+
+int hostsim_last_redraw(hostsim_region* out) {
+    const auto& redraws = driver("hostsim_last_redraw").log.redraws;
+    if (!out || redraws.empty()) return 0;
+    *out = fromRegion(redraws.back());
+    return 1;
+}
+
+size_t hostsim_alert_count(void) { return driver("hostsim_alert_count").log.alerts.size(); }
+
+const char* hostsim_alert_text(size_t index) {
+    const auto& alerts = driver("hostsim_alert_text").log.alerts;
+    return index < alerts.size() ? alerts[index].c_str() : nullptr;
+}
+
+size_t hostsim_urls_handed_out(void) { return driver("hostsim_urls_handed_out").urlsHandedOut; }
+
+size_t hostsim_saved_frame(void* bytes, size_t capacity) {
+    const Bytes& f = driver("hostsim_saved_frame").savedFrame;
+    if (bytes) std::memcpy(bytes, f.data(), std::min(capacity, f.size()));
+    return f.size();
+}
+
+/* ---- violations ---- */
+
+size_t hostsim_violation_count(int minSeverity) {
+    return Engine::instance().log.countViolations(static_cast<Severity>(std::clamp(minSeverity, 0, 2)));
+}
+
+int hostsim_violation_at(size_t index, hostsim_violation* out) {
+    const auto& v = Engine::instance().log.violations;
+    if (!out || index >= v.size()) return 0;
+    *out = hostsim_violation{int32_t(v[index].severity), v[index].text.c_str()};
+    return 1;
+}
+
+const char* hostsim_violations_text(int minSeverity) {
+    static std::string text;
+    return keep(text, Engine::instance().log.violationsText(static_cast<Severity>(std::clamp(minSeverity, 0, 2))));
+}
+
+void hostsim_clear_violations(void) { Engine::instance().log.violations.clear(); }
+
+/* ---- undo ---- */
+
+int hostsim_undo(void) {
+    Document* doc = driver("hostsim_undo").current();
+    return doc && doc->undo() ? 1 : 0;
+}
+
+int hostsim_redo(void) {
+    Document* doc = driver("hostsim_redo").current();
+    return doc && doc->redo() ? 1 : 0;
+}
+
+size_t hostsim_undo_depth(void) {
+    Document* doc = driver("hostsim_undo_depth").current();
+    return doc ? doc->undoSteps().size() : 0;
+}
+
+size_t hostsim_redo_depth(void) {
+    Document* doc = driver("hostsim_redo_depth").current();
+    return doc ? doc->redoSteps().size() : 0;
+}
+
+const char* hostsim_undo_name(void) {
+    static std::string text;
+    Document* doc = driver("hostsim_undo_name").current();
+    return keep(text, doc && !doc->undoSteps().empty() ? doc->undoSteps().back().name : std::string());
+}
+
+/* ---- selection ---- */
+
+int hostsim_set_selection(const hostsim_region* region) {
+    Engine& e = driver("hostsim_set_selection");
+    Document* doc = e.current();
+    if (!doc || !region) return 0;
+    Region r = toRegion(*region);
+    size_t count = DocumentReader(*doc, e.hostVersion).staffList(e.scopeFor(fourcc("SOIu"), *doc), r.startList).size();
+    if (r.startSlot < 1 || size_t(r.endSlot) > count || r.startSlot > r.endSlot)
+        e.violation(Severity::Info, "selection slots " + std::to_string(r.startSlot) + " to " +
+                                        std::to_string(r.endSlot) + " outside 1 to " + std::to_string(count));
+    doc->selection = r;
+    return 1;
+}
+
+int hostsim_clear_selection(void) {
+    Document* doc = driver("hostsim_clear_selection").current();
+    if (!doc) return 0;
+    doc->selection = Region();
+    return 1;
+}
+
+int hostsim_get_selection(hostsim_region* out) {
+    Document* doc = driver("hostsim_get_selection").current();
+    if (!doc || !out) return 0;
+    *out = fromRegion(doc->selection);
+    return 1;
+}
+
+/* ---- folders and fonts ---- */
+
+int hostsim_set_folder(int16_t selector, const char* path) {
+    driver("hostsim_set_folder").setFolder(selector, path ? path : "");
+    return 1;
+}
+
+const char* hostsim_folder(int16_t selector) {
+    static std::string text;
+    return keep(text, driver("hostsim_folder").folder(selector));
+}
+
+int hostsim_set_font(int16_t number, const char* name) {
+    if (!name) return 0;
+    driver("hostsim_set_font").fonts[number] = name;
+    return 1;
+}
+
+/* ---- failure injection ---- */
+
+void hostsim_fail(const char* function, int mode, int32_t count) {
+    Engine& e = driver("hostsim_fail");
+    if (!function) return;
+    FailMode m = mode == HOSTSIM_FAIL_MISSING ? FailMode::Missing
+                 : mode == HOSTSIM_FAIL_REFUSE ? FailMode::Refuse
+                                               : FailMode::Off;
+    e.failures.set(function, m, count);
+}
+
+void hostsim_fail_record(const char* function, uint32_t tag, const int16_t* key, int32_t count) {
+    Engine& e = driver("hostsim_fail_record");
+    if (function && key) e.failures.setRecord(function, tag, keyOf(tag, key), count);
+}
+
+void hostsim_refuse_edit_start(int32_t count) { driver("hostsim_refuse_edit_start").refuseEditStarts = count; }
+void hostsim_auto_numbered_names(int on) { driver("hostsim_auto_numbered_names").autoNumberedNames = on != 0; }
+void hostsim_selection_garbage(int on) { driver("hostsim_selection_garbage").selectionGarbage = on != 0; }
+void hostsim_set_macho(int on) { driver("hostsim_set_macho").machO = on != 0; }
+void hostsim_set_dialog_answer(int32_t answer) { driver("hostsim_set_dialog_answer").dialogAnswer = answer; }

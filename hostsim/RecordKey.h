@@ -1,0 +1,74 @@
+#ifndef HOSTSIM_RECORDKEY_H
+#define HOSTSIM_RECORDKEY_H
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace hostsim {
+
+/* How many key parts a tag reads from the caller's key, and how they are
+   interpreted when a new number is asked for. */
+enum class KeyShape : uint8_t {
+    NoIncident,       // (item, 0)
+    Incident,         // (item, incident)
+    RawText,          // (text number, 0), numbered per tag
+    Detail,           // (item1, item2, incident)
+    CellDetail,       // (staff, measure, incident)
+    StaffMeasurePos,  // {int16 staff, int16 measure, int32 position}
+    Globals           // (item from 0)
+};
+
+/* A record key as the host stores it: up to four 16-bit words, compared
+   lexicographically as unsigned values (so 65500 sorts above 0 and the
+   preference item -2 sorts last). Unused words are zero. */
+class RecordKey {
+public:
+    std::array<uint16_t, 4> words{};
+
+    RecordKey() = default;
+    RecordKey(int16_t a, int16_t b, int16_t c = 0);
+
+    int16_t part(size_t i) const { return static_cast<int16_t>(words[i]); }
+    void setPart(size_t i, int16_t v) { words[i] = static_cast<uint16_t>(v); }
+
+    /* Reads the caller's key in the given shape; writes it back the same way. */
+    static RecordKey read(KeyShape shape, const int16_t* key);
+    void write(KeyShape shape, int16_t* key) const;
+
+    /* Number of 16-bit words the shape uses (SOSC: 4, its position taking two). */
+    static size_t wordCount(KeyShape shape);
+    /* Index of the word a "-1" asks a new number for, given the caller's key. */
+    bool hasMinusOne(KeyShape shape) const;
+
+    std::string toString(KeyShape shape) const;
+
+    bool operator<(const RecordKey& o) const { return words < o.words; }
+    bool operator==(const RecordKey& o) const { return words == o.words; }
+    bool operator!=(const RecordKey& o) const { return words != o.words; }
+};
+
+/* Identity of a record inside one document: part scope (-1 = shared by all
+   parts), tag and key. */
+struct RecordId {
+    int16_t scope = -1;
+    uint32_t tag = 0;
+    RecordKey key;
+
+    bool operator<(const RecordId& o) const;
+    bool operator==(const RecordId& o) const {
+        return scope == o.scope && tag == o.tag && key == o.key;
+    }
+};
+
+/* Tag helpers. */
+std::string tagChars(uint32_t tag);     // four characters, non-printables as '.'
+std::string tagHex(uint32_t tag);       // eight hex digits
+constexpr uint32_t fourcc(const char (&s)[5]) {
+    return (uint32_t(uint8_t(s[0])) << 24) | (uint32_t(uint8_t(s[1])) << 16) |
+           (uint32_t(uint8_t(s[2])) << 8) | uint32_t(uint8_t(s[3]));
+}
+
+}  // namespace hostsim
+
+#endif

@@ -1,0 +1,124 @@
+#include "ModuleHost.h"
+
+#include "ModuleSymbols.h"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <ostream>
+
+const char* const ModuleHost::kEngineVariable = "QZ_HOSTSIM";
+
+/* The plug-in's entry points: X(member, exported name, required). */
+#define QZHOST_ENTRY_POINTS(X)                                  \
+    X(main, "main", true)                                       \
+    X(version, "FinaleExtensionVersion", true)                  \
+    X(init, "FinaleExtensionInit", true)                        \
+    X(enumerate, "FinaleExtensionEnumerate", true)              \
+    X(enumerateUTF16, "FinaleExtensionEnumerate_UTF16", true)   \
+    X(getMenuStatus, "FinaleExtensionGetMenuStatus", true)      \
+    X(invoke, "FinaleExtensionInvoke", false)                   \
+    X(terminate, "FinaleExtensionTerminate", false)
+
+namespace {
+
+std::string LoaderError()
+{
+    const char* message = dlerror();
+    return message ? message : "unknown loader error";
+}
+
+/* Converts a symbol address to the function pointer type of member. */
+template <typename Function>
+void AssignEntry(Function& member, void* address)
+{
+    member = reinterpret_cast<Function>(address);
+}
+
+} // namespace
+
+ModuleHost::~ModuleHost()
+{
+    ClosePlugin();
+    if (_engine)
+        dlclose(_engine);
+}
+
+std::string ModuleHost::EnginePath()
+{
+    const char* fromEnvironment = std::getenv(kEngineVariable);
+    if (fromEnvironment && *fromEnvironment)
+        return fromEnvironment;
+#ifdef QZHOST_ENGINE_MODULE
+    return QZHOST_ENGINE_MODULE;
+#else
+    return "";
+#endif
+}
+
+bool ModuleHost::LoadEngine(std::ostream& diag)
+{
+    if (_engine)
+        return true;
+    const std::string path = EnginePath();
+    if (path.empty()) {
+        diag << "qzhost: no host engine module known; running the plug-in without it\n";
+        return false;
+    }
+    _engine = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!_engine) {
+        diag << "qzhost: host engine not loaded (" << LoaderError() << "); running the plug-in without it\n";
+        return false;
+    }
+    _engineFile = path;
+    return true;
+}
+
+bool ModuleHost::LoadPlugin(const std::string& path, std::string& error)
+{
+    ClosePlugin();
+    _plugin = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!_plugin) {
+        error = "cannot load plug-in module '" + path + "': " + LoaderError();
+        return false;
+    }
+    if (!ResolveEntries(error)) {
+        error = "'" + path + "' is not a usable plug-in module: " + error;
+        ClosePlugin();
+        return false;
+    }
+    return true;
+}
+
+bool ModuleHost::ResolveEntries(std::string& error)
+{
+    std::string missing;
+#define QZHOST_RESOLVE_ENTRY(member, name, required)                       \
+    AssignEntry(_entries.member, ModuleSymbols::Own(_plugin, name));       \
+    if (required && !_entries.member)                                      \
+        missing += std::string(missing.empty() ? "" : ", ") + name;
+    QZHOST_ENTRY_POINTS(QZHOST_RESOLVE_ENTRY)
+#undef QZHOST_RESOLVE_ENTRY
+    if (missing.empty())
+        return true;
+    error = "missing entry point(s) " + missing;
+    return false;
+}
+
+void ModuleHost::ClosePlugin()
+{
+    _entries = PluginEntryPoints();
+    if (_plugin)
+        dlclose(_plugin);
+    _plugin = nullptr;
+}
+
+void* ModuleHost::PluginSymbol(const char* name) const
+{
+    return ModuleSymbols::Own(_plugin, name);
+}
+
+void* ModuleHost::EngineSymbol(const char* name) const
+{
+    return ModuleSymbols::Own(_engine, name);
+}

@@ -1,0 +1,110 @@
+/* qzhost doc: documents of the simulated host engine.
+     qzhost doc show SOURCE        print the document for people and tests
+     qzhost doc new KIND FILE      write a built-in document (demo, empty, test) to FILE
+     qzhost doc save SOURCE FILE   open SOURCE and write it to FILE
+   SOURCE is a document file or one of the built-in documents. The engine is
+   loaded as for every command (locally) and reached through its driver API. */
+
+#include "CommandRegistry.h"
+#include "ModuleHost.h"
+
+#include <ostream>
+
+#include "../hostsim/hostsim_api.h"
+
+namespace {
+
+/* The driver functions this command needs, resolved in the engine module. */
+struct DocEngine {
+    HOSTSIM_FN(hostsim_reset) reset = nullptr;
+    HOSTSIM_FN(hostsim_new_document) newDocument = nullptr;
+    HOSTSIM_FN(hostsim_open_document) openDocument = nullptr;
+    HOSTSIM_FN(hostsim_save_document) saveDocument = nullptr;
+    HOSTSIM_FN(hostsim_describe_document) describe = nullptr;
+
+    bool Resolve(const ModuleHost& host)
+    {
+        return Bind(host, reset, "hostsim_reset") && Bind(host, newDocument, "hostsim_new_document") &&
+               Bind(host, openDocument, "hostsim_open_document") &&
+               Bind(host, saveDocument, "hostsim_save_document") &&
+               Bind(host, describe, "hostsim_describe_document");
+    }
+
+    template <class F>
+    static bool Bind(const ModuleHost& host, F& fn, const char* name)
+    {
+        fn = reinterpret_cast<F>(host.EngineSymbol(name));
+        return fn != nullptr;
+    }
+};
+
+/* A built-in document's seed, or -1 when the name is not one. */
+int BuiltIn(const std::string& name)
+{
+    if (name == "demo")
+        return HOSTSIM_SEED_DEMO;
+    if (name == "empty")
+        return HOSTSIM_SEED_EMPTY;
+    if (name == "test")
+        return HOSTSIM_SEED_TEST_QZ;
+    return -1;
+}
+
+/* Makes the document named by SOURCE current; 0 (with a message) on failure. */
+int16_t Obtain(const DocEngine& engine, const std::string& source, bool builtInOnly, std::ostream& err)
+{
+    int seed = BuiltIn(source);
+    if (seed >= 0)
+        return engine.newDocument(seed);
+    if (builtInOnly) {
+        err << "qzhost: '" << source << "' is not a built-in document (demo, empty, test)\n";
+        return 0;
+    }
+    char error[1024] = "";
+    int16_t id = engine.openDocument(source.c_str(), error, sizeof error);
+    if (!id)
+        err << "qzhost: " << error << "\n";
+    return id;
+}
+
+int Usage(std::ostream& err)
+{
+    err << "usage: qzhost doc show FILE|demo|empty|test\n"
+           "       qzhost doc new demo|empty|test FILE\n"
+           "       qzhost doc save FILE|demo|empty|test FILE\n";
+    return kExitUsage;
+}
+
+int RunDoc(const CommandArgs& args, std::ostream& out, std::ostream& err)
+{
+    bool show = args.size() == 2 && args[0] == "show";
+    bool write = args.size() == 3 && (args[0] == "new" || args[0] == "save");
+    if (!show && !write)
+        return Usage(err);
+    ModuleHost host;
+    DocEngine engine;
+    if (!host.LoadEngine(err) || !engine.Resolve(host)) {
+        err << "qzhost: the host engine is not available\n";
+        return kExitFailure;
+    }
+    engine.reset();
+    int16_t id = Obtain(engine, args[1], args[0] == "new", err);
+    if (!id)
+        return kExitFailure;
+    if (show) {
+        out << engine.describe(id);
+        return kExitOK;
+    }
+    char error[1024] = "";
+    if (!engine.saveDocument(id, args[2].c_str(), error, sizeof error)) {
+        err << "qzhost: " << error << "\n";
+        return kExitFailure;
+    }
+    out << "wrote " << args[2] << "\n";
+    return kExitOK;
+}
+
+} // namespace
+
+QZHOST_COMMAND(doc, "doc show|new|save ...",
+               "prints a document (a file or demo, empty, test) or writes one to a file", RunDoc);

@@ -1,0 +1,31 @@
+#ifndef QZ_TESTS_HOSTLINK_FAKEENGINE_H
+#define QZ_TESTS_HOSTLINK_FAKEENGINE_H
+
+/* Control interface of the small host engine the bridge tests load. The
+   engine exports a handful of FX_ functions that record their calls and keep
+   12-byte 'ot' records; every other host function is missing. */
+
+#include <stdint.h>
+
+#include "qz_export.h"
+
+/* Forgets every record and call. */
+QZ_EXTERN_C QZ_EXPORT void fake_engine_reset(void);
+/* Number of calls of the named FX_ function since the last reset. */
+QZ_EXTERN_C QZ_EXPORT int fake_engine_calls(const char* name);
+/* Stores / reads one record of six 16-bit words (a read gives 0 when absent). */
+QZ_EXTERN_C QZ_EXPORT void fake_engine_put_record(uint32_t tag, int16_t item, int16_t incident, const uint16_t* words);
+QZ_EXTERN_C QZ_EXPORT int fake_engine_get_record(uint32_t tag, int16_t item, int16_t incident, uint16_t* words);
+/* Number of record saves that named this tag since the last reset. */
+QZ_EXTERN_C QZ_EXPORT int fake_engine_saves_of(uint32_t tag);
+/* Result of the edit-bracket and frame functions (default 1). */
+QZ_EXTERN_C QZ_EXPORT void fake_engine_set_result(int16_t result);
+/* Fret instrument loads fill the whole buffer with this byte and return the
+   given result. */
+QZ_EXTERN_C QZ_EXPORT void fake_engine_set_fret_answer(uint8_t fill, int16_t result);
+/* Version argument of the latest FX_ call. */
+QZ_EXTERN_C QZ_EXPORT uint32_t fake_engine_last_version(void);
+/* Note IDs of entry 0 as the host saw them in the latest frame call. */
+QZ_EXTERN_C QZ_EXPORT int fake_engine_seen_note_ids(int16_t* ids, int maxIds);
+
+#endif

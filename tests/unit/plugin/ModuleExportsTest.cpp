@@ -1,0 +1,111 @@
+#include "FinaleExtensionTypes.h"
+#include "ModuleSymbols.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+/* What the host must find in the module. */
+const char* const kRequiredExports[] = {
+    "main", "InitializeGlobals", "gFinaleBundle",
+    "FinaleExtensionVersion", "FinaleExtensionInit", "FinaleExtensionEnumerate",
+    "FinaleExtensionEnumerate_UTF16", "FinaleExtensionGetMenuStatus",
+    "Ext_getversion", "Ext_init", "Ext_enumerate", "Ext_enumerate_UTF16", "Ext_getmenustatus",
+};
+
+/* Everything the module may export: the host interface (entry points, host
+   function forwarders, the bridge's data, dialog procedures) and the driver
+   interfaces. Extend these lists when the interface grows. */
+const char* const kAllowedNames[] = {
+    "main", "InitializeGlobals", "gFinaleBundle",
+    "LoadedTGFCounter", "CanAddNoteRecordToRests", "FinaleEditDepth", "MassEditDepth",
+    "NewFF_DialogHandlerProc", "DisposeFF_DialogHandlerProc",
+    /* defined by the linker in every shared object */
+    "_init", "_fini", "__bss_start", "_edata", "_end",
+};
+const char* const kAllowedPrefixes[] = {"FinaleExtension", "Ext_", "FX_", "QZ", "qzui_"};
+
+bool IsAllowed(const std::string& name)
+{
+    for (const char* allowed : kAllowedNames)
+        if (name == allowed)
+            return true;
+    for (const char* prefix : kAllowedPrefixes)
+        if (name.compare(0, std::char_traits<char>::length(prefix), prefix) == 0)
+            return true;
+    return false;
+}
+
+/* The defined dynamic symbols of the module, as the dynamic symbol table
+   lists them (version suffixes removed). */
+std::set<std::string> DynamicSymbols(const char* module)
+{
+    std::set<std::string> names;
+    const std::string command = std::string(NM_PROGRAM) + " -D --defined-only '" + module + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return names;
+    char line[4096];
+    while (fgets(line, sizeof line, pipe)) {
+        std::istringstream fields(line);
+        std::string field, name;
+        while (fields >> field)
+            name = field;
+        names.insert(name.substr(0, name.find('@')));
+    }
+    EXPECT_EQ(pclose(pipe), 0) << command;
+    return names;
+}
+
+} // namespace
+
+TEST(ModuleExports, TheHostInterfaceIsExported)
+{
+    const std::set<std::string> symbols = DynamicSymbols(QZTEST_MODULE);
+    ASSERT_FALSE(symbols.empty());
+    for (const char* name : kRequiredExports)
+        EXPECT_EQ(symbols.count(name), 1u) << name << " is not exported";
+}
+
+TEST(ModuleExports, NothingElseLeaksOut)
+{
+    for (const std::string& name : DynamicSymbols(QZTEST_MODULE))
+        EXPECT_TRUE(IsAllowed(name)) << name << " is exported but not part of the host interface";
+}
+
+/* Loaded as the host loads it, in a fresh process. */
+TEST(ModuleExports, AHostCanLoadTheModuleAndStartIt)
+{
+    EXPECT_EXIT(
+        {
+            void* module = dlopen(QZTEST_MODULE, RTLD_NOW | RTLD_LOCAL);
+            if (!module) {
+                fprintf(stderr, "%s\n", dlerror());
+                std::exit(2);
+            }
+            for (const char* name : kRequiredExports) {
+                if (!ModuleSymbols::Own(module, name)) {
+                    fprintf(stderr, "%s not found in the module\n", name);
+                    std::exit(3);
+                }
+            }
+            auto bundle = static_cast<void**>(ModuleSymbols::Own(module, "gFinaleBundle"));
+            auto moduleMain = reinterpret_cast<FX_MainProc>(ModuleSymbols::Own(module, "main"));
+            auto version = reinterpret_cast<FX_VersionProc>(ModuleSymbols::Own(module, "FinaleExtensionVersion"));
+            if (*bundle != nullptr)
+                std::exit(4);
+            char name[] = "host";
+            char* argv[] = {name, nullptr};
+            if (moduleMain(1, argv) != 1 || *bundle == nullptr)
+                std::exit(5);
+            std::exit(version(0x19000000) == FX_EXTENSION_VERSION_ANSWER ? 0 : 6);
+        },
+        ::testing::ExitedWithCode(0), "");
+}

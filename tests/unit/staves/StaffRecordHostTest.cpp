@@ -1,0 +1,216 @@
+/* Staff records and their names through the host, in the three record
+   layouts. */
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "FCStaff.h"
+#include "FCStaffStyleDef.h"
+#include "FCStaves.h"
+#include "StavesHostFixture.h"
+
+namespace
+{
+const char* const kFlat = "\xE2\x99\xAD"; /* U+266D as the host spells accidentals */
+} // namespace
+
+/* ---- Layouts ---------------------------------------------------------------- */
+
+using StaffLayoutHostTest = StavesProfileHostTest;
+
+TEST_P(StaffLayoutHostTest, LoadsTheWholeRecordOfTheHostsLayout)
+{
+    const uint32_t expected = GetParam() < 0x11000000 ? 114 : (GetParam() < 0x12000000 ? 132 : 136);
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(2));
+    EXPECT_EQ(staff.GetLoadedSize(), expected);
+    EXPECT_EQ(Record(kStaffTag, 2, 0).size(), expected);
+    EXPECT_EQ(staff.GetLineCount(), 5);
+    EXPECT_EQ(Utf8(staff.CreateFullNameString()), "Clarinet in B^flat()");
+}
+
+TEST_P(StaffLayoutHostTest, SavedFieldsReachTheHostInPlace)
+{
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(3));
+    const std::vector<uint8_t> before = Record(kStaffTag, 3, 0);
+    staff.SetLineCount(1);
+    {
+        Edit edit;
+        ASSERT_TRUE(staff.Save());
+    }
+    const std::vector<uint8_t> after = Record(kStaffTag, 3, 0);
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(Word(after, 14), 1);
+    EXPECT_EQ(Word(after, 16), 4);
+    EXPECT_EQ(Word(after, 30), Word(before, 30));
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, StaffLayoutHostTest, ::testing::Values(0x10000000u, 0x11000000u, 0x19000000u));
+
+/* ---- Names ------------------------------------------------------------------- */
+
+using StaffNames = StavesHostTest;
+
+TEST_F(StaffNames, FullAndAbbreviatedNamesAreReadAsStored)
+{
+    ASSERT_TRUE(H().hostsim_add_staff(7, "^font(Times New Roman)^size(12)Trumpet in C", "Tpt."));
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(7));
+    EXPECT_EQ(Utf8(staff.CreateFullNameString()), "^font(Times New Roman)^size(12)Trumpet in C");
+    EXPECT_EQ(Utf8(staff.CreateTrimmedFullNameString()), "Trumpet in C");
+    EXPECT_EQ(Utf8(staff.CreateAbbreviatedNameString()), "Tpt.");
+    EXPECT_EQ(Utf8(staff.CreateTrimmedAbbreviatedNameString()), "Tpt.");
+}
+
+TEST_F(StaffNames, AStaffWithoutANameReadsAsEmptyText)
+{
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(6));
+    EXPECT_EQ(Utf8(staff.CreateFullNameString()), "");
+    EXPECT_EQ(Utf8(staff.CreateAbbreviatedNameString()), "");
+}
+
+TEST_F(StaffNames, DisplayNameComesFromTheHostWhenItCanTell)
+{
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(2));
+    EXPECT_EQ(Utf8(staff.CreateDisplayFullNameString()), std::string("Clarinet in B") + kFlat);
+    EXPECT_EQ(Calls("FX_AutoNumberedName_UTF16"), 1u);
+}
+
+TEST_F(StaffNames, DisplayNameFallsBackToTheStoredNameWithAccidentalsSpelledOut)
+{
+    H().hostsim_auto_numbered_names(0);
+    ASSERT_TRUE(H().hostsim_add_staff(8, "^font(Times)Horn in F^sharp() ^flat()", ""));
+    FCStaff clarinet;
+    ASSERT_TRUE(clarinet.Load(2));
+    EXPECT_EQ(Utf8(clarinet.CreateDisplayFullNameString()), "Clarinet in Bb");
+    FCStaff horn;
+    ASSERT_TRUE(horn.Load(8));
+    EXPECT_EQ(Utf8(horn.CreateDisplayFullNameString()), "Horn in F# b");
+}
+
+using OldHostStaffNames = StavesProfileHostTest;
+
+TEST_P(OldHostStaffNames, HostsWithoutNumberedNamesAreNotAsked)
+{
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(2));
+    EXPECT_EQ(Utf8(staff.CreateDisplayFullNameString()), "Clarinet in Bb");
+    EXPECT_EQ(Calls("FX_AutoNumberedName_UTF16"), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, OldHostStaffNames, ::testing::Values(0x10000000u));
+
+TEST_F(StaffNames, ReplacingANameNeedsAnExistingText)
+{
+    FCString name("Bassoon");
+    FCStaff unnamed;
+    ASSERT_TRUE(unnamed.Load(6));
+    Edit edit;
+    EXPECT_FALSE(unnamed.SaveFullNameString(&name));
+
+    FCStaff flute;
+    ASSERT_TRUE(flute.Load(1));
+    ASSERT_TRUE(flute.SaveFullNameString(&name));
+    FCStaff reread;
+    ASSERT_TRUE(reread.Load(1));
+    EXPECT_EQ(Utf8(reread.CreateFullNameString()), "Bassoon");
+}
+
+TEST_F(StaffNames, ANewNameTextIsCreatedAndReferencedButTheStaffIsNotSaved)
+{
+    FCString name("Contrabassoon");
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(6));
+    Edit edit;
+    ASSERT_TRUE(staff.SaveNewFullNameString(&name));
+    EXPECT_EQ(Utf8(staff.CreateFullNameString()), "Contrabassoon");
+    EXPECT_EQ(Word(Record(kStaffTag, 6, 0), 30), 0);
+    ASSERT_TRUE(staff.Save());
+    FCStaff reread;
+    ASSERT_TRUE(reread.Load(6));
+    EXPECT_EQ(Utf8(reread.CreateFullNameString()), "Contrabassoon");
+    EXPECT_EQ(Utf8(reread.CreateAbbreviatedNameString()), "");
+}
+
+TEST_F(StaffNames, ARefusedNewTextLeavesTheNameFieldAlone)
+{
+    H().hostsim_fail("FX_CreateEData", HOSTSIM_FAIL_REFUSE, -1);
+    FCString name("Piccolo");
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(6));
+    Edit edit;
+    EXPECT_FALSE(staff.SaveNewAbbreviatedNameString(&name));
+    uint16_t block = 0xFFFF;
+    std::memcpy(&block, staff._GetAbbrvNamePtr(), sizeof block);
+    EXPECT_EQ(block, 0);
+}
+
+/* ---- All staves --------------------------------------------------------------- */
+
+using StaffCollection = StavesHostTest;
+
+TEST_F(StaffCollection, LoadAllListsEveryStaffInNumberOrder)
+{
+    FCStaves staves;
+    ASSERT_EQ(staves.LoadAll(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(staves.GetItemAt(i)->GetItemNo(), i + 1);
+    EXPECT_EQ(staves.LoadAll(), 6);
+}
+
+TEST_F(StaffCollection, LoadFirstFindsTheFirstExistingStaffWhateverItsNumber)
+{
+    int16_t key[3] = {1, 0, 0};
+    ASSERT_TRUE(H().hostsim_delete_record(kStaffTag, key));
+    FCStaff staff;
+    ASSERT_TRUE(staff.LoadFirst());
+    EXPECT_EQ(staff.GetItemNo(), 2);
+}
+
+TEST_F(StaffCollection, AppendAndDeleteAStaff)
+{
+    FCStaves staves;
+    Edit edit;
+    const uint16_t added = staves.Append();
+    ASSERT_EQ(added, 7);
+    EXPECT_EQ(staves.GetCount(), 0);
+    EXPECT_FALSE(Record(kStaffTag, 7, 0).empty());
+    EXPECT_TRUE(staves.Delete(added));
+    EXPECT_TRUE(Record(kStaffTag, 7, 0).empty());
+    EXPECT_FALSE(staves.Delete(added));
+}
+
+TEST_F(StaffCollection, AppendReportsARefusalAsZero)
+{
+    H().hostsim_fail("FX_CreateEData", HOSTSIM_FAIL_REFUSE, 1);
+    FCStaves staves;
+    Edit edit;
+    EXPECT_EQ(staves.Append(), 0);
+}
+
+/* ---- Staff styles ---------------------------------------------------------------- */
+
+using StaffStyles = StavesHostTest;
+
+TEST_F(StaffStyles, AStyleExistsOnlyWithItsCompanionRecord)
+{
+    std::vector<uint8_t> style(296, 0);
+    style[16] = 3; /* three lines */
+    int16_t key1[3] = {1, 0, 0};
+    int16_t key2[3] = {2, 0, 0};
+    uint8_t companion[12] = {};
+    ASSERT_TRUE(H().hostsim_put_other(FCStaffStyleDef::kTag, key1, style.data(), 296));
+    ASSERT_TRUE(H().hostsim_put_other(FCStaffStyleDef::kTag, key2, style.data(), 296));
+    ASSERT_TRUE(H().hostsim_put_other(FCStaffStyleDef::kCompanionTag, key1, companion, 12));
+
+    FCStaffStyleDef def;
+    ASSERT_TRUE(def.LoadFirst());
+    EXPECT_EQ(def.GetItemNo(), 1);
+    EXPECT_EQ(def.GetLineCount(), 3);
+    EXPECT_FALSE(def.LoadNext());
+    FCStaffStyleDef second;
+    EXPECT_FALSE(second.Load(2));
+}

@@ -1,0 +1,209 @@
+#include "FCCtrlListBox.h"
+#include "HeadlessRuntime.h"
+#include "HeadlessWindow.h"
+#include "UiTestWindow.h"
+
+using EditField = UiTest;
+
+TEST_F(EditField, AdjustIntegerWithinMovesOnlyValuesOutside)
+{
+    FCCtrlEdit edit(1);
+    edit.SetInteger(15);
+    edit.AdjustIntegerWithin(1, 10);
+    EXPECT_EQ(10, edit.GetInteger());
+    FCString text("05");
+    edit.SetText(&text);
+    edit.AdjustIntegerWithin(1, 10);
+    FCString after;
+    edit.GetText(&after);
+    EXPECT_STREQ("05", after.GetCString()); /* untouched, not rewritten as "5" */
+    edit.SetInteger(-4);
+    edit.AdjustIntegerWithin(1, 10);
+    EXPECT_EQ(1, edit.GetInteger());
+}
+
+TEST_F(EditField, RangeIntegerClampsOnlyAProperRange)
+{
+    FCCtrlEdit edit(1);
+    edit.SetInteger(50);
+    EXPECT_EQ(20, edit.GetRangeInteger(0, 20));
+    EXPECT_EQ(30, edit.GetRangeInteger(30, 40));
+    EXPECT_EQ(50, edit.GetRangeInteger(40, 40));
+    EXPECT_EQ(50, edit.GetRangeInteger(60, 10));
+}
+
+TEST_F(EditField, FloatsAreWrittenWithTwoDecimalsAndClampedOnScreenOnly)
+{
+    TestWindow window;
+    window.pEdit->SetFloat(2.5f);
+    FCString text;
+    window.pEdit->GetText(&text);
+    EXPECT_STREQ("2.50", text.GetCString());
+    window.pEdit->SetFloat(12.0f);
+    EXPECT_FLOAT_EQ(12.0f, window.pEdit->GetFloat(0, 5));
+    int win = Shown(window);
+    EXPECT_EQ("12.00", Text(win, 102));
+    EXPECT_FLOAT_EQ(5.0f, window.pEdit->GetFloat(0, 5));
+    qzui_type_text(win, 102, "-3,5");
+    EXPECT_FLOAT_EQ(-3.5f, window.pEdit->GetFloat(-10, 10));
+}
+
+TEST_F(EditField, ReadOnlyDisablesTheField)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.pEdit->SetReadOnly(true);
+    EXPECT_EQ(0, Info(win, 102).enabled);
+    window.pEdit->SetReadOnly(false);
+    EXPECT_EQ(1, Info(win, 102).enabled);
+    window.pEdit->SetFocus();
+    EXPECT_EQ(1, Info(win, 102).focused);
+}
+
+using CheckBoxes = UiTest;
+
+TEST_F(CheckBoxes, StateSetBeforeShowingIsShownAndReadBackAfterClosing)
+{
+    FCResourceWindow window(20128);
+    FCCtrlCheckbox* pCheck = window.AddCheckbox(300);
+    pCheck->_SetCreateInCode(true);
+    pCheck->SetAllowMixedState(true);
+    pCheck->SetCheck(1);
+    FCString title("Option");
+    pCheck->SetText(&title);
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    int win = qzui_find_window(20128);
+    qzui_element info = Info(win, 300);
+    EXPECT_EQ(QZUI_KIND_CHECK_BOX, info.kind);
+    EXPECT_EQ(1, info.state);
+    EXPECT_EQ(100.0f, info.frame.width);
+    EXPECT_EQ("Option", Text(win, 300));
+    qzui_press_button(win, 300); /* on -> off */
+    qzui_press_button(win, 300); /* off -> mixed, which it allows */
+    EXPECT_EQ(2, pCheck->GetCheck());
+    window.CloseWindow();
+    EXPECT_EQ(2, pCheck->GetCheck());
+}
+
+TEST_F(CheckBoxes, MixedStateOnAButtonWithoutItShowsOn)
+{
+    FCResourceWindow window(20128);
+    FCCtrlCheckbox* pCheck = window.AddCheckbox(301);
+    pCheck->_SetCreateInCode(true);
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    pCheck->SetCheck(2);
+    EXPECT_EQ(1, pCheck->GetCheck());
+    pCheck->SetCheck(7); /* not a state: ignored */
+    EXPECT_EQ(1, pCheck->GetCheck());
+    pCheck->SetCheck(0);
+    EXPECT_EQ(0, pCheck->GetCheck());
+}
+
+TEST_F(CheckBoxes, ButtonsAndChecksHaveTheirTypeCodesAndSizes)
+{
+    FCCtrlButton button(1);
+    FCCtrlCheckbox check(2);
+    FCCtrlEdit edit(3);
+    FCCtrlDataList list(4);
+    FCCtrlListBox box(5);
+    EXPECT_EQ(4, button._GetControlType());
+    EXPECT_EQ(60.0f, button._GetAutoCreateWidth());
+    EXPECT_EQ(5, check._GetControlType());
+    EXPECT_EQ(6, edit._GetControlType());
+    EXPECT_EQ(2, list._GetControlType());
+    EXPECT_EQ(11, box._GetControlType());
+    EXPECT_EQ(170.0f, box._GetAutoCreateMultilineHeight());
+    EXPECT_STREQ("FCControl", button.ClassName());
+    EXPECT_STREQ("FCCtrlEdit", edit.ClassName());
+    EXPECT_STREQ("FCCtrlListBox", box.ClassName());
+    EXPECT_TRUE(button.IsIdentical(&check)); /* both report "FCControl" */
+}
+
+TEST_F(CheckBoxes, ShortcutKeyIsClearedOnScreen)
+{
+    TestWindow window;
+    int win = Shown(window);
+    HeadlessElement* pButton = HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(1);
+    EXPECT_EQ("\r", pButton->keyEquivalent);
+    window.pOk->ClearShortcutKey();
+    EXPECT_EQ("", pButton->keyEquivalent);
+}
+
+using ListBox = UiTest;
+
+TEST_F(ListBox, PendingStringsAreShownAndReadBackAfterClosing)
+{
+    FCResourceWindow window(20128);
+    FCCtrlListBox* pBox = window.AddListBox(400);
+    pBox->_SetCreateInCode(true);
+    FCString a("alpha"), b("beta");
+    pBox->AddString(&a);
+    pBox->AddString(&b);
+    EXPECT_EQ(2, pBox->GetCount());
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    int win = qzui_find_window(20128);
+    EXPECT_EQ(2, qzui_table_row_count(win, 400));
+    EXPECT_EQ("beta", Cell(win, 400, 1, 0));
+    EXPECT_EQ(0, pBox->GetSelectedItem()); /* created in code: item 0 selected */
+    EXPECT_EQ(11, pBox->GetFontSize());
+    FCString c("gamma");
+    pBox->AddString(&c);
+    pBox->SetSelectedItem(2);
+    /* No empty selection in a list box. */
+    EXPECT_EQ(QZUI_E_RANGE, qzui_select_row(win, 400, -1));
+    window.CloseWindow();
+    EXPECT_EQ(3, pBox->GetCount());
+    EXPECT_EQ(2, pBox->GetSelectedItem());
+    FCString text;
+    pBox->GetItemText(2, &text);
+    EXPECT_STREQ("gamma", text.GetCString());
+}
+
+TEST_F(ListBox, ItemTextsIgnoreBadIndexes)
+{
+    TestWindow window;
+    auto* pBox = static_cast<FCCtrlListBox*>(window.AddControl(new FCCtrlListBox(401)));
+    pBox->_SetCreateInCode(true);
+    Shown(window);
+    FCString a("one");
+    pBox->AddString(&a);
+    FCString replaced("uno");
+    pBox->SetItemText(0, &replaced);
+    pBox->SetItemText(-1, &replaced);
+    pBox->SetItemText(3, &replaced);
+    FCString text("unchanged");
+    pBox->GetItemText(5, &text);
+    EXPECT_STREQ("unchanged", text.GetCString());
+    pBox->GetItemText(0, &text);
+    EXPECT_STREQ("uno", text.GetCString());
+    pBox->DeleteItem(-1);
+    EXPECT_EQ(1, pBox->GetCount());
+    pBox->DeleteItem(0);
+    EXPECT_EQ(0, pBox->GetCount());
+}
+
+using DynamicControls = UiTest;
+
+TEST_F(DynamicControls, ElementsAreCreatedByTypeCode)
+{
+    FCResourceWindow window(20128);
+    FCControl* pPlain = window.AddControl(new FCControl(500));
+    FCCtrlEdit* pEdit = window.AddEdit(501);
+    FCCtrlDataList* pList = window.AddDataList(502);
+    FCCtrlButton* pButton = window.AddButton(503);
+    for (FCControl* pControl : {pPlain, static_cast<FCControl*>(pEdit), static_cast<FCControl*>(pList),
+                                static_cast<FCControl*>(pButton)})
+        pControl->_SetCreateInCode(true);
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    int win = qzui_find_window(20128);
+    qzui_element info{};
+    EXPECT_EQ(QZUI_E_NO_ELEMENT, qzui_element_info(win, 500, &info)); /* type 0 has no element */
+    EXPECT_EQ(QZUI_KIND_TEXT_FIELD, Info(win, 501).kind);
+    EXPECT_EQ(1, Info(win, 501).editable);
+    EXPECT_EQ(QZUI_KIND_TABLE, Info(win, 502).kind);
+    EXPECT_EQ(200.0f, Info(win, 502).frame.width);
+    EXPECT_EQ(11, pList->GetFontSize());
+    EXPECT_EQ(QZUI_KIND_PUSH_BUTTON, Info(win, 503).kind);
+    EXPECT_EQ(60.0f, pButton->GetWidth());
+    EXPECT_FALSE(FCControl(1)._CreateUIControl()); /* no window */
+}

@@ -1,0 +1,382 @@
+#include "HeadlessRuntime.h"
+#include "HeadlessWindow.h"
+#include "UiTestWindow.h"
+#include "_FCWindowController_cocoa.h"
+
+using Routing = UiTest;
+
+namespace
+{
+EventLog Expect(std::initializer_list<const char*> entries) { return EventLog(entries.begin(), entries.end()); }
+} // namespace
+
+TEST_F(Routing, ShowingLoadsTheLayoutAndInitialisesOnce)
+{
+    TestWindow window;
+    int win = Shown(window);
+    ASSERT_NE(0, win);
+    EXPECT_EQ(Expect({"init"}), window.log);
+    EXPECT_EQ(1, qzui_window_visible(win));
+    /* A second show of the loaded window only shows and activates it. */
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    EXPECT_EQ(Expect({"init", "activate 1"}), window.log);
+    EXPECT_EQ(win, qzui_find_window(20128));
+}
+
+TEST_F(Routing, OrdinaryButtonReachesHandleCommand)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.log.clear();
+    ASSERT_EQ(QZUI_OK, qzui_press_button(win, 105));
+    EXPECT_EQ(Expect({"command 105"}), window.log);
+}
+
+TEST_F(Routing, ButtonWithoutControlReachesHandleCommandWithNull)
+{
+    struct Recorder : FCResourceWindow
+    {
+        EventLog log;
+        Recorder() : FCResourceWindow(20128) {}
+        void HandleCommand(FCControl* pControl) override { log.push_back(pControl ? "control" : "null"); }
+    } window;
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    ASSERT_EQ(QZUI_OK, qzui_press_button(qzui_find_window(20128), 107));
+    EXPECT_EQ(Expect({"null"}), window.log);
+}
+
+TEST_F(Routing, ActionKindsDecideHowAButtonPressIsRouted)
+{
+    TestWindow window;
+    window.allowClose = false;
+    int win = Shown(window);
+    auto* pButton = static_cast<FCControl*>(window.FindControl(106));
+    const struct
+    {
+        int kind;
+        const char* handler;
+        int code;
+    } kCases[] = {{FCControl::ACTIONKIND_OK, "ok", 1},
+                  {FCControl::ACTIONKIND_CLOSE, "close", 0},
+                  {FCControl::ACTIONKIND_CANCEL, "cancel", 2}};
+    for (const auto& entry : kCases)
+    {
+        pButton->SetActionKind(entry.kind);
+        window.log.clear();
+        ASSERT_EQ(QZUI_OK, qzui_press_button(win, 106));
+        EXPECT_EQ(Expect({entry.handler, "canclose"}), window.log);
+        EXPECT_EQ(entry.code, window.GetReturnCode());
+    }
+}
+
+TEST_F(Routing, TagOneIsOkAndTagTwoIsCancelWhateverTheActionKind)
+{
+    TestWindow window;
+    window.allowClose = false;
+    int win = Shown(window);
+    window.log.clear();
+    qzui_press_button(win, 1);
+    EXPECT_EQ(1, window.GetReturnCode());
+    qzui_press_button(win, 2); /* action kind Close, but the press is Cancel */
+    EXPECT_EQ(2, window.GetReturnCode());
+    EXPECT_EQ(Expect({"ok", "canclose", "cancel", "canclose"}), window.log);
+}
+
+TEST_F(Routing, OkClosesTheWindowAndStoresItsStates)
+{
+    TestWindow window;
+    int win = Shown(window);
+    qzui_type_text(win, 102, "kept");
+    window.log.clear();
+    qzui_press_button(win, 1);
+    EXPECT_EQ(Expect({"ok", "canclose", "closewindow"}), window.log);
+    EXPECT_FALSE(window.WindowExists());
+    EXPECT_TRUE(window._IsClosing());
+    EXPECT_EQ(1, window.GetReturnCode());
+    FCString text;
+    window.pEdit->GetText(&text);
+    EXPECT_STREQ("kept", text.GetCString());
+}
+
+TEST_F(Routing, PressesWhileClosingOnlyUpdateTheReturnCode)
+{
+    TestWindow window;
+    Shown(window);
+    window.CloseWindow();
+    window.log.clear();
+    window.OkButtonPressed();
+    window.CancelButtonPressed();
+    EXPECT_EQ(Expect({"ok", "cancel"}), window.log);
+    EXPECT_EQ(2, window.GetReturnCode());
+}
+
+TEST_F(Routing, ShowingAgainClearsClosing)
+{
+    TestWindow window;
+    Shown(window);
+    window.CloseWindow();
+    int win = Shown(window);
+    EXPECT_FALSE(window._IsClosing());
+    window.log.clear();
+    qzui_press_button(win, 1);
+    EXPECT_EQ(Expect({"ok", "canclose", "closewindow"}), window.log);
+}
+
+TEST_F(Routing, TypingReportsTheEditAsACommand)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.log.clear();
+    ASSERT_EQ(QZUI_OK, qzui_type_text(win, 102, "abc"));
+    EXPECT_EQ(Expect({"command 102"}), window.log);
+    EXPECT_EQ(QZUI_E_WRONG_KIND, qzui_type_text(win, 103, "abc"));
+}
+
+TEST_F(Routing, DisabledOrHiddenElementsTakeNoUserAction)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.pSetName->SetEnable(false);
+    window.pEdit->SetVisible(false);
+    window.log.clear();
+    EXPECT_EQ(QZUI_E_DISABLED, qzui_press_button(win, 103));
+    EXPECT_EQ(QZUI_E_DISABLED, qzui_type_text(win, 102, "x"));
+    EXPECT_EQ(QZUI_E_NO_ELEMENT, qzui_press_button(win, 555));
+    EXPECT_EQ(QZUI_E_NO_WINDOW, qzui_press_button(win + 1000, 1));
+    EXPECT_TRUE(window.log.empty());
+}
+
+TEST_F(Routing, RowSelectionReachesTheListBeforeTheWindow)
+{
+    TestWindow window;
+    window.FillList(3);
+    int win = Shown(window);
+    window.log.clear();
+    ASSERT_EQ(QZUI_OK, qzui_select_row(win, 101, 2));
+    EXPECT_EQ(Expect({"list.select 2", "window.select 101 2", "command 101"}), window.log);
+    EXPECT_EQ(2, window.pList->GetSelectedLine());
+    window.log.clear();
+    ASSERT_EQ(QZUI_OK, qzui_select_row(win, 101, 2));
+    EXPECT_TRUE(window.log.empty()); /* the same row again is no change */
+}
+
+TEST_F(Routing, ClearingTheSelectionCallsUnselectAndReportsLineMinusOne)
+{
+    TestWindow window;
+    window.FillList(3);
+    int win = Shown(window);
+    qzui_select_row(win, 101, 1);
+    window.log.clear();
+    ASSERT_EQ(QZUI_OK, qzui_select_row(win, 101, -1));
+    EXPECT_EQ(Expect({"list.unselect", "window.select 101 -1", "command 101"}), window.log);
+    EXPECT_EQ(-1, window.pList->GetSelectedLine());
+    EXPECT_EQ(QZUI_E_RANGE, qzui_select_row(win, 101, 3));
+}
+
+TEST_F(Routing, SelectionMadeByThePlugInIsReportedToo)
+{
+    TestWindow window;
+    window.FillList(3);
+    int win = Shown(window);
+    window.log.clear();
+    EXPECT_TRUE(window.pList->SelectLine(1, true));
+    EXPECT_EQ(Expect({"list.select 1", "window.select 101 1", "command 101"}), window.log);
+    EXPECT_EQ(1, qzui_table_selected_row(win, 101));
+}
+
+TEST_F(Routing, DoubleClickSelectsThenReachesTheList)
+{
+    TestWindow window;
+    window.FillList(2);
+    int win = Shown(window);
+    window.log.clear();
+    ASSERT_EQ(QZUI_OK, qzui_double_click_row(win, 101, 0));
+    EXPECT_EQ(Expect({"list.select 0", "window.select 101 0", "command 101", "list.double"}), window.log);
+}
+
+TEST_F(Routing, CheckBoxToggleReachesTheListBeforeTheWindow)
+{
+    TestWindow window;
+    window.pList->UseLeftCheckboxColumn();
+    window.FillList(2);
+    int win = Shown(window);
+    window.log.clear();
+    ASSERT_EQ(QZUI_OK, qzui_toggle_row_check(win, 101, 1));
+    EXPECT_EQ(Expect({"list.check 1 1", "window.check 1 1"}), window.log);
+    EXPECT_TRUE(window.pList->GetItemAt(1)->GetCheck());
+    EXPECT_EQ("1", Cell(win, 101, 1, 0));
+    window.log.clear();
+    qzui_toggle_row_check(win, 101, 1);
+    EXPECT_EQ(Expect({"list.check 1 0", "window.check 1 0"}), window.log);
+    EXPECT_FALSE(window.pList->GetItemAt(1)->GetCheck());
+}
+
+TEST_F(Routing, ActivationMovesBetweenWindows)
+{
+    TestWindow first;
+    TestWindow second;
+    int a = Shown(first);
+    int b = Shown(second);
+    ASSERT_NE(a, b);
+    first.log.clear();
+    second.log.clear();
+    qzui_activate(a, 1);
+    qzui_activate(b, 1);
+    EXPECT_EQ(Expect({"activate 1", "activate 0"}), first.log);
+    EXPECT_EQ(Expect({"activate 1"}), second.log);
+    EXPECT_EQ(1, qzui_window_active(b));
+    EXPECT_EQ(0, qzui_window_active(a));
+    qzui_activate(b, 0);
+    EXPECT_EQ(Expect({"activate 1", "activate 0"}), second.log);
+    qzui_activate(b, 0);
+    EXPECT_EQ(2u, second.log.size());
+}
+
+TEST_F(Routing, CloseBoxAsksCanCloseAndMayBeRefused)
+{
+    TestWindow window;
+    window.allowClose = false;
+    int win = Shown(window);
+    window.log.clear();
+    EXPECT_EQ(QZUI_REFUSED, qzui_press_close_box(win));
+    EXPECT_EQ(Expect({"canclose"}), window.log);
+    EXPECT_TRUE(window.WindowExists());
+    window.allowClose = true;
+    window.log.clear();
+    EXPECT_EQ(QZUI_OK, qzui_press_close_box(win));
+    EXPECT_EQ(Expect({"canclose", "closewindow"}), window.log);
+    EXPECT_FALSE(window.WindowExists());
+    EXPECT_EQ(-1, qzui_window_visible(win));
+}
+
+TEST_F(Routing, WithoutAWindowTheBridgeAnswersNeutrally)
+{
+    _FCWindowController_cocoa bridge(nullptr, 20128);
+    EXPECT_TRUE(bridge.Notify_WindowCanClose());
+    bridge.Notify_ButtonPressed(1);
+    bridge.Notify_DataListHandleCommand(101, 0);
+    EXPECT_FALSE(bridge.IsWindowLoaded());
+    EXPECT_EQ(-1, bridge.TableViewGetSelectedLine(101));
+    EXPECT_EQ(-1, bridge.TableViewGetColumnCount(101, true));
+    __FloatRect rect{1, 2, 3, 4};
+    EXPECT_FALSE(bridge.GetDlgItemRect(1, &rect));
+}
+
+/* ---- Timers ---- */
+
+using Timers = UiTest;
+
+TEST_F(Timers, DuplicateIdIsLoggedOnceAndOneTimerIsKept)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.SetTimer(2, 200);
+    window.SetTimer(2, 200);
+    EXPECT_EQ(std::vector<std::string>{"Timer already exists!"}, logLines);
+    EXPECT_EQ(1, qzui_timer_count(win));
+    window.log.clear();
+    EXPECT_EQ(2, qzui_advance_clock(450));
+    EXPECT_EQ(Expect({"timer 2", "timer 2"}), window.log);
+}
+
+TEST_F(Timers, DueTimersFireInTimeOrder)
+{
+    TestWindow window;
+    Shown(window);
+    window.SetTimer(3, 300);
+    window.SetTimer(1, 100);
+    window.SetTimer(0, 50); /* id 0 is refused */
+    window.log.clear();
+    qzui_advance_clock(300);
+    EXPECT_EQ(Expect({"timer 1", "timer 1", "timer 3", "timer 1"}), window.log);
+    window.StopTimer(1);
+    window.log.clear();
+    qzui_advance_clock(300);
+    EXPECT_EQ(Expect({"timer 3"}), window.log);
+}
+
+TEST_F(Timers, TimersNeedTheWindowAndEndWithIt)
+{
+    TestWindow window;
+    window.SetTimer(2, 100);
+    int win = Shown(window);
+    EXPECT_EQ(0, qzui_timer_count(win));
+    window.SetTimer(2, 100);
+    window.CloseWindow();
+    window.log.clear();
+    EXPECT_EQ(0, qzui_advance_clock(1000));
+    EXPECT_TRUE(window.log.empty());
+}
+
+TEST_F(Timers, AHandlerMayCloseItsWindow)
+{
+    struct Closing : TestWindow
+    {
+        void HandleTimer(short id) override
+        {
+            TestWindow::HandleTimer(id);
+            CloseWindow();
+        }
+    } window;
+    Shown(window);
+    window.SetTimer(5, 10);
+    window.log.clear();
+    EXPECT_EQ(1, qzui_advance_clock(100));
+    EXPECT_EQ(Expect({"timer 5", "closewindow"}), window.log);
+}
+
+/* ---- Modal runs ---- */
+
+using Modal = UiTest;
+
+namespace
+{
+int PressOk(void*, int window)
+{
+    qzui_type_text(window, 102, "answered");
+    qzui_press_button(window, 1);
+    return 0;
+}
+} // namespace
+
+TEST_F(Modal, TheDriverLoopEndsTheRunWithTheReturnCode)
+{
+    qzui_set_modal_callback(&PressOk, nullptr);
+    TestWindow window;
+    EXPECT_EQ(1, window.ExecuteModal(nullptr));
+    EXPECT_FALSE(window.WindowExists());
+    FCString text;
+    window.pEdit->GetText(&text);
+    EXPECT_STREQ("answered", text.GetCString());
+}
+
+TEST_F(Modal, WithoutADriverLoopTheWindowClosesAtOnce)
+{
+    TestWindow window;
+    window._SetReturnCode(1);
+    EXPECT_EQ(0, window.ExecuteModal_EWND(nullptr));
+    EXPECT_EQ(Expect({"init", "closewindow"}), window.log);
+    EXPECT_FALSE(window.WindowExists());
+}
+
+TEST_F(Modal, CancelGetsEscapeOnlyInAModalWindow)
+{
+    struct Probe
+    {
+        std::string key;
+        static int Look(void* context, int window)
+        {
+            auto* pProbe = static_cast<Probe*>(context);
+            HeadlessWindow* pLoaded = HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(window));
+            pProbe->key = pLoaded->content->FindByTag(2)->keyEquivalent;
+            return 1;
+        }
+    } probe;
+    qzui_set_modal_callback(&Probe::Look, &probe);
+    TestWindow modal;
+    modal.ExecuteModal(nullptr);
+    EXPECT_EQ("\x1b", probe.key);
+    TestWindow modeless;
+    int win = Shown(modeless);
+    EXPECT_EQ("", HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(2)->keyEquivalent);
+}
