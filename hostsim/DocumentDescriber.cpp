@@ -56,7 +56,9 @@ std::string DocumentDescriber::describe(const Document& doc, uint32_t hostVersio
     out << "staff sets:\n";
     for (int n = 1; n <= 8; ++n) {
         std::vector<StaffEntry> set = r.staffList(0, uint16_t(kFirstStaffSetItem + n - 1));
-        out << "  " << n << ": " << (set.empty() ? "(none)" : std::to_string(set.size()) + " staves") << "\n";
+        std::string name = r.staffSetName(n);
+        out << "  " << n << ": " << (set.empty() ? "(none)" : std::to_string(set.size()) + " staves")
+            << (name.empty() ? "" : " \"" + name + "\"") << "\n";
         listEntries(out, r, set);
     }
     out << "categories:\n";

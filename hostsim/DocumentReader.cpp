@@ -72,4 +72,22 @@ std::vector<ExpressionInfo> DocumentReader::expressions() const {
     return out;
 }
 
+std::string DocumentReader::staffSetName(int n) const {
+    int16_t categoryId = -1;
+    for (const CategoryInfo& c : categories())
+        if (c.name == "QZ Plug-in Data") {
+            categoryId = c.id;
+            break;
+        }
+    if (categoryId < 0) return {};
+    const std::string prefix = "QZ Staff Set Panel " + std::to_string(n) + ":";
+    int16_t expected = 1;
+    for (const ExpressionInfo& e : expressions()) {
+        if (e.item != expected++) break;  // the panel stops at the first missing item
+        if ((e.categoryWord & 0x3FFF) == categoryId && e.description.compare(0, prefix.size(), prefix) == 0)
+            return e.description.substr(prefix.size());
+    }
+    return {};
+}
+
 }  // namespace hostsim

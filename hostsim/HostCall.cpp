@@ -16,7 +16,6 @@ HostCall::HostCall(const char* function, uint32_t version)
     entry_ = &engine_.log.addCall(std::move(e));
 }
 
-HostCall::~HostCall() { engine_.log.finishCall(*entry_); }
 
 void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape) {
     entry_->tag = tag;

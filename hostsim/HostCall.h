@@ -16,7 +16,6 @@ namespace hostsim {
 class HostCall {
 public:
     HostCall(const char* function, uint32_t version);
-    ~HostCall();
     HostCall(const HostCall&) = delete;
     HostCall& operator=(const HostCall&) = delete;
 

@@ -10,8 +10,9 @@ CallEntry& HostLog::addCall(CallEntry e) {
     return calls.back();
 }
 
-void HostLog::finishCall(CallEntry& e) {
+const std::string& HostLog::textOf(CallEntry& e) {
     std::string& t = e.text;
+    if (!t.empty()) return t;
     t = "#" + std::to_string(e.seq) + " " + e.function;
     if (e.tag) t += " tag=" + tagHex(e.tag) + "'" + tagChars(e.tag) + "'";
     if (e.keyParts) {
@@ -28,6 +29,7 @@ void HostLog::finishCall(CallEntry& e) {
     if (e.inPluginCall) t += " in-plugin-call";
     if (e.createdBySave) t += " created-by-save";
     if (!e.note.empty()) t += " [" + e.note + "]";
+    return t;
 }
 
 void HostLog::addEdit(EditEntry e) {
@@ -64,9 +66,9 @@ std::string HostLog::violationsText(Severity min) const {
     return s;
 }
 
-std::string HostLog::callsText() const {
+std::string HostLog::callsText() {
     std::string s;
-    for (const CallEntry& e : calls) s += e.text + "\n";
+    for (CallEntry& e : calls) s += textOf(e) + "\n";
     return s;
 }
 

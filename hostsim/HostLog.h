@@ -24,7 +24,7 @@ struct CallEntry {
     bool inPluginCall = false;
     bool createdBySave = false;
     std::string note;   // "refused (injected)", "missing (injected)", ...
-    std::string text;
+    std::string text;   // made on demand (HostLog::textOf)
 };
 
 enum class EditOutcome : int32_t { Open = 0, Committed = 1, Cancelled = 2, Unbracketed = 3, External = 4 };
@@ -65,14 +65,15 @@ public:
     std::deque<Violation> violations;
 
     CallEntry& addCall(CallEntry e);
-    void finishCall(CallEntry& e);
+    /* The entry as one decoded line, made when first asked for. */
+    static const std::string& textOf(CallEntry& e);
     void addEdit(EditEntry e);
     void addMenu(MenuEntry e);
     void addViolation(Severity s, std::string text);
 
     size_t countViolations(Severity min) const;
     std::string violationsText(Severity min) const;
-    std::string callsText() const;
+    std::string callsText();
 
     void clear();
 

@@ -322,9 +322,10 @@ int32_t hostsim_open_edit_depth(void) {
 size_t hostsim_call_log_count(void) { return driver("hostsim_call_log_count").log.calls.size(); }
 
 int hostsim_call_log_entry(size_t index, hostsim_call* out) {
-    const auto& calls = driver("hostsim_call_log_entry").log.calls;
+    auto& calls = driver("hostsim_call_log_entry").log.calls;
     if (!out || index >= calls.size()) return 0;
-    const CallEntry& c = calls[index];
+    CallEntry& c = calls[index];
+    HostLog::textOf(c);
     *out = hostsim_call{c.seq,          c.function.c_str(),  c.tag,         {c.key[0], c.key[1], c.key[2]},
                         c.keyParts,     c.sizeIn,            c.sizeOut,     c.version,
                         c.result,       c.document,          c.part,        c.editDepth,

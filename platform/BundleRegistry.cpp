@@ -7,6 +7,7 @@
 #include <link.h>
 
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -20,6 +21,8 @@ int CollectName(dl_phdr_info* info, size_t, void* data)
 
 BundleRegistry& BundleRegistry::Instance()
 {
+    /* Nothing to tear down at exit: no destructor ever invalidates a bundle. */
+    static_assert(std::is_trivially_destructible<BundleRegistry>::value, "bundles outlive static destruction");
     static BundleRegistry registry;
     return registry;
 }
@@ -39,14 +42,18 @@ const char* BundleRegistry::OwnIdentifier(void* handle)
 CFBundleRef BundleRegistry::Adopt(void* handle)
 {
     const link_map* map = ModuleSymbols::MapOf(handle);
-    for (const auto& bundle : _bundles) {
-        if (bundle->map == map) {
+    for (size_t i = 0; i < _count; ++i) {
+        if (_bundles[i].map == map) {
             dlclose(handle);
-            return bundle.get();
+            return &_bundles[i];
         }
     }
-    _bundles.push_back(std::unique_ptr<QZCFBundle>(new QZCFBundle{kQZCFBundleMagic, 1, handle, map}));
-    return _bundles.back().get();
+    if (_count == kMaxBundles) {
+        dlclose(handle);
+        return nullptr;
+    }
+    _bundles[_count] = QZCFBundle{kQZCFBundleMagic, 1, handle, map};
+    return &_bundles[_count++];
 }
 
 CFBundleRef BundleRegistry::FindByIdentifier(const char* identifier)

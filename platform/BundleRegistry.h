@@ -2,11 +2,13 @@
 #define BUNDLEREGISTRY_H
 
 /* The process's bundles: one per loaded module that was asked for, made on
-   the first request and kept (with its module pinned) until exit. */
+   the first request and kept (with its module pinned) for the life of the
+   process. They live in static storage that is never torn down, so a bundle
+   reference stays valid even while other objects are destroyed at exit. */
 
 #include "CFObjects.h"
 
-#include <memory>
+#include <cstddef>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -29,14 +31,18 @@ public:
 private:
     BundleRegistry() = default;
     /* Takes an open module handle: returns the bundle already made for that
-       module (closing the surplus handle) or a new one. */
+       module (closing the surplus handle) or a new one; null (handle closed)
+       when every slot is taken. */
     CFBundleRef Adopt(void* handle);
     /* The identifier the module of handle exports itself, or null. */
     static const char* OwnIdentifier(void* handle);
     static std::vector<std::string> LoadedModuleNames();
 
+    static constexpr size_t kMaxBundles = 64;
+
     std::mutex _mutex;
-    std::vector<std::unique_ptr<QZCFBundle>> _bundles;
+    QZCFBundle _bundles[kMaxBundles];
+    size_t _count = 0;
 };
 
 #endif

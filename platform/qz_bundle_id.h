@@ -10,13 +10,16 @@
 
 #define QZ_BUNDLE_IDENTIFIER_SYMBOL "QZCFBundleIdentifier"
 
+/* Every bundle module exports the same name, by design. The symbol sits in a
+   section of its own, which keeps the address sanitizer from treating the
+   copies in different modules as one global defined twice. */
 #if defined(__GNUC__) || defined(__clang__)
-#define QZ_BUNDLE_ID_USED __attribute__((used))
+#define QZ_BUNDLE_ID_ATTRIBUTES __attribute__((used, section("qz_bundle_id")))
 #else
-#define QZ_BUNDLE_ID_USED
+#define QZ_BUNDLE_ID_ATTRIBUTES
 #endif
 
 #define QZ_DEFINE_BUNDLE_IDENTIFIER(id) \
-    QZ_EXTERN_C QZ_EXPORT QZ_BUNDLE_ID_USED const char QZCFBundleIdentifier[] = id
+    QZ_EXTERN_C QZ_EXPORT QZ_BUNDLE_ID_ATTRIBUTES const char QZCFBundleIdentifier[] = id
 
 #endif

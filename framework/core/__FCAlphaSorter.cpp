@@ -15,5 +15,7 @@ int __FCAlphaSorter::Compare(__FCBase* pA, __FCBase* pB)
     auto* pStringB = dynamic_cast<FCString*>(pB);
     if (!pStringA || !pStringB)
         return (pStringA ? 1 : 0) - (pStringB ? 1 : 0);
+    if (pStringA == pStringB)
+        return 0; /* one 8-bit form cache: its second build would free the first */
     return std::strcmp(pStringA->GetCString(), pStringB->GetCString());
 }

@@ -28,11 +28,7 @@ const char* __FCCollectionCellDetail::ClassName() const { return "__FCCollection
 
 __FCCellDetail* __FCCollectionCellDetail::_CreateScratchCellDetail()
 {
-    __FCBaseData* pElement = _CreateScratchElement();
-    __FCCellDetail* pScratch = dynamic_cast<__FCCellDetail*>(pElement);
-    if (!pScratch)
-        delete pElement;
-    return pScratch;
+    return _CreateScratchAs<__FCCellDetail>();
 }
 
 int __FCCollectionCellDetail::_AppendCellDetails(__FCCellDetail* pScratch, __FCBase* pCell, int16_t staff,

@@ -36,9 +36,7 @@ public:
     int LoadAllForRegion(REGION* pRegion)
     {
         EREGION record{};
-        if (pRegion)
-            pRegion->GetEnigmaRegion(&record);
-        return _LoadAllForEnigmaRegion(pRegion ? &record : nullptr, false);
+        return _LoadAllForEnigmaRegion(_ReadRegion(pRegion, &record), false);
     }
 
     /* Appends all incidents (or only the first when firstOnly) of the cell
@@ -48,6 +46,15 @@ public:
     /* The region walk of LoadAllForRegion on a host region record; null
        empties the list. */
     int _LoadAllForEnigmaRegion(const EREGION* pRegion, bool firstOnly);
+    /* The host region record of a region object; null for a null region. */
+    template <class REGION>
+    static const EREGION* _ReadRegion(REGION* pRegion, EREGION* pRecord)
+    {
+        if (!pRegion)
+            return nullptr;
+        pRegion->GetEnigmaRegion(pRecord);
+        return pRecord;
+    }
     /* Scratch element of the list's class as a cell detail (caller deletes). */
     __FCCellDetail* _CreateScratchCellDetail();
 };

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
+#include "__FCBaseData.h"
 #include "__FCCollection.h"
 
-class __FCBaseData;
 
 /* A list of record objects of one class, loaded from and saved to the host
  * document. Every loader empties the list first. The list's custom tag is
@@ -41,6 +41,17 @@ public:
 protected:
     /* CreateElement with the list's custom tag set; the caller deletes it. */
     __FCBaseData* _CreateScratchElement();
+    /* The same, as the record family T; null (nothing left over) when the
+       element class is not of that family. */
+    template <class T>
+    T* _CreateScratchAs()
+    {
+        __FCBaseData* pElement = _CreateScratchElement();
+        T* pScratch = dynamic_cast<T*>(pElement);
+        if (!pScratch)
+            delete pElement;
+        return pScratch;
+    }
     /* Appends a copy of the loaded scratch element (key, custom tag,
        connected document and bytes); returns the copy. */
     __FCBaseData* _AppendCopyOf(__FCBaseData* pScratch);

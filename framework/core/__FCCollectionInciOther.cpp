@@ -9,14 +9,7 @@ constexpr int kMaxIncident = 0x7FFF;
 
 const char* __FCCollectionInciOther::ClassName() const { return "__FCCollectionInciOther"; }
 
-__FCInciOther* __FCCollectionInciOther::_CreateScratchInci()
-{
-    __FCBaseData* pScratch = _CreateScratchElement();
-    __FCInciOther* pInci = dynamic_cast<__FCInciOther*>(pScratch);
-    if (!pInci)
-        delete pScratch;
-    return pInci;
-}
+__FCInciOther* __FCCollectionInciOther::_CreateScratchInci() { return _CreateScratchAs<__FCInciOther>(); }
 
 int __FCCollectionInciOther::_CountIncidents(__FCInciOther* pScratch, uint16_t item, int from)
 {

@@ -14,9 +14,7 @@ public:
     int LoadAllInRegion(REGION* pRegion)
     {
         EREGION record{};
-        if (pRegion)
-            pRegion->GetEnigmaRegion(&record);
-        return _LoadAllForEnigmaRegion(pRegion ? &record : nullptr, true);
+        return _LoadAllForEnigmaRegion(_ReadRegion(pRegion, &record), true);
     }
 };
 

@@ -7,12 +7,9 @@ const char* __FCCollectionNoInciDetail::ClassName() const { return "__FCCollecti
 int __FCCollectionNoInciDetail::LoadAllForItem(uint16_t item1, uint16_t item2)
 {
     ClearAll();
-    __FCBaseData* pElement = _CreateScratchElement();
-    __FCNoInciDetail* pScratch = dynamic_cast<__FCNoInciDetail*>(pElement);
-    if (!pScratch) {
-        delete pElement;
+    __FCNoInciDetail* pScratch = _CreateScratchAs<__FCNoInciDetail>();
+    if (!pScratch)
         return 0;
-    }
     for (uint32_t second = item2; second <= 0xFFFF; ++second) {
         if (!pScratch->Load(item1, static_cast<uint16_t>(second)))
             break;

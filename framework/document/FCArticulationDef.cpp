@@ -41,13 +41,8 @@ const FCArticulationDef::ARTPOSITIONING_SIDES kBitsSide[] = {
 
 FCArticulationDef::FCArticulationDef() : _layouts(kArticulationLayouts, 2) {}
 
-int FCArticulationDef::GetClassID() const { return 4; }
-
-const char* FCArticulationDef::ClassName() const { return "FCArticulationDef"; }
-
+FCRECORD_CLASS_IDENTITY(FCArticulationDef, 4)
 FCLAYOUT_RECORD_MEMBERS(FCArticulationDef, _layouts)
-
-__FCBaseData* FCArticulationDef::CreateObject() { return new FCArticulationDef(); }
 
 uint32_t FCArticulationDef::Tag() const { return 0x4F044958; }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "FCLayoutBuffers.h"
+#include "__FCRecordClassMacros.h"
 #include "__FCNoInciOther.h"
 
 class FCFontInfo;
@@ -35,14 +36,8 @@ public:
 
     FCArticulationDef();
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t EnigmaVersion() const override;
-    uint32_t DataSizeLoad() const override;
-    void CloneMemoryFrom(__FCBaseData* pSource) override;
+    FCRECORD_IDENTITY_DECLARE
+    FCLAYOUT_RECORD_DECLARE
 
     /* True from host 0x11000000 on. */
     static bool Use2012Version();

@@ -1,10 +1,7 @@
 #include "FCCategoryDef.h"
 
-#include <algorithm>
-#include <cstring>
-#include <vector>
-
 #include "FCFontInfo.h"
+#include "FCRecordText.h"
 #include "FCString.h"
 #include "FinaleExtension.h"
 
@@ -40,13 +37,8 @@ constexpr uint32_t kNameOffset = 2;
 
 FCCategoryDef::FCCategoryDef() : _layouts(kCategoryLayouts, 2) {}
 
-int FCCategoryDef::GetClassID() const { return 10; }
-
-const char* FCCategoryDef::ClassName() const { return "FCCategoryDef"; }
-
+FCRECORD_CLASS_IDENTITY(FCCategoryDef, 10)
 FCLAYOUT_RECORD_MEMBERS(FCCategoryDef, _layouts)
-
-__FCBaseData* FCCategoryDef::CreateObject() { return new FCCategoryDef(); }
 
 uint32_t FCCategoryDef::Tag() const { return 0x534F4D43; }
 
@@ -61,36 +53,17 @@ uint16_t FCCategoryDef::GetFlags() const { return _GetField(FCRecordField<uint16
 void FCCategoryDef::GetName(FCString* pName) const
 {
     const unsigned char* pBytes = static_cast<const unsigned char*>(_GetData());
-    if (!pName || !pBytes || _GetDataCapacity() < kNameOffset + _GetLayout().nameBytes)
-        return;
     const uint32_t capacity = _GetLayout().nameBytes;
-    if (_Use2012Version()) {
-        std::vector<uint16_t> units(capacity / 2 + 1, 0);
-        std::memcpy(units.data(), pBytes + kNameOffset, (capacity / 2) * 2);
-        pName->SetUnicodeString(units.data(), -1);
-    } else {
-        std::vector<char> text(pBytes + kNameOffset, pBytes + kNameOffset + capacity);
-        text.push_back(0);
-        pName->SetCString(text.data(), -1);
-    }
+    if (pBytes && _GetDataCapacity() >= kNameOffset + capacity)
+        FCRecordText::Read(pBytes + kNameOffset, capacity, _Use2012Version(), pName);
 }
 
 void FCCategoryDef::SetName(const FCString* pName)
 {
     unsigned char* pBytes = static_cast<unsigned char*>(_GetData());
-    if (!pName || !pBytes || _GetDataCapacity() < kNameOffset + _GetLayout().nameBytes)
-        return;
     const uint32_t capacity = _GetLayout().nameBytes;
-    std::memset(pBytes + kNameOffset, 0, capacity);
-    if (_Use2012Version()) {
-        const uint64_t units = std::min<uint64_t>(pName->GetLength(), capacity / 2 - 1);
-        if (units)
-            std::memcpy(pBytes + kNameOffset, pName->_GetBuffer(), units * 2);
-    } else {
-        const uint64_t count = std::min<uint64_t>(pName->GetLength(), capacity - 1);
-        for (uint64_t i = 0; i < count; ++i)
-            pBytes[kNameOffset + i] = static_cast<unsigned char>(pName->GetItemAt(static_cast<int>(i)));
-    }
+    if (pBytes && _GetDataCapacity() >= kNameOffset + capacity)
+        FCRecordText::Write(pBytes + kNameOffset, capacity, _Use2012Version(), pName);
 }
 
 bool FCCategoryDef::IsIdentical(const __FCBase* pOther) const

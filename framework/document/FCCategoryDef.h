@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "FCLayoutBuffers.h"
+#include "__FCRecordClassMacros.h"
 #include "__FCNoInciOther.h"
 
 class FCString;
@@ -17,16 +18,10 @@ class FCCategoryDef : public __FCNoInciOther
 public:
     FCCategoryDef();
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
+    FCRECORD_IDENTITY_DECLARE
+    FCLAYOUT_RECORD_DECLARE
     /* Same category ID, flags word and name. */
     bool IsIdentical(const __FCBase* pOther) const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t EnigmaVersion() const override;
-    uint32_t DataSizeLoad() const override;
-    void CloneMemoryFrom(__FCBaseData* pSource) override;
 
     /* True when the host uses the 2012 layout (host version above 0x10FFFFFF). */
     static bool _Use2012Version();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "FCCurrentStaffSpec.h"
 #include "FCIndependentCellDetail.h"
@@ -46,20 +47,21 @@ FCIndependentCellDetail* FCCell::CreateIndependentCellDetail()
     return nullptr;
 }
 
+std::unique_ptr<FCIndependentCellDetail> FCCell::_CreateOwnDetail()
+{
+    return std::unique_ptr<FCIndependentCellDetail>(_StaffHasOwnKey() ? CreateIndependentCellDetail() : nullptr);
+}
+
 FCKeySignature* FCCell::GetKeySignature()
 {
     if (_pkeysig)
         return _pkeysig;
     _pkeysig = new FCKeySignature();
-    FCIndependentCellDetail* pDetail = _StaffHasOwnKey() ? CreateIndependentCellDetail() : nullptr;
-    if (pDetail) {
+    FCMeasure measure;
+    if (std::unique_ptr<FCIndependentCellDetail> pDetail = _CreateOwnDetail())
         pDetail->GetKeySignature(_pkeysig);
-    } else {
-        FCMeasure measure;
-        if (measure.Load(static_cast<uint16_t>(_measure)))
-            _pkeysig->SetKeyValue(measure.GetKeySignature()->GetKeyValue());
-    }
-    delete pDetail;
+    else if (measure.Load(static_cast<uint16_t>(_measure)))
+        _pkeysig->SetKeyValue(measure.GetKeySignatureValue());
     return _pkeysig;
 }
 
@@ -68,18 +70,11 @@ FCTimeSignature* FCCell::GetTimeSignature()
     if (_ptimesig)
         return _ptimesig;
     _ptimesig = new FCTimeSignature();
-    FCIndependentCellDetail* pDetail = _StaffHasOwnKey() ? CreateIndependentCellDetail() : nullptr;
-    if (pDetail) {
+    FCMeasure measure;
+    if (std::unique_ptr<FCIndependentCellDetail> pDetail = _CreateOwnDetail())
         pDetail->GetTimeSignature(_ptimesig);
-    } else {
-        FCMeasure measure;
-        if (measure.Load(static_cast<uint16_t>(_measure))) {
-            const FCTimeSignature* pTime = measure.GetTimeSignature();
-            _ptimesig->SetBeats(pTime->GetBeats());
-            _ptimesig->SetBeatDuration(pTime->GetBeatDuration());
-        }
-    }
-    delete pDetail;
+    else if (measure.Load(static_cast<uint16_t>(_measure)))
+        _ptimesig->CloneMemoryFrom(measure.GetTimeSignature());
     return _ptimesig;
 }
 

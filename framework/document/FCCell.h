@@ -2,6 +2,7 @@
 #define FRAMEWORK_DOCUMENT_FCCELL_H
 
 #include <cstdint>
+#include <memory>
 
 #include "__FCBase.h"
 
@@ -53,6 +54,8 @@ public:
 
 private:
     bool _AssureSavedIndependent(bool key);
+    /* The independent detail when the staff keeps its own key, else null. */
+    std::unique_ptr<FCIndependentCellDetail> _CreateOwnDetail();
 
     int _measure;
     int _staff;

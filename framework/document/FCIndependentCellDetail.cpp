@@ -17,13 +17,8 @@ const FCRecordLayout kDetailLayouts[] = {
 
 FCIndependentCellDetail::FCIndependentCellDetail() : _layouts(kDetailLayouts, 2) {}
 
-int FCIndependentCellDetail::GetClassID() const { return 43; }
-
-const char* FCIndependentCellDetail::ClassName() const { return "FCIndependentCellDetail"; }
-
+FCRECORD_CLASS_IDENTITY(FCIndependentCellDetail, 43)
 FCLAYOUT_RECORD_MEMBERS(FCIndependentCellDetail, _layouts)
-
-__FCBaseData* FCIndependentCellDetail::CreateObject() { return new FCIndependentCellDetail(); }
 
 uint32_t FCIndependentCellDetail::Tag() const
 {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "FCLayoutBuffers.h"
+#include "__FCRecordClassMacros.h"
 #include "__FCNoInciCellDetail.h"
 
 class FCKeySignature;
@@ -20,14 +21,8 @@ public:
 
     FCIndependentCellDetail();
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t EnigmaVersion() const override;
-    uint32_t DataSizeLoad() const override;
-    void CloneMemoryFrom(__FCBaseData* pSource) override;
+    FCRECORD_IDENTITY_DECLARE
+    FCLAYOUT_RECORD_DECLARE
     /* The measure record carries no flag for this detail: nothing to mark. */
     bool _SaveMeasureFlag() override;
     /* Creates the cell's record. */

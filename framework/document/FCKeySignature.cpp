@@ -1,7 +1,5 @@
 #include "FCKeySignature.h"
 
-#include <cstring>
-
 #include "FCString.h"
 
 namespace
@@ -14,23 +12,11 @@ const char* const kMinorNames[15] = {"ab", "eb", "bb", "f", "c",  "g",  "d", "a"
 constexpr int kMaxAccidentals = 7;
 } // namespace
 
-FCKeySignature::FCKeySignature()
-{
-    std::memset(_record, 0, sizeof _record);
-    _PrepareNewRecord(kRecordSize);
-}
+FCKeySignature::FCKeySignature() { _PrepareNewRecord(kRecordSize); }
 
-int FCKeySignature::GetClassID() const { return 46; }
-
-const char* FCKeySignature::ClassName() const { return "FCKeySignature"; }
-
-void* FCKeySignature::Allocate() { return _record; }
-
-__FCBaseData* FCKeySignature::CreateObject() { return new FCKeySignature(); }
+FCRECORD_CLASS_IDENTITY(FCKeySignature, 46)
 
 uint32_t FCKeySignature::Tag() const { return 0; }
-
-uint32_t FCKeySignature::DataSizeLoad() const { return kRecordSize; }
 
 bool FCKeySignature::LoadFirst() { return false; }
 

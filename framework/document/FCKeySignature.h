@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "__FCBaseData.h"
+#include "__FCRecordClassMacros.h"
 
 class FCString;
 
@@ -12,17 +13,10 @@ class FCString;
  * signed number of sharps (positive) or flats (negative) in its low byte. */
 class FCKeySignature : public __FCBaseData
 {
-public:
-    static constexpr uint32_t kRecordSize = 2;
+    FCRECORD_CLASS_MEMBERS(2)
 
     FCKeySignature();
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t DataSizeLoad() const override;
     bool LoadFirst() override;
 
     FCRECORD_FIELD(KeyValue, uint16_t, 0)
@@ -40,7 +34,6 @@ public:
 
 private:
     int _Accidentals() const;
-    alignas(8) unsigned char _record[kRecordSize];
 };
 
 #endif

@@ -37,6 +37,13 @@ private:
     std::vector<std::vector<unsigned char>> _buffers;
 };
 
+/* Declarations of the four layout-dependent operations (inside the class). */
+#define FCLAYOUT_RECORD_DECLARE                                  \
+    void* Allocate() override;                                   \
+    uint32_t EnigmaVersion() const override;                     \
+    uint32_t DataSizeLoad() const override;                      \
+    void CloneMemoryFrom(__FCBaseData* pSource) override;
+
 /* Definitions of the four layout-dependent operations of CLASS, whose
    FCLayoutBuffers member is MEMBER. CloneMemoryFrom copies exactly the size of
    the layout in use from the other object's loaded bytes. */

@@ -12,13 +12,8 @@ const FCRecordLayout kMeasureLayouts[] = {
 
 FCMeasure::FCMeasure() : _layouts(kMeasureLayouts, 2) {}
 
-int FCMeasure::GetClassID() const { return 49; }
-
-const char* FCMeasure::ClassName() const { return "FCMeasure"; }
-
+FCRECORD_CLASS_IDENTITY(FCMeasure, 49)
 FCLAYOUT_RECORD_MEMBERS(FCMeasure, _layouts)
-
-__FCBaseData* FCMeasure::CreateObject() { return new FCMeasure(); }
 
 uint32_t FCMeasure::Tag() const { return 0x534F4D53; }
 

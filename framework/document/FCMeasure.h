@@ -5,6 +5,7 @@
 
 #include "FCKeySignature.h"
 #include "FCLayoutBuffers.h"
+#include "__FCRecordClassMacros.h"
 #include "FCTimeSignature.h"
 #include "__FCNoInciOther.h"
 
@@ -16,14 +17,8 @@ class FCMeasure : public __FCNoInciOther
 public:
     FCMeasure();
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t EnigmaVersion() const override;
-    uint32_t DataSizeLoad() const override;
-    void CloneMemoryFrom(__FCBaseData* pSource) override;
+    FCRECORD_IDENTITY_DECLARE
+    FCLAYOUT_RECORD_DECLARE
 
     FCRECORD_FIELD(KeySignatureValue, uint16_t, 2)
     FCRECORD_FIELD(Beats, int16_t, 4)

@@ -1,9 +1,9 @@
 #include "FCMeasureNumberRegion.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "FCRecordText.h"
 #include "FCString.h"
 
 namespace
@@ -39,13 +39,8 @@ const StyleRow kStyles[] = {
 
 FCMeasureNumberRegion::FCMeasureNumberRegion() : _layouts(kRegionLayouts, 3) {}
 
-int FCMeasureNumberRegion::GetClassID() const { return 51; }
-
-const char* FCMeasureNumberRegion::ClassName() const { return "FCMeasureNumberRegion"; }
-
+FCRECORD_CLASS_IDENTITY(FCMeasureNumberRegion, 51)
 FCLAYOUT_RECORD_MEMBERS(FCMeasureNumberRegion, _layouts)
-
-__FCBaseData* FCMeasureNumberRegion::CreateObject() { return new FCMeasureNumberRegion(); }
 
 uint32_t FCMeasureNumberRegion::Tag() const { return 0x534F4D4E; }
 
@@ -73,36 +68,15 @@ uint32_t FCMeasureNumberRegion::_GetAffixBytes() const { return kAffixBytes[_lay
 void FCMeasureNumberRegion::_GetText(uint32_t offset, FCString* pText) const
 {
     const unsigned char* pBytes = static_cast<const unsigned char*>(_GetData());
-    const uint32_t bytes = _GetAffixBytes();
-    if (!pText || !pBytes || _GetDataCapacity() < offset + bytes)
-        return;
-    if (_UseUnicodeAffixes()) {
-        std::vector<uint16_t> units(bytes / 2 + 1, 0);
-        std::memcpy(units.data(), pBytes + offset, bytes);
-        pText->SetUnicodeString(units.data(), -1);
-    } else {
-        std::vector<char> text(pBytes + offset, pBytes + offset + bytes);
-        text.push_back(0);
-        pText->SetCString(text.data(), -1);
-    }
+    if (pBytes && _GetDataCapacity() >= offset + _GetAffixBytes())
+        FCRecordText::Read(pBytes + offset, _GetAffixBytes(), _UseUnicodeAffixes(), pText);
 }
 
 void FCMeasureNumberRegion::_SetText(uint32_t offset, const FCString* pText)
 {
     unsigned char* pBytes = static_cast<unsigned char*>(_GetData());
-    const uint32_t bytes = _GetAffixBytes();
-    if (!pText || !pBytes || _GetDataCapacity() < offset + bytes)
-        return;
-    std::memset(pBytes + offset, 0, bytes);
-    if (_UseUnicodeAffixes()) {
-        const uint64_t units = std::min<uint64_t>(pText->GetLength(), bytes / 2 - 1);
-        if (units)
-            std::memcpy(pBytes + offset, pText->_GetBuffer(), units * 2);
-    } else {
-        const uint64_t count = std::min<uint64_t>(pText->GetLength(), bytes - 1);
-        for (uint64_t i = 0; i < count; ++i)
-            pBytes[offset + i] = static_cast<unsigned char>(pText->GetItemAt(static_cast<int>(i)));
-    }
+    if (pBytes && _GetDataCapacity() >= offset + _GetAffixBytes())
+        FCRecordText::Write(pBytes + offset, _GetAffixBytes(), _UseUnicodeAffixes(), pText);
 }
 
 void FCMeasureNumberRegion::GetPrefix(FCString* pText) const { _GetText(_GetPrefixOffset(), pText); }

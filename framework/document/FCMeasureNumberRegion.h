@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "FCLayoutBuffers.h"
+#include "__FCRecordClassMacros.h"
 #include "__FCNoInciOther.h"
 
 class FCString;
@@ -27,14 +28,8 @@ public:
 
     FCMeasureNumberRegion();
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t EnigmaVersion() const override;
-    uint32_t DataSizeLoad() const override;
-    void CloneMemoryFrom(__FCBaseData* pSource) override;
+    FCRECORD_IDENTITY_DECLARE
+    FCLAYOUT_RECORD_DECLARE
 
     FCRECORD_FIELD(StartMeasure, int16_t, 0)
     FCRECORD_FIELD(Base, int16_t, 6)

@@ -1,14 +1,10 @@
 #include "FCMetatoolAssignment.h"
 
-#include <cstring>
-
-FCMetatoolAssignment::FCMetatoolAssignment(int kind) : _kind(kind) { std::memset(_record, 0, sizeof _record); }
+FCMetatoolAssignment::FCMetatoolAssignment(int kind) : _kind(kind) {}
 
 int FCMetatoolAssignment::GetClassID() const { return 53; }
 
 const char* FCMetatoolAssignment::ClassName() const { return "FCMetatoolAssignment"; }
-
-void* FCMetatoolAssignment::Allocate() { return _record; }
 
 __FCBaseData* FCMetatoolAssignment::CreateObject() { return new FCMetatoolAssignment(_kind); }
 
@@ -31,8 +27,6 @@ uint32_t FCMetatoolAssignment::_TagForKind(int kind)
 }
 
 uint32_t FCMetatoolAssignment::Tag() const { return _TagForKind(_kind); }
-
-uint32_t FCMetatoolAssignment::DataSizeLoad() const { return kRecordSize; }
 
 bool FCMetatoolAssignment::Load(uint16_t item)
 {

@@ -5,23 +5,17 @@
 
 #include "__FCCollectionNoInciOther.h"
 #include "__FCNoInciOther.h"
+#include "__FCRecordClassMacros.h"
 
 /* A metatool key assignment (12 bytes). Its tag comes from its kind:
  * 1 'ot&d', 2 'ot&a', 3 'ot&r', 4 'ot&f', 6 'ot&s'; other kinds have no tag
  * and cannot be loaded or saved. */
 class FCMetatoolAssignment : public __FCNoInciOther
 {
-public:
-    static constexpr uint32_t kRecordSize = 12;
+    FCRECORD_CLASS_MEMBERS(12)
 
     explicit FCMetatoolAssignment(int kind = 0);
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t DataSizeLoad() const override;
     bool Save() override;
     /* Refused without asking the host when the kind has no tag. */
     bool Load(uint16_t item) override;
@@ -34,7 +28,6 @@ public:
 
 private:
     int _kind;
-    alignas(8) unsigned char _record[kRecordSize];
 };
 
 /* The metatool assignments of one kind. */

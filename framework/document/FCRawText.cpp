@@ -1,7 +1,6 @@
 #include "FCRawText.h"
 
-#include <cstring>
-
+#include "FCRecordText.h"
 #include "FCString.h"
 #include "FinaleExtension.h"
 #include "fx_host_abi.h"
@@ -62,40 +61,20 @@ void FCRawText::SetText(const FCString* pText)
 {
     if (!pText)
         return;
-    const uint64_t units = pText->GetLength();
     const bool wide = HasUnicodeSupport();
-    const uint64_t size = (units + 1) * (wide ? 2 : 1);
-
+    const uint64_t size = FCRecordText::SizeWithTerminator(pText, wide);
     ClearData();
     _buffer.assign(size, 0);
-    if (wide) {
-        if (units)
-            std::memcpy(_buffer.data(), pText->_GetBuffer(), units * 2);
-    } else {
-        for (uint64_t i = 0; i < units; ++i)
-            _buffer[i] = static_cast<unsigned char>(pText->GetItemAt(static_cast<int>(i)) & 0xFF);
-    }
+    FCRecordText::Write(_buffer.data(), size, wide, pText);
     _AssignData(_buffer.data(), size);
     _SetLoadedSize(size);
 }
 
 void FCRawText::GetText(FCString* pText) const
 {
-    const unsigned char* pBytes = static_cast<const unsigned char*>(_GetData());
-    const uint64_t size = GetLoadedSize();
-    if (!pText || !pBytes || size == 0)
+    if (GetLoadedSize() == 0)
         return;
-    /* The text ends at its terminator or at the end of the loaded bytes,
-       whichever comes first. */
-    if (HasUnicodeSupport()) {
-        std::vector<uint16_t> units(size / 2 + 1, 0);
-        std::memcpy(units.data(), pBytes, (size / 2) * 2);
-        pText->SetUnicodeString(units.data(), -1);
-    } else {
-        std::vector<char> bytes(pBytes, pBytes + size);
-        bytes.push_back(0);
-        pText->SetCString(bytes.data(), -1);
-    }
+    FCRecordText::Read(_GetData(), GetLoadedSize(), HasUnicodeSupport(), pText);
 }
 
 FCString* FCRawText::CreateString() const

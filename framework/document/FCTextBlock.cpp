@@ -1,7 +1,5 @@
 #include "FCTextBlock.h"
 
-#include <cstring>
-
 #include "FCRawText.h"
 #include "FCString.h"
 
@@ -16,17 +14,7 @@ constexpr uint32_t kRawTextTagBase = 0x74780000;
 
 FCTextBlock::FCTextBlock() { SetDefaults(); }
 
-int FCTextBlock::GetClassID() const { return 104; }
-
-const char* FCTextBlock::ClassName() const { return "FCTextBlock"; }
-
-void* FCTextBlock::Allocate() { return _record; }
-
-__FCBaseData* FCTextBlock::CreateObject() { return new FCTextBlock(); }
-
-uint32_t FCTextBlock::Tag() const { return 0x534F5458; }
-
-uint32_t FCTextBlock::DataSizeLoad() const { return kRecordSize; }
+FCRECORD_CLASS_DEFINE(FCTextBlock, 104, 0x534F5458)
 
 void FCTextBlock::SetDefaults()
 {

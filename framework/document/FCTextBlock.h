@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "__FCNoInciOther.h"
+#include "__FCRecordClassMacros.h"
 
 class FCString;
 class FCRawText;
@@ -16,19 +17,13 @@ class FCRawText;
  * counts as loaded, so that it can be created with SaveNew at once. */
 class FCTextBlock : public __FCNoInciOther
 {
-public:
-    static constexpr uint32_t kRecordSize = 26;
+    FCRECORD_CLASS_MEMBERS(26)
+
     static constexpr uint16_t kDefaultTextKind = 0x626C;    /* raw text 'txbl' */
     static constexpr uint16_t kExpressionTextKind = 0x7870; /* raw text 'txxp' */
 
     FCTextBlock();
 
-    int GetClassID() const override;
-    const char* ClassName() const override;
-    void* Allocate() override;
-    __FCBaseData* CreateObject() override;
-    uint32_t Tag() const override;
-    uint32_t DataSizeLoad() const override;
     /* Deletes the block's raw text (when it loads), then the block. */
     bool DeepDeleteData() override;
 
@@ -54,9 +49,6 @@ public:
     /* Creates a new raw text of the block's kind holding the text and makes
        the block refer to it; the block record itself is not saved. */
     bool SaveNewRawTextString(const FCString* pText);
-
-private:
-    alignas(8) unsigned char _record[kRecordSize];
 };
 
 #endif

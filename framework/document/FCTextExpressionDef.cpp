@@ -5,6 +5,7 @@
 
 #include "FCCategoryDef.h"
 #include "FCEnclosure.h"
+#include "FCRecordText.h"
 #include "FCString.h"
 #include "FCTextBlock.h"
 #include "FinaleExtension.h"
@@ -133,42 +134,23 @@ void FCTextExpressionDef::GetDescription(FCString* pDescription) const
     const uint64_t size = std::min<uint64_t>(GetLoadedSize(), _GetDataCapacity());
     if (!pDescription)
         return;
-    if (!pBytes || size <= kFixedSize) {
+    if (!pBytes || size <= kFixedSize)
         pDescription->SetCString("", 0);
-        return;
-    }
-    /* The text ends at its terminator or at the end of the record. */
-    const uint64_t textBytes = size - kFixedSize;
-    if (_UseUnicode()) {
-        std::vector<uint16_t> units(textBytes / 2 + 1, 0);
-        std::memcpy(units.data(), pBytes + kFixedSize, (textBytes / 2) * 2);
-        pDescription->SetUnicodeString(units.data(), -1);
-    } else {
-        std::vector<char> text(pBytes + kFixedSize, pBytes + size);
-        text.push_back(0);
-        pDescription->SetCString(text.data(), -1);
-    }
+    else
+        FCRecordText::Read(pBytes + kFixedSize, size - kFixedSize, _UseUnicode(), pDescription);
 }
 
 void FCTextExpressionDef::SetDescription(const FCString* pDescription)
 {
     if (!pDescription)
         return;
-    const uint64_t units = pDescription->GetLength();
     const bool wide = _UseUnicode();
-    const uint64_t size = std::max<uint64_t>(36 + units * (wide ? 2 : 1), _GetMinimumSize());
-
+    const uint64_t size = std::max<uint64_t>(36 + pDescription->GetLength() * (wide ? 2 : 1), _GetMinimumSize());
     std::vector<unsigned char> bytes(size, 0);
     const unsigned char* pOld = static_cast<const unsigned char*>(_GetData());
     if (pOld)
         std::memcpy(bytes.data(), pOld, std::min<uint64_t>(kFixedSize, _GetDataCapacity()));
-    if (wide) {
-        if (units)
-            std::memcpy(bytes.data() + kFixedSize, pDescription->_GetBuffer(), units * 2);
-    } else {
-        for (uint64_t i = 0; i < units; ++i)
-            bytes[kFixedSize + i] = static_cast<unsigned char>(pDescription->GetItemAt(static_cast<int>(i)));
-    }
+    FCRecordText::Write(bytes.data() + kFixedSize, size - kFixedSize, wide, pDescription);
     _ReplaceBuffer(bytes);
 }
 

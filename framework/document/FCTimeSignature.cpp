@@ -1,24 +1,10 @@
 #include "FCTimeSignature.h"
 
-#include <cstring>
+FCTimeSignature::FCTimeSignature() { _PrepareNewRecord(kRecordSize); }
 
-FCTimeSignature::FCTimeSignature()
-{
-    std::memset(_record, 0, sizeof _record);
-    _PrepareNewRecord(kRecordSize);
-}
-
-int FCTimeSignature::GetClassID() const { return 112; }
-
-const char* FCTimeSignature::ClassName() const { return "FCTimeSignature"; }
-
-void* FCTimeSignature::Allocate() { return _record; }
-
-__FCBaseData* FCTimeSignature::CreateObject() { return new FCTimeSignature(); }
+FCRECORD_CLASS_IDENTITY(FCTimeSignature, 112)
 
 uint32_t FCTimeSignature::Tag() const { return 0; }
-
-uint32_t FCTimeSignature::DataSizeLoad() const { return kRecordSize; }
 
 bool FCTimeSignature::LoadFirst() { return false; }
 

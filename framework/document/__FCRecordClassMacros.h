@@ -29,6 +29,14 @@ private:                                                           \
                                                                    \
 public:
 
+/* Declarations of the identity of a record class (inside the class);
+   FCRECORD_CLASS_IDENTITY defines the first three, the class its Tag. */
+#define FCRECORD_IDENTITY_DECLARE                                  \
+    int GetClassID() const override;                               \
+    const char* ClassName() const override;                        \
+    __FCBaseData* CreateObject() override;                         \
+    uint32_t Tag() const override;
+
 #define FCRECORD_CLASS_IDENTITY(CLASS, CLASSID)                    \
     int CLASS::GetClassID() const { return CLASSID; }              \
     const char* CLASS::ClassName() const { return #CLASS; }        \

@@ -3,6 +3,23 @@
 #include "_FCWindowController_cocoa.h"
 #include "__FCUserWindow.h"
 
+namespace
+{
+/* The dual-state rule for one property: on screen the bridge applies the
+   value, otherwise it is stored with its set flag. */
+template <class T, class Apply>
+void SetDual(const FCControl& control, T* pStore, bool* pSet, T value, Apply apply)
+{
+    if (control._IsOnScreen())
+    {
+        apply(control._GetBridge());
+        return;
+    }
+    *pStore = value;
+    *pSet = true;
+}
+} // namespace
+
 FCControl::FCControl(int controlID)
     : _enabled(false), _enabledset(false), _visible(false), _visibleset(false),
       _left(0), _leftset(false), _top(0), _topset(false), _width(0), _widthset(false),
@@ -68,13 +85,8 @@ void FCControl::Repaint() {}
 
 void FCControl::SetEnable(bool state)
 {
-    if (_IsOnScreen())
-    {
-        _GetBridge()->SetDlgItemEnable(_controlid, state);
-        return;
-    }
-    _enabled = state;
-    _enabledset = true;
+    SetDual(*this, &_enabled, &_enabledset, state,
+            [&](_FCWindowController_cocoa* pBridge) { pBridge->SetDlgItemEnable(_controlid, state); });
 }
 
 bool FCControl::GetEnable()
@@ -85,13 +97,8 @@ bool FCControl::GetEnable()
 
 void FCControl::SetVisible(bool state)
 {
-    if (_IsOnScreen())
-    {
-        _GetBridge()->SetDlgItemVisible(_controlid, state);
-        return;
-    }
-    _visible = state;
-    _visibleset = true;
+    SetDual(*this, &_visible, &_visibleset, state,
+            [&](_FCWindowController_cocoa* pBridge) { pBridge->SetDlgItemVisible(_controlid, state); });
 }
 
 bool FCControl::GetVisible()
@@ -153,76 +160,53 @@ void FCControl::_MoveOnScreen(float x, float y)
 
 void FCControl::SetLeft(float value)
 {
-    if (_IsOnScreen())
-    {
-        MoveRelative(value - GetLeft(), 0);
-        return;
-    }
-    _left = value;
-    _leftset = true;
+    SetDual(*this, &_left, &_leftset, value, [&](_FCWindowController_cocoa*) { MoveRelative(value - GetLeft(), 0); });
 }
 
 void FCControl::SetTop(float value)
 {
-    if (_IsOnScreen())
-    {
-        MoveRelative(0, value - GetTop());
-        return;
-    }
-    _top = value;
-    _topset = true;
+    SetDual(*this, &_top, &_topset, value, [&](_FCWindowController_cocoa*) { MoveRelative(0, value - GetTop()); });
 }
 
 void FCControl::SetWidth(float value)
 {
-    if (_IsOnScreen())
-    {
-        _GetBridge()->SetDlgItemWidth(_controlid, value);
-        return;
-    }
-    _width = value;
-    _widthset = true;
+    SetDual(*this, &_width, &_widthset, value,
+            [&](_FCWindowController_cocoa* pBridge) { pBridge->SetDlgItemWidth(_controlid, value); });
 }
 
 void FCControl::SetHeight(float value)
 {
-    if (_IsOnScreen())
-    {
-        _GetBridge()->SetDlgItemHeight(_controlid, value);
-        return;
-    }
-    _height = value;
-    _heightset = true;
+    SetDual(*this, &_height, &_heightset, value,
+            [&](_FCWindowController_cocoa* pBridge) { pBridge->SetDlgItemHeight(_controlid, value); });
+}
+
+float FCControl::_GetGeometry(float stored, float (*pick)(const __FloatRect&))
+{
+    if (!_IsOnScreen()) return stored;
+    __FloatRect rect;
+    return _GetBridge()->GetDlgItemRect(_controlid, &rect) ? pick(rect) : -1.0f;
 }
 
 float FCControl::GetLeft()
 {
-    if (!_IsOnScreen()) return _left;
-    if (_movepending) return _pendingleft;
-    __FloatRect rect;
-    return _GetBridge()->GetDlgItemRect(_controlid, &rect) ? rect.left : -1.0f;
+    if (_movepending && _IsOnScreen()) return _pendingleft;
+    return _GetGeometry(_left, [](const __FloatRect& rect) { return rect.left; });
 }
 
 float FCControl::GetTop()
 {
-    if (!_IsOnScreen()) return _top;
-    if (_movepending) return _pendingtop;
-    __FloatRect rect;
-    return _GetBridge()->GetDlgItemRect(_controlid, &rect) ? rect.top : -1.0f;
+    if (_movepending && _IsOnScreen()) return _pendingtop;
+    return _GetGeometry(_top, [](const __FloatRect& rect) { return rect.top; });
 }
 
 float FCControl::GetWidth()
 {
-    if (!_IsOnScreen()) return _width;
-    __FloatRect rect;
-    return _GetBridge()->GetDlgItemRect(_controlid, &rect) ? rect.Width() : -1.0f;
+    return _GetGeometry(_width, [](const __FloatRect& rect) { return rect.Width(); });
 }
 
 float FCControl::GetHeight()
 {
-    if (!_IsOnScreen()) return _height;
-    __FloatRect rect;
-    return _GetBridge()->GetDlgItemRect(_controlid, &rect) ? rect.Height() : -1.0f;
+    return _GetGeometry(_height, [](const __FloatRect& rect) { return rect.Height(); });
 }
 
 void FCControl::MoveRelative(float dx, float dy)

@@ -5,6 +5,7 @@
 
 #include "FCString.h"
 #include "__FCBase.h"
+#include "__FloatRect.h"
 
 class __FCUserWindow;
 class _FCWindowController_cocoa;
@@ -136,6 +137,9 @@ public:
 
 private:
     bool _IsBuffering() const;
+    /* The stored value off screen; on screen a value picked from the
+       element's rectangle, -1 when the element is missing. */
+    float _GetGeometry(float stored, float (*pick)(const __FloatRect&));
     void _MoveOnScreen(float x, float y);
 };
 

@@ -106,6 +106,42 @@ public:
     void SetEditFocus(int id);
     void EditScrollToBottom(int id);
 
+    /* ---- Elements: popups ---- */
+
+    void ClearAllPopupItems(int id);
+    int GetPopupItemCount(int id);
+    /* Items may repeat a title. */
+    void AppendPopupItem(int id, FCString* pText);
+    void InsertString(int id, int index, FCString* pText);
+    void DeletePopupItem(int id, int index);
+    void SelectPopupItem(int id, int index);
+    /* -1 for none, or when no popup has the tag. */
+    int GetSelectedPopupItem(int id);
+
+    /* ---- Elements: steppers and sliders (integer values) ---- */
+
+    void SetStepperMinMax(int id, int minimum, int maximum);
+    int GetStepperMin(int id);
+    int GetStepperMax(int id);
+    void SetStepperValue(int id, int value);
+    /* Setting the minimum or maximum also sets max - min + 1 tick marks. */
+    void SetSliderMin(int id, int value);
+    int GetSliderMin(int id);
+    void SetSliderMax(int id, int value);
+    int GetSliderMax(int id);
+    void SetSliderThumbValue(int id, int value);
+    /* The slider's value + 0.49, truncated; -1 when no slider has the tag. */
+    int GetSliderThumbValue(int id);
+
+    /* ---- Elements: switchers (segmented controls) ---- */
+
+    /* The first page reuses a lone unlabelled segment; later pages add one. */
+    void SwitcherAddPage(int id, FCString* pTitle);
+    int SwitcherGetPageCount(int id);
+    /* -1 when no segmented control has the tag. */
+    int SwitcherGetSelectedPage(int id);
+    void SwitcherSetSelectedPage(int id, int page);
+
     /* ---- Elements: tables ---- */
 
     /* Appends the check column unless the first column is one; false when no

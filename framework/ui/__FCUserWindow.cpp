@@ -130,63 +130,39 @@ void __FCUserWindow::_RecordLastSize()
     _lastheight = frame.Height();
 }
 
-void __FCUserWindow::SetWidth(float width)
+void __FCUserWindow::_SetDimension(float value, float* pStore, bool* pSet, bool vertical, float extra)
 {
     __FloatRect frame;
     if (!_ReadFrame(&frame))
     {
-        _width = width;
-        _widthset = true;
+        *pStore = value;
+        *pSet = true;
         return;
     }
-    frame.right = frame.left + width;
+    if (vertical)
+        frame.bottom = frame.top + value + extra;
+    else
+        frame.right = frame.left + value;
     _WriteFrame(&frame);
     _RecordLastSize();
 }
 
+void __FCUserWindow::SetWidth(float width) { _SetDimension(width, &_width, &_widthset, false, 0); }
+
 void __FCUserWindow::SetClientWidth(float width)
 {
-    if (width < 0) width = 0;
-    __FloatRect frame;
-    if (!_ReadFrame(&frame))
-    {
-        _clientwidth = width;
-        _clientwidthset = true;
-        return;
-    }
-    frame.right = frame.left + width;
-    _WriteFrame(&frame);
-    _RecordLastSize();
+    _SetDimension(width < 0 ? 0 : width, &_clientwidth, &_clientwidthset, false, 0);
 }
 
 void __FCUserWindow::SetHeight(float height)
 {
-    if (height < 0) height = 0;
-    __FloatRect frame;
-    if (!_ReadFrame(&frame))
-    {
-        _height = height;
-        _heightset = true;
-        return;
-    }
-    frame.bottom = frame.top + height;
-    _WriteFrame(&frame);
-    _RecordLastSize();
+    _SetDimension(height < 0 ? 0 : height, &_height, &_heightset, true, 0);
 }
 
 void __FCUserWindow::SetClientHeight(float height)
 {
-    if (height < 0) height = 0;
-    __FloatRect frame;
-    if (!_ReadFrame(&frame))
-    {
-        _clientheight = height;
-        _clientheightset = true;
-        return;
-    }
-    frame.bottom = frame.top + height + _pBridge->GetWindowTitleHeight();
-    _WriteFrame(&frame);
-    _RecordLastSize();
+    float titleHeight = WindowExists() ? _pBridge->GetWindowTitleHeight() : 0;
+    _SetDimension(height < 0 ? 0 : height, &_clientheight, &_clientheightset, true, titleHeight);
 }
 
 float __FCUserWindow::GetWidth()

@@ -170,6 +170,9 @@ private:
     bool _ReadFrame(__FloatRect* pRect);
     void _WriteFrame(__FloatRect* pRect);
     void _RecordLastSize();
+    /* One size property: on screen the frame's right (or bottom, plus extra)
+       edge moves; otherwise the value is stored with its set flag. */
+    void _SetDimension(float value, float* pStore, bool* pSet, bool vertical, float extra);
     bool _ShadeState(bool shade);
 };
 

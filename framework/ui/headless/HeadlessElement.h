@@ -56,6 +56,16 @@ public:
     std::string keyEquivalent;
     int redraws = 0;          /* times the element was redrawn at once */
 
+    /* Popups (items) and segmented controls (segment labels). */
+    std::vector<std::u16string> items;
+    int selectedItem = -1;
+
+    /* Steppers and sliders. */
+    double minValue = 0;
+    double maxValue = 0;
+    double value = 0;
+    int tickMarks = 0;
+
     /* Tables. */
     std::vector<HeadlessColumn> columns;
     int selectedRow = -1;

@@ -9,6 +9,20 @@
 
 namespace
 {
+/* A driver callback with its context. */
+template <class Fn>
+struct Hook
+{
+    Fn fn = nullptr;
+    void* context = nullptr;
+
+    void Set(Fn newFn, void* newContext)
+    {
+        fn = newFn;
+        context = newContext;
+    }
+};
+
 struct State
 {
     std::vector<_FCWindowController_cocoa*> bridges;
@@ -17,14 +31,10 @@ struct State
     uint64_t timerSequence = 0;
     int windowNumbers = 0;
     int beeps = 0;
-    qzui_alert_fn alert = nullptr;
-    void* alertContext = nullptr;
-    qzui_beep_fn beep = nullptr;
-    void* beepContext = nullptr;
-    qzui_log_fn log = nullptr;
-    void* logContext = nullptr;
-    qzui_modal_fn modal = nullptr;
-    void* modalContext = nullptr;
+    Hook<qzui_alert_fn> alert;
+    Hook<qzui_beep_fn> beep;
+    Hook<qzui_log_fn> log;
+    Hook<qzui_modal_fn> modal;
 };
 
 State& Get()
@@ -124,36 +134,53 @@ int Advance(uint64_t milliseconds)
     return fired;
 }
 
+int FireAll()
+{
+    /* Each timer once: the set is taken before any handler runs, and a timer
+       is fired only while it still exists. */
+    struct Pending
+    {
+        _FCWindowController_cocoa* pBridge;
+        uint64_t sequence;
+        uint64_t due;
+    };
+    std::vector<Pending> pending;
+    for (_FCWindowController_cocoa* pBridge : Get().bridges)
+        if (std::vector<HeadlessTimer>* pTimers = TimersOf(pBridge))
+            for (const HeadlessTimer& timer : *pTimers) pending.push_back({pBridge, timer.sequence, timer.due});
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) {
+        return a.due != b.due ? a.due < b.due : a.sequence < b.sequence;
+    });
+    int fired = 0;
+    for (const Pending& entry : pending)
+    {
+        auto& bridges = Get().bridges;
+        if (std::find(bridges.begin(), bridges.end(), entry.pBridge) == bridges.end()) continue;
+        std::vector<HeadlessTimer>* pTimers = TimersOf(entry.pBridge);
+        if (!pTimers) continue;
+        for (HeadlessTimer& timer : *pTimers)
+        {
+            if (timer.sequence != entry.sequence) continue;
+            timer.due = Get().now + static_cast<uint64_t>(timer.period);
+            ++fired;
+            entry.pBridge->Notify_Timer(timer.id);
+            break;
+        }
+    }
+    return fired;
+}
+
 int BeepCount() { return Get().beeps; }
 
-void SetAlertHandler(qzui_alert_fn fn, void* context)
-{
-    Get().alert = fn;
-    Get().alertContext = context;
-}
-
-void SetBeepHandler(qzui_beep_fn fn, void* context)
-{
-    Get().beep = fn;
-    Get().beepContext = context;
-}
-
-void SetLogHandler(qzui_log_fn fn, void* context)
-{
-    Get().log = fn;
-    Get().logContext = context;
-}
-
-void SetModalHandler(qzui_modal_fn fn, void* context)
-{
-    Get().modal = fn;
-    Get().modalContext = context;
-}
+void SetAlertHandler(qzui_alert_fn fn, void* context) { Get().alert.Set(fn, context); }
+void SetBeepHandler(qzui_beep_fn fn, void* context) { Get().beep.Set(fn, context); }
+void SetLogHandler(qzui_log_fn fn, void* context) { Get().log.Set(fn, context); }
+void SetModalHandler(qzui_modal_fn fn, void* context) { Get().modal.Set(fn, context); }
 
 bool ModalStep(int windowNumber)
 {
-    if (!Get().modal) return false;
-    return Get().modal(Get().modalContext, windowNumber) == 0;
+    const auto& modal = Get().modal;
+    return modal.fn && modal.fn(modal.context, windowNumber) == 0;
 }
 } // namespace HeadlessRuntime
 
@@ -162,22 +189,24 @@ namespace qzui
 int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons,
                 int buttonCount, int defaultAnswer)
 {
-    if (!Get().alert) return defaultAnswer;
-    return Get().alert(Get().alertContext, kind, title ? title : "", message ? message : "", buttons,
-                       buttonCount);
+    const auto& alert = Get().alert;
+    if (!alert.fn) return defaultAnswer;
+    return alert.fn(alert.context, kind, title ? title : "", message ? message : "", buttons, buttonCount);
 }
 
 void ReportBeep()
 {
     ++Get().beeps;
-    if (Get().beep) Get().beep(Get().beepContext);
+    const auto& beep = Get().beep;
+    if (beep.fn) beep.fn(beep.context);
 }
 
 void ReportSystemLog(const char* line)
 {
     if (!line) return;
-    if (Get().log)
-        Get().log(Get().logContext, line);
+    const auto& log = Get().log;
+    if (log.fn)
+        log.fn(log.context, line);
     else
         std::fprintf(stderr, "%s\n", line);
 }

@@ -42,6 +42,9 @@ uint64_t NextTimerSequence();
 /* Advances the virtual clock, firing due timers in time order; returns the
    number of expiries. */
 int Advance(uint64_t milliseconds);
+/* Fires every running timer once now, earliest due first; each next expiry
+   is a period from now. Returns the number fired. */
+int FireAll();
 
 int BeepCount();
 void SetAlertHandler(qzui_alert_fn fn, void* context);

@@ -37,16 +37,20 @@ HeadlessElement* Button(const _FCWindowController_cocoa* pBridge, int id)
     return pElement && pElement->IsButton() ? pElement : nullptr;
 }
 
-HeadlessElement* TextField(const _FCWindowController_cocoa* pBridge, int id)
+HeadlessElement* OfKind(const _FCWindowController_cocoa* pBridge, int id, HeadlessKind kind)
 {
     HeadlessElement* pElement = Element(pBridge, id);
-    return pElement && pElement->kind == HeadlessKind::TextField ? pElement : nullptr;
+    return pElement && pElement->kind == kind ? pElement : nullptr;
+}
+
+HeadlessElement* TextField(const _FCWindowController_cocoa* pBridge, int id)
+{
+    return OfKind(pBridge, id, HeadlessKind::TextField);
 }
 
 HeadlessElement* Table(const _FCWindowController_cocoa* pBridge, int id)
 {
-    HeadlessElement* pElement = Element(pBridge, id);
-    return pElement && pElement->kind == HeadlessKind::TableView ? pElement : nullptr;
+    return OfKind(pBridge, id, HeadlessKind::TableView);
 }
 
 /* Tables and text fields in a scroll view are shown and hidden with it. */
@@ -481,6 +485,181 @@ void _FCWindowController_cocoa::SetEditFocus(int id)
 
 void _FCWindowController_cocoa::EditScrollToBottom(int) {}
 
+/* ---- Elements: popups ---- */
+
+namespace
+{
+HeadlessElement* Popup(const _FCWindowController_cocoa* pBridge, int id)
+{
+    return OfKind(pBridge, id, HeadlessKind::PopUp);
+}
+
+bool InRange(const HeadlessElement* pElement, int index)
+{
+    return index >= 0 && index < static_cast<int>(pElement->items.size());
+}
+} // namespace
+
+void _FCWindowController_cocoa::ClearAllPopupItems(int id)
+{
+    if (HeadlessElement* pPopup = Popup(this, id))
+    {
+        pPopup->items.clear();
+        pPopup->selectedItem = -1;
+    }
+}
+
+int _FCWindowController_cocoa::GetPopupItemCount(int id)
+{
+    HeadlessElement* pPopup = Popup(this, id);
+    return pPopup ? static_cast<int>(pPopup->items.size()) : 0;
+}
+
+void _FCWindowController_cocoa::AppendPopupItem(int id, FCString* pText)
+{
+    HeadlessElement* pPopup = Popup(this, id);
+    if (pPopup) InsertString(id, static_cast<int>(pPopup->items.size()), pText);
+}
+
+void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
+{
+    HeadlessElement* pPopup = Popup(this, id);
+    if (!pPopup || index < 0 || index > static_cast<int>(pPopup->items.size())) return;
+    pPopup->items.insert(pPopup->items.begin() + index, HeadlessText::ToElement(pText));
+    /* The first item of an empty popup becomes the selected one. */
+    if (pPopup->selectedItem < 0)
+        pPopup->selectedItem = 0;
+    else if (pPopup->selectedItem >= index)
+        ++pPopup->selectedItem;
+}
+
+void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
+{
+    HeadlessElement* pPopup = Popup(this, id);
+    if (!pPopup || !InRange(pPopup, index)) return;
+    pPopup->items.erase(pPopup->items.begin() + index);
+    if (pPopup->selectedItem > index)
+        --pPopup->selectedItem;
+    else if (pPopup->selectedItem == index)
+        pPopup->selectedItem = pPopup->items.empty() ? -1 : 0;
+}
+
+void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
+{
+    HeadlessElement* pPopup = Popup(this, id);
+    if (pPopup && InRange(pPopup, index)) pPopup->selectedItem = index;
+}
+
+int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
+{
+    HeadlessElement* pPopup = Popup(this, id);
+    return pPopup ? pPopup->selectedItem : -1;
+}
+
+/* ---- Elements: steppers and sliders ---- */
+
+void _FCWindowController_cocoa::SetStepperMinMax(int id, int minimum, int maximum)
+{
+    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper))
+    {
+        pStepper->minValue = minimum;
+        pStepper->maxValue = maximum;
+    }
+}
+
+int _FCWindowController_cocoa::GetStepperMin(int id)
+{
+    HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper);
+    return pStepper ? static_cast<int>(pStepper->minValue) : 0;
+}
+
+int _FCWindowController_cocoa::GetStepperMax(int id)
+{
+    HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper);
+    return pStepper ? static_cast<int>(pStepper->maxValue) : 0;
+}
+
+void _FCWindowController_cocoa::SetStepperValue(int id, int value)
+{
+    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper)) pStepper->value = value;
+}
+
+namespace
+{
+void SetSliderLimit(HeadlessElement* pSlider, double* pLimit, int value)
+{
+    if (!pSlider) return;
+    *pLimit = value;
+    pSlider->tickMarks = static_cast<int>(pSlider->maxValue - pSlider->minValue) + 1;
+}
+} // namespace
+
+void _FCWindowController_cocoa::SetSliderMin(int id, int value)
+{
+    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
+    SetSliderLimit(pSlider, pSlider ? &pSlider->minValue : nullptr, value);
+}
+
+int _FCWindowController_cocoa::GetSliderMin(int id)
+{
+    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
+    return pSlider ? static_cast<int>(pSlider->minValue) : 0;
+}
+
+void _FCWindowController_cocoa::SetSliderMax(int id, int value)
+{
+    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
+    SetSliderLimit(pSlider, pSlider ? &pSlider->maxValue : nullptr, value);
+}
+
+int _FCWindowController_cocoa::GetSliderMax(int id)
+{
+    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
+    return pSlider ? static_cast<int>(pSlider->maxValue) : 0;
+}
+
+void _FCWindowController_cocoa::SetSliderThumbValue(int id, int value)
+{
+    if (HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider)) pSlider->value = value;
+}
+
+int _FCWindowController_cocoa::GetSliderThumbValue(int id)
+{
+    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
+    return pSlider ? static_cast<int>(pSlider->value + 0.49) : -1;
+}
+
+/* ---- Elements: switchers ---- */
+
+void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
+{
+    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
+    if (!pSwitcher) return;
+    std::u16string title = HeadlessText::ToElement(pTitle);
+    if (pSwitcher->items.size() == 1 && pSwitcher->items.front().empty())
+        pSwitcher->items.front() = title;
+    else
+        pSwitcher->items.push_back(title);
+}
+
+int _FCWindowController_cocoa::SwitcherGetPageCount(int id)
+{
+    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
+    return pSwitcher ? static_cast<int>(pSwitcher->items.size()) : 0;
+}
+
+int _FCWindowController_cocoa::SwitcherGetSelectedPage(int id)
+{
+    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
+    return pSwitcher ? pSwitcher->selectedItem : -1;
+}
+
+void _FCWindowController_cocoa::SwitcherSetSelectedPage(int id, int page)
+{
+    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
+    if (pSwitcher && InRange(pSwitcher, page)) pSwitcher->selectedItem = page;
+}
+
 /* ---- Elements: tables ---- */
 
 bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
@@ -658,7 +837,10 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
         break;
     case 10: pElement = NewElement(HeadlessKind::Slider, id, width, 20); break;
     case 12: return true;
-    case 13: pElement = NewElement(HeadlessKind::Segmented, id, width, 24); break;
+    case 13:
+        pElement = NewElement(HeadlessKind::Segmented, id, width, 24);
+        pElement->items.emplace_back(); /* one unlabelled segment */
+        break;
     default: return false;
     }
     pWindow->content->AddChild(std::move(pElement));

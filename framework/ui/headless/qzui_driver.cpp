@@ -276,6 +276,7 @@ int qzui_timer_info(int window, int index, int* id, int* period_ms)
 
 uint64_t qzui_clock_now(void) { return HeadlessRuntime::Now(); }
 int qzui_advance_clock(uint64_t milliseconds) { return HeadlessRuntime::Advance(milliseconds); }
+int qzui_fire_timers(void) { return HeadlessRuntime::FireAll(); }
 
 /* ---- Actions ---- */
 

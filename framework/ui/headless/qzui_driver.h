@@ -189,6 +189,9 @@ QZ_EXPORT int qzui_timer_count(int window);
 QZ_EXPORT int qzui_timer_info(int window, int index, int* id, int* period_ms);
 QZ_EXPORT uint64_t qzui_clock_now(void);
 QZ_EXPORT int qzui_advance_clock(uint64_t milliseconds);
+/* Fires every running timer once now, in the order they fall due, and counts
+   each one's next period from now. Returns the number fired. */
+QZ_EXPORT int qzui_fire_timers(void);
 
 /* ---- Actions ---- */
 

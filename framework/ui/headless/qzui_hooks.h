@@ -6,18 +6,7 @@
  * driver registered (qzui_driver.h). */
 namespace qzui
 {
-/* Alert kinds, as the driver's alert callback receives them. */
-enum AlertKind
-{
-    ALERT_ERROR = 0,
-    ALERT_INFO = 1,
-    ALERT_NEUTRAL = 2,
-    ALERT_OKCANCEL = 3,
-    ALERT_YESNO = 4,
-    ALERT_YESNOCANCEL = 5
-};
-
-/* Shows an alert (texts in UTF-8, buttons in order, the first the default)
+/* Shows an alert of a kind QZUI_ALERT_... (qzui_driver.h; texts in UTF-8, buttons in order, the first the default)
    and returns the driver's answer code; without a driver callback the
    answer is defaultAnswer. */
 int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons,

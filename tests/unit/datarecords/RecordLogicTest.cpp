@@ -174,3 +174,53 @@ TEST(PrefsWords, TwoByteConversionsOnLoadAndSave)
     EXPECT_EQ(P::_LoadedWordValue(row, -3), -3);
     EXPECT_EQ(P::_SavedWordValue(row, -3, 44), -3);
 }
+
+#include "FCClefDef.h"
+#include "FCGroup.h"
+#include "FCIndependentCellDetail.h"
+#include "FCMeasure.h"
+#include "FCPercussionLayoutNote.h"
+
+TEST(RecordLayouts, TagsSizesAndVersionsFollowTheHost)
+{
+    struct Expect
+    {
+        uint32_t host;
+        uint32_t noteTag, noteSize, detailTag, detailVersion, measureSize, measureVersion, clefSize, groupVersion;
+    };
+    const Expect table[] = {
+        {0x10000000, 0x4F024469, 12, 0x4402464C, 0x0F000000, 26, 0x0A000000, 18, 0x09000000},
+        {0x11000000, 0x534F4469, 20, 0x4402464C, 0x0F000000, 26, 0x0A000000, 20, 0x19000000},
+        {0x12000000, 0x534F4469, 20, 0x5344464C, 0x12000000, 30, 0x12000000, 20, 0x19000000},
+    };
+    for (const Expect& e : table) {
+        HostVersionScope host(e.host);
+        FCPercussionLayoutNote note;
+        FCIndependentCellDetail detail;
+        FCMeasure measure;
+        FCClefDef clef;
+        FCGroup group;
+        EXPECT_EQ(note.Tag(), e.noteTag) << std::hex << e.host;
+        EXPECT_EQ(note.DataSizeLoad(), e.noteSize) << std::hex << e.host;
+        EXPECT_EQ(detail.Tag(), e.detailTag) << std::hex << e.host;
+        EXPECT_EQ(detail.EnigmaVersion(), e.detailVersion) << std::hex << e.host;
+        EXPECT_EQ(measure.DataSizeLoad(), e.measureSize) << std::hex << e.host;
+        EXPECT_EQ(measure.EnigmaVersion(), e.measureVersion) << std::hex << e.host;
+        EXPECT_EQ(clef.DataSizeLoad(), e.clefSize) << std::hex << e.host;
+        EXPECT_EQ(group.EnigmaVersion(), e.groupVersion) << std::hex << e.host;
+    }
+}
+
+TEST(RecordLayouts, CloneCopiesTheLayoutInUse)
+{
+    InMemoryRecord<FCMeasure> source;
+    ASSERT_TRUE(source.Prepare());
+    source.SetBeats(7);
+    FCMeasure copy;
+    copy.CloneMemoryFrom(&source);
+    EXPECT_EQ(copy.GetLoadedSize(), 30u);
+    EXPECT_EQ(copy.GetBeats(), 7);
+    FCMeasure empty;
+    copy.CloneMemoryFrom(&empty);
+    EXPECT_EQ(copy.GetBeats(), 7);
+}

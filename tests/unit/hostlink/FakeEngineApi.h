@@ -41,11 +41,11 @@ struct EngineApi {
 EngineApi LoadEngineModule(const char* path, int dlopenMode);
 
 // Runs body in a fresh process (the bridge's lookups are kept per process)
-// and expects it to return true.
-#define EXPECT_IN_FRESH_PROCESS(body)                                   \
-    do {                                                                \
-        GTEST_FLAG_SET(death_test_style, "threadsafe");                 \
-        EXPECT_EXIT(_exit((body) ? 0 : 1), ::testing::ExitedWithCode(0), ""); \
+// and expects it to return true within 20 seconds.
+#define EXPECT_IN_FRESH_PROCESS(body)                                                     \
+    do {                                                                                  \
+        GTEST_FLAG_SET(death_test_style, "threadsafe");                                   \
+        EXPECT_EXIT((alarm(20), _exit((body) ? 0 : 1)), ::testing::ExitedWithCode(0), ""); \
     } while (0)
 
 } // namespace hostlinktest

@@ -99,6 +99,7 @@ TEST_F(SeedTest, DemoScoreIsARealEnsemble) {
     std::string text = hostsim_describe_document(0);
     EXPECT_NE(text.find("Violoncello"), std::string::npos);
     EXPECT_NE(text.find("resize 75%"), std::string::npos);
+    EXPECT_NE(text.find("1: 4 staves \"Woodwinds\""), std::string::npos) << text;
 }
 
 TEST_F(SeedTest, DescriptionShowsNamesListsAndUnnamedStaves) {

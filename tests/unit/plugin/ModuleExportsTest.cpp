@@ -64,6 +64,54 @@ std::set<std::string> DynamicSymbols(const char* module)
     return names;
 }
 
+/* Loads the module as the host does and starts it; the exit status tells
+   which step failed. */
+[[noreturn]] void LoadAndStartModule()
+{
+    void* module = dlopen(QZTEST_MODULE, RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        fprintf(stderr, "%s\n", dlerror());
+        std::exit(2);
+    }
+    for (const char* name : kRequiredExports) {
+        if (!ModuleSymbols::Own(module, name)) {
+            fprintf(stderr, "%s not found in the module\n", name);
+            std::exit(3);
+        }
+    }
+    auto bundle = static_cast<void**>(ModuleSymbols::Own(module, "gFinaleBundle"));
+    auto moduleMain = reinterpret_cast<FX_MainProc>(ModuleSymbols::Own(module, "main"));
+    auto version = reinterpret_cast<FX_VersionProc>(ModuleSymbols::Own(module, "FinaleExtensionVersion"));
+    if (*bundle != nullptr)
+        std::exit(4);
+    char name[] = "host";
+    char* argv[] = {name, nullptr};
+    if (moduleMain(1, argv) != 1 || *bundle == nullptr)
+        std::exit(5);
+    std::exit(version(0x19000000) == FX_EXTENSION_VERSION_ANSWER ? 0 : 6);
+}
+
+/* Starts the module (loaded with loadMode) with or without the engine and
+   calls one host function through it; exits 0 when it answered expected. */
+[[noreturn]] void CallHostFunctionThroughModule(bool withEngine, int loadMode, int expected)
+{
+    if (withEngine && !dlopen(QZTEST_FAKE_ENGINE, RTLD_NOW | RTLD_LOCAL))
+        std::exit(2);
+    void* module = dlopen(QZTEST_MODULE, RTLD_NOW | loadMode);
+    if (!module)
+        std::exit(3);
+    auto moduleMain = reinterpret_cast<FX_MainProc>(ModuleSymbols::Own(module, "main"));
+    using MaxLayersProc = int16_t (*)(uint32_t);
+    auto maxLayers = reinterpret_cast<MaxLayersProc>(ModuleSymbols::Own(module, "FX_GetMaxLayers"));
+    char name[] = "host";
+    char* argv[] = {name, nullptr};
+    if (!moduleMain || !maxLayers || moduleMain(1, argv) != 1)
+        std::exit(4);
+    const int answer = maxLayers(0x19000000);
+    fprintf(stderr, "answer %d\n", answer);
+    std::exit(answer == expected ? 0 : 5);
+}
+
 } // namespace
 
 TEST(ModuleExports, TheHostInterfaceIsExported)
@@ -80,32 +128,20 @@ TEST(ModuleExports, NothingElseLeaksOut)
         EXPECT_TRUE(IsAllowed(name)) << name << " is exported but not part of the host interface";
 }
 
-/* Loaded as the host loads it, in a fresh process. */
-TEST(ModuleExports, AHostCanLoadTheModuleAndStartIt)
+TEST(ModuleExports, AHostCanLoadTheModuleAndStartItInAFreshProcess)
 {
-    EXPECT_EXIT(
-        {
-            void* module = dlopen(QZTEST_MODULE, RTLD_NOW | RTLD_LOCAL);
-            if (!module) {
-                fprintf(stderr, "%s\n", dlerror());
-                std::exit(2);
-            }
-            for (const char* name : kRequiredExports) {
-                if (!ModuleSymbols::Own(module, name)) {
-                    fprintf(stderr, "%s not found in the module\n", name);
-                    std::exit(3);
-                }
-            }
-            auto bundle = static_cast<void**>(ModuleSymbols::Own(module, "gFinaleBundle"));
-            auto moduleMain = reinterpret_cast<FX_MainProc>(ModuleSymbols::Own(module, "main"));
-            auto version = reinterpret_cast<FX_VersionProc>(ModuleSymbols::Own(module, "FinaleExtensionVersion"));
-            if (*bundle != nullptr)
-                std::exit(4);
-            char name[] = "host";
-            char* argv[] = {name, nullptr};
-            if (moduleMain(1, argv) != 1 || *bundle == nullptr)
-                std::exit(5);
-            std::exit(version(0x19000000) == FX_EXTENSION_VERSION_ANSWER ? 0 : 6);
-        },
-        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(LoadAndStartModule(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(ModuleHostLookup, HostFunctionsAreFoundInTheEngineBundle)
+{
+    EXPECT_EXIT(CallHostFunctionThroughModule(true, RTLD_LOCAL, 25), ::testing::ExitedWithCode(0), "");
+}
+
+/* Without an engine the main bundle is used; even with the module's own
+   forwarders visible to the whole process, a lookup must not find them (it
+   would call itself for ever). */
+TEST(ModuleHostLookup, TheMainBundleFallbackNeverFindsTheModulesOwnForwarders)
+{
+    EXPECT_EXIT(CallHostFunctionThroughModule(false, RTLD_GLOBAL, 0), ::testing::ExitedWithCode(0), "");
 }

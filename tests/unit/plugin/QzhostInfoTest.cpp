@@ -7,14 +7,14 @@
 
 namespace {
 
-struct Run {
+struct RunResult {
     int status = -1;
     std::string output;  /* stdout and stderr */
 };
 
-Run RunQzhost(const std::string& arguments, const std::string& environment = "")
+RunResult RunQzhost(const std::string& arguments, const std::string& environment = "")
 {
-    Run run;
+    RunResult run;
     const std::string command = environment + " '" QZTEST_QZHOST "' " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -37,7 +37,7 @@ bool Contains(const std::string& text, const std::string& part)
 
 TEST(QzhostInfo, PrintsTheHandshakeAndTheMenuEntryOfTheModule)
 {
-    const Run run = RunQzhost("info '" QZTEST_MODULE "'");
+    const RunResult run = RunQzhost("info '" QZTEST_MODULE "'");
     EXPECT_EQ(run.status, 0) << run.output;
     for (const char* expected : {"main: 1\n", "version 0x19000000 answered 0x0F000000\n",
                                  "init: 1, flags 0x01\n",
@@ -51,7 +51,7 @@ TEST(QzhostInfo, PrintsTheHandshakeAndTheMenuEntryOfTheModule)
 
 TEST(QzhostInfo, GoesOnWithoutAnEngineThatCannotBeLoaded)
 {
-    const Run run = RunQzhost("info '" QZTEST_MODULE "'", "QZ_HOSTSIM=/nonexistent/libfxhostsim.so");
+    const RunResult run = RunQzhost("info '" QZTEST_MODULE "'", "QZ_HOSTSIM=/nonexistent/libfxhostsim.so");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_TRUE(Contains(run.output, "running the plug-in without it")) << run.output;
     EXPECT_TRUE(Contains(run.output, "engine: none\n")) << run.output;
@@ -60,14 +60,14 @@ TEST(QzhostInfo, GoesOnWithoutAnEngineThatCannotBeLoaded)
 
 TEST(QzhostInfo, FailsOnAPathThatIsNoModule)
 {
-    const Run run = RunQzhost("info /nonexistent/module.so");
+    const RunResult run = RunQzhost("info /nonexistent/module.so");
     EXPECT_NE(run.status, 0);
     EXPECT_TRUE(Contains(run.output, "cannot load plug-in module '/nonexistent/module.so'")) << run.output;
 }
 
 TEST(QzhostInfo, FailsOnAModuleWithoutTheEntryPoints)
 {
-    const Run run = RunQzhost("info '" QZTEST_FAKE_ENGINE "'");
+    const RunResult run = RunQzhost("info '" QZTEST_FAKE_ENGINE "'");
     EXPECT_NE(run.status, 0);
     EXPECT_TRUE(Contains(run.output, "missing entry point(s) main, FinaleExtensionVersion")) << run.output;
 }
@@ -75,7 +75,7 @@ TEST(QzhostInfo, FailsOnAModuleWithoutTheEntryPoints)
 TEST(QzhostCommands, AnUnknownOrMissingCommandIsAUsageError)
 {
     EXPECT_EQ(RunQzhost("").status, 2);
-    const Run run = RunQzhost("no-such-command");
+    const RunResult run = RunQzhost("no-such-command");
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(Contains(run.output, "unknown command 'no-such-command'")) << run.output;
     EXPECT_TRUE(Contains(run.output, "qzhost info MODULE")) << run.output;

@@ -88,8 +88,8 @@ TEST_F(LoadAll, SaveAllStopsAtTheFirstRefusal)
 
 TEST_F(LoadAll, GlobalsAreListedFromItemZero)
 {
-    PutRecord(kGlobalsTag, {0}, Words({100, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    PutRecord(kGlobalsTag, {1}, Words({101, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    PutRecord(kGlobalsTag, {0}, Words({100}, 20));
+    PutRecord(kGlobalsTag, {1}, Words({101}, 20));
     TestGlobalsList list;
     EXPECT_EQ(list.LoadAll(), 2);
     EXPECT_EQ(FirstWords(list), (std::vector<int16_t>{100, 101}));
@@ -174,9 +174,9 @@ using DetailLists = RecordsHostTest;
 
 TEST_F(DetailLists, LoadAllForItemStepsTheSecondItemUntilAGap)
 {
-    PutRecord(kDetailTag, {3, 1, 0}, Words({31, 0, 0, 0, 0}));
-    PutRecord(kDetailTag, {3, 2, 0}, Words({32, 0, 0, 0, 0}));
-    PutRecord(kDetailTag, {3, 4, 0}, Words({34, 0, 0, 0, 0}));
+    PutRecord(kDetailTag, {3, 1, 0}, Words({31}, 10));
+    PutRecord(kDetailTag, {3, 2, 0}, Words({32}, 10));
+    PutRecord(kDetailTag, {3, 4, 0}, Words({34}, 10));
     TestDetails list;
     EXPECT_EQ(list.LoadAllForItem(3, 1), 2);
     EXPECT_EQ(FirstWords(list), (std::vector<int16_t>{31, 32}));
@@ -189,7 +189,7 @@ namespace
 void PutCellDetail(RecordsHostTest& test, int16_t staff, int16_t measure, int16_t inci)
 {
     test.PutRecord(kCellDetailTag, {staff, measure, inci},
-                   test.Words({int16_t(staff * 100 + measure * 10 + inci), 0, 0, 0, 0}));
+                   test.Words({int16_t(staff * 100 + measure * 10 + inci)}, 10));
 }
 } // namespace
 
@@ -203,12 +203,7 @@ TEST_F(CellDetailLists, RegionLoadGoesSlotBySlotThenMeasureByMeasure)
     PutCellDetail(*this, 3, 1, 0); /* outside the region's slots */
     PutCellDetail(*this, 1, 3, 0); /* outside its measures */
 
-    EREGION r{};
-    r.startSlot = 1;
-    r.endSlot = 2;
-    r.startMeasure = 1;
-    r.endMeasure = 2;
-    TestRegion region(r);
+    TestRegion region(MakeRegion(1, 2, 1, 2));
     TestCellDetails list;
     EXPECT_EQ(list.LoadAllForRegion(&region), 5);
     EXPECT_EQ(FirstWords(list), (std::vector<int16_t>{110, 111, 120, 210, 220}));
@@ -230,14 +225,7 @@ TEST_F(CellDetailLists, RegionSlotsAreConvertedThroughTheStartList)
     PutStaffList(65500, {3, 1});
     PutCellDetail(*this, 3, 1, 0);
     PutCellDetail(*this, 1, 1, 0);
-    EREGION r{};
-    r.startStaffList = 65500;
-    r.endStaffList = 65500;
-    r.startSlot = 1;
-    r.endSlot = 1;
-    r.startMeasure = 1;
-    r.endMeasure = 1;
-    TestRegion region(r);
+    TestRegion region(MakeRegion(1, 1, 1, 1, 65500));
     TestCellDetails list;
     EXPECT_EQ(list.LoadAllForRegion(&region), 1);
     EXPECT_EQ(FirstWords(list), (std::vector<int16_t>{310}));
@@ -257,11 +245,7 @@ TEST_F(CellDetailLists, DocumentLoadGoesMeasureByMeasureThenStaffByStaff)
 
 TEST_F(CellDetailLists, RegionWalkOfBrowsersGoesMeasureByMeasure)
 {
-    EREGION r{};
-    r.startSlot = 2;
-    r.endSlot = 3;
-    r.startMeasure = 4;
-    r.endMeasure = 5;
+    const EREGION r = MakeRegion(2, 3, 4, 5);
     std::vector<int> cells;
     auto visit = [&](int16_t measure, int16_t staff) {
         cells.push_back(measure * 10 + staff);

@@ -120,8 +120,11 @@ TEST_F(NoInciOtherAccess, DocumentConnectionFollowsTheLastLoad)
     EXPECT_TRUE(record.VerifyConnectedDocID());
     ASSERT_TRUE(record.Load(1));
     EXPECT_TRUE(record.VerifyConnectedDocID());
+    const int16_t first = CurrentDocument();
     SwitchToNewDocument();
     EXPECT_FALSE(record.VerifyConnectedDocID());
+    SwitchToDocument(first);
+    EXPECT_TRUE(record.VerifyConnectedDocID());
 }
 
 using LoadBuffer = RecordsHostTest;
@@ -129,7 +132,7 @@ using LoadBuffer = RecordsHostTest;
 TEST_F(LoadBuffer, ALargerStoredRecordLoadsOnlyTheOfferedBytes)
 {
     constexpr uint32_t kLooseTag = FourCC("qzBB"); /* no fixed size on the host */
-    PutRecord(kLooseTag, {1, 0}, Words({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+    PutRecord(kLooseTag, {1, 0}, Words({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, 30));
     TestRecord<__FCInciOther, kLooseTag, 12> record;
     ASSERT_TRUE(record.Load(1, 0));
     EXPECT_EQ(record.GetLoadedSize(), 12u);
@@ -196,7 +199,7 @@ using DetailAccess = RecordsHostTest;
 
 TEST_F(DetailAccess, LoadsByTwoItemsAndCreatesTheNextSecondItem)
 {
-    PutRecord(kDetailTag, {3, 4, 0}, Words({34, 0, 0, 0, 0}));
+    PutRecord(kDetailTag, {3, 4, 0}, Words({34}, 10));
     TestDetail record;
     ASSERT_TRUE(record.Load(3, 4));
     EXPECT_EQ(record.GetWord0(), 34);
@@ -208,16 +211,16 @@ TEST_F(DetailAccess, LoadsByTwoItemsAndCreatesTheNextSecondItem)
     EXPECT_EQ(record.GetItem1(), 3);
     EXPECT_EQ(record.GetItem2(), 5);
     EXPECT_EQ(record._GetKeyPart(2), 0);
-    EXPECT_EQ(StoredWords(kDetailTag, {3, 5, 0}), Words({35, 0, 0, 0, 0}));
+    EXPECT_EQ(StoredWords(kDetailTag, {3, 5, 0}), Words({35}, 10));
 }
 
 using CellDetailAccess = RecordsHostTest;
 
 TEST_F(CellDetailAccess, WalksTheIncidentsOfTheAttachedCell)
 {
-    PutRecord(kCellDetailTag, {3, 2, 0}, Words({320, 0, 0, 0, 0}));
-    PutRecord(kCellDetailTag, {3, 2, 1}, Words({321, 0, 0, 0, 0}));
-    PutRecord(kCellDetailTag, {3, 3, 0}, Words({330, 0, 0, 0, 0}));
+    PutRecord(kCellDetailTag, {3, 2, 0}, Words({320}, 10));
+    PutRecord(kCellDetailTag, {3, 2, 1}, Words({321}, 10));
+    PutRecord(kCellDetailTag, {3, 3, 0}, Words({330}, 10));
 
     TestCellDetail record;
     EXPECT_FALSE(record.LoadFirst());
@@ -235,7 +238,7 @@ TEST_F(CellDetailAccess, WalksTheIncidentsOfTheAttachedCell)
 
 TEST_F(CellDetailAccess, SaveNewCreatesAnIncidentAndMarksTheMeasure)
 {
-    PutRecord(kCellDetailTag, {3, 2, 0}, Words({320, 0, 0, 0, 0}));
+    PutRecord(kCellDetailTag, {3, 2, 0}, Words({320}, 10));
     TestCellDetail record;
     record.Prepare(999);
     EXPECT_FALSE(record.SaveNew()); /* no cell */
@@ -244,7 +247,7 @@ TEST_F(CellDetailAccess, SaveNewCreatesAnIncidentAndMarksTheMeasure)
     ASSERT_TRUE(record.SaveNew());
     EXPECT_EQ(record.flagCalls, 1);
     EXPECT_EQ(record.GetItemInci(), 1);
-    EXPECT_EQ(StoredWords(kCellDetailTag, {3, 2, 1}), Words({999, 0, 0, 0, 0}));
+    EXPECT_EQ(StoredWords(kCellDetailTag, {3, 2, 1}), Words({999}, 10));
 
     FailNext("FX_CreateEData");
     EXPECT_FALSE(record.SaveNew());
@@ -254,8 +257,8 @@ TEST_F(CellDetailAccess, SaveNewCreatesAnIncidentAndMarksTheMeasure)
 
 TEST_F(CellDetailAccess, OneRecordPerCellRefusesSteppingAndCreating)
 {
-    PutRecord(kCellDetailTag, {1, 1, 0}, Words({110, 0, 0, 0, 0}));
-    PutRecord(kCellDetailTag, {1, 1, 1}, Words({111, 0, 0, 0, 0}));
+    PutRecord(kCellDetailTag, {1, 1, 0}, Words({110}, 10));
+    PutRecord(kCellDetailTag, {1, 1, 1}, Words({111}, 10));
     TestNoInciCellDetail record;
     TestCell cell(1, 1);
     record.ConnectCell(&cell);
@@ -271,8 +274,8 @@ using GlobalsAccess = RecordsHostTest;
 
 TEST_F(GlobalsAccess, CountsItemsFromZero)
 {
-    PutRecord(kGlobalsTag, {0}, Words({100, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    PutRecord(kGlobalsTag, {1}, Words({101, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    PutRecord(kGlobalsTag, {0}, Words({100}, 20));
+    PutRecord(kGlobalsTag, {1}, Words({101}, 20));
     TestGlobals record;
     ASSERT_TRUE(record.LoadFirst());
     EXPECT_EQ(record.GetItemNo(), 0);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -50,10 +51,11 @@ private:
     bool _editOpen = false;
 
 public:
-    /* Native-order 16-bit words as record bytes. */
-    static std::vector<uint8_t> Words(std::initializer_list<int16_t> words)
+    /* Native-order 16-bit words as the bytes of a record of size bytes
+       (zeros after the words). */
+    static std::vector<uint8_t> Words(std::initializer_list<int16_t> words, size_t size = 12)
     {
-        std::vector<uint8_t> bytes(words.size() * 2);
+        std::vector<uint8_t> bytes(std::max(size, words.size() * 2), 0);
         size_t at = 0;
         for (int16_t w : words) {
             std::memcpy(bytes.data() + at, &w, 2);
@@ -124,6 +126,29 @@ public:
             PutRecord(0x534F4D53, {m, 0}, std::vector<uint8_t>(30, 0));
     }
 
+    /* A region record over slots of one staff list, whole measures. */
+    static EREGION MakeRegion(int16_t startSlot, int16_t endSlot, int16_t startMeasure, int16_t endMeasure,
+                              uint16_t staffList = 0)
+    {
+        EREGION r{};
+        r.startStaffList = staffList;
+        r.endStaffList = staffList;
+        r.startSlot = startSlot;
+        r.endSlot = endSlot;
+        r.startMeasure = startMeasure;
+        r.endMeasure = endMeasure;
+        r.endPosition = 0x7FFFFFFF;
+        return r;
+    }
+
+    /* Selects slots startSlot..endSlot of the global list in the measures
+       startMeasure..endMeasure (whole measures). */
+    void Select(int16_t startSlot, int16_t endSlot, int16_t startMeasure, int16_t endMeasure)
+    {
+        hostsim_region region{0, startSlot, startMeasure, 0, 0, endSlot, endMeasure, 0x7FFFFFFF};
+        ASSERT_TRUE(Api(hostsim_set_selection)(&region));
+    }
+
     size_t CallCount() { return Api(hostsim_call_log_count)(); }
     size_t CallCount(const char* function) { return Api(hostsim_call_count)(function); }
     int16_t CurrentDocument() { return Api(hostsim_current_document)(); }
@@ -132,6 +157,7 @@ public:
         const int16_t id = Api(hostsim_new_document)(HOSTSIM_SEED_EMPTY);
         Api(hostsim_set_current_document)(id);
     }
+    void SwitchToDocument(int16_t id) { Api(hostsim_set_current_document)(id); }
     void SetIncidentCompaction(bool on) { Api(hostsim_set_incident_compaction)(on ? 1 : 0); }
     void FailNext(const char* function) { Api(hostsim_fail)(function, HOSTSIM_FAIL_REFUSE, 1); }
     void FailRecordOnce(const char* function, uint32_t tag, std::initializer_list<int16_t> key)

@@ -6,29 +6,16 @@
 #include <cstring>
 
 #include "FCMusicRegion.h"
+#include "RegionRecord.h"
 
 namespace
 {
-EREGION MakeRecord(int16_t startMeasure, int32_t startPos, int16_t endMeasure, int32_t endPos,
-                   int16_t startSlot = 1, int16_t endSlot = 3)
-{
-    EREGION record;
-    std::memset(&record, 0, sizeof record);
-    record.startSlot = startSlot;
-    record.endSlot = endSlot;
-    record.startMeasure = startMeasure;
-    record.startPosition = startPos;
-    record.endMeasure = endMeasure;
-    record.endPosition = endPos;
-    return record;
-}
-
 constexpr int32_t kEnd = FCMusicRegion::kEndOfMeasure;
 } // namespace
 
 TEST(RegionRecord, FieldsMapOntoTheHostRecordUnchanged)
 {
-    EREGION record = MakeRecord(3, 480, 5, 960, 2, 4);
+    EREGION record = MakeRegion(0, 2, 4, 3, 480, 5, 960);
     record.startStaffList = 65500;
     record.endStaffList = 65507;
     FCMusicRegion region(&record);
@@ -53,7 +40,7 @@ TEST(RegionRecord, FieldsMapOntoTheHostRecordUnchanged)
 
 TEST(RegionRecord, SetRegionCopiesFieldsButNotTheClipToken)
 {
-    EREGION record = MakeRecord(2, 0, 2, kEnd);
+    EREGION record = MakeRegion(0, 1, 3, 2, 0, 2, kEnd);
     FCMusicRegion source(&record);
     FCMusicRegion copy;
     copy.SetRegion(&source);
@@ -89,7 +76,7 @@ TEST(RegionEmpty, CopyAndPasteNeedMeasures)
 
 TEST(RegionPartial, WholeMeasuresAreNotPartial)
 {
-    EREGION record = MakeRecord(3, 0, 5, kEnd);
+    EREGION record = MakeRegion(0, 1, 3, 3, 0, 5, kEnd);
     FCMusicRegion region(&record);
     EXPECT_FALSE(region.IsPartial());
     EXPECT_FALSE(region.IsMeasurePartial(3));
@@ -102,7 +89,7 @@ TEST(RegionPartial, WholeMeasuresAreNotPartial)
 
 TEST(RegionPartial, LateStartMakesTheStartMeasurePartial)
 {
-    EREGION record = MakeRecord(3, 480, 5, kEnd);
+    EREGION record = MakeRegion(0, 1, 3, 3, 480, 5, kEnd);
     FCMusicRegion region(&record);
     EXPECT_TRUE(region.IsPartial());
     EXPECT_TRUE(region.IsMeasurePartial(3));
@@ -117,7 +104,7 @@ TEST(RegionPartial, LateStartMakesTheStartMeasurePartial)
 
 TEST(RegionPartial, EarlyEndLimitsTheEndMeasureOnly)
 {
-    EREGION record = MakeRecord(3, 0, 3, 1023);
+    EREGION record = MakeRegion(0, 1, 3, 3, 0, 3, 1023);
     FCMusicRegion region(&record);
     EXPECT_TRUE(region.IsPartial());
     EXPECT_TRUE(region.IsMeasurePartial(3));
@@ -128,7 +115,7 @@ TEST(RegionPartial, EarlyEndLimitsTheEndMeasureOnly)
 
 TEST(RegionSlots, SlotRangeIsInclusiveAndPositive)
 {
-    EREGION record = MakeRecord(1, 0, 1, kEnd, 0, 2);
+    EREGION record = MakeRegion(0, 0, 2, 1, 0, 1, kEnd);
     FCMusicRegion region(&record);
     EXPECT_FALSE(region.IsSlotIncluded(0));
     EXPECT_TRUE(region.IsSlotIncluded(1));
@@ -138,7 +125,7 @@ TEST(RegionSlots, SlotRangeIsInclusiveAndPositive)
 
 TEST(RegionSlots, AssureSortedStavesSwapsOnlyReversedSlots)
 {
-    EREGION record = MakeRecord(1, 0, 1, kEnd, 5, 2);
+    EREGION record = MakeRegion(0, 5, 2, 1, 0, 1, kEnd);
     FCMusicRegion region(&record);
     region.AssureSortedStaves();
     EXPECT_EQ(region.GetStartSlot(), 2);
@@ -150,8 +137,8 @@ TEST(RegionSlots, AssureSortedStavesSwapsOnlyReversedSlots)
 
 TEST(RegionOverlap, DisjointMeasureRangesNeverOverlap)
 {
-    EREGION first = MakeRecord(1, 0, 2, kEnd);
-    EREGION second = MakeRecord(3, 0, 4, kEnd);
+    EREGION first = MakeRegion(0, 1, 3, 1, 0, 2, kEnd);
+    EREGION second = MakeRegion(0, 1, 3, 3, 0, 4, kEnd);
     FCMusicRegion a(&first);
     FCMusicRegion b(&second);
     EXPECT_FALSE(a.IsOverlapping(&b));

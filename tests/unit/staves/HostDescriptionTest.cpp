@@ -131,6 +131,6 @@ TEST_P(HostDescription, TextExpressions)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, HostDescription, ::testing::Values(HOSTSIM_SEED_TEST_QZ, HOSTSIM_SEED_DEMO),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return info.param == HOSTSIM_SEED_DEMO ? std::string("Demo") : std::string("Test");
+                         [](const ::testing::TestParamInfo<int>& seed) {
+                             return seed.param == HOSTSIM_SEED_DEMO ? std::string("Demo") : std::string("Test");
                          });

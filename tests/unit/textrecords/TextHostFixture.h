@@ -9,11 +9,32 @@
 
 #include "FCString.h"
 #include "HostsimFixture.h"
+#include "fx_host_abi.h"
 
-/* The host fixture on the test document, run once per host profile: the
-   current one (UTF-16 texts, newer layouts) and an older one (8-bit texts,
-   older layouts). */
-class TextHostTest : public HostsimFixture, public ::testing::WithParamInterface<uint32_t>
+/* The host fixture on the test document with one edit open around each test
+   (the host accepts document changes only inside an edit). */
+class EditingHostTest : public HostsimFixture
+{
+protected:
+    void SetUp() override
+    {
+        HostsimFixture::SetUp();
+        const uint16_t name[] = {'t', 'e', 's', 't', 0};
+        editOpen = Profile() >= 0x11000000u ? FX_StartFinaleEdit_UTF16(name, 0x19000000) != 0
+                                            : FX_StartFinaleEdit("test", 0x19000000) != 0;
+    }
+    void TearDown() override
+    {
+        if (editOpen)
+            FX_EndFinaleEdit(0x19000000);
+        HostsimFixture::TearDown();
+    }
+    bool editOpen = false;
+};
+
+/* Run once per host profile: the current one (UTF-16 texts, newer layouts)
+   and an older one (8-bit texts, older layouts). */
+class TextHostTest : public EditingHostTest, public ::testing::WithParamInterface<uint32_t>
 {
 protected:
     uint32_t Profile() const override { return GetParam(); }

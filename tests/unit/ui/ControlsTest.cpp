@@ -2,6 +2,7 @@
 #include "HeadlessRuntime.h"
 #include "HeadlessWindow.h"
 #include "UiTestWindow.h"
+#include "_FCWindowController_cocoa.h"
 
 using EditField = UiTest;
 
@@ -27,7 +28,10 @@ TEST_F(EditField, RangeIntegerClampsOnlyAProperRange)
     FCCtrlEdit edit(1);
     edit.SetInteger(50);
     EXPECT_EQ(20, edit.GetRangeInteger(0, 20));
+    EXPECT_EQ(40, edit.GetRangeInteger(30, 40));
+    edit.SetInteger(-5);
     EXPECT_EQ(30, edit.GetRangeInteger(30, 40));
+    edit.SetInteger(50);
     EXPECT_EQ(50, edit.GetRangeInteger(40, 40));
     EXPECT_EQ(50, edit.GetRangeInteger(60, 10));
 }
@@ -206,4 +210,93 @@ TEST_F(DynamicControls, ElementsAreCreatedByTypeCode)
     EXPECT_EQ(QZUI_KIND_PUSH_BUTTON, Info(win, 503).kind);
     EXPECT_EQ(60.0f, pButton->GetWidth());
     EXPECT_FALSE(FCControl(1)._CreateUIControl()); /* no window */
+}
+
+namespace
+{
+/* A control that asks for an element of any type code. */
+class CodedControl : public FCControl
+{
+    int _code;
+
+public:
+    CodedControl(int id, int code) : FCControl(id), _code(code) { _SetCreateInCode(true); }
+    int _GetControlType() const override { return _code; }
+};
+} // namespace
+
+class ElementFamilies : public UiTest
+{
+protected:
+    FCResourceWindow window{20128};
+    _FCWindowController_cocoa* pBridge = nullptr;
+
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        const int kCodes[][2] = {{600, 8}, {601, 10}, {602, 13}, {603, 1}, {604, 9}};
+        for (const auto& entry : kCodes) window.AddControl(new CodedControl(entry[0], entry[1]));
+        window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+        pBridge = window._GetBridge();
+    }
+};
+
+TEST_F(ElementFamilies, PopupItemsMayRepeatAndKeepTheSelection)
+{
+    FCString a("a"), b("b");
+    EXPECT_EQ(-1, pBridge->GetSelectedPopupItem(600));
+    pBridge->AppendPopupItem(600, &a);
+    pBridge->AppendPopupItem(600, &a);
+    pBridge->AppendPopupItem(600, &b);
+    EXPECT_EQ(3, pBridge->GetPopupItemCount(600));
+    EXPECT_EQ(0, pBridge->GetSelectedPopupItem(600));
+    pBridge->InsertString(600, 0, &b);
+    EXPECT_EQ(1, pBridge->GetSelectedPopupItem(600));
+    pBridge->DeletePopupItem(600, 1);
+    EXPECT_EQ(0, pBridge->GetSelectedPopupItem(600));
+    pBridge->SelectPopupItem(600, 9);
+    EXPECT_EQ(0, pBridge->GetSelectedPopupItem(600));
+    pBridge->ClearAllPopupItems(600);
+    EXPECT_EQ(0, pBridge->GetPopupItemCount(600));
+    EXPECT_EQ(-1, pBridge->GetSelectedPopupItem(601)); /* a slider is no popup */
+}
+
+TEST_F(ElementFamilies, SliderLimitsSetTheTickMarks)
+{
+    pBridge->SetSliderMin(601, 2);
+    pBridge->SetSliderMax(601, 6);
+    pBridge->SetSliderThumbValue(601, 4);
+    EXPECT_EQ(2, pBridge->GetSliderMin(601));
+    EXPECT_EQ(6, pBridge->GetSliderMax(601));
+    EXPECT_EQ(4, pBridge->GetSliderThumbValue(601));
+    int win = qzui_find_window(20128);
+    EXPECT_EQ(5, HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(601)->tickMarks);
+    EXPECT_EQ(-1, pBridge->GetSliderThumbValue(600));
+    EXPECT_EQ(0, pBridge->GetSliderMax(600));
+}
+
+TEST_F(ElementFamilies, FirstSwitcherPageReusesTheLoneSegment)
+{
+    FCString one("One"), two("Two");
+    EXPECT_EQ(1, pBridge->SwitcherGetPageCount(602));
+    pBridge->SwitcherAddPage(602, &one);
+    EXPECT_EQ(1, pBridge->SwitcherGetPageCount(602));
+    pBridge->SwitcherAddPage(602, &two);
+    EXPECT_EQ(2, pBridge->SwitcherGetPageCount(602));
+    EXPECT_EQ(-1, pBridge->SwitcherGetSelectedPage(602));
+    pBridge->SwitcherSetSelectedPage(602, 1);
+    pBridge->SwitcherSetSelectedPage(602, 5);
+    EXPECT_EQ(1, pBridge->SwitcherGetSelectedPage(602));
+    EXPECT_EQ(-1, pBridge->SwitcherGetSelectedPage(603));
+}
+
+TEST_F(ElementFamilies, StepperAndSeparator)
+{
+    pBridge->SetStepperMinMax(603, -3, 9);
+    EXPECT_EQ(-3, pBridge->GetStepperMin(603));
+    EXPECT_EQ(9, pBridge->GetStepperMax(603));
+    /* The separator is a box found by its identifier, the control ID. */
+    __FloatRect rect;
+    ASSERT_TRUE(pBridge->GetDlgItemRect(604, &rect));
+    EXPECT_EQ(1.0f, rect.Height());
 }

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "FinaleExtension.h"
 #include "UiTestWindow.h"
 
 using DataList = UiTest;
@@ -200,4 +201,30 @@ TEST_F(DataList, LongCellIsCutToTheSharedBuffer)
     row.AddCopy(&cell);
     const uint16_t* pText = FCCtrlDataList::_GetCellUnicodeText(&row, 0);
     EXPECT_EQ(511u, std::u16string(reinterpret_cast<const char16_t*>(pText)).size());
+}
+
+namespace
+{
+class OlderHost
+{
+    uint32_t _saved;
+
+public:
+    OlderHost() : _saved(GetFinaleFrameworkVersion()) { SetFinaleFrameworkVersion(0x10000000); }
+    ~OlderHost() { SetFinaleFrameworkVersion(_saved); }
+};
+} // namespace
+
+TEST_F(DataList, OlderHostsReadCellsAsUtf8AndTextsAsAscii)
+{
+    TestWindow window;
+    window.FillList(1);
+    window.pList->GetItemAt(0)->GetItemAt(1)->SetCString("caf\xC3\xA9");
+    int win = Shown(window);
+    OlderHost older;
+    EXPECT_EQ("caf\xC3\xA9", Cell(win, 101, 0, 1));
+    ASSERT_EQ(QZUI_OK, qzui_type_text(win, 102, "\xC3\xA9t\xC3\xA9 \\"));
+    FCString text;
+    window.pEdit->GetText(&text);
+    EXPECT_STREQ("\\u00e9t\\u00e9 \\\\", text.GetCString());
 }

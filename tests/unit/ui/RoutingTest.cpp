@@ -380,3 +380,21 @@ TEST_F(Modal, CancelGetsEscapeOnlyInAModalWindow)
     int win = Shown(modeless);
     EXPECT_EQ("", HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(2)->keyEquivalent);
 }
+
+TEST_F(Timers, FiringAllRunsEachTimerOnceAndRestartsItsPeriod)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.SetTimer(4, 1000);
+    window.SetTimer(2, 200);
+    qzui_advance_clock(100);
+    window.log.clear();
+    EXPECT_EQ(2, qzui_fire_timers());
+    EXPECT_EQ(Expect({"timer 2", "timer 4"}), window.log);
+    window.log.clear();
+    qzui_advance_clock(199);
+    EXPECT_TRUE(window.log.empty()); /* the next period counts from the firing */
+    qzui_advance_clock(1);
+    EXPECT_EQ(Expect({"timer 2"}), window.log);
+    EXPECT_EQ(2, qzui_timer_count(win));
+}

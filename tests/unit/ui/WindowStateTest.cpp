@@ -1,5 +1,6 @@
 #include "FCCustomWindow.h"
 #include "UiTestWindow.h"
+#include "_FCWindowController_cocoa.h"
 
 namespace
 {

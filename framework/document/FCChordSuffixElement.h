@@ -1,0 +1,27 @@
+#ifndef FRAMEWORK_DOCUMENT_FCCHORDSUFFIXELEMENT_H
+#define FRAMEWORK_DOCUMENT_FCCHORDSUFFIXELEMENT_H
+
+#include <cstdint>
+
+#include "FCLayoutBuffers.h"
+#include "__FCRecordClassMacros.h"
+#include "__FCCollectionInciOther.h"
+#include "__FCInciOther.h"
+
+/* An element of a chord suffix: 12 / 16 bytes, the layout chosen by the running host version. */
+class FCChordSuffixElement : public __FCInciOther
+{
+public:
+    FCChordSuffixElement();
+
+    FCRECORD_IDENTITY_DECLARE
+    FCLAYOUT_RECORD_DECLARE
+
+private:
+    FCLayoutBuffers _layouts;
+};
+
+/* A list of FCChordSuffixElement records. */
+FCRECORD_COLLECTION_CLASS(FCChordSuffixElements, __FCCollectionInciOther, FCChordSuffixElement)
+
+#endif

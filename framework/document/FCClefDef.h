@@ -1,0 +1,23 @@
+#ifndef FRAMEWORK_DOCUMENT_FCCLEFDEF_H
+#define FRAMEWORK_DOCUMENT_FCCLEFDEF_H
+
+#include <cstdint>
+
+#include "FCLayoutBuffers.h"
+#include "__FCRecordClassMacros.h"
+#include "__FCGlobals.h"
+
+/* A clef definition (a global record counted from 0): 18 / 20 bytes, the layout chosen by the running host version. */
+class FCClefDef : public __FCGlobals
+{
+public:
+    FCClefDef();
+
+    FCRECORD_IDENTITY_DECLARE
+    FCLAYOUT_RECORD_DECLARE
+
+private:
+    FCLayoutBuffers _layouts;
+};
+
+#endif

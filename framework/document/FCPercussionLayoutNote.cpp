@@ -1,0 +1,20 @@
+#include "FCPercussionLayoutNote.h"
+
+#include <cstring>
+
+#include "FinaleExtension.h"
+
+namespace
+{
+const FCRecordLayout kLayouts[] = {
+    {0, 12, 0x19000000},
+    {0x11000000, 20, 0x19000000},
+};
+} // namespace
+
+FCPercussionLayoutNote::FCPercussionLayoutNote() : _layouts(kLayouts, 2) {}
+
+FCRECORD_CLASS_IDENTITY(FCPercussionLayoutNote, 64)
+FCLAYOUT_RECORD_MEMBERS(FCPercussionLayoutNote, _layouts)
+
+uint32_t FCPercussionLayoutNote::Tag() const { return GetFinaleFrameworkVersion() >= 0x11000000 ? 0x534F4469 : 0x4F024469; }

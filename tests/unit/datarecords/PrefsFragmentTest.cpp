@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "DataHostFixture.h"
+#include "FCGeneralPrefs.h"
+#include "FCStaffNamePositionPrefs.h"
+
+namespace
+{
+constexpr uint32_t kFullSource = 0x6F743034;   /* 'ot04' */
+constexpr uint32_t kAbbrvSource = 0x6F743636;  /* 'ot66' */
+
+/* A preference class of the name-position tag whose structure is too small
+   for the name-position map. */
+class ShortNamePositionPrefs : public __FCPrefsBase
+{
+    FCRECORD_CLASS_MEMBERS(6)
+};
+FCRECORD_CLASS_DEFINE(ShortNamePositionPrefs, 0, 0x70665370)
+} // namespace
+
+using PrefsFragments = DataHostTest;
+
+TEST_F(PrefsFragments, RowsFromOneSourceLoadItOnce)
+{
+    Put(kFullSource, {-2, 0}, {11, 22, 33, 44, 55, int16_t(0x8105)});
+    Host()->hostsim_clear_call_log();
+    FCStaffNamePositionPrefs prefs;
+    ASSERT_TRUE(prefs.Load(0));
+    EXPECT_EQ(Calls("FX_LoadEData", kFullSource), 1);
+    EXPECT_EQ(prefs._GetField(FCRecordField<int16_t>(0)), 11);
+    EXPECT_EQ(prefs._GetField(FCRecordField<int16_t>(2)), 22);
+    EXPECT_EQ(prefs.GetPositionFlags(), 0x8105);
+    EXPECT_EQ(prefs.GetLoadedSize(), 12u);
+}
+
+TEST_F(PrefsFragments, AbbreviatedNamesComeFromTheirOwnSource)
+{
+    Put(kFullSource, {-2, 0}, {1, 2, 3, 4, 5, 6});
+    Put(kAbbrvSource, {-2, 0}, {7, 8, 9, 10, 11, 12});
+    FCStaffNamePositionPrefs prefs;
+    ASSERT_TRUE(prefs.Load(1));
+    EXPECT_EQ(prefs._GetField(FCRecordField<int16_t>(0)), 7);
+    EXPECT_EQ(prefs.GetPositionFlags(), 12);
+}
+
+TEST_F(PrefsFragments, AMissingSourceReadsAsZerosNotAsThePreviousRecord)
+{
+    Put(kFullSource, {-2, 0}, {1, 2, 3, 4, 5, 6});
+    FCStaffNamePositionPrefs prefs;
+    ASSERT_TRUE(prefs.Load(0));
+    ASSERT_TRUE(prefs.Load(1));
+    EXPECT_EQ(prefs._GetField(FCRecordField<int16_t>(0)), 0);
+    EXPECT_EQ(prefs._GetField(FCRecordField<int16_t>(2)), 0);
+    EXPECT_EQ(prefs.GetPositionFlags(), 0);
+}
+
+TEST_F(PrefsFragments, SaveWritesChangedWordsAndKeepsTheOthers)
+{
+    Put(kFullSource, {-2, 0}, {1, 2, 3, 4, 5, 6});
+    FCStaffNamePositionPrefs prefs;
+    ASSERT_TRUE(prefs.Load(0));
+    prefs.SetPositionFlags(0x0042);
+    ASSERT_TRUE(prefs.Save());
+    EXPECT_EQ(StoredWords(kFullSource, {-2, 0}), (std::vector<int16_t>{1, 2, 3, 4, 5, 0x42}));
+}
+
+TEST_F(PrefsFragments, UnchangedValuesAreNotWritten)
+{
+    Put(kFullSource, {-2, 0}, {1, 2, 3, 4, 5, 6});
+    FCStaffNamePositionPrefs prefs;
+    ASSERT_TRUE(prefs.Load(0));
+    Host()->hostsim_clear_call_log();
+    EXPECT_TRUE(prefs.Save());
+    EXPECT_EQ(Calls("FX_SaveEData"), 0);
+}
+
+TEST_F(PrefsFragments, NeverLoadedIsNotSaved)
+{
+    FCStaffNamePositionPrefs prefs;
+    Host()->hostsim_clear_call_log();
+    EXPECT_FALSE(prefs.Save());
+    EXPECT_FALSE(prefs.Reload());
+    EXPECT_EQ(Host()->hostsim_call_log_count(), 0u);
+}
+
+TEST_F(PrefsFragments, AStructureSmallerThanTheMapIsRefused)
+{
+    Put(kFullSource, {-2, 0}, {1, 2, 3, 4, 5, 6});
+    ShortNamePositionPrefs prefs;
+    Host()->hostsim_clear_call_log();
+    EXPECT_FALSE(prefs.Load(0));
+    EXPECT_FALSE(prefs.IsLoaded());
+    EXPECT_EQ(Calls("FX_LoadEData"), 0);
+}
+
+TEST_F(PrefsFragments, PreferencesWithoutAMapAreOrdinaryRecords)
+{
+    std::vector<int16_t> words(33, 0);
+    words[0] = 3;
+    Put(0x70666770, {1, 0}, words);
+    FCGeneralPrefs prefs;
+    ASSERT_TRUE(prefs.Load(1));
+    EXPECT_EQ(prefs.GetMeasurementUnit(), 3);
+    prefs.SetMeasurementUnit(4);
+    ASSERT_TRUE(prefs.Save());
+    EXPECT_EQ(StoredWords(0x70666770, {1, 0})[0], 4);
+    EXPECT_EQ(prefs.EnigmaVersion(), 0x0D000000u);
+}
