@@ -39,10 +39,7 @@ const FCArticulationDef::ARTPOSITIONING_SIDES kBitsSide[] = {
     FCArticulationDef::ARTPOS_ALWAYS_NOTE_SIDE};
 } // namespace
 
-FCArticulationDef::FCArticulationDef() : _layouts(kArticulationLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCArticulationDef, 4)
-FCLAYOUT_RECORD_MEMBERS(FCArticulationDef, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCArticulationDef, 4, kArticulationLayouts)
 
 uint32_t FCArticulationDef::Tag() const { return 0x4F044958; }
 

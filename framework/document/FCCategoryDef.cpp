@@ -35,10 +35,7 @@ constexpr FCRecordField<int16_t> kID{0};
 constexpr uint32_t kNameOffset = 2;
 } // namespace
 
-FCCategoryDef::FCCategoryDef() : _layouts(kCategoryLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCCategoryDef, 10)
-FCLAYOUT_RECORD_MEMBERS(FCCategoryDef, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCCategoryDef, 10, kCategoryLayouts)
 
 uint32_t FCCategoryDef::Tag() const { return 0x534F4D43; }
 

@@ -12,9 +12,6 @@ const FCRecordLayout kLayouts[] = {
 };
 } // namespace
 
-FCChordSuffixElement::FCChordSuffixElement() : _layouts(kLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCChordSuffixElement, 16)
-FCLAYOUT_RECORD_MEMBERS(FCChordSuffixElement, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCChordSuffixElement, 16, kLayouts)
 
 uint32_t FCChordSuffixElement::Tag() const { return 0x534F4956; }

@@ -12,9 +12,6 @@ const FCRecordLayout kLayouts[] = {
 };
 } // namespace
 
-FCClefDef::FCClefDef() : _layouts(kLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCClefDef, 18)
-FCLAYOUT_RECORD_MEMBERS(FCClefDef, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCClefDef, 18, kLayouts)
 
 uint32_t FCClefDef::Tag() const { return 0x67626366; }

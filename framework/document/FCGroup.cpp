@@ -12,10 +12,7 @@ const FCRecordLayout kLayouts[] = {
 };
 } // namespace
 
-FCGroup::FCGroup() : _layouts(kLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCGroup, 40)
-FCLAYOUT_RECORD_MEMBERS(FCGroup, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCGroup, 40, kLayouts)
 
 uint32_t FCGroup::Tag() const { return 0x53444E47; }
 

@@ -15,10 +15,7 @@ const FCRecordLayout kDetailLayouts[] = {
 };
 } // namespace
 
-FCIndependentCellDetail::FCIndependentCellDetail() : _layouts(kDetailLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCIndependentCellDetail, 43)
-FCLAYOUT_RECORD_MEMBERS(FCIndependentCellDetail, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCIndependentCellDetail, 43, kDetailLayouts)
 
 uint32_t FCIndependentCellDetail::Tag() const
 {

@@ -65,4 +65,12 @@ private:
         _SetLoadedSize(size);                                                                \
     }
 
+/* The constructor, identity and layout operations of CLASS, whose layouts
+   are the FCRecordLayout array TABLE and whose FCLayoutBuffers member is
+   _layouts (FCRECORD_CLASS_IDENTITY comes from __FCRecordClassMacros.h). */
+#define FCLAYOUT_RECORD_DEFINE(CLASS, CLASSID, TABLE)                                        \
+    CLASS::CLASS() : _layouts(TABLE, static_cast<int>(sizeof(TABLE) / sizeof((TABLE)[0]))) {} \
+    FCRECORD_CLASS_IDENTITY(CLASS, CLASSID)                                                  \
+    FCLAYOUT_RECORD_MEMBERS(CLASS, _layouts)
+
 #endif

@@ -10,10 +10,7 @@ const FCRecordLayout kMeasureLayouts[] = {
 };
 } // namespace
 
-FCMeasure::FCMeasure() : _layouts(kMeasureLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCMeasure, 49)
-FCLAYOUT_RECORD_MEMBERS(FCMeasure, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCMeasure, 49, kMeasureLayouts)
 
 uint32_t FCMeasure::Tag() const { return 0x534F4D53; }
 

@@ -37,10 +37,7 @@ const StyleRow kStyles[] = {
 };
 } // namespace
 
-FCMeasureNumberRegion::FCMeasureNumberRegion() : _layouts(kRegionLayouts, 3) {}
-
-FCRECORD_CLASS_IDENTITY(FCMeasureNumberRegion, 51)
-FCLAYOUT_RECORD_MEMBERS(FCMeasureNumberRegion, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCMeasureNumberRegion, 51, kRegionLayouts)
 
 uint32_t FCMeasureNumberRegion::Tag() const { return 0x534F4D4E; }
 

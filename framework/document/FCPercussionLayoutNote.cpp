@@ -12,9 +12,6 @@ const FCRecordLayout kLayouts[] = {
 };
 } // namespace
 
-FCPercussionLayoutNote::FCPercussionLayoutNote() : _layouts(kLayouts, 2) {}
-
-FCRECORD_CLASS_IDENTITY(FCPercussionLayoutNote, 64)
-FCLAYOUT_RECORD_MEMBERS(FCPercussionLayoutNote, _layouts)
+FCLAYOUT_RECORD_DEFINE(FCPercussionLayoutNote, 64, kLayouts)
 
 uint32_t FCPercussionLayoutNote::Tag() const { return GetFinaleFrameworkVersion() >= 0x11000000 ? 0x534F4469 : 0x4F024469; }

@@ -4,6 +4,9 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <memory>
 
@@ -40,6 +43,18 @@ void* LoadTestModule()
     EXPECT_NE(handle, nullptr) << dlerror();
     return handle;
 }
+
+/* Looks a function up in a bundle while the program's static objects are
+   being destroyed (it was constructed before any bundle existed, so it is
+   destroyed after the stand-in's own statics). */
+struct LookupAtExit {
+    CFBundleRef bundle = nullptr;
+    ~LookupAtExit()
+    {
+        if (bundle && !Lookup(bundle, "qztest_program_only"))
+            _exit(7);
+    }
+} gLookupAtExit;
 
 } // namespace
 
@@ -135,4 +150,14 @@ TEST(BundleOwnership, ReleasingABundleTheCallerDoesNotOwnChangesNothing)
     CFRelease(main);
     EXPECT_EQ(CFBundleGetMainBundle(), main);
     EXPECT_NE(Lookup(main, "qztest_program_only"), nullptr);
+}
+
+TEST(BundleOwnership, ABundleStaysUsableWhileTheProgramExits)
+{
+    EXPECT_EXIT(
+        {
+            gLookupAtExit.bundle = CFBundleGetMainBundle();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

@@ -112,10 +112,10 @@ TEST(OtherIncis, MemoryBlockOfThirtyBytesMakesTwoElementsAndIgnoresTheRest)
 
 TEST(OtherIncis, EmptyOrShortBlocksGiveAnEmptyListAndNoMemoryBlock)
 {
-    unsigned char data[11] = {};
+    unsigned char data[24] = {};
     FCOtherIncis list;
-    EXPECT_EQ(list.MakeMemoryBlockCollection(data, 24, 1), 2);
-    EXPECT_EQ(list.MakeMemoryBlockCollection(data, sizeof data, 1), 0);
+    EXPECT_EQ(list.MakeMemoryBlockCollection(data, sizeof data, 1), 2);
+    EXPECT_EQ(list.MakeMemoryBlockCollection(data, 11, 1), 0);
     EXPECT_EQ(list.GetCount(), 0);
     EXPECT_EQ(list.CreateMemoryBlock(), nullptr);
     EXPECT_EQ(list.MakeMemoryBlockCollection(nullptr, 24, 1), 0);

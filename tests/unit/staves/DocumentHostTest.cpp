@@ -160,8 +160,9 @@ TEST_F(Documents, ASavedDocumentHasItsFilePath)
     EXPECT_FALSE(doc.GetPathSpec(&spec, 0x11000000));
     EXPECT_FALSE(doc.GetPathSpec(nullptr, 0x19000000));
     ASSERT_TRUE(doc.GetPathSpec(&spec, 0x19000000));
-    ASSERT_NE(spec.url, nullptr);
-    CFRelease(spec.url);
+    const FXURLRef url = spec.url; /* a packed member is read by value */
+    ASSERT_NE(url, nullptr);
+    CFRelease(url);
 }
 
 TEST_F(Documents, OpenOpensNothing)

@@ -28,7 +28,20 @@ std::vector<int> Items(FCTextExpressionDefs& list)
 }
 } // namespace
 
-using TextExpressions = TextHostTest;
+class TextExpressions : public TextHostTest
+{
+protected:
+    /* The host refuses the deletion: the stored record stays byte for byte. */
+    static void ExpectRefusedDeletionKeepsTheRecord(FCTextExpressionDef& expression)
+    {
+        const int16_t item = static_cast<int16_t>(expression.GetItemNo());
+        const std::vector<uint8_t> before = Stored(kExpressionTag, item);
+        const int16_t key[4] = {item, 0, 0, 0};
+        Host()->hostsim_fail_record("FX_DeleteEData", kExpressionTag, key, 1);
+        EXPECT_FALSE(expression.DeepDeleteData());
+        EXPECT_EQ(Stored(kExpressionTag, item), before);
+    }
+};
 
 TEST_P(TextExpressions, ListingStepsOverGapsInTheNumbering)
 {
@@ -116,12 +129,7 @@ TEST_P(TextExpressions, RefusedDeletionLeavesTheRecordAsItWas)
     ASSERT_TRUE(expression.Load(1));
     expression.SetLinkValue(7);
     ASSERT_TRUE(expression.Save());
-    const std::vector<uint8_t> before = Stored(kExpressionTag, 1);
-
-    const int16_t key[4] = {1, 0, 0, 0};
-    Host()->hostsim_fail_record("FX_DeleteEData", kExpressionTag, key, 1);
-    EXPECT_FALSE(expression.DeepDeleteData());
-    EXPECT_EQ(Stored(kExpressionTag, 1), before);
+    ExpectRefusedDeletionKeepsTheRecord(expression);
     EXPECT_EQ(expression.GetLinkValue(), 7);
 }
 
@@ -131,12 +139,8 @@ TEST_P(TextExpressions, RefusedDeletionKeepsAnInForceLinkOfZero)
     ASSERT_TRUE(expression.Load(2));
     expression._SetFlag(FCRecordFlag<uint16_t>(10, 0x2000), true);
     ASSERT_TRUE(expression.Save());
-    const std::vector<uint8_t> before = Stored(kExpressionTag, 2);
-
-    const int16_t key[4] = {2, 0, 0, 0};
-    Host()->hostsim_fail_record("FX_DeleteEData", kExpressionTag, key, 1);
-    EXPECT_FALSE(expression.DeepDeleteData());
-    EXPECT_EQ(Stored(kExpressionTag, 2), before);
+    ExpectRefusedDeletionKeepsTheRecord(expression);
+    EXPECT_TRUE(expression._GetFlag(FCRecordFlag<uint16_t>(10, 0x2000)));
 }
 
 TEST_P(TextExpressions, RefusedLinkClearingChangesNothing)

@@ -1,0 +1,137 @@
+/* Window layouts (Interface Builder XML) read by the headless bridge, and the
+ * bridge's UTF-8 text conversions.
+ *
+ * Input: the layout document's text. */
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FinaleExtension.h"
+#include "FuzzCheck.h"
+#include "HeadlessLayout.h"
+#include "HeadlessText.h"
+
+namespace
+{
+bool SameValue(float a, float b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+bool IsWellFormed(const std::u16string& units)
+{
+    for (size_t i = 0; i < units.size(); ++i)
+    {
+        const bool high = units[i] >= 0xD800 && units[i] <= 0xDBFF;
+        const bool low = units[i] >= 0xDC00 && units[i] <= 0xDFFF;
+        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF)
+            ++i;
+        else if (high || low)
+            return false;
+    }
+    return true;
+}
+
+/* One line per element: kind, tag, frame, texts and depth; two parses of one
+   text must give the same lines. */
+void Describe(const HeadlessElement& element, int depth, std::string* pOut)
+{
+    char line[200];
+    std::snprintf(line, sizeof line, "%d %d %d %g %g %g %g %d %d %zu %zu|", depth, static_cast<int>(element.kind),
+                  element.tag, element.x, element.y, element.width, element.height, element.state,
+                  element.enabled, element.items.size(), element.columns.size());
+    *pOut += line;
+    *pOut += element.identifier + "|" + HeadlessText::ToUTF8(element.text) + "|" + element.keyEquivalent + "\n";
+    for (const auto& pChild : element.children)
+        Describe(*pChild, depth + 1, pOut);
+}
+
+void CheckTree(HeadlessElement* pRoot, size_t elementBound)
+{
+    std::vector<HeadlessElement*> all;
+    pRoot->Collect(&all);
+    FUZZ_CHECK(!all.empty() && all.front() == pRoot, "the walk starts at the content view");
+    FUZZ_CHECK(all.size() <= elementBound + 1, "no more elements than the text has tags");
+    for (HeadlessElement* pElement : all)
+    {
+        for (const auto& pChild : pElement->children)
+            FUZZ_CHECK(pChild && pChild->parent == pElement, "every child knows its parent");
+        FUZZ_CHECK(IsWellFormed(pElement->text), "element texts are well-formed");
+        for (const HeadlessColumn& column : pElement->columns)
+            FUZZ_CHECK(IsWellFormed(column.title), "column titles are well-formed");
+        if (pElement == pRoot || !pElement->IsControl())
+            continue;
+        /* Every control is found by its tag (or something earlier that answers to it). */
+        HeadlessElement* pFound = pRoot->FindByTag(pElement->tag);
+        FUZZ_CHECK(pFound != nullptr, "a control is found by its tag");
+        FUZZ_CHECK((pFound->IsControl() && pFound->tag == pElement->tag) ||
+                       (pFound->kind == HeadlessKind::Box && HeadlessIntValue(pFound->identifier) == pElement->tag),
+                   "the element found answers to the tag");
+        FUZZ_CHECK(pElement->FrameElement() != nullptr, "every element has a frame element");
+    }
+}
+
+void CheckLayout(const std::string& text)
+{
+    std::unique_ptr<HeadlessWindow> pWindow = HeadlessLayout::Parse(text);
+    if (!pWindow)
+        return;
+    FUZZ_CHECK(pWindow->content != nullptr, "a window has a content view");
+    FUZZ_CHECK(SameValue(pWindow->content->width, pWindow->width) &&
+                   SameValue(pWindow->content->height, pWindow->ContentHeight()),
+               "the content view fills the window below its title bar");
+    FUZZ_CHECK(IsWellFormed(pWindow->title), "the title is well-formed");
+
+    size_t tags = 0;
+    for (char c : text)
+        tags += c == '<';
+    CheckTree(pWindow->content.get(), tags);
+
+    std::string first, second;
+    Describe(*pWindow->content, 0, &first);
+    std::unique_ptr<HeadlessWindow> pAgain = HeadlessLayout::Parse(text);
+    FUZZ_CHECK(pAgain != nullptr, "a layout read once reads again");
+    Describe(*pAgain->content, 0, &second);
+    FUZZ_CHECK(first == second, "reading a layout is deterministic");
+}
+
+void CheckText(const std::string& text)
+{
+    std::u16string units;
+    if (HeadlessText::FromUTF8(text, &units))
+    {
+        FUZZ_CHECK(IsWellFormed(units), "accepted UTF-8 gives well-formed UTF-16");
+        FUZZ_CHECK(HeadlessText::ToUTF8(units) == text, "accepted UTF-8 round-trips exactly");
+    }
+    else
+    {
+        FUZZ_CHECK(units.empty(), "refused UTF-8 gives nothing");
+    }
+
+    for (int size : {0, 1, 2, 3, 4, 7, 64})
+    {
+        std::vector<char> buffer(static_cast<size_t>(size) + 1, '\x7f');
+        const int full = HeadlessText::CopyOut(text, size ? buffer.data() : nullptr, size);
+        FUZZ_CHECK(full == static_cast<int>(text.size()), "the full length is reported");
+        if (size == 0)
+            continue;
+        const size_t copied = std::strlen(buffer.data());
+        FUZZ_CHECK(copied < static_cast<size_t>(size), "the copy fits with its terminator");
+        FUZZ_CHECK(buffer[static_cast<size_t>(size)] == '\x7f', "nothing is written past the buffer");
+        FUZZ_CHECK(text.compare(0, copied, buffer.data(), copied) == 0, "the copy is the start of the text");
+        std::u16string head;
+        if (!units.empty() && text.find('\0') == std::string::npos)
+            FUZZ_CHECK(HeadlessText::FromUTF8(std::string(buffer.data(), copied), &head),
+                       "a copy never splits a UTF-8 sequence");
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    SetFinaleFrameworkVersion(0x19000000);
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    CheckLayout(text);
+    CheckText(text);
+    return 0;
+}
