@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 
 #include "DocumentFile.h"
 #include "HostCall.h"
@@ -725,3 +726,10 @@ int32_t FX_SymbolDialog_UTF32(const char* fontName_, int16_t size, int16_t style
     if (call.injectedFailure()) return call.finish<int32_t>(0);
     return call.finish(call.engine().dialogAnswer);
 }
+
+/* Each function here is the table's function: taking its address would be
+   ambiguous if a definition above had added an overload instead. */
+#define HOSTSIM_CHECK_ROW(result, name, params, args, confirmed) \
+    static_assert(std::is_same<decltype(&name), result(*) params>::value, #name " differs from its row");
+FX_HOST_FUNCTIONS(HOSTSIM_CHECK_ROW)
+#undef HOSTSIM_CHECK_ROW

@@ -69,23 +69,19 @@ uint32_t __FCNoInciOther::_FullCmperTag(uint16_t prefix) const
 
 namespace
 {
-/* Loads one 12-byte incident into slice; returns the bytes the host gave
-   (at most 12), or 0 when it refused. */
-uint32_t LoadIncident(uint32_t tag, uint16_t item, int16_t incident, void* slice)
+/* Loads one 12-byte incident into slice (a scratch one when null). True when
+   the host loaded it; pGot (when given) receives the bytes it gave, at most
+   12. */
+bool LoadIncident(uint32_t tag, uint16_t item, int incident, void* slice, uint32_t* pGot = nullptr)
 {
-    int16_t key[3] = {static_cast<int16_t>(item), incident, 0};
+    unsigned char scratch[__FCNoInciOther::kIncidentSize];
+    int16_t key[3] = {static_cast<int16_t>(item), static_cast<int16_t>(incident), 0};
     uint32_t size = __FCNoInciOther::kIncidentSize;
-    if (!FX_LoadEData(tag, key, slice, &size, __FCNoInciOther::kFullCmperVersion))
-        return 0;
-    return std::min(size, __FCNoInciOther::kIncidentSize);
-}
-
-bool LoadIncidentExists(uint32_t tag, uint16_t item, int16_t incident)
-{
-    int16_t key[3] = {static_cast<int16_t>(item), incident, 0};
-    unsigned char scratch[__FCNoInciOther::kIncidentSize] = {};
-    uint32_t size = sizeof scratch;
-    return FX_LoadEData(tag, key, scratch, &size, __FCNoInciOther::kFullCmperVersion) != 0;
+    if (!FX_LoadEData(tag, key, slice ? slice : scratch, &size, __FCNoInciOther::kFullCmperVersion))
+        return false;
+    if (pGot)
+        *pGot = std::min(size, __FCNoInciOther::kIncidentSize);
+    return true;
 }
 
 constexpr int kMaxIncident = 0x7FFF;
@@ -95,14 +91,9 @@ uint32_t __FCNoInciOther::_DataSizeLoadFullCmper(uint16_t item, uint16_t prefix)
 {
     const uint32_t tag = _FullCmperTag(prefix);
     uint32_t total = 0;
-    unsigned char scratch[kIncidentSize];
-    for (int inci = 0; inci <= kMaxIncident; ++inci) {
-        int16_t key[3] = {static_cast<int16_t>(item), static_cast<int16_t>(inci), 0};
-        uint32_t size = kIncidentSize;
-        if (!FX_LoadEData(tag, key, scratch, &size, kFullCmperVersion))
-            break;
-        total += std::min(size, kIncidentSize);
-    }
+    uint32_t got = 0;
+    for (int inci = 0; inci <= kMaxIncident && LoadIncident(tag, item, inci, nullptr, &got); ++inci)
+        total += got;
     return total;
 }
 
@@ -119,8 +110,8 @@ bool __FCNoInciOther::_LoadOtherFullCmper(uint16_t item, void* pBuffer, uint32_t
     uint32_t read = 0;
     uint32_t offset = 0;
     for (int inci = 0; inci <= kMaxIncident && offset + kIncidentSize <= bufferSize; ++inci) {
-        const uint32_t got = LoadIncident(tag, item, static_cast<int16_t>(inci), bytes + offset);
-        if (got == 0)
+        uint32_t got = 0;
+        if (!LoadIncident(tag, item, inci, bytes + offset, &got))
             break;
         read += got;
         offset += kIncidentSize;
@@ -152,7 +143,7 @@ bool __FCNoInciOther::_SaveOtherFullCmper(uint16_t item, const void* pData, uint
        incident down works whether or not the host renumbers the incidents
        after a delete. */
     int last = static_cast<int>(count) - 1;
-    while (last < kMaxIncident && LoadIncidentExists(tag, item, static_cast<int16_t>(last + 1)))
+    while (last < kMaxIncident && LoadIncident(tag, item, last + 1, nullptr))
         ++last;
     bool allRemoved = true;
     for (int inci = last; inci >= static_cast<int>(count); --inci) {

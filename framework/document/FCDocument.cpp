@@ -3,6 +3,7 @@
 #include <CoreFoundation/CoreFoundation.h>
 #include <cstring>
 
+#include "FCPrintSettings.h"
 #include "FCUndoBlock.h"
 #include "FinaleExtension.h"
 #include "fx_host_abi.h"
@@ -136,6 +137,8 @@ bool FCDocument::CloseCurrentDocumentWindow()
     FX_EndFinaleEdit(kInterfaceVersion);
     return FX_CloseCurrentDocumentWindow(kInterfaceVersion) != 0;
 }
+
+bool FCDocument::Print(FCPrintSettings* pSettings) const { return pSettings && pSettings->PrintDocument(this); }
 
 bool FCDocument::Open(FCString* pPath, bool flag, FCString* pOther)
 {

@@ -47,6 +47,8 @@ public:
     bool Save();
     bool Close();
     bool CloseCurrentDocumentWindow();
+    /* Prints this document with the settings' print record. */
+    bool Print(FCPrintSettings* pSettings) const;
     /* Declared for completeness: opens nothing and returns false. */
     bool Open(FCString* pPath, bool flag, FCString* pOther);
 

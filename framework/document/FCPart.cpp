@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "FCDocument.h"
+#include "FCParts.h"
+#include "FCPrintSettings.h"
 #include "FCString.h"
 #include "FCSystemStaff.h"
 #include "FCSystemStaves.h"
@@ -148,4 +151,32 @@ bool FCPart::DeleteCustomText()
         textBlock.DeepDeleteData();
     SetNameTextBlock(0);
     return true;
+}
+
+/* ---- Printing ---------------------------------------------------------------- */
+
+bool FCPart::Print(FCPrintSettings* pSettings)
+{
+    if (!pSettings)
+        return false;
+    FCDocument document(_documentID);
+    if (_documentID <= 0 || document.GetID() != CurrentDocument())
+        return false;
+    FCParts parts;
+    parts.LoadAll();
+    if (!parts.FindPart(this))
+        return false;
+    for (int index = 0; index < parts.GetCount(); ++index) {
+        FCPart* pPart = parts.GetItemAt(index);
+        pPart->_savedPrintSelected = pPart->GetPrintSelected();
+        pPart->SetPrintSelected(pPart->GetID() == _partID);
+        pPart->Save();
+    }
+    const bool printed = pSettings->PrintDocument(&document);
+    for (int index = 0; index < parts.GetCount(); ++index) {
+        FCPart* pPart = parts.GetItemAt(index);
+        pPart->SetPrintSelected(pPart->_savedPrintSelected);
+        pPart->Save();
+    }
+    return printed;
 }

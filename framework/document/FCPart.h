@@ -64,6 +64,9 @@ public:
     bool SaveCustomTextString(const FCString* pString);
     /* Removes the custom name text (the part record itself is not saved). */
     bool DeleteCustomText();
+    /* Prints this part alone: it is the only part marked for printing while
+       the document prints; every part's mark is restored afterwards. */
+    bool Print(FCPrintSettings* pSettings);
 
 private:
     FCRECORD_FIELD(NameTextBlock, int16_t, 0)

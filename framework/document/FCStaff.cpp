@@ -5,6 +5,7 @@
 #include "FCFretInstrumentDef.h"
 #include "FCInstrumentPlaybackData.h"
 #include "FCPercussionStaff.h"
+#include "FCStaffNamePosition.h"
 
 namespace
 {
@@ -12,15 +13,19 @@ namespace
 constexpr uint32_t kPlaybackDataOffset = 84;
 constexpr uint32_t kPercussionSuffixOffset = 90;
 constexpr uint32_t kPercussionRecordOffset = 92;
+/* Suffix and record number of the name positions (full, abbreviated). */
+constexpr uint32_t kFullPositionSuffixOffset = 94;
+constexpr uint32_t kFullPositionRecordOffset = 96;
+constexpr uint32_t kAbbrvPositionSuffixOffset = 98;
+constexpr uint32_t kAbbrvPositionRecordOffset = 100;
 /* Tags of records named by a two-character suffix. */
 constexpr uint32_t kSuffixTagBase = 0x6F740000;
 
-/* A new record object of class RECORD loaded from item (with a custom tag
-   when one is given); null when it does not load. */
+/* A new record object loaded from item (with a custom tag when one is
+   given); null (and the object deleted) when it does not load. */
 template <class RECORD>
-RECORD* CreateLoaded(uint16_t item, uint32_t customTag = 0)
+RECORD* LoadedOrNull(RECORD* pRecord, uint16_t item, uint32_t customTag = 0)
 {
-    RECORD* pRecord = new RECORD();
     if (customTag)
         pRecord->SetCustomTag(customTag);
     if (pRecord->Load(item))
@@ -36,10 +41,16 @@ const FCRecordLayout kStaffLayouts[] = {
 };
 } // namespace
 
-FCStaff::FCStaff() : _layouts(kStaffLayouts, 3)
+FCStaff::FCStaff() : _layouts(kStaffLayouts, 3), _pfullnamepos(nullptr), _pabbrvnamepos(nullptr)
 {
     /* An empty record of the layout in use, not loaded. */
     _EnsureData();
+}
+
+FCStaff::~FCStaff()
+{
+    delete _pfullnamepos;
+    delete _pabbrvnamepos;
 }
 
 int FCStaff::GetClassID() const { return 91; }
@@ -58,14 +69,61 @@ bool FCStaff::LoadFirst()
     return LoadNext();
 }
 
+/* ---- Name positions ---------------------------------------------------------- */
+
+FCStaffNamePosition* FCStaff::_GetNamePosition(FCStaffNamePosition** ppPosition, bool abbreviated)
+{
+    if (*ppPosition)
+        return *ppPosition;
+    const uint16_t suffix = _GetWordAt(abbreviated ? kAbbrvPositionSuffixOffset : kFullPositionSuffixOffset);
+    const uint16_t record = _GetWordAt(abbreviated ? kAbbrvPositionRecordOffset : kFullPositionRecordOffset);
+    /* Without a suffix the record keeps the class's own tag. */
+    const uint32_t tag = suffix ? (kSuffixTagBase | suffix) : 0;
+    FCStaffNamePosition* pPosition = record ? LoadedOrNull(new FCStaffNamePosition(abbreviated), record, tag) : nullptr;
+    if (!pPosition) {
+        /* No record (or none that loads): the document's defaults, ready to
+           be saved as a new record. */
+        pPosition = new FCStaffNamePosition(abbreviated);
+        pPosition->SetCustomTag(tag);
+    }
+    *ppPosition = pPosition;
+    return pPosition;
+}
+
+FCStaffNamePosition* FCStaff::GetFullNamePosition() { return _GetNamePosition(&_pfullnamepos, false); }
+
+FCStaffNamePosition* FCStaff::GetAbbreviatedNamePosition() { return _GetNamePosition(&_pabbrvnamepos, true); }
+
+bool FCStaff::_SaveNamePosition(FCStaffNamePosition* pPosition, uint32_t recordOffset)
+{
+    if (!pPosition)
+        return true;
+    if (pPosition->GetItemNo() != 0)
+        return pPosition->Save();
+    if (!pPosition->SaveNew())
+        return false;
+    _SetWordAt(recordOffset, pPosition->GetItemNo());
+    return true;
+}
+
+bool FCStaff::Save()
+{
+    /* A name position that cannot be written stops the save before the
+       staff record is written. */
+    if (!_SaveNamePosition(_pfullnamepos, kFullPositionRecordOffset) ||
+        !_SaveNamePosition(_pabbrvnamepos, kAbbrvPositionRecordOffset))
+        return false;
+    return __FCStaffBase::Save();
+}
+
 FCFretInstrumentDef* FCStaff::CreateFretInstrumentDef() const
 {
-    return CreateLoaded<FCFretInstrumentDef>(_ReadWord(_GetFretInstIDPtr()));
+    return LoadedOrNull(new FCFretInstrumentDef(), _ReadWord(_GetFretInstIDPtr()));
 }
 
 FCInstrumentPlaybackData* FCStaff::CreateInstrumentPlaybackData() const
 {
-    return CreateLoaded<FCInstrumentPlaybackData>(_GetWordAt(kPlaybackDataOffset));
+    return LoadedOrNull(new FCInstrumentPlaybackData(), _GetWordAt(kPlaybackDataOffset));
 }
 
 FCPercussionStaff* FCStaff::CreatePercussionStaff() const
@@ -74,7 +132,7 @@ FCPercussionStaff* FCStaff::CreatePercussionStaff() const
     const uint16_t record = _GetWordAt(kPercussionRecordOffset);
     if (GetNotationStyle() != 1 || suffix == 0 || record == 0)
         return nullptr;
-    return CreateLoaded<FCPercussionStaff>(record, kSuffixTagBase | suffix);
+    return LoadedOrNull(new FCPercussionStaff(), record, kSuffixTagBase | suffix);
 }
 
 int FCStaff::CalcPercussionLayoutID() const

@@ -13,6 +13,7 @@
 class FCFretInstrumentDef;
 class FCInstrumentPlaybackData;
 class FCPercussionStaff;
+class FCStaffNamePosition;
 
 class FCStaff : public __FCStaffBase
 {
@@ -20,6 +21,7 @@ public:
     static constexpr uint32_t kTag = 0x534F4953; /* 'SOIS' */
 
     FCStaff();
+    ~FCStaff() override;
 
     int GetClassID() const override;
     const char* ClassName() const override;
@@ -32,6 +34,14 @@ public:
     void CloneMemoryFrom(__FCBaseData* pSource) override;
     /* Finds the first existing staff, whatever its number. */
     bool LoadFirst() override;
+    /* Saves the name positions that were asked for (creating their records
+       when they have none), then the staff record. */
+    bool Save() override;
+
+    /* The position of the full (abbreviated) name, read on the first call and
+       kept by the staff; the document's defaults when the staff has none. */
+    FCStaffNamePosition* GetFullNamePosition();
+    FCStaffNamePosition* GetAbbreviatedNamePosition();
 
     /* Records the staff refers to; each new object belongs to the caller
        (null when the record does not load). */
@@ -47,7 +57,12 @@ public:
 #undef FCSTAFF_DECLARE_PTR
 
 private:
+    FCStaffNamePosition* _GetNamePosition(FCStaffNamePosition** ppPosition, bool abbreviated);
+    bool _SaveNamePosition(FCStaffNamePosition* pPosition, uint32_t recordOffset);
+
     FCLayoutBuffers _layouts;
+    FCStaffNamePosition* _pfullnamepos;
+    FCStaffNamePosition* _pabbrvnamepos;
 };
 
 #endif

@@ -190,6 +190,9 @@ public:
     void Notify_CancelButtonPressed();
     void Notify_ButtonPressed(int id);
     void Notify_HandleCommand(int id);
+    /* HandleSwitcherSelect(the control, segment) when the control with the ID
+       is a switcher (type code 13), else with null. */
+    void Notify_HandleSwitcherSelect(int id, int segment);
     void Notify_DataListHandleDoubleClick(int id, int row);
     void Notify_DataListHandleCommand(int id, int row);
     void Notify_WindowActivated(bool active);

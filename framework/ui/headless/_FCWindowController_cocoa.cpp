@@ -498,6 +498,14 @@ bool InRange(const HeadlessElement* pElement, int index)
 {
     return index >= 0 && index < static_cast<int>(pElement->items.size());
 }
+
+/* A number of a stepper or slider, truncated; the fallback without one. */
+int NumberOf(const _FCWindowController_cocoa* pBridge, int id, HeadlessKind kind, double HeadlessElement::*pField,
+             int fallback)
+{
+    HeadlessElement* pElement = OfKind(pBridge, id, kind);
+    return pElement ? static_cast<int>(pElement->*pField) : fallback;
+}
 } // namespace
 
 void _FCWindowController_cocoa::ClearAllPopupItems(int id)
@@ -569,14 +577,12 @@ void _FCWindowController_cocoa::SetStepperMinMax(int id, int minimum, int maximu
 
 int _FCWindowController_cocoa::GetStepperMin(int id)
 {
-    HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper);
-    return pStepper ? static_cast<int>(pStepper->minValue) : 0;
+    return NumberOf(this, id, HeadlessKind::Stepper, &HeadlessElement::minValue, 0);
 }
 
 int _FCWindowController_cocoa::GetStepperMax(int id)
 {
-    HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper);
-    return pStepper ? static_cast<int>(pStepper->maxValue) : 0;
+    return NumberOf(this, id, HeadlessKind::Stepper, &HeadlessElement::maxValue, 0);
 }
 
 void _FCWindowController_cocoa::SetStepperValue(int id, int value)
@@ -602,8 +608,7 @@ void _FCWindowController_cocoa::SetSliderMin(int id, int value)
 
 int _FCWindowController_cocoa::GetSliderMin(int id)
 {
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    return pSlider ? static_cast<int>(pSlider->minValue) : 0;
+    return NumberOf(this, id, HeadlessKind::Slider, &HeadlessElement::minValue, 0);
 }
 
 void _FCWindowController_cocoa::SetSliderMax(int id, int value)
@@ -614,8 +619,7 @@ void _FCWindowController_cocoa::SetSliderMax(int id, int value)
 
 int _FCWindowController_cocoa::GetSliderMax(int id)
 {
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    return pSlider ? static_cast<int>(pSlider->maxValue) : 0;
+    return NumberOf(this, id, HeadlessKind::Slider, &HeadlessElement::maxValue, 0);
 }
 
 void _FCWindowController_cocoa::SetSliderThumbValue(int id, int value)
@@ -922,6 +926,16 @@ void _FCWindowController_cocoa::Notify_ButtonPressed(int id)
 void _FCWindowController_cocoa::Notify_HandleCommand(int id)
 {
     if (_pWindow) _pWindow->HandleCommand(_pWindow->FindControl(id));
+}
+
+void _FCWindowController_cocoa::Notify_HandleSwitcherSelect(int id, int segment)
+{
+    if (!_pWindow) return;
+    FCControl* pControl = _pWindow->FindControl(id);
+    /* A switcher is a control of type code 13 that derives from FCControl
+       alone, so the control's address is the switcher's. */
+    bool isSwitcher = pControl && pControl->_GetControlType() == 13;
+    _pWindow->HandleSwitcherSelect(isSwitcher ? reinterpret_cast<FCCtrlSwitcher*>(pControl) : nullptr, segment);
 }
 
 /* The data list bound to a control ID, or null when the control is another kind. */

@@ -297,6 +297,21 @@ int qzui_press_button(int window, int tag)
     return QZUI_OK;
 }
 
+int qzui_click_segment(int window, int tag, int segment)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pSegments = nullptr;
+    int result = Target(window, tag, &pBridge, &pSegments);
+    if (result != QZUI_OK) return result;
+    if (pSegments->kind != HeadlessKind::Segmented) return QZUI_E_WRONG_KIND;
+    if (segment < 0 || segment >= static_cast<int>(pSegments->items.size())) return QZUI_E_RANGE;
+    pSegments->selectedItem = segment;
+    pBridge->Notify_HandleSwitcherSelect(tag, segment);
+    /* The switcher handler may have closed the window. */
+    if ((pBridge = HeadlessRuntime::FindBridge(window))) pBridge->Notify_HandleCommand(tag);
+    return QZUI_OK;
+}
+
 int qzui_type_text(int window, int tag, const char* text)
 {
     _FCWindowController_cocoa* pBridge = nullptr;

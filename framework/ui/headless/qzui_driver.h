@@ -196,6 +196,10 @@ QZ_EXPORT int qzui_fire_timers(void);
 /* ---- Actions ---- */
 
 QZ_EXPORT int qzui_press_button(int window, int tag);
+/* Clicks a segment of a segmented control (a switcher): the segment becomes
+   the selected one, then HandleSwitcherSelect(switcher, segment) and
+   HandleCommand(switcher). */
+QZ_EXPORT int qzui_click_segment(int window, int tag, int segment);
 QZ_EXPORT int qzui_type_text(int window, int tag, const char* text);
 QZ_EXPORT int qzui_select_row(int window, int tag, int row);
 QZ_EXPORT int qzui_double_click_row(int window, int tag, int row);

@@ -27,5 +27,7 @@ QZ_EXTERN_C QZ_EXPORT void fake_engine_set_fret_answer(uint8_t fill, int16_t res
 QZ_EXTERN_C QZ_EXPORT uint32_t fake_engine_last_version(void);
 /* Note IDs of entry 0 as the host saw them in the latest frame call. */
 QZ_EXTERN_C QZ_EXPORT int fake_engine_seen_note_ids(int16_t* ids, int maxIds);
+/* Number of host functions in the shared table, as compiled in C. */
+QZ_EXTERN_C QZ_EXPORT int fake_engine_host_function_count(void);
 
 #endif

@@ -27,7 +27,8 @@ inline uint32_t TagOf(const char* code)
     X(set_result)          \
     X(set_fret_answer)     \
     X(last_version)        \
-    X(seen_note_ids)
+    X(seen_note_ids)       \
+    X(host_function_count)
 
 // The fake engine's control functions, found in the loaded engine module.
 struct EngineApi {

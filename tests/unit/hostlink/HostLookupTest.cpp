@@ -23,6 +23,14 @@ TEST_F(HostLookupTest, ForwardsArgumentsAndResultUnchanged)
     EXPECT_EQ(FX_GetCurrentEnigmaDocument(kVersion), 7);
 }
 
+TEST_F(HostLookupTest, CAndCppSeeTheSameTable)
+{
+#define COUNT_ROW(result, name, params, args, confirmed) +1
+    constexpr int rows = 0 FX_HOST_FUNCTIONS(COUNT_ROW);
+#undef COUNT_ROW
+    EXPECT_EQ(Engine().host_function_count(), rows);
+}
+
 TEST_F(HostLookupTest, MissingHostFunctionReturnsZeroAndTouchesNoArgument)
 {
     EREGION regions[3];

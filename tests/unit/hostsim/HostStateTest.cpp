@@ -111,17 +111,17 @@ TEST_F(HostStateTest, RegionsGiveTheSelectionAndTheWholeDocument) {
     ASSERT_TRUE(hostsim_set_selection(&sel));
     EREGION first, selection, whole;
     ASSERT_TRUE(FX_GetCurERegions(&first, &selection, &whole, V19));
-    EXPECT_EQ(selection.startSlot, 2);
-    EXPECT_EQ(selection.endSlot, 4);
-    EXPECT_EQ(selection.startMeasure, 3);
+    EXPECT_EQ(+selection.startSlot, 2);
+    EXPECT_EQ(+selection.endSlot, 4);
+    EXPECT_EQ(+selection.startMeasure, 3);
     EXPECT_EQ(std::memcmp(&first, &selection, sizeof first), 0);
-    EXPECT_EQ(whole.startSlot, 1);
-    EXPECT_EQ(whole.endSlot, 6);
-    EXPECT_EQ(whole.endMeasure, 8);
-    EXPECT_EQ(whole.endPosition, 0x7FFFFFFF);
+    EXPECT_EQ(+whole.startSlot, 1);
+    EXPECT_EQ(+whole.endSlot, 6);
+    EXPECT_EQ(+whole.endMeasure, 8);
+    EXPECT_EQ(+whole.endPosition, 0x7FFFFFFF);
     ASSERT_TRUE(hostsim_set_current_part(1));
     ASSERT_TRUE(FX_GetCurERegions(&first, &selection, &whole, V19));
-    EXPECT_EQ(whole.endSlot, 2);
+    EXPECT_EQ(+whole.endSlot, 2);
 }
 
 TEST_F(HostStateTest, NoDocumentZeroesTheRegionsOrWritesGarbageOnRequest) {
@@ -129,10 +129,10 @@ TEST_F(HostStateTest, NoDocumentZeroesTheRegionsOrWritesGarbageOnRequest) {
     EREGION r[3];
     std::memset(r, 0x11, sizeof r);
     EXPECT_FALSE(FX_GetCurERegions(&r[0], &r[1], &r[2], V19));
-    EXPECT_EQ(r[1].endSlot, 0);
+    EXPECT_EQ(+r[1].endSlot, 0);
     hostsim_selection_garbage(1);
     EXPECT_FALSE(FX_GetCurERegions(&r[0], &r[1], &r[2], V19));
-    EXPECT_NE(r[1].startMeasure, 0);
+    EXPECT_NE(+r[1].startMeasure, 0);
 }
 
 TEST_F(HostStateTest, SlotsMapToStavesOfTheCurrentPartsList) {
@@ -165,14 +165,15 @@ TEST_F(HostStateTest, AutoNumberedNameDropsCaretCommandsAndUsesRealAccidentals) 
 TEST_F(HostStateTest, PreferenceFolderIsAFreshTemporaryDirectory) {
     FinPathSpec25 spec{};
     ASSERT_TRUE(FX_GetFinalePathMac(16, &spec, V19));
-    ASSERT_NE(spec.url, nullptr);
-    EXPECT_EQ(spec.url->magic, SIMURL_MAGIC);
-    EXPECT_EQ(spec.url->refcount, 1);
-    std::string path = spec.url->path;
+    SimURL* url = spec.url;  // a packed member: copied, never bound to a reference
+    ASSERT_NE(url, nullptr);
+    EXPECT_EQ(url->magic, SIMURL_MAGIC);
+    EXPECT_EQ(url->refcount, 1);
+    std::string path = url->path;
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_TRUE(std::filesystem::is_empty(path));
     EXPECT_EQ(path, hostsim_folder(16));
-    freeURL(spec.url);
+    freeURL(url);
     EXPECT_EQ(hostsim_urls_handed_out(), 1u);
     hostsim_reset();
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -182,12 +183,14 @@ TEST_F(HostStateTest, FolderFollowsTheDriverAndRefusesOtherVersionsAndSelectors)
     hostsim_set_folder(16, "/some/where/");
     FinPathSpec25 spec{};
     ASSERT_TRUE(FX_GetFinalePathMac(16, &spec, V19));
-    EXPECT_STREQ(spec.url->path, "/some/where");
-    freeURL(spec.url);
+    SimURL* url = spec.url;
+    EXPECT_STREQ(url->path, "/some/where");
+    freeURL(url);
     FinPathSpec25 other{};
     EXPECT_FALSE(FX_GetFinalePathMac(16, &other, 0x11000000u));
     EXPECT_FALSE(FX_GetFinalePathMac(3, &other, V19));
-    EXPECT_EQ(other.url, nullptr);
+    SimURL* none = other.url;
+    EXPECT_EQ(none, nullptr);
 }
 
 TEST_F(HostStateTest, FontNamesAndNumbersRoundTrip) {

@@ -9,6 +9,7 @@
 #include "FCDocument.h"
 #include "FCDocuments.h"
 #include "FCIteratorHandler.h"
+#include "FCPrintSettings.h"
 #include "StavesHostFixture.h"
 
 class Documents : public StavesHostTest
@@ -172,4 +173,13 @@ TEST_F(Documents, OpenOpensNothing)
     FCString other("x");
     EXPECT_FALSE(doc.Open(&path, true, &other));
     EXPECT_FALSE(doc.Open(nullptr, true, &other));
+}
+
+TEST_F(Documents, PrintingNeedsSettings)
+{
+    FCDocument doc(second);
+    FCPrintSettings settings;
+    EXPECT_FALSE(doc.Print(nullptr));
+    EXPECT_TRUE(doc.Print(&settings));
+    EXPECT_EQ(Calls("FX_PrintDocument"), 1u);
 }

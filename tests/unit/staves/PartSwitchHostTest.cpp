@@ -7,6 +7,7 @@
 #include "FCIteratorHandler.h"
 #include "FCPart.h"
 #include "FCParts.h"
+#include "FCPrintSettings.h"
 #include "FCSystemStaves.h"
 #include "StavesHostFixture.h"
 
@@ -275,4 +276,21 @@ TEST_F(PartLists, IdentityIsPartAndDocument)
     EXPECT_TRUE(a.IsIdentical(&b));
     EXPECT_FALSE(a.IsIdentical(&c));
     EXPECT_FALSE(a.IsIdentical(nullptr));
+}
+
+/* ---- Printing one part ---------------------------------------------------------------- */
+
+TEST_F(PartLists, PrintingAPartRestoresEveryPrintMark)
+{
+    PatchWord(kPartTag, 1, 6, 0x0001);
+    FCPrintSettings settings;
+    FCPart part(2);
+    Edit edit;
+    EXPECT_FALSE(part.Print(nullptr));
+    ASSERT_TRUE(part.Print(&settings));
+    EXPECT_EQ(Calls("FX_PrintDocument"), 1u);
+    EXPECT_EQ(Word(Record(kPartTag, 1, 0), 6), 1);
+    EXPECT_EQ(Word(Record(kPartTag, 2, 0), 6), 0);
+    EXPECT_FALSE(FCPart(9).Print(&settings));
+    EXPECT_EQ(Calls("FX_PrintDocument"), 1u);
 }

@@ -4,7 +4,11 @@
 
 #include <memory>
 
+#include "FCFretInstrumentDef.h"
+#include "FCInstrumentPlaybackData.h"
+#include "FCPercussionStaff.h"
 #include "FCStaff.h"
+#include "FCStaffNamePosition.h"
 #include "FCStaffStyleDef.h"
 #include "FCStaves.h"
 #include "StavesHostFixture.h"
@@ -146,6 +150,100 @@ TEST_F(StaffNames, ARefusedNewTextLeavesTheNameFieldAlone)
     uint16_t block = 0xFFFF;
     std::memcpy(&block, staff._GetAbbrvNamePtr(), sizeof block);
     EXPECT_EQ(block, 0);
+}
+
+/* ---- Records the staff refers to ------------------------------------------------ */
+
+using StaffCompanions = StavesHostTest;
+
+TEST_F(StaffCompanions, ANamePositionWithoutRecordIsCreatedWhenTheStaffIsSaved)
+{
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(1));
+    FCStaffNamePosition* pPosition = staff.GetFullNamePosition();
+    ASSERT_NE(pPosition, nullptr);
+    EXPECT_EQ(staff.GetFullNamePosition(), pPosition);
+    EXPECT_FALSE(pPosition->IsAbbreviated());
+    EXPECT_TRUE(staff.GetAbbreviatedNamePosition()->IsAbbreviated());
+    {
+        Edit edit;
+        ASSERT_TRUE(staff.Save());
+    }
+    const int16_t full = Word(Record(kStaffTag, 1, 0), 96);
+    const int16_t abbreviated = Word(Record(kStaffTag, 1, 0), 100);
+    EXPECT_NE(full, 0);
+    EXPECT_NE(abbreviated, 0);
+    EXPECT_NE(full, abbreviated);
+    EXPECT_EQ(Record(0x6F744E53, full, 0).size(), 12u);
+}
+
+TEST_F(StaffCompanions, AStoredNamePositionIsReadUnderItsSuffixAndSavedInPlace)
+{
+    PutRecord(0x6F745859, 3, 12, 0);
+    PatchWord(0x6F745859, 3, 10, 0x8005);
+    PatchWord(kStaffTag, 2, 94, 0x5859);
+    PatchWord(kStaffTag, 2, 96, 3);
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(2));
+    FCStaffNamePosition* pPosition = staff.GetFullNamePosition();
+    EXPECT_EQ(pPosition->GetItemNo(), 3);
+    EXPECT_EQ(pPosition->GetPositionFlags(), 0x8005);
+    pPosition->SetPositionFlags(0x0007);
+    {
+        Edit edit;
+        ASSERT_TRUE(staff.Save());
+    }
+    EXPECT_EQ(Word(Record(0x6F745859, 3, 0), 10), 7);
+    EXPECT_EQ(Word(Record(kStaffTag, 2, 0), 96), 3);
+}
+
+TEST_F(StaffCompanions, AFailedNamePositionStopsTheStaffSave)
+{
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(4));
+    staff.SetLineCount(1);
+    staff.GetAbbreviatedNamePosition();
+    H().hostsim_fail("FX_CreateEData", HOSTSIM_FAIL_REFUSE, 1);
+    Edit edit;
+    EXPECT_FALSE(staff.Save());
+    EXPECT_EQ(Word(Record(kStaffTag, 4, 0), 16), 5);
+    EXPECT_EQ(Word(Record(kStaffTag, 4, 0), 100), 0);
+}
+
+TEST_F(StaffCompanions, PercussionRecordOnlyForThePercussionStyle)
+{
+    PutRecord(0x6F744142, 5, 12, 7);
+    PatchWord(kStaffTag, 3, 90, 0x4142);
+    PatchWord(kStaffTag, 3, 92, 5);
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(3));
+    EXPECT_EQ(staff.CreatePercussionStaff(), nullptr);
+    EXPECT_EQ(staff.CalcPercussionLayoutID(), -1);
+    PatchWord(kStaffTag, 3, 10, 0x2000);
+    ASSERT_TRUE(staff.Load(3));
+    std::unique_ptr<FCPercussionStaff> percussion(staff.CreatePercussionStaff());
+    ASSERT_NE(percussion, nullptr);
+    EXPECT_EQ(percussion->Tag(), 0x6F744142u);
+    EXPECT_EQ(staff.CalcPercussionLayoutID(), 7);
+}
+
+TEST_F(StaffCompanions, FretAndPlaybackRecordsAreFoundByTheirNumbers)
+{
+    FCStaff staff;
+    ASSERT_TRUE(staff.Load(1));
+    EXPECT_EQ(staff.CreateFretInstrumentDef(), nullptr);
+    EXPECT_EQ(staff.CreateInstrumentPlaybackData(), nullptr);
+    PutRecord(0x4F096649, 2, 108, 1);
+    PutRecord(0x4F04504C, 4, 48, 1);
+    PatchWord(kStaffTag, 1, 46, 2);
+    PatchWord(kStaffTag, 1, 84, 4);
+    ASSERT_TRUE(staff.Load(1));
+    std::unique_ptr<FCFretInstrumentDef> fret(staff.CreateFretInstrumentDef());
+    std::unique_ptr<FCInstrumentPlaybackData> playback(staff.CreateInstrumentPlaybackData());
+    ASSERT_NE(fret, nullptr);
+    ASSERT_NE(playback, nullptr);
+    EXPECT_EQ(fret->GetItemNo(), 2);
+    EXPECT_EQ(playback->GetItemNo(), 4);
 }
 
 /* ---- All staves --------------------------------------------------------------- */

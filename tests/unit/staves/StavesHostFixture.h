@@ -63,6 +63,23 @@ protected:
             std::memcpy(&value, bytes.data() + offset, 2);
         return value;
     }
+    /* Changes one 16-bit word of a stored record (test set-up). */
+    void PatchWord(uint32_t tag, int16_t item, size_t offset, uint16_t value) const
+    {
+        std::vector<uint8_t> bytes = Record(tag, item, 0);
+        ASSERT_GE(bytes.size(), offset + 2);
+        std::memcpy(bytes.data() + offset, &value, 2);
+        int16_t key[3] = {item, 0, 0};
+        ASSERT_TRUE(H().hostsim_put_other(tag, key, bytes.data(), static_cast<uint32_t>(bytes.size())));
+    }
+    /* Stores a record of size bytes whose first word is value. */
+    void PutRecord(uint32_t tag, int16_t item, uint32_t size, uint16_t value) const
+    {
+        std::vector<uint8_t> bytes(size, 0);
+        std::memcpy(bytes.data(), &value, 2);
+        int16_t key[3] = {item, 0, 0};
+        ASSERT_TRUE(H().hostsim_put_other(tag, key, bytes.data(), size));
+    }
     /* Stores a part definition record with its order id. */
     void PutPartRecord(int16_t part, uint16_t order) const
     {

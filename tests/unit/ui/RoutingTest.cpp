@@ -398,3 +398,46 @@ TEST_F(Timers, FiringAllRunsEachTimerOnceAndRestartsItsPeriod)
     EXPECT_EQ(Expect({"timer 2"}), window.log);
     EXPECT_EQ(2, qzui_timer_count(win));
 }
+
+namespace
+{
+/* A control of the switcher's type code, made in code. */
+class SegmentsControl : public FCControl
+{
+public:
+    explicit SegmentsControl(int id) : FCControl(id) { _SetCreateInCode(true); }
+    int _GetControlType() const override { return 13; }
+};
+
+struct SwitchWindow : FCResourceWindow
+{
+    EventLog log;
+    FCControl* pSegments;
+
+    SwitchWindow() : FCResourceWindow(20128) { pSegments = AddControl(new SegmentsControl(602)); }
+    void HandleSwitcherSelect(FCCtrlSwitcher* pSwitcher, int page) override
+    {
+        bool same = reinterpret_cast<FCControl*>(pSwitcher) == pSegments;
+        log.push_back((same ? "switcher " : "other ") + std::to_string(page));
+    }
+    void HandleCommand(FCControl* pControl) override
+    {
+        log.push_back("command " + std::to_string(pControl ? pControl->GetControlID() : 0));
+    }
+};
+} // namespace
+
+TEST_F(Routing, SegmentClickReachesTheSwitcherHandlerThenHandleCommand)
+{
+    SwitchWindow window;
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    int win = qzui_find_window(20128);
+    FCString one("One"), two("Two");
+    window._GetBridge()->SwitcherAddPage(602, &one);
+    window._GetBridge()->SwitcherAddPage(602, &two);
+    ASSERT_EQ(QZUI_OK, qzui_click_segment(win, 602, 1));
+    EXPECT_EQ(Expect({"switcher 1", "command 602"}), window.log);
+    EXPECT_EQ(1, window._GetBridge()->SwitcherGetSelectedPage(602));
+    EXPECT_EQ(QZUI_E_RANGE, qzui_click_segment(win, 602, 2));
+    EXPECT_EQ(QZUI_E_WRONG_KIND, qzui_click_segment(win, 103, 0));
+}
