@@ -149,8 +149,10 @@ void CheckUtf16(const std::string& bytes)
     FUZZ_CHECK(Decode(utf8) == Repaired(units), "only unpaired surrogates are replaced");
 }
 
-void CheckEscaped(const std::string& text, size_t bound)
+/* The escaped form reads a zero-terminated text. */
+void CheckEscaped(const std::string& bytes, size_t bound)
 {
+    const std::string text = bytes.c_str();
     const std::string full = fctext::Utf8ToEscapedAscii(text.c_str(), SIZE_MAX);
     for (char c : full)
         FUZZ_CHECK(static_cast<uint8_t>(c) < 0x80, "the escaped form is 7-bit");
