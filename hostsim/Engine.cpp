@@ -265,6 +265,19 @@ void Engine::setFolder(int16_t selector, const std::string& path) {
         folders_[selector] = path;
 }
 
+std::string Engine::useUserPreferences() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    std::string base = config && *config ? config : home && *home ? std::string(home) + "/.config" : "";
+    if (base.empty()) return {};
+    std::string path = base + "/qzhost/Preferences";
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    if (ec) return {};
+    setFolder(kPreferenceFolder, path);
+    return path;
+}
+
 std::string Engine::folder(int16_t selector) {
     auto it = folders_.find(selector);
     if (it != folders_.end()) return it->second;

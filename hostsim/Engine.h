@@ -82,6 +82,10 @@ public:
 
     /* ---- folders, fonts, URLs ---- */
     void setFolder(int16_t selector, const std::string& path);
+    /* Points selector 16 at the user's own preferences folder
+       ($XDG_CONFIG_HOME or ~/.config, then qzhost/Preferences), made when
+       missing; "" when there is no home to put it in. */
+    std::string useUserPreferences();
     std::string folder(int16_t selector);
     std::map<int16_t, std::string> fonts;
     int16_t fontNumber(const std::string& name);

@@ -174,12 +174,12 @@ SimURL* newURL(const std::string& path) {
     return url;
 }
 
-fxbool fillPath(HostCall& call, FinPathSpec25* spec, std::string path) {
+fxbool fillPath(HostCall& call, FinPathSpec25* ref, std::string path) {
     while (path.size() > 1 && path.back() == '/') path.pop_back();
     SimURL* url = newURL(path);
     if (!url) return call.finish<fxbool>(0);
-    spec->field0 = 0;
-    spec->url = url;
+    ref->field0 = 0;
+    ref->url = url;
     ++call.engine().urlsHandedOut;
     call.note(path);
     return call.finish<fxbool>(1);

@@ -346,12 +346,31 @@ const char* hostsim_call_log_text(void) {
 
 void hostsim_clear_call_log(void) { driver("hostsim_clear_call_log").log.calls.clear(); }
 
-size_t hostsim_edit_log_count(void) { return driver("hostsim_edit_log_count").log.edits.size(); }
+namespace {
+
+/* Edits still open, listed after the finished ones; rebuilt by the count. */
+std::deque<EditEntry>& openEdits() {
+    static std::deque<EditEntry> open;
+    return open;
+}
+
+}  // namespace
+
+size_t hostsim_edit_log_count(void) {
+    Engine& e = driver("hostsim_edit_log_count");
+    HostLog scratch;
+    if (const Document* doc = e.current())
+        for (const EditFrame& f : doc->openEdits())
+            scratch.addEdit(EditEntry{f.name, doc->id(), EditOutcome::Open, int32_t(f.depth),
+                                      std::deque<std::string>(f.ops.begin(), f.ops.end()), {}});
+    openEdits() = std::move(scratch.edits);
+    return e.log.edits.size() + openEdits().size();
+}
 
 int hostsim_edit_log_entry(size_t index, hostsim_edit* out) {
     const auto& edits = driver("hostsim_edit_log_entry").log.edits;
-    if (!out || index >= edits.size()) return 0;
-    const EditEntry& x = edits[index];
+    if (!out || index >= edits.size() + openEdits().size()) return 0;
+    const EditEntry& x = index < edits.size() ? edits[index] : openEdits()[index - edits.size()];
     *out = hostsim_edit{x.name.c_str(), x.document, int32_t(x.outcome), x.depth, int32_t(x.ops.size()), x.text.c_str()};
     return 1;
 }
@@ -481,6 +500,11 @@ int hostsim_set_folder(int16_t selector, const char* path) {
 const char* hostsim_folder(int16_t selector) {
     static std::string text;
     return keep(text, driver("hostsim_folder").folder(selector));
+}
+
+const char* hostsim_use_user_preferences(void) {
+    static std::string text;
+    return keep(text, driver("hostsim_use_user_preferences").useUserPreferences());
 }
 
 int hostsim_set_font(int16_t number, const char* name) {

@@ -163,6 +163,8 @@ HOSTSIM_API int hostsim_get_record(uint32_t tag, const int16_t* key, int16_t par
 HOSTSIM_API size_t hostsim_list_records(uint32_t tag, int16_t part, int16_t (*keys)[3], size_t capacity);
 HOSTSIM_API size_t hostsim_record_count(void);
 HOSTSIM_API size_t hostsim_staff_list(uint16_t item, int16_t part, hostsim_staff_entry* out, size_t capacity);
+/* Reads the current document's text expressions (in item order) and returns
+   how many there are; hostsim_expression_at then gives them one by one. */
 HOSTSIM_API size_t hostsim_expression_count(void);
 HOSTSIM_API int hostsim_expression_at(size_t index, hostsim_expression* out);
 HOSTSIM_API hostsim_view hostsim_view_state(void);
@@ -175,6 +177,7 @@ HOSTSIM_API int hostsim_call_log_entry(size_t index, hostsim_call* out);
 HOSTSIM_API size_t hostsim_call_count(const char* function);
 HOSTSIM_API const char* hostsim_call_log_text(void);
 HOSTSIM_API void hostsim_clear_call_log(void);
+/* Finished edits in order, then the edits still open (outcome OPEN). */
 HOSTSIM_API size_t hostsim_edit_log_count(void);
 HOSTSIM_API int hostsim_edit_log_entry(size_t index, hostsim_edit* out);
 HOSTSIM_API void hostsim_clear_edit_log(void);
@@ -212,6 +215,11 @@ HOSTSIM_API int hostsim_set_folder(int16_t selector, const char* path);
 /* The folder for a selector ("" when none); selector 16 defaults to a fresh
    temporary directory, made on first use and removed at reset. */
 HOSTSIM_API const char* hostsim_folder(int16_t selector);
+/* For interactive sessions: selector 16 becomes the user's own preferences
+   folder ($XDG_CONFIG_HOME or ~/.config, then qzhost/Preferences), made when
+   missing, so the panel's settings last from one run to the next. Returns
+   the folder, "" when there is none. */
+HOSTSIM_API const char* hostsim_use_user_preferences(void);
 HOSTSIM_API int hostsim_set_font(int16_t number, const char* name);
 
 /* ---- Failure injection ----------------------------------------------------- */

@@ -6,7 +6,7 @@
 #include "__FCNoInciCellDetail.h"
 #include "__FCRecordClassMacros.h"
 
-/* A the frames of a cell per layer (14 bytes). */
+/* The frames of a cell per layer (14 bytes). */
 class FCCellFrameHold : public __FCNoInciCellDetail
 {
     FCRECORD_CLASS_MEMBERS(14)

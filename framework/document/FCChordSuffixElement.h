@@ -8,7 +8,8 @@
 #include "__FCCollectionInciOther.h"
 #include "__FCInciOther.h"
 
-/* An element of a chord suffix: 12 / 16 bytes, the layout chosen by the running host version. */
+/* An element of a chord suffix: 12 bytes below host
+ * 0x11000000, 16 bytes from it. */
 class FCChordSuffixElement : public __FCInciOther
 {
 public:

@@ -7,7 +7,8 @@
 #include "__FCRecordClassMacros.h"
 #include "__FCGlobals.h"
 
-/* A clef definition (a global record counted from 0): 18 / 20 bytes, the layout chosen by the running host version. */
+/* A clef definition (a global record counted from 0): 18 bytes below host
+ * 0x11000000, 20 bytes from it. */
 class FCClefDef : public __FCGlobals
 {
 public:

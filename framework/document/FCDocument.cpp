@@ -11,9 +11,9 @@
 namespace
 {
 constexpr uint32_t kInterfaceVersion = 0x19000000;
-/* The path-specification version whose URL the framework can read. */
+/* The version of the host path record whose URL the framework can read. */
 constexpr uint32_t kPathSpecVersion = 0x19000000;
-/* Bytes of a file-system path made from a host path specification. */
+/* Bytes of a file-system path made from a host path record. */
 constexpr int kMaxPathBytes = 3000;
 
 int16_t CurrentDocument() { return FX_GetCurrentEnigmaDocument(kInterfaceVersion); }
@@ -145,7 +145,7 @@ bool FCDocument::Open(FCString* pPath, bool flag, FCString* pOther)
     (void)flag;
     if (!pPath || !pOther || pPath->IsEmpty() || GetFinaleFrameworkVersion() < 0x19000000)
         return false;
-    /* The path specification is made, but what opening should do with it is
+    /* The host path record is made, but what opening should do with it is
        not settled: nothing is opened. */
     CFStringRef text = CFStringCreateWithCString(kCFAllocatorDefault, pPath->GetUTF8String(), kCFStringEncodingUTF8);
     if (text) {

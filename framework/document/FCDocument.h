@@ -41,7 +41,7 @@ public:
        False only for a null string. */
     bool GetPath(FCString* pPath) const;
     bool IsUntitled() const;
-    /* Fills a host path specification (10 bytes; version 0x19000000 only).
+    /* Fills a host path record (10 bytes; version 0x19000000 only).
        The URL in it then belongs to the caller. */
     bool GetPathSpec(void* pBuffer, unsigned int version) const;
     bool Save();

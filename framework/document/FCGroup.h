@@ -7,7 +7,8 @@
 #include "__FCRecordClassMacros.h"
 #include "__FCNoInciDetail.h"
 
-/* A staff group (bracket): 36 / 36 bytes, the layout chosen by the running host version. */
+/* A staff group (bracket): 36 bytes, passed as record version 0x09000000 below
+ * host 0x11000000. */
 class FCGroup : public __FCNoInciDetail
 {
 public:

@@ -6,7 +6,7 @@
 #include "__FCNoInciOther.h"
 #include "__FCRecordClassMacros.h"
 
-/* A playback data of a staff (48 bytes). */
+/* The playback data of a staff (48 bytes). */
 class FCInstrumentPlaybackData : public __FCNoInciOther
 {
     FCRECORD_CLASS_MEMBERS(48)

@@ -1,5 +1,9 @@
 #include "FCMeasure.h"
 
+#include "FCBeatChartElement.h"
+#include "FCExpression.h"
+#include "FCTempoElement.h"
+
 #include <cstring>
 
 namespace
@@ -39,4 +43,25 @@ void FCMeasure::SetTimeSignature(const FCTimeSignature* pTime)
         return;
     SetBeats(pTime->GetBeats());
     SetBeatDuration(pTime->GetBeatDuration());
+}
+
+namespace
+{
+/* A new list of the incidents of item. */
+template <class LIST>
+LIST* CreateListForItem(uint16_t item)
+{
+    LIST* pList = new LIST();
+    pList->LoadAllForItem(item);
+    return pList;
+}
+} // namespace
+
+FCExpressions* FCMeasure::CreateExpressions() const { return CreateListForItem<FCExpressions>(GetItemNo()); }
+
+FCTempoElements* FCMeasure::CreateTempoElements() const { return CreateListForItem<FCTempoElements>(GetItemNo()); }
+
+FCBeatChartElements* FCMeasure::CreateBeatChartElements() const
+{
+    return CreateListForItem<FCBeatChartElements>(GetItemNo());
 }

@@ -9,6 +9,10 @@
 #include "FCTimeSignature.h"
 #include "__FCNoInciOther.h"
 
+class FCExpressions;
+class FCTempoElements;
+class FCBeatChartElements;
+
 /* A measure of the document (item number = measure number): 26 bytes with
  * record version 0x0A000000 below host 0x12000000, else 30 bytes with
  * 0x12000000. It carries the measure's key and time signature. */
@@ -31,6 +35,12 @@ public:
     /* Writes a key or time signature into the record (not saved). */
     void SetKeySignature(const FCKeySignature* pKey);
     void SetTimeSignature(const FCTimeSignature* pTime);
+
+    /* The measure's expression assignments, tempo changes and beat chart
+       entries in new lists (the caller owns them). */
+    FCExpressions* CreateExpressions() const;
+    FCTempoElements* CreateTempoElements() const;
+    FCBeatChartElements* CreateBeatChartElements() const;
 
 private:
     FCLayoutBuffers _layouts;

@@ -8,7 +8,8 @@
 #include "__FCCollectionInciOther.h"
 #include "__FCInciOther.h"
 
-/* A note of a percussion layout: 12 / 20 bytes, the layout chosen by the running host version. */
+/* A note of a percussion layout: 12 bytes below host
+ * 0x11000000, 20 bytes from it (where the tag changes too). */
 class FCPercussionLayoutNote : public __FCInciOther
 {
 public:

@@ -1,3 +1,12 @@
 #include "FCPercussionStaff.h"
 
+#include "FCPercussionLayoutNote.h"
+
 FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCPercussionStaff, 65, 0x6F744453)
+
+FCPercussionLayoutNotes* FCPercussionStaff::CreateLayoutNotes() const
+{
+    FCPercussionLayoutNotes* pNotes = new FCPercussionLayoutNotes();
+    pNotes->LoadAllForItem(static_cast<uint16_t>(GetLayoutID()));
+    return pNotes;
+}

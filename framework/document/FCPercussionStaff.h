@@ -6,12 +6,17 @@
 #include "__FCNoInciOther.h"
 #include "__FCRecordClassMacros.h"
 
-/* A percussion staff data of a staff (12 bytes). Its tag is set by the owner (custom tag) or the class default. */
+class FCPercussionLayoutNotes;
+
+/* The percussion staff data of a staff (12 bytes). Its tag is set by the owner (custom tag) or the class default. */
 class FCPercussionStaff : public __FCNoInciOther
 {
     FCRECORD_CLASS_MEMBERS(12)
     /* The percussion layout. */
     FCRECORD_FIELD(LayoutID, int16_t, 0)
+    /* The notes of the staff's percussion layout in a new list (the caller
+       owns it). */
+    FCPercussionLayoutNotes* CreateLayoutNotes() const;
 };
 
 #endif

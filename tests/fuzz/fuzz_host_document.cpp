@@ -136,10 +136,13 @@ void CheckAccepted(Session& session, int16_t id)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Session& session = TheSession();
-    if (session.resident == 0)
-        std::atexit(EndSession);
-    if (session.resident == 0 || session.newest > kSessionIdLimit)
+    const bool first = session.resident == 0;
+    if (first || session.newest > kSessionIdLimit)
         StartSession(session);
+    /* Registered once the engine exists, so that it runs before the engine
+       goes away. */
+    if (first)
+        std::atexit(EndSession);
 
     const std::string input = session.Path("input.json");
     {

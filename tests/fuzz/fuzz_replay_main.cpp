@@ -5,10 +5,14 @@
  * Runs every file of the corpus folder (in name order), then a fixed number of
  * inputs derived from them by a seeded generator (bit flips, byte changes,
  * insertions, deletions, truncations, duplicated and spliced pieces). The same
- * arguments always give the same inputs, so a failure is reproducible; the
- * failing input is written to fuzz-failure-<name>.bin in the working folder
- * before it runs, and removed again when it passes. */
+ * arguments always give the same inputs, so a failure is reproducible; an
+ * input that crashes, aborts or trips a sanitizer is also written to
+ * fuzz-failure-<name>.bin in the working folder. */
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +24,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+/* Present only when a sanitizer runtime is linked. */
+extern "C" void __sanitizer_set_death_callback(void (*callback)(void)) __attribute__((weak));
 
 namespace
 {
@@ -122,14 +128,52 @@ private:
     std::mt19937 _random;
 };
 
-/* Keeps the input on disk while it runs, so that a crash leaves it behind. */
-void RunOne(const Input& input, const std::string& keepPath)
+/* The input running now and where to keep it if the process dies on it. */
+const Input* gRunning = nullptr;
+std::string gKeepPath;
+
+/* Async-signal-safe: only open, write and close. */
+void KeepRunningInput()
 {
+    if (!gRunning || gKeepPath.empty())
+        return;
+    const int fd = open(gKeepPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return;
+    const uint8_t* p = gRunning->data();
+    size_t left = gRunning->size();
+    while (left)
     {
-        std::ofstream out(keepPath, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(input.data()), static_cast<std::streamsize>(input.size()));
+        const ssize_t n = write(fd, p, left);
+        if (n <= 0)
+            break;
+        p += n;
+        left -= static_cast<size_t>(n);
     }
+    close(fd);
+}
+
+extern "C" void OnFatalSignal(int signal)
+{
+    KeepRunningInput();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void KeepInputsOnDeath(const std::string& keepPath)
+{
+    gKeepPath = keepPath;
+    for (int signal : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL})
+        std::signal(signal, OnFatalSignal);
+    if (__sanitizer_set_death_callback)
+        __sanitizer_set_death_callback(KeepRunningInput);
+}
+
+void RunOne(const Input& input)
+{
+    gRunning = &input;
     LLVMFuzzerTestOneInput(input.data(), input.size());
+    gRunning = nullptr;
 }
 } // namespace
 
@@ -143,8 +187,7 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     const long mutations = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 2000;
     const uint32_t seed = argc > 3 ? static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10)) : 20261208u;
-    const std::string keepPath =
-        "fuzz-failure-" + std::filesystem::path(argv[0]).filename().string() + ".bin";
+    KeepInputsOnDeath("fuzz-failure-" + std::filesystem::path(argv[0]).filename().string() + ".bin");
 
     std::vector<Input> corpus;
     for (const auto& path : CorpusFiles(folder))
@@ -155,7 +198,7 @@ int main(int argc, char** argv)
         return 2;
     }
     for (const Input& input : corpus)
-        RunOne(input, keepPath);
+        RunOne(input);
 
     /* Each derived input starts from a seed, from the previous derived input
        (so that changes pile up) or, now and then, from nothing. */
@@ -166,10 +209,9 @@ int main(int argc, char** argv)
         const size_t origin = mutator.Below(16);
         Input input = origin == 0 ? Input() : origin < 6 ? previous : corpus[mutator.Below(corpus.size())];
         mutator.Mutate(input, corpus);
-        RunOne(input, keepPath);
+        RunOne(input);
         previous = std::move(input);
     }
-    std::remove(keepPath.c_str());
     std::printf("%zu seed inputs and %ld derived inputs passed\n", corpus.size(), mutations);
     return 0;
 }

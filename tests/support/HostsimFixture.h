@@ -49,7 +49,7 @@
     X(hostsim_violation_at) X(hostsim_violations_text) X(hostsim_clear_violations) X(hostsim_undo)  \
     X(hostsim_redo) X(hostsim_undo_depth) X(hostsim_redo_depth) X(hostsim_undo_name)                \
     X(hostsim_set_selection) X(hostsim_clear_selection) X(hostsim_get_selection)                    \
-    X(hostsim_set_folder) X(hostsim_folder) X(hostsim_set_font) X(hostsim_fail)                     \
+    X(hostsim_set_folder) X(hostsim_folder) X(hostsim_use_user_preferences) X(hostsim_set_font) X(hostsim_fail)                     \
     X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_auto_numbered_names)              \
     X(hostsim_selection_garbage) X(hostsim_set_macho) X(hostsim_set_dialog_answer)
 

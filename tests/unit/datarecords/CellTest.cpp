@@ -188,3 +188,24 @@ TEST_F(NamePositions, FrameHoldHasOneZeroedFramePerHostLayer)
     EXPECT_EQ(copy.GetFrame(2), 17);
     EXPECT_EQ(copy.GetFrame(4), 0);
 }
+
+#include "FCTempoElement.h"
+
+using MeasureLists = DataHostTest;
+
+TEST_F(MeasureLists, TempoElementsOfAMeasureSortByTheirFirstWord)
+{
+    Put(0x534F4D53, {3, 0}, {}, 30);
+    Put(0x6F744143, {3, 0}, {500, 1}, 12);
+    Put(0x6F744143, {3, 1}, {100, 2}, 12);
+    Put(0x6F744143, {4, 0}, {50, 3}, 12);
+    FCMeasure measure;
+    ASSERT_TRUE(measure.Load(3));
+    FCTempoElements* pTempos = measure.CreateTempoElements();
+    ASSERT_EQ(pTempos->GetCount(), 2);
+    EXPECT_TRUE(pTempos->AssureSorted());
+    EXPECT_EQ(pTempos->GetItemAt(0)->_GetField(FCRecordField<int16_t>(0)), 100);
+    EXPECT_EQ(pTempos->GetItemAt(1)->_GetField(FCRecordField<int16_t>(0)), 500);
+    EXPECT_FALSE(pTempos->AssureSorted());
+    delete pTempos;
+}

@@ -150,6 +150,22 @@ TEST_F(EditTransactionTest, EditLogListsTheOperations) {
     EXPECT_EQ(e.operations, 4);
 }
 
+TEST_F(EditTransactionTest, OpenEditsAreListedAfterTheFinishedOnes) {
+    ASSERT_TRUE(start());
+    change();
+    ASSERT_TRUE(start());
+    ASSERT_EQ(hostsim_edit_log_count(), 2u);
+    hostsim_edit outer{}, inner{};
+    ASSERT_TRUE(hostsim_edit_log_entry(0, &outer));
+    ASSERT_TRUE(hostsim_edit_log_entry(1, &inner));
+    EXPECT_EQ(outer.outcome, HOSTSIM_EDIT_OPEN);
+    EXPECT_EQ(outer.operations, 4);
+    EXPECT_EQ(inner.depth, 2);
+    FX_CancelFinaleEdit(V19);
+    FX_CancelFinaleEdit(V19);
+    EXPECT_EQ(hostsim_edit_log_count(), 2u);  // now both finished
+}
+
 TEST_F(EditTransactionTest, RefusedStartPushesNothingAndItsBracketIsLegal) {
     hostsim_refuse_edit_start(1);
     EXPECT_FALSE(start());

@@ -163,9 +163,9 @@ TEST_F(HostStateTest, AutoNumberedNameDropsCaretCommandsAndUsesRealAccidentals) 
 /* ---- folders, fonts, alerts ---- */
 
 TEST_F(HostStateTest, PreferenceFolderIsAFreshTemporaryDirectory) {
-    FinPathSpec25 spec{};
-    ASSERT_TRUE(FX_GetFinalePathMac(16, &spec, V19));
-    SimURL* url = spec.url;  // a packed member: copied, never bound to a reference
+    FinPathSpec25 ref{};
+    ASSERT_TRUE(FX_GetFinalePathMac(16, &ref, V19));
+    SimURL* url = ref.url;  // a packed member: copied, never bound to a reference
     ASSERT_NE(url, nullptr);
     EXPECT_EQ(url->magic, SIMURL_MAGIC);
     EXPECT_EQ(url->refcount, 1);
@@ -181,9 +181,9 @@ TEST_F(HostStateTest, PreferenceFolderIsAFreshTemporaryDirectory) {
 
 TEST_F(HostStateTest, FolderFollowsTheDriverAndRefusesOtherVersionsAndSelectors) {
     hostsim_set_folder(16, "/some/where/");
-    FinPathSpec25 spec{};
-    ASSERT_TRUE(FX_GetFinalePathMac(16, &spec, V19));
-    SimURL* url = spec.url;
+    FinPathSpec25 ref{};
+    ASSERT_TRUE(FX_GetFinalePathMac(16, &ref, V19));
+    SimURL* url = ref.url;
     EXPECT_STREQ(url->path, "/some/where");
     freeURL(url);
     FinPathSpec25 other{};
@@ -191,6 +191,21 @@ TEST_F(HostStateTest, FolderFollowsTheDriverAndRefusesOtherVersionsAndSelectors)
     EXPECT_FALSE(FX_GetFinalePathMac(3, &other, V19));
     SimURL* none = other.url;
     EXPECT_EQ(none, nullptr);
+}
+
+TEST_F(HostStateTest, UserPreferencesLiveUnderTheConfigFolder) {
+    std::string scratch = hostsim_folder(16);  // a temporary folder, removed at reset
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    std::string previous = saved ? saved : "";
+    setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);
+    std::string folder = hostsim_use_user_preferences();
+    if (saved)
+        setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(folder, scratch + "/qzhost/Preferences");
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(std::string(hostsim_folder(16)), folder);
 }
 
 TEST_F(HostStateTest, FontNamesAndNumbersRoundTrip) {

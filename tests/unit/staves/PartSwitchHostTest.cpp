@@ -188,6 +188,24 @@ TEST_F(PartLists, LoadAllStopsAtAPartWithoutRecord)
     EXPECT_EQ(parts.LoadAll(), 1);
 }
 
+TEST_F(PartLists, AHostThatCannotNameTheNextPartEndsTheList)
+{
+    H().hostsim_fail("FX_GetNextPartID", HOSTSIM_FAIL_MISSING, -1);
+    FCParts parts;
+    EXPECT_EQ(parts.LoadAll(), 1);
+}
+
+TEST_F(PartLists, APartTheHostWillNotMakeCurrentIsNotVisited)
+{
+    FCParts parts;
+    ASSERT_EQ(parts.LoadAll(), 3);
+    H().hostsim_fail("FX_SetCurrentPartID", HOSTSIM_FAIL_REFUSE, 1);
+    PartVisitor visitor(H(), 0);
+    EXPECT_EQ(parts.ForEachWithScope(&visitor), 2);
+    EXPECT_EQ(visitor.visited, (std::vector<int>{1, 2}));
+    EXPECT_EQ(visitor.current, (std::vector<int>{1, 2}));
+}
+
 TEST_F(PartLists, ForEachWithScopeVisitsEachPartWhileItIsCurrent)
 {
     FCParts parts;

@@ -133,9 +133,9 @@ TEST_F(CheckBoxes, ShortcutKeyIsClearedOnScreen)
     EXPECT_EQ("", pButton->keyEquivalent);
 }
 
-using ListBox = UiTest;
+using ListBoxControl = UiTest;
 
-TEST_F(ListBox, PendingStringsAreShownAndReadBackAfterClosing)
+TEST_F(ListBoxControl, PendingStringsAreShownAndReadBackAfterClosing)
 {
     FCResourceWindow window(20128);
     FCCtrlListBox* pBox = window.AddListBox(400);
@@ -163,7 +163,7 @@ TEST_F(ListBox, PendingStringsAreShownAndReadBackAfterClosing)
     EXPECT_STREQ("gamma", text.GetCString());
 }
 
-TEST_F(ListBox, ItemTextsIgnoreBadIndexes)
+TEST_F(ListBoxControl, ItemTextsIgnoreBadIndexes)
 {
     TestWindow window;
     auto* pBox = static_cast<FCCtrlListBox*>(window.AddControl(new FCCtrlListBox(401)));

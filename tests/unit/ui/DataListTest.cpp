@@ -3,9 +3,9 @@
 #include "FinaleExtension.h"
 #include "UiTestWindow.h"
 
-using DataList = UiTest;
+using DataListControl = UiTest;
 
-TEST_F(DataList, CreateRowNeedsColumns)
+TEST_F(DataListControl, CreateRowNeedsColumns)
 {
     FCCtrlDataList list(101);
     EXPECT_EQ(nullptr, list.CreateRow());
@@ -19,7 +19,7 @@ TEST_F(DataList, CreateRowNeedsColumns)
     EXPECT_EQ(-1, pRow->_GetRowIndex()); /* not connected without a table */
 }
 
-TEST_F(DataList, AddRowReturnsConsecutiveIndexes)
+TEST_F(DataListControl, AddRowReturnsConsecutiveIndexes)
 {
     FCCtrlDataList list(101);
     EXPECT_EQ(0, list.AddRow(new FCDataListRow()));
@@ -31,7 +31,7 @@ TEST_F(DataList, AddRowReturnsConsecutiveIndexes)
     EXPECT_EQ(nullptr, list.GetItemAt(-1));
 }
 
-TEST_F(DataList, StoredColumnsAndRowsMoveToTheTableWhenItLoads)
+TEST_F(DataListControl, StoredColumnsAndRowsMoveToTheTableWhenItLoads)
 {
     TestWindow window;
     window.FillList(2);
@@ -51,7 +51,7 @@ TEST_F(DataList, StoredColumnsAndRowsMoveToTheTableWhenItLoads)
     EXPECT_EQ(1, window.pList->GetItemAt(1)->_GetRowIndex());
 }
 
-TEST_F(DataList, ColumnIdentifiersContinueFromTheLastColumnsNumber)
+TEST_F(DataListControl, ColumnIdentifiersContinueFromTheLastColumnsNumber)
 {
     TestWindow window;
     int win = Shown(window);
@@ -69,7 +69,7 @@ TEST_F(DataList, ColumnIdentifiersContinueFromTheLastColumnsNumber)
     }
 }
 
-TEST_F(DataList, CellOfAMissingColumnIsEmpty)
+TEST_F(DataListControl, CellOfAMissingColumnIsEmpty)
 {
     TestWindow window;
     FCString title("t");
@@ -85,7 +85,7 @@ TEST_F(DataList, CellOfAMissingColumnIsEmpty)
     EXPECT_EQ("", Cell(win, 101, 5, 0)); /* no such row */
 }
 
-TEST_F(DataList, SelectLineBelowZeroIsRefused)
+TEST_F(DataListControl, SelectLineBelowZeroIsRefused)
 {
     TestWindow window;
     EXPECT_FALSE(window.pList->SelectLine(-1, false));
@@ -94,7 +94,7 @@ TEST_F(DataList, SelectLineBelowZeroIsRefused)
     EXPECT_EQ(1, window.pList->GetSelectedLine());
 }
 
-TEST_F(DataList, StoredSelectionIsAppliedAndReportedAtLoad)
+TEST_F(DataListControl, StoredSelectionIsAppliedAndReportedAtLoad)
 {
     TestWindow window;
     window.FillList(3);
@@ -107,7 +107,7 @@ TEST_F(DataList, StoredSelectionIsAppliedAndReportedAtLoad)
     EXPECT_EQ(0, window.pList->GetSelectedLine());
 }
 
-TEST_F(DataList, WidthIndexSkipsTheCheckColumnButTitleIndexDoesNot)
+TEST_F(DataListControl, WidthIndexSkipsTheCheckColumnButTitleIndexDoesNot)
 {
     TestWindow window;
     window.pList->UseLeftCheckboxColumn();
@@ -126,7 +126,7 @@ TEST_F(DataList, WidthIndexSkipsTheCheckColumnButTitleIndexDoesNot)
     EXPECT_STREQ("", buffer);
 }
 
-TEST_F(DataList, RowsKeepTheirIndexUntilReconnected)
+TEST_F(DataListControl, RowsKeepTheirIndexUntilReconnected)
 {
     TestWindow window;
     window.FillList(3);
@@ -142,7 +142,7 @@ TEST_F(DataList, RowsKeepTheirIndexUntilReconnected)
     EXPECT_FALSE(offscreen.DeleteRow(0));
 }
 
-TEST_F(DataList, DeletingRowsDropsASelectionBeyondTheEnd)
+TEST_F(DataListControl, DeletingRowsDropsASelectionBeyondTheEnd)
 {
     TestWindow window;
     window.FillList(3);
@@ -155,7 +155,7 @@ TEST_F(DataList, DeletingRowsDropsASelectionBeyondTheEnd)
     EXPECT_EQ((EventLog{"list.unselect", "window.select 101 -1", "command 101"}), window.log);
 }
 
-TEST_F(DataList, RowsAddedOnScreenAreConnectedAndShown)
+TEST_F(DataListControl, RowsAddedOnScreenAreConnectedAndShown)
 {
     TestWindow window;
     window.pList->UseLeftCheckboxColumn();
@@ -173,7 +173,7 @@ TEST_F(DataList, RowsAddedOnScreenAreConnectedAndShown)
     EXPECT_EQ("1", Cell(win, 101, 0, 0));
 }
 
-TEST_F(DataList, DefaultCheckHandlerStoresTheState)
+TEST_F(DataListControl, DefaultCheckHandlerStoresTheState)
 {
     FCCtrlDataList list(9);
     list.AddRow(new FCDataListRow());
@@ -182,7 +182,7 @@ TEST_F(DataList, DefaultCheckHandlerStoresTheState)
     list.HandleCheckChange(4, true); /* no such row: nothing */
 }
 
-TEST_F(DataList, CellTextsForMissingCellsAreQuestionMarks)
+TEST_F(DataListControl, CellTextsForMissingCellsAreQuestionMarks)
 {
     FCDataListRow row;
     FCString cell("abc");
@@ -194,7 +194,7 @@ TEST_F(DataList, CellTextsForMissingCellsAreQuestionMarks)
     EXPECT_EQ(std::u16string(u"???"), std::u16string(reinterpret_cast<const char16_t*>(pMissing)));
 }
 
-TEST_F(DataList, LongCellIsCutToTheSharedBuffer)
+TEST_F(DataListControl, LongCellIsCutToTheSharedBuffer)
 {
     FCDataListRow row;
     FCString cell(std::string(600, 'x').c_str());
@@ -215,7 +215,7 @@ public:
 };
 } // namespace
 
-TEST_F(DataList, OlderHostsReadCellsAsUtf8AndTextsAsAscii)
+TEST_F(DataListControl, OlderHostsReadCellsAsUtf8AndTextsAsAscii)
 {
     TestWindow window;
     window.FillList(1);

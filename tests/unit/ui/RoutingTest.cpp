@@ -3,14 +3,14 @@
 #include "UiTestWindow.h"
 #include "_FCWindowController_cocoa.h"
 
-using Routing = UiTest;
+using EventRouting = UiTest;
 
 namespace
 {
 EventLog Expect(std::initializer_list<const char*> entries) { return EventLog(entries.begin(), entries.end()); }
 } // namespace
 
-TEST_F(Routing, ShowingLoadsTheLayoutAndInitialisesOnce)
+TEST_F(EventRouting, ShowingLoadsTheLayoutAndInitialisesOnce)
 {
     TestWindow window;
     int win = Shown(window);
@@ -23,7 +23,7 @@ TEST_F(Routing, ShowingLoadsTheLayoutAndInitialisesOnce)
     EXPECT_EQ(win, qzui_find_window(20128));
 }
 
-TEST_F(Routing, OrdinaryButtonReachesHandleCommand)
+TEST_F(EventRouting, OrdinaryButtonReachesHandleCommand)
 {
     TestWindow window;
     int win = Shown(window);
@@ -32,7 +32,7 @@ TEST_F(Routing, OrdinaryButtonReachesHandleCommand)
     EXPECT_EQ(Expect({"command 105"}), window.log);
 }
 
-TEST_F(Routing, ButtonWithoutControlReachesHandleCommandWithNull)
+TEST_F(EventRouting, ButtonWithoutControlReachesHandleCommandWithNull)
 {
     struct Recorder : FCResourceWindow
     {
@@ -45,7 +45,7 @@ TEST_F(Routing, ButtonWithoutControlReachesHandleCommandWithNull)
     EXPECT_EQ(Expect({"null"}), window.log);
 }
 
-TEST_F(Routing, ActionKindsDecideHowAButtonPressIsRouted)
+TEST_F(EventRouting, ActionKindsDecideHowAButtonPressIsRouted)
 {
     TestWindow window;
     window.allowClose = false;
@@ -69,7 +69,7 @@ TEST_F(Routing, ActionKindsDecideHowAButtonPressIsRouted)
     }
 }
 
-TEST_F(Routing, TagOneIsOkAndTagTwoIsCancelWhateverTheActionKind)
+TEST_F(EventRouting, TagOneIsOkAndTagTwoIsCancelWhateverTheActionKind)
 {
     TestWindow window;
     window.allowClose = false;
@@ -82,7 +82,7 @@ TEST_F(Routing, TagOneIsOkAndTagTwoIsCancelWhateverTheActionKind)
     EXPECT_EQ(Expect({"ok", "canclose", "cancel", "canclose"}), window.log);
 }
 
-TEST_F(Routing, OkClosesTheWindowAndStoresItsStates)
+TEST_F(EventRouting, OkClosesTheWindowAndStoresItsStates)
 {
     TestWindow window;
     int win = Shown(window);
@@ -98,7 +98,7 @@ TEST_F(Routing, OkClosesTheWindowAndStoresItsStates)
     EXPECT_STREQ("kept", text.GetCString());
 }
 
-TEST_F(Routing, PressesWhileClosingOnlyUpdateTheReturnCode)
+TEST_F(EventRouting, PressesWhileClosingOnlyUpdateTheReturnCode)
 {
     TestWindow window;
     Shown(window);
@@ -110,7 +110,7 @@ TEST_F(Routing, PressesWhileClosingOnlyUpdateTheReturnCode)
     EXPECT_EQ(2, window.GetReturnCode());
 }
 
-TEST_F(Routing, ShowingAgainClearsClosing)
+TEST_F(EventRouting, ShowingAgainClearsClosing)
 {
     TestWindow window;
     Shown(window);
@@ -122,7 +122,7 @@ TEST_F(Routing, ShowingAgainClearsClosing)
     EXPECT_EQ(Expect({"ok", "canclose", "closewindow"}), window.log);
 }
 
-TEST_F(Routing, TypingReportsTheEditAsACommand)
+TEST_F(EventRouting, TypingReportsTheEditAsACommand)
 {
     TestWindow window;
     int win = Shown(window);
@@ -132,7 +132,7 @@ TEST_F(Routing, TypingReportsTheEditAsACommand)
     EXPECT_EQ(QZUI_E_WRONG_KIND, qzui_type_text(win, 103, "abc"));
 }
 
-TEST_F(Routing, DisabledOrHiddenElementsTakeNoUserAction)
+TEST_F(EventRouting, DisabledOrHiddenElementsTakeNoUserAction)
 {
     TestWindow window;
     int win = Shown(window);
@@ -146,7 +146,7 @@ TEST_F(Routing, DisabledOrHiddenElementsTakeNoUserAction)
     EXPECT_TRUE(window.log.empty());
 }
 
-TEST_F(Routing, RowSelectionReachesTheListBeforeTheWindow)
+TEST_F(EventRouting, RowSelectionReachesTheListBeforeTheWindow)
 {
     TestWindow window;
     window.FillList(3);
@@ -160,7 +160,7 @@ TEST_F(Routing, RowSelectionReachesTheListBeforeTheWindow)
     EXPECT_TRUE(window.log.empty()); /* the same row again is no change */
 }
 
-TEST_F(Routing, ClearingTheSelectionCallsUnselectAndReportsLineMinusOne)
+TEST_F(EventRouting, ClearingTheSelectionCallsUnselectAndReportsLineMinusOne)
 {
     TestWindow window;
     window.FillList(3);
@@ -173,7 +173,7 @@ TEST_F(Routing, ClearingTheSelectionCallsUnselectAndReportsLineMinusOne)
     EXPECT_EQ(QZUI_E_RANGE, qzui_select_row(win, 101, 3));
 }
 
-TEST_F(Routing, SelectionMadeByThePlugInIsReportedToo)
+TEST_F(EventRouting, SelectionMadeByThePlugInIsReportedToo)
 {
     TestWindow window;
     window.FillList(3);
@@ -184,7 +184,7 @@ TEST_F(Routing, SelectionMadeByThePlugInIsReportedToo)
     EXPECT_EQ(1, qzui_table_selected_row(win, 101));
 }
 
-TEST_F(Routing, DoubleClickSelectsThenReachesTheList)
+TEST_F(EventRouting, DoubleClickSelectsThenReachesTheList)
 {
     TestWindow window;
     window.FillList(2);
@@ -194,7 +194,7 @@ TEST_F(Routing, DoubleClickSelectsThenReachesTheList)
     EXPECT_EQ(Expect({"list.select 0", "window.select 101 0", "command 101", "list.double"}), window.log);
 }
 
-TEST_F(Routing, CheckBoxToggleReachesTheListBeforeTheWindow)
+TEST_F(EventRouting, CheckBoxToggleReachesTheListBeforeTheWindow)
 {
     TestWindow window;
     window.pList->UseLeftCheckboxColumn();
@@ -211,7 +211,7 @@ TEST_F(Routing, CheckBoxToggleReachesTheListBeforeTheWindow)
     EXPECT_FALSE(window.pList->GetItemAt(1)->GetCheck());
 }
 
-TEST_F(Routing, ActivationMovesBetweenWindows)
+TEST_F(EventRouting, ActivationMovesBetweenWindows)
 {
     TestWindow first;
     TestWindow second;
@@ -232,7 +232,7 @@ TEST_F(Routing, ActivationMovesBetweenWindows)
     EXPECT_EQ(2u, second.log.size());
 }
 
-TEST_F(Routing, CloseBoxAsksCanCloseAndMayBeRefused)
+TEST_F(EventRouting, CloseBoxAsksCanCloseAndMayBeRefused)
 {
     TestWindow window;
     window.allowClose = false;
@@ -249,7 +249,7 @@ TEST_F(Routing, CloseBoxAsksCanCloseAndMayBeRefused)
     EXPECT_EQ(-1, qzui_window_visible(win));
 }
 
-TEST_F(Routing, WithoutAWindowTheBridgeAnswersNeutrally)
+TEST_F(EventRouting, WithoutAWindowTheBridgeAnswersNeutrally)
 {
     _FCWindowController_cocoa bridge(nullptr, 20128);
     EXPECT_TRUE(bridge.Notify_WindowCanClose());
@@ -264,9 +264,9 @@ TEST_F(Routing, WithoutAWindowTheBridgeAnswersNeutrally)
 
 /* ---- Timers ---- */
 
-using Timers = UiTest;
+using WindowTimers = UiTest;
 
-TEST_F(Timers, DuplicateIdIsLoggedOnceAndOneTimerIsKept)
+TEST_F(WindowTimers, DuplicateIdIsLoggedOnceAndOneTimerIsKept)
 {
     TestWindow window;
     int win = Shown(window);
@@ -279,7 +279,7 @@ TEST_F(Timers, DuplicateIdIsLoggedOnceAndOneTimerIsKept)
     EXPECT_EQ(Expect({"timer 2", "timer 2"}), window.log);
 }
 
-TEST_F(Timers, DueTimersFireInTimeOrder)
+TEST_F(WindowTimers, DueTimersFireInTimeOrder)
 {
     TestWindow window;
     Shown(window);
@@ -295,7 +295,7 @@ TEST_F(Timers, DueTimersFireInTimeOrder)
     EXPECT_EQ(Expect({"timer 3"}), window.log);
 }
 
-TEST_F(Timers, TimersNeedTheWindowAndEndWithIt)
+TEST_F(WindowTimers, TimersNeedTheWindowAndEndWithIt)
 {
     TestWindow window;
     window.SetTimer(2, 100);
@@ -308,7 +308,7 @@ TEST_F(Timers, TimersNeedTheWindowAndEndWithIt)
     EXPECT_TRUE(window.log.empty());
 }
 
-TEST_F(Timers, AHandlerMayCloseItsWindow)
+TEST_F(WindowTimers, AHandlerMayCloseItsWindow)
 {
     struct Closing : TestWindow
     {
@@ -327,7 +327,7 @@ TEST_F(Timers, AHandlerMayCloseItsWindow)
 
 /* ---- Modal runs ---- */
 
-using Modal = UiTest;
+using ModalRun = UiTest;
 
 namespace
 {
@@ -339,7 +339,7 @@ int PressOk(void*, int window)
 }
 } // namespace
 
-TEST_F(Modal, TheDriverLoopEndsTheRunWithTheReturnCode)
+TEST_F(ModalRun, TheDriverLoopEndsTheRunWithTheReturnCode)
 {
     qzui_set_modal_callback(&PressOk, nullptr);
     TestWindow window;
@@ -350,7 +350,7 @@ TEST_F(Modal, TheDriverLoopEndsTheRunWithTheReturnCode)
     EXPECT_STREQ("answered", text.GetCString());
 }
 
-TEST_F(Modal, WithoutADriverLoopTheWindowClosesAtOnce)
+TEST_F(ModalRun, WithoutADriverLoopTheWindowClosesAtOnce)
 {
     TestWindow window;
     window._SetReturnCode(1);
@@ -359,7 +359,7 @@ TEST_F(Modal, WithoutADriverLoopTheWindowClosesAtOnce)
     EXPECT_FALSE(window.WindowExists());
 }
 
-TEST_F(Modal, CancelGetsEscapeOnlyInAModalWindow)
+TEST_F(ModalRun, CancelGetsEscapeOnlyInAModalWindow)
 {
     struct Probe
     {
@@ -381,7 +381,7 @@ TEST_F(Modal, CancelGetsEscapeOnlyInAModalWindow)
     EXPECT_EQ("", HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(2)->keyEquivalent);
 }
 
-TEST_F(Timers, FiringAllRunsEachTimerOnceAndRestartsItsPeriod)
+TEST_F(WindowTimers, FiringAllRunsEachTimerOnceAndRestartsItsPeriod)
 {
     TestWindow window;
     int win = Shown(window);
@@ -427,7 +427,7 @@ struct SwitchWindow : FCResourceWindow
 };
 } // namespace
 
-TEST_F(Routing, SegmentClickReachesTheSwitcherHandlerThenHandleCommand)
+TEST_F(EventRouting, SegmentClickReachesTheSwitcherHandlerThenHandleCommand)
 {
     SwitchWindow window;
     window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));

@@ -91,9 +91,9 @@ TEST_F(DualState, NullTitleAndTextAreHarmless)
     EXPECT_STREQ("Staff Set Panel", buffer);
 }
 
-using Position = UiTest;
+using WindowPosition = UiTest;
 
-TEST_F(Position, NothingIsStoredOnAFreshWindow)
+TEST_F(WindowPosition, NothingIsStoredOnAFreshWindow)
 {
     TestWindow window;
     EXPECT_EQ(-1.0f, window.GetStoredX());
@@ -106,7 +106,7 @@ TEST_F(Position, NothingIsStoredOnAFreshWindow)
     EXPECT_EQ(-1.0f, window.GetStoredHeight());
 }
 
-TEST_F(Position, RestoredSizeIsNeverSmallerThanTheLoadedSize)
+TEST_F(WindowPosition, RestoredSizeIsNeverSmallerThanTheLoadedSize)
 {
     TestWindow window;
     int win = Shown(window);
@@ -120,7 +120,7 @@ TEST_F(Position, RestoredSizeIsNeverSmallerThanTheLoadedSize)
     EXPECT_EQ(loaded.height, frame.height);
 }
 
-TEST_F(Position, StoredPositionOnlyMovesAndKeepsTheSize)
+TEST_F(WindowPosition, StoredPositionOnlyMovesAndKeepsTheSize)
 {
     TestWindow window;
     int win = Shown(window);
@@ -138,7 +138,7 @@ TEST_F(Position, StoredPositionOnlyMovesAndKeepsTheSize)
     EXPECT_EQ(0, Count(window.log, "resize 0x0"));
 }
 
-TEST_F(Position, StoreThenRestoreReturnsAMovedWindow)
+TEST_F(WindowPosition, StoreThenRestoreReturnsAMovedWindow)
 {
     TestWindow window;
     int win = Shown(window);
@@ -154,7 +154,7 @@ TEST_F(Position, StoreThenRestoreReturnsAMovedWindow)
     EXPECT_EQ(before.top, Frame(win).top);
 }
 
-TEST_F(Position, FrameReadAndWrittenBackLeavesTheWindowInPlace)
+TEST_F(WindowPosition, FrameReadAndWrittenBackLeavesTheWindowInPlace)
 {
     TestWindow window;
     int win = Shown(window);
@@ -169,9 +169,9 @@ TEST_F(Position, FrameReadAndWrittenBackLeavesTheWindowInPlace)
     EXPECT_EQ(before.height, after.height);
 }
 
-using Shading = UiTest;
+using WindowShading = UiTest;
 
-TEST_F(Shading, ShadingTwiceChangesTheFrameOnce)
+TEST_F(WindowShading, ShadingTwiceChangesTheFrameOnce)
 {
     TestWindow window;
     int win = Shown(window);
@@ -188,7 +188,7 @@ TEST_F(Shading, ShadingTwiceChangesTheFrameOnce)
     EXPECT_EQ(0, qzui_window_shaded(win));
 }
 
-TEST_F(Shading, NothingHappensWhileShadingIsSuspended)
+TEST_F(WindowShading, NothingHappensWhileShadingIsSuspended)
 {
     TestWindow window;
     int win = Shown(window);
@@ -202,7 +202,7 @@ TEST_F(Shading, NothingHappensWhileShadingIsSuspended)
     EXPECT_TRUE(window.IsShaded());
 }
 
-TEST_F(Shading, SizeChangesWhileShadedAreNotReported)
+TEST_F(WindowShading, SizeChangesWhileShadedAreNotReported)
 {
     TestWindow window;
     int win = Shown(window);
@@ -214,7 +214,7 @@ TEST_F(Shading, SizeChangesWhileShadedAreNotReported)
     EXPECT_EQ(0, Count(window.log, "resize"));
 }
 
-TEST_F(Shading, StorePositionOfAShadedWindowKeepsTheOpenSize)
+TEST_F(WindowShading, StorePositionOfAShadedWindowKeepsTheOpenSize)
 {
     TestWindow window;
     int win = Shown(window);
@@ -226,16 +226,16 @@ TEST_F(Shading, StorePositionOfAShadedWindowKeepsTheOpenSize)
     EXPECT_EQ(static_cast<float>(QZUI_TITLE_BAR_HEIGHT), Frame(win).height);
 }
 
-TEST_F(Shading, WithoutAWindowNothingHappens)
+TEST_F(WindowShading, WithoutAWindowNothingHappens)
 {
     TestWindow window;
     window.Windowshade(true);
     EXPECT_FALSE(window.IsShaded());
 }
 
-using Resize = UiTest;
+using WindowResize = UiTest;
 
-TEST_F(Resize, FirstReportCarriesTheLoadedSizeAsOldSize)
+TEST_F(WindowResize, FirstReportCarriesTheLoadedSizeAsOldSize)
 {
     TestWindow window;
     int win = Shown(window);
