@@ -54,10 +54,15 @@ void checkVersion(RecordCall& rc, uint32_t version) {
 }
 
 void checkFixedSize(RecordCall& rc, uint32_t size, const char* what) {
-    auto expected = TagRules::fixedSize(rc.tag, rc.call.engine().hostVersion);
+    uint32_t host = rc.call.engine().hostVersion;
+    auto expected = TagRules::fixedSize(rc.tag, host);
     if (expected && *expected != size)
         rc.call.violation(std::string(what) + " size " + std::to_string(size) + " of '" +
                           tagChars(rc.tag) + "', expected " + std::to_string(*expected));
+    uint32_t minimum = TagRules::minimumSize(rc.tag, host);
+    if (!expected && size < minimum)
+        rc.call.violation(std::string(what) + " size " + std::to_string(size) + " of '" +
+                          tagChars(rc.tag) + "', at least " + std::to_string(minimum) + " expected");
 }
 
 /* Copies a record into the caller's buffer as a load does. */

@@ -28,19 +28,13 @@ uint32_t FCMetatoolAssignment::_TagForKind(int kind)
 
 uint32_t FCMetatoolAssignment::Tag() const { return _TagForKind(_kind); }
 
-bool FCMetatoolAssignment::Load(uint16_t item)
-{
-    if (Tag() == 0)
-        return false;
-    return __FCNoInciOther::Load(item);
-}
+bool FCMetatoolAssignment::Load(uint16_t item) { return Tag() != 0 && __FCNoInciOther::Load(item); }
 
-bool FCMetatoolAssignment::Save()
-{
-    if (Tag() == 0)
-        return false;
-    return __FCNoInciOther::Save();
-}
+bool FCMetatoolAssignment::Save() { return Tag() != 0 && __FCNoInciOther::Save(); }
+
+bool FCMetatoolAssignment::DeleteData() { return Tag() != 0 && __FCNoInciOther::DeleteData(); }
+
+bool FCMetatoolAssignment::SaveNew() { return Tag() != 0 && __FCNoInciOther::SaveNew(); }
 
 const char* FCMetatoolAssignments::ClassName() const { return "FCMetatoolAssignments"; }
 

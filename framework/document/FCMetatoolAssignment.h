@@ -16,9 +16,12 @@ class FCMetatoolAssignment : public __FCNoInciOther
 
     explicit FCMetatoolAssignment(int kind = 0);
 
+    /* Each of these is refused without asking the host when the kind has no
+       tag. */
     bool Save() override;
-    /* Refused without asking the host when the kind has no tag. */
+    bool DeleteData() override;
     bool Load(uint16_t item) override;
+    bool SaveNew() override;
 
     int GetKind() const { return _kind; }
     void SetKind(int kind) { _kind = kind; }

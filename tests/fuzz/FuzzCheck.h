@@ -25,6 +25,21 @@ namespace FuzzCheck
     std::abort();
 }
 
+/* Well-formed UTF-16: every surrogate stands in a high-low pair. */
+inline bool IsWellFormedUtf16(const std::u16string& units)
+{
+    for (size_t i = 0; i < units.size(); ++i)
+    {
+        const bool high = units[i] >= 0xD800 && units[i] <= 0xDBFF;
+        const bool low = units[i] >= 0xDC00 && units[i] <= 0xDFFF;
+        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF)
+            ++i;
+        else if (high || low)
+            return false;
+    }
+    return true;
+}
+
 /* Reads fuzz input bytes in order; past the end every read gives zero. */
 class Reader
 {

@@ -18,20 +18,6 @@ namespace
 {
 bool SameValue(float a, float b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
-bool IsWellFormed(const std::u16string& units)
-{
-    for (size_t i = 0; i < units.size(); ++i)
-    {
-        const bool high = units[i] >= 0xD800 && units[i] <= 0xDBFF;
-        const bool low = units[i] >= 0xDC00 && units[i] <= 0xDFFF;
-        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF)
-            ++i;
-        else if (high || low)
-            return false;
-    }
-    return true;
-}
-
 /* One line per element: kind, tag, frame, texts and depth; two parses of one
    text must give the same lines. */
 void Describe(const HeadlessElement& element, int depth, std::string* pOut)
@@ -56,9 +42,9 @@ void CheckTree(HeadlessElement* pRoot, size_t elementBound)
     {
         for (const auto& pChild : pElement->children)
             FUZZ_CHECK(pChild && pChild->parent == pElement, "every child knows its parent");
-        FUZZ_CHECK(IsWellFormed(pElement->text), "element texts are well-formed");
+        FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(pElement->text), "element texts are well-formed");
         for (const HeadlessColumn& column : pElement->columns)
-            FUZZ_CHECK(IsWellFormed(column.title), "column titles are well-formed");
+            FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(column.title), "column titles are well-formed");
         if (pElement == pRoot || !pElement->IsControl())
             continue;
         /* Every control is found by its tag (or something earlier that answers to it). */
@@ -80,7 +66,7 @@ void CheckLayout(const std::string& text)
     FUZZ_CHECK(SameValue(pWindow->content->width, pWindow->width) &&
                    SameValue(pWindow->content->height, pWindow->ContentHeight()),
                "the content view fills the window below its title bar");
-    FUZZ_CHECK(IsWellFormed(pWindow->title), "the title is well-formed");
+    FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(pWindow->title), "the title is well-formed");
 
     size_t tags = 0;
     for (char c : text)
@@ -100,7 +86,7 @@ void CheckText(const std::string& text)
     std::u16string units;
     if (HeadlessText::FromUTF8(text, &units))
     {
-        FUZZ_CHECK(IsWellFormed(units), "accepted UTF-8 gives well-formed UTF-16");
+        FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(units), "accepted UTF-8 gives well-formed UTF-16");
         FUZZ_CHECK(HeadlessText::ToUTF8(units) == text, "accepted UTF-8 round-trips exactly");
     }
     else

@@ -51,19 +51,6 @@ bool IsValidUtf8(const std::string& text)
     return true;
 }
 
-/* Well-formed UTF-16: every surrogate in a high-low pair. */
-bool IsWellFormed(const std::u16string& units)
-{
-    for (size_t i = 0; i < units.size(); ++i)
-    {
-        if (IsHigh(units[i]) && i + 1 < units.size() && IsLow(units[i + 1]))
-            ++i;
-        else if (IsHigh(units[i]) || IsLow(units[i]))
-            return false;
-    }
-    return true;
-}
-
 /* The units with every unpaired surrogate replaced. */
 std::u16string Repaired(const std::u16string& units)
 {
@@ -129,7 +116,7 @@ void CheckUtf8(const std::string& bytes)
 {
     const std::u16string units = Decode(bytes);
     FUZZ_CHECK(units.size() <= bytes.size(), "one unit at most per input byte");
-    FUZZ_CHECK(IsWellFormed(units), "decoding gives well-formed UTF-16");
+    FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(units), "decoding gives well-formed UTF-16");
     const std::string again = Encode(units);
     FUZZ_CHECK(IsValidUtf8(again), "encoding gives valid UTF-8");
     FUZZ_CHECK(Decode(again) == units, "decoded text survives encoding");

@@ -153,7 +153,8 @@ TEST_F(Metatools, KindFiveHasNoTagAndNeverReachesTheHost)
     Host()->hostsim_clear_call_log();
     EXPECT_FALSE(assignment.Load(1));
     EXPECT_FALSE(assignment.LoadFirst());
-    EXPECT_EQ(Calls("FX_LoadEData"), 0);
+    EXPECT_FALSE(assignment.DeleteData());
+    EXPECT_EQ(Host()->hostsim_call_log_count(), 0u);
 
     FCMetatoolAssignment articulations(2);
     ASSERT_TRUE(articulations.Load(1));

@@ -180,4 +180,13 @@ TEST_F(StrictModeTest, WrongSizeOfAFixedRecordIsReported) {
     FX_EndFinaleEdit(V19);
 }
 
+TEST_F(StrictModeTest, ExpressionBelowItsMinimumSizeIsReported) {
+    ASSERT_TRUE(start());
+    std::vector<uint8_t> rec(34, 0);
+    int16_t key[3] = {-1, -1, 0};
+    EXPECT_TRUE(FX_CreateEData(SODT, key, rec.data(), 34, V19));
+    EXPECT_TRUE(violationMentions("created size 34 of 'SODT', at least 38 expected"));
+    FX_EndFinaleEdit(V19);
+}
+
 }  // namespace
