@@ -80,22 +80,17 @@ void Document::apply(const UndoStep& step, bool after) {
     store_.restoreCounters(after ? step.countersAfter : step.countersBefore);
 }
 
-bool Document::undo() {
-    if (!edits_.empty() || undo_.empty()) return false;
-    apply(undo_.back(), false);
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
+bool Document::move(std::vector<UndoStep>& from, std::vector<UndoStep>& to, bool after) {
+    if (!edits_.empty() || from.empty()) return false;
+    apply(from.back(), after);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     dirty = true;
     return true;
 }
 
-bool Document::redo() {
-    if (!edits_.empty() || redo_.empty()) return false;
-    apply(redo_.back(), true);
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
-    dirty = true;
-    return true;
-}
+bool Document::undo() { return move(undo_, redo_, false); }
+
+bool Document::redo() { return move(redo_, undo_, true); }
 
 }  // namespace hostsim

@@ -95,6 +95,8 @@ public:
 
 private:
     void apply(const UndoStep& step, bool after);
+    /* Applies the last step of `from` (its after-images or before-images) and moves it to `to`. */
+    bool move(std::vector<UndoStep>& from, std::vector<UndoStep>& to, bool after);
 
     int16_t id_;
     RecordStore store_;

@@ -138,6 +138,34 @@ void writeBytes(char* out, const std::string& s, size_t capacity) {
     out[n] = 0;
 }
 
+/* A name in the caller's buffer: 8-bit (256 bytes) or UTF-16 (512 units). */
+void writeName(char* out, const std::string& utf8) { writeBytes(out, TextCodec::toLatin1(utf8), kNameBytes); }
+void writeName(uint16_t* out, const std::string& utf8) { writeUnits(out, TextCodec::toUtf16(utf8), kNameUnits); }
+
+/* Answers a name request: the name found (or null for a refusal) into `out`. */
+template <class Char>
+fxbool answerName(HostCall& call, const std::string* found, Char* out) {
+    if (!out || !found || call.injectedFailure()) return call.finish<fxbool>(0);
+    writeName(out, *found);
+    return call.finish<fxbool>(1);
+}
+
+template <class Char>
+fxbool partName(const char* function, int16_t partId, Char* name, uint32_t version) {
+    HostCall call(function, version);
+    Document* doc = call.document();
+    const PartInfo* p = doc ? doc->part(partId) : nullptr;
+    return answerName(call, p ? &p->name : nullptr, name);
+}
+
+template <class Char>
+fxbool fontName(const char* function, int16_t number, Char* name, uint32_t version) {
+    HostCall call(function, version);
+    auto& fonts = call.engine().fonts;
+    auto it = fonts.find(number);
+    return answerName(call, it == fonts.end() ? nullptr : &it->second, name);
+}
+
 /* ---- edits ---- */
 
 fxbool startEdit(HostCall& call, const std::string& name, bool terminated) {
@@ -408,21 +436,11 @@ int16_t FX_GetNextPartID(int16_t partId, uint32_t version) {
 }
 
 fxbool FX_GetPartName(int16_t partId, char* name, uint32_t version) {
-    HostCall call("FX_GetPartName", version);
-    Document* doc = call.document();
-    const PartInfo* p = doc ? doc->part(partId) : nullptr;
-    if (!name || !p || call.injectedFailure()) return call.finish<fxbool>(0);
-    writeBytes(name, TextCodec::toLatin1(p->name), kNameBytes);
-    return call.finish<fxbool>(1);
+    return partName("FX_GetPartName", partId, name, version);
 }
 
 fxbool FX_GetPartName_UTF16(int16_t partId, uint16_t* name, uint32_t version) {
-    HostCall call("FX_GetPartName_UTF16", version);
-    Document* doc = call.document();
-    const PartInfo* p = doc ? doc->part(partId) : nullptr;
-    if (!name || !p || call.injectedFailure()) return call.finish<fxbool>(0);
-    writeUnits(name, TextCodec::toUtf16(p->name), kNameUnits);
-    return call.finish<fxbool>(1);
+    return partName("FX_GetPartName_UTF16", partId, name, version);
 }
 
 /* ======================= regions and slots ======================= */
@@ -615,30 +633,12 @@ fxbool FX_AlertMessage(void* parent, int16_t alertType, int16_t flags, const cha
 
 /* ======================= fonts ======================= */
 
-namespace {
-
-const std::string* fontName(HostCall& call, int16_t number) {
-    auto& fonts = call.engine().fonts;
-    auto it = fonts.find(number);
-    return it == fonts.end() ? nullptr : &it->second;
-}
-
-}  // namespace
-
 fxbool FX_FontNumToName(int16_t fontNum, char* name, uint32_t version) {
-    HostCall call("FX_FontNumToName", version);
-    const std::string* found = fontName(call, fontNum);
-    if (!name || !found || call.injectedFailure()) return call.finish<fxbool>(0);
-    writeBytes(name, TextCodec::toLatin1(*found), kNameBytes);
-    return call.finish<fxbool>(1);
+    return fontName("FX_FontNumToName", fontNum, name, version);
 }
 
 fxbool FX_FontNumToName_UTF16(int16_t fontNum, uint16_t* name, uint32_t version) {
-    HostCall call("FX_FontNumToName_UTF16", version);
-    const std::string* found = fontName(call, fontNum);
-    if (!name || !found || call.injectedFailure()) return call.finish<fxbool>(0);
-    writeUnits(name, TextCodec::toUtf16(*found), kNameUnits);
-    return call.finish<fxbool>(1);
+    return fontName("FX_FontNumToName_UTF16", fontNum, name, version);
 }
 
 int16_t FX_FontNameToNum(const char* name, uint32_t version) {

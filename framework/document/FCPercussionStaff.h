@@ -17,6 +17,8 @@ class FCPercussionStaff : public __FCNoInciOther
     /* The notes of the staff's percussion layout in a new list (the caller
        owns it). */
     FCPercussionLayoutNotes* CreateLayoutNotes() const;
+    /* Makes the object hold a fresh zeroed record, ready to be saved as new. */
+    void PrepareNew() { _PrepareNewRecord(kRecordSize); }
 };
 
 #endif

@@ -3,9 +3,11 @@
 #include <cstring>
 
 #include "FCFretInstrumentDef.h"
+#include "FCInstrumentDef.h"
 #include "FCInstrumentPlaybackData.h"
 #include "FCPercussionStaff.h"
 #include "FCStaffNamePosition.h"
+#include "fx_host_abi.h"
 
 namespace
 {
@@ -20,6 +22,11 @@ constexpr uint32_t kAbbrvPositionSuffixOffset = 98;
 constexpr uint32_t kAbbrvPositionRecordOffset = 100;
 /* Tags of records named by a two-character suffix. */
 constexpr uint32_t kSuffixTagBase = 0x6F740000;
+/* The suffix of new percussion records ('otDS') and the staff flags that
+   choose the notation style. */
+constexpr uint16_t kNewPercussionSuffix = 0x4453;
+constexpr uint16_t kPercussionStyleBit = 0x2000;
+constexpr uint16_t kAltStyleBit = 0x0200;
 
 /* A new record object loaded from item (with a custom tag when one is
    given); null (and the object deleted) when it does not load. */
@@ -133,6 +140,67 @@ FCPercussionStaff* FCStaff::CreatePercussionStaff() const
     if (GetNotationStyle() != 1 || suffix == 0 || record == 0)
         return nullptr;
     return LoadedOrNull(new FCPercussionStaff(), record, kSuffixTagBase | suffix);
+}
+
+FCInstrumentDef* FCStaff::CreateLayerInstrumentDef(int layer) const
+{
+    if (layer < 1 || layer > FCInstrumentPlaybackData::kLayerCount)
+        return nullptr;
+    FCInstrumentPlaybackData* pPlayback = CreateInstrumentPlaybackData();
+    if (!pPlayback)
+        return nullptr;
+    const FCLayerPlaybackData* pLayer = pPlayback->GetNoteLayerData(layer);
+    const int number = pLayer ? pLayer->GetInstrumentDefNumber() : 0;
+    delete pPlayback;
+    if (number < 1 || number > UINT16_MAX)
+        return nullptr;
+    return LoadedOrNull(new FCInstrumentDef(), static_cast<uint16_t>(number));
+}
+
+bool FCStaff::SavePercussionLayout(int layoutID, int noteType)
+{
+    if (layoutID < 1 || layoutID > INT16_MAX || noteType < 0 || noteType > INT16_MAX)
+        return false;
+    FCPercussionStaff* pPercussion = CreatePercussionStaff();
+    if (pPercussion) {
+        pPercussion->SetLayoutID(static_cast<int16_t>(layoutID));
+    } else {
+        pPercussion = _CreateNewPercussionStaff(static_cast<int16_t>(layoutID));
+        if (!pPercussion)
+            return false;
+    }
+    const bool saved = pPercussion->Save();
+    delete pPercussion;
+    if (!saved)
+        return false;
+    const int layers = FX_GetMaxLayers(kDefaultEnigmaVersion);
+    for (int layer = 1; layer <= layers; ++layer) {
+        FCInstrumentDef* pDef = CreateLayerInstrumentDef(layer);
+        if (!pDef)
+            continue;
+        pDef->SetNoteType(static_cast<int16_t>(noteType));
+        pDef->Save();
+        delete pDef;
+    }
+    return true;
+}
+
+FCPercussionStaff* FCStaff::_CreateNewPercussionStaff(int16_t layoutID)
+{
+    uint16_t flags = _ReadWord(_GetFlagPtr());
+    flags = static_cast<uint16_t>((flags | kPercussionStyleBit) & ~kAltStyleBit);
+    _WriteWord(_GetFlagPtr(), flags);
+    FCPercussionStaff* pPercussion = new FCPercussionStaff();
+    pPercussion->SetCustomTag(kSuffixTagBase | kNewPercussionSuffix);
+    pPercussion->PrepareNew();
+    pPercussion->SetLayoutID(layoutID);
+    if (!pPercussion->SaveNew()) {
+        delete pPercussion;
+        return nullptr;
+    }
+    _SetWordAt(kPercussionSuffixOffset, kNewPercussionSuffix);
+    _SetWordAt(kPercussionRecordOffset, pPercussion->GetItemNo());
+    return pPercussion;
 }
 
 int FCStaff::CalcPercussionLayoutID() const

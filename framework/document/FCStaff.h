@@ -11,6 +11,7 @@
  * (114 bytes below host 0x11000000, 132 bytes below 0x12000000, else 136);
  * the field positions are the same in every layout. */
 class FCFretInstrumentDef;
+class FCInstrumentDef;
 class FCInstrumentPlaybackData;
 class FCPercussionStaff;
 class FCStaffNamePosition;
@@ -47,10 +48,21 @@ public:
        (null when the record does not load). */
     FCFretInstrumentDef* CreateFretInstrumentDef() const;
     FCInstrumentPlaybackData* CreateInstrumentPlaybackData() const;
+    /* The instrument definition that layer 1 .. 4 plays with (from the
+       staff's playback data); null for other layers or when a record does
+       not load. */
+    FCInstrumentDef* CreateLayerInstrumentDef(int layer) const;
     /* Only for the percussion notation style with a percussion record. */
     FCPercussionStaff* CreatePercussionStaff() const;
     /* The layout id of the staff's percussion record, -1 when none. */
     int CalcPercussionLayoutID() const;
+    /* Makes the staff use the percussion layout and gives every layer's
+       instrument definition the note type. The percussion record is created
+       when the staff has none (the staff then refers to it in memory: saving
+       the staff is the caller's business). False for a layout id outside
+       1 .. 32767, a note type outside 0 .. 32767, or when the percussion
+       record cannot be written. */
+    bool SavePercussionLayout(int layoutID, int noteType);
 
 #define FCSTAFF_DECLARE_PTR(NAME, STAFFOFFSET, STYLEOFFSET, MINVERSION) void* _Get##NAME##Ptr() const override;
     FCSTAFFBASE_FIELDS(FCSTAFF_DECLARE_PTR)
@@ -59,6 +71,9 @@ public:
 private:
     FCStaffNamePosition* _GetNamePosition(FCStaffNamePosition** ppPosition, bool abbreviated);
     bool _SaveNamePosition(FCStaffNamePosition* pPosition, uint32_t recordOffset);
+    /* Switches the staff to the percussion notation style and creates its
+       percussion record; null when the record cannot be created. */
+    FCPercussionStaff* _CreateNewPercussionStaff(int16_t layoutID);
 
     FCLayoutBuffers _layouts;
     FCStaffNamePosition* _pfullnamepos;

@@ -14,6 +14,26 @@ public:
     /* Key part 1 is the item number. */
     void SetRawTextNumber(int16_t number) override;
     int16_t GetItemNo() const override;
+
+    /* The text of class TEXT stored under item, in a new string that the
+       caller owns; null when there is none. */
+    template <class TEXT>
+    static FCString* CreateItemString(int16_t item)
+    {
+        TEXT text;
+        return text.Load(item) ? text.CreateString() : nullptr;
+    }
+    /* Stores the string as the text of class TEXT under item (replacing any
+       text there); false for a null string. */
+    template <class TEXT>
+    static bool SaveItemString(int16_t item, const FCString* pString)
+    {
+        if (!pString)
+            return false;
+        TEXT text;
+        text.SetText(pString);
+        return text.SaveAs(item);
+    }
 };
 
 /* Declares a text class of the given tag. */
