@@ -15,6 +15,8 @@ build: setup
 
 run: build
 	@$(BUILD)/qzhost/qzhost info $(BUILD)/plugin/qzstaffset.so
+	@echo
+	@$(BUILD)/qzhost/qzhost doc show demo
 
 test: setup
 	@$(MAKE) --no-print-directory test-default

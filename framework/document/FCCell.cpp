@@ -28,11 +28,11 @@ const char* FCCell::ClassName() const { return "FCCell"; }
 
 bool FCCell::_StaffHasOwnKey()
 {
-    FCCurrentStaffSpec spec;
-    if (!spec.LoadForCell(this, 0))
+    FCCurrentStaffSpec staffSettings;
+    if (!staffSettings.LoadForCell(this, 0))
         return false;
     int16_t flags = 0;
-    if (const void* pWord = spec._GetInstFlagPtr())
+    if (const void* pWord = staffSettings._GetInstFlagPtr())
         std::memcpy(&flags, pWord, sizeof flags);
     return flags < 0;
 }

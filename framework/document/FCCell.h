@@ -48,7 +48,7 @@ public:
        visible layers, -1 all layers, 1 to the host's layer count one layer. */
     int CalcEntryDuration(int layer);
 
-    /* True when the staff specification at the cell marks an own key
+    /* True when the current staff settings at the cell marks an own key
        (bit 15 of its instrument-flags word). */
     bool _StaffHasOwnKey();
 

@@ -19,7 +19,7 @@ public:
     __FCBaseData* CreateObject() override;
     uint32_t Tag() const override;
 
-    /* Loads the specification for the cell's staff and measure at a
+    /* Loads the current staff settings for the cell's staff and measure at a
        position within the measure; false for a null cell. */
     bool LoadForCell(FCCell* pCell, int position);
 

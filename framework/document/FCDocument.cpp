@@ -86,14 +86,14 @@ bool FCDocument::GetPath(FCString* pPath) const
     if (_documentID == 0)
         return true;
     const uint32_t version = PathSpecVersionForHost();
-    FinPathSpec25 spec;
-    std::memset(&spec, 0, sizeof spec);
-    if (FX_GetDocumentPathMac(_documentID, &spec, version) && spec.url) {
+    FinPathSpec25 pathSpec;
+    std::memset(&pathSpec, 0, sizeof pathSpec);
+    if (FX_GetDocumentPathMac(_documentID, &pathSpec, version) && pathSpec.url) {
         char path[kMaxPathBytes] = {};
         if (version == kPathSpecVersion &&
-            CFURLGetFileSystemRepresentation(spec.url, true, reinterpret_cast<UInt8*>(path), kMaxPathBytes))
+            CFURLGetFileSystemRepresentation(pathSpec.url, true, reinterpret_cast<UInt8*>(path), kMaxPathBytes))
             pPath->SetUTF8String(path);
-        CFRelease(spec.url);
+        CFRelease(pathSpec.url);
     }
     if (pPath->IsEmpty()) {
         pPath->SetCString("Untitled (id=");

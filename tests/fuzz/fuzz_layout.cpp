@@ -1,10 +1,8 @@
-/* Window layouts (Interface Builder XML) read by the headless bridge, and the
- * bridge's UTF-8 text conversions.
+/* Window layouts (Interface Builder XML) read by the headless bridge.
  *
  * Input: the layout document's text. */
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,36 +79,6 @@ void CheckLayout(const std::string& text)
     FUZZ_CHECK(first == second, "reading a layout is deterministic");
 }
 
-void CheckText(const std::string& text)
-{
-    std::u16string units;
-    if (HeadlessText::FromUTF8(text, &units))
-    {
-        FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(units), "accepted UTF-8 gives well-formed UTF-16");
-        FUZZ_CHECK(HeadlessText::ToUTF8(units) == text, "accepted UTF-8 round-trips exactly");
-    }
-    else
-    {
-        FUZZ_CHECK(units.empty(), "refused UTF-8 gives nothing");
-    }
-
-    for (int size : {0, 1, 2, 3, 4, 7, 64})
-    {
-        std::vector<char> buffer(static_cast<size_t>(size) + 1, '\x7f');
-        const int full = HeadlessText::CopyOut(text, size ? buffer.data() : nullptr, size);
-        FUZZ_CHECK(full == static_cast<int>(text.size()), "the full length is reported");
-        if (size == 0)
-            continue;
-        const size_t copied = std::strlen(buffer.data());
-        FUZZ_CHECK(copied < static_cast<size_t>(size), "the copy fits with its terminator");
-        FUZZ_CHECK(buffer[static_cast<size_t>(size)] == '\x7f', "nothing is written past the buffer");
-        FUZZ_CHECK(text.compare(0, copied, buffer.data(), copied) == 0, "the copy is the start of the text");
-        std::u16string head;
-        if (!units.empty() && text.find('\0') == std::string::npos)
-            FUZZ_CHECK(HeadlessText::FromUTF8(std::string(buffer.data(), copied), &head),
-                       "a copy never splits a UTF-8 sequence");
-    }
-}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -118,6 +86,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SetFinaleFrameworkVersion(0x19000000);
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckLayout(text);
-    CheckText(text);
     return 0;
 }

@@ -35,9 +35,9 @@ protected:
     /* Staff 1 keeps its own key at measure 2. */
     void StaffHasOwnKey()
     {
-        std::vector<int16_t> spec(68, 0);
-        spec[11] = int16_t(0x8000);
-        Put(kStaffSpecTag, {1, 2, 0, 0}, spec);
+        std::vector<int16_t> staffSettings(68, 0);
+        staffSettings[11] = int16_t(0x8000);
+        Put(kStaffSpecTag, {1, 2, 0, 0}, staffSettings);
     }
     /* Staff 1, measure 2: independent key (two flats) and 6/8. */
     void IndependentDetail(uint16_t flags = 0x0C00)

@@ -157,11 +157,11 @@ TEST_F(Documents, ASavedDocumentHasItsFilePath)
     EXPECT_EQ(std::string(path.GetUTF8String()), file);
     EXPECT_FALSE(doc.IsUntitled());
 
-    FinPathSpec25 spec;
-    EXPECT_FALSE(doc.GetPathSpec(&spec, 0x11000000));
+    FinPathSpec25 pathSpec;
+    EXPECT_FALSE(doc.GetPathSpec(&pathSpec, 0x11000000));
     EXPECT_FALSE(doc.GetPathSpec(nullptr, 0x19000000));
-    ASSERT_TRUE(doc.GetPathSpec(&spec, 0x19000000));
-    const FXURLRef url = spec.url; /* a packed member is read by value */
+    ASSERT_TRUE(doc.GetPathSpec(&pathSpec, 0x19000000));
+    const FXURLRef url = pathSpec.url; /* a packed member is read by value */
     ASSERT_NE(url, nullptr);
     CFRelease(url);
 }
