@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all setup build run test test-default test-asan bench clean
+.PHONY: all setup build run test test-default test-asan bench fuzz clean
 
 all: build
 
@@ -34,6 +34,14 @@ test-asan:
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
+
+# Coverage-guided fuzzing with clang's libFuzzer; new inputs go to build/fuzz/found.
+FUZZ_SECONDS ?= 30
+fuzz: setup
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	@for t in build/fuzz/tests/fuzz/fuzz_*; do n=$${t##*/fuzz_}; mkdir -p build/fuzz/found/$$n; \
+	  $$t -max_total_time=$(FUZZ_SECONDS) build/fuzz/found/$$n tests/fuzz/corpus/$$n || exit 1; done
 
 clean:
 	rm -rf build

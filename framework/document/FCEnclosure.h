@@ -13,6 +13,8 @@ class FCEnclosure : public __FCNoInciOther
     FCRECORD_CLASS_MEMBERS(12)
 
     static constexpr uint32_t kExpressionEnclosureTag = 0x6F744465;
+    /* Makes the object hold a fresh zeroed record, ready to be saved as new. */
+    void PrepareNew() { _PrepareNewRecord(kRecordSize); }
 };
 
 #endif

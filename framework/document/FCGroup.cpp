@@ -1,7 +1,10 @@
 #include "FCGroup.h"
 
 #include <cstring>
+#include <utility>
 
+#include "FCSystemStaff.h"
+#include "FCSystemStaves.h"
 #include "FinaleExtension.h"
 
 namespace
@@ -20,4 +23,52 @@ bool FCGroup::LoadFirst()
 {
     _SetKey(0, 0, 0);
     return LoadNext();
+}
+
+namespace
+{
+/* Index of the staff in the list, -1 when absent. */
+int IndexOfStaff(const FCSystemStaves& staves, int staff)
+{
+    for (int i = 0; i < staves.GetCount(); ++i) {
+        const FCSystemStaff* pStaff = staves.GetItemAt(i);
+        if (pStaff && pStaff->GetStaff() == staff)
+            return i;
+    }
+    return -1;
+}
+} // namespace
+
+bool FCGroup::_CalcStaffIndexes(const FCSystemStaves& staves, int* pFirst, int* pLast) const
+{
+    int first = IndexOfStaff(staves, GetStartStaff());
+    int last = IndexOfStaff(staves, GetEndStaff());
+    if (first < 0 || last < 0)
+        return false;
+    if (first > last)
+        std::swap(first, last);
+    *pFirst = first;
+    *pLast = last;
+    return true;
+}
+
+int FCGroup::CalcStaffSpan() const
+{
+    FCSystemStaves staves;
+    staves.LoadAllForItem(0);
+    int first = 0;
+    int last = 0;
+    return _CalcStaffIndexes(staves, &first, &last) ? last - first + 1 : 0;
+}
+
+bool FCGroup::ContainsStaff(int staff) const
+{
+    FCSystemStaves staves;
+    staves.LoadAllForItem(0);
+    int first = 0;
+    int last = 0;
+    if (!_CalcStaffIndexes(staves, &first, &last))
+        return false;
+    const int index = IndexOfStaff(staves, staff);
+    return index >= first && index <= last;
 }

@@ -7,6 +7,8 @@
 #include "__FCRecordClassMacros.h"
 #include "__FCNoInciDetail.h"
 
+class FCSystemStaves;
+
 /* A staff group (bracket): 36 bytes, passed as record version 0x09000000 below
  * host 0x11000000. */
 class FCGroup : public __FCNoInciDetail
@@ -18,6 +20,27 @@ public:
     FCLAYOUT_RECORD_DECLARE
     /* Loads the first existing record. */
     bool LoadFirst() override;
+
+    /* The first and last staff of the bracket (as staff numbers); the
+       same positions in both layouts. */
+#define FCGROUP_FIELDS(X)          \
+    X(StartStaff, int16_t, 0)      \
+    X(EndStaff, int16_t, 2)
+    FCGROUP_FIELDS(FCRECORD_FIELD)
+
+    /* The number of staves from the start staff to the end staff in the
+       score's staff order (the global staff list, item 0), both included;
+       0 when either is not in that list. A bracket stored with its ends
+       the other way round spans the same staves. */
+    int CalcStaffSpan() const;
+    /* True when the staff lies between the start and end staff in the
+       score's staff order. */
+    bool ContainsStaff(int staff) const;
+
+private:
+    /* The positions of the start and end staff in the global staff list
+       (first <= second); false when either is missing. */
+    bool _CalcStaffIndexes(const FCSystemStaves& staves, int* pFirst, int* pLast) const;
 
 private:
     FCLayoutBuffers _layouts;

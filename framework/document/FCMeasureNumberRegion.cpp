@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "FCEnclosure.h"
+#include "FCFontInfo.h"
 #include "FCRecordText.h"
 #include "FCString.h"
 
@@ -22,6 +24,12 @@ constexpr FCRecordField<int16_t> kStartNumberMinusOne{4};
 constexpr uint32_t kPrefixOffset[] = {24, 24, 24};
 constexpr uint32_t kSuffixOffset[] = {40, 40, 56};
 constexpr uint32_t kAffixBytes[] = {16, 16, 32};
+
+/* Display blocks (score, parts) by layout: after the suffix text. */
+constexpr uint32_t kScoreDisplayOffset[] = {56, 56, 88};
+constexpr uint32_t kPartsDisplayOffset[] = {56, 80, 112};
+constexpr uint32_t kEnclosureInBlock = 12;
+constexpr uint16_t kEnclosedFlag = 0x0001;
 
 struct StyleRow
 {
@@ -141,4 +149,65 @@ FCString* FCMeasureNumberRegion::CreateDisplayedString(int measure) const
     GetSuffix(&suffix);
     pString->AppendString(&suffix);
     return pString;
+}
+
+uint32_t FCMeasureNumberRegion::_DisplayOffset(bool parts) const
+{
+    return (parts ? kPartsDisplayOffset : kScoreDisplayOffset)[_layouts.Index()];
+}
+
+bool FCMeasureNumberRegion::GetUseEnclosure(bool parts) const { return (GetDisplayFlags(parts) & kEnclosedFlag) != 0; }
+
+void FCMeasureNumberRegion::SetUseEnclosure(bool on, bool parts)
+{
+    const uint16_t flags = GetDisplayFlags(parts);
+    SetDisplayFlags(on ? uint16_t(flags | kEnclosedFlag) : uint16_t(flags & ~kEnclosedFlag), parts);
+}
+
+bool FCMeasureNumberRegion::GetFontInfo(FCFontInfo* pFont, bool parts) const
+{
+    if (!pFont)
+        return false;
+    pFont->SetNameByID(GetFontID(parts));
+    pFont->SetSize(GetFontSize(parts));
+    pFont->SetEffects(GetFontEffects(parts));
+    return true;
+}
+
+void FCMeasureNumberRegion::SetFontInfo(FCFontInfo* pFont, bool parts)
+{
+    if (!pFont)
+        return;
+    SetFontID(pFont->GetNameByID(), parts);
+    SetFontSize(pFont->GetSize(), parts);
+    SetFontEffects(pFont->GetEffects(), parts);
+}
+
+FCFontInfo* FCMeasureNumberRegion::CreateFontInfo(bool parts) const
+{
+    FCFontInfo* pFont = new FCFontInfo();
+    GetFontInfo(pFont, parts);
+    return pFont;
+}
+
+FCEnclosure* FCMeasureNumberRegion::CreateEnclosure(bool parts) const
+{
+    const uint32_t offset = _DisplayOffset(parts) + kEnclosureInBlock;
+    if (!GetUseEnclosure(parts) || !_GetData() || offset + FCEnclosure::kRecordSize > GetLoadedSize())
+        return nullptr;
+    FCEnclosure* pEnclosure = new FCEnclosure();
+    pEnclosure->PrepareNew();
+    std::memcpy(pEnclosure->_GetData(), static_cast<const unsigned char*>(_GetData()) + offset, FCEnclosure::kRecordSize);
+    return pEnclosure;
+}
+
+bool FCMeasureNumberRegion::SetEnclosure(const FCEnclosure* pEnclosure, bool parts)
+{
+    const uint32_t offset = _DisplayOffset(parts) + kEnclosureInBlock;
+    if (!pEnclosure || !pEnclosure->IsLoaded() || !pEnclosure->_GetData() || !_GetData()
+        || offset + FCEnclosure::kRecordSize > GetLoadedSize())
+        return false;
+    std::memcpy(static_cast<unsigned char*>(_GetData()) + offset, pEnclosure->_GetData(), FCEnclosure::kRecordSize);
+    SetUseEnclosure(true, parts);
+    return true;
 }

@@ -14,6 +14,15 @@ class FCSeparatePlacement : public __FCInciOther
 };
 
 /* A list of FCSeparatePlacement records. */
-FCRECORD_COLLECTION_CLASS(FCSeparatePlacements, __FCCollectionInciOther, FCSeparatePlacement)
+class FCSeparatePlacements : public __FCCollectionInciOther
+{
+public:
+    const char* ClassName() const override;
+    __FCBaseData* CreateElement() override;
+    FCSeparatePlacement* GetItemAt(int index) const;
+    /* Deletes the placements (from the list only) that belong to another
+       measure than the one given; returns the number kept. */
+    int KeepOnlyMeasure(int measure);
+};
 
 #endif

@@ -3,6 +3,7 @@
  * Input: the layout document's text. */
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>

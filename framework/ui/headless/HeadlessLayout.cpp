@@ -203,6 +203,34 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
     return pElement;
 }
 
+/* Layouts nest views a handful of levels deep. A deeper document is refused
+   before the recursive walks below ever see it. */
+constexpr int kMaxNesting = 256;
+
+bool NestingWithin(const pugi::xml_node& root, int limit)
+{
+    int depth = 1;
+    pugi::xml_node node = root.first_child();
+    while (node)
+    {
+        if (depth > limit) return false;
+        if (pugi::xml_node child = node.first_child())
+        {
+            node = child;
+            ++depth;
+            continue;
+        }
+        while (node != root && !node.next_sibling())
+        {
+            node = node.parent();
+            --depth;
+        }
+        if (node == root) break;
+        node = node.next_sibling();
+    }
+    return true;
+}
+
 pugi::xml_node FindWindow(const pugi::xml_node& root)
 {
     for (pugi::xml_node node : root.children())
@@ -234,6 +262,7 @@ std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
 {
     pugi::xml_document doc;
     if (!doc.load_buffer(text.data(), text.size())) return nullptr;
+    if (!NestingWithin(doc, kMaxNesting)) return nullptr;
     pugi::xml_node window = FindWindow(doc.child("document"));
     pugi::xml_node contentView = Keyed(window, "view", "contentView");
     if (!window || !contentView) return nullptr;

@@ -5,6 +5,7 @@
 
 #include "FCString.h"
 #include "FinaleExtension.h"
+#include "fctext_codec.h"
 
 namespace
 {
@@ -12,30 +13,6 @@ constexpr uint32_t kUnicodeHost = 0x11000000;
 constexpr size_t kOldHostLimit = 5000;
 
 bool UnicodeHost() { return GetFinaleFrameworkVersion() >= kUnicodeHost; }
-
-void AppendUTF8(std::string* pOut, uint32_t cp)
-{
-    if (cp < 0x80)
-        pOut->push_back(static_cast<char>(cp));
-    else if (cp < 0x800)
-    {
-        pOut->push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        pOut->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-    else if (cp < 0x10000)
-    {
-        pOut->push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        pOut->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        pOut->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-    else
-    {
-        pOut->push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        pOut->push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        pOut->push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        pOut->push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
 
 /* The platform's non-lossy ASCII form: ASCII kept, a backslash doubled,
    anything else written as \uXXXX. */
@@ -99,49 +76,17 @@ void FromElement(const std::u16string& text, FCString* pString)
 
 std::string ToUTF8(const std::u16string& text)
 {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i)
-    {
-        uint32_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF)
-        {
-            AppendUTF8(&out, 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00));
-            continue;
-        }
-        AppendUTF8(&out, (unit >= 0xD800 && unit <= 0xDFFF) ? 0xFFFD : unit);
-    }
-    return out;
+    return fctext::Utf16ToUtf8(reinterpret_cast<const uint16_t*>(text.data()), text.size());
 }
 
 bool FromUTF8(const std::string& text, std::u16string* pOut)
 {
+    /* The codec replaces every malformed sequence, so well-formed input is
+       exactly the input that encodes back to the same bytes. */
+    *pOut = fctext::Utf8ToUtf16(text.data(), text.size());
+    if (ToUTF8(*pOut) == text) return true;
     pOut->clear();
-    size_t i = 0;
-    while (i < text.size())
-    {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-        if (extra < 0) return pOut->clear(), false;
-        uint32_t cp = extra == 0 ? lead : (lead & (0x3F >> extra));
-        for (int k = 1; k <= extra; ++k)
-        {
-            if (i + k >= text.size()) return pOut->clear(), false;
-            auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return pOut->clear(), false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        i += extra + 1;
-        if (cp >= 0x10000)
-        {
-            cp -= 0x10000;
-            pOut->push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            pOut->push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        }
-        else
-            pOut->push_back(static_cast<char16_t>(cp));
-    }
-    return true;
+    return false;
 }
 
 int CopyOut(const std::string& text, char* buf, int size)

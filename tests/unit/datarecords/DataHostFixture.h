@@ -16,7 +16,8 @@ protected:
     {
         key.resize(4, 0);
         std::vector<uint8_t> bytes(std::max(size, words.size() * 2), 0);
-        std::memcpy(bytes.data(), words.data(), words.size() * 2);
+        if (!words.empty())
+            std::memcpy(bytes.data(), words.data(), words.size() * 2);
         ASSERT_TRUE(Host()->hostsim_put_other(tag, key.data(), bytes.data(), uint32_t(bytes.size())));
     }
     static std::vector<int16_t> StoredWords(uint32_t tag, std::vector<int16_t> key)

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "HeadlessLayout.h"
+#include "HeadlessText.h"
 #include "UiTestWindow.h"
 
 namespace
@@ -110,6 +111,32 @@ TEST(PanelLayout, UnknownLayoutLoadsNoWindow)
     EXPECT_EQ(nullptr, HeadlessLayout::Load(4711));
     EXPECT_EQ(nullptr, HeadlessLayout::Parse("<document><objects/></document>"));
     EXPECT_EQ(nullptr, HeadlessLayout::Parse("not xml at all <"));
+}
+
+TEST(PanelLayout, DeeplyNestedLayoutIsRefusedWithoutExhaustingTheStack)
+{
+    std::string open, close;
+    for (int i = 0; i < 50000; ++i)
+    {
+        open += "<view><subviews>";
+        close += "</subviews></view>";
+    }
+    const std::string text = "<document><objects><window title=\"Deep\"><rect key=\"contentRect\" x=\"0\" "
+                             "y=\"0\" width=\"10\" height=\"10\"/><view key=\"contentView\"><subviews>" +
+                             open + close + "</subviews></view></window></objects></document>";
+    EXPECT_EQ(nullptr, HeadlessLayout::Parse(text));
+}
+
+TEST(HeadlessTextConversion, MalformedUtf8IsRefused)
+{
+    std::u16string out;
+    for (const char* bad : {"\xC0\xAF", "\xE0\x82\xAC", "\xED\xA0\x80", "\xF7\xBF\xBF\xBF", "a\xE2\x82"})
+    {
+        EXPECT_FALSE(HeadlessText::FromUTF8(bad, &out)) << bad;
+        EXPECT_TRUE(out.empty());
+    }
+    ASSERT_TRUE(HeadlessText::FromUTF8("\xF0\x9F\x8E\xB5 \xE2\x82\xAC\xEF\xBF\xBD", &out));
+    EXPECT_EQ(u"\U0001F3B5 \u20AC\uFFFD", out);
 }
 
 TEST(ElementLookup, BoxIsFoundByIdentifierAndControlsInsideItByTag)

@@ -1,0 +1,37 @@
+#include "FCCellMetrics.h"
+
+#include <cstring>
+
+#include "FCCell.h"
+#include "fx_host_abi.h"
+
+namespace
+{
+constexpr uint32_t kInterfaceVersion = 0x19000000;
+} // namespace
+
+FCCellMetrics::FCCellMetrics() : _record{}, _loaded(false) {}
+
+FCCellMetrics::~FCCellMetrics() { FreeMetrics(); }
+
+const char* FCCellMetrics::ClassName() const { return "FCCellMetrics"; }
+
+bool FCCellMetrics::LoadAtCell(FCCell* pCell)
+{
+    FreeMetrics();
+    if (!pCell || pCell->GetStaff() < 1 || pCell->GetStaff() > INT16_MAX || pCell->GetMeasure() < 1
+        || pCell->GetMeasure() > INT16_MAX)
+        return false;
+    std::memset(_record, 0, sizeof _record);
+    _loaded = FX_GetMeasureMetrics(static_cast<int16_t>(pCell->GetStaff()), static_cast<int16_t>(pCell->GetMeasure()),
+                                   _record, kInterfaceVersion) != 0;
+    return _loaded;
+}
+
+void FCCellMetrics::FreeMetrics()
+{
+    if (!_loaded)
+        return;
+    FX_FreeMeasureMetrics(_record, kInterfaceVersion);
+    _loaded = false;
+}
