@@ -37,7 +37,8 @@ bench: build
 
 # Coverage-guided fuzzing with clang's libFuzzer; new inputs go to build/fuzz/found.
 FUZZ_SECONDS ?= 30
-fuzz: setup
+fuzz:
+	@scripts/setup fuzz
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
 	@for t in build/fuzz/tests/fuzz/fuzz_*; do n=$${t##*/fuzz_}; mkdir -p build/fuzz/found/$$n; \
