@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "FCIteratorHandler.h"
 #include "__FCBrowserBase.h"
 #include "fx_types.h"
 
@@ -67,6 +68,25 @@ public:
 
     /* The staff at a slot of a staff list, as the host gives it. */
     static int16_t _SlotToStaff(int slot, uint16_t staffList);
+
+protected:
+    /* Offers the handler each detail record of one cell whose position in
+       the measure lies within the region, in incident order. False when the
+       handler stopped the walk; true when the records are exhausted (also
+       when the cell has none). */
+    template <class DETAIL, class CELL, class REGION>
+    static bool _IterateCellDetails(CELL* pCell, FCIteratorHandler* pHandler, REGION* pRegion)
+    {
+        if (!pCell || !pHandler || !pRegion)
+            return false;
+        DETAIL record;
+        record.ConnectCell(pCell);
+        for (bool loaded = record.LoadFirst(); loaded; loaded = record.LoadNext()) {
+            if (pRegion->IsCellPosWithin(pCell, record.GetMeasurePos()) && !pHandler->Iterate(&record))
+                return false;
+        }
+        return true;
+    }
 };
 
 #endif

@@ -19,6 +19,8 @@ class FCChord : public __FCCellDetail
     /* The chord suffix the symbol shows (0 = none): the item number of the
        suffix's elements. */
     FCRECORD_FIELD(SuffixID, uint16_t, 2)
+    /* Position of the symbol within its measure. */
+    FCRECORD_FIELD(MeasurePos, int32_t, 4)
     /* The elements of the chord's suffix in a new list that the caller
        owns; null when the chord has no suffix or its suffix no elements. */
     FCChordSuffixElements* CreateChordSuffixElements() const;

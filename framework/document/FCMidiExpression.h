@@ -13,6 +13,9 @@ class FCMidiExpression : public __FCCellDetail
     FCRECORD_CLASS_MEMBERS(10)
     /* The measure record carries no flag for this detail. */
     bool _SaveMeasureFlag() override;
+
+    /* Position of the expression within its measure. */
+    FCRECORD_FIELD(MeasurePos, int32_t, 0)
 };
 
 /* A list of FCMidiExpression records. */
