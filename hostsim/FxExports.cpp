@@ -508,7 +508,12 @@ fxbool FX_RedrawMusic(const EREGION* region, uint32_t version) {
 }
 
 int32_t FX_GetMeasureDuration(int16_t staff, int16_t measure, uint32_t version) {
-    return logged<int32_t>("FX_GetMeasureDuration", version, 4096, true);
+    HostCall call("FX_GetMeasureDuration", version);
+    Document* doc = call.document();
+    /* Every measure of the document is 4/4 (1024 per quarter); there is no
+       measure outside 1 ... the document's measure count. */
+    if (call.injectedFailure() || !doc || measure < 1 || measure > doc->measures) return call.finish<int32_t>(0);
+    return call.finish<int32_t>(4096);
 }
 
 fxbool FX_GetMeasureMetrics(int16_t staff, int16_t measure, void* metrics, uint32_t version) {

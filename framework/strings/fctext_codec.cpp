@@ -170,13 +170,22 @@ std::string Utf8ToEscapedAscii(const char* text, size_t maxBytes)
     if (!text)
         return out;
     const std::u16string units = Utf8ToUtf16(text, std::char_traits<char>::length(text));
-    for (char16_t unit : units)
+    for (size_t i = 0; i < units.size(); ++i)
     {
-        char piece[8];
+        const char16_t unit = units[i];
+        char piece[16];
         if (unit == u'\\')
             std::snprintf(piece, sizeof piece, "\\\\");
         else if (unit < 0x80)
             std::snprintf(piece, sizeof piece, "%c", static_cast<char>(unit));
+        else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size())
+        {
+            /* A character beyond U+FFFF: both escapes or neither, so the
+               limit never leaves half a character. */
+            std::snprintf(piece, sizeof piece, "\\u%04x\\u%04x", static_cast<unsigned>(unit),
+                          static_cast<unsigned>(units[i + 1]));
+            ++i;
+        }
         else
             std::snprintf(piece, sizeof piece, "\\u%04x", static_cast<unsigned>(unit));
         const std::string add(piece);

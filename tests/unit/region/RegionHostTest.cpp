@@ -227,6 +227,16 @@ TEST_F(RegionDurations, MovingTheEndSpansTheDurationFromTheStart)
     EXPECT_FALSE(region.SetDurationOffsetRight(0));
 }
 
+TEST_F(RegionDurations, ADurationPastTheLastMeasureIsRefused)
+{
+    /* The test document has 8 measures: from measure 7 there are two left. */
+    EREGION record = MakeRegion(0, 1, 1, 7, 0, 7, kEnd);
+    FCMusicRegion region(&record);
+    EXPECT_FALSE(region.SetDurationOffsetRight(3 * kMeasureDuration));
+    ASSERT_TRUE(region.SetDurationOffsetRight(2 * kMeasureDuration));
+    EXPECT_EQ(region.GetEndMeasure(), 8);
+}
+
 TEST_F(RegionDurations, MovingTheStartSpansTheDurationBeforeTheEnd)
 {
     EREGION record = MakeRegion(0, 1, 1, 5, 0, 5, kEnd);

@@ -66,6 +66,21 @@ TEST(StringUtf8, EightBitHostFormIsBoundedWithoutCuttingAnEscape)
     EXPECT_EQ(s.GetItemAt(-1), 'a');
 }
 
+TEST(StringUtf8, EightBitHostFormNeverEndsInsideACharacterBeyondTheBasicPlane)
+{
+    HostVersionScope old(0x10000000);
+    /* 4990 + 6 bytes leave room for one escape but not for the pair. */
+    std::string text(4990, 'a');
+    text += "\xF0\x9F\x8E\xB5";
+    FCString s;
+    s.SetUTF8String(text.c_str());
+    EXPECT_EQ(s.GetLength(), 4990u);
+    text.resize(4980);
+    text += "\xF0\x9F\x8E\xB5";
+    s.SetUTF8String(text.c_str());
+    EXPECT_EQ(Text(s).substr(4980), "\\ud83c\\udfb5");
+}
+
 /* ---- UTF-8 out ---- */
 
 TEST(StringUtf8, EncodesUnitsAndSurrogatePairs)
