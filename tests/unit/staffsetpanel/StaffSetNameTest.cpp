@@ -2,10 +2,14 @@
    category, under the UTF-16 and the 8-bit host profiles. */
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "FCStaffSetPanelHandler.h"
 #include "FCTextExpressionDefs.h"
+#include "FCUI.h"
 #include "HandlerHostFixture.h"
+#include "qzui_driver.h"
 
 namespace
 {
@@ -141,3 +145,70 @@ TEST_P(NamesWithoutCategory, CreatingWithANameFailsWholeAndWithoutOneSucceeds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, NamesWithoutCategory, HANDLER_HOST_PROFILES);
+
+namespace
+{
+struct ShownAlert
+{
+    int kind;
+    std::string title;
+    std::string message;
+};
+
+std::vector<ShownAlert>* gShownAlerts = nullptr;
+
+int RecordAlert(void*, int kind, const char* title, const char* message, const char* const*, int)
+{
+    if (gShownAlerts)
+        gShownAlerts->push_back(ShownAlert{kind, title, message});
+    return 0;
+}
+} // namespace
+
+/* Without the category, with a UI whose alerts the headless bridge reports. */
+class MissingCategoryAlert : public NoCategoryHandlerTest
+{
+protected:
+    void SetUp() override
+    {
+        NoCategoryHandlerTest::SetUp();
+        gShownAlerts = &shown;
+        qzui_set_alert_callback(&RecordAlert, nullptr);
+        ui = &userInterface;
+    }
+    void TearDown() override
+    {
+        qzui_set_alert_callback(nullptr, nullptr);
+        gShownAlerts = nullptr;
+        NoCategoryHandlerTest::TearDown();
+    }
+    FCUI userInterface{nullptr};
+    std::vector<ShownAlert> shown;
+};
+
+TEST_P(MissingCategoryAlert, SavingANameExplainsHowToCreateTheCategory)
+{
+    Select(1, 2);
+    EXPECT_FALSE(Command(H::OPERATION_CREATE, 2, "Named"));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, QZUI_ALERT_INFO);
+    EXPECT_EQ(shown[0].title, "Category doesn't exist");
+    EXPECT_EQ(shown[0].message,
+              "To be able to save the staff set name to the document, an expression category named 'QZ Plug-in "
+              "Data' (exact name, without the quotes) needs to be created MANUALLY first, such as:\n\n1. Select "
+              "'Document/Category Designer...' in Finale\n2. Create a duplicate of any category and name the "
+              "duplicate 'QZ Plug-in Data'.");
+    EXPECT_TRUE(StaffSet(2).empty());
+}
+
+TEST_P(MissingCategoryAlert, ReadingRemovingAndMovingNamesStaySilent)
+{
+    PutStaffSet(3, {{1, 0, 100}});
+    EXPECT_EQ(StoredName(3), "");
+    EXPECT_TRUE(Command(H::OPERATION_RENAME, 3, "", false));
+    EXPECT_TRUE(Command(H::OPERATION_MOVEDOWN, 3));
+    EXPECT_TRUE(Command(H::OPERATION_DELETE, 4));
+    EXPECT_TRUE(shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, MissingCategoryAlert, HANDLER_HOST_PROFILES);
