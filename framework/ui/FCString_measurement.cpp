@@ -133,7 +133,8 @@ int TakeUnitSuffix(FCString* pText, int unit)
     return unit;
 }
 
-/* "NpM" or "N" read as picas. */
+/* "NpM" or "N" read as picas. The points of a negative "-NpM" count
+   against the picas, as they were written ("-1p6" is -72 EVPUs). */
 float ParsePicas(const FCString& text)
 {
     const int p = text.FindFirst("p");
@@ -142,7 +143,10 @@ float ParsePicas(const FCString& text)
     FCString before, after;
     text.MakeSubString(0, static_cast<uint64_t>(p), &before);
     text.MakeSubString(static_cast<uint64_t>(p) + 1, text.GetLength(), &after);
-    return before.GetFloat(0) * kEVPUsPerPica + after.GetFloat(0) * kEVPUsPerPoint;
+    before.TrimWhitespace();
+    const float points = after.GetFloat(0) * kEVPUsPerPoint;
+    const float picas = before.GetFloat(0) * kEVPUsPerPica;
+    return before.StartsWith("-") ? picas - points : picas + points;
 }
 } // namespace
 
