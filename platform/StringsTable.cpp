@@ -236,7 +236,10 @@ private:
             UTF8::Append(out, value);
             return true;
         }
-        /* Any other character stands for itself. */
+        /* Any other character stands for itself, except a zero character,
+           which a text may not hold. */
+        if (c == '\0')
+            return false;
         out += c;
         Advance();
         return true;

@@ -99,6 +99,7 @@ TEST(StringsTableTest, RefusesMalformedTablesNamingTheLine)
         {"= \"b\";", 1},                                   /* no key */
         {"\"a\" = \"b\"; junk", 1},                        /* word without ';' */
         {"\"a\" = \"\xC3\";", 1},                          /* broken UTF-8 */
+        {"\"a\" = \"\\000\";", 1},                        /* escaped zero */
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -106,6 +107,9 @@ TEST(StringsTableTest, RefusesMalformedTablesNamingTheLine)
         EXPECT_EQ(error.line, c.line);
         EXPECT_FALSE(error.reason.empty());
     }
+    /* A zero character, escaped or not, has no place in a text. */
+    ParseFault(std::string("\"a\" = \"\\") + '\0' + "\";");
+    ParseFault(std::string("\"a\" = \"x") + '\0' + "\";");
     /* An odd byte count cannot be UTF-16. */
     ParseFault(Utf16("\"a\"=\"b\";", false, true) + "x");
 }
