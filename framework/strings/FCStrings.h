@@ -4,6 +4,8 @@
 #include "__FCCollection.h"
 #include "FCString.h"
 
+class FCFontInfo;
+
 /* An owning list of FCString objects. */
 class FCStrings : public __FCCollection
 {
@@ -37,6 +39,15 @@ public:
     /* Appends the names of the installed fonts not yet in the list, from the
        platform's font lister; false when the platform gives none. */
     bool LoadSystemFontNames();
+
+    /* The lines of the host's symbol font list ("macsymbolfonts.txt" in
+       "Configuration Files" of host folder 16), trimmed, empty ones dropped;
+       false on an 8-bit host or when the file cannot be read (the list is
+       then unchanged). Defined with the document classes. */
+    bool LoadSymbolFonts();
+    /* Applies the first count elements that are text commands to the font
+       description. Defined with the document classes. */
+    bool ParseEnigmaFontInfo(int count, FCFontInfo* pFontInfo) const;
 
     /* The platform's font lister: appends the installed font names to the
        list and returns false when it has no list. Installed by the UI layer. */
