@@ -2,12 +2,22 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "FCCtrlEdit.h"
 #include "_FCWindowController_cocoa.h"
 
 namespace
 {
+/* A measurement limit as a stepper value: truncated, kept within int. */
+int TruncatedLimit(double value)
+{
+    if (std::isnan(value)) return 0;
+    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+    return static_cast<int>(value);
+}
+
 /* One step beyond a limit, without overflowing. */
 int Beyond(int limit, int step)
 {
@@ -63,9 +73,9 @@ void FCCtrlUpDown::SetValue(int value)
     const int previous = _lastshownvalue;
     if (_connectionkind != CONNECTION_NONE)
     {
-        const bool changed = value != previous;
-        value = _ClampToConnection(value);
-        if (changed) _WriteConnectedValue(value);
+        const double clamped = _ClampToConnection(value);
+        if (value != previous) _WriteConnectedValue(clamped);
+        value = TruncatedLimit(clamped);
     }
     _ShowValue(value);
 }
@@ -88,14 +98,14 @@ void FCCtrlUpDown::SetRange(int minimum, int maximum)
 int FCCtrlUpDown::GetMinimum()
 {
     if (_connectionkind == CONNECTION_INTEGER) return _intminimum;
-    if (_connectionkind == CONNECTION_MEASUREMENT) return static_cast<int>(_measurementminimum);
+    if (_connectionkind == CONNECTION_MEASUREMENT) return TruncatedLimit(_measurementminimum);
     return _IsOnScreen() ? _GetBridge()->GetStepperMin(GetControlID()) : _minimum;
 }
 
 int FCCtrlUpDown::GetMaximum()
 {
     if (_connectionkind == CONNECTION_INTEGER) return _intmaximum;
-    if (_connectionkind == CONNECTION_MEASUREMENT) return static_cast<int>(_measurementmaximum);
+    if (_connectionkind == CONNECTION_MEASUREMENT) return TruncatedLimit(_measurementmaximum);
     return _IsOnScreen() ? _GetBridge()->GetStepperMax(GetControlID()) : _maximum;
 }
 
@@ -114,22 +124,39 @@ bool FCCtrlUpDown::ConnectIntegerEdit(FCCtrlEdit* pEdit, int minimum, int maximu
     return true;
 }
 
+bool FCCtrlUpDown::ConnectMeasurementEdit(FCCtrlEdit* pEdit, double minimum, double maximum)
+{
+    if (!pEdit || !(minimum <= maximum)) return false;
+    _connectionkind = CONNECTION_MEASUREMENT;
+    _pConnectedEdit = pEdit;
+    _measurementminimum = minimum;
+    _measurementmaximum = maximum;
+    SetRange(Beyond(TruncatedLimit(minimum), -1), Beyond(TruncatedLimit(maximum), 1));
+    return true;
+}
+
 void FCCtrlUpDown::Disconnect()
 {
     _connectionkind = CONNECTION_NONE;
     _pConnectedEdit = nullptr;
 }
 
-int FCCtrlUpDown::_ClampToConnection(int value) const
+double FCCtrlUpDown::_ClampToConnection(double value) const
 {
-    if (_connectionkind == CONNECTION_INTEGER) return std::min(_intmaximum, std::max(_intminimum, value));
+    if (_connectionkind == CONNECTION_INTEGER)
+        return std::min<double>(_intmaximum, std::max<double>(_intminimum, value));
+    if (_connectionkind == CONNECTION_MEASUREMENT)
+        return std::min(_measurementmaximum, std::max(_measurementminimum, value));
     return value;
 }
 
 int FCCtrlUpDown::_ReadConnectedValue()
 {
     if (!_pConnectedEdit) return _lastshownvalue;
-    if (_connectionkind == CONNECTION_INTEGER) return _ClampToConnection(_pConnectedEdit->GetInteger());
+    if (_connectionkind == CONNECTION_INTEGER)
+        return static_cast<int>(_ClampToConnection(_pConnectedEdit->GetInteger()));
+    if (_connectionkind == CONNECTION_MEASUREMENT)
+        return TruncatedLimit(_ClampToConnection(_pConnectedEdit->GetMeasurement(__FCBase::MEASUREMENTUNIT_DEFAULT)));
     return _lastshownvalue;
 }
 
@@ -137,16 +164,19 @@ void FCCtrlUpDown::_WriteConnectedValue(double value)
 {
     if (!_pConnectedEdit) return;
     if (_connectionkind == CONNECTION_INTEGER) _pConnectedEdit->SetInteger(static_cast<int>(value));
+    if (_connectionkind == CONNECTION_MEASUREMENT)
+        _pConnectedEdit->SetMeasurement(value, __FCBase::MEASUREMENTUNIT_DEFAULT);
 }
 
 void FCCtrlUpDown::_HandleConnectedEditEvent(int delta)
 {
     if (!_pConnectedEdit) return;
     if (_connectionkind == CONNECTION_INTEGER)
+        _WriteConnectedValue(_ClampToConnection(static_cast<double>(_pConnectedEdit->GetInteger()) + delta));
+    if (_connectionkind == CONNECTION_MEASUREMENT)
     {
-        long long moved = static_cast<long long>(_pConnectedEdit->GetInteger()) + delta;
-        moved = std::min<long long>(_intmaximum, std::max<long long>(_intminimum, moved));
-        _pConnectedEdit->SetInteger(static_cast<int>(moved));
+        const double shown = _ClampToConnection(_pConnectedEdit->GetMeasurement(__FCBase::MEASUREMENTUNIT_DEFAULT));
+        _WriteConnectedValue(_ClampToConnection(shown + delta));
     }
 }
 

@@ -57,6 +57,10 @@ public:
     /* Connects an edit field showing an integer within minimum .. maximum.
        False (nothing changed) for a null edit or minimum > maximum. */
     bool ConnectIntegerEdit(FCCtrlEdit* pEdit, int minimum, int maximum);
+    /* Connects an edit field showing a measurement (EVPUs, written in the
+       document's unit) within minimum .. maximum. False (nothing changed) for
+       a null edit or minimum > maximum. */
+    bool ConnectMeasurementEdit(FCCtrlEdit* pEdit, double minimum, double maximum);
     /* Back to no connection. */
     void Disconnect();
     int GetConnectionKind() const { return _connectionkind; }
@@ -70,7 +74,7 @@ public:
     void _HandleConnectedEditEvent(int delta);
 
 private:
-    int _ClampToConnection(int value) const;
+    double _ClampToConnection(double value) const;
     /* The connected field's value in the stepper's integer units. */
     int _ReadConnectedValue();
     void _WriteConnectedValue(double value);

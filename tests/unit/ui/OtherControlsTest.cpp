@@ -386,3 +386,58 @@ TEST_F(KindsRouting, AStepperWithoutAControlReachesNoHandler)
     ASSERT_EQ(QZUI_OK, qzui_pick_popup_item(win, KindsWindow::kPopup, 1));
     EXPECT_EQ(Expect({"null"}), window.log);
 }
+
+/* Measurements in explicit units need no document. */
+class EditMeasurement : public UiTest
+{
+protected:
+    KindsWindow window;
+    FCCtrlEdit* pEdit = window.pEdit;
+
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        qzui_set_decimal_separator(".");
+    }
+    void TearDown() override
+    {
+        qzui_set_decimal_separator(nullptr);
+        UiTest::TearDown();
+    }
+    void Type(const char* text)
+    {
+        FCString value(text);
+        pEdit->SetText(&value);
+    }
+};
+
+TEST_F(EditMeasurement, ValuesAreWrittenAndReadInTheGivenUnit)
+{
+    pEdit->SetMeasurement(144, __FCBase::MEASUREMENTUNIT_POINTS);
+    EXPECT_EQ("36", TextOf(pEdit));
+    EXPECT_DOUBLE_EQ(144.0, pEdit->GetMeasurement(__FCBase::MEASUREMENTUNIT_POINTS));
+    pEdit->SetMeasurement(144, __FCBase::MEASUREMENTUNIT_INCHES);
+    EXPECT_EQ("0.5", TextOf(pEdit));
+    Type("2");
+    EXPECT_DOUBLE_EQ(576.0, pEdit->GetMeasurement(__FCBase::MEASUREMENTUNIT_INCHES));
+    EXPECT_DOUBLE_EQ(300.0, pEdit->GetRangeMeasurement(__FCBase::MEASUREMENTUNIT_INCHES, 0, 300));
+    EXPECT_DOUBLE_EQ(600.0, pEdit->GetRangeMeasurement(__FCBase::MEASUREMENTUNIT_INCHES, 600, 900));
+    EXPECT_DOUBLE_EQ(576.0, pEdit->GetRangeMeasurement(__FCBase::MEASUREMENTUNIT_INCHES, 900, 600));
+}
+
+TEST_F(EditMeasurement, IntegerMeasurementsRoundHalvesAwayFromZero)
+{
+    pEdit->SetMeasurementInteger(2.5, __FCBase::MEASUREMENTUNIT_EVPUS);
+    EXPECT_EQ("3", TextOf(pEdit));
+    pEdit->SetMeasurementInteger(-2.5, __FCBase::MEASUREMENTUNIT_EVPUS);
+    EXPECT_EQ("-3", TextOf(pEdit));
+    Type("-2.5");
+    EXPECT_EQ(-3, pEdit->GetMeasurementInteger(__FCBase::MEASUREMENTUNIT_EVPUS));
+    Type("2.5");
+    EXPECT_EQ(3, pEdit->GetMeasurementInteger(__FCBase::MEASUREMENTUNIT_EVPUS));
+    Type("0.6"); /* points: 2.4 EVPUs */
+    EXPECT_EQ(2, pEdit->GetMeasurementInteger(__FCBase::MEASUREMENTUNIT_POINTS));
+    Type("10");
+    EXPECT_EQ(24, pEdit->GetRangeMeasurementInteger(__FCBase::MEASUREMENTUNIT_POINTS, 0, 24));
+    EXPECT_EQ(40, pEdit->GetRangeMeasurementInteger(__FCBase::MEASUREMENTUNIT_POINTS, 0, 48));
+}
