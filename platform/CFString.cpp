@@ -59,3 +59,24 @@ extern "C" Boolean CFStringGetCString(CFStringRef string, char* buffer, CFIndex 
     std::memcpy(buffer, converted.c_str(), converted.size() + 1);
     return true;
 }
+
+extern "C" CFIndex CFStringGetLength(CFStringRef string)
+{
+    const char* utf8 = QZCFStringUTF8(string);
+    if (!utf8)
+        return 0;
+    const std::string text(utf8);
+    CFIndex units = 0;
+    size_t pos = 0;
+    uint32_t codePoint = 0;
+    while (pos < text.size() && UTF8::Next(text, pos, codePoint))
+        units += codePoint > 0xFFFF ? 2 : 1;
+    return units;
+}
+
+extern "C" CFIndex CFStringGetMaximumSizeForEncoding(CFIndex length, CFStringEncoding encoding)
+{
+    if (length < 0)
+        return 0;
+    return encoding == kCFStringEncodingUTF8 ? length * 3 : length;
+}

@@ -9,7 +9,10 @@
 @class NSString;
 #endif
 
+class FCCategoryDef;
+class FCFontInfo;
 class FCStrings;
+struct FinPathSpec25;
 
 /* The framework's text type.
  *
@@ -206,6 +209,58 @@ public:
     FCStrings* CreateParsedStrings(const char* delimiters) const;
     /* Lines ended by CR LF, CR or LF. */
     FCStrings* CreateRows() const;
+
+    /* ---- Measurements (defined with the user-interface services) ----
+
+       Units are __FCBase::MEASUREMENTUNITS codes; MEASUREMENTUNIT_DEFAULT
+       takes the unit of the document's general preferences. */
+
+    /* Writes the EVPU value in the unit: at most 2 decimals (5 for inches,
+       centimetres and spaces), trailing zeros dropped, picas as "NpM", and
+       the user's decimal separator. Millimetres and unknown units give the
+       empty string. */
+    void SetMeasurement(double evpus, int unit);
+    /* Reads the text as a measurement in EVPUs: "," counts as ".", a unit
+       suffix ("in", "cm", "pt", "p", ...) overrides the unit; text with no
+       number gives 0, an unknown unit 0. */
+    double GetMeasurement(int unit) const;
+
+    /* ---- Host text commands on document data (defined with the document
+       classes) ---- */
+
+    /* A new font description with every font, size and style command of the
+       text applied in order; the caller owns it. */
+    FCFontInfo* CreateLastFontInfo() const;
+    /* Re-bases the font commands of the text on the category's fonts (mode:
+       1 text, 2 music, 3 number, 0 leave plain font commands alone; retag:
+       plain font commands take the kind's command name). True when at least
+       one font command was rewritten. */
+    bool ReplaceCategoryFonts(FCCategoryDef* pCategory, int mode, bool retag);
+    /* Ends a pending font command: rewrites the command piece (with its size
+       and style pieces emptied) from the category's font of the kind. */
+    static bool _SetToCategoryFont_Flush(FCCategoryDef* pCategory, int kind, const char* commandName,
+                                         FCString* pCommand, FCString* pSize, FCString* pStyle);
+
+    /* ---- Paths and resources (defined with the host bridge's users) ---- */
+
+    /* "~/Library/Preferences" (not expanded). */
+    void SetUserOptionsPath();
+    /* The host folder of a kind; false when the host does not give it. */
+    bool _SetFinalePath(int kind);
+    /* The path-spec version for the running host. */
+    static uint32_t _GetFinPathVersion();
+    /* The file-system path of a host path spec of version 0x19000000. */
+    bool MakeFullFilePath(const FinPathSpec25* pSpec, uint32_t version);
+    /* The file-system path of a platform URL; false for none. */
+    bool _SetCFURLRefPath(const void* pURL);
+    void SetRunningScriptFolderPath();
+    void SetRunningScriptFilePath();
+    /* The localised text of key from a bundle's string table; the bundle
+       and the table are remembered for later calls without them. False (and
+       "Resource String Error") without a bundle or a text. */
+    bool LoadResource(const char* key, const char* bundleIdentifier, const char* tableName);
+    /* Fills no spec: false. */
+    bool MakeSpecFromFilePath(FinPathSpec25* pSpec, uint32_t version) const;
 
     /* ---- Host edits (defined with the undo blocks) ---- */
 

@@ -6,6 +6,8 @@
 
 class FCSettingsPairs;
 
+class FCFontInfo;
+
 /* An owning list of FCString objects. */
 class FCStrings : public __FCCollection
 {
@@ -43,6 +45,15 @@ public:
        whose first "=" comes after its first character: the key before that
        "=", the value after it, both trimmed, in list order. */
     FCSettingsPairs* CreateSettingsPairs() const;
+
+    /* The lines of the host's symbol font list ("macsymbolfonts.txt" in
+       "Configuration Files" of host folder 16), trimmed, empty ones dropped;
+       false on an 8-bit host or when the file cannot be read (the list is
+       then unchanged). Defined with the document classes. */
+    bool LoadSymbolFonts();
+    /* Applies the first count elements that are text commands to the font
+       description. Defined with the document classes. */
+    bool ParseEnigmaFontInfo(int count, FCFontInfo* pFontInfo) const;
 
     /* The platform's font lister: appends the installed font names to the
        list and returns false when it has no list. Installed by the UI layer. */

@@ -58,6 +58,17 @@ Boolean CFBundleIsExecutableLoaded(CFBundleRef bundle);
    another module defines. Null when the module defines none. */
 void* CFBundleGetFunctionPointerForName(CFBundleRef bundle, CFStringRef functionName);
 
+/* The localised text of key in the table ("Localizable" when tableName is
+   null) of the bundle's resources: the user's language first
+   (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), then "en", "English", "Base", then
+   the resource folder itself; the first table file found is the one read.
+   A table that is malformed is refused as a whole, with one system-log line
+   naming the file and the line. Without the key in the table: value when it
+   is not null or empty, else key. Owned by the caller; null only for a null
+   key and value. */
+CFStringRef CFBundleCopyLocalizedString(CFBundleRef bundle, CFStringRef key, CFStringRef value,
+                                        CFStringRef tableName);
+
 /* ---- Strings ---- */
 /* Mac Roman text is converted to UTF-8; UTF-8 text must be well formed.
    Null for a null text, an unknown encoding or malformed UTF-8. */
@@ -67,6 +78,12 @@ CFStringRef CFStringCreateWithCString(CFAllocatorRef allocator, const char* cStr
    be represented in the encoding. */
 Boolean CFStringGetCString(CFStringRef string, char* buffer, CFIndex bufferSize,
                            CFStringEncoding encoding);
+
+/* Length in UTF-16 units; 0 for null. */
+CFIndex CFStringGetLength(CFStringRef string);
+/* The most bytes length UTF-16 units take in the encoding (terminator not
+   counted). */
+CFIndex CFStringGetMaximumSizeForEncoding(CFIndex length, CFStringEncoding encoding);
 
 /* ---- URLs ---- */
 CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef allocator, CFStringRef filePath,

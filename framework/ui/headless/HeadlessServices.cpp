@@ -6,6 +6,11 @@
 
 #include "ui/headless/HeadlessText.h"
 #include "ui/headless/qzui_driver.h"
+#include "ui/headless/qzui_hooks.h"
+
+#if !defined(__APPLE__)
+#include "platform/qz_bundle_resources.h"
+#endif
 
 namespace
 {
@@ -33,6 +38,15 @@ State& Get()
     static State state;
     return state;
 }
+
+#if !defined(__APPLE__)
+/* The Core Foundation stand-in's system-log lines reach the driver like the
+   bridge's own. */
+[[maybe_unused]] const bool kSystemLogInstalled = [] {
+    QZCFSetSystemLogHandler(&qzui::ReportSystemLog);
+    return true;
+}();
+#endif
 
 /* Menus deeper than this are refused (a cycle in the driver's tree). */
 constexpr int kMaxMenuDepth = 16;
