@@ -1,0 +1,362 @@
+#include "MusicXmlScore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include <pugixml.hpp>
+
+namespace hostsim {
+
+namespace {
+
+bool named(const pugi::xml_node& n, const char* name) { return std::strcmp(n.name(), name) == 0; }
+
+/* Line breaks and runs of white space become one space; the ends are trimmed. */
+std::string collapse(const std::string& text) {
+    std::string out;
+    bool space = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            space = !out.empty();
+            continue;
+        }
+        if (space) out += ' ';
+        space = false;
+        out += c;
+    }
+    return out;
+}
+
+struct CaretRow {
+    const char* written;  // UTF-8 sign, or the accidental-text value
+    const char* caret;
+};
+
+/* Accidental signs as Unicode characters in names. */
+constexpr CaretRow kSigns[] = {
+    {"\xF0\x9D\x84\xAB", "^flat()^flat()"},    // U+1D12B double flat
+    {"\xF0\x9D\x84\xAA", "^sharp()^sharp()"},  // U+1D12A double sharp
+    {"\xE2\x99\xAD", "^flat()"},               // U+266D
+    {"\xE2\x99\xAF", "^sharp()"},              // U+266F
+    {"\xE2\x99\xAE", "^natural()"},            // U+266E
+};
+
+/* accidental-text values of the display forms. */
+constexpr CaretRow kAccidentals[] = {
+    {"flat", "^flat()"},           {"sharp", "^sharp()"},
+    {"natural", "^natural()"},     {"flat-flat", "^flat()^flat()"},
+    {"double-flat", "^flat()^flat()"}, {"sharp-sharp", "^sharp()^sharp()"},
+    {"double-sharp", "^sharp()^sharp()"},
+};
+
+/* Plain text as a caret text: carets doubled, accidental signs as commands. */
+std::string caretText(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        if (text[i] == '^') {
+            out += "^^";
+            ++i;
+            continue;
+        }
+        bool sign = false;
+        for (const CaretRow& r : kSigns) {
+            size_t n = std::strlen(r.written);
+            if (text.compare(i, n, r.written) == 0) {
+                out += r.caret;
+                i += n;
+                sign = true;
+                break;
+            }
+        }
+        if (!sign) out += text[i++];
+    }
+    return out;
+}
+
+std::string accidentalCaret(const std::string& value) {
+    for (const CaretRow& r : kAccidentals)
+        if (value == r.written) return r.caret;
+    return {};  // quarter tones and the like have no host command
+}
+
+/* A *-display element as a caret text: its display-text pieces and
+   accidentals in order. */
+std::string displayText(const pugi::xml_node& display) {
+    std::string out;
+    for (pugi::xml_node c : display.children()) {
+        if (named(c, "display-text"))
+            out += caretText(c.text().as_string());
+        else if (named(c, "accidental-text"))
+            out += accidentalCaret(collapse(c.text().as_string()));
+    }
+    return out;
+}
+
+/* The display form when it has text, else the plain name; "" when neither. */
+std::string nameOf(const pugi::xml_node& owner, const char* plain, const char* display) {
+    std::string shown = collapse(displayText(owner.child(display)));
+    // A display form made of accidentals alone still counts: it is what the score shows.
+    if (!shown.empty()) return shown;
+    return collapse(caretText(owner.child(plain).text().as_string()));
+}
+
+GroupBracket bracketOf(const std::string& symbol, GroupBracket fallback) {
+    static const std::pair<const char*, GroupBracket> kSymbols[] = {
+        {"none", GroupBracket::None},       {"brace", GroupBracket::Brace},
+        {"bracket", GroupBracket::Bracket}, {"line", GroupBracket::Line},
+        {"square", GroupBracket::Square},
+    };
+    for (const auto& [name, bracket] : kSymbols)
+        if (symbol == name) return bracket;
+    return fallback;
+}
+
+/* A whole number written in decimal digits; saturates far above every limit. */
+bool parseCount(const std::string& text, int64_t& out) {
+    std::string t = collapse(text);
+    if (t.empty() || t.size() > 18 || t.find_first_not_of("0123456789") != std::string::npos) return false;
+    out = std::stoll(t);
+    return true;
+}
+
+std::optional<double> parseNumber(const pugi::xml_node& n) {
+    std::string t = collapse(n.text().as_string());
+    if (t.empty()) return std::nullopt;
+    char* end = nullptr;
+    double v = std::strtod(t.c_str(), &end);
+    if (*end || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+/* staff-layout elements under `owner` into gaps by staff number. */
+void readStaffLayouts(const pugi::xml_node& owner, std::map<int64_t, double>& gaps) {
+    for (pugi::xml_node layout : owner.children("staff-layout")) {
+        std::optional<double> gap = parseNumber(layout.child("staff-distance"));
+        if (!gap) continue;
+        int64_t number = 0;
+        if (layout.attribute("number") && !parseCount(layout.attribute("number").as_string(), number)) continue;
+        gaps[number] = *gap;
+    }
+}
+
+/* True when elements nest deeper than `limit`, walked without recursion. */
+bool nestsDeeper(const pugi::xml_document& doc, size_t limit) {
+    pugi::xml_node n = doc.first_child();
+    size_t depth = 1;
+    while (n) {
+        if (depth > limit) return true;
+        if (pugi::xml_node child = n.first_child()) {
+            n = child;
+            ++depth;
+            continue;
+        }
+        while (!n.next_sibling()) {
+            n = n.parent();
+            --depth;
+            if (!n || n.type() == pugi::node_document) return false;
+        }
+        n = n.next_sibling();
+    }
+    return false;
+}
+
+std::string limitText(int64_t n) { return n == 32767 ? "32,767" : std::to_string(n); }
+
+}  // namespace
+
+bool MusicXmlScore::parse(const std::string& xml, std::string& error) {
+    pugi::xml_document doc;
+    // No DOCTYPE processing: DTDs are never read and entities other than the
+    // predefined ones stay unresolved text.
+    pugi::xml_parse_result r = doc.load_buffer(xml.data(), xml.size(), pugi::parse_default);
+    if (!r) {
+        error = std::string("not XML (") + r.description() + " at byte " + std::to_string(r.offset) + ")";
+        return false;
+    }
+    if (nestsDeeper(doc, kMaxDepth)) {
+        error = "elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
+        return false;
+    }
+    pugi::xml_node root = doc.document_element();
+    bool partwise = named(root, "score-partwise"), timewise = named(root, "score-timewise");
+    if (!partwise && !timewise) {
+        error = root ? std::string("not a MusicXML score (the root element is <") + root.name() + ">)"
+                     : std::string("not a MusicXML score (no root element)");
+        return false;
+    }
+    title = collapse(root.child("work").child("work-title").text().as_string());
+    if (title.empty()) title = collapse(root.child("movement-title").text().as_string());
+    readDefaults(root.child("defaults"));
+    if (!readPartList(root.child("part-list"), error)) return false;
+    if (!(partwise ? readPartwise(root, error) : readTimewise(root, error))) return false;
+    return checkLimits(error);
+}
+
+void MusicXmlScore::readDefaults(const pugi::xml_node& defaults) {
+    pugi::xml_node scaling = defaults.child("scaling");
+    std::optional<double> mm = parseNumber(scaling.child("millimeters"));
+    std::optional<double> tenths = parseNumber(scaling.child("tenths"));
+    if (mm && tenths && *mm > 0 && *tenths > 0) {
+        double perTenth = *mm / *tenths * 288.0 / 25.4;
+        if (perTenth >= 0.01 && perTenth <= 1000) evpuPerTenth = perTenth;
+    }
+    readStaffLayouts(defaults, defaultGaps);
+}
+
+bool MusicXmlScore::readPartList(const pugi::xml_node& list, std::string& error) {
+    struct Open {
+        size_t firstPart;
+        MusicXmlGroup group;
+    };
+    std::map<std::string, Open> open;  // by group number
+    auto close = [&](const std::string& number) {
+        auto it = open.find(number);
+        if (it == open.end()) return;
+        if (parts.size() > it->second.firstPart) {
+            it->second.group.firstPart = it->second.firstPart;
+            it->second.group.lastPart = parts.size() - 1;
+            groups.push_back(it->second.group);
+        }
+        open.erase(it);
+    };
+    for (pugi::xml_node c : list.children()) {
+        if (named(c, "score-part")) {
+            MusicXmlPart p;
+            p.id = c.attribute("id").as_string();
+            if (p.id.empty()) {
+                error = "a score-part without an id";
+                return false;
+            }
+            if (!index_.emplace(p.id, parts.size()).second) {
+                error = "part '" + p.id + "' is declared twice";
+                return false;
+            }
+            p.plainName = collapse(c.child("part-name").text().as_string());
+            p.fullName = nameOf(c, "part-name", "part-name-display");
+            p.abbrName = nameOf(c, "part-abbreviation", "part-abbreviation-display");
+            parts.push_back(std::move(p));
+        } else if (named(c, "part-group")) {
+            std::string type = c.attribute("type").as_string();
+            std::string number = c.attribute("number") ? c.attribute("number").as_string() : "1";
+            if (type == "stop") {
+                close(number);
+            } else if (type == "start") {
+                close(number);  // a group started again without a stop ends where the new one starts
+                MusicXmlGroup g;
+                g.fullName = nameOf(c, "group-name", "group-name-display");
+                g.abbrName = nameOf(c, "group-abbreviation", "group-abbreviation-display");
+                g.bracket = bracketOf(collapse(c.child("group-symbol").text().as_string()), GroupBracket::None);
+                open[number] = Open{parts.size(), g};
+            }
+        }
+    }
+    // Groups left open end with the last part; outer groups (started first) come first.
+    while (!open.empty()) close(open.begin()->first);
+    std::stable_sort(groups.begin(), groups.end(), [](const MusicXmlGroup& a, const MusicXmlGroup& b) {
+        return a.firstPart != b.firstPart ? a.firstPart < b.firstPart : a.lastPart > b.lastPart;
+    });
+    if (parts.empty()) {
+        error = "the part-list declares no parts";
+        return false;
+    }
+    return true;
+}
+
+MusicXmlPart* MusicXmlScore::declared(const pugi::xml_node& part, std::string& error) {
+    std::string id = part.attribute("id").as_string();
+    auto it = index_.find(id);
+    if (it == index_.end()) {
+        error = "part '" + id + "' has music but is not declared in the part-list";
+        return nullptr;
+    }
+    return &parts[it->second];
+}
+
+bool MusicXmlScore::readPartwise(const pugi::xml_node& root, std::string& error) {
+    for (pugi::xml_node part : root.children("part")) {
+        MusicXmlPart* p = declared(part, error);
+        if (!p) return false;
+        if (p->seen) {
+            error = "part '" + p->id + "' has its music twice";
+            return false;
+        }
+        p->seen = true;
+        int64_t count = 0;
+        for (pugi::xml_node measure : part.children("measure")) {
+            if (!readMusic(measure, *p, error)) return false;
+            ++count;
+        }
+        measures = std::max(measures, count);
+    }
+    return true;
+}
+
+bool MusicXmlScore::readTimewise(const pugi::xml_node& root, std::string& error) {
+    for (pugi::xml_node measure : root.children("measure")) {
+        for (pugi::xml_node part : measure.children("part")) {
+            MusicXmlPart* p = declared(part, error);
+            if (!p || !readMusic(part, *p, error)) return false;
+            p->seen = true;
+        }
+        ++measures;
+    }
+    return true;
+}
+
+/* One measure of one part: the staff count, the part symbol and the part's
+   first staff layout. Notes and everything else are stepped over. */
+bool MusicXmlScore::readMusic(const pugi::xml_node& content, MusicXmlPart& part, std::string& error) {
+    for (pugi::xml_node c = content.first_child(); c; c = c.next_sibling()) {
+        if (named(c, "attributes")) {
+            if (pugi::xml_node staves = c.child("staves")) {
+                int64_t n = 0;
+                if (!parseCount(staves.text().as_string(), n) || n < 1) {
+                    error = "part '" + part.id + "': <staves> holds '" + collapse(staves.text().as_string()) +
+                            "', not a staff count";
+                    return false;
+                }
+                part.staves = std::max(part.staves, n);
+            }
+            if (pugi::xml_node symbol = c.child("part-symbol"))
+                part.symbol = bracketOf(collapse(symbol.text().as_string()), part.symbol);
+        } else if (named(c, "print") && part.gaps.empty()) {
+            readStaffLayouts(c, part.gaps);
+        }
+    }
+    return true;
+}
+
+bool MusicXmlScore::checkLimits(std::string& error) const {
+    int64_t staves = staffCount();
+    if (staves > kMaxStaves) {
+        error = "more than " + limitText(kMaxStaves) + " staves (" + std::to_string(staves) + ")";
+        return false;
+    }
+    if (measures > kMaxMeasures) {
+        error = "more than " + limitText(kMaxMeasures) + " measures (" + std::to_string(measures) + ")";
+        return false;
+    }
+    if (measures == 0) {
+        error = "the score has no measures";
+        return false;
+    }
+    return true;
+}
+
+int64_t MusicXmlScore::staffCount() const {
+    int64_t total = 0;
+    for (const MusicXmlPart& p : parts) total += std::min<int64_t>(p.staves, kMaxStaves + 1);
+    return total;
+}
+
+std::optional<double> MusicXmlScore::gapAbove(size_t part, int64_t staff) const {
+    for (const std::map<int64_t, double>* gaps : {&parts[part].gaps, &defaultGaps}) {
+        auto it = gaps->find(staff);
+        if (it == gaps->end()) it = gaps->find(0);
+        if (it != gaps->end()) return it->second;
+    }
+    return std::nullopt;
+}
+
+}  // namespace hostsim
