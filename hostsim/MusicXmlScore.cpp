@@ -12,9 +12,46 @@ namespace {
 
 bool named(const pugi::xml_node& n, const char* name) { return std::strcmp(n.name(), name) == 0; }
 
-/* Line breaks and runs of white space become one space; the ends are trimmed. */
-std::string collapse(const std::string& text) {
+/* Length of the well-formed UTF-8 sequence at text[i] (no overlong forms, no
+   surrogates, nothing above U+10FFFF); 0 when malformed. */
+size_t sequenceLength(const std::string& text, size_t i) {
+    auto at = [&](size_t k) { return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u; };
+    unsigned c = at(i);
+    if (c < 0x80) return 1;
+    size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (!n) return 0;
+    unsigned lo = 0x80, hi = 0xBF;  // the second byte's range
+    if (c == 0xE0) lo = 0xA0;
+    if (c == 0xED) hi = 0x9F;
+    if (c == 0xF0) lo = 0x90;
+    if (c == 0xF4) hi = 0x8F;
+    if (at(i + 1) < lo || at(i + 1) > hi) return 0;
+    for (size_t k = 2; k < n; ++k)
+        if ((at(i + k) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
+/* Text from the file as well-formed UTF-8: malformed bytes become U+FFFD
+   (the parser passes bytes through as the file has them). */
+std::string wellFormed(const std::string& text) {
     std::string out;
+    for (size_t i = 0; i < text.size();) {
+        size_t n = sequenceLength(text, i);
+        if (n) {
+            out.append(text, i, n);
+            i += n;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
+/* Line breaks and runs of white space become one space; the ends are
+   trimmed; the result is well-formed UTF-8. */
+std::string collapse(const std::string& raw) {
+    std::string text = wellFormed(raw), out;
     bool space = false;
     for (char c : text) {
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {

@@ -169,6 +169,22 @@ TEST_F(MusicXmlImportTest, PlainNamesWithSignsAndDisplayFormsMixSafely) {
     EXPECT_EQ(current().title, "names");      // no title in the file: the file's name
 }
 
+TEST_F(MusicXmlImportTest, MalformedUtf8InTextsIsReplacedSoTheDocumentStillSaves) {
+    // An overlong '/', an encoded surrogate and a stray continuation byte.
+    std::string path = write("bytes.musicxml",
+                             "<score-partwise><movement-title>A\xC0\xAF" "B</movement-title><part-list>"
+                             "<score-part id='p'><part-name>Viola \xED\xA0\x80</part-name>"
+                             "<part-abbreviation>Vla.\x80</part-abbreviation></score-part></part-list>"
+                             "<part id='p'><measure/></part></score-partwise>");
+    int16_t id = import(path);
+    ASSERT_NE(id, 0) << error;
+    EXPECT_EQ(current().title, "A\uFFFD\uFFFDB");
+    EXPECT_EQ(scoreStaves(), (Staves{{1, "Viola \uFFFD\uFFFD\uFFFD", "Vla.\uFFFD", 0}}));
+    EXPECT_EQ(partNames().back(), "Viola \uFFFD\uFFFD\uFFFD");
+    char msg[512] = "";
+    EXPECT_TRUE(hostsim_save_document(id, file("bytes.json").c_str(), msg, sizeof msg)) << msg;
+}
+
 TEST_F(MusicXmlImportTest, ExactlyTheLargestStaffCountIsAccepted) {
     std::string path = write("wide.musicxml",
                              "<score-partwise><part-list><score-part id='p'><part-name>Cluster</part-name>"
