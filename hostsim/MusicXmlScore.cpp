@@ -6,6 +6,8 @@
 
 #include <pugixml.hpp>
 
+#include "TextCodec.h"
+
 namespace hostsim {
 
 namespace {
@@ -177,25 +179,76 @@ void readStaffLayouts(const pugi::xml_node& owner, std::map<int64_t, double>& ga
     }
 }
 
-/* True when elements nest deeper than `limit`, walked without recursion. */
-bool nestsDeeper(const pugi::xml_document& doc, size_t limit) {
-    pugi::xml_node n = doc.first_child();
-    size_t depth = 1;
-    while (n) {
-        if (depth > limit) return true;
-        if (pugi::xml_node child = n.first_child()) {
-            n = child;
-            ++depth;
-            continue;
+/* Position just past `end` from `from`, or npos. */
+size_t after(const std::string& xml, size_t from, const char* end) {
+    size_t at = xml.find(end, from);
+    return at == std::string::npos ? at : at + std::strlen(end);
+}
+
+/* Position just past the '>' closing a tag or declaration that starts at
+   `from`, skipping quoted values and a DOCTYPE's internal subset. */
+size_t pastTag(const std::string& xml, size_t from) {
+    char quote = 0;
+    int brackets = 0;
+    for (size_t i = from; i < xml.size(); ++i) {
+        char c = xml[i];
+        if (quote) {
+            if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '[') {
+            ++brackets;
+        } else if (c == ']') {
+            --brackets;
+        } else if (c == '>' && brackets <= 0) {
+            return i + 1;
         }
-        while (!n.next_sibling()) {
-            n = n.parent();
-            --depth;
-            if (!n || n.type() == pugi::node_document) return false;
+    }
+    return std::string::npos;
+}
+
+/* True when elements nest deeper than `limit`. Read from the text of a
+   document that parsed (so it is well-formed), in one pass over the bytes;
+   walking the parsed tree instead would visit every node of every note. */
+bool nestsDeeper(const std::string& xml, size_t limit) {
+    size_t depth = 0;
+    for (size_t i = xml.find('<'); i != std::string::npos && i + 1 < xml.size(); i = xml.find('<', i)) {
+        char next = xml[i + 1];
+        if (next == '!') {
+            if (xml.compare(i, 4, "<!--") == 0)
+                i = after(xml, i + 4, "-->");
+            else if (xml.compare(i, 9, "<![CDATA[") == 0)
+                i = after(xml, i + 9, "]]>");
+            else
+                i = pastTag(xml, i + 2);
+        } else if (next == '?') {
+            i = after(xml, i + 2, "?>");
+        } else if (next == '/') {
+            if (depth) --depth;
+            i = pastTag(xml, i + 2);
+        } else {
+            i = pastTag(xml, i + 1);
+            if (i == std::string::npos) break;
+            if (xml[i - 2] != '/' && ++depth > limit) return true;
         }
-        n = n.next_sibling();
     }
     return false;
+}
+
+/* The text as UTF-8: UTF-16 files (with a byte order mark, or recognised by
+   their leading '<') are converted, anything else is left to the parser. */
+bool convertUtf16(const std::string& xml, std::string& utf8) {
+    auto b = [&](size_t k) { return k < xml.size() ? static_cast<unsigned char>(xml[k]) : 0xFFu; };
+    bool le = (b(0) == 0xFF && b(1) == 0xFE) || (b(0) == '<' && b(1) == 0);
+    bool be = (b(0) == 0xFE && b(1) == 0xFF) || (b(0) == 0 && b(1) == '<');
+    if (!le && !be) return false;
+    std::u16string units;
+    units.reserve(xml.size() / 2);
+    for (size_t i = 0; i + 1 < xml.size(); i += 2)
+        units += char16_t(le ? b(i) | (b(i + 1) << 8) : (b(i) << 8) | b(i + 1));
+    if (!units.empty() && units[0] == 0xFEFF) units.erase(0, 1);
+    utf8 = TextCodec::fromUtf16(units);
+    return true;
 }
 
 std::string limitText(int64_t n) { return n == 32767 ? "32,767" : std::to_string(n); }
@@ -203,15 +256,21 @@ std::string limitText(int64_t n) { return n == 32767 ? "32,767" : std::to_string
 }  // namespace
 
 bool MusicXmlScore::parse(const std::string& xml, std::string& error) {
+    std::string converted;
+    const std::string& text = convertUtf16(xml, converted) ? converted : xml;
     pugi::xml_document doc;
     // No DOCTYPE processing: DTDs are never read and entities other than the
-    // predefined ones stay unresolved text.
-    pugi::xml_parse_result r = doc.load_buffer(xml.data(), xml.size(), pugi::parse_default);
+    // predefined ones stay unresolved text. Only what names need is decoded
+    // (references and CDATA); line ends and attribute white space are left as
+    // they are, which the names' white space handling covers and which keeps
+    // large scores quick to read.
+    pugi::xml_parse_result r =
+        doc.load_buffer(text.data(), text.size(), pugi::parse_minimal | pugi::parse_escapes | pugi::parse_cdata);
     if (!r) {
         error = std::string("not XML (") + r.description() + " at byte " + std::to_string(r.offset) + ")";
         return false;
     }
-    if (nestsDeeper(doc, kMaxDepth)) {
+    if (nestsDeeper(text, kMaxDepth)) {
         error = "elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
         return false;
     }

@@ -68,6 +68,13 @@ protected:
         EXPECT_FALSE(hostsim_dirty(resident));
     }
 
+    /* Closes the document an accepted import opened; the resident one is current again. */
+    void closeImported() {
+        int16_t id = hostsim::Engine::instance().currentId();
+        if (id != resident) hostsim_close_document(id);
+        hostsim_set_current_document(resident);
+    }
+
     int16_t resident = 0;
     size_t residentRecords = 0;
 };
@@ -93,8 +100,7 @@ TEST_F(MusicXmlBadInputTest, CompressedFilesWithoutAUsableRootFile) {
     expectRefused(write("cut.mxl", good.substr(0, good.size() / 2)), "zip archive");
     // The same archive whole is fine.
     EXPECT_NE(import(file("good.mxl")), 0) << error;
-    hostsim_close_document(hostsim::Engine::instance().currentId());
-    hostsim_set_current_document(resident);
+    closeImported();
 }
 
 TEST_F(MusicXmlBadInputTest, FilesAbove200MegabytesAreNotRead) {
@@ -161,6 +167,18 @@ TEST_F(MusicXmlBadInputTest, DeeplyNestedElements) {
     for (int i = 0; i < 200000; ++i) deep += "</x>";
     expectRefused(write("deep.musicxml", partwise("<score-part id='P1'/>", "<part id='P1'><measure>" + deep + "</measure></part>")),
                   "nested deeper than 100 levels");
+    // The limit counts elements only: a hundred levels in all are fine, one more is not;
+    // comments, CDATA, empty elements and quoted '>' or '/' do not nest.
+    auto nested = [](int levels, const std::string& filler) {
+        std::string x;
+        for (int i = 0; i < levels; ++i) x += "<x a='>/' b=\"/>\">" + filler;
+        for (int i = 0; i < levels; ++i) x += "</x>";
+        return partwise("<score-part id='P1'/>", "<part id='P1'><measure>" + x + "</measure></part>");
+    };
+    const std::string filler = "<!-- <x><x> --><![CDATA[<x><x>]]><y/><y k='v' /><?pi <x>?>";
+    EXPECT_NE(import(write("ninety_seven.musicxml", nested(97, filler))), 0) << error;
+    closeImported();
+    expectRefused(write("ninety_eight.musicxml", nested(98, filler)), "nested deeper than 100 levels");
     // Nesting that is not closed is refused as XML without a crash.
     expectRefused(write("open.musicxml", std::string(100000, '<') + "score-partwise>"), "not XML");
 }

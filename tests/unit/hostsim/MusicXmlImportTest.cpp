@@ -141,6 +141,34 @@ TEST_F(MusicXmlImportTest, DocumentFilesAreOpenedByContentNotByName) {
     EXPECT_EQ(hostsim::Engine::instance().currentId(), id);
 }
 
+TEST_F(MusicXmlImportTest, Utf16FilesReadLikeTheirUtf8Form) {
+    std::string utf8 = read(sample("transposing.musicxml"));
+    std::u16string units = u"\uFEFF";
+    for (size_t i = 0; i < utf8.size(); ++i) {  // the sample is ASCII but for its U+266D and U+266F
+        unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            units += char16_t(c);
+        } else {
+            units += char16_t(((c & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) | (utf8[i + 2] & 0x3F));
+            i += 2;
+        }
+    }
+    std::string le, be;
+    for (char16_t u : units) {
+        le += char(u & 0xFF), le += char(u >> 8);
+        be += char(u >> 8), be += char(u & 0xFF);
+    }
+    int16_t original = importSample("transposing.musicxml");
+    std::string expected = hostsim_describe_document(original);
+    expected.erase(0, expected.find('\n'));
+    for (const std::string& bytes : {le, be.substr(2)}) {  // with a byte order mark, and big-endian without
+        int16_t id = import(write("utf16.musicxml", bytes));
+        ASSERT_NE(id, 0) << error;
+        std::string text = hostsim_describe_document(id);
+        EXPECT_EQ(text.erase(0, text.find('\n')), expected);
+    }
+}
+
 TEST_F(MusicXmlImportTest, PlainNamesWithSignsAndDisplayFormsMixSafely) {
     // A literal caret is doubled so that it never starts a command; external
     // entities stay unresolved text; names collapse their white space.
