@@ -325,7 +325,7 @@ bool MusicXmlScore::readPartList(const pugi::xml_node& list, std::string& error)
                 return false;
             }
             if (!index_.emplace(p.id, parts.size()).second) {
-                error = "part '" + p.id + "' is declared twice";
+                error = "part '" + shown(p.id) + "' is declared twice";
                 return false;
             }
             p.plainName = collapse(c.child("part-name").text().as_string());
@@ -363,7 +363,7 @@ MusicXmlPart* MusicXmlScore::declared(const pugi::xml_node& part, std::string& e
     std::string id = part.attribute("id").as_string();
     auto it = index_.find(id);
     if (it == index_.end()) {
-        error = "part '" + id + "' has music but is not declared in the part-list";
+        error = "part '" + shown(id) + "' has music but is not declared in the part-list";
         return nullptr;
     }
     return &parts[it->second];
@@ -374,7 +374,7 @@ bool MusicXmlScore::readPartwise(const pugi::xml_node& root, std::string& error)
         MusicXmlPart* p = declared(part, error);
         if (!p) return false;
         if (p->seen) {
-            error = "part '" + p->id + "' has its music twice";
+            error = "part '" + shown(p->id) + "' has its music twice";
             return false;
         }
         p->seen = true;
@@ -408,7 +408,7 @@ bool MusicXmlScore::readMusic(const pugi::xml_node& content, MusicXmlPart& part,
             if (pugi::xml_node staves = c.child("staves")) {
                 int64_t n = 0;
                 if (!parseCount(staves.text().as_string(), n) || n < 1) {
-                    error = "part '" + part.id + "': <staves> holds '" + collapse(staves.text().as_string()) +
+                    error = "part '" + shown(part.id) + "': <staves> holds '" + shown(staves.text().as_string()) +
                             "', not a staff count";
                     return false;
                 }
@@ -438,6 +438,15 @@ bool MusicXmlScore::checkLimits(std::string& error) const {
         return false;
     }
     return true;
+}
+
+std::string MusicXmlScore::shown(const std::string& text) {
+    constexpr size_t kMax = 64;
+    std::string one = collapse(text);
+    if (one.size() <= kMax) return one;
+    size_t cut = kMax;
+    while (cut && (static_cast<unsigned char>(one[cut]) & 0xC0) == 0x80) --cut;
+    return one.substr(0, cut) + "...";
 }
 
 int64_t MusicXmlScore::staffCount() const {

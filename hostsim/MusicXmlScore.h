@@ -56,6 +56,9 @@ public:
     bool parse(const std::string& xml, std::string& error);
 
     int64_t staffCount() const;
+    /* A text from the file as it appears in messages: on one line, well-formed
+       UTF-8, at most 64 bytes (cut at a character boundary, marked "..."). */
+    static std::string shown(const std::string& text);
     /* The gap in tenths above staff `staff` (1-based) of part `part`, when the file gives one. */
     std::optional<double> gapAbove(size_t part, int64_t staff) const;
 

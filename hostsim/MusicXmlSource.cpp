@@ -10,6 +10,8 @@
 
 #include <pugixml.hpp>
 
+#include "MusicXmlScore.h"
+
 namespace hostsim {
 
 namespace {
@@ -34,16 +36,16 @@ bool readMember(zip_t* zip, zip_int64_t index, const std::string& name, size_t l
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(zip, zip_uint64_t(index), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) {
-        error = "cannot read '" + name + "' in the archive: " + zip_strerror(zip);
+        error = "cannot read '" + MusicXmlScore::shown(name) + "' in the archive: " + zip_strerror(zip);
         return false;
     }
     if (st.size > limit) {
-        error = "'" + name + "' in the archive is larger than " + sizeText(limit) + " unpacked";
+        error = "'" + MusicXmlScore::shown(name) + "' in the archive is larger than " + sizeText(limit) + " unpacked";
         return false;
     }
     std::unique_ptr<zip_file_t, EntryCloser> file(zip_fopen_index(zip, zip_uint64_t(index), 0));
     if (!file) {
-        error = "cannot read '" + name + "' in the archive: " + zip_strerror(zip);
+        error = "cannot read '" + MusicXmlScore::shown(name) + "' in the archive: " + zip_strerror(zip);
         return false;
     }
     out.assign(size_t(st.size), '\0');
@@ -55,7 +57,7 @@ bool readMember(zip_t* zip, zip_int64_t index, const std::string& name, size_t l
     }
     char extra;  // a member longer than its directory entry says is damaged
     if (got != out.size() || zip_fread(file.get(), &extra, 1) != 0) {
-        error = "'" + name + "' in the archive is damaged";
+        error = "'" + MusicXmlScore::shown(name) + "' in the archive is damaged";
         return false;
     }
     return true;
@@ -152,7 +154,7 @@ bool MusicXmlSource::readArchive(const std::string& path, std::string& xml, std:
     zip_int64_t index = zip_name_locate(zip.get(), root.c_str(), 0);
     if (index < 0 && root[0] == '/') index = zip_name_locate(zip.get(), root.c_str() + 1, 0);
     if (index < 0) {
-        error = std::string(kContainer) + " names '" + root + "', which the archive does not hold";
+        error = std::string(kContainer) + " names '" + MusicXmlScore::shown(root) + "', which the archive does not hold";
         return false;
     }
     return readMember(zip.get(), index, root, kMaxScoreBytes, xml, error);

@@ -125,6 +125,9 @@ TEST_F(MusicXmlBadInputTest, PartsThatDoNotMatchThePartList) {
     expectRefused(write("undeclared_timewise.musicxml",
                         "<score-timewise><part-list>" + p1 + "</part-list><measure><part id='P2'/></measure></score-timewise>"),
                   "part 'P2' has music but is not declared");
+    // Texts of the file appear in messages on one line.
+    expectRefused(write("multiline.musicxml", partwise(p1, "<part id='P1'><measure/></part><part id='P\n9'/>")),
+                  "part 'P 9' has music but is not declared");
     expectRefused(write("twice.musicxml", partwise(p1 + p1, "<part id='P1'><measure/></part>")),
                   "part 'P1' is declared twice");
     expectRefused(write("again.musicxml", partwise(p1, "<part id='P1'><measure/></part><part id='P1'><measure/></part>")),
