@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "ContentWriter.h"
@@ -62,13 +63,13 @@ std::unique_ptr<Document> MusicXmlImport::import(const std::string& path, int16_
         error = path + ": " + error;
         return nullptr;
     }
-    return fromXml(xml, path, id, hostVersion, error);
+    return fromXml(std::move(xml), path, id, hostVersion, error);
 }
 
-std::unique_ptr<Document> MusicXmlImport::fromXml(const std::string& xml, const std::string& name, int16_t id,
+std::unique_ptr<Document> MusicXmlImport::fromXml(std::string xml, const std::string& name, int16_t id,
                                                   uint32_t hostVersion, std::string& error) {
     MusicXmlScore score;
-    if (!score.parse(xml, error)) {
+    if (!score.parse(std::move(xml), error)) {
         error = name + ": " + error;
         return nullptr;
     }

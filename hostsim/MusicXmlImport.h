@@ -32,7 +32,7 @@ public:
                                             std::string& error);
     /* The same from the score's XML text; `name` stands for the file in
        messages and is the title when the score has none. */
-    static std::unique_ptr<Document> fromXml(const std::string& xml, const std::string& name, int16_t id,
+    static std::unique_ptr<Document> fromXml(std::string xml, const std::string& name, int16_t id,
                                              uint32_t hostVersion, std::string& error);
 
 private:

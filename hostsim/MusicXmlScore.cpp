@@ -207,9 +207,10 @@ size_t pastTag(const std::string& xml, size_t from) {
     return std::string::npos;
 }
 
-/* True when elements nest deeper than `limit`. Read from the text of a
-   document that parsed (so it is well-formed), in one pass over the bytes;
-   walking the parsed tree instead would visit every node of every note. */
+/* True when elements nest deeper than `limit`, read from the text in one
+   pass over the bytes (walking a parsed tree instead would visit every node
+   of every note). Text that is not well-formed ends the count wherever it
+   goes astray; the parser then refuses it. */
 bool nestsDeeper(const std::string& xml, size_t limit) {
     size_t depth = 0;
     for (size_t i = xml.find('<'); i != std::string::npos && i + 1 < xml.size(); i = xml.find('<', i)) {
@@ -255,23 +256,24 @@ std::string limitText(int64_t n) { return n == 32767 ? "32,767" : std::to_string
 
 }  // namespace
 
-bool MusicXmlScore::parse(const std::string& xml, std::string& error) {
+bool MusicXmlScore::parse(std::string xml, std::string& error) {
     std::string converted;
-    const std::string& text = convertUtf16(xml, converted) ? converted : xml;
+    if (convertUtf16(xml, converted)) xml.swap(converted);
+    // Checked on the text before the parser changes it in place.
+    if (nestsDeeper(xml, kMaxDepth)) {
+        error = "elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
+        return false;
+    }
     pugi::xml_document doc;
     // No DOCTYPE processing: DTDs are never read and entities other than the
     // predefined ones stay unresolved text. Only what names need is decoded
     // (references and CDATA); line ends and attribute white space are left as
     // they are, which the names' white space handling covers and which keeps
     // large scores quick to read.
-    pugi::xml_parse_result r =
-        doc.load_buffer(text.data(), text.size(), pugi::parse_minimal | pugi::parse_escapes | pugi::parse_cdata);
+    pugi::xml_parse_result r = doc.load_buffer_inplace(&xml[0], xml.size(),
+                                                       pugi::parse_minimal | pugi::parse_escapes | pugi::parse_cdata);
     if (!r) {
         error = std::string("not XML (") + r.description() + " at byte " + std::to_string(r.offset) + ")";
-        return false;
-    }
-    if (nestsDeeper(text, kMaxDepth)) {
-        error = "elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
         return false;
     }
     pugi::xml_node root = doc.document_element();

@@ -52,8 +52,9 @@ public:
     double evpuPerTenth = 2.4;  // a staff space of 24 EVPUs when the file gives no scaling
     std::map<int64_t, double> defaultGaps;  // staff-layout of the defaults, as MusicXmlPart::gaps
 
-    /* Parses the XML text; false with the problem in `error`. */
-    bool parse(const std::string& xml, std::string& error);
+    /* Parses the XML text (taken over: it is parsed in place); false with
+       the problem in `error`. */
+    bool parse(std::string xml, std::string& error);
 
     int64_t staffCount() const;
     /* A text from the file as it appears in messages: on one line, well-formed
