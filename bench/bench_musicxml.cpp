@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "hostsim_api.h"
+#include "hostsim/hostsim_api.h"
 
 namespace {
 

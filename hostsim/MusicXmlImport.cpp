@@ -1,14 +1,14 @@
-#include "MusicXmlImport.h"
+#include "hostsim/MusicXmlImport.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
 
-#include "ContentWriter.h"
-#include "MusicXmlScore.h"
-#include "MusicXmlSource.h"
-#include "SeedBuilder.h"
+#include "hostsim/ContentWriter.h"
+#include "hostsim/MusicXmlScore.h"
+#include "hostsim/MusicXmlSource.h"
+#include "hostsim/SeedBuilder.h"
 
 namespace hostsim {
 

@@ -1,4 +1,4 @@
-#include "MusicXmlScore.h"
+#include "hostsim/MusicXmlScore.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include <pugixml.hpp>
 
-#include "TextCodec.h"
+#include "hostsim/TextCodec.h"
 
 namespace hostsim {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ContentWriter.h"
+#include "hostsim/ContentWriter.h"
 
 namespace pugi {
 class xml_node;

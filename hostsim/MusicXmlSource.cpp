@@ -1,4 +1,4 @@
-#include "MusicXmlSource.h"
+#include "hostsim/MusicXmlSource.h"
 
 #include <sys/stat.h>
 #include <zip.h>
@@ -10,7 +10,7 @@
 
 #include <pugixml.hpp>
 
-#include "MusicXmlScore.h"
+#include "hostsim/MusicXmlScore.h"
 
 namespace hostsim {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "ContentWriter.h"
-#include "Document.h"
+#include "hostsim/ContentWriter.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

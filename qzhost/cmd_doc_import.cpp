@@ -4,8 +4,8 @@
    document file. The engine is loaded locally and reached through its
    driver API, as for every command. */
 
-#include "CommandRegistry.h"
-#include "ModuleHost.h"
+#include "qzhost/CommandRegistry.h"
+#include "qzhost/ModuleHost.h"
 
 #include <filesystem>
 #include <ostream>

@@ -12,11 +12,11 @@
 #include <fstream>
 #include <string>
 
-#include "DocumentFile.h"
-#include "DocumentReader.h"
+#include "hostsim/DocumentFile.h"
+#include "hostsim/DocumentReader.h"
 #include "FuzzCheck.h"
-#include "MusicXmlImport.h"
-#include "MusicXmlSource.h"
+#include "hostsim/MusicXmlImport.h"
+#include "hostsim/MusicXmlSource.h"
 
 namespace
 {

@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include "FCGroup.h"
-#include "FCMusicRegion.h"
-#include "FCStaff.h"
-#include "FCSystemStaff.h"
-#include "FCSystemStaves.h"
-#include "StavesHostFixture.h"
+#include "document/FCGroup.h"
+#include "document/FCMusicRegion.h"
+#include "document/FCStaff.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "unit/staves/StavesHostFixture.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "Engine.h"
-#include "hostsim_api.h"
+#include "hostsim/Engine.h"
+#include "hostsim/hostsim_api.h"
 
 namespace musicxml_test {
 
