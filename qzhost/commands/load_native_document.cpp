@@ -1,0 +1,24 @@
+/* Document loader: the engine's own document files (JSON). */
+
+#include "DocumentLoaders.h"
+#include "Session.h"
+
+namespace {
+
+bool ClaimsNative(const std::string&, const std::string&)
+{
+    return true;
+}
+
+int16_t OpenNative(Session& session, const std::string& path, std::string& error)
+{
+    char message[1024] = "";
+    int16_t id = session.Host().hostsim_open_document(path.c_str(), message, sizeof message);
+    if (!id)
+        error = "cannot open '" + path + "': " + message;
+    return id;
+}
+
+} // namespace
+
+QZHOST_DOCUMENT_LOADER(native, (DocumentLoader{"host document", ClaimsNative, OpenNative, 0}));
