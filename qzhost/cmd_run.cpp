@@ -69,7 +69,7 @@ int RunRun(const CommandArgs& args, std::ostream& out, std::ostream& err)
     const bool interactive = isatty(STDIN_FILENO) != 0;
     Session session;
     std::string error;
-    if (!session.Start(interactive, error)) {
+    if (!session.Start(interactive, false, error)) {
         err << "qzhost: " << error << "\n";
         return kExitFailure;
     }

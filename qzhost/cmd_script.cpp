@@ -40,7 +40,7 @@ int RunFile(const std::string& file, std::ostream& err)
     }
     Session session;
     std::string error;
-    if (!session.Start(false, error)) {
+    if (!session.Start(false, true, error)) {
         err << file << ": " << error << "\n";
         return kExitFailure;
     }

@@ -61,8 +61,9 @@ Session::~Session()
     Finish();
 }
 
-bool Session::Start(bool userPreferences, std::string& error)
+bool Session::Start(bool userPreferences, bool filesInWorkFolder, std::string& error)
 {
+    _filesInWorkFolder = filesInWorkFolder;
     std::string missing;
     std::ostringstream diagnostics;
     if (!_modules.LoadEngine(diagnostics)) {
@@ -157,7 +158,7 @@ int Session::PanelWindow() const
 
 std::string Session::ResolvePath(const std::string& path) const
 {
-    if (path.empty() || fs::path(path).is_absolute() || _workFolder.empty())
+    if (path.empty() || fs::path(path).is_absolute() || _workFolder.empty() || !_filesInWorkFolder)
         return path;
     return (fs::path(_workFolder) / path).string();
 }

@@ -42,9 +42,10 @@ public:
     Session& operator=(const Session&) = delete;
 
     /* Loads and resets the engine, strict mode on. The preferences folder is
-       the user's own (userPreferences) or a new temporary folder, which is
-       also where relative file names point (else the current directory). */
-    bool Start(bool userPreferences, std::string& error);
+       the user's own (userPreferences) or a new temporary folder. Relative
+       file names point into that temporary folder when filesInWorkFolder,
+       else to the current directory. */
+    bool Start(bool userPreferences, bool filesInWorkFolder, std::string& error);
     /* Terminates the plug-in when it was invoked; removes the temporary folder. */
     void Finish();
 
@@ -105,6 +106,7 @@ private:
     bool _quit = false;
     std::string _menuText;
     std::string _workFolder;   /* a temporary folder owned by the session, or "" */
+    bool _filesInWorkFolder = false;
     std::deque<int> _answers;
     std::deque<AlertRecord> _alerts;
     std::vector<std::string> _events;

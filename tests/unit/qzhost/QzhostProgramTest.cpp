@@ -1,0 +1,295 @@
+/* qzhost run as a process: scripts and their exit statuses and messages,
+   qzhost run fed through a pipe, and the terminal mode in a pseudo-terminal. */
+
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class QzhostProgram : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/qzhost-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    fs::path Write(const std::string& name, const std::string& text)
+    {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return folder / name;
+    }
+
+    /* Runs qzhost with the arguments (already quoted for the shell) and input. */
+    Result Qzhost(const std::string& arguments, const std::string& input = "")
+    {
+        Write("stdin.txt", input);
+        const std::string command = "cd '" + folder.string() + "' && '" QZHOST_PROGRAM "' " + arguments +
+                                    " < stdin.txt > stdout.txt 2> stderr.txt";
+        Result run;
+        const int status = std::system(command.c_str());
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = ReadFile(folder / "stdout.txt");
+        run.err = ReadFile(folder / "stderr.txt");
+        return run;
+    }
+
+    Result Script(const std::string& text)
+    {
+        const fs::path file = Write("test.qzs", text);
+        return Qzhost("script " + file.string());
+    }
+
+    fs::path folder;
+};
+
+} // namespace
+
+TEST_F(QzhostProgram, PassingScriptExitsZeroQuietly)
+{
+    Result run = Script("doc test\nstaffset 2 \"4,5\"\nexpect staffset 2 \"4,5\"\nexpect distances 2 \"0,-288\"\n"
+                     "expect undo 0 \"\"\nexpect dirty no\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(QzhostProgram, FailedExpectationExitsOneNamingFileLineAndBothValues)
+{
+    const fs::path file = Write("wrong.qzs", "doc test\n# a comment\nstaffset 2 \"4,5\"\n\nexpect staffset 2 \"4,6\"\n"
+                                             "write after.txt \"ran on\"\n");
+    Result run = Qzhost("script " + file.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, file.string() + ":5: expected \"4,6\", got \"4,5\"\n");
+}
+
+TEST_F(QzhostProgram, CommandErrorsExitTwoWithTheLineAndStopTheScript)
+{
+    struct Case {
+        const char* line;
+        const char* message;
+    } cases[] = {
+        {"frobnicate 3", "unknown command 'frobnicate'"},
+        {"select 5-2 1-8", "bad range '5-2'"},
+        {"select 1-7 1-8", "bad range '1-7'"},
+        {"row 2", "no plug-in is loaded"},
+        {"staffset 9 \"1\"", "'9' is out of range"},
+        {"doc open missing.json", "cannot open"},
+        {"undo", "nothing to undo"},
+        {"expect view sideways", "'sideways' is not a number"},
+        {"host 0x17000000", "before any document"},
+        {"type \"unterminated", "unterminated text"},
+    };
+    for (const Case& c : cases) {
+        Result run = Script(std::string("write before.txt \"x\"\ndoc test\n") + c.line + "\nwrite after.txt \"x\"\n");
+        EXPECT_EQ(run.status, 2) << c.line;
+        EXPECT_NE(run.err.find("test.qzs:3: "), std::string::npos) << c.line << ": " << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.line << ": " << run.err;
+    }
+}
+
+TEST_F(QzhostProgram, MalformedScriptRunsNothing)
+{
+    fs::path marker = folder / "marker.txt";
+    Result run = Script("write " + marker.string() + " \"x\"\ntype \"open\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("test.qzs:2: unterminated text"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(marker));
+}
+
+TEST_F(QzhostProgram, MalformedDocumentFileIsNamed)
+{
+    Write("broken.json", "{ \"not\": \"a document\" ");
+    Result run = Script("doc open " + (folder / "broken.json").string() + "\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("test.qzs:1: cannot open '" + (folder / "broken.json").string() + "'"), std::string::npos)
+        << run.err;
+}
+
+TEST_F(QzhostProgram, DocumentsRoundTripThroughFiles)
+{
+    const fs::path saved = folder / "saved.json";
+    Result run = Script("doc test\nstaffset 4 \"2,3\"\ndoc save " + saved.string() + "\ndoc empty\n" +
+                     "expect staffset 4 \"\"\ndoc open " + saved.string() + "\nexpect staffset 4 \"2,3\"\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST_F(QzhostProgram, EachFileRunsInAFreshSessionAndTheWorstStatusWins)
+{
+    const fs::path good = Write("good.qzs", "write " + (folder / "good.txt").string() + " \"x\"\n");
+    const fs::path bad = Write("bad.qzs", "expect beeps 1\n");
+    const fs::path fresh = Write("fresh.qzs", "doc test\nexpect undo 0 \"\"\nexpect beeps 0\n");
+    Result run = Qzhost("script " + bad.string() + " " + good.string() + " " + fresh.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("bad.qzs:1: expected 1 beeps, got 0"), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::exists(folder / "good.txt"));
+}
+
+TEST_F(QzhostProgram, RelativeFilesLiveInTheScriptsTemporaryFolder)
+{
+    Result run = Script("write notes.txt \"a\\nb\"\nexpect file notes.txt \"a\\nb\"\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(fs::exists(folder / "notes.txt"));
+}
+
+TEST_F(QzhostProgram, RunReadsCommandsFromAPipeAndGoesOnAfterErrors)
+{
+    Result run = Qzhost("run test", "select 2-3 1-4\nbogus\nstaffset 1 \"1,2\"\nshow view\nquit\nselect 1-1 1-1\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Plug-ins menu: "), std::string::npos);
+    EXPECT_NE(run.out.find("Selection: staves 2-3, measures 1-4"), std::string::npos);
+    EXPECT_NE(run.out.find("line 2: unknown command 'bogus'"), std::string::npos);
+    EXPECT_EQ(run.out.find("staves 1-1"), std::string::npos) << "nothing runs after quit";
+    EXPECT_NE(run.out.find("terminated"), std::string::npos);
+}
+
+TEST_F(QzhostProgram, RunOfAMissingDocumentFails)
+{
+    Result run = Qzhost("run nowhere.json");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot open 'nowhere.json'"), std::string::npos) << run.err;
+}
+
+namespace {
+
+/* qzhost run in a pseudo-terminal: keys are written to the master side and
+   the screen read back from it. */
+class Terminal
+{
+public:
+    explicit Terminal(const std::string& document, const fs::path& home)
+    {
+        _child = forkpty(&_master, nullptr, nullptr, nullptr);
+        if (_child == 0) {
+            setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+            setenv("TERM", "xterm", 1);
+            execl(QZHOST_PROGRAM, QZHOST_PROGRAM, "run", document.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    ~Terminal()
+    {
+        if (_child > 0 && !_reaped) {
+            kill(_child, SIGKILL);
+            waitpid(_child, nullptr, 0);
+        }
+        if (_master >= 0)
+            close(_master);
+    }
+    bool Started() const { return _child > 0; }
+
+    void Keys(const std::string& keys) { ASSERT_EQ(write(_master, keys.data(), keys.size()), ssize_t(keys.size())); }
+
+    /* Reads until the screen holds the text (after what was read before); false on timeout. */
+    bool WaitFor(const std::string& text, int seconds = 20)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (_screen.find(text, _seen) == std::string::npos) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            fd_set input;
+            FD_ZERO(&input);
+            FD_SET(_master, &input);
+            timeval timeout{0, 100000};
+            if (select(_master + 1, &input, nullptr, nullptr, &timeout) <= 0)
+                continue;
+            char buffer[4096];
+            const ssize_t got = read(_master, buffer, sizeof buffer);
+            if (got <= 0)
+                return false;
+            _screen.append(buffer, static_cast<size_t>(got));
+        }
+        _seen = _screen.find(text, _seen) + text.size();
+        return true;
+    }
+
+    int ExitStatus()
+    {
+        int status = 0;
+        for (int i = 0; i < 200; ++i) {
+            char buffer[4096];
+            fd_set input;
+            FD_ZERO(&input);
+            FD_SET(_master, &input);
+            timeval timeout{0, 50000};
+            ssize_t got = 0;
+            if (select(_master + 1, &input, nullptr, nullptr, &timeout) > 0 &&
+                (got = read(_master, buffer, sizeof buffer)) > 0) {
+                _screen.append(buffer, static_cast<size_t>(got));
+                continue;
+            }
+            if (waitpid(_child, &status, WNOHANG) == _child) {
+                _reaped = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+        }
+        return -2;
+    }
+    const std::string& Screen() const { return _screen; }
+
+private:
+    int _master = -1;
+    pid_t _child = -1;
+    bool _reaped = false;
+    std::string _screen;
+    size_t _seen = 0;
+};
+
+} // namespace
+
+TEST_F(QzhostProgram, TerminalEditsLinesAndQuits)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* Typed without its first letter, then Ctrl-A to the start of the line and the letter added. */
+    terminal.Keys("elect 2-4 1-3\x01s\r");
+    ASSERT_TRUE(terminal.WaitFor("Selection: staves 2-4, measures 1-3")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* A typing mistake erased with backspace. */
+    terminal.Keys("staffset 1 \"1,x\x7f" "3\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("expect staffset 1 \"1,3\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+    EXPECT_NE(terminal.Screen().find("terminated"), std::string::npos);
+}
+
+TEST_F(QzhostProgram, TerminalEndOfInputEndsTheSession)
+{
+    Terminal terminal("empty", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("\x04");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+}
