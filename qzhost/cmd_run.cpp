@@ -82,10 +82,12 @@ int RunRun(const CommandArgs& args, std::ostream& out, std::ostream& err)
     out << "Plug-ins menu: " << session.MenuText() << "   (invoke picks it; help lists the commands)\n";
     Screen::All(session, out);
     out.flush();
-    if (interactive)
+    if (interactive) {
         Terminal::Run(session);
-    else
+    } else {
+        session.SetNotice([&out](const std::string& line) { out << (line == "beep" ? "*** beep ***" : line) << "\n"; });
         RunInput(session, std::cin, out);
+    }
     session.Finish();
     out << "terminated\n";
     return kExitOK;

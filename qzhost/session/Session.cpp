@@ -236,6 +236,6 @@ void Session::OnLog(void* context, const char* line)
 void Session::Event(const std::string& line)
 {
     _events.push_back(line);
-    if (_notice && line.rfind("alert", 0) != 0)
+    if (_notice)
         _notice(line);
 }

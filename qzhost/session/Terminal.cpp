@@ -135,6 +135,8 @@ void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
     if (session.PluginLoaded() && session.Ui().qzui_advance_clock)
         session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(static_cast<uint64_t>(elapsed)); });
     session.TakeViolations();
+    /* The engine logs every call; a long interactive session needs no history of timer ticks. */
+    session.Host().hostsim_clear_call_log();
 }
 
 } // namespace
@@ -149,7 +151,8 @@ void Run(Session& session)
     rl_attempted_completion_function = Complete;
     session.SetAlertAsker(AskAlert);
     session.SetNotice([](const std::string& line) {
-        std::cout << (line == "beep" ? "*** beep ***" : line) << std::endl;
+        if (line.rfind("alert", 0) != 0) /* alerts were asked already */
+            std::cout << (line == "beep" ? "*** beep ***" : line) << std::endl;
     });
     rl_callback_handler_install(kPrompt, OnLine);
     auto last = std::chrono::steady_clock::now();
