@@ -13,12 +13,14 @@ Outcome RunShow(Session& session, const CommandArguments& args)
     int what = 0;
     if (!check.Count(1) || !check.Choice(0, {"panel", "doc", "view", "log"}, what))
         return check.Error();
-    static void (*const kParts[])(Session&, std::ostream&) = {Screen::Panel, Screen::Document, Screen::View,
-                                                               Screen::Log};
-    kParts[what](session, std::cout);
     if (what == 2) {
+        Screen::View(session, true, std::cout);
         Screen::Selection(session, std::cout);
         Screen::Undo(session, std::cout);
+    } else {
+        static void (*const kParts[])(Session&, std::ostream&) = {Screen::Panel, Screen::Document, nullptr,
+                                                                   Screen::Log};
+        kParts[what](session, std::cout);
     }
     std::cout.flush();
     return Outcome::Done();

@@ -4,21 +4,30 @@
 #include "Session.h"
 
 #include <algorithm>
-#include <iomanip>
 #include <ostream>
 
 namespace {
 
 const int kColumnWidths[] = {4, 22, 7, 18, 18};
 
+/* Characters (not bytes) of a UTF-8 text. */
+size_t Columns(const std::string& text)
+{
+    size_t columns = 0;
+    for (unsigned char c : text)
+        columns += (c & 0xC0) != 0x80;
+    return columns;
+}
+
 void PrintRow(std::ostream& out, const char* mark, const std::vector<std::string>& cells)
 {
-    out << "  " << mark << " ";
+    std::string line = std::string("  ") + mark + " ";
     for (size_t i = 0; i < cells.size(); ++i) {
-        const int width = i < 5 ? kColumnWidths[i] : 12;
-        out << std::left << std::setw(width) << cells[i];
+        const size_t width = i < 5 ? kColumnWidths[i] : 12;
+        line += cells[i] + std::string(width > Columns(cells[i]) ? width - Columns(cells[i]) : 1, ' ');
     }
-    out << "\n";
+    line.erase(line.find_last_not_of(' ') + 1);
+    out << line << "\n";
 }
 
 std::string StaffLabel(Session& session, int16_t staff)
@@ -27,17 +36,30 @@ std::string StaffLabel(Session& session, int16_t staff)
     return std::to_string(staff) + " " + (name.empty() ? "Staff #" + std::to_string(staff) : name);
 }
 
-/* The staves of a staff list of the score (item 0: the score's own order). */
-void PrintStaves(Session& session, uint16_t item, int16_t part, std::ostream& out)
+/* The staves of a staff list (item 0: the score's own order): one per line
+   with its distance, or wrapped in a few lines. */
+void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, std::ostream& out)
 {
-    std::vector<hostsim_staff_entry> entries(256);
-    size_t count = session.Host().hostsim_staff_list(item, part, entries.data(), entries.size());
-    entries.resize(std::min(count, entries.size()));
+    std::vector<hostsim_staff_entry> entries(session.Host().hostsim_staff_list(item, part, nullptr, 0));
+    entries.resize(session.Host().hostsim_staff_list(item, part, entries.data(), entries.size()));
     if (entries.empty())
         out << "    (no staves)\n";
-    for (const hostsim_staff_entry& entry : entries)
-        out << "    " << std::left << std::setw(28) << StaffLabel(session, entry.staff) << " distance "
-            << entry.distance << "\n";
+    std::string line;
+    for (const hostsim_staff_entry& entry : entries) {
+        const std::string label = StaffLabel(session, entry.staff);
+        if (detailed) {
+            out << "    " << label << std::string(label.size() < 28 ? 28 - label.size() : 1, ' ') << "distance "
+                << entry.distance << "\n";
+            continue;
+        }
+        if (!line.empty() && Columns(line) + label.size() > 92) {
+            out << "    " << line << "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " | ") + label;
+    }
+    if (!line.empty())
+        out << "    " << line << "\n";
 }
 
 } // namespace
@@ -86,7 +108,7 @@ void Document(Session& session, std::ostream& out)
     out << session.Host().hostsim_describe_document(document);
 }
 
-void View(Session& session, std::ostream& out)
+void View(Session& session, bool detailed, std::ostream& out)
 {
     const int16_t document = session.Host().hostsim_current_document();
     if (!document) {
@@ -99,11 +121,11 @@ void View(Session& session, std::ostream& out)
         << ", view ";
     if (view.displayedStaffSet == 0) {
         out << "all staves\n";
-        PrintStaves(session, 0, part, out);
+        PrintStaves(session, 0, part, detailed, out);
         return;
     }
     out << "staff set " << view.displayedStaffSet << "\n";
-    PrintStaves(session, static_cast<uint16_t>(65499 + view.displayedStaffSet), 0, out);
+    PrintStaves(session, static_cast<uint16_t>(65499 + view.displayedStaffSet), 0, detailed, out);
 }
 
 void Selection(Session& session, std::ostream& out)
@@ -114,8 +136,11 @@ void Selection(Session& session, std::ostream& out)
         out << "Selection: none\n";
         return;
     }
-    out << "Selection: staves " << region.startSlot << "-" << region.endSlot << ", measures "
-        << region.startMeasure << "-" << region.endMeasure << "\n";
+    const auto range = [](int first, int last) {
+        return first == last ? std::to_string(first) : std::to_string(first) + "-" + std::to_string(last);
+    };
+    out << "Selection: staves " << range(region.startSlot, region.endSlot) << ", measures "
+        << range(region.startMeasure, region.endMeasure) << "\n";
 }
 
 void Undo(Session& session, std::ostream& out)
@@ -148,7 +173,7 @@ void All(Session& session, std::ostream& out)
 {
     out << "----------------------------------------------------------------------------\n";
     Panel(session, out);
-    View(session, out);
+    View(session, false, out);
     Selection(session, out);
     Undo(session, out);
 }

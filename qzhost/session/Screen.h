@@ -12,7 +12,8 @@ class Session;
 namespace Screen {
 void Panel(Session& session, std::ostream& out);
 void Document(Session& session, std::ostream& out);
-void View(Session& session, std::ostream& out);
+/* The score view; detailed: one staff a line with its distance. */
+void View(Session& session, bool detailed, std::ostream& out);
 void Selection(Session& session, std::ostream& out);
 void Undo(Session& session, std::ostream& out);
 void Log(Session& session, std::ostream& out);

@@ -171,6 +171,43 @@ TEST_F(QzhostProgram, RunReadsCommandsFromAPipeAndGoesOnAfterErrors)
     EXPECT_NE(run.out.find("terminated"), std::string::npos);
 }
 
+TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
+{
+    Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\ninvoke\nmove 321 123\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string prefs = ReadFile(folder / "prefs" / "qzpluginprefs.txt");
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWX=321"), std::string::npos) << prefs;
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWY=123"), std::string::npos) << prefs;
+}
+
+TEST_F(QzhostProgram, AnAnswerTheAlertCannotTakeIsACommandError)
+{
+    Result run = Script("doc test\nload\ninvoke\nselect 1 1\nrow 2\nselect none\nanswer yes\npress 104\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("test.qzs:8: the alert \"No Region Selected\" has no button 'yes'"), std::string::npos)
+        << run.err;
+}
+
+TEST_F(QzhostProgram, PipedRunAnswersAlertsWithTheQueuedAnswerOrTheDefault)
+{
+    Result run = Qzhost("run test", "staffset 1 \"1,2\"\ninvoke\nrow 1\nanswer no\npress 109\nexpect staffset 1 \"1,2\"\n"
+                                    "press 109\nexpect staffset 1 \"\"\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("alert \"Delete Staff Set?\" answered no"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("alert \"Delete Staff Set?\" answered yes"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("line "), std::string::npos) << run.out;
+}
+
+TEST_F(QzhostProgram, HelpListsEveryCommandOnOneLine)
+{
+    Result run = Qzhost("run empty", "help\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* usage : {"doc demo|test|empty", "select STAVES MEASURES", "staffset N", "press ID|\"Title\"",
+                              "answer yes|no|ok|cancel", "expect row N", "expect no-alert", "expect distances N",
+                              "show panel|doc|view|log", "wait MS", "quit"})
+        EXPECT_NE(run.out.find(usage), std::string::npos) << usage;
+}
+
 TEST_F(QzhostProgram, RunOfAMissingDocumentFails)
 {
     Result run = Qzhost("run nowhere.json");
@@ -231,21 +268,22 @@ public:
         return true;
     }
 
+    /* Waits up to ten seconds for the program to end, keeping what it writes. */
     int ExitStatus()
     {
-        int status = 0;
-        for (int i = 0; i < 200; ++i) {
-            char buffer[4096];
+        for (int i = 0; i < 500; ++i) {
             fd_set input;
             FD_ZERO(&input);
             FD_SET(_master, &input);
-            timeval timeout{0, 50000};
+            timeval timeout{0, 20000};
+            char buffer[4096];
             ssize_t got = 0;
             if (select(_master + 1, &input, nullptr, nullptr, &timeout) > 0 &&
-                (got = read(_master, buffer, sizeof buffer)) > 0) {
+                (got = read(_master, buffer, sizeof buffer)) > 0)
                 _screen.append(buffer, static_cast<size_t>(got));
-                continue;
-            }
+            else
+                usleep(20000);
+            int status = 0;
             if (waitpid(_child, &status, WNOHANG) == _child) {
                 _reaped = true;
                 return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -283,6 +321,52 @@ TEST_F(QzhostProgram, TerminalEditsLinesAndQuits)
     terminal.Keys("quit\r");
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
     EXPECT_NE(terminal.Screen().find("terminated"), std::string::npos);
+}
+
+TEST_F(QzhostProgram, TerminalAsksAlertsAtThePrompt)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    for (const char* line : {"staffset 1 \"1,2\"\r", "invoke\r", "row 1\r"}) {
+        terminal.Keys(line);
+        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    }
+    terminal.Keys("press 109\r");
+    ASSERT_TRUE(terminal.WaitFor("Delete Staff Set?")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("answer [YES/no]: ")) << terminal.Screen();
+    terminal.Keys("no\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("expect staffset 1 \"1,2\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* An empty answer takes the default button. */
+    terminal.Keys("press 109\r");
+    ASSERT_TRUE(terminal.WaitFor("answer [YES/no]: ")) << terminal.Screen();
+    terminal.Keys("\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("expect staffset 1 \"\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+}
+
+TEST_F(QzhostProgram, TerminalRunsThePanelsTimersWhileThePromptWaits)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("invoke\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("staffset 2 \"3,4\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* No wait command: real time passes and the panel's poll picks the change up. */
+    usleep(600 * 1000);
+    terminal.Keys("expect row 2 \"2|(No Name)|2|Horn|Violin I\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
 }
 
 TEST_F(QzhostProgram, TerminalEndOfInputEndsTheSession)
