@@ -92,9 +92,9 @@ bool Session::Start(bool userPreferences, bool filesInWorkFolder, std::string& e
 
 void Session::Finish()
 {
-    if (_pluginLoaded && _invoked && _modules.Entries().terminate) {
+    if (_pluginLoaded && !_terminated && _modules.Entries().terminate) {
         PluginCall("FinaleExtensionTerminate", [this] { _modules.Entries().terminate(); });
-        _invoked = false;
+        SetInvoked(false);
     }
     if (!_workFolder.empty()) {
         std::error_code ignored;

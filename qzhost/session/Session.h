@@ -56,8 +56,11 @@ public:
     bool LoadPlugin(const std::string& path, std::string& error);
     const PluginEntryPoints& Entries() const { return _modules.Entries(); }
     const UiDriver& Ui() const { return _ui; }
+    /* Invoked: the menu entry was picked since the last terminate. The host
+       calls terminate once at the end of a session that loaded the plug-in
+       (Finish) unless the session just did. */
     bool Invoked() const { return _invoked; }
-    void SetInvoked(bool invoked) { _invoked = invoked; }
+    void SetInvoked(bool invoked) { _invoked = invoked; _terminated = !invoked; }
     /* The plug-in's menu entry (its menu text), read at load. */
     const std::string& MenuText() const { return _menuText; }
     bool HostProfileLocked() const;
@@ -103,6 +106,7 @@ private:
     UiDriver _ui;
     bool _pluginLoaded = false;
     bool _invoked = false;
+    bool _terminated = false;
     bool _quit = false;
     std::string _menuText;
     std::string _workFolder;   /* a temporary folder owned by the session, or "" */

@@ -62,7 +62,10 @@ char** Complete(const char* text, int start, int)
    an empty answer takes it. */
 int AskAlert(const AlertRecord& alert)
 {
-    std::cout << "\n+-- " << alert.title << "\n|   " << alert.message << "\n+-- ";
+    std::string message = alert.message;
+    for (size_t at = message.find('\n'); at != std::string::npos; at = message.find('\n', at + 5))
+        message.replace(at, 1, "\n|   ");
+    std::cout << "\n+-- " << alert.title << "\n|   " << message << "\n+--";
     std::string choices;
     for (size_t i = 0; i < alert.buttons.size(); ++i) {
         std::string word = AnswerWord(AnswerForButton(alert.buttons[i]));
