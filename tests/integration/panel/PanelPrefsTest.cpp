@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -209,4 +210,34 @@ TEST_F(PanelPrefsOlderHost, NoFileIsReadOrWritten)
     EXPECT_FALSE(Save("QZSTAFFSETP_WINDOWX", "1"));
     EXPECT_EQ(0u, Host()->hostsim_call_count("FX_GetFinalePathMac"));
     EXPECT_EQ("QZSTAFFSETP_WINDOWX=500\nQZSTAFFSETP_WINDOWY=500\n", ReadFile(PrefsFile()));
+}
+
+/* The host program's interactive sessions keep the files in the user's
+   configuration folder. */
+TEST_F(PanelPrefs, TheUsersConfigurationFolderHoldsTheFilesOfInteractiveSessions)
+{
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string config = savedConfig ? savedConfig : "";
+    const std::string home = savedHome ? savedHome : "";
+    setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+    const std::string chosen = Host()->hostsim_use_user_preferences();
+    EXPECT_EQ(folder + "/config/qzhost", chosen);
+    Invoke();
+    MoveWindow(70, 80);
+    Terminate();
+    EXPECT_EQ("QZSTAFFSETP_WINDOWX=70\nQZSTAFFSETP_WINDOWY=80\n", ReadFile(chosen + "/qzpluginprefs.txt"));
+
+    /* Without XDG_CONFIG_HOME: ~/.config/qzhost. */
+    unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", (folder + "/home").c_str(), 1);
+    EXPECT_EQ(folder + "/home/.config/qzhost", std::string(Host()->hostsim_use_user_preferences()));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/home/.config/qzhost"));
+
+    if (savedConfig)
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", home.c_str(), 1);
+    Host()->hostsim_set_folder(16, folder.c_str());
 }
