@@ -180,6 +180,22 @@ TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
     EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWY=123"), std::string::npos) << prefs;
 }
 
+TEST_F(QzhostProgram, SessionThatNeverInvokedWritesNoPreferences)
+{
+    Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(fs::exists(folder / "prefs" / "qzpluginprefs.txt"));
+}
+
+TEST_F(QzhostProgram, PipedRunSavesThePreferencesAtTheEndOfInput)
+{
+    Result run = Qzhost("run test", "prefs " + (folder / "prefs").string() + "\ninvoke\nmove 77 88\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string prefs = ReadFile(folder / "prefs" / "qzpluginprefs.txt");
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWX=77"), std::string::npos) << prefs;
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWY=88"), std::string::npos) << prefs;
+}
+
 TEST_F(QzhostProgram, AnAnswerTheAlertCannotTakeIsACommandError)
 {
     Result run = Script("doc test\nload\ninvoke\nselect 1 1\nrow 2\nselect none\nanswer yes\npress 104\n");
