@@ -5,9 +5,11 @@
 #include "SessionCommand.h"
 
 #include <editline/readline.h>
+#include <signal.h>
 #include <sys/select.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -22,9 +24,14 @@ namespace {
 const char* const kPrompt = "qzhost> ";
 /* How often the clock catches up with real time while the prompt waits. */
 constexpr int kTickMilliseconds = 50;
+/* Time spent away from the prompt (a long command, an alert waiting for its
+   answer) is not made up tick by tick: like the platform's timers, missed
+   ticks are dropped beyond this much. */
+constexpr long long kMaxCatchUpMilliseconds = 400;
 
 Session* gSession = nullptr;
 bool gEnded = false;
+volatile sig_atomic_t gInterrupted = 0;
 int gLineNumber = 0;
 std::vector<std::string> gCandidates;
 
@@ -135,11 +142,27 @@ void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
     if (elapsed < kTickMilliseconds)
         return;
     last = now;
+    const uint64_t step = static_cast<uint64_t>(std::min<long long>(elapsed, kMaxCatchUpMilliseconds));
     if (session.PluginLoaded() && session.Ui().qzui_advance_clock)
-        session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(static_cast<uint64_t>(elapsed)); });
+        session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(step); });
     session.TakeViolations();
     /* The engine logs every call; a long interactive session needs no history of timer ticks. */
     session.Host().hostsim_clear_call_log();
+}
+
+/* Ctrl-C, a hang-up or a termination request end the session as quit does. */
+void OnSignal(int)
+{
+    gInterrupted = 1;
+}
+
+void CatchSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
 }
 
 } // namespace
@@ -157,9 +180,10 @@ void Run(Session& session)
         if (line.rfind("alert", 0) != 0) /* alerts were asked already */
             std::cout << (line == "beep" ? "*** beep ***" : line) << std::endl;
     });
+    CatchSignals();
     rl_callback_handler_install(kPrompt, OnLine);
     auto last = std::chrono::steady_clock::now();
-    while (!gEnded) {
+    while (!gEnded && !gInterrupted) {
         fd_set input;
         FD_ZERO(&input);
         FD_SET(STDIN_FILENO, &input);
@@ -169,7 +193,7 @@ void Run(Session& session)
             rl_callback_read_char();
         else if (ready < 0 && errno != EINTR)
             break;
-        if (!gEnded)
+        if (!gEnded && !gInterrupted)
             CatchUpClock(session, last);
     }
     rl_callback_handler_remove();

@@ -302,12 +302,29 @@ public:
             int status = 0;
             if (waitpid(_child, &status, WNOHANG) == _child) {
                 _reaped = true;
+                Drain();
                 return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
             }
         }
         return -2;
     }
     const std::string& Screen() const { return _screen; }
+
+private:
+    /* Keeps what is left on the terminal after the program ended. */
+    void Drain()
+    {
+        char buffer[4096];
+        ssize_t got = 0;
+        fd_set input;
+        FD_ZERO(&input);
+        FD_SET(_master, &input);
+        timeval timeout{0, 0};
+        while (select(_master + 1, &input, nullptr, nullptr, &timeout) > 0 &&
+               (got = read(_master, buffer, sizeof buffer)) > 0)
+            _screen.append(buffer, static_cast<size_t>(got));
+    }
+
 
 private:
     int _master = -1;
@@ -383,6 +400,21 @@ TEST_F(QzhostProgram, TerminalRunsThePanelsTimersWhileThePromptWaits)
     EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
     terminal.Keys("quit\r");
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+}
+
+TEST_F(QzhostProgram, TerminalInterruptEndsTheSessionCleanly)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("prefs " + (folder / "prefs").string() + "\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("invoke\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("half a comm\x03");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+    EXPECT_NE(terminal.Screen().find("terminated"), std::string::npos) << terminal.Screen();
+    EXPECT_TRUE(fs::exists(folder / "prefs" / "qzpluginprefs.txt")) << "terminate saved the preferences";
 }
 
 TEST_F(QzhostProgram, TerminalEndOfInputEndsTheSession)
