@@ -99,3 +99,8 @@ int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entri
     sessionWriter(e, *doc).staffList(e.idFor(fourcc("SOIu"), RecordKey(), int16_t(0)).scope, item, list);
     return 1;
 }
+
+int16_t hostsim_measure_count(void) {
+    Document* doc = sessionDriver("hostsim_measure_count").current();
+    return doc ? doc->measures : 0;
+}

@@ -21,6 +21,8 @@ HOSTSIM_API int16_t hostsim_find_category(const char* name);
 HOSTSIM_API int16_t hostsim_add_category(const char* name);
 /* Deletes every category with exactly this name; returns how many went. */
 HOSTSIM_API int hostsim_remove_categories(const char* name);
+/* The current document's number of measures, 0 without a document. */
+HOSTSIM_API int16_t hostsim_measure_count(void);
 /* Writes a staff list in the score (part 0) whatever part is current,
    without an edit; count 0 deletes the list. */
 HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entries, size_t count);
@@ -44,6 +46,6 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
     X(hostsim_get_selection) X(hostsim_set_folder) X(hostsim_folder)                              \
     X(hostsim_use_user_preferences) X(hostsim_redo_name) X(hostsim_staff_name)                    \
     X(hostsim_find_category) X(hostsim_add_category) X(hostsim_remove_categories)                 \
-    X(hostsim_put_score_staff_list)
+    X(hostsim_put_score_staff_list) X(hostsim_measure_count)
 
 #endif

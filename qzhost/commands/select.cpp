@@ -2,6 +2,8 @@
 
 #include "CommandSupport.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const kUsage = "select STAVES MEASURES | select none";
@@ -24,7 +26,7 @@ Outcome RunSelect(Session& session, const CommandArguments& args)
         return Outcome::Error("the score has no staves to select");
     qzscript::Range slotRange, measureRange;
     if (!qzscript::ParseRange(staves, 1, slots, slotRange, problem) ||
-        !qzscript::ParseRange(measures, 1, 32767, measureRange, problem))
+        !qzscript::ParseRange(measures, 1, std::max<int>(1, host.hostsim_measure_count()), measureRange, problem))
         return Outcome::Error(problem);
     hostsim_region region{};
     region.startSlot = static_cast<int16_t>(slotRange.first);

@@ -100,6 +100,7 @@ TEST_F(QzhostProgram, CommandErrorsExitTwoWithTheLineAndStopTheScript)
         {"frobnicate 3", "unknown command 'frobnicate'"},
         {"select 5-2 1-8", "bad range '5-2'"},
         {"select 1-7 1-8", "bad range '1-7'"},
+        {"select 1-2 1-9", "bad range '1-9'"},
         {"row 2", "no plug-in is loaded"},
         {"staffset 9 \"1\"", "'9' is out of range"},
         {"doc open missing.json", "cannot open"},
