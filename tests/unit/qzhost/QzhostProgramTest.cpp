@@ -18,6 +18,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+/* Occurrences of a text in another (not overlapping). */
+size_t Occurrences(const std::string& text, const std::string& what)
+{
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++count;
+    return count;
+}
+
 struct Result {
     int status = -1;
     std::string out;
@@ -349,9 +358,16 @@ TEST_F(QzhostProgram, TerminalEditsLinesAndQuits)
     /* A typing mistake erased with backspace. */
     terminal.Keys("staffset 1 \"1,x\x7f" "3\"\r");
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    terminal.Keys("expect staffset 1 \"1,3\"\r");
+    /* Both command words completed with Tab. */
+    terminal.Keys("exp\tstaffs\t1 \"1,3\"\r");
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
+    terminal.Keys("exp\tstaffs\t1 \"1,2\"\r");
+    ASSERT_TRUE(terminal.WaitFor("failed: expected \"1,2\", got \"1,3\"")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* History: the last line recalled with the up arrow fails again. */
+    terminal.Keys("\x1b[A\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    EXPECT_EQ(Occurrences(terminal.Screen(), "failed: expected \"1,2\""), 2u) << terminal.Screen();
     terminal.Keys("quit\r");
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
     EXPECT_NE(terminal.Screen().find("terminated"), std::string::npos);
