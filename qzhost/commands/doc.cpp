@@ -27,7 +27,7 @@ Outcome RunDoc(Session& session, const CommandArguments& args)
     file = session.ResolvePath(file);
     std::string error;
     if (kind == 3)
-        return OpenDocumentFile(session, file, error) ? Outcome::Done() : Outcome::Error(error);
+        return OpenDocumentFile(host, file, error) ? Outcome::Done() : Outcome::Error(error);
     const int16_t document = host.hostsim_current_document();
     if (!document)
         return Outcome::Error("no document is open");

@@ -1,7 +1,7 @@
 /* Document loader: the engine's own document files (JSON). */
 
 #include "DocumentLoaders.h"
-#include "Session.h"
+#include "HostEngine.h"
 
 namespace {
 
@@ -10,10 +10,10 @@ bool ClaimsNative(const std::string&, const std::string&)
     return true;
 }
 
-int16_t OpenNative(Session& session, const std::string& path, std::string& error)
+int16_t OpenNative(const HostEngine& host, const std::string& path, std::string& error)
 {
     char message[1024] = "";
-    int16_t id = session.Host().hostsim_open_document(path.c_str(), message, sizeof message);
+    int16_t id = host.hostsim_open_document(path.c_str(), message, sizeof message);
     if (!id)
         error = "cannot open '" + path + "': " + message;
     return id;

@@ -21,7 +21,7 @@ DocumentLoaderRegistration::DocumentLoaderRegistration(const DocumentLoader& loa
                      [](const DocumentLoader& a, const DocumentLoader& b) { return a.priority > b.priority; });
 }
 
-int16_t OpenDocumentFile(Session& session, const std::string& path, std::string& error)
+int16_t OpenDocumentFile(const HostEngine& host, const std::string& path, std::string& error)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -33,7 +33,7 @@ int16_t OpenDocumentFile(Session& session, const std::string& path, std::string&
     head.resize(static_cast<size_t>(file.gcount()));
     for (const DocumentLoader& loader : Loaders())
         if (loader.claims(path, head))
-            return loader.open(session, path, error);
+            return loader.open(host, path, error);
     error = "'" + path + "' is not a document qzhost can open";
     return 0;
 }

@@ -9,14 +9,15 @@
 #include <cstdint>
 #include <string>
 
-class Session;
+struct HostEngine;
 
 struct DocumentLoader {
     const char* name;
     /* Claims the file; head holds its first bytes. */
     bool (*claims)(const std::string& path, const std::string& head);
-    /* Opens the file as a new current document: its id, or 0 with the reason in error. */
-    int16_t (*open)(Session& session, const std::string& path, std::string& error);
+    /* Opens the file as a new current document of the engine: its id, or 0
+       with the reason in error. */
+    int16_t (*open)(const HostEngine& host, const std::string& path, std::string& error);
     /* Asked before loaders of a lower priority; the engine's own files are 0. */
     int priority;
 };
@@ -33,6 +34,6 @@ public:
 /* Opens a document file through the first loader that claims it; nothing
    changes when it fails. The id of the new current document, or 0 with a
    message naming the file and the problem. */
-int16_t OpenDocumentFile(Session& session, const std::string& path, std::string& error);
+int16_t OpenDocumentFile(const HostEngine& host, const std::string& path, std::string& error);
 
 #endif

@@ -2,6 +2,7 @@
    priorities are asked first, and a missing file reaches no loader. */
 
 #include "DocumentLoaders.h"
+#include "HostEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ bool ClaimsAll(const std::string&, const std::string&)
 {
     return true;
 }
-int16_t OpenXml(Session&, const std::string& path, std::string& error)
+int16_t OpenXml(const HostEngine&, const std::string& path, std::string& error)
 {
     gOpenedBy = "xml";
     if (path.find("bad") != std::string::npos) {
@@ -30,7 +31,7 @@ int16_t OpenXml(Session&, const std::string& path, std::string& error)
     }
     return 7;
 }
-int16_t OpenNative(Session&, const std::string&, std::string&)
+int16_t OpenNative(const HostEngine&, const std::string&, std::string&)
 {
     gOpenedBy = "native";
     return 3;
@@ -55,8 +56,7 @@ protected:
         for (const std::string& path : made)
             std::remove(path.c_str());
     }
-    Session& session = *reinterpret_cast<Session*>(&storage); /* the fakes never touch it */
-    alignas(8) char storage[8] = {};
+    HostEngine host; /* no engine: the fake loaders never call it */
     std::vector<std::string> made;
 };
 
@@ -66,14 +66,14 @@ TEST_F(DocumentLoaders, TheFirstClaimingLoaderByPriorityOpensTheFile)
 {
     std::string error;
     gOpenedBy.clear();
-    EXPECT_EQ(OpenDocumentFile(session, Make("score.xml", "<score/>"), error), 7);
+    EXPECT_EQ(OpenDocumentFile(host, Make("score.xml", "<score/>"), error), 7);
     EXPECT_EQ(gOpenedBy, "xml");
     gOpenedBy.clear();
-    EXPECT_EQ(OpenDocumentFile(session, Make("score.dat", "<?xml version=\"1.0\"?>"), error), 7)
+    EXPECT_EQ(OpenDocumentFile(host, Make("score.dat", "<?xml version=\"1.0\"?>"), error), 7)
         << "claimed by its first bytes";
     EXPECT_EQ(gOpenedBy, "xml");
     gOpenedBy.clear();
-    EXPECT_EQ(OpenDocumentFile(session, Make("score.json", "{}"), error), 3);
+    EXPECT_EQ(OpenDocumentFile(host, Make("score.json", "{}"), error), 3);
     EXPECT_EQ(gOpenedBy, "native");
 }
 
@@ -81,7 +81,7 @@ TEST_F(DocumentLoaders, TheClaimingLoadersErrorIsReportedWithoutTryingOthers)
 {
     std::string error;
     gOpenedBy.clear();
-    EXPECT_EQ(OpenDocumentFile(session, Make("bad.xml", "<score"), error), 0);
+    EXPECT_EQ(OpenDocumentFile(host, Make("bad.xml", "<score"), error), 0);
     EXPECT_EQ(error, "malformed");
     EXPECT_EQ(gOpenedBy, "xml");
 }
@@ -90,7 +90,7 @@ TEST_F(DocumentLoaders, AMissingFileReachesNoLoader)
 {
     std::string error;
     gOpenedBy.clear();
-    EXPECT_EQ(OpenDocumentFile(session, ::testing::TempDir() + "no-such-score.xml", error), 0);
+    EXPECT_EQ(OpenDocumentFile(host, ::testing::TempDir() + "no-such-score.xml", error), 0);
     EXPECT_EQ(gOpenedBy, "");
     EXPECT_NE(error.find("no-such-score.xml"), std::string::npos) << error;
 }
