@@ -1,10 +1,10 @@
-#include "PanelInvocation.h"
+#include "plugin/PanelInvocation.h"
 
 #include <memory>
 
-#include "FCStaffSetPanelWindow.h"
-#include "FCUI.h"
-#include "FinaleExtension.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
+#include "ui/FCUI.h"
+#include "plugin/FinaleExtension.h"
 
 FCUI* pGlobalUI = nullptr;
 FCStaffSetPanelWindow* pMainWindow = nullptr;

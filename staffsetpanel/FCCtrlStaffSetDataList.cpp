@@ -1,6 +1,6 @@
-#include "FCCtrlStaffSetDataList.h"
+#include "staffsetpanel/FCCtrlStaffSetDataList.h"
 
-#include "FCStaffSetPanelWindow.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
 
 namespace {
 

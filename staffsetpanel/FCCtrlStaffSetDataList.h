@@ -1,7 +1,7 @@
 #ifndef STAFFSETPANEL_FCCTRLSTAFFSETDATALIST_H
 #define STAFFSETPANEL_FCCTRLSTAFFSETDATALIST_H
 
-#include "FCCtrlDataList.h"
+#include "ui/FCCtrlDataList.h"
 
 /* The staff set panel's list: a selection change enables the panel's
  * buttons for the selected row, a double click switches the view to the

@@ -1,15 +1,15 @@
-#include "FCStaffSetPanelHandler.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "FCMusicRegion.h"
-#include "FCPart.h"
-#include "FCSystemStaff.h"
-#include "FCSystemStaves.h"
-#include "FCTextExpressionDef.h"
-#include "FCTextExpressionDefs.h"
-#include "fx_host_abi.h"
+#include "document/FCMusicRegion.h"
+#include "document/FCPart.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "document/FCTextExpressionDef.h"
+#include "document/FCTextExpressionDefs.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

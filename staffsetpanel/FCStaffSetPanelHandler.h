@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "FCString.h"
-#include "__FCUndoBlockHandler.h"
+#include "strings/FCString.h"
+#include "records/__FCUndoBlockHandler.h"
 
 class FCMusicRegion;
 class FCSystemStaves;

@@ -1,13 +1,13 @@
 /* The staff set names of FCStaffSetPanelHandler: one text expression per
    named staff set, in the expression category szSpecialCategoryName. */
 
-#include "FCCategoryDef.h"
-#include "FCCategoryDefs.h"
-#include "FCRecordField.h"
-#include "FCStaffSetPanelHandler.h"
-#include "FCTextExpressionDef.h"
-#include "FCTextExpressionDefs.h"
-#include "FCUI.h"
+#include "document/FCCategoryDef.h"
+#include "document/FCCategoryDefs.h"
+#include "records/FCRecordField.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+#include "document/FCTextExpressionDef.h"
+#include "document/FCTextExpressionDefs.h"
+#include "ui/FCUI.h"
 
 const char* const szSpecialCategoryName = "QZ Plug-in Data";
 const char* const szExpressionStandardString = "^font(Times New Roman)^size(12)^efx(0)QZ Staff Set Panel Data";

@@ -1,18 +1,18 @@
-#include "FCStaffSetPanelWindow.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
 
 #include <memory>
 
-#include "FCCtrlButton.h"
-#include "FCCtrlEdit.h"
-#include "FCCtrlStaffSetDataList.h"
-#include "FCDataListRow.h"
-#include "FCMusicRegion.h"
-#include "FCPart.h"
-#include "FCStaff.h"
-#include "FCStaffSetPanelHandler.h"
-#include "FCSystemStaff.h"
-#include "FCSystemStaves.h"
-#include "FCUI.h"
+#include "ui/FCCtrlButton.h"
+#include "ui/FCCtrlEdit.h"
+#include "staffsetpanel/FCCtrlStaffSetDataList.h"
+#include "ui/FCDataListRow.h"
+#include "document/FCMusicRegion.h"
+#include "document/FCPart.h"
+#include "document/FCStaff.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "ui/FCUI.h"
 
 const char* const FCStaffSetPanelWindow::kUndoText = "Staff Set Panel";
 

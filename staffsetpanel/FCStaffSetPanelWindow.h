@@ -1,8 +1,8 @@
 #ifndef STAFFSETPANEL_FCSTAFFSETPANELWINDOW_H
 #define STAFFSETPANEL_FCSTAFFSETPANELWINDOW_H
 
-#include "FCDocument.h"
-#include "FCResourceWindow.h"
+#include "document/FCDocument.h"
+#include "ui/FCResourceWindow.h"
 
 class FCControl;
 class FCCtrlButton;

@@ -2,15 +2,15 @@
    asks where needed, runs one FCStaffSetPanelHandler as one undoable host
    edit and refreshes the panel. */
 
-#include "FCStaffSetPanelWindow.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
 
-#include "FCControl.h"
-#include "FCCtrlEdit.h"
-#include "FCCtrlStaffSetDataList.h"
-#include "FCMusicRegion.h"
-#include "FCStaffSetPanelHandler.h"
-#include "FCUI.h"
-#include "FCUndoBlock.h"
+#include "ui/FCControl.h"
+#include "ui/FCCtrlEdit.h"
+#include "staffsetpanel/FCCtrlStaffSetDataList.h"
+#include "document/FCMusicRegion.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+#include "ui/FCUI.h"
+#include "records/FCUndoBlock.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 /* The panel's stored position (prefs file) and its shading option (options
    file). */
 
-#include "FCStaffSetPanelWindow.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
 
 #include <memory>
 
-#include "FCSettingsPair.h"
-#include "QZOptionsFiles.h"
+#include "strings/FCSettingsPair.h"
+#include "staffsetpanel/QZOptionsFiles.h"
 
 const char* const FCStaffSetPanelWindow::kWindowXKey = "QZSTAFFSETP_WINDOWX";
 const char* const FCStaffSetPanelWindow::kWindowYKey = "QZSTAFFSETP_WINDOWY";

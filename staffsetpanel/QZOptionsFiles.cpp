@@ -1,15 +1,15 @@
-#include "QZOptionsFiles.h"
+#include "staffsetpanel/QZOptionsFiles.h"
 
 #include <CoreFoundation/CoreFoundation.h>
 
 #include <memory>
 
-#include "FCSettingsPairs.h"
-#include "FCStrings.h"
-#include "FCTextFileStream.h"
-#include "FinaleExtension.h"
+#include "strings/FCSettingsPairs.h"
+#include "strings/FCStrings.h"
+#include "strings/FCTextFileStream.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FCFileStream.h"
+#include "strings/FCFileStream.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
-#include "FCString.h"
-#include "OwnedFinPathSpec25.h"
-#include "__FCBaseStream.h"
+#include "strings/FCString.h"
+#include "strings/OwnedFinPathSpec25.h"
+#include "strings/__FCBaseStream.h"
 
 /* A stream on one file, named by a folder and a file name. The folder is a
  * host folder reference or, when set, a folder path text, which takes

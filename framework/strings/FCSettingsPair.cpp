@@ -1,4 +1,4 @@
-#include "FCSettingsPair.h"
+#include "strings/FCSettingsPair.h"
 
 namespace {
 

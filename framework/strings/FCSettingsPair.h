@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_STRINGS_FCSETTINGSPAIR_H
 #define FRAMEWORK_STRINGS_FCSETTINGSPAIR_H
 
-#include "FCString.h"
-#include "__FCBase.h"
+#include "strings/FCString.h"
+#include "core/__FCBase.h"
 
 /* One key and value of a settings text file ("key=value"). Both texts are
  * copies, stored without leading and trailing white space.

@@ -1,6 +1,6 @@
-#include "FCSettingsPairs.h"
+#include "strings/FCSettingsPairs.h"
 
-#include "FCStrings.h"
+#include "strings/FCStrings.h"
 
 const char* FCSettingsPairs::ClassName() const
 {

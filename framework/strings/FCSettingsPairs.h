@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_STRINGS_FCSETTINGSPAIRS_H
 #define FRAMEWORK_STRINGS_FCSETTINGSPAIRS_H
 
-#include "FCSettingsPair.h"
-#include "__FCCollection.h"
+#include "strings/FCSettingsPair.h"
+#include "core/__FCCollection.h"
 
 /* An owning list of settings pairs, in file order. Made from a settings
  * file's lines by FCStrings::CreateSettingsPairs. */

@@ -1,7 +1,7 @@
-#include "FCTextFileStream.h"
+#include "strings/FCTextFileStream.h"
 
-#include "FCSettingsPairs.h"
-#include "FCStrings.h"
+#include "strings/FCSettingsPairs.h"
+#include "strings/FCStrings.h"
 
 FCTextFileStream::FCTextFileStream(FinPathSpec25* pFolder, FCString* pFileName)
     : FCFileStream(pFolder, pFileName)

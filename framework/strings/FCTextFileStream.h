@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "FCFileStream.h"
+#include "strings/FCFileStream.h"
 
 class FCStrings;
 class FCSettingsPair;

@@ -1,4 +1,4 @@
-#include "FCTextFileUTF8Stream.h"
+#include "strings/FCTextFileUTF8Stream.h"
 
 FCTextFileUTF8Stream::FCTextFileUTF8Stream(FinPathSpec25* pFolder, FCString* pFileName)
     : FCTextFileStream(pFolder, pFileName)

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_STRINGS_FCTEXTFILEUTF8STREAM_H
 #define FRAMEWORK_STRINGS_FCTEXTFILEUTF8STREAM_H
 
-#include "FCTextFileStream.h"
+#include "strings/FCTextFileStream.h"
 
 /* A text file whose lines are decoded as UTF-8 when read. */
 class FCTextFileUTF8Stream : public FCTextFileStream

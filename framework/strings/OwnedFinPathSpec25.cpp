@@ -1,4 +1,4 @@
-#include "OwnedFinPathSpec25.h"
+#include "strings/OwnedFinPathSpec25.h"
 
 #include <CoreFoundation/CoreFoundation.h>
 

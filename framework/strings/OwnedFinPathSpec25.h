@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "fx_types.h"
+#include "hostlink/fx_types.h"
 
 /* The owning form of the host's folder reference (FinPathSpec25: a 16-bit
  * value and a URL). The host's record itself stays a plain C record, as the

@@ -1,4 +1,4 @@
-#include "__FCBaseStream.h"
+#include "strings/__FCBaseStream.h"
 
 const char* __FCBaseStream::ClassName() const
 {

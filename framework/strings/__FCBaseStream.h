@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_STRINGS___FCBASESTREAM_H
 #define FRAMEWORK_STRINGS___FCBASESTREAM_H
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 /* The base of the framework's streams.
  *

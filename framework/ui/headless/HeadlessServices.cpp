@@ -1,11 +1,11 @@
-#include "HeadlessServices.h"
+#include "ui/headless/HeadlessServices.h"
 
 #include <cstdio>
 #include <memory>
 #include <vector>
 
-#include "HeadlessText.h"
-#include "qzui_driver.h"
+#include "ui/headless/HeadlessText.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <sstream>
 
-#include "FCStaffSetPanelWindow.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
 #include "PanelFixture.h"
-#include "PanelInvocation.h"
+#include "plugin/PanelInvocation.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "FinaleExtension.h"
+#include "plugin/FinaleExtension.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "HostsimFixture.h"
-#include "qzui_driver.h"
+#include "support/HostsimFixture.h"
+#include "ui/headless/qzui_driver.h"
 
 class PanelFixture : public HostsimFixture
 {

@@ -3,11 +3,11 @@
 
 #include <filesystem>
 
-#include "FCStaffSetPanelWindow.h"
-#include "FCUI.h"
-#include "FinaleExtension.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
+#include "ui/FCUI.h"
+#include "plugin/FinaleExtension.h"
 #include "PanelFixture.h"
-#include "PanelInvocation.h"
+#include "plugin/PanelInvocation.h"
 
 namespace {
 

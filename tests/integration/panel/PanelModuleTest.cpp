@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "hostsim_api.h"
+#include "hostsim/hostsim_api.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 /* The panel keeps itself current: the 200 ms timer, the once-a-second
    document check and activation. */
 
-#include "FCStaffSetPanelWindow.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
 #include "PanelFixture.h"
-#include "PanelInvocation.h"
+#include "plugin/PanelInvocation.h"
 
 class PanelPolling : public PanelFixture
 {

@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "FCSettingsPair.h"
-#include "FCStaffSetPanelWindow.h"
+#include "strings/FCSettingsPair.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
 #include "PanelFixture.h"
-#include "PanelInvocation.h"
-#include "QZOptionsFiles.h"
+#include "plugin/PanelInvocation.h"
+#include "staffsetpanel/QZOptionsFiles.h"
 
 namespace {
 

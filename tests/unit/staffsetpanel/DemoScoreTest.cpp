@@ -2,7 +2,7 @@
    strings part, and staff set 1 "Woodwinds" (staves 1-4, the oboe at 75 %)
    made in the host. */
 
-#include "FCStaffSetPanelHandler.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
 #include "HandlerHostFixture.h"
 
 namespace

@@ -8,10 +8,10 @@
 #include <ostream>
 #include <sstream>
 
-#include "FCMusicRegion.h"
-#include "FCStaffSetPanelHandler.h"
-#include "FCString.h"
-#include "FCUndoBlock.h"
+#include "document/FCMusicRegion.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+#include "strings/FCString.h"
+#include "records/FCUndoBlock.h"
 
 std::ostream& operator<<(std::ostream& out, const SetEntry& entry)
 {

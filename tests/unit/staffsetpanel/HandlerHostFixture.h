@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "HostsimFixture.h"
+#include "support/HostsimFixture.h"
 
 class FCUI;
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "FCStaffSetPanelHandler.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
 #include "HandlerHostFixture.h"
 
 namespace

@@ -1,7 +1,7 @@
 /* Creating staff sets and adding or removing staves, on the test document
    (score staves 1-6 at 0, -300, -620, -900, -1250, -1560). */
 
-#include "FCStaffSetPanelHandler.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
 #include "HandlerHostFixture.h"
 
 namespace

@@ -1,6 +1,6 @@
 /* Moving staff sets up and down, and deleting them. */
 
-#include "FCStaffSetPanelHandler.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
 #include "HandlerHostFixture.h"
 
 namespace

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "FCStaffSetPanelHandler.h"
-#include "FCTextExpressionDefs.h"
-#include "FCUI.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+#include "document/FCTextExpressionDefs.h"
+#include "ui/FCUI.h"
 #include "HandlerHostFixture.h"
-#include "qzui_driver.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "FCTextFileStream.h"
-#include "FinaleExtension.h"
-#include "OwnedFinPathSpec25.h"
+#include "strings/FCTextFileStream.h"
+#include "core/FinaleVersion.h"
+#include "strings/OwnedFinPathSpec25.h"
 #include "StreamTestFiles.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "FCSettingsPairs.h"
-#include "FCStrings.h"
+#include "strings/FCSettingsPairs.h"
+#include "strings/FCStrings.h"
 
 namespace {
 

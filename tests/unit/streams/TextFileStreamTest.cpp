@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "FCSettingsPairs.h"
-#include "FCStrings.h"
-#include "FCTextFileStream.h"
-#include "FCTextFileUTF8Stream.h"
+#include "strings/FCSettingsPairs.h"
+#include "strings/FCStrings.h"
+#include "strings/FCTextFileStream.h"
+#include "strings/FCTextFileUTF8Stream.h"
 #include "StreamTestFiles.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "FCUI.h"
-#include "HostsimFixture.h"
+#include "ui/FCUI.h"
+#include "support/HostsimFixture.h"
 
 namespace
 {
