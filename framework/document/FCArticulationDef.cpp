@@ -43,7 +43,7 @@ const FCArticulationDef::ARTPOSITIONING_SIDES kBitsSide[] = {
 
 FCLAYOUT_RECORD_DEFINE(FCArticulationDef, 4, kArticulationLayouts)
 
-uint32_t FCArticulationDef::Tag() const { return QZ_FOURCC("O\x04" "IX"); }
+uint32_t FCArticulationDef::Tag() const { return QZ_FOURCC("O\004IX"); }
 
 bool FCArticulationDef::Use2012Version() { return GetFinaleFrameworkVersion() >= kLayoutChangeHost; }
 

@@ -21,7 +21,7 @@ FCLAYOUT_RECORD_DEFINE(FCIndependentCellDetail, 43, kDetailLayouts)
 
 uint32_t FCIndependentCellDetail::Tag() const
 {
-    return GetFinaleFrameworkVersion() >= kLayoutChangeHost ? QZ_FOURCC("SDFL") : QZ_FOURCC("D\x02" "FL");
+    return GetFinaleFrameworkVersion() >= kLayoutChangeHost ? QZ_FOURCC("SDFL") : QZ_FOURCC("D\002FL");
 }
 
 bool FCIndependentCellDetail::_SaveMeasureFlag() { return true; }

@@ -6,7 +6,7 @@
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 
-FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCShapeExpressionDef, 84, QZ_FOURCC("O\x03" "DO"))
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCShapeExpressionDef, 84, QZ_FOURCC("O\003DO"))
 
 namespace
 {

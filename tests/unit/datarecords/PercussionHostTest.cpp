@@ -16,7 +16,7 @@
 namespace
 {
 constexpr uint32_t kStaffTag = QZ_FOURCC("SOIS");
-constexpr uint32_t kPlaybackTag = QZ_FOURCC("O\x04" "PL");
+constexpr uint32_t kPlaybackTag = QZ_FOURCC("O\004PL");
 constexpr uint32_t kInstrumentDefTag = QZ_FOURCC("otOC");
 constexpr uint32_t kNewPercussionTag = QZ_FOURCC("otDS");
 constexpr uint32_t kLayoutNoteTag = QZ_FOURCC("SODi");

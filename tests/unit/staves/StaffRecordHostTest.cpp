@@ -236,7 +236,7 @@ TEST_F(StaffCompanions, FretAndPlaybackRecordsAreFoundByTheirNumbers)
     EXPECT_EQ(staff.CreateFretInstrumentDef(), nullptr);
     EXPECT_EQ(staff.CreateInstrumentPlaybackData(), nullptr);
     PutRecord(QZ_FOURCC("O\tfI"), 2, 108, 1);
-    PutRecord(QZ_FOURCC("O\x04" "PL"), 4, 48, 1);
+    PutRecord(QZ_FOURCC("O\004PL"), 4, 48, 1);
     PatchWord(kStaffTag, 1, 46, 2);
     PatchWord(kStaffTag, 1, 84, 4);
     ASSERT_TRUE(staff.Load(1));
