@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all setup build run test test-default test-asan bench fuzz clean
+.PHONY: all setup build run test test-default test-asan test-clang bench fuzz clean
 
 all: build
 
@@ -18,19 +18,18 @@ run: build
 	@if [ -t 0 ]; then $(BUILD)/qzhost/qzhost run; \
 	else $(BUILD)/qzhost/qzhost run < qzhost/demo.qzs; fi
 
+# Every configuration CI runs: g++ optimised, g++ with sanitizers, clang++.
+# Each also checks that no test went missing (tests/ctest-floor).
 test: setup
 	@$(MAKE) --no-print-directory test-default
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory test-clang
 
-test-default:
-	cmake --preset default >/dev/null
-	cmake --build --preset default
-	ctest --preset default
-
-test-asan:
-	cmake --preset asan >/dev/null
-	cmake --build --preset asan
-	ctest --preset asan
+test-default test-asan test-clang: test-%:
+	cmake --preset $* >/dev/null
+	cmake --build --preset $*
+	scripts/check-test-count build/$*
+	ctest --preset $*
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)

@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "hostsim/Engine.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 #include "hostsim/hostsim_api.h"
 
 namespace {
 
-constexpr uint32_t kTag = hostsim::fourcc("SOIu");
-constexpr uint32_t kVersion = 0x19000000u;
+constexpr uint32_t kTag = QZ_FOURCC("SOIu");
+constexpr uint32_t kVersion = qz::kHostVersion19;
 constexpr int16_t kPerItem = 30000;
 
 struct Key {

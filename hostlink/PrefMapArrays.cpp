@@ -1,4 +1,5 @@
 #include "hostlink/PrefMapArrays.h"
+#include "common/qz_fourcc.h"
 
 namespace fxhost {
 
@@ -293,7 +294,7 @@ PrefMapRow EDTSmartShapePrefs_MAP_ARRAY[] = {
 
 constexpr int16_t kAnyItem = 0;
 
-#define FXHOST_MAP(name, tag) {#name, FourCharCode(tag), name, sizeof(name) / sizeof(name[0])}
+#define FXHOST_MAP(name, tag) {#name, QZ_FOURCC(tag), name, sizeof(name) / sizeof(name[0])}
 PrefMapArray gMapArrays[] = {
     FXHOST_MAP(EDT2005Prefs_MAP_ARRAY, "pf05"),
     FXHOST_MAP(EDTDistancePrefs_MAP_ARRAY, "pfDP"),
@@ -308,34 +309,34 @@ PrefMapArray gMapArrays[] = {
 };
 #undef FXHOST_MAP
 
-const uint32_t kPageFormatTag = FourCharCode("pfPF");
+const uint32_t kPageFormatTag = QZ_FOURCC("pfPF");
 
 const PrefBlockMap kBlockMaps[] = {
-    {FourCharCode("pfGD"), FourCharCode("ot79"), 1, kAnyItem, kAnyItem},
-    {FourCharCode("pfGG"), FourCharCode("ot88"), 11, kAnyItem, kAnyItem},
-    {FourCharCode("pfGb"), FourCharCode("ot98"), 1, 1, 4},
-    {FourCharCode("pfGd"), FourCharCode("ot80"), 1, kAnyItem, kAnyItem},
-    {FourCharCode("pfGs"), FourCharCode("ot91"), 1, 1, 1},
-    {FourCharCode("pfMM"), FourCharCode("ot25"), 2, kAnyItem, kAnyItem},
-    {FourCharCode("pfND"), FourCharCode("ot04"), 1, kAnyItem, kAnyItem},
-    {FourCharCode("pfNd"), FourCharCode("ot66"), 1, kAnyItem, kAnyItem},
-    {FourCharCode("pfPF"), FourCharCode("ot77"), 4, 1, 1},
-    {FourCharCode("pfSC"), FourCharCode("ot52"), 2, kAnyItem, kAnyItem},
-    {FourCharCode("pfSN"), FourCharCode("ot40"), 1, 1, 128},
-    {FourCharCode("pfSP"), FourCharCode("ot94"), 3, kAnyItem, kAnyItem},
-    {FourCharCode("pfSl"), FourCharCode("ot26"), 1, 1, 15},
-    {FourCharCode("pfTC"), FourCharCode("ot86"), 5, kAnyItem, kAnyItem},
-    {FourCharCode("pfTI"), FourCharCode("ot84"), 4, kAnyItem, kAnyItem},
-    {FourCharCode("pfTX"), FourCharCode("ot78"), 9, kAnyItem, kAnyItem},
-    {FourCharCode("pfTp"), FourCharCode("ot85"), 4, kAnyItem, kAnyItem},
-    {FourCharCode("pfTs"), FourCharCode("ot90"), 1, 1, 9},
+    {QZ_FOURCC("pfGD"), QZ_FOURCC("ot79"), 1, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfGG"), QZ_FOURCC("ot88"), 11, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfGb"), QZ_FOURCC("ot98"), 1, 1, 4},
+    {QZ_FOURCC("pfGd"), QZ_FOURCC("ot80"), 1, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfGs"), QZ_FOURCC("ot91"), 1, 1, 1},
+    {QZ_FOURCC("pfMM"), QZ_FOURCC("ot25"), 2, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfND"), QZ_FOURCC("ot04"), 1, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfNd"), QZ_FOURCC("ot66"), 1, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfPF"), QZ_FOURCC("ot77"), 4, 1, 1},
+    {QZ_FOURCC("pfSC"), QZ_FOURCC("ot52"), 2, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfSN"), QZ_FOURCC("ot40"), 1, 1, 128},
+    {QZ_FOURCC("pfSP"), QZ_FOURCC("ot94"), 3, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfSl"), QZ_FOURCC("ot26"), 1, 1, 15},
+    {QZ_FOURCC("pfTC"), QZ_FOURCC("ot86"), 5, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfTI"), QZ_FOURCC("ot84"), 4, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfTX"), QZ_FOURCC("ot78"), 9, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfTp"), QZ_FOURCC("ot85"), 4, kAnyItem, kAnyItem},
+    {QZ_FOURCC("pfTs"), QZ_FOURCC("ot90"), 1, 1, 9},
 };
 
 } // namespace
 
 uint32_t SourceTag(const PrefMapRow& row)
 {
-    return FourCharCode("ot\0\0") | (static_cast<uint32_t>(static_cast<unsigned char>(row.suffix[0])) << 8) |
+    return QZ_FOURCC("ot\0\0") | (static_cast<uint32_t>(static_cast<unsigned char>(row.suffix[0])) << 8) |
            static_cast<uint32_t>(static_cast<unsigned char>(row.suffix[1]));
 }
 

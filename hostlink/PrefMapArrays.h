@@ -3,20 +3,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 
 namespace fxhost {
 
-constexpr uint32_t FourCharCode(const char (&code)[5])
-{
-    return (static_cast<uint32_t>(static_cast<unsigned char>(code[0])) << 24) |
-           (static_cast<uint32_t>(static_cast<unsigned char>(code[1])) << 16) |
-           (static_cast<uint32_t>(static_cast<unsigned char>(code[2])) << 8) |
-           static_cast<uint32_t>(static_cast<unsigned char>(code[3]));
-}
-
 // Preference records emulated on top of the host's 12-byte 'ot..' records
 // (six 16-bit words, item -2) are loaded and saved with this layout version.
-constexpr uint32_t kOtherRecordVersion = 0x19000000;
+constexpr uint32_t kOtherRecordVersion = qz::kHostVersion19;
 constexpr uint32_t kOtherRecordSize = 12;
 constexpr int16_t kOtherRecordItem = -2;
 constexpr int kOtherRecordWords = 6;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/qz_fourcc.h"
 #include "hostlink/ByteField.h"
 #include "hostlink/PrefMapArrays.h"
 #include "hostlink/fx_host_abi.h"
@@ -209,7 +210,7 @@ int16_t RequestedItem(const int16_t* key)
 // A tag whose emulation depends on the item cannot be served without a key.
 bool NeedsKey(const PrefBlockMap& block)
 {
-    return HasItemRange(block) || block.tag == FourCharCode("pfPF");
+    return HasItemRange(block) || block.tag == QZ_FOURCC("pfPF");
 }
 
 // Chooses the emulation for a tag and the key's item: a map array, a block

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "hostlink/HostLookup.h"
+#include "common/qz_fourcc.h"
 #include "hostlink/PrefMapArrays.h"
 #include "hostlink/PrefRecordEmulation.h"
 
@@ -12,7 +13,7 @@ using fxhost::CallHost;
 
 namespace {
 
-constexpr uint32_t kFretInstrumentTag = 0x4F096649;
+constexpr uint32_t kFretInstrumentTag = QZ_FOURCC("O\tfI");
 constexpr uint32_t kOldestEmulatedSaveVersion = 0x08000000;
 
 bool AnyByteSet(const void* buffer, std::size_t size)

@@ -1,15 +1,16 @@
 #include "hostsim/ContentWriter.h"
 
+#include "common/qz_fourcc.h"
 #include "hostsim/RecordLayout.h"
 #include "hostsim/TagRules.h"
 
 namespace hostsim {
 
 namespace {
-constexpr uint32_t kSOTX = fourcc("SOTX"), kSOIS = fourcc("SOIS"), kSOIu = fourcc("SOIu"),
-                   kDtLP = fourcc("dtLP"), kSOMC = fourcc("SOMC"), kSODT = fourcc("SODT"),
-                   kTxxp = fourcc("txxp"), kTxbl = fourcc("txbl"), kOtpD = fourcc("otpD"),
-                   kSDNG = fourcc("SDNG");
+constexpr uint32_t kSOTX = QZ_FOURCC("SOTX"), kSOIS = QZ_FOURCC("SOIS"), kSOIu = QZ_FOURCC("SOIu"),
+                   kDtLP = QZ_FOURCC("dtLP"), kSOMC = QZ_FOURCC("SOMC"), kSODT = QZ_FOURCC("SODT"),
+                   kTxxp = QZ_FOURCC("txxp"), kTxbl = QZ_FOURCC("txbl"), kOtpD = QZ_FOURCC("otpD"),
+                   kSDNG = QZ_FOURCC("SDNG");
 }  // namespace
 
 ContentWriter::ContentWriter(Document& doc, uint32_t hostVersion, PutFn put)

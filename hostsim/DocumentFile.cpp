@@ -13,6 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/qz_utf.h"
 #include "hostsim/TagRules.h"
 
 namespace hostsim {
@@ -242,8 +243,48 @@ void readState(const json& root, Document& doc) {
     doc.musicFont.effects = int16_t(integer(font, "musicFont", "effects", kI16Min, kI16Max));
 }
 
-/* Parses, refusing duplicate field names inside any object. */
+/* The path of the first key or string value holding a NUL character, or ""
+   when there is none. */
+std::string pathOfNul(const json& v, const std::string& path) {
+    if (v.is_string()) return v.get_ref<const std::string&>().find('\0') != std::string::npos ? path : "";
+    if (v.is_object()) {
+        for (auto it = v.begin(); it != v.end(); ++it) {
+            const std::string child = path.empty() ? it.key() : path + "." + it.key();
+            if (it.key().find('\0') != std::string::npos) return child;
+            std::string found = pathOfNul(it.value(), child);
+            if (!found.empty()) return found;
+        }
+    }
+    if (v.is_array()) {
+        for (size_t i = 0; i < v.size(); ++i) {
+            std::string found = pathOfNul(v[i], path + "[" + std::to_string(i) + "]");
+            if (!found.empty()) return found;
+        }
+    }
+    return "";
+}
+
+/* Refuses a file with malformed UTF-8, naming the field that holds it: the
+   malformed sequence is replaced by an escaped NUL, which only a string can
+   hold, and the parsed copy is searched for it. */
+[[noreturn]] void refuseMalformedText(const std::string& contents, size_t at) {
+    size_t end = at;
+    char32_t ignored = 0;
+    qz::DecodeUtf8(contents.data(), contents.size(), end, ignored);
+    const std::string problem = "is not well-formed UTF-8 (byte " + std::to_string(at) + " of the file)";
+    std::string field;
+    try {
+        field = pathOfNul(json::parse(contents.substr(0, at) + "\\u0000" + contents.substr(end)), "");
+    } catch (const json::exception&) {
+    }
+    refuse(field.empty() ? "(document)" : field, problem);
+}
+
+/* Parses, refusing malformed UTF-8 and duplicate field names inside any
+   object. */
 json parseStrict(const std::string& contents) {
+    const size_t malformed = qz::FindMalformedUtf8(contents);
+    if (malformed != std::string::npos) refuseMalformedText(contents, malformed);
     std::vector<std::set<std::string>> open;
     std::string duplicate;
     auto watch = [&](int, json::parse_event_t event, json& parsed) {

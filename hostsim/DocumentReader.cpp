@@ -1,13 +1,14 @@
 #include "hostsim/DocumentReader.h"
 
+#include "common/qz_fourcc.h"
 #include "hostsim/RecordLayout.h"
 
 namespace hostsim {
 
 namespace {
-constexpr uint32_t kSOTX = fourcc("SOTX"), kSOIS = fourcc("SOIS"), kSOIu = fourcc("SOIu"),
-                   kDtLP = fourcc("dtLP"), kSOMC = fourcc("SOMC"), kSODT = fourcc("SODT"),
-                   kSDNG = fourcc("SDNG");
+constexpr uint32_t kSOTX = QZ_FOURCC("SOTX"), kSOIS = QZ_FOURCC("SOIS"), kSOIu = QZ_FOURCC("SOIu"),
+                   kDtLP = QZ_FOURCC("dtLP"), kSOMC = QZ_FOURCC("SOMC"), kSODT = QZ_FOURCC("SODT"),
+                   kSDNG = QZ_FOURCC("SDNG");
 }  // namespace
 
 std::string DocumentReader::blockText(int16_t textBlock) const {

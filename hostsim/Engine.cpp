@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "hostsim/SeedBuilder.h"
 #include "hostsim/TagRules.h"
 
@@ -11,7 +13,7 @@ namespace hostsim {
 
 namespace {
 constexpr int16_t kPreferenceFolder = 16;
-constexpr uint32_t kSOIu = fourcc("SOIu");
+constexpr uint32_t kSOIu = QZ_FOURCC("SOIu");
 }  // namespace
 
 Engine& Engine::instance() {
@@ -24,11 +26,11 @@ Engine::Engine() { reset(); }
 Engine::~Engine() { removeTempFolder(); }
 
 void Engine::reset() {
-    hostVersion = 0x19000000u;
+    hostVersion = qz::kHostVersion19;
     strict = false;
     policy = AllocationPolicy::Next;
     compaction = true;
-    partScopedTags = {fourcc("SOIu"), fourcc("dtLP")};
+    partScopedTags = {QZ_FOURCC("SOIu"), QZ_FOURCC("dtLP")};
     autoNumberedNames = true;
     selectionGarbage = false;
     machO = true;

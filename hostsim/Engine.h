@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "hostsim/Document.h"
+#include "common/qz_host_versions.h"
 #include "hostsim/FailureInjector.h"
 #include "hostsim/HostLog.h"
 #include "hostsim/RecordStore.h"
@@ -31,7 +32,7 @@ public:
     void reset();
 
     /* ---- settings ---- */
-    uint32_t hostVersion = 0x19000000u;
+    uint32_t hostVersion = qz::kHostVersion19;
     bool strict = false;
     AllocationPolicy policy = AllocationPolicy::Next;
     bool compaction = true;

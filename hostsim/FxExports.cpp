@@ -10,6 +10,8 @@
 #include <type_traits>
 
 #include "hostsim/DocumentFile.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "hostsim/HostCall.h"
 #include "hostsim/MenuModel.h"
 #include "hostsim/RecordLayout.h"
@@ -22,7 +24,6 @@ using namespace hostsim;
 
 namespace {
 
-constexpr uint32_t kInterfaceVersion = 0x19000000u;
 constexpr size_t kEditNameUnits = 64;   // 63 units + terminator
 constexpr size_t kAutoNameUnits = 1000;
 constexpr size_t kNameBytes = 256;      // 8-bit text buffers filled by the host
@@ -186,8 +187,8 @@ fxbool endEdit(const char* function, bool commit, uint32_t version) {
 
 std::vector<int16_t> staffList(Engine& e, const Document& doc, uint16_t list) {
     std::vector<int16_t> staves;
-    int16_t scope = e.scopeFor(fourcc("SOIu"), doc);
-    for (const Bytes* b : doc.store().incidentList(scope, fourcc("SOIu"), int16_t(list)))
+    int16_t scope = e.scopeFor(QZ_FOURCC("SOIu"), doc);
+    for (const Bytes* b : doc.store().incidentList(scope, QZ_FOURCC("SOIu"), int16_t(list)))
         staves.push_back(int16_t(RecordLayout::get(*b, Field::SystemStaffNumber, e.hostVersion)));
     return staves;
 }
@@ -362,7 +363,7 @@ int16_t FX_GetNextEnigmaDocument(int16_t docId, uint32_t version) {
 
 fxbool FX_GetDocumentPathMac(int16_t docId, FinPathSpec25* path, uint32_t version) {
     HostCall call("FX_GetDocumentPathMac", version);
-    if (!path || call.injectedFailure() || version != kInterfaceVersion) return call.finish<fxbool>(0);
+    if (!path || call.injectedFailure() || version != qz::kInterfaceVersion) return call.finish<fxbool>(0);
     Engine& e = call.engine();
     Document* doc = docId > 0 ? e.document(docId) : e.current();
     if (!doc || doc->path.empty()) return call.finish<fxbool>(0);
@@ -581,7 +582,7 @@ fxbool FX_AutoNumberedName_UTF16(int16_t textBlock, int16_t itemNo, uint16_t* bu
     Document* doc = call.document();
     if (!doc || !buffer || textBlock == 0 || !e.autoNumberedNames || call.injectedFailure())
         return call.finish<fxbool>(0);
-    const Bytes* block = doc->store().find(RecordId{-1, fourcc("SOTX"), RecordKey(textBlock, 0)});
+    const Bytes* block = doc->store().find(RecordId{-1, QZ_FOURCC("SOTX"), RecordKey(textBlock, 0)});
     if (!block) return call.finish<fxbool>(0);
     uint32_t kind = uint32_t(RecordLayout::get(*block, Field::TextBlockKind, e.hostVersion));
     int16_t rawNo = int16_t(RecordLayout::get(*block, Field::TextBlockRawText, e.hostVersion));
@@ -627,7 +628,7 @@ fxbool FX_ExecuteMenuItem(uint32_t commandCode, uint32_t version) {
     m.document = doc ? doc->id() : 0;
     m.part = doc ? doc->currentPart : 0;
     if (!call.injectedFailure() && doc)
-        m.result = MenuModel::execute(*doc, e.scopeFor(fourcc("SOIu"), *doc), commandCode);
+        m.result = MenuModel::execute(*doc, e.scopeFor(QZ_FOURCC("SOIu"), *doc), commandCode);
     e.log.addMenu(m);
     return call.finish<fxbool>(fxbool(m.result));
 }
@@ -635,7 +636,7 @@ fxbool FX_ExecuteMenuItem(uint32_t commandCode, uint32_t version) {
 fxbool FX_GetFinalePathMac(int16_t selector, FinPathSpec25* path, uint32_t pathVersion) {
     HostCall call("FX_GetFinalePathMac", pathVersion);
     call.note("selector " + std::to_string(selector));
-    if (!path || call.injectedFailure() || pathVersion != kInterfaceVersion) return call.finish<fxbool>(0);
+    if (!path || call.injectedFailure() || pathVersion != qz::kInterfaceVersion) return call.finish<fxbool>(0);
     std::string folder = call.engine().folder(selector);
     if (folder.empty()) return call.finish<fxbool>(0);
     return fillPath(call, path, folder);

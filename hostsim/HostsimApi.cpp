@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/qz_fourcc.h"
 #include "hostsim/ContentWriter.h"
 #include "hostsim/DocumentDescriber.h"
 #include "hostsim/DocumentFile.h"
@@ -223,7 +224,7 @@ int hostsim_put_staff_list(uint16_t item, const hostsim_staff_entry* entries, si
     if (!doc || (count && !entries)) return 0;
     std::vector<StaffEntry> list;
     for (size_t i = 0; i < count; ++i) list.push_back(StaffEntry{entries[i].staff, entries[i].distance, entries[i].resize});
-    writerFor(e, *doc).staffList(e.scopeFor(fourcc("SOIu"), *doc), item, list);
+    writerFor(e, *doc).staffList(e.scopeFor(QZ_FOURCC("SOIu"), *doc), item, list);
     return 1;
 }
 
@@ -302,7 +303,7 @@ size_t hostsim_staff_list(uint16_t item, int16_t part, hostsim_staff_entry* out,
     Document* doc = readable(e, part);
     if (!doc) return 0;
     std::vector<StaffEntry> list =
-        DocumentReader(*doc, e.hostVersion).staffList(e.idFor(fourcc("SOIu"), RecordKey(), part).scope, item);
+        DocumentReader(*doc, e.hostVersion).staffList(e.idFor(QZ_FOURCC("SOIu"), RecordKey(), part).scope, item);
     for (size_t i = 0; out && i < std::min(capacity, list.size()); ++i)
         out[i] = hostsim_staff_entry{list[i].staff, list[i].distance, list[i].resize};
     return list.size();
@@ -537,7 +538,7 @@ int hostsim_set_selection(const hostsim_region* region) {
     Document* doc = e.current();
     if (!doc || !region) return 0;
     Region r = toRegion(*region);
-    size_t count = DocumentReader(*doc, e.hostVersion).staffList(e.scopeFor(fourcc("SOIu"), *doc), r.startList).size();
+    size_t count = DocumentReader(*doc, e.hostVersion).staffList(e.scopeFor(QZ_FOURCC("SOIu"), *doc), r.startList).size();
     if (r.startSlot < 1 || size_t(r.endSlot) > count || r.startSlot > r.endSlot)
         e.violation(Severity::Info, "selection slots " + std::to_string(r.startSlot) + " to " +
                                         std::to_string(r.endSlot) + " outside 1 to " + std::to_string(count));

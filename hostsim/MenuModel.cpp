@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "common/qz_fourcc.h"
 #include "hostsim/RecordKey.h"
 
 namespace hostsim {
@@ -11,20 +12,20 @@ namespace {
 
 /* Command codes the plug-in may issue (its menu command table, index 1 on). */
 constexpr uint32_t kKnownCodes[] = {
-    fourcc("MSpN"), fourcc("MSpB"), fourcc("MSpT"), fourcc("MUAn"), fourcc("MUup"), fourcc("MUdn"),
-    fourcc("MELk"), fourcc("MEUl"), fourcc("MUTi"), fourcc("MURs"), fourcc("MUSl"), fourcc("UpGr"),
-    fourcc("MUUp"), fourcc("MUDo"), fourcc("MUSt"), fourcc("MECl"), fourcc("EnDS"), fourcc("EnFS"),
-    fourcc("EnFF"), fourcc("EnST"), fourcc("MRbm"), fourcc("VwSc"), fourcc("VwPg"), fourcc("VwSq"),
-    fourcc("VwRe"), fourcc("DOes"), fourcc("StS0"), fourcc("StS1"), fourcc("StS2"), fourcc("StS3"),
-    fourcc("StS4"), fourcc("StS5"), fourcc("StS6"), fourcc("StS7"), fourcc("StS8"), fourcc("MERt"),
-    fourcc("MMCr"), fourcc("MMBr"), fourcc("TOSe"), fourcc("TOSt"), fourcc("TOMs"), fourcc("TOKy"),
-    fourcc("TOTi"), fourcc("TOCl"), fourcc("TORp"), fourcc("TOAr"), fourcc("TOCh"), fourcc("TOEx"),
-    fourcc("TOGr"), fourcc("TOHa"), fourcc("TOHy"), fourcc("TOLy"), fourcc("TOMi"), fourcc("TONt"),
-    fourcc("TOOs"), fourcc("TOPg"), fourcc("TORs"), fourcc("TOSp"), fourcc("TOTx"), fourcc("TOTp"),
-    fourcc("TOZm"),
+    QZ_FOURCC("MSpN"), QZ_FOURCC("MSpB"), QZ_FOURCC("MSpT"), QZ_FOURCC("MUAn"), QZ_FOURCC("MUup"), QZ_FOURCC("MUdn"),
+    QZ_FOURCC("MELk"), QZ_FOURCC("MEUl"), QZ_FOURCC("MUTi"), QZ_FOURCC("MURs"), QZ_FOURCC("MUSl"), QZ_FOURCC("UpGr"),
+    QZ_FOURCC("MUUp"), QZ_FOURCC("MUDo"), QZ_FOURCC("MUSt"), QZ_FOURCC("MECl"), QZ_FOURCC("EnDS"), QZ_FOURCC("EnFS"),
+    QZ_FOURCC("EnFF"), QZ_FOURCC("EnST"), QZ_FOURCC("MRbm"), QZ_FOURCC("VwSc"), QZ_FOURCC("VwPg"), QZ_FOURCC("VwSq"),
+    QZ_FOURCC("VwRe"), QZ_FOURCC("DOes"), QZ_FOURCC("StS0"), QZ_FOURCC("StS1"), QZ_FOURCC("StS2"), QZ_FOURCC("StS3"),
+    QZ_FOURCC("StS4"), QZ_FOURCC("StS5"), QZ_FOURCC("StS6"), QZ_FOURCC("StS7"), QZ_FOURCC("StS8"), QZ_FOURCC("MERt"),
+    QZ_FOURCC("MMCr"), QZ_FOURCC("MMBr"), QZ_FOURCC("TOSe"), QZ_FOURCC("TOSt"), QZ_FOURCC("TOMs"), QZ_FOURCC("TOKy"),
+    QZ_FOURCC("TOTi"), QZ_FOURCC("TOCl"), QZ_FOURCC("TORp"), QZ_FOURCC("TOAr"), QZ_FOURCC("TOCh"), QZ_FOURCC("TOEx"),
+    QZ_FOURCC("TOGr"), QZ_FOURCC("TOHa"), QZ_FOURCC("TOHy"), QZ_FOURCC("TOLy"), QZ_FOURCC("TOMi"), QZ_FOURCC("TONt"),
+    QZ_FOURCC("TOOs"), QZ_FOURCC("TOPg"), QZ_FOURCC("TORs"), QZ_FOURCC("TOSp"), QZ_FOURCC("TOTx"), QZ_FOURCC("TOTp"),
+    QZ_FOURCC("TOZm"),
 };
 
-constexpr uint32_t kScroll = fourcc("VwSc"), kPage = fourcc("VwPg"), kStaffSet0 = fourcc("StS0");
+constexpr uint32_t kScroll = QZ_FOURCC("VwSc"), kPage = QZ_FOURCC("VwPg"), kStaffSet0 = QZ_FOURCC("StS0");
 constexpr uint16_t kFirstStaffSetItem = 65500;
 
 }  // namespace
@@ -34,7 +35,7 @@ bool MenuModel::isKnown(uint32_t code) {
 }
 
 bool MenuModel::staffSetExists(const Document& doc, int16_t scope, int n) {
-    RecordId id{scope, fourcc("SOIu"), RecordKey(int16_t(kFirstStaffSetItem + n - 1), 0)};
+    RecordId id{scope, QZ_FOURCC("SOIu"), RecordKey(int16_t(kFirstStaffSetItem + n - 1), 0)};
     return doc.store().find(id) != nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include "common/qz_fourcc.h"
 
 namespace hostsim {
 
@@ -64,10 +65,6 @@ struct RecordId {
 /* Tag helpers. */
 std::string tagChars(uint32_t tag);     // four characters, non-printables as '.'
 std::string tagHex(uint32_t tag);       // eight hex digits
-constexpr uint32_t fourcc(const char (&s)[5]) {
-    return (uint32_t(uint8_t(s[0])) << 24) | (uint32_t(uint8_t(s[1])) << 16) |
-           (uint32_t(uint8_t(s[2])) << 8) | uint32_t(uint8_t(s[3]));
-}
 
 }  // namespace hostsim
 

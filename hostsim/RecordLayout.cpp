@@ -4,6 +4,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "hostsim/TagRules.h"
 #include "hostsim/TextCodec.h"
 
@@ -73,9 +75,9 @@ static_assert(std::size(kTexts) == size_t(TextField::ExprDescription) + 1, "one 
 const FieldRow& rowOf(Field f) { return findRow(kFields, f); }
 const TextRow& rowOf(TextField f) { return findRow(kTexts, f); }
 
-bool newLayout(uint32_t hostVersion) { return hostVersion >= 0x11000000u; }
+bool newLayout(uint32_t hostVersion) { return qz::IsUnicodeHost(hostVersion); }
 
-constexpr uint32_t kSODT = fourcc("SODT");
+constexpr uint32_t kSODT = QZ_FOURCC("SODT");
 
 }  // namespace
 

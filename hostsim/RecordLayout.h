@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hostsim/RecordStore.h"
+#include "common/qz_host_versions.h"
 
 namespace hostsim {
 
@@ -63,7 +64,7 @@ public:
     static std::u16string rawTextUnits(const Bytes& rec, uint32_t hostVersion);
     static std::string rawTextString(const Bytes& rec, uint32_t hostVersion);
 
-    static bool unicodeTexts(uint32_t hostVersion) { return hostVersion >= 0x11000000u; }
+    static bool unicodeTexts(uint32_t hostVersion) { return qz::IsUnicodeHost(hostVersion); }
 };
 
 }  // namespace hostsim

@@ -1,5 +1,6 @@
 /* The driver functions of hostsim_session_api.h. */
 
+#include "common/qz_fourcc.h"
 #include "hostsim/hostsim_session_api.h"
 
 #include <algorithm>
@@ -75,7 +76,7 @@ int hostsim_remove_categories(const char* name) {
     for (const CategoryInfo& c : DocumentReader(*doc, e.hostVersion).categories())
         if (c.name == name) {
             const int16_t key[3] = {c.item, 0, 0};
-            const uint32_t tag = fourcc("SOMC");
+            const uint32_t tag = QZ_FOURCC("SOMC");
             if (e.remove(*doc, e.idFor(tag, RecordKey::read(TagRules::shape(tag), key), *doc), Origin::Driver))
                 ++removed;
         }
@@ -89,7 +90,7 @@ int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entri
     std::vector<StaffEntry> list;
     for (size_t i = 0; i < count; ++i)
         list.push_back(StaffEntry{entries[i].staff, entries[i].distance, entries[i].resize});
-    sessionWriter(e, *doc).staffList(e.idFor(fourcc("SOIu"), RecordKey(), int16_t(0)).scope, item, list);
+    sessionWriter(e, *doc).staffList(e.idFor(QZ_FOURCC("SOIu"), RecordKey(), int16_t(0)).scope, item, list);
     return 1;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 
 namespace hostsim {
 
@@ -13,29 +15,29 @@ struct ShapeRow {
 };
 
 constexpr ShapeRow kShapes[] = {
-    {fourcc("SOIS"), KeyShape::NoIncident}, {fourcc("SOTX"), KeyShape::NoIncident},
-    {fourcc("SOMC"), KeyShape::NoIncident}, {fourcc("SODT"), KeyShape::NoIncident},
-    {fourcc("otDe"), KeyShape::NoIncident}, {fourcc("otpD"), KeyShape::NoIncident},
-    {fourcc("SOMS"), KeyShape::NoIncident}, {fourcc("SOSY"), KeyShape::NoIncident},
-    {fourcc("otSY"), KeyShape::NoIncident}, {fourcc("otNS"), KeyShape::NoIncident},
-    {fourcc("otDS"), KeyShape::NoIncident}, {fourcc("otDC"), KeyShape::NoIncident},
-    {fourcc("SOES"), KeyShape::NoIncident}, {fourcc("SORS"), KeyShape::NoIncident},
-    {fourcc("SOMN"), KeyShape::NoIncident}, {0x4F044958u, KeyShape::NoIncident},
-    {0x4F096649u, KeyShape::NoIncident},    {fourcc("otOC"), KeyShape::NoIncident},
-    {0x4F04504Cu, KeyShape::NoIncident},    {0x4F03444Fu, KeyShape::NoIncident},
-    {fourcc("SOIu"), KeyShape::Incident},   {fourcc("otBC"), KeyShape::Incident},
-    {fourcc("otCE"), KeyShape::Incident},   {fourcc("SOIV"), KeyShape::Incident},
-    {fourcc("SODY"), KeyShape::Incident},   {0x4F024469u, KeyShape::Incident},
-    {fourcc("SODi"), KeyShape::Incident},   {fourcc("otBI"), KeyShape::Incident},
-    {fourcc("otAC"), KeyShape::Incident},   {fourcc("osET"), KeyShape::RawText},
-    {fourcc("osRT"), KeyShape::RawText},    {fourcc("osDc"), KeyShape::RawText},
-    {fourcc("otCL"), KeyShape::RawText},    {fourcc("otSl"), KeyShape::RawText},
-    {fourcc("dtLP"), KeyShape::Detail},     {fourcc("dtXa"), KeyShape::Detail},
-    {fourcc("SDNG"), KeyShape::Detail},     {fourcc("SDCh"), KeyShape::CellDetail},
-    {fourcc("dtmt"), KeyShape::CellDetail}, {fourcc("dtME"), KeyShape::CellDetail},
-    {fourcc("SDGF"), KeyShape::CellDetail}, {0x4402464Cu, KeyShape::CellDetail},
-    {fourcc("SDFL"), KeyShape::CellDetail}, {fourcc("SOSC"), KeyShape::StaffMeasurePos},
-    {fourcc("gbcf"), KeyShape::Globals},
+    {QZ_FOURCC("SOIS"), KeyShape::NoIncident}, {QZ_FOURCC("SOTX"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOMC"), KeyShape::NoIncident}, {QZ_FOURCC("SODT"), KeyShape::NoIncident},
+    {QZ_FOURCC("otDe"), KeyShape::NoIncident}, {QZ_FOURCC("otpD"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOMS"), KeyShape::NoIncident}, {QZ_FOURCC("SOSY"), KeyShape::NoIncident},
+    {QZ_FOURCC("otSY"), KeyShape::NoIncident}, {QZ_FOURCC("otNS"), KeyShape::NoIncident},
+    {QZ_FOURCC("otDS"), KeyShape::NoIncident}, {QZ_FOURCC("otDC"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOES"), KeyShape::NoIncident}, {QZ_FOURCC("SORS"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOMN"), KeyShape::NoIncident}, {QZ_FOURCC("O\004IX"), KeyShape::NoIncident},
+    {QZ_FOURCC("O\tfI"), KeyShape::NoIncident},    {QZ_FOURCC("otOC"), KeyShape::NoIncident},
+    {QZ_FOURCC("O\004PL"), KeyShape::NoIncident},    {QZ_FOURCC("O\003DO"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOIu"), KeyShape::Incident},   {QZ_FOURCC("otBC"), KeyShape::Incident},
+    {QZ_FOURCC("otCE"), KeyShape::Incident},   {QZ_FOURCC("SOIV"), KeyShape::Incident},
+    {QZ_FOURCC("SODY"), KeyShape::Incident},   {QZ_FOURCC("O\002Di"), KeyShape::Incident},
+    {QZ_FOURCC("SODi"), KeyShape::Incident},   {QZ_FOURCC("otBI"), KeyShape::Incident},
+    {QZ_FOURCC("otAC"), KeyShape::Incident},   {QZ_FOURCC("osET"), KeyShape::RawText},
+    {QZ_FOURCC("osRT"), KeyShape::RawText},    {QZ_FOURCC("osDc"), KeyShape::RawText},
+    {QZ_FOURCC("otCL"), KeyShape::RawText},    {QZ_FOURCC("otSl"), KeyShape::RawText},
+    {QZ_FOURCC("dtLP"), KeyShape::Detail},     {QZ_FOURCC("dtXa"), KeyShape::Detail},
+    {QZ_FOURCC("SDNG"), KeyShape::Detail},     {QZ_FOURCC("SDCh"), KeyShape::CellDetail},
+    {QZ_FOURCC("dtmt"), KeyShape::CellDetail}, {QZ_FOURCC("dtME"), KeyShape::CellDetail},
+    {QZ_FOURCC("SDGF"), KeyShape::CellDetail}, {QZ_FOURCC("D\002FL"), KeyShape::CellDetail},
+    {QZ_FOURCC("SDFL"), KeyShape::CellDetail}, {QZ_FOURCC("SOSC"), KeyShape::StaffMeasurePos},
+    {QZ_FOURCC("gbcf"), KeyShape::Globals},
 };
 
 /* Fixed sizes and layout versions of the records on the panel's paths, per
@@ -46,28 +48,28 @@ struct LayoutRow {
     uint32_t version[3];
 };
 
-constexpr uint32_t V19 = 0x19000000u, V12 = 0x12000000u, V11 = 0x11000000u,
-                   V0F = 0x0F000000u, V0D = 0x0D000000u, V09 = 0x09000000u;
+constexpr uint32_t V19 = qz::kHostVersion19, V12 = qz::kHostVersion12, V11 = qz::kHostVersionUnicode,
+                   V0F = qz::kHostVersion0F, V0D = 0x0D000000u, V09 = 0x09000000u;
 
 constexpr LayoutRow kLayouts[] = {
-    {fourcc("SOIu"), {24, 24, 24}, {V19, V19, V19}},
-    {fourcc("dtLP"), {10, 10, 10}, {V19, V19, V19}},
-    {fourcc("SOIS"), {136, 132, 114}, {V12, V11, V0F}},
-    {fourcc("SOTX"), {26, 26, 26}, {V19, V19, V19}},
-    {fourcc("SOMC"), {296, 296, 104}, {V11, V11, V0F}},
-    {fourcc("otDe"), {12, 12, 12}, {V19, V19, V19}},
-    {fourcc("otpD"), {12, 12, 12}, {V19, V19, V19}},
-    {fourcc("pfgp"), {66, 66, 66}, {V0D, V0D, V0D}},
-    {fourcc("SDNG"), {36, 36, 36}, {V19, V19, V09}},
+    {QZ_FOURCC("SOIu"), {24, 24, 24}, {V19, V19, V19}},
+    {QZ_FOURCC("dtLP"), {10, 10, 10}, {V19, V19, V19}},
+    {QZ_FOURCC("SOIS"), {136, 132, 114}, {V12, V11, V0F}},
+    {QZ_FOURCC("SOTX"), {26, 26, 26}, {V19, V19, V19}},
+    {QZ_FOURCC("SOMC"), {296, 296, 104}, {V11, V11, V0F}},
+    {QZ_FOURCC("otDe"), {12, 12, 12}, {V19, V19, V19}},
+    {QZ_FOURCC("otpD"), {12, 12, 12}, {V19, V19, V19}},
+    {QZ_FOURCC("pfgp"), {66, 66, 66}, {V0D, V0D, V0D}},
+    {QZ_FOURCC("SDNG"), {36, 36, 36}, {V19, V19, V09}},
 };
 
 constexpr uint32_t kEmulatedPreferences[] = {
-    fourcc("pf05"), fourcc("pfDP"), fourcc("pfEX"), fourcc("pfMS"), fourcc("pfPB"),
-    fourcc("pfPF"), fourcc("pfPL"), fourcc("pfRP"), fourcc("pfSI"), fourcc("pfSS"),
-    fourcc("pfGD"), fourcc("pfGG"), fourcc("pfGb"), fourcc("pfGd"), fourcc("pfGs"),
-    fourcc("pfMM"), fourcc("pfND"), fourcc("pfNd"), fourcc("pfSC"), fourcc("pfSN"),
-    fourcc("pfSP"), fourcc("pfSl"), fourcc("pfTC"), fourcc("pfTI"), fourcc("pfTX"),
-    fourcc("pfTp"), fourcc("pfTs"),
+    QZ_FOURCC("pf05"), QZ_FOURCC("pfDP"), QZ_FOURCC("pfEX"), QZ_FOURCC("pfMS"), QZ_FOURCC("pfPB"),
+    QZ_FOURCC("pfPF"), QZ_FOURCC("pfPL"), QZ_FOURCC("pfRP"), QZ_FOURCC("pfSI"), QZ_FOURCC("pfSS"),
+    QZ_FOURCC("pfGD"), QZ_FOURCC("pfGG"), QZ_FOURCC("pfGb"), QZ_FOURCC("pfGd"), QZ_FOURCC("pfGs"),
+    QZ_FOURCC("pfMM"), QZ_FOURCC("pfND"), QZ_FOURCC("pfNd"), QZ_FOURCC("pfSC"), QZ_FOURCC("pfSN"),
+    QZ_FOURCC("pfSP"), QZ_FOURCC("pfSl"), QZ_FOURCC("pfTC"), QZ_FOURCC("pfTI"), QZ_FOURCC("pfTX"),
+    QZ_FOURCC("pfTp"), QZ_FOURCC("pfTs"),
 };
 
 const LayoutRow* layoutOf(uint32_t tag) {
@@ -76,14 +78,14 @@ const LayoutRow* layoutOf(uint32_t tag) {
     return nullptr;
 }
 
-constexpr uint32_t kSODT = fourcc("SODT");
+constexpr uint32_t kSODT = QZ_FOURCC("SODT");
 constexpr uint32_t prefix2(uint32_t tag) { return tag & 0xFFFF0000u; }
 
 }  // namespace
 
 Profile profileFor(uint32_t hostVersion) {
-    if (hostVersion < 0x11000000u) return Profile::C;
-    if (hostVersion < 0x12000000u) return Profile::B;
+    if (hostVersion < qz::kHostVersionUnicode) return Profile::C;
+    if (hostVersion < qz::kHostVersion12) return Profile::B;
     return Profile::A;
 }
 
@@ -99,7 +101,7 @@ KeyShape TagRules::shape(uint32_t tag) {
 }
 
 bool TagRules::isPartScopedByDefault(uint32_t tag) {
-    return tag == fourcc("SOIu") || tag == fourcc("dtLP");
+    return tag == QZ_FOURCC("SOIu") || tag == QZ_FOURCC("dtLP");
 }
 
 std::optional<uint32_t> TagRules::expectedVersion(uint32_t tag, uint32_t hostVersion) {

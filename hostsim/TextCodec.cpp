@@ -1,73 +1,17 @@
 #include "hostsim/TextCodec.h"
 
+#include "common/qz_utf.h"
+
 namespace hostsim {
 
-namespace {
+std::u16string TextCodec::toUtf16(const std::string& utf8) { return qz::Utf8ToUtf16(utf8); }
 
-/* Decodes one code point; malformed bytes decode as U+FFFD. */
-char32_t decodeUtf8(const std::string& s, size_t& i) {
-    auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-    unsigned char c = byte(i++);
-    if (c < 0x80) return c;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + size_t(extra) > s.size()) return 0xFFFD;
-    char32_t cp = c & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        unsigned char d = byte(i);
-        if ((d & 0xC0) != 0x80) return 0xFFFD;
-        cp = (cp << 6) | (d & 0x3F);
-        ++i;
-    }
-    return cp;
-}
+std::string TextCodec::fromUtf16(const std::u16string& s) { return qz::Utf16ToUtf8(s); }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-}  // namespace
-
-std::u16string TextCodec::toUtf16(const std::string& utf8) {
-    std::u16string out;
-    for (size_t i = 0; i < utf8.size();) {
-        char32_t cp = decodeUtf8(utf8, i);
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp);
-        }
-    }
-    return out;
-}
-
-std::string TextCodec::fromUtf16(const std::u16string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        char32_t cp = s[i];
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
-            s[i + 1] < 0xE000) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (char32_t(s[i + 1]) - 0xDC00);
-            ++i;
-        }
-        appendUtf8(out, cp);
-    }
-    return out;
+bool TextCodec::isWellFormed(const std::string& utf8, size_t* errorAt) {
+    const size_t at = qz::FindMalformedUtf8(utf8);
+    if (errorAt) *errorAt = at;
+    return at == std::string::npos;
 }
 
 std::u16string TextCodec::readUtf16(const uint16_t* p, size_t maxUnits) {
@@ -79,7 +23,8 @@ std::u16string TextCodec::readUtf16(const uint16_t* p, size_t maxUnits) {
 std::string TextCodec::toLatin1(const std::string& utf8) {
     std::string out;
     for (size_t i = 0; i < utf8.size();) {
-        char32_t cp = decodeUtf8(utf8, i);
+        char32_t cp = 0;
+        if (!qz::DecodeUtf8(utf8.data(), utf8.size(), i, cp)) cp = qz::kReplacementCharacter;
         out += cp < 0x100 ? static_cast<char>(cp) : '?';
     }
     return out;
@@ -87,7 +32,7 @@ std::string TextCodec::toLatin1(const std::string& utf8) {
 
 std::string TextCodec::fromLatin1(const std::string& latin1) {
     std::string out;
-    for (char c : latin1) appendUtf8(out, static_cast<unsigned char>(c));
+    for (char c : latin1) qz::AppendUtf8(out, static_cast<unsigned char>(c));
     return out;
 }
 

@@ -2,6 +2,11 @@
 
 #include "plugin/EnumerationRecords.h"
 
+#include "common/qz_host_versions.h"
+
+static_assert(FX_DEFAULT_HOST_VERSION == qz::kDefaultHostVersion,
+              "the C header's default host version is the framework's");
+
 #ifndef QZ_ENGINE_BUNDLE_ID
 #error "QZ_ENGINE_BUNDLE_ID (the host engine's bundle identifier) must be defined"
 #endif

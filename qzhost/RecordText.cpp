@@ -1,9 +1,10 @@
 #include "qzhost/RecordText.h"
 
-#include "platform/UTF8.h"
-
 #include <cstdint>
 #include <cstring>
+#include <vector>
+
+#include "common/qz_utf.h"
 
 namespace RecordText {
 
@@ -16,9 +17,6 @@ uint16_t UnitAt(const unsigned char* field, size_t index)
     return unit;
 }
 
-bool IsHighSurrogate(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 } // namespace
 
 std::string FromBytes(const unsigned char* field, size_t fieldBytes)
@@ -30,18 +28,11 @@ std::string FromBytes(const unsigned char* field, size_t fieldBytes)
 
 std::string FromUTF16(const unsigned char* field, size_t fieldUnits)
 {
+    std::vector<uint16_t> units;
+    for (size_t i = 0; i < fieldUnits && UnitAt(field, i) != 0; ++i)
+        units.push_back(UnitAt(field, i));
     std::string out;
-    for (size_t i = 0; i < fieldUnits; ++i) {
-        uint32_t unit = UnitAt(field, i);
-        if (unit == 0)
-            break;
-        if (IsHighSurrogate(unit) && i + 1 < fieldUnits && IsLowSurrogate(UnitAt(field, i + 1))) {
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (UnitAt(field, ++i) - 0xDC00);
-        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            unit = 0xFFFD;
-        }
-        UTF8::Append(out, unit);
-    }
+    qz::Utf16ToUtf8(units.data(), units.size(), out, qz::Malformed::Replace);
     return out;
 }
 

@@ -9,11 +9,11 @@
 #include "document/FCSystemStaves.h"
 #include "document/FCTextExpressionDef.h"
 #include "document/FCTextExpressionDefs.h"
+#include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 /* Staff set n is stored under item n + kStaffSetItemBase. */
 constexpr int kStaffSetItemBase = 65499;
 
@@ -63,7 +63,7 @@ std::vector<int16_t> RegionStaves(const FCMusicRegion& region)
     const int last = std::max<int>(region.GetStartSlot(), region.GetEndSlot());
     std::vector<int16_t> staves;
     for (int slot = std::max(first, 1); slot <= last; ++slot) {
-        const int16_t staff = FX_SlotToInst(static_cast<int16_t>(slot), region.GetStartStaffList(), kInterfaceVersion);
+        const int16_t staff = FX_SlotToInst(static_cast<int16_t>(slot), region.GetStartStaffList(), qz::kInterfaceVersion);
         if (staff > 0)
             staves.push_back(staff);
     }

@@ -18,7 +18,7 @@
 class __FCBase
 {
     void* _userdata;
-    void* _reserved;
+    [[maybe_unused]] void* _reserved; /* layout only: kept at zero */
 
 public:
     /* Measurement units, used by the text/measurement conversions and by the

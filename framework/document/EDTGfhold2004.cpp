@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 
 EDTGfhold2004::EDTGfhold2004()
 {
-    const int layers = FX_GetMaxLayers(0x19000000);
+    const int layers = FX_GetMaxLayers(qz::kHostVersion19);
     _frames.assign(static_cast<size_t>(std::max(layers, 0)), 0);
 }
 

@@ -2,15 +2,17 @@
 
 #include <cstring>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCFontInfo.h"
 #include "core/FinaleVersion.h"
 
 namespace
 {
-constexpr uint32_t kLayoutChangeHost = 0x11000000;
+constexpr uint32_t kLayoutChangeHost = qz::kHostVersionUnicode;
 const FCRecordLayout kArticulationLayouts[] = {
-    {0, 48, 0x0F000000},
-    {kLayoutChangeHost, 60, 0x11000000},
+    {0, 48, qz::kHostVersion0F},
+    {kLayoutChangeHost, 60, qz::kHostVersionUnicode},
 };
 
 /* Byte offsets of the fields in the older and the 2012 layout; symbol
@@ -41,7 +43,7 @@ const FCArticulationDef::ARTPOSITIONING_SIDES kBitsSide[] = {
 
 FCLAYOUT_RECORD_DEFINE(FCArticulationDef, 4, kArticulationLayouts)
 
-uint32_t FCArticulationDef::Tag() const { return 0x4F044958; }
+uint32_t FCArticulationDef::Tag() const { return QZ_FOURCC("O\004IX"); }
 
 bool FCArticulationDef::Use2012Version() { return GetFinaleFrameworkVersion() >= kLayoutChangeHost; }
 

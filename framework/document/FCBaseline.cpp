@@ -1,6 +1,7 @@
 #include "document/FCBaseline.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCBaseline, 6, 0x64745861)
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCBaseline, 6, QZ_FOURCC("dtXa"))
 
 bool FCBaseline::LoadFirst()
 {

@@ -1,3 +1,4 @@
 #include "document/FCBeatChartElement.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCBeatChartElement, 8, 0x6F744243)
+FCRECORD_CLASS_DEFINE(FCBeatChartElement, 8, QZ_FOURCC("otBC"))

@@ -1,5 +1,7 @@
 #include "document/FCCategoryDef.h"
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCFontInfo.h"
 #include "document/FCRecordText.h"
 #include "strings/FCString.h"
@@ -8,8 +10,8 @@
 namespace
 {
 const FCRecordLayout kCategoryLayouts[] = {
-    {0, 104, 0x0F000000},
-    {0x11000000, 296, 0x11000000},
+    {0, 104, qz::kHostVersion0F},
+    {qz::kHostVersionUnicode, 296, qz::kHostVersionUnicode},
 };
 } // namespace
 
@@ -37,7 +39,7 @@ constexpr uint32_t kNameOffset = 2;
 
 FCLAYOUT_RECORD_DEFINE(FCCategoryDef, 10, kCategoryLayouts)
 
-uint32_t FCCategoryDef::Tag() const { return 0x534F4D43; }
+uint32_t FCCategoryDef::Tag() const { return QZ_FOURCC("SOMC"); }
 
 bool FCCategoryDef::_Use2012Version() { return GetFinaleFrameworkVersion() > 0x10FFFFFF; }
 

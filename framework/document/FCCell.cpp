@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "common/qz_host_versions.h"
 #include "document/FCCurrentStaffSpec.h"
 #include "document/FCIndependentCellDetail.h"
 #include "document/FCKeySignature.h"
@@ -13,7 +14,6 @@
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 } // namespace
 
 FCCell::FCCell(int measure, int staff) : _measure(measure), _staff(staff), _pkeysig(nullptr), _ptimesig(nullptr) {}
@@ -131,7 +131,7 @@ bool FCCell::AssureSavedIndependentTimeSig() { return _AssureSavedIndependent(fa
 
 int FCCell::CalcEntryDuration(int layer)
 {
-    const int layers = FX_GetMaxLayers(kInterfaceVersion);
+    const int layers = FX_GetMaxLayers(qz::kInterfaceVersion);
     if (layer > layers || layer < -1)
         return 0;
     const int first = layer > 0 ? layer : 1;
@@ -141,9 +141,9 @@ int FCCell::CalcEntryDuration(int layer)
         EXTGF2005a frame;
         std::memset(&frame, 0, sizeof frame);
         if (FX_LoadTGF(&frame, static_cast<int16_t>(_staff), static_cast<int16_t>(_measure),
-                       static_cast<int16_t>(current - 1), kInterfaceVersion))
-            longest = std::max<int>(longest, FX_GetTGFDuration(&frame, kInterfaceVersion));
-        FX_FreeTGF(&frame, kInterfaceVersion);
+                       static_cast<int16_t>(current - 1), qz::kInterfaceVersion))
+            longest = std::max<int>(longest, FX_GetTGFDuration(&frame, qz::kInterfaceVersion));
+        FX_FreeTGF(&frame, qz::kInterfaceVersion);
     }
     return longest;
 }

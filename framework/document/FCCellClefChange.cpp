@@ -1,3 +1,4 @@
 #include "document/FCCellClefChange.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCCellClefChange, 11, 0x6F744345)
+FCRECORD_CLASS_DEFINE(FCCellClefChange, 11, QZ_FOURCC("otCE"))

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "document/FCCell.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 } // namespace
 
 FCCellMetrics::FCCellMetrics() : _record{}, _loaded(false) {}
@@ -24,7 +24,7 @@ bool FCCellMetrics::LoadAtCell(FCCell* pCell)
         return false;
     std::memset(_record, 0, sizeof _record);
     _loaded = FX_GetMeasureMetrics(static_cast<int16_t>(pCell->GetStaff()), static_cast<int16_t>(pCell->GetMeasure()),
-                                   _record, kInterfaceVersion) != 0;
+                                   _record, qz::kInterfaceVersion) != 0;
     return _loaded;
 }
 
@@ -32,6 +32,6 @@ void FCCellMetrics::FreeMetrics()
 {
     if (!_loaded)
         return;
-    FX_FreeMeasureMetrics(_record, kInterfaceVersion);
+    FX_FreeMeasureMetrics(_record, qz::kInterfaceVersion);
     _loaded = false;
 }

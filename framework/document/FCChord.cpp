@@ -1,8 +1,9 @@
 #include "document/FCChord.h"
 
+#include "common/qz_fourcc.h"
 #include "document/FCChordSuffixElement.h"
 
-FCRECORD_CLASS_DEFINE(FCChord, 14, 0x53444368)
+FCRECORD_CLASS_DEFINE(FCChord, 14, QZ_FOURCC("SDCh"))
 
 bool FCChord::_SaveMeasureFlag() { return true; }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/FCStaff.h"
+#include "common/qz_fourcc.h"
 
 class FCCell;
 
@@ -13,7 +14,7 @@ class FCCell;
 class FCCurrentStaffSpec : public FCStaff
 {
 public:
-    static constexpr uint32_t kTag = 0x534F5343; /* 'SOSC' */
+    static constexpr uint32_t kTag = QZ_FOURCC("SOSC");
 
     const char* ClassName() const override;
     __FCBaseData* CreateObject() override;

@@ -3,6 +3,7 @@
 #include <CoreFoundation/CoreFoundation.h>
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "document/FCPrintSettings.h"
 #include "records/FCUndoBlock.h"
 #include "core/FinaleVersion.h"
@@ -10,29 +11,28 @@
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 /* The version of the host path record whose URL the framework can read. */
-constexpr uint32_t kPathSpecVersion = 0x19000000;
+constexpr uint32_t kPathSpecVersion = qz::kHostVersion19;
 /* Bytes of a file-system path made from a host path record. */
 constexpr int kMaxPathBytes = 3000;
 
-int16_t CurrentDocument() { return FX_GetCurrentEnigmaDocument(kInterfaceVersion); }
+int16_t CurrentDocument() { return FX_GetCurrentEnigmaDocument(qz::kInterfaceVersion); }
 
 uint32_t PathSpecVersionForHost()
 {
     const uint32_t host = GetFinaleFrameworkVersion();
-    if (host >= 0x19000000)
-        return 0x19000000;
-    return host >= 0x11000000 ? 0x11000000 : 0x0E000000;
+    if (host >= qz::kHostVersion19)
+        return qz::kHostVersion19;
+    return qz::IsUnicodeHost(host) ? qz::kHostVersionUnicode : qz::kHostVersion0E;
 }
 
 /* Ends (keep) or cancels the running host edit. */
 void CloseRunningEdit(bool keep)
 {
     if (keep)
-        FX_EndFinaleEdit(kInterfaceVersion);
+        FX_EndFinaleEdit(qz::kInterfaceVersion);
     else
-        FX_CancelFinaleEdit(kInterfaceVersion);
+        FX_CancelFinaleEdit(qz::kInterfaceVersion);
 }
 } // namespace
 
@@ -60,7 +60,7 @@ bool FCDocument::SwitchTo(FCString* pEditName, bool keepEdits)
     _previousDocumentID = current > 0 ? current : 0;
     _savededitname.SetString(&_lastundostring);
     CloseRunningEdit(keepEdits);
-    FX_SetCurrentEnigmaDocument(_documentID, kInterfaceVersion);
+    FX_SetCurrentEnigmaDocument(_documentID, qz::kInterfaceVersion);
     pEditName->_StartFinaleEdit();
     _lastundostring.SetString(pEditName);
     return true;
@@ -71,7 +71,7 @@ bool FCDocument::SwitchBack(bool keepEdits)
     if (_previousDocumentID == 0)
         return false;
     CloseRunningEdit(keepEdits);
-    FX_SetCurrentEnigmaDocument(_previousDocumentID, kInterfaceVersion);
+    FX_SetCurrentEnigmaDocument(_previousDocumentID, qz::kInterfaceVersion);
     if (!_savededitname.IsEmpty())
         _savededitname._StartFinaleEdit();
     _previousDocumentID = 0;
@@ -122,20 +122,20 @@ bool FCDocument::GetPathSpec(void* pBuffer, unsigned int version) const
     return FX_GetDocumentPathMac(_documentID, static_cast<FinPathSpec25*>(pBuffer), version) != 0;
 }
 
-bool FCDocument::Save() { return FX_SaveDocument(_documentID, nullptr, 0, kInterfaceVersion) != 0; }
+bool FCDocument::Save() { return FX_SaveDocument(_documentID, nullptr, 0, qz::kInterfaceVersion) != 0; }
 
 bool FCDocument::Close()
 {
-    FX_EndFinaleEdit(kInterfaceVersion);
-    return FX_CloseEnigmaDocument(_documentID, kInterfaceVersion) != 0;
+    FX_EndFinaleEdit(qz::kInterfaceVersion);
+    return FX_CloseEnigmaDocument(_documentID, qz::kInterfaceVersion) != 0;
 }
 
 bool FCDocument::CloseCurrentDocumentWindow()
 {
     if (_documentID != CurrentDocument())
         return false;
-    FX_EndFinaleEdit(kInterfaceVersion);
-    return FX_CloseCurrentDocumentWindow(kInterfaceVersion) != 0;
+    FX_EndFinaleEdit(qz::kInterfaceVersion);
+    return FX_CloseCurrentDocumentWindow(qz::kInterfaceVersion) != 0;
 }
 
 bool FCDocument::Print(FCPrintSettings* pSettings) const { return pSettings && pSettings->PrintDocument(this); }
@@ -143,7 +143,7 @@ bool FCDocument::Print(FCPrintSettings* pSettings) const { return pSettings && p
 bool FCDocument::Open(FCString* pPath, bool flag, FCString* pOther)
 {
     (void)flag;
-    if (!pPath || !pOther || pPath->IsEmpty() || GetFinaleFrameworkVersion() < 0x19000000)
+    if (!pPath || !pOther || pPath->IsEmpty() || GetFinaleFrameworkVersion() < qz::kHostVersion19)
         return false;
     /* The host path record is made, but what opening should do with it is
        not settled: nothing is opened. */

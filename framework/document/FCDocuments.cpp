@@ -1,12 +1,12 @@
 #include "document/FCDocuments.h"
 
+#include "common/qz_host_versions.h"
 #include "document/FCDocument.h"
 #include "core/FCIteratorHandler.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 } // namespace
 
 const char* FCDocuments::ClassName() const { return "FCDocuments"; }
@@ -21,7 +21,7 @@ int FCDocuments::LoadAll()
     ClearAll();
     int16_t documentID = 0;
     for (;;) {
-        documentID = FX_GetNextEnigmaDocument(documentID, kInterfaceVersion);
+        documentID = FX_GetNextEnigmaDocument(documentID, qz::kInterfaceVersion);
         if (documentID == 0)
             break;
         /* A host that repeats an id would never end the walk. */

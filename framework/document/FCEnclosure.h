@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "records/__FCNoInciOther.h"
+#include "common/qz_fourcc.h"
 #include "document/__FCRecordClassMacros.h"
 
 /* The enclosure (frame) of a text item, 12 bytes, keyed by the item it
@@ -12,7 +13,7 @@ class FCEnclosure : public __FCNoInciOther
 {
     FCRECORD_CLASS_MEMBERS(12)
 
-    static constexpr uint32_t kExpressionEnclosureTag = 0x6F744465;
+    static constexpr uint32_t kExpressionEnclosureTag = QZ_FOURCC("otDe");
     /* Makes the object hold a fresh zeroed record, ready to be saved as new. */
     void PrepareNew() { _PrepareNewRecord(kRecordSize); }
 };

@@ -2,11 +2,12 @@
 
 #include <vector>
 
+#include "common/qz_fourcc.h"
 #include "document/FCEndingRepeatText.h"
 #include "strings/FCNumbers.h"
 #include "document/FCSeparatePlacement.h"
 
-FCRECORD_CLASS_DEFINE(FCEndingRepeat, 27, 0x534F4553)
+FCRECORD_CLASS_DEFINE(FCEndingRepeat, 27, QZ_FOURCC("SOES"))
 
 namespace
 {

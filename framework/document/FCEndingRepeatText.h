@@ -2,8 +2,9 @@
 #define FRAMEWORK_DOCUMENT_FCENDINGREPEATTEXT_H
 
 #include "document/__FCOtherText.h"
+#include "common/qz_fourcc.h"
 
 /* The text of a ending bracket. */
-FCOTHERTEXT_CLASS(FCEndingRepeatText, 0x6F734554)
+FCOTHERTEXT_CLASS(FCEndingRepeatText, QZ_FOURCC("osET"))
 
 #endif

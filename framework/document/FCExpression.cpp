@@ -1,9 +1,10 @@
 #include "document/FCExpression.h"
 
+#include "common/qz_fourcc.h"
 #include "document/FCCell.h"
 #include "document/FCMusicRegion.h"
 
-FCRECORD_CLASS_DEFINE(FCExpression, 30, 0x534F4459)
+FCRECORD_CLASS_DEFINE(FCExpression, 30, QZ_FOURCC("SODY"))
 
 namespace
 {

@@ -2,15 +2,15 @@
 
 #include <vector>
 
+#include "common/qz_host_versions.h"
 #include "strings/FCStrings.h"
 #include "core/FinaleVersion.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 /* From this host version on the font functions take UTF-16 names. */
-constexpr uint32_t kFirstUTF16FontHost = 0x19000000;
+constexpr uint32_t kFirstUTF16FontHost = qz::kHostVersion19;
 constexpr int kNameUnits = 512;
 /* Effects bits that tell two fonts apart. */
 constexpr uint16_t kCompareEffectsMask = 0x0001 | 0x0002 | 0x0004 | 0x0020 | 0x0040 | 0x0080;
@@ -50,13 +50,13 @@ void FCFontInfo::SetNameByID(int16_t id)
 {
     if (UseUTF16Fonts()) {
         std::vector<uint16_t> units(kNameUnits + 1, 0);
-        if (FX_FontNumToName_UTF16(id, units.data(), kInterfaceVersion)) {
+        if (FX_FontNumToName_UTF16(id, units.data(), qz::kInterfaceVersion)) {
             _name.SetUnicodeString(units.data(), kNameUnits);
             return;
         }
     } else {
         std::vector<char> text(kNameUnits + 1, 0);
-        if (FX_FontNumToName(id, text.data(), kInterfaceVersion)) {
+        if (FX_FontNumToName(id, text.data(), qz::kInterfaceVersion)) {
             _name.SetCString(text.data(), kNameUnits);
             return;
         }
@@ -69,12 +69,12 @@ int16_t FCFontInfo::GetNameByID()
     if (UseUTF16Fonts()) {
         std::vector<uint16_t> units(_name.GetLength() + 1, 0);
         _name.CopyToUnicodeBuffer(units.data(), static_cast<int>(units.size()));
-        return FX_FontNameToNum_UTF16(units.data(), kInterfaceVersion);
+        return FX_FontNameToNum_UTF16(units.data(), qz::kInterfaceVersion);
     }
-    return FX_FontNameToNum(_name.GetCString(), kInterfaceVersion);
+    return FX_FontNameToNum(_name.GetCString(), qz::kInterfaceVersion);
 }
 
-int FCFontInfo::GetSystemTextEncoding() const { return FX_GetTextEncoding(kInterfaceVersion); }
+int FCFontInfo::GetSystemTextEncoding() const { return FX_GetTextEncoding(qz::kInterfaceVersion); }
 
 void FCFontInfo::CopyFrom(const FCFontInfo* pOther)
 {
@@ -175,5 +175,5 @@ bool FCFontInfo::ParseEnigmaCommand(const FCString* pCommand)
 
 bool FCFontInfo::MakeDefaultMusicFont()
 {
-    return FX_SetDefaultMusicFont(GetNameByID(), _size, static_cast<int16_t>(_effects), kInterfaceVersion) != 0;
+    return FX_SetDefaultMusicFont(GetNameByID(), _size, static_cast<int16_t>(_effects), qz::kInterfaceVersion) != 0;
 }

@@ -1,3 +1,4 @@
 #include "document/FCFretInstrumentDef.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCFretInstrumentDef, 37, 0x4F096649)
+FCRECORD_CLASS_DEFINE(FCFretInstrumentDef, 37, QZ_FOURCC("O\tfI"))

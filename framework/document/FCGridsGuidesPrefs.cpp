@@ -1,3 +1,4 @@
 #include "document/FCGridsGuidesPrefs.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCGridsGuidesPrefs, 39, 0x70664747)
+FCRECORD_CLASS_DEFINE(FCGridsGuidesPrefs, 39, QZ_FOURCC("pfGG"))

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCSystemStaff.h"
 #include "document/FCSystemStaves.h"
 #include "core/FinaleVersion.h"
@@ -11,13 +13,13 @@ namespace
 {
 const FCRecordLayout kLayouts[] = {
     {0, 36, 0x09000000},
-    {0x11000000, 36, 0x19000000},
+    {qz::kHostVersionUnicode, 36, qz::kHostVersion19},
 };
 } // namespace
 
 FCLAYOUT_RECORD_DEFINE(FCGroup, 40, kLayouts)
 
-uint32_t FCGroup::Tag() const { return 0x53444E47; }
+uint32_t FCGroup::Tag() const { return QZ_FOURCC("SDNG"); }
 
 bool FCGroup::LoadFirst()
 {

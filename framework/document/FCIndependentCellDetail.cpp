@@ -2,16 +2,18 @@
 
 #include <cstring>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCKeySignature.h"
 #include "document/FCTimeSignature.h"
 #include "core/FinaleVersion.h"
 
 namespace
 {
-constexpr uint32_t kLayoutChangeHost = 0x12000000;
+constexpr uint32_t kLayoutChangeHost = qz::kHostVersion12;
 const FCRecordLayout kDetailLayouts[] = {
-    {0, 20, 0x0F000000},
-    {kLayoutChangeHost, 20, 0x12000000},
+    {0, 20, qz::kHostVersion0F},
+    {kLayoutChangeHost, 20, qz::kHostVersion12},
 };
 } // namespace
 
@@ -19,7 +21,7 @@ FCLAYOUT_RECORD_DEFINE(FCIndependentCellDetail, 43, kDetailLayouts)
 
 uint32_t FCIndependentCellDetail::Tag() const
 {
-    return GetFinaleFrameworkVersion() >= kLayoutChangeHost ? 0x5344464C : 0x4402464C;
+    return GetFinaleFrameworkVersion() >= kLayoutChangeHost ? QZ_FOURCC("SDFL") : QZ_FOURCC("D\002FL");
 }
 
 bool FCIndependentCellDetail::_SaveMeasureFlag() { return true; }

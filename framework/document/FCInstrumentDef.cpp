@@ -1,3 +1,4 @@
 #include "document/FCInstrumentDef.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCInstrumentDef, 44, 0x6F744F43)
+FCRECORD_CLASS_DEFINE(FCInstrumentDef, 44, QZ_FOURCC("otOC"))

@@ -1,6 +1,7 @@
 #include "document/FCInstrumentPlaybackData.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCInstrumentPlaybackData, 45, 0x4F04504C)
+FCRECORD_CLASS_DEFINE(FCInstrumentPlaybackData, 45, QZ_FOURCC("O\004PL"))
 
 namespace
 {

@@ -1,5 +1,7 @@
 #include "document/FCMeasure.h"
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCBeatChartElement.h"
 #include "document/FCExpression.h"
 #include "document/FCTempoElement.h"
@@ -10,13 +12,13 @@ namespace
 {
 const FCRecordLayout kMeasureLayouts[] = {
     {0, 26, 0x0A000000},
-    {0x12000000, 30, 0x12000000},
+    {qz::kHostVersion12, 30, qz::kHostVersion12},
 };
 } // namespace
 
 FCLAYOUT_RECORD_DEFINE(FCMeasure, 49, kMeasureLayouts)
 
-uint32_t FCMeasure::Tag() const { return 0x534F4D53; }
+uint32_t FCMeasure::Tag() const { return QZ_FOURCC("SOMS"); }
 
 FCKeySignature* FCMeasure::GetKeySignature()
 {

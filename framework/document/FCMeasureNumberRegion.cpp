@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCEnclosure.h"
 #include "document/FCFontInfo.h"
 #include "document/FCRecordText.h"
@@ -12,8 +14,8 @@ namespace
 {
 const FCRecordLayout kRegionLayouts[] = {
     {0, 88, 0x0A000000},
-    {0x0F000000, 196, 0x0F000200},
-    {0x11000000, 350, 0x11000000},
+    {qz::kHostVersion0F, 196, 0x0F000200},
+    {qz::kHostVersionUnicode, 350, qz::kHostVersionUnicode},
 };
 constexpr int kUnicodeLayout = 2;
 
@@ -47,7 +49,7 @@ const StyleRow kStyles[] = {
 
 FCLAYOUT_RECORD_DEFINE(FCMeasureNumberRegion, 51, kRegionLayouts)
 
-uint32_t FCMeasureNumberRegion::Tag() const { return 0x534F4D4E; }
+uint32_t FCMeasureNumberRegion::Tag() const { return QZ_FOURCC("SOMN"); }
 
 void FCMeasureNumberRegion::PrepareNew() { _PrepareNewRecord(_layouts.Size()); }
 

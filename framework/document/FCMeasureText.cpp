@@ -1,8 +1,9 @@
 #include "document/FCMeasureText.h"
 
+#include "common/qz_fourcc.h"
 #include "document/FCTextBlock.h"
 
-FCRECORD_CLASS_DEFINE(FCMeasureText, 52, 0x64746D74)
+FCRECORD_CLASS_DEFINE(FCMeasureText, 52, QZ_FOURCC("dtmt"))
 
 bool FCMeasureText::_SaveMeasureFlag() { return true; }
 

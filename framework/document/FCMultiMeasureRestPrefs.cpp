@@ -1,3 +1,4 @@
 #include "document/FCMultiMeasureRestPrefs.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCMultiMeasureRestPrefs, 57, 0x70666D6D)
+FCRECORD_CLASS_DEFINE(FCMultiMeasureRestPrefs, 57, QZ_FOURCC("pfmm"))

@@ -1,3 +1,4 @@
 #include "document/FCMusicCharacterPrefs.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCMusicCharacterPrefs, 60, 0x70666D63)
+FCRECORD_CLASS_DEFINE(FCMusicCharacterPrefs, 60, QZ_FOURCC("pfmc"))

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "document/FCCell.h"
 #include "document/FCCells.h"
 #include "core/FCIteratorHandler.h"
@@ -11,7 +12,6 @@
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 /* Modes of the host's copy/cut call. */
 constexpr int16_t kModeCopy = 1;
 constexpr int16_t kModeCut = 2;
@@ -32,12 +32,12 @@ const char* FCMusicRegion::ClassName() const { return "FCMusicRegion"; }
 
 int16_t FCMusicRegion::_SlotToStaff(int slot, uint16_t staffList)
 {
-    return FX_SlotToInst(static_cast<int16_t>(slot), staffList, kInterfaceVersion);
+    return FX_SlotToInst(static_cast<int16_t>(slot), staffList, qz::kInterfaceVersion);
 }
 
 int16_t FCMusicRegion::_StaffToSlot(int staff, uint16_t staffList)
 {
-    return FX_InstToSlot(static_cast<int16_t>(staff), staffList, kInterfaceVersion);
+    return FX_InstToSlot(static_cast<int16_t>(staff), staffList, qz::kInterfaceVersion);
 }
 
 /* ---- Construction and assignment ------------------------------------------ */
@@ -47,7 +47,7 @@ void FCMusicRegion::SetEnigmaRegion(const EREGION* pRegion)
     if (!pRegion)
         return;
     std::memcpy(_region, pRegion, sizeof _region);
-    _documentID = FX_GetCurrentEnigmaDocument(kInterfaceVersion);
+    _documentID = FX_GetCurrentEnigmaDocument(qz::kInterfaceVersion);
 }
 
 void FCMusicRegion::GetEnigmaRegion(EREGION* pRegion) const
@@ -70,7 +70,7 @@ bool FCMusicRegion::_ReadHostRegion(int which)
        whatever the host may have written into them. */
     EREGION regions[3];
     std::memset(regions, 0, sizeof regions);
-    const bool answered = FX_GetCurERegions(&regions[0], &regions[1], &regions[2], kInterfaceVersion) != 0;
+    const bool answered = FX_GetCurERegions(&regions[0], &regions[1], &regions[2], qz::kInterfaceVersion) != 0;
     if (!answered)
         std::memset(&regions[which], 0, sizeof regions[which]);
     SetEnigmaRegion(&regions[which]);
@@ -87,7 +87,7 @@ bool FCMusicRegion::SetInDocument()
         return false;
     EREGION record;
     GetEnigmaRegion(&record);
-    return FX_SetCurERegionMac(&record, kInterfaceVersion) != 0;
+    return FX_SetCurERegionMac(&record, qz::kInterfaceVersion) != 0;
 }
 
 bool FCMusicRegion::SetFullMeasureStack()
@@ -126,7 +126,7 @@ int32_t FCMusicRegion::_MeasureDuration(int measure) const
     if (measure < 1 || measure > kMaxNumber)
         return 0;
     const int16_t staff = _SlotToStaff(GetStartSlot(), GetStartStaffList());
-    return FX_GetMeasureDuration(staff, static_cast<int16_t>(measure), kInterfaceVersion);
+    return FX_GetMeasureDuration(staff, static_cast<int16_t>(measure), qz::kInterfaceVersion);
 }
 
 bool FCMusicRegion::SetDurationOffsetLeft(int duration)
@@ -262,7 +262,7 @@ bool FCMusicRegion::IsFullDocumentSpan() const
 
 bool FCMusicRegion::IsCurrentDocument() const
 {
-    return _documentID == FX_GetCurrentEnigmaDocument(kInterfaceVersion);
+    return _documentID == FX_GetCurrentEnigmaDocument(qz::kInterfaceVersion);
 }
 
 bool FCMusicRegion::IsIdentical(const FCMusicRegion* pOther) const
@@ -356,7 +356,7 @@ bool FCMusicRegion::_CopyCut(int16_t mode)
         return false;
     EREGIONCLIP clip;
     _MakeClipRecord(&clip);
-    _cliptoken = FX_CopyCutMusic(&clip, mode, kInterfaceVersion);
+    _cliptoken = FX_CopyCutMusic(&clip, mode, qz::kInterfaceVersion);
     return _cliptoken != 0;
 }
 
@@ -372,14 +372,14 @@ bool FCMusicRegion::PasteMusic()
         return false;
     EREGIONCLIP clip;
     _MakeClipRecord(&clip);
-    return FX_InsertMergeMusic(_cliptoken, &clip, kModeCopy, kInterfaceVersion) != 0;
+    return FX_InsertMergeMusic(_cliptoken, &clip, kModeCopy, qz::kInterfaceVersion) != 0;
 }
 
 bool FCMusicRegion::ReleaseMusic()
 {
     if (_cliptoken == 0)
         return false;
-    if (!FX_DisposeFinClipFileToken(_cliptoken, kInterfaceVersion))
+    if (!FX_DisposeFinClipFileToken(_cliptoken, qz::kInterfaceVersion))
         return false;
     _cliptoken = 0;
     return true;
@@ -389,14 +389,14 @@ bool FCMusicRegion::Redraw() const
 {
     EREGION record;
     GetEnigmaRegion(&record);
-    return FX_RedrawMusic(&record, kInterfaceVersion) != 0;
+    return FX_RedrawMusic(&record, qz::kInterfaceVersion) != 0;
 }
 
 bool FCMusicRegion::RebeamMusic() const
 {
     EREGION record;
     GetEnigmaRegion(&record);
-    return FX_RebeamRegion(&record, 0, kInterfaceVersion) != 0;
+    return FX_RebeamRegion(&record, 0, qz::kInterfaceVersion) != 0;
 }
 
 bool FCMusicRegion::RebarMusic(int option, bool flag1, bool flag2) const
@@ -404,5 +404,5 @@ bool FCMusicRegion::RebarMusic(int option, bool flag1, bool flag2) const
     EREGION record;
     GetEnigmaRegion(&record);
     return FX_RebarRegion(&record, static_cast<int16_t>(option), flag1 ? 1 : 0, flag2 ? 1 : 0, 1,
-                          kInterfaceVersion) != 0;
+                          qz::kInterfaceVersion) != 0;
 }

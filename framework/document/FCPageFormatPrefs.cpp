@@ -1,3 +1,4 @@
 #include "document/FCPageFormatPrefs.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCPageFormatPrefs, 68, 0x70665046)
+FCRECORD_CLASS_DEFINE(FCPageFormatPrefs, 68, QZ_FOURCC("pfPF"))

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "document/FCDocument.h"
 #include "document/FCParts.h"
 #include "document/FCPrintSettings.h"
@@ -14,13 +15,12 @@
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 const FCRecordLayout kPartLayout[] = {{0, FCPart::kRecordSize, __FCBaseData::kDefaultEnigmaVersion}};
 /* Units of the buffers the host fills with a part name. */
 constexpr int kNameBytes = 256;
 constexpr int kNameUnits = 512;
 
-int16_t CurrentDocument() { return FX_GetCurrentEnigmaDocument(kInterfaceVersion); }
+int16_t CurrentDocument() { return FX_GetCurrentEnigmaDocument(qz::kInterfaceVersion); }
 } // namespace
 
 FCPart::FCPart(int16_t partID)
@@ -28,7 +28,7 @@ FCPart::FCPart(int16_t partID)
       _savedPrintSelected(false)
 {
     if (_partID == -1)
-        _partID = FX_GetCurrentPartID(kInterfaceVersion);
+        _partID = FX_GetCurrentPartID(qz::kInterfaceVersion);
     _SetKey(_partID, 0, 0);
     _EnsureData();
 }
@@ -57,8 +57,8 @@ bool FCPart::SwitchTo()
 {
     if (_documentID != CurrentDocument() || _savedPartID != kNotSwitched)
         return false;
-    _savedPartID = FX_GetCurrentPartID(kInterfaceVersion);
-    if (FX_SetCurrentPartID(_partID, kInterfaceVersion))
+    _savedPartID = FX_GetCurrentPartID(qz::kInterfaceVersion);
+    if (FX_SetCurrentPartID(_partID, qz::kInterfaceVersion))
         return true;
     /* The host kept the previous part current: there is nothing to restore. */
     _savedPartID = kNotSwitched;
@@ -69,14 +69,14 @@ bool FCPart::SwitchBack()
 {
     if (_savedPartID == kNotSwitched || _documentID != CurrentDocument())
         return false;
-    FX_SetCurrentPartID(_savedPartID, kInterfaceVersion);
+    FX_SetCurrentPartID(_savedPartID, qz::kInterfaceVersion);
     _savedPartID = kNotSwitched;
     return true;
 }
 
 bool FCPart::IsCurrent() const
 {
-    return _partID == FX_GetCurrentPartID(kInterfaceVersion) && _documentID == CurrentDocument();
+    return _partID == FX_GetCurrentPartID(qz::kInterfaceVersion) && _documentID == CurrentDocument();
 }
 
 void FCPart::GetName(FCString* pName) const
@@ -88,13 +88,13 @@ void FCPart::GetName(FCString* pName) const
         pName->SetCString("Not available (due to a bug)");
     } else if (host < 0x12040000) {
         char buffer[kNameBytes] = {};
-        if (!FX_GetPartName(_partID, buffer, kInterfaceVersion))
+        if (!FX_GetPartName(_partID, buffer, qz::kInterfaceVersion))
             buffer[0] = 0;
         buffer[kNameBytes - 1] = 0;
         pName->SetCString(buffer);
     } else {
         uint16_t buffer[kNameUnits] = {};
-        if (!FX_GetPartName_UTF16(_partID, buffer, kInterfaceVersion))
+        if (!FX_GetPartName_UTF16(_partID, buffer, qz::kInterfaceVersion))
             buffer[0] = 0;
         buffer[kNameUnits - 1] = 0;
         pName->SetUnicodeString(buffer, kNameUnits);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/FCLayoutBuffers.h"
+#include "common/qz_fourcc.h"
 #include "records/__FCNoInciOther.h"
 
 class FCString;
@@ -19,7 +20,7 @@ class FCPrintSettings;
 class FCPart : public __FCNoInciOther
 {
 public:
-    static constexpr uint32_t kTag = 0x6F747044; /* 'otpD' */
+    static constexpr uint32_t kTag = QZ_FOURCC("otpD");
     static constexpr uint32_t kRecordSize = 12;
     /* Saved part id of an object that is not switched. */
     static constexpr int16_t kNotSwitched = -2;

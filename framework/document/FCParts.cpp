@@ -1,5 +1,6 @@
 #include "document/FCParts.h"
 
+#include "common/qz_host_versions.h"
 #include "core/FCIteratorHandler.h"
 #include "document/FCPart.h"
 #include "document/__FCPartSorterByID.h"
@@ -7,7 +8,6 @@
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 
 template <class MATCH>
 FCPart* FindFirstPart(const FCParts& parts, MATCH match)
@@ -36,7 +36,7 @@ int FCParts::LoadAll()
             break;
         }
         Add(pPart);
-        partID = FX_GetNextPartID(partID, kInterfaceVersion);
+        partID = FX_GetNextPartID(partID, qz::kInterfaceVersion);
         /* -1 ends the walk; a host that repeats an id would never end it. */
         if (partID == -1 || FindFirstPart(*this, [partID](const FCPart& part) { return part.GetID() == partID; }))
             break;

@@ -2,19 +2,21 @@
 
 #include <cstring>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "core/FinaleVersion.h"
 
 namespace
 {
 const FCRecordLayout kLayouts[] = {
-    {0, 12, 0x19000000},
-    {0x11000000, 20, 0x19000000},
+    {0, 12, qz::kHostVersion19},
+    {qz::kHostVersionUnicode, 20, qz::kHostVersion19},
 };
 } // namespace
 
 FCLAYOUT_RECORD_DEFINE(FCPercussionLayoutNote, 64, kLayouts)
 
-uint32_t FCPercussionLayoutNote::Tag() const { return GetFinaleFrameworkVersion() >= 0x11000000 ? 0x534F4469 : 0x4F024469; }
+uint32_t FCPercussionLayoutNote::Tag() const { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()) ? QZ_FOURCC("SODi") : QZ_FOURCC("O\002Di"); }
 
 const char* FCPercussionLayoutNotes::ClassName() const { return "FCPercussionLayoutNotes"; }
 

@@ -1,8 +1,9 @@
 #include "document/FCPercussionStaff.h"
 
+#include "common/qz_fourcc.h"
 #include "document/FCPercussionLayoutNote.h"
 
-FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCPercussionStaff, 65, 0x6F744453)
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCPercussionStaff, 65, QZ_FOURCC("otDS"))
 
 FCPercussionLayoutNotes* FCPercussionStaff::CreateLayoutNotes() const
 {

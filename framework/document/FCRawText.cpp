@@ -1,5 +1,6 @@
 #include "document/FCRawText.h"
 
+#include "common/qz_host_versions.h"
 #include "document/FCRecordText.h"
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
@@ -7,7 +8,6 @@
 
 namespace
 {
-constexpr uint32_t kFirstUnicodeHost = 0x11000000;
 } // namespace
 
 FCRawText::FCRawText() = default;
@@ -53,7 +53,7 @@ bool FCRawText::LoadFirst()
 
 void FCRawText::SetRawTextNumber(int16_t number) { _SetKey(number, 0); }
 
-bool FCRawText::HasUnicodeSupport() const { return GetFinaleFrameworkVersion() >= kFirstUnicodeHost; }
+bool FCRawText::HasUnicodeSupport() const { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 
 int16_t FCRawText::GetItemNo() const { return _GetKeyPart(0); }
 

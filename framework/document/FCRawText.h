@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "records/__FCBaseData.h"
+#include "common/qz_fourcc.h"
 
 class FCString;
 
@@ -20,8 +21,8 @@ class FCString;
 class FCRawText : public __FCBaseData
 {
 public:
-    static constexpr uint32_t kDefaultTag = 0x7478626C;    /* 'txbl' */
-    static constexpr uint32_t kExpressionTag = 0x74787870; /* 'txxp' */
+    static constexpr uint32_t kDefaultTag = QZ_FOURCC("txbl");
+    static constexpr uint32_t kExpressionTag = QZ_FOURCC("txxp");
 
     FCRawText();
 

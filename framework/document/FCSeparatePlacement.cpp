@@ -1,6 +1,7 @@
 #include "document/FCSeparatePlacement.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCSeparatePlacement, 82, 0x6F744249)
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCSeparatePlacement, 82, QZ_FOURCC("otBI"))
 
 const char* FCSeparatePlacements::ClassName() const { return "FCSeparatePlacements"; }
 

@@ -1,14 +1,16 @@
 #include "document/FCShapeExpressionDef.h"
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCRecordText.h"
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 
-FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCShapeExpressionDef, 84, 0x4F03444F)
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCShapeExpressionDef, 84, QZ_FOURCC("O\003DO"))
 
 namespace
 {
-bool UseUnicode() { return GetFinaleFrameworkVersion() >= 0x11000000; }
+bool UseUnicode() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 } // namespace
 
 FCShapeExpressionDef::FCShapeExpressionDef() : __FCDynamicNoInciOther(kPieceSize, kPieceSize) {}

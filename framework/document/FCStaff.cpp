@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "document/FCFretInstrumentDef.h"
 #include "document/FCInstrumentDef.h"
 #include "document/FCInstrumentPlaybackData.h"
@@ -42,9 +43,9 @@ RECORD* LoadedOrNull(RECORD* pRecord, uint16_t item, uint32_t customTag = 0)
 }
 
 const FCRecordLayout kStaffLayouts[] = {
-    {0, 114, 0x0F000000},
-    {0x11000000, 132, 0x11000000},
-    {0x12000000, 136, 0x12000000},
+    {0, 114, qz::kHostVersion0F},
+    {qz::kHostVersionUnicode, 132, qz::kHostVersionUnicode},
+    {qz::kHostVersion12, 136, qz::kHostVersion12},
 };
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/FCLayoutBuffers.h"
+#include "common/qz_fourcc.h"
 #include "document/__FCStaffBase.h"
 
 /* One staff of the document: the host's staff record, keyed by the staff
@@ -19,7 +20,7 @@ class FCStaffNamePosition;
 class FCStaff : public __FCStaffBase
 {
 public:
-    static constexpr uint32_t kTag = 0x534F4953; /* 'SOIS' */
+    static constexpr uint32_t kTag = QZ_FOURCC("SOIS");
 
     FCStaff();
     ~FCStaff() override;

@@ -1,8 +1,9 @@
 #include "document/FCStaffList.h"
 
+#include "common/qz_fourcc.h"
 #include "document/FCStaffListText.h"
 
-FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCStaffList, 92, 0x6F744443)
+FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCStaffList, 92, QZ_FOURCC("otDC"))
 
 FCStaffList::FCStaffList() : __FCDynamicNoInciOther(kPieceSize, kPieceSize) {}
 

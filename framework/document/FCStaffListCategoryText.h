@@ -2,8 +2,9 @@
 #define FRAMEWORK_DOCUMENT_FCSTAFFLISTCATEGORYTEXT_H
 
 #include "document/__FCOtherText.h"
+#include "common/qz_fourcc.h"
 
 /* The text of a staff list category. */
-FCOTHERTEXT_CLASS(FCStaffListCategoryText, 0x6F74434C)
+FCOTHERTEXT_CLASS(FCStaffListCategoryText, QZ_FOURCC("otCL"))
 
 #endif

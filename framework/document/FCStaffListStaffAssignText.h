@@ -2,8 +2,9 @@
 #define FRAMEWORK_DOCUMENT_FCSTAFFLISTSTAFFASSIGNTEXT_H
 
 #include "document/__FCOtherText.h"
+#include "common/qz_fourcc.h"
 
 /* The text of a staff list staff assignment. */
-FCOTHERTEXT_CLASS(FCStaffListStaffAssignText, 0x6F74536C)
+FCOTHERTEXT_CLASS(FCStaffListStaffAssignText, QZ_FOURCC("otSl"))
 
 #endif

@@ -2,8 +2,9 @@
 #define FRAMEWORK_DOCUMENT_FCSTAFFLISTTEXT_H
 
 #include "document/__FCOtherText.h"
+#include "common/qz_fourcc.h"
 
 /* The text of a staff list. */
-FCOTHERTEXT_CLASS(FCStaffListText, 0x6F734463)
+FCOTHERTEXT_CLASS(FCStaffListText, QZ_FOURCC("osDc"))
 
 #endif

@@ -1,5 +1,6 @@
 #include "document/FCStaffNamePosition.h"
 
+#include "common/qz_fourcc.h"
 #include "document/FCStaffNamePositionPrefs.h"
 
 namespace
@@ -13,7 +14,7 @@ const char* FCStaffNamePosition::ClassName() const { return "FCStaffNamePosition
 
 __FCBaseData* FCStaffNamePosition::CreateObject() { return new FCStaffNamePosition(_abbreviated); }
 
-uint32_t FCStaffNamePosition::Tag() const { return GetCustomTag() ? GetCustomTag() : 0x6F744E53; }
+uint32_t FCStaffNamePosition::Tag() const { return GetCustomTag() ? GetCustomTag() : QZ_FOURCC("otNS"); }
 
 FCStaffNamePosition::FCStaffNamePosition(bool abbreviated) : _abbreviated(abbreviated)
 {

@@ -1,3 +1,4 @@
 #include "document/FCStaffNamePositionPrefs.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCStaffNamePositionPrefs, 94, 0x70665370)
+FCRECORD_CLASS_DEFINE(FCStaffNamePositionPrefs, 94, QZ_FOURCC("pfSp"))

@@ -2,14 +2,15 @@
 
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "records/FCOtherInci.h"
 
 namespace
 {
 const FCRecordLayout kStyleLayouts[] = {
-    {0, 144, 0x0F000000},
-    {0x11000000, 292, 0x11000000},
-    {0x12000000, 296, 0x12000000},
+    {0, 144, qz::kHostVersion0F},
+    {qz::kHostVersionUnicode, 292, qz::kHostVersionUnicode},
+    {qz::kHostVersion12, 296, qz::kHostVersion12},
 };
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/FCLayoutBuffers.h"
+#include "common/qz_fourcc.h"
 #include "document/__FCStaffBase.h"
 
 /* A staff style definition: the staff fields at the staff layout's offsets
@@ -15,8 +16,8 @@
 class FCStaffStyleDef : public __FCStaffBase
 {
 public:
-    static constexpr uint32_t kTag = 0x534F5359;          /* 'SOSY' */
-    static constexpr uint32_t kCompanionTag = 0x6F745359; /* 'otSY' */
+    static constexpr uint32_t kTag = QZ_FOURCC("SOSY");
+    static constexpr uint32_t kCompanionTag = QZ_FOURCC("otSY");
 
     FCStaffStyleDef();
 

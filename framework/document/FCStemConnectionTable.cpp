@@ -1,10 +1,11 @@
 #include "document/FCStemConnectionTable.h"
 
+#include "common/qz_fourcc.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
-constexpr uint32_t kTableTag = 0x6F743430;
+constexpr uint32_t kTableTag = QZ_FOURCC("ot40");
 } // namespace
 
 FCRECORD_CLASS_DEFINE(FCStemConnectionTable, 98, kTableTag)

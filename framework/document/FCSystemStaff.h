@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "records/__FCInciOther.h"
+#include "common/qz_fourcc.h"
 
 /* One entry of a staff list: the staff at one position of the list stored
  * under one item number (item 0 is the part's global staff list), its
@@ -18,8 +19,8 @@
 class FCSystemStaff : public __FCInciOther
 {
 public:
-    static constexpr uint32_t kTag = 0x534F4975;       /* 'SOIu' */
-    static constexpr uint32_t kResizeTag = 0x64744C50; /* 'dtLP' */
+    static constexpr uint32_t kTag = QZ_FOURCC("SOIu");
+    static constexpr uint32_t kResizeTag = QZ_FOURCC("dtLP");
     static constexpr uint32_t kRecordSize = 24;
     static constexpr uint32_t kResizeRecordSize = 10;
     static constexpr int32_t kNoResize = 100;

@@ -1,8 +1,9 @@
 #include "document/FCTempoElement.h"
 
+#include "common/qz_fourcc.h"
 #include "records/__FCTempoElementSorter.h"
 
-FCRECORD_CLASS_DEFINE(FCTempoElement, 103, 0x6F744143)
+FCRECORD_CLASS_DEFINE(FCTempoElement, 103, QZ_FOURCC("otAC"))
 
 const char* FCTempoElements::ClassName() const { return "FCTempoElements"; }
 

@@ -1,5 +1,6 @@
 #include "document/FCTextBlock.h"
 
+#include "common/qz_fourcc.h"
 #include "document/FCRawText.h"
 #include "strings/FCString.h"
 
@@ -14,7 +15,7 @@ constexpr uint32_t kRawTextTagBase = 0x74780000;
 
 FCTextBlock::FCTextBlock() { SetDefaults(); }
 
-FCRECORD_CLASS_DEFINE(FCTextBlock, 104, 0x534F5458)
+FCRECORD_CLASS_DEFINE(FCTextBlock, 104, QZ_FOURCC("SOTX"))
 
 void FCTextBlock::SetDefaults()
 {

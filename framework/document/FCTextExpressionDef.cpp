@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCCategoryDef.h"
 #include "document/FCEnclosure.h"
 #include "document/FCRecordText.h"
@@ -13,7 +15,6 @@
 
 namespace
 {
-constexpr uint32_t kFirstUnicodeHost = 0x11000000;
 
 constexpr FCRecordField<int16_t> kTextBlock{0};
 constexpr FCRecordField<int16_t> kLinkValue{4};
@@ -47,7 +48,7 @@ int FCTextExpressionDef::GetClassID() const { return 105; }
 
 const char* FCTextExpressionDef::ClassName() const { return "FCTextExpressionDef"; }
 
-bool FCTextExpressionDef::_UseUnicode() { return GetFinaleFrameworkVersion() >= kFirstUnicodeHost; }
+bool FCTextExpressionDef::_UseUnicode() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 
 uint32_t FCTextExpressionDef::_GetMinimumSize() { return _UseUnicode() ? 38 : 36; }
 
@@ -67,9 +68,9 @@ bool FCTextExpressionDef::IsDynamicSize() const { return true; }
 
 __FCBaseData* FCTextExpressionDef::CreateObject() { return new FCTextExpressionDef(); }
 
-uint32_t FCTextExpressionDef::Tag() const { return 0x534F4454; }
+uint32_t FCTextExpressionDef::Tag() const { return QZ_FOURCC("SODT"); }
 
-uint32_t FCTextExpressionDef::EnigmaVersion() const { return _UseUnicode() ? 0x19000000 : 0x0F000000; }
+uint32_t FCTextExpressionDef::EnigmaVersion() const { return _UseUnicode() ? qz::kHostVersion19 : qz::kHostVersion0F; }
 
 uint32_t FCTextExpressionDef::DataSizeLoad() const
 {

@@ -1,3 +1,4 @@
 #include "document/FCTextRepeatDef.h"
+#include "common/qz_fourcc.h"
 
-FCRECORD_CLASS_DEFINE(FCTextRepeatDef, 107, 0x534F5253)
+FCRECORD_CLASS_DEFINE(FCTextRepeatDef, 107, QZ_FOURCC("SORS"))

@@ -1,5 +1,6 @@
 #include "document/__FCBrowserRegionBase.h"
 
+#include "common/qz_host_versions.h"
 #include "document/FCCell.h"
 #include "document/FCMusicRegion.h"
 #include "hostlink/fx_host_abi.h"
@@ -8,7 +9,7 @@ const char* __FCBrowserRegionBase::ClassName() const { return "__FCBrowserRegion
 
 int16_t __FCBrowserRegionBase::_SlotToStaff(int slot, uint16_t staffList)
 {
-    return FX_SlotToInst(static_cast<int16_t>(slot), staffList, 0x19000000);
+    return FX_SlotToInst(static_cast<int16_t>(slot), staffList, qz::kHostVersion19);
 }
 
 int __FCBrowserRegionBase::ForEach(FCIteratorHandler* pHandler)
@@ -16,7 +17,7 @@ int __FCBrowserRegionBase::ForEach(FCIteratorHandler* pHandler)
     EREGION first{};
     EREGION selection{};
     EREGION whole{};
-    if (!FX_GetCurERegions(&first, &selection, &whole, 0x19000000))
+    if (!FX_GetCurERegions(&first, &selection, &whole, qz::kHostVersion19))
         return 0;
     FCMusicRegion region(&selection);
     return ForEachInRegion(pHandler, &region);

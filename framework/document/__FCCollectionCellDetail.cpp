@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/qz_host_versions.h"
 #include "document/FCCell.h"
 #include "document/FCMeasures.h"
 #include "document/FCStaves.h"
@@ -11,7 +12,6 @@
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 
 /* The item numbers of the elements of a loaded list, in list order. */
 std::vector<int16_t> ItemNumbers(const __FCCollectionData& list)
@@ -56,7 +56,7 @@ int __FCCollectionCellDetail::_LoadAllForEnigmaRegion(const EREGION* pRegion, bo
     if (!pScratch)
         return 0;
     for (int slot = pRegion->startSlot; slot <= pRegion->endSlot; ++slot) {
-        const int16_t staff = FX_SlotToInst(static_cast<int16_t>(slot), pRegion->startStaffList, kInterfaceVersion);
+        const int16_t staff = FX_SlotToInst(static_cast<int16_t>(slot), pRegion->startStaffList, qz::kInterfaceVersion);
         for (int measure = pRegion->startMeasure; measure <= pRegion->endMeasure; ++measure)
             _AppendCellDetails(pScratch, nullptr, staff, static_cast<int16_t>(measure), firstOnly);
     }

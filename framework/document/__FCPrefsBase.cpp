@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "core/FinaleVersion.h"
 #include "hostlink/fx_host_abi.h"
 
@@ -14,7 +16,7 @@ static_assert(sizeof(MapRecord) == 24, "map records are 24 bytes");
 
 constexpr uint32_t kSourceTagBase = 0x6F740000;
 constexpr int16_t kPrefsItem = -2;
-constexpr uint32_t kSourceVersion = 0x19000000;
+constexpr uint32_t kSourceVersion = qz::kHostVersion19;
 constexpr int kWordsPerSource = 6;
 
 /* Name positions of staves ('ot04' full, 'ot66' abbreviated) and groups
@@ -50,8 +52,8 @@ struct MapChoice
     const __FCPrefsBase::PREFMAP* map;
 };
 const MapChoice kMapChoices[] = {
-    {0x70665370, 0, &_FCStaffNamePosPrefsFull_MAP_ARRAY},
-    {0x70665370, 1, &_FCStaffNamePosPrefsAbbrv_MAP_ARRAY},
+    {QZ_FOURCC("pfSp"), 0, &_FCStaffNamePosPrefsFull_MAP_ARRAY},
+    {QZ_FOURCC("pfSp"), 1, &_FCStaffNamePosPrefsAbbrv_MAP_ARRAY},
 };
 
 uint32_t SourceTag(const MapRecord& row)

@@ -16,7 +16,7 @@
  * A new object holds a zeroed record. */
 #define FCRECORD_CLASS_MEMBERS(RECORDSIZE)                         \
 public:                                                            \
-    static constexpr uint32_t kRecordSize = RECORDSIZE;            \
+    [[maybe_unused]] static constexpr uint32_t kRecordSize = RECORDSIZE; \
     int GetClassID() const override;                               \
     const char* ClassName() const override;                        \
     void* Allocate() override { return _record; }                  \

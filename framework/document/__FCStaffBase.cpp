@@ -1,5 +1,6 @@
 #include "document/__FCStaffBase.h"
 
+#include "common/qz_host_versions.h"
 #include "strings/FCString.h"
 #include "document/FCTextBlock.h"
 #include "core/FinaleVersion.h"
@@ -7,7 +8,6 @@
 
 namespace
 {
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 /* UTF-16 units of the buffer the host fills with an auto-numbered name. */
 constexpr int kAutoNameUnits = 1000;
 
@@ -69,11 +69,11 @@ const char* __FCStaffBase::ClassName() const { return "__FCStaffBase"; }
 uint32_t __FCStaffBase::_VersionToUse()
 {
     const uint32_t host = GetFinaleFrameworkVersion();
-    if (host < 0x11000000)
-        return 0x0F000000;
-    if (host < 0x12000000)
-        return 0x11000000;
-    return 0x12000000;
+    if (host < qz::kHostVersionUnicode)
+        return qz::kHostVersion0F;
+    if (host < qz::kHostVersion12)
+        return qz::kHostVersionUnicode;
+    return qz::kHostVersion12;
 }
 
 void* __FCStaffBase::_FieldPtr(uint32_t offset, uint32_t minVersion) const
@@ -131,7 +131,7 @@ FCString* __FCStaffBase::CreateDisplayFullNameString() const
     if (GetFinaleFrameworkVersion() > 0x10FFFFFF) {
         uint16_t buffer[kAutoNameUnits] = {};
         const int16_t block = static_cast<int16_t>(_ReadWord(_GetFullNamePtr()));
-        if (FX_AutoNumberedName_UTF16(block, static_cast<int16_t>(GetItemNo()), buffer, 0, kInterfaceVersion)) {
+        if (FX_AutoNumberedName_UTF16(block, static_cast<int16_t>(GetItemNo()), buffer, 0, qz::kInterfaceVersion)) {
             buffer[kAutoNameUnits - 1] = 0;
             FCString* pString = new FCString();
             pString->SetUnicodeString(buffer, kAutoNameUnits);
@@ -210,39 +210,39 @@ void __FCStaffBase::SetLineCount(short count)
 bool __FCStaffBase::GetShowStaffLines() const
 {
     const bool bitSet = (_ReadWord(_GetInstFlagPtr()) & kLinesBit) != 0;
-    return HostFrom(0x0F000000) ? bitSet : !bitSet;
+    return HostFrom(qz::kHostVersion0F) ? bitSet : !bitSet;
 }
 
 void __FCStaffBase::SetShowStaffLines(bool show)
 {
-    const bool bitSet = HostFrom(0x0F000000) ? show : !show;
+    const bool bitSet = HostFrom(qz::kHostVersion0F) ? show : !show;
     SetMask(_GetInstFlagPtr(), kLinesBit, bitSet);
 }
 
 bool __FCStaffBase::GetAllowHiding() const
 {
-    if (!HostFrom(0x10000000))
+    if (!HostFrom(qz::kHostVersion10))
         return false;
     return (_ReadWord(_GetFlagPtr()) & kNoHideBit) == 0;
 }
 
 void __FCStaffBase::SetAllowHiding(bool allow)
 {
-    if (!HostFrom(0x10000000))
+    if (!HostFrom(qz::kHostVersion10))
         return;
     SetMask(_GetFlagPtr(), kNoHideBit, !allow);
 }
 
 __FCStaffBase::STAFF_HIDEMODES __FCStaffBase::GetHideMode() const
 {
-    if (HostFrom(0x10000000))
+    if (HostFrom(qz::kHostVersion10))
         return static_cast<STAFF_HIDEMODES>(ReadBits(kHideModeBits, _GetMoreFlagsPtr()));
     return (_ReadWord(_GetInstFlagPtr()) & kLinesBit) ? STAFFHIDE_SCORE_AND_PARTS : STAFFHIDE_NONE;
 }
 
 void __FCStaffBase::SetHideMode(STAFF_HIDEMODES mode)
 {
-    if (HostFrom(0x10000000))
+    if (HostFrom(qz::kHostVersion10))
         WriteBits(kHideModeBits, _GetMoreFlagsPtr(), static_cast<uint32_t>(mode));
     else if (mode == STAFFHIDE_SCORE_AND_PARTS || mode == STAFFHIDE_NONE)
         SetMask(_GetInstFlagPtr(), kLinesBit, mode == STAFFHIDE_SCORE_AND_PARTS);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "records/__FCNoInciOther.h"
+#include "common/qz_host_versions.h"
 
 class FCString;
 
@@ -12,15 +13,15 @@ class FCString;
  * staff style record, and the first record version whose layout has the
  * field (0 = every layout). */
 #define FCSTAFFBASE_FIELDS(X)                             \
-    X(InstUUID, 114, 274, 0x11000000)                     \
+    X(InstUUID, 114, 274, qz::kHostVersionUnicode)                     \
     X(InstFlag, 22, 22, 0)                                \
     X(Flag, 10, 10, 0)                                    \
     X(AltFlag, 4, 4, 0)                                   \
     X(AltFlag2, 72, 72, 0)                                \
     X(Transposition, 20, 20, 0)                           \
     X(MoreFlags, 44, 44, 0)                               \
-    X(MoreFlags2, 132, 292, 0x12000000)                   \
-    X(MoreFlags3, 134, 294, 0x12000000)                   \
+    X(MoreFlags2, 132, 292, qz::kHostVersion12)                   \
+    X(MoreFlags3, 134, 294, qz::kHostVersion12)                   \
     X(AbbrvName, 32, 32, 0)                               \
     X(FullName, 30, 30, 0)                                \
     X(Clefs, 12, 12, 0)                                   \

@@ -1,5 +1,6 @@
 #include "records/FCUndoBlock.h"
 
+#include "common/qz_host_versions.h"
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 #include "records/__FCUndoBlockHandler.h"
@@ -8,14 +9,13 @@
 namespace
 {
 /* First host version that takes undo names as UTF-16. */
-constexpr uint32_t kUnicodeHostVersion = 0x11000000;
 } // namespace
 
 int FCString::_StartFinaleEdit()
 {
     FCString name;
     MakeSubString(0, FCUndoBlock::kMaxUndoNameLength, &name);
-    if (GetFinaleFrameworkVersion() < kUnicodeHostVersion)
+    if (!qz::IsUnicodeHost(GetFinaleFrameworkVersion()))
         return FX_StartFinaleEdit(name.GetCString(), FCUndoBlock::kEditVersion);
     uint16_t buffer[FCUndoBlock::kMaxUndoNameLength + 1] = {};
     name.CopyToUnicodeBuffer(buffer, FCUndoBlock::kMaxUndoNameLength + 1);

@@ -2,6 +2,7 @@
 #define FRAMEWORK_CORE_FCUNDOBLOCK_H
 
 #include "core/__FCBase.h"
+#include "common/qz_host_versions.h"
 
 class FCString;
 class __FCUndoBlockHandler;
@@ -17,7 +18,7 @@ class FCUndoBlock : public __FCBase
 
 public:
     /* Interface version of the edit calls. */
-    static constexpr unsigned kEditVersion = 0x19000000;
+    static constexpr unsigned kEditVersion = qz::kHostVersion19;
     /* Code units of an undo name that reach the host. */
     static constexpr int kMaxUndoNameLength = 63;
 

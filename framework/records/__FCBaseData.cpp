@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
 /* Interface version of the calls that are not record loads or saves. */
-constexpr uint32_t kInterfaceVersion = 0x19000000;
 /* How often a dynamic-size load grows its buffer for a record that the host
    reports larger than offered before it settles for the offered size. */
 constexpr int kMaxGrowAttempts = 3;
@@ -176,13 +176,13 @@ bool __FCBaseData::LoadNext()
 
 int16_t __FCBaseData::_TagDocumentID()
 {
-    _connecteddocID = FX_GetCurrentEnigmaDocument(kInterfaceVersion);
+    _connecteddocID = FX_GetCurrentEnigmaDocument(qz::kInterfaceVersion);
     return _connecteddocID;
 }
 
 bool __FCBaseData::VerifyConnectedDocID() const
 {
-    return _connecteddocID == 0 || _connecteddocID == FX_GetCurrentEnigmaDocument(kInterfaceVersion);
+    return _connecteddocID == 0 || _connecteddocID == FX_GetCurrentEnigmaDocument(qz::kInterfaceVersion);
 }
 
 int16_t __FCBaseData::_GetKeyPart(int index) const { return (index >= 0 && index < 3) ? _key[index] : 0; }

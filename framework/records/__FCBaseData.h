@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "records/FCRecordField.h"
+#include "common/qz_host_versions.h"
 #include "core/__FCBase.h"
 
 /* One record of the host document: its bytes, its key and its load state.
@@ -40,7 +41,7 @@ class __FCBaseData : public __FCBase
 
 public:
     /* The record layout version passed with every record call by default. */
-    static constexpr uint32_t kDefaultEnigmaVersion = 0x19000000;
+    static constexpr uint32_t kDefaultEnigmaVersion = qz::kHostVersion19;
 
     __FCBaseData();
     /* A record object owns its buffer: copy it with CreateClone/_CloneFrom. */

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "records/__FCOther.h"
+#include "common/qz_host_versions.h"
 
 /* Records keyed by an item number alone: key (item, 0). Item numbers start
  * at 1.
@@ -16,7 +17,7 @@ public:
     /* Size of one incident of a multi-incident record. */
     static constexpr uint32_t kIncidentSize = 12;
     /* Layout version of the incidents of a multi-incident record. */
-    static constexpr uint32_t kFullCmperVersion = 0x0F000000;
+    static constexpr uint32_t kFullCmperVersion = qz::kHostVersion0F;
 
     const char* ClassName() const override;
 

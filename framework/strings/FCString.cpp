@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/qz_host_versions.h"
 #include "strings/FCStrings.h"
 #include "core/FinaleVersion.h"
 #include "strings/fctext_codec.h"
@@ -15,13 +16,12 @@ void (*FCString::_pReleasePlatformString)(void* pObject) = nullptr;
 
 namespace {
 
-constexpr uint32_t kUnicodeHostVersion = 0x11000000;
 constexpr uint16_t kLineSeparator = 0x2028;
 constexpr uint16_t kCarriageReturn = 13;
 
 bool IsUnicodeHost()
 {
-    return GetFinaleFrameworkVersion() >= kUnicodeHostVersion;
+    return qz::IsUnicodeHost(GetFinaleFrameworkVersion());
 }
 
 /* Byte widening used by SetCString and by every search or edit that takes an

@@ -2,92 +2,11 @@
 
 #include <cstdio>
 
+#include "common/qz_utf.h"
+
 namespace fctext {
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-bool IsContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
-
-/* Decodes one character at text[i]; advances i past the bytes used. A bad
-   sequence consumes its lead byte and every continuation byte that still fits
-   the sequence, and gives U+FFFD. */
-char32_t DecodeOne(const unsigned char* text, size_t count, size_t& i)
-{
-    const unsigned char lead = text[i++];
-    if (lead < 0x80)
-        return lead;
-    int extra;
-    char32_t value;
-    char32_t minimum;
-    if ((lead & 0xE0) == 0xC0) { extra = 1; value = lead & 0x1F; minimum = 0x80; }
-    else if ((lead & 0xF0) == 0xE0) { extra = 2; value = lead & 0x0F; minimum = 0x800; }
-    else if ((lead & 0xF8) == 0xF0) { extra = 3; value = lead & 0x07; minimum = 0x10000; }
-    else
-        return kReplacement;
-    for (int k = 0; k < extra; ++k)
-    {
-        if (i >= count || !IsContinuation(text[i]))
-            return kReplacement;
-        value = (value << 6) | (text[i++] & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return kReplacement;
-    return value;
-}
-
-void AppendUtf16(std::u16string& out, char32_t value)
-{
-    if (value < 0x10000)
-    {
-        out.push_back(static_cast<char16_t>(value));
-        return;
-    }
-    value -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (value >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (value & 0x3FF)));
-}
-
-void AppendUtf8(std::string& out, char32_t value)
-{
-    if (value < 0x80)
-    {
-        out.push_back(static_cast<char>(value));
-        return;
-    }
-    if (value < 0x800)
-    {
-        out.push_back(static_cast<char>(0xC0 | (value >> 6)));
-    }
-    else
-    {
-        if (value < 0x10000)
-        {
-            out.push_back(static_cast<char>(0xE0 | (value >> 12)));
-        }
-        else
-        {
-            out.push_back(static_cast<char>(0xF0 | (value >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((value >> 12) & 0x3F)));
-        }
-        out.push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
-    }
-    out.push_back(static_cast<char>(0x80 | (value & 0x3F)));
-}
-
-bool IsHighSurrogate(uint16_t unit)
-{
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(uint16_t unit)
-{
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 
 /* A range of capitals whose small letters lie at a fixed distance. */
 struct CaseRange
@@ -133,10 +52,7 @@ std::u16string Utf8ToUtf16(const char* text, size_t byteCount)
     if (!text)
         return out;
     out.reserve(byteCount);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    size_t i = 0;
-    while (i < byteCount)
-        AppendUtf16(out, DecodeOne(bytes, byteCount, i));
+    qz::Utf8ToUtf16(text, byteCount, out, qz::Malformed::Replace);
     return out;
 }
 
@@ -146,21 +62,7 @@ std::string Utf16ToUtf8(const uint16_t* units, size_t count)
     if (!units)
         return out;
     out.reserve(count * 3);
-    for (size_t i = 0; i < count; ++i)
-    {
-        const uint16_t unit = units[i];
-        char32_t value = unit;
-        if (IsHighSurrogate(unit) && i + 1 < count && IsLowSurrogate(units[i + 1]))
-        {
-            value = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-            ++i;
-        }
-        else if (IsHighSurrogate(unit) || IsLowSurrogate(unit))
-        {
-            value = kReplacement;
-        }
-        AppendUtf8(out, value);
-    }
+    qz::Utf16ToUtf8(units, count, out, qz::Malformed::Replace);
     return out;
 }
 

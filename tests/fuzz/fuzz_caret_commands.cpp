@@ -9,6 +9,7 @@
 #include <string>
 
 #include "document/FCFontInfo.h"
+#include "common/qz_host_versions.h"
 #include "strings/FCString.h"
 #include "strings/FCStrings.h"
 #include "core/FinaleVersion.h"
@@ -161,7 +162,7 @@ void CheckFont(const FCString& text, uint8_t selector)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    SetFinaleFrameworkVersion(0x19000000);
+    SetFinaleFrameworkVersion(qz::kHostVersion19);
     FuzzCheck::Reader reader(data, size);
     const uint8_t selector = reader.Byte();
     const std::string bytes = reader.Rest();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/FinaleVersion.h"
+#include "common/qz_host_versions.h"
 #include "FuzzCheck.h"
 #include "ui/headless/HeadlessLayout.h"
 #include "ui/headless/HeadlessText.h"
@@ -84,7 +85,7 @@ void CheckLayout(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    SetFinaleFrameworkVersion(0x19000000);
+    SetFinaleFrameworkVersion(qz::kHostVersion19);
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckLayout(text);
     return 0;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "strings/FCString.h"
+#include "common/qz_host_versions.h"
 #include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
 
@@ -129,7 +130,7 @@ void CheckRead(FCString& text, int start)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    SetFinaleFrameworkVersion(0x19000000);
+    SetFinaleFrameworkVersion(qz::kHostVersion19);
     FuzzCheck::Reader reader(data, size);
     const auto value = static_cast<int32_t>(reader.Word());
     const int start = reader.Byte();

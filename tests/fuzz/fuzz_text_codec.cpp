@@ -7,14 +7,15 @@
 #include <string>
 
 #include "strings/FCString.h"
+#include "common/qz_host_versions.h"
 #include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
 #include "strings/fctext_codec.h"
 
 namespace
 {
-constexpr uint32_t kUnicodeHost = 0x19000000;
-constexpr uint32_t kEightBitHost = 0x10000000;
+constexpr uint32_t kUnicodeHost = qz::kHostVersion19;
+constexpr uint32_t kEightBitHost = qz::kHostVersion10;
 constexpr uint16_t kReplacement = 0xFFFD;
 
 bool IsHigh(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "common/qz_fourcc.h"
 #include "hostlink/ByteField.h"
 #include "hostlink/fx_host_abi.h"
 #include "platform/qz_bundle_id.h"
@@ -23,7 +24,7 @@ namespace {
 using RecordKey = std::tuple<uint32_t, int16_t, int16_t>;
 using Words = std::vector<uint16_t>;
 constexpr std::size_t kRecordBytes = 12;
-constexpr uint32_t kFretInstrumentTag = 0x4F096649;
+constexpr uint32_t kFretInstrumentTag = QZ_FOURCC("O\tfI");
 
 struct EngineState {
     std::map<RecordKey, Words> records;

@@ -1,5 +1,6 @@
 #include "ui/headless/HeadlessDataSource.h"
 
+#include "common/qz_host_versions.h"
 #include "ui/FCCtrlDataList.h"
 #include "ui/FCDataListRow.h"
 #include "core/FinaleVersion.h"
@@ -24,7 +25,7 @@ std::u16string CellValue(const HeadlessElement& table, int column, int row)
     if (identifier.compare(0, 3, "col") != 0) return {};
     FCString* pCell = pRow->GetItemAt(HeadlessIntValue(identifier.substr(3)) - 1);
     if (!pCell) return {};
-    if (GetFinaleFrameworkVersion() >= 0x11000000) return HeadlessText::Units(pCell);
+    if (qz::IsUnicodeHost(GetFinaleFrameworkVersion())) return HeadlessText::Units(pCell);
     /* Older hosts: the cell's 8-bit text read as UTF-8. */
     std::u16string text;
     HeadlessText::FromUTF8(pCell->GetCString(), &text);

@@ -3,16 +3,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/qz_host_versions.h"
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 #include "strings/fctext_codec.h"
 
 namespace
 {
-constexpr uint32_t kUnicodeHost = 0x11000000;
 constexpr size_t kOldHostLimit = 5000;
 
-bool UnicodeHost() { return GetFinaleFrameworkVersion() >= kUnicodeHost; }
+bool UnicodeHost() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 
 /* The platform's non-lossy ASCII form: ASCII kept, a backslash doubled,
    anything else written as \uXXXX. */

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "DataHostFixture.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCCell.h"
 #include "document/FCCells.h"
 #include "document/FCIndependentCellDetail.h"
@@ -11,9 +13,9 @@
 
 namespace
 {
-constexpr uint32_t kMeasureTag = 0x534F4D53;
-constexpr uint32_t kStaffSpecTag = 0x534F5343;
-constexpr uint32_t kDetailTag = 0x5344464C;
+constexpr uint32_t kMeasureTag = QZ_FOURCC("SOMS");
+constexpr uint32_t kStaffSpecTag = QZ_FOURCC("SOSC");
+constexpr uint32_t kDetailTag = QZ_FOURCC("SDFL");
 
 /* A region given as its host record. */
 struct TestRegion
@@ -139,7 +141,7 @@ TEST_F(Cells, MeasureLayoutFollowsTheHost)
     FCMeasure measure;
     ASSERT_TRUE(measure.Load(2));
     EXPECT_EQ(measure.GetLoadedSize(), 30u);
-    EXPECT_EQ(measure.EnigmaVersion(), 0x12000000u);
+    EXPECT_EQ(measure.EnigmaVersion(), qz::kHostVersion12);
     EXPECT_EQ(measure.GetKeySignature()->CalcSharps(), 2);
 }
 
@@ -168,8 +170,8 @@ using NamePositions = DataHostTest;
 
 TEST_F(NamePositions, NewPositionTakesLowByteAndBitFifteenFromItsPreference)
 {
-    Put(0x6F743034, {-2, 0}, {0, 0, 0, 0, 0, int16_t(0xC1A5)});
-    Put(0x6F743636, {-2, 0}, {0, 0, 0, 0, 0, int16_t(0x7F02)});
+    Put(QZ_FOURCC("ot04"), {-2, 0}, {0, 0, 0, 0, 0, int16_t(0xC1A5)});
+    Put(QZ_FOURCC("ot66"), {-2, 0}, {0, 0, 0, 0, 0, int16_t(0x7F02)});
     FCStaffNamePosition full(false);
     EXPECT_EQ(full.GetPositionFlags(), 0x80A5);
     EXPECT_TRUE(full.IsLoaded());
@@ -196,10 +198,10 @@ using MeasureLists = DataHostTest;
 
 TEST_F(MeasureLists, TempoElementsOfAMeasureSortByTheirFirstWord)
 {
-    Put(0x534F4D53, {3, 0}, {}, 30);
-    Put(0x6F744143, {3, 0}, {500, 1}, 12);
-    Put(0x6F744143, {3, 1}, {100, 2}, 12);
-    Put(0x6F744143, {4, 0}, {50, 3}, 12);
+    Put(QZ_FOURCC("SOMS"), {3, 0}, {}, 30);
+    Put(QZ_FOURCC("otAC"), {3, 0}, {500, 1}, 12);
+    Put(QZ_FOURCC("otAC"), {3, 1}, {100, 2}, 12);
+    Put(QZ_FOURCC("otAC"), {4, 0}, {50, 3}, 12);
     FCMeasure measure;
     ASSERT_TRUE(measure.Load(3));
     FCTempoElements* pTempos = measure.CreateTempoElements();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "DataHostFixture.h"
+#include "common/qz_host_versions.h"
 #include "document/FCFontInfo.h"
 
 /* Font names through the host's font table, with the UTF-16 functions (host
@@ -51,4 +52,4 @@ TEST_P(FontNames, UnknownNamesAreRegistered)
     EXPECT_TRUE(other.MakeDefaultMusicFont());
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, FontNames, ::testing::Values(0x19000000u, 0x11000000u));
+INSTANTIATE_TEST_SUITE_P(Profiles, FontNames, ::testing::Values(qz::kHostVersion19, qz::kHostVersionUnicode));

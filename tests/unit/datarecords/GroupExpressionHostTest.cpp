@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "DataHostFixture.h"
+#include "common/qz_fourcc.h"
 #include "document/FCCell.h"
 #include "document/FCCellMetrics.h"
 #include "document/FCExpression.h"
@@ -21,7 +22,7 @@
 
 namespace
 {
-constexpr uint32_t kExpressionTag = 0x534F4459;
+constexpr uint32_t kExpressionTag = QZ_FOURCC("SODY");
 
 /* Staff numbers of the score's staff order. */
 std::vector<int> ScoreOrder()
@@ -170,7 +171,7 @@ using PreferenceTables = DataHostTest;
 
 TEST_F(PreferenceTables, TheTableIsTheRunOfIncidentsFromZero)
 {
-    constexpr uint32_t kTableTag = 0x6F743430;
+    constexpr uint32_t kTableTag = QZ_FOURCC("ot40");
     Put(kTableTag, {-2, 0}, {1, 2, 3, 4, 5, 6});
     Put(kTableTag, {-2, 1}, {7, 8, 9, 10, 11, 12});
     Put(kTableTag, {-2, 3}, {99, 0, 0, 0, 0, 0});
@@ -191,8 +192,8 @@ TEST_F(PreferenceTables, TheTableIsTheRunOfIncidentsFromZero)
 
 TEST_F(PreferenceTables, MiscellaneousOptionsTravelThroughTheirSourceRecords)
 {
-    constexpr uint32_t kBarlineSource = 0x6F743530;
-    constexpr uint32_t kRestsSource = 0x6F743533;
+    constexpr uint32_t kBarlineSource = QZ_FOURCC("ot50");
+    constexpr uint32_t kRestsSource = QZ_FOURCC("ot53");
     Put(kBarlineSource, {-2, 0}, {1, 0, 0, 0, 0, 0});
     Put(kRestsSource, {-2, 0}, {0, 5, 0, 0, 0, 0});
     FCMiscDocPrefs prefs;
@@ -212,7 +213,7 @@ using RecordLinks = DataHostTest;
 
 TEST_F(RecordLinks, AMeasureTextOpensItsTextBlock)
 {
-    Put(0x534F5458, {901, 0}, {3}, 26);
+    Put(QZ_FOURCC("SOTX"), {901, 0}, {3}, 26);
     InMemoryRecord<FCMeasureText> text;
     ASSERT_TRUE(text.Prepare());
     EXPECT_EQ(text.CreateTextBlock(), nullptr);
@@ -226,8 +227,8 @@ TEST_F(RecordLinks, AMeasureTextOpensItsTextBlock)
 
 TEST_F(RecordLinks, AChordListsTheElementsOfItsSuffix)
 {
-    Put(0x534F4956, {4, 0}, {1}, 16);
-    Put(0x534F4956, {4, 1}, {2}, 16);
+    Put(QZ_FOURCC("SOIV"), {4, 0}, {1}, 16);
+    Put(QZ_FOURCC("SOIV"), {4, 1}, {2}, 16);
     InMemoryRecord<FCChord> chord;
     ASSERT_TRUE(chord.Prepare());
     EXPECT_EQ(chord.CreateChordSuffixElements(), nullptr);
@@ -241,9 +242,9 @@ TEST_F(RecordLinks, AChordListsTheElementsOfItsSuffix)
 
 TEST_F(RecordLinks, PlacementsOfOtherMeasuresAreDropped)
 {
-    Put(0x6F744249, {5, 0}, {1}, 12);
-    Put(0x6F744249, {5, 1}, {2}, 12);
-    Put(0x6F744249, {6, 0}, {3}, 12);
+    Put(QZ_FOURCC("otBI"), {5, 0}, {1}, 12);
+    Put(QZ_FOURCC("otBI"), {5, 1}, {2}, 12);
+    Put(QZ_FOURCC("otBI"), {6, 0}, {3}, 12);
     FCSeparatePlacements placements;
     ASSERT_EQ(placements.LoadAllForItem(5), 2);
     FCSeparatePlacement* pOther = new FCSeparatePlacement();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/FCMeasureNumberRegion.h"
+#include "common/qz_host_versions.h"
 #include "document/FCMeasureNumberRegions.h"
 #include "strings/FCString.h"
 #include "InMemoryRecord.h"
@@ -141,7 +142,7 @@ TEST(MeasureNumberDisplay, PrefixAndSuffixSurroundTheNumber)
 
 TEST(MeasureNumberDisplay, OlderLayoutKeepsEightBitAffixes)
 {
-    HostVersionScope older(0x10000000);
+    HostVersionScope older(qz::kHostVersion10);
     Region* pRegion = MakeRegion(1, 4, 1, FCMeasureNumberRegion::NUMBERING_DIGITS);
     EXPECT_EQ(pRegion->DataSizeLoad(), 196u);
     EXPECT_EQ(pRegion->EnigmaVersion(), 0x0F000200u);

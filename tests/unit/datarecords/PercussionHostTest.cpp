@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "DataHostFixture.h"
+#include "common/qz_fourcc.h"
 #include "document/FCEndingRepeat.h"
 #include "document/FCInstrumentDef.h"
 #include "document/FCPercussionLayoutNote.h"
@@ -14,14 +15,14 @@
 
 namespace
 {
-constexpr uint32_t kStaffTag = 0x534F4953;
-constexpr uint32_t kPlaybackTag = 0x4F04504C;
-constexpr uint32_t kInstrumentDefTag = 0x6F744F43;
-constexpr uint32_t kNewPercussionTag = 0x6F744453;
-constexpr uint32_t kLayoutNoteTag = 0x534F4469;
-constexpr uint32_t kStaffListTag = 0x6F744443;
-constexpr uint32_t kStaffListTextTag = 0x6F734463;
-constexpr uint32_t kEndingTag = 0x534F4553;
+constexpr uint32_t kStaffTag = QZ_FOURCC("SOIS");
+constexpr uint32_t kPlaybackTag = QZ_FOURCC("O\004PL");
+constexpr uint32_t kInstrumentDefTag = QZ_FOURCC("otOC");
+constexpr uint32_t kNewPercussionTag = QZ_FOURCC("otDS");
+constexpr uint32_t kLayoutNoteTag = QZ_FOURCC("SODi");
+constexpr uint32_t kStaffListTag = QZ_FOURCC("otDC");
+constexpr uint32_t kStaffListTextTag = QZ_FOURCC("osDc");
+constexpr uint32_t kEndingTag = QZ_FOURCC("SOES");
 constexpr int16_t kPlaybackItem = 9;
 
 template <class T>

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "DataHostFixture.h"
+#include "common/qz_fourcc.h"
 #include "document/FCGeneralPrefs.h"
 #include "document/FCStaffNamePositionPrefs.h"
 
 namespace
 {
-constexpr uint32_t kFullSource = 0x6F743034;   /* 'ot04' */
-constexpr uint32_t kAbbrvSource = 0x6F743636;  /* 'ot66' */
+constexpr uint32_t kFullSource = QZ_FOURCC("ot04");
+constexpr uint32_t kAbbrvSource = QZ_FOURCC("ot66");
 
 /* A preference class of the name-position tag whose structure is too small
    for the name-position map. */
@@ -15,7 +16,7 @@ class ShortNamePositionPrefs : public __FCPrefsBase
 {
     FCRECORD_CLASS_MEMBERS(6)
 };
-FCRECORD_CLASS_DEFINE(ShortNamePositionPrefs, 0, 0x70665370)
+FCRECORD_CLASS_DEFINE(ShortNamePositionPrefs, 0, QZ_FOURCC("pfSp"))
 } // namespace
 
 using PrefsFragments = DataHostTest;
@@ -97,13 +98,13 @@ TEST_F(PrefsFragments, PreferencesWithoutAMapAreOrdinaryRecords)
 {
     std::vector<int16_t> words(33, 0);
     words[0] = 3;
-    Put(0x70666770, {1, 0}, words);
+    Put(QZ_FOURCC("pfgp"), {1, 0}, words);
     FCGeneralPrefs prefs;
     ASSERT_TRUE(prefs.Load(1));
     EXPECT_EQ(prefs.GetMeasurementUnit(), 3);
     prefs.SetMeasurementUnit(4);
     ASSERT_TRUE(prefs.Save());
-    EXPECT_EQ(StoredWords(0x70666770, {1, 0})[0], 4);
+    EXPECT_EQ(StoredWords(QZ_FOURCC("pfgp"), {1, 0})[0], 4);
     EXPECT_EQ(prefs.EnigmaVersion(), 0x0D000000u);
 }
 

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "document/FCEnclosure.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCEndingRepeat.h"
 #include "document/FCGuide.h"
 #include "document/FCInstrumentPlaybackData.h"
@@ -85,9 +87,9 @@ TEST(StaffListEntries, RemovingClosesTheGapAndDropsAnEmptiedPiece)
 TEST(StaffListEntries, ACustomTagReplacesTheDefault)
 {
     FCStaffList list;
-    EXPECT_EQ(list.Tag(), 0x6F744443u);
-    list.SetCustomTag(0x6F744443u + 1);
-    EXPECT_EQ(list.Tag(), 0x6F744444u);
+    EXPECT_EQ(list.Tag(), QZ_FOURCC("otDC"));
+    list.SetCustomTag(QZ_FOURCC("otDC") + 1);
+    EXPECT_EQ(list.Tag(), QZ_FOURCC("otDD"));
     EXPECT_EQ(list.GetClassID(), 92);
 }
 
@@ -129,14 +131,14 @@ TEST(EndingPasses, TheHeadSurvivesAndUnstorablePassesAreSkipped)
 
 TEST(ShapeDescriptions, PadToWholePiecesInEitherTextForm)
 {
-    for (uint32_t version : {0x19000000u, 0x10000000u}) {
+    for (uint32_t version : {qz::kHostVersion19, qz::kHostVersion10}) {
         HostVersionScope scope(version);
         FCShapeExpressionDef shape;
         FCString text;
         text.SetCString("crescendo hairpin");
         shape.SetDescription(&text);
         EXPECT_EQ(shape.GetLoadedSize() % 12, 0u);
-        EXPECT_GE(shape.GetLoadedSize(), 12u + (version >= 0x11000000u ? 36u : 18u));
+        EXPECT_GE(shape.GetLoadedSize(), 12u + (qz::IsUnicodeHost(version) ? 36u : 18u));
         std::unique_ptr<FCString> pBack(shape.CreateDescription());
         EXPECT_STREQ(pBack->GetCString(), "crescendo hairpin") << std::hex << version;
     }
@@ -210,7 +212,7 @@ TEST(ValueLists, NoteTypesStayUniqueAndGuidesAreFoundByPosition)
 
 TEST(MeasureNumberPlacement, ScoreAndPartsKeepTheirOwnPositions)
 {
-    for (uint32_t version : {0x0F000000u, 0x19000000u}) {
+    for (uint32_t version : {qz::kHostVersion0F, qz::kHostVersion19}) {
         HostVersionScope scope(version);
         FCMeasureNumberRegion region;
         region.PrepareNew();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "document/FCArticulationDef.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCKeySignature.h"
 #include "document/FCMetatoolAssignment.h"
 #include "strings/FCString.h"
@@ -54,11 +56,11 @@ TEST(ArticulationLayouts, SizeAndVersionFollowTheHost)
 {
     Articulation art;
     EXPECT_EQ(art.DataSizeLoad(), 60u);
-    EXPECT_EQ(art.EnigmaVersion(), 0x11000000u);
-    HostVersionScope older(0x10000000);
+    EXPECT_EQ(art.EnigmaVersion(), qz::kHostVersionUnicode);
+    HostVersionScope older(qz::kHostVersion10);
     Articulation old;
     EXPECT_EQ(old.DataSizeLoad(), 48u);
-    EXPECT_EQ(old.EnigmaVersion(), 0x0F000000u);
+    EXPECT_EQ(old.EnigmaVersion(), qz::kHostVersion0F);
 }
 
 TEST(ArticulationSymbols, ShapeHidesTheSymbolAndItsFont)
@@ -189,9 +191,9 @@ TEST(RecordLayouts, TagsSizesAndVersionsFollowTheHost)
         uint32_t noteTag, noteSize, detailTag, detailVersion, measureSize, measureVersion, clefSize, groupVersion;
     };
     const Expect table[] = {
-        {0x10000000, 0x4F024469, 12, 0x4402464C, 0x0F000000, 26, 0x0A000000, 18, 0x09000000},
-        {0x11000000, 0x534F4469, 20, 0x4402464C, 0x0F000000, 26, 0x0A000000, 20, 0x19000000},
-        {0x12000000, 0x534F4469, 20, 0x5344464C, 0x12000000, 30, 0x12000000, 20, 0x19000000},
+        {qz::kHostVersion10, QZ_FOURCC("O\002Di"), 12, QZ_FOURCC("D\002FL"), qz::kHostVersion0F, 26, 0x0A000000, 18, 0x09000000},
+        {qz::kHostVersionUnicode, QZ_FOURCC("SODi"), 20, QZ_FOURCC("D\002FL"), qz::kHostVersion0F, 26, 0x0A000000, 20, qz::kHostVersion19},
+        {qz::kHostVersion12, QZ_FOURCC("SODi"), 20, QZ_FOURCC("SDFL"), qz::kHostVersion12, 30, qz::kHostVersion12, 20, qz::kHostVersion19},
     };
     for (const Expect& e : table) {
         HostVersionScope host(e.host);

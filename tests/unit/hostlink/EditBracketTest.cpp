@@ -1,12 +1,13 @@
 // Nesting depths of edit and mass-edit brackets.
 #include "hostlink/BridgeData.h"
+#include "common/qz_host_versions.h"
 #include "EngineFixture.h"
 
 using hostlinktest::Engine;
 
 namespace {
 
-constexpr uint32_t kVersion = 0x19000000;
+constexpr uint32_t kVersion = qz::kHostVersion19;
 const uint16_t kUndoName[] = {'U', 'n', 'd', 'o', 0};
 
 class EditBracketTest : public hostlinktest::EngineTest {};

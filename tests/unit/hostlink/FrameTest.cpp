@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hostlink/BridgeData.h"
+#include "common/qz_host_versions.h"
 #include "hostlink/ByteField.h"
 #include "hostlink/CleanTGF.h"
 #include "EngineFixture.h"
@@ -14,7 +15,7 @@ using hostlinktest::Engine;
 
 namespace {
 
-constexpr uint32_t kVersion = 0x19000000;
+constexpr uint32_t kVersion = qz::kHostVersion19;
 
 // A frame with its own entry array; every byte of the entries starts as 0xCC.
 class TestFrame {
@@ -86,8 +87,8 @@ TEST_F(CleanTGFTest, FlagWordCarriesTheLowBitsOfTheId)
     TestFrame frame(1);
     frame.SetNotes(0, {37, 0x40});
     fxhost::CleanTGF(frame.Frame());
-    EXPECT_EQ(frame.Flags(0, 0), (0xCCCCCCCCu & ~0x001F0000u) | (5u << 16));
-    EXPECT_EQ(frame.Flags(0, 1), 0xCCCCCCCCu & ~0x001F0000u);
+    EXPECT_EQ(frame.Flags(0, 0), (0xCCCCCCCC & ~0x001F0000u) | (5u << 16));
+    EXPECT_EQ(frame.Flags(0, 1), 0xCCCCCCCC & ~0x001F0000u);
 }
 
 TEST_F(CleanTGFTest, UnusedSlotsAreClearedAndUsedHostDataKept)

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "EngineFixture.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "plugin/FinaleExtension.h"
 #include "hostlink/HostLookup.h"
 
@@ -11,7 +13,7 @@ using hostlinktest::Engine;
 
 namespace {
 
-constexpr uint32_t kVersion = 0x19000000;
+constexpr uint32_t kVersion = qz::kHostVersion19;
 
 class HostLookupTest : public hostlinktest::EngineTest {};
 
@@ -75,8 +77,8 @@ TEST(HostLookupWithoutBundle, EveryMemberRefusesWithoutAnEngine)
     EXPECT_IN_FRESH_PROCESS(([] {
         int16_t key[3] = {-1, 0, 0};
         uint32_t size = 0;
-        return FX_CreateEData(0x534F5458, key, nullptr, 0, kVersion) == 0 && key[0] == -1 &&
-               FX_NextEData(0x534F5458, key, nullptr, &size, kVersion) == 0 && size == 0 &&
+        return FX_CreateEData(QZ_FOURCC("SOTX"), key, nullptr, 0, kVersion) == 0 && key[0] == -1 &&
+               FX_NextEData(QZ_FOURCC("SOTX"), key, nullptr, &size, kVersion) == 0 && size == 0 &&
                FX_GetCurrentPartID(kVersion) == 0;
     }()));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FakeEngineApi.h"
+#include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 
 using hostlinktest::EngineApi;
@@ -15,7 +16,7 @@ using hostlinktest::TagOf;
 
 namespace {
 
-constexpr uint32_t kVersion = 0x19000000;
+constexpr uint32_t kVersion = qz::kHostVersion19;
 
 void* OpenModule()
 {

@@ -4,20 +4,21 @@
 #include <string>
 
 #include "hostlink/ByteField.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "EngineFixture.h"
 #include "hostlink/PrefMapArrays.h"
 
-using fxhost::FourCharCode;
 using fxhost::GetField;
 using fxhost::SetField;
 using hostlinktest::Engine;
 
 namespace {
 
-constexpr uint32_t kVersion = 0x19000000;
-constexpr uint32_t kFretInstrumentTag = 0x4F096649;
-const uint32_t kPageFormat = FourCharCode("pfPF");
-const uint32_t kMiscDoc = FourCharCode("pfMS");
+constexpr uint32_t kVersion = qz::kHostVersion19;
+constexpr uint32_t kFretInstrumentTag = QZ_FOURCC("O\tfI");
+const uint32_t kPageFormat = QZ_FOURCC("pfPF");
+const uint32_t kMiscDoc = QZ_FOURCC("pfMS");
 
 using Words = std::array<uint16_t, 6>;
 
@@ -25,13 +26,13 @@ class PrefEmulationTest : public hostlinktest::EngineTest {
 protected:
     static void Put(const char (&tag)[5], int16_t incident, const Words& words)
     {
-        Engine().put_record(FourCharCode(tag), -2, incident, words.data());
+        Engine().put_record(QZ_FOURCC(tag), -2, incident, words.data());
     }
 
     static Words Stored(const char (&tag)[5], int16_t incident = 0, int16_t item = -2)
     {
         Words words{};
-        Engine().get_record(FourCharCode(tag), item, incident, words.data());
+        Engine().get_record(QZ_FOURCC(tag), item, incident, words.data());
         return words;
     }
 
@@ -74,16 +75,16 @@ protected:
 TEST_F(PrefEmulationTest, SizeQueryOfAMappedRecordAsksNoHost)
 {
     uint32_t size = 0;
-    EXPECT_EQ(FX_LoadEData(FourCharCode("pfPL"), _scoreKey, nullptr, &size, kVersion), 1);
+    EXPECT_EQ(FX_LoadEData(QZ_FOURCC("pfPL"), _scoreKey, nullptr, &size, kVersion), 1);
     EXPECT_EQ(size, 14u);
-    EXPECT_EQ(FX_LoadEData(FourCharCode("pfPL"), _scoreKey, nullptr, nullptr, kVersion), 0);
+    EXPECT_EQ(FX_LoadEData(QZ_FOURCC("pfPL"), _scoreKey, nullptr, nullptr, kVersion), 0);
     EXPECT_EQ(Engine().calls("FX_LoadEData"), 0);
 }
 
 TEST_F(PrefEmulationTest, SizeQueryOfABlockRecordAsksNoHost)
 {
     uint32_t size = 0;
-    EXPECT_EQ(FX_LoadEData(FourCharCode("pfGG"), _scoreKey, nullptr, &size, kVersion), 1);
+    EXPECT_EQ(FX_LoadEData(QZ_FOURCC("pfGG"), _scoreKey, nullptr, &size, kVersion), 1);
     EXPECT_EQ(size, 132u);
     EXPECT_EQ(Engine().calls("FX_LoadEData"), 0);
 }
@@ -95,11 +96,11 @@ TEST_F(PrefEmulationTest, BlockRecordWithItemRangeTakesTheItemsIncident)
     Words buffer{};
     uint32_t size = 12;
     const int16_t first[3] = {1, 0, 0};
-    EXPECT_EQ(FX_LoadEData(FourCharCode("pfSN"), first, buffer.data(), &size, kVersion), 1);
+    EXPECT_EQ(FX_LoadEData(QZ_FOURCC("pfSN"), first, buffer.data(), &size, kVersion), 1);
     EXPECT_EQ(buffer, (Words{1, 2, 3, 4, 5, 6}));
 
     const int16_t last[3] = {128, 0, 0};
-    EXPECT_EQ(FX_LoadEData(FourCharCode("pfSN"), last, buffer.data(), &size, kVersion), 1);
+    EXPECT_EQ(FX_LoadEData(QZ_FOURCC("pfSN"), last, buffer.data(), &size, kVersion), 1);
     EXPECT_EQ(buffer, (Words{7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(Engine().last_version(), kVersion);
 }
@@ -111,8 +112,8 @@ TEST_F(PrefEmulationTest, BlockRecordOutsideItsItemRangeIsRefused)
     uint32_t size = 12;
     for (int16_t item : {int16_t(129), int16_t(0), int16_t(-1)}) {
         const int16_t key[3] = {item, 0, 0};
-        EXPECT_EQ(FX_LoadEData(FourCharCode("pfSN"), key, buffer.data(), &size, kVersion), 0) << item;
-        EXPECT_EQ(FX_SaveEData(FourCharCode("pfSN"), key, buffer.data(), size, kVersion), 0) << item;
+        EXPECT_EQ(FX_LoadEData(QZ_FOURCC("pfSN"), key, buffer.data(), &size, kVersion), 0) << item;
+        EXPECT_EQ(FX_SaveEData(QZ_FOURCC("pfSN"), key, buffer.data(), size, kVersion), 0) << item;
     }
     EXPECT_EQ(buffer[0], 0xEEEE);
     EXPECT_EQ(Engine().calls("FX_LoadEData") + Engine().calls("FX_SaveEData"), 0);
@@ -141,9 +142,9 @@ TEST_F(PrefEmulationTest, BlockSaveWritesEachSliceToItsIncident)
 {
     const Words record{9, 8, 7, 6, 5, 4};
     const int16_t key[3] = {3, 0, 0};
-    EXPECT_EQ(FX_SaveEData(FourCharCode("pfSN"), key, record.data(), 11, kVersion), 0);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot40")), 0);
-    EXPECT_EQ(FX_SaveEData(FourCharCode("pfSN"), key, record.data(), 12, kVersion), 1);
+    EXPECT_EQ(FX_SaveEData(QZ_FOURCC("pfSN"), key, record.data(), 11, kVersion), 0);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot40")), 0);
+    EXPECT_EQ(FX_SaveEData(QZ_FOURCC("pfSN"), key, record.data(), 12, kVersion), 1);
     EXPECT_EQ(Stored("ot40", 2), record);
 }
 
@@ -194,8 +195,8 @@ TEST_F(PrefEmulationTest, SavingAChangedFieldWritesOnlyItsSourceRecord)
     SetField<uint32_t>(buffer.data(), 0, 0x00050006);
 
     EXPECT_EQ(FX_SaveEData(kPageFormat, _scoreKey, buffer.data(), 48, kVersion), 1);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot02")), 1);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot14")), 1);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot02")), 1);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot14")), 1);
     EXPECT_EQ(OtherRecordSaves(), 2);
     Words expected = before;
     expected[4] = 0x7777;
@@ -245,8 +246,9 @@ TEST_F(PrefEmulationTest, SaveCreatesASourceRecordThatDoesNotLoadYet)
     SetField<uint32_t>(buffer.data(), 0, 0x00090009);
     SetField<uint32_t>(buffer.data(), 4, 0x00080008);
     EXPECT_EQ(FX_SaveEData(kPageFormat, _scoreKey, buffer.data(), 48, kVersion), 1);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot14")), 1);
     EXPECT_EQ(Stored("ot14"), (Words{9, 9, 3, 4, 5, 6}));
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot15")), 1);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot15")), 1);
     EXPECT_EQ(Stored("ot15"), (Words{0, 0, 8, 8, 0, 0}));
 
     std::array<unsigned char, 48> reread{};
@@ -265,12 +267,12 @@ TEST_F(PrefEmulationTest, AnAbsentSourceRecordWhoseFieldsStayZeroIsNotCreated)
 TEST_F(PrefEmulationTest, ARefusedSourceRecordSaveFailsTheWholeSave)
 {
     Put("ot14", 0, {1, 2, 3, 4, 5, 6});
-    Engine().refuse_saves_of(FourCharCode("ot15"));
+    Engine().refuse_saves_of(QZ_FOURCC("ot15"));
     std::array<unsigned char, 48> buffer{};
     SetField<uint32_t>(buffer.data(), 0, 0x00090009);
     SetField<uint32_t>(buffer.data(), 4, 0x00080008);
     EXPECT_EQ(FX_SaveEData(kPageFormat, _scoreKey, buffer.data(), 48, kVersion), 0);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot15")), 1);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot15")), 1);
 
     // A refusal of a record that exists already fails the save as well.
     Put("ot15", 0, {0, 0, 0, 0, 0, 0});
@@ -287,7 +289,7 @@ TEST_F(PrefEmulationTest, LowByteFieldKeepsTheHighByteOfItsWord)
     const std::size_t offset = OffsetOf(kMiscDoc, "50", 2);
 
     EXPECT_EQ(FX_SaveEData(kMiscDoc, _scoreKey, buffer.data(), 104, kVersion), 1);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot50")), 0);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot50")), 0);
 
     SetField<uint16_t>(buffer.data(), offset, 0x0056);
     EXPECT_EQ(FX_SaveEData(kMiscDoc, _scoreKey, buffer.data(), 104, kVersion), 1);
@@ -304,7 +306,7 @@ TEST_F(PrefEmulationTest, NegatedFlagIsWrittenOnlyWhenItsMeaningChanges)
     ASSERT_EQ(GetField<uint16_t>(buffer.data(), offset), 0);
 
     EXPECT_EQ(FX_SaveEData(kMiscDoc, _scoreKey, buffer.data(), 104, kVersion), 1);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot50")), 0);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("ot50")), 0);
     EXPECT_EQ(Stored("ot50")[1], 5);
 
     SetField<uint16_t>(buffer.data(), offset, 1);
@@ -315,8 +317,8 @@ TEST_F(PrefEmulationTest, NegatedFlagIsWrittenOnlyWhenItsMeaningChanges)
 TEST_F(PrefEmulationTest, SaveWithAnOldInterfaceVersionGoesToTheHostUnchanged)
 {
     std::array<unsigned char, 14> buffer{};
-    FX_SaveEData(FourCharCode("pfPL"), _scoreKey, buffer.data(), 14, 0x07FFFFFF);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("pfPL")), 1);
+    FX_SaveEData(QZ_FOURCC("pfPL"), _scoreKey, buffer.data(), 14, 0x07FFFFFF);
+    EXPECT_EQ(Engine().saves_of(QZ_FOURCC("pfPL")), 1);
     EXPECT_EQ(Engine().last_version(), 0x07FFFFFFu);
 }
 
@@ -326,9 +328,9 @@ TEST_F(PrefEmulationTest, OtherTagsGoToTheHostUnchanged)
     Words buffer{};
     uint32_t size = 12;
     const int16_t key[3] = {-2, 4, 0};
-    EXPECT_EQ(FX_LoadEData(FourCharCode("ot13"), key, buffer.data(), &size, 0x0F000000), 1);
+    EXPECT_EQ(FX_LoadEData(QZ_FOURCC("ot13"), key, buffer.data(), &size, qz::kHostVersion0F), 1);
     EXPECT_EQ(buffer, (Words{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(Engine().last_version(), 0x0F000000u);
+    EXPECT_EQ(Engine().last_version(), qz::kHostVersion0F);
 }
 
 TEST_F(PrefEmulationTest, FretInstrumentRefusedByTheHostIsRefused)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineFixture.h"
+#include "common/qz_fourcc.h"
 #include "hostlink/PrefMapArrays.h"
 
 using namespace fxhost;
@@ -121,7 +122,7 @@ TEST(PrefMapArrays, NoTwoFieldsShareASourceWord)
 TEST(PrefMapArrays, StatedRowsAreWhereTheyBelong)
 {
     const PrefMapRow& playback = MapNamed("EDTPlaybackPrefs_MAP_ARRAY")->rows[0];
-    EXPECT_EQ(SourceTag(playback), FourCharCode("ot13"));
+    EXPECT_EQ(SourceTag(playback), QZ_FOURCC("ot13"));
     EXPECT_EQ(SourceItem(playback), -2);
     EXPECT_EQ(playback.incident, 0);
     EXPECT_EQ(playback.sourceWord, 1);
@@ -129,7 +130,7 @@ TEST(PrefMapArrays, StatedRowsAreWhereTheyBelong)
     EXPECT_EQ(playback.destination, 0);
 
     const PrefMapRow& brace = MapNamed("EDTPianoBracePrefs_MAP_ARRAY")->rows[0];
-    EXPECT_EQ(SourceTag(brace), 0x6F743635u);
+    EXPECT_EQ(SourceTag(brace), QZ_FOURCC("ot65"));
     EXPECT_EQ(brace.sourceWord, 2);
     EXPECT_EQ(brace.size, 4);
     EXPECT_EQ(brace.conversion, kConvertHighFirst);
@@ -161,7 +162,7 @@ TEST(PrefMapArrays, ScorePageFormatMapIsExactlyAsGiven)
         {"01", 34, 4, 2, 0}, {"02", 36, 4, 2, 0}, {"13", 38, 5, 2, 0}, {"13", 40, 4, 2, 0}, {"02", 42, 5, 2, 0},
         {"03", 44, 0, 2, 0}, {"03", 46, 1, 2, 0},
     };
-    const PrefMapArray* map = FindMapArray(FourCharCode("pfPF"), 0);
+    const PrefMapArray* map = FindMapArray(QZ_FOURCC("pfPF"), 0);
     ASSERT_NE(map, nullptr);
     ASSERT_EQ(map->rowCount, std::size(given));
     for (std::size_t i = 0; i < std::size(given); ++i) {
@@ -175,7 +176,7 @@ TEST(PrefMapArrays, ScorePageFormatMapIsExactlyAsGiven)
         EXPECT_EQ(row.size, given[i].size);
         EXPECT_EQ(row.conversion, given[i].conversion);
     }
-    EXPECT_EQ(FindMapArray(FourCharCode("pfPF"), 1), nullptr);
+    EXPECT_EQ(FindMapArray(QZ_FOURCC("pfPF"), 1), nullptr);
 }
 
 TEST(PrefBlockMaps, TableIsExactlyAsGiven)

@@ -5,10 +5,20 @@
 #include <sstream>
 
 #include <nlohmann/json.hpp>
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 
 using namespace hostsim_test;
 
 namespace {
+
+/* The document as text with `field` holding the given bytes (which the JSON
+   library would not write itself). */
+std::string WithBytes(nlohmann::json& document, nlohmann::json& field, const std::string& bytes) {
+    field = "@@bytes@@";
+    std::string text = document.dump();
+    return text.replace(text.find("@@bytes@@"), 9, bytes);
+}
 
 class DocumentFileTest : public HostsimTest {
 protected:
@@ -49,7 +59,7 @@ protected:
 TEST_F(DocumentFileTest, SaveThenOpenIsByteIdentical) {
     hostsim_region sel{0, 1, 2, 0, 0, 3, 4, 0x7FFFFFFF};
     hostsim_set_selection(&sel);
-    FX_ExecuteMenuItem(0x56775363, V19);
+    FX_ExecuteMenuItem(QZ_FOURCC("VwSc"), V19);
     ASSERT_TRUE(save(doc, path));
     std::string first = read(path);
     char error[256] = "";
@@ -136,6 +146,18 @@ TEST_F(DocumentFileTest, BadFilesAreRefusedWithTheFieldNamedAndNothingChanged) {
          "'view': missing"},
         {"key too short", [](const std::string&, nlohmann::json j) { j["records"][0]["key"] = {1}; return j.dump(); },
          "the tag takes"},
+        {"overlong form in the title", [](const std::string&, nlohmann::json j) {
+             return WithBytes(j, j["title"], "\xC0\xAF");
+         }, "'title': is not well-formed UTF-8"},
+        {"encoded surrogate in a part name", [](const std::string&, nlohmann::json j) {
+             return WithBytes(j, j["parts"][0]["name"], "\xED\xA0\x80");
+         }, "'parts[0].name': is not well-formed UTF-8"},
+        {"value above U+10FFFF in a part name", [](const std::string&, nlohmann::json j) {
+             return WithBytes(j, j["parts"][0]["name"], "A\xF4\x90\x80\x80");
+         }, "'parts[0].name': is not well-formed UTF-8"},
+        {"truncated sequence at the end of the title", [](const std::string&, nlohmann::json j) {
+             return WithBytes(j, j["title"], "\xE2\x99");
+         }, "'title': is not well-formed UTF-8"},
     };
     size_t docsBefore = 0;
     for (int16_t id = FX_GetNextEnigmaDocument(0, V19); id; id = FX_GetNextEnigmaDocument(id, V19)) ++docsBefore;
@@ -151,7 +173,7 @@ TEST_F(DocumentFileTest, BadFilesAreRefusedWithTheFieldNamedAndNothingChanged) {
 
 TEST_F(DocumentFileTest, AFileForAnotherProfileIsRefused) {
     ASSERT_TRUE(save(doc, path));
-    hostsim_set_profile(0x10000000u);
+    hostsim_set_profile(qz::kHostVersion10);
     char error[256] = "";
     EXPECT_FALSE(hostsim_open_document(path.c_str(), error, sizeof error));
     EXPECT_NE(std::string(error).find("hostVersion"), std::string::npos) << error;

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "platform/simurl.h"
 
 using namespace hostsim_test;
@@ -29,30 +31,30 @@ protected:
 
 TEST_F(HostStateTest, StaffSetCommandNeedsScrollViewAndAnExistingSet) {
     makeStaffSet(3, {1, 2});
-    EXPECT_FALSE(FX_ExecuteMenuItem(0x53745333, V19));  // 'StS3' in page view
+    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS3"), V19));  // 'StS3' in page view
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 0);
-    EXPECT_TRUE(FX_ExecuteMenuItem(0x56775363, V19));   // 'VwSc'
-    EXPECT_TRUE(FX_ExecuteMenuItem(0x444F6573, V19));   // 'DOes'
-    EXPECT_TRUE(FX_ExecuteMenuItem(0x53745333, V19));
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("VwSc"), V19));   // 'VwSc'
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("DOes"), V19));   // 'DOes'
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("StS3"), V19));
     EXPECT_EQ(hostsim_view_state().viewMode, HOSTSIM_VIEW_SCROLL);
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 3);
-    EXPECT_FALSE(FX_ExecuteMenuItem(0x53745334, V19));  // set 4 does not exist
+    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS4"), V19));  // set 4 does not exist
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 3);
-    EXPECT_TRUE(FX_ExecuteMenuItem(0x53745330, V19));   // 'StS0': all staves
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("StS0"), V19));   // 'StS0': all staves
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 0);
 }
 
 TEST_F(HostStateTest, StaffSetCommandResolvesAgainstTheCurrentPart) {
     makeStaffSet(1, {4});
     ASSERT_TRUE(hostsim_set_current_part(1));
-    EXPECT_TRUE(FX_ExecuteMenuItem(0x56775363, V19));
-    EXPECT_FALSE(FX_ExecuteMenuItem(0x53745331, V19));  // the part has no set 1
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("VwSc"), V19));
+    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS1"), V19));  // the part has no set 1
 }
 
 TEST_F(HostStateTest, UnknownCommandsAnswerZeroAndAllAreLogged) {
     EXPECT_FALSE(FX_ExecuteMenuItem(0, V19));
-    EXPECT_FALSE(FX_ExecuteMenuItem(0x41424344, V19));
-    EXPECT_TRUE(FX_ExecuteMenuItem(0x544F5A6D, V19));  // 'TOZm': logged only
+    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("ABCD"), V19));
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("TOZm"), V19));  // 'TOZm': logged only
     ASSERT_EQ(hostsim_menu_log_count(), 3u);
     hostsim_menu m{};
     ASSERT_TRUE(hostsim_menu_log_entry(2, &m));
@@ -187,7 +189,7 @@ TEST_F(HostStateTest, FolderFollowsTheDriverAndRefusesOtherVersionsAndSelectors)
     EXPECT_STREQ(url->path, "/some/where");
     freeURL(url);
     FinPathSpec25 other{};
-    EXPECT_FALSE(FX_GetFinalePathMac(16, &other, 0x11000000u));
+    EXPECT_FALSE(FX_GetFinalePathMac(16, &other, qz::kHostVersionUnicode));
     EXPECT_FALSE(FX_GetFinalePathMac(3, &other, V19));
     SimURL* none = other.url;
     EXPECT_EQ(none, nullptr);

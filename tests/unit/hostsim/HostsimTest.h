@@ -11,17 +11,19 @@
 #include <vector>
 
 #include "hostsim/Engine.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "hostsim/RecordLayout.h"
 #include "hostlink/fx_host_abi.h"
 #include "hostsim/hostsim_api.h"
 
 namespace hostsim_test {
 
-constexpr uint32_t V19 = 0x19000000u;
-constexpr uint32_t SOIu = hostsim::fourcc("SOIu"), SODT = hostsim::fourcc("SODT"),
-                   SOMC = hostsim::fourcc("SOMC"), SOIS = hostsim::fourcc("SOIS"),
-                   SOTX = hostsim::fourcc("SOTX"), TXXP = hostsim::fourcc("txxp"),
-                   DTLP = hostsim::fourcc("dtLP"), OTDE = hostsim::fourcc("otDe");
+constexpr uint32_t V19 = qz::kHostVersion19;
+constexpr uint32_t SOIu = QZ_FOURCC("SOIu"), SODT = QZ_FOURCC("SODT"),
+                   SOMC = QZ_FOURCC("SOMC"), SOIS = QZ_FOURCC("SOIS"),
+                   SOTX = QZ_FOURCC("SOTX"), TXXP = QZ_FOURCC("txxp"),
+                   DTLP = QZ_FOURCC("dtLP"), OTDE = QZ_FOURCC("otDe");
 
 class HostsimTest : public ::testing::Test {
 protected:

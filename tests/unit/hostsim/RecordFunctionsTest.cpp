@@ -1,4 +1,5 @@
 #include "HostsimTest.h"
+#include "common/qz_host_versions.h"
 
 using namespace hostsim_test;
 
@@ -161,7 +162,7 @@ TEST_F(RecordFunctionsTest, DeletingTrailingIncidentsUntilRefusedEmptiesTheList)
 TEST_F(RecordFunctionsTest, NextWalksCategoriesWithoutBufferAndStopsAtTheEnd) {
     int16_t key[3] = {1, 0, 0};
     std::vector<int16_t> items{key[0]};
-    while (FX_NextEData(SOMC, key, nullptr, nullptr, 0x11000000u)) items.push_back(key[0]);
+    while (FX_NextEData(SOMC, key, nullptr, nullptr, qz::kHostVersionUnicode)) items.push_back(key[0]);
     EXPECT_EQ(items, (std::vector<int16_t>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(key[0], 6);  // unchanged by the failing call
 }
@@ -181,10 +182,10 @@ TEST_F(RecordFunctionsTest, NextReachesStaffSetsAfterTheGlobalList) {
 
 TEST_F(RecordFunctionsTest, PreviousIsTheMirrorOfNext) {
     int16_t key[3] = {3, 0, 0};
-    ASSERT_TRUE(FX_PreviousEData(SOMC, key, nullptr, nullptr, 0x11000000u));
+    ASSERT_TRUE(FX_PreviousEData(SOMC, key, nullptr, nullptr, qz::kHostVersionUnicode));
     EXPECT_EQ(key[0], 2);
     int16_t first[3] = {1, 0, 0};
-    EXPECT_FALSE(FX_PreviousEData(SOMC, first, nullptr, nullptr, 0x11000000u));
+    EXPECT_FALSE(FX_PreviousEData(SOMC, first, nullptr, nullptr, qz::kHostVersionUnicode));
 }
 
 TEST_F(RecordFunctionsTest, StaffListsArePartScoped) {
@@ -204,9 +205,9 @@ TEST_F(RecordFunctionsTest, StaffRecordsAreSharedByAllParts) {
     int16_t key[3] = {4, 0, 0};
     std::vector<uint8_t> a(136), b(136);
     uint32_t size = 136;
-    ASSERT_TRUE(FX_LoadEData(SOIS, key, a.data(), &size, 0x12000000u));
+    ASSERT_TRUE(FX_LoadEData(SOIS, key, a.data(), &size, qz::kHostVersion12));
     ASSERT_TRUE(FX_SetCurrentPartID(1, V19));
-    ASSERT_TRUE(FX_LoadEData(SOIS, key, b.data(), &size, 0x12000000u));
+    ASSERT_TRUE(FX_LoadEData(SOIS, key, b.data(), &size, qz::kHostVersion12));
     EXPECT_EQ(a, b);
     ASSERT_TRUE(FX_SetCurrentPartID(0, V19));
 }

@@ -2,13 +2,14 @@
 #include <cstring>
 
 #include "hostsim/RecordStore.h"
+#include "common/qz_fourcc.h"
 #include "hostsim/TagRules.h"
 
 using namespace hostsim;
 
 namespace {
 
-constexpr uint32_t kSODT = fourcc("SODT"), kSOIu = fourcc("SOIu");
+constexpr uint32_t kSODT = QZ_FOURCC("SODT"), kSOIu = QZ_FOURCC("SOIu");
 
 RecordId id(uint32_t tag, int16_t a, int16_t b, int16_t scope = -1) { return RecordId{scope, tag, RecordKey(a, b)}; }
 
@@ -122,13 +123,13 @@ TEST_F(RecordStoreTest, NextAndPreviousStayWithinScopeAndTag) {
 }
 
 TEST_F(RecordStoreTest, KeyShapesFollowTheTagTable) {
-    EXPECT_EQ(TagRules::shape(fourcc("SOIu")), KeyShape::Incident);
-    EXPECT_EQ(TagRules::shape(fourcc("SODT")), KeyShape::NoIncident);
-    EXPECT_EQ(TagRules::shape(fourcc("txbl")), KeyShape::RawText);
-    EXPECT_EQ(TagRules::shape(fourcc("dtLP")), KeyShape::Detail);
-    EXPECT_EQ(TagRules::shape(fourcc("SOSC")), KeyShape::StaffMeasurePos);
-    EXPECT_EQ(TagRules::shape(fourcc("pfgp")), KeyShape::NoIncident);
-    EXPECT_EQ(TagRules::shape(fourcc("ot13")), KeyShape::Incident);
+    EXPECT_EQ(TagRules::shape(QZ_FOURCC("SOIu")), KeyShape::Incident);
+    EXPECT_EQ(TagRules::shape(QZ_FOURCC("SODT")), KeyShape::NoIncident);
+    EXPECT_EQ(TagRules::shape(QZ_FOURCC("txbl")), KeyShape::RawText);
+    EXPECT_EQ(TagRules::shape(QZ_FOURCC("dtLP")), KeyShape::Detail);
+    EXPECT_EQ(TagRules::shape(QZ_FOURCC("SOSC")), KeyShape::StaffMeasurePos);
+    EXPECT_EQ(TagRules::shape(QZ_FOURCC("pfgp")), KeyShape::NoIncident);
+    EXPECT_EQ(TagRules::shape(QZ_FOURCC("ot13")), KeyShape::Incident);
 }
 
 TEST(RecordKeyTest, StaffMeasurePositionKeyRoundTrips) {

@@ -1,5 +1,6 @@
 #include "HostsimTest.h"
 
+#include "common/qz_host_versions.h"
 #include "hostsim/DocumentReader.h"
 
 using namespace hostsim_test;
@@ -73,11 +74,11 @@ TEST_F(SeedTest, PlainTestSeedHasNoPluginCategory) {
 
 TEST_F(SeedTest, OlderProfileSeedsOlderLayouts) {
     hostsim_reset();
-    hostsim_set_profile(0x10000000u);
+    hostsim_set_profile(qz::kHostVersion10);
     hostsim_new_document(HOSTSIM_SEED_TEST_QZ);
     EXPECT_EQ(record(SOIS, 1, 0).size(), 114u);
     EXPECT_EQ(record(SOMC, 6, 0).size(), 104u);
-    hostsim::DocumentReader r(*hostsim::Engine::instance().current(), 0x10000000u);
+    hostsim::DocumentReader r(*hostsim::Engine::instance().current(), qz::kHostVersion10);
     EXPECT_EQ(r.categories()[5].name, "QZ Plug-in Data");
     EXPECT_EQ(r.staffName(4, true), "Violin I");
     EXPECT_EQ(record(SODT, 1, 0).size(), 36u + 6);

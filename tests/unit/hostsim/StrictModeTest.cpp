@@ -1,6 +1,8 @@
 #include "HostsimTest.h"
 
 #include <thread>
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 
 using namespace hostsim_test;
 
@@ -18,7 +20,7 @@ TEST_F(StrictModeTest, WrongLayoutVersionIsReportedButStillAnswered) {
     int16_t key[3] = {1, 0, 0};
     std::vector<uint8_t> buf(136);
     uint32_t size = 136;
-    EXPECT_TRUE(FX_LoadEData(SOIS, key, buf.data(), &size, 0x11000000u));
+    EXPECT_TRUE(FX_LoadEData(SOIS, key, buf.data(), &size, qz::kHostVersionUnicode));
     EXPECT_TRUE(violationMentions("expected 12000000"));
 }
 
@@ -27,7 +29,7 @@ TEST_F(StrictModeTest, NothingIsReportedWhenStrictModeIsOff) {
     int16_t key[3] = {1, 0, 0};
     std::vector<uint8_t> buf(136);
     uint32_t size = 136;
-    EXPECT_TRUE(FX_LoadEData(SOIS, key, buf.data(), &size, 0x11000000u));
+    EXPECT_TRUE(FX_LoadEData(SOIS, key, buf.data(), &size, qz::kHostVersionUnicode));
     EXPECT_EQ(hostsim_violation_count(HOSTSIM_SEVERITY_INFO), 0u);
 }
 
@@ -45,7 +47,7 @@ TEST_F(StrictModeTest, WriteOutsideAnEditIsAppliedAndReportedAsUnbracketed) {
 TEST_F(StrictModeTest, DriverWritesAreExternalNotViolations) {
     uint8_t words[12] = {1};
     int16_t key[3] = {-2, 0, 0};
-    ASSERT_TRUE(hostsim_put_other(hostsim::fourcc("ot13"), key, words, 12));
+    ASSERT_TRUE(hostsim_put_other(QZ_FOURCC("ot13"), key, words, 12));
     EXPECT_EQ(violations(), 0u);
     hostsim_edit e{};
     ASSERT_TRUE(hostsim_edit_log_entry(hostsim_edit_log_count() - 1, &e));
@@ -141,7 +143,7 @@ TEST_F(StrictModeTest, EmulatedPreferenceTagReachingTheHostIsReported) {
     int16_t key[3] = {1, 0, 0};
     uint8_t buf[12];
     uint32_t size = 12;
-    EXPECT_FALSE(FX_LoadEData(hostsim::fourcc("pfGD"), key, buf, &size, V19));
+    EXPECT_FALSE(FX_LoadEData(QZ_FOURCC("pfGD"), key, buf, &size, V19));
     EXPECT_TRUE(violationMentions("bridge bypassed"));
 }
 

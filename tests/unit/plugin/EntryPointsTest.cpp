@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+#include "common/qz_host_versions.h"
 
 namespace {
 
@@ -18,11 +19,11 @@ protected:
 
 TEST_F(EntryPoints, VersionHandshakeStoresTheHostVersionAndAnswers0x0F000000)
 {
-    EXPECT_EQ(FinaleExtensionVersion(0x11000000), 0x0F000000u);
-    EXPECT_EQ(GetFinaleFrameworkVersion(), 0x11000000u);
-    EXPECT_EQ(RunningFinaleVersion, 0x11000000u);
-    EXPECT_EQ(Ext_getversion(0x10000000), 0x0F000000u);
-    EXPECT_EQ(GetFinaleFrameworkVersion(), 0x10000000u);
+    EXPECT_EQ(FinaleExtensionVersion(qz::kHostVersionUnicode), qz::kHostVersion0F);
+    EXPECT_EQ(GetFinaleFrameworkVersion(), qz::kHostVersionUnicode);
+    EXPECT_EQ(RunningFinaleVersion, qz::kHostVersionUnicode);
+    EXPECT_EQ(Ext_getversion(qz::kHostVersion10), qz::kHostVersion0F);
+    EXPECT_EQ(GetFinaleFrameworkVersion(), qz::kHostVersion10);
 }
 
 TEST_F(EntryPoints, InitSetsOnlyBitZeroOfTheFlags)
@@ -92,6 +93,6 @@ TEST_F(EntryPoints, MenuStatusIsAlwaysOne)
     EXPECT_EQ(FinaleExtensionGetMenuStatus(), 1);
     uint8_t flags = 0;
     FinaleExtensionInit(nullptr, &flags);
-    FinaleExtensionVersion(0x19000000);
+    FinaleExtensionVersion(qz::kHostVersion19);
     EXPECT_EQ(FinaleExtensionGetMenuStatus(), 1);
 }

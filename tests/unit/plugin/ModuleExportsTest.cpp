@@ -1,5 +1,7 @@
 #include "plugin/FinaleExtensionTypes.h"
+#include "common/qz_host_versions.h"
 #include "platform/ModuleSymbols.h"
+#include "plugin/qzstaffset_exports.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -20,17 +22,16 @@ const char* const kRequiredExports[] = {
     "Ext_getversion", "Ext_init", "Ext_enumerate", "Ext_enumerate_UTF16", "Ext_getmenustatus",
 };
 
-/* Everything the module may export: the host interface (entry points, host
-   function forwarders, the bridge's data, dialog procedures) and the driver
-   interfaces. Extend these lists when the interface grows. */
+/* Everything the module may export: the names and prefixes of the module's
+   export list (plugin/module/exports.cmake, which makes the linker's version
+   script too), and what the linker defines in every shared object. */
+#define QZTEST_EXPORT_ROW(name) name,
 const char* const kAllowedNames[] = {
-    "main", "InitializeGlobals", "gFinaleBundle",
-    "LoadedTGFCounter", "CanAddNoteRecordToRests", "FinaleEditDepth", "MassEditDepth",
-    "NewFF_DialogHandlerProc", "DisposeFF_DialogHandlerProc",
-    /* defined by the linker in every shared object */
+    QZ_MODULE_EXPORT_NAMES(QZTEST_EXPORT_ROW)
     "_init", "_fini", "__bss_start", "_edata", "_end",
 };
-const char* const kAllowedPrefixes[] = {"FinaleExtension", "Ext_", "FX_", "QZ", "qzui_"};
+const char* const kAllowedPrefixes[] = {QZ_MODULE_EXPORT_PREFIXES(QZTEST_EXPORT_ROW)};
+#undef QZTEST_EXPORT_ROW
 
 bool IsAllowed(const std::string& name)
 {
@@ -88,7 +89,7 @@ std::set<std::string> DynamicSymbols(const char* module)
     char* argv[] = {name, nullptr};
     if (moduleMain(1, argv) != 1 || *bundle == nullptr)
         std::exit(5);
-    std::exit(version(0x19000000) == FX_EXTENSION_VERSION_ANSWER ? 0 : 6);
+    std::exit(version(qz::kHostVersion19) == FX_EXTENSION_VERSION_ANSWER ? 0 : 6);
 }
 
 /* Starts the module (loaded with loadMode) with or without the engine and
@@ -107,7 +108,7 @@ std::set<std::string> DynamicSymbols(const char* module)
     char* argv[] = {name, nullptr};
     if (!moduleMain || !maxLayers || moduleMain(1, argv) != 1)
         std::exit(4);
-    const int answer = maxLayers(0x19000000);
+    const int answer = maxLayers(qz::kHostVersion19);
     fprintf(stderr, "answer %d\n", answer);
     std::exit(answer == expected ? 0 : 5);
 }

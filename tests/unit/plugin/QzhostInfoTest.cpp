@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include "common/qz_host_versions.h"
 
 namespace {
 

@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include "common/qz_host_versions.h"
 
 namespace {
 
 /* Declared first: runs before any test sets the version. */
 TEST(RunningVersion, IsTheDefaultUntilTheHandshake)
 {
-    EXPECT_EQ(GetFinaleFrameworkVersion(), 0x19000000u);
+    EXPECT_EQ(GetFinaleFrameworkVersion(), qz::kHostVersion19);
 }
 
 char gProgramName[] = "host";

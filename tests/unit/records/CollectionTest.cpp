@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/FCIteratorHandler.h"
+#include "common/qz_fourcc.h"
 #include "RecordsHostFixture.h"
 #include "TestRecords.h"
 
@@ -58,7 +59,7 @@ TEST_F(LoadAll, NoRecordsOfTheKindGiveAnEmptyList)
 
 TEST_F(LoadAll, SaveAllWritesEveryElementWithTheListsTag)
 {
-    constexpr uint32_t kOtherKind = FourCC("otDC");
+    constexpr uint32_t kOtherKind = QZ_FOURCC("otDC");
     PutRecord(kOtherKind, {1, 0}, Words({1}));
     PutRecord(kOtherKind, {2, 0}, Words({2}));
     TestOthers list;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "RecordsHostFixture.h"
+#include "common/qz_fourcc.h"
 #include "TestRecords.h"
 
 /* Data stored by the host as a run of 12-byte incidents of one item. */
@@ -12,9 +13,9 @@ namespace
 {
 /* A text-like record whose runs use the tag 'ot' + the low half of its own
    tag. */
-using RunRecord = TestRecord<__FCNoInciOther, FourCC("osET"), 12>;
+using RunRecord = TestRecord<__FCNoInciOther, QZ_FOURCC("osET"), 12>;
 constexpr uint16_t kPrefix = 0x6F74; /* 'ot' */
-constexpr uint32_t kRunTag = FourCC("otET");
+constexpr uint32_t kRunTag = QZ_FOURCC("otET");
 } // namespace
 
 class IncidentRuns : public RecordsHostTest, public ::testing::WithParamInterface<bool>

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "RecordsHostFixture.h"
+#include "common/qz_fourcc.h"
 #include "TestRecords.h"
 
 /* Load, reload, save, save as new, delete and step, per key family, against
@@ -131,7 +132,7 @@ using LoadBuffer = RecordsHostTest;
 
 TEST_F(LoadBuffer, ALargerStoredRecordLoadsOnlyTheOfferedBytes)
 {
-    constexpr uint32_t kLooseTag = FourCC("qzBB"); /* no fixed size on the host */
+    constexpr uint32_t kLooseTag = QZ_FOURCC("qzBB"); /* no fixed size on the host */
     PutRecord(kLooseTag, {1, 0}, Words({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, 30));
     TestRecord<__FCInciOther, kLooseTag, 12> record;
     ASSERT_TRUE(record.Load(1, 0));

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "records/FCOtherInci.h"
+#include "common/qz_fourcc.h"
 #include "records/FCOtherIncis.h"
 #include "TestRecords.h"
 #include "core/__FCCollection.h"
@@ -16,7 +17,7 @@ TEST(RecordCopy, CloneCarriesKeyTagDocumentAndAnOwnedCopyOfTheBytes)
     TestInciOther source;
     source.Prepare(42);
     source._SetKey(7, 3);
-    source.SetCustomTag(0x6F745151);
+    source.SetCustomTag(QZ_FOURCC("otQQ"));
 
     std::unique_ptr<__FCBaseData> clone(source.CreateClone());
     ASSERT_NE(clone, nullptr);
@@ -24,7 +25,7 @@ TEST(RecordCopy, CloneCarriesKeyTagDocumentAndAnOwnedCopyOfTheBytes)
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->GetItemNo(), 7);
     EXPECT_EQ(copy->GetItemInci(), 3);
-    EXPECT_EQ(copy->GetCustomTag(), 0x6F745151u);
+    EXPECT_EQ(copy->GetCustomTag(), QZ_FOURCC("otQQ"));
     EXPECT_EQ(copy->GetWord0(), 42);
     EXPECT_TRUE(copy->_OwnsCopiedData());
     EXPECT_NE(copy->_GetData(), source._GetData());
@@ -67,8 +68,8 @@ TEST(OtherInci, NewObjectsFromCreateObjectAreTwelveLoadedBytes)
     FCOtherInci inci;
     EXPECT_EQ(inci.GetClassID(), 63);
     EXPECT_FALSE(inci.IsLoaded());
-    inci.SetCustomTag(0x6F745A5A);
-    EXPECT_EQ(inci.Tag(), 0x6F745A5Au);
+    inci.SetCustomTag(QZ_FOURCC("otZZ"));
+    EXPECT_EQ(inci.Tag(), QZ_FOURCC("otZZ"));
     std::unique_ptr<__FCBaseData> made(inci.CreateObject());
     EXPECT_EQ(made->GetLoadedSize(), 12u);
     EXPECT_STREQ(made->ClassName(), "FCOtherInci");
@@ -92,7 +93,7 @@ TEST(OtherIncis, MemoryBlockOfThirtyBytesMakesTwoElementsAndIgnoresTheRest)
     for (int i = 0; i < 30; ++i)
         data[i] = static_cast<unsigned char>(i + 1);
     FCOtherIncis list;
-    list.SetCustomTag(0x6F745151);
+    list.SetCustomTag(QZ_FOURCC("otQQ"));
     EXPECT_EQ(list.MakeMemoryBlockCollection(data, sizeof data, 40), 2);
     ASSERT_EQ(list.GetCount(), 2);
     for (int i = 0; i < 2; ++i) {
@@ -101,7 +102,7 @@ TEST(OtherIncis, MemoryBlockOfThirtyBytesMakesTwoElementsAndIgnoresTheRest)
         EXPECT_EQ(pElement->GetItemNo(), 40);
         EXPECT_EQ(pElement->GetItemInci(), i);
         EXPECT_EQ(pElement->GetLoadedSize(), 12u);
-        EXPECT_EQ(pElement->GetCustomTag(), 0x6F745151u);
+        EXPECT_EQ(pElement->GetCustomTag(), QZ_FOURCC("otQQ"));
         EXPECT_EQ(std::memcmp(pElement->GetRecordBytes(), data + 12 * i, 12), 0);
     }
     EXPECT_EQ(list.GetMemoryBlockSize(), 24u);

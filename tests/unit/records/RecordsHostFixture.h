@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "support/HostsimFixture.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 #include "hostsim/hostsim_api.h"
 
@@ -35,14 +37,14 @@ protected:
         ASSERT_NE(Host(), nullptr) << LoadError();
         if (RunInsideEdit()) {
             static const uint16_t kName[] = {'R', 'e', 'c', 'o', 'r', 'd', 's', 0};
-            _editOpen = FX_StartFinaleEdit_UTF16(kName, 0x19000000) != 0;
+            _editOpen = FX_StartFinaleEdit_UTF16(kName, qz::kHostVersion19) != 0;
         }
     }
 
     void TearDown() override
     {
         if (_editOpen)
-            FX_EndFinaleEdit(0x19000000);
+            FX_EndFinaleEdit(qz::kHostVersion19);
         _editOpen = false;
         HostsimFixture::TearDown();
     }
@@ -123,7 +125,7 @@ public:
     void PutMeasures(int16_t count)
     {
         for (int16_t m = 1; m <= count; ++m)
-            PutRecord(0x534F4D53, {m, 0}, std::vector<uint8_t>(30, 0));
+            PutRecord(QZ_FOURCC("SOMS"), {m, 0}, std::vector<uint8_t>(30, 0));
     }
 
     /* A region record over slots of one staff list, whole measures. */

@@ -6,6 +6,7 @@
    custom tag when one is set) and the default record layout version. */
 
 #include <cstdint>
+#include "common/qz_fourcc.h"
 #include <cstring>
 
 #include "records/FCOtherIncis.h"
@@ -23,12 +24,6 @@
 #include "records/__FCNoInciCellDetail.h"
 #include "records/__FCNoInciDetail.h"
 #include "records/__FCNoInciOther.h"
-
-constexpr uint32_t FourCC(const char (&c)[5])
-{
-    return (uint32_t(uint8_t(c[0])) << 24) | (uint32_t(uint8_t(c[1])) << 16) | (uint32_t(uint8_t(c[2])) << 8) |
-           uint32_t(uint8_t(c[3]));
-}
 
 template <class BASE, uint32_t TAG, uint32_t SIZE>
 class TestRecord : public BASE
@@ -77,11 +72,11 @@ public:
     }
 };
 
-constexpr uint32_t kOtherTag = FourCC("otDe");       /* no-incident, 12 bytes */
-constexpr uint32_t kIncidentTag = FourCC("otQZ");    /* incident, 12 bytes */
-constexpr uint32_t kDetailTag = FourCC("dtXa");      /* detail, 10 bytes */
-constexpr uint32_t kCellDetailTag = FourCC("dtmt");  /* cell detail, 10 bytes */
-constexpr uint32_t kGlobalsTag = FourCC("gbcf");     /* globals */
+constexpr uint32_t kOtherTag = QZ_FOURCC("otDe");       /* no-incident, 12 bytes */
+constexpr uint32_t kIncidentTag = QZ_FOURCC("otQZ");    /* incident, 12 bytes */
+constexpr uint32_t kDetailTag = QZ_FOURCC("dtXa");      /* detail, 10 bytes */
+constexpr uint32_t kCellDetailTag = QZ_FOURCC("dtmt");  /* cell detail, 10 bytes */
+constexpr uint32_t kGlobalsTag = QZ_FOURCC("gbcf");     /* globals */
 
 using TestOther = TestRecord<__FCNoInciOther, kOtherTag, 12>;
 using TestInciOther = TestRecord<__FCInciOther, kIncidentTag, 12>;

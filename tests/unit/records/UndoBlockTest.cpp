@@ -4,6 +4,7 @@
 #include <string>
 
 #include "hostlink/BridgeData.h"
+#include "common/qz_host_versions.h"
 #include "strings/FCString.h"
 #include "records/FCUndoBlock.h"
 #include "core/FinaleVersion.h"
@@ -206,7 +207,7 @@ TEST_F(UndoBlocks, ARefusedOpeningStillRunsTheChangeWithoutTheBlock)
 TEST_F(UndoBlocks, OlderHostsGetTheNameAsEightBitText)
 {
     const uint32_t running = GetFinaleFrameworkVersion();
-    SetFinaleFrameworkVersion(0x10000000);
+    SetFinaleFrameworkVersion(qz::kHostVersion10);
     Change change([](Change&) { return true; });
     FCString name(Repeat("b", 70).c_str());
     FCUndoBlock block;

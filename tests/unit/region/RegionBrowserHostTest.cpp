@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/FCBrowserChords.h"
+#include "common/qz_fourcc.h"
 #include "document/FCCell.h"
 #include "document/FCBrowserMidiExpressions.h"
 #include "document/FCChord.h"
@@ -18,8 +19,8 @@
 
 namespace
 {
-constexpr uint32_t kChordTag = 0x53444368;
-constexpr uint32_t kMidiTag = 0x64744D45;
+constexpr uint32_t kChordTag = QZ_FOURCC("SDCh");
+constexpr uint32_t kMidiTag = QZ_FOURCC("dtME");
 
 using Visit = std::tuple<int, int, int, int32_t>; /* staff, measure, incident, position */
 

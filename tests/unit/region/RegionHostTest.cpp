@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/FCCell.h"
+#include "common/qz_fourcc.h"
 #include "document/FCCells.h"
 #include "core/FCIteratorHandler.h"
 #include "document/FCMusicRegion.h"
@@ -78,7 +79,7 @@ TEST_F(RegionSelection, TheWholeDocumentSpansEveryStaffAndMeasure)
     for (int16_t m = 1; m <= 8; ++m) {
         uint8_t bytes[30] = {};
         int16_t key[3] = {m, 0, 0};
-        ASSERT_TRUE(H().hostsim_put_other(0x534F4D53, key, bytes, sizeof bytes));
+        ASSERT_TRUE(H().hostsim_put_other(QZ_FOURCC("SOMS"), key, bytes, sizeof bytes));
     }
     FCMusicRegion region;
     ASSERT_TRUE(region.SetFullDocument());

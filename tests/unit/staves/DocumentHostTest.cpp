@@ -7,6 +7,7 @@
 #include <CoreFoundation/CoreFoundation.h>
 
 #include "document/FCDocument.h"
+#include "common/qz_host_versions.h"
 #include "document/FCDocuments.h"
 #include "core/FCIteratorHandler.h"
 #include "document/FCPrintSettings.h"
@@ -79,7 +80,7 @@ TEST_F(Documents, SwitchingEndsTheRunningEditAndResumesItOnTheWayBack)
     ASSERT_TRUE(target.SwitchBack(true));
     EXPECT_EQ(H().hostsim_current_document(), document);
     EXPECT_FALSE(target.SwitchBack(true));
-    FX_EndFinaleEdit(0x19000000);
+    FX_EndFinaleEdit(qz::kHostVersion19);
 
     const std::vector<EditEntry> edits = Edits();
     ASSERT_EQ(edits.size(), 3u);
@@ -102,7 +103,7 @@ TEST_F(Documents, SwitchingWithoutKeepingCancelsTheRunningEdit)
     FCString inner("Other");
     ASSERT_TRUE(target.SwitchTo(&inner, false));
     ASSERT_TRUE(target.SwitchBack(false));
-    FX_CancelFinaleEdit(0x19000000);
+    FX_CancelFinaleEdit(qz::kHostVersion19);
     const std::vector<EditEntry> edits = Edits();
     ASSERT_FALSE(edits.empty());
     EXPECT_EQ(edits[0].outcome, HOSTSIM_EDIT_CANCELLED);
@@ -133,7 +134,7 @@ TEST_F(Documents, ForEachWithScopeMakesEachDocumentCurrent)
     EXPECT_EQ(recorder.current, (std::vector<int16_t>{document, second}));
     EXPECT_EQ(H().hostsim_current_document(), document);
     EXPECT_EQ(documents.ForEachWithScope(&recorder, nullptr), 0);
-    FX_EndFinaleEdit(0x19000000);
+    FX_EndFinaleEdit(qz::kHostVersion19);
 }
 
 TEST_F(Documents, AnUnsavedDocumentIsUntitled)
@@ -158,9 +159,9 @@ TEST_F(Documents, ASavedDocumentHasItsFilePath)
     EXPECT_FALSE(doc.IsUntitled());
 
     FinPathSpec25 pathSpec;
-    EXPECT_FALSE(doc.GetPathSpec(&pathSpec, 0x11000000));
-    EXPECT_FALSE(doc.GetPathSpec(nullptr, 0x19000000));
-    ASSERT_TRUE(doc.GetPathSpec(&pathSpec, 0x19000000));
+    EXPECT_FALSE(doc.GetPathSpec(&pathSpec, qz::kHostVersionUnicode));
+    EXPECT_FALSE(doc.GetPathSpec(nullptr, qz::kHostVersion19));
+    ASSERT_TRUE(doc.GetPathSpec(&pathSpec, qz::kHostVersion19));
     const FXURLRef url = pathSpec.url; /* a packed member is read by value */
     ASSERT_NE(url, nullptr);
     CFRelease(url);

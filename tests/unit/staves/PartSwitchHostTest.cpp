@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/FCIteratorHandler.h"
+#include "common/qz_host_versions.h"
 #include "document/FCPart.h"
 #include "document/FCParts.h"
 #include "document/FCPrintSettings.h"
@@ -248,7 +249,7 @@ TEST_P(OldHostParts, OldHostsCannotNameParts)
     EXPECT_EQ(std::string(name.GetUTF8String()), "Not available (due to a bug)");
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, OldHostParts, ::testing::Values(0x10000000u));
+INSTANTIATE_TEST_SUITE_P(Profiles, OldHostParts, ::testing::Values(qz::kHostVersion10));
 
 /* ---- Custom name texts -------------------------------------------------------------- */
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "document/FCStaff.h"
+#include "common/qz_host_versions.h"
 #include "document/FCStaffStyleDef.h"
 #include "support/HostVersionScope.h"
 
@@ -58,10 +59,10 @@ TEST_P(StaffLayoutTest, FieldsOnlyInNewerLayoutsAreAbsentInOlderOnes)
     HostVersionScope host(c.host);
     FCStaff staff;
     FCStaffStyleDef style;
-    EXPECT_EQ(staff._GetInstUUIDPtr() != nullptr, c.version >= 0x11000000);
-    EXPECT_EQ(style._GetInstUUIDPtr() != nullptr, c.version >= 0x11000000);
-    EXPECT_EQ(staff._GetMoreFlags2Ptr() != nullptr, c.version >= 0x12000000);
-    EXPECT_EQ(style._GetMoreFlags3Ptr() != nullptr, c.version >= 0x12000000);
+    EXPECT_EQ(staff._GetInstUUIDPtr() != nullptr, qz::IsUnicodeHost(c.version));
+    EXPECT_EQ(style._GetInstUUIDPtr() != nullptr, qz::IsUnicodeHost(c.version));
+    EXPECT_EQ(staff._GetMoreFlags2Ptr() != nullptr, c.version >= qz::kHostVersion12);
+    EXPECT_EQ(style._GetMoreFlags3Ptr() != nullptr, c.version >= qz::kHostVersion12);
     /* Fields every layout has sit at the same offsets in staves and styles. */
     ASSERT_NE(staff._GetFullNamePtr(), nullptr);
     EXPECT_EQ(OffsetOf(staff, staff._GetFullNamePtr()), 30);
@@ -71,15 +72,15 @@ TEST_P(StaffLayoutTest, FieldsOnlyInNewerLayoutsAreAbsentInOlderOnes)
 }
 
 INSTANTIATE_TEST_SUITE_P(HostVersions, StaffLayoutTest,
-                         ::testing::Values(LayoutCase{0x10000000, 114, 144, 0x0F000000},
-                                           LayoutCase{0x11000000, 132, 292, 0x11000000},
-                                           LayoutCase{0x11FFFFFF, 132, 292, 0x11000000},
-                                           LayoutCase{0x12000000, 136, 296, 0x12000000},
-                                           LayoutCase{0x19000000, 136, 296, 0x12000000}));
+                         ::testing::Values(LayoutCase{qz::kHostVersion10, 114, 144, qz::kHostVersion0F},
+                                           LayoutCase{qz::kHostVersionUnicode, 132, 292, qz::kHostVersionUnicode},
+                                           LayoutCase{0x11FFFFFF, 132, 292, qz::kHostVersionUnicode},
+                                           LayoutCase{qz::kHostVersion12, 136, 296, qz::kHostVersion12},
+                                           LayoutCase{qz::kHostVersion19, 136, 296, qz::kHostVersion12}));
 
 TEST(StaffLayout, NewerFieldsOfStylesAreFurtherOutThanInStaves)
 {
-    HostVersionScope host(0x19000000);
+    HostVersionScope host(qz::kHostVersion19);
     FCStaff staff;
     FCStaffStyleDef style;
     EXPECT_EQ(OffsetOf(staff, staff._GetInstUUIDPtr()), 114);
@@ -90,7 +91,7 @@ TEST(StaffLayout, NewerFieldsOfStylesAreFurtherOutThanInStaves)
 
 TEST(StaffLayout, CloneOfAnUnloadedStaffCopiesNothing)
 {
-    HostVersionScope host(0x19000000);
+    HostVersionScope host(qz::kHostVersion19);
     FCStaff source;
     WriteWord(source._GetMoreFlags3Ptr(), 0xBEEF);
     WriteWord(source._GetFullNamePtr(), 7);
@@ -143,14 +144,14 @@ TEST(StaffLines, MasksCountSetBitsButNotTheMarkerBit)
 TEST(StaffHiding, LinesShownBitIsInvertedOnOldHosts)
 {
     {
-        HostVersionScope host(0x19000000);
+        HostVersionScope host(qz::kHostVersion19);
         FCStaff staff;
         staff.SetShowStaffLines(true);
         EXPECT_EQ(ReadWord(staff._GetInstFlagPtr()) & 0x0004, 0x0004);
         EXPECT_TRUE(staff.GetShowStaffLines());
     }
     {
-        HostVersionScope host(0x0E000000);
+        HostVersionScope host(qz::kHostVersion0E);
         FCStaff staff;
         staff.SetShowStaffLines(true);
         EXPECT_EQ(ReadWord(staff._GetInstFlagPtr()) & 0x0004, 0);
@@ -160,7 +161,7 @@ TEST(StaffHiding, LinesShownBitIsInvertedOnOldHosts)
 
 TEST(StaffHiding, AllowHidingIsTheClearedNoHideBit)
 {
-    HostVersionScope host(0x19000000);
+    HostVersionScope host(qz::kHostVersion19);
     FCStaff staff;
     WriteWord(staff._GetFlagPtr(), 0x2000);
     staff.SetAllowHiding(false);
@@ -173,7 +174,7 @@ TEST(StaffHiding, AllowHidingIsTheClearedNoHideBit)
 
 TEST(StaffHiding, AllowHidingDoesNotExistBeforeHost16)
 {
-    HostVersionScope host(0x0F000000);
+    HostVersionScope host(qz::kHostVersion0F);
     FCStaff staff;
     staff.SetAllowHiding(false);
     EXPECT_EQ(ReadWord(staff._GetFlagPtr()), 0);
@@ -182,7 +183,7 @@ TEST(StaffHiding, AllowHidingDoesNotExistBeforeHost16)
 
 TEST(StaffHiding, HideModeUsesTheTopBitsOfTheMoreFlags)
 {
-    HostVersionScope host(0x19000000);
+    HostVersionScope host(qz::kHostVersion19);
     FCStaff staff;
     WriteWord(staff._GetMoreFlagsPtr(), 0x0123);
     staff.SetHideMode(__FCStaffBase::STAFFHIDE_SCORE_ONLY);
@@ -199,7 +200,7 @@ TEST(StaffHiding, HideModeUsesTheTopBitsOfTheMoreFlags)
 
 TEST(StaffHiding, OldHostsKnowOnlyNoneAndFullHiding)
 {
-    HostVersionScope host(0x0F000000);
+    HostVersionScope host(qz::kHostVersion0F);
     FCStaff staff;
     staff.SetHideMode(__FCStaffBase::STAFFHIDE_SCORE_ONLY);
     EXPECT_EQ(ReadWord(staff._GetInstFlagPtr()), 0);

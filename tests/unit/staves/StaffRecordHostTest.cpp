@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "document/FCFretInstrumentDef.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCInstrumentPlaybackData.h"
 #include "document/FCPercussionStaff.h"
 #include "document/FCStaff.h"
@@ -24,7 +26,7 @@ using StaffLayoutHostTest = StavesProfileHostTest;
 
 TEST_P(StaffLayoutHostTest, LoadsTheWholeRecordOfTheHostsLayout)
 {
-    const uint32_t expected = GetParam() < 0x11000000 ? 114 : (GetParam() < 0x12000000 ? 132 : 136);
+    const uint32_t expected = GetParam() < qz::kHostVersionUnicode ? 114 : (GetParam() < qz::kHostVersion12 ? 132 : 136);
     FCStaff staff;
     ASSERT_TRUE(staff.Load(2));
     EXPECT_EQ(staff.GetLoadedSize(), expected);
@@ -50,7 +52,7 @@ TEST_P(StaffLayoutHostTest, SavedFieldsReachTheHostInPlace)
     EXPECT_EQ(Word(after, 30), Word(before, 30));
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, StaffLayoutHostTest, ::testing::Values(0x10000000u, 0x11000000u, 0x19000000u));
+INSTANTIATE_TEST_SUITE_P(Profiles, StaffLayoutHostTest, ::testing::Values(qz::kHostVersion10, qz::kHostVersionUnicode, qz::kHostVersion19));
 
 /* ---- Names ------------------------------------------------------------------- */
 
@@ -105,7 +107,7 @@ TEST_P(OldHostStaffNames, HostsWithoutNumberedNamesAreNotAsked)
     EXPECT_EQ(Calls("FX_AutoNumberedName_UTF16"), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, OldHostStaffNames, ::testing::Values(0x10000000u));
+INSTANTIATE_TEST_SUITE_P(Profiles, OldHostStaffNames, ::testing::Values(qz::kHostVersion10));
 
 TEST_F(StaffNames, ReplacingANameNeedsAnExistingText)
 {
@@ -174,13 +176,13 @@ TEST_F(StaffCompanions, ANamePositionWithoutRecordIsCreatedWhenTheStaffIsSaved)
     EXPECT_NE(full, 0);
     EXPECT_NE(abbreviated, 0);
     EXPECT_NE(full, abbreviated);
-    EXPECT_EQ(Record(0x6F744E53, full, 0).size(), 12u);
+    EXPECT_EQ(Record(QZ_FOURCC("otNS"), full, 0).size(), 12u);
 }
 
 TEST_F(StaffCompanions, AStoredNamePositionIsReadUnderItsSuffixAndSavedInPlace)
 {
-    PutRecord(0x6F745859, 3, 12, 0);
-    PatchWord(0x6F745859, 3, 10, 0x8005);
+    PutRecord(QZ_FOURCC("otXY"), 3, 12, 0);
+    PatchWord(QZ_FOURCC("otXY"), 3, 10, 0x8005);
     PatchWord(kStaffTag, 2, 94, 0x5859);
     PatchWord(kStaffTag, 2, 96, 3);
     FCStaff staff;
@@ -193,7 +195,7 @@ TEST_F(StaffCompanions, AStoredNamePositionIsReadUnderItsSuffixAndSavedInPlace)
         Edit edit;
         ASSERT_TRUE(staff.Save());
     }
-    EXPECT_EQ(Word(Record(0x6F745859, 3, 0), 10), 7);
+    EXPECT_EQ(Word(Record(QZ_FOURCC("otXY"), 3, 0), 10), 7);
     EXPECT_EQ(Word(Record(kStaffTag, 2, 0), 96), 3);
 }
 
@@ -212,7 +214,7 @@ TEST_F(StaffCompanions, AFailedNamePositionStopsTheStaffSave)
 
 TEST_F(StaffCompanions, PercussionRecordOnlyForThePercussionStyle)
 {
-    PutRecord(0x6F744142, 5, 12, 7);
+    PutRecord(QZ_FOURCC("otAB"), 5, 12, 7);
     PatchWord(kStaffTag, 3, 90, 0x4142);
     PatchWord(kStaffTag, 3, 92, 5);
     FCStaff staff;
@@ -223,7 +225,7 @@ TEST_F(StaffCompanions, PercussionRecordOnlyForThePercussionStyle)
     ASSERT_TRUE(staff.Load(3));
     std::unique_ptr<FCPercussionStaff> percussion(staff.CreatePercussionStaff());
     ASSERT_NE(percussion, nullptr);
-    EXPECT_EQ(percussion->Tag(), 0x6F744142u);
+    EXPECT_EQ(percussion->Tag(), QZ_FOURCC("otAB"));
     EXPECT_EQ(staff.CalcPercussionLayoutID(), 7);
 }
 
@@ -233,8 +235,8 @@ TEST_F(StaffCompanions, FretAndPlaybackRecordsAreFoundByTheirNumbers)
     ASSERT_TRUE(staff.Load(1));
     EXPECT_EQ(staff.CreateFretInstrumentDef(), nullptr);
     EXPECT_EQ(staff.CreateInstrumentPlaybackData(), nullptr);
-    PutRecord(0x4F096649, 2, 108, 1);
-    PutRecord(0x4F04504C, 4, 48, 1);
+    PutRecord(QZ_FOURCC("O\tfI"), 2, 108, 1);
+    PutRecord(QZ_FOURCC("O\004PL"), 4, 48, 1);
     PatchWord(kStaffTag, 1, 46, 2);
     PatchWord(kStaffTag, 1, 84, 4);
     ASSERT_TRUE(staff.Load(1));

@@ -12,16 +12,18 @@
 #include <vector>
 
 #include "strings/FCString.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "support/HostsimFixture.h"
 #include "hostlink/fx_host_abi.h"
 
 class StavesHostTest : public HostsimFixture
 {
 protected:
-    static constexpr uint32_t kSystemStaffTag = 0x534F4975; /* 'SOIu' */
-    static constexpr uint32_t kResizeTag = 0x64744C50;      /* 'dtLP' */
-    static constexpr uint32_t kStaffTag = 0x534F4953;       /* 'SOIS' */
-    static constexpr uint32_t kPartTag = 0x6F747044;        /* 'otpD' */
+    static constexpr uint32_t kSystemStaffTag = QZ_FOURCC("SOIu");
+    static constexpr uint32_t kResizeTag = QZ_FOURCC("dtLP");
+    static constexpr uint32_t kStaffTag = QZ_FOURCC("SOIS");
+    static constexpr uint32_t kPartTag = QZ_FOURCC("otpD");
 
     const HostsimApi& H() const { return *Host(); }
 
@@ -107,7 +109,7 @@ protected:
     {
     public:
         Edit() { FCString("test edit")._StartFinaleEdit(); }
-        ~Edit() { FX_EndFinaleEdit(0x19000000); }
+        ~Edit() { FX_EndFinaleEdit(qz::kHostVersion19); }
         Edit(const Edit&) = delete;
         Edit& operator=(const Edit&) = delete;
     };

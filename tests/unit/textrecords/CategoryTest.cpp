@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "document/FCCategoryDef.h"
+#include "common/qz_fourcc.h"
+#include "common/qz_host_versions.h"
 #include "document/FCCategoryDefs.h"
 #include "document/FCFontInfo.h"
 #include "TextHostFixture.h"
@@ -49,12 +51,12 @@ TEST_P(CategoryList, FindsACategoryByItsExactNameInEitherLayout)
     EXPECT_EQ(pData->GetItemNo(), 6);
     EXPECT_EQ(FindByName(categories, "qz plug-in data"), nullptr);
     EXPECT_EQ(pData->GetLoadedSize(), Unicode() ? 296u : 104u);
-    EXPECT_EQ(pData->EnigmaVersion(), Unicode() ? 0x11000000u : 0x0F000000u);
+    EXPECT_EQ(pData->EnigmaVersion(), Unicode() ? qz::kHostVersionUnicode : qz::kHostVersion0F);
 }
 
 TEST_P(CategoryList, StillListsTheOthersWhenCategoryOneIsGone)
 {
-    Delete(0x534F4D43, 1);
+    Delete(QZ_FOURCC("SOMC"), 1);
     FCCategoryDefs categories;
     ASSERT_EQ(categories.LoadAll(), 5);
     EXPECT_EQ(categories.GetItemAt(0)->GetItemNo(), 2);
@@ -98,7 +100,7 @@ TEST_P(CategoryList, FontsAreGivenOnlyWhenDefined)
     const int16_t defined = 1;
     std::memcpy(bytes.data() + flags, &defined, 2);
     const int16_t key[4] = {7, 0, 0, 0};
-    ASSERT_TRUE(Host()->hostsim_put_other(0x534F4D43, key, bytes.data(), uint32_t(size)));
+    ASSERT_TRUE(Host()->hostsim_put_other(QZ_FOURCC("SOMC"), key, bytes.data(), uint32_t(size)));
 
     FCCategoryDef category;
     ASSERT_TRUE(category.Load(7));

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "document/FCRawText.h"
+#include "common/qz_fourcc.h"
 #include "document/FCTextBlock.h"
 #include "document/FCTextRepeatText.h"
 #include "TextHostFixture.h"
 
 namespace
 {
-constexpr uint32_t kDefaultTextTag = 0x7478626C;
+constexpr uint32_t kDefaultTextTag = QZ_FOURCC("txbl");
 } // namespace
 
 using RawTexts = TextHostTest;
@@ -79,10 +80,10 @@ TEST_P(RawTexts, TheVersionPassedIsTheHostsOwn)
     FCRawText raw;
     EXPECT_EQ(raw.EnigmaVersion(), GetParam());
     EXPECT_EQ(raw.Tag(), kDefaultTextTag);
-    raw.SetCustomTag(0x74787870);
-    EXPECT_EQ(raw.Tag(), 0x74787870u);
+    raw.SetCustomTag(QZ_FOURCC("txxp"));
+    EXPECT_EQ(raw.Tag(), QZ_FOURCC("txxp"));
     FCTextRepeatText repeatText;
-    EXPECT_EQ(repeatText.Tag(), 0x6F735254u);
+    EXPECT_EQ(repeatText.Tag(), QZ_FOURCC("osRT"));
 }
 
 TEST_P(RawTexts, TextBlockOfAStaffNameGivesItsText)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/FCCategoryDef.h"
+#include "common/qz_fourcc.h"
 #include "document/FCRawText.h"
 #include "document/FCTextBlock.h"
 #include "document/FCTextExpressionDef.h"
@@ -13,11 +14,11 @@
 
 namespace
 {
-constexpr uint32_t kExpressionTag = 0x534F4454;
-constexpr uint32_t kBlockTag = 0x534F5458;
-constexpr uint32_t kExpressionTextTag = 0x74787870;
-constexpr uint32_t kEnclosureTag = 0x6F744465;
-constexpr uint32_t kCategoryTag = 0x534F4D43;
+constexpr uint32_t kExpressionTag = QZ_FOURCC("SODT");
+constexpr uint32_t kBlockTag = QZ_FOURCC("SOTX");
+constexpr uint32_t kExpressionTextTag = QZ_FOURCC("txxp");
+constexpr uint32_t kEnclosureTag = QZ_FOURCC("otDe");
+constexpr uint32_t kCategoryTag = QZ_FOURCC("SOMC");
 
 std::vector<int> Items(FCTextExpressionDefs& list)
 {

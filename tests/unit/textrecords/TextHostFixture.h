@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "strings/FCString.h"
+#include "common/qz_host_versions.h"
 #include "support/HostsimFixture.h"
 #include "hostlink/fx_host_abi.h"
 
@@ -20,13 +21,13 @@ protected:
     {
         HostsimFixture::SetUp();
         const uint16_t name[] = {'t', 'e', 's', 't', 0};
-        editOpen = Profile() >= 0x11000000u ? FX_StartFinaleEdit_UTF16(name, 0x19000000) != 0
-                                            : FX_StartFinaleEdit("test", 0x19000000) != 0;
+        editOpen = Profile() >= qz::kHostVersionUnicode ? FX_StartFinaleEdit_UTF16(name, qz::kHostVersion19) != 0
+                                            : FX_StartFinaleEdit("test", qz::kHostVersion19) != 0;
     }
     void TearDown() override
     {
         if (editOpen)
-            FX_EndFinaleEdit(0x19000000);
+            FX_EndFinaleEdit(qz::kHostVersion19);
         HostsimFixture::TearDown();
     }
     bool editOpen = false;
@@ -38,7 +39,7 @@ class TextHostTest : public EditingHostTest, public ::testing::WithParamInterfac
 {
 protected:
     uint32_t Profile() const override { return GetParam(); }
-    bool Unicode() const { return GetParam() >= 0x11000000u; }
+    bool Unicode() const { return GetParam() >= qz::kHostVersionUnicode; }
 
     static std::vector<uint8_t> Stored(uint32_t tag, int16_t item, int16_t inci = 0)
     {
@@ -66,6 +67,6 @@ protected:
     static std::string Text(FCString& s) { return s.GetCString(); }
 };
 
-#define TEXT_HOST_PROFILES ::testing::Values(0x19000000u, 0x10000000u)
+#define TEXT_HOST_PROFILES ::testing::Values(qz::kHostVersion19, qz::kHostVersion10)
 
 #endif

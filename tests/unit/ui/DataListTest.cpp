@@ -1,6 +1,7 @@
 #include <string>
 
 #include "core/FinaleVersion.h"
+#include "common/qz_host_versions.h"
 #include "UiTestWindow.h"
 
 using DataListControl = UiTest;
@@ -210,7 +211,7 @@ class OlderHost
     uint32_t _saved;
 
 public:
-    OlderHost() : _saved(GetFinaleFrameworkVersion()) { SetFinaleFrameworkVersion(0x10000000); }
+    OlderHost() : _saved(GetFinaleFrameworkVersion()) { SetFinaleFrameworkVersion(qz::kHostVersion10); }
     ~OlderHost() { SetFinaleFrameworkVersion(_saved); }
 };
 } // namespace

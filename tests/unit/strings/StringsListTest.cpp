@@ -10,7 +10,7 @@
 
 #include "strings/FCNumbers.h"
 #include "strings/__FCAlphaSorter.h"
-#include "string_test_util.h"
+#include "StringTestUtil.h"
 
 namespace {
 

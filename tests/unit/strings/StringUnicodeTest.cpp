@@ -3,7 +3,8 @@
 #include <clocale>
 #include <string>
 
-#include "string_test_util.h"
+#include "StringTestUtil.h"
+#include "common/qz_host_versions.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ TEST(StringUtf8, InvalidInputBecomesReplacementCharacters)
 
 TEST(StringUtf8, EightBitHostGetsTheEscapedAsciiForm)
 {
-    HostVersionScope old(0x10000000);
+    HostVersionScope old(qz::kHostVersion10);
     FCString s;
     s.SetUTF8String("a\\\xC3\xA9");
     EXPECT_EQ(Text(s), "a\\\\\\u00e9");
@@ -57,7 +58,7 @@ TEST(StringUtf8, EightBitHostGetsTheEscapedAsciiForm)
 
 TEST(StringUtf8, EightBitHostFormIsBoundedWithoutCuttingAnEscape)
 {
-    HostVersionScope old(0x10000000);
+    HostVersionScope old(qz::kHostVersion10);
     std::string text(4997, 'a');
     text += "\xC3\xA9";
     FCString s;
@@ -68,7 +69,7 @@ TEST(StringUtf8, EightBitHostFormIsBoundedWithoutCuttingAnEscape)
 
 TEST(StringUtf8, EightBitHostFormNeverEndsInsideACharacterBeyondTheBasicPlane)
 {
-    HostVersionScope old(0x10000000);
+    HostVersionScope old(qz::kHostVersion10);
     /* 4990 + 6 bytes leave room for one escape but not for the pair. */
     std::string text(4990, 'a');
     text += "\xF0\x9F\x8E\xB5";
@@ -124,7 +125,7 @@ TEST(StringUtf8, RoundTripThroughBothForms)
 
 TEST(StringUtf8, EightBitHostReadsTheEightBitFormAsUtf8)
 {
-    HostVersionScope old(0x10000000);
+    HostVersionScope old(qz::kHostVersion10);
     FCString s;
     s.SetCString("a\xC3\xA9");
     EXPECT_STREQ(s.GetUTF8String(), "a\xC3\xA9");

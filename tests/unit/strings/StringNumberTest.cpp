@@ -4,7 +4,7 @@
 #include <clocale>
 #include <string>
 
-#include "string_test_util.h"
+#include "StringTestUtil.h"
 
 namespace {
 
@@ -102,9 +102,9 @@ TEST(StringHex, ParsesDigitsOfBothCases)
 
 TEST(StringHex, AnyOtherUnitGivesAllOnes)
 {
-    EXPECT_EQ(FCString("0x1").GetHex(), 0xFFFFFFFFu);
-    EXPECT_EQ(FCString("1 ").GetHex(), 0xFFFFFFFFu);
-    EXPECT_EQ(FCString("g").GetHex(), 0xFFFFFFFFu);
+    EXPECT_EQ(FCString("0x1").GetHex(), 0xFFFFFFFF);
+    EXPECT_EQ(FCString("1 ").GetHex(), 0xFFFFFFFF);
+    EXPECT_EQ(FCString("g").GetHex(), 0xFFFFFFFF);
 }
 
 TEST(StringHex, FormatThenParseRoundTrips)

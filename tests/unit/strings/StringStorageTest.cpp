@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "string_test_util.h"
+#include "StringTestUtil.h"
 
 namespace {
 

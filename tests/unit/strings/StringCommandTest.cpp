@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "string_test_util.h"
+#include "StringTestUtil.h"
 
 namespace {
 

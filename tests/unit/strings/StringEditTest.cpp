@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "string_test_util.h"
+#include "StringTestUtil.h"
 
 namespace {
 

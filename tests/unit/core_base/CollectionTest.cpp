@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/__FCCollection.h"
-#include "tracked.h"
+#include "Tracked.h"
 
 namespace {
 

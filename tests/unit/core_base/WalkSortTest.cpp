@@ -4,7 +4,7 @@
 
 #include "core/FCIteratorHandler.h"
 #include "core/__FCCollection.h"
-#include "tracked.h"
+#include "Tracked.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "core/FCIteratorHandler.h"
 #include "core/__FCBase.h"
 #include "core/__FCCollection.h"
-#include "tracked.h"
+#include "Tracked.h"
 
 namespace {
 
