@@ -141,7 +141,9 @@ void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 
 bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 {
-    HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, UTF8Of(pURL), 0);
+    /* No address: nothing to open (the result is true all the same). */
+    if (pURL && !pURL->IsEmpty())
+        HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, UTF8Of(pURL), 0);
     return true;
 }
 

@@ -127,6 +127,8 @@ TEST_F(RequestTest, WebAddressFolderAndFontPanelReachTheDriver)
 TEST_F(RequestTest, MissingArgumentsShowNothingWhereTheyCannotBeMet)
 {
     FCString empty;
+    EXPECT_TRUE(ui.DisplayWebURL(nullptr));
+    EXPECT_TRUE(ui.DisplayWebURL(&empty));
     EXPECT_FALSE(ui.DisplayShellFolder(nullptr));
     EXPECT_FALSE(ui.DisplayShellFolder(&empty));
     EXPECT_FALSE(ui.DisplayFontDialog(nullptr));
