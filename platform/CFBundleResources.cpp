@@ -1,8 +1,8 @@
 /* Localised strings of bundles: the string tables in a bundle's resource
    folder, read once per file and kept for the life of the process. */
-#include "CFObjects.h"
-#include "StringsTable.h"
-#include "qz_bundle_resources.h"
+#include "platform/CFObjects.h"
+#include "platform/StringsTable.h"
+#include "platform/qz_bundle_resources.h"
 
 #include <link.h>
 #include <unistd.h>

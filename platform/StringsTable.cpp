@@ -1,9 +1,9 @@
-#include "StringsTable.h"
+#include "platform/StringsTable.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "UTF8.h"
+#include "platform/UTF8.h"
 
 namespace {
 

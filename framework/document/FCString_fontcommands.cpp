@@ -5,11 +5,11 @@
 #include <sstream>
 #include <string>
 
-#include "FCCategoryDef.h"
-#include "FCFontInfo.h"
-#include "FCString.h"
-#include "FCStrings.h"
-#include "FinaleExtension.h"
+#include "document/FCCategoryDef.h"
+#include "document/FCFontInfo.h"
+#include "strings/FCString.h"
+#include "strings/FCStrings.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
 
 namespace

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "FCString.h"
-#include "FinaleExtension.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

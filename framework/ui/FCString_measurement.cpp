@@ -9,9 +9,9 @@
 #include <climits>
 #include <cstring>
 
-#include "FCGeneralPrefs.h"
-#include "FCString.h"
-#include "_FCUI_cocoa.h"
+#include "document/FCGeneralPrefs.h"
+#include "strings/FCString.h"
+#include "ui/_FCUI_cocoa.h"
 
 namespace
 {

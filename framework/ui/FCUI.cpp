@@ -1,15 +1,15 @@
-#include "FCUI.h"
+#include "ui/FCUI.h"
 
 #include <cstring>
 
-#include "FCFontInfo.h"
-#include "FCStaff.h"
-#include "FCString.h"
-#include "FCUIGlobals.h"
-#include "FinaleExtension.h"
+#include "document/FCFontInfo.h"
+#include "document/FCStaff.h"
+#include "strings/FCString.h"
+#include "ui/FCUIGlobals.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_fourcc.h"
 #include "common/qz_host_versions.h"
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

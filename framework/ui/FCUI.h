@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "_FCUI_cocoa.h"
-#include "__FCBase.h"
-#include "qz_export.h"
+#include "ui/_FCUI_cocoa.h"
+#include "core/__FCBase.h"
+#include "common/qz_export.h"
 
 class FCFontInfo;
 class FCString;

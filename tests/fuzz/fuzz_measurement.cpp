@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "FCString.h"
-#include "FinaleExtension.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
-#include "qzui_driver.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {

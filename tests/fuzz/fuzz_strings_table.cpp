@@ -7,8 +7,8 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "StringsTable.h"
-#include "UTF8.h"
+#include "platform/StringsTable.h"
+#include "platform/UTF8.h"
 
 namespace
 {

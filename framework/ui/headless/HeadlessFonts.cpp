@@ -1,4 +1,4 @@
-#include "HeadlessFonts.h"
+#include "ui/headless/HeadlessFonts.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,15 +1,15 @@
-#include "HeadlessServices.h"
+#include "ui/headless/HeadlessServices.h"
 
 #include <cstdio>
 #include <memory>
 #include <vector>
 
-#include "HeadlessText.h"
-#include "qzui_driver.h"
-#include "qzui_hooks.h"
+#include "ui/headless/HeadlessText.h"
+#include "ui/headless/qzui_driver.h"
+#include "ui/headless/qzui_hooks.h"
 
 #if !defined(__APPLE__)
-#include "qz_bundle_resources.h"
+#include "platform/qz_bundle_resources.h"
 #endif
 
 namespace

@@ -1,13 +1,13 @@
 /* Folder and font listings for the headless bridge: the real file system and
  * the font families the system's font configuration knows. */
-#include "_FCStrings_cocoa.h"
+#include "ui/_FCStrings_cocoa.h"
 
 #include <string>
 #include <vector>
 
-#include "FCString.h"
-#include "FCStrings.h"
-#include "HeadlessFonts.h"
+#include "strings/FCString.h"
+#include "strings/FCStrings.h"
+#include "ui/headless/HeadlessFonts.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
  * would see or hear goes to the driver (qzui_driver.h); fonts come from the
  * system's font configuration (HeadlessFonts), the decimal separator from the user's locale
  * and the clock is monotonic. */
-#include "_FCUI_cocoa.h"
+#include "ui/_FCUI_cocoa.h"
 
 #include <langinfo.h>
 #include <locale.h>
@@ -11,13 +11,13 @@
 #include <cstdio>
 #include <string>
 
-#include "FCFontInfo.h"
-#include "FCString.h"
-#include "HeadlessFonts.h"
-#include "HeadlessServices.h"
-#include "HeadlessText.h"
-#include "qzui_driver.h"
-#include "qzui_hooks.h"
+#include "document/FCFontInfo.h"
+#include "strings/FCString.h"
+#include "ui/headless/HeadlessFonts.h"
+#include "ui/headless/HeadlessServices.h"
+#include "ui/headless/HeadlessText.h"
+#include "ui/headless/qzui_driver.h"
+#include "ui/headless/qzui_hooks.h"
 
 namespace
 {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "qz_bundle_resources.h"
+#include "platform/qz_bundle_resources.h"
 
 namespace {
 

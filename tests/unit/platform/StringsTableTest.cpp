@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "StringsTable.h"
+#include "platform/StringsTable.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "FCCtrlListBox.h"
-#include "HeadlessRuntime.h"
-#include "HeadlessWindow.h"
+#include "ui/FCCtrlListBox.h"
+#include "ui/headless/HeadlessRuntime.h"
+#include "ui/headless/HeadlessWindow.h"
 #include "UiTestWindow.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 using EditField = UiTest;
 

@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "FCString.h"
-#include "qzui_driver.h"
+#include "strings/FCString.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {

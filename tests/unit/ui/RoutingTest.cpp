@@ -1,7 +1,7 @@
-#include "HeadlessRuntime.h"
-#include "HeadlessWindow.h"
+#include "ui/headless/HeadlessRuntime.h"
+#include "ui/headless/HeadlessWindow.h"
 #include "UiTestWindow.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 using EventRouting = UiTest;
 

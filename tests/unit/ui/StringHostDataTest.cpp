@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "FCCategoryDef.h"
-#include "FCFontInfo.h"
-#include "FCGeneralPrefs.h"
-#include "FCString.h"
-#include "FCStrings.h"
-#include "FinaleExtension.h"
-#include "HostsimFixture.h"
-#include "fx_types.h"
-#include "qz_bundle_id.h"
-#include "qz_bundle_resources.h"
-#include "qzui_driver.h"
+#include "document/FCCategoryDef.h"
+#include "document/FCFontInfo.h"
+#include "document/FCGeneralPrefs.h"
+#include "strings/FCString.h"
+#include "strings/FCStrings.h"
+#include "core/FinaleVersion.h"
+#include "support/HostsimFixture.h"
+#include "hostlink/fx_types.h"
+#include "platform/qz_bundle_id.h"
+#include "platform/qz_bundle_resources.h"
+#include "ui/headless/qzui_driver.h"
 
 /* The test program is a bundle of its own, for the localised texts. */
 QZ_DEFINE_BUNDLE_IDENTIFIER("org.qzstaffset.tests.stringhostdata");

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "FCString.h"
-#include "FCUI.h"
-#include "FCUIGlobals.h"
-#include "qzui_driver.h"
+#include "strings/FCString.h"
+#include "ui/FCUI.h"
+#include "ui/FCUIGlobals.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {

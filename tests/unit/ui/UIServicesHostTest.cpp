@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "FCFontInfo.h"
-#include "FCString.h"
-#include "FCUI.h"
-#include "HostsimFixture.h"
+#include "document/FCFontInfo.h"
+#include "strings/FCString.h"
+#include "ui/FCUI.h"
+#include "support/HostsimFixture.h"
 #include "common/qz_fourcc.h"
-#include "qzui_driver.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {

@@ -12,12 +12,12 @@
 #include <thread>
 #include <vector>
 
-#include "FCFontInfo.h"
-#include "FCString.h"
-#include "FCStrings.h"
-#include "FCUI.h"
-#include "_FCStrings_cocoa.h"
-#include "qzui_driver.h"
+#include "document/FCFontInfo.h"
+#include "strings/FCString.h"
+#include "strings/FCStrings.h"
+#include "ui/FCUI.h"
+#include "ui/_FCStrings_cocoa.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {
