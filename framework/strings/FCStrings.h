@@ -5,6 +5,7 @@
 #include "strings/FCString.h"
 
 class FCFontInfo;
+class FCSettingsPairs;
 
 /* An owning list of FCString objects. */
 class FCStrings : public __FCCollection
@@ -39,6 +40,10 @@ public:
     /* Appends the names of the installed fonts not yet in the list, from the
        platform's font lister; false when the platform gives none. */
     bool LoadSystemFontNames();
+    /* A new list (the caller owns it) of one settings pair for each string
+       whose first "=" comes after its first character: the key before that
+       "=", the value after it, both trimmed, in list order. */
+    FCSettingsPairs* CreateSettingsPairs() const;
 
     /* The lines of the host's symbol font list ("macsymbolfonts.txt" in
        "Configuration Files" of host folder 16), trimmed, empty ones dropped;
