@@ -141,21 +141,30 @@ fxbool LoadMapped(PrefMapArray& map, void* buffer, uint32_t* size)
     return 1;
 }
 
+// Writes the mapped fields of one source record. A record that does not load
+// yet starts out zeroed and is created by the save; a record is written only
+// when one of its fields changed. False when the host refuses that write.
+bool SaveSourceRecord(const std::vector<const PrefMapRow*>& rows, const void* buffer)
+{
+    const PrefMapRow& first = *rows.front();
+    OtherRecord source;
+    if (LoadSource(first, source) == 0)
+        source = OtherRecord{}; // not stored yet: every word starts at zero
+    bool changed = false;
+    for (const PrefMapRow* row : rows)
+        changed = WriteField(*row, buffer, source) || changed;
+    return !changed || SaveOther(SourceTag(first), SourceItem(first), first.incident, source.words) != 0;
+}
+
 fxbool SaveMapped(PrefMapArray& map, const void* buffer, uint32_t size)
 {
     if (buffer == nullptr || size < RecordSize(map))
         return 0;
-    ForEachSourceRecord(map, [buffer](const std::vector<const PrefMapRow*>& rows) {
-        OtherRecord source;
-        if (LoadSource(*rows.front(), source) == 0)
-            return; // never write a record that could not be read first
-        bool changed = false;
-        for (const PrefMapRow* row : rows)
-            changed = WriteField(*row, buffer, source) || changed;
-        if (changed)
-            SaveOther(SourceTag(*rows.front()), SourceItem(*rows.front()), rows.front()->incident, source.words);
+    bool saved = true;
+    ForEachSourceRecord(map, [buffer, &saved](const std::vector<const PrefMapRow*>& rows) {
+        saved = SaveSourceRecord(rows, buffer) && saved;
     });
-    return 1;
+    return saved ? 1 : 0;
 }
 
 fxbool LoadBlock(const PrefBlockMap& block, int16_t item, void* buffer, uint32_t* size)

@@ -8,7 +8,8 @@ namespace hostsim {
 namespace {
 constexpr uint32_t kSOTX = fourcc("SOTX"), kSOIS = fourcc("SOIS"), kSOIu = fourcc("SOIu"),
                    kDtLP = fourcc("dtLP"), kSOMC = fourcc("SOMC"), kSODT = fourcc("SODT"),
-                   kTxxp = fourcc("txxp"), kTxbl = fourcc("txbl"), kOtpD = fourcc("otpD");
+                   kTxxp = fourcc("txxp"), kTxbl = fourcc("txbl"), kOtpD = fourcc("otpD"),
+                   kSDNG = fourcc("SDNG");
 }  // namespace
 
 ContentWriter::ContentWriter(Document& doc, uint32_t hostVersion, PutFn put)
@@ -91,6 +92,16 @@ void ContentWriter::partRecord(int16_t partId, uint16_t order, const std::string
     RecordLayout::set(p, Field::PartNameBlock, partId == 0 ? 0 : textBlock(name, kTxbl), version_);
     RecordLayout::set(p, Field::PartOrder, order, version_);
     put_(RecordId{-1, kOtpD, RecordKey(partId, 0)}, std::move(p));
+}
+
+void ContentWriter::group(const GroupSpan& g) {
+    Bytes b = RecordLayout::blank(kSDNG, version_);
+    RecordLayout::set(b, Field::GroupStartStaff, g.startStaff, version_);
+    RecordLayout::set(b, Field::GroupEndStaff, g.endStaff, version_);
+    if (!g.fullName.empty()) RecordLayout::set(b, Field::GroupFullName, textBlock(g.fullName, kTxbl), version_);
+    if (!g.abbrName.empty()) RecordLayout::set(b, Field::GroupAbbrName, textBlock(g.abbrName, kTxbl), version_);
+    RecordLayout::set(b, Field::GroupBracket, int32_t(g.bracket), version_);
+    put_(RecordId{-1, kSDNG, RecordKey(0, g.number, 0)}, std::move(b));
 }
 
 }  // namespace hostsim

@@ -17,6 +17,16 @@ struct StaffEntry {
     int16_t resize = 100;
 };
 
+/* How a staff group is marked at the left of its staves ('SDNG' word 8). */
+enum class GroupBracket : int16_t { None = 0, Brace = 1, Bracket = 2, Line = 3, Square = 4 };
+
+struct GroupSpan {
+    int16_t number = 0;  // the group's item ('SDNG' key (0, number, 0))
+    int16_t startStaff = 0, endStaff = 0;
+    std::string fullName, abbrName;  // caret texts; "" = none
+    GroupBracket bracket = GroupBracket::None;
+};
+
 /* Writes whole pieces of content (a staff with its names, a staff list, a
    category, a text expression with its text) as the host's records. Used for
    the built-in documents and by the driver API; every record goes through
@@ -37,6 +47,8 @@ public:
     int16_t textExpression(int16_t item, int16_t categoryId, const std::string& description,
                            const std::string& text, uint16_t flags);
     void partRecord(int16_t partId, uint16_t order, const std::string& name);
+    /* A staff group of the score's global list, with its names in text blocks. */
+    void group(const GroupSpan& g);
 
 private:
     int16_t newNumber(uint32_t tag);

@@ -26,6 +26,24 @@ void listEntries(std::ostream& out, const DocumentReader& r, const std::vector<S
     }
 }
 
+const char* bracketName(GroupBracket b) {
+    static const char* const kNames[] = {"no bracket", "brace", "bracket", "line", "square"};
+    size_t i = size_t(b);
+    return i < sizeof kNames / sizeof kNames[0] ? kNames[i] : "unknown bracket";
+}
+
+void listGroups(std::ostream& out, const std::vector<GroupSpan>& groups) {
+    if (groups.empty()) return;  // documents without groups print as before
+    out << "groups:\n";
+    for (const GroupSpan& g : groups) {
+        out << "  " << g.number << ": staves " << g.startStaff << "-" << g.endStaff << " "
+            << bracketName(g.bracket);
+        if (!g.fullName.empty()) out << " \"" << g.fullName << "\"";
+        if (!g.abbrName.empty()) out << " / \"" << g.abbrName << "\"";
+        out << "\n";
+    }
+}
+
 std::string regionText(const Region& s) {
     std::ostringstream o;
     o << "list " << s.startList << " slot " << s.startSlot << " measure " << s.startMeasure << " pos "
@@ -53,6 +71,7 @@ std::string DocumentDescriber::describe(const Document& doc, uint32_t hostVersio
     }
     out << "score staff list:\n";
     listEntries(out, r, r.staffList(0, 0));
+    listGroups(out, r.groups());
     out << "staff sets:\n";
     for (int n = 1; n <= 8; ++n) {
         std::vector<StaffEntry> set = r.staffList(0, uint16_t(kFirstStaffSetItem + n - 1));

@@ -6,7 +6,8 @@ namespace hostsim {
 
 namespace {
 constexpr uint32_t kSOTX = fourcc("SOTX"), kSOIS = fourcc("SOIS"), kSOIu = fourcc("SOIu"),
-                   kDtLP = fourcc("dtLP"), kSOMC = fourcc("SOMC"), kSODT = fourcc("SODT");
+                   kDtLP = fourcc("dtLP"), kSOMC = fourcc("SOMC"), kSODT = fourcc("SODT"),
+                   kSDNG = fourcc("SDNG");
 }  // namespace
 
 std::string DocumentReader::blockText(int16_t textBlock) const {
@@ -68,6 +69,23 @@ std::vector<ExpressionInfo> DocumentReader::expressions() const {
         e.description = RecordLayout::getText(b, TextField::ExprDescription, version_);
         e.text = blockText(e.textBlock);
         out.push_back(std::move(e));
+    }
+    return out;
+}
+
+std::vector<GroupSpan> DocumentReader::groups() const {
+    std::vector<GroupSpan> out;
+    for (const RecordId& id : doc_.store().list(-1, kSDNG)) {
+        if (id.key.part(0) != 0) continue;
+        const Bytes& b = *doc_.store().find(id);
+        GroupSpan g;
+        g.number = id.key.part(1);
+        g.startStaff = int16_t(RecordLayout::get(b, Field::GroupStartStaff, version_));
+        g.endStaff = int16_t(RecordLayout::get(b, Field::GroupEndStaff, version_));
+        g.fullName = blockText(int16_t(RecordLayout::get(b, Field::GroupFullName, version_)));
+        g.abbrName = blockText(int16_t(RecordLayout::get(b, Field::GroupAbbrName, version_)));
+        g.bracket = GroupBracket(RecordLayout::get(b, Field::GroupBracket, version_));
+        out.push_back(std::move(g));
     }
     return out;
 }

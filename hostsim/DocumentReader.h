@@ -37,6 +37,8 @@ public:
     std::vector<StaffEntry> staffList(int16_t scope, uint16_t item) const;
     std::vector<CategoryInfo> categories() const;
     std::vector<ExpressionInfo> expressions() const;
+    /* The staff groups of the score's global list, in item order. */
+    std::vector<GroupSpan> groups() const;
     /* The name the panel stored for staff set n, "" when none. */
     std::string staffSetName(int n) const;
 

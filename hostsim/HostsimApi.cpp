@@ -10,6 +10,8 @@
 #include "hostsim/DocumentFile.h"
 #include "hostsim/DocumentReader.h"
 #include "hostsim/Engine.h"
+#include "hostsim/MusicXmlImport.h"
+#include "hostsim/MusicXmlSource.h"
 #include "hostsim/TagRules.h"
 #include "platform/qz_bundle_id.h"
 
@@ -133,8 +135,9 @@ int hostsim_set_measures(int16_t count) {
     return 1;
 }
 
-int16_t hostsim_open_document(const char* path, char* error, size_t errorSize) {
-    Engine& e = driver("hostsim_open_document");
+namespace {
+
+int16_t openJson(Engine& e, const char* path, char* error, size_t errorSize) {
     std::string msg;
     std::unique_ptr<Document> doc = path ? DocumentFile::load(path, e.hostVersion, msg) : nullptr;
     if (!doc) {
@@ -142,6 +145,42 @@ int16_t hostsim_open_document(const char* path, char* error, size_t errorSize) {
         return 0;
     }
     return e.adopt(std::move(doc));
+}
+
+int16_t importMusicXml(Engine& e, const char* path, char* error, size_t errorSize) {
+    std::string msg = "no file named";
+    std::unique_ptr<Document> doc = path ? MusicXmlImport::import(path, 0, e.hostVersion, msg) : nullptr;
+    if (!doc) {
+        copyError(msg, error, errorSize);
+        return 0;
+    }
+    return e.adopt(std::move(doc));
+}
+
+}  // namespace
+
+int16_t hostsim_open_document(const char* path, char* error, size_t errorSize) {
+    return openJson(driver("hostsim_open_document"), path, error, errorSize);
+}
+
+int16_t hostsim_import_musicxml(const char* path, char* error, size_t errorSize) {
+    return importMusicXml(driver("hostsim_import_musicxml"), path, error, errorSize);
+}
+
+int16_t hostsim_open_document_file(const char* path, char* error, size_t errorSize) {
+    Engine& e = driver("hostsim_open_document_file");
+    if (!path) {
+        copyError("no file named", error, errorSize);
+        return 0;
+    }
+    std::string head = MusicXmlSource::head(path, 256);
+    if (MusicXmlImport::recognises(head)) return importMusicXml(e, path, error, errorSize);
+    size_t first = head.find_first_not_of(" \t\r\n");
+    if (first != std::string::npos && head[first] != '{') {
+        copyError(std::string(path) + ": neither a hostsim document (JSON) nor a MusicXML file", error, errorSize);
+        return 0;
+    }
+    return openJson(e, path, error, errorSize);
 }
 
 int hostsim_save_document(int16_t id, const char* path, char* error, size_t errorSize) {
@@ -289,6 +328,36 @@ int hostsim_expression_at(size_t index, hostsim_expression* out) {
     const ExpressionInfo& x = expressionCache()[index];
     *out = hostsim_expression{x.item, x.textBlock, x.categoryWord, x.flags, x.description.c_str(), x.text.c_str()};
     return 1;
+}
+
+namespace {
+std::vector<GroupSpan>& groupCache() {
+    static std::vector<GroupSpan> cache;
+    return cache;
+}
+}  // namespace
+
+size_t hostsim_group_count(void) {
+    Engine& e = driver("hostsim_group_count");
+    Document* doc = e.current();
+    groupCache() = doc ? DocumentReader(*doc, e.hostVersion).groups() : std::vector<GroupSpan>();
+    return groupCache().size();
+}
+
+int hostsim_group_at(size_t index, hostsim_group* out) {
+    driver("hostsim_group_at");
+    if (!out || index >= groupCache().size()) return 0;
+    const GroupSpan& g = groupCache()[index];
+    *out = hostsim_group{g.number, g.startStaff, g.endStaff, int16_t(g.bracket), g.fullName.c_str(),
+                         g.abbrName.c_str()};
+    return 1;
+}
+
+const char* hostsim_staff_name(int16_t staff, int full) {
+    static std::string text;
+    Engine& e = driver("hostsim_staff_name");
+    Document* doc = e.current();
+    return keep(text, doc ? DocumentReader(*doc, e.hostVersion).staffName(staff, full != 0) : std::string());
 }
 
 hostsim_view hostsim_view_state(void) {

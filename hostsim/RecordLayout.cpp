@@ -43,6 +43,11 @@ constexpr FieldRow kFields[] = {
     {Field::PartNameBlock, 0, 0, 2, true},
     {Field::PartOrder, 2, 2, 2, false},
     {Field::PartFlags, 6, 6, 2, false},
+    {Field::GroupStartStaff, 0, 0, 2, true},
+    {Field::GroupEndStaff, 2, 2, 2, true},
+    {Field::GroupFullName, 4, 4, 2, true},
+    {Field::GroupAbbrName, 6, 6, 2, true},
+    {Field::GroupBracket, 8, 8, 2, true},
 };
 
 struct TextRow {
@@ -62,7 +67,7 @@ const Row& findRow(const Row (&rows)[N], Key k) {
         if (r.field == k) return r;
     return rows[0];  // unreachable: every field has a row (checked below)
 }
-static_assert(std::size(kFields) == size_t(Field::PartFlags) + 1, "one row per field");
+static_assert(std::size(kFields) == size_t(Field::GroupBracket) + 1, "one row per field");
 static_assert(std::size(kTexts) == size_t(TextField::ExprDescription) + 1, "one row per text");
 
 const FieldRow& rowOf(Field f) { return findRow(kFields, f); }

@@ -34,6 +34,11 @@ enum class Field : uint8_t {
     PartNameBlock,        // 'otpD'
     PartOrder,
     PartFlags,
+    GroupStartStaff,      // 'SDNG'
+    GroupEndStaff,
+    GroupFullName,
+    GroupAbbrName,
+    GroupBracket,
 };
 
 /* Zero-terminated text fields. */

@@ -6,15 +6,6 @@ namespace hostsim {
 
 namespace {
 
-ContentWriter writerFor(Document& doc, uint32_t hostVersion) {
-    return ContentWriter(doc, hostVersion, [&doc](const RecordId& id, std::optional<Bytes> b) {
-        if (b)
-            doc.store().put(id, std::move(*b));
-        else
-            doc.store().erase(id);
-    });
-}
-
 struct Instrument {
     const char* full;
     const char* abbr;
@@ -68,6 +59,15 @@ constexpr ExpressionRow kExpressions[] = {
 
 }  // namespace
 
+ContentWriter SeedBuilder::writer(Document& doc, uint32_t hostVersion) {
+    return ContentWriter(doc, hostVersion, [&doc](const RecordId& id, std::optional<Bytes> b) {
+        if (b)
+            doc.store().put(id, std::move(*b));
+        else
+            doc.store().erase(id);
+    });
+}
+
 std::unique_ptr<Document> SeedBuilder::empty(int16_t id) {
     auto doc = std::make_unique<Document>(id);
     doc->title = "Untitled";
@@ -77,7 +77,7 @@ std::unique_ptr<Document> SeedBuilder::empty(int16_t id) {
 std::unique_ptr<Document> SeedBuilder::test(int16_t id, uint32_t hostVersion, bool withCategory) {
     auto doc = std::make_unique<Document>(id);
     doc->title = "Test Document";
-    ContentWriter w = writerFor(*doc, hostVersion);
+    ContentWriter w = writer(*doc, hostVersion);
     const char* const names[] = {"Flute", "Clarinet in B^flat()", "Horn", "Violin I", "Viola", ""};
     const int32_t distances[] = {0, -300, -620, -900, -1250, -1560};
     std::vector<StaffEntry> score;
@@ -99,7 +99,7 @@ std::unique_ptr<Document> SeedBuilder::demo(int16_t id, uint32_t hostVersion) {
     auto doc = std::make_unique<Document>(id);
     doc->title = "Demo Score";
     doc->measures = 32;
-    ContentWriter w = writerFor(*doc, hostVersion);
+    ContentWriter w = writer(*doc, hostVersion);
     std::vector<StaffEntry> score;
     int32_t y = 0;
     int16_t number = 1;

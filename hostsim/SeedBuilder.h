@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "hostsim/ContentWriter.h"
 #include "hostsim/Document.h"
 
 namespace hostsim {
@@ -16,6 +17,9 @@ public:
     static std::unique_ptr<Document> empty(int16_t id);
     static std::unique_ptr<Document> test(int16_t id, uint32_t hostVersion, bool withCategory);
     static std::unique_ptr<Document> demo(int16_t id, uint32_t hostVersion);
+    /* A writer that puts records straight into the store of a document that
+       is being built (no edit, no log). */
+    static ContentWriter writer(Document& doc, uint32_t hostVersion);
 };
 
 }  // namespace hostsim

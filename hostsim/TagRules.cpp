@@ -47,7 +47,7 @@ struct LayoutRow {
 };
 
 constexpr uint32_t V19 = 0x19000000u, V12 = 0x12000000u, V11 = 0x11000000u,
-                   V0F = 0x0F000000u, V0D = 0x0D000000u;
+                   V0F = 0x0F000000u, V0D = 0x0D000000u, V09 = 0x09000000u;
 
 constexpr LayoutRow kLayouts[] = {
     {fourcc("SOIu"), {24, 24, 24}, {V19, V19, V19}},
@@ -58,6 +58,7 @@ constexpr LayoutRow kLayouts[] = {
     {fourcc("otDe"), {12, 12, 12}, {V19, V19, V19}},
     {fourcc("otpD"), {12, 12, 12}, {V19, V19, V19}},
     {fourcc("pfgp"), {66, 66, 66}, {V0D, V0D, V0D}},
+    {fourcc("SDNG"), {36, 36, 36}, {V19, V19, V09}},
 };
 
 constexpr uint32_t kEmulatedPreferences[] = {

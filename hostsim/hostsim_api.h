@@ -69,6 +69,19 @@ typedef struct hostsim_expression {
     const char* text;        /* the expression's raw text, UTF-8 */
 } hostsim_expression;
 
+/* How a staff group is marked at the left of its staves. */
+enum { HOSTSIM_BRACKET_NONE = 0, HOSTSIM_BRACKET_BRACE = 1, HOSTSIM_BRACKET_BRACKET = 2,
+       HOSTSIM_BRACKET_LINE = 3, HOSTSIM_BRACKET_SQUARE = 4 };
+
+typedef struct hostsim_group {
+    int16_t number;          /* the group's item */
+    int16_t startStaff;      /* first and last staff of the group */
+    int16_t endStaff;
+    int16_t bracket;         /* HOSTSIM_BRACKET_* */
+    const char* fullName;    /* caret texts, UTF-8; "" = none */
+    const char* abbrName;
+} hostsim_group;
+
 typedef struct hostsim_view {
     int32_t viewMode;          /* HOSTSIM_VIEW_* */
     int32_t displayedStaffSet; /* 0 = all staves, 1-8 */
@@ -163,6 +176,14 @@ HOSTSIM_API int hostsim_set_measures(int16_t count);
    problem and the field; the open documents are untouched. */
 HOSTSIM_API int16_t hostsim_open_document(const char* path, char* error, size_t errorSize);
 HOSTSIM_API int hostsim_save_document(int16_t id, const char* path, char* error, size_t errorSize);
+/* MusicXML 3.0 to 4.0 (partwise or timewise; plain XML or the compressed
+   zip form, told apart by content) imported as a new current document with
+   no file of its own. On failure `error` receives "<path>: <problem>" and
+   nothing is opened or changed. */
+HOSTSIM_API int16_t hostsim_import_musicxml(const char* path, char* error, size_t errorSize);
+/* Opens a document file of either kind, chosen by the file's content: a
+   MusicXML score is imported, a hostsim document file (JSON) is opened. */
+HOSTSIM_API int16_t hostsim_open_document_file(const char* path, char* error, size_t errorSize);
 /* The document rendered as text for people and tests. */
 HOSTSIM_API const char* hostsim_describe_document(int16_t id);
 
@@ -189,6 +210,12 @@ HOSTSIM_API size_t hostsim_staff_list(uint16_t item, int16_t part, hostsim_staff
    how many there are; hostsim_expression_at then gives them one by one. */
 HOSTSIM_API size_t hostsim_expression_count(void);
 HOSTSIM_API int hostsim_expression_at(size_t index, hostsim_expression* out);
+/* The staff groups of the current document's score (in item order), read
+   like the expressions: the count first, then one by one. */
+HOSTSIM_API size_t hostsim_group_count(void);
+HOSTSIM_API int hostsim_group_at(size_t index, hostsim_group* out);
+/* A staff's full (full != 0) or abbreviated name as stored (caret text), "" when none. */
+HOSTSIM_API const char* hostsim_staff_name(int16_t staff, int full);
 HOSTSIM_API hostsim_view hostsim_view_state(void);
 HOSTSIM_API int hostsim_dirty(int16_t docId);
 HOSTSIM_API int32_t hostsim_counter(uint32_t tag, int16_t part);

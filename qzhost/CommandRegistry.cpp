@@ -21,6 +21,17 @@ const Command* CommandRegistry::Find(const std::string& name) const
     return nullptr;
 }
 
+const Command* CommandRegistry::Match(int argc, char** argv, int& used) const
+{
+    if (argc >= 3)
+        if (const Command* sub = Find(std::string(argv[1]) + " " + argv[2])) {
+            used = 2;
+            return sub;
+        }
+    used = 1;
+    return argc >= 2 ? Find(argv[1]) : nullptr;
+}
+
 std::vector<const Command*> CommandRegistry::All() const
 {
     std::vector<const Command*> all;

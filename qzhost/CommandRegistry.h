@@ -7,8 +7,12 @@
        static int RunFoo(const CommandArgs& args, std::ostream& out, std::ostream& err);
        QZHOST_COMMAND(foo, "foo FILE", "does foo with FILE", RunFoo);
 
-   The command function receives the arguments after the command name and
-   returns the process exit status. */
+   A subcommand ("qzhost doc import ...") lives in its own file as well:
+
+       QZHOST_SUBCOMMAND(doc, import, "doc import FILE", "imports FILE", RunImport);
+
+   The command function receives the arguments after the command name (for
+   a subcommand, after both words) and returns the process exit status. */
 
 #include <iosfwd>
 #include <string>
@@ -31,6 +35,9 @@ public:
 
     void Add(const Command& command);
     const Command* Find(const std::string& name) const;
+    /* The command that the first words of argv[1..argc-1] name: a subcommand
+       ("doc import") before a command ("doc"); `used` = the words consumed. */
+    const Command* Match(int argc, char** argv, int& used) const;
     /* Every command, by name. */
     std::vector<const Command*> All() const;
 
@@ -48,6 +55,9 @@ public:
 
 #define QZHOST_COMMAND(name, usage, summary, run) \
     static const CommandRegistration qzhostCommand_##name(#name, usage, summary, run)
+
+#define QZHOST_SUBCOMMAND(parent, name, usage, summary, run) \
+    static const CommandRegistration qzhostCommand_##parent##_##name(#parent " " #name, usage, summary, run)
 
 /* Exit statuses shared by the commands. */
 constexpr int kExitOK = 0;

@@ -27,11 +27,12 @@ int main(int argc, char** argv)
         PrintUsage(std::cout);
         return kExitOK;
     }
-    const Command* command = CommandRegistry::Instance().Find(name);
+    int used = 1;
+    const Command* command = CommandRegistry::Instance().Match(argc, argv, used);
     if (!command) {
         std::cerr << "qzhost: unknown command '" << name << "'\n";
         PrintUsage(std::cerr);
         return kExitUsage;
     }
-    return command->run(CommandArgs(argv + 2, argv + argc), std::cout, std::cerr);
+    return command->run(CommandArgs(argv + 1 + used, argv + argc), std::cout, std::cerr);
 }

@@ -53,6 +53,11 @@ bool FCControl::_IsBuffering() const
     return _pWindow && _pWindow->_IsBufferingMoves();
 }
 
+bool FCControl::_IsMovePending() const
+{
+    return _movepending && _IsBuffering() && _IsOnScreen();
+}
+
 void FCControl::_InitNonWindowHandleStates()
 {
     if (!_IsOnScreen()) return;
@@ -189,13 +194,13 @@ float FCControl::_GetGeometry(float stored, float (*pick)(const __FloatRect&))
 
 float FCControl::GetLeft()
 {
-    if (_movepending && _IsOnScreen()) return _pendingleft;
+    if (_IsMovePending()) return _pendingleft;
     return _GetGeometry(_left, [](const __FloatRect& rect) { return rect.left; });
 }
 
 float FCControl::GetTop()
 {
-    if (_movepending && _IsOnScreen()) return _pendingtop;
+    if (_IsMovePending()) return _pendingtop;
     return _GetGeometry(_top, [](const __FloatRect& rect) { return rect.top; });
 }
 
@@ -215,6 +220,11 @@ void FCControl::MoveRelative(float dx, float dy)
     {
         SetLeft(_left + dx);
         SetTop(_top + dy);
+        return;
+    }
+    if (_IsMovePending())
+    {
+        _MoveOnScreen(_pendingleft + dx, _pendingtop + dy);
         return;
     }
     __FloatRect rect;
@@ -239,6 +249,12 @@ void FCControl::ResizeRelative(float dw, float dh)
     {
         SetWidth(_width + dw);
         SetHeight(_height + dh);
+        return;
+    }
+    if (_resizepending && _IsBuffering())
+    {
+        _pendingwidth = static_cast<float>(static_cast<int>(_pendingwidth + dw));
+        _pendingheight = static_cast<float>(static_cast<int>(_pendingheight + dh));
         return;
     }
     __FloatRect rect;

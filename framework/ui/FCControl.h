@@ -137,6 +137,8 @@ public:
 
 private:
     bool _IsBuffering() const;
+    /* A buffered move waits: later moves start from its position. */
+    bool _IsMovePending() const;
     /* The stored value off screen; on screen a value picked from the
        element's rectangle, -1 when the element is missing. */
     float _GetGeometry(float stored, float (*pick)(const __FloatRect&));

@@ -1,6 +1,8 @@
 #include "ui/FCCtrlEdit.h"
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "ui/_FCWindowController_cocoa.h"
 
@@ -59,6 +61,57 @@ float FCCtrlEdit::GetFloat(float minimum, float maximum)
     if (value < minimum) return minimum;
     if (value > maximum) return maximum;
     return value;
+}
+
+namespace
+{
+template <class T>
+T ClampWhenOrdered(T value, T minimum, T maximum)
+{
+    if (minimum > maximum) return value;
+    return value < minimum ? minimum : value > maximum ? maximum : value;
+}
+
+/* Rounded to the nearest integer, halves away from zero, kept within int. */
+int RoundToInt(double value)
+{
+    if (std::isnan(value)) return 0;
+    const double rounded = std::round(value);
+    if (rounded <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    if (rounded >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    return static_cast<int>(rounded);
+}
+} // namespace
+
+void FCCtrlEdit::SetMeasurement(double value, __FCBase::MEASUREMENTUNITS units)
+{
+    FCString text;
+    text.SetMeasurement(value, units);
+    SetText(&text);
+}
+
+double FCCtrlEdit::GetMeasurement(__FCBase::MEASUREMENTUNITS units)
+{
+    FCString text;
+    GetText(&text);
+    return text.GetMeasurement(units);
+}
+
+double FCCtrlEdit::GetRangeMeasurement(__FCBase::MEASUREMENTUNITS units, double minimum, double maximum)
+{
+    return ClampWhenOrdered(GetMeasurement(units), minimum, maximum);
+}
+
+void FCCtrlEdit::SetMeasurementInteger(double value, __FCBase::MEASUREMENTUNITS units)
+{
+    SetMeasurement(RoundToInt(value), units);
+}
+
+int FCCtrlEdit::GetMeasurementInteger(__FCBase::MEASUREMENTUNITS units) { return RoundToInt(GetMeasurement(units)); }
+
+int FCCtrlEdit::GetRangeMeasurementInteger(__FCBase::MEASUREMENTUNITS units, int minimum, int maximum)
+{
+    return ClampWhenOrdered(GetMeasurementInteger(units), minimum, maximum);
 }
 
 void FCCtrlEdit::SetReadOnly(bool state) { SetEnable(!state); }

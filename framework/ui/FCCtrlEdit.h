@@ -2,6 +2,7 @@
 #define FRAMEWORK_UI_FCCTRLEDIT_H
 
 #include "ui/FCControl.h"
+#include "core/__FCBase.h"
 
 /* An edit field. Its value lives in the control's text; the number
  * operations write and read that text. */
@@ -27,6 +28,21 @@ public:
     /* On screen the number clamped to min .. max; otherwise the stored
        text's number, unclamped. */
     float GetFloat(float minimum, float maximum);
+
+    /* The text written and read as a measurement: the value is in EVPUs,
+       the text in the unit (the document's unit for MEASUREMENTUNIT_DEFAULT). */
+    void SetMeasurement(double value, __FCBase::MEASUREMENTUNITS units);
+    double GetMeasurement(__FCBase::MEASUREMENTUNITS units);
+    /* The measurement clamped to min .. max (unclamped when min > max). */
+    double GetRangeMeasurement(__FCBase::MEASUREMENTUNITS units, double minimum, double maximum);
+    /* The value rounded to the nearest integer (halves away from zero) before
+       it is written. */
+    void SetMeasurementInteger(double value, __FCBase::MEASUREMENTUNITS units);
+    /* The measurement rounded the same way. */
+    int GetMeasurementInteger(__FCBase::MEASUREMENTUNITS units);
+    /* The rounded measurement clamped to min .. max (unclamped when min >
+       max). */
+    int GetRangeMeasurementInteger(__FCBase::MEASUREMENTUNITS units, int minimum, int maximum);
 
     /* Disables the field when true, enables it when false. */
     void SetReadOnly(bool state);

@@ -7,7 +7,15 @@ class FCCtrlButton;
 class FCCtrlCheckbox;
 class FCCtrlDataList;
 class FCCtrlEdit;
+class FCCtrlLine;
 class FCCtrlListBox;
+class FCCtrlPopup;
+class FCCtrlRadioButton;
+class FCCtrlSlider;
+class FCCtrlStatic;
+class FCCtrlSwitcher;
+class FCCtrlTree;
+class FCCtrlUpDown;
 
 /* The host's window reference, as handed to the plug-in. */
 struct OpaqueCocoaWindow;
@@ -42,6 +50,14 @@ public:
     FCCtrlCheckbox* AddCheckbox(short id);
     FCCtrlDataList* AddDataList(short id);
     FCCtrlListBox* AddListBox(short id);
+    FCCtrlRadioButton* AddRadioButton(short id);
+    FCCtrlStatic* AddStatic(short id);
+    FCCtrlPopup* AddPopup(short id);
+    FCCtrlUpDown* AddUpDown(short id);
+    FCCtrlSlider* AddSlider(short id);
+    FCCtrlSwitcher* AddSwitcher(short id);
+    FCCtrlTree* AddTree(short id);
+    FCCtrlLine* AddLine(short id);
 
     /* Shows the window modeless; an existing on-screen window is shown and
        activated, otherwise the layout is loaded (which runs InitWindow). */

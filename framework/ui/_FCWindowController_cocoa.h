@@ -6,7 +6,9 @@
 class __FCUserWindow;
 class FCControl;
 class FCCtrlDataList;
+class FCCtrlTree;
 class FCString;
+class FCTreeNode;
 
 /* The platform bridge of one framework window.
  *
@@ -114,6 +116,8 @@ public:
     void AppendPopupItem(int id, FCString* pText);
     void InsertString(int id, int index, FCString* pText);
     void DeletePopupItem(int id, int index);
+    /* The item's title (nothing for an index outside the items). */
+    void GetPopupItemText(int id, int index, FCString* pText);
     void SelectPopupItem(int id, int index);
     /* -1 for none, or when no popup has the tag. */
     int GetSelectedPopupItem(int id);
@@ -168,6 +172,29 @@ public:
        makes this bridge the table's data source. */
     void TableViewAssureConnected(FCCtrlDataList* pList);
 
+    /* ---- Elements: outlines (the rows of a tree control) ---- */
+
+    /* The single column "treecolumn": no header, width 100 then filling the
+       view, not editable, rows as high as the font's line height + 3 (at
+       least 16) at the point size. */
+    void OutlineViewSetupColumn(int id, int fontSize);
+    /* Stores the tree under "Tree" in the outline's user info (once) and
+       makes this bridge the outline's data source. */
+    void OutlineViewAssureConnected(FCCtrlTree* pTree);
+    /* Reloads the rows from the tree; expansion and selection stay with
+       their nodes, those of nodes no longer in the tree are dropped. */
+    void OutlineViewRefreshData(int id);
+    /* The node of the selected row, or null. */
+    FCTreeNode* OutlineViewGetSelectedNode(int id);
+    /* Expands the node's parent when needed, selects the node's row and
+       scrolls it into view. */
+    void OutlineViewSetSelectedNode(int id, FCTreeNode* pNode);
+    /* Expands (when expandable) or collapses the node's row. */
+    void OutlineViewExpandNode(int id, FCTreeNode* pNode, bool expand);
+    bool OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode);
+    void OutlineViewExpandAllContainers(int id);
+    void OutlineViewCollapseAllContainers(int id);
+
     /* ---- Elements created in code ---- */
 
     /* Creates the element for a control by its type code; false for codes
@@ -200,6 +227,10 @@ public:
     void Notify_WindowClose();
     bool Notify_WindowCanClose();
     void Notify_Timer(int id);
+    /* A stepper was clicked: the up/down control with the ID takes the
+       stepper's new value, then HandleUpDownPressed(control, new - old);
+       nothing when no up/down control has the ID. */
+    void Notify_StepperPressed(void* pStepper, int id);
 
     /* ---- Internal ---- */
 

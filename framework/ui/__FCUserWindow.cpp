@@ -1,6 +1,7 @@
 #include "ui/__FCUserWindow.h"
 
 #include "ui/FCControl.h"
+#include "ui/FCCtrlSwitcher.h"
 #include "ui/FCUIGlobals.h"
 #include "ui/_FCWindowController_cocoa.h"
 
@@ -78,7 +79,10 @@ void __FCUserWindow::CancelButtonPressed() { _EndWithCode(RETURNCODE_CANCEL); }
 void __FCUserWindow::HandleCommand(FCControl*) {}
 /* Page visibility is the switcher control's own business; a window without
    switchers has nothing to do here. */
-void __FCUserWindow::HandleSwitcherSelect(FCCtrlSwitcher*, int) {}
+void __FCUserWindow::HandleSwitcherSelect(FCCtrlSwitcher* pSwitcher, int page)
+{
+    if (pSwitcher && pSwitcher->_GetControlType() == 13) pSwitcher->HandleVisibleStates(page);
+}
 void __FCUserWindow::HandleUpDownPressed(FCControl*, int) {}
 void __FCUserWindow::HandleDataListSelect(FCCtrlDataList*, int) {}
 void __FCUserWindow::HandleDataListCheck(FCCtrlDataList*, int, bool) {}

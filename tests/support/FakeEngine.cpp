@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,6 +29,7 @@ struct EngineState {
     std::map<RecordKey, Words> records;
     std::map<std::string, int> calls;
     std::map<uint32_t, int> saves;
+    std::set<uint32_t> refusedSaves;
     std::vector<int16_t> seenNoteIds;
     int16_t result = 1;
     uint8_t fretFill = 0;
@@ -97,6 +99,11 @@ int fake_engine_saves_of(uint32_t tag)
     return State().saves[tag];
 }
 
+void fake_engine_refuse_saves_of(uint32_t tag)
+{
+    State().refusedSaves.insert(tag);
+}
+
 void fake_engine_set_result(int16_t result)
 {
     State().result = result;
@@ -143,7 +150,7 @@ fxbool FX_SaveEData(uint32_t tag, const int16_t* key, const void* buffer, uint32
 {
     Record("FX_SaveEData", version);
     ++State().saves[tag];
-    if (size != kRecordBytes)
+    if (size != kRecordBytes || State().refusedSaves.count(tag) != 0)
         return 0;
     const auto* words = static_cast<const uint16_t*>(buffer);
     State().records[KeyOf(tag, key)] = Words(words, words + kRecordBytes / 2);

@@ -20,6 +20,9 @@ QZ_EXTERN_C QZ_EXPORT void fake_engine_put_record(uint32_t tag, int16_t item, in
 QZ_EXTERN_C QZ_EXPORT int fake_engine_get_record(uint32_t tag, int16_t item, int16_t incident, uint16_t* words);
 /* Number of record saves that named this tag since the last reset. */
 QZ_EXTERN_C QZ_EXPORT int fake_engine_saves_of(uint32_t tag);
+/* Record saves that name this tag are refused (return 0, store nothing)
+   until the next reset. */
+QZ_EXTERN_C QZ_EXPORT void fake_engine_refuse_saves_of(uint32_t tag);
 /* Result of the edit-bracket and frame functions (default 1). */
 QZ_EXTERN_C QZ_EXPORT void fake_engine_set_result(int16_t result);
 /* Fret instrument loads fill the whole buffer with this byte and return the

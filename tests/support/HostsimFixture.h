@@ -53,7 +53,9 @@
     X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_auto_numbered_names)              \
     X(hostsim_selection_garbage) X(hostsim_set_macho) X(hostsim_set_dialog_answer)                 \
     X(hostsim_set_window_info) X(hostsim_scroll_count) X(hostsim_last_scroll)                       \
-    X(hostsim_set_dialog_changed) X(hostsim_dialog_count) X(hostsim_dialog_entry)
+    X(hostsim_set_dialog_changed) X(hostsim_dialog_count) X(hostsim_dialog_entry)                       \
+    X(hostsim_import_musicxml) X(hostsim_open_document_file) X(hostsim_group_count)                 \
+    X(hostsim_group_at) X(hostsim_staff_name)
 
 /* The driver API of the loaded engine. */
 struct HostsimApi {

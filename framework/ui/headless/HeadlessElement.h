@@ -6,6 +6,7 @@
 #include <vector>
 
 class FCCtrlDataList;
+class FCCtrlTree;
 
 /* The kinds of on-screen element the headless bridge models. */
 enum class HeadlessKind
@@ -76,6 +77,12 @@ public:
     FCCtrlDataList* dataList = nullptr; /* the user-info entry "DataList" */
     float rowHeight = 16;
     int reloads = 0;
+
+    /* Outlines: the user-info entry "Tree", the expanded items and the
+       selected item (items are the tree's node handles). */
+    FCCtrlTree* tree = nullptr;
+    std::vector<const void*> expandedItems;
+    const void* selectedOutlineItem = nullptr;
 
     HeadlessElement* parent = nullptr;
     std::vector<std::unique_ptr<HeadlessElement>> children;

@@ -149,6 +149,40 @@ void ReadColumns(const pugi::xml_node& node, HeadlessElement* pTable)
     }
 }
 
+/* A popup's menu items; the selected one is the cell's selected item or
+   the item whose state is on. */
+void ReadPopupItems(const pugi::xml_node& cell, HeadlessElement* pPopup)
+{
+    std::string selectedID = cell.attribute("selectedItem").as_string();
+    for (pugi::xml_node item : Keyed(cell, "menu", "menu").child("items").children("menuItem"))
+    {
+        bool selected = (!selectedID.empty() && selectedID == item.attribute("id").as_string()) ||
+                        std::strcmp(item.attribute("state").as_string(), "on") == 0;
+        if (selected && pPopup->selectedItem < 0) pPopup->selectedItem = static_cast<int>(pPopup->items.size());
+        pPopup->items.push_back(Text16(item.attribute("title").as_string()));
+    }
+    if (pPopup->selectedItem < 0 && !pPopup->items.empty()) pPopup->selectedItem = 0;
+}
+
+/* A stepper's or slider's limits and value. */
+void ReadRange(const pugi::xml_node& cell, HeadlessElement* pElement)
+{
+    pElement->minValue = cell.attribute("minValue").as_double(0);
+    pElement->maxValue = cell.attribute("maxValue").as_double(pElement->kind == HeadlessKind::Stepper ? 100 : 0);
+    pElement->value = cell.attribute("doubleValue").as_double(pElement->minValue);
+    pElement->tickMarks = cell.attribute("numberOfTickMarks").as_int(0);
+}
+
+/* A segmented control's segment labels and the selected segment. */
+void ReadSegments(const pugi::xml_node& cell, HeadlessElement* pSegments)
+{
+    for (pugi::xml_node segment : cell.child("segments").children("segment"))
+    {
+        if (Yes(segment, "selected")) pSegments->selectedItem = static_cast<int>(pSegments->items.size());
+        pSegments->items.push_back(Text16(segment.attribute("label").as_string()));
+    }
+}
+
 std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node);
 
 void BuildSubviews(const pugi::xml_node& subviews, HeadlessElement* pParent)
@@ -189,6 +223,10 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
     case HeadlessKind::OutlineView:
         ReadColumns(node, pElement.get());
         break;
+    case HeadlessKind::PopUp: ReadPopupItems(cell, pElement.get()); break;
+    case HeadlessKind::Stepper:
+    case HeadlessKind::Slider: ReadRange(cell, pElement.get()); break;
+    case HeadlessKind::Segmented: ReadSegments(cell, pElement.get()); break;
     case HeadlessKind::ScrollView:
         if (pugi::xml_node clip = Keyed(node, "clipView", "contentView"))
             pElement->AddChild(BuildElement(clip));

@@ -10,9 +10,15 @@
 #include "ui/FCControl.h"
 #include "ui/FCCtrlCheckbox.h"
 #include "ui/FCCtrlDataList.h"
+#include "ui/FCCtrlLine.h"
+#include "ui/FCCtrlSwitcher.h"
+#include "ui/FCCtrlTree.h"
+#include "ui/FCCtrlUpDown.h"
 #include "ui/FCDataListRow.h"
+#include "ui/FCTreeNode.h"
 #include "ui/headless/HeadlessDataSource.h"
 #include "ui/headless/HeadlessLayout.h"
+#include "ui/headless/HeadlessOutline.h"
 #include "ui/headless/HeadlessRuntime.h"
 #include "ui/headless/HeadlessText.h"
 #include "ui/headless/HeadlessWindow.h"
@@ -552,6 +558,13 @@ void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
         pPopup->selectedItem = pPopup->items.empty() ? -1 : 0;
 }
 
+void _FCWindowController_cocoa::GetPopupItemText(int id, int index, FCString* pText)
+{
+    HeadlessElement* pPopup = Popup(this, id);
+    if (pPopup && pText && InRange(pPopup, index))
+        HeadlessText::FromElement(pPopup->items[static_cast<size_t>(index)], pText);
+}
+
 void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
 {
     HeadlessElement* pPopup = Popup(this, id);
@@ -794,6 +807,120 @@ void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
     pTable->dataSourceSet = true;
 }
 
+/* ---- Elements: outlines ---- */
+
+namespace
+{
+HeadlessElement* Outline(const _FCWindowController_cocoa* pBridge, int id)
+{
+    return OfKind(pBridge, id, HeadlessKind::OutlineView);
+}
+
+/* A selection change is reported as the platform does, as a command. */
+void ReportOutlineSelection(_FCWindowController_cocoa* pBridge, HeadlessElement* pOutline, bool changed)
+{
+    if (changed) pBridge->Notify_HandleCommand(pOutline->tag);
+}
+
+const void* ItemOf(FCTreeNode* pNode) { return pNode ? pNode->_GetHandle() : nullptr; }
+
+/* The node's item when the outline shows the node's tree and the node is
+   in it; null otherwise. */
+const void* KnownItem(const HeadlessElement* pOutline, FCTreeNode* pNode)
+{
+    const void* parent = nullptr;
+    const void* item = ItemOf(pNode);
+    return item && HeadlessOutline::FindParent(*pOutline, item, &parent) ? item : nullptr;
+}
+} // namespace
+
+void _FCWindowController_cocoa::OutlineViewSetupColumn(int id, int fontSize)
+{
+    HeadlessElement* pOutline = Outline(this, id);
+    if (!pOutline) return;
+    HeadlessColumn column;
+    column.identifier = "treecolumn";
+    column.width = std::max(100.0f, pOutline->width);
+    column.editable = false;
+    pOutline->columns.assign(1, column);
+    pOutline->hasHeader = false;
+    pOutline->rowHeight = std::max(16.0f, LineHeight(fontSize) + 3);
+}
+
+void _FCWindowController_cocoa::OutlineViewAssureConnected(FCCtrlTree* pTree)
+{
+    HeadlessElement* pOutline = pTree ? Outline(this, pTree->GetControlID()) : nullptr;
+    if (!pOutline) return;
+    if (!pOutline->tree) pOutline->tree = pTree;
+    pOutline->dataSourceSet = true;
+}
+
+void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
+{
+    HeadlessElement* pOutline = Outline(this, id);
+    if (!pOutline) return;
+    ++pOutline->reloads;
+    ReportOutlineSelection(this, pOutline, HeadlessOutline::Prune(pOutline));
+}
+
+FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int id)
+{
+    HeadlessElement* pOutline = Outline(this, id);
+    if (!pOutline || !pOutline->selectedOutlineItem) return nullptr;
+    /* Only an item still in the tree is turned back into its node. */
+    for (const HeadlessOutline::Row& row : HeadlessOutline::VisibleRows(*pOutline))
+        if (row.item == pOutline->selectedOutlineItem) return FCTreeNode::_NodeFromHandle(row.item);
+    return nullptr;
+}
+
+void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int id, FCTreeNode* pNode)
+{
+    HeadlessElement* pOutline = Outline(this, id);
+    const void* item = pOutline ? KnownItem(pOutline, pNode) : nullptr;
+    if (!item) return;
+    const void* parent = nullptr;
+    HeadlessOutline::FindParent(*pOutline, item, &parent);
+    if (parent) HeadlessOutline::Expand(pOutline, parent, true);
+    pOutline->topRow = HeadlessOutline::RowOf(*pOutline, item);
+    ReportOutlineSelection(this, pOutline, HeadlessOutline::Select(pOutline, item));
+}
+
+void _FCWindowController_cocoa::OutlineViewExpandNode(int id, FCTreeNode* pNode, bool expand)
+{
+    HeadlessElement* pOutline = Outline(this, id);
+    const void* item = pOutline ? KnownItem(pOutline, pNode) : nullptr;
+    if (item) ReportOutlineSelection(this, pOutline, HeadlessOutline::Expand(pOutline, item, expand));
+}
+
+bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode)
+{
+    HeadlessElement* pOutline = Outline(this, id);
+    const void* item = pOutline ? KnownItem(pOutline, pNode) : nullptr;
+    return item && HeadlessOutline::IsExpanded(*pOutline, item);
+}
+
+namespace
+{
+void ExpandEveryTopLevelItem(_FCWindowController_cocoa* pBridge, HeadlessElement* pOutline, bool expand)
+{
+    if (!pOutline) return;
+    bool changed = false;
+    for (const void* item : HeadlessOutline::Children(*pOutline, nullptr))
+        changed = HeadlessOutline::Expand(pOutline, item, expand) || changed;
+    ReportOutlineSelection(pBridge, pOutline, changed);
+}
+} // namespace
+
+void _FCWindowController_cocoa::OutlineViewExpandAllContainers(int id)
+{
+    ExpandEveryTopLevelItem(this, Outline(this, id), true);
+}
+
+void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id)
+{
+    ExpandEveryTopLevelItem(this, Outline(this, id), false);
+}
+
 /* ---- Elements created in code ---- */
 
 bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
@@ -823,6 +950,7 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
     case 3:
         pElement = NewScrolledTable(HeadlessKind::OutlineView, id, width, tall);
         pElement->FindByTag(id)->hasHeader = false;
+        if (auto* pTree = dynamic_cast<FCCtrlTree*>(pControl)) pTree->SetFontSize(11);
         break;
     case 4: pElement = NewElement(HeadlessKind::PushButton, id, width, 21); break;
     case 5:
@@ -836,9 +964,14 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
     case 7: pElement = NewElement(HeadlessKind::TextField, id, width, 16); break;
     case 8: pElement = NewElement(HeadlessKind::PopUp, id, width, 22); break;
     case 9:
-        pElement = NewElement(HeadlessKind::Box, 0, width, 1);
+    {
+        /* A separator is horizontal unless its control asks otherwise. */
+        auto* pLine = dynamic_cast<FCCtrlLine*>(pControl);
+        const bool horizontal = !pLine || pLine->IsHorizontal();
+        pElement = NewElement(HeadlessKind::Box, 0, horizontal ? width : 1, horizontal ? 1 : tall);
         pElement->identifier = std::to_string(id);
         break;
+    }
     case 10: pElement = NewElement(HeadlessKind::Slider, id, width, 20); break;
     case 12: return true;
     case 13:
@@ -932,10 +1065,19 @@ void _FCWindowController_cocoa::Notify_HandleSwitcherSelect(int id, int segment)
 {
     if (!_pWindow) return;
     FCControl* pControl = _pWindow->FindControl(id);
-    /* A switcher is a control of type code 13 that derives from FCControl
-       alone, so the control's address is the switcher's. */
     bool isSwitcher = pControl && pControl->_GetControlType() == 13;
-    _pWindow->HandleSwitcherSelect(isSwitcher ? reinterpret_cast<FCCtrlSwitcher*>(pControl) : nullptr, segment);
+    _pWindow->HandleSwitcherSelect(isSwitcher ? dynamic_cast<FCCtrlSwitcher*>(pControl) : nullptr, segment);
+}
+
+void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
+{
+    if (!_pWindow || !pStepper) return;
+    FCControl* pControl = _pWindow->FindControl(id);
+    auto* pUpDown = pControl && pControl->_GetControlType() == 1 ? dynamic_cast<FCCtrlUpDown*>(pControl) : nullptr;
+    if (!pUpDown) return;
+    const int stepperValue = static_cast<int>(static_cast<HeadlessElement*>(pStepper)->value);
+    const int delta = pUpDown->_HandleStepperClick(stepperValue);
+    _pWindow->HandleUpDownPressed(pUpDown, delta);
 }
 
 /* The data list bound to a control ID, or null when the control is another kind. */

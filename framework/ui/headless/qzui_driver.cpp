@@ -1,10 +1,12 @@
 #include "ui/headless/qzui_driver.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "ui/headless/HeadlessDataSource.h"
 #include "ui/headless/HeadlessLayout.h"
+#include "ui/headless/HeadlessOutline.h"
 #include "ui/headless/HeadlessRuntime.h"
 #include "ui/headless/HeadlessText.h"
 #include "ui/headless/HeadlessWindow.h"
@@ -57,7 +59,12 @@ int Target(int number, int tag, _FCWindowController_cocoa** ppBridge, HeadlessEl
 void ClickState(HeadlessElement* pButton)
 {
     if (pButton->kind == HeadlessKind::RadioButton)
+    {
+        /* Radio buttons sharing a superview form one group. */
+        for (auto& pSibling : pButton->parent->children)
+            if (pSibling->kind == HeadlessKind::RadioButton) pSibling->state = 0;
         pButton->state = 1;
+    }
     else if (pButton->kind == HeadlessKind::CheckBox)
     {
         if (pButton->allowsMixedState)
@@ -387,6 +394,185 @@ int qzui_move_window(int window, const qzui_rect* frame)
     if (!frame) return QZUI_E_RANGE;
     __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
     pBridge->SetWindowFrameRect(&rect);
+    return QZUI_OK;
+}
+
+/* ==== Steppers, popups, sliders, switchers and outlines ==== */
+
+namespace
+{
+HeadlessElement* OfKind(int number, int tag, HeadlessKind kind)
+{
+    HeadlessElement* pElement = Element(number, tag);
+    return pElement && pElement->kind == kind ? pElement : nullptr;
+}
+
+/* Target() for an element of one kind. */
+int KindTarget(int number, int tag, HeadlessKind kind, _FCWindowController_cocoa** ppBridge,
+               HeadlessElement** ppElement)
+{
+    int result = Target(number, tag, ppBridge, ppElement);
+    if (result == QZUI_OK && (*ppElement)->kind != kind) return QZUI_E_WRONG_KIND;
+    return result;
+}
+
+int CopyItem(const HeadlessElement* pElement, int index, char* buf, int size)
+{
+    if (!pElement || index < 0 || index >= static_cast<int>(pElement->items.size())) return -1;
+    return HeadlessText::CopyOut(HeadlessText::ToUTF8(pElement->items[static_cast<size_t>(index)]), buf, size);
+}
+
+int ItemCount(const HeadlessElement* pElement) { return pElement ? static_cast<int>(pElement->items.size()) : -1; }
+
+/* The item shown at an outline row, or null. */
+const void* OutlineItem(const HeadlessElement& outline, int row)
+{
+    std::vector<HeadlessOutline::Row> rows = HeadlessOutline::VisibleRows(outline);
+    return row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(row)].item : nullptr;
+}
+} // namespace
+
+int qzui_click_stepper(int window, int tag, int up)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pStepper = nullptr;
+    int result = KindTarget(window, tag, HeadlessKind::Stepper, &pBridge, &pStepper);
+    if (result != QZUI_OK) return result;
+    double moved = pStepper->value + (up ? 1.0 : -1.0);
+    pStepper->value = std::min(pStepper->maxValue, std::max(pStepper->minValue, moved));
+    if (tag != 0) pBridge->Notify_StepperPressed(pStepper, tag);
+    return QZUI_OK;
+}
+
+int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum)
+{
+    if (!Window(window)) return QZUI_E_NO_WINDOW;
+    HeadlessElement* pStepper = OfKind(window, tag, HeadlessKind::Stepper);
+    if (!pStepper) return QZUI_E_NO_ELEMENT;
+    if (value) *value = static_cast<int>(pStepper->value);
+    if (minimum) *minimum = static_cast<int>(pStepper->minValue);
+    if (maximum) *maximum = static_cast<int>(pStepper->maxValue);
+    return QZUI_OK;
+}
+
+int qzui_pick_popup_item(int window, int tag, int index)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pPopup = nullptr;
+    int result = KindTarget(window, tag, HeadlessKind::PopUp, &pBridge, &pPopup);
+    if (result != QZUI_OK) return result;
+    if (index < 0 || index >= static_cast<int>(pPopup->items.size())) return QZUI_E_RANGE;
+    pPopup->selectedItem = index;
+    if (tag != 0) pBridge->Notify_ButtonPressed(tag);
+    return QZUI_OK;
+}
+
+int qzui_popup_item_count(int window, int tag) { return ItemCount(OfKind(window, tag, HeadlessKind::PopUp)); }
+
+int qzui_popup_item_text(int window, int tag, int index, char* buf, int size)
+{
+    return CopyItem(OfKind(window, tag, HeadlessKind::PopUp), index, buf, size);
+}
+
+int qzui_popup_selected(int window, int tag)
+{
+    HeadlessElement* pPopup = OfKind(window, tag, HeadlessKind::PopUp);
+    return pPopup ? pPopup->selectedItem : -1;
+}
+
+int qzui_move_slider(int window, int tag, double value)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pSlider = nullptr;
+    int result = KindTarget(window, tag, HeadlessKind::Slider, &pBridge, &pSlider);
+    if (result != QZUI_OK) return result;
+    pSlider->value = std::min(pSlider->maxValue, std::max(pSlider->minValue, value));
+    return QZUI_OK;
+}
+
+int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks)
+{
+    if (!Window(window)) return QZUI_E_NO_WINDOW;
+    HeadlessElement* pSlider = OfKind(window, tag, HeadlessKind::Slider);
+    if (!pSlider) return QZUI_E_NO_ELEMENT;
+    if (minimum) *minimum = pSlider->minValue;
+    if (maximum) *maximum = pSlider->maxValue;
+    if (value) *value = pSlider->value;
+    if (tick_marks) *tick_marks = pSlider->tickMarks;
+    return QZUI_OK;
+}
+
+int qzui_segment_count(int window, int tag) { return ItemCount(OfKind(window, tag, HeadlessKind::Segmented)); }
+
+int qzui_segment_title(int window, int tag, int segment, char* buf, int size)
+{
+    return CopyItem(OfKind(window, tag, HeadlessKind::Segmented), segment, buf, size);
+}
+
+int qzui_segment_selected(int window, int tag)
+{
+    HeadlessElement* pSegments = OfKind(window, tag, HeadlessKind::Segmented);
+    return pSegments ? pSegments->selectedItem : -1;
+}
+
+int qzui_outline_row_count(int window, int tag)
+{
+    HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
+    return pOutline ? static_cast<int>(HeadlessOutline::VisibleRows(*pOutline).size()) : -1;
+}
+
+int qzui_outline_row_info(int window, int tag, int row, qzui_outline_row* info)
+{
+    if (!Window(window)) return QZUI_E_NO_WINDOW;
+    HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
+    if (!pOutline) return QZUI_E_NO_ELEMENT;
+    std::vector<HeadlessOutline::Row> rows = HeadlessOutline::VisibleRows(*pOutline);
+    if (row < 0 || row >= static_cast<int>(rows.size()) || !info) return QZUI_E_RANGE;
+    const HeadlessOutline::Row& shown = rows[static_cast<size_t>(row)];
+    info->depth = shown.depth;
+    info->expandable = HeadlessOutline::IsExpandable(*pOutline, shown.item) ? 1 : 0;
+    info->expanded = info->expandable && HeadlessOutline::IsExpanded(*pOutline, shown.item) ? 1 : 0;
+    info->selected = pOutline->selectedOutlineItem == shown.item ? 1 : 0;
+    return QZUI_OK;
+}
+
+int qzui_outline_row_text(int window, int tag, int row, char* buf, int size)
+{
+    HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
+    const void* item = pOutline ? OutlineItem(*pOutline, row) : nullptr;
+    if (!item) return -1;
+    const std::string column = pOutline->columns.empty() ? std::string() : pOutline->columns.front().identifier;
+    return HeadlessText::CopyOut(HeadlessText::ToUTF8(HeadlessOutline::Value(*pOutline, column, item)), buf, size);
+}
+
+int qzui_outline_selected_row(int window, int tag)
+{
+    HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
+    return pOutline && pOutline->selectedOutlineItem ? HeadlessOutline::RowOf(*pOutline, pOutline->selectedOutlineItem) : -1;
+}
+
+int qzui_select_outline_row(int window, int tag, int row)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pOutline = nullptr;
+    int result = KindTarget(window, tag, HeadlessKind::OutlineView, &pBridge, &pOutline);
+    if (result != QZUI_OK) return result;
+    const void* item = OutlineItem(*pOutline, row);
+    if (!item && row != -1) return QZUI_E_RANGE;
+    if (HeadlessOutline::Select(pOutline, item)) pBridge->Notify_HandleCommand(tag);
+    return QZUI_OK;
+}
+
+int qzui_expand_outline_row(int window, int tag, int row, int expand)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    HeadlessElement* pOutline = nullptr;
+    int result = KindTarget(window, tag, HeadlessKind::OutlineView, &pBridge, &pOutline);
+    if (result != QZUI_OK) return result;
+    const void* item = OutlineItem(*pOutline, row);
+    if (!item) return QZUI_E_RANGE;
+    if (!HeadlessOutline::IsExpandable(*pOutline, item)) return QZUI_E_WRONG_KIND;
+    if (HeadlessOutline::Expand(pOutline, item, expand != 0)) pBridge->Notify_HandleCommand(tag);
     return QZUI_OK;
 }
 

@@ -210,6 +210,70 @@ QZ_EXPORT int qzui_activate(int window, int active);
 QZ_EXPORT int qzui_press_close_box(int window);
 QZ_EXPORT int qzui_move_window(int window, const qzui_rect* frame);
 
+/* ==== Steppers, popups, sliders, switchers and outlines ====================
+ *
+ * What a user does with these controls, and their state as the user sees it.
+ *  - qzui_click_stepper: clicks the up (up != 0) or down arrow. The value
+ *    moves by one within the stepper's limits (it stays at a limit); then the
+ *    up/down control with the tag takes the new value and the window's
+ *    HandleUpDownPressed(control, new - old) follows. A stepper connected to
+ *    an edit field moves the field from the value it shows.
+ *  - qzui_pick_popup_item: chooses an item of a popup; the popup is a button,
+ *    so the press is routed by its action kind (HandleCommand by default).
+ *  - qzui_move_slider: drags the thumb to a value (kept within the limits);
+ *    a slider reports nothing to the window.
+ *  - qzui_click_segment (above): picks a switcher's segment.
+ *  - qzui_select_outline_row: selects a shown outline row (-1 clears the
+ *    selection); a change reaches the window as HandleCommand(tree).
+ *  - qzui_expand_outline_row: opens (expand != 0) or closes the disclosure
+ *    triangle of a row; closing a row whose child is selected clears the
+ *    selection, reported as above.
+ * The outline rows are the rows shown: each top-level item, followed by its
+ * children when it is expanded. */
+
+typedef struct qzui_outline_row
+{
+    int depth;      /* 0 for a top-level item, 1 for a child */
+    int expandable; /* the item has children */
+    int expanded;
+    int selected;
+} qzui_outline_row;
+
+QZ_EXPORT int qzui_click_stepper(int window, int tag, int up);
+/* Any of the outputs may be null. */
+QZ_EXPORT int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum);
+
+QZ_EXPORT int qzui_pick_popup_item(int window, int tag, int index);
+/* Items of a popup, -1 for a missing popup. */
+QZ_EXPORT int qzui_popup_item_count(int window, int tag);
+QZ_EXPORT int qzui_popup_item_text(int window, int tag, int index, char* buf, int size);
+/* The selected item, -1 for none (or a missing popup). */
+QZ_EXPORT int qzui_popup_selected(int window, int tag);
+
+QZ_EXPORT int qzui_move_slider(int window, int tag, double value);
+/* The limits, the value and the number of tick marks; any output may be
+   null. */
+QZ_EXPORT int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value,
+                                int* tick_marks);
+
+/* Segments of a segmented control, -1 for a missing one. */
+QZ_EXPORT int qzui_segment_count(int window, int tag);
+QZ_EXPORT int qzui_segment_title(int window, int tag, int segment, char* buf, int size);
+/* The selected segment, -1 for none (or a missing control). */
+QZ_EXPORT int qzui_segment_selected(int window, int tag);
+
+/* Rows shown by an outline, -1 for a missing outline. */
+QZ_EXPORT int qzui_outline_row_count(int window, int tag);
+QZ_EXPORT int qzui_outline_row_info(int window, int tag, int row, qzui_outline_row* info);
+/* The text the row shows in the outline's column. */
+QZ_EXPORT int qzui_outline_row_text(int window, int tag, int row, char* buf, int size);
+/* The selected row, -1 for none (or a missing outline). */
+QZ_EXPORT int qzui_outline_selected_row(int window, int tag);
+QZ_EXPORT int qzui_select_outline_row(int window, int tag, int row);
+QZ_EXPORT int qzui_expand_outline_row(int window, int tag, int row, int expand);
+
+/* ==== End of steppers, popups, sliders, switchers and outlines ============ */
+
 /* ---- Callbacks and settings ---- */
 
 QZ_EXPORT void qzui_set_alert_callback(qzui_alert_fn fn, void* context);

@@ -106,3 +106,29 @@ TEST_F(PrefsFragments, PreferencesWithoutAMapAreOrdinaryRecords)
     EXPECT_EQ(StoredWords(0x70666770, {1, 0})[0], 4);
     EXPECT_EQ(prefs.EnigmaVersion(), 0x0D000000u);
 }
+
+/* A preference record served from source records the document has never
+   stored: the save creates them, and a refused write fails the save. */
+TEST_F(PrefsFragments, AMappedSaveCreatesSourceRecordsTheDocumentLacks)
+{
+    constexpr uint32_t kRepeatPrefs = 0x70665250; /* 'pfRP' */
+    constexpr uint32_t kSecondSource = 0x6F743735; /* 'ot75', holds offset 8 */
+    const int16_t key[3] = {0, 0, 0};
+    std::vector<int16_t> record(20, 0); /* offset 8 is word 4 */
+    uint32_t size = 40;
+    ASSERT_TRUE(FX_LoadEData(kRepeatPrefs, key, record.data(), &size, 0x19000000));
+    ASSERT_TRUE(StoredWords(kSecondSource, {-2, 0}).empty());
+
+    record[4] = 99;
+    EXPECT_TRUE(FX_SaveEData(kRepeatPrefs, key, record.data(), size, 0x19000000));
+    std::vector<int16_t> reread(20, -1);
+    ASSERT_TRUE(FX_LoadEData(kRepeatPrefs, key, reread.data(), &size, 0x19000000));
+    EXPECT_EQ(reread, record);
+
+    record[4] = 42;
+    const int16_t sourceKey[4] = {-2, 0, 0, 0};
+    Host()->hostsim_fail_record("FX_SaveEData", kSecondSource, sourceKey, 1);
+    EXPECT_FALSE(FX_SaveEData(kRepeatPrefs, key, record.data(), size, 0x19000000));
+    ASSERT_TRUE(FX_LoadEData(kRepeatPrefs, key, reread.data(), &size, 0x19000000));
+    EXPECT_EQ(reread[4], 99);
+}

@@ -24,6 +24,7 @@ inline uint32_t TagOf(const char* code)
     X(put_record)          \
     X(get_record)          \
     X(saves_of)            \
+    X(refuse_saves_of)     \
     X(set_result)          \
     X(set_fret_answer)     \
     X(last_version)        \

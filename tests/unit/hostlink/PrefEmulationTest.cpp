@@ -238,16 +238,44 @@ TEST_F(PrefEmulationTest, MissingSourceRecordReadsAsZeroNotAsTheWordsBeforeIt)
     EXPECT_EQ(GetField<uint32_t>(buffer.data(), 4), 0u);
 }
 
-TEST_F(PrefEmulationTest, SaveSkipsASourceRecordThatDoesNotLoad)
+TEST_F(PrefEmulationTest, SaveCreatesASourceRecordThatDoesNotLoadYet)
 {
     Put("ot14", 0, {1, 2, 3, 4, 5, 6}); // ot15 is absent
     std::array<unsigned char, 48> buffer{};
     SetField<uint32_t>(buffer.data(), 0, 0x00090009);
     SetField<uint32_t>(buffer.data(), 4, 0x00080008);
     EXPECT_EQ(FX_SaveEData(kPageFormat, _scoreKey, buffer.data(), 48, kVersion), 1);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot14")), 1);
-    EXPECT_EQ(Engine().saves_of(FourCharCode("ot15")), 0);
     EXPECT_EQ(Stored("ot14"), (Words{9, 9, 3, 4, 5, 6}));
+    EXPECT_EQ(Engine().saves_of(FourCharCode("ot15")), 1);
+    EXPECT_EQ(Stored("ot15"), (Words{0, 0, 8, 8, 0, 0}));
+
+    std::array<unsigned char, 48> reread{};
+    uint32_t size = 48;
+    ASSERT_EQ(FX_LoadEData(kPageFormat, _scoreKey, reread.data(), &size, kVersion), 1);
+    EXPECT_EQ(GetField<uint32_t>(reread.data(), 4), 0x00080008u);
+}
+
+TEST_F(PrefEmulationTest, AnAbsentSourceRecordWhoseFieldsStayZeroIsNotCreated)
+{
+    std::array<unsigned char, 48> buffer{};
+    EXPECT_EQ(FX_SaveEData(kPageFormat, _scoreKey, buffer.data(), 48, kVersion), 1);
+    EXPECT_EQ(OtherRecordSaves(), 0);
+}
+
+TEST_F(PrefEmulationTest, ARefusedSourceRecordSaveFailsTheWholeSave)
+{
+    Put("ot14", 0, {1, 2, 3, 4, 5, 6});
+    Engine().refuse_saves_of(FourCharCode("ot15"));
+    std::array<unsigned char, 48> buffer{};
+    SetField<uint32_t>(buffer.data(), 0, 0x00090009);
+    SetField<uint32_t>(buffer.data(), 4, 0x00080008);
+    EXPECT_EQ(FX_SaveEData(kPageFormat, _scoreKey, buffer.data(), 48, kVersion), 0);
+    EXPECT_EQ(Engine().saves_of(FourCharCode("ot15")), 1);
+
+    // A refusal of a record that exists already fails the save as well.
+    Put("ot15", 0, {0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(FX_SaveEData(kPageFormat, _scoreKey, buffer.data(), 48, kVersion), 0);
+    EXPECT_EQ(Stored("ot15"), (Words{0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(PrefEmulationTest, LowByteFieldKeepsTheHighByteOfItsWord)

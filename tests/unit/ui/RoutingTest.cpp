@@ -1,3 +1,4 @@
+#include "ui/FCCtrlSwitcher.h"
 #include "ui/headless/HeadlessRuntime.h"
 #include "ui/headless/HeadlessWindow.h"
 #include "UiTestWindow.h"
@@ -401,23 +402,19 @@ TEST_F(WindowTimers, FiringAllRunsEachTimerOnceAndRestartsItsPeriod)
 
 namespace
 {
-/* A control of the switcher's type code, made in code. */
-class SegmentsControl : public FCControl
-{
-public:
-    explicit SegmentsControl(int id) : FCControl(id) { _SetCreateInCode(true); }
-    int _GetControlType() const override { return 13; }
-};
-
 struct SwitchWindow : FCResourceWindow
 {
     EventLog log;
     FCControl* pSegments;
 
-    SwitchWindow() : FCResourceWindow(20128) { pSegments = AddControl(new SegmentsControl(602)); }
+    SwitchWindow() : FCResourceWindow(20128)
+    {
+        pSegments = AddSwitcher(602);
+        pSegments->_SetCreateInCode(true);
+    }
     void HandleSwitcherSelect(FCCtrlSwitcher* pSwitcher, int page) override
     {
-        bool same = reinterpret_cast<FCControl*>(pSwitcher) == pSegments;
+        bool same = static_cast<FCControl*>(pSwitcher) == pSegments;
         log.push_back((same ? "switcher " : "other ") + std::to_string(page));
     }
     void HandleCommand(FCControl* pControl) override

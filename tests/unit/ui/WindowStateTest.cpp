@@ -287,6 +287,36 @@ TEST_F(BufferedMoves, PendingMovesAreAppliedTogetherWithOneRepaint)
     EXPECT_EQ(before.left, Info(win, 104).frame.left);
 }
 
+TEST_F(BufferedMoves, LaterMovesStartFromThePendingPosition)
+{
+    TestWindow window;
+    int win = Shown(window);
+    FCControl* pSetName = window.pSetName;
+    FCControl* pButton = window.FindControl(107);
+    const qzui_rect setName = Info(win, 103).frame;
+    const qzui_rect button = Info(win, 107).frame;
+
+    window.StartBufferControlMovement();
+    pSetName->SetLeft(pSetName->GetLeft() + 30);
+    pSetName->SetTop(pSetName->GetTop() + 40);
+    EXPECT_EQ(setName.left + 30, pSetName->GetLeft());
+    EXPECT_EQ(setName.top + 40, pSetName->GetTop());
+    pButton->MoveRelative(10, 0);
+    pButton->MoveRelative(10, 5);
+    EXPECT_EQ(button.left + 20, pButton->GetLeft());
+    pButton->ResizeRelative(4, 0);
+    pButton->ResizeRelative(4, 2);
+    EXPECT_EQ(setName.left, Info(win, 103).frame.left); /* nothing moved yet */
+    window.EndBufferControlMovement();
+
+    EXPECT_EQ(setName.left + 30, Info(win, 103).frame.left);
+    EXPECT_EQ(setName.top + 40, Info(win, 103).frame.top);
+    EXPECT_EQ(button.left + 20, Info(win, 107).frame.left);
+    EXPECT_EQ(button.top + 5, Info(win, 107).frame.top);
+    EXPECT_EQ(button.width + 8, Info(win, 107).frame.width);
+    EXPECT_EQ(button.height + 2, Info(win, 107).frame.height);
+}
+
 TEST_F(BufferedMoves, ControlGeometryFollowsTheContentCoordinates)
 {
     TestWindow window;

@@ -1,0 +1,2 @@
+# The importer runs from the engine's static library.
+target_link_libraries(bench_musicxml PRIVATE fxhostsim_static)

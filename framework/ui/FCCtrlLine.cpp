@@ -1,0 +1,5 @@
+#include "ui/FCCtrlLine.h"
+
+FCCtrlLine::FCCtrlLine(int controlID) : FCControl(controlID), _horizontal(true) {}
+
+int FCCtrlLine::_GetControlType() const { return 9; }

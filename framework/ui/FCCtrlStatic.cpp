@@ -1,0 +1,18 @@
+#include "ui/FCCtrlStatic.h"
+
+FCCtrlStatic::FCCtrlStatic(int controlID) : FCControl(controlID) {}
+
+int FCCtrlStatic::_GetControlType() const { return 7; }
+
+void FCCtrlStatic::Clear()
+{
+    FCString empty;
+    SetText(&empty);
+}
+
+void FCCtrlStatic::SetInteger(int value)
+{
+    FCString text;
+    text.SetInteger(value);
+    SetText(&text);
+}
