@@ -13,10 +13,10 @@ build: setup
 	@cmake --preset $(PRESET) >/dev/null
 	@cmake --build --preset $(PRESET)
 
+# In a terminal the host is interactive; without one it plays the demo session.
 run: build
-	@$(BUILD)/qzhost/qzhost info $(BUILD)/plugin/qzstaffset.so
-	@echo
-	@$(BUILD)/qzhost/qzhost doc show demo
+	@if [ -t 0 ]; then $(BUILD)/qzhost/qzhost run; \
+	else $(BUILD)/qzhost/qzhost run < qzhost/demo.qzs; fi
 
 test: setup
 	@$(MAKE) --no-print-directory test-default

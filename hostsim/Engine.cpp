@@ -272,7 +272,7 @@ std::string Engine::useUserPreferences() {
     const char* home = std::getenv("HOME");
     std::string base = config && *config ? config : home && *home ? std::string(home) + "/.config" : "";
     if (base.empty()) return {};
-    std::string path = base + "/qzhost/Preferences";
+    std::string path = base + "/qzhost";
     std::error_code ec;
     std::filesystem::create_directories(path, ec);
     if (ec) return {};

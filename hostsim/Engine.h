@@ -83,7 +83,7 @@ public:
     /* ---- folders, fonts, URLs ---- */
     void setFolder(int16_t selector, const std::string& path);
     /* Points selector 16 at the user's own preferences folder
-       ($XDG_CONFIG_HOME or ~/.config, then qzhost/Preferences), made when
+       ($XDG_CONFIG_HOME/qzhost, else ~/.config/qzhost), made when
        missing; "" when there is no home to put it in. */
     std::string useUserPreferences();
     std::string folder(int16_t selector);

@@ -265,7 +265,7 @@ HOSTSIM_API int hostsim_set_folder(int16_t selector, const char* path);
    temporary directory, made on first use and removed at reset. */
 HOSTSIM_API const char* hostsim_folder(int16_t selector);
 /* For interactive sessions: selector 16 becomes the user's own preferences
-   folder ($XDG_CONFIG_HOME or ~/.config, then qzhost/Preferences), made when
+   folder ($XDG_CONFIG_HOME/qzhost, else ~/.config/qzhost), made when
    missing, so the panel's settings last from one run to the next. Returns
    the folder, "" when there is none. */
 HOSTSIM_API const char* hostsim_use_user_preferences(void);

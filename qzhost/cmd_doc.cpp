@@ -10,7 +10,7 @@
 
 #include <ostream>
 
-#include "../hostsim/hostsim_api.h"
+#include "hostsim/hostsim_api.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <ostream>
 #include <system_error>
 
-#include "../hostsim/hostsim_api.h"
+#include "hostsim/hostsim_api.h"
 
 namespace {
 

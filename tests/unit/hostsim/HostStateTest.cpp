@@ -203,7 +203,7 @@ TEST_F(HostStateTest, UserPreferencesLiveUnderTheConfigFolder) {
         setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
     else
         unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(folder, scratch + "/qzhost/Preferences");
+    EXPECT_EQ(folder, scratch + "/qzhost");
     EXPECT_TRUE(std::filesystem::is_directory(folder));
     EXPECT_EQ(std::string(hostsim_folder(16)), folder);
 }

@@ -1,0 +1,113 @@
+/* qzhost script FILE...: runs command files, each in a process of its own
+   (the plug-in keeps process-wide state), with the engine in strict mode and
+   a new temporary preferences folder. A failed expectation prints
+   "FILE:LINE: expected ..., got ..." (status 1); a command error prints
+   "FILE:LINE: the problem" (status 2). A file stops at its first failure; the
+   plug-in is terminated cleanly whatever happened. */
+
+#include "qzhost/CommandRegistry.h"
+#include "qzhost/session/Session.h"
+#include "qzhost/session/SessionCommand.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+int StatusOf(const Outcome& outcome)
+{
+    return outcome.kind == Outcome::kFailed ? kExitFailure : kExitUsage;
+}
+
+int RunFile(const std::string& file, std::ostream& err)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        err << file << ": cannot read the script\n";
+        return kExitUsage;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::vector<qzscript::Line> lines;
+    qzscript::Error parseError;
+    if (!qzscript::ParseScript(text.str(), lines, parseError)) {
+        err << file << ":" << parseError.line << ": " << parseError.message << "\n";
+        return kExitUsage;
+    }
+    Session session;
+    std::string error;
+    if (!session.Start(false, true, error)) {
+        err << file << ": " << error << "\n";
+        return kExitFailure;
+    }
+    int status = kExitOK;
+    int lastLine = 0;
+    for (const qzscript::Line& line : lines) {
+        lastLine = line.number;
+        const Outcome outcome = RunSessionLine(session, line);
+        std::cout.flush();
+        if (outcome.kind != Outcome::kDone) {
+            err << file << ":" << line.number << ": " << outcome.message << "\n";
+            status = StatusOf(outcome);
+            break;
+        }
+        if (session.QuitRequested())
+            break;
+    }
+    session.Finish();
+    const std::string violations = session.TakeViolations();
+    if (status == kExitOK && !violations.empty()) {
+        err << file << ":" << lastLine << ": at the end the host reported: " << violations << "\n";
+        status = kExitFailure;
+    }
+    return status;
+}
+
+/* Runs one file in a child process; its exit status. */
+int RunFileInChild(const std::string& file, std::ostream& err)
+{
+    std::cout.flush();
+    err.flush();
+    const pid_t child = fork();
+    if (child < 0) {
+        err << file << ": cannot start a process for the script\n";
+        return kExitFailure;
+    }
+    if (child == 0) {
+        const int status = RunFile(file, err);
+        std::cout.flush();
+        err.flush();
+        _exit(status);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        err << file << ": the script's process ended abnormally\n";
+        return kExitFailure;
+    }
+    return WEXITSTATUS(status);
+}
+
+int RunScript(const CommandArgs& args, std::ostream&, std::ostream& err)
+{
+    if (args.empty()) {
+        err << "usage: qzhost script FILE...\n";
+        return kExitUsage;
+    }
+    int worst = kExitOK;
+    for (const std::string& file : args) {
+        const int status = RunFileInChild(file, err);
+        if (status == kExitUsage || (status == kExitFailure && worst == kExitOK))
+            worst = status;
+    }
+    return worst;
+}
+
+} // namespace
+
+QZHOST_COMMAND(script, "script FILE...",
+               "runs command scripts (qzhost/README.md); 1 when an expectation fails, 2 on a command error",
+               RunScript);

@@ -1,0 +1,21 @@
+/* wait MS */
+
+#include "qzhost/session/CommandSupport.h"
+
+namespace {
+
+Outcome RunWait(Session& session, const CommandArguments& args)
+{
+    ArgumentCheck check(args, "wait MS");
+    long long milliseconds = 0;
+    if (!check.Count(1) || !check.Integer(0, 0, 24LL * 3600 * 1000, milliseconds))
+        return check.Error();
+    if (!session.PluginLoaded() || !session.Ui().qzui_advance_clock)
+        return Outcome::Error("no plug-in with a user interface is loaded (load first)");
+    session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(static_cast<uint64_t>(milliseconds)); });
+    return Outcome::Done();
+}
+
+} // namespace
+
+QZHOST_SESSION_COMMAND(wait, "wait", "wait MS", "advances the clock; timers that fall due fire in order", RunWait);

@@ -1,0 +1,179 @@
+#include "qzhost/session/CommandSupport.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+bool ArgumentCheck::Fail(const std::string& problem)
+{
+    if (_problem.empty())
+        _problem = problem;
+    return false;
+}
+
+bool ArgumentCheck::Count(size_t min, size_t max)
+{
+    if (_args.size() >= min && _args.size() <= max)
+        return true;
+    return Fail(std::string(_args.size() < min ? "too few" : "too many") + " arguments; usage: " + _usage);
+}
+
+bool ArgumentCheck::Integer(size_t index, long long min, long long max, long long& out, bool hex)
+{
+    std::string problem;
+    if (index >= _args.size())
+        return Fail(std::string("usage: ") + _usage);
+    if (!qzscript::ParseInteger(_args[index].text, min, max, out, problem, hex))
+        return Fail(problem);
+    return true;
+}
+
+bool ArgumentCheck::Text(size_t index, std::string& out)
+{
+    if (index >= _args.size())
+        return Fail(std::string("usage: ") + _usage);
+    out = _args[index].text;
+    return true;
+}
+
+bool ArgumentCheck::Choice(size_t index, std::initializer_list<const char*> words, int& out)
+{
+    if (index < _args.size()) {
+        int position = 0;
+        for (const char* word : words) {
+            if (_args[index].text == word) {
+                out = position;
+                return true;
+            }
+            ++position;
+        }
+    }
+    std::string problem = index < _args.size() ? "'" + _args[index].text + "' is not one of" : "expected one of";
+    for (const char* word : words)
+        problem += std::string(" ") + word;
+    return Fail(problem);
+}
+
+bool ArgumentCheck::YesNo(size_t index, bool& out)
+{
+    int choice = 0;
+    if (!Choice(index, {"yes", "no"}, choice))
+        return false;
+    out = choice == 0;
+    return true;
+}
+
+const std::vector<int>& PanelControls()
+{
+    static const std::vector<int> controls = {1, 101, 102, 103, 104, 105, 106, 107, 108, 109};
+    return controls;
+}
+
+bool RequirePanel(Session& session, int& window, Outcome& error)
+{
+    if (!session.PluginLoaded()) {
+        error = Outcome::Error("no plug-in is loaded (load first)");
+        return false;
+    }
+    if (!session.Ui().qzui_find_window) {
+        error = Outcome::Error("the plug-in module has no headless user interface");
+        return false;
+    }
+    window = session.PanelWindow();
+    if (!window || session.Ui().qzui_window_visible(window) != 1) {
+        error = Outcome::Error("the panel is not open (invoke opens it)");
+        return false;
+    }
+    return true;
+}
+
+Outcome UiOutcome(int code, const std::string& what)
+{
+    switch (code) {
+    case QZUI_OK: return Outcome::Done();
+    case QZUI_REFUSED: return Outcome::Done(); /* the window said no; that is the user's result */
+    case QZUI_E_NO_WINDOW: return Outcome::Error(what + ": the window is gone");
+    case QZUI_E_NO_ELEMENT: return Outcome::Error(what + ": no such control");
+    case QZUI_E_WRONG_KIND: return Outcome::Error(what + ": the control cannot do that");
+    case QZUI_E_DISABLED: return Outcome::Error(what + ": the control is disabled");
+    case QZUI_E_RANGE: return Outcome::Error(what + ": out of range");
+    default: return Outcome::Error(what + ": failed (" + std::to_string(code) + ")");
+    }
+}
+
+std::vector<std::string> PanelRowCells(const Session& session, int window, int row)
+{
+    const UiDriver& ui = session.Ui();
+    std::vector<std::pair<int, int>> columns; /* cell number, column index */
+    const int count = ui.qzui_table_column_count(window, kPanelList);
+    for (int column = 0; column < count; ++column) {
+        char identifier[32] = "";
+        ui.qzui_table_column_identifier(window, kPanelList, column, identifier, sizeof identifier);
+        if (std::string(identifier).rfind("col", 0) == 0)
+            columns.emplace_back(std::atoi(identifier + 3), column);
+    }
+    std::sort(columns.begin(), columns.end());
+    std::vector<std::string> cells;
+    for (const auto& column : columns)
+        cells.push_back(ui.CellText(window, kPanelList, row, column.second));
+    return cells;
+}
+
+std::vector<int> EnabledPanelControls(const Session& session, int window)
+{
+    std::vector<int> enabled;
+    for (int tag : PanelControls()) {
+        qzui_element info{};
+        if (session.Ui().qzui_element_info(window, tag, &info) == QZUI_OK && info.enabled)
+            enabled.push_back(tag);
+    }
+    return enabled;
+}
+
+std::string JoinInts(const std::vector<long long>& values, const char* separator)
+{
+    std::string text;
+    for (size_t i = 0; i < values.size(); ++i)
+        text += (i ? separator : "") + std::to_string(values[i]);
+    return text;
+}
+
+std::string YesNoWord(bool value)
+{
+    return value ? "yes" : "no";
+}
+
+Outcome CompareText(const std::string& expected, const std::string& got)
+{
+    if (expected == got)
+        return Outcome::Done();
+    return Outcome::Expected(qzscript::Quote(expected), qzscript::Quote(got));
+}
+
+Outcome ExpectYesNo(const CommandArguments& args, const char* usage, bool actual)
+{
+    ArgumentCheck check(args, usage);
+    bool expected = false;
+    if (!check.Count(1) || !check.YesNo(0, expected))
+        return check.Error();
+    return expected == actual ? Outcome::Done() : Outcome::Expected(YesNoWord(expected), YesNoWord(actual));
+}
+
+Outcome PanelAction(Session& session, const std::string& what,
+                    const std::function<int(const UiDriver& ui, int window)>& action)
+{
+    int window = 0;
+    Outcome error;
+    if (!RequirePanel(session, window, error))
+        return error;
+    int result = 0;
+    session.PluginCall(what.c_str(), [&] { result = action(session.Ui(), window); });
+    return UiOutcome(result, what);
+}
+
+std::vector<hostsim_staff_entry> ScoreStaffSet(const Session& session, int number)
+{
+    const uint16_t item = static_cast<uint16_t>(65499 + number);
+    std::vector<hostsim_staff_entry> entries(session.Host().hostsim_staff_list(item, 0, nullptr, 0));
+    entries.resize(session.Host().hostsim_staff_list(item, 0, entries.data(), entries.size()));
+    return entries;
+}

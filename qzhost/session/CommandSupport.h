@@ -1,0 +1,71 @@
+#ifndef QZHOST_COMMANDSUPPORT_H
+#define QZHOST_COMMANDSUPPORT_H
+
+/* Helpers shared by the session commands: argument checks, the panel's
+   controls as the driver sees them, and the yes/no words of expectations. */
+
+#include "qzhost/session/Session.h"
+#include "qzhost/session/SessionCommand.h"
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+/* Checks a command's arguments; the first problem becomes the error. */
+class ArgumentCheck
+{
+public:
+    ArgumentCheck(const CommandArguments& args, const char* usage) : _args(args), _usage(usage) {}
+
+    bool Count(size_t min, size_t max);
+    bool Count(size_t count) { return Count(count, count); }
+    bool Integer(size_t index, long long min, long long max, long long& out, bool hex = false);
+    bool Text(size_t index, std::string& out);
+    /* One of the words given; out is its position. */
+    bool Choice(size_t index, std::initializer_list<const char*> words, int& out);
+    bool YesNo(size_t index, bool& out);
+    Outcome Error() const { return Outcome::Error(_problem); }
+
+private:
+    bool Fail(const std::string& problem);
+    const CommandArguments& _args;
+    const char* _usage;
+    std::string _problem;
+};
+
+/* The panel: layout, list, name edit and the controls whose state shows. */
+constexpr int kPanelLayout = 20128;
+constexpr int kPanelList = 101;
+constexpr int kPanelEdit = 102;
+constexpr int kPanelRows = 9;
+const std::vector<int>& PanelControls();
+
+/* The panel's window number, or an error when the plug-in or the panel is
+   not there. */
+bool RequirePanel(Session& session, int& window, Outcome& error);
+/* The outcome of a driver action (QZUI_ codes). */
+Outcome UiOutcome(int code, const std::string& what);
+
+/* The cells of a list row in column order ("col1", "col2", ...). */
+std::vector<std::string> PanelRowCells(const Session& session, int window, int row);
+/* Controls of PanelControls() that are enabled, in that order. */
+std::vector<int> EnabledPanelControls(const Session& session, int window);
+
+/* Staff set N (1-8) as the score stores it; empty when it does not exist. */
+std::vector<hostsim_staff_entry> ScoreStaffSet(const Session& session, int number);
+
+std::string JoinInts(const std::vector<long long>& values, const char* separator);
+std::string YesNoWord(bool value);
+
+
+
+/* Done when the texts are equal; else "expected "EXPECTED", got "GOT"". */
+Outcome CompareText(const std::string& expected, const std::string& got);
+/* expect ... yes|no against the actual state. */
+Outcome ExpectYesNo(const CommandArguments& args, const char* usage, bool actual);
+/* Runs one user action on the open panel as a user event; the action gets
+   the driver and the panel's window number and returns a QZUI_ code. */
+Outcome PanelAction(Session& session, const std::string& what,
+                    const std::function<int(const UiDriver& ui, int window)>& action);
+#endif

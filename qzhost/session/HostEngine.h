@@ -1,0 +1,22 @@
+#ifndef QZHOST_HOSTENGINE_H
+#define QZHOST_HOSTENGINE_H
+
+/* The simulated host engine's driver functions, resolved by name in the
+   loaded engine module (one pointer per function, same names). */
+
+#include "hostsim/hostsim_session_api.h"
+
+#include <string>
+
+class ModuleHost;
+
+struct HostEngine {
+#define QZHOST_ENGINE_MEMBER(name) HOSTSIM_FN(name) name = nullptr;
+    HOSTSIM_DRIVER_FUNCTIONS(QZHOST_ENGINE_MEMBER)
+#undef QZHOST_ENGINE_MEMBER
+
+    /* False, with the first missing name in missing, when the engine lacks one. */
+    bool Resolve(const ModuleHost& host, std::string& missing);
+};
+
+#endif

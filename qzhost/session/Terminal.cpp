@@ -1,0 +1,205 @@
+#include "qzhost/session/Terminal.h"
+
+#include "qzhost/session/Screen.h"
+#include "qzhost/session/Session.h"
+#include "qzhost/session/SessionCommand.h"
+
+#include <editline/readline.h>
+#include <signal.h>
+#include <sys/select.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kPrompt = "qzhost> ";
+/* How often the clock catches up with real time while the prompt waits. */
+constexpr int kTickMilliseconds = 50;
+/* Time spent away from the prompt (a long command, an alert waiting for its
+   answer) is not made up tick by tick: like the platform's timers, missed
+   ticks are dropped beyond this much. */
+constexpr long long kMaxCatchUpMilliseconds = 400;
+
+Session* gSession = nullptr;
+bool gEnded = false;
+volatile sig_atomic_t gInterrupted = 0;
+int gLineNumber = 0;
+std::vector<std::string> gCandidates;
+
+char* NextCandidate(const char* text, int state)
+{
+    static size_t index = 0;
+    if (state == 0)
+        index = 0;
+    const size_t length = std::strlen(text);
+    while (index < gCandidates.size()) {
+        const std::string& word = gCandidates[index++];
+        if (word.compare(0, length, text) == 0)
+            return strdup(word.c_str());
+    }
+    return nullptr;
+}
+
+char** Complete(const char* text, int start, int)
+{
+    std::string first;
+    if (start > 0) {
+        std::string before(rl_line_buffer, static_cast<size_t>(start));
+        const size_t begin = before.find_first_not_of(' ');
+        const size_t end = before.find(' ', begin);
+        first = before.substr(begin, end - begin);
+        if (before.find_first_not_of(' ', end) != std::string::npos)
+            return nullptr; /* only the first two words are completed */
+    }
+    gCandidates = SessionCommands::Instance().Words(first);
+    rl_attempted_completion_over = 1;
+    return rl_completion_matches(text, NextCandidate);
+}
+
+/* Asks an alert's question; the default button is written in capitals and
+   an empty answer takes it. */
+int AskAlert(const AlertRecord& alert)
+{
+    std::string message = alert.message;
+    for (size_t at = message.find('\n'); at != std::string::npos; at = message.find('\n', at + 5))
+        message.replace(at, 1, "\n|   ");
+    std::cout << "\n+-- " << alert.title << "\n|   " << message << "\n+--";
+    std::string choices;
+    for (size_t i = 0; i < alert.buttons.size(); ++i) {
+        std::string word = AnswerWord(AnswerForButton(alert.buttons[i]));
+        if (i == 0)
+            for (char& c : word)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        choices += (i ? "/" : "") + word;
+    }
+    std::cout << std::endl;
+    const std::string prompt = "answer [" + choices + "]: ";
+    while (true) {
+        char* line = readline(prompt.c_str());
+        if (!line)
+            return alert.buttons.empty() ? kAnswerOK : AnswerForButton(alert.buttons.front());
+        std::string answer(line);
+        std::free(line);
+        answer.erase(0, answer.find_first_not_of(' '));
+        answer.erase(answer.find_last_not_of(' ') + 1);
+        for (char& c : answer)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (size_t i = 0; i < alert.buttons.size(); ++i) {
+            const int code = AnswerForButton(alert.buttons[i]);
+            const std::string word = AnswerWord(code);
+            if ((answer.empty() && i == 0) || answer == word || (!answer.empty() && word.compare(0, answer.size(), answer) == 0))
+                return code;
+        }
+        std::cout << "please answer " << choices << std::endl;
+    }
+}
+
+void OnLine(char* text)
+{
+    rl_callback_handler_remove();
+    if (!text) {
+        gEnded = true;
+        std::cout << std::endl;
+        return;
+    }
+    const std::string input(text);
+    std::free(text);
+    ++gLineNumber;
+    if (input.find_first_not_of(" \t") != std::string::npos)
+        add_history(input.c_str());
+    qzscript::Line line;
+    qzscript::Error error;
+    if (!qzscript::ParseLine(input, gLineNumber, line, error)) {
+        std::cout << "error: " << error.message << std::endl;
+    } else if (!line.words.empty()) {
+        const SessionCommand* command = nullptr;
+        const Outcome outcome = RunSessionLine(*gSession, line, &command);
+        if (outcome.kind != Outcome::kDone)
+            std::cout << (outcome.kind == Outcome::kFailed ? "failed: " : "error: ") << outcome.message << "\n";
+        else if (command && !command->looks)
+            Screen::All(*gSession, std::cout);
+        std::cout.flush();
+        gEnded = gSession->QuitRequested();
+    }
+    if (!gEnded)
+        rl_callback_handler_install(kPrompt, OnLine);
+}
+
+/* Fires the panel's timers that fell due in real time. */
+void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
+{
+    const auto now = std::chrono::steady_clock::now();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - last).count();
+    if (elapsed < kTickMilliseconds)
+        return;
+    last = now;
+    const uint64_t step = static_cast<uint64_t>(std::min<long long>(elapsed, kMaxCatchUpMilliseconds));
+    if (session.PluginLoaded() && session.Ui().qzui_advance_clock)
+        session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(step); });
+    session.TakeViolations();
+    /* The engine logs every call; a long interactive session needs no history of timer ticks. */
+    session.Host().hostsim_clear_call_log();
+}
+
+/* Ctrl-C, a hang-up or a termination request end the session as quit does. */
+void OnSignal(int)
+{
+    gInterrupted = 1;
+}
+
+void CatchSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+} // namespace
+
+namespace Terminal {
+
+void Run(Session& session)
+{
+    gSession = &session;
+    gEnded = false;
+    rl_readline_name = "qzhost";
+    rl_attempted_completion_function = Complete;
+    session.SetAlertAsker(AskAlert);
+    session.SetNotice([](const std::string& line) {
+        if (line.rfind("alert", 0) != 0) /* alerts were asked already */
+            std::cout << (line == "beep" ? "*** beep ***" : line) << std::endl;
+    });
+    CatchSignals();
+    rl_callback_handler_install(kPrompt, OnLine);
+    auto last = std::chrono::steady_clock::now();
+    while (!gEnded && !gInterrupted) {
+        fd_set input;
+        FD_ZERO(&input);
+        FD_SET(STDIN_FILENO, &input);
+        timeval timeout{0, kTickMilliseconds * 1000};
+        const int ready = select(STDIN_FILENO + 1, &input, nullptr, nullptr, &timeout);
+        if (ready > 0)
+            rl_callback_read_char();
+        else if (ready < 0 && errno != EINTR)
+            break;
+        if (!gEnded && !gInterrupted)
+            CatchUpClock(session, last);
+    }
+    rl_callback_handler_remove();
+    session.SetAlertAsker(nullptr);
+    session.SetNotice(nullptr);
+    gSession = nullptr;
+}
+
+} // namespace Terminal

@@ -1,0 +1,43 @@
+#include "qzhost/session/UiDriver.h"
+
+#include "qzhost/ModuleHost.h"
+
+#include <vector>
+
+bool UiDriver::Resolve(const ModuleHost& host, std::string& missing)
+{
+    missing.clear();
+#define QZHOST_UI_RESOLVE(name)                                                   \
+    name = reinterpret_cast<decltype(&::name)>(host.PluginSymbol(#name));         \
+    if (!name && missing.empty())                                                 \
+        missing = #name;
+    QZHOST_UI_FUNCTIONS(QZHOST_UI_RESOLVE)
+#undef QZHOST_UI_RESOLVE
+    return missing.empty();
+}
+
+namespace {
+
+/* Reads a text through one of the driver's readers (full length first). */
+template <class Reader>
+std::string ReadText(Reader read)
+{
+    int length = read(nullptr, 0);
+    if (length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    read(buffer.data(), length + 1);
+    return std::string(buffer.data());
+}
+
+} // namespace
+
+std::string UiDriver::ElementText(int window, int tag) const
+{
+    return ReadText([&](char* buf, int size) { return qzui_element_text(window, tag, buf, size); });
+}
+
+std::string UiDriver::CellText(int window, int tag, int row, int column) const
+{
+    return ReadText([&](char* buf, int size) { return qzui_table_cell_text(window, tag, row, column, buf, size); });
+}

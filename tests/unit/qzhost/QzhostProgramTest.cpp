@@ -1,0 +1,444 @@
+/* qzhost run as a process: scripts and their exit statuses and messages,
+   qzhost run fed through a pipe, and the terminal mode in a pseudo-terminal. */
+
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/* Occurrences of a text in another (not overlapping). */
+size_t Occurrences(const std::string& text, const std::string& what)
+{
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++count;
+    return count;
+}
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class QzhostProgram : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/qzhost-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    fs::path Write(const std::string& name, const std::string& text)
+    {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return folder / name;
+    }
+
+    /* Runs qzhost with the arguments (already quoted for the shell) and input. */
+    Result Qzhost(const std::string& arguments, const std::string& input = "")
+    {
+        Write("stdin.txt", input);
+        const std::string command = "cd '" + folder.string() + "' && '" QZHOST_PROGRAM "' " + arguments +
+                                    " < stdin.txt > stdout.txt 2> stderr.txt";
+        Result run;
+        const int status = std::system(command.c_str());
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = ReadFile(folder / "stdout.txt");
+        run.err = ReadFile(folder / "stderr.txt");
+        return run;
+    }
+
+    Result Script(const std::string& text)
+    {
+        const fs::path file = Write("test.qzs", text);
+        return Qzhost("script " + file.string());
+    }
+
+    fs::path folder;
+};
+
+} // namespace
+
+TEST_F(QzhostProgram, PassingScriptExitsZeroQuietly)
+{
+    Result run = Script("doc test\nstaffset 2 \"4,5\"\nexpect staffset 2 \"4,5\"\nexpect distances 2 \"0,-288\"\n"
+                     "expect undo 0 \"\"\nexpect dirty no\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(QzhostProgram, FailedExpectationExitsOneNamingFileLineAndBothValues)
+{
+    const fs::path file = Write("wrong.qzs", "doc test\n# a comment\nstaffset 2 \"4,5\"\n\nexpect staffset 2 \"4,6\"\n"
+                                             "write after.txt \"ran on\"\n");
+    Result run = Qzhost("script " + file.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, file.string() + ":5: expected \"4,6\", got \"4,5\"\n");
+}
+
+TEST_F(QzhostProgram, CommandErrorsExitTwoWithTheLineAndStopTheScript)
+{
+    struct Case {
+        const char* line;
+        const char* message;
+    } cases[] = {
+        {"frobnicate 3", "unknown command 'frobnicate'"},
+        {"select 5-2 1-8", "bad range '5-2'"},
+        {"select 1-7 1-8", "bad range '1-7'"},
+        {"select 1-2 1-9", "bad range '1-9'"},
+        {"row 2", "no plug-in is loaded"},
+        {"staffset 9 \"1\"", "'9' is out of range"},
+        {"doc open missing.json", "cannot open"},
+        {"undo", "nothing to undo"},
+        {"expect view sideways", "'sideways' is not a number"},
+        {"host 0x17000000", "before any document"},
+        {"type \"unterminated", "unterminated text"},
+    };
+    for (const Case& c : cases) {
+        Result run = Script(std::string("write before.txt \"x\"\ndoc test\n") + c.line + "\nwrite after.txt \"x\"\n");
+        EXPECT_EQ(run.status, 2) << c.line;
+        EXPECT_NE(run.err.find("test.qzs:3: "), std::string::npos) << c.line << ": " << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.line << ": " << run.err;
+    }
+}
+
+TEST_F(QzhostProgram, MalformedScriptRunsNothing)
+{
+    fs::path marker = folder / "marker.txt";
+    Result run = Script("write " + marker.string() + " \"x\"\ntype \"open\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("test.qzs:2: unterminated text"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(marker));
+}
+
+TEST_F(QzhostProgram, MalformedDocumentFileIsNamed)
+{
+    Write("broken.json", "{ \"not\": \"a document\" ");
+    Result run = Script("doc open " + (folder / "broken.json").string() + "\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("test.qzs:1: cannot open '" + (folder / "broken.json").string() + "'"), std::string::npos)
+        << run.err;
+}
+
+TEST_F(QzhostProgram, DocumentsRoundTripThroughFiles)
+{
+    const fs::path saved = folder / "saved.json";
+    Result run = Script("doc test\nstaffset 4 \"2,3\"\ndoc save " + saved.string() + "\ndoc empty\n" +
+                     "expect staffset 4 \"\"\ndoc open " + saved.string() + "\nexpect staffset 4 \"2,3\"\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST_F(QzhostProgram, EachFileRunsInAFreshSessionAndTheWorstStatusWins)
+{
+    const fs::path good = Write("good.qzs", "write " + (folder / "good.txt").string() + " \"x\"\n");
+    const fs::path bad = Write("bad.qzs", "expect beeps 1\n");
+    const fs::path fresh = Write("fresh.qzs", "doc test\nexpect undo 0 \"\"\nexpect beeps 0\n");
+    Result run = Qzhost("script " + bad.string() + " " + good.string() + " " + fresh.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("bad.qzs:1: expected 1 beeps, got 0"), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::exists(folder / "good.txt"));
+}
+
+TEST_F(QzhostProgram, RelativeFilesLiveInTheScriptsTemporaryFolder)
+{
+    Result run = Script("write notes.txt \"a\\nb\"\nexpect file notes.txt \"a\\nb\"\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(fs::exists(folder / "notes.txt"));
+}
+
+TEST_F(QzhostProgram, RunReadsCommandsFromAPipeAndGoesOnAfterErrors)
+{
+    Result run = Qzhost("run test", "select 2-3 1-4\nbogus\nstaffset 1 \"1,2\"\nshow view\nquit\nselect 1-1 1-1\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Plug-ins menu: "), std::string::npos);
+    EXPECT_NE(run.out.find("Selection: staves 2-3, measures 1-4"), std::string::npos);
+    EXPECT_NE(run.out.find("line 2: unknown command 'bogus'"), std::string::npos);
+    EXPECT_EQ(run.out.find("staves 1-1"), std::string::npos) << "nothing runs after quit";
+    EXPECT_NE(run.out.find("terminated"), std::string::npos);
+}
+
+TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
+{
+    Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\ninvoke\nmove 321 123\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string prefs = ReadFile(folder / "prefs" / "qzpluginprefs.txt");
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWX=321"), std::string::npos) << prefs;
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWY=123"), std::string::npos) << prefs;
+}
+
+TEST_F(QzhostProgram, SessionThatNeverInvokedWritesNoPreferences)
+{
+    Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(fs::exists(folder / "prefs" / "qzpluginprefs.txt"));
+}
+
+TEST_F(QzhostProgram, PipedRunSavesThePreferencesAtTheEndOfInput)
+{
+    Result run = Qzhost("run test", "prefs " + (folder / "prefs").string() + "\ninvoke\nmove 77 88\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string prefs = ReadFile(folder / "prefs" / "qzpluginprefs.txt");
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWX=77"), std::string::npos) << prefs;
+    EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWY=88"), std::string::npos) << prefs;
+}
+
+TEST_F(QzhostProgram, AnAnswerTheAlertCannotTakeIsACommandError)
+{
+    Result run = Script("doc test\nload\ninvoke\nselect 1 1\nrow 2\nselect none\nanswer yes\npress 104\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("test.qzs:8: the alert \"No Region Selected\" has no button 'yes'"), std::string::npos)
+        << run.err;
+}
+
+TEST_F(QzhostProgram, PipedRunAnswersAlertsWithTheQueuedAnswerOrTheDefault)
+{
+    Result run = Qzhost("run test", "staffset 1 \"1,2\"\ninvoke\nrow 1\nanswer no\npress 109\nexpect staffset 1 \"1,2\"\n"
+                                    "press 109\nexpect staffset 1 \"\"\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("alert \"Delete Staff Set?\" answered no"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("alert \"Delete Staff Set?\" answered yes"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("line "), std::string::npos) << run.out;
+}
+
+TEST_F(QzhostProgram, HelpListsEveryCommandOnOneLine)
+{
+    Result run = Qzhost("run empty", "help\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* usage : {"doc demo|test|empty", "select STAVES MEASURES", "staffset N", "press ID|\"Title\"",
+                              "answer yes|no|ok|cancel", "expect row N", "expect no-alert", "expect distances N",
+                              "show panel|doc|view|log", "wait MS", "quit"})
+        EXPECT_NE(run.out.find(usage), std::string::npos) << usage;
+}
+
+TEST_F(QzhostProgram, RunOfAMissingDocumentFails)
+{
+    Result run = Qzhost("run nowhere.json");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot open 'nowhere.json'"), std::string::npos) << run.err;
+}
+
+namespace {
+
+/* qzhost run in a pseudo-terminal: keys are written to the master side and
+   the screen read back from it. */
+class Terminal
+{
+public:
+    explicit Terminal(const std::string& document, const fs::path& home)
+    {
+        _child = forkpty(&_master, nullptr, nullptr, nullptr);
+        if (_child == 0) {
+            setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+            setenv("TERM", "xterm", 1);
+            execl(QZHOST_PROGRAM, QZHOST_PROGRAM, "run", document.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    ~Terminal()
+    {
+        if (_child > 0 && !_reaped) {
+            kill(_child, SIGKILL);
+            waitpid(_child, nullptr, 0);
+        }
+        if (_master >= 0)
+            close(_master);
+    }
+    bool Started() const { return _child > 0; }
+
+    void Keys(const std::string& keys) { ASSERT_EQ(write(_master, keys.data(), keys.size()), ssize_t(keys.size())); }
+
+    /* Reads until the screen holds the text (after what was read before); false on timeout. */
+    bool WaitFor(const std::string& text, int seconds = 20)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (_screen.find(text, _seen) == std::string::npos) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            fd_set input;
+            FD_ZERO(&input);
+            FD_SET(_master, &input);
+            timeval timeout{0, 100000};
+            if (select(_master + 1, &input, nullptr, nullptr, &timeout) <= 0)
+                continue;
+            char buffer[4096];
+            const ssize_t got = read(_master, buffer, sizeof buffer);
+            if (got <= 0)
+                return false;
+            _screen.append(buffer, static_cast<size_t>(got));
+        }
+        _seen = _screen.find(text, _seen) + text.size();
+        return true;
+    }
+
+    /* Waits up to ten seconds for the program to end, keeping what it writes. */
+    int ExitStatus()
+    {
+        for (int i = 0; i < 500; ++i) {
+            fd_set input;
+            FD_ZERO(&input);
+            FD_SET(_master, &input);
+            timeval timeout{0, 20000};
+            char buffer[4096];
+            ssize_t got = 0;
+            if (select(_master + 1, &input, nullptr, nullptr, &timeout) > 0 &&
+                (got = read(_master, buffer, sizeof buffer)) > 0)
+                _screen.append(buffer, static_cast<size_t>(got));
+            else
+                usleep(20000);
+            int status = 0;
+            if (waitpid(_child, &status, WNOHANG) == _child) {
+                _reaped = true;
+                Drain();
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+        }
+        return -2;
+    }
+    const std::string& Screen() const { return _screen; }
+
+private:
+    /* Keeps what is left on the terminal after the program ended. */
+    void Drain()
+    {
+        char buffer[4096];
+        ssize_t got = 0;
+        fd_set input;
+        FD_ZERO(&input);
+        FD_SET(_master, &input);
+        timeval timeout{0, 0};
+        while (select(_master + 1, &input, nullptr, nullptr, &timeout) > 0 &&
+               (got = read(_master, buffer, sizeof buffer)) > 0)
+            _screen.append(buffer, static_cast<size_t>(got));
+    }
+
+
+private:
+    int _master = -1;
+    pid_t _child = -1;
+    bool _reaped = false;
+    std::string _screen;
+    size_t _seen = 0;
+};
+
+} // namespace
+
+TEST_F(QzhostProgram, TerminalEditsLinesAndQuits)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* Typed without its first letter, then Ctrl-A to the start of the line and the letter added. */
+    terminal.Keys("elect 2-4 1-3\x01s\r");
+    ASSERT_TRUE(terminal.WaitFor("Selection: staves 2-4, measures 1-3")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* A typing mistake erased with backspace. */
+    terminal.Keys("staffset 1 \"1,x\x7f" "3\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* Both command words completed with Tab. */
+    terminal.Keys("exp\tstaffs\t1 \"1,3\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("exp\tstaffs\t1 \"1,2\"\r");
+    ASSERT_TRUE(terminal.WaitFor("failed: expected \"1,2\", got \"1,3\"")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* History: the last line recalled with the up arrow fails again. */
+    terminal.Keys("\x1b[A\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    EXPECT_EQ(Occurrences(terminal.Screen(), "failed: expected \"1,2\""), 2u) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+    EXPECT_NE(terminal.Screen().find("terminated"), std::string::npos);
+}
+
+TEST_F(QzhostProgram, TerminalAsksAlertsAtThePrompt)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    for (const char* line : {"staffset 1 \"1,2\"\r", "invoke\r", "row 1\r"}) {
+        terminal.Keys(line);
+        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    }
+    terminal.Keys("press 109\r");
+    ASSERT_TRUE(terminal.WaitFor("Delete Staff Set?")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("answer [YES/no]: ")) << terminal.Screen();
+    terminal.Keys("no\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("expect staffset 1 \"1,2\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* An empty answer takes the default button. */
+    terminal.Keys("press 109\r");
+    ASSERT_TRUE(terminal.WaitFor("answer [YES/no]: ")) << terminal.Screen();
+    terminal.Keys("\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("expect staffset 1 \"\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+}
+
+TEST_F(QzhostProgram, TerminalRunsThePanelsTimersWhileThePromptWaits)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("invoke\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("staffset 2 \"3,4\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* No wait command: real time passes and the panel's poll picks the change up. */
+    usleep(600 * 1000);
+    terminal.Keys("expect row 2 \"2|(No Name)|2|Horn|Violin I\"\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+}
+
+TEST_F(QzhostProgram, TerminalInterruptEndsTheSessionCleanly)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("prefs " + (folder / "prefs").string() + "\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("invoke\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("half a comm\x03");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+    EXPECT_NE(terminal.Screen().find("terminated"), std::string::npos) << terminal.Screen();
+    EXPECT_TRUE(fs::exists(folder / "prefs" / "qzpluginprefs.txt")) << "terminate saved the preferences";
+}
+
+TEST_F(QzhostProgram, TerminalEndOfInputEndsTheSession)
+{
+    Terminal terminal("empty", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("\x04");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+}
