@@ -7,7 +7,7 @@
 #include "strings/FCSettingsPairs.h"
 #include "strings/FCStrings.h"
 #include "strings/FCTextFileStream.h"
-#include "plugin/FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "strings/FCTextFileStream.h"
-#include "plugin/FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "strings/OwnedFinPathSpec25.h"
 #include "StreamTestFiles.h"
 
