@@ -9,7 +9,7 @@
 #include "document/FCFontInfo.h"
 #include "strings/FCString.h"
 #include "strings/FCStrings.h"
-#include "plugin/FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
 
 namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "strings/FCString.h"
-#include "plugin/FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 

@@ -4,9 +4,8 @@
 #include "core/__FCCollection.h"
 #include "strings/FCString.h"
 
-class FCSettingsPairs;
-
 class FCFontInfo;
+class FCSettingsPairs;
 
 /* An owning list of FCString objects. */
 class FCStrings : public __FCCollection

@@ -51,7 +51,8 @@ public:
     bool TextToClipboardUTF8(const char* text);
     /* The user's locale's decimal separator (nothing for a null string). */
     void GetDecimalSeparator(FCString* pString);
-    /* Opens the address with the default handler. True. */
+    /* Opens the address with the default handler (nothing for a null or
+       empty address). True. */
     bool DisplayWebURL(const FCString* pURL);
     /* Reveals the file or folder in the file viewer; false when the path
        cannot be made into a file address. */

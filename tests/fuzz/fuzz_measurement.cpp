@@ -7,7 +7,7 @@
 #include <string>
 
 #include "strings/FCString.h"
-#include "plugin/FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
 #include "ui/headless/qzui_driver.h"
 

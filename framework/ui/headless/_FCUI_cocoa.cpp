@@ -1,10 +1,9 @@
 /* The platform half of FCUI for the headless bridge: everything the user
  * would see or hear goes to the driver (qzui_driver.h); fonts come from the
- * system's font configuration, the decimal separator from the user's locale
+ * system's font configuration (HeadlessFonts), the decimal separator from the user's locale
  * and the clock is monotonic. */
 #include "ui/_FCUI_cocoa.h"
 
-#include <fontconfig/fontconfig.h>
 #include <langinfo.h>
 #include <locale.h>
 
@@ -14,6 +13,7 @@
 
 #include "document/FCFontInfo.h"
 #include "strings/FCString.h"
+#include "ui/headless/HeadlessFonts.h"
 #include "ui/headless/HeadlessServices.h"
 #include "ui/headless/HeadlessText.h"
 #include "ui/headless/qzui_driver.h"
@@ -27,30 +27,6 @@ std::string UTF8Of(const FCString* pString)
         return std::string();
     FCString copy(*pString);
     return HeadlessText::ToUTF8(HeadlessText::ToElement(&copy));
-}
-
-/* A font of that family, full name or PostScript name is installed. */
-bool FontconfigKnows(const std::string& name)
-{
-    if (!FcInit())
-        return false;
-    const char* const properties[] = {FC_FAMILY, FC_FULLNAME, FC_POSTSCRIPT_NAME};
-    bool found = false;
-    for (const char* property : properties)
-    {
-        FcPattern* pPattern = FcPatternCreate();
-        FcObjectSet* pObjects = FcObjectSetBuild(FC_FAMILY, static_cast<char*>(nullptr));
-        FcPatternAddString(pPattern, property, reinterpret_cast<const FcChar8*>(name.c_str()));
-        FcFontSet* pFonts = FcFontList(nullptr, pPattern, pObjects);
-        found = pFonts && pFonts->nfont > 0;
-        if (pFonts)
-            FcFontSetDestroy(pFonts);
-        FcObjectSetDestroy(pObjects);
-        FcPatternDestroy(pPattern);
-        if (found)
-            break;
-    }
-    return found;
 }
 
 /* The decimal separator of the user's numeric locale, read without touching
@@ -107,7 +83,7 @@ bool _FCUI_cocoa::IsFontAvailable(const FCString* pName)
 {
     if (!pName || pName->IsEmpty())
         return false;
-    return FontconfigKnows(UTF8Of(pName));
+    return HeadlessFonts::IsInstalled(UTF8Of(pName));
 }
 
 bool _FCUI_cocoa::TextToClipboard(const char* text)
@@ -141,7 +117,9 @@ void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 
 bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 {
-    HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, UTF8Of(pURL), 0);
+    /* No address: nothing to open (the result is true all the same). */
+    if (pURL && !pURL->IsEmpty())
+        HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, UTF8Of(pURL), 0);
     return true;
 }
 

@@ -20,6 +20,7 @@ const char* const kRequiredExports[] = {
     "FinaleExtensionVersion", "FinaleExtensionInit", "FinaleExtensionEnumerate",
     "FinaleExtensionEnumerate_UTF16", "FinaleExtensionGetMenuStatus",
     "Ext_getversion", "Ext_init", "Ext_enumerate", "Ext_enumerate_UTF16", "Ext_getmenustatus",
+    "NewFF_DialogHandlerProc", "DisposeFF_DialogHandlerProc",
 };
 
 /* Everything the module may export: the names and prefixes of the module's

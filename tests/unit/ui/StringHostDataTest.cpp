@@ -16,7 +16,7 @@
 #include "document/FCGeneralPrefs.h"
 #include "strings/FCString.h"
 #include "strings/FCStrings.h"
-#include "plugin/FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "support/HostsimFixture.h"
 #include "hostlink/fx_types.h"
 #include "platform/qz_bundle_id.h"

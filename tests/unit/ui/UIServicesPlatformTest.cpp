@@ -127,6 +127,8 @@ TEST_F(RequestTest, WebAddressFolderAndFontPanelReachTheDriver)
 TEST_F(RequestTest, MissingArgumentsShowNothingWhereTheyCannotBeMet)
 {
     FCString empty;
+    EXPECT_TRUE(ui.DisplayWebURL(nullptr));
+    EXPECT_TRUE(ui.DisplayWebURL(&empty));
     EXPECT_FALSE(ui.DisplayShellFolder(nullptr));
     EXPECT_FALSE(ui.DisplayShellFolder(&empty));
     EXPECT_FALSE(ui.DisplayFontDialog(nullptr));
@@ -138,10 +140,12 @@ TEST_F(RequestTest, MissingArgumentsShowNothingWhereTheyCannotBeMet)
 /* The first family fontconfig lists, or "" when none is installed. */
 std::string SomeInstalledFamily()
 {
-    FcInit();
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config)
+        return std::string();
     FcPattern* pattern = FcPatternCreate();
     FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, static_cast<char*>(nullptr));
-    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    FcFontSet* fonts = FcFontList(config, pattern, objects);
     std::string family;
     FcChar8* name = nullptr;
     if (fonts && fonts->nfont > 0 && FcPatternGetString(fonts->fonts[0], FC_FAMILY, 0, &name) == FcResultMatch)
@@ -150,6 +154,7 @@ std::string SomeInstalledFamily()
         FcFontSetDestroy(fonts);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
     return family;
 }
 
