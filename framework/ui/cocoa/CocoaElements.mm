@@ -1,0 +1,137 @@
+#import "CocoaElements.h"
+
+#import "NSObject+UserInfo.h"
+#import "_cocoalink.h"
+
+#include "FCCtrlDataList.h"
+#include "FCDataListRow.h"
+#include "FinaleExtension.h"
+
+namespace
+{
+/* GNUstep raises a range exception while drawing a table that has no
+   columns; such a table carries one empty, zero-width column with this
+   identifier, which nothing outside this file ever sees. */
+NSString* const kPlaceholder = @"qz.placeholder";
+
+bool IsPlaceholder(NSTableColumn* pColumn) { return [[pColumn identifier] isEqual:kPlaceholder]; }
+
+int ColumnNumber(NSString* identifier)
+{
+    return [identifier hasPrefix:@"col"] ? [[identifier substringFromIndex:3] intValue] : 0;
+}
+} // namespace
+
+namespace CocoaElements
+{
+NSView* FrameView(NSView* pView)
+{
+    NSScrollView* pScroll = [pView enclosingScrollView];
+    return pScroll ? pScroll : pView;
+}
+
+FCCtrlDataList* DataListOf(NSTableView* pTable)
+{
+    return pTable ? static_cast<FCCtrlDataList*>(QZUserInfoPointer(pTable, @"DataList")) : nullptr;
+}
+
+id CellValue(FCCtrlDataList* pList, NSString* identifier, int row)
+{
+    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
+    if (!pRow) return @"";
+    if ([identifier isEqual:@"check"]) return [NSNumber numberWithInt:pRow->GetCheck() ? 1 : 0];
+    int number = ColumnNumber(identifier);
+    FCString* pCell = number > 0 ? pRow->GetItemAt(number - 1) : nullptr;
+    if (!pCell) return @"";
+    if (GetFinaleFrameworkVersion() >= 0x11000000) return _cocoalink_MakeNSString(pCell);
+    /* Older hosts keep cells as 8-bit text, read as UTF-8. */
+    NSString* text = [NSString stringWithUTF8String:pCell->GetCString()];
+    return text ? text : @"";
+}
+
+NSArray* Columns(NSTableView* pTable)
+{
+    NSMutableArray* pColumns = [NSMutableArray array];
+    NSArray* pAll = [pTable tableColumns];
+    for (NSUInteger i = 0; i < [pAll count]; ++i)
+        if (!IsPlaceholder([pAll objectAtIndex:i])) [pColumns addObject:[pAll objectAtIndex:i]];
+    return pColumns;
+}
+
+NSTableColumn* ColumnAt(NSTableView* pTable, int index)
+{
+    NSArray* pColumns = Columns(pTable);
+    return index >= 0 && index < static_cast<int>([pColumns count]) ? [pColumns objectAtIndex:index] : nil;
+}
+
+void EnsureDrawable(NSTableView* pTable)
+{
+#ifdef GNUSTEP
+    if ([[pTable tableColumns] count] != 0) return;
+    NSTableColumn* pColumn = [[NSTableColumn alloc] initWithIdentifier:kPlaceholder];
+    [pColumn setWidth:0];
+    [pColumn setMinWidth:0];
+    [pColumn setEditable:NO];
+    [pTable addTableColumn:pColumn];
+    [pColumn release];
+#else
+    (void)pTable;
+#endif
+}
+
+void AddColumn(NSTableView* pTable, NSTableColumn* pColumn)
+{
+    [pTable addTableColumn:pColumn];
+    NSArray* pAll = [NSArray arrayWithArray:[pTable tableColumns]];
+    for (NSUInteger i = 0; i < [pAll count]; ++i)
+        if (IsPlaceholder([pAll objectAtIndex:i])) [pTable removeTableColumn:[pAll objectAtIndex:i]];
+}
+
+void RemoveColumns(NSTableView* pTable)
+{
+    NSArray* pAll = [NSArray arrayWithArray:Columns(pTable)];
+    for (NSUInteger i = 0; i < [pAll count]; ++i) [pTable removeTableColumn:[pAll objectAtIndex:i]];
+    EnsureDrawable(pTable);
+}
+
+NSString* BoxIdentifier(NSBox* pBox)
+{
+    /* Boxes made in code keep it in their user info; layout boxes carry the
+       view identifier where the AppKit has one. */
+    NSString* identifier = [[pBox existingObjectUserInfo] objectForKey:@"Identifier"];
+    if (!identifier && [pBox respondsToSelector:@selector(identifier)])
+        identifier = [pBox performSelector:@selector(identifier)];
+    return [identifier isKindOfClass:[NSString class]] ? identifier : nil;
+}
+
+void SetBoxIdentifier(NSBox* pBox, NSString* identifier)
+{
+    [[pBox objectUserInfo] setObject:identifier forKey:@"Identifier"];
+    if ([pBox respondsToSelector:@selector(setIdentifier:)])
+        [pBox performSelector:@selector(setIdentifier:) withObject:identifier];
+}
+
+NSView* FindByTag(NSView* pRoot, int tag)
+{
+    if (!pRoot) return nil;
+    if ([pRoot isKindOfClass:[NSBox class]])
+    {
+        NSString* identifier = BoxIdentifier(QZ_AS(NSBox, pRoot));
+        if (identifier && [identifier intValue] == tag) return pRoot;
+    }
+    else if ([pRoot isKindOfClass:[NSControl class]] && [QZ_AS(NSControl, pRoot) tag] == tag)
+        return pRoot;
+    NSArray* pSubviews = [pRoot subviews];
+    for (NSUInteger i = 0; i < [pSubviews count]; ++i)
+        if (NSView* pFound = FindByTag([pSubviews objectAtIndex:i], tag)) return pFound;
+    return nil;
+}
+
+void Collect(NSView* pRoot, NSMutableArray* pViews)
+{
+    if (!pRoot) return;
+    [pViews addObject:pRoot];
+    NSArray* pSubviews = [pRoot subviews];
+    for (NSUInteger i = 0; i < [pSubviews count]; ++i) Collect([pSubviews objectAtIndex:i], pViews);
+}
+} // namespace CocoaElements
