@@ -33,6 +33,18 @@ void RemoveColumns(NSTableView* pTable);
 /* A box's identifier (boxes stand for separators, found by identifier). */
 NSString* BoxIdentifier(NSBox* pBox);
 void SetBoxIdentifier(NSBox* pBox, NSString* identifier);
+/* The window's frame as the framework sees it (Cocoa coordinates): the
+   content rectangle plus the title bar above it. On macOS that is the frame
+   itself; GNUstep's own decorations add a border on the sides and below,
+   which is left out so that both platforms measure windows alike. */
+NSRect FrameOf(NSWindow* pWindow);
+/* Sets that frame. The minimum and maximum sizes limit the user's resizing
+   only, as on macOS (GNUstep would apply them here too), and the elements
+   keep their place (no autoresizing). */
+void SetFrameOf(NSWindow* pWindow, NSRect frame);
+/* The height of a titled window's title bar: 100 minus the top of the
+   content of a 100 x 100 frame. */
+float TitleBarHeight();
 /* Depth-first search by tag (controls) or identifier (boxes). */
 NSView* FindByTag(NSView* pRoot, int tag);
 /* Every view below pRoot, depth first, pRoot included. */

@@ -3,6 +3,8 @@
 #import "NSObject+UserInfo.h"
 #import "_cocoalink.h"
 
+#include <algorithm>
+
 #include "FCCtrlDataList.h"
 #include "FCDataListRow.h"
 #include "FinaleExtension.h"
@@ -109,6 +111,45 @@ void SetBoxIdentifier(NSBox* pBox, NSString* identifier)
     [[pBox objectUserInfo] setObject:identifier forKey:@"Identifier"];
     if ([pBox respondsToSelector:@selector(setIdentifier:)])
         [pBox performSelector:@selector(setIdentifier:) withObject:identifier];
+}
+
+NSRect FrameOf(NSWindow* pWindow)
+{
+    NSRect frame = [pWindow frame];
+    NSRect content = [pWindow contentRectForFrameRect:frame];
+    return NSMakeRect(content.origin.x, content.origin.y, content.size.width, NSMaxY(frame) - content.origin.y);
+}
+
+void SetFrameOf(NSWindow* pWindow, NSRect frame)
+{
+    NSRect current = [pWindow frame];
+    CGFloat title = NSMaxY(current) - NSMaxY([pWindow contentRectForFrameRect:current]);
+    NSRect content = NSMakeRect(frame.origin.x, frame.origin.y, frame.size.width, frame.size.height - title);
+    if (content.size.height < 0) content.size.height = 0;
+    NSSize minimum = [pWindow minSize];
+    NSSize maximum = [pWindow maxSize];
+    [pWindow setMinSize:NSMakeSize(0, 0)];
+    [pWindow setMaxSize:NSMakeSize(100000, 100000)];
+    NSRect real = [pWindow frameRectForContentRect:content];
+    /* The framework places its controls itself: a frame set by the program
+       leaves them where they are relative to the content's bottom-left
+       corner, whatever autoresizing the layout asks for (that is for the
+       user's resizing). */
+    NSView* pContent = [pWindow contentView];
+    BOOL autoresizes = [pContent autoresizesSubviews];
+    [pContent setAutoresizesSubviews:NO];
+    [pWindow setFrame:real display:YES];
+    [pContent setAutoresizesSubviews:autoresizes];
+    /* GNUstep applies the limits again when the window is next shown, so a
+       frame set here outside them widens them. */
+    [pWindow setMinSize:NSMakeSize(std::min(minimum.width, real.size.width), std::min(minimum.height, real.size.height))];
+    [pWindow setMaxSize:NSMakeSize(std::max(maximum.width, real.size.width), std::max(maximum.height, real.size.height))];
+}
+
+float TitleBarHeight()
+{
+    NSRect content = [NSWindow contentRectForFrameRect:NSMakeRect(0, 0, 100, 100) styleMask:NSTitledWindowMask];
+    return static_cast<float>(100 - NSMaxY(content));
 }
 
 NSView* FindByTag(NSView* pRoot, int tag)

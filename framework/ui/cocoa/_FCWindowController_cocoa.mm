@@ -214,8 +214,9 @@ void _FCWindowController_cocoa::ShowModeless()
         _windowopen = false;
         return;
     }
-    [ControllerOf(this) showWindow:nil];
-    [WindowOf(this) makeKeyAndOrderFront:nil];
+    /* Shown and ordered front; it becomes the active window only when
+       activated. */
+    [WindowOf(this) orderFront:nil];
 }
 
 bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
@@ -290,6 +291,14 @@ void _FCWindowController_cocoa::ActivateWindow()
     NSWindow* pWindow = WindowOf(this);
     if (!pWindow) return;
     [NSApp activateIgnoringOtherApps:YES];
+    /* The window active before stops being it (GNUstep does not always tell
+       it when the application itself is not active). */
+    NSArray* pWindows = [NSApp windows];
+    for (NSUInteger i = 0; i < [pWindows count]; ++i)
+    {
+        NSWindow* pOther = [pWindows objectAtIndex:i];
+        if (pOther != pWindow && [pOther isMainWindow]) [pOther resignMainWindow];
+    }
     [pWindow makeKeyAndOrderFront:nil];
     [pWindow makeMainWindow];
 }
@@ -335,7 +344,7 @@ void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
     *pRect = __FloatRect{0, 0, 0, 0};
     NSWindow* pWindow = WindowOf(this);
     if (!pWindow) return;
-    NSRect frame = [pWindow frame];
+    NSRect frame = CocoaElements::FrameOf(pWindow);
     const float screen = PrimaryScreenHeight();
     pRect->left = static_cast<float>(frame.origin.x);
     pRect->right = static_cast<float>(frame.origin.x + frame.size.width);
@@ -352,7 +361,7 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
                               std::max(0.0f, pRect->Height()));
     CocoaRuntime::CountRepaint(this);
     /* A change of size is reported by the window's resize notification. */
-    [pWindow setFrame:frame display:YES];
+    CocoaElements::SetFrameOf(pWindow, frame);
 }
 
 void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
@@ -371,8 +380,7 @@ void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
 float _FCWindowController_cocoa::GetWindowTitleHeight()
 {
     if (!CocoaRuntime::StartApplication()) return 0;
-    NSRect content = [NSWindow contentRectForFrameRect:NSMakeRect(0, 0, 100, 100) styleMask:NSTitledWindowMask];
-    return 100.0f - static_cast<float>(content.size.height);
+    return CocoaElements::TitleBarHeight();
 }
 
 void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
@@ -613,14 +621,23 @@ void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
     NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
     if (!pPopup || index < 0 || index > [pPopup numberOfItems]) return;
     CocoaPool pool;
+    NSInteger selected = [pPopup indexOfSelectedItem];
     [pPopup insertItemWithTitle:kItemPlaceholder atIndex:index];
     [[pPopup itemAtIndex:index] setTitle:Text(pText)];
+    /* The selected item stays selected (GNUstep would drop the selection);
+       the first item of an empty popup becomes the selected one. */
+    [pPopup selectItemAtIndex:selected < 0 ? 0 : selected >= index ? selected + 1 : selected];
 }
 
 void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
 {
     NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
-    if (pPopup && InRange(index, [pPopup numberOfItems])) [pPopup removeItemAtIndex:index];
+    if (!pPopup || !InRange(index, [pPopup numberOfItems])) return;
+    NSInteger selected = [pPopup indexOfSelectedItem];
+    [pPopup removeItemAtIndex:index];
+    /* A later selection moves up with its item; a deleted one goes to the first. */
+    if ([pPopup numberOfItems] == 0) return;
+    [pPopup selectItemAtIndex:selected > index ? selected - 1 : selected == index ? 0 : selected];
 }
 
 void _FCWindowController_cocoa::SelectPopupItem(int id, int index)

@@ -38,6 +38,37 @@ void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* butt
     }
 }
 
+/* GNUstep reads a layout font of the "system" kind as size 0; such controls
+   get the standard system font. */
+void RepairFont(NSControl* control)
+{
+    NSFont* font = [control font];
+    if (font && [font pointSize] < 1) [control setFont:[NSFont systemFontOfSize:0]];
+}
+
+/* Layout boxes carry their identifier as an attribute that not every AppKit
+   reads (GNUstep does not); it is taken from the layout file, matching the
+   boxes of the file and of the window in document order. */
+void AssignBoxIdentifiers(NSString* layoutPath, NSView* content)
+{
+    NSMutableArray* views = [NSMutableArray array];
+    CocoaElements::Collect(content, views);
+    NSMutableArray* boxes = [NSMutableArray array];
+    for (NSUInteger i = 0; i < [views count]; ++i)
+        if ([[views objectAtIndex:i] isKindOfClass:[NSBox class]]) [boxes addObject:[views objectAtIndex:i]];
+    if ([boxes count] == 0 || !layoutPath) return;
+    NSData* data = [NSData dataWithContentsOfFile:layoutPath];
+    NSXMLDocument* document = data ? [[[NSXMLDocument alloc] initWithData:data options:0 error:NULL] autorelease] : nil;
+    NSArray* nodes = [document nodesForXPath:@"//box" error:NULL];
+    if ([nodes count] != [boxes count]) return;
+    for (NSUInteger i = 0; i < [nodes count]; ++i)
+    {
+        NSBox* box = [boxes objectAtIndex:i];
+        NSString* identifier = [[[nodes objectAtIndex:i] attributeForName:@"identifier"] stringValue];
+        if (identifier && !CocoaElements::BoxIdentifier(box)) CocoaElements::SetBoxIdentifier(box, identifier);
+    }
+}
+
 void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* table)
 {
     CocoaElements::EnsureDrawable(table);
@@ -101,11 +132,13 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     [[self objectUserInfo] setObject:delegate forKey:@"Delegate"];
     [window setDelegate:(id)delegate];
     [delegate release];
+    AssignBoxIdentifiers([self windowNibPath], [window contentView]);
     [self setupFCControlTargetOf:[window contentView]];
 }
 
 - (void)setupFCControlTargetOf:(NSView*)view
 {
+    if ([view isKindOfClass:[NSControl class]]) RepairFont((NSControl*)view);
     if ([view isKindOfClass:[NSSegmentedControl class]])
     {
         [(NSControl*)view setTarget:self];
@@ -199,7 +232,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)windowResized:(NSNotification*)notification
 {
     (void)notification;
-    NSSize size = [[self window] frame].size;
+    NSSize size = CocoaElements::FrameOf([self window]).size;
     if (_pOwner)
         _pOwner->Notify_WindowResized(static_cast<float>(size.width), static_cast<float>(size.height), 0, 0);
 }

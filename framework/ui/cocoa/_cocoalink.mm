@@ -1,6 +1,8 @@
 #import "_cocoalink.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "FCString.h"
@@ -12,6 +14,32 @@ constexpr uint32_t kUnicodeFramework = 0x11000000;
 constexpr NSUInteger kOldHostLimit = 5000;
 
 bool UnicodeHost() { return GetFinaleFrameworkVersion() >= kUnicodeFramework; }
+
+/* The non-lossy ASCII form: ASCII kept, a backslash doubled, every other
+   unit written as \uXXXX. Written out here because the AppKits disagree on
+   it (GNUstep writes Latin-1 characters in octal). */
+std::string NonLossyAscii(NSString* pObject)
+{
+    NSUInteger length = [pObject length];
+    std::vector<unichar> units(length + 1, 0);
+    if (length) [pObject getCharacters:&units[0] range:NSMakeRange(0, length)];
+    std::string out;
+    for (NSUInteger i = 0; i < length; ++i)
+    {
+        unichar unit = units[i];
+        if (unit == '\\')
+            out += "\\\\";
+        else if (unit < 0x80)
+            out.push_back(static_cast<char>(unit));
+        else
+        {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
+            out += escape;
+        }
+    }
+    return out;
+}
 
 void ReleasePlatformString(void* pObject) { [static_cast<id>(pObject) release]; }
 
@@ -52,12 +80,9 @@ void _cocoalink_SetNSString(FCString* pString, NSString* pObject)
     }
     if (!UnicodeHost())
     {
-        NSData* ascii = [pObject dataUsingEncoding:NSNonLossyASCIIStringEncoding allowLossyConversion:NO];
-        NSUInteger length = ascii ? [ascii length] : 0;
-        if (length > kOldHostLimit) length = kOldHostLimit;
-        std::vector<char> bytes(length + 1, '\0');
-        if (length) [ascii getBytes:&bytes[0] length:length];
-        pString->SetCString(&bytes[0]);
+        std::string ascii = NonLossyAscii(pObject);
+        if (ascii.size() > kOldHostLimit) ascii.resize(kOldHostLimit);
+        pString->SetCString(ascii.c_str());
         return;
     }
     NSUInteger length = [pObject length];

@@ -23,6 +23,8 @@ const char kBoxLayout[] = R"(<?xml version="1.0" encoding="UTF-8"?>
     <customObject id="-2" userLabel="File's Owner" customClass="_FCWindowController_redaredavizodir">
       <connections><outlet property="window" destination="w1" id="o1"/></connections>
     </customObject>
+    <customObject id="-1" userLabel="First Responder" customClass="FirstResponder"/>
+    <customObject id="-3" userLabel="Application" customClass="NSObject"/>
     <window title="Boxes" releasedWhenClosed="NO" visibleAtLaunch="NO" id="w1">
       <windowStyleMask key="styleMask" titled="YES" closable="YES"/>
       <rect key="contentRect" x="100" y="200" width="300" height="200"/>
