@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
-#include "Engine.h"
-#include "fx_host_abi.h"
-#include "hostsim_api.h"
+#include "hostsim/Engine.h"
+#include "hostlink/fx_host_abi.h"
+#include "hostsim/hostsim_api.h"
 
 namespace {
 

@@ -1,9 +1,12 @@
 # qz_add_gtest(NAME name SOURCES ... LIBS ...)
 # One GoogleTest executable whose tests are registered with CTest one by one.
+# Test sources include the shared test support as "support/<file>" and another
+# test folder's header as "unit/<folder>/<file>" (include root tests/).
 include(GoogleTest)
 function(qz_add_gtest)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main qz_warnings)
   gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "QZ_BUILD_DIR=${CMAKE_BINARY_DIR}")

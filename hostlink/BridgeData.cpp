@@ -1,4 +1,4 @@
-#include "BridgeData.h"
+#include "hostlink/BridgeData.h"
 
 int32_t LoadedTGFCounter = 0;
 uint8_t CanAddNoteRecordToRests = 1;

@@ -3,7 +3,7 @@
 
 #include <stdint.h>
 
-#include "qz_export.h"
+#include "common/qz_export.h"
 
 /* Process-wide data of the host function bridge, exported so that the host
    and drivers can read it. */

@@ -1,9 +1,9 @@
-#include "CleanTGF.h"
+#include "hostlink/CleanTGF.h"
 
 #include <cstring>
 
-#include "BridgeData.h"
-#include "ByteField.h"
+#include "hostlink/BridgeData.h"
+#include "hostlink/ByteField.h"
 
 namespace fxhost {
 

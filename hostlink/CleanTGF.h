@@ -1,7 +1,7 @@
 #ifndef QZ_HOSTLINK_CLEANTGF_H
 #define QZ_HOSTLINK_CLEANTGF_H
 
-#include "fx_types.h"
+#include "hostlink/fx_types.h"
 
 namespace fxhost {
 

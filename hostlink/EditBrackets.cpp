@@ -1,7 +1,7 @@
 // Edit-bracket members: they keep the nesting depths, so that an end or a
 // cancel without a matching start never reaches the host.
-#include "BridgeData.h"
-#include "HostLookup.h"
+#include "hostlink/BridgeData.h"
+#include "hostlink/HostLookup.h"
 
 using fxhost::CallHost;
 

@@ -1,8 +1,8 @@
 // Frame members: the loaded-frame counter, and frame cleaning before a frame
 // goes back to the host.
-#include "BridgeData.h"
-#include "CleanTGF.h"
-#include "HostLookup.h"
+#include "hostlink/BridgeData.h"
+#include "hostlink/CleanTGF.h"
+#include "hostlink/HostLookup.h"
 
 using fxhost::CallHost;
 

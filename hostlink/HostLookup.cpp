@@ -1,8 +1,8 @@
-#include "HostLookup.h"
+#include "hostlink/HostLookup.h"
 
 #include <CoreFoundation/CoreFoundation.h>
 
-#include "FinaleExtension.h"
+#include "hostlink/HostBundle.h"
 
 namespace fxhost {
 

@@ -1,7 +1,7 @@
 #ifndef QZ_HOSTLINK_HOSTLOOKUP_H
 #define QZ_HOSTLINK_HOSTLOOKUP_H
 
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace fxhost {
 

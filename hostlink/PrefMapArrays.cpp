@@ -1,4 +1,4 @@
-#include "PrefMapArrays.h"
+#include "hostlink/PrefMapArrays.h"
 
 namespace fxhost {
 

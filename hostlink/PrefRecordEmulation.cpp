@@ -1,11 +1,11 @@
-#include "PrefRecordEmulation.h"
+#include "hostlink/PrefRecordEmulation.h"
 
 #include <cstring>
 #include <vector>
 
-#include "ByteField.h"
-#include "PrefMapArrays.h"
-#include "fx_host_abi.h"
+#include "hostlink/ByteField.h"
+#include "hostlink/PrefMapArrays.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace fxhost {
 

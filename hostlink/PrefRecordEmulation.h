@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "fx_types.h"
+#include "hostlink/fx_types.h"
 
 namespace fxhost {
 

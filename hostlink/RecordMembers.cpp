@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "HostLookup.h"
-#include "PrefMapArrays.h"
-#include "PrefRecordEmulation.h"
+#include "hostlink/HostLookup.h"
+#include "hostlink/PrefMapArrays.h"
+#include "hostlink/PrefRecordEmulation.h"
 
 using fxhost::CallHost;
 

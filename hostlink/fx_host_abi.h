@@ -13,8 +13,8 @@
    The bridge (hostlink/) generates one exported forwarder per row; the
    simulated host implements rows under the same declarations. */
 
-#include "fx_types.h"
-#include "qz_export.h"
+#include "hostlink/fx_types.h"
+#include "common/qz_export.h"
 
 /* Members the bridge wraps with logic of its own (counting, frame cleaning,
    preference-record emulation). */

@@ -1,7 +1,7 @@
-#include "ContentWriter.h"
+#include "hostsim/ContentWriter.h"
 
-#include "RecordLayout.h"
-#include "TagRules.h"
+#include "hostsim/RecordLayout.h"
+#include "hostsim/TagRules.h"
 
 namespace hostsim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Document.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

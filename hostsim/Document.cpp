@@ -1,4 +1,4 @@
-#include "Document.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "RecordStore.h"
-#include "Region.h"
+#include "hostsim/RecordStore.h"
+#include "hostsim/Region.h"
 
 namespace hostsim {
 

@@ -1,10 +1,10 @@
-#include "DocumentDescriber.h"
+#include "hostsim/DocumentDescriber.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "DocumentReader.h"
-#include "RecordKey.h"
+#include "hostsim/DocumentReader.h"
+#include "hostsim/RecordKey.h"
 
 namespace hostsim {
 

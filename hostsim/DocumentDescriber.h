@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Document.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

@@ -1,4 +1,4 @@
-#include "DocumentFile.h"
+#include "hostsim/DocumentFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "TagRules.h"
+#include "hostsim/TagRules.h"
 
 namespace hostsim {
 

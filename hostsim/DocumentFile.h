@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "Document.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

@@ -1,6 +1,6 @@
-#include "DocumentReader.h"
+#include "hostsim/DocumentReader.h"
 
-#include "RecordLayout.h"
+#include "hostsim/RecordLayout.h"
 
 namespace hostsim {
 

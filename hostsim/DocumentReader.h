@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ContentWriter.h"
-#include "Document.h"
+#include "hostsim/ContentWriter.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

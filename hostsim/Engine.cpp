@@ -1,11 +1,11 @@
-#include "Engine.h"
+#include "hostsim/Engine.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
-#include "SeedBuilder.h"
-#include "TagRules.h"
+#include "hostsim/SeedBuilder.h"
+#include "hostsim/TagRules.h"
 
 namespace hostsim {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <thread>
 
-#include "Document.h"
-#include "FailureInjector.h"
-#include "HostLog.h"
-#include "RecordStore.h"
+#include "hostsim/Document.h"
+#include "hostsim/FailureInjector.h"
+#include "hostsim/HostLog.h"
+#include "hostsim/RecordStore.h"
 
 namespace hostsim {
 

@@ -1,4 +1,4 @@
-#include "FailureInjector.h"
+#include "hostsim/FailureInjector.h"
 
 #include <algorithm>
 

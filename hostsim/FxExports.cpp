@@ -9,14 +9,14 @@
 #include <cstring>
 #include <type_traits>
 
-#include "DocumentFile.h"
-#include "HostCall.h"
-#include "MenuModel.h"
-#include "RecordLayout.h"
-#include "TagRules.h"
-#include "TextCodec.h"
-#include "fx_host_abi.h"
-#include "simurl.h"
+#include "hostsim/DocumentFile.h"
+#include "hostsim/HostCall.h"
+#include "hostsim/MenuModel.h"
+#include "hostsim/RecordLayout.h"
+#include "hostsim/TagRules.h"
+#include "hostsim/TextCodec.h"
+#include "hostlink/fx_host_abi.h"
+#include "platform/simurl.h"
 
 using namespace hostsim;
 

@@ -1,4 +1,4 @@
-#include "HostCall.h"
+#include "hostsim/HostCall.h"
 
 namespace hostsim {
 

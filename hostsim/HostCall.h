@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "Engine.h"
-#include "RecordKey.h"
+#include "hostsim/Engine.h"
+#include "hostsim/RecordKey.h"
 
 namespace hostsim {
 

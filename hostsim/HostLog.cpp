@@ -1,6 +1,6 @@
-#include "HostLog.h"
+#include "hostsim/HostLog.h"
 
-#include "RecordKey.h"
+#include "hostsim/RecordKey.h"
 
 namespace hostsim {
 

@@ -5,7 +5,7 @@
 #include <deque>
 #include <string>
 
-#include "Region.h"
+#include "hostsim/Region.h"
 
 namespace hostsim {
 

@@ -1,17 +1,17 @@
 /* The driver control API (hostsim_api.h) over the engine. */
 
-#include "hostsim_api.h"
+#include "hostsim/hostsim_api.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "ContentWriter.h"
-#include "DocumentDescriber.h"
-#include "DocumentFile.h"
-#include "DocumentReader.h"
-#include "Engine.h"
-#include "TagRules.h"
-#include "qz_bundle_id.h"
+#include "hostsim/ContentWriter.h"
+#include "hostsim/DocumentDescriber.h"
+#include "hostsim/DocumentFile.h"
+#include "hostsim/DocumentReader.h"
+#include "hostsim/Engine.h"
+#include "hostsim/TagRules.h"
+#include "platform/qz_bundle_id.h"
 
 using namespace hostsim;
 

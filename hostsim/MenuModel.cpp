@@ -1,9 +1,9 @@
-#include "MenuModel.h"
+#include "hostsim/MenuModel.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "RecordKey.h"
+#include "hostsim/RecordKey.h"
 
 namespace hostsim {
 

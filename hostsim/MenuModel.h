@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "Document.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

@@ -1,4 +1,4 @@
-#include "RecordKey.h"
+#include "hostsim/RecordKey.h"
 
 #include <cstdio>
 #include <cstring>

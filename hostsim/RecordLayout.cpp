@@ -1,11 +1,11 @@
-#include "RecordLayout.h"
+#include "hostsim/RecordLayout.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 
-#include "TagRules.h"
-#include "TextCodec.h"
+#include "hostsim/TagRules.h"
+#include "hostsim/TextCodec.h"
 
 namespace hostsim {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "RecordStore.h"
+#include "hostsim/RecordStore.h"
 
 namespace hostsim {
 

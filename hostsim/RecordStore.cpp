@@ -1,4 +1,4 @@
-#include "RecordStore.h"
+#include "hostsim/RecordStore.h"
 
 namespace hostsim {
 

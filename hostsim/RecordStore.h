@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "RecordKey.h"
+#include "hostsim/RecordKey.h"
 
 namespace hostsim {
 

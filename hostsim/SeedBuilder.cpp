@@ -1,6 +1,6 @@
-#include "SeedBuilder.h"
+#include "hostsim/SeedBuilder.h"
 
-#include "ContentWriter.h"
+#include "hostsim/ContentWriter.h"
 
 namespace hostsim {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "Document.h"
+#include "hostsim/Document.h"
 
 namespace hostsim {
 

@@ -1,4 +1,4 @@
-#include "TagRules.h"
+#include "hostsim/TagRules.h"
 
 #include <algorithm>
 #include <iterator>

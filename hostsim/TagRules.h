@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "RecordKey.h"
+#include "hostsim/RecordKey.h"
 
 namespace hostsim {
 

@@ -1,4 +1,4 @@
-#include "TextCodec.h"
+#include "hostsim/TextCodec.h"
 
 namespace hostsim {
 

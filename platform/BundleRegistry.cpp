@@ -1,7 +1,7 @@
-#include "BundleRegistry.h"
+#include "platform/BundleRegistry.h"
 
-#include "ModuleSymbols.h"
-#include "qz_bundle_id.h"
+#include "platform/ModuleSymbols.h"
+#include "platform/qz_bundle_id.h"
 
 #include <dlfcn.h>
 #include <link.h>

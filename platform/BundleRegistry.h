@@ -6,7 +6,7 @@
    process. They live in static storage that is never torn down, so a bundle
    reference stays valid even while other objects are destroyed at exit. */
 
-#include "CFObjects.h"
+#include "platform/CFObjects.h"
 
 #include <cstddef>
 #include <mutex>

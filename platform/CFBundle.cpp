@@ -1,4 +1,4 @@
-#include "BundleRegistry.h"
+#include "platform/BundleRegistry.h"
 
 extern "C" CFBundleRef CFBundleGetBundleWithIdentifier(CFStringRef bundleID)
 {

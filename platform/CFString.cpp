@@ -1,6 +1,6 @@
-#include "CFObjects.h"
-#include "MacRoman.h"
-#include "UTF8.h"
+#include "platform/CFObjects.h"
+#include "platform/MacRoman.h"
+#include "platform/UTF8.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "CFObjects.h"
+#include "platform/CFObjects.h"
 
 #include <cstdlib>
 #include <cstring>

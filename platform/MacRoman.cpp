@@ -1,6 +1,6 @@
-#include "MacRoman.h"
+#include "platform/MacRoman.h"
 
-#include "UTF8.h"
+#include "platform/UTF8.h"
 
 namespace MacRoman {
 

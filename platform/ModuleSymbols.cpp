@@ -1,4 +1,4 @@
-#include "ModuleSymbols.h"
+#include "platform/ModuleSymbols.h"
 
 #include <dlfcn.h>
 #include <link.h>

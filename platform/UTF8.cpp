@@ -1,4 +1,4 @@
-#include "UTF8.h"
+#include "platform/UTF8.h"
 
 namespace UTF8 {
 

@@ -6,7 +6,7 @@
    Use once, at namespace scope, in one source file of the module:
        QZ_DEFINE_BUNDLE_IDENTIFIER("org.example.engine");                   */
 
-#include "qz_export.h"
+#include "common/qz_export.h"
 
 #define QZ_BUNDLE_IDENTIFIER_SYMBOL "QZCFBundleIdentifier"
 

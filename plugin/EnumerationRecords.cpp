@@ -1,7 +1,7 @@
-#include "EnumerationRecords.h"
+#include "plugin/EnumerationRecords.h"
 
-#include "FCString.h"
-#include "FinaleExtensionTypes.h"
+#include "strings/FCString.h"
+#include "plugin/FinaleExtensionTypes.h"
 
 #include <cstdint>
 #include <cstring>

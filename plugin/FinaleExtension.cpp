@@ -1,23 +1,10 @@
-#include "FinaleExtension.h"
+#include "plugin/FinaleExtension.h"
 
-#include "EnumerationRecords.h"
+#include "plugin/EnumerationRecords.h"
 
 #ifndef QZ_ENGINE_BUNDLE_ID
 #error "QZ_ENGINE_BUNDLE_ID (the host engine's bundle identifier) must be defined"
 #endif
-
-CFBundleRef gFinaleBundle = nullptr;
-uint32_t RunningFinaleVersion = FX_DEFAULT_HOST_VERSION;
-
-uint32_t GetFinaleFrameworkVersion()
-{
-    return RunningFinaleVersion;
-}
-
-void SetFinaleFrameworkVersion(uint32_t version)
-{
-    RunningFinaleVersion = version;
-}
 
 CFBundleRef GetFinaleBundleRef()
 {

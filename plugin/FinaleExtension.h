@@ -9,19 +9,14 @@
 
 #include <CoreFoundation/CoreFoundation.h>
 
-#include "FinaleExtensionTypes.h"
-#include "qz_export.h"
+#include "plugin/FinaleExtensionTypes.h"
+#include "common/qz_export.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/HostBundle.h"
 
-/* The host engine bundle in which host functions are looked up by name;
-   null until InitializeGlobals has found one. Exported for drivers. */
-QZ_EXTERN_C QZ_EXPORT CFBundleRef gFinaleBundle;
-
-/* The host version passed to FinaleExtensionVersion (FX_DEFAULT_HOST_VERSION
-   until then). Read it through GetFinaleFrameworkVersion. */
-extern uint32_t RunningFinaleVersion;
-
-uint32_t GetFinaleFrameworkVersion();
-void SetFinaleFrameworkVersion(uint32_t version);
+/* The running host version (RunningFinaleVersion, Get/SetFinaleFrameworkVersion)
+   lives in the framework's core and the engine bundle (gFinaleBundle) in the
+   host function bridge; start-up sets both. */
 CFBundleRef GetFinaleBundleRef();
 
 /* Finds the host engine bundle: the bundle already held, else the bundle

@@ -1,4 +1,4 @@
-#include "CommandRegistry.h"
+#include "qzhost/CommandRegistry.h"
 
 #include <algorithm>
 

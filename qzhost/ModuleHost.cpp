@@ -1,6 +1,6 @@
-#include "ModuleHost.h"
+#include "qzhost/ModuleHost.h"
 
-#include "ModuleSymbols.h"
+#include "platform/ModuleSymbols.h"
 
 #include <dlfcn.h>
 

@@ -6,7 +6,7 @@
    module's symbols become visible to another, then the plug-in module with
    its entry points resolved. Closes both (plug-in first) when destroyed. */
 
-#include "FinaleExtensionTypes.h"
+#include "plugin/FinaleExtensionTypes.h"
 
 #include <iosfwd>
 #include <string>

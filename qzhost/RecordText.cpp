@@ -1,6 +1,6 @@
-#include "RecordText.h"
+#include "qzhost/RecordText.h"
 
-#include "UTF8.h"
+#include "platform/UTF8.h"
 
 #include <cstdint>
 #include <cstring>

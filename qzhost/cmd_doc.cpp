@@ -5,8 +5,8 @@
    SOURCE is a document file or one of the built-in documents. The engine is
    loaded as for every command (locally) and reached through its driver API. */
 
-#include "CommandRegistry.h"
-#include "ModuleHost.h"
+#include "qzhost/CommandRegistry.h"
+#include "qzhost/ModuleHost.h"
 
 #include <ostream>
 

@@ -2,9 +2,9 @@
    and prints what it answers: the version handshake, the initialisation
    flags, its menu entries (both record kinds) and its menu status. */
 
-#include "CommandRegistry.h"
-#include "ModuleHost.h"
-#include "RecordText.h"
+#include "qzhost/CommandRegistry.h"
+#include "qzhost/ModuleHost.h"
+#include "qzhost/RecordText.h"
 
 #include <algorithm>
 #include <cstdio>

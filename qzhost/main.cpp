@@ -1,7 +1,7 @@
 /* qzhost: the host program. Loads the simulated host engine and a plug-in
    module and drives them; what it does is chosen by the command name. */
 
-#include "CommandRegistry.h"
+#include "qzhost/CommandRegistry.h"
 
 #include <iostream>
 

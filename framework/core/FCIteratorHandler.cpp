@@ -1,4 +1,4 @@
-#include "FCIteratorHandler.h"
+#include "core/FCIteratorHandler.h"
 
 const char* FCIteratorHandler::ClassName() const
 {

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_CORE_FCITERATORHANDLER_H
 #define FRAMEWORK_CORE_FCITERATORHANDLER_H
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 /* The object that steers a walk, a search or a sort over a list or a browser.
  * Subclasses override the answers they need.

@@ -1,4 +1,4 @@
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 #include <cstring>
 

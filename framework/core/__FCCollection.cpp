@@ -1,9 +1,9 @@
-#include "__FCCollection.h"
+#include "core/__FCCollection.h"
 
 #include <climits>
 #include <cstddef>
 
-#include "FCIteratorHandler.h"
+#include "core/FCIteratorHandler.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_CORE___FCCOLLECTION_H
 #define FRAMEWORK_CORE___FCCOLLECTION_H
 
-#include "__FCIteratorBase.h"
+#include "core/__FCIteratorBase.h"
 
 class FCIteratorHandler;
 

@@ -1,8 +1,8 @@
-#include "EDTGfhold2004.h"
+#include "document/EDTGfhold2004.h"
 
 #include <algorithm>
 
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 EDTGfhold2004::EDTGfhold2004()
 {

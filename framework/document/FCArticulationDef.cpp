@@ -1,9 +1,9 @@
-#include "FCArticulationDef.h"
+#include "document/FCArticulationDef.h"
 
 #include <cstring>
 
-#include "FCFontInfo.h"
-#include "FinaleExtension.h"
+#include "document/FCFontInfo.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCRecordClassMacros.h"
-#include "__FCNoInciOther.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCRecordClassMacros.h"
+#include "records/__FCNoInciOther.h"
 
 class FCFontInfo;
 

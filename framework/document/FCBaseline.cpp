@@ -1,4 +1,4 @@
-#include "FCBaseline.h"
+#include "document/FCBaseline.h"
 
 FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCBaseline, 6, 0x64745861)
 

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "__FCCollectionDetail.h"
-#include "__FCDetail.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCCollectionDetail.h"
+#include "records/__FCDetail.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* A lyric or other baseline of a system or staff (10 bytes). The tag depends
    on the kind of baseline: the owner sets it (custom tag), else the class

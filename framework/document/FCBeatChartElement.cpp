@@ -1,3 +1,3 @@
-#include "FCBeatChartElement.h"
+#include "document/FCBeatChartElement.h"
 
 FCRECORD_CLASS_DEFINE(FCBeatChartElement, 8, 0x6F744243)

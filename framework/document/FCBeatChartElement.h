@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "__FCCollectionInciOther.h"
-#include "__FCInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCCollectionInciOther.h"
+#include "records/__FCInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* A beat chart entry of a measure (12 bytes). */
 class FCBeatChartElement : public __FCInciOther

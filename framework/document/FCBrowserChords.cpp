@@ -1,9 +1,9 @@
-#include "FCBrowserChords.h"
+#include "document/FCBrowserChords.h"
 
-#include "FCCell.h"
-#include "FCChord.h"
-#include "FCIteratorHandler.h"
-#include "FCMusicRegion.h"
+#include "document/FCCell.h"
+#include "document/FCChord.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCMusicRegion.h"
 
 const char* FCBrowserChords::ClassName() const { return "FCBrowserChords"; }
 

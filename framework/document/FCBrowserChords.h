@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCBROWSERCHORDS_H
 #define FRAMEWORK_DOCUMENT_FCBROWSERCHORDS_H
 
-#include "__FCBrowserRegionBase.h"
+#include "document/__FCBrowserRegionBase.h"
 
 /* Visits the chord symbol records (FCChord) of the cells of a region, or of the
  * current selection, whose position lies within the region. */

@@ -1,9 +1,9 @@
-#include "FCBrowserMidiExpressions.h"
+#include "document/FCBrowserMidiExpressions.h"
 
-#include "FCCell.h"
-#include "FCMidiExpression.h"
-#include "FCIteratorHandler.h"
-#include "FCMusicRegion.h"
+#include "document/FCCell.h"
+#include "document/FCMidiExpression.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCMusicRegion.h"
 
 const char* FCBrowserMidiExpressions::ClassName() const { return "FCBrowserMidiExpressions"; }
 

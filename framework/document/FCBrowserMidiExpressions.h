@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCBROWSERMIDIEXPRESSIONS_H
 #define FRAMEWORK_DOCUMENT_FCBROWSERMIDIEXPRESSIONS_H
 
-#include "__FCBrowserRegionBase.h"
+#include "document/__FCBrowserRegionBase.h"
 
 /* Visits the MIDI expression records (FCMidiExpression) of the cells of a region, or of the
  * current selection, whose position lies within the region. */

@@ -1,9 +1,9 @@
-#include "FCCategoryDef.h"
+#include "document/FCCategoryDef.h"
 
-#include "FCFontInfo.h"
-#include "FCRecordText.h"
-#include "FCString.h"
-#include "FinaleExtension.h"
+#include "document/FCFontInfo.h"
+#include "document/FCRecordText.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
-#include "FCCategoryDefs.h"
+#include "document/FCCategoryDefs.h"
 
-#include "FCItemOrderLoader.h"
+#include "document/FCItemOrderLoader.h"
 
 const char* FCCategoryDefs::ClassName() const { return "FCCategoryDefs"; }
 

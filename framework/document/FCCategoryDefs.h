@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_DOCUMENT_FCCATEGORYDEFS_H
 #define FRAMEWORK_DOCUMENT_FCCATEGORYDEFS_H
 
-#include "FCCategoryDef.h"
-#include "__FCCollectionNoInciOther.h"
+#include "document/FCCategoryDef.h"
+#include "records/__FCCollectionNoInciOther.h"
 
 /* All expression categories of the document, in item order. */
 class FCCategoryDefs : public __FCCollectionNoInciOther

@@ -1,15 +1,15 @@
-#include "FCCell.h"
+#include "document/FCCell.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 
-#include "FCCurrentStaffSpec.h"
-#include "FCIndependentCellDetail.h"
-#include "FCKeySignature.h"
-#include "FCMeasure.h"
-#include "FCTimeSignature.h"
-#include "fx_host_abi.h"
+#include "document/FCCurrentStaffSpec.h"
+#include "document/FCIndependentCellDetail.h"
+#include "document/FCKeySignature.h"
+#include "document/FCMeasure.h"
+#include "document/FCTimeSignature.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

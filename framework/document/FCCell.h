@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 class FCKeySignature;
 class FCTimeSignature;

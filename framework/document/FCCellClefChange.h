@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "__FCCollectionInciOther.h"
-#include "__FCInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCCollectionInciOther.h"
+#include "records/__FCInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* A clef change inside a cell (12 bytes). */
 class FCCellClefChange : public __FCInciOther

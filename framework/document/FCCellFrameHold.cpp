@@ -1,4 +1,4 @@
-#include "FCCellFrameHold.h"
+#include "document/FCCellFrameHold.h"
 
 FCRECORD_CLASS_DEFINE(FCCellFrameHold, 12, 0x53444746)
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCNoInciCellDetail.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCNoInciCellDetail.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* The frames of a cell per layer (14 bytes). */
 class FCCellFrameHold : public __FCNoInciCellDetail

@@ -1,9 +1,9 @@
-#include "FCCellMetrics.h"
+#include "document/FCCellMetrics.h"
 
 #include <cstring>
 
-#include "FCCell.h"
-#include "fx_host_abi.h"
+#include "document/FCCell.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

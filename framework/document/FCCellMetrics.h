@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 class FCCell;
 

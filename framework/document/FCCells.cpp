@@ -1,6 +1,6 @@
-#include "FCCells.h"
+#include "document/FCCells.h"
 
-#include "FCIteratorHandler.h"
+#include "core/FCIteratorHandler.h"
 
 const char* FCCells::ClassName() const { return "FCCells"; }
 

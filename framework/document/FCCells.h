@@ -1,10 +1,10 @@
 #ifndef FRAMEWORK_DOCUMENT_FCCELLS_H
 #define FRAMEWORK_DOCUMENT_FCCELLS_H
 
-#include "FCCell.h"
-#include "__FCBrowserRegionBase.h"
-#include "__FCCollection.h"
-#include "fx_types.h"
+#include "document/FCCell.h"
+#include "document/__FCBrowserRegionBase.h"
+#include "core/__FCCollection.h"
+#include "hostlink/fx_types.h"
 
 class FCIteratorHandler;
 

@@ -1,6 +1,6 @@
-#include "FCChord.h"
+#include "document/FCChord.h"
 
-#include "FCChordSuffixElement.h"
+#include "document/FCChordSuffixElement.h"
 
 FCRECORD_CLASS_DEFINE(FCChord, 14, 0x53444368)
 

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "__FCCollectionCellDetail.h"
-#include "__FCCellDetail.h"
-#include "__FCRecordClassMacros.h"
+#include "document/__FCCollectionCellDetail.h"
+#include "records/__FCCellDetail.h"
+#include "document/__FCRecordClassMacros.h"
 
 class FCChordSuffixElements;
 

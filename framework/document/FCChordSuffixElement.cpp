@@ -1,8 +1,8 @@
-#include "FCChordSuffixElement.h"
+#include "document/FCChordSuffixElement.h"
 
 #include <cstring>
 
-#include "FinaleExtension.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCRecordClassMacros.h"
-#include "__FCCollectionInciOther.h"
-#include "__FCInciOther.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCRecordClassMacros.h"
+#include "records/__FCCollectionInciOther.h"
+#include "records/__FCInciOther.h"
 
 /* An element of a chord suffix: 12 bytes below host
  * 0x11000000, 16 bytes from it. */

@@ -1,8 +1,8 @@
-#include "FCClefDef.h"
+#include "document/FCClefDef.h"
 
 #include <cstring>
 
-#include "FinaleExtension.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

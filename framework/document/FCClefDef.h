@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCRecordClassMacros.h"
-#include "__FCGlobals.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCRecordClassMacros.h"
+#include "records/__FCGlobals.h"
 
 /* A clef definition (a global record counted from 0): 18 bytes below host
  * 0x11000000, 20 bytes from it. */

@@ -1,6 +1,6 @@
-#include "FCCurrentStaffSpec.h"
+#include "document/FCCurrentStaffSpec.h"
 
-#include "FCCell.h"
+#include "document/FCCell.h"
 
 namespace
 {

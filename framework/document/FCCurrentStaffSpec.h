@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "FCStaff.h"
+#include "document/FCStaff.h"
 
 class FCCell;
 

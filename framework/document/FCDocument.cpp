@@ -1,12 +1,12 @@
-#include "FCDocument.h"
+#include "document/FCDocument.h"
 
 #include <CoreFoundation/CoreFoundation.h>
 #include <cstring>
 
-#include "FCPrintSettings.h"
-#include "FCUndoBlock.h"
-#include "FinaleExtension.h"
-#include "fx_host_abi.h"
+#include "document/FCPrintSettings.h"
+#include "records/FCUndoBlock.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "FCString.h"
-#include "__FCBase.h"
+#include "strings/FCString.h"
+#include "core/__FCBase.h"
 
 class FCPrintSettings;
 

@@ -1,8 +1,8 @@
-#include "FCDocuments.h"
+#include "document/FCDocuments.h"
 
-#include "FCDocument.h"
-#include "FCIteratorHandler.h"
-#include "fx_host_abi.h"
+#include "document/FCDocument.h"
+#include "core/FCIteratorHandler.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCDOCUMENTS_H
 #define FRAMEWORK_DOCUMENT_FCDOCUMENTS_H
 
-#include "__FCCollection.h"
+#include "core/__FCCollection.h"
 
 class FCDocument;
 class FCIteratorHandler;

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCNoInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCNoInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* The enclosure (frame) of a text item, 12 bytes, keyed by the item it
    belongs to. Its tag is set by the owner (custom tag); 'otDe' otherwise. */

@@ -1,10 +1,10 @@
-#include "FCEndingRepeat.h"
+#include "document/FCEndingRepeat.h"
 
 #include <vector>
 
-#include "FCEndingRepeatText.h"
-#include "FCNumbers.h"
-#include "FCSeparatePlacement.h"
+#include "document/FCEndingRepeatText.h"
+#include "strings/FCNumbers.h"
+#include "document/FCSeparatePlacement.h"
 
 FCRECORD_CLASS_DEFINE(FCEndingRepeat, 27, 0x534F4553)
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCDynamicNoInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "document/__FCDynamicNoInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 class FCNumbers;
 class FCSeparatePlacements;

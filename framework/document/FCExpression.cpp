@@ -1,7 +1,7 @@
-#include "FCExpression.h"
+#include "document/FCExpression.h"
 
-#include "FCCell.h"
-#include "FCMusicRegion.h"
+#include "document/FCCell.h"
+#include "document/FCMusicRegion.h"
 
 FCRECORD_CLASS_DEFINE(FCExpression, 30, 0x534F4459)
 

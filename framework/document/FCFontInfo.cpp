@@ -1,10 +1,10 @@
-#include "FCFontInfo.h"
+#include "document/FCFontInfo.h"
 
 #include <vector>
 
-#include "FCStrings.h"
-#include "FinaleExtension.h"
-#include "fx_host_abi.h"
+#include "strings/FCStrings.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

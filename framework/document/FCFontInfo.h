@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "FCString.h"
-#include "__FCBase.h"
+#include "strings/FCString.h"
+#include "core/__FCBase.h"
 
 /* One font description: name, size and effects word, written and parsed as
  * the host's caret text commands ("^font(...)^size(...)^nfx(...)"). A new

@@ -1,3 +1,3 @@
-#include "FCFontPrefs.h"
+#include "document/FCFontPrefs.h"
 
 FCRECORD_CLASS_DEFINE(FCFontPrefs, 31, 0x70666466)

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCFONTPREFS_H
 #define FRAMEWORK_DOCUMENT_FCFONTPREFS_H
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's font preferences. */
 class FCFontPrefs : public __FCPrefsBase

@@ -1,3 +1,3 @@
-#include "FCFretInstrumentDef.h"
+#include "document/FCFretInstrumentDef.h"
 
 FCRECORD_CLASS_DEFINE(FCFretInstrumentDef, 37, 0x4F096649)

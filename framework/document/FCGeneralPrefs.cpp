@@ -1,4 +1,4 @@
-#include "FCGeneralPrefs.h"
+#include "document/FCGeneralPrefs.h"
 
 FCRECORD_CLASS_DEFINE(FCGeneralPrefs, 38, 0x70666770)
 

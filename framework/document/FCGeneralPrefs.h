@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCGENERALPREFS_H
 #define FRAMEWORK_DOCUMENT_FCGENERALPREFS_H
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's general preferences. */
 class FCGeneralPrefs : public __FCPrefsBase

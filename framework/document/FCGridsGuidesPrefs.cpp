@@ -1,3 +1,3 @@
-#include "FCGridsGuidesPrefs.h"
+#include "document/FCGridsGuidesPrefs.h"
 
 FCRECORD_CLASS_DEFINE(FCGridsGuidesPrefs, 39, 0x70664747)

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCGRIDSGUIDESPREFS_H
 #define FRAMEWORK_DOCUMENT_FCGRIDSGUIDESPREFS_H
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's grid and guide preferences. */
 class FCGridsGuidesPrefs : public __FCPrefsBase

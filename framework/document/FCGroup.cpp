@@ -1,11 +1,11 @@
-#include "FCGroup.h"
+#include "document/FCGroup.h"
 
 #include <cstring>
 #include <utility>
 
-#include "FCSystemStaff.h"
-#include "FCSystemStaves.h"
-#include "FinaleExtension.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCRecordClassMacros.h"
-#include "__FCNoInciDetail.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCRecordClassMacros.h"
+#include "records/__FCNoInciDetail.h"
 
 class FCSystemStaves;
 

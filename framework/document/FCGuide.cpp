@@ -1,4 +1,4 @@
-#include "FCGuide.h"
+#include "document/FCGuide.h"
 
 const char* FCGuide::ClassName() const { return "FCGuide"; }
 

@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_DOCUMENT_FCGUIDE_H
 #define FRAMEWORK_DOCUMENT_FCGUIDE_H
 
-#include "__FCBase.h"
-#include "__FCCollection.h"
+#include "core/__FCBase.h"
+#include "core/__FCCollection.h"
 
 /* One guide line of the page view: a position in EVPUs. */
 class FCGuide : public __FCBase

@@ -1,10 +1,10 @@
-#include "FCIndependentCellDetail.h"
+#include "document/FCIndependentCellDetail.h"
 
 #include <cstring>
 
-#include "FCKeySignature.h"
-#include "FCTimeSignature.h"
-#include "FinaleExtension.h"
+#include "document/FCKeySignature.h"
+#include "document/FCTimeSignature.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCRecordClassMacros.h"
-#include "__FCNoInciCellDetail.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCRecordClassMacros.h"
+#include "records/__FCNoInciCellDetail.h"
 
 class FCKeySignature;
 class FCTimeSignature;

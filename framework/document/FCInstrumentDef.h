@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCNoInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCNoInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* An instrument (percussion map) definition (12 bytes). */
 class FCInstrumentDef : public __FCNoInciOther

@@ -1,4 +1,4 @@
-#include "FCInstrumentPlaybackData.h"
+#include "document/FCInstrumentPlaybackData.h"
 
 FCRECORD_CLASS_DEFINE(FCInstrumentPlaybackData, 45, 0x4F04504C)
 

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCLayerPlaybackData.h"
-#include "__FCNoInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "document/FCLayerPlaybackData.h"
+#include "records/__FCNoInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* The playback data of a staff (48 bytes): one 12-byte block of layer data
  * per layer, layer 1 first. */

@@ -1,7 +1,7 @@
-#include "FCItemOrderLoader.h"
+#include "document/FCItemOrderLoader.h"
 
-#include "__FCCollectionData.h"
-#include "__FCNoInciOther.h"
+#include "records/__FCCollectionData.h"
+#include "records/__FCNoInciOther.h"
 
 int FCItemOrderLoader::LoadAll(__FCCollectionData* pList)
 {

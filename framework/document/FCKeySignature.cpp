@@ -1,6 +1,6 @@
-#include "FCKeySignature.h"
+#include "document/FCKeySignature.h"
 
-#include "FCString.h"
+#include "strings/FCString.h"
 
 namespace
 {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCBaseData.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCBaseData.h"
+#include "document/__FCRecordClassMacros.h"
 
 class FCString;
 

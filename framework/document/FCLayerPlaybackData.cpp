@@ -1,4 +1,4 @@
-#include "FCLayerPlaybackData.h"
+#include "document/FCLayerPlaybackData.h"
 
 #include <cstring>
 

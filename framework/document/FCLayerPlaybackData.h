@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 /* The playback data of one layer of a staff: a copy of the layer's six
  * 16-bit values in the staff's playback record. The first value is the

@@ -1,6 +1,6 @@
-#include "FCLayoutBuffers.h"
+#include "document/FCLayoutBuffers.h"
 
-#include "FinaleExtension.h"
+#include "core/FinaleVersion.h"
 
 FCLayoutBuffers::FCLayoutBuffers(const FCRecordLayout* pTable, int count)
     : _ptable(pTable), _count(count > 0 ? count : 1)

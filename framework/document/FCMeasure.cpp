@@ -1,8 +1,8 @@
-#include "FCMeasure.h"
+#include "document/FCMeasure.h"
 
-#include "FCBeatChartElement.h"
-#include "FCExpression.h"
-#include "FCTempoElement.h"
+#include "document/FCBeatChartElement.h"
+#include "document/FCExpression.h"
+#include "document/FCTempoElement.h"
 
 #include <cstring>
 

@@ -3,11 +3,11 @@
 
 #include <cstdint>
 
-#include "FCKeySignature.h"
-#include "FCLayoutBuffers.h"
-#include "__FCRecordClassMacros.h"
-#include "FCTimeSignature.h"
-#include "__FCNoInciOther.h"
+#include "document/FCKeySignature.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCRecordClassMacros.h"
+#include "document/FCTimeSignature.h"
+#include "records/__FCNoInciOther.h"
 
 class FCExpressions;
 class FCTempoElements;

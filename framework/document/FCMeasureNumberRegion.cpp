@@ -1,12 +1,12 @@
-#include "FCMeasureNumberRegion.h"
+#include "document/FCMeasureNumberRegion.h"
 
 #include <cstring>
 #include <vector>
 
-#include "FCEnclosure.h"
-#include "FCFontInfo.h"
-#include "FCRecordText.h"
-#include "FCString.h"
+#include "document/FCEnclosure.h"
+#include "document/FCFontInfo.h"
+#include "document/FCRecordText.h"
+#include "strings/FCString.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
-#include "FCMeasureNumberRegions.h"
+#include "document/FCMeasureNumberRegions.h"
 
-#include "FCString.h"
+#include "strings/FCString.h"
 
 const char* FCMeasureNumberRegions::ClassName() const { return "FCMeasureNumberRegions"; }
 

@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_DOCUMENT_FCMEASURENUMBERREGIONS_H
 #define FRAMEWORK_DOCUMENT_FCMEASURENUMBERREGIONS_H
 
-#include "FCMeasureNumberRegion.h"
-#include "__FCCollectionNoInciOther.h"
+#include "document/FCMeasureNumberRegion.h"
+#include "records/__FCCollectionNoInciOther.h"
 
 class FCString;
 

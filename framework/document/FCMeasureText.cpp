@@ -1,6 +1,6 @@
-#include "FCMeasureText.h"
+#include "document/FCMeasureText.h"
 
-#include "FCTextBlock.h"
+#include "document/FCTextBlock.h"
 
 FCRECORD_CLASS_DEFINE(FCMeasureText, 52, 0x64746D74)
 

@@ -1,4 +1,4 @@
-#include "FCMeasures.h"
+#include "document/FCMeasures.h"
 
 const char* FCMeasures::ClassName() const { return "FCMeasures"; }
 

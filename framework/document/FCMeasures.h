@@ -1,9 +1,9 @@
 #ifndef FRAMEWORK_DOCUMENT_FCMEASURES_H
 #define FRAMEWORK_DOCUMENT_FCMEASURES_H
 
-#include "FCMeasure.h"
-#include "__FCCollectionNoInciOther.h"
-#include "fx_types.h"
+#include "document/FCMeasure.h"
+#include "records/__FCCollectionNoInciOther.h"
+#include "hostlink/fx_types.h"
 
 /* A list of measures. */
 class FCMeasures : public __FCCollectionNoInciOther

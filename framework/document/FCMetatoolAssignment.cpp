@@ -1,4 +1,4 @@
-#include "FCMetatoolAssignment.h"
+#include "document/FCMetatoolAssignment.h"
 
 FCMetatoolAssignment::FCMetatoolAssignment(int kind) : _kind(kind) {}
 

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "__FCCollectionNoInciOther.h"
-#include "__FCNoInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCCollectionNoInciOther.h"
+#include "records/__FCNoInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* A metatool key assignment (12 bytes). Its tag comes from its kind:
  * 1 'ot&d', 2 'ot&a', 3 'ot&r', 4 'ot&f', 6 'ot&s'; other kinds have no tag

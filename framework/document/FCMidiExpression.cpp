@@ -1,4 +1,4 @@
-#include "FCMidiExpression.h"
+#include "document/FCMidiExpression.h"
 
 FCRECORD_CLASS_DEFINE(FCMidiExpression, 54, 0x64744D45)
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* Miscellaneous document options (the host's 104-byte preference set).
  * Only two options are reached; each is a 16-bit word, non-zero = on. */

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCMULTIMEASURERESTPREFS_H
 #define FRAMEWORK_DOCUMENT_FCMULTIMEASURERESTPREFS_H
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's multimeasure rest preferences. */
 class FCMultiMeasureRestPrefs : public __FCPrefsBase

@@ -1,3 +1,3 @@
-#include "FCMusicCharacterPrefs.h"
+#include "document/FCMusicCharacterPrefs.h"
 
 FCRECORD_CLASS_DEFINE(FCMusicCharacterPrefs, 60, 0x70666D63)

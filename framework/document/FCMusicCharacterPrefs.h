@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCMUSICCHARACTERPREFS_H
 #define FRAMEWORK_DOCUMENT_FCMUSICCHARACTERPREFS_H
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's music character preferences. */
 class FCMusicCharacterPrefs : public __FCPrefsBase

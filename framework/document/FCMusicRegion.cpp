@@ -1,13 +1,13 @@
-#include "FCMusicRegion.h"
+#include "document/FCMusicRegion.h"
 
 #include <cstring>
 
-#include "FCCell.h"
-#include "FCCells.h"
-#include "FCIteratorHandler.h"
-#include "FCMeasure.h"
-#include "FCStaff.h"
-#include "fx_host_abi.h"
+#include "document/FCCell.h"
+#include "document/FCCells.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCMeasure.h"
+#include "document/FCStaff.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCRecordField.h"
-#include "__FCBase.h"
-#include "fx_types.h"
+#include "records/FCRecordField.h"
+#include "core/__FCBase.h"
+#include "hostlink/fx_types.h"
 
 class FCCell;
 class FCCells;

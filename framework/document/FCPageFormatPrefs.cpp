@@ -1,3 +1,3 @@
-#include "FCPageFormatPrefs.h"
+#include "document/FCPageFormatPrefs.h"
 
 FCRECORD_CLASS_DEFINE(FCPageFormatPrefs, 68, 0x70665046)

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCPAGEFORMATPREFS_H
 #define FRAMEWORK_DOCUMENT_FCPAGEFORMATPREFS_H
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's page format preferences. */
 class FCPageFormatPrefs : public __FCPrefsBase

@@ -1,16 +1,16 @@
-#include "FCPart.h"
+#include "document/FCPart.h"
 
 #include <cstring>
 
-#include "FCDocument.h"
-#include "FCParts.h"
-#include "FCPrintSettings.h"
-#include "FCString.h"
-#include "FCSystemStaff.h"
-#include "FCSystemStaves.h"
-#include "FCTextBlock.h"
-#include "FinaleExtension.h"
-#include "fx_host_abi.h"
+#include "document/FCDocument.h"
+#include "document/FCParts.h"
+#include "document/FCPrintSettings.h"
+#include "strings/FCString.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "document/FCTextBlock.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

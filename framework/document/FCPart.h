@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCNoInciOther.h"
+#include "document/FCLayoutBuffers.h"
+#include "records/__FCNoInciOther.h"
 
 class FCString;
 class FCPrintSettings;

@@ -1,9 +1,9 @@
-#include "FCParts.h"
+#include "document/FCParts.h"
 
-#include "FCIteratorHandler.h"
-#include "FCPart.h"
-#include "__FCPartSorterByID.h"
-#include "fx_host_abi.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCPart.h"
+#include "document/__FCPartSorterByID.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCPARTS_H
 #define FRAMEWORK_DOCUMENT_FCPARTS_H
 
-#include "__FCCollection.h"
+#include "core/__FCCollection.h"
 
 class FCIteratorHandler;
 class FCPart;

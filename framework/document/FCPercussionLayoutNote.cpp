@@ -1,8 +1,8 @@
-#include "FCPercussionLayoutNote.h"
+#include "document/FCPercussionLayoutNote.h"
 
 #include <cstring>
 
-#include "FinaleExtension.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

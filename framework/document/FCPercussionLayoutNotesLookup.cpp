@@ -1,8 +1,8 @@
-#include "FCPercussionLayoutNotesLookup.h"
+#include "document/FCPercussionLayoutNotesLookup.h"
 
 #include <cstdint>
 
-#include "FCPercussionLayoutNote.h"
+#include "document/FCPercussionLayoutNote.h"
 
 FCPercussionLayoutNotesLookup::FCPercussionLayoutNotesLookup() = default;
 

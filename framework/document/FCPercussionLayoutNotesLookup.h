@@ -4,7 +4,7 @@
 #include <map>
 #include <memory>
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 class FCPercussionLayoutNote;
 class FCPercussionLayoutNotes;

@@ -1,4 +1,4 @@
-#include "FCPercussionNoteType.h"
+#include "document/FCPercussionNoteType.h"
 
 const char* FCPercussionNoteType::ClassName() const { return "FCPercussionNoteType"; }
 

@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_DOCUMENT_FCPERCUSSIONNOTETYPE_H
 #define FRAMEWORK_DOCUMENT_FCPERCUSSIONNOTETYPE_H
 
-#include "__FCBase.h"
-#include "__FCCollection.h"
+#include "core/__FCBase.h"
+#include "core/__FCCollection.h"
 
 /* One percussion note type (the instrument a percussion note stands for),
  * identified by its note type number. */

@@ -1,6 +1,6 @@
-#include "FCPercussionStaff.h"
+#include "document/FCPercussionStaff.h"
 
-#include "FCPercussionLayoutNote.h"
+#include "document/FCPercussionLayoutNote.h"
 
 FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCPercussionStaff, 65, 0x6F744453)
 

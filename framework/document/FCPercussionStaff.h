@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCNoInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCNoInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 class FCPercussionLayoutNotes;
 

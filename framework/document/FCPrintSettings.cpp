@@ -1,7 +1,7 @@
-#include "FCPrintSettings.h"
+#include "document/FCPrintSettings.h"
 
-#include "FCDocument.h"
-#include "fx_host_abi.h"
+#include "document/FCDocument.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 class FCDocument;
 

@@ -1,9 +1,9 @@
-#include "FCRawText.h"
+#include "document/FCRawText.h"
 
-#include "FCRecordText.h"
-#include "FCString.h"
-#include "FinaleExtension.h"
-#include "fx_host_abi.h"
+#include "document/FCRecordText.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "__FCBaseData.h"
+#include "records/__FCBaseData.h"
 
 class FCString;
 

@@ -1,10 +1,10 @@
-#include "FCRecordText.h"
+#include "document/FCRecordText.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "FCString.h"
+#include "strings/FCString.h"
 
 void FCRecordText::Read(const void* pBytes, uint64_t size, bool unicode, FCString* pText)
 {

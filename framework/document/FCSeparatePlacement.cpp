@@ -1,4 +1,4 @@
-#include "FCSeparatePlacement.h"
+#include "document/FCSeparatePlacement.h"
 
 FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCSeparatePlacement, 82, 0x6F744249)
 

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "__FCCollectionInciOther.h"
-#include "__FCInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCCollectionInciOther.h"
+#include "records/__FCInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* A per-staff placement of a repeat element (12 bytes). Its tag is set by the owner (custom tag) or the class default. */
 class FCSeparatePlacement : public __FCInciOther

@@ -1,8 +1,8 @@
-#include "FCShapeExpressionDef.h"
+#include "document/FCShapeExpressionDef.h"
 
-#include "FCRecordText.h"
-#include "FCString.h"
-#include "FinaleExtension.h"
+#include "document/FCRecordText.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
 
 FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCShapeExpressionDef, 84, 0x4F03444F)
 

@@ -1,13 +1,13 @@
-#include "FCStaff.h"
+#include "document/FCStaff.h"
 
 #include <cstring>
 
-#include "FCFretInstrumentDef.h"
-#include "FCInstrumentDef.h"
-#include "FCInstrumentPlaybackData.h"
-#include "FCPercussionStaff.h"
-#include "FCStaffNamePosition.h"
-#include "fx_host_abi.h"
+#include "document/FCFretInstrumentDef.h"
+#include "document/FCInstrumentDef.h"
+#include "document/FCInstrumentPlaybackData.h"
+#include "document/FCPercussionStaff.h"
+#include "document/FCStaffNamePosition.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

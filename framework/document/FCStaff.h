@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCStaffBase.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCStaffBase.h"
 
 /* One staff of the document: the host's staff record, keyed by the staff
  * number. Its size and record version follow the running host version

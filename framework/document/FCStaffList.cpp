@@ -1,6 +1,6 @@
-#include "FCStaffList.h"
+#include "document/FCStaffList.h"
 
-#include "FCStaffListText.h"
+#include "document/FCStaffListText.h"
 
 FCRECORD_CLASS_DEFINE_CUSTOMTAG(FCStaffList, 92, 0x6F744443)
 

@@ -1,6 +1,6 @@
-#include "FCStaffNamePosition.h"
+#include "document/FCStaffNamePosition.h"
 
-#include "FCStaffNamePositionPrefs.h"
+#include "document/FCStaffNamePositionPrefs.h"
 
 namespace
 {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCNoInciOther.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCNoInciOther.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* The position of a staff's full or abbreviated name (12 bytes; which of the
  * two is chosen at construction). Its tag is set by the owner (custom tag) or

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT_FCSTAFFNAMEPOSITIONPREFS_H
 #define FRAMEWORK_DOCUMENT_FCSTAFFNAMEPOSITIONPREFS_H
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's default positions of staff names (set 0: full names, set 1: abbreviated names). */
 class FCStaffNamePositionPrefs : public __FCPrefsBase

@@ -1,8 +1,8 @@
-#include "FCStaffStyleDef.h"
+#include "document/FCStaffStyleDef.h"
 
 #include <cstring>
 
-#include "FCOtherInci.h"
+#include "records/FCOtherInci.h"
 
 namespace
 {

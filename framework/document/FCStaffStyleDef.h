@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "FCLayoutBuffers.h"
-#include "__FCStaffBase.h"
+#include "document/FCLayoutBuffers.h"
+#include "document/__FCStaffBase.h"
 
 /* A staff style definition: the staff fields at the staff layout's offsets
  * inside the style's own larger record (144 bytes below host 0x11000000,

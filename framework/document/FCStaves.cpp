@@ -1,7 +1,7 @@
-#include "FCStaves.h"
+#include "document/FCStaves.h"
 
-#include "FCStaff.h"
-#include "fx_host_abi.h"
+#include "document/FCStaff.h"
+#include "hostlink/fx_host_abi.h"
 
 const char* FCStaves::ClassName() const { return "FCStaves"; }
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCCollectionNoInciOther.h"
+#include "records/__FCCollectionNoInciOther.h"
 
 class FCStaff;
 

@@ -1,6 +1,6 @@
-#include "FCStemConnectionTable.h"
+#include "document/FCStemConnectionTable.h"
 
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

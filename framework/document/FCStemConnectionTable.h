@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 /* The document's stem connection table: a run of 12-byte entries that the
  * host keeps as incidents 0, 1, 2, ... of one preference source record

@@ -1,8 +1,8 @@
-#include "FCSystemStaff.h"
+#include "document/FCSystemStaff.h"
 
 #include <cstring>
 
-#include "__FCNoInciDetail.h"
+#include "records/__FCNoInciDetail.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCInciOther.h"
+#include "records/__FCInciOther.h"
 
 /* One entry of a staff list: the staff at one position of the list stored
  * under one item number (item 0 is the part's global staff list), its

@@ -1,7 +1,7 @@
-#include "FCSystemStaves.h"
+#include "document/FCSystemStaves.h"
 
-#include "FCMusicRegion.h"
-#include "FCSystemStaff.h"
+#include "document/FCMusicRegion.h"
+#include "document/FCSystemStaff.h"
 
 const char* FCSystemStaves::ClassName() const { return "FCSystemStaves"; }
 

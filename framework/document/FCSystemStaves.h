@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCCollectionInciOther.h"
+#include "records/__FCCollectionInciOther.h"
 
 class FCMusicRegion;
 class FCSystemStaff;

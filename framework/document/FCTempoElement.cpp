@@ -1,6 +1,6 @@
-#include "FCTempoElement.h"
+#include "document/FCTempoElement.h"
 
-#include "__FCTempoElementSorter.h"
+#include "records/__FCTempoElementSorter.h"
 
 FCRECORD_CLASS_DEFINE(FCTempoElement, 103, 0x6F744143)
 

@@ -1,7 +1,7 @@
-#include "FCTextBlock.h"
+#include "document/FCTextBlock.h"
 
-#include "FCRawText.h"
-#include "FCString.h"
+#include "document/FCRawText.h"
+#include "strings/FCString.h"
 
 namespace
 {

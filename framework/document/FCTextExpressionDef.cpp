@@ -1,15 +1,15 @@
-#include "FCTextExpressionDef.h"
+#include "document/FCTextExpressionDef.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "FCCategoryDef.h"
-#include "FCEnclosure.h"
-#include "FCRecordText.h"
-#include "FCString.h"
-#include "FCTextBlock.h"
-#include "FinaleExtension.h"
-#include "fx_host_abi.h"
+#include "document/FCCategoryDef.h"
+#include "document/FCEnclosure.h"
+#include "document/FCRecordText.h"
+#include "strings/FCString.h"
+#include "document/FCTextBlock.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

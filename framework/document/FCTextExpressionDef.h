@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "__FCNoInciOther.h"
+#include "records/__FCNoInciOther.h"
 
 class FCString;
 class FCCategoryDef;

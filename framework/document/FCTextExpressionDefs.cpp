@@ -1,6 +1,6 @@
-#include "FCTextExpressionDefs.h"
+#include "document/FCTextExpressionDefs.h"
 
-#include "FCItemOrderLoader.h"
+#include "document/FCItemOrderLoader.h"
 
 const char* FCTextExpressionDefs::ClassName() const { return "FCTextExpressionDefs"; }
 

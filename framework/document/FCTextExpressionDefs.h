@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_DOCUMENT_FCTEXTEXPRESSIONDEFS_H
 #define FRAMEWORK_DOCUMENT_FCTEXTEXPRESSIONDEFS_H
 
-#include "FCTextExpressionDef.h"
-#include "__FCCollectionNoInciOther.h"
+#include "document/FCTextExpressionDef.h"
+#include "records/__FCCollectionNoInciOther.h"
 
 /* All text expression definitions of the document, in item order. */
 class FCTextExpressionDefs : public __FCCollectionNoInciOther

@@ -1,4 +1,4 @@
-#include "FCTimeSignature.h"
+#include "document/FCTimeSignature.h"
 
 FCTimeSignature::FCTimeSignature() { _PrepareNewRecord(kRecordSize); }
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCBaseData.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCBaseData.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* A time signature value (8 bytes), filled by cells and measures (never
  * loaded by tag): the number of beats and the beat duration in the host's

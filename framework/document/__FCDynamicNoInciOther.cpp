@@ -1,9 +1,9 @@
-#include "__FCDynamicNoInciOther.h"
+#include "document/__FCDynamicNoInciOther.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 __FCDynamicNoInciOther::__FCDynamicNoInciOther(uint32_t minimumSize, uint32_t pieceSize)
     : _minimumsize(minimumSize ? minimumSize : 1), _piecesize(pieceSize ? pieceSize : 1)

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "__FCNoInciOther.h"
+#include "records/__FCNoInciOther.h"
 
 /* A record keyed by item number whose size varies from record to record.
  *

@@ -1,4 +1,4 @@
-#include "__FCOtherText.h"
+#include "document/__FCOtherText.h"
 
 const char* __FCOtherText::ClassName() const { return "__FCOtherText"; }
 

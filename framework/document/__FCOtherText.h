@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "FCRawText.h"
+#include "document/FCRawText.h"
 
 /* A text record of another text kind of the host, keyed by an item number
  * (the raw text number). Concrete classes give the tag. */

@@ -1,6 +1,6 @@
-#include "__FCPartSorterByID.h"
+#include "document/__FCPartSorterByID.h"
 
-#include "FCPart.h"
+#include "document/FCPart.h"
 
 const char* __FCPartSorterByID::ClassName() const { return "__FCPartSorterByID"; }
 

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_DOCUMENT___FCPARTSORTERBYID_H
 #define FRAMEWORK_DOCUMENT___FCPARTSORTERBYID_H
 
-#include "FCIteratorHandler.h"
+#include "core/FCIteratorHandler.h"
 
 /* Orders parts by their order id (the position in the host's part order),
    ascending. */

@@ -1,11 +1,11 @@
-#include "__FCPrefsBase.h"
+#include "document/__FCPrefsBase.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "FinaleExtension.h"
-#include "fx_host_abi.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

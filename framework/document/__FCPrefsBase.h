@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "__FCBaseData.h"
-#include "__FCRecordClassMacros.h"
+#include "records/__FCBaseData.h"
+#include "document/__FCRecordClassMacros.h"
 
 /* Base of the preference records. The item number is the preference set
  * (usually 0). A preference set whose tag and item number have a fragment map

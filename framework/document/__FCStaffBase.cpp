@@ -1,9 +1,9 @@
-#include "__FCStaffBase.h"
+#include "document/__FCStaffBase.h"
 
-#include "FCString.h"
-#include "FCTextBlock.h"
-#include "FinaleExtension.h"
-#include "fx_host_abi.h"
+#include "strings/FCString.h"
+#include "document/FCTextBlock.h"
+#include "core/FinaleVersion.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace
 {

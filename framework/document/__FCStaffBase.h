@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCNoInciOther.h"
+#include "records/__FCNoInciOther.h"
 
 class FCString;
 

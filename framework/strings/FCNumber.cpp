@@ -1,4 +1,4 @@
-#include "FCNumber.h"
+#include "strings/FCNumber.h"
 
 const char* FCNumber::ClassName() const
 {

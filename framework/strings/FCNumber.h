@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 /* One number of an FCNumbers list: an integer and a float set together. */
 class FCNumber : public __FCBase

@@ -1,4 +1,4 @@
-#include "FCNumbers.h"
+#include "strings/FCNumbers.h"
 
 FCNumber* FCNumbers::GetItemAt(int index) const
 {

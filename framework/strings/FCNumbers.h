@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_STRINGS_FCNUMBERS_H
 #define FRAMEWORK_STRINGS_FCNUMBERS_H
 
-#include "__FCCollection.h"
-#include "FCNumber.h"
+#include "core/__FCCollection.h"
+#include "strings/FCNumber.h"
 
 /* An owning list of FCNumber objects. Its class name stays "__FCCollection". */
 class FCNumbers : public __FCCollection

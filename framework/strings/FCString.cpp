@@ -1,4 +1,4 @@
-#include "FCString.h"
+#include "strings/FCString.h"
 
 #include <charconv>
 #include <climits>
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "FCStrings.h"
-#include "FinaleExtension.h"
-#include "fctext_codec.h"
+#include "strings/FCStrings.h"
+#include "core/FinaleVersion.h"
+#include "strings/fctext_codec.h"
 
 void (*FCString::_pReleasePlatformString)(void* pObject) = nullptr;
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "__FCBase.h"
+#include "core/__FCBase.h"
 
 #ifdef __OBJC__
 @class NSString;

@@ -1,4 +1,4 @@
-#include "FCStrings.h"
+#include "strings/FCStrings.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "__FCAlphaSorter.h"
+#include "strings/__FCAlphaSorter.h"
 
 bool (*FCStrings::_pSystemFontLister)(FCStrings* pList) = nullptr;
 

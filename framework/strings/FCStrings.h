@@ -1,8 +1,8 @@
 #ifndef FRAMEWORK_STRINGS_FCSTRINGS_H
 #define FRAMEWORK_STRINGS_FCSTRINGS_H
 
-#include "__FCCollection.h"
-#include "FCString.h"
+#include "core/__FCCollection.h"
+#include "strings/FCString.h"
 
 /* An owning list of FCString objects. */
 class FCStrings : public __FCCollection

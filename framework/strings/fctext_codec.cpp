@@ -1,4 +1,4 @@
-#include "fctext_codec.h"
+#include "strings/fctext_codec.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
-#include "FCControl.h"
+#include "ui/FCControl.h"
 
-#include "_FCWindowController_cocoa.h"
-#include "__FCUserWindow.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
 
 namespace
 {

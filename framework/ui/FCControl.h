@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCString.h"
-#include "__FCBase.h"
-#include "__FloatRect.h"
+#include "strings/FCString.h"
+#include "core/__FCBase.h"
+#include "ui/__FloatRect.h"
 
 class __FCUserWindow;
 class _FCWindowController_cocoa;

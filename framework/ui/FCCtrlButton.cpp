@@ -1,6 +1,6 @@
-#include "FCCtrlButton.h"
+#include "ui/FCCtrlButton.h"
 
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 FCCtrlButton::FCCtrlButton(int controlID) : FCCtrlCheckbox(controlID) {}
 

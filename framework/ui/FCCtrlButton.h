@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_UI_FCCTRLBUTTON_H
 #define FRAMEWORK_UI_FCCTRLBUTTON_H
 
-#include "FCCtrlCheckbox.h"
+#include "ui/FCCtrlCheckbox.h"
 
 /* A push button. Its action kind decides whether a press is routed as OK,
  * Close, Cancel or a command. */

@@ -1,6 +1,6 @@
-#include "FCCtrlCheckbox.h"
+#include "ui/FCCtrlCheckbox.h"
 
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 FCCtrlCheckbox::FCCtrlCheckbox(int controlID)
     : FCControl(controlID), _checkstate(0), _checkstateset(false), _allowmixedstate(false)

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "FCControl.h"
+#include "ui/FCControl.h"
 
 /* A check box. Check states: 0 off, 1 on, 2 mixed (where the element allows
  * it; a check box created in code allows it when its allow-mixed flag is set).

@@ -1,7 +1,7 @@
-#include "FCCtrlDataList.h"
+#include "ui/FCCtrlDataList.h"
 
-#include "FCDataListRow.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/FCDataListRow.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 namespace
 {

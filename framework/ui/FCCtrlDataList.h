@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-#include "FCControl.h"
-#include "FCNumbers.h"
-#include "FCStrings.h"
-#include "__FCCollection.h"
+#include "ui/FCControl.h"
+#include "strings/FCNumbers.h"
+#include "strings/FCStrings.h"
+#include "core/__FCCollection.h"
 
 class FCDataListRow;
 

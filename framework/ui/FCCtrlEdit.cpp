@@ -1,8 +1,8 @@
-#include "FCCtrlEdit.h"
+#include "ui/FCCtrlEdit.h"
 
 #include <cstdio>
 
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 FCCtrlEdit::FCCtrlEdit(int controlID) : FCControl(controlID) {}
 

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_UI_FCCTRLEDIT_H
 #define FRAMEWORK_UI_FCCTRLEDIT_H
 
-#include "FCControl.h"
+#include "ui/FCControl.h"
 
 /* An edit field. Its value lives in the control's text; the number
  * operations write and read that text. */

@@ -1,7 +1,7 @@
-#include "FCCtrlListBox.h"
+#include "ui/FCCtrlListBox.h"
 
-#include "FCDataListRow.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/FCDataListRow.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 FCCtrlListBox::FCCtrlListBox(int controlID)
     : FCCtrlDataList(controlID), _selecteditem(-1), _selecteditemset(false),

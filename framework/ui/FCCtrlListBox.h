@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_UI_FCCTRLLISTBOX_H
 #define FRAMEWORK_UI_FCCTRLLISTBOX_H
 
-#include "FCCtrlDataList.h"
+#include "ui/FCCtrlDataList.h"
 
 /* The single-column form of the data list, with a string interface. Strings
  * added while no table is on screen wait in the pending list. */

@@ -1,8 +1,8 @@
-#include "FCCustomWindow.h"
+#include "ui/FCCustomWindow.h"
 
 #include <algorithm>
 
-#include "FCControl.h"
+#include "ui/FCControl.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_UI_FCCUSTOMWINDOW_H
 #define FRAMEWORK_UI_FCCUSTOMWINDOW_H
 
-#include "FCResourceWindow.h"
+#include "ui/FCResourceWindow.h"
 
 /* A resource window that lays out its controls itself: when every control is
  * marked laid-out-by-window, the controls are shifted into a 20-point margin,

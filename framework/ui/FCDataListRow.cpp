@@ -1,7 +1,7 @@
-#include "FCDataListRow.h"
+#include "ui/FCDataListRow.h"
 
-#include "FCCtrlDataList.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 FCDataListRow::FCDataListRow() : _checked(false), _rowindex(-1), _pList(nullptr) {}
 

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_UI_FCDATALISTROW_H
 #define FRAMEWORK_UI_FCDATALISTROW_H
 
-#include "FCStrings.h"
+#include "strings/FCStrings.h"
 
 class FCCtrlDataList;
 

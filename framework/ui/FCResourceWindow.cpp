@@ -1,11 +1,11 @@
-#include "FCResourceWindow.h"
+#include "ui/FCResourceWindow.h"
 
-#include "FCCtrlButton.h"
-#include "FCCtrlCheckbox.h"
-#include "FCCtrlDataList.h"
-#include "FCCtrlEdit.h"
-#include "FCCtrlListBox.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/FCCtrlButton.h"
+#include "ui/FCCtrlCheckbox.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCCtrlEdit.h"
+#include "ui/FCCtrlListBox.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 FCResourceWindow::FCResourceWindow(int layoutID) : _layoutid(layoutID), _pParent(nullptr)
 {

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_UI_FCRESOURCEWINDOW_H
 #define FRAMEWORK_UI_FCRESOURCEWINDOW_H
 
-#include "__FCUserWindow.h"
+#include "ui/__FCUserWindow.h"
 
 class FCCtrlButton;
 class FCCtrlCheckbox;

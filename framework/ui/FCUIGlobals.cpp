@@ -1,3 +1,3 @@
-#include "FCUIGlobals.h"
+#include "ui/FCUIGlobals.h"
 
 bool __bWindowshadeAllowed = true;

@@ -1,7 +1,7 @@
 #ifndef FRAMEWORK_UI__FCWINDOWCONTROLLER_COCOA_H
 #define FRAMEWORK_UI__FCWINDOWCONTROLLER_COCOA_H
 
-#include "__FloatRect.h"
+#include "ui/__FloatRect.h"
 
 class __FCUserWindow;
 class FCControl;

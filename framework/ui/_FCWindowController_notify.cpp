@@ -1,10 +1,10 @@
 /* The bridge's reports into the framework window. They are the same for
  * every platform bridge: each platform turns its own events into these calls. */
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
-#include "FCControl.h"
-#include "FCCtrlDataList.h"
-#include "__FCUserWindow.h"
+#include "ui/FCControl.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/__FCUserWindow.h"
 
 void _FCWindowController_cocoa::Notify_InitWindow()
 {

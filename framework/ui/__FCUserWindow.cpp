@@ -1,8 +1,8 @@
-#include "__FCUserWindow.h"
+#include "ui/__FCUserWindow.h"
 
-#include "FCControl.h"
-#include "FCUIGlobals.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/FCControl.h"
+#include "ui/FCUIGlobals.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 namespace
 {

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "FCString.h"
-#include "__FCCollection.h"
-#include "__FloatRect.h"
+#include "strings/FCString.h"
+#include "core/__FCCollection.h"
+#include "ui/__FloatRect.h"
 
 class FCControl;
 class FCCtrlDataList;

@@ -2,7 +2,7 @@
    bundle. Kept out of the plug-in's shared objects so that programs linking
    those objects keep their own main. */
 
-#include "FinaleExtension.h"
+#include "plugin/FinaleExtension.h"
 
 QZ_EXPORT int main(int argc, char** argv)
 {

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "FCFontInfo.h"
-#include "FCString.h"
-#include "FCStrings.h"
-#include "FinaleExtension.h"
+#include "document/FCFontInfo.h"
+#include "strings/FCString.h"
+#include "strings/FCStrings.h"
+#include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
 
 namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "HeadlessText.h"
+#include "ui/headless/HeadlessText.h"
 
 namespace
 {

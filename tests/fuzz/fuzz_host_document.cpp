@@ -15,7 +15,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "hostsim_api.h"
+#include "hostsim/hostsim_api.h"
 
 namespace
 {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
-#include "HeadlessLayout.h"
-#include "HeadlessText.h"
+#include "ui/headless/HeadlessLayout.h"
+#include "ui/headless/HeadlessText.h"
 
 namespace
 {

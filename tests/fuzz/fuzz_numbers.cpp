@@ -12,8 +12,8 @@
 #include <cstring>
 #include <string>
 
-#include "FCString.h"
-#include "FinaleExtension.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
 
 namespace

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include "FCString.h"
-#include "FinaleExtension.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
-#include "fctext_codec.h"
+#include "strings/fctext_codec.h"
 
 namespace
 {

@@ -1,15 +1,13 @@
-#include "HostsimFixture.h"
+#include "support/HostsimFixture.h"
 
 #include <dlfcn.h>
 
 #include <string>
 
-#if QZTEST_WITH_PLUGIN
 /* The plug-in's start-up, linked into the test program. */
 extern "C" uint32_t FinaleExtensionVersion(uint32_t hostVersion);
 extern "C" int32_t FinaleEditDepth;
 int PluginMain(int argc, char** argv);
-#endif
 
 namespace {
 
@@ -39,16 +37,12 @@ HostsimApi* load() {
 
 /* Runs the plug-in's start-up once per process (its lookups last as long). */
 bool startPlugin() {
-#if QZTEST_WITH_PLUGIN
     static const int started = [] {
         char name[] = "qztest";
         char* argv[] = {name, nullptr};
         return PluginMain(1, argv);
     }();
     return started == 1;
-#else
-    return true;
-#endif
 }
 
 }  // namespace
@@ -61,11 +55,7 @@ const HostsimApi* HostsimFixture::Host() {
 const char* HostsimFixture::LoadError() { return loadError().c_str(); }
 
 int32_t HostsimFixture::PluginEditDepth() {
-#if QZTEST_WITH_PLUGIN
     return FinaleEditDepth;
-#else
-    return -1;
-#endif
 }
 
 void HostsimFixture::SetUp() {
@@ -77,9 +67,7 @@ void HostsimFixture::SetUp() {
     document = host->hostsim_new_document(Seed());
     ASSERT_GT(document, 0);
     ASSERT_TRUE(startPlugin()) << "the plug-in did not find the host engine";
-#if QZTEST_WITH_PLUGIN
     FinaleExtensionVersion(Profile());
-#endif
     host->hostsim_set_strict(1);
 }
 

@@ -26,7 +26,7 @@
 
 #include <cstdint>
 
-#include "hostsim_api.h"
+#include "hostsim/hostsim_api.h"
 
 #define QZTEST_HOSTSIM_API(X)                                                                       \
     X(hostsim_reset) X(hostsim_set_profile) X(hostsim_profile) X(hostsim_set_strict)                 \

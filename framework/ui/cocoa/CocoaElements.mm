@@ -1,13 +1,13 @@
-#import "CocoaElements.h"
+#import "ui/cocoa/CocoaElements.h"
 
-#import "NSObject+UserInfo.h"
-#import "_cocoalink.h"
+#import "ui/cocoa/NSObject+UserInfo.h"
+#import "ui/cocoa/_cocoalink.h"
 
 #include <algorithm>
 
-#include "FCCtrlDataList.h"
-#include "FCDataListRow.h"
-#include "FinaleExtension.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCDataListRow.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "qzui_driver.h"
+#include "ui/headless/qzui_driver.h"
 
 class _FCWindowController_cocoa;
 

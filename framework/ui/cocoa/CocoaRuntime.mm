@@ -1,6 +1,6 @@
-#import "CocoaRuntime.h"
+#import "ui/cocoa/CocoaRuntime.h"
 
-#import "CocoaElements.h"
+#import "ui/cocoa/CocoaElements.h"
 
 #include <dlfcn.h>
 
@@ -10,8 +10,8 @@
 #include <map>
 #include <string>
 
-#include "_FCWindowController_cocoa.h"
-#include "qzui_hooks.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/headless/qzui_hooks.h"
 
 namespace
 {

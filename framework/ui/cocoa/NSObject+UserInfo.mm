@@ -1,4 +1,4 @@
-#import "NSObject+UserInfo.h"
+#import "ui/cocoa/NSObject+UserInfo.h"
 
 #include <unordered_map>
 

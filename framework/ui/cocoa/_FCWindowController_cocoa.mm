@@ -1,24 +1,24 @@
 /* The Cocoa bridge: every window operation carried out on the Cocoa window
  * loaded from the window's layout. */
-#import "CocoaElements.h"
-#import "CocoaRuntime.h"
-#import "NSObject+UserInfo.h"
-#import "_FCWindowController_redaredavizodir.h"
-#import "_cocoalink.h"
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/NSObject+UserInfo.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/_cocoalink.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
 
-#include "FCControl.h"
-#include "FCCtrlCheckbox.h"
-#include "FCCtrlDataList.h"
-#include "FCDataListRow.h"
-#include "FCString.h"
-#include "_FCWindowController_cocoa.h"
-#include "__FCUserWindow.h"
-#include "qzui_hooks.h"
+#include "ui/FCControl.h"
+#include "ui/FCCtrlCheckbox.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCDataListRow.h"
+#include "strings/FCString.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
+#include "ui/headless/qzui_hooks.h"
 
 namespace
 {

@@ -1,11 +1,11 @@
-#import "_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
-#import "CocoaElements.h"
-#import "NSObject+UserInfo.h"
-#import "_NSWindowDelegate_redaredavizodir.h"
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/NSObject+UserInfo.h"
+#import "ui/cocoa/_NSWindowDelegate_redaredavizodir.h"
 
-#include "FCCtrlDataList.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
-#import "_NSWindowDelegate_redaredavizodir.h"
+#import "ui/cocoa/_NSWindowDelegate_redaredavizodir.h"
 
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 @implementation _NSWindowDelegate_redaredavizodir
 

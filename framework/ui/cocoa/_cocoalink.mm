@@ -1,12 +1,12 @@
-#import "_cocoalink.h"
+#import "ui/cocoa/_cocoalink.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "FCString.h"
-#include "FinaleExtension.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
 
 namespace
 {

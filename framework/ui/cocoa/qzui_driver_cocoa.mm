@@ -2,16 +2,16 @@
  * controls as a click or keystroke would (performClick:, the text-did-change
  * notification, the table's selection, the window's close button), and
  * everything read comes back from the views themselves. */
-#import "CocoaElements.h"
-#import "CocoaRuntime.h"
-#import "_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
 #include <cstring>
 #include <string>
 
-#include "_FCWindowController_cocoa.h"
-#include "__FCUserWindow.h"
-#include "qzui_driver.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
+#include "ui/headless/qzui_driver.h"
 
 namespace
 {

@@ -1,10 +1,10 @@
-#include "HeadlessDataSource.h"
+#include "ui/headless/HeadlessDataSource.h"
 
-#include "FCCtrlDataList.h"
-#include "FCDataListRow.h"
-#include "FinaleExtension.h"
-#include "HeadlessElement.h"
-#include "HeadlessText.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCDataListRow.h"
+#include "core/FinaleVersion.h"
+#include "ui/headless/HeadlessElement.h"
+#include "ui/headless/HeadlessText.h"
 
 namespace HeadlessDataSource
 {

@@ -1,4 +1,4 @@
-#include "HeadlessElement.h"
+#include "ui/headless/HeadlessElement.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "HeadlessLayout.h"
+#include "ui/headless/HeadlessLayout.h"
 
 #include <dlfcn.h>
 
@@ -8,7 +8,7 @@
 
 #include <pugixml.hpp>
 
-#include "HeadlessText.h"
+#include "ui/headless/HeadlessText.h"
 
 namespace
 {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "HeadlessWindow.h"
+#include "ui/headless/HeadlessWindow.h"
 
 /* Prepared window layouts for the headless bridge.
  *

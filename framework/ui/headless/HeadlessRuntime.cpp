@@ -1,11 +1,11 @@
-#include "HeadlessRuntime.h"
+#include "ui/headless/HeadlessRuntime.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "HeadlessWindow.h"
-#include "_FCWindowController_cocoa.h"
-#include "qzui_hooks.h"
+#include "ui/headless/HeadlessWindow.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/headless/qzui_hooks.h"
 
 namespace
 {

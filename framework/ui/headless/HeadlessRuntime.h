@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "qzui_driver.h"
+#include "ui/headless/qzui_driver.h"
 
 class _FCWindowController_cocoa;
 class HeadlessWindow;

@@ -1,11 +1,11 @@
-#include "HeadlessText.h"
+#include "ui/headless/HeadlessText.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "FCString.h"
-#include "FinaleExtension.h"
-#include "fctext_codec.h"
+#include "strings/FCString.h"
+#include "core/FinaleVersion.h"
+#include "strings/fctext_codec.h"
 
 namespace
 {

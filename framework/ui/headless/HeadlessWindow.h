@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "HeadlessElement.h"
+#include "ui/headless/HeadlessElement.h"
 
 /* One loaded headless window: the platform frame (screen coordinates, origin
  * bottom-left of the primary screen), the title bar, the content view with

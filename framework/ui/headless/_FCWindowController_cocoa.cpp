@@ -1,23 +1,23 @@
 /* The headless bridge: every window operation carried out on an in-memory
  * element tree loaded from the window's layout file. */
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "FCControl.h"
-#include "FCCtrlCheckbox.h"
-#include "FCCtrlDataList.h"
-#include "FCDataListRow.h"
-#include "HeadlessDataSource.h"
-#include "HeadlessLayout.h"
-#include "HeadlessRuntime.h"
-#include "HeadlessText.h"
-#include "HeadlessWindow.h"
-#include "__FCUserWindow.h"
-#include "qzui_hooks.h"
+#include "ui/FCControl.h"
+#include "ui/FCCtrlCheckbox.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCDataListRow.h"
+#include "ui/headless/HeadlessDataSource.h"
+#include "ui/headless/HeadlessLayout.h"
+#include "ui/headless/HeadlessRuntime.h"
+#include "ui/headless/HeadlessText.h"
+#include "ui/headless/HeadlessWindow.h"
+#include "ui/__FCUserWindow.h"
+#include "ui/headless/qzui_hooks.h"
 
 namespace
 {

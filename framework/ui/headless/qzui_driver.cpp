@@ -1,15 +1,15 @@
-#include "qzui_driver.h"
+#include "ui/headless/qzui_driver.h"
 
 #include <string>
 #include <vector>
 
-#include "HeadlessDataSource.h"
-#include "HeadlessLayout.h"
-#include "HeadlessRuntime.h"
-#include "HeadlessText.h"
-#include "HeadlessWindow.h"
-#include "_FCWindowController_cocoa.h"
-#include "__FCUserWindow.h"
+#include "ui/headless/HeadlessDataSource.h"
+#include "ui/headless/HeadlessLayout.h"
+#include "ui/headless/HeadlessRuntime.h"
+#include "ui/headless/HeadlessText.h"
+#include "ui/headless/HeadlessWindow.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
 
 namespace
 {

@@ -73,7 +73,7 @@
 
 #include <stdint.h>
 
-#include "qz_export.h"
+#include "common/qz_export.h"
 
 #define QZUI_SCREEN_WIDTH 1920
 #define QZUI_SCREEN_HEIGHT 1080

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FCIteratorHandler.h"
-#include "__FCBase.h"
-#include "__FCCollection.h"
+#include "core/FCIteratorHandler.h"
+#include "core/__FCBase.h"
+#include "core/__FCCollection.h"
 #include "tracked.h"
 
 namespace {

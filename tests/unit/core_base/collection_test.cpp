@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "__FCCollection.h"
+#include "core/__FCCollection.h"
 #include "tracked.h"
 
 namespace {

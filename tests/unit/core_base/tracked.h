@@ -1,8 +1,8 @@
 #ifndef TESTS_UNIT_CORE_BASE_TRACKED_H
 #define TESTS_UNIT_CORE_BASE_TRACKED_H
 
-#include "__FCBase.h"
-#include "__FCCollection.h"
+#include "core/__FCBase.h"
+#include "core/__FCCollection.h"
 
 /* A list element that counts its live instances, so that tests can see
    exactly which elements a list deletes. */

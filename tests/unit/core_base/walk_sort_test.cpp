@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "FCIteratorHandler.h"
-#include "__FCCollection.h"
+#include "core/FCIteratorHandler.h"
+#include "core/__FCCollection.h"
 #include "tracked.h"
 
 namespace {

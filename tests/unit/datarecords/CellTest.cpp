@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "DataHostFixture.h"
-#include "FCCell.h"
-#include "FCCells.h"
-#include "FCIndependentCellDetail.h"
-#include "FCKeySignature.h"
-#include "FCMeasure.h"
-#include "FCMetatoolAssignment.h"
-#include "FCTimeSignature.h"
+#include "document/FCCell.h"
+#include "document/FCCells.h"
+#include "document/FCIndependentCellDetail.h"
+#include "document/FCKeySignature.h"
+#include "document/FCMeasure.h"
+#include "document/FCMetatoolAssignment.h"
+#include "document/FCTimeSignature.h"
 
 namespace
 {
@@ -161,8 +161,8 @@ TEST_F(Metatools, KindFiveHasNoTagAndNeverReachesTheHost)
     EXPECT_EQ(articulations._GetField(FCRecordField<int16_t>(2)), 6);
 }
 
-#include "EDTGfhold2004.h"
-#include "FCStaffNamePosition.h"
+#include "document/EDTGfhold2004.h"
+#include "document/FCStaffNamePosition.h"
 
 using NamePositions = DataHostTest;
 
@@ -190,7 +190,7 @@ TEST_F(NamePositions, FrameHoldHasOneZeroedFramePerHostLayer)
     EXPECT_EQ(copy.GetFrame(4), 0);
 }
 
-#include "FCTempoElement.h"
+#include "document/FCTempoElement.h"
 
 using MeasureLists = DataHostTest;
 

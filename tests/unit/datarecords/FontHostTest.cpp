@@ -3,7 +3,7 @@
 #include <string>
 
 #include "DataHostFixture.h"
-#include "FCFontInfo.h"
+#include "document/FCFontInfo.h"
 
 /* Font names through the host's font table, with the UTF-16 functions (host
    0x19000000) and the 8-bit ones (older hosts). */

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "FCFontInfo.h"
-#include "FCString.h"
+#include "document/FCFontInfo.h"
+#include "strings/FCString.h"
 
 namespace
 {

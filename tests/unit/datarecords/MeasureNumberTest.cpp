@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "FCMeasureNumberRegion.h"
-#include "FCMeasureNumberRegions.h"
-#include "FCString.h"
-#include "HostVersionScope.h"
+#include "document/FCMeasureNumberRegion.h"
+#include "document/FCMeasureNumberRegions.h"
+#include "strings/FCString.h"
+#include "InMemoryRecord.h"
 
 namespace
 {

@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "DataHostFixture.h"
-#include "FCEndingRepeat.h"
-#include "FCInstrumentDef.h"
-#include "FCPercussionLayoutNote.h"
-#include "FCPercussionLayoutNotesLookup.h"
-#include "FCPercussionStaff.h"
-#include "FCStaff.h"
-#include "FCStaffList.h"
-#include "FCNumbers.h"
+#include "document/FCEndingRepeat.h"
+#include "document/FCInstrumentDef.h"
+#include "document/FCPercussionLayoutNote.h"
+#include "document/FCPercussionLayoutNotesLookup.h"
+#include "document/FCPercussionStaff.h"
+#include "document/FCStaff.h"
+#include "document/FCStaffList.h"
+#include "strings/FCNumbers.h"
 
 namespace
 {

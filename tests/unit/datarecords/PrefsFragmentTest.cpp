@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "DataHostFixture.h"
-#include "FCGeneralPrefs.h"
-#include "FCStaffNamePositionPrefs.h"
+#include "document/FCGeneralPrefs.h"
+#include "document/FCStaffNamePositionPrefs.h"
 
 namespace
 {

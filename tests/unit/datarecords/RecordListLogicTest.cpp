@@ -2,18 +2,18 @@
 
 #include <memory>
 
-#include "FCEnclosure.h"
-#include "FCEndingRepeat.h"
-#include "FCGuide.h"
-#include "FCInstrumentPlaybackData.h"
-#include "FCLayerPlaybackData.h"
-#include "FCMeasureNumberRegion.h"
-#include "FCNumbers.h"
-#include "FCPercussionNoteType.h"
-#include "FCShapeExpressionDef.h"
-#include "FCStaffList.h"
-#include "FCString.h"
-#include "HostVersionScope.h"
+#include "document/FCEnclosure.h"
+#include "document/FCEndingRepeat.h"
+#include "document/FCGuide.h"
+#include "document/FCInstrumentPlaybackData.h"
+#include "document/FCLayerPlaybackData.h"
+#include "document/FCMeasureNumberRegion.h"
+#include "strings/FCNumbers.h"
+#include "document/FCPercussionNoteType.h"
+#include "document/FCShapeExpressionDef.h"
+#include "document/FCStaffList.h"
+#include "strings/FCString.h"
+#include "InMemoryRecord.h"
 
 namespace
 {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "FCArticulationDef.h"
-#include "FCKeySignature.h"
-#include "FCMetatoolAssignment.h"
-#include "FCString.h"
-#include "FCTimeSignature.h"
-#include "HostVersionScope.h"
-#include "__FCPrefsBase.h"
+#include "document/FCArticulationDef.h"
+#include "document/FCKeySignature.h"
+#include "document/FCMetatoolAssignment.h"
+#include "strings/FCString.h"
+#include "document/FCTimeSignature.h"
+#include "InMemoryRecord.h"
+#include "document/__FCPrefsBase.h"
 
 using Articulation = InMemoryRecord<FCArticulationDef>;
 
@@ -175,11 +175,11 @@ TEST(PrefsWords, TwoByteConversionsOnLoadAndSave)
     EXPECT_EQ(P::_SavedWordValue(row, -3, 44), -3);
 }
 
-#include "FCClefDef.h"
-#include "FCGroup.h"
-#include "FCIndependentCellDetail.h"
-#include "FCMeasure.h"
-#include "FCPercussionLayoutNote.h"
+#include "document/FCClefDef.h"
+#include "document/FCGroup.h"
+#include "document/FCIndependentCellDetail.h"
+#include "document/FCMeasure.h"
+#include "document/FCPercussionLayoutNote.h"
 
 TEST(RecordLayouts, TagsSizesAndVersionsFollowTheHost)
 {

@@ -1,5 +1,5 @@
 // Nesting depths of edit and mass-edit brackets.
-#include "BridgeData.h"
+#include "hostlink/BridgeData.h"
 #include "EngineFixture.h"
 
 using hostlinktest::Engine;

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "BridgeData.h"
-#include "FinaleExtension.h"
+#include "hostlink/BridgeData.h"
+#include "plugin/FinaleExtension.h"
 
 namespace hostlinktest {
 

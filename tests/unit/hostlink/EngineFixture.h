@@ -2,7 +2,7 @@
 #define QZ_TESTS_HOSTLINK_ENGINEFIXTURE_H
 
 #include "FakeEngineApi.h"
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace hostlinktest {
 

@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-#include "FakeEngine.h"
+#include "support/FakeEngine.h"
 
 namespace hostlinktest {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "BridgeData.h"
-#include "ByteField.h"
-#include "CleanTGF.h"
+#include "hostlink/BridgeData.h"
+#include "hostlink/ByteField.h"
+#include "hostlink/CleanTGF.h"
 #include "EngineFixture.h"
 
 using fxhost::GetField;

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "EngineFixture.h"
-#include "FinaleExtension.h"
-#include "HostLookup.h"
+#include "plugin/FinaleExtension.h"
+#include "hostlink/HostLookup.h"
 
 using hostlinktest::Engine;
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FakeEngineApi.h"
-#include "fx_host_abi.h"
+#include "hostlink/fx_host_abi.h"
 
 using hostlinktest::EngineApi;
 using hostlinktest::LoadEngineModule;

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "ByteField.h"
+#include "hostlink/ByteField.h"
 #include "EngineFixture.h"
-#include "PrefMapArrays.h"
+#include "hostlink/PrefMapArrays.h"
 
 using fxhost::FourCharCode;
 using fxhost::GetField;

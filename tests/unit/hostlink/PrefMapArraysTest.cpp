@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineFixture.h"
-#include "PrefMapArrays.h"
+#include "hostlink/PrefMapArrays.h"
 
 using namespace fxhost;
 using hostlinktest::TagOf;

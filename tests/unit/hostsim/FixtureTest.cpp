@@ -1,7 +1,7 @@
 #include <dlfcn.h>
 
-#include "HostsimFixture.h"
-#include "fx_host_abi.h"
+#include "support/HostsimFixture.h"
+#include "hostlink/fx_host_abi.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "simurl.h"
+#include "platform/simurl.h"
 
 using namespace hostsim_test;
 

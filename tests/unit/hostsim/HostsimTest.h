@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "Engine.h"
-#include "RecordLayout.h"
-#include "fx_host_abi.h"
-#include "hostsim_api.h"
+#include "hostsim/Engine.h"
+#include "hostsim/RecordLayout.h"
+#include "hostlink/fx_host_abi.h"
+#include "hostsim/hostsim_api.h"
 
 namespace hostsim_test {
 

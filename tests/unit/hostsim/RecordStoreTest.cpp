@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <cstring>
 
-#include "RecordStore.h"
-#include "TagRules.h"
+#include "hostsim/RecordStore.h"
+#include "hostsim/TagRules.h"
 
 using namespace hostsim;
 

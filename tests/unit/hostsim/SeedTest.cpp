@@ -1,6 +1,6 @@
 #include "HostsimTest.h"
 
-#include "DocumentReader.h"
+#include "hostsim/DocumentReader.h"
 
 using namespace hostsim_test;
 

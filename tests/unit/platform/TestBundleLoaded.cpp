@@ -1,5 +1,5 @@
 #include "TestBundles.h"
-#include "qz_bundle_id.h"
+#include "platform/qz_bundle_id.h"
 
 QZ_DEFINE_BUNDLE_IDENTIFIER(QZTEST_LOADED_ID);
 

@@ -5,7 +5,7 @@
    defined by the test program (1), the linked module (2) and the loaded
    module (3); each bundle must give its own. */
 
-#include "qz_export.h"
+#include "common/qz_export.h"
 
 #define QZTEST_LINKED_ID "org.qzstaffset.test.linked"
 #define QZTEST_LOADED_ID "org.qzstaffset.test.loaded"

@@ -1,5 +1,5 @@
-#include "EnumerationRecords.h"
-#include "FinaleExtension.h"
+#include "plugin/EnumerationRecords.h"
+#include "plugin/FinaleExtension.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FinaleExtensionTypes.h"
-#include "ModuleSymbols.h"
+#include "plugin/FinaleExtensionTypes.h"
+#include "platform/ModuleSymbols.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

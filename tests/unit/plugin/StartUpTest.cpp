@@ -1,4 +1,4 @@
-#include "FinaleExtension.h"
+#include "plugin/FinaleExtension.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

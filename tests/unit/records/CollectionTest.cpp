@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FCIteratorHandler.h"
+#include "core/FCIteratorHandler.h"
 #include "RecordsHostFixture.h"
 #include "TestRecords.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "FCRecordField.h"
+#include "records/FCRecordField.h"
 #include "TestRecords.h"
 
 /* Field descriptors on raw buffers. */

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <memory>
 
-#include "FCOtherInci.h"
-#include "FCOtherIncis.h"
+#include "records/FCOtherInci.h"
+#include "records/FCOtherIncis.h"
 #include "TestRecords.h"
-#include "__FCCollection.h"
-#include "__FCTempoElementSorter.h"
+#include "core/__FCCollection.h"
+#include "records/__FCTempoElementSorter.h"
 
 /* Copies of records, without the host. */
 

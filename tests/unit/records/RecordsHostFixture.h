@@ -17,9 +17,9 @@
 #include <memory>
 #include <vector>
 
-#include "HostsimFixture.h"
-#include "fx_host_abi.h"
-#include "hostsim_api.h"
+#include "support/HostsimFixture.h"
+#include "hostlink/fx_host_abi.h"
+#include "hostsim/hostsim_api.h"
 
 #define Api(name) (Host()->name)
 

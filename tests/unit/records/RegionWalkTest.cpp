@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "FCCell.h"
-#include "FCMusicRegion.h"
+#include "document/FCCell.h"
+#include "document/FCMusicRegion.h"
 #include "RecordsHostFixture.h"
 #include "TestRecords.h"
-#include "__FCBrowserRegionBase.h"
+#include "document/__FCBrowserRegionBase.h"
 
 /* Walking the cells of a region and loading the details of one cell. */
 

@@ -8,21 +8,21 @@
 #include <cstdint>
 #include <cstring>
 
-#include "FCOtherIncis.h"
-#include "__FCBrowserNoInciOther.h"
-#include "__FCBrowserRegionBase.h"
-#include "__FCCellDetail.h"
-#include "__FCCollectionCellDetail.h"
-#include "__FCCollectionInciOther.h"
-#include "__FCCollectionNoInciCellDetail.h"
-#include "__FCCollectionNoInciDetail.h"
-#include "__FCCollectionNoInciOther.h"
-#include "__FCGlobals.h"
-#include "__FCInci.h"
-#include "__FCInciOther.h"
-#include "__FCNoInciCellDetail.h"
-#include "__FCNoInciDetail.h"
-#include "__FCNoInciOther.h"
+#include "records/FCOtherIncis.h"
+#include "records/__FCBrowserNoInciOther.h"
+#include "document/__FCBrowserRegionBase.h"
+#include "records/__FCCellDetail.h"
+#include "document/__FCCollectionCellDetail.h"
+#include "records/__FCCollectionInciOther.h"
+#include "document/__FCCollectionNoInciCellDetail.h"
+#include "records/__FCCollectionNoInciDetail.h"
+#include "records/__FCCollectionNoInciOther.h"
+#include "records/__FCGlobals.h"
+#include "records/__FCInci.h"
+#include "records/__FCInciOther.h"
+#include "records/__FCNoInciCellDetail.h"
+#include "records/__FCNoInciDetail.h"
+#include "records/__FCNoInciOther.h"
 
 constexpr uint32_t FourCC(const char (&c)[5])
 {

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "FCThread.h"
+#include "records/FCThread.h"
 
 namespace
 {

@@ -3,13 +3,13 @@
 #include <functional>
 #include <string>
 
-#include "BridgeData.h"
-#include "FCString.h"
-#include "FCUndoBlock.h"
-#include "FinaleExtension.h"
+#include "hostlink/BridgeData.h"
+#include "strings/FCString.h"
+#include "records/FCUndoBlock.h"
+#include "core/FinaleVersion.h"
 #include "RecordsHostFixture.h"
 #include "TestRecords.h"
-#include "__FCUndoBlockHandler.h"
+#include "records/__FCUndoBlockHandler.h"
 
 /* Undo blocks around changes of the simulated host's document. */
 

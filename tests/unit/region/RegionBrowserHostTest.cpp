@@ -7,14 +7,14 @@
 #include <tuple>
 #include <vector>
 
-#include "FCBrowserChords.h"
-#include "FCCell.h"
-#include "FCBrowserMidiExpressions.h"
-#include "FCChord.h"
-#include "FCIteratorHandler.h"
-#include "FCMidiExpression.h"
-#include "FCMusicRegion.h"
-#include "StavesHostFixture.h"
+#include "document/FCBrowserChords.h"
+#include "document/FCCell.h"
+#include "document/FCBrowserMidiExpressions.h"
+#include "document/FCChord.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCMidiExpression.h"
+#include "document/FCMusicRegion.h"
+#include "unit/staves/StavesHostFixture.h"
 
 namespace
 {

@@ -5,13 +5,13 @@
 #include <memory>
 #include <vector>
 
-#include "FCCell.h"
-#include "FCCells.h"
-#include "FCIteratorHandler.h"
-#include "FCMusicRegion.h"
-#include "FCStaff.h"
+#include "document/FCCell.h"
+#include "document/FCCells.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCMusicRegion.h"
+#include "document/FCStaff.h"
 #include "RegionRecord.h"
-#include "StavesHostFixture.h"
+#include "unit/staves/StavesHostFixture.h"
 
 namespace
 {

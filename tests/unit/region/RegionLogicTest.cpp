@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "FCMusicRegion.h"
+#include "document/FCMusicRegion.h"
 #include "RegionRecord.h"
 
 namespace

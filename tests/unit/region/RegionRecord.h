@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "fx_types.h"
+#include "hostlink/fx_types.h"
 
 /* A host region record in one staff list. */
 inline EREGION MakeRegion(uint16_t list, int16_t startSlot, int16_t endSlot, int16_t startMeasure, int32_t startPos,

@@ -6,10 +6,10 @@
 
 #include <CoreFoundation/CoreFoundation.h>
 
-#include "FCDocument.h"
-#include "FCDocuments.h"
-#include "FCIteratorHandler.h"
-#include "FCPrintSettings.h"
+#include "document/FCDocument.h"
+#include "document/FCDocuments.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCPrintSettings.h"
 #include "StavesHostFixture.h"
 
 class Documents : public StavesHostTest

@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "FCCategoryDef.h"
-#include "FCCategoryDefs.h"
-#include "FCPart.h"
-#include "FCStaff.h"
-#include "FCStaves.h"
-#include "FCSystemStaff.h"
-#include "FCSystemStaves.h"
-#include "FCTextExpressionDef.h"
-#include "FCTextExpressionDefs.h"
+#include "document/FCCategoryDef.h"
+#include "document/FCCategoryDefs.h"
+#include "document/FCPart.h"
+#include "document/FCStaff.h"
+#include "document/FCStaves.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "document/FCTextExpressionDef.h"
+#include "document/FCTextExpressionDefs.h"
 #include "StavesHostFixture.h"
 
 class HostDescription : public StavesHostTest, public ::testing::WithParamInterface<int>

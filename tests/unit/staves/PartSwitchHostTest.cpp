@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "FCIteratorHandler.h"
-#include "FCPart.h"
-#include "FCParts.h"
-#include "FCPrintSettings.h"
-#include "FCSystemStaves.h"
+#include "core/FCIteratorHandler.h"
+#include "document/FCPart.h"
+#include "document/FCParts.h"
+#include "document/FCPrintSettings.h"
+#include "document/FCSystemStaves.h"
 #include "StavesHostFixture.h"
 
 using PartSwitching = StavesHostTest;

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "FCStaff.h"
-#include "FCStaffStyleDef.h"
-#include "HostVersionScope.h"
+#include "document/FCStaff.h"
+#include "document/FCStaffStyleDef.h"
+#include "support/HostVersionScope.h"
 
 namespace
 {

@@ -2,9 +2,9 @@
    resize details, rewriting a list and restricting one to a region. */
 #include <gtest/gtest.h>
 
-#include "FCMusicRegion.h"
-#include "FCSystemStaff.h"
-#include "FCSystemStaves.h"
+#include "document/FCMusicRegion.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
 #include "StavesHostFixture.h"
 
 using StaffLists = StavesHostTest;

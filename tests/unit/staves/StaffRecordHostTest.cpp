@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "FCFretInstrumentDef.h"
-#include "FCInstrumentPlaybackData.h"
-#include "FCPercussionStaff.h"
-#include "FCStaff.h"
-#include "FCStaffNamePosition.h"
-#include "FCStaffStyleDef.h"
-#include "FCStaves.h"
+#include "document/FCFretInstrumentDef.h"
+#include "document/FCInstrumentPlaybackData.h"
+#include "document/FCPercussionStaff.h"
+#include "document/FCStaff.h"
+#include "document/FCStaffNamePosition.h"
+#include "document/FCStaffStyleDef.h"
+#include "document/FCStaves.h"
 #include "StavesHostFixture.h"
 
 namespace

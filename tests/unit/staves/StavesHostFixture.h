@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "FCString.h"
-#include "HostsimFixture.h"
-#include "fx_host_abi.h"
+#include "strings/FCString.h"
+#include "support/HostsimFixture.h"
+#include "hostlink/fx_host_abi.h"
 
 class StavesHostTest : public HostsimFixture
 {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "FCString.h"
-#include "FCStrings.h"
-#include "FinaleExtension.h"
+#include "strings/FCString.h"
+#include "strings/FCStrings.h"
+#include "support/HostVersionScope.h"
 
 /* The code units of a string. */
 inline std::vector<uint16_t> Units(const FCString& s)
@@ -32,19 +32,5 @@ inline std::vector<std::string> Texts(const FCStrings* pList)
         texts.push_back(pList->GetItemAt(i) ? Text(*pList->GetItemAt(i)) : "<null>");
     return texts;
 }
-
-/* Runs a test body on a given host version and restores the previous one. */
-class HostVersionScope
-{
-public:
-    explicit HostVersionScope(uint32_t version) : saved(GetFinaleFrameworkVersion())
-    {
-        SetFinaleFrameworkVersion(version);
-    }
-    ~HostVersionScope() { SetFinaleFrameworkVersion(saved); }
-
-private:
-    uint32_t saved;
-};
 
 #endif

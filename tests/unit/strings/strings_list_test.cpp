@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "FCNumbers.h"
-#include "__FCAlphaSorter.h"
+#include "strings/FCNumbers.h"
+#include "strings/__FCAlphaSorter.h"
 #include "string_test_util.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "FCCategoryDef.h"
-#include "FCCategoryDefs.h"
-#include "FCFontInfo.h"
+#include "document/FCCategoryDef.h"
+#include "document/FCCategoryDefs.h"
+#include "document/FCFontInfo.h"
 #include "TextHostFixture.h"
 
 namespace

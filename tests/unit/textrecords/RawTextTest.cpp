@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "FCRawText.h"
-#include "FCTextBlock.h"
-#include "FCTextRepeatText.h"
+#include "document/FCRawText.h"
+#include "document/FCTextBlock.h"
+#include "document/FCTextRepeatText.h"
 #include "TextHostFixture.h"
 
 namespace

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "FCCategoryDef.h"
-#include "FCRawText.h"
-#include "FCTextBlock.h"
-#include "FCTextExpressionDef.h"
-#include "FCTextExpressionDefs.h"
+#include "document/FCCategoryDef.h"
+#include "document/FCRawText.h"
+#include "document/FCTextBlock.h"
+#include "document/FCTextExpressionDef.h"
+#include "document/FCTextExpressionDefs.h"
 #include "TextHostFixture.h"
 
 namespace

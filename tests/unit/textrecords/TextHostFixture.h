@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "FCString.h"
-#include "HostsimFixture.h"
-#include "fx_host_abi.h"
+#include "strings/FCString.h"
+#include "support/HostsimFixture.h"
+#include "hostlink/fx_host_abi.h"
 
 /* The host fixture on the test document with one edit open around each test
    (the host accepts document changes only inside an edit). */

@@ -1,7 +1,7 @@
-#include "FCCtrlListBox.h"
 #include "UiProbe.h"
+#include "ui/FCCtrlListBox.h"
 #include "UiTestWindow.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 using EditField = UiTest;
 

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "FinaleExtension.h"
+#include "core/FinaleVersion.h"
 #include "UiTestWindow.h"
 
 using DataListControl = UiTest;

@@ -1,5 +1,5 @@
-#include "HeadlessRuntime.h"
-#include "HeadlessWindow.h"
+#include "ui/headless/HeadlessRuntime.h"
+#include "ui/headless/HeadlessWindow.h"
 #include "UiProbe.h"
 
 namespace

@@ -5,8 +5,8 @@
 
 #include <unistd.h>
 
-#include "HeadlessLayout.h"
-#include "HeadlessText.h"
+#include "ui/headless/HeadlessLayout.h"
+#include "ui/headless/HeadlessText.h"
 #include "UiTestWindow.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include "UiProbe.h"
 #include "UiTestWindow.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 using EventRouting = UiTest;
 

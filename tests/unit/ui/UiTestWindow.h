@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "FCCtrlButton.h"
-#include "FCCtrlCheckbox.h"
-#include "FCCtrlDataList.h"
-#include "FCCtrlEdit.h"
-#include "FCDataListRow.h"
-#include "FCResourceWindow.h"
-#include "FCUIGlobals.h"
-#include "qzui_driver.h"
+#include "ui/FCCtrlButton.h"
+#include "ui/FCCtrlCheckbox.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCCtrlEdit.h"
+#include "ui/FCDataListRow.h"
+#include "ui/FCResourceWindow.h"
+#include "ui/FCUIGlobals.h"
+#include "ui/headless/qzui_driver.h"
 
 using EventLog = std::vector<std::string>;
 

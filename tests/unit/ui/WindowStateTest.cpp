@@ -1,6 +1,6 @@
-#include "FCCustomWindow.h"
+#include "ui/FCCustomWindow.h"
 #include "UiTestWindow.h"
-#include "_FCWindowController_cocoa.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 /* The Cocoa bridge in a real window: layout elements inside boxes, the
  * timers on the run loop, and a screenshot of the panel layout. */
-#import "CocoaElements.h"
-#import "CocoaRuntime.h"
-#import "_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,8 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "UiTestWindow.h"
-#include "_FCWindowController_cocoa.h"
+#include "unit/ui/UiTestWindow.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 namespace
 {

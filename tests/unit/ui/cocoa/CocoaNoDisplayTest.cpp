@@ -1,7 +1,7 @@
 /* The Cocoa bridge started without a display: one clear line, no window,
  * no crash. Run with DISPLAY empty. */
-#include "UiTestWindow.h"
-#include "_FCWindowController_cocoa.h"
+#include "unit/ui/UiTestWindow.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 using WithoutDisplay = UiTest;
 

@@ -1,9 +1,9 @@
-#import "CocoaElements.h"
-#import "CocoaRuntime.h"
-#import "_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
-#include "UiProbe.h"
-#include "_FCWindowController_cocoa.h"
+#include "unit/ui/UiProbe.h"
+#include "ui/_FCWindowController_cocoa.h"
 
 namespace
 {

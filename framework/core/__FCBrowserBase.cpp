@@ -1,3 +1,0 @@
-#include "__FCBrowserBase.h"
-
-const char* __FCBrowserBase::ClassName() const { return "__FCBrowserBase"; }

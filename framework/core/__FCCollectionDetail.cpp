@@ -1,3 +1,0 @@
-#include "__FCCollectionDetail.h"
-
-const char* __FCCollectionDetail::ClassName() const { return "__FCCollectionDetail"; }

@@ -1,3 +1,0 @@
-#include "__FCCollectionNoInciCellDetail.h"
-
-const char* __FCCollectionNoInciCellDetail::ClassName() const { return "__FCCollectionNoInciCellDetail"; }

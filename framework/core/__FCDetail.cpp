@@ -1,3 +1,0 @@
-#include "__FCDetail.h"
-
-const char* __FCDetail::ClassName() const { return "__FCDetail"; }

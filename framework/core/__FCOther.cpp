@@ -1,3 +1,0 @@
-#include "__FCOther.h"
-
-const char* __FCOther::ClassName() const { return "__FCOther"; }

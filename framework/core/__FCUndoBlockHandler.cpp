@@ -1,5 +1,0 @@
-#include "__FCUndoBlockHandler.h"
-
-__FCUndoBlockHandler::__FCUndoBlockHandler() : _pundoblock(nullptr) {}
-
-const char* __FCUndoBlockHandler::ClassName() const { return "__FCUndoBlockHandler"; }

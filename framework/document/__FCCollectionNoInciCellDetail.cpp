@@ -1,0 +1,3 @@
+#include "document/__FCCollectionNoInciCellDetail.h"
+
+const char* __FCCollectionNoInciCellDetail::ClassName() const { return "__FCCollectionNoInciCellDetail"; }

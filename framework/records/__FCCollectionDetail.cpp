@@ -1,0 +1,3 @@
+#include "records/__FCCollectionDetail.h"
+
+const char* __FCCollectionDetail::ClassName() const { return "__FCCollectionDetail"; }

@@ -1,0 +1,3 @@
+#include "records/__FCDetail.h"
+
+const char* __FCDetail::ClassName() const { return "__FCDetail"; }

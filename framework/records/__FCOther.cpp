@@ -1,0 +1,3 @@
+#include "records/__FCOther.h"
+
+const char* __FCOther::ClassName() const { return "__FCOther"; }

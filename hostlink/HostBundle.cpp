@@ -1,0 +1,3 @@
+#include "hostlink/HostBundle.h"
+
+CFBundleRef gFinaleBundle = nullptr;
