@@ -193,7 +193,11 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)stepperChange:(id)sender
 {
+#if __has_include("ui/FCCtrlTree.h")
+    if (_pOwner) _pOwner->Notify_StepperPressed(sender, TagOf(sender));
+#else
     if (_pOwner) _pOwner->Notify_HandleCommand(TagOf(sender));
+#endif
 }
 
 - (void)tableViewDoubleClick:(id)sender
