@@ -4,6 +4,7 @@
 #import <AppKit/AppKit.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/headless/qzui_driver.h"
@@ -55,6 +56,16 @@ void SetModalHandler(qzui_modal_fn fn, void* context);
 int BeepCount();
 /* One step of the driver's modal loop; false when the driver gave up. */
 bool ModalStep(int windowNumber);
+
+/* What the user would see outside the process (a web page, the file viewer,
+   the font panel), told to the driver instead; false without a driver
+   callback. */
+typedef void (*RequestFn)(void* context, int what, const char* argument, int number);
+void SetRequestHandler(RequestFn fn, void* context);
+bool ReportRequest(int what, const char* argument, int number);
+/* The decimal separator a driver set in place of the locale's (null: none). */
+void SetDecimalSeparator(const char* separator);
+bool DecimalSeparatorOverride(std::string* pSeparator);
 } // namespace CocoaRuntime
 
 /* Drains what a block of Cocoa calls autoreleased when it goes out of scope. */

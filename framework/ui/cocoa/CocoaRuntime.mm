@@ -53,6 +53,9 @@ struct State
     Hook<qzui_beep_fn> beep;
     Hook<qzui_log_fn> log;
     Hook<qzui_modal_fn> modal;
+    Hook<CocoaRuntime::RequestFn> request;
+    bool separatorSet = false;
+    std::string separator;
 };
 
 State& Get()
@@ -336,6 +339,32 @@ bool ModalStep(int windowNumber)
 {
     const Hook<qzui_modal_fn>& modal = Get().modal;
     return modal.fn && modal.fn(modal.context, windowNumber) == 0;
+}
+void SetRequestHandler(RequestFn fn, void* context)
+{
+    Get().driver = true;
+    Get().request.Set(fn, context);
+}
+
+bool ReportRequest(int what, const char* argument, int number)
+{
+    const Hook<RequestFn>& request = Get().request;
+    if (!request.fn) return false;
+    request.fn(request.context, what, argument ? argument : "", number);
+    return true;
+}
+
+void SetDecimalSeparator(const char* separator)
+{
+    Get().driver = true;
+    Get().separatorSet = separator != nullptr;
+    Get().separator = separator ? separator : "";
+}
+
+bool DecimalSeparatorOverride(std::string* pSeparator)
+{
+    if (Get().separatorSet) *pSeparator = Get().separator;
+    return Get().separatorSet;
 }
 } // namespace CocoaRuntime
 

@@ -12,7 +12,10 @@
 #include "document/FCFontInfo.h"
 #include "strings/FCString.h"
 #include "ui/_FCUI_cocoa.h"
+#include "ui/headless/qzui_driver.h"
 #include "ui/headless/qzui_hooks.h"
+
+#include <string>
 
 namespace
 {
@@ -91,6 +94,9 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
     CocoaPool pool;
     FCString name;
     pFont->GetNameString(&name);
+    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_FONT_DIALOG, [_cocoalink_MakeNSString(&name) UTF8String],
+                                    static_cast<int>(pFont->GetSize())))
+        return true;
     NSFontManager* pManager = [NSFontManager sharedFontManager];
     NSFont* pSelected = [NSFont fontWithName:_cocoalink_MakeNSString(&name) size:pFont->GetSize()];
     if (pSelected) [pManager setSelectedFont:pSelected isMultiple:NO];
@@ -138,6 +144,12 @@ void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 {
     if (!pString) return;
     CocoaPool pool;
+    std::string chosen;
+    if (CocoaRuntime::DecimalSeparatorOverride(&chosen))
+    {
+        pString->SetUTF8String(chosen.c_str());
+        return;
+    }
     NSString* separator = [[NSLocale currentLocale] objectForKey:NSLocaleDecimalSeparator];
     _cocoalink_SetNSString(pString, [separator length] ? separator : @".");
 }
@@ -145,6 +157,7 @@ void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 {
     CocoaPool pool;
+    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_WEB_URL, [TextOf(pURL) UTF8String], 0)) return true;
     NSURL* url = [NSURL URLWithString:TextOf(pURL)];
     if (url && !CocoaRuntime::DriverAttached() && CocoaRuntime::StartApplication())
         [[NSWorkspace sharedWorkspace] openURL:url];
@@ -156,6 +169,7 @@ bool _FCUI_cocoa::DisplayShellFolder(const FCString* pPath)
     if (!pPath || pPath->IsEmpty()) return false;
     CocoaPool pool;
     NSString* path = TextOf(pPath);
+    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_SHELL_FOLDER, [path UTF8String], 0)) return true;
     if (!CocoaRuntime::DriverAttached() && CocoaRuntime::StartApplication())
         [[NSWorkspace sharedWorkspace] selectFile:path inFileViewerRootedAtPath:@""];
     return true;

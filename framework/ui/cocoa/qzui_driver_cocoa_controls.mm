@@ -1,0 +1,289 @@
+/* The driver interface for the other controls and the UI services over
+ * Cocoa views: steppers, popups, sliders, segmented controls, outlines, the
+ * main menu, the general pasteboard. Built once those controls and services
+ * are part of the framework. */
+#if __has_include("ui/FCCtrlTree.h") && __has_include("ui/_FCUI_cocoa.h")
+
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/headless/qzui_driver.h"
+
+namespace
+{
+NSView* Element(int window, int tag)
+{
+    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
+    if (!pBridge) return nil;
+    return [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];
+}
+
+template <class T>
+T* OfClass(int window, int tag)
+{
+    NSView* pView = Element(window, tag);
+    if (![pView isKindOfClass:[T class]]) return nil;
+    return (T*)(id)pView;
+}
+
+/* The element a user acts on: of the class, enabled and shown. */
+template <class T>
+int Target(int window, int tag, _FCWindowController_cocoa** ppBridge, T** ppView)
+{
+    *ppBridge = CocoaRuntime::FindBridge(window);
+    if (!*ppBridge) return QZUI_E_NO_WINDOW;
+    NSView* pView = Element(window, tag);
+    if (!pView) return QZUI_E_NO_ELEMENT;
+    if (![pView isKindOfClass:[T class]]) return QZUI_E_WRONG_KIND;
+    *ppView = (T*)(id)pView;
+    if (![(NSControl*)pView isEnabled] || [pView isHiddenOrHasHiddenAncestor]) return QZUI_E_DISABLED;
+    return QZUI_OK;
+}
+
+int CopyOut(NSString* text, char* buf, int size)
+{
+    const char* utf8 = text ? [text UTF8String] : "";
+    if (!utf8) utf8 = "";
+    size_t length = std::strlen(utf8);
+    if (buf && size > 0)
+    {
+        size_t n = std::min(length, static_cast<size_t>(size - 1));
+        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
+        std::memcpy(buf, utf8, n);
+        buf[n] = '\0';
+    }
+    return static_cast<int>(length);
+}
+
+NSMenu* BuildMenu(const qzui_menu* pMenu)
+{
+    NSMenu* pBuilt = [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]]
+        autorelease];
+    for (int i = 0; i < pMenu->count; ++i)
+    {
+        const qzui_menu_item& entry = pMenu->items[i];
+        if (entry.separator)
+        {
+            [pBuilt addItem:[NSMenuItem separatorItem]];
+            continue;
+        }
+        NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
+        NSMenuItem* pItem = [pBuilt addItemWithTitle:title ? title : @"" action:NULL keyEquivalent:@""];
+        [pItem setTag:entry.tag];
+        if (entry.submenu) [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
+    }
+    return pBuilt;
+}
+} // namespace
+
+/* ---- Steppers, popups, sliders, segments ---- */
+
+int qzui_click_stepper(int window, int tag, int up)
+{
+    CocoaPool pool;
+    _FCWindowController_cocoa* pBridge = nullptr;
+    NSStepper* pStepper = nil;
+    int result = Target(window, tag, &pBridge, &pStepper);
+    if (result != QZUI_OK) return result;
+    double moved = [pStepper doubleValue] + (up ? 1.0 : -1.0);
+    [pStepper setDoubleValue:std::min([pStepper maxValue], std::max([pStepper minValue], moved))];
+    if (tag != 0) [NSApp sendAction:[pStepper action] to:[pStepper target] from:pStepper];
+    return QZUI_OK;
+}
+
+int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum)
+{
+    if (!CocoaRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    NSStepper* pStepper = OfClass<NSStepper>(window, tag);
+    if (!pStepper) return QZUI_E_NO_ELEMENT;
+    if (value) *value = [pStepper intValue];
+    if (minimum) *minimum = static_cast<int>([pStepper minValue]);
+    if (maximum) *maximum = static_cast<int>([pStepper maxValue]);
+    return QZUI_OK;
+}
+
+int qzui_pick_popup_item(int window, int tag, int index)
+{
+    CocoaPool pool;
+    _FCWindowController_cocoa* pBridge = nullptr;
+    NSPopUpButton* pPopup = nil;
+    int result = Target(window, tag, &pBridge, &pPopup);
+    if (result != QZUI_OK) return result;
+    if (index < 0 || index >= [pPopup numberOfItems]) return QZUI_E_RANGE;
+    [pPopup selectItemAtIndex:index];
+    /* A popup is a button: the choice is routed by the control's action kind. */
+    if (tag != 0) pBridge->Notify_ButtonPressed(tag);
+    return QZUI_OK;
+}
+
+int qzui_popup_item_count(int window, int tag)
+{
+    NSPopUpButton* pPopup = OfClass<NSPopUpButton>(window, tag);
+    return pPopup ? static_cast<int>([pPopup numberOfItems]) : -1;
+}
+
+int qzui_popup_item_text(int window, int tag, int index, char* buf, int size)
+{
+    CocoaPool pool;
+    NSPopUpButton* pPopup = OfClass<NSPopUpButton>(window, tag);
+    if (!pPopup || index < 0 || index >= [pPopup numberOfItems]) return -1;
+    return CopyOut([[pPopup itemAtIndex:index] title], buf, size);
+}
+
+int qzui_popup_selected(int window, int tag)
+{
+    NSPopUpButton* pPopup = OfClass<NSPopUpButton>(window, tag);
+    return pPopup ? static_cast<int>([pPopup indexOfSelectedItem]) : -1;
+}
+
+int qzui_move_slider(int window, int tag, double value)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    NSSlider* pSlider = nil;
+    int result = Target(window, tag, &pBridge, &pSlider);
+    if (result != QZUI_OK) return result;
+    [pSlider setDoubleValue:std::min([pSlider maxValue], std::max([pSlider minValue], value))];
+    return QZUI_OK;
+}
+
+int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks)
+{
+    if (!CocoaRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    NSSlider* pSlider = OfClass<NSSlider>(window, tag);
+    if (!pSlider) return QZUI_E_NO_ELEMENT;
+    if (minimum) *minimum = [pSlider minValue];
+    if (maximum) *maximum = [pSlider maxValue];
+    if (value) *value = [pSlider doubleValue];
+    if (tick_marks) *tick_marks = static_cast<int>([pSlider numberOfTickMarks]);
+    return QZUI_OK;
+}
+
+int qzui_segment_count(int window, int tag)
+{
+    NSSegmentedControl* pSegments = OfClass<NSSegmentedControl>(window, tag);
+    return pSegments ? static_cast<int>([pSegments segmentCount]) : -1;
+}
+
+int qzui_segment_title(int window, int tag, int segment, char* buf, int size)
+{
+    CocoaPool pool;
+    NSSegmentedControl* pSegments = OfClass<NSSegmentedControl>(window, tag);
+    if (!pSegments || segment < 0 || segment >= [pSegments segmentCount]) return -1;
+    return CopyOut([pSegments labelForSegment:segment], buf, size);
+}
+
+int qzui_segment_selected(int window, int tag)
+{
+    NSSegmentedControl* pSegments = OfClass<NSSegmentedControl>(window, tag);
+    return pSegments ? static_cast<int>([pSegments selectedSegment]) : -1;
+}
+
+/* ---- Outlines ---- */
+
+int qzui_outline_row_count(int window, int tag)
+{
+    NSOutlineView* pOutline = OfClass<NSOutlineView>(window, tag);
+    return pOutline ? static_cast<int>([pOutline numberOfRows]) : -1;
+}
+
+int qzui_outline_row_info(int window, int tag, int row, qzui_outline_row* info)
+{
+    if (!CocoaRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    NSOutlineView* pOutline = OfClass<NSOutlineView>(window, tag);
+    if (!pOutline) return QZUI_E_NO_ELEMENT;
+    if (row < 0 || row >= [pOutline numberOfRows] || !info) return QZUI_E_RANGE;
+    id item = [pOutline itemAtRow:row];
+    info->depth = static_cast<int>([pOutline levelForRow:row]);
+    info->expandable = [pOutline isExpandable:item] ? 1 : 0;
+    info->expanded = info->expandable && [pOutline isItemExpanded:item] ? 1 : 0;
+    info->selected = [pOutline selectedRow] == row ? 1 : 0;
+    return QZUI_OK;
+}
+
+int qzui_outline_row_text(int window, int tag, int row, char* buf, int size)
+{
+    CocoaPool pool;
+    NSOutlineView* pOutline = OfClass<NSOutlineView>(window, tag);
+    if (!pOutline || row < 0 || row >= [pOutline numberOfRows]) return -1;
+    id source = [pOutline dataSource];
+    NSTableColumn* pColumn = CocoaElements::ColumnAt(pOutline, 0);
+    id value = source && pColumn ? [source outlineView:pOutline objectValueForTableColumn:pColumn
+                                                byItem:[pOutline itemAtRow:row]]
+                                 : nil;
+    return CopyOut([value isKindOfClass:[NSString class]] ? value : @"", buf, size);
+}
+
+int qzui_outline_selected_row(int window, int tag)
+{
+    NSOutlineView* pOutline = OfClass<NSOutlineView>(window, tag);
+    return pOutline ? static_cast<int>([pOutline selectedRow]) : -1;
+}
+
+int qzui_select_outline_row(int window, int tag, int row)
+{
+    CocoaPool pool;
+    _FCWindowController_cocoa* pBridge = nullptr;
+    NSOutlineView* pOutline = nil;
+    int result = Target(window, tag, &pBridge, &pOutline);
+    if (result != QZUI_OK) return result;
+    if (row != -1 && (row < 0 || row >= [pOutline numberOfRows])) return QZUI_E_RANGE;
+    if ([pOutline selectedRow] == row) return QZUI_OK;
+    /* The outline reports the change (HandleCommand). */
+    if (row == -1)
+        [pOutline deselectAll:nil];
+    else
+        [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
+    return QZUI_OK;
+}
+
+int qzui_expand_outline_row(int window, int tag, int row, int expand)
+{
+    CocoaPool pool;
+    _FCWindowController_cocoa* pBridge = nullptr;
+    NSOutlineView* pOutline = nil;
+    int result = Target(window, tag, &pBridge, &pOutline);
+    if (result != QZUI_OK) return result;
+    if (row < 0 || row >= [pOutline numberOfRows]) return QZUI_E_RANGE;
+    id item = [pOutline itemAtRow:row];
+    if (![pOutline isExpandable:item]) return QZUI_E_WRONG_KIND;
+    if (expand)
+        [pOutline expandItem:item];
+    else
+        [pOutline collapseItem:item];
+    return QZUI_OK;
+}
+
+/* ---- UI services ---- */
+
+int qzui_set_main_menu(const qzui_menu* menu)
+{
+    if (!CocoaRuntime::StartApplication()) return QZUI_E_NO_WINDOW;
+    CocoaPool pool;
+    [NSApp setMainMenu:menu ? BuildMenu(menu) : nil];
+    return QZUI_OK;
+}
+
+int qzui_pasteboard_text(char* buf, int size)
+{
+    if (!CocoaRuntime::StartApplication()) return -1;
+    CocoaPool pool;
+    NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
+    return text ? CopyOut(text, buf, size) : -1;
+}
+
+int qzui_pasteboard_change_count(void)
+{
+    if (!CocoaRuntime::StartApplication()) return 0;
+    return static_cast<int>([[NSPasteboard generalPasteboard] changeCount]);
+}
+
+void qzui_set_request_callback(qzui_request_fn fn, void* context) { CocoaRuntime::SetRequestHandler(fn, context); }
+
+void qzui_set_decimal_separator(const char* separator) { CocoaRuntime::SetDecimalSeparator(separator); }
+
+#endif
