@@ -64,25 +64,41 @@ State& Get()
     return state;
 }
 
-/* Whether an X display can be opened (X11 is loaded only to ask). */
-bool DisplayAvailable()
+/* A connection to the X display, opened only to learn that one can be made,
+ * and closed once the application has its own (an X server without other
+ * clients may reset itself when the last one leaves, refusing connections
+ * for a moment). X11 is loaded only for this. */
+class DisplayProbe
 {
+    void* _pLibrary = nullptr;
+    void* _pDisplay = nullptr;
+
+public:
+    DisplayProbe()
+    {
 #ifdef GNUSTEP
-    const char* name = std::getenv("DISPLAY");
-    if (!name || !*name) return false;
-    void* pX11 = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
-    if (!pX11) return false;
-    typedef void* (*OpenFn)(const char*);
-    typedef int (*CloseFn)(void*);
-    OpenFn open = reinterpret_cast<OpenFn>(dlsym(pX11, "XOpenDisplay"));
-    CloseFn close = reinterpret_cast<CloseFn>(dlsym(pX11, "XCloseDisplay"));
-    void* pDisplay = open && close ? open(name) : nullptr;
-    if (pDisplay) close(pDisplay);
-    return pDisplay != nullptr;
-#else
-    return true;
+        const char* name = std::getenv("DISPLAY");
+        if (!name || !*name) return;
+        _pLibrary = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
+        typedef void* (*OpenFn)(const char*);
+        OpenFn open = _pLibrary ? reinterpret_cast<OpenFn>(dlsym(_pLibrary, "XOpenDisplay")) : nullptr;
+        _pDisplay = open ? open(name) : nullptr;
 #endif
-}
+    }
+    ~DisplayProbe()
+    {
+        typedef int (*CloseFn)(void*);
+        CloseFn close = _pLibrary ? reinterpret_cast<CloseFn>(dlsym(_pLibrary, "XCloseDisplay")) : nullptr;
+        if (_pDisplay && close) close(_pDisplay);
+    }
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+#ifdef GNUSTEP
+    bool Available() const { return _pDisplay != nullptr; }
+#else
+    bool Available() const { return true; }
+#endif
+};
 
 bool FileExists(const std::string& path)
 {
@@ -135,7 +151,8 @@ bool StartApplication()
 {
     State& state = Get();
     if (state.started) return true;
-    if (!DisplayAvailable())
+    DisplayProbe probe;
+    if (!probe.Available())
     {
         if (!state.noDisplayReported)
             qzui::ReportSystemLog("no display: run under xvfb-run, or use the terminal mode");
