@@ -986,7 +986,9 @@ NSView* NewTable(FCControl* pControl, bool outline, float width, float height)
         [pTable setCornerView:nil];
     }
     if (code == 11) [pTable setAllowsEmptySelection:NO];
-    if (!outline) static_cast<FCCtrlDataList*>(pControl)->SetFontSize(11);
+    /* A control with a table's code that is no data list (a foreign
+       subclass) keeps its font. */
+    if (FCCtrlDataList* pList = outline ? nullptr : dynamic_cast<FCCtrlDataList*>(pControl)) pList->SetFontSize(11);
     [pScroll setDocumentView:pTable];
     return pScroll;
 }
@@ -997,7 +999,8 @@ NSButton* NewButton(FCControl* pControl, float width, bool checkBox)
     if (checkBox)
     {
         [pButton setButtonType:NSSwitchButton];
-        [pButton setAllowsMixedState:static_cast<FCCtrlCheckbox*>(pControl)->GetAllowMixedState() ? YES : NO];
+        FCCtrlCheckbox* pCheckbox = dynamic_cast<FCCtrlCheckbox*>(pControl);
+        [pButton setAllowsMixedState:pCheckbox && pCheckbox->GetAllowMixedState() ? YES : NO];
     }
     else
         [pButton setBezelStyle:NSRoundedBezelStyle];
