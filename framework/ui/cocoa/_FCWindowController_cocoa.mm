@@ -15,6 +15,11 @@
 #include "ui/FCCtrlCheckbox.h"
 #include "ui/FCCtrlDataList.h"
 #include "ui/FCDataListRow.h"
+#if __has_include("ui/FCCtrlTree.h")
+#include "ui/FCCtrlLine.h"
+#include "ui/FCCtrlTree.h"
+#define QZ_HAS_OTHER_CONTROLS 1
+#endif
 #include "strings/FCString.h"
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/__FCUserWindow.h"
@@ -603,7 +608,14 @@ NSString* const kItemPlaceholder = @"blahxyx";
 bool InRange(NSInteger index, NSInteger count) { return index >= 0 && index < count; }
 } // namespace
 
-void _FCWindowController_cocoa::ClearAllPopupItems(int id) { [ElementOf<NSPopUpButton>(this, id) removeAllItems]; }
+void _FCWindowController_cocoa::ClearAllPopupItems(int id)
+{
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    /* The selection goes first: GNUstep's cell would keep drawing a removed
+       selected item. */
+    [pPopup selectItem:nil];
+    [pPopup removeAllItems];
+}
 
 int _FCWindowController_cocoa::GetPopupItemCount(int id)
 {
@@ -634,6 +646,7 @@ void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
     NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
     if (!pPopup || !InRange(index, [pPopup numberOfItems])) return;
     NSInteger selected = [pPopup indexOfSelectedItem];
+    if (selected == index) [pPopup selectItem:nil];
     [pPopup removeItemAtIndex:index];
     /* A later selection moves up with its item; a deleted one goes to the first. */
     if ([pPopup numberOfItems] == 0) return;
@@ -989,6 +1002,9 @@ NSView* NewTable(FCControl* pControl, bool outline, float width, float height)
     /* A control with a table's code that is no data list (a foreign
        subclass) keeps its font. */
     if (FCCtrlDataList* pList = outline ? nullptr : dynamic_cast<FCCtrlDataList*>(pControl)) pList->SetFontSize(11);
+#ifdef QZ_HAS_OTHER_CONTROLS
+    if (FCCtrlTree* pTree = outline ? dynamic_cast<FCCtrlTree*>(pControl) : nullptr) pTree->SetFontSize(11);
+#endif
     [pScroll setDocumentView:pTable];
     return pScroll;
 }
@@ -1023,10 +1039,19 @@ NSTextField* NewTextField(float width, bool editable)
     return pField;
 }
 
-/* A horizontal separator box, found by its identifier. */
-NSBox* NewSeparator(int id, float width)
+/* A separator box, found by its identifier: horizontal unless its control
+   asks otherwise. */
+NSBox* NewSeparator(FCControl* pControl, float width, float height)
 {
-    NSBox* pBox = [[[NSBox alloc] initWithFrame:NSMakeRect(0, 0, width, 1)] autorelease];
+    bool horizontal = true;
+#ifdef QZ_HAS_OTHER_CONTROLS
+    if (FCCtrlLine* pLine = dynamic_cast<FCCtrlLine*>(pControl)) horizontal = pLine->IsHorizontal();
+#else
+    (void)height;
+#endif
+    const int id = pControl->GetControlID();
+    NSRect frame = horizontal ? NSMakeRect(0, 0, width, 1) : NSMakeRect(0, 0, 1, height);
+    NSBox* pBox = [[[NSBox alloc] initWithFrame:frame] autorelease];
     [pBox setBoxType:NSBoxSeparator];
     CocoaElements::SetBoxIdentifier(pBox, [NSString stringWithFormat:@"%d", id]);
     return pBox;
@@ -1052,7 +1077,7 @@ NSView* NewElement(FCControl* pControl, float width, float tall)
         MakeSmall(pPopup, width);
         return pPopup;
     }
-    case 9: return NewSeparator(pControl->GetControlID(), width);
+    case 9: return NewSeparator(pControl, width, tall);
     case 10: return [[[NSSlider alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
     case 13:
     {

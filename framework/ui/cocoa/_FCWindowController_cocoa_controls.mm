@@ -70,6 +70,36 @@ FCTreeNode* ParentOf(FCCtrlTree* pTree, FCTreeNode* pNode)
     FCTreeNode* pParent = pNode->GetParent();
     return pParent == pTree->_GetRoot() ? nullptr : pParent;
 }
+FCTreeNode* SelectedNode(NSOutlineView* pOutline)
+{
+    NSInteger row = [pOutline selectedRow];
+    return row >= 0 ? NodeOf([pOutline itemAtRow:row]) : nullptr;
+}
+
+/* Runs a change of the outline's rows (a reload, an expansion) with the
+   selection kept on its node; GNUstep drops the selection on such changes.
+   The change itself reports nothing; a selected node that is no longer shown
+   loses the selection, which is reported. */
+void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutline, SEL change, id argument)
+{
+    FCTreeNode* pSelected = SelectedNode(pOutline);
+    id controller = (id)pBridge->_GetController();
+    NSNotificationCenter* pCenter = [NSNotificationCenter defaultCenter];
+    [pCenter removeObserver:controller name:NSOutlineViewSelectionDidChangeNotification object:pOutline];
+    [pOutline performSelector:change withObject:argument];
+    NSInteger now = -1;
+    for (NSInteger shown = 0; pSelected && now < 0 && shown < [pOutline numberOfRows]; ++shown)
+        if (NodeOf([pOutline itemAtRow:shown]) == pSelected) now = shown;
+    if (now >= 0)
+        [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(now)] byExtendingSelection:NO];
+    else
+        [pOutline deselectAll:nil];
+    [pCenter addObserver:controller
+                selector:@selector(outlineViewSelectionChange:)
+                    name:NSOutlineViewSelectionDidChangeNotification
+                  object:pOutline];
+    if (pSelected && now < 0) pBridge->Notify_HandleCommand(static_cast<int>([pOutline tag]));
+}
 } // namespace
 
 void _FCWindowController_cocoa::GetPopupItemText(int id, int index, FCString* pText)
@@ -114,10 +144,7 @@ void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
     NSOutlineView* pOutline = Outline(this, id);
     if (!pOutline) return;
     CocoaPool pool;
-    [pOutline reloadData];
-    /* A selected row whose node is gone loses the selection (reported). */
-    NSInteger row = [pOutline selectedRow];
-    if (row >= 0 && !IsKnown(pOutline, NodeOf([pOutline itemAtRow:row]))) [pOutline deselectAll:nil];
+    KeepingSelection(this, pOutline, @selector(reloadData), nil);
 }
 
 FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int id)
@@ -133,7 +160,7 @@ void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int id, FCTreeNode* p
     NSOutlineView* pOutline = Outline(this, id);
     if (!IsKnown(pOutline, pNode)) return;
     CocoaPool pool;
-    if (FCTreeNode* pParent = ParentOf(TreeOf(pOutline), pNode)) [pOutline expandItem:ItemOf(pOutline, pParent)];
+    if (FCTreeNode* pParent = ParentOf(TreeOf(pOutline), pNode)) OutlineViewExpandNode(id, pParent, true);
     NSInteger row = [pOutline rowForItem:ItemOf(pOutline, pNode)];
     if (row < 0 || row == [pOutline selectedRow]) return;
     [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
@@ -145,10 +172,11 @@ void _FCWindowController_cocoa::OutlineViewExpandNode(int id, FCTreeNode* pNode,
     NSOutlineView* pOutline = Outline(this, id);
     if (!IsKnown(pOutline, pNode)) return;
     CocoaPool pool;
+    id item = ItemOf(pOutline, pNode);
     if (expand && pNode->IsContainer())
-        [pOutline expandItem:ItemOf(pOutline, pNode)];
+        KeepingSelection(this, pOutline, @selector(expandItem:), item);
     else if (!expand)
-        [pOutline collapseItem:ItemOf(pOutline, pNode)];
+        KeepingSelection(this, pOutline, @selector(collapseItem:), item);
 }
 
 bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode)

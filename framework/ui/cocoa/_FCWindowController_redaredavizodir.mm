@@ -38,12 +38,30 @@ void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* butt
     }
 }
 
-/* GNUstep reads a layout font of the "system" kind as size 0; such controls
-   get the standard system font. */
+/* GNUstep reads some layout fonts (the "system" kind) as size 0 or not at
+   all, and then fails while drawing; such cells get the standard system
+   font. */
+bool NeedsFont(NSFont* font) { return !font || [font pointSize] < 1; }
+
+void RepairCellFont(id cell)
+{
+    if ([cell respondsToSelector:@selector(font)] && NeedsFont([cell font]))
+        [cell setFont:[NSFont systemFontOfSize:0]];
+}
+
 void RepairFont(NSControl* control)
 {
-    NSFont* font = [control font];
-    if (font && [font pointSize] < 1) [control setFont:[NSFont systemFontOfSize:0]];
+    if ([control cell]) RepairCellFont([control cell]);
+    if (NeedsFont([control font])) [control setFont:[NSFont systemFontOfSize:0]];
+    if ([control isKindOfClass:[NSTableView class]])
+    {
+        NSArray* columns = [(NSTableView*)control tableColumns];
+        for (NSUInteger i = 0; i < [columns count]; ++i)
+        {
+            RepairCellFont([[columns objectAtIndex:i] dataCell]);
+            RepairCellFont([[columns objectAtIndex:i] headerCell]);
+        }
+    }
 }
 
 /* Layout boxes carry their identifier as an attribute that not every AppKit

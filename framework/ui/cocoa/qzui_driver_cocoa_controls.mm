@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/FCTreeNode.h"
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/headless/qzui_driver.h"
 
@@ -251,10 +252,9 @@ int qzui_expand_outline_row(int window, int tag, int row, int expand)
     if (row < 0 || row >= [pOutline numberOfRows]) return QZUI_E_RANGE;
     id item = [pOutline itemAtRow:row];
     if (![pOutline isExpandable:item]) return QZUI_E_WRONG_KIND;
-    if (expand)
-        [pOutline expandItem:item];
-    else
-        [pOutline collapseItem:item];
+    /* As the disclosure triangle does, through the bridge (which keeps the
+       selection with its node). */
+    pBridge->OutlineViewExpandNode(tag, FCTreeNode::_NodeFromHandle([QZ_AS(NSValue, item) pointerValue]), expand != 0);
     return QZUI_OK;
 }
 
