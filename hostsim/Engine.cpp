@@ -46,6 +46,8 @@ void Engine::reset() {
     clipTokens = 0;
     savedFrame.clear();
     dialogAnswer = 0;
+    dialogChanged = -1;
+    windowInfo = WindowInfo();
     pluginCall_ = false;
     haveMainThread_ = false;
 }

@@ -93,6 +93,16 @@ public:
     int32_t clipTokens = 0;
     Bytes savedFrame;          // entries of the last frame the plug-in saved
     int32_t dialogAnswer = 0;  // scripted answer of the host's selection dialogs
+    int32_t dialogChanged = -1; // change flag of the selection dialogs; -1: answer != preselected
+
+    /* ---- the document window ---- */
+    struct WindowInfo {
+        bool known = false;  // false: FX_GetCurrentWindowInfo refuses
+        bool pageView = false;
+        int16_t page = 0, measure = 0, zoom = 100;
+        intptr_t window = 0;
+    };
+    WindowInfo windowInfo;
 
 private:
     std::map<int16_t, std::unique_ptr<Document>> docs_;

@@ -393,6 +393,18 @@ fxbool FX_CloseEnigmaDocument(int16_t docId, uint32_t version) {
     return call.finish<fxbool>(e.closeDocument(docId > 0 ? docId : e.currentId()) ? 1 : 0);
 }
 
+fxbool FX_GetCurrentWindowInfo(EWINDOWINFO* info, uint32_t version) {
+    HostCall call("FX_GetCurrentWindowInfo", version);
+    const Engine::WindowInfo& w = call.engine().windowInfo;
+    if (!info || call.injectedFailure() || !w.known || !call.document()) return call.finish<fxbool>(0);
+    info->pageView = w.pageView ? 1 : 0;
+    info->page = w.page;
+    info->measure = w.measure;
+    info->zoom = w.zoom;
+    info->window = reinterpret_cast<void*>(w.window);
+    return call.finish<fxbool>(1);
+}
+
 fxbool FX_CloseCurrentDocumentWindow(uint32_t version) {
     HostCall call("FX_CloseCurrentDocumentWindow", version);
     if (call.injectedFailure()) return call.finish<fxbool>(0);
@@ -527,7 +539,11 @@ fxbool FX_FreeMeasureMetrics(void* metrics, uint32_t version) {
 int16_t FX_GetMaxLayers(uint32_t version) { return logged<int16_t>("FX_GetMaxLayers", version, 4); }
 
 fxbool FX_ScrollTo(int16_t measure, int16_t staff, uint32_t version) {
-    return logged<fxbool>("FX_ScrollTo", version, 1, true);
+    HostCall call("FX_ScrollTo", version);
+    call.note("measure " + std::to_string(measure) + " staff " + std::to_string(staff));
+    if (call.injectedFailure() || !call.document()) return call.finish<fxbool>(0);
+    call.engine().log.scrolls.push_back(ScrollEntry{measure, staff});
+    return call.finish<fxbool>(1);
 }
 
 fxbool FX_UpdateLayout(uint32_t version) { return logged<fxbool>("FX_UpdateLayout", version, 1); }
@@ -720,21 +736,47 @@ int16_t FX_SelectionDialog(int16_t kind, void* window, int16_t preselected, fxbo
     call.note("kind " + std::to_string(kind) + " preselected " + std::to_string(preselected));
     Engine& e = call.engine();
     if (call.injectedFailure()) return call.finish<int16_t>(0);
-    if (changed) *changed = e.dialogAnswer != preselected ? 1 : 0;
-    return call.finish(int16_t(e.dialogAnswer));
+    DialogEntry d;
+    d.function = call.function();
+    d.kind = kind;
+    d.preselected = preselected;
+    d.window = reinterpret_cast<intptr_t>(window);
+    d.answer = int16_t(e.dialogAnswer);
+    d.changed = e.dialogChanged < 0 ? (e.dialogAnswer != preselected ? 1 : 0) : (e.dialogChanged ? 1 : 0);
+    if (changed) *changed = fxbool(d.changed);
+    e.log.dialogs.push_back(d);
+    return call.finish(int16_t(d.answer));
 }
+
+namespace {
+
+/* Both symbol dialogs: logs the request and answers with the scripted value. */
+int32_t symbolDialog(HostCall& call, std::string fontName, int16_t size, int16_t style, int32_t symbol) {
+    if (call.injectedFailure()) return 0;
+    DialogEntry d;
+    d.function = call.function();
+    d.preselected = symbol;
+    d.fontName = std::move(fontName);
+    d.size = size;
+    d.style = style;
+    d.answer = call.engine().dialogAnswer;
+    call.note(d.fontName + " " + std::to_string(size) + " symbol " + std::to_string(symbol));
+    call.engine().log.dialogs.push_back(d);
+    return d.answer;
+}
+
+}  // namespace
 
 int16_t FX_SymbolDialog(const char* fontName_, int16_t size, int16_t style, int16_t symbol, uint32_t version) {
     HostCall call("FX_SymbolDialog", version);
-    if (call.injectedFailure()) return call.finish<int16_t>(0);
-    return call.finish(int16_t(call.engine().dialogAnswer));
+    std::string name = fontName_ ? TextCodec::fromLatin1(fontName_) : "";
+    return call.finish(int16_t(symbolDialog(call, name, size, style, symbol)));
 }
 
 int32_t FX_SymbolDialog_UTF32(const char* fontName_, int16_t size, int16_t style, int32_t symbol,
                               uint32_t version) {
     HostCall call("FX_SymbolDialog_UTF32", version);
-    if (call.injectedFailure()) return call.finish<int32_t>(0);
-    return call.finish(call.engine().dialogAnswer);
+    return call.finish(symbolDialog(call, fontName_ ? fontName_ : "", size, style, symbol));
 }
 
 /* Each function here is the table's function: taking its address would be

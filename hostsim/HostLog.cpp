@@ -78,6 +78,8 @@ void HostLog::clear() {
     menus.clear();
     redraws.clear();
     alerts.clear();
+    scrolls.clear();
+    dialogs.clear();
     violations.clear();
     seq_ = 0;
 }

@@ -46,6 +46,22 @@ struct MenuEntry {
     int32_t result = 0;
 };
 
+struct ScrollEntry {
+    int16_t measure = 0, staff = 0;
+};
+
+/* One selection or symbol dialog the host ran. */
+struct DialogEntry {
+    std::string function;
+    int16_t kind = 0;          // selection dialogs; 0 for the symbol dialog
+    int32_t preselected = 0;
+    intptr_t window = 0;
+    std::string fontName;      // symbol dialog
+    int16_t size = 0, style = 0;
+    int32_t answer = 0;
+    int32_t changed = 0;
+};
+
 enum class Severity : int32_t { Info = 0, Warning = 1, Error = 2 };
 
 struct Violation {
@@ -53,8 +69,8 @@ struct Violation {
     std::string text;
 };
 
-/* The host's logs: calls, edits, menu commands, redraws, alerts and strict
-   violations. */
+/* The host's logs: calls, edits, menu commands, redraws, alerts, scrolls,
+   dialogs and strict violations. */
 class HostLog {
 public:
     std::deque<CallEntry> calls;
@@ -62,6 +78,8 @@ public:
     std::deque<MenuEntry> menus;
     std::deque<Region> redraws;
     std::deque<std::string> alerts;
+    std::deque<ScrollEntry> scrolls;
+    std::deque<DialogEntry> dialogs;
     std::deque<Violation> violations;
 
     CallEntry& addCall(CallEntry e);

@@ -534,3 +534,42 @@ void hostsim_auto_numbered_names(int on) { driver("hostsim_auto_numbered_names")
 void hostsim_selection_garbage(int on) { driver("hostsim_selection_garbage").selectionGarbage = on != 0; }
 void hostsim_set_macho(int on) { driver("hostsim_set_macho").machO = on != 0; }
 void hostsim_set_dialog_answer(int32_t answer) { driver("hostsim_set_dialog_answer").dialogAnswer = answer; }
+
+/* ---- Document window, scrolling, dialogs ---- */
+
+void hostsim_set_window_info(const hostsim_window_info* info) {
+    Engine::WindowInfo& w = driver("hostsim_set_window_info").windowInfo;
+    w = Engine::WindowInfo();
+    if (!info) return;
+    w.known = true;
+    w.pageView = info->pageView != 0;
+    w.page = info->page;
+    w.measure = info->measure;
+    w.zoom = info->zoom;
+    w.window = info->window;
+}
+
+size_t hostsim_scroll_count(void) { return driver("hostsim_scroll_count").log.scrolls.size(); }
+
+int hostsim_last_scroll(int16_t* measure, int16_t* staff) {
+    const auto& scrolls = driver("hostsim_last_scroll").log.scrolls;
+    if (scrolls.empty()) return 0;
+    if (measure) *measure = scrolls.back().measure;
+    if (staff) *staff = scrolls.back().staff;
+    return 1;
+}
+
+void hostsim_set_dialog_changed(int32_t changed) {
+    driver("hostsim_set_dialog_changed").dialogChanged = changed < 0 ? -1 : (changed ? 1 : 0);
+}
+
+size_t hostsim_dialog_count(void) { return driver("hostsim_dialog_count").log.dialogs.size(); }
+
+int hostsim_dialog_entry(size_t index, hostsim_dialog* out) {
+    const auto& dialogs = driver("hostsim_dialog_entry").log.dialogs;
+    if (!out || index >= dialogs.size()) return 0;
+    const DialogEntry& d = dialogs[index];
+    *out = hostsim_dialog{d.function.c_str(), d.kind, d.preselected, d.window, d.fontName.c_str(),
+                          d.size, d.style, d.answer, d.changed};
+    return 1;
+}

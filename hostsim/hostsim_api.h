@@ -107,6 +107,28 @@ typedef struct hostsim_menu {
     int32_t result;
 } hostsim_menu;
 
+/* The host's current document window (FX_GetCurrentWindowInfo). */
+typedef struct hostsim_window_info {
+    int32_t pageView;
+    int16_t page;
+    int16_t measure;
+    int16_t zoom;      /* percent */
+    intptr_t window;   /* the window reference handed out */
+} hostsim_window_info;
+
+/* One selection dialog (kind, host window, preselected id) or symbol dialog
+   (font name, size, style, preselected symbol) the host ran. */
+typedef struct hostsim_dialog {
+    const char* function;
+    int16_t kind;
+    int32_t preselected;
+    intptr_t window;
+    const char* fontName;  /* UTF-8; "" for selection dialogs */
+    int16_t size, style;
+    int32_t answer;
+    int32_t changed;       /* the change flag handed back (selection dialogs) */
+} hostsim_dialog;
+
 typedef struct hostsim_violation {
     int32_t severity;      /* HOSTSIM_SEVERITY_* */
     const char* text;
@@ -232,6 +254,19 @@ HOSTSIM_API void hostsim_selection_garbage(int on);
 HOSTSIM_API void hostsim_set_macho(int on);
 /* Answer of the host's selection and symbol dialogs. */
 HOSTSIM_API void hostsim_set_dialog_answer(int32_t answer);
+
+/* ---- Document window, scrolling, dialogs ------------------------------------ */
+/* The window the host reports; null (the state after a reset): the host
+   cannot tell and FX_GetCurrentWindowInfo refuses. */
+HOSTSIM_API void hostsim_set_window_info(const hostsim_window_info* info);
+/* Successful FX_ScrollTo requests, and the last one's measure and staff. */
+HOSTSIM_API size_t hostsim_scroll_count(void);
+HOSTSIM_API int hostsim_last_scroll(int16_t* measure, int16_t* staff);
+/* Change flag of the selection dialogs: 0 or 1, or -1 (after a reset) for
+   "changed when the answer differs from the preselected id". */
+HOSTSIM_API void hostsim_set_dialog_changed(int32_t changed);
+HOSTSIM_API size_t hostsim_dialog_count(void);
+HOSTSIM_API int hostsim_dialog_entry(size_t index, hostsim_dialog* out);
 
 #ifdef __cplusplus
 }

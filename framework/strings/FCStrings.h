@@ -4,6 +4,8 @@
 #include "core/__FCCollection.h"
 #include "strings/FCString.h"
 
+class FCSettingsPairs;
+
 /* An owning list of FCString objects. */
 class FCStrings : public __FCCollection
 {
@@ -37,6 +39,10 @@ public:
     /* Appends the names of the installed fonts not yet in the list, from the
        platform's font lister; false when the platform gives none. */
     bool LoadSystemFontNames();
+    /* A new list (the caller owns it) of one settings pair for each string
+       whose first "=" comes after its first character: the key before that
+       "=", the value after it, both trimmed, in list order. */
+    FCSettingsPairs* CreateSettingsPairs() const;
 
     /* The platform's font lister: appends the installed font names to the
        list and returns false when it has no list. Installed by the UI layer. */

@@ -51,7 +51,9 @@
     X(hostsim_set_selection) X(hostsim_clear_selection) X(hostsim_get_selection)                    \
     X(hostsim_set_folder) X(hostsim_folder) X(hostsim_use_user_preferences) X(hostsim_set_font) X(hostsim_fail)                     \
     X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_auto_numbered_names)              \
-    X(hostsim_selection_garbage) X(hostsim_set_macho) X(hostsim_set_dialog_answer)
+    X(hostsim_selection_garbage) X(hostsim_set_macho) X(hostsim_set_dialog_answer)                 \
+    X(hostsim_set_window_info) X(hostsim_scroll_count) X(hostsim_last_scroll)                       \
+    X(hostsim_set_dialog_changed) X(hostsim_dialog_count) X(hostsim_dialog_entry)
 
 /* The driver API of the loaded engine. */
 struct HostsimApi {

@@ -47,6 +47,10 @@ void SetFrameOf(NSWindow* pWindow, NSRect frame);
 float TitleBarHeight();
 /* Depth-first search by tag (controls) or identifier (boxes). */
 NSView* FindByTag(NSView* pRoot, int tag);
+/* Copies a text as UTF-8 into buf (at most size - 1 bytes and a zero, never
+   splitting a character; nothing for a null buf or size <= 0); the full
+   length in bytes. A nil text is empty. */
+int CopyUTF8(NSString* text, char* buf, int size);
 /* Every view below pRoot, depth first, pRoot included. */
 void Collect(NSView* pRoot, NSMutableArray* pViews);
 } // namespace CocoaElements

@@ -4,6 +4,7 @@
 #import "ui/cocoa/_cocoalink.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "ui/FCCtrlDataList.h"
 #include "ui/FCDataListRow.h"
@@ -166,6 +167,21 @@ NSView* FindByTag(NSView* pRoot, int tag)
     for (NSUInteger i = 0; i < [pSubviews count]; ++i)
         if (NSView* pFound = FindByTag([pSubviews objectAtIndex:i], tag)) return pFound;
     return nil;
+}
+
+int CopyUTF8(NSString* text, char* buf, int size)
+{
+    const char* utf8 = text ? [text UTF8String] : "";
+    if (!utf8) utf8 = "";
+    size_t length = std::strlen(utf8);
+    if (buf && size > 0)
+    {
+        size_t n = std::min(length, static_cast<size_t>(size - 1));
+        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
+        std::memcpy(buf, utf8, n);
+        buf[n] = '\0';
+    }
+    return static_cast<int>(length);
 }
 
 void Collect(NSView* pRoot, NSMutableArray* pViews)

@@ -1,7 +1,7 @@
 /* Folder and font listings with the Foundation and the AppKit: folders
- * through the file manager, fonts through the font manager. Built once the
- * UI services are part of the framework. */
-#if __has_include("ui/_FCStrings_cocoa.h")
+ * through the framework's own listing, fonts through the font manager. Built once
+ * the folder and font listings are part of the framework. */
+#ifdef QZ_HAS_STRING_SERVICES
 
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_cocoalink.h"

@@ -2,10 +2,7 @@
  * font panel and font manager, the general pasteboard, the user's locale,
  * the workspace and the main menu. A driver (tests, scripts) answers alerts
  * itself, and nothing that would leave the process (a browser, the file
- * viewer) is started for it. Built once the UI services are part of the
- * framework. */
-#if __has_include("ui/_FCUI_cocoa.h")
-
+ * viewer) is started for it. */
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_cocoalink.h"
 
@@ -193,5 +190,3 @@ int _FCUI_cocoa::GetMainMenuItemTag(int menuIndex, int item, int subitem)
     if (subitem >= 0) pItem = ItemAt([pItem submenu], subitem);
     return pItem ? static_cast<int>([pItem tag]) : 0;
 }
-
-#endif

@@ -15,10 +15,9 @@
 #include "ui/FCCtrlCheckbox.h"
 #include "ui/FCCtrlDataList.h"
 #include "ui/FCDataListRow.h"
-#if __has_include("ui/FCCtrlTree.h")
+#ifdef QZ_HAS_OTHER_CONTROLS
 #include "ui/FCCtrlLine.h"
 #include "ui/FCCtrlTree.h"
-#define QZ_HAS_OTHER_CONTROLS 1
 #endif
 #include "strings/FCString.h"
 #include "ui/_FCWindowController_cocoa.h"

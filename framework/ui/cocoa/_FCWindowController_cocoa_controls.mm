@@ -2,7 +2,7 @@
  * outlines read their rows from the tree control through the window
  * controller, steppers report to their up/down control. Built once those
  * controls are part of the framework. */
-#if __has_include("ui/FCCtrlTree.h")
+#ifdef QZ_HAS_OTHER_CONTROLS
 
 #import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"

@@ -211,7 +211,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)stepperChange:(id)sender
 {
-#if __has_include("ui/FCCtrlTree.h")
+#ifdef QZ_HAS_OTHER_CONTROLS
     if (_pOwner) _pOwner->Notify_StepperPressed(sender, TagOf(sender));
 #else
     if (_pOwner) _pOwner->Notify_HandleCommand(TagOf(sender));

@@ -35,21 +35,6 @@ NSTableView* Table(int number, int tag)
     return table ? QZ_AS(NSTableView, pView) : nil;
 }
 
-int CopyOut(NSString* text, char* buf, int size)
-{
-    const char* utf8 = text ? [text UTF8String] : "";
-    if (!utf8) utf8 = "";
-    size_t length = std::strlen(utf8);
-    if (buf && size > 0)
-    {
-        size_t n = length < static_cast<size_t>(size - 1) ? length : static_cast<size_t>(size - 1);
-        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
-        std::memcpy(buf, utf8, n);
-        buf[n] = '\0';
-    }
-    return static_cast<int>(length);
-}
-
 int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
 
 bool IsButton(NSView* pView)
@@ -189,7 +174,7 @@ int qzui_window_title(int window, char* buf, int size)
 {
     CocoaPool pool;
     NSWindow* pWindow = Window(window);
-    return pWindow ? CopyOut([pWindow title], buf, size) : -1;
+    return pWindow ? CocoaElements::CopyUTF8([pWindow title], buf, size) : -1;
 }
 
 int qzui_window_frame(int window, qzui_rect* frame)
@@ -278,9 +263,9 @@ int qzui_element_text(int window, int tag, char* buf, int size)
     NSView* pView = Element(window, tag);
     if (!pView) return -1;
     if (IsButton(pView) || [pView isKindOfClass:[NSBox class]])
-        return CopyOut([QZ_AS(NSButton, pView) title], buf, size);
-    if ([pView isKindOfClass:[NSControl class]]) return CopyOut([QZ_AS(NSControl, pView) stringValue], buf, size);
-    return CopyOut(@"", buf, size);
+        return CocoaElements::CopyUTF8([QZ_AS(NSButton, pView) title], buf, size);
+    if ([pView isKindOfClass:[NSControl class]]) return CocoaElements::CopyUTF8([QZ_AS(NSControl, pView) stringValue], buf, size);
+    return CocoaElements::CopyUTF8(@"", buf, size);
 }
 
 /* ---- Tables ---- */
@@ -296,14 +281,14 @@ int qzui_table_column_identifier(int window, int tag, int column, char* buf, int
 {
     CocoaPool pool;
     NSTableColumn* pColumn = Column(window, tag, column);
-    return pColumn ? CopyOut([pColumn identifier], buf, size) : -1;
+    return pColumn ? CocoaElements::CopyUTF8([pColumn identifier], buf, size) : -1;
 }
 
 int qzui_table_column_title(int window, int tag, int column, char* buf, int size)
 {
     CocoaPool pool;
     NSTableColumn* pColumn = Column(window, tag, column);
-    return pColumn ? CopyOut([[pColumn headerCell] stringValue], buf, size) : -1;
+    return pColumn ? CocoaElements::CopyUTF8([[pColumn headerCell] stringValue], buf, size) : -1;
 }
 
 float qzui_table_column_width(int window, int tag, int column)
@@ -326,9 +311,9 @@ int qzui_table_cell_text(int window, int tag, int row, int column, char* buf, in
     if (!pTable) return -1;
     NSTableColumn* pColumn = CocoaElements::ColumnAt(pTable, column);
     id source = [pTable dataSource];
-    if (!pColumn || !source || row < 0 || row >= RowCount(pTable)) return CopyOut(@"", buf, size);
+    if (!pColumn || !source || row < 0 || row >= RowCount(pTable)) return CocoaElements::CopyUTF8(@"", buf, size);
     id value = [source tableView:pTable objectValueForTableColumn:pColumn row:row];
-    return CopyOut([value isKindOfClass:[NSString class]] ? value : [value description], buf, size);
+    return CocoaElements::CopyUTF8([value isKindOfClass:[NSString class]] ? value : [value description], buf, size);
 }
 
 int qzui_table_selected_row(int window, int tag)

@@ -1,8 +1,7 @@
-/* The driver interface for the other controls and the UI services over
- * Cocoa views: steppers, popups, sliders, segmented controls, outlines, the
- * main menu, the general pasteboard. Built once those controls and services
+/* The driver interface for the other controls over Cocoa views: steppers,
+ * popups, sliders, segmented controls, outlines. Built once those controls
  * are part of the framework. */
-#if __has_include("ui/FCCtrlTree.h") && __has_include("ui/_FCUI_cocoa.h")
+#ifdef QZ_HAS_OTHER_CONTROLS
 
 #import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"
@@ -46,40 +45,6 @@ int Target(int window, int tag, _FCWindowController_cocoa** ppBridge, T** ppView
     return QZUI_OK;
 }
 
-int CopyOut(NSString* text, char* buf, int size)
-{
-    const char* utf8 = text ? [text UTF8String] : "";
-    if (!utf8) utf8 = "";
-    size_t length = std::strlen(utf8);
-    if (buf && size > 0)
-    {
-        size_t n = std::min(length, static_cast<size_t>(size - 1));
-        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
-        std::memcpy(buf, utf8, n);
-        buf[n] = '\0';
-    }
-    return static_cast<int>(length);
-}
-
-NSMenu* BuildMenu(const qzui_menu* pMenu)
-{
-    NSMenu* pBuilt = [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]]
-        autorelease];
-    for (int i = 0; i < pMenu->count; ++i)
-    {
-        const qzui_menu_item& entry = pMenu->items[i];
-        if (entry.separator)
-        {
-            [pBuilt addItem:[NSMenuItem separatorItem]];
-            continue;
-        }
-        NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
-        NSMenuItem* pItem = [pBuilt addItemWithTitle:title ? title : @"" action:NULL keyEquivalent:@""];
-        [pItem setTag:entry.tag];
-        if (entry.submenu) [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
-    }
-    return pBuilt;
-}
 } // namespace
 
 /* ---- Steppers, popups, sliders, segments ---- */
@@ -133,7 +98,7 @@ int qzui_popup_item_text(int window, int tag, int index, char* buf, int size)
     CocoaPool pool;
     NSPopUpButton* pPopup = OfClass<NSPopUpButton>(window, tag);
     if (!pPopup || index < 0 || index >= [pPopup numberOfItems]) return -1;
-    return CopyOut([[pPopup itemAtIndex:index] title], buf, size);
+    return CocoaElements::CopyUTF8([[pPopup itemAtIndex:index] title], buf, size);
 }
 
 int qzui_popup_selected(int window, int tag)
@@ -175,7 +140,7 @@ int qzui_segment_title(int window, int tag, int segment, char* buf, int size)
     CocoaPool pool;
     NSSegmentedControl* pSegments = OfClass<NSSegmentedControl>(window, tag);
     if (!pSegments || segment < 0 || segment >= [pSegments segmentCount]) return -1;
-    return CopyOut([pSegments labelForSegment:segment], buf, size);
+    return CocoaElements::CopyUTF8([pSegments labelForSegment:segment], buf, size);
 }
 
 int qzui_segment_selected(int window, int tag)
@@ -216,7 +181,7 @@ int qzui_outline_row_text(int window, int tag, int row, char* buf, int size)
     id value = source && pColumn ? [source outlineView:pOutline objectValueForTableColumn:pColumn
                                                 byItem:[pOutline itemAtRow:row]]
                                  : nil;
-    return CopyOut([value isKindOfClass:[NSString class]] ? value : @"", buf, size);
+    return CocoaElements::CopyUTF8([value isKindOfClass:[NSString class]] ? value : @"", buf, size);
 }
 
 int qzui_outline_selected_row(int window, int tag)
@@ -257,33 +222,5 @@ int qzui_expand_outline_row(int window, int tag, int row, int expand)
     pBridge->OutlineViewExpandNode(tag, FCTreeNode::_NodeFromHandle([QZ_AS(NSValue, item) pointerValue]), expand != 0);
     return QZUI_OK;
 }
-
-/* ---- UI services ---- */
-
-int qzui_set_main_menu(const qzui_menu* menu)
-{
-    if (!CocoaRuntime::StartApplication()) return QZUI_E_NO_WINDOW;
-    CocoaPool pool;
-    [NSApp setMainMenu:menu ? BuildMenu(menu) : nil];
-    return QZUI_OK;
-}
-
-int qzui_pasteboard_text(char* buf, int size)
-{
-    if (!CocoaRuntime::StartApplication()) return -1;
-    CocoaPool pool;
-    NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
-    return text ? CopyOut(text, buf, size) : -1;
-}
-
-int qzui_pasteboard_change_count(void)
-{
-    if (!CocoaRuntime::StartApplication()) return 0;
-    return static_cast<int>([[NSPasteboard generalPasteboard] changeCount]);
-}
-
-void qzui_set_request_callback(qzui_request_fn fn, void* context) { CocoaRuntime::SetRequestHandler(fn, context); }
-
-void qzui_set_decimal_separator(const char* separator) { CocoaRuntime::SetDecimalSeparator(separator); }
 
 #endif

@@ -190,8 +190,15 @@ int ReportAlert(int kind, const char* title, const char* message, const char* co
                 int buttonCount, int defaultAnswer)
 {
     const auto& alert = Get().alert;
-    if (!alert.fn) return defaultAnswer;
-    return alert.fn(alert.context, kind, title ? title : "", message ? message : "", buttons, buttonCount);
+    if (alert.fn)
+        return alert.fn(alert.context, kind, title ? title : "", message ? message : "", buttons, buttonCount);
+    /* Nothing is shown silently: without a driver the alert goes to standard
+       error, answered with its default button. */
+    std::fprintf(stderr, "[alert] %s: %s [", title ? title : "", message ? message : "");
+    for (int i = 0; i < buttonCount; ++i)
+        std::fprintf(stderr, "%s%s", i ? " | " : "", buttons && buttons[i] ? buttons[i] : "");
+    std::fprintf(stderr, "]\n");
+    return defaultAnswer;
 }
 
 void ReportBeep()

@@ -61,7 +61,9 @@
  * Callbacks (one of each kind; null removes it):
  *  - alert: kind (QZUI_ALERT_...), title, message, the button titles in order
  *    (the first is the default) -> the answer code (0 OK, 1 Cancel, 2 Yes,
- *    3 No). Without an alert callback the default button's code is taken.
+ *    3 No). An answer that is not the code of one of the buttons counts as
+ *    the default button. Without an alert callback the default button's code
+ *    is taken and the alert is written to standard error.
  *  - beep: once per beep (the count is also kept, qzui_beep_count).
  *  - log: one system-log line (without one, lines go to standard error).
  *  - modal: a window runs modally; the callback is called again and again
@@ -218,6 +220,66 @@ QZ_EXPORT int qzui_beep_count(void);
 /* A folder searched first for layout files ("<layout id>.xib"); null or ""
    clears it. */
 QZ_EXPORT void qzui_set_layout_folder(const char* path);
+
+/* ==== UI services: main menu, pasteboard, shown requests, locale ==========
+ *
+ * What the plug-in's user-interface services (FCUI) hand to the platform
+ * outside any window. Alerts and beeps use the callbacks above.
+ *
+ * Main menu. The driver registers the application's main menu as a tree:
+ * the main menu's items are the top-level menus (index 0 the application
+ * menu), each with its submenu of items; an item has a tag (the host command
+ * code it runs), may be a separator, and may have a submenu of its own. The
+ * tree is copied; null removes it (no main menu). FCUI::MenuPositionCommand
+ * maps positions through it.
+ *
+ * Pasteboard. FCUI::TextToClipboard... clears the in-memory pasteboard and
+ * puts plain text on it; the driver reads it (UTF-8) with the usual text
+ * reader convention, -1 when the pasteboard holds no text. The change count
+ * grows by one at every clearing.
+ *
+ * Shown requests. Opening a web address, revealing a file or folder in the
+ * file viewer, and running the font panel are reported to the request
+ * callback: what (QZUI_REQUEST_...), the argument (the address, the path, the
+ * font name; UTF-8) and a number (the font size for the font panel, else 0).
+ * The font panel counts as closed when the callback returns. Without a
+ * callback the request is written to standard error.
+ *
+ * Locale. The decimal separator comes from the user's locale (LC_ALL,
+ * LC_NUMERIC, LANG); the driver may set it instead (null: the locale's
+ * again). */
+
+#define QZUI_REQUEST_WEB_URL 0
+#define QZUI_REQUEST_SHELL_FOLDER 1
+#define QZUI_REQUEST_FONT_DIALOG 2
+
+typedef struct qzui_menu qzui_menu;
+
+typedef struct qzui_menu_item
+{
+    const char* title;        /* UTF-8; may be null */
+    int tag;
+    int separator;            /* non-zero: a separator line */
+    const qzui_menu* submenu; /* null: none */
+} qzui_menu_item;
+
+struct qzui_menu
+{
+    const char* title;
+    const qzui_menu_item* items;
+    int count;
+};
+
+typedef void (*qzui_request_fn)(void* context, int what, const char* argument, int number);
+
+/* QZUI_OK, or QZUI_E_RANGE for a negative count or items missing. */
+QZ_EXPORT int qzui_set_main_menu(const qzui_menu* menu);
+QZ_EXPORT int qzui_pasteboard_text(char* buf, int size);
+QZ_EXPORT int qzui_pasteboard_change_count(void);
+QZ_EXPORT void qzui_set_request_callback(qzui_request_fn fn, void* context);
+QZ_EXPORT void qzui_set_decimal_separator(const char* separator);
+
+/* ==== End of UI services ================================================== */
 
 #ifdef __cplusplus
 }

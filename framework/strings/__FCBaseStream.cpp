@@ -1,0 +1,6 @@
+#include "strings/__FCBaseStream.h"
+
+const char* __FCBaseStream::ClassName() const
+{
+    return "__FCBaseStream";
+}

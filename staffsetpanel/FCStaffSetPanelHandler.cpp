@@ -1,0 +1,291 @@
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "document/FCMusicRegion.h"
+#include "document/FCPart.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "document/FCTextExpressionDef.h"
+#include "document/FCTextExpressionDefs.h"
+#include "hostlink/fx_host_abi.h"
+
+namespace
+{
+constexpr uint32_t kInterfaceVersion = 0x19000000;
+/* Staff set n is stored under item n + kStaffSetItemBase. */
+constexpr int kStaffSetItemBase = 65499;
+
+/* A new list entry: every field zero but the staff, the distance and the
+   resize (none). */
+FCSystemStaff* NewEntry(int16_t staff, int32_t distance)
+{
+    FCSystemStaff* pEntry = new FCSystemStaff();
+    pEntry->SetStaff(staff);
+    pEntry->SetDistance(distance);
+    pEntry->SetResize(FCSystemStaff::kNoResize);
+    return pEntry;
+}
+
+/* Adds shift to the distance of every entry from index first on. */
+void ShiftFrom(FCSystemStaves* pList, int first, int32_t shift)
+{
+    for (int index = first; index < pList->GetCount(); ++index) {
+        FCSystemStaff* pEntry = pList->GetItemAt(index);
+        pEntry->SetDistance(pEntry->GetDistance() + shift);
+    }
+}
+
+int IndexOfStaff(const FCSystemStaves& list, int16_t staff)
+{
+    const FCSystemStaff* pEntry = list.FindStaff(staff);
+    return pEntry ? list.GetIndexOf(pEntry) : -1;
+}
+
+/* Index in the staff set of the first staff at or below score index from
+   that the set holds; -1 when none. */
+int FindAnchor(const FCSystemStaves& score, int from, const FCSystemStaves& staffSet)
+{
+    for (int index = from; index < score.GetCount(); ++index) {
+        const int found = IndexOfStaff(staffSet, score.GetItemAt(index)->GetStaff());
+        if (found >= 0)
+            return found;
+    }
+    return -1;
+}
+
+/* The staves at the slots of a region's start list, top to bottom; slots
+   without a staff are left out. */
+std::vector<int16_t> RegionStaves(const FCMusicRegion& region)
+{
+    const int first = std::min<int>(region.GetStartSlot(), region.GetEndSlot());
+    const int last = std::max<int>(region.GetStartSlot(), region.GetEndSlot());
+    std::vector<int16_t> staves;
+    for (int slot = std::max(first, 1); slot <= last; ++slot) {
+        const int16_t staff = FX_SlotToInst(static_cast<int16_t>(slot), region.GetStartStaffList(), kInterfaceVersion);
+        if (staff > 0)
+            staves.push_back(staff);
+    }
+    return staves;
+}
+} // namespace
+
+FCStaffSetPanelHandler::FCStaffSetPanelHandler(FCString* pName, int staffSet, FCUI* pUI, FCMusicRegion* pRegion)
+    : _pUI(pUI), _staffsetnumber(staffSet), _pRegion(pRegion), _operationkind(OPERATION_CREATE)
+{
+    if (pName)
+        _name.SetString(pName);
+}
+
+FCStaffSetPanelHandler::~FCStaffSetPanelHandler() = default;
+
+uint16_t FCStaffSetPanelHandler::_StaffSetItem(int staffSet)
+{
+    return static_cast<uint16_t>((staffSet + kStaffSetItemBase) & 0xFFFF);
+}
+
+bool FCStaffSetPanelHandler::_IsValidStaffSet(int staffSet)
+{
+    return staffSet >= kFirstStaffSet && staffSet <= kLastStaffSet;
+}
+
+template <class Operation>
+bool FCStaffSetPanelHandler::_InScore(Operation operation)
+{
+    FCPart score(0);
+    if (!score.SwitchTo())
+        return false;
+    const bool result = operation();
+    score.SwitchBack();
+    return result;
+}
+
+bool FCStaffSetPanelHandler::Execute()
+{
+    const int n = _staffsetnumber;
+    if (!_IsValidStaffSet(n))
+        return false;
+    switch (_operationkind) {
+    case OPERATION_MOVEUP:
+        return SwapUpwards(n);
+    case OPERATION_MOVEDOWN:
+        return SwapDownwards(n);
+    case OPERATION_DELETE:
+        return DeleteStaffSet(n);
+    case OPERATION_RENAME:
+        return _StoreName();
+    case OPERATION_CREATE:
+        return _pRegion && CreateRegionStaffSet(n) && _StoreName();
+    case OPERATION_ADDSTAVES:
+        return _pRegion && AddRegionStaves(n);
+    case OPERATION_REMOVESTAVES:
+        return _pRegion && RemoveRegionStaves(n);
+    default:
+        return false;
+    }
+}
+
+bool FCStaffSetPanelHandler::_StoreName()
+{
+    if (_name.IsEmpty())
+        return DeleteStaffSetName(_staffsetnumber);
+    return SaveStaffSetName(&_name, _staffsetnumber);
+}
+
+bool FCStaffSetPanelHandler::_WriteStaffSet(FCSystemStaves* pList, int staffSet)
+{
+    const uint16_t item = _StaffSetItem(staffSet);
+    return pList->DeleteDataForItem(item) && pList->SaveAllForItem(item);
+}
+
+bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
+{
+    if (!_pRegion || !_IsValidStaffSet(staffSet))
+        return false;
+    const std::vector<int16_t> staves = RegionStaves(*_pRegion);
+    if (staves.empty())
+        return false;
+
+    FCSystemStaves regionList;
+    regionList.LoadAllForItem(_pRegion->GetStartStaffList());
+    const FCSystemStaff* pTop = regionList.FindStaff(staves.front());
+    if (!pTop)
+        return false;
+    const int32_t top = pTop->GetDistance();
+
+    FCSystemStaves newList;
+    for (size_t k = 0; k < staves.size(); ++k) {
+        const FCSystemStaff* pEntry = regionList.FindStaff(staves[k]);
+        const int32_t distance =
+            pEntry ? pEntry->GetDistance() - top : -kStaffSpacing * static_cast<int32_t>(k + 1);
+        newList.Add(NewEntry(staves[k], distance));
+    }
+    return _InScore([&] { return _WriteStaffSet(&newList, staffSet); });
+}
+
+bool FCStaffSetPanelHandler::AddRegionStaves(int staffSet)
+{
+    if (!_IsValidStaffSet(staffSet))
+        return false;
+    FCMusicRegion selection;
+    selection.SetCurrentSelection();
+    FCSystemStaves selected;
+    selected.LoadAllForRegion(&selection);
+
+    return _InScore([&] {
+        FCSystemStaves score;
+        FCSystemStaves members;
+        score.LoadAllForItem(0);
+        if (members.LoadAllForItem(_StaffSetItem(staffSet)) == 0)
+            return false;
+        bool changed = false;
+        for (int i = 0; i < selected.GetCount(); ++i) {
+            const int16_t staff = selected.GetItemAt(i)->GetStaff();
+            if (members.FindStaff(staff))
+                continue;
+            const int scoreIndex = IndexOfStaff(score, staff);
+            if (scoreIndex < 0)
+                return false;
+            const int anchor = FindAnchor(score, scoreIndex, members);
+            if (anchor < 0) {
+                const int32_t last = members.GetItemAt(members.GetCount() - 1)->GetDistance();
+                members.Add(NewEntry(staff, last - kStaffSpacing));
+            } else {
+                /* Inserted at the top, the staff takes the old top's place. */
+                const int32_t distance = anchor >= 1 ? members.GetItemAt(anchor - 1)->GetDistance() - kStaffSpacing
+                                                     : members.GetItemAt(0)->GetDistance();
+                members.InsertItemAt(NewEntry(staff, distance), anchor);
+                ShiftFrom(&members, anchor + 1, -kStaffSpacing);
+            }
+            changed = true;
+        }
+        return changed && _WriteStaffSet(&members, staffSet);
+    });
+}
+
+bool FCStaffSetPanelHandler::RemoveRegionStaves(int staffSet)
+{
+    if (!_IsValidStaffSet(staffSet))
+        return false;
+    FCMusicRegion selection;
+    selection.SetCurrentSelection();
+    FCSystemStaves selected;
+    selected.LoadAllForRegion(&selection);
+
+    const uint16_t item = _StaffSetItem(staffSet);
+    return _InScore([&] {
+        FCSystemStaves members;
+        members.LoadAllForItem(item);
+        bool changed = false;
+        for (int i = 0; i < selected.GetCount(); ++i) {
+            const int index = IndexOfStaff(members, selected.GetItemAt(i)->GetStaff());
+            if (index < 0)
+                continue;
+            /* The entries below move up by the removed staff's distance from
+               the one above it; the staff that becomes the top takes the
+               removed top's distance. */
+            const int32_t removed = members.GetItemAt(index)->GetDistance();
+            int32_t shift = 0;
+            if (index >= 1)
+                shift = members.GetItemAt(index - 1)->GetDistance() - removed;
+            else if (members.GetCount() >= 2)
+                shift = removed - members.GetItemAt(1)->GetDistance();
+            members.ClearItemAt(index);
+            ShiftFrom(&members, index, shift);
+            changed = true;
+        }
+        if (!changed || !members.DeleteDataForItem(item))
+            return false;
+        if (members.GetCount() > 0)
+            return members.SaveAllForItem(item);
+        return _DeepDeleteName(staffSet);
+    });
+}
+
+bool FCStaffSetPanelHandler::Swap(int staffSetA, int staffSetB)
+{
+    if (!_IsValidStaffSet(staffSetA) || !_IsValidStaffSet(staffSetB))
+        return false;
+    if (staffSetA == staffSetB)
+        return true;
+
+    FCTextExpressionDefs expressions;
+    expressions.LoadAll();
+    FCTextExpressionDef* pExpressionA = FindStaffSetExpression(&expressions, staffSetA);
+    FCTextExpressionDef* pExpressionB = FindStaffSetExpression(&expressions, staffSetB);
+    FCString nameA;
+    FCString nameB;
+    if (pExpressionA)
+        _ReadName(pExpressionA, staffSetA, &nameA);
+    if (pExpressionB)
+        _ReadName(pExpressionB, staffSetB, &nameB);
+    if (pExpressionA && !_WriteName(pExpressionA, staffSetB, &nameA))
+        return false;
+    if (pExpressionB && !_WriteName(pExpressionB, staffSetA, &nameB))
+        return false;
+
+    const uint16_t itemA = _StaffSetItem(staffSetA);
+    const uint16_t itemB = _StaffSetItem(staffSetB);
+    return _InScore([&] {
+        FCSystemStaves listA;
+        FCSystemStaves listB;
+        listA.LoadAllForItem(itemA);
+        listB.LoadAllForItem(itemB);
+        return listA.DeleteDataForItem(itemA) && listB.DeleteDataForItem(itemB) && listA.SaveAllForItem(itemB) &&
+               listB.SaveAllForItem(itemA);
+    });
+}
+
+bool FCStaffSetPanelHandler::DeleteStaffSet(int staffSet)
+{
+    if (!_IsValidStaffSet(staffSet))
+        return false;
+    if (!_DeepDeleteName(staffSet))
+        return false;
+    const uint16_t item = _StaffSetItem(staffSet);
+    return _InScore([&] {
+        FCSystemStaves list;
+        return list.DeleteDataForItem(item);
+    });
+}

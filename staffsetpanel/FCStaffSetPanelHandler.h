@@ -1,0 +1,142 @@
+#ifndef STAFFSETPANEL_FCSTAFFSETPANELHANDLER_H
+#define STAFFSETPANEL_FCSTAFFSETPANELHANDLER_H
+
+#include <cstdint>
+
+#include "strings/FCString.h"
+#include "records/__FCUndoBlockHandler.h"
+
+class FCMusicRegion;
+class FCSystemStaves;
+class FCTextExpressionDef;
+class FCTextExpressionDefs;
+class FCUI;
+
+/* Name of the expression category that holds the staff set names. The user
+   creates it; the panel never does. */
+extern const char* const szSpecialCategoryName;
+/* Text of a name expression created by the panel. */
+extern const char* const szExpressionStandardString;
+
+/* One change to the document's eight staff sets, carried out by Execute
+ * inside one host edit (run it through FCUndoBlock::Execute with the undo
+ * text "Staff Set Panel").
+ *
+ * Staff set n (1 to 8) is the staff list stored under item n + 65499 of the
+ * system staff records, always read and written in the score. Its name lives
+ * in a text expression of the category named szSpecialCategoryName whose
+ * description is "QZ Staff Set Panel " + n + ":" followed by the name.
+ *
+ * Every document operation returns false when it did not carry out the whole
+ * change (nothing to do, bad input or a host refusal); the undo block then
+ * cancels the host edit, so that nothing is left half-written. The handler
+ * keeps no document data between calls.
+ *
+ * Virtual operations after those of __FCUndoBlockHandler: none (Execute is
+ * overridden here). */
+class FCStaffSetPanelHandler : public __FCUndoBlockHandler
+{
+    FCUI* _pUI;                /* not owned; shows the missing-category alert */
+    FCString _name;            /* owned copy of the name to store */
+    int32_t _staffsetnumber;   /* 1 to 8 */
+    FCMusicRegion* _pRegion;   /* not owned; may be null */
+    int32_t _operationkind;    /* an OPERATIONKINDS value */
+
+public:
+    /* Values of the operation kind. */
+    enum OPERATIONKINDS
+    {
+        OPERATION_CREATE = 0,        /* from the region, then store the name */
+        OPERATION_RENAME = 1,        /* store (or, when empty, remove) the name */
+        OPERATION_ADDSTAVES = 2,     /* add the current selection's staves */
+        OPERATION_REMOVESTAVES = 3,  /* remove the current selection's staves */
+        OPERATION_MOVEUP = 4,        /* swap with the staff set above */
+        OPERATION_MOVEDOWN = 5,      /* swap with the staff set below */
+        OPERATION_DELETE = 6         /* delete the list and its name */
+    };
+
+    /* Lowest and highest staff set number. */
+    static constexpr int kFirstStaffSet = 1;
+    static constexpr int kLastStaffSet = 8;
+    /* Vertical step between a staff and one placed below it. */
+    static constexpr int32_t kStaffSpacing = 288;
+
+    /* Copies the name (null: empty); the UI and the region stay the
+       caller's. The operation kind starts as OPERATION_CREATE. */
+    FCStaffSetPanelHandler(FCString* pName, int staffSet, FCUI* pUI, FCMusicRegion* pRegion);
+    ~FCStaffSetPanelHandler() override;
+
+    int GetOperationKind() const { return _operationkind; }
+    void SetOperationKind(int kind) { _operationkind = kind; }
+    int GetStaffSetNumber() const { return _staffsetnumber; }
+
+    /* Carries out the operation kind on the staff set. False (and nothing
+       written) for a number outside 1 to 8, for an unknown kind, and for
+       create, add and remove without a region. */
+    bool Execute() override;
+
+    /* ---- Staff set lists --------------------------------------------------- */
+    /* Item number of staff set n's list (n + 65499, as an unsigned 16-bit
+       value). */
+    static uint16_t _StaffSetItem(int staffSet);
+    static bool _IsValidStaffSet(int staffSet);
+
+    /* Replaces staff set n by the staves of the handler's region (its slot
+       range sorted; slots without a staff skipped), spaced as in the region's
+       staff list relative to its top staff. */
+    bool CreateRegionStaffSet(int staffSet);
+    /* Adds the staves of the current selection that the staff set lacks, in
+       score order. False when the set does not exist, a staff is not in the
+       score, or nothing was added. */
+    bool AddRegionStaves(int staffSet);
+    /* Removes the staves of the current selection from the staff set,
+       closing the gaps; removing the last staff deletes the set with its name
+       expression. False when no selected staff was in the set. */
+    bool RemoveRegionStaves(int staffSet);
+    /* Exchanges staff sets a and b, lists and names. */
+    bool Swap(int staffSetA, int staffSetB);
+    bool SwapUpwards(int staffSet) { return Swap(staffSet, staffSet - 1); }
+    bool SwapDownwards(int staffSet) { return Swap(staffSet, staffSet + 1); }
+    /* Deletes the staff set and its name expression; true also when there
+       was none. */
+    bool DeleteStaffSet(int staffSet);
+
+    /* ---- Staff set names --------------------------------------------------- */
+    /* Category ID of the special category, -1 when the document has none. */
+    int16_t FindSpecialCategoryID();
+    /* "QZ Staff Set Panel " + n + ":". */
+    void BuildPrefixString(FCString* pString, int staffSet);
+    /* Staff set n's name expression in the list (the list keeps it), or null. */
+    FCTextExpressionDef* FindStaffSetExpression(FCTextExpressionDefs* pExpressions, int staffSet);
+    /* Sets pResult to the stored name; leaves it untouched when there is
+       none stored. */
+    void GetStoredName(FCString* pResult, int staffSet);
+    /* True when the special category exists; otherwise tells the user how to
+       create it and returns false. */
+    bool AssureCategory();
+    /* Stores the name, creating the name expression when needed. */
+    bool SaveStaffSetName(FCString* pName, int staffSet);
+    /* Deletes the name expression record (its text block stays); true when
+       there was none. */
+    bool DeleteStaffSetName(int staffSet);
+
+private:
+    /* Runs operation() with the score as the current part; false without
+       running it when the score cannot be made current. */
+    template <class Operation>
+    bool _InScore(Operation operation);
+    /* Replaces the stored list of staff set n by pList. */
+    bool _WriteStaffSet(FCSystemStaves* pList, int staffSet);
+    /* The expression of staff set n in category categoryID, or null. */
+    FCTextExpressionDef* _FindExpression(FCTextExpressionDefs* pExpressions, int staffSet, int16_t categoryID);
+    /* The name held by a name expression of staff set n. */
+    void _ReadName(const FCTextExpressionDef* pExpression, int staffSet, FCString* pName);
+    /* Writes "prefix of n" + name into the expression and saves it. */
+    bool _WriteName(FCTextExpressionDef* pExpression, int staffSet, const FCString* pName);
+    /* Deletes staff set n's name expression with its enclosure, if any. */
+    bool _DeepDeleteName(int staffSet);
+    /* Runs the name step of create and rename. */
+    bool _StoreName();
+};
+
+#endif

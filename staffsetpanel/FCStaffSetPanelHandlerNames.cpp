@@ -1,0 +1,166 @@
+/* The staff set names of FCStaffSetPanelHandler: one text expression per
+   named staff set, in the expression category szSpecialCategoryName. */
+
+#include "document/FCCategoryDef.h"
+#include "document/FCCategoryDefs.h"
+#include "records/FCRecordField.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+#include "document/FCTextExpressionDef.h"
+#include "document/FCTextExpressionDefs.h"
+#include "ui/FCUI.h"
+
+const char* const szSpecialCategoryName = "QZ Plug-in Data";
+const char* const szExpressionStandardString = "^font(Times New Roman)^size(12)^efx(0)QZ Staff Set Panel Data";
+
+namespace
+{
+constexpr const char* kNamePrefix = "QZ Staff Set Panel ";
+/* Category ID bits of a text expression (the word at offset 26). */
+constexpr FCRecordBits<uint16_t> kExpressionCategory{26, 0, 14};
+
+constexpr const char* kMissingCategoryTitle = "Category doesn't exist";
+/* The message around the two mentions of the category name. */
+constexpr const char* kMissingCategoryText[] = {
+    "To be able to save the staff set name to the document, an expression category named '",
+    "' (exact name, without the quotes) needs to be created MANUALLY first, such as:\n\n"
+    "1. Select 'Document/Category Designer...' in Finale\n"
+    "2. Create a duplicate of any category and name the duplicate '",
+    "'.",
+};
+} // namespace
+
+int16_t FCStaffSetPanelHandler::FindSpecialCategoryID()
+{
+    FCCategoryDefs categories;
+    categories.LoadAll();
+    for (int index = 0; index < categories.GetCount(); ++index) {
+        const FCCategoryDef* pCategory = categories.GetItemAt(index);
+        if (!pCategory)
+            continue;
+        FCString name;
+        pCategory->GetName(&name);
+        if (name.IsEqualCString(szSpecialCategoryName))
+            return pCategory->GetID();
+    }
+    return -1;
+}
+
+void FCStaffSetPanelHandler::BuildPrefixString(FCString* pString, int staffSet)
+{
+    if (!pString)
+        return;
+    pString->SetCString(kNamePrefix);
+    pString->AppendInteger(staffSet);
+    pString->AppendCString(":");
+}
+
+FCTextExpressionDef* FCStaffSetPanelHandler::_FindExpression(FCTextExpressionDefs* pExpressions, int staffSet,
+                                                             int16_t categoryID)
+{
+    if (!pExpressions || categoryID == -1)
+        return nullptr;
+    FCString prefix;
+    BuildPrefixString(&prefix, staffSet);
+    for (int index = 0; index < pExpressions->GetCount(); ++index) {
+        FCTextExpressionDef* pExpression = pExpressions->GetItemAt(index);
+        if (!pExpression || pExpression->_GetBits(kExpressionCategory) != static_cast<uint32_t>(categoryID))
+            continue;
+        FCString description;
+        pExpression->GetDescription(&description);
+        if (description.StartsWithString(&prefix))
+            return pExpression;
+    }
+    return nullptr;
+}
+
+FCTextExpressionDef* FCStaffSetPanelHandler::FindStaffSetExpression(FCTextExpressionDefs* pExpressions,
+                                                                    int staffSet)
+{
+    if (!pExpressions)
+        return nullptr;
+    return _FindExpression(pExpressions, staffSet, FindSpecialCategoryID());
+}
+
+void FCStaffSetPanelHandler::_ReadName(const FCTextExpressionDef* pExpression, int staffSet, FCString* pName)
+{
+    FCString prefix;
+    BuildPrefixString(&prefix, staffSet);
+    FCString description;
+    pExpression->GetDescription(&description);
+    /* Only the leading prefix goes: a name may hold the prefix text itself. */
+    description.DeleteCharactersAt(0, prefix.GetLength());
+    pName->SetString(&description);
+}
+
+bool FCStaffSetPanelHandler::_WriteName(FCTextExpressionDef* pExpression, int staffSet, const FCString* pName)
+{
+    FCString description;
+    BuildPrefixString(&description, staffSet);
+    description.AppendString(pName);
+    pExpression->SetDescription(&description);
+    return pExpression->Save();
+}
+
+void FCStaffSetPanelHandler::GetStoredName(FCString* pResult, int staffSet)
+{
+    if (!pResult || FindSpecialCategoryID() == -1)
+        return;
+    FCTextExpressionDefs expressions;
+    expressions.LoadAll();
+    const FCTextExpressionDef* pExpression = FindStaffSetExpression(&expressions, staffSet);
+    if (pExpression)
+        _ReadName(pExpression, staffSet, pResult);
+}
+
+bool FCStaffSetPanelHandler::AssureCategory()
+{
+    if (FindSpecialCategoryID() != -1)
+        return true;
+    if (_pUI) {
+        FCString message(kMissingCategoryText[0]);
+        for (size_t piece = 1; piece < sizeof kMissingCategoryText / sizeof kMissingCategoryText[0]; ++piece) {
+            message.AppendCString(szSpecialCategoryName);
+            message.AppendCString(kMissingCategoryText[piece]);
+        }
+        FCString title(kMissingCategoryTitle);
+        _pUI->AlertInfo(&message, &title);
+    }
+    return false;
+}
+
+bool FCStaffSetPanelHandler::SaveStaffSetName(FCString* pName, int staffSet)
+{
+    if (!pName || !AssureCategory())
+        return false;
+    FCTextExpressionDefs expressions;
+    expressions.LoadAll();
+    const int16_t categoryID = FindSpecialCategoryID();
+    FCTextExpressionDef* pExpression = _FindExpression(&expressions, staffSet, categoryID);
+    FCTextExpressionDef created;
+    if (!pExpression) {
+        FCString text(szExpressionStandardString);
+        if (categoryID == -1 || !created.SaveNewTextBlock(&text))
+            return false;
+        created._SetBits(kExpressionCategory, static_cast<uint32_t>(categoryID));
+        if (!created.SaveNew())
+            return false;
+        pExpression = &created;
+    }
+    return _WriteName(pExpression, staffSet, pName);
+}
+
+bool FCStaffSetPanelHandler::DeleteStaffSetName(int staffSet)
+{
+    FCTextExpressionDefs expressions;
+    expressions.LoadAll();
+    FCTextExpressionDef* pExpression = FindStaffSetExpression(&expressions, staffSet);
+    return !pExpression || pExpression->DeleteData();
+}
+
+bool FCStaffSetPanelHandler::_DeepDeleteName(int staffSet)
+{
+    FCTextExpressionDefs expressions;
+    expressions.LoadAll();
+    FCTextExpressionDef* pExpression = FindStaffSetExpression(&expressions, staffSet);
+    return !pExpression || pExpression->DeepDeleteData();
+}

@@ -1,0 +1,369 @@
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
+
+#include <memory>
+
+#include "ui/FCCtrlButton.h"
+#include "ui/FCCtrlEdit.h"
+#include "staffsetpanel/FCCtrlStaffSetDataList.h"
+#include "ui/FCDataListRow.h"
+#include "document/FCMusicRegion.h"
+#include "document/FCPart.h"
+#include "document/FCStaff.h"
+#include "staffsetpanel/FCStaffSetPanelHandler.h"
+#include "document/FCSystemStaff.h"
+#include "document/FCSystemStaves.h"
+#include "ui/FCUI.h"
+
+const char* const FCStaffSetPanelWindow::kUndoText = "Staff Set Panel";
+
+namespace {
+
+/* The list's columns: title and width. */
+struct ListColumn
+{
+    const char* title;
+    float width;
+};
+const ListColumn kColumns[] = {{"#", 40}, {"Name", 130}, {"Staves", 60}, {"Top", 90}, {"Bottom", 90}};
+enum
+{
+    CELL_NUMBER,
+    CELL_NAME,
+    CELL_STAVES,
+    CELL_TOP,
+    CELL_BOTTOM
+};
+constexpr int kListFontSize = 11;
+
+/* The timer's tick counter; the shown document is checked when it reaches
+   FCStaffSetPanelWindow::kDocumentCheckTicks - 1. */
+int secondcounter = 0;
+
+/* The score's staff list item, or staff set n's item. */
+uint16_t StaffListItem(int staffSet)
+{
+    return staffSet == 0 ? 0 : FCStaffSetPanelHandler::_StaffSetItem(staffSet);
+}
+
+/* Runs operation() with the score as the current part; false (without
+   running it) when the score cannot be made current. */
+template <class Operation>
+bool InScore(Operation operation)
+{
+    FCPart score(0);
+    if (!score.SwitchTo()) return false;
+    operation();
+    score.SwitchBack();
+    return true;
+}
+
+/* The staff's full name as shown, "Staff #" + number when it has none. */
+void StaffDisplayName(int staffNumber, FCString* pName)
+{
+    pName->Clear();
+    FCStaff staff;
+    if (staff.Load(static_cast<uint16_t>(staffNumber)))
+    {
+        std::unique_ptr<FCString> pFull(staff.CreateDisplayFullNameString());
+        if (pFull) pName->SetString(pFull.get());
+    }
+    if (!pName->IsEmpty()) return;
+    pName->SetCString("Staff #");
+    pName->AppendInteger(staffNumber);
+}
+
+void SetCell(FCDataListRow* pRow, int cell, FCString* pText)
+{
+    if (FCString* pCell = pRow->GetItemAt(cell)) pCell->SetString(pText);
+}
+
+void SetCellCString(FCDataListRow* pRow, int cell, const char* text)
+{
+    FCString string(text);
+    SetCell(pRow, cell, &string);
+}
+
+bool HasSelection()
+{
+    FCMusicRegion region;
+    region.SetCurrentSelection();
+    return region.GetStartMeasure() != 0 || region.GetEndMeasure() != 0;
+}
+
+} // namespace
+
+FCStaffSetPanelWindow::FCStaffSetPanelWindow(FCUI* pUI)
+    : FCResourceWindow(LAYOUT_ID), _shadewheninactive(false), _showndocument(),
+      _pOkButton(nullptr), _pCloseButton(nullptr), _pNameEdit(nullptr), _pSetNameButton(nullptr),
+      _pStaffSetList(nullptr), _pCreateButton(nullptr), _pAddStavesButton(nullptr),
+      _pRemoveStavesButton(nullptr), _pMoveUpButton(nullptr), _pMoveDownButton(nullptr),
+      _pDeleteButton(nullptr), _pUI(pUI)
+{
+    LoadUserPrefs();
+}
+
+FCStaffSetPanelWindow::~FCStaffSetPanelWindow() = default;
+
+void FCStaffSetPanelWindow::LinkControls()
+{
+    _pOkButton = AddButton(CONTROL_OK);
+    _pOkButton->SetActionKind(FCControl::ACTIONKIND_OK);
+    _pCloseButton = AddButton(CONTROL_CLOSE);
+    _pCloseButton->SetActionKind(FCControl::ACTIONKIND_CLOSE);
+    _pStaffSetList = static_cast<FCCtrlStaffSetDataList*>(AddControl(new FCCtrlStaffSetDataList(CONTROL_LIST)));
+    _pNameEdit = AddEdit(CONTROL_NAMEEDIT);
+    _pSetNameButton = AddButton(CONTROL_SETNAME);
+    _pCreateButton = AddButton(CONTROL_CREATE);
+    _pAddStavesButton = AddButton(CONTROL_ADDSTAVES);
+    _pRemoveStavesButton = AddButton(CONTROL_REMOVESTAVES);
+    _pMoveUpButton = AddButton(CONTROL_MOVEUP);
+    _pMoveDownButton = AddButton(CONTROL_MOVEDOWN);
+    _pDeleteButton = AddButton(CONTROL_DELETE);
+    _pStaffSetList->SetFontSize(kListFontSize);
+}
+
+void FCStaffSetPanelWindow::InitWindow()
+{
+    LoadQZPluginToolSettings();
+    if (_pStaffSetList) _pStaffSetList->UseFullRowSelect();
+    FCResourceWindow::InitWindow();
+    if (!_pStaffSetList) return;
+    for (const ListColumn& column : kColumns)
+    {
+        FCString title(column.title);
+        _pStaffSetList->AddColumn(&title, column.width);
+    }
+    CreateListLines();
+    EnableControlsForRow(_GetSelectedRow());
+    RestorePosition();
+    SetTimer(kTimerID, kTimerPeriod);
+}
+
+void FCStaffSetPanelWindow::CloseWindow()
+{
+    StorePosition(false);
+    FCResourceWindow::CloseWindow();
+}
+
+void FCStaffSetPanelWindow::OkButtonPressed()
+{
+    SwitchToSelected();
+}
+
+int FCStaffSetPanelWindow::_GetSelectedRow()
+{
+    return _pStaffSetList ? _pStaffSetList->GetSelectedLine() : -1;
+}
+
+/* ---- Enabling ---- */
+
+void FCStaffSetPanelWindow::EnableControls()
+{
+    EnableControlsForRow(_GetSelectedRow());
+}
+
+void FCStaffSetPanelWindow::EnableControlsForRow(int row)
+{
+    if (!_pStaffSetList) return;
+    const bool staffSetRow = row >= 1;
+    const bool exists = staffSetRow && StaffSetExists(row);
+    const bool selection = HasSelection();
+    _pOkButton->SetEnable(row == kScoreRow || exists);
+    _pNameEdit->SetEnable(staffSetRow);
+    _pSetNameButton->SetEnable(exists);
+    _pCreateButton->SetEnable(staffSetRow && selection);
+    _pAddStavesButton->SetEnable(exists && selection);
+    _pRemoveStavesButton->SetEnable(exists && selection);
+    _pMoveUpButton->SetEnable(row >= 2 && exists);
+    _pMoveDownButton->SetEnable(row <= kLastRow - 1 && exists);
+    _pDeleteButton->SetEnable(exists);
+    if (!staffSetRow) return;
+    FCString name;
+    FormatStaffSetName(&name, row, false);
+    _pNameEdit->SetText(&name);
+}
+
+/* ---- Switching the view ---- */
+
+void FCStaffSetPanelWindow::SwitchToSelected()
+{
+    const int row = _GetSelectedRow();
+    if (row < 0 || row > kLastRow || !_pUI) return;
+    if (row >= 1 && !StaffSetExists(row)) return;
+    _pUI->MenuCommand(FCUI::MENUCMD_VWSC);
+    _pUI->MenuCommand(FCUI::MENUCMD_DOES);
+    _pUI->MenuCommand(static_cast<FCUI::MENU_COMMANDS>(FCUI::MENUCMD_STS0 + row));
+}
+
+/* ---- List contents ---- */
+
+void FCStaffSetPanelWindow::_WriteCount(FCDataListRow* pRow, int count)
+{
+    pRow->SetUserData(reinterpret_cast<void*>(static_cast<intptr_t>(count)));
+    FCString text;
+    if (count < 1)
+        text.SetCString("-");
+    else
+        text.SetInteger(count);
+    SetCell(pRow, CELL_STAVES, &text);
+}
+
+void FCStaffSetPanelWindow::_FillRow(FCDataListRow* pRow, int row, bool withCount)
+{
+    if (row == kScoreRow)
+    {
+        SetCellCString(pRow, CELL_NUMBER, "-");
+        SetCellCString(pRow, CELL_NAME, "All Staves");
+    }
+    else
+    {
+        FCString number;
+        number.SetInteger(row);
+        SetCell(pRow, CELL_NUMBER, &number);
+        FCString name;
+        FormatStaffSetName(&name, row, true);
+        SetCell(pRow, CELL_NAME, &name);
+        FCString top;
+        FCString bottom;
+        FormatTopBottomNames(&top, &bottom, row, true);
+        SetCell(pRow, CELL_TOP, &top);
+        SetCell(pRow, CELL_BOTTOM, &bottom);
+    }
+    if (withCount) _WriteCount(pRow, CountStaffSetStaves(row));
+}
+
+void FCStaffSetPanelWindow::CreateListLines()
+{
+    if (!_pStaffSetList) return;
+    _pStaffSetList->DeleteAll();
+    for (int row = kScoreRow; row <= kLastRow; ++row)
+    {
+        FCDataListRow* pRow = _pStaffSetList->CreateRow();
+        if (pRow) _FillRow(pRow, row, true);
+    }
+    _pStaffSetList->Redraw();
+}
+
+void FCStaffSetPanelWindow::RefereshAllData()
+{
+    if (!_pStaffSetList) return;
+    for (int row = kScoreRow; row <= kLastRow; ++row)
+        if (FCDataListRow* pRow = _pStaffSetList->GetItemAt(row)) _FillRow(pRow, row, true);
+    _showndocument = FCDocument();
+    _pStaffSetList->Redraw();
+    EnableControlsForRow(_GetSelectedRow());
+}
+
+bool FCStaffSetPanelWindow::AreListCountersUpToDate()
+{
+    if (!_pStaffSetList) return true;
+    for (int row = kScoreRow; row <= kLastRow; ++row)
+    {
+        FCDataListRow* pRow = _pStaffSetList->GetItemAt(row);
+        if (!pRow) continue;
+        const auto stored = reinterpret_cast<intptr_t>(pRow->GetUserData());
+        if (stored != CountStaffSetStaves(row)) return false;
+    }
+    return true;
+}
+
+void FCStaffSetPanelWindow::UpdateRowInfo(int row)
+{
+    if (!_pStaffSetList || row < 1 || row > kLastRow) return;
+    FCDataListRow* pRow = _pStaffSetList->GetItemAt(row);
+    if (!pRow) return;
+    _FillRow(pRow, row, false);
+    _pStaffSetList->Redraw();
+}
+
+void FCStaffSetPanelWindow::FormatStaffSetName(FCString* pString, int staffSet, bool placeholder)
+{
+    if (!pString) return;
+    pString->Clear();
+    if (!StaffSetExists(staffSet))
+    {
+        if (placeholder) pString->SetCString("-");
+        return;
+    }
+    FCStaffSetPanelHandler handler(nullptr, staffSet, _pUI, nullptr);
+    handler.GetStoredName(pString, staffSet);
+    if (pString->IsEmpty() && placeholder) pString->SetCString("(No Name)");
+}
+
+void FCStaffSetPanelWindow::FormatTopBottomNames(FCString* pTop, FCString* pBottom, int staffSet, bool placeholder)
+{
+    if (!pTop || !pBottom) return;
+    pTop->Clear();
+    pBottom->Clear();
+    bool exists = false;
+    int first = 0;
+    int last = 0;
+    if (staffSet >= 1 && staffSet <= kLastRow)
+        InScore([&] {
+            FCSystemStaves staves;
+            if (staves.LoadAllForItem(StaffListItem(staffSet)) < 1) return;
+            exists = true;
+            first = staves.GetItemAt(0)->GetStaff();
+            last = staves.GetItemAt(staves.GetCount() - 1)->GetStaff();
+        });
+    if (!exists)
+    {
+        if (placeholder)
+        {
+            pTop->SetCString("-");
+            pBottom->SetCString("-");
+        }
+        return;
+    }
+    StaffDisplayName(first, pTop);
+    StaffDisplayName(last, pBottom);
+}
+
+int FCStaffSetPanelWindow::CountStaffSetStaves(int staffSet)
+{
+    if (staffSet < 0 || staffSet > kLastRow) return 0;
+    int count = 0;
+    InScore([&] {
+        FCSystemStaves staves;
+        count = staves.LoadAllForItem(StaffListItem(staffSet));
+    });
+    return count;
+}
+
+bool FCStaffSetPanelWindow::StaffSetExists(int staffSet)
+{
+    if (staffSet < 1 || staffSet > kLastRow) return false;
+    bool exists = false;
+    InScore([&] {
+        FCSystemStaff first;
+        exists = first.Load(StaffListItem(staffSet), 0);
+    });
+    return exists;
+}
+
+/* ---- Polling ---- */
+
+void FCStaffSetPanelWindow::HandleTimer(short)
+{
+    const int ticks = secondcounter++;
+    if (ticks >= kDocumentCheckTicks - 1)
+    {
+        secondcounter = 0;
+        if (_showndocument.GetID() != FCDocument().GetID())
+        {
+            RefereshAllData();
+            return;
+        }
+    }
+    if (!AreListCountersUpToDate()) RefereshAllData();
+}
+
+void FCStaffSetPanelWindow::HandleActivate(bool active)
+{
+    if (!AreListCountersUpToDate()) RefereshAllData();
+    if (_shadewheninactive)
+        Windowshade(!active);
+    else if (IsShaded())
+        Windowshade(false);
+    EnableControlsForRow(_GetSelectedRow());
+}

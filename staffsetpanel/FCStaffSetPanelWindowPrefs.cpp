@@ -1,0 +1,57 @@
+/* The panel's stored position (prefs file) and its shading option (options
+   file). */
+
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
+
+#include <memory>
+
+#include "strings/FCSettingsPair.h"
+#include "staffsetpanel/QZOptionsFiles.h"
+
+const char* const FCStaffSetPanelWindow::kWindowXKey = "QZSTAFFSETP_WINDOWX";
+const char* const FCStaffSetPanelWindow::kWindowYKey = "QZSTAFFSETP_WINDOWY";
+const char* const FCStaffSetPanelWindow::kWindowShadeKey = "REDAREDAVIZODIR_WINDOWSHADE";
+
+namespace {
+
+std::unique_ptr<FCSettingsPair> LoadPair(const char* key, bool prefsFile)
+{
+    FCString keyString(key);
+    return std::unique_ptr<FCSettingsPair>(LoadQZOptionsPair(&keyString, prefsFile));
+}
+
+/* Stores a coordinate as a decimal integer, truncated toward zero. */
+bool SaveCoordinate(const char* key, float value)
+{
+    FCString keyString(key);
+    FCString text;
+    text.SetInteger(static_cast<int>(value));
+    FCSettingsPair pair(&keyString, &text);
+    return SaveQZOptionsPair(&pair, true);
+}
+
+} // namespace
+
+void FCStaffSetPanelWindow::LoadUserPrefs()
+{
+    std::unique_ptr<FCSettingsPair> pX = LoadPair(kWindowXKey, true);
+    std::unique_ptr<FCSettingsPair> pY = LoadPair(kWindowYKey, true);
+    if (!pX || !pY) return;
+    SetRestorePositionOnlyData(static_cast<float>(pX->GetValue()->GetInteger(0)),
+                               static_cast<float>(pY->GetValue()->GetInteger(0)));
+}
+
+void FCStaffSetPanelWindow::SaveUserPrefs()
+{
+    /* The position on screen now, not only the one of the last close. */
+    if (WindowExists()) StorePosition(false);
+    SaveCoordinate(kWindowXKey, GetStoredX());
+    SaveCoordinate(kWindowYKey, GetStoredY());
+}
+
+void FCStaffSetPanelWindow::LoadQZPluginToolSettings()
+{
+    _shadewheninactive = false;
+    std::unique_ptr<FCSettingsPair> pShade = LoadPair(kWindowShadeKey, false);
+    if (pShade) _shadewheninactive = pShade->GetValue()->IsEqualCString("1");
+}
