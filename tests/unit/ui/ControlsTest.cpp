@@ -1,6 +1,5 @@
+#include "UiProbe.h"
 #include "ui/FCCtrlListBox.h"
-#include "ui/headless/HeadlessRuntime.h"
-#include "ui/headless/HeadlessWindow.h"
 #include "UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
 
@@ -127,10 +126,9 @@ TEST_F(CheckBoxes, ShortcutKeyIsClearedOnScreen)
 {
     TestWindow window;
     int win = Shown(window);
-    HeadlessElement* pButton = HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(1);
-    EXPECT_EQ("\r", pButton->keyEquivalent);
+    EXPECT_EQ("\r", ProbeKeyEquivalent(win, 1));
     window.pOk->ClearShortcutKey();
-    EXPECT_EQ("", pButton->keyEquivalent);
+    EXPECT_EQ("", ProbeKeyEquivalent(win, 1));
 }
 
 using ListBoxControl = UiTest;
@@ -270,7 +268,7 @@ TEST_F(ElementFamilies, SliderLimitsSetTheTickMarks)
     EXPECT_EQ(6, pBridge->GetSliderMax(601));
     EXPECT_EQ(4, pBridge->GetSliderThumbValue(601));
     int win = qzui_find_window(20128);
-    EXPECT_EQ(5, HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(601)->tickMarks);
+    EXPECT_EQ(5, ProbeTickMarks(win, 601));
     EXPECT_EQ(-1, pBridge->GetSliderThumbValue(600));
     EXPECT_EQ(0, pBridge->GetSliderMax(600));
 }

@@ -1,6 +1,4 @@
-#include "ui/FCCtrlSwitcher.h"
-#include "ui/headless/HeadlessRuntime.h"
-#include "ui/headless/HeadlessWindow.h"
+#include "UiProbe.h"
 #include "UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
 
@@ -367,9 +365,7 @@ TEST_F(ModalRun, CancelGetsEscapeOnlyInAModalWindow)
         std::string key;
         static int Look(void* context, int window)
         {
-            auto* pProbe = static_cast<Probe*>(context);
-            HeadlessWindow* pLoaded = HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(window));
-            pProbe->key = pLoaded->content->FindByTag(2)->keyEquivalent;
+            static_cast<Probe*>(context)->key = ProbeKeyEquivalent(window, 2);
             return 1;
         }
     } probe;
@@ -379,7 +375,7 @@ TEST_F(ModalRun, CancelGetsEscapeOnlyInAModalWindow)
     EXPECT_EQ("\x1b", probe.key);
     TestWindow modeless;
     int win = Shown(modeless);
-    EXPECT_EQ("", HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(2)->keyEquivalent);
+    EXPECT_EQ("", ProbeKeyEquivalent(win, 2));
 }
 
 TEST_F(WindowTimers, FiringAllRunsEachTimerOnceAndRestartsItsPeriod)

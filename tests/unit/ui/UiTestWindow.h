@@ -55,7 +55,7 @@ public:
         pList = static_cast<RecordingList*>(AddControl(new RecordingList(101, &log)));
         pEdit = AddEdit(102);
         pSetName = AddButton(103);
-        for (short id = 104; id <= 109; ++id) AddButton(id);
+        for (short tag = 104; tag <= 109; ++tag) AddButton(tag);
     }
 
     void InitWindow() override

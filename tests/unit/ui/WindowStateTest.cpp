@@ -36,7 +36,7 @@ TEST_F(DualState, ValuesSetBeforeShowingAppearOnScreen)
     EXPECT_EQ(0, Info(win, 103).enabled);
     EXPECT_EQ(1, Info(win, 104).enabled);
     EXPECT_EQ(0, Info(win, 102).visible);
-    EXPECT_EQ(400.0f + QZUI_TITLE_BAR_HEIGHT, Frame(win).height);
+    EXPECT_EQ(400.0f + window._GetBridge()->GetWindowTitleHeight(), Frame(win).height);
 }
 
 TEST_F(DualState, ValuesShownOnScreenAreReadAfterClosing)
@@ -61,7 +61,7 @@ TEST_F(DualState, ValuesShownOnScreenAreReadAfterClosing)
     window.GetTitle(&title);
     EXPECT_STREQ("Renamed", title.GetCString());
     EXPECT_EQ(frame.width, window.GetWidth());
-    EXPECT_EQ(frame.height - QZUI_TITLE_BAR_HEIGHT, window.GetClientHeight());
+    EXPECT_EQ(frame.height - window._GetBridge()->GetWindowTitleHeight(), window.GetClientHeight());
 }
 
 TEST_F(DualState, StoringBackDoesNotMakeValuesPushedAgain)
@@ -178,7 +178,7 @@ TEST_F(WindowShading, ShadingTwiceChangesTheFrameOnce)
     qzui_rect open = Frame(win);
     window.Windowshade(true);
     qzui_rect shaded = Frame(win);
-    EXPECT_EQ(static_cast<float>(QZUI_TITLE_BAR_HEIGHT), shaded.height);
+    EXPECT_EQ(window._GetBridge()->GetWindowTitleHeight(), shaded.height);
     EXPECT_EQ(open.top, shaded.top);
     EXPECT_EQ(1, qzui_window_shaded(win));
     window.Windowshade(true);
@@ -223,7 +223,7 @@ TEST_F(WindowShading, StorePositionOfAShadedWindowKeepsTheOpenSize)
     window.StorePosition(true);
     EXPECT_EQ(open.height, window.GetStoredHeight());
     EXPECT_TRUE(window.IsShaded());
-    EXPECT_EQ(static_cast<float>(QZUI_TITLE_BAR_HEIGHT), Frame(win).height);
+    EXPECT_EQ(window._GetBridge()->GetWindowTitleHeight(), Frame(win).height);
 }
 
 TEST_F(WindowShading, WithoutAWindowNothingHappens)
@@ -244,7 +244,11 @@ TEST_F(WindowResize, FirstReportCarriesTheLoadedSizeAsOldSize)
     qzui_rect bigger{frame.left, frame.top, frame.width + 10, frame.height + 20};
     qzui_move_window(win, &bigger);
     ASSERT_EQ(1u, window.log.size());
-    EXPECT_EQ("resize 570x372 from 560x352", window.log[0]);
+    /* The layout's content is 560 x 330, below the title bar. */
+    const int loadedHeight = 330 + static_cast<int>(window._GetBridge()->GetWindowTitleHeight());
+    EXPECT_EQ(560.0f, frame.width);
+    EXPECT_EQ("resize 570x" + std::to_string(loadedHeight + 20) + " from 560x" + std::to_string(loadedHeight),
+              window.log[0]);
     qzui_rect moved{frame.left + 5, frame.top, bigger.width, bigger.height};
     qzui_move_window(win, &moved);
     EXPECT_EQ(1u, window.log.size()); /* a move alone is no resize */

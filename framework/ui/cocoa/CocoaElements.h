@@ -1,0 +1,58 @@
+#ifndef FRAMEWORK_UI_COCOA_COCOAELEMENTS_H
+#define FRAMEWORK_UI_COCOA_COCOAELEMENTS_H
+
+#import <AppKit/AppKit.h>
+
+class FCCtrlDataList;
+
+/* A view (or object) as one of its subclasses, checked by the caller. GCC's
+   Objective-C++ checks protocol conformance on direct casts between classes,
+   so the cast goes through id. */
+#define QZ_AS(ClassName, object) ((ClassName*)(id)(object))
+
+/* Helpers over the Cocoa views of a loaded layout, shared by the bridge, its
+ * controller and the driver interface. */
+namespace CocoaElements
+{
+/* The view whose frame stands for the element: its enclosing scroll view
+   when it has one, else the element. */
+NSView* FrameView(NSView* pView);
+/* The data list stored in a table's user info, or null. */
+FCCtrlDataList* DataListOf(NSTableView* pTable);
+/* The cell a table column shows for a row: the "check" column gives a number
+   (1 or 0), a column "col<n>" the row's cell n - 1 (empty when missing). */
+id CellValue(FCCtrlDataList* pList, NSString* identifier, int row);
+/* The columns a framework table has (a layout-only placeholder excluded). */
+NSArray* Columns(NSTableView* pTable);
+NSTableColumn* ColumnAt(NSTableView* pTable, int index);
+/* Keeps a table drawable without columns (see the .mm) and drops the
+   placeholder once a real column is added. */
+void EnsureDrawable(NSTableView* pTable);
+void AddColumn(NSTableView* pTable, NSTableColumn* pColumn);
+void RemoveColumns(NSTableView* pTable);
+/* A box's identifier (boxes stand for separators, found by identifier). */
+NSString* BoxIdentifier(NSBox* pBox);
+void SetBoxIdentifier(NSBox* pBox, NSString* identifier);
+/* The window's frame as the framework sees it (Cocoa coordinates): the
+   content rectangle plus the title bar above it. On macOS that is the frame
+   itself; GNUstep's own decorations add a border on the sides and below,
+   which is left out so that both platforms measure windows alike. */
+NSRect FrameOf(NSWindow* pWindow);
+/* Sets that frame. The minimum and maximum sizes limit the user's resizing
+   only, as on macOS (GNUstep would apply them here too), and the elements
+   keep their place (no autoresizing). */
+void SetFrameOf(NSWindow* pWindow, NSRect frame);
+/* The height of a titled window's title bar: 100 minus the top of the
+   content of a 100 x 100 frame. */
+float TitleBarHeight();
+/* Depth-first search by tag (controls) or identifier (boxes). */
+NSView* FindByTag(NSView* pRoot, int tag);
+/* Copies a text as UTF-8 into buf (at most size - 1 bytes and a zero, never
+   splitting a character; nothing for a null buf or size <= 0); the full
+   length in bytes. A nil text is empty. */
+int CopyUTF8(NSString* text, char* buf, int size);
+/* Every view below pRoot, depth first, pRoot included. */
+void Collect(NSView* pRoot, NSMutableArray* pViews);
+} // namespace CocoaElements
+
+#endif

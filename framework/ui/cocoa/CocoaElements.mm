@@ -1,0 +1,194 @@
+#import "ui/cocoa/CocoaElements.h"
+
+#import "ui/cocoa/NSObject+UserInfo.h"
+#import "ui/cocoa/_cocoalink.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCDataListRow.h"
+#include "core/FinaleVersion.h"
+
+namespace
+{
+/* GNUstep raises a range exception while drawing a table that has no
+   columns; such a table carries one empty, zero-width column with this
+   identifier, which nothing outside this file ever sees. */
+NSString* const kPlaceholder = @"qz.placeholder";
+
+bool IsPlaceholder(NSTableColumn* pColumn) { return [[pColumn identifier] isEqual:kPlaceholder]; }
+
+int ColumnNumber(NSString* identifier)
+{
+    return [identifier hasPrefix:@"col"] ? [[identifier substringFromIndex:3] intValue] : 0;
+}
+} // namespace
+
+namespace CocoaElements
+{
+NSView* FrameView(NSView* pView)
+{
+    NSScrollView* pScroll = [pView enclosingScrollView];
+    return pScroll ? pScroll : pView;
+}
+
+FCCtrlDataList* DataListOf(NSTableView* pTable)
+{
+    return pTable ? static_cast<FCCtrlDataList*>(QZUserInfoPointer(pTable, @"DataList")) : nullptr;
+}
+
+id CellValue(FCCtrlDataList* pList, NSString* identifier, int row)
+{
+    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
+    if (!pRow) return @"";
+    if ([identifier isEqual:@"check"]) return [NSNumber numberWithInt:pRow->GetCheck() ? 1 : 0];
+    int number = ColumnNumber(identifier);
+    FCString* pCell = number > 0 ? pRow->GetItemAt(number - 1) : nullptr;
+    if (!pCell) return @"";
+    if (GetFinaleFrameworkVersion() >= 0x11000000) return _cocoalink_MakeNSString(pCell);
+    /* Older hosts keep cells as 8-bit text, read as UTF-8. */
+    NSString* text = [NSString stringWithUTF8String:pCell->GetCString()];
+    return text ? text : @"";
+}
+
+NSArray* Columns(NSTableView* pTable)
+{
+    NSMutableArray* pColumns = [NSMutableArray array];
+    NSArray* pAll = [pTable tableColumns];
+    for (NSUInteger i = 0; i < [pAll count]; ++i)
+        if (!IsPlaceholder([pAll objectAtIndex:i])) [pColumns addObject:[pAll objectAtIndex:i]];
+    return pColumns;
+}
+
+NSTableColumn* ColumnAt(NSTableView* pTable, int index)
+{
+    NSArray* pColumns = Columns(pTable);
+    return index >= 0 && index < static_cast<int>([pColumns count]) ? [pColumns objectAtIndex:index] : nil;
+}
+
+void EnsureDrawable(NSTableView* pTable)
+{
+#ifdef GNUSTEP
+    if ([[pTable tableColumns] count] != 0) return;
+    NSTableColumn* pColumn = [[NSTableColumn alloc] initWithIdentifier:kPlaceholder];
+    [pColumn setWidth:0];
+    [pColumn setMinWidth:0];
+    [pColumn setEditable:NO];
+    [pTable addTableColumn:pColumn];
+    [pColumn release];
+#else
+    (void)pTable;
+#endif
+}
+
+void AddColumn(NSTableView* pTable, NSTableColumn* pColumn)
+{
+    [pTable addTableColumn:pColumn];
+    NSArray* pAll = [NSArray arrayWithArray:[pTable tableColumns]];
+    for (NSUInteger i = 0; i < [pAll count]; ++i)
+        if (IsPlaceholder([pAll objectAtIndex:i])) [pTable removeTableColumn:[pAll objectAtIndex:i]];
+}
+
+void RemoveColumns(NSTableView* pTable)
+{
+    NSArray* pAll = [NSArray arrayWithArray:Columns(pTable)];
+    for (NSUInteger i = 0; i < [pAll count]; ++i) [pTable removeTableColumn:[pAll objectAtIndex:i]];
+    EnsureDrawable(pTable);
+}
+
+NSString* BoxIdentifier(NSBox* pBox)
+{
+    /* Boxes made in code keep it in their user info; layout boxes carry the
+       view identifier where the AppKit has one. */
+    NSString* identifier = [[pBox existingObjectUserInfo] objectForKey:@"Identifier"];
+    if (!identifier && [pBox respondsToSelector:@selector(identifier)])
+        identifier = [pBox performSelector:@selector(identifier)];
+    return [identifier isKindOfClass:[NSString class]] ? identifier : nil;
+}
+
+void SetBoxIdentifier(NSBox* pBox, NSString* identifier)
+{
+    [[pBox objectUserInfo] setObject:identifier forKey:@"Identifier"];
+    if ([pBox respondsToSelector:@selector(setIdentifier:)])
+        [pBox performSelector:@selector(setIdentifier:) withObject:identifier];
+}
+
+NSRect FrameOf(NSWindow* pWindow)
+{
+    NSRect frame = [pWindow frame];
+    NSRect content = [pWindow contentRectForFrameRect:frame];
+    return NSMakeRect(content.origin.x, content.origin.y, content.size.width, NSMaxY(frame) - content.origin.y);
+}
+
+void SetFrameOf(NSWindow* pWindow, NSRect frame)
+{
+    NSRect current = [pWindow frame];
+    CGFloat title = NSMaxY(current) - NSMaxY([pWindow contentRectForFrameRect:current]);
+    NSRect content = NSMakeRect(frame.origin.x, frame.origin.y, frame.size.width, frame.size.height - title);
+    if (content.size.height < 0) content.size.height = 0;
+    NSSize minimum = [pWindow minSize];
+    NSSize maximum = [pWindow maxSize];
+    [pWindow setMinSize:NSMakeSize(0, 0)];
+    [pWindow setMaxSize:NSMakeSize(100000, 100000)];
+    NSRect real = [pWindow frameRectForContentRect:content];
+    /* The framework places its controls itself: a frame set by the program
+       leaves them where they are relative to the content's bottom-left
+       corner, whatever autoresizing the layout asks for (that is for the
+       user's resizing). */
+    NSView* pContent = [pWindow contentView];
+    BOOL autoresizes = [pContent autoresizesSubviews];
+    [pContent setAutoresizesSubviews:NO];
+    [pWindow setFrame:real display:YES];
+    [pContent setAutoresizesSubviews:autoresizes];
+    /* GNUstep applies the limits again when the window is next shown, so a
+       frame set here outside them widens them. */
+    [pWindow setMinSize:NSMakeSize(std::min(minimum.width, real.size.width), std::min(minimum.height, real.size.height))];
+    [pWindow setMaxSize:NSMakeSize(std::max(maximum.width, real.size.width), std::max(maximum.height, real.size.height))];
+}
+
+float TitleBarHeight()
+{
+    NSRect content = [NSWindow contentRectForFrameRect:NSMakeRect(0, 0, 100, 100) styleMask:NSTitledWindowMask];
+    return static_cast<float>(100 - NSMaxY(content));
+}
+
+NSView* FindByTag(NSView* pRoot, int tag)
+{
+    if (!pRoot) return nil;
+    if ([pRoot isKindOfClass:[NSBox class]])
+    {
+        NSString* identifier = BoxIdentifier(QZ_AS(NSBox, pRoot));
+        if (identifier && [identifier intValue] == tag) return pRoot;
+    }
+    else if ([pRoot isKindOfClass:[NSControl class]] && [QZ_AS(NSControl, pRoot) tag] == tag)
+        return pRoot;
+    NSArray* pSubviews = [pRoot subviews];
+    for (NSUInteger i = 0; i < [pSubviews count]; ++i)
+        if (NSView* pFound = FindByTag([pSubviews objectAtIndex:i], tag)) return pFound;
+    return nil;
+}
+
+int CopyUTF8(NSString* text, char* buf, int size)
+{
+    const char* utf8 = text ? [text UTF8String] : "";
+    if (!utf8) utf8 = "";
+    size_t length = std::strlen(utf8);
+    if (buf && size > 0)
+    {
+        size_t n = std::min(length, static_cast<size_t>(size - 1));
+        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
+        std::memcpy(buf, utf8, n);
+        buf[n] = '\0';
+    }
+    return static_cast<int>(length);
+}
+
+void Collect(NSView* pRoot, NSMutableArray* pViews)
+{
+    if (!pRoot) return;
+    [pViews addObject:pRoot];
+    NSArray* pSubviews = [pRoot subviews];
+    for (NSUInteger i = 0; i < [pSubviews count]; ++i) Collect([pSubviews objectAtIndex:i], pViews);
+}
+} // namespace CocoaElements

@@ -1,0 +1,1174 @@
+/* The Cocoa bridge: every window operation carried out on the Cocoa window
+ * loaded from the window's layout. */
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/NSObject+UserInfo.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/_cocoalink.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "ui/FCControl.h"
+#include "ui/FCCtrlCheckbox.h"
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCDataListRow.h"
+#ifdef QZ_HAS_OTHER_CONTROLS
+#include "ui/FCCtrlLine.h"
+#include "ui/FCCtrlTree.h"
+#endif
+#include "strings/FCString.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
+#include "ui/headless/qzui_hooks.h"
+
+namespace
+{
+_FCWindowController_redaredavizodir* ControllerOf(const _FCWindowController_cocoa* pBridge)
+{
+    return static_cast<_FCWindowController_redaredavizodir*>(pBridge->_GetController());
+}
+
+NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
+{
+    return pBridge->_GetController() ? [ControllerOf(pBridge) window] : nil;
+}
+
+int TimerId(NSTimer* pTimer) { return [QZ_AS(NSNumber, [pTimer userInfo]) intValue]; }
+
+NSMutableArray* TimersOf(const _FCWindowController_cocoa* pBridge)
+{
+    return QZ_AS(NSMutableArray, pBridge->_GetTimers());
+}
+
+NSView* Element(const _FCWindowController_cocoa* pBridge, int id)
+{
+    return pBridge->_GetController() ? [ControllerOf(pBridge) findControlByTag:id] : nil;
+}
+
+/* The element with the tag when it is of the class, else nil. */
+template <class T>
+T* ElementOf(const _FCWindowController_cocoa* pBridge, int id)
+{
+    NSView* pView = Element(pBridge, id);
+    if (![pView isKindOfClass:[T class]]) return nil;
+    return (T*)(id)pView; /* through id: GCC checks protocols on a direct cast */
+}
+
+/* Buttons proper: popups are buttons to Cocoa but not to the framework. */
+NSButton* Button(const _FCWindowController_cocoa* pBridge, int id)
+{
+    NSButton* pButton = ElementOf<NSButton>(pBridge, id);
+    return [pButton isKindOfClass:[NSPopUpButton class]] ? nil : pButton;
+}
+
+NSTableView* Table(const _FCWindowController_cocoa* pBridge, int id)
+{
+    NSTableView* pTable = ElementOf<NSTableView>(pBridge, id);
+    return [pTable isKindOfClass:[NSOutlineView class]] ? nil : pTable;
+}
+
+float Whole(CGFloat value) { return std::floor(static_cast<float>(value)); }
+
+float PrimaryScreenHeight()
+{
+    NSArray* pScreens = [NSScreen screens];
+    if ([pScreens count] == 0) return 0;
+    return Whole([[pScreens objectAtIndex:0] frame].size.height);
+}
+
+/* Tables, and text fields inside a scroll view, show and hide with it. */
+NSView* VisibilityView(NSView* pView)
+{
+    bool follows = [pView isKindOfClass:[NSTableView class]] || [pView isKindOfClass:[NSTextField class]];
+    return follows ? CocoaElements::FrameView(pView) : pView;
+}
+
+/* A button's alignment insets where the AppKit knows them (none elsewhere). */
+NSEdgeInsets Insets(NSView* pView)
+{
+    NSEdgeInsets none = {0, 0, 0, 0};
+    if (![pView isKindOfClass:[NSButton class]]) return none;
+#ifndef GNUSTEP
+    return [pView alignmentRectInsets];
+#else
+    return none;
+#endif
+}
+
+/* The element's frame in the content view's coordinates (Cocoa's, y up). */
+NSRect ContentFrame(NSView* pFrameView, NSView* pContent)
+{
+    NSView* pSuper = [pFrameView superview];
+    NSRect frame = [pFrameView frame];
+    return (pSuper && pSuper != pContent) ? [pSuper convertRect:frame toView:pContent] : frame;
+}
+
+void SetContentFrame(NSView* pFrameView, NSView* pContent, NSRect frame)
+{
+    NSView* pSuper = [pFrameView superview];
+    if (pSuper && pSuper != pContent) frame = [pContent convertRect:frame toView:pSuper];
+    [pFrameView setFrame:frame];
+}
+
+/* Redraws at once when asked to or when the element is not a control. */
+void Redraw(NSView* pElement, NSView* pFrameView, bool redraw)
+{
+    if (redraw || ![pElement isKindOfClass:[NSControl class]])
+        [pFrameView display];
+    else
+        [pFrameView setNeedsDisplay:YES];
+}
+
+NSString* Text(FCString* pString) { return pString ? _cocoalink_MakeNSString(pString) : @""; }
+
+/* Elements with a title (buttons, boxes) take it; other controls a string value. */
+bool HasTitle(NSView* pView)
+{
+    return ([pView isKindOfClass:[NSButton class]] && ![pView isKindOfClass:[NSPopUpButton class]]) ||
+           [pView isKindOfClass:[NSBox class]];
+}
+} // namespace
+
+_FCWindowController_cocoa::_FCWindowController_cocoa(__FCUserWindow* pWindow, int layoutID)
+    : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false),
+      _pWindow(pWindow), _controller(nullptr), _timers(nullptr)
+{
+    CocoaRuntime::Register(this);
+}
+
+_FCWindowController_cocoa::~_FCWindowController_cocoa()
+{
+    DestroyWindow();
+    [TimersOf(this) release];
+    _timers = nullptr;
+    CocoaRuntime::Unregister(this);
+}
+
+/* ---- Loading and closing ---- */
+
+bool _FCWindowController_cocoa::_LoadController()
+{
+    if (!CocoaRuntime::StartApplication()) return false;
+    NSString* path = CocoaRuntime::LayoutPath(_layoutid);
+    if (!path)
+    {
+        char line[128];
+        std::snprintf(line, sizeof line, "Layout %d was not found; the window does not open.", _layoutid);
+        qzui::ReportSystemLog(line);
+        return false;
+    }
+    _FCWindowController_redaredavizodir* pController =
+        [[_FCWindowController_redaredavizodir alloc] initWithLayoutPath:path owner:this];
+    _controller = pController;
+    CocoaRuntime::WindowLoaded(this);
+    /* Asking for the window loads the layout; windowDidLoad wires it and
+       initialises the framework window. */
+    if (![pController window])
+    {
+        qzui::ReportSystemLog("The layout could not be read; the window does not open.");
+        _ReleaseController();
+        return false;
+    }
+    return true;
+}
+
+void _FCWindowController_cocoa::_ReleaseController()
+{
+    _FCWindowController_redaredavizodir* pController = ControllerOf(this);
+    if (!pController) return;
+    _controller = nullptr;
+    CocoaRuntime::WindowReleased(this);
+    [pController detachOwner];
+    [[NSNotificationCenter defaultCenter] removeObserver:pController];
+    NSWindow* pWindow = [pController isWindowLoaded] ? [pController window] : nil;
+    if (pWindow)
+    {
+        NSMutableArray* pViews = [NSMutableArray array];
+        CocoaElements::Collect([pWindow contentView], pViews);
+        for (NSUInteger i = 0; i < [pViews count]; ++i)
+        {
+            id pView = [pViews objectAtIndex:i];
+            if ([pView isKindOfClass:[NSTableView class]]) [pView setDataSource:nil];
+            [pView removeObjectUserInfo];
+        }
+        [pWindow setDelegate:nil];
+    }
+    /* Released once the current event is over: the release may come from
+       inside one of the window's own notifications. */
+    [pController autorelease];
+}
+
+void _FCWindowController_cocoa::_PostWillClose()
+{
+    if (NSWindow* pWindow = WindowOf(this))
+        [[NSNotificationCenter defaultCenter] postNotificationName:NSWindowWillCloseNotification object:pWindow];
+}
+
+void _FCWindowController_cocoa::ShowModeless()
+{
+    if (_controller || !CocoaRuntime::StartApplication()) return;
+    CocoaPool pool;
+    _modalrequested = false;
+    _windowopen = true;
+    if (!_LoadController())
+    {
+        _windowopen = false;
+        return;
+    }
+    /* Shown and ordered front; it becomes the active window only when
+       activated. */
+    [WindowOf(this) orderFront:nil];
+}
+
+bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
+{
+    if (_controller || !CocoaRuntime::StartApplication()) return false;
+    CocoaPool pool;
+    _modalrequested = true;
+    _windowopen = true;
+    if (!_LoadController())
+    {
+        _windowopen = false;
+        return false;
+    }
+    _modalrun = true;
+    NSWindow* pWindow = [[WindowOf(this) retain] autorelease];
+    if (!pParent) [pWindow center];
+    const int number = CocoaRuntime::NumberOf(this);
+    /* The session runs until the window closes (Notify_WindowClose ends
+       the modal run); a driver acts as the user between steps. */
+    NSModalSession session = [NSApp beginModalSessionForWindow:pWindow];
+    while (_modalrun && _controller)
+    {
+        if ([NSApp runModalSession:session] != NSRunContinuesResponse) break;
+        if (!CocoaRuntime::DriverAttached())
+        {
+            [NSApp nextEventMatchingMask:NSAnyEventMask
+                               untilDate:[NSDate distantFuture]
+                                  inMode:NSModalPanelRunLoopMode
+                                 dequeue:NO];
+            continue;
+        }
+        if (CocoaRuntime::ModalStep(number)) continue;
+        /* The driver gave up: the window closes. */
+        if (_pWindow) _pWindow->CloseWindow();
+        if (_modalrun && _controller) DestroyWindow();
+    }
+    [NSApp endModalSession:session];
+    bool endedByClose = !_modalrun;
+    _modalrun = false;
+    DestroyWindow();
+    return endedByClose;
+}
+
+void _FCWindowController_cocoa::DestroyWindow()
+{
+    if (!_controller) return;
+    CocoaPool pool;
+    bool wasOpen = _windowopen;
+    _windowopen = false;
+    KillAllTimers();
+    [TimersOf(this) release];
+    _timers = nullptr;
+    if (wasOpen) CloseWindow();
+    _ReleaseController();
+}
+
+void _FCWindowController_cocoa::CloseWindow()
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    CocoaPool pool;
+    [[pWindow retain] autorelease];
+    [pWindow close];
+}
+
+/* ---- Window ---- */
+
+bool _FCWindowController_cocoa::IsWindowVisible() { return [WindowOf(this) isVisible] ? true : false; }
+
+void _FCWindowController_cocoa::ActivateWindow()
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    [NSApp activateIgnoringOtherApps:YES];
+    /* The window active before stops being it (GNUstep does not always tell
+       it when the application itself is not active). */
+    NSArray* pWindows = [NSApp windows];
+    for (NSUInteger i = 0; i < [pWindows count]; ++i)
+    {
+        NSWindow* pOther = [pWindows objectAtIndex:i];
+        if (pOther != pWindow && [pOther isMainWindow]) [pOther resignMainWindow];
+    }
+    [pWindow makeKeyAndOrderFront:nil];
+    [pWindow makeMainWindow];
+}
+
+void _FCWindowController_cocoa::ShowWindow(bool show)
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    if (show)
+    {
+        [pWindow makeKeyAndOrderFront:nil];
+        return;
+    }
+    [pWindow orderOut:nil];
+    /* An ordered-out window stops being the active one. */
+    if ([pWindow isMainWindow]) [pWindow resignMainWindow];
+    if ([pWindow isKeyWindow]) [pWindow resignKeyWindow];
+}
+
+void _FCWindowController_cocoa::RepaintWindow()
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    [[pWindow contentView] setNeedsDisplay:YES];
+    CocoaRuntime::CountRepaint(this);
+}
+
+void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (pWindow && pString) [pWindow setTitle:Text(pString)];
+}
+
+void _FCWindowController_cocoa::GetWindowCaption(FCString* pString)
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (pWindow && pString) _cocoalink_SetNSString(pString, [pWindow title]);
+}
+
+void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
+{
+    if (!pRect) return;
+    *pRect = __FloatRect{0, 0, 0, 0};
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    NSRect frame = CocoaElements::FrameOf(pWindow);
+    const float screen = PrimaryScreenHeight();
+    pRect->left = static_cast<float>(frame.origin.x);
+    pRect->right = static_cast<float>(frame.origin.x + frame.size.width);
+    pRect->bottom = screen - static_cast<float>(frame.origin.y);
+    pRect->top = screen - static_cast<float>(frame.origin.y + frame.size.height);
+}
+
+void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow || !pRect) return;
+    CocoaPool pool;
+    NSRect frame = NSMakeRect(pRect->left, PrimaryScreenHeight() - pRect->bottom, std::max(0.0f, pRect->Width()),
+                              std::max(0.0f, pRect->Height()));
+    CocoaRuntime::CountRepaint(this);
+    /* A change of size is reported by the window's resize notification. */
+    CocoaElements::SetFrameOf(pWindow, frame);
+}
+
+void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
+{
+    if (!pRect) return;
+    *pRect = __FloatRect{0, 0, 0, 0};
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    NSRect frame = [[pWindow contentView] frame];
+    pRect->left = static_cast<float>(frame.origin.x);
+    pRect->top = static_cast<float>(frame.origin.y);
+    pRect->right = static_cast<float>(frame.origin.x + frame.size.width);
+    pRect->bottom = static_cast<float>(frame.origin.y + frame.size.height);
+}
+
+float _FCWindowController_cocoa::GetWindowTitleHeight()
+{
+    if (!CocoaRuntime::StartApplication()) return 0;
+    return CocoaElements::TitleBarHeight();
+}
+
+void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    NSSize size = [pWindow maxSize];
+    size.width = width;
+    [pWindow setMaxSize:size];
+}
+
+void _FCWindowController_cocoa::SetMaximumResizeHeight(float height)
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pWindow) return;
+    NSSize size = [pWindow maxSize];
+    size.height = height;
+    [pWindow setMaxSize:size];
+}
+
+void _FCWindowController_cocoa::SetWindowAlpha(int percent)
+{
+    float alpha = std::min(1.0f, std::max(0.0f, static_cast<float>(percent) / 100.0f));
+    [WindowOf(this) setAlphaValue:alpha];
+}
+
+void _FCWindowController_cocoa::NotYetImplementedError(const char* name)
+{
+    char line[512];
+    std::snprintf(line, sizeof line, "ERROR: '%s' is not yet Cocoa-supported!", name ? name : "");
+    qzui::ReportSystemLog(line);
+}
+
+/* ---- Elements: generic ---- */
+
+void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
+{
+    if (NSView* pView = Element(this, id)) [VisibilityView(pView) setHidden:state ? NO : YES];
+}
+
+bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
+{
+    NSView* pView = Element(this, id);
+    return pView && ![VisibilityView(pView) isHidden];
+}
+
+void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
+{
+    NSControl* pControl = ElementOf<NSControl>(this, id);
+    if (!pControl) return;
+    [pControl setEnabled:state ? YES : NO];
+    if ([pControl isKindOfClass:[NSTextField class]])
+        [QZ_AS(NSTextField, pControl)
+            setTextColor:state ? [NSColor controlTextColor] : [NSColor secondarySelectedControlColor]];
+}
+
+bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
+{
+    NSControl* pControl = ElementOf<NSControl>(this, id);
+    return pControl && [pControl isEnabled];
+}
+
+void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int id)
+{
+    NSView* pView = Element(this, id);
+    if (pView) [WindowOf(this) makeFirstResponder:CocoaElements::FrameView(pView)];
+}
+
+void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
+{
+    NSButton* pButton = Button(this, id);
+    if (!pButton || state < 0 || state > 2) return;
+    static const NSInteger kStates[] = {NSOffState, NSOnState, NSMixedState};
+    /* A button without the mixed state shows mixed as on. */
+    if (state == 2 && ![pButton allowsMixedState]) state = 1;
+    [pButton setState:kStates[state]];
+}
+
+int _FCWindowController_cocoa::GetDlgItemCheck(int id)
+{
+    NSButton* pButton = Button(this, id);
+    if (!pButton) return 0;
+    NSInteger state = [pButton state];
+    return state == NSOnState ? 1 : state == NSMixedState ? 2 : 0;
+}
+
+/* ---- Elements: text ---- */
+
+void _FCWindowController_cocoa::SetDlgItemText(int id, FCString* pString)
+{
+    NSView* pView = Element(this, id);
+    if (!pView) return;
+    CocoaPool pool;
+    if (HasTitle(pView))
+        [QZ_AS(NSButton, pView) setTitle:Text(pString)];
+    else if ([pView isKindOfClass:[NSControl class]])
+        [QZ_AS(NSControl, pView) setStringValue:Text(pString)];
+}
+
+void _FCWindowController_cocoa::GetDlgItemText(int id, FCString* pString)
+{
+    NSView* pView = Element(this, id);
+    if (!pView || !pString) return;
+    CocoaPool pool;
+    if (HasTitle(pView))
+        _cocoalink_SetNSString(pString, [QZ_AS(NSButton, pView) title]);
+    else if ([pView isKindOfClass:[NSControl class]])
+        _cocoalink_SetNSString(pString, [QZ_AS(NSControl, pView) stringValue]);
+}
+
+void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pString)
+{
+    SetDlgItemText(id, pString);
+    NSTextField* pField = ElementOf<NSTextField>(this, id);
+    NSScrollView* pScroll = [pField enclosingScrollView];
+    if (!pScroll) return;
+    CocoaPool pool;
+    NSDictionary* attributes = [NSDictionary dictionaryWithObject:[pField font] forKey:NSFontAttributeName];
+    NSSize text = [[pField stringValue] sizeWithAttributes:attributes];
+    NSSize visible = [pScroll contentSize];
+    NSRect frame = NSMakeRect(0, 0, std::max(visible.width, text.width), std::max(visible.height, text.height + 10));
+    /* Pinned to the top of the visible area. */
+    frame.origin.y = [[pScroll contentView] isFlipped] ? 0 : visible.height - frame.size.height;
+    [pField setFrame:frame];
+    NSView* pDocument = [pScroll documentView];
+    if (pDocument && pDocument != pField) [pDocument setFrameSize:frame.size];
+}
+
+/* ---- Elements: geometry ---- */
+
+bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
+{
+    NSView* pView = Element(this, id);
+    if (!pView || !pRect) return false;
+    NSView* pContent = [WindowOf(this) contentView];
+    NSRect frame = ContentFrame(CocoaElements::FrameView(pView), pContent);
+    NSEdgeInsets insets = Insets(pView);
+    frame.origin.x += insets.left;
+    frame.origin.y += insets.bottom;
+    frame.size.width -= insets.left + insets.right;
+    frame.size.height -= insets.top + insets.bottom;
+    const float contentHeight = Whole([pContent frame].size.height);
+    pRect->left = static_cast<float>(frame.origin.x);
+    pRect->right = static_cast<float>(frame.origin.x + frame.size.width);
+    pRect->top = contentHeight - static_cast<float>(frame.origin.y + frame.size.height);
+    pRect->bottom = pRect->top + static_cast<float>(frame.size.height);
+    return true;
+}
+
+namespace
+{
+/* Rewrites an element's frame (in the content's top-left coordinates, the
+   button insets added back) and redraws it. */
+void Reframe(_FCWindowController_cocoa* pBridge, int id, float x, float y, float width, float height, bool redraw)
+{
+    NSView* pView = Element(pBridge, id);
+    if (!pView) return;
+    NSView* pFrameView = CocoaElements::FrameView(pView);
+    NSView* pContent = [WindowOf(pBridge) contentView];
+    NSEdgeInsets insets = Insets(pView);
+    const float contentHeight = Whole([pContent frame].size.height);
+    NSRect frame = NSMakeRect(x - insets.left, contentHeight - y - height - insets.bottom,
+                              width + insets.left + insets.right, height + insets.top + insets.bottom);
+    SetContentFrame(pFrameView, pContent, frame);
+    Redraw(pView, pFrameView, redraw);
+}
+} // namespace
+
+void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
+{
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect)) Reframe(this, id, rect.left, rect.top, width, rect.Height(), true);
+}
+
+void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
+{
+    __FloatRect rect;
+    /* The top edge stays in place. */
+    if (GetDlgItemRect(id, &rect)) Reframe(this, id, rect.left, rect.top, rect.Width(), height, true);
+}
+
+void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
+{
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect)) Reframe(this, id, x, y, rect.Width(), rect.Height(), redraw);
+}
+
+void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
+{
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect)) Reframe(this, id, rect.left, rect.top, width, height, redraw);
+}
+
+/* ---- Elements: buttons and edit fields ---- */
+
+void _FCWindowController_cocoa::ClearShortcutKey(int id) { [Button(this, id) setKeyEquivalent:@""]; }
+
+void _FCWindowController_cocoa::SetEditFocus(int id)
+{
+    if (NSTextField* pField = ElementOf<NSTextField>(this, id)) [WindowOf(this) makeFirstResponder:pField];
+}
+
+void _FCWindowController_cocoa::EditScrollToBottom(int id)
+{
+    NSTextField* pField = ElementOf<NSTextField>(this, id);
+    NSScrollView* pScroll = [pField enclosingScrollView];
+    if (!pScroll) return;
+    NSRect bounds = [pField bounds];
+    [pField scrollRectToVisible:NSMakeRect(0, [pField isFlipped] ? NSMaxY(bounds) - 1 : 0, 1, 1)];
+}
+
+/* ---- Elements: popups ---- */
+
+namespace
+{
+/* A new item gets a placeholder title first, then its own, so that equal
+   titles may repeat. */
+NSString* const kItemPlaceholder = @"blahxyx";
+
+bool InRange(NSInteger index, NSInteger count) { return index >= 0 && index < count; }
+} // namespace
+
+void _FCWindowController_cocoa::ClearAllPopupItems(int id)
+{
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    /* The selection goes first: GNUstep's cell would keep drawing a removed
+       selected item. */
+    [pPopup selectItem:nil];
+    [pPopup removeAllItems];
+}
+
+int _FCWindowController_cocoa::GetPopupItemCount(int id)
+{
+    return static_cast<int>([ElementOf<NSPopUpButton>(this, id) numberOfItems]);
+}
+
+void _FCWindowController_cocoa::AppendPopupItem(int id, FCString* pText)
+{
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    if (pPopup) InsertString(id, static_cast<int>([pPopup numberOfItems]), pText);
+}
+
+void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
+{
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    if (!pPopup || index < 0 || index > [pPopup numberOfItems]) return;
+    CocoaPool pool;
+    NSInteger selected = [pPopup indexOfSelectedItem];
+    [pPopup insertItemWithTitle:kItemPlaceholder atIndex:index];
+    [[pPopup itemAtIndex:index] setTitle:Text(pText)];
+    /* The selected item stays selected (GNUstep would drop the selection);
+       the first item of an empty popup becomes the selected one. */
+    [pPopup selectItemAtIndex:selected < 0 ? 0 : selected >= index ? selected + 1 : selected];
+}
+
+void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
+{
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    if (!pPopup || !InRange(index, [pPopup numberOfItems])) return;
+    NSInteger selected = [pPopup indexOfSelectedItem];
+    if (selected == index) [pPopup selectItem:nil];
+    [pPopup removeItemAtIndex:index];
+    /* A later selection moves up with its item; a deleted one goes to the first. */
+    if ([pPopup numberOfItems] == 0) return;
+    [pPopup selectItemAtIndex:selected > index ? selected - 1 : selected == index ? 0 : selected];
+}
+
+void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
+{
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    if (pPopup && InRange(index, [pPopup numberOfItems])) [pPopup selectItemAtIndex:index];
+}
+
+int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
+{
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    return pPopup ? static_cast<int>([pPopup indexOfSelectedItem]) : -1;
+}
+
+/* ---- Elements: steppers and sliders ---- */
+
+void _FCWindowController_cocoa::SetStepperMinMax(int id, int minimum, int maximum)
+{
+    NSStepper* pStepper = ElementOf<NSStepper>(this, id);
+    [pStepper setMinValue:minimum];
+    [pStepper setMaxValue:maximum];
+}
+
+int _FCWindowController_cocoa::GetStepperMin(int id)
+{
+    NSStepper* pStepper = ElementOf<NSStepper>(this, id);
+    return pStepper ? static_cast<int>([pStepper minValue]) : 0;
+}
+
+int _FCWindowController_cocoa::GetStepperMax(int id)
+{
+    NSStepper* pStepper = ElementOf<NSStepper>(this, id);
+    return pStepper ? static_cast<int>([pStepper maxValue]) : 0;
+}
+
+void _FCWindowController_cocoa::SetStepperValue(int id, int value)
+{
+    [ElementOf<NSStepper>(this, id) setIntValue:value];
+}
+
+namespace
+{
+void SetTickMarks(NSSlider* pSlider)
+{
+    [pSlider setNumberOfTickMarks:static_cast<NSInteger>([pSlider maxValue] - [pSlider minValue]) + 1];
+}
+} // namespace
+
+void _FCWindowController_cocoa::SetSliderMin(int id, int value)
+{
+    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    if (!pSlider) return;
+    [pSlider setMinValue:value];
+    SetTickMarks(pSlider);
+}
+
+int _FCWindowController_cocoa::GetSliderMin(int id)
+{
+    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    return pSlider ? static_cast<int>([pSlider minValue]) : 0;
+}
+
+void _FCWindowController_cocoa::SetSliderMax(int id, int value)
+{
+    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    if (!pSlider) return;
+    [pSlider setMaxValue:value];
+    SetTickMarks(pSlider);
+}
+
+int _FCWindowController_cocoa::GetSliderMax(int id)
+{
+    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    return pSlider ? static_cast<int>([pSlider maxValue]) : 0;
+}
+
+void _FCWindowController_cocoa::SetSliderThumbValue(int id, int value)
+{
+    [ElementOf<NSSlider>(this, id) setIntValue:value];
+}
+
+int _FCWindowController_cocoa::GetSliderThumbValue(int id)
+{
+    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    return pSlider ? static_cast<int>([pSlider doubleValue] + 0.49) : -1;
+}
+
+/* ---- Elements: switchers ---- */
+
+void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
+{
+    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, id);
+    if (!pSwitcher) return;
+    CocoaPool pool;
+    NSInteger count = [pSwitcher segmentCount];
+    NSString* lone = count == 1 ? [pSwitcher labelForSegment:0] : nil;
+    NSInteger segment = (count == 1 && [lone length] == 0) ? 0 : count;
+    if (segment == count) [pSwitcher setSegmentCount:count + 1];
+    [pSwitcher setLabel:Text(pTitle) forSegment:segment];
+    [pSwitcher setWidth:0 forSegment:segment];
+}
+
+int _FCWindowController_cocoa::SwitcherGetPageCount(int id)
+{
+    return static_cast<int>([ElementOf<NSSegmentedControl>(this, id) segmentCount]);
+}
+
+int _FCWindowController_cocoa::SwitcherGetSelectedPage(int id)
+{
+    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, id);
+    return pSwitcher ? static_cast<int>([pSwitcher selectedSegment]) : -1;
+}
+
+void _FCWindowController_cocoa::SwitcherSetSelectedPage(int id, int page)
+{
+    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, id);
+    if (pSwitcher && InRange(page, [pSwitcher segmentCount])) [pSwitcher setSelectedSegment:page];
+}
+
+/* ---- Elements: tables ---- */
+
+namespace
+{
+NSInteger RowCount(NSTableView* pTable)
+{
+    id source = [pTable dataSource];
+    return source ? [source numberOfRowsInTableView:pTable] : 0;
+}
+
+bool HasCheckColumn(NSTableView* pTable)
+{
+    NSTableColumn* pFirst = CocoaElements::ColumnAt(pTable, 0);
+    return pFirst && [[pFirst identifier] isEqual:@"check"];
+}
+
+NSTableColumn* NewCheckColumn()
+{
+    NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:@"check"] autorelease];
+    NSButtonCell* pCell = [[[NSButtonCell alloc] init] autorelease];
+    [pCell setButtonType:NSSwitchButton];
+    [pCell setTitle:@""];
+    [pColumn setDataCell:pCell];
+    [pColumn setWidth:26];
+    [pColumn setEditable:YES];
+    [pColumn setResizingMask:NSTableColumnNoResizing];
+    [[pColumn headerCell] setStringValue:@""];
+    return pColumn;
+}
+
+/* The next "col<n>" identifier after the last column's number. */
+NSString* NextColumnIdentifier(NSTableView* pTable)
+{
+    NSArray* pColumns = CocoaElements::Columns(pTable);
+    int number = 1;
+    if ([pColumns count] != 0)
+    {
+        NSString* last = [[pColumns lastObject] identifier];
+        if ([last hasPrefix:@"col"]) number = [[last substringFromIndex:3] intValue] + 1;
+    }
+    return [NSString stringWithFormat:@"col%d", number];
+}
+
+void ChangeSelection(NSTableView* pTable, NSInteger row)
+{
+    if ([pTable selectedRow] == row) return;
+    if (row < 0)
+        [pTable deselectAll:nil];
+    else
+        [pTable selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
+}
+} // namespace
+
+bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    if (!pTable) return false;
+    if (HasCheckColumn(pTable)) return true;
+    CocoaPool pool;
+    CocoaElements::AddColumn(pTable, NewCheckColumn());
+    /* The check column is the leftmost, also when others exist. */
+    [pTable moveColumn:[pTable numberOfColumns] - 1 toColumn:0];
+    return true;
+}
+
+bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    return pTable && HasCheckColumn(pTable);
+}
+
+void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    [pTable setHeaderView:nil];
+    [pTable setCornerView:nil];
+}
+
+void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    NSArray* pColumns = pTable ? CocoaElements::Columns(pTable) : nil;
+    if ([pColumns count] == 0) return;
+    CGFloat others = 0;
+    for (NSUInteger i = 0; i + 1 < [pColumns count]; ++i) others += [[pColumns objectAtIndex:i] width];
+    NSTableColumn* pLast = [pColumns lastObject];
+    CGFloat visible = [[pTable enclosingScrollView] contentSize].width;
+    if (visible <= 0) visible = [pTable frame].size.width;
+    [pLast setWidth:std::max([pLast width], visible - others)];
+}
+
+int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
+{
+    NSTableView* pTable = Table(this, id);
+    if (!pTable) return -1;
+    int count = static_cast<int>([CocoaElements::Columns(pTable) count]);
+    return (!includeCheckColumn && HasCheckColumn(pTable)) ? count - 1 : count;
+}
+
+float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
+{
+    NSTableView* pTable = Table(this, id);
+    if (!pTable || column < 0) return -1;
+    NSTableColumn* pColumn = CocoaElements::ColumnAt(pTable, column + (HasCheckColumn(pTable) ? 1 : 0));
+    return pColumn ? static_cast<float>([pColumn width]) : -1;
+}
+
+void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCString* pTitle)
+{
+    NSTableView* pTable = Table(this, id);
+    NSTableColumn* pColumn = pTable ? CocoaElements::ColumnAt(pTable, column) : nil;
+    if (!pColumn) return;
+    CocoaPool pool;
+    [[pColumn headerCell] setStringValue:Text(pTitle)];
+    [[pTable headerView] setNeedsDisplay:YES];
+}
+
+void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize)
+{
+    NSTableView* pTable = Table(this, id);
+    if (!pTable) return;
+    CocoaPool pool;
+    NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:NextColumnIdentifier(pTable)] autorelease];
+    [[pColumn headerCell] setStringValue:Text(pTitle)];
+    [pColumn setWidth:width];
+    [pColumn setEditable:NO];
+    NSFont* pFont = [NSFont systemFontOfSize:fontSize];
+    [[pColumn dataCell] setFont:pFont];
+    CocoaElements::AddColumn(pTable, pColumn);
+    /* The rows fit the font (at least the standard 16 points). */
+    float line = std::ceil(static_cast<float>(fontSize) * 1.2f);
+    [pTable setRowHeight:std::max(16.0f, line + 3)];
+}
+
+void _FCWindowController_cocoa::TableViewDeleteAllColumns(int id)
+{
+    if (NSTableView* pTable = Table(this, id)) CocoaElements::RemoveColumns(pTable);
+}
+
+void _FCWindowController_cocoa::TableViewRedraw(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    if (!pTable) return;
+    CocoaPool pool;
+    [pTable reloadData];
+    /* A selected row that no longer exists is dropped from the selection. */
+    if ([pTable selectedRow] >= RowCount(pTable)) ChangeSelection(pTable, -1);
+}
+
+void _FCWindowController_cocoa::TableViewScrollToTop(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    if (pTable && RowCount(pTable) > 0) [pTable scrollRowToVisible:0];
+}
+
+int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    return pTable ? static_cast<int>([pTable selectedRow]) : -1;
+}
+
+void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
+{
+    NSTableView* pTable = Table(this, id);
+    if (!pTable || !InRange(line, RowCount(pTable))) return;
+    CocoaPool pool;
+    if ([pTable numberOfRows] != RowCount(pTable)) [pTable reloadData];
+    ChangeSelection(pTable, line);
+    if (scrollIntoView) [pTable scrollRowToVisible:line];
+}
+
+void _FCWindowController_cocoa::TableViewUpdateCheckbox(int id, int line)
+{
+    NSTableView* pTable = Table(this, id);
+    if (pTable && InRange(line, RowCount(pTable))) [pTable setNeedsDisplayInRect:[pTable rectOfRow:line]];
+}
+
+void _FCWindowController_cocoa::TableViewClearSelection(int id)
+{
+    NSTableView* pTable = Table(this, id);
+    if (pTable && [pTable allowsEmptySelection]) ChangeSelection(pTable, -1);
+}
+
+void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
+{
+    NSTableView* pTable = pList ? Table(this, pList->GetControlID()) : nil;
+    if (!pTable) return;
+    CocoaPool pool;
+    if (!CocoaElements::DataListOf(pTable)) QZSetUserInfoPointer(pTable, @"DataList", pList);
+    [pTable setDataSource:(id)ControllerOf(this)];
+    [pTable reloadData];
+}
+
+/* ---- Elements created in code ---- */
+
+namespace
+{
+/* Single-line elements: the small control size and font, sized to fit,
+   then given the control's default width (widened by the insets). */
+void MakeSmall(NSControl* pControl, float width)
+{
+    [[pControl cell] setControlSize:NSSmallControlSize];
+    [pControl setFont:[NSFont systemFontOfSize:[NSFont smallSystemFontSize]]];
+    [pControl sizeToFit];
+    NSEdgeInsets insets = Insets(pControl);
+    NSRect frame = [pControl frame];
+    frame.size.width = width + insets.left + insets.right;
+    [pControl setFrame:frame];
+}
+
+/* A table or outline inside a bordered scroll view with a vertical scroller,
+   placed at (10, 10). */
+NSView* NewTable(FCControl* pControl, bool outline, float width, float height)
+{
+    const int code = pControl->_GetControlType();
+    Class tableClass = outline ? [NSOutlineView class] : [NSTableView class];
+    NSScrollView* pScroll = [[[NSScrollView alloc] initWithFrame:NSMakeRect(10, 10, width, height)] autorelease];
+    [pScroll setBorderType:NSBezelBorder];
+    [pScroll setHasVerticalScroller:YES];
+    NSSize inside = [pScroll contentSize];
+    NSTableView* pTable = [[[tableClass alloc] initWithFrame:NSMakeRect(0, 0, inside.width, inside.height)] autorelease];
+    [pTable setTag:pControl->GetControlID()];
+    CocoaElements::EnsureDrawable(pTable);
+    if (outline || code == 11)
+    {
+        [pTable setHeaderView:nil];
+        [pTable setCornerView:nil];
+    }
+    if (code == 11) [pTable setAllowsEmptySelection:NO];
+    /* A control with a table's code that is no data list (a foreign
+       subclass) keeps its font. */
+    if (FCCtrlDataList* pList = outline ? nullptr : dynamic_cast<FCCtrlDataList*>(pControl)) pList->SetFontSize(11);
+#ifdef QZ_HAS_OTHER_CONTROLS
+    if (FCCtrlTree* pTree = outline ? dynamic_cast<FCCtrlTree*>(pControl) : nullptr) pTree->SetFontSize(11);
+#endif
+    [pScroll setDocumentView:pTable];
+    return pScroll;
+}
+
+NSButton* NewButton(FCControl* pControl, float width, bool checkBox)
+{
+    NSButton* pButton = [[[NSButton alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
+    if (checkBox)
+    {
+        [pButton setButtonType:NSSwitchButton];
+        FCCtrlCheckbox* pCheckbox = dynamic_cast<FCCtrlCheckbox*>(pControl);
+        [pButton setAllowsMixedState:pCheckbox && pCheckbox->GetAllowMixedState() ? YES : NO];
+    }
+    else
+        [pButton setBezelStyle:NSRoundedBezelStyle];
+    [pButton setTitle:@""];
+    MakeSmall(pButton, width);
+    return pButton;
+}
+
+NSTextField* NewTextField(float width, bool editable)
+{
+    NSTextField* pField = [[[NSTextField alloc] initWithFrame:NSMakeRect(0, 0, width, 5)] autorelease];
+    if (!editable)
+    {
+        [pField setBezeled:NO];
+        [pField setDrawsBackground:NO];
+        [pField setEditable:NO];
+        [pField setSelectable:NO];
+    }
+    MakeSmall(pField, width);
+    return pField;
+}
+
+/* A separator box, found by its identifier: horizontal unless its control
+   asks otherwise. */
+NSBox* NewSeparator(FCControl* pControl, float width, float height)
+{
+    bool horizontal = true;
+#ifdef QZ_HAS_OTHER_CONTROLS
+    if (FCCtrlLine* pLine = dynamic_cast<FCCtrlLine*>(pControl)) horizontal = pLine->IsHorizontal();
+#else
+    (void)height;
+#endif
+    const int id = pControl->GetControlID();
+    NSRect frame = horizontal ? NSMakeRect(0, 0, width, 1) : NSMakeRect(0, 0, 1, height);
+    NSBox* pBox = [[[NSBox alloc] initWithFrame:frame] autorelease];
+    [pBox setBoxType:NSBoxSeparator];
+    CocoaElements::SetBoxIdentifier(pBox, [NSString stringWithFormat:@"%d", id]);
+    return pBox;
+}
+
+/* The element for a type code; nil for codes without one. */
+NSView* NewElement(FCControl* pControl, float width, float tall)
+{
+    switch (pControl->_GetControlType())
+    {
+    case 1: return [[[NSStepper alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
+    case 2:
+    case 11: return NewTable(pControl, false, width, tall);
+    case 3: return NewTable(pControl, true, width, tall);
+    case 4: return NewButton(pControl, width, false);
+    case 5: return NewButton(pControl, width, true);
+    case 6: return NewTextField(width, true);
+    case 7: return NewTextField(width, false);
+    case 8:
+    {
+        NSPopUpButton* pPopup =
+            [[[NSPopUpButton alloc] initWithFrame:NSMakeRect(0, 0, width, 22) pullsDown:NO] autorelease];
+        MakeSmall(pPopup, width);
+        return pPopup;
+    }
+    case 9: return NewSeparator(pControl, width, tall);
+    case 10: return [[[NSSlider alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
+    case 13:
+    {
+        NSSegmentedControl* pSegments = [[[NSSegmentedControl alloc] initWithFrame:NSMakeRect(0, 0, width, 24)] autorelease];
+        [pSegments setSegmentCount:1]; /* one unlabelled segment */
+        return pSegments;
+    }
+    default: return nil;
+    }
+}
+} // namespace
+
+bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
+{
+    NSWindow* pWindow = WindowOf(this);
+    if (!pControl || !pWindow) return false;
+    if (pControl->_GetControlType() == 12) return true;
+    CocoaPool pool;
+    NSView* pElement = NewElement(pControl, pControl->_GetAutoCreateWidth(), pControl->_GetAutoCreateMultilineHeight());
+    if (!pElement) return false;
+    if ([pElement isKindOfClass:[NSControl class]]) [(NSControl*)pElement setTag:pControl->GetControlID()];
+    [[pWindow contentView] addSubview:pElement];
+    [ControllerOf(this) setupFCControlTargetOf:pElement];
+    return true;
+}
+
+/* ---- Timers ---- */
+
+void _FCWindowController_cocoa::AssureTimers()
+{
+    if (!_timers) _timers = [[NSMutableArray alloc] init];
+}
+
+void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
+{
+    AssureTimers();
+    if (TimeridExists(id))
+    {
+        qzui::ReportSystemLog("Timer already exists!");
+        return;
+    }
+    CocoaPool pool;
+    NSTimer* pTimer = [NSTimer timerWithTimeInterval:milliseconds / 1000.0
+                                              target:ControllerOf(this)
+                                            selector:@selector(timerEvent:)
+                                            userInfo:[NSNumber numberWithInt:id]
+                                             repeats:YES];
+    [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
+    [TimersOf(this) addObject:pTimer];
+    CocoaRuntime::TimerCreated(pTimer, milliseconds);
+}
+
+void _FCWindowController_cocoa::KillTimer(int id)
+{
+    NSMutableArray* pTimers = TimersOf(this);
+    for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i)
+    {
+        NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
+        if (TimerId(pTimer) != id) continue;
+        [pTimer invalidate];
+        CocoaRuntime::TimerKilled(pTimer);
+        [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];
+    }
+}
+
+bool _FCWindowController_cocoa::TimeridExists(int id)
+{
+    NSMutableArray* pTimers = TimersOf(this);
+    for (NSUInteger i = 0; i < [pTimers count]; ++i)
+        if (TimerId([pTimers objectAtIndex:i]) == id) return true;
+    return false;
+}
+
+void _FCWindowController_cocoa::KillAllTimers()
+{
+    NSMutableArray* pTimers = TimersOf(this);
+    for (NSUInteger i = 0; i < [pTimers count]; ++i)
+    {
+        [[pTimers objectAtIndex:i] invalidate];
+        CocoaRuntime::TimerKilled([pTimers objectAtIndex:i]);
+    }
+    [pTimers removeAllObjects];
+}
+
+/* ---- Table check boxes ---- */
+
+void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
+{
+    FCCtrlDataList* pList = CocoaElements::DataListOf(Table(this, id));
+    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
+    if (!pRow) return;
+    pRow->SetCheck(checked);
+    pList->HandleCheckChange(row, checked);
+    if (_pWindow) _pWindow->HandleDataListCheck(pList, row, checked);
+}

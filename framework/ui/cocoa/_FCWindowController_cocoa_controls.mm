@@ -1,0 +1,253 @@
+/* The Cocoa bridge's operations for the tree, up/down and popup controls:
+ * outlines read their rows from the tree control through the window
+ * controller, steppers report to their up/down control. Built once those
+ * controls are part of the framework. */
+#ifdef QZ_HAS_OTHER_CONTROLS
+
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/NSObject+UserInfo.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/_cocoalink.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "strings/FCString.h"
+#include "ui/FCCtrlTree.h"
+#include "ui/FCCtrlUpDown.h"
+#include "ui/FCTreeNode.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
+
+namespace
+{
+NSOutlineView* Outline(const _FCWindowController_cocoa* pBridge, int id)
+{
+    if (!pBridge->_GetController()) return nil;
+    NSView* pView = [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:id];
+    return [pView isKindOfClass:[NSOutlineView class]] ? QZ_AS(NSOutlineView, pView) : nil;
+}
+
+FCCtrlTree* TreeOf(NSOutlineView* pOutline)
+{
+    return pOutline ? static_cast<FCCtrlTree*>(QZUserInfoPointer(pOutline, @"Tree")) : nullptr;
+}
+
+/* An outline item stands for a node by the node's handle; one item object
+   per handle, so that the outline keeps expansion and selection with it. */
+id ItemOf(NSOutlineView* pOutline, FCTreeNode* pNode)
+{
+    if (!pNode || !pNode->_GetHandle()) return nil;
+    NSMutableDictionary* pItems = [[pOutline objectUserInfo] objectForKey:@"Items"];
+    if (!pItems)
+    {
+        pItems = [NSMutableDictionary dictionary];
+        [[pOutline objectUserInfo] setObject:pItems forKey:@"Items"];
+    }
+    NSValue* key = [NSValue valueWithPointer:pNode->_GetHandle()];
+    id item = [pItems objectForKey:key];
+    if (!item)
+    {
+        item = key;
+        [pItems setObject:item forKey:key];
+    }
+    return item;
+}
+
+/* The node of an item; null once the node is gone. */
+FCTreeNode* NodeOf(id item) { return item ? FCTreeNode::_NodeFromHandle([QZ_AS(NSValue, item) pointerValue]) : nullptr; }
+
+/* A node of the outline's tree that is still attached to it. */
+bool IsKnown(NSOutlineView* pOutline, FCTreeNode* pNode)
+{
+    FCCtrlTree* pTree = TreeOf(pOutline);
+    return pTree && pNode && pNode->GetTree() == pTree && pTree->IsNodeAttached(pNode, nullptr);
+}
+
+FCTreeNode* ParentOf(FCCtrlTree* pTree, FCTreeNode* pNode)
+{
+    FCTreeNode* pParent = pNode->GetParent();
+    return pParent == pTree->_GetRoot() ? nullptr : pParent;
+}
+FCTreeNode* SelectedNode(NSOutlineView* pOutline)
+{
+    NSInteger row = [pOutline selectedRow];
+    return row >= 0 ? NodeOf([pOutline itemAtRow:row]) : nullptr;
+}
+
+/* Runs a change of the outline's rows (a reload, an expansion) with the
+   selection kept on its node; GNUstep drops the selection on such changes.
+   The change itself reports nothing; a selected node that is no longer shown
+   loses the selection, which is reported. */
+void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutline, SEL change, id argument)
+{
+    FCTreeNode* pSelected = SelectedNode(pOutline);
+    id controller = (id)pBridge->_GetController();
+    NSNotificationCenter* pCenter = [NSNotificationCenter defaultCenter];
+    [pCenter removeObserver:controller name:NSOutlineViewSelectionDidChangeNotification object:pOutline];
+    [pOutline performSelector:change withObject:argument];
+    NSInteger now = -1;
+    for (NSInteger shown = 0; pSelected && now < 0 && shown < [pOutline numberOfRows]; ++shown)
+        if (NodeOf([pOutline itemAtRow:shown]) == pSelected) now = shown;
+    if (now >= 0)
+        [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(now)] byExtendingSelection:NO];
+    else
+        [pOutline deselectAll:nil];
+    [pCenter addObserver:controller
+                selector:@selector(outlineViewSelectionChange:)
+                    name:NSOutlineViewSelectionDidChangeNotification
+                  object:pOutline];
+    if (pSelected && now < 0) pBridge->Notify_HandleCommand(static_cast<int>([pOutline tag]));
+}
+} // namespace
+
+void _FCWindowController_cocoa::GetPopupItemText(int id, int index, FCString* pText)
+{
+    NSView* pView = _controller ? [QZ_AS(_FCWindowController_redaredavizodir, _controller) findControlByTag:id] : nil;
+    if (![pView isKindOfClass:[NSPopUpButton class]] || !pText) return;
+    NSPopUpButton* pPopup = QZ_AS(NSPopUpButton, pView);
+    if (index < 0 || index >= [pPopup numberOfItems]) return;
+    _cocoalink_SetNSString(pText, [[pPopup itemAtIndex:index] title]);
+}
+
+void _FCWindowController_cocoa::OutlineViewSetupColumn(int id, int fontSize)
+{
+    NSOutlineView* pOutline = Outline(this, id);
+    if (!pOutline) return;
+    CocoaPool pool;
+    CocoaElements::RemoveColumns(pOutline);
+    NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:@"treecolumn"] autorelease];
+    [pColumn setWidth:std::max<CGFloat>(100, [pOutline frame].size.width)];
+    [pColumn setEditable:NO];
+    [[pColumn dataCell] setFont:[NSFont systemFontOfSize:fontSize]];
+    CocoaElements::AddColumn(pOutline, pColumn);
+    [pOutline setOutlineTableColumn:pColumn];
+    [pOutline setHeaderView:nil];
+    [pOutline setCornerView:nil];
+    float line = std::ceil(static_cast<float>(fontSize) * 1.2f);
+    [pOutline setRowHeight:std::max(16.0f, line + 3)];
+}
+
+void _FCWindowController_cocoa::OutlineViewAssureConnected(FCCtrlTree* pTree)
+{
+    NSOutlineView* pOutline = pTree ? Outline(this, pTree->GetControlID()) : nil;
+    if (!pOutline) return;
+    CocoaPool pool;
+    if (!TreeOf(pOutline)) QZSetUserInfoPointer(pOutline, @"Tree", pTree);
+    [pOutline setDataSource:(id)_controller];
+    [pOutline reloadData];
+}
+
+void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
+{
+    NSOutlineView* pOutline = Outline(this, id);
+    if (!pOutline) return;
+    CocoaPool pool;
+    KeepingSelection(this, pOutline, @selector(reloadData), nil);
+}
+
+FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int id)
+{
+    NSOutlineView* pOutline = Outline(this, id);
+    NSInteger row = pOutline ? [pOutline selectedRow] : -1;
+    FCTreeNode* pNode = row >= 0 ? NodeOf([pOutline itemAtRow:row]) : nullptr;
+    return IsKnown(pOutline, pNode) ? pNode : nullptr;
+}
+
+void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int id, FCTreeNode* pNode)
+{
+    NSOutlineView* pOutline = Outline(this, id);
+    if (!IsKnown(pOutline, pNode)) return;
+    CocoaPool pool;
+    if (FCTreeNode* pParent = ParentOf(TreeOf(pOutline), pNode)) OutlineViewExpandNode(id, pParent, true);
+    NSInteger row = [pOutline rowForItem:ItemOf(pOutline, pNode)];
+    if (row < 0 || row == [pOutline selectedRow]) return;
+    [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
+    [pOutline scrollRowToVisible:row];
+}
+
+void _FCWindowController_cocoa::OutlineViewExpandNode(int id, FCTreeNode* pNode, bool expand)
+{
+    NSOutlineView* pOutline = Outline(this, id);
+    if (!IsKnown(pOutline, pNode)) return;
+    CocoaPool pool;
+    id item = ItemOf(pOutline, pNode);
+    if (expand && pNode->IsContainer())
+        KeepingSelection(this, pOutline, @selector(expandItem:), item);
+    else if (!expand)
+        KeepingSelection(this, pOutline, @selector(collapseItem:), item);
+}
+
+bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode)
+{
+    NSOutlineView* pOutline = Outline(this, id);
+    return IsKnown(pOutline, pNode) && [pOutline isItemExpanded:ItemOf(pOutline, pNode)];
+}
+
+namespace
+{
+void ExpandTopLevel(_FCWindowController_cocoa* pBridge, int id, bool expand)
+{
+    NSOutlineView* pOutline = Outline(pBridge, id);
+    FCCtrlTree* pTree = TreeOf(pOutline);
+    if (!pTree) return;
+    FCTreeNode* pRoot = pTree->_GetRoot();
+    for (int i = 0; i < pRoot->GetCount(); ++i)
+        if (pRoot->GetChildAt(i)->IsContainer()) pBridge->OutlineViewExpandNode(id, pRoot->GetChildAt(i), expand);
+}
+} // namespace
+
+void _FCWindowController_cocoa::OutlineViewExpandAllContainers(int id) { ExpandTopLevel(this, id, true); }
+
+void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id) { ExpandTopLevel(this, id, false); }
+
+void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
+{
+    if (!_pWindow || !pStepper) return;
+    FCControl* pControl = _pWindow->FindControl(id);
+    auto* pUpDown = pControl && pControl->_GetControlType() == 1 ? dynamic_cast<FCCtrlUpDown*>(pControl) : nullptr;
+    if (!pUpDown) return;
+    const int delta = pUpDown->_HandleStepperClick([QZ_AS(NSStepper, pStepper) intValue]);
+    _pWindow->HandleUpDownPressed(pUpDown, delta);
+}
+
+/* The outline data source of the window controller. */
+@implementation _FCWindowController_redaredavizodir (TreeControls)
+
+- (NSInteger)outlineView:(NSOutlineView*)outlineView numberOfChildrenOfItem:(id)item
+{
+    FCCtrlTree* pTree = TreeOf(outlineView);
+    if (!pTree) return 0;
+    FCTreeNode* pNode = item ? NodeOf(item) : pTree->_GetRoot();
+    return pNode ? pNode->GetCount() : 0;
+}
+
+- (id)outlineView:(NSOutlineView*)outlineView child:(NSInteger)index ofItem:(id)item
+{
+    FCCtrlTree* pTree = TreeOf(outlineView);
+    FCTreeNode* pNode = !pTree ? nullptr : item ? NodeOf(item) : pTree->_GetRoot();
+    return pNode ? ItemOf(outlineView, pNode->GetChildAt(static_cast<int>(index))) : nil;
+}
+
+- (BOOL)outlineView:(NSOutlineView*)outlineView isItemExpandable:(id)item
+{
+    (void)outlineView;
+    FCTreeNode* pNode = NodeOf(item);
+    return pNode && pNode->IsContainer() ? YES : NO;
+}
+
+- (id)outlineView:(NSOutlineView*)outlineView objectValueForTableColumn:(NSTableColumn*)column byItem:(id)item
+{
+    (void)outlineView;
+    (void)column;
+    FCTreeNode* pNode = NodeOf(item);
+    if (!pNode) return @"";
+    FCString text;
+    pNode->GetText(&text);
+    return _cocoalink_MakeNSString(&text);
+}
+
+@end
+
+#endif

@@ -1,0 +1,31 @@
+#ifndef FRAMEWORK_UI_COCOA__COCOALINK_H
+#define FRAMEWORK_UI_COCOA__COCOALINK_H
+
+#import <Foundation/Foundation.h>
+
+class FCString;
+
+/* String and pointer-box operations between the framework and Cocoa.
+ *
+ * A Unicode host (framework version 0x11000000 and later) hands the UTF-16
+ * units over unchanged; an older host goes through the 8-bit text, read as
+ * UTF-8 on the way out and written as non-lossy ASCII (at most 5000 bytes) on
+ * the way back. Reading a Cocoa string turns every U+2028 line separator into
+ * a carriage return. */
+
+/* The string's text as a Cocoa string; the string keeps (retains) it until the
+   next call or its destruction, releasing the previous one. Null gives nil. */
+NSString* _cocoalink_GetNSString(FCString* pString);
+/* A new autoreleased Cocoa string with the text, not cached. */
+NSString* _cocoalink_MakeNSString(FCString* pString);
+void _cocoalink_SetNSString(FCString* pString, NSString* pObject);
+void _cocoalink_FromUTF8ToFCString(const char* text, FCString* pString);
+/* Copies at most size bytes of UTF-8 (never splitting a character) and
+   always ends the buffer with a zero byte. */
+void _cocoalink_ToUTF8FromFCString(FCString* pString, char* buffer, int size);
+/* Replaces a retained pointer box with one holding the pointer. */
+void _cocoalink_ChangeNSPointerValue(NSValue** ppBox, void* pointer);
+void _cocoalink_DeallocateNSValue(NSValue** ppBox);
+void _cocoalink_DeallocateNSString(NSString** ppString);
+
+#endif

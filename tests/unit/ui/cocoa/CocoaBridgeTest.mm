@@ -1,0 +1,231 @@
+/* The Cocoa bridge in a real window: layout elements inside boxes, the
+ * timers on the run loop, and a screenshot of the panel layout. */
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "unit/ui/UiTestWindow.h"
+#include "ui/_FCWindowController_cocoa.h"
+
+namespace
+{
+const char kBoxLayout[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<document type="com.apple.InterfaceBuilder3.Cocoa.XIB" version="3.0" toolsVersion="21701" targetRuntime="MacOSX.Cocoa" propertyAccessControl="none" useAutolayout="NO">
+  <objects>
+    <customObject id="-2" userLabel="File's Owner" customClass="_FCWindowController_redaredavizodir">
+      <connections><outlet property="window" destination="w1" id="o1"/></connections>
+    </customObject>
+    <customObject id="-1" userLabel="First Responder" customClass="FirstResponder"/>
+    <customObject id="-3" userLabel="Application" customClass="NSObject"/>
+    <window title="Boxes" releasedWhenClosed="NO" visibleAtLaunch="NO" id="w1">
+      <windowStyleMask key="styleMask" titled="YES" closable="YES"/>
+      <rect key="contentRect" x="100" y="200" width="300" height="200"/>
+      <view key="contentView" id="v1">
+        <rect key="frame" x="0.0" y="0.0" width="300" height="200"/>
+        <subviews>
+          <box title="Group" identifier="50" id="b1">
+            <rect key="frame" x="10" y="60" width="200" height="120"/>
+            <view key="contentView" id="bv">
+              <rect key="frame" x="2" y="2" width="196" height="100"/>
+              <subviews>
+                <button tag="7" id="c1">
+                  <rect key="frame" x="10" y="40" width="120" height="18"/>
+                  <buttonCell key="cell" type="check" title="Inside" state="on" allowsMixedState="YES" tag="7" id="c1c"/>
+                </button>
+              </subviews>
+            </view>
+          </box>
+          <button tag="7" id="p7">
+            <rect key="frame" x="200" y="10" width="80" height="32"/>
+            <buttonCell key="cell" type="push" title="Outside" bezelStyle="rounded" tag="7" id="p7c"/>
+          </button>
+        </subviews>
+      </view>
+    </window>
+  </objects>
+</document>
+)";
+
+class CocoaLayoutFolder : public UiTest
+{
+protected:
+    std::string folder;
+
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        char pattern[] = "/tmp/qzui_cocoaXXXXXX";
+        ASSERT_NE(nullptr, mkdtemp(pattern));
+        folder = pattern;
+        std::ofstream(folder + "/20999.xib") << kBoxLayout;
+        qzui_set_layout_folder(folder.c_str());
+    }
+    void TearDown() override
+    {
+        std::remove((folder + "/20999.xib").c_str());
+        rmdir(folder.c_str());
+        UiTest::TearDown();
+    }
+};
+
+/* The Cocoa view behind a tag of a bridge's window. */
+NSView* ViewOf(_FCWindowController_cocoa* pBridge, int tag)
+{
+    return [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];
+}
+} // namespace
+
+TEST_F(CocoaLayoutFolder, ElementInsideABoxIsFoundByTagAndTheBoxByItsIdentifier)
+{
+    FCResourceWindow window(20999);
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    _FCWindowController_cocoa* pBridge = window._GetBridge();
+    ASSERT_TRUE(pBridge->IsWindowLoaded());
+    /* Depth first: the check box inside the box comes before the later button. */
+    NSView* pCheck = ViewOf(pBridge, 7);
+    ASSERT_TRUE([pCheck isKindOfClass:[NSButton class]]);
+    EXPECT_EQ(1, pBridge->GetDlgItemCheck(7));
+    NSView* pBox = ViewOf(pBridge, 50);
+    ASSERT_TRUE([pBox isKindOfClass:[NSBox class]]);
+    EXPECT_TRUE([pCheck isDescendantOf:pBox]);
+    /* The check box's rectangle is in the content area's coordinates: inside
+       the box's rectangle, not at its own offset within the box. */
+    __FloatRect box{}, check{};
+    ASSERT_TRUE(pBridge->GetDlgItemRect(50, &box));
+    ASSERT_TRUE(pBridge->GetDlgItemRect(7, &check));
+    EXPECT_EQ(10.0f, box.left);
+    EXPECT_EQ(20.0f, box.top); /* 200 - 60 - 120 */
+    EXPECT_GT(check.left, box.left);
+    EXPECT_GT(check.top, box.top);
+    EXPECT_LT(check.bottom, box.bottom);
+    /* Hiding the box hides what it holds. */
+    pBridge->SetDlgItemVisible(50, false);
+    qzui_element info{};
+    ASSERT_EQ(QZUI_OK, qzui_element_info(qzui_find_window(20999), 7, &info));
+    EXPECT_EQ(0, info.visible);
+    EXPECT_EQ(QZUI_E_DISABLED, qzui_press_button(qzui_find_window(20999), 7));
+}
+
+TEST_F(CocoaLayoutFolder, MissingLayoutIsLoggedAndNoWindowOpens)
+{
+    FCResourceWindow window(20998);
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    EXPECT_FALSE(window._GetBridge()->IsWindowLoaded());
+    EXPECT_EQ(0, qzui_find_window(20998));
+    ASSERT_EQ(1u, logLines.size());
+    EXPECT_NE(std::string::npos, logLines[0].find("20998"));
+}
+
+using CocoaTimers = UiTest;
+
+TEST_F(CocoaTimers, TimersAreRepeatingRunLoopTimersAimedAtTheController)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.SetTimer(3, 250);
+    window.SetTimer(3, 250);
+    EXPECT_EQ(std::vector<std::string>{"Timer already exists!"}, logLines);
+    NSArray* pTimers = QZ_AS(NSArray, window._GetBridge()->_GetTimers());
+    ASSERT_EQ(1u, [pTimers count]);
+    NSTimer* pTimer = [pTimers objectAtIndex:0];
+    EXPECT_TRUE([pTimer isValid]);
+    EXPECT_DOUBLE_EQ(0.25, [pTimer timeInterval]);
+    EXPECT_EQ(3, [QZ_AS(NSNumber, [pTimer userInfo]) intValue]);
+    [pTimer retain];
+    window.StopTimer(3);
+    EXPECT_FALSE([pTimer isValid]);
+    [pTimer release];
+    EXPECT_EQ(0, qzui_timer_count(win));
+}
+
+using CocoaWindow = UiTest;
+
+TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
+{
+    TestWindow window;
+    int win = Shown(window);
+    NSWindow* pWindow = CocoaRuntime::WindowOf(CocoaRuntime::FindBridge(win));
+    ASSERT_NE(nil, pWindow);
+    EXPECT_EQ(NSFloatingWindowLevel, [pWindow level]);
+    EXPECT_EQ([pWindow frame].size.width, [pWindow minSize].width);
+    /* Return goes to the button tagged 1. */
+    EXPECT_EQ([QZ_AS(NSButton, ViewOf(window._GetBridge(), 1)) cell], [pWindow defaultButtonCell]);
+}
+
+namespace
+{
+std::string Output(const std::string& command)
+{
+    std::string output;
+    if (FILE* pPipe = popen(command.c_str(), "r"))
+    {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pPipe)) output += buffer;
+        pclose(pPipe);
+    }
+    return output;
+}
+
+bool HasProgram(const char* name) { return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0; }
+} // namespace
+
+using PanelScreenshot = UiTest;
+
+TEST_F(PanelScreenshot, PanelLayoutWindowIsDrawnWithItsTitleAndButtonsInside)
+{
+    if (!HasProgram("import") || !HasProgram("convert")) GTEST_SKIP() << "ImageMagick is not installed";
+    TestWindow window;
+    window.FillList(4);
+    int win = Shown(window);
+    ASSERT_NE(0, win);
+    char title[64];
+    ASSERT_GT(qzui_window_title(win, title, sizeof title), 0);
+    EXPECT_STREQ("Staff Set Panel", title);
+
+    NSWindow* pWindow = CocoaRuntime::WindowOf(CocoaRuntime::FindBridge(win));
+    [pWindow display];
+    [pWindow flushWindow];
+    CocoaRuntime::Pump(0.3);
+
+    qzui_rect frame = Frame(win);
+    const char* buildDir = std::getenv("QZ_BUILD_DIR");
+    std::string folder = std::string(buildDir ? buildDir : "/tmp") + "/artifacts";
+    mkdir(folder.c_str(), 0755);
+    std::string shot = folder + "/panel-window.png";
+    std::remove(shot.c_str());
+    char geometry[96];
+    std::snprintf(geometry, sizeof geometry, "%dx%d+%d+%d", static_cast<int>(frame.width),
+                  static_cast<int>(frame.height), static_cast<int>(frame.left), static_cast<int>(frame.top));
+    Output("import -window root -crop " + std::string(geometry) + " +repage '" + shot + "' 2>&1");
+    struct stat file{};
+    ASSERT_EQ(0, stat(shot.c_str(), &file)) << "no screenshot at " << shot;
+    std::printf("screenshot: %s\n", shot.c_str());
+
+    /* Not blank: many colours, and the image has the window's size. */
+    int colours = std::atoi(Output("convert '" + shot + "' -format %k info:").c_str());
+    EXPECT_GT(colours, 8);
+    std::string size = Output("convert '" + shot + "' -format %wx%h info:");
+    EXPECT_EQ(std::to_string(static_cast<int>(frame.width)) + "x" + std::to_string(static_cast<int>(frame.height)), size);
+
+    /* Every button's frame from the bridge lies inside the content area. */
+    __FloatRect content{};
+    window._GetBridge()->GetWindowContentRect(&content);
+    for (int tag : {1, 2, 103, 104, 105, 106, 107, 108, 109})
+    {
+        qzui_element info{};
+        ASSERT_EQ(QZUI_OK, qzui_element_info(win, tag, &info));
+        EXPECT_GE(info.frame.left, 0.0f) << tag;
+        EXPECT_GE(info.frame.top, 0.0f) << tag;
+        EXPECT_LE(info.frame.left + info.frame.width, content.Width()) << tag;
+        EXPECT_LE(info.frame.top + info.frame.height, content.Height()) << tag;
+        EXPECT_LE(info.frame.top + info.frame.height, frame.height) << tag;
+    }
+}
