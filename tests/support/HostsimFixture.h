@@ -53,7 +53,8 @@
     X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_auto_numbered_names)              \
     X(hostsim_selection_garbage) X(hostsim_set_macho) X(hostsim_set_dialog_answer)                 \
     X(hostsim_set_window_info) X(hostsim_scroll_count) X(hostsim_last_scroll)                       \
-    X(hostsim_set_dialog_changed) X(hostsim_dialog_count) X(hostsim_dialog_entry)
+    X(hostsim_set_dialog_changed) X(hostsim_dialog_count) X(hostsim_dialog_entry)                   \
+    X(hostsim_new_large_document)
 
 /* The driver API of the loaded engine. */
 struct HostsimApi {
