@@ -47,7 +47,7 @@ void BenchTable::ReportRuns(const std::vector<Run>& runs)
         const bool aggregate = run.run_type == Run::RT_Aggregate;
         if (aggregate && run.aggregate_name != "median") continue;
         if (!aggregate && _aggregated[name]) continue;
-        const double ns = run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+        const double ns = run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
                           benchmark::GetTimeUnitMultiplier(run.time_unit);
         if (aggregate) _aggregated[name] = true;
         bool replaced = false;

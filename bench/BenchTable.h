@@ -2,8 +2,9 @@
 #define BENCH_BENCHTABLE_H
 
 /* The console report of a benchmark program followed by a table of its
- * figures: every benchmark named "figure/size" gets a row with its time
- * (the median when run with repetitions), its growth against the figure's
+ * figures: every benchmark named "figure/size" gets a row with its CPU time
+ * (the median when run with repetitions; CPU time, since the machines that
+ * run it are shared and wall time counts the other processes), its growth against the figure's
  * first size and, where one is set, its target: a fixed time or another
  * benchmark of the same run (a floor), with the allowed ratio. */
 

@@ -188,6 +188,8 @@ void Select(const Command& command)
         host->hostsim_set_selection(&region);
     }
     const int window = qzui_find_window(FCStaffSetPanelWindow::LAYOUT_ID);
+    /* Selected afresh, so that the panel enables the buttons for the row. */
+    qzui_select_row(window, kList, -1);
     qzui_select_row(window, kList, command.row);
     qzui_type_text(window, kEdit, "Bench Set");
 }

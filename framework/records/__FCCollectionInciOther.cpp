@@ -57,6 +57,15 @@ bool __FCCollectionInciOther::SaveAllForItem(uint16_t item)
     }
     return true;
 }
+int __FCCollectionInciOther::CountForItem(uint16_t item)
+{
+    __FCInciOther* pScratch = _CreateScratchInci();
+    if (!pScratch)
+        return 0;
+    const int count = _CountIncidents(pScratch, item);
+    delete pScratch;
+    return count;
+}
 
 bool __FCCollectionInciOther::SaveDataAs(uint16_t fromItem, uint16_t toItem)
 {
