@@ -13,6 +13,8 @@
 #include "document/FCSystemStaff.h"
 #include "document/FCSystemStaves.h"
 #include "ui/FCUI.h"
+#include "hostlink/fx_host_abi.h"
+#include "common/qz_host_versions.h"
 
 const char* const FCStaffSetPanelWindow::kUndoText = "Staff Set Panel";
 
@@ -50,6 +52,12 @@ uint16_t StaffListItem(int staffSet)
 template <class Operation>
 bool InScore(Operation operation)
 {
+    /* The common case, the score already current, needs no switch. */
+    if (FX_GetCurrentPartID(qz::kInterfaceVersion) == 0)
+    {
+        operation();
+        return true;
+    }
     FCPart score(0);
     if (!score.SwitchTo()) return false;
     operation();
@@ -99,12 +107,11 @@ struct FCStaffSetPanelWindow::_ListSnapshot
     void Read(FCUI* pUI)
     {
         InScore([&] {
-            FCSystemStaves counter;
             FCSystemStaff entry;
             for (int row = 0; row < kRows; ++row)
             {
                 const uint16_t item = StaffListItem(row);
-                counts[row] = counter.CountForItem(item);
+                counts[row] = FCSystemStaves::CountIncidentsOf(&entry, item);
                 if (counts[row] < 1) continue;
                 if (entry.Load(item, 0)) first[row] = entry.GetStaff();
                 if (entry.Load(item, static_cast<int16_t>(counts[row] - 1))) last[row] = entry.GetStaff();
@@ -327,13 +334,13 @@ bool FCStaffSetPanelWindow::AreListCountersUpToDate()
        current counts as empty lists. */
     bool upToDate = true;
     auto compare = [&](bool counted) {
-        FCSystemStaves counter;
+        FCSystemStaff scratch;
         for (int row = kScoreRow; row <= kLastRow && upToDate; ++row)
         {
             FCDataListRow* pRow = _pStaffSetList->GetItemAt(row);
             if (!pRow) continue;
             const auto stored = reinterpret_cast<intptr_t>(pRow->GetUserData());
-            upToDate = stored == (counted ? counter.CountForItem(StaffListItem(row)) : 0);
+            upToDate = stored == (counted ? FCSystemStaves::CountIncidentsOf(&scratch, StaffListItem(row)) : 0);
         }
     };
     if (!InScore([&] { compare(true); })) compare(false);
