@@ -133,3 +133,32 @@ TEST_F(PanelLargeScore, ACommandOnALargeScoreKeepsTheOtherRows)
     after[3] = before[3];
     EXPECT_EQ(before, after);
 }
+
+/* The one-pass name reading keeps the per-row rules: the first expression of
+   a staff set in the special category wins, the same text in another
+   category is no name. */
+TEST_F(PanelLargeScore, NamesFollowTheFirstExpressionInTheCategory)
+{
+    ASSERT_GT(Host()->hostsim_put_text_expression(0, 12, "QZ Staff Set Panel 1:Later", "x", 0), 0);
+    ASSERT_GT(Host()->hostsim_put_text_expression(0, 1, "QZ Staff Set Panel 2:Elsewhere", "x", 0), 0);
+    PutStaffSet(2, {3, 4});
+    Invoke();
+    const std::vector<std::string> rows = Rows();
+    EXPECT_EQ(ReferenceRows(), rows);
+    EXPECT_EQ(rows[1].substr(0, 15), "1 | Woodwinds |");
+    EXPECT_EQ(rows[2].substr(0, 15), "2 | (No Name) |");
+}
+
+/* Counting skips the part switch only when the score is current: from a
+   part the tick still counts the score's lists and restores the part. */
+TEST_F(PanelLargeScore, TheTickCountsTheScoresListsFromAPart)
+{
+    Invoke();
+    PutStaffSet(5, {1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(Host()->hostsim_set_current_part(1));
+    Tick();
+    EXPECT_EQ(Rows()[5].substr(0, 19), "5 | (No Name) | 6 |");
+    EXPECT_EQ(1, Host()->hostsim_current_part());
+    ASSERT_TRUE(Host()->hostsim_set_current_part(0));
+    EXPECT_EQ(ReferenceRows(), Rows());
+}
