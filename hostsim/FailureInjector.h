@@ -21,6 +21,7 @@ public:
     /* The mode for this call, consuming one count of the matching rule. */
     FailMode take(const std::string& function, std::optional<std::pair<uint32_t, RecordKey>> record);
     void clear() { rules_.clear(); }
+    bool empty() const { return rules_.empty(); }
 
 private:
     struct Rule {

@@ -97,7 +97,7 @@ fxbool stepRecord(const char* function, bool forward, uint32_t tag, int16_t* key
     std::optional<RecordId> to = forward ? doc->store().next(from) : doc->store().previous(from);
     if (!to) return call.finish<fxbool>(0);
     to->key.write(rc.shape, key);
-    call.note("-> " + to->key.toString(rc.shape));
+    call.noteStep(to->key, rc.shape);
     if (buffer && size) copyOut(rc, *doc->store().find(*to), buffer, size);
     return call.finish<fxbool>(1);
 }

@@ -31,10 +31,17 @@ void HostCall::note(const std::string& text) {
 }
 
 bool HostCall::injectedFailure() {
+    if (engine_.failures.empty()) return false;  // the common case, without building the match
     FailMode mode = engine_.failures.take(function_, record_);
     if (mode == FailMode::Off) return false;
     note(mode == FailMode::Missing ? "missing (injected)" : "refused (injected)");
     return true;
+}
+
+void HostCall::noteStep(const RecordKey& key, KeyShape shape) {
+    entry_->stepKey = key;
+    entry_->stepShape = static_cast<int>(shape);
+    entry_->hasStep = true;
 }
 
 Document* HostCall::document() { return engine_.current(); }

@@ -28,6 +28,9 @@ public:
     void setSizeIn(uint32_t size) { entry_->sizeIn = size; }
     void setSizeOut(uint32_t size) { entry_->sizeOut = size; }
     void note(const std::string& text);
+    /* Notes the key a step (next, previous) arrived at, as the last note
+       ("-> key"); formatted only when the log's text is asked for. */
+    void noteStep(const RecordKey& key, KeyShape shape);
 
     /* True when an injected failure (refusal or "missing") takes this call. */
     bool injectedFailure();

@@ -28,7 +28,10 @@ const std::string& HostLog::textOf(CallEntry& e) {
          " depth=" + std::to_string(e.editDepth);
     if (e.inPluginCall) t += " in-plugin-call";
     if (e.createdBySave) t += " created-by-save";
-    if (!e.note.empty()) t += " [" + e.note + "]";
+    std::string note = e.note;
+    if (e.hasStep)
+        note += (note.empty() ? "-> " : "; -> ") + e.stepKey.toString(static_cast<KeyShape>(e.stepShape));
+    if (!note.empty()) t += " [" + note + "]";
     return t;
 }
 

@@ -5,6 +5,7 @@
 #include <deque>
 #include <string>
 
+#include "hostsim/RecordKey.h"
 #include "hostsim/Region.h"
 
 namespace hostsim {
@@ -24,6 +25,10 @@ struct CallEntry {
     bool inPluginCall = false;
     bool createdBySave = false;
     std::string note;   // "refused (injected)", "missing (injected)", ...
+    /* The key a step arrived at, shown after the note as "-> key". */
+    bool hasStep = false;
+    RecordKey stepKey;
+    int stepShape = 0;  // a KeyShape
     std::string text;   // made on demand (HostLog::textOf)
 };
 

@@ -11,6 +11,7 @@
 #include "hostsim/DocumentFile.h"
 #include "hostsim/DocumentReader.h"
 #include "hostsim/Engine.h"
+#include "hostsim/LargeScoreBuilder.h"
 #include "hostsim/MusicXmlImport.h"
 #include "hostsim/MusicXmlSource.h"
 #include "hostsim/TagRules.h"
@@ -95,6 +96,27 @@ int16_t hostsim_new_document(int seed) {
     Engine& e = driver("hostsim_new_document");
     int s = seed >= HOSTSIM_SEED_EMPTY && seed <= HOSTSIM_SEED_DEMO ? seed : HOSTSIM_SEED_EMPTY;
     return e.newDocument(static_cast<Seed>(s));
+}
+
+int16_t hostsim_new_large_document(const hostsim_large_score* sizes, char* error, size_t errorSize) {
+    Engine& e = driver("hostsim_new_large_document");
+    if (!sizes) {
+        copyError("no sizes given", error, errorSize);
+        return 0;
+    }
+    LargeScoreSpec spec;
+    spec.staves = sizes->staves;
+    spec.measures = sizes->measures;
+    spec.expressions = sizes->expressions;
+    spec.staffSets = sizes->staffSets;
+    spec.seed = sizes->seed;
+    std::string msg;
+    std::unique_ptr<Document> doc = LargeScoreBuilder::build(0, e.hostVersion, spec, msg);
+    if (!doc) {
+        copyError(msg, error, errorSize);
+        return 0;
+    }
+    return e.adopt(std::move(doc));
 }
 
 int hostsim_close_document(int16_t id) { return driver("hostsim_close_document").closeDocument(id) ? 1 : 0; }

@@ -142,6 +142,15 @@ typedef struct hostsim_dialog {
     int32_t changed;       /* the change flag handed back (selection dialogs) */
 } hostsim_dialog;
 
+/* Sizes of a generated score (hostsim_new_large_document). */
+typedef struct hostsim_large_score {
+    int64_t staves;       /* 0 to 32767 */
+    int64_t measures;     /* 1 to 32767 */
+    int64_t expressions;  /* 0 to 32767, the staff set names included */
+    int64_t staffSets;    /* 0 to 8, each with its name among the expressions */
+    uint32_t seed;
+} hostsim_large_score;
+
 typedef struct hostsim_violation {
     int32_t severity;      /* HOSTSIM_SEVERITY_* */
     const char* text;
@@ -184,6 +193,12 @@ HOSTSIM_API int16_t hostsim_import_musicxml(const char* path, char* error, size_
 /* Opens a document file of either kind, chosen by the file's content: a
    MusicXML score is imported, a hostsim document file (JSON) is opened. */
 HOSTSIM_API int16_t hostsim_open_document_file(const char* path, char* error, size_t errorSize);
+/* A generated score made current: staves named from an orchestral list,
+   text expressions in several categories with the staff set names among
+   them, staff sets of random sizes; the same sizes and seed give the same
+   document. Returns its id, 0 (with a message in `error`) for sizes the host
+   cannot hold. */
+HOSTSIM_API int16_t hostsim_new_large_document(const hostsim_large_score* sizes, char* error, size_t errorSize);
 /* The document rendered as text for people and tests. */
 HOSTSIM_API const char* hostsim_describe_document(int16_t id);
 

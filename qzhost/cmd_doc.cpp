@@ -1,6 +1,8 @@
 /* qzhost doc: documents of the simulated host engine.
      qzhost doc show SOURCE        print the document for people and tests
      qzhost doc new KIND FILE      write a built-in document (demo, empty, test) to FILE
+     qzhost doc new --staves N --measures M --expressions E --staffsets K [--seed S] FILE
+                                   write a generated score of that size to FILE
      qzhost doc save SOURCE FILE   open SOURCE and write it to FILE
    SOURCE is a document file or one of the built-in documents. The engine is
    loaded as for every command (locally) and reached through its driver API. */
@@ -8,6 +10,9 @@
 #include "qzhost/CommandRegistry.h"
 #include "qzhost/ModuleHost.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <map>
 #include <ostream>
 
 #include "hostsim/hostsim_api.h"
@@ -21,13 +26,15 @@ struct DocEngine {
     HOSTSIM_FN(hostsim_open_document) openDocument = nullptr;
     HOSTSIM_FN(hostsim_save_document) saveDocument = nullptr;
     HOSTSIM_FN(hostsim_describe_document) describe = nullptr;
+    HOSTSIM_FN(hostsim_new_large_document) newLarge = nullptr;
 
     bool Resolve(const ModuleHost& host)
     {
         return Bind(host, reset, "hostsim_reset") && Bind(host, newDocument, "hostsim_new_document") &&
                Bind(host, openDocument, "hostsim_open_document") &&
                Bind(host, saveDocument, "hostsim_save_document") &&
-               Bind(host, describe, "hostsim_describe_document");
+               Bind(host, describe, "hostsim_describe_document") &&
+               Bind(host, newLarge, "hostsim_new_large_document");
     }
 
     template <class F>
@@ -67,16 +74,64 @@ int16_t Obtain(const DocEngine& engine, const std::string& source, bool builtInO
     return id;
 }
 
+/* The sizes of `doc new --staves N ...` (every size option required, --seed
+   optional); false with a message for a missing, unknown or malformed option.
+   The sizes' ranges are the engine's to check. */
+bool ParseSizes(const CommandArgs& args, hostsim_large_score& sizes, std::ostream& err)
+{
+    std::map<std::string, int64_t*> options = {{"--staves", &sizes.staves},
+                                               {"--measures", &sizes.measures},
+                                               {"--expressions", &sizes.expressions},
+                                               {"--staffsets", &sizes.staffSets}};
+    int64_t seed = 1;
+    options["--seed"] = &seed;
+    std::map<std::string, bool> given;
+    for (size_t i = 1; i + 1 < args.size(); i += 2) {
+        auto option = options.find(args[i]);
+        if (option == options.end()) {
+            err << "qzhost: unknown option '" << args[i] << "'\n";
+            return false;
+        }
+        const std::string& text = args[i + 1];
+        char* end = nullptr;
+        errno = 0;
+        const long long value = std::strtoll(text.c_str(), &end, 10);
+        if (text.empty() || *end != '\0' || errno == ERANGE) {
+            err << "qzhost: " << args[i] << " needs a whole number, not '" << text << "'\n";
+            return false;
+        }
+        *option->second = value;
+        given[args[i]] = true;
+    }
+    for (const auto& [name, value] : options)
+        if (name != "--seed" && !given[name]) {
+            err << "qzhost: doc new needs " << name << "\n";
+            return false;
+        }
+    if (seed < 0 || seed > 0xFFFFFFFFll) {
+        err << "qzhost: --seed must be from 0 to 4294967295\n";
+        return false;
+    }
+    sizes.seed = static_cast<uint32_t>(seed);
+    return true;
+}
+
+/* Writes a generated score: `doc new --staves N ... FILE`. */
+int RunNewLarge(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
 int Usage(std::ostream& err)
 {
     err << "usage: qzhost doc show FILE|demo|empty|test\n"
            "       qzhost doc new demo|empty|test FILE\n"
+           "       qzhost doc new --staves N --measures M --expressions E --staffsets K [--seed S] FILE\n"
            "       qzhost doc save FILE|demo|empty|test FILE\n";
     return kExitUsage;
 }
 
 int RunDoc(const CommandArgs& args, std::ostream& out, std::ostream& err)
 {
+    if (args.size() >= 3 && args[0] == "new" && args[1].rfind("--", 0) == 0)
+        return RunNewLarge(args, out, err);
     bool show = args.size() == 2 && args[0] == "show";
     bool write = args.size() == 3 && (args[0] == "new" || args[0] == "save");
     if (!show && !write)
@@ -101,6 +156,35 @@ int RunDoc(const CommandArgs& args, std::ostream& out, std::ostream& err)
         return kExitFailure;
     }
     out << "wrote " << args[2] << "\n";
+    return kExitOK;
+}
+
+int RunNewLarge(const CommandArgs& args, std::ostream& out, std::ostream& err)
+{
+    /* new, option-value pairs, FILE */
+    if (args.size() % 2 != 0)
+        return Usage(err);
+    hostsim_large_score sizes{};
+    if (!ParseSizes(CommandArgs(args.begin(), args.end() - 1), sizes, err))
+        return kExitUsage;
+    ModuleHost host;
+    DocEngine engine;
+    if (!host.LoadEngine(err) || !engine.Resolve(host)) {
+        err << "qzhost: the host engine is not available\n";
+        return kExitFailure;
+    }
+    engine.reset();
+    char error[1024] = "";
+    const int16_t id = engine.newLarge(&sizes, error, sizeof error);
+    if (!id) {
+        err << "qzhost: " << error << "\n";
+        return kExitFailure;
+    }
+    if (!engine.saveDocument(id, args.back().c_str(), error, sizeof error)) {
+        err << "qzhost: " << error << "\n";
+        return kExitFailure;
+    }
+    out << "wrote " << args.back() << "\n";
     return kExitOK;
 }
 

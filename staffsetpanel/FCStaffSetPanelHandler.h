@@ -7,6 +7,7 @@
 #include "records/__FCUndoBlockHandler.h"
 
 class FCMusicRegion;
+class __FCNoInciOther;
 class FCSystemStaves;
 class FCTextExpressionDef;
 class FCTextExpressionDefs;
@@ -111,6 +112,10 @@ public:
     /* Sets pResult to the stored name; leaves it untouched when there is
        none stored. */
     void GetStoredName(FCString* pResult, int staffSet);
+    /* The stored names of all staff sets in one pass over the expressions:
+       pNames[n] (n = 1 to 8, pNames has 9 elements) as GetStoredName gives
+       it; elements without a stored name are left untouched. */
+    void GetStoredNames(FCString* pNames);
     /* True when the special category exists; otherwise tells the user how to
        create it and returns false. */
     bool AssureCategory();
@@ -135,6 +140,8 @@ private:
     bool _WriteName(FCTextExpressionDef* pExpression, int staffSet, const FCString* pName);
     /* Deletes staff set n's name expression with its enclosure, if any. */
     bool _DeepDeleteName(int staffSet);
+    /* One expression of GetStoredNames' pass; false once every name is found. */
+    static bool _VisitNameExpression(__FCNoInciOther* pRecord, void* pContext);
     /* Runs the name step of create and rename. */
     bool _StoreName();
 };

@@ -7,6 +7,7 @@
 #include "staffsetpanel/FCStaffSetPanelHandler.h"
 #include "document/FCTextExpressionDef.h"
 #include "document/FCTextExpressionDefs.h"
+#include "document/FCItemOrderLoader.h"
 #include "ui/FCUI.h"
 
 const char* const szSpecialCategoryName = "QZ Plug-in Data";
@@ -110,6 +111,58 @@ void FCStaffSetPanelHandler::GetStoredName(FCString* pResult, int staffSet)
     const FCTextExpressionDef* pExpression = FindStaffSetExpression(&expressions, staffSet);
     if (pExpression)
         _ReadName(pExpression, staffSet, pResult);
+}
+
+namespace
+{
+/* State of one pass of GetStoredNames over the expressions. */
+struct NamePass
+{
+    FCStaffSetPanelHandler* pHandler;
+    int16_t categoryID;
+    FCString prefixes[FCStaffSetPanelHandler::kLastStaffSet + 1];
+    bool found[FCStaffSetPanelHandler::kLastStaffSet + 1];
+    int missing;
+    FCString* pNames;
+};
+} // namespace
+
+bool FCStaffSetPanelHandler::_VisitNameExpression(__FCNoInciOther* pRecord, void* pContext)
+{
+    NamePass& pass = *static_cast<NamePass*>(pContext);
+    const FCTextExpressionDef* pExpression = static_cast<const FCTextExpressionDef*>(pRecord);
+    if (pExpression->_GetBits(kExpressionCategory) != static_cast<uint32_t>(pass.categoryID))
+        return true;
+    FCString description;
+    pExpression->GetDescription(&description);
+    for (int n = kFirstStaffSet; n <= kLastStaffSet; ++n) {
+        if (pass.found[n] || !description.StartsWithString(&pass.prefixes[n]))
+            continue;
+        pass.pHandler->_ReadName(pExpression, n, &pass.pNames[n]);
+        pass.found[n] = true;
+        --pass.missing;
+        break;
+    }
+    return pass.missing > 0;
+}
+
+void FCStaffSetPanelHandler::GetStoredNames(FCString* pNames)
+{
+    if (!pNames)
+        return;
+    NamePass pass;
+    pass.categoryID = FindSpecialCategoryID();
+    if (pass.categoryID == -1)
+        return;
+    pass.pHandler = this;
+    pass.missing = kLastStaffSet;
+    pass.pNames = pNames;
+    for (int n = kFirstStaffSet; n <= kLastStaffSet; ++n) {
+        BuildPrefixString(&pass.prefixes[n], n);
+        pass.found[n] = false;
+    }
+    FCTextExpressionDef scratch;
+    FCItemOrderLoader::Visit(&scratch, &_VisitNameExpression, &pass);
 }
 
 bool FCStaffSetPanelHandler::AssureCategory()

@@ -13,6 +13,8 @@
 #include "document/FCSystemStaff.h"
 #include "document/FCSystemStaves.h"
 #include "ui/FCUI.h"
+#include "hostlink/fx_host_abi.h"
+#include "common/qz_host_versions.h"
 
 const char* const FCStaffSetPanelWindow::kUndoText = "Staff Set Panel";
 
@@ -50,6 +52,12 @@ uint16_t StaffListItem(int staffSet)
 template <class Operation>
 bool InScore(Operation operation)
 {
+    /* The common case, the score already current, needs no switch. */
+    if (FX_GetCurrentPartID(qz::kInterfaceVersion) == 0)
+    {
+        operation();
+        return true;
+    }
     FCPart score(0);
     if (!score.SwitchTo()) return false;
     operation();
@@ -82,6 +90,40 @@ void SetCellCString(FCDataListRow* pRow, int cell, const char* text)
     FCString string(text);
     SetCell(pRow, cell, &string);
 }
+
+/* The rows' document data, read for all rows at once: the categories and
+   the expressions once (not once per row), the staff lists in the score with
+   one switch of the part, counted without building list objects. */
+} // namespace
+
+struct FCStaffSetPanelWindow::_ListSnapshot
+{
+    static constexpr int kRows = FCStaffSetPanelWindow::kLastRow + 1;
+    int counts[kRows] = {};
+    int16_t first[kRows] = {};
+    int16_t last[kRows] = {};
+    FCString names[kRows];
+
+    void Read(FCUI* pUI)
+    {
+        InScore([&] {
+            FCSystemStaff entry;
+            for (int row = 0; row < kRows; ++row)
+            {
+                const uint16_t item = StaffListItem(row);
+                counts[row] = FCSystemStaves::CountIncidentsOf(&entry, item);
+                if (counts[row] < 1) continue;
+                if (entry.Load(item, 0)) first[row] = entry.GetStaff();
+                if (entry.Load(item, static_cast<int16_t>(counts[row] - 1))) last[row] = entry.GetStaff();
+            }
+        });
+        FCStaffSetPanelHandler handler(nullptr, 1, pUI, nullptr);
+        handler.GetStoredNames(names);
+    }
+};
+
+namespace
+{
 
 bool HasSelection()
 {
@@ -164,6 +206,11 @@ void FCStaffSetPanelWindow::EnableControls()
 
 void FCStaffSetPanelWindow::EnableControlsForRow(int row)
 {
+    _EnableControlsForRow(row, nullptr);
+}
+
+void FCStaffSetPanelWindow::_EnableControlsForRow(int row, const FCString* pKnownName)
+{
     if (!_pStaffSetList) return;
     const bool staffSetRow = row >= 1;
     const bool exists = staffSetRow && StaffSetExists(row);
@@ -179,7 +226,10 @@ void FCStaffSetPanelWindow::EnableControlsForRow(int row)
     _pDeleteButton->SetEnable(exists);
     if (!staffSetRow) return;
     FCString name;
-    FormatStaffSetName(&name, row, false);
+    if (!pKnownName)
+        FormatStaffSetName(&name, row, false);
+    else if (exists)
+        name.SetString(pKnownName);
     _pNameEdit->SetText(&name);
 }
 
@@ -210,6 +260,13 @@ void FCStaffSetPanelWindow::_WriteCount(FCDataListRow* pRow, int count)
 
 void FCStaffSetPanelWindow::_FillRow(FCDataListRow* pRow, int row, bool withCount)
 {
+    _ListSnapshot snapshot;
+    snapshot.Read(_pUI);
+    _FillRowFrom(pRow, row, withCount, snapshot);
+}
+
+void FCStaffSetPanelWindow::_FillRowFrom(FCDataListRow* pRow, int row, bool withCount, const _ListSnapshot& snapshot)
+{
     if (row == kScoreRow)
     {
         SetCellCString(pRow, CELL_NUMBER, "-");
@@ -217,29 +274,41 @@ void FCStaffSetPanelWindow::_FillRow(FCDataListRow* pRow, int row, bool withCoun
     }
     else
     {
+        const bool exists = snapshot.counts[row] >= 1;
         FCString number;
         number.SetInteger(row);
         SetCell(pRow, CELL_NUMBER, &number);
         FCString name;
-        FormatStaffSetName(&name, row, true);
+        if (!exists)
+            name.SetCString("-");
+        else if (snapshot.names[row].IsEmpty())
+            name.SetCString("(No Name)");
+        else
+            name.SetString(&snapshot.names[row]);
         SetCell(pRow, CELL_NAME, &name);
-        FCString top;
-        FCString bottom;
-        FormatTopBottomNames(&top, &bottom, row, true);
+        FCString top("-");
+        FCString bottom("-");
+        if (exists)
+        {
+            StaffDisplayName(snapshot.first[row], &top);
+            StaffDisplayName(snapshot.last[row], &bottom);
+        }
         SetCell(pRow, CELL_TOP, &top);
         SetCell(pRow, CELL_BOTTOM, &bottom);
     }
-    if (withCount) _WriteCount(pRow, CountStaffSetStaves(row));
+    if (withCount) _WriteCount(pRow, snapshot.counts[row]);
 }
 
 void FCStaffSetPanelWindow::CreateListLines()
 {
     if (!_pStaffSetList) return;
     _pStaffSetList->DeleteAll();
+    _ListSnapshot snapshot;
+    snapshot.Read(_pUI);
     for (int row = kScoreRow; row <= kLastRow; ++row)
     {
         FCDataListRow* pRow = _pStaffSetList->CreateRow();
-        if (pRow) _FillRow(pRow, row, true);
+        if (pRow) _FillRowFrom(pRow, row, true, snapshot);
     }
     _pStaffSetList->Redraw();
 }
@@ -247,24 +316,35 @@ void FCStaffSetPanelWindow::CreateListLines()
 void FCStaffSetPanelWindow::RefereshAllData()
 {
     if (!_pStaffSetList) return;
+    _ListSnapshot snapshot;
+    snapshot.Read(_pUI);
     for (int row = kScoreRow; row <= kLastRow; ++row)
-        if (FCDataListRow* pRow = _pStaffSetList->GetItemAt(row)) _FillRow(pRow, row, true);
+        if (FCDataListRow* pRow = _pStaffSetList->GetItemAt(row)) _FillRowFrom(pRow, row, true, snapshot);
     _showndocument = FCDocument();
     _pStaffSetList->Redraw();
-    EnableControlsForRow(_GetSelectedRow());
+    const int selected = _GetSelectedRow();
+    const bool known = selected >= 1 && selected <= kLastRow;
+    _EnableControlsForRow(selected, known ? &snapshot.names[selected] : nullptr);
 }
 
 bool FCStaffSetPanelWindow::AreListCountersUpToDate()
 {
     if (!_pStaffSetList) return true;
-    for (int row = kScoreRow; row <= kLastRow; ++row)
-    {
-        FCDataListRow* pRow = _pStaffSetList->GetItemAt(row);
-        if (!pRow) continue;
-        const auto stored = reinterpret_cast<intptr_t>(pRow->GetUserData());
-        if (stored != CountStaffSetStaves(row)) return false;
-    }
-    return true;
+    /* All nine lists in one switch to the score; a score that cannot be made
+       current counts as empty lists. */
+    bool upToDate = true;
+    auto compare = [&](bool counted) {
+        FCSystemStaff scratch;
+        for (int row = kScoreRow; row <= kLastRow && upToDate; ++row)
+        {
+            FCDataListRow* pRow = _pStaffSetList->GetItemAt(row);
+            if (!pRow) continue;
+            const auto stored = reinterpret_cast<intptr_t>(pRow->GetUserData());
+            upToDate = stored == (counted ? FCSystemStaves::CountIncidentsOf(&scratch, StaffListItem(row)) : 0);
+        }
+    };
+    if (!InScore([&] { compare(true); })) compare(false);
+    return upToDate;
 }
 
 void FCStaffSetPanelWindow::UpdateRowInfo(int row)
@@ -325,7 +405,7 @@ int FCStaffSetPanelWindow::CountStaffSetStaves(int staffSet)
     int count = 0;
     InScore([&] {
         FCSystemStaves staves;
-        count = staves.LoadAllForItem(StaffListItem(staffSet));
+        count = staves.CountForItem(StaffListItem(staffSet));
     });
     return count;
 }

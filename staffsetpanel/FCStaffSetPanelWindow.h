@@ -134,6 +134,9 @@ public:
     FCUI* GetUI() const { return _pUI; }
 
 private:
+    /* The document data of all rows, read at once for a refresh. */
+    struct _ListSnapshot;
+
     int _GetSelectedRow();
     /* The name edit's text without surrounding white space. */
     void _GetTrimmedName(FCString* pName);
@@ -141,6 +144,9 @@ private:
        committed. */
     bool _RunHandler(FCString* pName, int row, FCMusicRegion* pRegion, int kind);
     void _FillRow(FCDataListRow* pRow, int row, bool withCount);
+    void _FillRowFrom(FCDataListRow* pRow, int row, bool withCount, const _ListSnapshot& snapshot);
+    /* pKnownName: the row's stored name when already read (null: read it). */
+    void _EnableControlsForRow(int row, const FCString* pKnownName);
     void _WriteCount(FCDataListRow* pRow, int count);
 };
 

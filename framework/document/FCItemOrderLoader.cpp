@@ -3,6 +3,36 @@
 #include "records/__FCCollectionData.h"
 #include "records/__FCNoInciOther.h"
 
+namespace
+{
+bool AppendClone(__FCNoInciOther* pRecord, void* pContext)
+{
+    if (__FCBaseData* pCopy = pRecord->CreateClone())
+        static_cast<__FCCollectionData*>(pContext)->Add(pCopy);
+    return true;
+}
+} // namespace
+
+int FCItemOrderLoader::Visit(__FCNoInciOther* pScratch, bool (*visit)(__FCNoInciOther* pRecord, void* pContext),
+                             void* pContext)
+{
+    if (!pScratch || !visit)
+        return 0;
+    bool loaded = pScratch->Load(1);
+    if (!loaded) {
+        pScratch->_SetKey(0, 0);
+        loaded = pScratch->LoadNext();
+    }
+    int visited = 0;
+    while (loaded) {
+        ++visited;
+        if (!visit(pScratch, pContext))
+            break;
+        loaded = pScratch->LoadNext();
+    }
+    return visited;
+}
+
 int FCItemOrderLoader::LoadAll(__FCCollectionData* pList)
 {
     if (!pList)
@@ -15,18 +45,7 @@ int FCItemOrderLoader::LoadAll(__FCCollectionData* pList)
         return 0;
     }
     pScratch->SetCustomTag(pList->GetCustomTag());
-
-    bool loaded = pScratch->Load(1);
-    if (!loaded) {
-        pScratch->_SetKey(0, 0);
-        loaded = pScratch->LoadNext();
-    }
-    while (loaded) {
-        __FCBaseData* pCopy = pScratch->CreateClone();
-        if (pCopy)
-            pList->Add(pCopy);
-        loaded = pScratch->LoadNext();
-    }
+    Visit(pScratch, &AppendClone, pList);
     delete pScratch;
     return pList->GetCount();
 }

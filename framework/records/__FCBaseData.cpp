@@ -97,6 +97,14 @@ bool __FCBaseData::_EnsureData()
 
 bool __FCBaseData::LoadDataBlock()
 {
+    if (!_FetchDataBlock())
+        return false;
+    _TagDocumentID();
+    return true;
+}
+
+bool __FCBaseData::_FetchDataBlock()
+{
     /* A dynamic-size record gets a fresh buffer for every load; a buffer that
        cannot hold the class's record (a smaller copied one) is dropped too. */
     if (_dataptr && (IsDynamicSize() || _datacapacity < DataSizeLoad()))
@@ -144,7 +152,6 @@ bool __FCBaseData::LoadDataBlock()
         size = offered;
 
     _loadedsize = size;
-    _TagDocumentID();
     return true;
 }
 

@@ -85,6 +85,9 @@ public:
 
     /* The common load: the key must be set. See the source for the steps. */
     bool LoadDataBlock();
+    /* LoadDataBlock without connecting the object to the current document:
+       for probes that only ask whether the record exists (counting). */
+    bool _FetchDataBlock();
     /* Frees an owned copy, calls Deallocate, and leaves the object unloaded
        without data. */
     void ClearData();

@@ -57,6 +57,27 @@ bool __FCCollectionInciOther::SaveAllForItem(uint16_t item)
     }
     return true;
 }
+int __FCCollectionInciOther::CountForItem(uint16_t item)
+{
+    __FCInciOther* pScratch = _CreateScratchInci();
+    if (!pScratch)
+        return 0;
+    const int count = CountIncidentsOf(pScratch, item);
+    delete pScratch;
+    return count;
+}
+
+int __FCCollectionInciOther::CountIncidentsOf(__FCInciOther* pScratch, uint16_t item)
+{
+    /* Only the records themselves: no attached records, no document tag. */
+    int count = 0;
+    for (; pScratch && count <= kMaxIncident; ++count) {
+        pScratch->_SetKey(static_cast<int16_t>(item), static_cast<int16_t>(count), 0);
+        if (!pScratch->_FetchDataBlock())
+            break;
+    }
+    return count;
+}
 
 bool __FCCollectionInciOther::SaveDataAs(uint16_t fromItem, uint16_t toItem)
 {

@@ -25,6 +25,13 @@ public:
     /* Replaces all incidents of item by the list's elements, in list order. */
     virtual bool SaveAllForItem(uint16_t item);
 
+    /* Number of consecutive incidents of item from 0, counted with one
+       scratch record (the list itself is left as it is). */
+    int CountForItem(uint16_t item);
+    /* The same count with a scratch record of the caller's (its key and data
+       change), for callers that count many items. */
+    static int CountIncidentsOf(__FCInciOther* pScratch, uint16_t item);
+
     /* Copies the incidents of fromItem over those of toItem and removes
        toItem's surplus incidents. */
     bool SaveDataAs(uint16_t fromItem, uint16_t toItem);

@@ -1,3 +1,4 @@
+#include "ui/FCCtrlSwitcher.h"
 #include "UiProbe.h"
 #include "UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"

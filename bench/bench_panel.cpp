@@ -1,0 +1,252 @@
+/* The staff set panel against the simulated host, on the demo score and on
+   generated scores of 100 staves with 1,000 expressions and 1,000 staves with
+   10,000 expressions:
+   - tick: one timer tick with nothing changed, against its floor (the raw
+     FX_LoadEData calls that count the nine lists' records, same run);
+   - refresh: RefereshAllData;
+   - each command button on the demo score, its undo included. */
+
+#include <benchmark/benchmark.h>
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "BenchTable.h"
+#include "common/qz_fourcc.h"
+#include "plugin/FinaleExtension.h"
+#include "plugin/PanelInvocation.h"
+#include "staffsetpanel/FCStaffSetPanelWindow.h"
+#include "support/HostsimFixture.h"
+#include "ui/headless/qzui_driver.h"
+
+namespace
+{
+
+constexpr uint32_t kHostVersion = 0x19000000u;
+constexpr uint32_t kSystemStaffTag = QZ_FOURCC("SOIu");
+constexpr int kList = FCStaffSetPanelWindow::CONTROL_LIST;
+constexpr int kEdit = FCStaffSetPanelWindow::CONTROL_NAMEEDIT;
+constexpr int kAnswerYes = 2;
+
+struct Score
+{
+    const char* name;
+    int64_t staves, expressions; /* 0: the demo score */
+};
+const Score kScores[] = {{"demo", 0, 0}, {"100x1000", 100, 1000}, {"1000x10000", 1000, 10000}};
+
+const HostsimApi* host = nullptr;
+int openScore = -1;
+
+using LoadEData = int (*)(uint32_t, const int16_t*, void*, uint32_t*, uint32_t);
+LoadEData rawLoad = nullptr;
+
+int AnswerYes(void*, int, const char*, const char*, const char* const*, int) { return kAnswerYes; }
+
+bool StartHost()
+{
+    host = HostsimFixture::Host();
+    if (!host)
+    {
+        std::fprintf(stderr, "%s\n", HostsimFixture::LoadError());
+        return false;
+    }
+    rawLoad = reinterpret_cast<LoadEData>(dlsym(host->handle, "FX_LoadEData"));
+    char name[] = "bench_panel";
+    char* argv[] = {name, nullptr};
+    qzui_set_alert_callback(&AnswerYes, nullptr);
+    return rawLoad && PluginMain(1, argv) == 1;
+}
+
+/* Makes score `index` current with the panel open on it (kept between the
+   benchmarks of one score). */
+bool OpenScore(int index)
+{
+    if (openScore == index) return true;
+    if (openScore >= 0) FinaleExtensionTerminate();
+    host->hostsim_reset();
+    host->hostsim_set_profile(kHostVersion);
+    host->hostsim_set_main_thread();
+    const Score& score = kScores[index];
+    int16_t document = 0;
+    if (score.staves == 0)
+        document = host->hostsim_new_document(HOSTSIM_SEED_DEMO);
+    else
+    {
+        hostsim_large_score sizes{score.staves, 100, score.expressions, 8, 1};
+        char error[256] = "";
+        document = host->hostsim_new_large_document(&sizes, error, sizeof error);
+        if (!document) std::fprintf(stderr, "%s\n", error);
+    }
+    if (!document) return false;
+    FinaleExtensionVersion(kHostVersion);
+    FinaleExtensionInvoke(nullptr);
+    openScore = index;
+    return pMainWindow != nullptr;
+}
+
+/* The host's call log grows with every call; it is emptied outside the
+   timing now and then. */
+void TrimLog(benchmark::State& state, size_t iteration)
+{
+    if (iteration % 256 != 0) return;
+    state.PauseTiming();
+    host->hostsim_clear_call_log();
+    state.ResumeTiming();
+}
+
+void Tick(benchmark::State& state, int score)
+{
+    if (!OpenScore(score)) return state.SkipWithError("the score did not open");
+    size_t i = 0;
+    for (auto _ : state)
+    {
+        pMainWindow->HandleTimer(FCStaffSetPanelWindow::kTimerID);
+        TrimLog(state, ++i);
+    }
+}
+
+/* Records of staff list `item` in the current part, counted with raw loads. */
+int CountRaw(uint16_t item)
+{
+    unsigned char record[64];
+    int inci = 0;
+    for (;; ++inci)
+    {
+        const int16_t key[3] = {static_cast<int16_t>(item), static_cast<int16_t>(inci), 0};
+        uint32_t size = sizeof record;
+        if (!rawLoad(kSystemStaffTag, key, record, &size, kHostVersion)) return inci;
+    }
+}
+
+int CountNineLists()
+{
+    int total = CountRaw(0);
+    for (int set = 1; set <= 8; ++set) total += CountRaw(static_cast<uint16_t>(65499 + set));
+    return total;
+}
+
+void Floor(benchmark::State& state, int score)
+{
+    if (!OpenScore(score)) return state.SkipWithError("the score did not open");
+    int expected = 0;
+    for (int row = 0; row <= 8; ++row) expected += pMainWindow->CountStaffSetStaves(row);
+    if (CountNineLists() != expected) return state.SkipWithError("the floor counts differently");
+    size_t i = 0;
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize(CountNineLists());
+        TrimLog(state, ++i);
+    }
+}
+
+void Refresh(benchmark::State& state, int score)
+{
+    if (!OpenScore(score)) return state.SkipWithError("the score did not open");
+    size_t i = 0;
+    for (auto _ : state)
+    {
+        pMainWindow->RefereshAllData();
+        TrimLog(state, ++i);
+    }
+}
+
+/* One command button: the list row and the score selection are set outside
+   the timing; the press and the host's undo of its edit are timed. */
+struct Command
+{
+    const char* name;
+    int button;
+    int row;
+    int firstSlot, lastSlot; /* 0: no selection */
+};
+const Command kCommands[] = {
+    {"rename", FCStaffSetPanelWindow::CONTROL_SETNAME, 1, 0, 0},
+    {"create", FCStaffSetPanelWindow::CONTROL_CREATE, 2, 5, 8},
+    {"add staves", FCStaffSetPanelWindow::CONTROL_ADDSTAVES, 1, 5, 6},
+    {"remove staves", FCStaffSetPanelWindow::CONTROL_REMOVESTAVES, 1, 2, 3},
+    {"move up", FCStaffSetPanelWindow::CONTROL_MOVEUP, 3, 0, 0},
+    {"move down", FCStaffSetPanelWindow::CONTROL_MOVEDOWN, 1, 0, 0},
+    {"delete", FCStaffSetPanelWindow::CONTROL_DELETE, 1, 0, 0},
+};
+
+void Select(const Command& command)
+{
+    if (command.firstSlot == 0)
+        host->hostsim_clear_selection();
+    else
+    {
+        hostsim_region region{};
+        region.startSlot = static_cast<int16_t>(command.firstSlot);
+        region.endSlot = static_cast<int16_t>(command.lastSlot);
+        region.startMeasure = 1;
+        region.endMeasure = 4;
+        region.endPos = 0x7FFFFFFF;
+        host->hostsim_set_selection(&region);
+    }
+    const int window = qzui_find_window(FCStaffSetPanelWindow::LAYOUT_ID);
+    /* Selected afresh, so that the panel enables the buttons for the row. */
+    qzui_select_row(window, kList, -1);
+    qzui_select_row(window, kList, command.row);
+    qzui_type_text(window, kEdit, "Bench Set");
+}
+
+void RunCommand(benchmark::State& state, const Command& command)
+{
+    if (!OpenScore(0)) return state.SkipWithError("the score did not open");
+    /* Staff set 3 for moving up. */
+    const hostsim_staff_entry brass[] = {{5, 0, 100}, {6, -288, 100}, {7, -576, 100}};
+    host->hostsim_put_staff_list(65502, brass, 3);
+    pMainWindow->RefereshAllData();
+    const int window = qzui_find_window(FCStaffSetPanelWindow::LAYOUT_ID);
+    const size_t undoDepth = host->hostsim_undo_depth();
+    Select(command);
+    qzui_press_button(window, command.button);
+    const bool committed = host->hostsim_undo_depth() == undoDepth + 1;
+    host->hostsim_undo();
+    if (!committed) state.SkipWithError("the command made no undoable edit");
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        Select(command);
+        host->hostsim_clear_call_log();
+        host->hostsim_clear_edit_log();
+        host->hostsim_clear_menu_log();
+        state.ResumeTiming();
+        qzui_press_button(window, command.button);
+        host->hostsim_undo();
+    }
+    if (host->hostsim_undo_depth() != undoDepth) state.SkipWithError("the undo did not take the edit back");
+    openScore = -1; /* the next benchmark starts afresh */
+    FinaleExtensionTerminate();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!StartHost()) return 1;
+    BenchTable table;
+    for (int score = 0; score < static_cast<int>(sizeof kScores / sizeof kScores[0]); ++score)
+    {
+        const std::string size = kScores[score].name;
+        benchmark::RegisterBenchmark(("tick/" + size).c_str(), Tick, score);
+        benchmark::RegisterBenchmark(("tick floor/" + size).c_str(), Floor, score);
+        benchmark::RegisterBenchmark(("refresh/" + size).c_str(), Refresh, score);
+        table.AddRatioTarget("tick/" + size, "tick floor/" + size, 1.5);
+    }
+    table.AddTimeTarget("refresh/100x1000", 2e6);
+    table.AddTimeTarget("refresh/1000x10000", 16.7e6);
+    for (const Command& command : kCommands)
+    {
+        const std::string name = std::string("command ") + command.name + "/demo";
+        benchmark::RegisterBenchmark(name.c_str(), RunCommand, command);
+        table.AddTimeTarget(name, 1e6);
+    }
+    const int result = BenchTable::Main(argc, argv, table);
+    if (openScore >= 0) FinaleExtensionTerminate();
+    return result;
+}
