@@ -40,24 +40,27 @@ void BenchTable::AddTimeTarget(const std::string& name, double nanoseconds)
 void BenchTable::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-    {
-        if (run.error_occurred) continue;
+    for (const Run& run : runs) {
+        if (run.error_occurred)
+            continue;
         const std::string name = run.run_name.str();
         const bool aggregate = run.run_type == Run::RT_Aggregate;
-        if (aggregate && run.aggregate_name != "median") continue;
-        if (!aggregate && _aggregated[name]) continue;
+        if (aggregate && run.aggregate_name != "median")
+            continue;
+        if (!aggregate && _aggregated[name])
+            continue;
         const double ns = run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
                           benchmark::GetTimeUnitMultiplier(run.time_unit);
-        if (aggregate) _aggregated[name] = true;
+        if (aggregate)
+            _aggregated[name] = true;
         bool replaced = false;
         for (Figure& figure : _figures)
-            if (figure.name == name)
-            {
+            if (figure.name == name) {
                 figure.nanoseconds = ns; /* the median replaces the single runs */
                 replaced = true;
             }
-        if (!replaced) _figures.push_back(Figure{name, ns});
+        if (!replaced)
+            _figures.push_back(Figure{name, ns});
     }
 }
 
@@ -69,14 +72,11 @@ void BenchTable::_Print(const Figure& figure, const std::map<std::string, double
     std::string ratio = "";
     std::string verdict = "";
     auto target = _targets.find(figure.name);
-    if (target != _targets.end())
-    {
+    if (target != _targets.end()) {
         const Target& t = target->second;
         auto reference = times.find(t.reference);
-        const double base = t.reference.empty() ? t.nanoseconds
-                                                : (reference == times.end() ? 0 : reference->second);
-        if (base > 0)
-        {
+        const double base = t.reference.empty() ? t.nanoseconds : (reference == times.end() ? 0 : reference->second);
+        if (base > 0) {
             char text[64];
             std::snprintf(text, sizeof text, "%.2fx", figure.nanoseconds / base);
             ratio = text;
@@ -85,9 +85,8 @@ void BenchTable::_Print(const Figure& figure, const std::map<std::string, double
             verdict = figure.nanoseconds <= base * t.limit ? "met" : "MISSED";
         }
     }
-    std::printf("%-22s %-12s %12s %8.1fx  %-28s %8s  %s\n", FigureOf(figure.name).c_str(),
-                SizeOf(figure.name).c_str(), Readable(figure.nanoseconds).c_str(), growth, against.c_str(),
-                ratio.c_str(), verdict.c_str());
+    std::printf("%-22s %-12s %12s %8.1fx  %-28s %8s  %s\n", FigureOf(figure.name).c_str(), SizeOf(figure.name).c_str(),
+                Readable(figure.nanoseconds).c_str(), growth, against.c_str(), ratio.c_str(), verdict.c_str());
 }
 
 void BenchTable::Finalize()
@@ -95,21 +94,21 @@ void BenchTable::Finalize()
     ConsoleReporter::Finalize();
     std::map<std::string, double> times;
     std::map<std::string, double> first;
-    for (const Figure& figure : _figures)
-    {
+    for (const Figure& figure : _figures) {
         times[figure.name] = figure.nanoseconds;
         first.emplace(FigureOf(figure.name), figure.nanoseconds);
     }
-    std::printf("\n%-22s %-12s %12s %9s  %-28s %8s  %s\n", "figure", "size", "time", "growth", "target", "ratio",
-                "");
-    for (const Figure& figure : _figures) _Print(figure, times, first);
+    std::printf("\n%-22s %-12s %12s %9s  %-28s %8s  %s\n", "figure", "size", "time", "growth", "target", "ratio", "");
+    for (const Figure& figure : _figures)
+        _Print(figure, times, first);
     std::fflush(stdout);
 }
 
 int BenchTable::Main(int argc, char** argv, BenchTable& table)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
     return 0;

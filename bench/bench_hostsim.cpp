@@ -16,34 +16,40 @@
 #include "hostsim/hostsim_api.h"
 #include "BenchTable.h"
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kTag = QZ_FOURCC("SOIu");
 constexpr uint32_t kVersion = qz::kHostVersion19;
 constexpr int16_t kPerItem = 30000;
 
-struct Key {
+struct Key
+{
     int16_t parts[3];
 };
 
 Key keyOf(int64_t i) { return Key{{int16_t(i / kPerItem), int16_t(i % kPerItem), 0}}; }
 
 /* A fresh engine whose current document holds n system staff records. */
-void fill(int64_t n) {
+void fill(int64_t n)
+{
     hostsim_reset();
     hostsim_new_document(HOSTSIM_SEED_EMPTY);
     hostsim::RecordStore& store = hostsim::Engine::instance().current()->store();
     for (int64_t i = 0; i < n; ++i) {
         Key k = keyOf(i);
-        store.put(hostsim::RecordId{0, kTag, hostsim::RecordKey(k.parts[0], k.parts[1])}, hostsim::Bytes(24, uint8_t(i)));
+        store.put(hostsim::RecordId{0, kTag, hostsim::RecordKey(k.parts[0], k.parts[1])},
+                  hostsim::Bytes(24, uint8_t(i)));
     }
 }
 
-std::vector<Key> randomKeys(int64_t n, size_t count) {
+std::vector<Key> randomKeys(int64_t n, size_t count)
+{
     std::mt19937 rng(42);
     std::uniform_int_distribution<int64_t> pick(0, n - 1);
     std::vector<Key> keys(count);
-    for (Key& k : keys) k = keyOf(pick(rng));
+    for (Key& k : keys)
+        k = keyOf(pick(rng));
     return keys;
 }
 
@@ -53,7 +59,8 @@ void startEdit() { FX_StartFinaleEdit_UTF16(reinterpret_cast<const uint16_t*>(kE
 
 /* The logs (and an open edit's journal) grow with every call; they are
    emptied outside the timing. */
-void trimLog(benchmark::State& state, size_t i, bool inEdit = false) {
+void trimLog(benchmark::State& state, size_t i, bool inEdit = false)
+{
     if ((i & 0xFFFF) == 0) {
         state.PauseTiming();
         hostsim_clear_call_log();
@@ -66,7 +73,8 @@ void trimLog(benchmark::State& state, size_t i, bool inEdit = false) {
     }
 }
 
-void BM_Load(benchmark::State& state, int64_t n) {
+void BM_Load(benchmark::State& state, int64_t n)
+{
     fill(n);
     auto keys = randomKeys(n, 4096);
     uint8_t buf[24];
@@ -79,7 +87,8 @@ void BM_Load(benchmark::State& state, int64_t n) {
     hostsim_reset();
 }
 
-void BM_Next(benchmark::State& state, int64_t n) {
+void BM_Next(benchmark::State& state, int64_t n)
+{
     fill(n);
     auto keys = randomKeys(n, 4096);
     size_t i = 0;
@@ -91,7 +100,8 @@ void BM_Next(benchmark::State& state, int64_t n) {
     hostsim_reset();
 }
 
-void BM_Save(benchmark::State& state, int64_t n) {
+void BM_Save(benchmark::State& state, int64_t n)
+{
     fill(n);
     auto keys = randomKeys(n, 1024);
     startEdit();
@@ -106,9 +116,10 @@ void BM_Save(benchmark::State& state, int64_t n) {
     hostsim_reset();
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const std::pair<const char*, void (*)(benchmark::State&, int64_t)> figures[] = {
         {"hostsim load", BM_Load}, {"hostsim next", BM_Next}, {"hostsim save", BM_Save}};
     for (const auto& [figure, function] : figures)

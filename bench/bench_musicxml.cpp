@@ -12,28 +12,32 @@
 
 #include "hostsim/hostsim_api.h"
 
-namespace {
+namespace
+{
 
 constexpr int kMeasures = 10000;
 
-struct Instrument {
+struct Instrument
+{
     const char* name;
     int staves;
 };
 
 constexpr Instrument kOrchestra[] = {
-    {"Flute 1", 1},  {"Flute 2", 1},  {"Oboe", 1},      {"Clarinet in Bb", 1}, {"Bassoon", 1},
-    {"Horn 1", 1},   {"Horn 2", 1},   {"Trumpet", 1},   {"Trombone", 1},       {"Tuba", 1},
-    {"Timpani", 1},  {"Harp", 2},     {"Piano", 2},     {"Violin I", 1},       {"Violin II", 1},
-    {"Viola", 1},    {"Cello", 1},    {"Contrabass", 1}, {"Percussion", 1},    {"Celesta", 1},
+    {"Flute 1", 1}, {"Flute 2", 1}, {"Oboe", 1},       {"Clarinet in Bb", 1}, {"Bassoon", 1},
+    {"Horn 1", 1},  {"Horn 2", 1},  {"Trumpet", 1},    {"Trombone", 1},       {"Tuba", 1},
+    {"Timpani", 1}, {"Harp", 2},    {"Piano", 2},      {"Violin I", 1},       {"Violin II", 1},
+    {"Viola", 1},   {"Cello", 1},   {"Contrabass", 1}, {"Percussion", 1},     {"Celesta", 1},
 };
 
-std::string measureOf(int number, const Instrument& in) {
+std::string measureOf(int number, const Instrument& in)
+{
     std::string m = "<measure number=\"" + std::to_string(number) + "\">";
     if (number == 1)
         m += "<attributes><divisions>1</divisions><key><fifths>0</fifths></key><time><beats>4</beats>"
              "<beat-type>4</beat-type></time>" +
-             std::string(in.staves > 1 ? "<staves>2</staves>" : "") + "<clef><sign>G</sign><line>2</line></clef></attributes>";
+             std::string(in.staves > 1 ? "<staves>2</staves>" : "") +
+             "<clef><sign>G</sign><line>2</line></clef></attributes>";
     static const char kSteps[] = "CDEFGAB";
     for (int beat = 0; beat < 4; ++beat)
         m += std::string("<note><pitch><step>") + kSteps[(number + beat) % 7] +
@@ -42,7 +46,8 @@ std::string measureOf(int number, const Instrument& in) {
 }
 
 /* Writes the score once per process; its path. */
-const std::string& scoreFile() {
+const std::string& scoreFile()
+{
     static const std::string path = [] {
         std::string p = "/tmp/qz-bench-orchestra-" + std::to_string(::getpid()) + ".musicxml";
         std::ofstream out(p, std::ios::binary);
@@ -56,7 +61,8 @@ const std::string& scoreFile() {
         id = 0;
         for (const Instrument& in : kOrchestra) {
             out << "<part id=\"P" << ++id << "\">\n";
-            for (int m = 1; m <= kMeasures; ++m) out << measureOf(m, in);
+            for (int m = 1; m <= kMeasures; ++m)
+                out << measureOf(m, in);
             out << "</part>\n";
         }
         out << "</score-partwise>\n";
@@ -65,7 +71,8 @@ const std::string& scoreFile() {
     return path;
 }
 
-void BM_ImportOrchestra10000Measures(benchmark::State& state) {
+void BM_ImportOrchestra10000Measures(benchmark::State& state)
+{
     const std::string& path = scoreFile();
     hostsim_reset();
     char error[512] = "";
@@ -82,9 +89,10 @@ void BM_ImportOrchestra10000Measures(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportOrchestra10000Measures)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -49,8 +49,7 @@ int AnswerYes(void*, int, const char*, const char*, const char* const*, int) { r
 bool StartHost()
 {
     host = HostsimFixture::Host();
-    if (!host)
-    {
+    if (!host) {
         std::fprintf(stderr, "%s\n", HostsimFixture::LoadError());
         return false;
     }
@@ -65,8 +64,10 @@ bool StartHost()
    benchmarks of one score). */
 bool OpenScore(int index)
 {
-    if (openScore == index) return true;
-    if (openScore >= 0) FinaleExtensionTerminate();
+    if (openScore == index)
+        return true;
+    if (openScore >= 0)
+        FinaleExtensionTerminate();
     host->hostsim_reset();
     host->hostsim_set_profile(kHostVersion);
     host->hostsim_set_main_thread();
@@ -74,14 +75,15 @@ bool OpenScore(int index)
     int16_t document = 0;
     if (score.staves == 0)
         document = host->hostsim_new_document(HOSTSIM_SEED_DEMO);
-    else
-    {
+    else {
         hostsim_large_score sizes{score.staves, 100, score.expressions, 8, 1};
         char error[256] = "";
         document = host->hostsim_new_large_document(&sizes, error, sizeof error);
-        if (!document) std::fprintf(stderr, "%s\n", error);
+        if (!document)
+            std::fprintf(stderr, "%s\n", error);
     }
-    if (!document) return false;
+    if (!document)
+        return false;
     FinaleExtensionVersion(kHostVersion);
     FinaleExtensionInvoke(nullptr);
     openScore = index;
@@ -92,7 +94,8 @@ bool OpenScore(int index)
    timing now and then. */
 void TrimLog(benchmark::State& state, size_t iteration)
 {
-    if (iteration % 256 != 0) return;
+    if (iteration % 256 != 0)
+        return;
     state.PauseTiming();
     host->hostsim_clear_call_log();
     state.ResumeTiming();
@@ -100,10 +103,10 @@ void TrimLog(benchmark::State& state, size_t iteration)
 
 void Tick(benchmark::State& state, int score)
 {
-    if (!OpenScore(score)) return state.SkipWithError("the score did not open");
+    if (!OpenScore(score))
+        return state.SkipWithError("the score did not open");
     size_t i = 0;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         pMainWindow->HandleTimer(FCStaffSetPanelWindow::kTimerID);
         TrimLog(state, ++i);
     }
@@ -114,30 +117,33 @@ int CountRaw(uint16_t item)
 {
     unsigned char record[64];
     int inci = 0;
-    for (;; ++inci)
-    {
+    for (;; ++inci) {
         const int16_t key[3] = {static_cast<int16_t>(item), static_cast<int16_t>(inci), 0};
         uint32_t size = sizeof record;
-        if (!rawLoad(kSystemStaffTag, key, record, &size, kHostVersion)) return inci;
+        if (!rawLoad(kSystemStaffTag, key, record, &size, kHostVersion))
+            return inci;
     }
 }
 
 int CountNineLists()
 {
     int total = CountRaw(0);
-    for (int set = 1; set <= 8; ++set) total += CountRaw(static_cast<uint16_t>(65499 + set));
+    for (int set = 1; set <= 8; ++set)
+        total += CountRaw(static_cast<uint16_t>(65499 + set));
     return total;
 }
 
 void Floor(benchmark::State& state, int score)
 {
-    if (!OpenScore(score)) return state.SkipWithError("the score did not open");
+    if (!OpenScore(score))
+        return state.SkipWithError("the score did not open");
     int expected = 0;
-    for (int row = 0; row <= 8; ++row) expected += pMainWindow->CountStaffSetStaves(row);
-    if (CountNineLists() != expected) return state.SkipWithError("the floor counts differently");
+    for (int row = 0; row <= 8; ++row)
+        expected += pMainWindow->CountStaffSetStaves(row);
+    if (CountNineLists() != expected)
+        return state.SkipWithError("the floor counts differently");
     size_t i = 0;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         benchmark::DoNotOptimize(CountNineLists());
         TrimLog(state, ++i);
     }
@@ -145,10 +151,10 @@ void Floor(benchmark::State& state, int score)
 
 void Refresh(benchmark::State& state, int score)
 {
-    if (!OpenScore(score)) return state.SkipWithError("the score did not open");
+    if (!OpenScore(score))
+        return state.SkipWithError("the score did not open");
     size_t i = 0;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         pMainWindow->RefereshAllData();
         TrimLog(state, ++i);
     }
@@ -177,8 +183,7 @@ void Select(const Command& command)
 {
     if (command.firstSlot == 0)
         host->hostsim_clear_selection();
-    else
-    {
+    else {
         hostsim_region region{};
         region.startSlot = static_cast<int16_t>(command.firstSlot);
         region.endSlot = static_cast<int16_t>(command.lastSlot);
@@ -196,7 +201,8 @@ void Select(const Command& command)
 
 void RunCommand(benchmark::State& state, const Command& command)
 {
-    if (!OpenScore(0)) return state.SkipWithError("the score did not open");
+    if (!OpenScore(0))
+        return state.SkipWithError("the score did not open");
     /* Staff set 3 for moving up. */
     const hostsim_staff_entry brass[] = {{5, 0, 100}, {6, -288, 100}, {7, -576, 100}};
     host->hostsim_put_staff_list(65502, brass, 3);
@@ -207,9 +213,9 @@ void RunCommand(benchmark::State& state, const Command& command)
     qzui_press_button(window, command.button);
     const bool committed = host->hostsim_undo_depth() == undoDepth + 1;
     host->hostsim_undo();
-    if (!committed) state.SkipWithError("the command made no undoable edit");
-    for (auto _ : state)
-    {
+    if (!committed)
+        state.SkipWithError("the command made no undoable edit");
+    for (auto _ : state) {
         state.PauseTiming();
         Select(command);
         host->hostsim_clear_call_log();
@@ -219,7 +225,8 @@ void RunCommand(benchmark::State& state, const Command& command)
         qzui_press_button(window, command.button);
         host->hostsim_undo();
     }
-    if (host->hostsim_undo_depth() != undoDepth) state.SkipWithError("the undo did not take the edit back");
+    if (host->hostsim_undo_depth() != undoDepth)
+        state.SkipWithError("the undo did not take the edit back");
     openScore = -1; /* the next benchmark starts afresh */
     FinaleExtensionTerminate();
 }
@@ -228,10 +235,10 @@ void RunCommand(benchmark::State& state, const Command& command)
 
 int main(int argc, char** argv)
 {
-    if (!StartHost()) return 1;
+    if (!StartHost())
+        return 1;
     BenchTable table;
-    for (int score = 0; score < static_cast<int>(sizeof kScores / sizeof kScores[0]); ++score)
-    {
+    for (int score = 0; score < static_cast<int>(sizeof kScores / sizeof kScores[0]); ++score) {
         const std::string size = kScores[score].name;
         benchmark::RegisterBenchmark(("tick/" + size).c_str(), Tick, score);
         benchmark::RegisterBenchmark(("tick floor/" + size).c_str(), Floor, score);
@@ -240,13 +247,13 @@ int main(int argc, char** argv)
     }
     table.AddTimeTarget("refresh/100x1000", 2e6);
     table.AddTimeTarget("refresh/1000x10000", 16.7e6);
-    for (const Command& command : kCommands)
-    {
+    for (const Command& command : kCommands) {
         const std::string name = std::string("command ") + command.name + "/demo";
         benchmark::RegisterBenchmark(name.c_str(), RunCommand, command);
         table.AddTimeTarget(name, 1e6);
     }
     const int result = BenchTable::Main(argc, argv, table);
-    if (openScore >= 0) FinaleExtensionTerminate();
+    if (openScore >= 0)
+        FinaleExtensionTerminate();
     return result;
 }

@@ -8,11 +8,12 @@
 #include <stdint.h>
 
 #ifdef __cplusplus
-namespace qz {
+namespace qz
+{
 constexpr uint32_t FourCC(const char (&code)[5])
 {
-    return (uint32_t(uint8_t(code[0])) << 24) | (uint32_t(uint8_t(code[1])) << 16) |
-           (uint32_t(uint8_t(code[2])) << 8) | uint32_t(uint8_t(code[3]));
+    return (uint32_t(uint8_t(code[0])) << 24) | (uint32_t(uint8_t(code[1])) << 16) | (uint32_t(uint8_t(code[2])) << 8) |
+           uint32_t(uint8_t(code[3]));
 }
 } // namespace qz
 #define QZ_FOURCC(code) (::qz::FourCC(code))

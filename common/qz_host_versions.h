@@ -8,7 +8,8 @@
 #include <stdint.h>
 
 #ifdef __cplusplus
-namespace qz {
+namespace qz
+{
 constexpr uint32_t kHostVersion0E = 0x0E000000u; /* oldest path-spec version */
 constexpr uint32_t kHostVersion0F = 0x0F000000u;
 constexpr uint32_t kHostVersion10 = 0x10000000u;

@@ -14,9 +14,14 @@
 #ifdef __cplusplus
 #include <string>
 
-namespace qz {
+namespace qz
+{
 
-enum class Malformed { Replace, Refuse };
+enum class Malformed
+{
+    Replace,
+    Refuse
+};
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
@@ -124,8 +129,7 @@ inline bool Utf8ToUtf16(const char* bytes, size_t size, std::u16string& out, Mal
 /* UTF-16 to UTF-8, appended to out; the same policies, *errorAt counting
    code units. */
 template <class Unit>
-bool Utf16ToUtf8(const Unit* units, size_t count, std::string& out, Malformed policy,
-                 size_t* errorAt = nullptr)
+bool Utf16ToUtf8(const Unit* units, size_t count, std::string& out, Malformed policy, size_t* errorAt = nullptr)
 {
     for (size_t pos = 0; pos < count;) {
         const size_t start = pos;

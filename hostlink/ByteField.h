@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
-namespace fxhost {
+namespace fxhost
+{
 
 // Fields of host records and frames sit at byte offsets that need not be
 // aligned for their type; they are always read and written by copy.

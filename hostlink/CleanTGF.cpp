@@ -5,9 +5,11 @@
 #include "hostlink/BridgeData.h"
 #include "hostlink/ByteField.h"
 
-namespace fxhost {
+namespace fxhost
+{
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kNoteIdBits = 0x001F0000u;
 constexpr uint32_t kRestNoteFlags = 0x80000000u;
@@ -17,10 +19,7 @@ unsigned char* NoteSlot(unsigned char* entry, int index)
     return entry + FX_ENTRY_NOTES_OFFSET + index * FX_NOTE_SLOT_SIZE;
 }
 
-int16_t NoteId(unsigned char* entry, int index)
-{
-    return GetField<int16_t>(NoteSlot(entry, index), FX_NOTE_ID_OFFSET);
-}
+int16_t NoteId(unsigned char* entry, int index) { return GetField<int16_t>(NoteSlot(entry, index), FX_NOTE_ID_OFFSET); }
 
 bool IdTakenByAnother(unsigned char* entry, int count, int index, int16_t id)
 {
@@ -67,7 +66,8 @@ void CleanEntry(unsigned char* entry)
         CopyIdsIntoFlags(entry, count);
     }
     if (count < FX_ENTRY_MAX_NOTES)
-        std::memset(NoteSlot(entry, count), 0, static_cast<std::size_t>(FX_ENTRY_MAX_NOTES - count) * FX_NOTE_SLOT_SIZE);
+        std::memset(NoteSlot(entry, count), 0,
+                    static_cast<std::size_t>(FX_ENTRY_MAX_NOTES - count) * FX_NOTE_SLOT_SIZE);
     if (count == 0 && CanAddNoteRecordToRests != 0) {
         SetField<int16_t>(entry, FX_ENTRY_NOTE_COUNT_OFFSET, 1);
         SetField<uint32_t>(NoteSlot(entry, 0), FX_NOTE_FLAGS_OFFSET, kRestNoteFlags);

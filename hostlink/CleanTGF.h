@@ -3,7 +3,8 @@
 
 #include "hostlink/fx_types.h"
 
-namespace fxhost {
+namespace fxhost
+{
 
 // Normalises a frame before it goes back to the host: unique non-zero note
 // IDs, ID bits 16-20 in each note's flag word, unused note slots cleared and,

@@ -6,7 +6,8 @@
 
 using fxhost::CallHost;
 
-extern "C" QZ_EXPORT intptr_t FX_LoadTGF(EXTGF2005a* frame, int16_t staff, int16_t measure, int16_t layer, uint32_t version)
+extern "C" QZ_EXPORT intptr_t FX_LoadTGF(EXTGF2005a* frame, int16_t staff, int16_t measure, int16_t layer,
+                                         uint32_t version)
 {
     ++LoadedTGFCounter;
     return CallHost(fxhost::Lookup_FX_LoadTGF(), frame, staff, measure, layer, version);

@@ -4,7 +4,8 @@
 
 #include "hostlink/HostBundle.h"
 
-namespace fxhost {
+namespace fxhost
+{
 
 void* ResolveHostFunction(const char* name)
 {
@@ -20,7 +21,8 @@ void* ResolveHostFunction(const char* name)
     return found;
 }
 
-namespace {
+namespace
+{
 
 // A lookup that lands on this module's own forwarder would call itself for
 // ever; it counts as not found.
@@ -33,11 +35,11 @@ Fn ResolveAs(const char* name, Fn ownForwarder)
 
 } // namespace
 
-#define FXHOST_DEFINE_LOOKUP(result, name, params, args, confirmed)           \
-    name##_Ptr Lookup_##name()                                                \
-    {                                                                         \
+#define FXHOST_DEFINE_LOOKUP(result, name, params, args, confirmed)               \
+    name##_Ptr Lookup_##name()                                                    \
+    {                                                                             \
         static const name##_Ptr resolved = ResolveAs<name##_Ptr>(#name, &::name); \
-        return resolved;                                                      \
+        return resolved;                                                          \
     }
 FX_HOST_FUNCTIONS(FXHOST_DEFINE_LOOKUP)
 #undef FXHOST_DEFINE_LOOKUP

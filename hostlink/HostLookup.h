@@ -3,7 +3,8 @@
 
 #include "hostlink/fx_host_abi.h"
 
-namespace fxhost {
+namespace fxhost
+{
 
 // Looks a host function up by name in the host engine bundle: null when no
 // bundle is set or the bundle has no such function.

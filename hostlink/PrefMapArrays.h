@@ -6,7 +6,8 @@
 #include "common/qz_fourcc.h"
 #include "common/qz_host_versions.h"
 
-namespace fxhost {
+namespace fxhost
+{
 
 // Preference records emulated on top of the host's 12-byte 'ot..' records
 // (six 16-bit words, item -2) are loaded and saved with this layout version.
@@ -16,7 +17,8 @@ constexpr int16_t kOtherRecordItem = -2;
 constexpr int kOtherRecordWords = 6;
 
 // One field of an emulated preference record, 20 bytes.
-struct PrefMapRow {
+struct PrefMapRow
+{
     int16_t done;        // scratch flag, cleared at the start of every load or save
     char suffix[2];      // the source tag is 'o','t' followed by these
     int16_t item;        // source item number; 0 stands for -2
@@ -25,12 +27,13 @@ struct PrefMapRow {
     int16_t sourceWord;  // index (0 to 5) of the word in the source record
     int16_t size;        // 2 (one word) or 4 (two words)
     int16_t reserved;
-    int32_t conversion;  // size 2: 0 none, 3 logical negation, 4 low byte;
-                         // size 4: 1 high word first, 2 low word first
+    int32_t conversion; // size 2: 0 none, 3 logical negation, 4 low byte;
+                        // size 4: 1 high word first, 2 low word first
 };
 static_assert(sizeof(PrefMapRow) == 20, "map rows are 20 bytes");
 
-enum PrefConversion : int32_t {
+enum PrefConversion : int32_t
+{
     kConvertNone = 0,
     kConvertHighFirst = 1,
     kConvertLowFirst = 2,
@@ -49,7 +52,8 @@ int16_t SourceItem(const PrefMapRow& row);
 bool SameSource(const PrefMapRow& a, const PrefMapRow& b);
 
 // A map array: the rows of one emulated preference record, in field order.
-struct PrefMapArray {
+struct PrefMapArray
+{
     const char* name;
     uint32_t tag;
     PrefMapRow* rows;
@@ -67,7 +71,8 @@ std::size_t MapArrayCount();
 PrefMapArray* FindMapArray(uint32_t tag, int16_t item);
 
 // A preference record made of whole 'ot..' records of item -2.
-struct PrefBlockMap {
+struct PrefBlockMap
+{
     uint32_t tag;
     uint32_t sourceTag;
     int16_t records;

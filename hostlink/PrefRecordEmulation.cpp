@@ -8,13 +8,16 @@
 #include "hostlink/PrefMapArrays.h"
 #include "hostlink/fx_host_abi.h"
 
-namespace fxhost {
+namespace fxhost
+{
 
-namespace {
+namespace
+{
 
 constexpr int16_t kNoItem = 0;
 
-struct OtherRecord {
+struct OtherRecord
+{
     uint16_t words[kOtherRecordWords];
 };
 static_assert(sizeof(OtherRecord) == kOtherRecordSize, "'ot' records are 12 bytes");
@@ -61,10 +64,7 @@ void ForEachSourceRecord(PrefMapArray& map, Visit visit)
     }
 }
 
-bool IsLowWordFirst(const PrefMapRow& row)
-{
-    return row.conversion == kConvertLowFirst;
-}
+bool IsLowWordFirst(const PrefMapRow& row) { return row.conversion == kConvertLowFirst; }
 
 void ReadField(const PrefMapRow& row, const OtherRecord& source, void* record)
 {
@@ -202,16 +202,10 @@ fxbool SaveBlock(const PrefBlockMap& block, int16_t item, const void* buffer, ui
 }
 
 // The requested item; without a key only tags that ignore the item match.
-int16_t RequestedItem(const int16_t* key)
-{
-    return key != nullptr ? key[0] : kNoItem;
-}
+int16_t RequestedItem(const int16_t* key) { return key != nullptr ? key[0] : kNoItem; }
 
 // A tag whose emulation depends on the item cannot be served without a key.
-bool NeedsKey(const PrefBlockMap& block)
-{
-    return HasItemRange(block) || block.tag == QZ_FOURCC("pfPF");
-}
+bool NeedsKey(const PrefBlockMap& block) { return HasItemRange(block) || block.tag == QZ_FOURCC("pfPF"); }
 
 // Chooses the emulation for a tag and the key's item: a map array, a block
 // of whole records, or none.

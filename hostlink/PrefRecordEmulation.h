@@ -5,7 +5,8 @@
 
 #include "hostlink/fx_types.h"
 
-namespace fxhost {
+namespace fxhost
+{
 
 // Loads and saves of preference records that the host keeps as 'ot..'
 // records. Each gives no value when the tag (with the key's item) is not

@@ -11,7 +11,8 @@
 
 using fxhost::CallHost;
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kFretInstrumentTag = QZ_FOURCC("O\tfI");
 constexpr uint32_t kOldestEmulatedSaveVersion = 0x08000000;

@@ -22,19 +22,21 @@ typedef int16_t fxbool;
 /* Region record: the first eight fields of a music region, 20 bytes without
    padding (the 32-bit positions sit at offsets 6 and 16). */
 #pragma pack(push, 1)
-typedef struct EREGION {
+typedef struct EREGION
+{
     uint16_t startStaffList; /* 0 = the global staff list */
     int16_t startSlot;       /* 1-based */
     int16_t startMeasure;    /* 0 with an end measure of 0: no measures */
     int32_t startPosition;
     uint16_t endStaffList;
-    int16_t endSlot;         /* inclusive */
-    int16_t endMeasure;      /* inclusive */
-    int32_t endPosition;     /* 0x7FFFFFFF = to the end of the measure */
+    int16_t endSlot;     /* inclusive */
+    int16_t endMeasure;  /* inclusive */
+    int32_t endPosition; /* 0x7FFFFFFF = to the end of the measure */
 } EREGION;
 
 /* Copy/cut/paste record: the region followed by two 32-bit values (both 1). */
-typedef struct EREGIONCLIP {
+typedef struct EREGIONCLIP
+{
     EREGION region;
     int32_t value1;
     int32_t value2;
@@ -44,39 +46,44 @@ typedef struct EREGIONCLIP {
 /* Host folder reference: a 16-bit value followed at byte 2 by a URL
    reference, 10 bytes on a 64-bit build. */
 #pragma pack(push, 2)
-typedef struct FinPathSpec25 {
+typedef struct FinPathSpec25
+{
     int16_t field0;
     FXURLRef url;
 } FinPathSpec25;
 #pragma pack(pop)
 
 /* Fret instrument record, loaded whole (108 bytes). */
-typedef struct EDTFretInstrument {
+typedef struct EDTFretInstrument
+{
     uint8_t bytes[108];
 } EDTFretInstrument;
 
 /* Frame of entries (host-defined). Only the fields below are touched on this
    side; the struct covers them and nothing more. */
-typedef struct EXTGF2005a {
+typedef struct EXTGF2005a
+{
     uint8_t bytes[24];
 } EXTGF2005a;
 
 /* Byte offsets inside a frame, its entries and their note slots. */
-enum {
-    FX_TGF_ENTRIES_OFFSET = 14,    /* pointer to the entry array */
+enum
+{
+    FX_TGF_ENTRIES_OFFSET = 14,     /* pointer to the entry array */
     FX_TGF_ENTRY_COUNT_OFFSET = 22, /* signed 16-bit entry count */
     FX_TGF_ENTRY_SIZE = 146,
-    FX_ENTRY_FLAGS_OFFSET = 11,     /* flag byte; bit 0: rest made by the bridge */
+    FX_ENTRY_FLAGS_OFFSET = 11,      /* flag byte; bit 0: rest made by the bridge */
     FX_ENTRY_NOTE_COUNT_OFFSET = 14, /* signed 16-bit, 0 to 12 */
     FX_ENTRY_NOTES_OFFSET = 16,
     FX_ENTRY_MAX_NOTES = 12,
     FX_NOTE_SLOT_SIZE = 10,
-    FX_NOTE_ID_OFFSET = 4,          /* signed 16-bit note ID */
-    FX_NOTE_FLAGS_OFFSET = 6        /* 32-bit flag word; bits 16-20: low 5 bits of the ID */
+    FX_NOTE_ID_OFFSET = 4,   /* signed 16-bit note ID */
+    FX_NOTE_FLAGS_OFFSET = 6 /* 32-bit flag word; bits 16-20: low 5 bits of the ID */
 };
 
 /* Current document window, as the host describes it. */
-typedef struct EWINDOWINFO {
+typedef struct EWINDOWINFO
+{
     fxbool pageView;
     int16_t page;
     int16_t measure;

@@ -99,8 +99,10 @@ void ContentWriter::group(const GroupSpan& g) {
     Bytes b = RecordLayout::blank(kSDNG, version_);
     RecordLayout::set(b, Field::GroupStartStaff, g.startStaff, version_);
     RecordLayout::set(b, Field::GroupEndStaff, g.endStaff, version_);
-    if (!g.fullName.empty()) RecordLayout::set(b, Field::GroupFullName, textBlock(g.fullName, kTxbl), version_);
-    if (!g.abbrName.empty()) RecordLayout::set(b, Field::GroupAbbrName, textBlock(g.abbrName, kTxbl), version_);
+    if (!g.fullName.empty())
+        RecordLayout::set(b, Field::GroupFullName, textBlock(g.fullName, kTxbl), version_);
+    if (!g.abbrName.empty())
+        RecordLayout::set(b, Field::GroupAbbrName, textBlock(g.abbrName, kTxbl), version_);
     RecordLayout::set(b, Field::GroupBracket, int32_t(g.bracket), version_);
     put_(RecordId{-1, kSDNG, RecordKey(0, g.number, 0)}, std::move(b));
 }

@@ -66,7 +66,9 @@ public:
     int16_t currentPart = 0;
     Region selection;
     ViewState view;
-    struct { int16_t number = 1, size = 24, effects = 0; } musicFont;
+    struct {
+        int16_t number = 1, size = 24, effects = 0;
+    } musicFont;
 
     const PartInfo* part(int16_t partId) const;
 

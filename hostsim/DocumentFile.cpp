@@ -70,8 +70,8 @@ int64_t integer(const json& obj, const std::string& path, const char* name, int6
     int64_t n = v.is_number_unsigned() ? int64_t(std::min<uint64_t>(v.get<uint64_t>(), uint64_t(INT64_MAX)))
                                        : v.get<int64_t>();
     if (n < lo || n > hi)
-        refuse(childPath(path, name), "value " + std::to_string(n) + " outside " + std::to_string(lo) +
-                                          " to " + std::to_string(hi));
+        refuse(childPath(path, name),
+               "value " + std::to_string(n) + " outside " + std::to_string(lo) + " to " + std::to_string(hi));
     return n;
 }
 
@@ -111,8 +111,10 @@ const json& array(const json& obj, const std::string& path, const char* name) {
     return v;
 }
 
-constexpr int64_t kI16Min = std::numeric_limits<int16_t>::min(), kI16Max = std::numeric_limits<int16_t>::max();
-constexpr int64_t kI32Min = std::numeric_limits<int32_t>::min(), kI32Max = std::numeric_limits<int32_t>::max();
+constexpr int64_t kI16Min = std::numeric_limits<int16_t>::min(),
+                  kI16Max = std::numeric_limits<int16_t>::max();
+constexpr int64_t kI32Min = std::numeric_limits<int32_t>::min(),
+                  kI32Max = std::numeric_limits<int32_t>::max();
 
 /* ---- the region's fields, one table for both directions ---- */
 
@@ -123,9 +125,13 @@ struct RegionField {
     void (*set)(Region&, int64_t);
 };
 
-#define HOSTSIM_REGION_FIELD(field, type, lo, hi)                                      \
-    RegionField{#field, lo, hi, [](const Region& r) { return int64_t(r.field); },     \
-                [](Region& r, int64_t v) { r.field = static_cast<type>(v); }}
+#define HOSTSIM_REGION_FIELD(field, type, lo, hi)                                                            \
+    RegionField {                                                                                            \
+#field, lo, hi,                                                                                      \
+            [](const Region& r) { return int64_t(r.field); },                                                \
+                                                           [](Region & r,                                    \
+                                                              int64_t v) { r.field = static_cast<type>(v); } \
+    }
 
 const RegionField kRegionFields[] = {
     HOSTSIM_REGION_FIELD(startList, uint16_t, 0, 65535),
@@ -153,7 +159,8 @@ RecordKey readKey(const json& rec, const std::string& path, KeyShape shape) {
     const json& k = array(rec, path, "key");
     size_t parts = shape == KeyShape::StaffMeasurePos ? 3 : RecordKey::wordCount(shape);
     if (k.size() != parts)
-        refuse(path + ".key", "has " + std::to_string(k.size()) + " parts, the tag takes " + std::to_string(parts));
+        refuse(path + ".key",
+               "has " + std::to_string(k.size()) + " parts, the tag takes " + std::to_string(parts));
     int16_t raw[4] = {0, 0, 0, 0};
     for (size_t i = 0; i < parts; ++i) {
         bool wide = shape == KeyShape::StaffMeasurePos && i == 2;
@@ -187,10 +194,12 @@ void readRecords(const json& root, Document& doc, uint32_t hostVersion) {
         Bytes bytes = hexBytes(rec, path, "bytes");
         int64_t size = integer(rec, path, "size", 0, kI32Max);
         if (size_t(size) != bytes.size())
-            refuse(path + ".size", std::to_string(size) + " but the bytes hold " + std::to_string(bytes.size()));
+            refuse(path + ".size",
+                   std::to_string(size) + " but the bytes hold " + std::to_string(bytes.size()));
         auto fixed = TagRules::fixedSize(id.tag, hostVersion);
         if (fixed && *fixed != bytes.size())
-            refuse(path + ".size", "'" + tagChars(id.tag) + "' records are " + std::to_string(*fixed) + " bytes");
+            refuse(path + ".size",
+                   "'" + tagChars(id.tag) + "' records are " + std::to_string(*fixed) + " bytes");
         if (doc.store().find(id)) refuse(path + ".key", "duplicate record " + id.key.toString(shape));
         doc.store().restore(id, bytes);
     }
@@ -231,7 +240,8 @@ void readState(const json& root, Document& doc) {
     doc.title = text(root, "", "title");
     doc.measures = int16_t(integer(root, "", "measures", 0, kI16Max));
     const json& sel = member(root, "", "selection");
-    for (const RegionField& f : kRegionFields) f.set(doc.selection, integer(sel, "selection", f.name, f.lo, f.hi));
+    for (const RegionField& f : kRegionFields)
+        f.set(doc.selection, integer(sel, "selection", f.name, f.lo, f.hi));
     const json& view = member(root, "", "view");
     std::string mode = text(view, "view", "mode");
     if (mode != "page" && mode != "scroll") refuse("view.mode", "must be \"page\" or \"scroll\"");
@@ -323,8 +333,8 @@ std::string DocumentFile::toJson(const Document& doc, uint32_t hostVersion) {
     root["selection"] = sel;
     root["view"] = {{"mode", doc.view.mode == ViewMode::Scroll ? "scroll" : "page"},
                     {"displayedStaffSet", doc.view.displayedStaffSet}};
-    root["musicFont"] = {{"number", doc.musicFont.number}, {"size", doc.musicFont.size},
-                         {"effects", doc.musicFont.effects}};
+    root["musicFont"] = {
+        {"number", doc.musicFont.number}, {"size", doc.musicFont.size}, {"effects", doc.musicFont.effects}};
     json counters = json::array();
     for (const auto& [k, last] : doc.store().counters())
         counters.push_back({{"scope", k.first}, {"tag", tagHex(k.second)}, {"last", last}});
@@ -404,11 +414,13 @@ bool DocumentFile::writeAtomically(const std::string& path, const std::string& c
     return true;
 }
 
-bool DocumentFile::save(const Document& doc, uint32_t hostVersion, const std::string& path, std::string& error) {
+bool DocumentFile::save(const Document& doc, uint32_t hostVersion, const std::string& path,
+                        std::string& error) {
     return writeAtomically(path, toJson(doc, hostVersion), error);
 }
 
-std::unique_ptr<Document> DocumentFile::load(const std::string& path, uint32_t hostVersion, std::string& error) {
+std::unique_ptr<Document> DocumentFile::load(const std::string& path, uint32_t hostVersion,
+                                             std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = "cannot open " + path;

@@ -25,14 +25,11 @@ public:
     static std::unique_ptr<Document> fromJson(const std::string& text, uint32_t hostVersion,
                                               std::string& error);
 
-    static bool save(const Document& doc, uint32_t hostVersion, const std::string& path,
-                     std::string& error);
-    static std::unique_ptr<Document> load(const std::string& path, uint32_t hostVersion,
-                                          std::string& error);
+    static bool save(const Document& doc, uint32_t hostVersion, const std::string& path, std::string& error);
+    static std::unique_ptr<Document> load(const std::string& path, uint32_t hostVersion, std::string& error);
 
     /* Writes `contents` to `path` atomically. */
-    static bool writeAtomically(const std::string& path, const std::string& contents,
-                                std::string& error);
+    static bool writeAtomically(const std::string& path, const std::string& contents, std::string& error);
 };
 
 }  // namespace hostsim

@@ -24,7 +24,8 @@ std::string DocumentReader::blockText(int16_t textBlock) const {
 std::string DocumentReader::staffName(int16_t staff, bool full) const {
     const Bytes* s = doc_.store().find(RecordId{-1, kSOIS, RecordKey(staff, 0)});
     if (!s) return {};
-    return blockText(int16_t(RecordLayout::get(*s, full ? Field::StaffFullName : Field::StaffAbbrName, version_)));
+    return blockText(
+        int16_t(RecordLayout::get(*s, full ? Field::StaffFullName : Field::StaffAbbrName, version_)));
 }
 
 std::vector<int16_t> DocumentReader::staves() const {

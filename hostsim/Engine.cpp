@@ -108,8 +108,7 @@ bool Engine::setCurrentDocument(int16_t id, Origin origin) {
     Document* old = current();
     if (old && old->editDepth() && id != currentDoc_)
         violation(Severity::Warning, "document switch to " + std::to_string(id) +
-                                         " while an edit is open in document " +
-                                         std::to_string(currentDoc_));
+                                         " while an edit is open in document " + std::to_string(currentDoc_));
     (void)origin;
     currentDoc_ = id;
     return true;
@@ -140,8 +139,8 @@ std::string Engine::describeOp(const char* op, const RecordId& id) const {
 }
 
 void Engine::checkStaffSetWrite(const Document& doc, const RecordId& id, Origin origin) {
-    if (origin == Origin::Plugin && id.tag == kSOIu && id.key.words[0] >= 65500 &&
-        id.key.words[0] <= 65507 && doc.currentPart != 0)
+    if (origin == Origin::Plugin && id.tag == kSOIu && id.key.words[0] >= 65500 && id.key.words[0] <= 65507 &&
+        doc.currentPart != 0)
         violation(Severity::Error, describeOp("staff set written outside the score:", id));
 }
 
@@ -229,8 +228,8 @@ void Engine::checkThread(const char* function) {
 
 void Engine::driverCall(const char* function) {
     if (pluginCall_)
-        violation(Severity::Error, std::string(function) + " called during the plug-in call \"" +
-                                       pluginCallName_ + "\"");
+        violation(Severity::Error,
+                  std::string(function) + " called during the plug-in call \"" + pluginCallName_ + "\"");
 }
 
 void Engine::beginPluginCall(const std::string& what) {
@@ -251,10 +250,9 @@ void Engine::endPluginCall(int32_t pluginEditDepth) {
     int32_t depth = doc ? int32_t(doc->editDepth()) : 0;
     if (depth) violation(Severity::Error, std::to_string(depth) + " edit(s) left open" + where);
     if (doc && currentDoc_ == pluginCallDoc_ && doc->currentPart != pluginCallPart_)
-        violation(Severity::Error, "current part is " + std::to_string(doc->currentPart) +
-                                       ", was " + std::to_string(pluginCallPart_) + where);
-    if (partSwitches)
-        violation(Severity::Info, std::to_string(partSwitches) + " part switch(es)" + where);
+        violation(Severity::Error, "current part is " + std::to_string(doc->currentPart) + ", was " +
+                                       std::to_string(pluginCallPart_) + where);
+    if (partSwitches) violation(Severity::Info, std::to_string(partSwitches) + " part switch(es)" + where);
     if (pluginEditDepth >= 0 && pluginCallRefused_ == 0 && pluginEditDepth != depth)
         violation(Severity::Error, "plug-in edit depth " + std::to_string(pluginEditDepth) +
                                        " differs from the host's " + std::to_string(depth) + where);

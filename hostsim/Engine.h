@@ -40,8 +40,8 @@ public:
     bool autoNumberedNames = true;
     bool selectionGarbage = false;
     bool machO = true;
-    int32_t refuseEditStarts = 0;   // refuse the next N edit starts
-    int32_t refusedStarts = 0;      // refused starts not yet matched by End/Cancel
+    int32_t refuseEditStarts = 0;  // refuse the next N edit starts
+    int32_t refusedStarts = 0;     // refused starts not yet matched by End/Cancel
 
     /* ---- documents ---- */
     Document* current();
@@ -79,7 +79,10 @@ public:
     void beginPluginCall(const std::string& what);
     void endPluginCall(int32_t pluginEditDepth);
     bool inPluginCall() const { return pluginCall_; }
-    void setMainThread() { mainThread_ = std::this_thread::get_id(); haveMainThread_ = true; }
+    void setMainThread() {
+        mainThread_ = std::this_thread::get_id();
+        haveMainThread_ = true;
+    }
 
     /* ---- folders, fonts, URLs ---- */
     void setFolder(int16_t selector, const std::string& path);
@@ -92,9 +95,9 @@ public:
     int16_t fontNumber(const std::string& name);
     size_t urlsHandedOut = 0;
     int32_t clipTokens = 0;
-    Bytes savedFrame;          // entries of the last frame the plug-in saved
-    int32_t dialogAnswer = 0;  // scripted answer of the host's selection dialogs
-    int32_t dialogChanged = -1; // change flag of the selection dialogs; -1: answer != preselected
+    Bytes savedFrame;            // entries of the last frame the plug-in saved
+    int32_t dialogAnswer = 0;    // scripted answer of the host's selection dialogs
+    int32_t dialogChanged = -1;  // change flag of the selection dialogs; -1: answer != preselected
 
     /* ---- the document window ---- */
     struct WindowInfo {

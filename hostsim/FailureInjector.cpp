@@ -13,8 +13,7 @@ void FailureInjector::set(const std::string& function, FailMode mode, int32_t co
 
 void FailureInjector::setRecord(const std::string& function, uint32_t tag, const RecordKey& key,
                                 int32_t count) {
-    if (count != 0)
-        rules_.push_back(Rule{function, FailMode::Refuse, count, std::make_pair(tag, key)});
+    if (count != 0) rules_.push_back(Rule{function, FailMode::Refuse, count, std::make_pair(tag, key)});
 }
 
 FailMode FailureInjector::take(const std::string& function,

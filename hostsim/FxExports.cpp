@@ -24,10 +24,10 @@ using namespace hostsim;
 
 namespace {
 
-constexpr size_t kEditNameUnits = 64;   // 63 units + terminator
+constexpr size_t kEditNameUnits = 64;  // 63 units + terminator
 constexpr size_t kAutoNameUnits = 1000;
-constexpr size_t kNameBytes = 256;      // 8-bit text buffers filled by the host
-constexpr size_t kNameUnits = 512;      // UTF-16 text buffers filled by the host
+constexpr size_t kNameBytes = 256;  // 8-bit text buffers filled by the host
+constexpr size_t kNameUnits = 512;  // UTF-16 text buffers filled by the host
 
 /* ---- record helpers ---- */
 
@@ -48,8 +48,8 @@ RecordCall beginRecord(HostCall& call, uint32_t tag, const int16_t* key) {
 void checkVersion(RecordCall& rc, uint32_t version) {
     Engine& e = rc.call.engine();
     if (auto expected = TagRules::expectedVersion(rc.tag, e.hostVersion); expected && *expected != version)
-        rc.call.violation("layout version " + tagHex(version) + " for '" + tagChars(rc.tag) +
-                          "', expected " + tagHex(*expected));
+        rc.call.violation("layout version " + tagHex(version) + " for '" + tagChars(rc.tag) + "', expected " +
+                          tagHex(*expected));
     if (TagRules::isEmulatedPreference(rc.tag))
         rc.call.violation("preference tag '" + tagChars(rc.tag) + "' reached the host (bridge bypassed)");
 }
@@ -58,12 +58,12 @@ void checkFixedSize(RecordCall& rc, uint32_t size, const char* what) {
     uint32_t host = rc.call.engine().hostVersion;
     auto expected = TagRules::fixedSize(rc.tag, host);
     if (expected && *expected != size)
-        rc.call.violation(std::string(what) + " size " + std::to_string(size) + " of '" +
-                          tagChars(rc.tag) + "', expected " + std::to_string(*expected));
+        rc.call.violation(std::string(what) + " size " + std::to_string(size) + " of '" + tagChars(rc.tag) +
+                          "', expected " + std::to_string(*expected));
     uint32_t minimum = TagRules::minimumSize(rc.tag, host);
     if (!expected && size < minimum)
-        rc.call.violation(std::string(what) + " size " + std::to_string(size) + " of '" +
-                          tagChars(rc.tag) + "', at least " + std::to_string(minimum) + " expected");
+        rc.call.violation(std::string(what) + " size " + std::to_string(size) + " of '" + tagChars(rc.tag) +
+                          "', at least " + std::to_string(minimum) + " expected");
 }
 
 /* Copies a record into the caller's buffer as a load does. */
@@ -105,7 +105,8 @@ fxbool stepRecord(const char* function, bool forward, uint32_t tag, int16_t* key
 /* New number for the first "-1" of a key; the words after it become 0. */
 bool allocateKey(Engine& e, Document& doc, RecordCall& rc, RecordId& id) {
     size_t words = RecordKey::wordCount(rc.shape);
-    bool oneItem = rc.shape == KeyShape::NoIncident || rc.shape == KeyShape::RawText || rc.shape == KeyShape::Globals;
+    bool oneItem = rc.shape == KeyShape::NoIncident || rc.shape == KeyShape::RawText ||
+                   rc.shape == KeyShape::Globals;
     if (oneItem && id.key.words[0] != 0xFFFFu) {  // (item, -1) on a tag without incidents
         id.key.words[1] = 0;
         return doc.store().find(id) == nullptr;
@@ -141,7 +142,9 @@ void writeBytes(char* out, const std::string& s, size_t capacity) {
 
 /* A name in the caller's buffer: 8-bit (256 bytes) or UTF-16 (512 units). */
 void writeName(char* out, const std::string& utf8) { writeBytes(out, TextCodec::toLatin1(utf8), kNameBytes); }
-void writeName(uint16_t* out, const std::string& utf8) { writeUnits(out, TextCodec::toUtf16(utf8), kNameUnits); }
+void writeName(uint16_t* out, const std::string& utf8) {
+    writeUnits(out, TextCodec::toUtf16(utf8), kNameUnits);
+}
 
 /* Answers a name request: the name found (or null for a refusal) into `out`. */
 template <class Char>
@@ -309,7 +312,8 @@ fxbool FX_CreateEData(uint32_t tag, int16_t* key, const void* buffer, uint32_t s
     RecordId id = e.idFor(tag, rc.key, *doc);
     if (rc.key.hasMinusOne(rc.shape)) {
         if (!allocateKey(e, *doc, rc, id)) return call.finish<fxbool>(0);
-        if (doc->allocatedInEdit(id)) call.violation("number " + id.key.toString(rc.shape) + " reused within one edit");
+        if (doc->allocatedInEdit(id))
+            call.violation("number " + id.key.toString(rc.shape) + " reused within one edit");
         doc->markAllocated(id);
     } else if (doc->store().find(id)) {
         return call.finish<fxbool>(0);
@@ -414,7 +418,9 @@ fxbool FX_CloseCurrentDocumentWindow(uint32_t version) {
 }
 
 fxbool FX_PrintDocument(int16_t docId, const void* printRecord, uint32_t version) {
-    return logged<fxbool>("FX_PrintDocument", version, Engine::instance().document(docId > 0 ? docId : Engine::instance().currentId()) ? 1 : 0);
+    return logged<fxbool>(
+        "FX_PrintDocument", version,
+        Engine::instance().document(docId > 0 ? docId : Engine::instance().currentId()) ? 1 : 0);
 }
 
 fxbool FX_PrintCurrentDocument(const void* printRecord, uint32_t version) {
@@ -525,7 +531,8 @@ int32_t FX_GetMeasureDuration(int16_t staff, int16_t measure, uint32_t version) 
     Document* doc = call.document();
     /* Every measure of the document is 4/4 (1024 per quarter); there is no
        measure outside 1 ... the document's measure count. */
-    if (call.injectedFailure() || !doc || measure < 1 || measure > doc->measures) return call.finish<int32_t>(0);
+    if (call.injectedFailure() || !doc || measure < 1 || measure > doc->measures)
+        return call.finish<int32_t>(0);
     return call.finish<int32_t>(4096);
 }
 
@@ -636,13 +643,16 @@ fxbool FX_ExecuteMenuItem(uint32_t commandCode, uint32_t version) {
 fxbool FX_GetFinalePathMac(int16_t selector, FinPathSpec25* path, uint32_t pathVersion) {
     HostCall call("FX_GetFinalePathMac", pathVersion);
     call.note("selector " + std::to_string(selector));
-    if (!path || call.injectedFailure() || pathVersion != qz::kInterfaceVersion) return call.finish<fxbool>(0);
+    if (!path || call.injectedFailure() || pathVersion != qz::kInterfaceVersion)
+        return call.finish<fxbool>(0);
     std::string folder = call.engine().folder(selector);
     if (folder.empty()) return call.finish<fxbool>(0);
     return fillPath(call, path, folder);
 }
 
-fxbool FX_IsMachO(uint32_t version) { return logged<fxbool>("FX_IsMachO", version, Engine::instance().machO ? 1 : 0); }
+fxbool FX_IsMachO(uint32_t version) {
+    return logged<fxbool>("FX_IsMachO", version, Engine::instance().machO ? 1 : 0);
+}
 
 fxbool FX_AlertMessage(void* parent, int16_t alertType, int16_t flags, const char* text, uint32_t version) {
     HostCall call("FX_AlertMessage", version);
@@ -722,8 +732,7 @@ fxbool captureFrame(const char* function, EXTGF2005a* frame, uint32_t version) {
     FrameView v = readFrame(frame);
     Bytes& saved = call.engine().savedFrame;
     saved.clear();
-    if (v.entries && v.count > 0)
-        saved.assign(v.entries, v.entries + size_t(v.count) * FX_TGF_ENTRY_SIZE);
+    if (v.entries && v.count > 0) saved.assign(v.entries, v.entries + size_t(v.count) * FX_TGF_ENTRY_SIZE);
     call.note(std::to_string(v.count) + " entries");
     return call.finish<fxbool>(1);
 }
@@ -732,7 +741,8 @@ fxbool captureFrame(const char* function, EXTGF2005a* frame, uint32_t version) {
 
 /* ======================= dialogs ======================= */
 
-int16_t FX_SelectionDialog(int16_t kind, void* window, int16_t preselected, fxbool* changed, uint32_t version) {
+int16_t FX_SelectionDialog(int16_t kind, void* window, int16_t preselected, fxbool* changed,
+                           uint32_t version) {
     HostCall call("FX_SelectionDialog", version);
     call.note("kind " + std::to_string(kind) + " preselected " + std::to_string(preselected));
     Engine& e = call.engine();
@@ -768,7 +778,8 @@ int32_t symbolDialog(HostCall& call, std::string fontName, int16_t size, int16_t
 
 }  // namespace
 
-int16_t FX_SymbolDialog(const char* fontName_, int16_t size, int16_t style, int16_t symbol, uint32_t version) {
+int16_t FX_SymbolDialog(const char* fontName_, int16_t size, int16_t style, int16_t symbol,
+                        uint32_t version) {
     HostCall call("FX_SymbolDialog", version);
     std::string name = fontName_ ? TextCodec::fromLatin1(fontName_) : "";
     return call.finish(int16_t(symbolDialog(call, name, size, style, symbol)));

@@ -16,7 +16,6 @@ HostCall::HostCall(const char* function, uint32_t version)
     entry_ = &engine_.log.addCall(std::move(e));
 }
 
-
 void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape) {
     entry_->tag = tag;
     size_t n = RecordKey::wordCount(shape);

@@ -17,12 +17,10 @@ const std::string& HostLog::textOf(CallEntry& e) {
     if (e.tag) t += " tag=" + tagHex(e.tag) + "'" + tagChars(e.tag) + "'";
     if (e.keyParts) {
         t += " key=(";
-        for (int i = 0; i < e.keyParts && i < 3; ++i)
-            t += (i ? "," : "") + std::to_string(e.key[i]);
+        for (int i = 0; i < e.keyParts && i < 3; ++i) t += (i ? "," : "") + std::to_string(e.key[i]);
         t += ")";
     }
-    if (e.sizeIn || e.sizeOut)
-        t += " size=" + std::to_string(e.sizeIn) + "->" + std::to_string(e.sizeOut);
+    if (e.sizeIn || e.sizeOut) t += " size=" + std::to_string(e.sizeIn) + "->" + std::to_string(e.sizeOut);
     t += " version=" + tagHex(e.version) + " result=" + std::to_string(e.result) +
          " doc=" + std::to_string(e.document) + " part=" + std::to_string(e.part) +
          " depth=" + std::to_string(e.editDepth);
@@ -36,8 +34,8 @@ const std::string& HostLog::textOf(CallEntry& e) {
 }
 
 void HostLog::addEdit(EditEntry e) {
-    static const char* const kOutcomes[] = {"still open", "committed", "cancelled",
-                                            "unbracketed", "external"};
+    static const char* const kOutcomes[] = {"still open", "committed", "cancelled", "unbracketed",
+                                            "external"};
     e.text = "edit \"" + e.name + "\" doc " + std::to_string(e.document) + " depth " +
              std::to_string(e.depth) + ": " + kOutcomes[static_cast<int>(e.outcome)];
     if (e.ops.empty() && e.outcome == EditOutcome::Committed) e.text += " (empty step)";

@@ -24,7 +24,7 @@ struct CallEntry {
     int32_t editDepth = 0;
     bool inPluginCall = false;
     bool createdBySave = false;
-    std::string note;   // "refused (injected)", "missing (injected)", ...
+    std::string note;  // "refused (injected)", "missing (injected)", ...
     /* The key a step arrived at, shown after the note as "-> key". */
     bool hasStep = false;
     RecordKey stepKey;
@@ -58,10 +58,10 @@ struct ScrollEntry {
 /* One selection or symbol dialog the host ran. */
 struct DialogEntry {
     std::string function;
-    int16_t kind = 0;          // selection dialogs; 0 for the symbol dialog
+    int16_t kind = 0;  // selection dialogs; 0 for the symbol dialog
     int32_t preselected = 0;
     intptr_t window = 0;
-    std::string fontName;      // symbol dialog
+    std::string fontName;  // symbol dialog
     int16_t size = 0, style = 0;
     int32_t answer = 0;
     int32_t changed = 0;

@@ -54,7 +54,8 @@ const char* keep(std::string& slot, std::string value) {
 }
 
 Region toRegion(const hostsim_region& r) {
-    return Region{r.startList, r.startSlot, r.startMeasure, r.startPos, r.endList, r.endSlot, r.endMeasure, r.endPos};
+    return Region{r.startList, r.startSlot, r.startMeasure, r.startPos,
+                  r.endList,   r.endSlot,   r.endMeasure,   r.endPos};
 }
 
 hostsim_region fromRegion(const Region& r) {
@@ -73,10 +74,13 @@ void hostsim_set_profile(uint32_t hostVersion) { driver("hostsim_set_profile").h
 uint32_t hostsim_profile(void) { return driver("hostsim_profile").hostVersion; }
 void hostsim_set_strict(int on) { driver("hostsim_set_strict").strict = on != 0; }
 void hostsim_set_allocation_policy(int policy) {
-    driver("hostsim_set_allocation_policy").policy =
-        policy == HOSTSIM_ALLOC_LOWEST_FREE ? AllocationPolicy::LowestFree : AllocationPolicy::Next;
+    driver("hostsim_set_allocation_policy").policy = policy == HOSTSIM_ALLOC_LOWEST_FREE
+                                                         ? AllocationPolicy::LowestFree
+                                                         : AllocationPolicy::Next;
 }
-void hostsim_set_incident_compaction(int on) { driver("hostsim_set_incident_compaction").compaction = on != 0; }
+void hostsim_set_incident_compaction(int on) {
+    driver("hostsim_set_incident_compaction").compaction = on != 0;
+}
 void hostsim_set_part_scoped(uint32_t tag, int on) {
     Engine& e = driver("hostsim_set_part_scoped");
     if (on)
@@ -200,7 +204,8 @@ int16_t hostsim_open_document_file(const char* path, char* error, size_t errorSi
     if (MusicXmlImport::recognises(head)) return importMusicXml(e, path, error, errorSize);
     size_t first = head.find_first_not_of(" \t\r\n");
     if (first != std::string::npos && head[first] != '{') {
-        copyError(std::string(path) + ": neither a hostsim document (JSON) nor a MusicXML file", error, errorSize);
+        copyError(std::string(path) + ": neither a hostsim document (JSON) nor a MusicXML file", error,
+                  errorSize);
         return 0;
     }
     return openJson(e, path, error, errorSize);
@@ -245,7 +250,8 @@ int hostsim_put_staff_list(uint16_t item, const hostsim_staff_entry* entries, si
     Document* doc = e.current();
     if (!doc || (count && !entries)) return 0;
     std::vector<StaffEntry> list;
-    for (size_t i = 0; i < count; ++i) list.push_back(StaffEntry{entries[i].staff, entries[i].distance, entries[i].resize});
+    for (size_t i = 0; i < count; ++i)
+        list.push_back(StaffEntry{entries[i].staff, entries[i].distance, entries[i].resize});
     writerFor(e, *doc).staffList(e.scopeFor(QZ_FOURCC("SOIu"), *doc), item, list);
     return 1;
 }
@@ -263,7 +269,8 @@ int16_t hostsim_put_text_expression(int16_t item, int16_t categoryId, const char
     Engine& e = driver("hostsim_put_text_expression");
     Document* doc = e.current();
     if (!doc) return 0;
-    return writerFor(e, *doc).textExpression(item, categoryId, description ? description : "", text ? text : "", flags);
+    return writerFor(e, *doc).textExpression(item, categoryId, description ? description : "",
+                                             text ? text : "", flags);
 }
 
 int hostsim_put_other(uint32_t tag, const int16_t* key, const void* bytes, uint32_t size) {
@@ -324,8 +331,8 @@ size_t hostsim_staff_list(uint16_t item, int16_t part, hostsim_staff_entry* out,
     Engine& e = driver("hostsim_staff_list");
     Document* doc = readable(e, part);
     if (!doc) return 0;
-    std::vector<StaffEntry> list =
-        DocumentReader(*doc, e.hostVersion).staffList(e.idFor(QZ_FOURCC("SOIu"), RecordKey(), part).scope, item);
+    std::vector<StaffEntry> list = DocumentReader(*doc, e.hostVersion)
+                                       .staffList(e.idFor(QZ_FOURCC("SOIu"), RecordKey(), part).scope, item);
     for (size_t i = 0; out && i < std::min(capacity, list.size()); ++i)
         out[i] = hostsim_staff_entry{list[i].staff, list[i].distance, list[i].resize};
     return list.size();
@@ -341,7 +348,8 @@ std::vector<ExpressionInfo>& expressionCache() {
 size_t hostsim_expression_count(void) {
     Engine& e = driver("hostsim_expression_count");
     Document* doc = e.current();
-    expressionCache() = doc ? DocumentReader(*doc, e.hostVersion).expressions() : std::vector<ExpressionInfo>();
+    expressionCache() = doc ? DocumentReader(*doc, e.hostVersion).expressions()
+                            : std::vector<ExpressionInfo>();
     return expressionCache().size();
 }
 
@@ -349,7 +357,8 @@ int hostsim_expression_at(size_t index, hostsim_expression* out) {
     driver("hostsim_expression_at");
     if (!out || index >= expressionCache().size()) return 0;
     const ExpressionInfo& x = expressionCache()[index];
-    *out = hostsim_expression{x.item, x.textBlock, x.categoryWord, x.flags, x.description.c_str(), x.text.c_str()};
+    *out = hostsim_expression{x.item,  x.textBlock,           x.categoryWord,
+                              x.flags, x.description.c_str(), x.text.c_str()};
     return 1;
 }
 
@@ -371,8 +380,8 @@ int hostsim_group_at(size_t index, hostsim_group* out) {
     driver("hostsim_group_at");
     if (!out || index >= groupCache().size()) return 0;
     const GroupSpan& g = groupCache()[index];
-    *out = hostsim_group{g.number, g.startStaff, g.endStaff, int16_t(g.bracket), g.fullName.c_str(),
-                         g.abbrName.c_str()};
+    *out = hostsim_group{g.number,           g.startStaff,       g.endStaff,
+                         int16_t(g.bracket), g.fullName.c_str(), g.abbrName.c_str()};
     return 1;
 }
 
@@ -418,17 +427,18 @@ int hostsim_call_log_entry(size_t index, hostsim_call* out) {
     if (!out || index >= calls.size()) return 0;
     CallEntry& c = calls[index];
     HostLog::textOf(c);
-    *out = hostsim_call{c.seq,          c.function.c_str(),  c.tag,         {c.key[0], c.key[1], c.key[2]},
-                        c.keyParts,     c.sizeIn,            c.sizeOut,     c.version,
-                        c.result,       c.document,          c.part,        c.editDepth,
-                        c.inPluginCall, c.createdBySave,     c.text.c_str()};
+    *out = hostsim_call{c.seq,          c.function.c_str(), c.tag,         {c.key[0], c.key[1], c.key[2]},
+                        c.keyParts,     c.sizeIn,           c.sizeOut,     c.version,
+                        c.result,       c.document,         c.part,        c.editDepth,
+                        c.inPluginCall, c.createdBySave,    c.text.c_str()};
     return 1;
 }
 
 size_t hostsim_call_count(const char* function) {
     const auto& calls = driver("hostsim_call_count").log.calls;
     if (!function) return calls.size();
-    return size_t(std::count_if(calls.begin(), calls.end(), [&](const CallEntry& c) { return c.function == function; }));
+    return size_t(std::count_if(calls.begin(), calls.end(),
+                                [&](const CallEntry& c) { return c.function == function; }));
 }
 
 const char* hostsim_call_log_text(void) {
@@ -453,8 +463,12 @@ size_t hostsim_edit_log_count(void) {
     HostLog scratch;
     if (const Document* doc = e.current())
         for (const EditFrame& f : doc->openEdits())
-            scratch.addEdit(EditEntry{f.name, doc->id(), EditOutcome::Open, int32_t(f.depth),
-                                      std::deque<std::string>(f.ops.begin(), f.ops.end()), {}});
+            scratch.addEdit(EditEntry{f.name,
+                                      doc->id(),
+                                      EditOutcome::Open,
+                                      int32_t(f.depth),
+                                      std::deque<std::string>(f.ops.begin(), f.ops.end()),
+                                      {}});
     openEdits() = std::move(scratch.edits);
     return e.log.edits.size() + openEdits().size();
 }
@@ -463,7 +477,8 @@ int hostsim_edit_log_entry(size_t index, hostsim_edit* out) {
     const auto& edits = driver("hostsim_edit_log_entry").log.edits;
     if (!out || index >= edits.size() + openEdits().size()) return 0;
     const EditEntry& x = index < edits.size() ? edits[index] : openEdits()[index - edits.size()];
-    *out = hostsim_edit{x.name.c_str(), x.document, int32_t(x.outcome), x.depth, int32_t(x.ops.size()), x.text.c_str()};
+    *out = hostsim_edit{x.name.c_str(),        x.document,    int32_t(x.outcome), x.depth,
+                        int32_t(x.ops.size()), x.text.c_str()};
     return 1;
 }
 
@@ -475,7 +490,8 @@ int hostsim_menu_log_entry(size_t index, hostsim_menu* out) {
     const auto& menus = driver("hostsim_menu_log_entry").log.menus;
     if (!out || index >= menus.size()) return 0;
     const MenuEntry& m = menus[index];
-    *out = hostsim_menu{m.seq, m.code, {m.chars[0], m.chars[1], m.chars[2], m.chars[3], 0}, m.document, m.part, m.result};
+    *out = hostsim_menu{m.seq,      m.code, {m.chars[0], m.chars[1], m.chars[2], m.chars[3], 0},
+                        m.document, m.part, m.result};
     return 1;
 }
 
@@ -520,7 +536,8 @@ int hostsim_violation_at(size_t index, hostsim_violation* out) {
 
 const char* hostsim_violations_text(int minSeverity) {
     static std::string text;
-    return keep(text, Engine::instance().log.violationsText(static_cast<Severity>(std::clamp(minSeverity, 0, 2))));
+    return keep(text,
+                Engine::instance().log.violationsText(static_cast<Severity>(std::clamp(minSeverity, 0, 2))));
 }
 
 void hostsim_clear_violations(void) { Engine::instance().log.violations.clear(); }
@@ -560,7 +577,9 @@ int hostsim_set_selection(const hostsim_region* region) {
     Document* doc = e.current();
     if (!doc || !region) return 0;
     Region r = toRegion(*region);
-    size_t count = DocumentReader(*doc, e.hostVersion).staffList(e.scopeFor(QZ_FOURCC("SOIu"), *doc), r.startList).size();
+    size_t count = DocumentReader(*doc, e.hostVersion)
+                       .staffList(e.scopeFor(QZ_FOURCC("SOIu"), *doc), r.startList)
+                       .size();
     if (r.startSlot < 1 || size_t(r.endSlot) > count || r.startSlot > r.endSlot)
         e.violation(Severity::Info, "selection slots " + std::to_string(r.startSlot) + " to " +
                                         std::to_string(r.endSlot) + " outside 1 to " + std::to_string(count));
@@ -610,7 +629,7 @@ int hostsim_set_font(int16_t number, const char* name) {
 void hostsim_fail(const char* function, int mode, int32_t count) {
     Engine& e = driver("hostsim_fail");
     if (!function) return;
-    FailMode m = mode == HOSTSIM_FAIL_MISSING ? FailMode::Missing
+    FailMode m = mode == HOSTSIM_FAIL_MISSING  ? FailMode::Missing
                  : mode == HOSTSIM_FAIL_REFUSE ? FailMode::Refuse
                                                : FailMode::Off;
     e.failures.set(function, m, count);
@@ -621,8 +640,12 @@ void hostsim_fail_record(const char* function, uint32_t tag, const int16_t* key,
     if (function && key) e.failures.setRecord(function, tag, keyOf(tag, key), count);
 }
 
-void hostsim_refuse_edit_start(int32_t count) { driver("hostsim_refuse_edit_start").refuseEditStarts = count; }
-void hostsim_auto_numbered_names(int on) { driver("hostsim_auto_numbered_names").autoNumberedNames = on != 0; }
+void hostsim_refuse_edit_start(int32_t count) {
+    driver("hostsim_refuse_edit_start").refuseEditStarts = count;
+}
+void hostsim_auto_numbered_names(int on) {
+    driver("hostsim_auto_numbered_names").autoNumberedNames = on != 0;
+}
 void hostsim_selection_garbage(int on) { driver("hostsim_selection_garbage").selectionGarbage = on != 0; }
 void hostsim_set_macho(int on) { driver("hostsim_set_macho").machO = on != 0; }
 void hostsim_set_dialog_answer(int32_t answer) { driver("hostsim_set_dialog_answer").dialogAnswer = answer; }
@@ -661,7 +684,8 @@ int hostsim_dialog_entry(size_t index, hostsim_dialog* out) {
     const auto& dialogs = driver("hostsim_dialog_entry").log.dialogs;
     if (!out || index >= dialogs.size()) return 0;
     const DialogEntry& d = dialogs[index];
-    *out = hostsim_dialog{d.function.c_str(), d.kind, d.preselected, d.window, d.fontName.c_str(),
-                          d.size, d.style, d.answer, d.changed};
+    *out = hostsim_dialog{d.function.c_str(), d.kind, d.preselected, d.window,
+                          d.fontName.c_str(), d.size, d.style,       d.answer,
+                          d.changed};
     return 1;
 }

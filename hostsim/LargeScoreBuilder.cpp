@@ -17,19 +17,32 @@ struct Instrument {
 
 /* A large symphony orchestra, top to bottom; wider gaps between families. */
 constexpr Instrument kOrchestra[] = {
-    {"Piccolo", "Picc.", 360},          {"Flute", "Fl.", 288},
-    {"Oboe", "Ob.", 288},               {"English Horn", "E.H.", 288},
-    {"Clarinet in B^flat()", "Cl.", 288}, {"Bass Clarinet", "B. Cl.", 288},
-    {"Bassoon", "Bsn.", 288},           {"Contrabassoon", "Cbsn.", 288},
-    {"Horn in F", "Hn.", 372},          {"Trumpet in C", "C Tpt.", 288},
-    {"Trombone", "Tbn.", 288},          {"Bass Trombone", "B. Tbn.", 288},
-    {"Tuba", "Tba.", 288},              {"Timpani", "Timp.", 360},
-    {"Percussion", "Perc.", 288},       {"Harp", "Hp.", 360},
-    {"Celesta", "Cel.", 288},           {"Soprano", "S.", 360},
-    {"Alto", "A.", 288},                {"Tenor", "T.", 288},
-    {"Bass", "B.", 288},                {"Violin I", "Vln. I", 396},
-    {"Violin II", "Vln. II", 288},      {"Viola", "Vla.", 288},
-    {"Violoncello", "Vc.", 288},        {"Contrabass", "Cb.", 288},
+    {"Piccolo", "Picc.", 360},
+    {"Flute", "Fl.", 288},
+    {"Oboe", "Ob.", 288},
+    {"English Horn", "E.H.", 288},
+    {"Clarinet in B^flat()", "Cl.", 288},
+    {"Bass Clarinet", "B. Cl.", 288},
+    {"Bassoon", "Bsn.", 288},
+    {"Contrabassoon", "Cbsn.", 288},
+    {"Horn in F", "Hn.", 372},
+    {"Trumpet in C", "C Tpt.", 288},
+    {"Trombone", "Tbn.", 288},
+    {"Bass Trombone", "B. Tbn.", 288},
+    {"Tuba", "Tba.", 288},
+    {"Timpani", "Timp.", 360},
+    {"Percussion", "Perc.", 288},
+    {"Harp", "Hp.", 360},
+    {"Celesta", "Cel.", 288},
+    {"Soprano", "S.", 360},
+    {"Alto", "A.", 288},
+    {"Tenor", "T.", 288},
+    {"Bass", "B.", 288},
+    {"Violin I", "Vln. I", 396},
+    {"Violin II", "Vln. II", 288},
+    {"Viola", "Vla.", 288},
+    {"Violoncello", "Vc.", 288},
+    {"Contrabass", "Cb.", 288},
 };
 constexpr int64_t kInstruments = int64_t(sizeof kOrchestra / sizeof kOrchestra[0]);
 
@@ -44,8 +57,14 @@ struct CategoryRow {
 constexpr CategoryRow kCategories[] = {
     {1, "Dynamics", "^font(Times New Roman)^size(12)^efx(1)", {"p", "mf", "ff", "sfz"}},
     {2, "Tempo Marks", "^font(Times New Roman)^size(14)^efx(1)", {"Allegro", "Andante", "Adagio", "Presto"}},
-    {3, "Tempo Alterations", "^font(Times New Roman)^size(12)^efx(2)", {"rit.", "accel.", "a tempo", "rall."}},
-    {4, "Expressive Text", "^font(Times New Roman)^size(12)^efx(2)", {"espressivo", "dolce", "cantabile", "marcato"}},
+    {3,
+     "Tempo Alterations",
+     "^font(Times New Roman)^size(12)^efx(2)",
+     {"rit.", "accel.", "a tempo", "rall."}},
+    {4,
+     "Expressive Text",
+     "^font(Times New Roman)^size(12)^efx(2)",
+     {"espressivo", "dolce", "cantabile", "marcato"}},
     {5, "Technique Text", "^font(Times New Roman)^size(12)^efx(0)", {"pizz.", "arco", "con sord.", "div."}},
     {6, "Rehearsal Marks", "^font(Arial)^size(14)^efx(1)", {"A", "B", "C", "D"}},
     {7, "Miscellaneous", "^font(Times New Roman)^size(10)^efx(0)", {"solo", "tutti", "a2", "unis."}},
@@ -54,7 +73,7 @@ constexpr int kSampleCount = 4;
 constexpr int16_t kNameCategory = 12;
 constexpr const char* kNameCategoryName = "QZ Plug-in Data";
 constexpr const char* kNameText = "^font(Times New Roman)^size(12)^efx(0)QZ Staff Set Panel Data";
-constexpr const char* kSetNames[] = {"Woodwinds", "Brass", "Strings", "Percussion",
+constexpr const char* kSetNames[] = {"Woodwinds", "Brass", "Strings",   "Percussion",
                                      "Choir",     "Tutti", "Reduction", "Soloists"};
 constexpr uint16_t kStaffSetItemBase = 65499;
 constexpr int64_t kMaxStaffSetSize = 40;
@@ -112,7 +131,8 @@ std::vector<StaffEntry> randomStaffSet(const std::vector<StaffEntry>& score, Ran
 std::vector<int64_t> namePositions(int64_t expressions, int64_t names, Random& rng) {
     std::vector<int64_t> order(static_cast<size_t>(expressions));
     for (int64_t i = 0; i < expressions; ++i) order[size_t(i)] = i;
-    for (int64_t i = 0; i < names; ++i) std::swap(order[size_t(i)], order[size_t(i + rng.below(expressions - i))]);
+    for (int64_t i = 0; i < names; ++i)
+        std::swap(order[size_t(i)], order[size_t(i + rng.below(expressions - i))]);
     std::vector<int64_t> slotOf(static_cast<size_t>(expressions), 0);
     for (int64_t i = 0; i < names; ++i) slotOf[size_t(order[size_t(i)])] = i + 1;
     return slotOf;  // staff set number at a position, 0 for an ordinary expression
@@ -134,8 +154,8 @@ void writeExpressions(ContentWriter& w, const LargeScoreSpec& spec, Random& rng)
         }
         const CategoryRow& c = kCategories[rng.below(kCategoryCount)];
         const char* sample = c.samples[rng.below(kSampleCount)];
-        w.textExpression(item, c.id, std::string(sample) + " " + std::to_string(item), std::string(c.font) + sample,
-                         0);
+        w.textExpression(item, c.id, std::string(sample) + " " + std::to_string(item),
+                         std::string(c.font) + sample, 0);
     }
 }
 
@@ -161,8 +181,8 @@ std::string LargeScoreBuilder::check(const LargeScoreSpec& spec) {
     return "";
 }
 
-std::unique_ptr<Document> LargeScoreBuilder::build(int16_t id, uint32_t hostVersion, const LargeScoreSpec& spec,
-                                                   std::string& error) {
+std::unique_ptr<Document> LargeScoreBuilder::build(int16_t id, uint32_t hostVersion,
+                                                   const LargeScoreSpec& spec, std::string& error) {
     error = check(spec);
     if (!error.empty()) return nullptr;
     auto doc = std::make_unique<Document>(id);

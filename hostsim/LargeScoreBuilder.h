@@ -13,8 +13,8 @@ namespace hostsim {
 struct LargeScoreSpec {
     int64_t staves = 0;
     int64_t measures = 1;
-    int64_t expressions = 0;  /* all text expressions, the staff set names included */
-    int64_t staffSets = 0;    /* 0 to 8 */
+    int64_t expressions = 0; /* all text expressions, the staff set names included */
+    int64_t staffSets = 0;   /* 0 to 8 */
     uint32_t seed = 1;
 };
 

@@ -15,7 +15,7 @@ namespace hostsim {
 namespace {
 
 constexpr double kStaffHeightTenths = 40;  // four staff spaces of ten tenths
-constexpr int32_t kMaxStep = 65535;       // keeps 32,767 staves within a 32-bit position
+constexpr int32_t kMaxStep = 65535;        // keeps 32,767 staves within a 32-bit position
 
 /* The title when the score has none: the file name without folder and extension. */
 std::string stem(const std::string& path) {
@@ -76,8 +76,8 @@ std::unique_ptr<Document> MusicXmlImport::fromXml(std::string xml, const std::st
     return build(score, name, id, hostVersion, error);
 }
 
-std::unique_ptr<Document> MusicXmlImport::build(const MusicXmlScore& score, const std::string& name, int16_t id,
-                                                uint32_t hostVersion, std::string& error) {
+std::unique_ptr<Document> MusicXmlImport::build(const MusicXmlScore& score, const std::string& name,
+                                                int16_t id, uint32_t hostVersion, std::string& error) {
     int64_t blocks = textBlocksNeeded(score);
     if (blocks > kMaxTextBlocks) {
         error = name + ": more than 32,767 staff, part and group names (" + std::to_string(blocks) + ")";
@@ -131,7 +131,8 @@ std::unique_ptr<Document> MusicXmlImport::build(const MusicXmlScore& score, cons
                           g.abbrName, g.bracket});
     for (size_t p = 0; p < score.parts.size(); ++p)
         if (score.parts[p].staves > 1)
-            w.group(GroupSpan{++groupNo, all[firstEntry[p]].staff, lastStaffOf(p), "", "", score.parts[p].symbol});
+            w.group(GroupSpan{++groupNo, all[firstEntry[p]].staff, lastStaffOf(p), "", "",
+                              score.parts[p].symbol});
     return doc;
 }
 

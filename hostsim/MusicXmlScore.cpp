@@ -83,9 +83,12 @@ constexpr CaretRow kSigns[] = {
 
 /* accidental-text values of the display forms. */
 constexpr CaretRow kAccidentals[] = {
-    {"flat", "^flat()"},           {"sharp", "^sharp()"},
-    {"natural", "^natural()"},     {"flat-flat", "^flat()^flat()"},
-    {"double-flat", "^flat()^flat()"}, {"sharp-sharp", "^sharp()^sharp()"},
+    {"flat", "^flat()"},
+    {"sharp", "^sharp()"},
+    {"natural", "^natural()"},
+    {"flat-flat", "^flat()^flat()"},
+    {"double-flat", "^flat()^flat()"},
+    {"sharp-sharp", "^sharp()^sharp()"},
     {"double-sharp", "^sharp()^sharp()"},
 };
 
@@ -142,9 +145,8 @@ std::string nameOf(const pugi::xml_node& owner, const char* plain, const char* d
 
 GroupBracket bracketOf(const std::string& symbol, GroupBracket fallback) {
     static const std::pair<const char*, GroupBracket> kSymbols[] = {
-        {"none", GroupBracket::None},       {"brace", GroupBracket::Brace},
-        {"bracket", GroupBracket::Bracket}, {"line", GroupBracket::Line},
-        {"square", GroupBracket::Square},
+        {"none", GroupBracket::None}, {"brace", GroupBracket::Brace},   {"bracket", GroupBracket::Bracket},
+        {"line", GroupBracket::Line}, {"square", GroupBracket::Square},
     };
     for (const auto& [name, bracket] : kSymbols)
         if (symbol == name) return bracket;
@@ -174,7 +176,8 @@ void readStaffLayouts(const pugi::xml_node& owner, std::map<int64_t, double>& ga
         std::optional<double> gap = parseNumber(layout.child("staff-distance"));
         if (!gap) continue;
         int64_t number = 0;
-        if (layout.attribute("number") && !parseCount(layout.attribute("number").as_string(), number)) continue;
+        if (layout.attribute("number") && !parseCount(layout.attribute("number").as_string(), number))
+            continue;
         gaps[number] = *gap;
     }
 }
@@ -270,8 +273,8 @@ bool MusicXmlScore::parse(std::string xml, std::string& error) {
     // (references and CDATA); line ends and attribute white space are left as
     // they are, which the names' white space handling covers and which keeps
     // large scores quick to read.
-    pugi::xml_parse_result r = doc.load_buffer_inplace(&xml[0], xml.size(),
-                                                       pugi::parse_minimal | pugi::parse_escapes | pugi::parse_cdata);
+    pugi::xml_parse_result r = doc.load_buffer_inplace(
+        &xml[0], xml.size(), pugi::parse_minimal | pugi::parse_escapes | pugi::parse_cdata);
     if (!r) {
         error = std::string("not XML (") + r.description() + " at byte " + std::to_string(r.offset) + ")";
         return false;
@@ -344,7 +347,8 @@ bool MusicXmlScore::readPartList(const pugi::xml_node& list, std::string& error)
                 MusicXmlGroup g;
                 g.fullName = nameOf(c, "group-name", "group-name-display");
                 g.abbrName = nameOf(c, "group-abbreviation", "group-abbreviation-display");
-                g.bracket = bracketOf(collapse(c.child("group-symbol").text().as_string()), GroupBracket::None);
+                g.bracket = bracketOf(collapse(c.child("group-symbol").text().as_string()),
+                                      GroupBracket::None);
                 open[number] = Open{parts.size(), g};
             }
         }
@@ -410,8 +414,8 @@ bool MusicXmlScore::readMusic(const pugi::xml_node& content, MusicXmlPart& part,
             if (pugi::xml_node staves = c.child("staves")) {
                 int64_t n = 0;
                 if (!parseCount(staves.text().as_string(), n) || n < 1) {
-                    error = "part '" + shown(part.id) + "': <staves> holds '" + shown(staves.text().as_string()) +
-                            "', not a staff count";
+                    error = "part '" + shown(part.id) + "': <staves> holds '" +
+                            shown(staves.text().as_string()) + "', not a staff count";
                     return false;
                 }
                 part.staves = std::max(part.staves, n);

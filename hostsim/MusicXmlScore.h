@@ -41,7 +41,7 @@ struct MusicXmlGroup {
    distances and the measure count. The notes are stepped over, not read. */
 class MusicXmlScore {
 public:
-    static constexpr size_t kMaxDepth = 100;       // nesting of elements
+    static constexpr size_t kMaxDepth = 100;  // nesting of elements
     static constexpr int64_t kMaxStaves = 32767;
     static constexpr int64_t kMaxMeasures = 32767;
 
@@ -49,7 +49,7 @@ public:
     std::vector<MusicXmlPart> parts;
     std::vector<MusicXmlGroup> groups;
     int64_t measures = 0;
-    double evpuPerTenth = 2.4;  // a staff space of 24 EVPUs when the file gives no scaling
+    double evpuPerTenth = 2.4;              // a staff space of 24 EVPUs when the file gives no scaling
     std::map<int64_t, double> defaultGaps;  // staff-layout of the defaults, as MusicXmlPart::gaps
 
     /* Parses the XML text (taken over: it is parsed in place); false with

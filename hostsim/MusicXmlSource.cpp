@@ -40,7 +40,8 @@ bool readMember(zip_t* zip, zip_int64_t index, const std::string& name, size_t l
         return false;
     }
     if (st.size > limit) {
-        error = "'" + MusicXmlScore::shown(name) + "' in the archive is larger than " + sizeText(limit) + " unpacked";
+        error = "'" + MusicXmlScore::shown(name) + "' in the archive is larger than " + sizeText(limit) +
+                " unpacked";
         return false;
     }
     std::unique_ptr<zip_file_t, EntryCloser> file(zip_fopen_index(zip, zip_uint64_t(index), 0));
@@ -154,7 +155,8 @@ bool MusicXmlSource::readArchive(const std::string& path, std::string& xml, std:
     zip_int64_t index = zip_name_locate(zip.get(), root.c_str(), 0);
     if (index < 0 && root[0] == '/') index = zip_name_locate(zip.get(), root.c_str() + 1, 0);
     if (index < 0) {
-        error = std::string(kContainer) + " names '" + MusicXmlScore::shown(root) + "', which the archive does not hold";
+        error = std::string(kContainer) + " names '" + MusicXmlScore::shown(root) +
+                "', which the archive does not hold";
         return false;
     }
     return readMember(zip.get(), index, root, kMaxScoreBytes, xml, error);

@@ -58,8 +58,7 @@ std::string RecordKey::toString(KeyShape shape) const {
     std::string s = "(";
     if (shape == KeyShape::StaffMeasurePos) {
         int32_t pos = static_cast<int32_t>((uint32_t(words[2]) << 16) | words[3]);
-        return s + std::to_string(part(0)) + "," + std::to_string(part(1)) + "," +
-               std::to_string(pos) + ")";
+        return s + std::to_string(part(0)) + "," + std::to_string(part(1)) + "," + std::to_string(pos) + ")";
     }
     for (size_t i = 0; i < wordCount(shape); ++i) {
         if (i) s += ",";

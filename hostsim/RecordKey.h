@@ -57,14 +57,12 @@ struct RecordId {
     RecordKey key;
 
     bool operator<(const RecordId& o) const;
-    bool operator==(const RecordId& o) const {
-        return scope == o.scope && tag == o.tag && key == o.key;
-    }
+    bool operator==(const RecordId& o) const { return scope == o.scope && tag == o.tag && key == o.key; }
 };
 
 /* Tag helpers. */
-std::string tagChars(uint32_t tag);     // four characters, non-printables as '.'
-std::string tagHex(uint32_t tag);       // eight hex digits
+std::string tagChars(uint32_t tag);  // four characters, non-printables as '.'
+std::string tagHex(uint32_t tag);    // eight hex digits
 
 }  // namespace hostsim
 

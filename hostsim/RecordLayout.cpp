@@ -15,9 +15,9 @@ namespace {
 
 struct FieldRow {
     Field field;
-    uint16_t offset;      // 2012 layout (hosts from 0x11000000)
-    uint16_t oldOffset;   // older layout
-    uint8_t width;        // 2 or 4 bytes
+    uint16_t offset;     // 2012 layout (hosts from 0x11000000)
+    uint16_t oldOffset;  // older layout
+    uint8_t width;       // 2 or 4 bytes
     bool isSigned;
 };
 
@@ -111,8 +111,7 @@ int32_t RecordLayout::get(const Bytes& rec, Field f, uint32_t hostVersion) {
     return r.isSigned ? int32_t(int16_t(v)) : int32_t(v);
 }
 
-void RecordLayout::setText(Bytes& rec, TextField f, const std::string& utf8,
-                           uint32_t hostVersion) {
+void RecordLayout::setText(Bytes& rec, TextField f, const std::string& utf8, uint32_t hostVersion) {
     const TextRow& r = rowOf(f);
     bool wide = unicodeTexts(hostVersion);
     size_t off = newLayout(hostVersion) ? r.offset : r.oldOffset;

@@ -12,30 +12,30 @@ namespace hostsim {
 /* The record fields hostsim reads or seeds, by name. Their offsets live in one
    table (RecordLayout.cpp); nothing else in hostsim reads bytes at offsets. */
 enum class Field : uint8_t {
-    SystemStaffNumber,    // 'SOIu'
+    SystemStaffNumber,  // 'SOIu'
     SystemStaffDistance,
-    ResizePercent,        // 'dtLP'
-    StaffTopLine,         // 'SOIS'
+    ResizePercent,  // 'dtLP'
+    StaffTopLine,   // 'SOIS'
     StaffBottomLine,
     StaffFullName,
     StaffAbbrName,
-    TextBlockRawText,     // 'SOTX'
+    TextBlockRawText,  // 'SOTX'
     TextBlockWord8,
     TextBlockWord14,
     TextBlockKind,
-    CategoryId,           // 'SOMC'
+    CategoryId,  // 'SOMC'
     CategoryTextFontId,
     CategoryTextFontSize,
     CategoryTextFontEfx,
     CategoryFlags,
-    ExprTextBlock,        // 'SODT'
+    ExprTextBlock,  // 'SODT'
     ExprLink,
     ExprFlags,
     ExprCategoryWord,
-    PartNameBlock,        // 'otpD'
+    PartNameBlock,  // 'otpD'
     PartOrder,
     PartFlags,
-    GroupStartStaff,      // 'SDNG'
+    GroupStartStaff,  // 'SDNG'
     GroupEndStaff,
     GroupFullName,
     GroupAbbrName,

@@ -68,8 +68,7 @@ bool RecordStore::eraseCompacting(const RecordId& id, size_t word) {
 
 std::optional<RecordId> RecordStore::next(const RecordId& id) const {
     auto it = map_.upper_bound(id);
-    if (it == map_.end() || it->first.scope != id.scope || it->first.tag != id.tag)
-        return std::nullopt;
+    if (it == map_.end() || it->first.scope != id.scope || it->first.tag != id.tag) return std::nullopt;
     return it->first;
 }
 
@@ -120,8 +119,7 @@ std::vector<RecordId> RecordStore::list(int16_t scope, uint32_t tag) const {
     return out;
 }
 
-std::vector<const Bytes*> RecordStore::incidentList(int16_t scope, uint32_t tag,
-                                                    int16_t item) const {
+std::vector<const Bytes*> RecordStore::incidentList(int16_t scope, uint32_t tag, int16_t item) const {
     std::vector<const Bytes*> out;
     for (int16_t inci = 0; inci >= 0; ++inci) {
         const Bytes* b = find(RecordId{scope, tag, RecordKey(item, inci)});

@@ -47,8 +47,7 @@ public:
 
     /* New number for word `word` of `id` among records sharing the words before
        it: `base` when none exists. Records the number in the counters. */
-    std::optional<int16_t> allocate(const RecordId& id, size_t word, int16_t base,
-                                    AllocationPolicy policy);
+    std::optional<int16_t> allocate(const RecordId& id, size_t word, int16_t base, AllocationPolicy policy);
 
     /* All records of a scope and tag, in key order. */
     std::vector<RecordId> list(int16_t scope, uint32_t tag) const;
@@ -62,7 +61,10 @@ public:
     /* Raw writes that bypass the observer (rollback, undo, file loading). */
     void restore(const RecordId& id, const std::optional<Bytes>& image);
     void restoreCounters(const Counters& c) { counters_ = c; }
-    void clear() { map_.clear(); counters_.clear(); }
+    void clear() {
+        map_.clear();
+        counters_.clear();
+    }
 
 private:
     void notify(const RecordId& id) const;

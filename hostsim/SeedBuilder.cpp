@@ -15,20 +15,11 @@ struct Instrument {
 /* A classical orchestra; the gaps are uneven on purpose (wider between the
    instrument families). */
 constexpr Instrument kOrchestra[] = {
-    {"Flute", "Fl.", 0},
-    {"Oboe", "Ob.", 288},
-    {"Clarinet in B^flat()", "Cl.", 276},
-    {"Bassoon", "Bsn.", 300},
-    {"Horn in F", "Hn.", 372},
-    {"Trumpet in B^flat()", "Tpt.", 288},
-    {"Trombone", "Tbn.", 312},
-    {"Tuba", "Tba.", 288},
-    {"Timpani", "Timp.", 360},
-    {"Violin I", "Vln. I", 396},
-    {"Violin II", "Vln. II", 288},
-    {"Viola", "Vla.", 300},
-    {"Violoncello", "Vc.", 288},
-    {"Contrabass", "Cb.", 312},
+    {"Flute", "Fl.", 0},         {"Oboe", "Ob.", 288},          {"Clarinet in B^flat()", "Cl.", 276},
+    {"Bassoon", "Bsn.", 300},    {"Horn in F", "Hn.", 372},     {"Trumpet in B^flat()", "Tpt.", 288},
+    {"Trombone", "Tbn.", 312},   {"Tuba", "Tba.", 288},         {"Timpani", "Timp.", 360},
+    {"Violin I", "Vln. I", 396}, {"Violin II", "Vln. II", 288}, {"Viola", "Vla.", 300},
+    {"Violoncello", "Vc.", 288}, {"Contrabass", "Cb.", 312},
 };
 
 struct CategoryRow {
@@ -37,8 +28,8 @@ struct CategoryRow {
 };
 
 constexpr CategoryRow kCategories[] = {
-    {1, 1, "Dynamics"},        {2, 2, "Tempo Marks"},    {3, 3, "Tempo Alterations"},
-    {4, 4, "Expressive Text"}, {5, 5, "Technique Text"}, {6, 6, "Rehearsal Marks"},
+    {1, 1, "Dynamics"},        {2, 2, "Tempo Marks"},      {3, 3, "Tempo Alterations"},
+    {4, 4, "Expressive Text"}, {5, 5, "Technique Text"},   {6, 6, "Rehearsal Marks"},
     {7, 7, "Miscellaneous"},   {8, 12, "QZ Plug-in Data"},
 };
 
@@ -117,12 +108,12 @@ std::unique_ptr<Document> SeedBuilder::demo(int16_t id, uint32_t hostVersion) {
     doc->parts.push_back(PartInfo{1, "Strings", 1});
     w.partRecord(1, 1, "Strings");
     std::vector<StaffEntry> strings;
-    for (int16_t s = 10; s <= 14; ++s)
-        strings.push_back(StaffEntry{s, -int32_t(s - 10) * 330, 100});
+    for (int16_t s = 10; s <= 14; ++s) strings.push_back(StaffEntry{s, -int32_t(s - 10) * 330, 100});
     w.staffList(1, 0, strings);
     // A staff set made in the host: the woodwinds, the oboe at 75 %.
-    w.staffList(0, 65500, {StaffEntry{1, 0, 100}, StaffEntry{2, -288, 75}, StaffEntry{3, -564, 100},
-                           StaffEntry{4, -864, 100}});
+    w.staffList(
+        0, 65500,
+        {StaffEntry{1, 0, 100}, StaffEntry{2, -288, 75}, StaffEntry{3, -564, 100}, StaffEntry{4, -864, 100}});
     w.textExpression(0, 12, "QZ Staff Set Panel 1:Woodwinds",
                      "^font(Times New Roman)^size(12)^efx(0)QZ Staff Set Panel Data", 0);
     return doc;

@@ -77,7 +77,8 @@ int hostsim_remove_categories(const char* name) {
         if (c.name == name) {
             const int16_t key[3] = {c.item, 0, 0};
             const uint32_t tag = QZ_FOURCC("SOMC");
-            if (e.remove(*doc, e.idFor(tag, RecordKey::read(TagRules::shape(tag), key), *doc), Origin::Driver))
+            if (e.remove(*doc, e.idFor(tag, RecordKey::read(TagRules::shape(tag), key), *doc),
+                         Origin::Driver))
                 ++removed;
         }
     return removed;

@@ -15,28 +15,28 @@ struct ShapeRow {
 };
 
 constexpr ShapeRow kShapes[] = {
-    {QZ_FOURCC("SOIS"), KeyShape::NoIncident}, {QZ_FOURCC("SOTX"), KeyShape::NoIncident},
-    {QZ_FOURCC("SOMC"), KeyShape::NoIncident}, {QZ_FOURCC("SODT"), KeyShape::NoIncident},
-    {QZ_FOURCC("otDe"), KeyShape::NoIncident}, {QZ_FOURCC("otpD"), KeyShape::NoIncident},
-    {QZ_FOURCC("SOMS"), KeyShape::NoIncident}, {QZ_FOURCC("SOSY"), KeyShape::NoIncident},
-    {QZ_FOURCC("otSY"), KeyShape::NoIncident}, {QZ_FOURCC("otNS"), KeyShape::NoIncident},
-    {QZ_FOURCC("otDS"), KeyShape::NoIncident}, {QZ_FOURCC("otDC"), KeyShape::NoIncident},
-    {QZ_FOURCC("SOES"), KeyShape::NoIncident}, {QZ_FOURCC("SORS"), KeyShape::NoIncident},
-    {QZ_FOURCC("SOMN"), KeyShape::NoIncident}, {QZ_FOURCC("O\004IX"), KeyShape::NoIncident},
-    {QZ_FOURCC("O\tfI"), KeyShape::NoIncident},    {QZ_FOURCC("otOC"), KeyShape::NoIncident},
-    {QZ_FOURCC("O\004PL"), KeyShape::NoIncident},    {QZ_FOURCC("O\003DO"), KeyShape::NoIncident},
-    {QZ_FOURCC("SOIu"), KeyShape::Incident},   {QZ_FOURCC("otBC"), KeyShape::Incident},
-    {QZ_FOURCC("otCE"), KeyShape::Incident},   {QZ_FOURCC("SOIV"), KeyShape::Incident},
-    {QZ_FOURCC("SODY"), KeyShape::Incident},   {QZ_FOURCC("O\002Di"), KeyShape::Incident},
-    {QZ_FOURCC("SODi"), KeyShape::Incident},   {QZ_FOURCC("otBI"), KeyShape::Incident},
-    {QZ_FOURCC("otAC"), KeyShape::Incident},   {QZ_FOURCC("osET"), KeyShape::RawText},
-    {QZ_FOURCC("osRT"), KeyShape::RawText},    {QZ_FOURCC("osDc"), KeyShape::RawText},
-    {QZ_FOURCC("otCL"), KeyShape::RawText},    {QZ_FOURCC("otSl"), KeyShape::RawText},
-    {QZ_FOURCC("dtLP"), KeyShape::Detail},     {QZ_FOURCC("dtXa"), KeyShape::Detail},
-    {QZ_FOURCC("SDNG"), KeyShape::Detail},     {QZ_FOURCC("SDCh"), KeyShape::CellDetail},
-    {QZ_FOURCC("dtmt"), KeyShape::CellDetail}, {QZ_FOURCC("dtME"), KeyShape::CellDetail},
-    {QZ_FOURCC("SDGF"), KeyShape::CellDetail}, {QZ_FOURCC("D\002FL"), KeyShape::CellDetail},
-    {QZ_FOURCC("SDFL"), KeyShape::CellDetail}, {QZ_FOURCC("SOSC"), KeyShape::StaffMeasurePos},
+    {QZ_FOURCC("SOIS"), KeyShape::NoIncident},    {QZ_FOURCC("SOTX"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOMC"), KeyShape::NoIncident},    {QZ_FOURCC("SODT"), KeyShape::NoIncident},
+    {QZ_FOURCC("otDe"), KeyShape::NoIncident},    {QZ_FOURCC("otpD"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOMS"), KeyShape::NoIncident},    {QZ_FOURCC("SOSY"), KeyShape::NoIncident},
+    {QZ_FOURCC("otSY"), KeyShape::NoIncident},    {QZ_FOURCC("otNS"), KeyShape::NoIncident},
+    {QZ_FOURCC("otDS"), KeyShape::NoIncident},    {QZ_FOURCC("otDC"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOES"), KeyShape::NoIncident},    {QZ_FOURCC("SORS"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOMN"), KeyShape::NoIncident},    {QZ_FOURCC("O\004IX"), KeyShape::NoIncident},
+    {QZ_FOURCC("O\tfI"), KeyShape::NoIncident},   {QZ_FOURCC("otOC"), KeyShape::NoIncident},
+    {QZ_FOURCC("O\004PL"), KeyShape::NoIncident}, {QZ_FOURCC("O\003DO"), KeyShape::NoIncident},
+    {QZ_FOURCC("SOIu"), KeyShape::Incident},      {QZ_FOURCC("otBC"), KeyShape::Incident},
+    {QZ_FOURCC("otCE"), KeyShape::Incident},      {QZ_FOURCC("SOIV"), KeyShape::Incident},
+    {QZ_FOURCC("SODY"), KeyShape::Incident},      {QZ_FOURCC("O\002Di"), KeyShape::Incident},
+    {QZ_FOURCC("SODi"), KeyShape::Incident},      {QZ_FOURCC("otBI"), KeyShape::Incident},
+    {QZ_FOURCC("otAC"), KeyShape::Incident},      {QZ_FOURCC("osET"), KeyShape::RawText},
+    {QZ_FOURCC("osRT"), KeyShape::RawText},       {QZ_FOURCC("osDc"), KeyShape::RawText},
+    {QZ_FOURCC("otCL"), KeyShape::RawText},       {QZ_FOURCC("otSl"), KeyShape::RawText},
+    {QZ_FOURCC("dtLP"), KeyShape::Detail},        {QZ_FOURCC("dtXa"), KeyShape::Detail},
+    {QZ_FOURCC("SDNG"), KeyShape::Detail},        {QZ_FOURCC("SDCh"), KeyShape::CellDetail},
+    {QZ_FOURCC("dtmt"), KeyShape::CellDetail},    {QZ_FOURCC("dtME"), KeyShape::CellDetail},
+    {QZ_FOURCC("SDGF"), KeyShape::CellDetail},    {QZ_FOURCC("D\002FL"), KeyShape::CellDetail},
+    {QZ_FOURCC("SDFL"), KeyShape::CellDetail},    {QZ_FOURCC("SOSC"), KeyShape::StaffMeasurePos},
     {QZ_FOURCC("gbcf"), KeyShape::Globals},
 };
 
@@ -52,14 +52,10 @@ constexpr uint32_t V19 = qz::kHostVersion19, V12 = qz::kHostVersion12, V11 = qz:
                    V0F = qz::kHostVersion0F, V0D = 0x0D000000u, V09 = 0x09000000u;
 
 constexpr LayoutRow kLayouts[] = {
-    {QZ_FOURCC("SOIu"), {24, 24, 24}, {V19, V19, V19}},
-    {QZ_FOURCC("dtLP"), {10, 10, 10}, {V19, V19, V19}},
-    {QZ_FOURCC("SOIS"), {136, 132, 114}, {V12, V11, V0F}},
-    {QZ_FOURCC("SOTX"), {26, 26, 26}, {V19, V19, V19}},
-    {QZ_FOURCC("SOMC"), {296, 296, 104}, {V11, V11, V0F}},
-    {QZ_FOURCC("otDe"), {12, 12, 12}, {V19, V19, V19}},
-    {QZ_FOURCC("otpD"), {12, 12, 12}, {V19, V19, V19}},
-    {QZ_FOURCC("pfgp"), {66, 66, 66}, {V0D, V0D, V0D}},
+    {QZ_FOURCC("SOIu"), {24, 24, 24}, {V19, V19, V19}},    {QZ_FOURCC("dtLP"), {10, 10, 10}, {V19, V19, V19}},
+    {QZ_FOURCC("SOIS"), {136, 132, 114}, {V12, V11, V0F}}, {QZ_FOURCC("SOTX"), {26, 26, 26}, {V19, V19, V19}},
+    {QZ_FOURCC("SOMC"), {296, 296, 104}, {V11, V11, V0F}}, {QZ_FOURCC("otDe"), {12, 12, 12}, {V19, V19, V19}},
+    {QZ_FOURCC("otpD"), {12, 12, 12}, {V19, V19, V19}},    {QZ_FOURCC("pfgp"), {66, 66, 66}, {V0D, V0D, V0D}},
     {QZ_FOURCC("SDNG"), {36, 36, 36}, {V19, V19, V09}},
 };
 
@@ -113,8 +109,7 @@ std::optional<uint32_t> TagRules::expectedVersion(uint32_t tag, uint32_t hostVer
 }
 
 std::optional<uint32_t> TagRules::fixedSize(uint32_t tag, uint32_t hostVersion) {
-    if (const LayoutRow* r = layoutOf(tag))
-        return r->size[static_cast<size_t>(profileFor(hostVersion))];
+    if (const LayoutRow* r = layoutOf(tag)) return r->size[static_cast<size_t>(profileFor(hostVersion))];
     if (prefix2(tag) == 0x6F740000u && shape(tag) == KeyShape::Incident) return 12u;
     return std::nullopt;
 }

@@ -15,7 +15,7 @@ public:
     static std::u16string toUtf16(const std::string& utf8);
     static std::string fromUtf16(const std::u16string& s);
     /* False when the text holds a malformed sequence; its byte offset in
-       *errorAt (npos when there is none). */
+     *errorAt (npos when there is none). */
     static bool isWellFormed(const std::string& utf8, size_t* errorAt = nullptr);
     /* Reads a zero-terminated UTF-16 text of at most `maxUnits` units. */
     static std::u16string readUtf16(const uint16_t* p, size_t maxUnits);

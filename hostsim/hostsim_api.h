@@ -30,17 +30,22 @@ extern "C" {
 
 /* ---- Seeds, policies, modes ------------------------------------------- */
 enum {
-    HOSTSIM_SEED_EMPTY = 0,          /* no records; part 0 only               */
-    HOSTSIM_SEED_TEST = 1,           /* the small exact test document          */
-    HOSTSIM_SEED_TEST_QZ = 2,        /* the same plus "QZ Plug-in Data" (id 9) */
-    HOSTSIM_SEED_DEMO = 3            /* the demo score                         */
+    HOSTSIM_SEED_EMPTY = 0,   /* no records; part 0 only               */
+    HOSTSIM_SEED_TEST = 1,    /* the small exact test document          */
+    HOSTSIM_SEED_TEST_QZ = 2, /* the same plus "QZ Plug-in Data" (id 9) */
+    HOSTSIM_SEED_DEMO = 3     /* the demo score                         */
 };
 enum { HOSTSIM_ALLOC_NEXT = 0, HOSTSIM_ALLOC_LOWEST_FREE = 1 };
 enum { HOSTSIM_FAIL_OFF = 0, HOSTSIM_FAIL_REFUSE = 1, HOSTSIM_FAIL_MISSING = 2 };
 enum { HOSTSIM_VIEW_PAGE = 0, HOSTSIM_VIEW_SCROLL = 1 };
 enum { HOSTSIM_SEVERITY_INFO = 0, HOSTSIM_SEVERITY_WARNING = 1, HOSTSIM_SEVERITY_ERROR = 2 };
-enum { HOSTSIM_EDIT_OPEN = 0, HOSTSIM_EDIT_COMMITTED = 1, HOSTSIM_EDIT_CANCELLED = 2,
-       HOSTSIM_EDIT_UNBRACKETED = 3, HOSTSIM_EDIT_EXTERNAL = 4 };
+enum {
+    HOSTSIM_EDIT_OPEN = 0,
+    HOSTSIM_EDIT_COMMITTED = 1,
+    HOSTSIM_EDIT_CANCELLED = 2,
+    HOSTSIM_EDIT_UNBRACKETED = 3,
+    HOSTSIM_EDIT_EXTERNAL = 4
+};
 
 /* The host region record, unpacked (the host's own form is 20 packed bytes). */
 typedef struct hostsim_region {
@@ -63,22 +68,27 @@ typedef struct hostsim_staff_entry {
 typedef struct hostsim_expression {
     int16_t item;
     int16_t textBlock;
-    uint16_t categoryWord;   /* the word at offset 26: bits 0-13 category id */
+    uint16_t categoryWord; /* the word at offset 26: bits 0-13 category id */
     uint16_t flags;
     const char* description; /* UTF-8 */
     const char* text;        /* the expression's raw text, UTF-8 */
 } hostsim_expression;
 
 /* How a staff group is marked at the left of its staves. */
-enum { HOSTSIM_BRACKET_NONE = 0, HOSTSIM_BRACKET_BRACE = 1, HOSTSIM_BRACKET_BRACKET = 2,
-       HOSTSIM_BRACKET_LINE = 3, HOSTSIM_BRACKET_SQUARE = 4 };
+enum {
+    HOSTSIM_BRACKET_NONE = 0,
+    HOSTSIM_BRACKET_BRACE = 1,
+    HOSTSIM_BRACKET_BRACKET = 2,
+    HOSTSIM_BRACKET_LINE = 3,
+    HOSTSIM_BRACKET_SQUARE = 4
+};
 
 typedef struct hostsim_group {
-    int16_t number;          /* the group's item */
-    int16_t startStaff;      /* first and last staff of the group */
+    int16_t number;     /* the group's item */
+    int16_t startStaff; /* first and last staff of the group */
     int16_t endStaff;
-    int16_t bracket;         /* HOSTSIM_BRACKET_* */
-    const char* fullName;    /* caret texts, UTF-8; "" = none */
+    int16_t bracket;      /* HOSTSIM_BRACKET_* */
+    const char* fullName; /* caret texts, UTF-8; "" = none */
     const char* abbrName;
 } hostsim_group;
 
@@ -90,9 +100,9 @@ typedef struct hostsim_view {
 typedef struct hostsim_call {
     uint32_t seq;
     const char* function;
-    uint32_t tag;          /* 0 when the call has none */
+    uint32_t tag; /* 0 when the call has none */
     int16_t key[3];
-    int32_t keyParts;      /* 0 when the call has no key */
+    int32_t keyParts; /* 0 when the call has no key */
     uint32_t sizeIn, sizeOut;
     uint32_t version;
     int32_t result;
@@ -100,16 +110,16 @@ typedef struct hostsim_call {
     int32_t editDepth;
     int32_t inPluginCall;
     int32_t createdBySave;
-    const char* text;      /* the whole entry, decoded, one line */
+    const char* text; /* the whole entry, decoded, one line */
 } hostsim_call;
 
 typedef struct hostsim_edit {
     const char* name;
     int16_t document;
-    int32_t outcome;       /* HOSTSIM_EDIT_* */
+    int32_t outcome; /* HOSTSIM_EDIT_* */
     int32_t depth;
     int32_t operations;
-    const char* text;      /* name, outcome and the operations, one per line */
+    const char* text; /* name, outcome and the operations, one per line */
 } hostsim_edit;
 
 typedef struct hostsim_menu {
@@ -125,8 +135,8 @@ typedef struct hostsim_window_info {
     int32_t pageView;
     int16_t page;
     int16_t measure;
-    int16_t zoom;      /* percent */
-    intptr_t window;   /* the window reference handed out */
+    int16_t zoom;    /* percent */
+    intptr_t window; /* the window reference handed out */
 } hostsim_window_info;
 
 /* One selection dialog (kind, host window, preselected id) or symbol dialog
@@ -136,23 +146,23 @@ typedef struct hostsim_dialog {
     int16_t kind;
     int32_t preselected;
     intptr_t window;
-    const char* fontName;  /* UTF-8; "" for selection dialogs */
+    const char* fontName; /* UTF-8; "" for selection dialogs */
     int16_t size, style;
     int32_t answer;
-    int32_t changed;       /* the change flag handed back (selection dialogs) */
+    int32_t changed; /* the change flag handed back (selection dialogs) */
 } hostsim_dialog;
 
 /* Sizes of a generated score (hostsim_new_large_document). */
 typedef struct hostsim_large_score {
-    int64_t staves;       /* 0 to 32767 */
-    int64_t measures;     /* 1 to 32767 */
-    int64_t expressions;  /* 0 to 32767, the staff set names included */
-    int64_t staffSets;    /* 0 to 8, each with its name among the expressions */
+    int64_t staves;      /* 0 to 32767 */
+    int64_t measures;    /* 1 to 32767 */
+    int64_t expressions; /* 0 to 32767, the staff set names included */
+    int64_t staffSets;   /* 0 to 8, each with its name among the expressions */
     uint32_t seed;
 } hostsim_large_score;
 
 typedef struct hostsim_violation {
-    int32_t severity;      /* HOSTSIM_SEVERITY_* */
+    int32_t severity; /* HOSTSIM_SEVERITY_* */
     const char* text;
 } hostsim_violation;
 
@@ -176,8 +186,8 @@ HOSTSIM_API int16_t hostsim_new_document(int seed);
 HOSTSIM_API int hostsim_close_document(int16_t id);
 HOSTSIM_API int hostsim_set_current_document(int16_t id);
 HOSTSIM_API int16_t hostsim_current_document(void);
-HOSTSIM_API int hostsim_add_part(int16_t docId, int16_t partId, const char* name,
-                                 const int16_t* staves, const int32_t* distances, size_t count);
+HOSTSIM_API int hostsim_add_part(int16_t docId, int16_t partId, const char* name, const int16_t* staves,
+                                 const int32_t* distances, size_t count);
 HOSTSIM_API int hostsim_set_current_part(int16_t partId);
 HOSTSIM_API int16_t hostsim_current_part(void);
 HOSTSIM_API int hostsim_set_measures(int16_t count);
@@ -198,7 +208,8 @@ HOSTSIM_API int16_t hostsim_open_document_file(const char* path, char* error, si
    them, staff sets of random sizes; the same sizes and seed give the same
    document. Returns its id, 0 (with a message in `error`) for sizes the host
    cannot hold. */
-HOSTSIM_API int16_t hostsim_new_large_document(const hostsim_large_score* sizes, char* error, size_t errorSize);
+HOSTSIM_API int16_t hostsim_new_large_document(const hostsim_large_score* sizes, char* error,
+                                               size_t errorSize);
 /* The document rendered as text for people and tests. */
 HOSTSIM_API const char* hostsim_describe_document(int16_t id);
 
@@ -207,16 +218,15 @@ HOSTSIM_API int hostsim_add_staff(int16_t number, const char* fullName, const ch
 HOSTSIM_API int hostsim_put_staff_list(uint16_t item, const hostsim_staff_entry* entries, size_t count);
 HOSTSIM_API int hostsim_put_category(int16_t item, int16_t categoryId, const char* name);
 /* Returns the expression's item (item <= 0 takes the next free one), 0 on failure. */
-HOSTSIM_API int16_t hostsim_put_text_expression(int16_t item, int16_t categoryId,
-                                                const char* description, const char* text,
-                                                uint16_t flags);
+HOSTSIM_API int16_t hostsim_put_text_expression(int16_t item, int16_t categoryId, const char* description,
+                                                const char* text, uint16_t flags);
 HOSTSIM_API int hostsim_put_other(uint32_t tag, const int16_t* key, const void* bytes, uint32_t size);
 HOSTSIM_API int hostsim_delete_record(uint32_t tag, const int16_t* key);
 
 /* ---- Reading back ---------------------------------------------------------- */
 /* part < 0: the current part. With bytes null only the size is given. */
-HOSTSIM_API int hostsim_get_record(uint32_t tag, const int16_t* key, int16_t part,
-                                   void* bytes, uint32_t* size);
+HOSTSIM_API int hostsim_get_record(uint32_t tag, const int16_t* key, int16_t part, void* bytes,
+                                   uint32_t* size);
 /* Fills up to `capacity` keys (three parts each); returns the number of records. */
 HOSTSIM_API size_t hostsim_list_records(uint32_t tag, int16_t part, int16_t (*keys)[3], size_t capacity);
 HOSTSIM_API size_t hostsim_record_count(void);

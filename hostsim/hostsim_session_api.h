@@ -32,6 +32,7 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
 
 /* Every driver function, for drivers that resolve them one by one:
    X(name) for each. */
+// clang-format off
 #define HOSTSIM_DRIVER_FUNCTIONS(X)                                                               \
     X(hostsim_reset) X(hostsim_set_profile) X(hostsim_profile) X(hostsim_set_strict)               \
     X(hostsim_set_main_thread) X(hostsim_begin_plugin_call) X(hostsim_end_plugin_call)            \
@@ -46,5 +47,6 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
     X(hostsim_use_user_preferences) X(hostsim_redo_name) X(hostsim_staff_name)                    \
     X(hostsim_find_category) X(hostsim_add_category) X(hostsim_remove_categories)                 \
     X(hostsim_put_score_staff_list) X(hostsim_measure_count)
+// clang-format on
 
 #endif

@@ -9,7 +9,8 @@
 #include <cstring>
 #include <type_traits>
 
-namespace {
+namespace
+{
 
 int CollectName(dl_phdr_info* info, size_t, void* data)
 {

@@ -11,7 +11,8 @@ uint32_t QZCFMagicOf(CFTypeRef object)
     return magic;
 }
 
-namespace {
+namespace
+{
 
 void FreeURL(SimURL* url)
 {
@@ -32,12 +33,9 @@ void FreeString(QZCFString* string)
 int32_t* RefcountOf(CFTypeRef object)
 {
     switch (QZCFMagicOf(object)) {
-    case SIMURL_MAGIC:
-        return &static_cast<SimURL*>(const_cast<void*>(object))->refcount;
-    case kQZCFStringMagic:
-        return &static_cast<QZCFString*>(const_cast<void*>(object))->refcount;
-    default:
-        return nullptr;
+    case SIMURL_MAGIC: return &static_cast<SimURL*>(const_cast<void*>(object))->refcount;
+    case kQZCFStringMagic: return &static_cast<QZCFString*>(const_cast<void*>(object))->refcount;
+    default: return nullptr;
     }
 }
 

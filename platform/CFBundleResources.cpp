@@ -18,13 +18,15 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Table = std::map<std::string, std::string>;
 
-struct State {
+struct State
+{
     std::mutex mutex;
-    std::map<CFBundleRef, std::string> folders;        /* set by the driver */
+    std::map<CFBundleRef, std::string> folders;           /* set by the driver */
     std::map<std::string, std::unique_ptr<Table>> tables; /* by file; null: refused */
     QZCFSystemLogHandler logHandler = nullptr;
 };

@@ -14,18 +14,20 @@ struct link_map;
 constexpr uint32_t kQZCFStringMagic = 0x43465354u; /* 'CFST' */
 constexpr uint32_t kQZCFBundleMagic = 0x4346424Eu; /* 'CFBN' */
 
-struct QZCFString {
-    uint32_t magic;    /* kQZCFStringMagic */
+struct QZCFString
+{
+    uint32_t magic; /* kQZCFStringMagic */
     int32_t refcount;
-    char* utf8;        /* malloc'd, zero-terminated */
+    char* utf8; /* malloc'd, zero-terminated */
 };
 
 /* Bundles belong to the process: they pin their module (the handle stays
    open) and are freed with the registry at exit. */
-struct QZCFBundle {
-    uint32_t magic;    /* kQZCFBundleMagic */
-    int32_t refcount;  /* unused */
-    void* handle;      /* dlopen handle of the module */
+struct QZCFBundle
+{
+    uint32_t magic;   /* kQZCFBundleMagic */
+    int32_t refcount; /* unused */
+    void* handle;     /* dlopen handle of the module */
     const struct link_map* map;
 };
 

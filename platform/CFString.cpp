@@ -28,23 +28,18 @@ const char* QZCFStringUTF8(CFStringRef string)
     return QZCFMagicOf(string) == kQZCFStringMagic ? string->utf8 : nullptr;
 }
 
-extern "C" CFStringRef CFStringCreateWithCString(CFAllocatorRef, const char* cStr,
-                                                 CFStringEncoding encoding)
+extern "C" CFStringRef CFStringCreateWithCString(CFAllocatorRef, const char* cStr, CFStringEncoding encoding)
 {
     if (!cStr)
         return nullptr;
     switch (encoding) {
-    case kCFStringEncodingMacRoman:
-        return QZCFStringCreateUTF8(MacRoman::ToUTF8(cStr).c_str());
-    case kCFStringEncodingUTF8:
-        return UTF8::IsWellFormed(cStr) ? QZCFStringCreateUTF8(cStr) : nullptr;
-    default:
-        return nullptr;
+    case kCFStringEncodingMacRoman: return QZCFStringCreateUTF8(MacRoman::ToUTF8(cStr).c_str());
+    case kCFStringEncodingUTF8: return UTF8::IsWellFormed(cStr) ? QZCFStringCreateUTF8(cStr) : nullptr;
+    default: return nullptr;
     }
 }
 
-extern "C" Boolean CFStringGetCString(CFStringRef string, char* buffer, CFIndex bufferSize,
-                                      CFStringEncoding encoding)
+extern "C" Boolean CFStringGetCString(CFStringRef string, char* buffer, CFIndex bufferSize, CFStringEncoding encoding)
 {
     const char* utf8 = QZCFStringUTF8(string);
     if (!utf8 || !buffer || bufferSize <= 0)

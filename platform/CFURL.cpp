@@ -3,8 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-extern "C" CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef, CFStringRef filePath,
-                                                  CFURLPathStyle, Boolean)
+extern "C" CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef, CFStringRef filePath, CFURLPathStyle, Boolean)
 {
     const char* path = QZCFStringUTF8(filePath);
     if (!path || !*path)
@@ -26,8 +25,7 @@ extern "C" CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef, CFStringRef fi
     return url;
 }
 
-extern "C" Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean, UInt8* buffer,
-                                                    CFIndex maxBufLen)
+extern "C" Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean, UInt8* buffer, CFIndex maxBufLen)
 {
     if (QZCFMagicOf(url) != SIMURL_MAGIC || !url->path || !buffer || maxBufLen <= 0)
         return false;

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-namespace MacRoman {
+namespace MacRoman
+{
 
 /* The Unicode code point of a Mac Roman byte. */
 uint32_t ToCodePoint(unsigned char byte);

@@ -3,7 +3,8 @@
 #include <dlfcn.h>
 #include <link.h>
 
-namespace ModuleSymbols {
+namespace ModuleSymbols
+{
 
 const link_map* MapOf(void* handle)
 {
@@ -32,9 +33,6 @@ void* Own(void* handle, const link_map* map, const char* name)
     return LiesIn(address, map) ? address : nullptr;
 }
 
-void* Own(void* handle, const char* name)
-{
-    return Own(handle, MapOf(handle), name);
-}
+void* Own(void* handle, const char* name) { return Own(handle, MapOf(handle), name); }
 
 } // namespace ModuleSymbols

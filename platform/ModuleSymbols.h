@@ -8,7 +8,8 @@
 
 struct link_map;
 
-namespace ModuleSymbols {
+namespace ModuleSymbols
+{
 
 /* The loader's record of the module behind a dlopen handle; null if none. */
 const link_map* MapOf(void* handle);

@@ -5,7 +5,8 @@
 
 #include "platform/UTF8.h"
 
-namespace {
+namespace
+{
 
 /* Decodes UTF-16 text (byte order given) to UTF-8; false at an unpaired
    surrogate or an odd byte count. */
@@ -67,7 +68,8 @@ bool DecodeTable(const std::string& bytes, std::string& text, int& line)
 }
 
 /* A recursive-descent reader over the decoded text. */
-class Reader {
+class Reader
+{
 public:
     explicit Reader(const std::string& text) : _text(text) {}
 
@@ -86,7 +88,8 @@ public:
                     return Fail(error, "a value was expected after '='");
                 if (!SkipSpace())
                     return Fail(error, "the entry is not ended by ';'");
-            } else {
+            }
+            else {
                 value = key;
             }
             if (Peek() != ';')
@@ -131,10 +134,12 @@ private:
             const char c = Peek();
             if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') {
                 Advance();
-            } else if (_text.compare(_pos, 2, "//") == 0) {
+            }
+            else if (_text.compare(_pos, 2, "//") == 0) {
                 while (!AtEnd() && Peek() != '\n')
                     Advance();
-            } else if (_text.compare(_pos, 2, "/*") == 0) {
+            }
+            else if (_text.compare(_pos, 2, "/*") == 0) {
                 const size_t close = _text.find("*/", _pos + 2);
                 if (close == std::string::npos) {
                     _fault = "a comment is not closed";
@@ -142,7 +147,8 @@ private:
                 }
                 while (_pos < close + 2)
                     Advance();
-            } else {
+            }
+            else {
                 return true;
             }
         }
@@ -276,7 +282,8 @@ private:
 
 } // namespace
 
-namespace StringsTable {
+namespace StringsTable
+{
 
 bool Parse(const std::string& bytes, std::map<std::string, std::string>& entries, Error& error)
 {

@@ -15,10 +15,12 @@
 #include <map>
 #include <string>
 
-namespace StringsTable {
+namespace StringsTable
+{
 
-struct Error {
-    int line = 0;         /* 1-based line of the fault */
+struct Error
+{
+    int line = 0; /* 1-based line of the fault */
     std::string reason;
 };
 

@@ -2,12 +2,10 @@
 
 #include "common/qz_utf.h"
 
-namespace UTF8 {
-
-void Append(std::string& out, uint32_t codePoint)
+namespace UTF8
 {
-    qz::AppendUtf8(out, codePoint);
-}
+
+void Append(std::string& out, uint32_t codePoint) { qz::AppendUtf8(out, codePoint); }
 
 bool Next(const std::string& text, size_t& pos, uint32_t& codePoint)
 {
@@ -22,9 +20,6 @@ bool Next(const std::string& text, size_t& pos, uint32_t& codePoint)
     return true;
 }
 
-bool IsWellFormed(const std::string& text)
-{
-    return qz::FindMalformedUtf8(text) == std::string::npos;
-}
+bool IsWellFormed(const std::string& text) { return qz::FindMalformedUtf8(text) == std::string::npos; }
 
 } // namespace UTF8

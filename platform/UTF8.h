@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <string>
 
-namespace UTF8 {
+namespace UTF8
+{
 
 /* Appends the UTF-8 form of a code point (U+FFFD for a surrogate or a value
    above U+10FFFF). */

@@ -9,11 +9,12 @@
 
 #define SIMURL_MAGIC 0x5355524Cu /* 'SURL' */
 
-typedef struct SimURL {
-    uint32_t magic;       /* SIMURL_MAGIC */
+typedef struct SimURL
+{
+    uint32_t magic; /* SIMURL_MAGIC */
     int32_t refcount;
-    char* path;           /* malloc'd absolute UTF-8 file-system path, no trailing '/' */
-    struct SimURL* base;  /* NULL */
+    char* path;          /* malloc'd absolute UTF-8 file-system path, no trailing '/' */
+    struct SimURL* base; /* NULL */
 } SimURL;
 
 #endif

@@ -6,13 +6,15 @@
 #include <cstdint>
 #include <cstring>
 
-namespace EnumerationRecords {
+namespace EnumerationRecords
+{
 
 const char* const kMenuText = "QZ Staff Set Panel...";
 const char* const kDescription = "Name and view staff sets for the score.";
 const char* const kShortName = "Staff Set Panel";
 
-namespace {
+namespace
+{
 
 const char* const kTexts[FX_ENUM_TEXT_COUNT] = {kMenuText, kDescription, kShortName};
 

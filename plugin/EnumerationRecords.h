@@ -6,7 +6,8 @@
 
 #include <cstddef>
 
-namespace EnumerationRecords {
+namespace EnumerationRecords
+{
 
 /* The texts of the one menu entry. */
 extern const char* const kMenuText;

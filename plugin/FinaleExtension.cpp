@@ -11,12 +11,10 @@ static_assert(FX_DEFAULT_HOST_VERSION == qz::kDefaultHostVersion,
 #error "QZ_ENGINE_BUNDLE_ID (the host engine's bundle identifier) must be defined"
 #endif
 
-CFBundleRef GetFinaleBundleRef()
-{
-    return gFinaleBundle;
-}
+CFBundleRef GetFinaleBundleRef() { return gFinaleBundle; }
 
-namespace {
+namespace
+{
 
 CFBundleRef EngineBundleByIdentifier()
 {
@@ -76,10 +74,7 @@ int16_t FinaleExtensionEnumerate_UTF16(void*, int16_t index, void* record)
     return 1;
 }
 
-int32_t FinaleExtensionGetMenuStatus(void)
-{
-    return 1;
-}
+int32_t FinaleExtensionGetMenuStatus(void) { return 1; }
 
 #define FX_DEFINE_EXTENSION_ALIAS(alias, target, result, params, args) \
     result alias params { return target args; }

@@ -43,17 +43,16 @@ QZ_EXTERN_C QZ_EXPORT void FinaleExtensionTerminate(void);
 
 /* Exported aliases that pass their arguments unchanged to an entry point:
    X(alias, entry point, result type, (typed parameters), (argument names)). */
-#define FX_EXTENSION_ALIASES(X)                                                                  \
-    X(Ext_getversion, FinaleExtensionVersion, uint32_t, (uint32_t hostVersion), (hostVersion))    \
-    X(Ext_init, FinaleExtensionInit, int32_t, (void* host, uint8_t* flags), (host, flags))        \
-    X(Ext_enumerate, FinaleExtensionEnumerate, int16_t, (void* host, int16_t index, void* record), \
-      (host, index, record))                                                                      \
-    X(Ext_enumerate_UTF16, FinaleExtensionEnumerate_UTF16, int16_t,                               \
-      (void* host, int16_t index, void* record), (host, index, record))                           \
+#define FX_EXTENSION_ALIASES(X)                                                                                \
+    X(Ext_getversion, FinaleExtensionVersion, uint32_t, (uint32_t hostVersion), (hostVersion))                 \
+    X(Ext_init, FinaleExtensionInit, int32_t, (void* host, uint8_t* flags), (host, flags))                     \
+    X(Ext_enumerate, FinaleExtensionEnumerate, int16_t, (void* host, int16_t index, void* record),             \
+      (host, index, record))                                                                                   \
+    X(Ext_enumerate_UTF16, FinaleExtensionEnumerate_UTF16, int16_t, (void* host, int16_t index, void* record), \
+      (host, index, record))                                                                                   \
     X(Ext_getmenustatus, FinaleExtensionGetMenuStatus, int32_t, (void), ())
 
-#define FX_DECLARE_EXTENSION_ALIAS(alias, target, result, params, args) \
-    QZ_EXTERN_C QZ_EXPORT result alias params;
+#define FX_DECLARE_EXTENSION_ALIAS(alias, target, result, params, args) QZ_EXTERN_C QZ_EXPORT result alias params;
 FX_EXTENSION_ALIASES(FX_DECLARE_EXTENSION_ALIAS)
 #undef FX_DECLARE_EXTENSION_ALIAS
 

@@ -11,9 +11,9 @@ FCStaffSetPanelWindow* pMainWindow = nullptr;
 
 void DisplayUserWindow(FCUI* pUI)
 {
-    if (!pUI) return;
-    if (!pMainWindow)
-    {
+    if (!pUI)
+        return;
+    if (!pMainWindow) {
         /* Kept only once constructed; a failed construction frees it again. */
         auto pWindow = std::make_unique<FCStaffSetPanelWindow>(pUI);
         pMainWindow = pWindow.release();
@@ -24,15 +24,15 @@ void DisplayUserWindow(FCUI* pUI)
 
 void* FinaleExtensionInvoke(void* hostWindow)
 {
-    if (!pGlobalUI) pGlobalUI = new FCUI(hostWindow);
+    if (!pGlobalUI)
+        pGlobalUI = new FCUI(hostWindow);
     DisplayUserWindow(pGlobalUI);
     return nullptr;
 }
 
 void FinaleExtensionTerminate(void)
 {
-    if (pMainWindow)
-    {
+    if (pMainWindow) {
         pMainWindow->SaveUserPrefs();
         delete pMainWindow;
         pMainWindow = nullptr;
@@ -41,12 +41,6 @@ void FinaleExtensionTerminate(void)
     pGlobalUI = nullptr;
 }
 
-void* Ext_invoke(void* hostWindow)
-{
-    return FinaleExtensionInvoke(hostWindow);
-}
+void* Ext_invoke(void* hostWindow) { return FinaleExtensionInvoke(hostWindow); }
 
-void Ext_terminate(void)
-{
-    FinaleExtensionTerminate();
-}
+void Ext_terminate(void) { FinaleExtensionTerminate(); }

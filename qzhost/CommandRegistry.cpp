@@ -8,10 +8,7 @@ CommandRegistry& CommandRegistry::Instance()
     return registry;
 }
 
-void CommandRegistry::Add(const Command& command)
-{
-    _commands.push_back(command);
-}
+void CommandRegistry::Add(const Command& command) { _commands.push_back(command); }
 
 const Command* CommandRegistry::Find(const std::string& name) const
 {
@@ -37,13 +34,11 @@ std::vector<const Command*> CommandRegistry::All() const
     std::vector<const Command*> all;
     for (const Command& command : _commands)
         all.push_back(&command);
-    std::sort(all.begin(), all.end(),
-              [](const Command* a, const Command* b) { return a->name < b->name; });
+    std::sort(all.begin(), all.end(), [](const Command* a, const Command* b) { return a->name < b->name; });
     return all;
 }
 
-CommandRegistration::CommandRegistration(const char* name, const char* usage, const char* summary,
-                                         CommandFunction run)
+CommandRegistration::CommandRegistration(const char* name, const char* usage, const char* summary, CommandFunction run)
 {
     CommandRegistry::Instance().Add(Command{name, usage, summary, run});
 }

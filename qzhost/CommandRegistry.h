@@ -21,10 +21,11 @@
 using CommandArgs = std::vector<std::string>;
 using CommandFunction = int (*)(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
-struct Command {
+struct Command
+{
     std::string name;
-    std::string usage;    /* e.g. "info MODULE" */
-    std::string summary;  /* one line */
+    std::string usage;   /* e.g. "info MODULE" */
+    std::string summary; /* one line */
     CommandFunction run;
 };
 

@@ -10,17 +10,18 @@
 const char* const ModuleHost::kEngineVariable = "QZ_HOSTSIM";
 
 /* The plug-in's entry points: X(member, exported name, required). */
-#define QZHOST_ENTRY_POINTS(X)                                  \
-    X(main, "main", true)                                       \
-    X(version, "FinaleExtensionVersion", true)                  \
-    X(init, "FinaleExtensionInit", true)                        \
-    X(enumerate, "FinaleExtensionEnumerate", true)              \
-    X(enumerateUTF16, "FinaleExtensionEnumerate_UTF16", true)   \
-    X(getMenuStatus, "FinaleExtensionGetMenuStatus", true)      \
-    X(invoke, "FinaleExtensionInvoke", false)                   \
+#define QZHOST_ENTRY_POINTS(X)                                \
+    X(main, "main", true)                                     \
+    X(version, "FinaleExtensionVersion", true)                \
+    X(init, "FinaleExtensionInit", true)                      \
+    X(enumerate, "FinaleExtensionEnumerate", true)            \
+    X(enumerateUTF16, "FinaleExtensionEnumerate_UTF16", true) \
+    X(getMenuStatus, "FinaleExtensionGetMenuStatus", true)    \
+    X(invoke, "FinaleExtensionInvoke", false)                 \
     X(terminate, "FinaleExtensionTerminate", false)
 
-namespace {
+namespace
+{
 
 std::string LoaderError()
 {
@@ -93,9 +94,9 @@ bool ModuleHost::LoadPlugin(const std::string& path, std::string& error)
 bool ModuleHost::ResolveEntries(std::string& error)
 {
     std::string missing;
-#define QZHOST_RESOLVE_ENTRY(member, name, required)                       \
-    AssignEntry(_entries.member, ModuleSymbols::Own(_plugin, name));       \
-    if (required && !_entries.member)                                      \
+#define QZHOST_RESOLVE_ENTRY(member, name, required)                 \
+    AssignEntry(_entries.member, ModuleSymbols::Own(_plugin, name)); \
+    if (required && !_entries.member)                                \
         missing += std::string(missing.empty() ? "" : ", ") + name;
     QZHOST_ENTRY_POINTS(QZHOST_RESOLVE_ENTRY)
 #undef QZHOST_RESOLVE_ENTRY
@@ -113,12 +114,6 @@ void ModuleHost::ClosePlugin()
     _plugin = nullptr;
 }
 
-void* ModuleHost::PluginSymbol(const char* name) const
-{
-    return ModuleSymbols::Own(_plugin, name);
-}
+void* ModuleHost::PluginSymbol(const char* name) const { return ModuleSymbols::Own(_plugin, name); }
 
-void* ModuleHost::EngineSymbol(const char* name) const
-{
-    return ModuleSymbols::Own(_engine, name);
-}
+void* ModuleHost::EngineSymbol(const char* name) const { return ModuleSymbols::Own(_engine, name); }

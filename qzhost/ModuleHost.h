@@ -12,15 +12,16 @@
 #include <string>
 
 /* The plug-in's entry points; the optional ones may be null. */
-struct PluginEntryPoints {
+struct PluginEntryPoints
+{
     FX_MainProc main = nullptr;
     FX_VersionProc version = nullptr;
     FX_InitProc init = nullptr;
     FX_EnumerateProc enumerate = nullptr;
     FX_EnumerateUTF16Proc enumerateUTF16 = nullptr;
     FX_GetMenuStatusProc getMenuStatus = nullptr;
-    FX_InvokeProc invoke = nullptr;        /* optional */
-    FX_TerminateProc terminate = nullptr;  /* optional */
+    FX_InvokeProc invoke = nullptr;       /* optional */
+    FX_TerminateProc terminate = nullptr; /* optional */
 };
 
 class ModuleHost

@@ -6,9 +6,11 @@
 
 #include "common/qz_utf.h"
 
-namespace RecordText {
+namespace RecordText
+{
 
-namespace {
+namespace
+{
 
 uint16_t UnitAt(const unsigned char* field, size_t index)
 {

@@ -7,7 +7,8 @@
 #include <cstddef>
 #include <string>
 
-namespace RecordText {
+namespace RecordText
+{
 
 /* The 8-bit text of a field of fieldBytes bytes, up to its first zero byte. */
 std::string FromBytes(const unsigned char* field, size_t fieldBytes);

@@ -17,10 +17,12 @@
 
 #include "hostsim/hostsim_api.h"
 
-namespace {
+namespace
+{
 
 /* The driver functions this command needs, resolved in the engine module. */
-struct DocEngine {
+struct DocEngine
+{
     HOSTSIM_FN(hostsim_reset) reset = nullptr;
     HOSTSIM_FN(hostsim_new_document) newDocument = nullptr;
     HOSTSIM_FN(hostsim_open_document) openDocument = nullptr;
@@ -31,10 +33,8 @@ struct DocEngine {
     bool Resolve(const ModuleHost& host)
     {
         return Bind(host, reset, "hostsim_reset") && Bind(host, newDocument, "hostsim_new_document") &&
-               Bind(host, openDocument, "hostsim_open_document") &&
-               Bind(host, saveDocument, "hostsim_save_document") &&
-               Bind(host, describe, "hostsim_describe_document") &&
-               Bind(host, newLarge, "hostsim_new_large_document");
+               Bind(host, openDocument, "hostsim_open_document") && Bind(host, saveDocument, "hostsim_save_document") &&
+               Bind(host, describe, "hostsim_describe_document") && Bind(host, newLarge, "hostsim_new_large_document");
     }
 
     template <class F>
@@ -190,5 +190,5 @@ int RunNewLarge(const CommandArgs& args, std::ostream& out, std::ostream& err)
 
 } // namespace
 
-QZHOST_COMMAND(doc, "doc show|new|save ...",
-               "prints a document (a file or demo, empty, test) or writes one to a file", RunDoc);
+QZHOST_COMMAND(doc, "doc show|new|save ...", "prints a document (a file or demo, empty, test) or writes one to a file",
+               RunDoc);

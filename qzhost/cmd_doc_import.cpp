@@ -13,9 +13,11 @@
 
 #include "hostsim/hostsim_api.h"
 
-namespace {
+namespace
+{
 
-struct ImportEngine {
+struct ImportEngine
+{
     HOSTSIM_FN(hostsim_reset) reset = nullptr;
     HOSTSIM_FN(hostsim_import_musicxml) import = nullptr;
     HOSTSIM_FN(hostsim_save_document) save = nullptr;

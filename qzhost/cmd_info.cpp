@@ -11,7 +11,8 @@
 #include <ostream>
 #include <vector>
 
-namespace {
+namespace
+{
 
 /* Stops a module that never ends its enumeration. */
 constexpr int kMaxEntries = 1000;
@@ -52,8 +53,7 @@ void PrintEntriesUTF16(const PluginEntryPoints& entries, std::ostream& out)
         out << "UTF-16 entry " << index << ":\n";
         for (size_t f = 0; f < FX_ENUM_TEXT_COUNT; ++f)
             out << "  " << kFieldLabels[f] << " "
-                << RecordText::FromUTF16(&record[f * FX_ENUM_UTF16_FIELD_BYTES], FX_ENUM_UTF16_FIELD_UNITS)
-                << "\n";
+                << RecordText::FromUTF16(&record[f * FX_ENUM_UTF16_FIELD_BYTES], FX_ENUM_UTF16_FIELD_UNITS) << "\n";
     }
     out << "UTF-16 entries: " << index << "\n";
 }
@@ -91,5 +91,4 @@ int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err)
 
 } // namespace
 
-QZHOST_COMMAND(info, "info MODULE", "load a plug-in module and print its version, flags and menu entries",
-               RunInfo);
+QZHOST_COMMAND(info, "info MODULE", "load a plug-in module and print its version, flags and menu entries", RunInfo);

@@ -19,7 +19,8 @@
 #include <iostream>
 #include <string>
 
-namespace {
+namespace
+{
 
 /* Runs a command built by the program itself, reporting a failure. */
 bool RunWords(Session& session, const std::vector<std::string>& words, std::ostream& err)
@@ -75,8 +76,10 @@ int RunRun(const CommandArgs& args, std::ostream& out, std::ostream& err)
     }
     const std::string document = args.empty() ? "demo" : args[0];
     const bool builtIn = document == "demo" || document == "test" || document == "empty";
-    if (!RunWords(session, builtIn ? std::vector<std::string>{"doc", document}
-                                   : std::vector<std::string>{"doc", "open", document}, err) ||
+    if (!RunWords(session,
+                  builtIn ? std::vector<std::string>{"doc", document}
+                          : std::vector<std::string>{"doc", "open", document},
+                  err) ||
         !RunWords(session, {"load"}, err))
         return kExitFailure;
     out << "Plug-ins menu: " << session.MenuText() << "   (invoke picks it; help lists the commands)\n";
@@ -84,7 +87,8 @@ int RunRun(const CommandArgs& args, std::ostream& out, std::ostream& err)
     out.flush();
     if (interactive) {
         Terminal::Run(session);
-    } else {
+    }
+    else {
         session.SetNotice([&out](const std::string& line) { out << (line == "beep" ? "*** beep ***" : line) << "\n"; });
         RunInput(session, std::cin, out);
     }
@@ -95,6 +99,6 @@ int RunRun(const CommandArgs& args, std::ostream& out, std::ostream& err)
 
 } // namespace
 
-QZHOST_COMMAND(run, "run [DOCUMENT]",
-               "runs the host on a document (demo by default): a prompt in a terminal, else commands from standard input",
-               RunRun);
+QZHOST_COMMAND(
+    run, "run [DOCUMENT]",
+    "runs the host on a document (demo by default): a prompt in a terminal, else commands from standard input", RunRun);

@@ -16,12 +16,10 @@
 #include <iostream>
 #include <sstream>
 
-namespace {
-
-int StatusOf(const Outcome& outcome)
+namespace
 {
-    return outcome.kind == Outcome::kFailed ? kExitFailure : kExitUsage;
-}
+
+int StatusOf(const Outcome& outcome) { return outcome.kind == Outcome::kFailed ? kExitFailure : kExitUsage; }
 
 int RunFile(const std::string& file, std::ostream& err)
 {
@@ -109,5 +107,4 @@ int RunScript(const CommandArgs& args, std::ostream&, std::ostream& err)
 } // namespace
 
 QZHOST_COMMAND(script, "script FILE...",
-               "runs command scripts (qzhost/README.md); 1 when an expectation fails, 2 on a command error",
-               RunScript);
+               "runs command scripts (qzhost/README.md); 1 when an expectation fails, 2 on a command error", RunScript);

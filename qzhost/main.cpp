@@ -5,7 +5,8 @@
 
 #include <iostream>
 
-namespace {
+namespace
+{
 
 void PrintUsage(std::ostream& out)
 {

@@ -2,7 +2,8 @@
 
 #include "staffsetpanel/FCStaffSetPanelWindow.h"
 
-namespace {
+namespace
+{
 
 FCStaffSetPanelWindow* PanelOf(FCControl* pControl)
 {
@@ -15,10 +16,12 @@ FCCtrlStaffSetDataList::FCCtrlStaffSetDataList(int controlID) : FCCtrlDataList(c
 
 void FCCtrlStaffSetDataList::HandleSelectChange(int row)
 {
-    if (FCStaffSetPanelWindow* pPanel = PanelOf(this)) pPanel->EnableControlsForRow(row);
+    if (FCStaffSetPanelWindow* pPanel = PanelOf(this))
+        pPanel->EnableControlsForRow(row);
 }
 
 void FCCtrlStaffSetDataList::HandleDoubleClick()
 {
-    if (FCStaffSetPanelWindow* pPanel = PanelOf(this)) pPanel->SwitchToSelected();
+    if (FCStaffSetPanelWindow* pPanel = PanelOf(this))
+        pPanel->SwitchToSelected();
 }

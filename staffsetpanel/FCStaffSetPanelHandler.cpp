@@ -63,7 +63,8 @@ std::vector<int16_t> RegionStaves(const FCMusicRegion& region)
     const int last = std::max<int>(region.GetStartSlot(), region.GetEndSlot());
     std::vector<int16_t> staves;
     for (int slot = std::max(first, 1); slot <= last; ++slot) {
-        const int16_t staff = FX_SlotToInst(static_cast<int16_t>(slot), region.GetStartStaffList(), qz::kInterfaceVersion);
+        const int16_t staff =
+            FX_SlotToInst(static_cast<int16_t>(slot), region.GetStartStaffList(), qz::kInterfaceVersion);
         if (staff > 0)
             staves.push_back(staff);
     }
@@ -107,22 +108,14 @@ bool FCStaffSetPanelHandler::Execute()
     if (!_IsValidStaffSet(n))
         return false;
     switch (_operationkind) {
-    case OPERATION_MOVEUP:
-        return SwapUpwards(n);
-    case OPERATION_MOVEDOWN:
-        return SwapDownwards(n);
-    case OPERATION_DELETE:
-        return DeleteStaffSet(n);
-    case OPERATION_RENAME:
-        return _StoreName();
-    case OPERATION_CREATE:
-        return _pRegion && CreateRegionStaffSet(n) && _StoreName();
-    case OPERATION_ADDSTAVES:
-        return _pRegion && AddRegionStaves(n);
-    case OPERATION_REMOVESTAVES:
-        return _pRegion && RemoveRegionStaves(n);
-    default:
-        return false;
+    case OPERATION_MOVEUP: return SwapUpwards(n);
+    case OPERATION_MOVEDOWN: return SwapDownwards(n);
+    case OPERATION_DELETE: return DeleteStaffSet(n);
+    case OPERATION_RENAME: return _StoreName();
+    case OPERATION_CREATE: return _pRegion && CreateRegionStaffSet(n) && _StoreName();
+    case OPERATION_ADDSTAVES: return _pRegion && AddRegionStaves(n);
+    case OPERATION_REMOVESTAVES: return _pRegion && RemoveRegionStaves(n);
+    default: return false;
     }
 }
 
@@ -157,8 +150,7 @@ bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
     FCSystemStaves newList;
     for (size_t k = 0; k < staves.size(); ++k) {
         const FCSystemStaff* pEntry = regionList.FindStaff(staves[k]);
-        const int32_t distance =
-            pEntry ? pEntry->GetDistance() - top : -kStaffSpacing * static_cast<int32_t>(k + 1);
+        const int32_t distance = pEntry ? pEntry->GetDistance() - top : -kStaffSpacing * static_cast<int32_t>(k + 1);
         newList.Add(NewEntry(staves[k], distance));
     }
     return _InScore([&] { return _WriteStaffSet(&newList, staffSet); });
@@ -191,7 +183,8 @@ bool FCStaffSetPanelHandler::AddRegionStaves(int staffSet)
             if (anchor < 0) {
                 const int32_t last = members.GetItemAt(members.GetCount() - 1)->GetDistance();
                 members.Add(NewEntry(staff, last - kStaffSpacing));
-            } else {
+            }
+            else {
                 /* Inserted at the top, the staff takes the old top's place. */
                 const int32_t distance = anchor >= 1 ? members.GetItemAt(anchor - 1)->GetDistance() - kStaffSpacing
                                                      : members.GetItemAt(0)->GetDistance();

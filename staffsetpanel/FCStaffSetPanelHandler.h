@@ -37,23 +37,23 @@ extern const char* const szExpressionStandardString;
  * overridden here). */
 class FCStaffSetPanelHandler : public __FCUndoBlockHandler
 {
-    FCUI* _pUI;                /* not owned; shows the missing-category alert */
-    FCString _name;            /* owned copy of the name to store */
-    int32_t _staffsetnumber;   /* 1 to 8 */
-    FCMusicRegion* _pRegion;   /* not owned; may be null */
-    int32_t _operationkind;    /* an OPERATIONKINDS value */
+    FCUI* _pUI;              /* not owned; shows the missing-category alert */
+    FCString _name;          /* owned copy of the name to store */
+    int32_t _staffsetnumber; /* 1 to 8 */
+    FCMusicRegion* _pRegion; /* not owned; may be null */
+    int32_t _operationkind;  /* an OPERATIONKINDS value */
 
 public:
     /* Values of the operation kind. */
     enum OPERATIONKINDS
     {
-        OPERATION_CREATE = 0,        /* from the region, then store the name */
-        OPERATION_RENAME = 1,        /* store (or, when empty, remove) the name */
-        OPERATION_ADDSTAVES = 2,     /* add the current selection's staves */
-        OPERATION_REMOVESTAVES = 3,  /* remove the current selection's staves */
-        OPERATION_MOVEUP = 4,        /* swap with the staff set above */
-        OPERATION_MOVEDOWN = 5,      /* swap with the staff set below */
-        OPERATION_DELETE = 6         /* delete the list and its name */
+        OPERATION_CREATE = 0,       /* from the region, then store the name */
+        OPERATION_RENAME = 1,       /* store (or, when empty, remove) the name */
+        OPERATION_ADDSTAVES = 2,    /* add the current selection's staves */
+        OPERATION_REMOVESTAVES = 3, /* remove the current selection's staves */
+        OPERATION_MOVEUP = 4,       /* swap with the staff set above */
+        OPERATION_MOVEDOWN = 5,     /* swap with the staff set below */
+        OPERATION_DELETE = 6        /* delete the list and its name */
     };
 
     /* Lowest and highest staff set number. */

@@ -74,8 +74,7 @@ FCTextExpressionDef* FCStaffSetPanelHandler::_FindExpression(FCTextExpressionDef
     return nullptr;
 }
 
-FCTextExpressionDef* FCStaffSetPanelHandler::FindStaffSetExpression(FCTextExpressionDefs* pExpressions,
-                                                                    int staffSet)
+FCTextExpressionDef* FCStaffSetPanelHandler::FindStaffSetExpression(FCTextExpressionDefs* pExpressions, int staffSet)
 {
     if (!pExpressions)
         return nullptr;

@@ -18,7 +18,8 @@
 
 const char* const FCStaffSetPanelWindow::kUndoText = "Staff Set Panel";
 
-namespace {
+namespace
+{
 
 /* The list's columns: title and width. */
 struct ListColumn
@@ -42,10 +43,7 @@ constexpr int kListFontSize = 11;
 int secondcounter = 0;
 
 /* The score's staff list item, or staff set n's item. */
-uint16_t StaffListItem(int staffSet)
-{
-    return staffSet == 0 ? 0 : FCStaffSetPanelHandler::_StaffSetItem(staffSet);
-}
+uint16_t StaffListItem(int staffSet) { return staffSet == 0 ? 0 : FCStaffSetPanelHandler::_StaffSetItem(staffSet); }
 
 /* Runs operation() with the score as the current part; false (without
    running it) when the score cannot be made current. */
@@ -53,13 +51,13 @@ template <class Operation>
 bool InScore(Operation operation)
 {
     /* The common case, the score already current, needs no switch. */
-    if (FX_GetCurrentPartID(qz::kInterfaceVersion) == 0)
-    {
+    if (FX_GetCurrentPartID(qz::kInterfaceVersion) == 0) {
         operation();
         return true;
     }
     FCPart score(0);
-    if (!score.SwitchTo()) return false;
+    if (!score.SwitchTo())
+        return false;
     operation();
     score.SwitchBack();
     return true;
@@ -70,19 +68,21 @@ void StaffDisplayName(int staffNumber, FCString* pName)
 {
     pName->Clear();
     FCStaff staff;
-    if (staff.Load(static_cast<uint16_t>(staffNumber)))
-    {
+    if (staff.Load(static_cast<uint16_t>(staffNumber))) {
         std::unique_ptr<FCString> pFull(staff.CreateDisplayFullNameString());
-        if (pFull) pName->SetString(pFull.get());
+        if (pFull)
+            pName->SetString(pFull.get());
     }
-    if (!pName->IsEmpty()) return;
+    if (!pName->IsEmpty())
+        return;
     pName->SetCString("Staff #");
     pName->AppendInteger(staffNumber);
 }
 
 void SetCell(FCDataListRow* pRow, int cell, FCString* pText)
 {
-    if (FCString* pCell = pRow->GetItemAt(cell)) pCell->SetString(pText);
+    if (FCString* pCell = pRow->GetItemAt(cell))
+        pCell->SetString(pText);
 }
 
 void SetCellCString(FCDataListRow* pRow, int cell, const char* text)
@@ -108,13 +108,15 @@ struct FCStaffSetPanelWindow::_ListSnapshot
     {
         InScore([&] {
             FCSystemStaff entry;
-            for (int row = 0; row < kRows; ++row)
-            {
+            for (int row = 0; row < kRows; ++row) {
                 const uint16_t item = StaffListItem(row);
                 counts[row] = FCSystemStaves::CountIncidentsOf(&entry, item);
-                if (counts[row] < 1) continue;
-                if (entry.Load(item, 0)) first[row] = entry.GetStaff();
-                if (entry.Load(item, static_cast<int16_t>(counts[row] - 1))) last[row] = entry.GetStaff();
+                if (counts[row] < 1)
+                    continue;
+                if (entry.Load(item, 0))
+                    first[row] = entry.GetStaff();
+                if (entry.Load(item, static_cast<int16_t>(counts[row] - 1)))
+                    last[row] = entry.GetStaff();
             }
         });
         FCStaffSetPanelHandler handler(nullptr, 1, pUI, nullptr);
@@ -135,11 +137,10 @@ bool HasSelection()
 } // namespace
 
 FCStaffSetPanelWindow::FCStaffSetPanelWindow(FCUI* pUI)
-    : FCResourceWindow(LAYOUT_ID), _shadewheninactive(false), _showndocument(),
-      _pOkButton(nullptr), _pCloseButton(nullptr), _pNameEdit(nullptr), _pSetNameButton(nullptr),
-      _pStaffSetList(nullptr), _pCreateButton(nullptr), _pAddStavesButton(nullptr),
-      _pRemoveStavesButton(nullptr), _pMoveUpButton(nullptr), _pMoveDownButton(nullptr),
-      _pDeleteButton(nullptr), _pUI(pUI)
+    : FCResourceWindow(LAYOUT_ID), _shadewheninactive(false), _showndocument(), _pOkButton(nullptr),
+      _pCloseButton(nullptr), _pNameEdit(nullptr), _pSetNameButton(nullptr), _pStaffSetList(nullptr),
+      _pCreateButton(nullptr), _pAddStavesButton(nullptr), _pRemoveStavesButton(nullptr), _pMoveUpButton(nullptr),
+      _pMoveDownButton(nullptr), _pDeleteButton(nullptr), _pUI(pUI)
 {
     LoadUserPrefs();
 }
@@ -167,11 +168,12 @@ void FCStaffSetPanelWindow::LinkControls()
 void FCStaffSetPanelWindow::InitWindow()
 {
     LoadQZPluginToolSettings();
-    if (_pStaffSetList) _pStaffSetList->UseFullRowSelect();
+    if (_pStaffSetList)
+        _pStaffSetList->UseFullRowSelect();
     FCResourceWindow::InitWindow();
-    if (!_pStaffSetList) return;
-    for (const ListColumn& column : kColumns)
-    {
+    if (!_pStaffSetList)
+        return;
+    for (const ListColumn& column : kColumns) {
         FCString title(column.title);
         _pStaffSetList->AddColumn(&title, column.width);
     }
@@ -187,31 +189,20 @@ void FCStaffSetPanelWindow::CloseWindow()
     FCResourceWindow::CloseWindow();
 }
 
-void FCStaffSetPanelWindow::OkButtonPressed()
-{
-    SwitchToSelected();
-}
+void FCStaffSetPanelWindow::OkButtonPressed() { SwitchToSelected(); }
 
-int FCStaffSetPanelWindow::_GetSelectedRow()
-{
-    return _pStaffSetList ? _pStaffSetList->GetSelectedLine() : -1;
-}
+int FCStaffSetPanelWindow::_GetSelectedRow() { return _pStaffSetList ? _pStaffSetList->GetSelectedLine() : -1; }
 
 /* ---- Enabling ---- */
 
-void FCStaffSetPanelWindow::EnableControls()
-{
-    EnableControlsForRow(_GetSelectedRow());
-}
+void FCStaffSetPanelWindow::EnableControls() { EnableControlsForRow(_GetSelectedRow()); }
 
-void FCStaffSetPanelWindow::EnableControlsForRow(int row)
-{
-    _EnableControlsForRow(row, nullptr);
-}
+void FCStaffSetPanelWindow::EnableControlsForRow(int row) { _EnableControlsForRow(row, nullptr); }
 
 void FCStaffSetPanelWindow::_EnableControlsForRow(int row, const FCString* pKnownName)
 {
-    if (!_pStaffSetList) return;
+    if (!_pStaffSetList)
+        return;
     const bool staffSetRow = row >= 1;
     const bool exists = staffSetRow && StaffSetExists(row);
     const bool selection = HasSelection();
@@ -224,7 +215,8 @@ void FCStaffSetPanelWindow::_EnableControlsForRow(int row, const FCString* pKnow
     _pMoveUpButton->SetEnable(row >= 2 && exists);
     _pMoveDownButton->SetEnable(row <= kLastRow - 1 && exists);
     _pDeleteButton->SetEnable(exists);
-    if (!staffSetRow) return;
+    if (!staffSetRow)
+        return;
     FCString name;
     if (!pKnownName)
         FormatStaffSetName(&name, row, false);
@@ -238,8 +230,10 @@ void FCStaffSetPanelWindow::_EnableControlsForRow(int row, const FCString* pKnow
 void FCStaffSetPanelWindow::SwitchToSelected()
 {
     const int row = _GetSelectedRow();
-    if (row < 0 || row > kLastRow || !_pUI) return;
-    if (row >= 1 && !StaffSetExists(row)) return;
+    if (row < 0 || row > kLastRow || !_pUI)
+        return;
+    if (row >= 1 && !StaffSetExists(row))
+        return;
     _pUI->MenuCommand(FCUI::MENUCMD_VWSC);
     _pUI->MenuCommand(FCUI::MENUCMD_DOES);
     _pUI->MenuCommand(static_cast<FCUI::MENU_COMMANDS>(FCUI::MENUCMD_STS0 + row));
@@ -267,13 +261,11 @@ void FCStaffSetPanelWindow::_FillRow(FCDataListRow* pRow, int row, bool withCoun
 
 void FCStaffSetPanelWindow::_FillRowFrom(FCDataListRow* pRow, int row, bool withCount, const _ListSnapshot& snapshot)
 {
-    if (row == kScoreRow)
-    {
+    if (row == kScoreRow) {
         SetCellCString(pRow, CELL_NUMBER, "-");
         SetCellCString(pRow, CELL_NAME, "All Staves");
     }
-    else
-    {
+    else {
         const bool exists = snapshot.counts[row] >= 1;
         FCString number;
         number.SetInteger(row);
@@ -288,38 +280,41 @@ void FCStaffSetPanelWindow::_FillRowFrom(FCDataListRow* pRow, int row, bool with
         SetCell(pRow, CELL_NAME, &name);
         FCString top("-");
         FCString bottom("-");
-        if (exists)
-        {
+        if (exists) {
             StaffDisplayName(snapshot.first[row], &top);
             StaffDisplayName(snapshot.last[row], &bottom);
         }
         SetCell(pRow, CELL_TOP, &top);
         SetCell(pRow, CELL_BOTTOM, &bottom);
     }
-    if (withCount) _WriteCount(pRow, snapshot.counts[row]);
+    if (withCount)
+        _WriteCount(pRow, snapshot.counts[row]);
 }
 
 void FCStaffSetPanelWindow::CreateListLines()
 {
-    if (!_pStaffSetList) return;
+    if (!_pStaffSetList)
+        return;
     _pStaffSetList->DeleteAll();
     _ListSnapshot snapshot;
     snapshot.Read(_pUI);
-    for (int row = kScoreRow; row <= kLastRow; ++row)
-    {
+    for (int row = kScoreRow; row <= kLastRow; ++row) {
         FCDataListRow* pRow = _pStaffSetList->CreateRow();
-        if (pRow) _FillRowFrom(pRow, row, true, snapshot);
+        if (pRow)
+            _FillRowFrom(pRow, row, true, snapshot);
     }
     _pStaffSetList->Redraw();
 }
 
 void FCStaffSetPanelWindow::RefereshAllData()
 {
-    if (!_pStaffSetList) return;
+    if (!_pStaffSetList)
+        return;
     _ListSnapshot snapshot;
     snapshot.Read(_pUI);
     for (int row = kScoreRow; row <= kLastRow; ++row)
-        if (FCDataListRow* pRow = _pStaffSetList->GetItemAt(row)) _FillRowFrom(pRow, row, true, snapshot);
+        if (FCDataListRow* pRow = _pStaffSetList->GetItemAt(row))
+            _FillRowFrom(pRow, row, true, snapshot);
     _showndocument = FCDocument();
     _pStaffSetList->Redraw();
     const int selected = _GetSelectedRow();
@@ -329,50 +324,57 @@ void FCStaffSetPanelWindow::RefereshAllData()
 
 bool FCStaffSetPanelWindow::AreListCountersUpToDate()
 {
-    if (!_pStaffSetList) return true;
+    if (!_pStaffSetList)
+        return true;
     /* All nine lists in one switch to the score; a score that cannot be made
        current counts as empty lists. */
     bool upToDate = true;
     auto compare = [&](bool counted) {
         FCSystemStaff scratch;
-        for (int row = kScoreRow; row <= kLastRow && upToDate; ++row)
-        {
+        for (int row = kScoreRow; row <= kLastRow && upToDate; ++row) {
             FCDataListRow* pRow = _pStaffSetList->GetItemAt(row);
-            if (!pRow) continue;
+            if (!pRow)
+                continue;
             const auto stored = reinterpret_cast<intptr_t>(pRow->GetUserData());
             upToDate = stored == (counted ? FCSystemStaves::CountIncidentsOf(&scratch, StaffListItem(row)) : 0);
         }
     };
-    if (!InScore([&] { compare(true); })) compare(false);
+    if (!InScore([&] { compare(true); }))
+        compare(false);
     return upToDate;
 }
 
 void FCStaffSetPanelWindow::UpdateRowInfo(int row)
 {
-    if (!_pStaffSetList || row < 1 || row > kLastRow) return;
+    if (!_pStaffSetList || row < 1 || row > kLastRow)
+        return;
     FCDataListRow* pRow = _pStaffSetList->GetItemAt(row);
-    if (!pRow) return;
+    if (!pRow)
+        return;
     _FillRow(pRow, row, false);
     _pStaffSetList->Redraw();
 }
 
 void FCStaffSetPanelWindow::FormatStaffSetName(FCString* pString, int staffSet, bool placeholder)
 {
-    if (!pString) return;
+    if (!pString)
+        return;
     pString->Clear();
-    if (!StaffSetExists(staffSet))
-    {
-        if (placeholder) pString->SetCString("-");
+    if (!StaffSetExists(staffSet)) {
+        if (placeholder)
+            pString->SetCString("-");
         return;
     }
     FCStaffSetPanelHandler handler(nullptr, staffSet, _pUI, nullptr);
     handler.GetStoredName(pString, staffSet);
-    if (pString->IsEmpty() && placeholder) pString->SetCString("(No Name)");
+    if (pString->IsEmpty() && placeholder)
+        pString->SetCString("(No Name)");
 }
 
 void FCStaffSetPanelWindow::FormatTopBottomNames(FCString* pTop, FCString* pBottom, int staffSet, bool placeholder)
 {
-    if (!pTop || !pBottom) return;
+    if (!pTop || !pBottom)
+        return;
     pTop->Clear();
     pBottom->Clear();
     bool exists = false;
@@ -381,15 +383,14 @@ void FCStaffSetPanelWindow::FormatTopBottomNames(FCString* pTop, FCString* pBott
     if (staffSet >= 1 && staffSet <= kLastRow)
         InScore([&] {
             FCSystemStaves staves;
-            if (staves.LoadAllForItem(StaffListItem(staffSet)) < 1) return;
+            if (staves.LoadAllForItem(StaffListItem(staffSet)) < 1)
+                return;
             exists = true;
             first = staves.GetItemAt(0)->GetStaff();
             last = staves.GetItemAt(staves.GetCount() - 1)->GetStaff();
         });
-    if (!exists)
-    {
-        if (placeholder)
-        {
+    if (!exists) {
+        if (placeholder) {
             pTop->SetCString("-");
             pBottom->SetCString("-");
         }
@@ -401,7 +402,8 @@ void FCStaffSetPanelWindow::FormatTopBottomNames(FCString* pTop, FCString* pBott
 
 int FCStaffSetPanelWindow::CountStaffSetStaves(int staffSet)
 {
-    if (staffSet < 0 || staffSet > kLastRow) return 0;
+    if (staffSet < 0 || staffSet > kLastRow)
+        return 0;
     int count = 0;
     InScore([&] {
         FCSystemStaves staves;
@@ -412,7 +414,8 @@ int FCStaffSetPanelWindow::CountStaffSetStaves(int staffSet)
 
 bool FCStaffSetPanelWindow::StaffSetExists(int staffSet)
 {
-    if (staffSet < 1 || staffSet > kLastRow) return false;
+    if (staffSet < 1 || staffSet > kLastRow)
+        return false;
     bool exists = false;
     InScore([&] {
         FCSystemStaff first;
@@ -426,21 +429,21 @@ bool FCStaffSetPanelWindow::StaffSetExists(int staffSet)
 void FCStaffSetPanelWindow::HandleTimer(short)
 {
     const int ticks = secondcounter++;
-    if (ticks >= kDocumentCheckTicks - 1)
-    {
+    if (ticks >= kDocumentCheckTicks - 1) {
         secondcounter = 0;
-        if (_showndocument.GetID() != FCDocument().GetID())
-        {
+        if (_showndocument.GetID() != FCDocument().GetID()) {
             RefereshAllData();
             return;
         }
     }
-    if (!AreListCountersUpToDate()) RefereshAllData();
+    if (!AreListCountersUpToDate())
+        RefereshAllData();
 }
 
 void FCStaffSetPanelWindow::HandleActivate(bool active)
 {
-    if (!AreListCountersUpToDate()) RefereshAllData();
+    if (!AreListCountersUpToDate())
+        RefereshAllData();
     if (_shadewheninactive)
         Windowshade(!active);
     else if (IsShaded())

@@ -12,7 +12,8 @@
 #include "ui/FCUI.h"
 #include "records/FCUndoBlock.h"
 
-namespace {
+namespace
+{
 
 /* The current score selection, read afresh; false when nothing is selected. */
 bool ReadSelection(FCMusicRegion* pRegion)
@@ -39,17 +40,15 @@ const CommandEntry kCommands[] = {
 
 } // namespace
 
-void FCStaffSetPanelWindow::HandleCommand(FCControl* pControl)
-{
-    ProcessCommand(pControl);
-}
+void FCStaffSetPanelWindow::HandleCommand(FCControl* pControl) { ProcessCommand(pControl); }
 
 bool FCStaffSetPanelWindow::ProcessCommand(FCControl* pControl)
 {
-    if (!pControl) return false;
-    for (const CommandEntry& entry : kCommands)
-    {
-        if (entry.controlID != pControl->GetControlID()) continue;
+    if (!pControl)
+        return false;
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.controlID != pControl->GetControlID())
+            continue;
         (this->*entry.command)();
         return true;
     }
@@ -59,7 +58,8 @@ bool FCStaffSetPanelWindow::ProcessCommand(FCControl* pControl)
 void FCStaffSetPanelWindow::_GetTrimmedName(FCString* pName)
 {
     pName->Clear();
-    if (_pNameEdit) _pNameEdit->GetText(pName);
+    if (_pNameEdit)
+        _pNameEdit->GetText(pName);
     pName->TrimWhitespace();
 }
 
@@ -75,49 +75,52 @@ bool FCStaffSetPanelWindow::_RunHandler(FCString* pName, int row, FCMusicRegion*
 void FCStaffSetPanelWindow::RenameSelected()
 {
     const int row = _GetSelectedRow();
-    if (row < 1 || !StaffSetExists(row)) return;
+    if (row < 1 || !StaffSetExists(row))
+        return;
     FCString name;
     _GetTrimmedName(&name);
-    if (_RunHandler(&name, row, nullptr, FCStaffSetPanelHandler::OPERATION_RENAME)) UpdateRowInfo(row);
+    if (_RunHandler(&name, row, nullptr, FCStaffSetPanelHandler::OPERATION_RENAME))
+        UpdateRowInfo(row);
 }
 
 void FCStaffSetPanelWindow::CreateNewStaffSet()
 {
     FCMusicRegion region;
-    if (!ReadSelection(&region))
-    {
+    if (!ReadSelection(&region)) {
         if (_pUI)
             _pUI->AlertInfoCString("Please select a region that should be created as a staff set.",
                                    "No Region Selected");
         return;
     }
     const int row = _GetSelectedRow();
-    if (row < 1)
-    {
+    if (row < 1) {
         if (_pUI)
             _pUI->AlertInfoCString(
                 "Please select a staff set (1-8) in the list, where the created staff set should be placed.",
                 "No Staff Set Selection");
         return;
     }
-    if (StaffSetExists(row))
-    {
-        if (!_pUI) return;
+    if (StaffSetExists(row)) {
+        if (!_pUI)
+            return;
         const int answer = _pUI->AlertYesNoCString(
             "A staff set already exist at the selected position. Do you want to replace the current staff set?",
             "Replace Current Staff Set?");
-        if (answer != FCUI::ALERTRESULT_YES) return;
+        if (answer != FCUI::ALERTRESULT_YES)
+            return;
     }
     FCString name;
     _GetTrimmedName(&name);
-    if (_RunHandler(&name, row, &region, FCStaffSetPanelHandler::OPERATION_CREATE)) UpdateRowInfo(row);
+    if (_RunHandler(&name, row, &region, FCStaffSetPanelHandler::OPERATION_CREATE))
+        UpdateRowInfo(row);
 }
 
 void FCStaffSetPanelWindow::AddStaves()
 {
     FCMusicRegion region;
     const int row = _GetSelectedRow();
-    if (!ReadSelection(&region) || row < 1 || !StaffSetExists(row)) return;
+    if (!ReadSelection(&region) || row < 1 || !StaffSetExists(row))
+        return;
     FCString name;
     _GetTrimmedName(&name);
     if (_RunHandler(&name, row, &region, FCStaffSetPanelHandler::OPERATION_ADDSTAVES))
@@ -130,13 +133,14 @@ void FCStaffSetPanelWindow::RemoveStaves()
 {
     FCMusicRegion region;
     const int row = _GetSelectedRow();
-    if (!ReadSelection(&region) || row < 1 || !StaffSetExists(row)) return;
+    if (!ReadSelection(&region) || row < 1 || !StaffSetExists(row))
+        return;
     FCString name;
     _GetTrimmedName(&name);
-    if (_RunHandler(&name, row, &region, FCStaffSetPanelHandler::OPERATION_REMOVESTAVES))
-    {
+    if (_RunHandler(&name, row, &region, FCStaffSetPanelHandler::OPERATION_REMOVESTAVES)) {
         UpdateRowInfo(row);
-        if (_pUI) _pUI->RedrawDocument();
+        if (_pUI)
+            _pUI->RedrawDocument();
     }
     else if (_pUI)
         _pUI->Beep();
@@ -145,34 +149,41 @@ void FCStaffSetPanelWindow::RemoveStaves()
 void FCStaffSetPanelWindow::MoveUp()
 {
     const int row = _GetSelectedRow();
-    if (row >= 2 && row <= kLastRow && StaffSetExists(row)) ProcessMove(row, false);
+    if (row >= 2 && row <= kLastRow && StaffSetExists(row))
+        ProcessMove(row, false);
 }
 
 void FCStaffSetPanelWindow::MoveDown()
 {
     const int row = _GetSelectedRow();
-    if (row >= 1 && row <= kLastRow - 1 && StaffSetExists(row)) ProcessMove(row, true);
+    if (row >= 1 && row <= kLastRow - 1 && StaffSetExists(row))
+        ProcessMove(row, true);
 }
 
 void FCStaffSetPanelWindow::ProcessMove(int row, bool down)
 {
     FCString empty;
     const int kind = down ? FCStaffSetPanelHandler::OPERATION_MOVEDOWN : FCStaffSetPanelHandler::OPERATION_MOVEUP;
-    if (!_RunHandler(&empty, row, nullptr, kind)) return;
+    if (!_RunHandler(&empty, row, nullptr, kind))
+        return;
     RefereshAllData();
-    if (_pStaffSetList) _pStaffSetList->SelectLine(down ? row + 1 : row - 1, true);
-    if (_pUI) _pUI->MenuCommand(FCUI::MENUCMD_STS0);
+    if (_pStaffSetList)
+        _pStaffSetList->SelectLine(down ? row + 1 : row - 1, true);
+    if (_pUI)
+        _pUI->MenuCommand(FCUI::MENUCMD_STS0);
 }
 
 void FCStaffSetPanelWindow::DeleteStaffSet()
 {
     const int row = _GetSelectedRow();
-    if (row < 1 || !StaffSetExists(row) || !_pUI) return;
+    if (row < 1 || !StaffSetExists(row) || !_pUI)
+        return;
     if (_pUI->AlertYesNoCString("Do you really want to delete the selected staff set?", "Delete Staff Set?") !=
         FCUI::ALERTRESULT_YES)
         return;
     FCString empty;
-    if (!_RunHandler(&empty, row, nullptr, FCStaffSetPanelHandler::OPERATION_DELETE)) return;
+    if (!_RunHandler(&empty, row, nullptr, FCStaffSetPanelHandler::OPERATION_DELETE))
+        return;
     RefereshAllData();
     _pUI->MenuCommand(FCUI::MENUCMD_STS0);
 }

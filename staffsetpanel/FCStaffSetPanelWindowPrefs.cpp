@@ -12,7 +12,8 @@ const char* const FCStaffSetPanelWindow::kWindowXKey = "QZSTAFFSETP_WINDOWX";
 const char* const FCStaffSetPanelWindow::kWindowYKey = "QZSTAFFSETP_WINDOWY";
 const char* const FCStaffSetPanelWindow::kWindowShadeKey = "REDAREDAVIZODIR_WINDOWSHADE";
 
-namespace {
+namespace
+{
 
 std::unique_ptr<FCSettingsPair> LoadPair(const char* key, bool prefsFile)
 {
@@ -36,7 +37,8 @@ void FCStaffSetPanelWindow::LoadUserPrefs()
 {
     std::unique_ptr<FCSettingsPair> pX = LoadPair(kWindowXKey, true);
     std::unique_ptr<FCSettingsPair> pY = LoadPair(kWindowYKey, true);
-    if (!pX || !pY) return;
+    if (!pX || !pY)
+        return;
     SetRestorePositionOnlyData(static_cast<float>(pX->GetValue()->GetInteger(0)),
                                static_cast<float>(pY->GetValue()->GetInteger(0)));
 }
@@ -44,7 +46,8 @@ void FCStaffSetPanelWindow::LoadUserPrefs()
 void FCStaffSetPanelWindow::SaveUserPrefs()
 {
     /* The position on screen now, not only the one of the last close. */
-    if (WindowExists()) StorePosition(false);
+    if (WindowExists())
+        StorePosition(false);
     SaveCoordinate(kWindowXKey, GetStoredX());
     SaveCoordinate(kWindowYKey, GetStoredY());
 }
@@ -53,5 +56,6 @@ void FCStaffSetPanelWindow::LoadQZPluginToolSettings()
 {
     _shadewheninactive = false;
     std::unique_ptr<FCSettingsPair> pShade = LoadPair(kWindowShadeKey, false);
-    if (pShade) _shadewheninactive = pShade->GetValue()->IsEqualCString("1");
+    if (pShade)
+        _shadewheninactive = pShade->GetValue()->IsEqualCString("1");
 }

@@ -11,7 +11,8 @@
 #include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 
-namespace {
+namespace
+{
 
 constexpr int16_t kPreferencesFolder = 16;
 const char* const kPrefsFileName = "qzpluginprefs.txt";
@@ -21,8 +22,10 @@ const char* const kOptionsFileName = "qzpluginoptions.txt";
 uint32_t FinPathVersion()
 {
     const uint32_t version = GetFinaleFrameworkVersion();
-    if (version >= qz::kHostVersion19) return qz::kHostVersion19;
-    if (version < qz::kHostVersionUnicode) return qz::kHostVersion0E;
+    if (version >= qz::kHostVersion19)
+        return qz::kHostVersion19;
+    if (version < qz::kHostVersionUnicode)
+        return qz::kHostVersion0E;
     return qz::kHostVersionUnicode;
 }
 
@@ -30,10 +33,12 @@ uint32_t FinPathVersion()
 std::unique_ptr<FCSettingsPairs> ReadPairs(bool prefsFile)
 {
     std::unique_ptr<FCTextFileStream> pStream(CreateQZOptionsStreamObject(prefsFile));
-    if (!pStream || !pStream->OpenRead()) return nullptr;
+    if (!pStream || !pStream->OpenRead())
+        return nullptr;
     std::unique_ptr<FCStrings> pLines(pStream->ReadStrings());
     pStream->Close();
-    if (!pLines) return nullptr;
+    if (!pLines)
+        return nullptr;
     return std::unique_ptr<FCSettingsPairs>(pLines->CreateSettingsPairs());
 }
 
@@ -42,9 +47,11 @@ std::unique_ptr<FCSettingsPairs> ReadPairs(bool prefsFile)
 FCTextFileStream* CreateQZOptionsStreamObject(bool prefsFile)
 {
     const uint32_t version = FinPathVersion();
-    if (version != qz::kHostVersion19) return nullptr;
+    if (version != qz::kHostVersion19)
+        return nullptr;
     FinPathSpec25 folder{};
-    if (!FX_GetFinalePathMac(kPreferencesFolder, &folder, version) || !folder.url) return nullptr;
+    if (!FX_GetFinalePathMac(kPreferencesFolder, &folder, version) || !folder.url)
+        return nullptr;
     FCString fileName(prefsFile ? kPrefsFileName : kOptionsFileName);
     auto* pStream = new FCTextFileStream(&folder, &fileName);
     /* The stream keeps its own copy of the folder reference. */
@@ -55,24 +62,29 @@ FCTextFileStream* CreateQZOptionsStreamObject(bool prefsFile)
 FCSettingsPair* LoadQZOptionsPair(FCString* pKey, bool prefsFile)
 {
     std::unique_ptr<FCSettingsPairs> pPairs = ReadPairs(prefsFile);
-    if (!pPairs) return nullptr;
+    if (!pPairs)
+        return nullptr;
     FCSettingsPair* pFound = pPairs->FindKey(pKey);
     return pFound ? pFound->CreateCopy() : nullptr;
 }
 
 bool SaveQZOptionsPair(FCSettingsPair* pPair, bool prefsFile)
 {
-    if (!pPair) return false;
+    if (!pPair)
+        return false;
     std::unique_ptr<FCSettingsPairs> pPairs = ReadPairs(prefsFile);
     std::unique_ptr<FCTextFileStream> pStream(CreateQZOptionsStreamObject(prefsFile));
-    if (!pStream || !pStream->OpenReplace()) return false;
+    if (!pStream || !pStream->OpenReplace())
+        return false;
     bool written = true;
     FCSettingsPair* pExisting = pPairs ? pPairs->FindKey(pPair->GetKey()) : nullptr;
-    if (pExisting) pExisting->SetValue(pPair->GetValue());
-    if (pPairs) written = pStream->WriteSettingsPairs(pPairs.get());
-    if (!pExisting) written = pStream->WriteSettingsPair(pPair) && written;
-    if (!written)
-    {
+    if (pExisting)
+        pExisting->SetValue(pPair->GetValue());
+    if (pPairs)
+        written = pStream->WriteSettingsPairs(pPairs.get());
+    if (!pExisting)
+        written = pStream->WriteSettingsPair(pPair) && written;
+    if (!written) {
         pStream->Close();
         return false;
     }

@@ -4,12 +4,6 @@
 
 uint32_t RunningFinaleVersion = qz::kDefaultHostVersion;
 
-uint32_t GetFinaleFrameworkVersion()
-{
-    return RunningFinaleVersion;
-}
+uint32_t GetFinaleFrameworkVersion() { return RunningFinaleVersion; }
 
-void SetFinaleFrameworkVersion(uint32_t version)
-{
-    RunningFinaleVersion = version;
-}
+void SetFinaleFrameworkVersion(uint32_t version) { RunningFinaleVersion = version; }

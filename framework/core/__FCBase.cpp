@@ -6,20 +6,11 @@ __FCBase::__FCBase() : _userdata(nullptr), _reserved(nullptr) {}
 
 __FCBase::__FCBase(const __FCBase&) : _userdata(nullptr), _reserved(nullptr) {}
 
-__FCBase& __FCBase::operator=(const __FCBase&)
-{
-    return *this;
-}
+__FCBase& __FCBase::operator=(const __FCBase&) { return *this; }
 
-int __FCBase::GetClassID() const
-{
-    return 0;
-}
+int __FCBase::GetClassID() const { return 0; }
 
-const char* __FCBase::ClassName() const
-{
-    return "__FCBase";
-}
+const char* __FCBase::ClassName() const { return "__FCBase"; }
 
 __FCBase::~__FCBase() = default;
 
@@ -33,7 +24,8 @@ bool __FCBase::IsIdentical(const __FCBase* pOther) const
     return mine == theirs || (mine && theirs && std::strcmp(mine, theirs) == 0);
 }
 
-namespace {
+namespace
+{
 template <typename Word>
 void SetFlag(Word* pWord, Word mask, bool on)
 {
@@ -46,12 +38,6 @@ void SetFlag(Word* pWord, Word mask, bool on)
 }
 } // namespace
 
-void __FCBase::Set16BitFlag(uint16_t* pWord, uint16_t mask, bool on)
-{
-    SetFlag(pWord, mask, on);
-}
+void __FCBase::Set16BitFlag(uint16_t* pWord, uint16_t mask, bool on) { SetFlag(pWord, mask, on); }
 
-void __FCBase::Set32BitFlag(uint32_t* pWord, uint32_t mask, bool on)
-{
-    SetFlag(pWord, mask, on);
-}
+void __FCBase::Set32BitFlag(uint32_t* pWord, uint32_t mask, bool on) { SetFlag(pWord, mask, on); }

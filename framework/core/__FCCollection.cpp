@@ -5,7 +5,8 @@
 
 #include "core/FCIteratorHandler.h"
 
-namespace {
+namespace
+{
 
 /* Growth step by the number of elements already held. */
 int GrowthStep(int count)
@@ -29,10 +30,7 @@ __FCCollection::~__FCCollection()
     delete[] _elements;
 }
 
-const char* __FCCollection::ClassName() const
-{
-    return "__FCCollection";
-}
+const char* __FCCollection::ClassName() const { return "__FCCollection"; }
 
 void __FCCollection::_RequireElement(int extra)
 {
@@ -53,16 +51,12 @@ void __FCCollection::_RequireElement(int extra)
     _capacity = static_cast<int>(newCapacity);
 }
 
-int __FCCollection::Add(__FCBase* pObject)
-{
-    return InsertItemAt(pObject, -1);
-}
+int __FCCollection::Add(__FCBase* pObject) { return InsertItemAt(pObject, -1); }
 
 int __FCCollection::InsertItemAt(__FCBase* pObject, int index)
 {
     _RequireElement(1);
-    if (_capacity <= _count)
-    {
+    if (_capacity <= _count) {
         delete pObject; /* could not grow: the object was handed over all the same */
         return _count;
     }
@@ -89,10 +83,7 @@ int __FCCollection::GetIndexOf(const __FCBase* pObject) const
     return -1;
 }
 
-bool __FCCollection::ElementExists(const __FCBase* pObject) const
-{
-    return GetIndexOf(pObject) >= 0;
-}
+bool __FCCollection::ElementExists(const __FCBase* pObject) const { return GetIndexOf(pObject) >= 0; }
 
 __FCBase* __FCCollection::FindUserData(const void* pValue) const
 {
@@ -137,8 +128,7 @@ int __FCCollection::ToEndFrom(int start, FCIteratorHandler* pHandler)
         return 0;
     int visited = 0;
     /* The count is read again on every step: the handler may append. */
-    for (int i = start < 0 ? 0 : start; i < _count; ++i)
-    {
+    for (int i = start < 0 ? 0 : start; i < _count; ++i) {
         __FCBase* pObject = _elements[i];
         if (!pObject)
             continue;
@@ -149,18 +139,14 @@ int __FCCollection::ToEndFrom(int start, FCIteratorHandler* pHandler)
     return visited;
 }
 
-int __FCCollection::ForEach(FCIteratorHandler* pHandler)
-{
-    return ToEndFrom(0, pHandler);
-}
+int __FCCollection::ForEach(FCIteratorHandler* pHandler) { return ToEndFrom(0, pHandler); }
 
 int __FCCollection::ForEachIndex(FCIteratorHandler* pHandler)
 {
     if (!pHandler)
         return 0;
     int visited = 0;
-    for (int i = 0; i < _count; ++i)
-    {
+    for (int i = 0; i < _count; ++i) {
         __FCBase* pObject = _elements[i];
         if (!pObject)
             continue;
@@ -186,14 +172,11 @@ bool __FCCollection::Sort(FCIteratorHandler* pHandler)
     if (!pHandler || _count < 2)
         return false;
     bool exchanged = false;
-    for (int i = 0; i < _count - 1; ++i)
-    {
-        for (int j = i + 1; j < _count; ++j)
-        {
+    for (int i = 0; i < _count - 1; ++i) {
+        for (int j = i + 1; j < _count; ++j) {
             if (!_elements[i] || !_elements[j])
                 continue;
-            if (pHandler->Compare(_elements[i], _elements[j]) > 0)
-            {
+            if (pHandler->Compare(_elements[i], _elements[j]) > 0) {
                 Swap(i, j);
                 exchanged = true;
             }
@@ -204,8 +187,7 @@ bool __FCCollection::Sort(FCIteratorHandler* pHandler)
 
 void __FCCollection::_FreeElements()
 {
-    for (int i = 0; i < _count; ++i)
-    {
+    for (int i = 0; i < _count; ++i) {
         /* Null the slot first: an element's destructor may look at its list. */
         __FCBase* pObject = _elements[i];
         _elements[i] = nullptr;

@@ -16,9 +16,9 @@ class FCIteratorHandler;
  *   ForEach, FindFirst, ForEachIndex. */
 class __FCCollection : public __FCIteratorBase
 {
-    int _count;              /* slots in use */
-    int _capacity;           /* slots allocated */
-    __FCBase** _elements;    /* owned; slots at and beyond _count are null */
+    int _count;           /* slots in use */
+    int _capacity;        /* slots allocated */
+    __FCBase** _elements; /* owned; slots at and beyond _count are null */
 
 public:
     __FCCollection();

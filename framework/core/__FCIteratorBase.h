@@ -6,7 +6,6 @@
 /* Common base of the lists and of the record browsers. It adds nothing of its
    own. */
 class __FCIteratorBase : public __FCBase
-{
-};
+{};
 
 #endif

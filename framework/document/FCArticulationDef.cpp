@@ -19,8 +19,8 @@ const FCRecordLayout kArticulationLayouts[] = {
    characters are 16-bit in the older layout and 32-bit in the 2012 one. */
 struct ArticulationOffsets
 {
-    uint32_t flag1, flag2, mainSymbol, flippedSymbol, mainFont, flippedFont, mainShape, flippedShape,
-        mainSymbolFlags, flippedSymbolFlags;
+    uint32_t flag1, flag2, mainSymbol, flippedSymbol, mainFont, flippedFont, mainShape, flippedShape, mainSymbolFlags,
+        flippedSymbolFlags;
 };
 const ArticulationOffsets kOlder = {0, 2, 4, 6, 8, 14, 20, 22, 24, 25};
 const ArticulationOffsets k2012 = {0, 2, 4, 8, 12, 18, 24, 26, 28, 29};
@@ -123,7 +123,10 @@ void FCArticulationDef::SetFlippedIsShape(bool shape)
 
 int16_t FCArticulationDef::GetMainShapeID() const { return _GetField(FCRecordField<int16_t>(_GetMainShapePtr())); }
 void FCArticulationDef::SetMainShapeID(int16_t id) { _SetField(FCRecordField<int16_t>(_GetMainShapePtr()), id); }
-int16_t FCArticulationDef::GetFlippedShapeID() const { return _GetField(FCRecordField<int16_t>(_GetFlippedShapePtr())); }
+int16_t FCArticulationDef::GetFlippedShapeID() const
+{
+    return _GetField(FCRecordField<int16_t>(_GetFlippedShapePtr()));
+}
 void FCArticulationDef::SetFlippedShapeID(int16_t id) { _SetField(FCRecordField<int16_t>(_GetFlippedShapePtr()), id); }
 
 bool FCArticulationDef::_GetFont(uint32_t offset, bool flipped, FCFontInfo* pFont) const
@@ -145,7 +148,10 @@ void FCArticulationDef::_SetFont(uint32_t offset, FCFontInfo* pFont)
     _SetField(FCRecordField<uint16_t>(offset + 4), pFont->GetEffects());
 }
 
-bool FCArticulationDef::GetMainSymbolFontInfo(FCFontInfo* pFont) const { return _GetFont(_GetMainFontPtr(), false, pFont); }
+bool FCArticulationDef::GetMainSymbolFontInfo(FCFontInfo* pFont) const
+{
+    return _GetFont(_GetMainFontPtr(), false, pFont);
+}
 void FCArticulationDef::SetMainSymbolFontInfo(FCFontInfo* pFont) { _SetFont(_GetMainFontPtr(), pFont); }
 bool FCArticulationDef::GetFlippedSymbolFontInfo(FCFontInfo* pFont) const
 {
@@ -177,20 +183,21 @@ bool FCArticulationDef::IsIdenticalTo(const FCArticulationDef* pOther, int compa
         return false;
     auto sameWord = [&](uint32_t offset, uint32_t bytes) {
         for (uint32_t i = 0; i < bytes; i += 2)
-            if (_GetField(FCRecordField<uint16_t>(offset + i)) != pOther->_GetField(FCRecordField<uint16_t>(offset + i)))
+            if (_GetField(FCRecordField<uint16_t>(offset + i)) !=
+                pOther->_GetField(FCRecordField<uint16_t>(offset + i)))
                 return false;
         return true;
     };
     if ((compareFlags & ARTCOMPARE_FLAGS) && !(sameWord(_GetFlag1Ptr(), 2) && sameWord(_GetFlag2Ptr(), 2)))
         return false;
-    if ((compareFlags & ARTCOMPARE_MAINSYMBOL)
-        && !(GetMainIsShape() == pOther->GetMainIsShape() && GetMainSymbolChar() == pOther->GetMainSymbolChar()
-             && GetMainShapeID() == pOther->GetMainShapeID() && sameWord(_GetMainFontPtr(), 6)))
+    if ((compareFlags & ARTCOMPARE_MAINSYMBOL) &&
+        !(GetMainIsShape() == pOther->GetMainIsShape() && GetMainSymbolChar() == pOther->GetMainSymbolChar() &&
+          GetMainShapeID() == pOther->GetMainShapeID() && sameWord(_GetMainFontPtr(), 6)))
         return false;
-    if ((compareFlags & ARTCOMPARE_FLIPPEDSYMBOL)
-        && !(GetFlippedIsShape() == pOther->GetFlippedIsShape()
-             && GetFlippedSymbolChar() == pOther->GetFlippedSymbolChar()
-             && GetFlippedShapeID() == pOther->GetFlippedShapeID() && sameWord(_GetFlippedFontPtr(), 6)))
+    if ((compareFlags & ARTCOMPARE_FLIPPEDSYMBOL) &&
+        !(GetFlippedIsShape() == pOther->GetFlippedIsShape() &&
+          GetFlippedSymbolChar() == pOther->GetFlippedSymbolChar() &&
+          GetFlippedShapeID() == pOther->GetFlippedShapeID() && sameWord(_GetFlippedFontPtr(), 6)))
         return false;
     return true;
 }

@@ -9,7 +9,8 @@ const char* FCBrowserMidiExpressions::ClassName() const { return "FCBrowserMidiE
 
 __FCBase* FCBrowserMidiExpressions::FindFirst(FCIteratorHandler*) { return nullptr; }
 
-bool FCBrowserMidiExpressions::RegionIterateCellHandler(FCCell* pCell, FCIteratorHandler* pHandler, FCMusicRegion* pRegion)
+bool FCBrowserMidiExpressions::RegionIterateCellHandler(FCCell* pCell, FCIteratorHandler* pHandler,
+                                                        FCMusicRegion* pRegion)
 {
     return _IterateCellDetails<FCMidiExpression>(pCell, pHandler, pRegion);
 }

@@ -18,9 +18,9 @@ const FCRecordLayout kCategoryLayouts[] = {
 /* Field positions of the two layouts. */
 struct FCCategoryDef::Layout
 {
-    uint32_t nameBytes;     /* capacity of the name field, terminator included */
-    uint32_t fonts[3];      /* text, music and number font: ID, size, effects */
-    uint32_t defaults;      /* first of the six default values */
+    uint32_t nameBytes; /* capacity of the name field, terminator included */
+    uint32_t fonts[3];  /* text, music and number font: ID, size, effects */
+    uint32_t defaults;  /* first of the six default values */
     uint32_t flags;
 };
 

@@ -13,8 +13,7 @@
 #include "hostlink/fx_host_abi.h"
 
 namespace
-{
-} // namespace
+{} // namespace
 
 FCCell::FCCell(int measure, int staff) : _measure(measure), _staff(staff), _pkeysig(nullptr), _ptimesig(nullptr) {}
 
@@ -116,7 +115,8 @@ bool FCCell::_AssureSavedIndependent(bool key)
     if (key) {
         pDetail->SetKeySignature(GetKeySignature());
         pDetail->SetHasIndependentKey(true);
-    } else {
+    }
+    else {
         pDetail->SetTimeSignature(GetTimeSignature());
         pDetail->SetHasIndependentTime(true);
     }

@@ -7,8 +7,7 @@
 #include "hostlink/fx_host_abi.h"
 
 namespace
-{
-} // namespace
+{} // namespace
 
 FCCellMetrics::FCCellMetrics() : _record{}, _loaded(false) {}
 
@@ -19,8 +18,8 @@ const char* FCCellMetrics::ClassName() const { return "FCCellMetrics"; }
 bool FCCellMetrics::LoadAtCell(FCCell* pCell)
 {
     FreeMetrics();
-    if (!pCell || pCell->GetStaff() < 1 || pCell->GetStaff() > INT16_MAX || pCell->GetMeasure() < 1
-        || pCell->GetMeasure() > INT16_MAX)
+    if (!pCell || pCell->GetStaff() < 1 || pCell->GetStaff() > INT16_MAX || pCell->GetMeasure() < 1 ||
+        pCell->GetMeasure() > INT16_MAX)
         return false;
     std::memset(_record, 0, sizeof _record);
     _loaded = FX_GetMeasureMetrics(static_cast<int16_t>(pCell->GetStaff()), static_cast<int16_t>(pCell->GetMeasure()),

@@ -6,8 +6,7 @@
 #include "hostlink/fx_host_abi.h"
 
 namespace
-{
-} // namespace
+{} // namespace
 
 const char* FCDocuments::ClassName() const { return "FCDocuments"; }
 

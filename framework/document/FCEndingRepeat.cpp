@@ -11,7 +11,10 @@ FCRECORD_CLASS_DEFINE(FCEndingRepeat, 27, QZ_FOURCC("SOES"))
 
 namespace
 {
-FCRecordField<int16_t> PassField(uint32_t index) { return FCRecordField<int16_t>(FCEndingRepeat::kPassesOffset + index * 2); }
+FCRecordField<int16_t> PassField(uint32_t index)
+{
+    return FCRecordField<int16_t>(FCEndingRepeat::kPassesOffset + index * 2);
+}
 } // namespace
 
 FCEndingRepeat::FCEndingRepeat() : __FCDynamicNoInciOther(kMinimumSize, 2) {}

@@ -19,8 +19,8 @@ bool UseUTF16Fonts() { return GetFinaleFrameworkVersion() >= kFirstUTF16FontHost
 
 bool IsFontCommandWord(const FCString& word)
 {
-    return word.IsEqualCString("fontMus") || word.IsEqualCString("fontTxt") || word.IsEqualCString("fontNum")
-        || word.IsEqualCString("font");
+    return word.IsEqualCString("fontMus") || word.IsEqualCString("fontTxt") || word.IsEqualCString("fontNum") ||
+           word.IsEqualCString("font");
 }
 } // namespace
 
@@ -54,7 +54,8 @@ void FCFontInfo::SetNameByID(int16_t id)
             _name.SetUnicodeString(units.data(), kNameUnits);
             return;
         }
-    } else {
+    }
+    else {
         std::vector<char> text(kNameUnits + 1, 0);
         if (FX_FontNumToName(id, text.data(), qz::kInterfaceVersion)) {
             _name.SetCString(text.data(), kNameUnits);
@@ -89,8 +90,8 @@ bool FCFontInfo::IsIdenticalTo(const FCFontInfo* pOther) const
 {
     if (!pOther)
         return false;
-    return _size == pOther->_size && _name.IsEqualString(&pOther->_name)
-        && (_effects & kCompareEffectsMask) == (pOther->_effects & kCompareEffectsMask);
+    return _size == pOther->_size && _name.IsEqualString(&pOther->_name) &&
+           (_effects & kCompareEffectsMask) == (pOther->_effects & kCompareEffectsMask);
 }
 
 bool FCFontInfo::MakeEnigmaString(FCString* pOut, const FCString* pCommandWord) const
@@ -101,7 +102,8 @@ bool FCFontInfo::MakeEnigmaString(FCString* pOut, const FCString* pCommandWord) 
     if (pCommandWord) {
         pOut->AppendString(pCommandWord);
         pOut->AppendCString("(");
-    } else {
+    }
+    else {
         pOut->AppendCString("^font(");
     }
     pOut->AppendString(&_name);
@@ -157,16 +159,20 @@ bool FCFontInfo::ParseEnigmaCommand(const FCString* pCommand)
     bool result = pWord && pArgument;
     if (!result) {
         /* a command without its argument changes nothing */
-    } else if (IsFontCommandWord(*pWord)) {
+    }
+    else if (IsFontCommandWord(*pWord)) {
         if (pArgument->StartsWith("Font"))
             SetNameByID(static_cast<int16_t>(pArgument->GetInteger(4)));
         else
             _name.SetString(pArgument);
-    } else if (pWord->IsEqualCString("nfx")) {
+    }
+    else if (pWord->IsEqualCString("nfx")) {
         _effects = static_cast<uint16_t>(pArgument->GetInteger(0));
-    } else if (pWord->IsEqualCString("size")) {
+    }
+    else if (pWord->IsEqualCString("size")) {
         _size = static_cast<int16_t>(pArgument->GetInteger(0));
-    } else {
+    }
+    else {
         result = false;
     }
     delete pParts;

@@ -23,8 +23,8 @@ public:
 
     /* The first and last staff of the bracket (as staff numbers); the
        same positions in both layouts. */
-#define FCGROUP_FIELDS(X)          \
-    X(StartStaff, int16_t, 0)      \
+#define FCGROUP_FIELDS(X)     \
+    X(StartStaff, int16_t, 0) \
     X(EndStaff, int16_t, 2)
     FCGROUP_FIELDS(FCRECORD_FIELD)
 

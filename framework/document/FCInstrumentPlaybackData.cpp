@@ -12,8 +12,8 @@ uint32_t LayerOffset(int layer) { return static_cast<uint32_t>(layer - 1) * FCLa
 
 unsigned char* FCInstrumentPlaybackData::_LayerBytes(int layer)
 {
-    if (!IsLayer(layer) || !IsLoaded() || !_GetData()
-        || _GetDataCapacity() < LayerOffset(layer) + FCLayerPlaybackData::kByteSize)
+    if (!IsLayer(layer) || !IsLoaded() || !_GetData() ||
+        _GetDataCapacity() < LayerOffset(layer) + FCLayerPlaybackData::kByteSize)
         return nullptr;
     return static_cast<unsigned char*>(_GetData()) + LayerOffset(layer);
 }

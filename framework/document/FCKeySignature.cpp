@@ -5,10 +5,8 @@
 namespace
 {
 /* Major keys from seven flats to seven sharps, and their relative minors. */
-const char* const kMajorNames[15] = {"Cb", "Gb", "Db", "Ab", "Eb", "Bb", "F", "C",
-                                     "G",  "D",  "A",  "E",  "B",  "F#", "C#"};
-const char* const kMinorNames[15] = {"ab", "eb", "bb", "f", "c",  "g",  "d", "a",
-                                     "e",  "b",  "f#", "c#", "g#", "d#", "a#"};
+const char* const kMajorNames[15] = {"Cb", "Gb", "Db", "Ab", "Eb", "Bb", "F", "C", "G", "D", "A", "E", "B", "F#", "C#"};
+const char* const kMinorNames[15] = {"ab", "eb", "bb", "f", "c", "g", "d", "a", "e", "b", "f#", "c#", "g#", "d#", "a#"};
 constexpr int kMaxAccidentals = 7;
 } // namespace
 

@@ -38,39 +38,38 @@ private:
 };
 
 /* Declarations of the four layout-dependent operations (inside the class). */
-#define FCLAYOUT_RECORD_DECLARE                                  \
-    void* Allocate() override;                                   \
-    uint32_t EnigmaVersion() const override;                     \
-    uint32_t DataSizeLoad() const override;                      \
+#define FCLAYOUT_RECORD_DECLARE              \
+    void* Allocate() override;               \
+    uint32_t EnigmaVersion() const override; \
+    uint32_t DataSizeLoad() const override;  \
     void CloneMemoryFrom(__FCBaseData* pSource) override;
 
 /* Definitions of the four layout-dependent operations of CLASS, whose
    FCLayoutBuffers member is MEMBER. CloneMemoryFrom copies exactly the size of
    the layout in use from the other object's loaded bytes. */
-#define FCLAYOUT_RECORD_MEMBERS(CLASS, MEMBER)                                               \
-    void* CLASS::Allocate() { return MEMBER.Buffer(); }                                      \
-    uint32_t CLASS::DataSizeLoad() const { return MEMBER.Size(); }                           \
-    uint32_t CLASS::EnigmaVersion() const { return MEMBER.Version(); }                       \
-    void CLASS::CloneMemoryFrom(__FCBaseData* pSource)                                       \
-    {                                                                                        \
-        if (!pSource || !pSource->IsLoaded() || !pSource->_GetData() || pSource == this)     \
-            return;                                                                          \
-        const uint32_t size = MEMBER.Size();                                                 \
-        const uint64_t available = pSource->GetLoadedSize() < size ? pSource->GetLoadedSize() \
-                                                                   : size;                   \
-        void* pBuffer = MEMBER.Buffer();                                                     \
-        std::memset(pBuffer, 0, size);                                                       \
-        std::memcpy(pBuffer, pSource->_GetData(), static_cast<std::size_t>(available));           \
-        _AssignData(pBuffer, size);                                                          \
-        _SetLoadedSize(size);                                                                \
+#define FCLAYOUT_RECORD_MEMBERS(CLASS, MEMBER)                                                        \
+    void* CLASS::Allocate() { return MEMBER.Buffer(); }                                               \
+    uint32_t CLASS::DataSizeLoad() const { return MEMBER.Size(); }                                    \
+    uint32_t CLASS::EnigmaVersion() const { return MEMBER.Version(); }                                \
+    void CLASS::CloneMemoryFrom(__FCBaseData* pSource)                                                \
+    {                                                                                                 \
+        if (!pSource || !pSource->IsLoaded() || !pSource->_GetData() || pSource == this)              \
+            return;                                                                                   \
+        const uint32_t size = MEMBER.Size();                                                          \
+        const uint64_t available = pSource->GetLoadedSize() < size ? pSource->GetLoadedSize() : size; \
+        void* pBuffer = MEMBER.Buffer();                                                              \
+        std::memset(pBuffer, 0, size);                                                                \
+        std::memcpy(pBuffer, pSource->_GetData(), static_cast<std::size_t>(available));               \
+        _AssignData(pBuffer, size);                                                                   \
+        _SetLoadedSize(size);                                                                         \
     }
 
 /* The constructor, identity and layout operations of CLASS, whose layouts
    are the FCRecordLayout array TABLE and whose FCLayoutBuffers member is
    _layouts (FCRECORD_CLASS_IDENTITY comes from __FCRecordClassMacros.h). */
-#define FCLAYOUT_RECORD_DEFINE(CLASS, CLASSID, TABLE)                                        \
+#define FCLAYOUT_RECORD_DEFINE(CLASS, CLASSID, TABLE)                                         \
     CLASS::CLASS() : _layouts(TABLE, static_cast<int>(sizeof(TABLE) / sizeof((TABLE)[0]))) {} \
-    FCRECORD_CLASS_IDENTITY(CLASS, CLASSID)                                                  \
+    FCRECORD_CLASS_IDENTITY(CLASS, CLASSID)                                                   \
     FCLAYOUT_RECORD_MEMBERS(CLASS, _layouts)
 
 #endif

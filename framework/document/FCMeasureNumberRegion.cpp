@@ -55,9 +55,15 @@ void FCMeasureNumberRegion::PrepareNew() { _PrepareNewRecord(_layouts.Size()); }
 
 int16_t FCMeasureNumberRegion::GetEndMeasure() const { return static_cast<int16_t>(_GetField(kEndMeasurePlusOne) - 1); }
 
-void FCMeasureNumberRegion::SetEndMeasure(int16_t measure) { _SetField(kEndMeasurePlusOne, static_cast<int16_t>(measure + 1)); }
+void FCMeasureNumberRegion::SetEndMeasure(int16_t measure)
+{
+    _SetField(kEndMeasurePlusOne, static_cast<int16_t>(measure + 1));
+}
 
-int16_t FCMeasureNumberRegion::GetStartNumber() const { return static_cast<int16_t>(_GetField(kStartNumberMinusOne) + 1); }
+int16_t FCMeasureNumberRegion::GetStartNumber() const
+{
+    return static_cast<int16_t>(_GetField(kStartNumberMinusOne) + 1);
+}
 
 void FCMeasureNumberRegion::SetStartNumber(int16_t number)
 {
@@ -199,15 +205,16 @@ FCEnclosure* FCMeasureNumberRegion::CreateEnclosure(bool parts) const
         return nullptr;
     FCEnclosure* pEnclosure = new FCEnclosure();
     pEnclosure->PrepareNew();
-    std::memcpy(pEnclosure->_GetData(), static_cast<const unsigned char*>(_GetData()) + offset, FCEnclosure::kRecordSize);
+    std::memcpy(pEnclosure->_GetData(), static_cast<const unsigned char*>(_GetData()) + offset,
+                FCEnclosure::kRecordSize);
     return pEnclosure;
 }
 
 bool FCMeasureNumberRegion::SetEnclosure(const FCEnclosure* pEnclosure, bool parts)
 {
     const uint32_t offset = _DisplayOffset(parts) + kEnclosureInBlock;
-    if (!pEnclosure || !pEnclosure->IsLoaded() || !pEnclosure->_GetData() || !_GetData()
-        || offset + FCEnclosure::kRecordSize > GetLoadedSize())
+    if (!pEnclosure || !pEnclosure->IsLoaded() || !pEnclosure->_GetData() || !_GetData() ||
+        offset + FCEnclosure::kRecordSize > GetLoadedSize())
         return false;
     std::memcpy(static_cast<unsigned char*>(_GetData()) + offset, pEnclosure->_GetData(), FCEnclosure::kRecordSize);
     SetUseEnclosure(true, parts);

@@ -75,7 +75,7 @@ public:
     X(HorizontalPosition, int16_t, 6)           \
     X(VerticalPosition, int16_t, 8)             \
     X(DisplayFlags, uint16_t, 10)
-#define FCMEASURENUMBERREGION_DISPLAY_ACCESSORS(NAME, TYPE, OFFSET)                                      \
+#define FCMEASURENUMBERREGION_DISPLAY_ACCESSORS(NAME, TYPE, OFFSET)                                               \
     TYPE Get##NAME(bool parts) const { return _GetField(FCRecordField<TYPE>(_DisplayOffset(parts) + (OFFSET))); } \
     void Set##NAME(TYPE value, bool parts) { _SetField(FCRecordField<TYPE>(_DisplayOffset(parts) + (OFFSET)), value); }
     FCMEASURENUMBERREGION_DISPLAY_FIELDS(FCMEASURENUMBERREGION_DISPLAY_ACCESSORS)

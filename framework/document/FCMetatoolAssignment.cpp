@@ -11,18 +11,12 @@ __FCBaseData* FCMetatoolAssignment::CreateObject() { return new FCMetatoolAssign
 uint32_t FCMetatoolAssignment::_TagForKind(int kind)
 {
     switch (kind) {
-    case 1:
-        return 0x6F742664;
-    case 2:
-        return 0x6F742661;
-    case 3:
-        return 0x6F742672;
-    case 4:
-        return 0x6F742666;
-    case 6:
-        return 0x6F742673;
-    default:
-        return 0;
+    case 1: return 0x6F742664;
+    case 2: return 0x6F742661;
+    case 3: return 0x6F742672;
+    case 4: return 0x6F742666;
+    case 6: return 0x6F742673;
+    default: return 0;
     }
 }
 

@@ -11,10 +11,10 @@ class FCMiscDocPrefs : public __FCPrefsBase
 {
     FCRECORD_CLASS_MEMBERS(104)
 
-#define FCMISCDOCPREFS_OPTIONS(X)              \
-    X(DoubleBarlineAtKeyChange, 12)            \
+#define FCMISCDOCPREFS_OPTIONS(X)   \
+    X(DoubleBarlineAtKeyChange, 12) \
     X(ConsolidateRestsAcrossLayers, 24)
-#define FCMISCDOCPREFS_OPTION_ACCESSORS(NAME, OFFSET)                                   \
+#define FCMISCDOCPREFS_OPTION_ACCESSORS(NAME, OFFSET)                                 \
     bool Get##NAME() const { return _GetField(FCRecordField<int16_t>(OFFSET)) != 0; } \
     void Set##NAME(bool on) { _SetField(FCRecordField<int16_t>(OFFSET), int16_t(on ? 1 : 0)); }
     FCMISCDOCPREFS_OPTIONS(FCMISCDOCPREFS_OPTION_ACCESSORS)

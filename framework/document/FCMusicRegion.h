@@ -13,14 +13,14 @@ class FCIteratorHandler;
 
 /* The fields of the host region record, in record order: name, type, byte
    offset in the 20-byte record. */
-#define FCMUSICREGION_FIELDS(X)         \
-    X(StartStaffList, uint16_t, 0)      \
-    X(StartSlot, int16_t, 2)            \
-    X(StartMeasure, int16_t, 4)         \
-    X(StartMeasurePos, int32_t, 6)      \
-    X(EndStaffList, uint16_t, 10)       \
-    X(EndSlot, int16_t, 12)             \
-    X(EndMeasure, int16_t, 14)          \
+#define FCMUSICREGION_FIELDS(X)    \
+    X(StartStaffList, uint16_t, 0) \
+    X(StartSlot, int16_t, 2)       \
+    X(StartMeasure, int16_t, 4)    \
+    X(StartMeasurePos, int32_t, 6) \
+    X(EndStaffList, uint16_t, 10)  \
+    X(EndSlot, int16_t, 12)        \
+    X(EndMeasure, int16_t, 14)     \
     X(EndMeasurePos, int32_t, 16)
 
 /* A rectangular stretch of music in one document: a range of staff slots
@@ -50,7 +50,7 @@ public:
        clip tokens are not compared. */
     virtual bool IsIdentical(const FCMusicRegion* pOther) const;
 
-#define FCMUSICREGION_ACCESSORS(NAME, TYPE, OFFSET)                                  \
+#define FCMUSICREGION_ACCESSORS(NAME, TYPE, OFFSET)                                           \
     TYPE Get##NAME() const { return FCRecordField<TYPE>(OFFSET).Read(_region, kRecordSize); } \
     void Set##NAME(TYPE value) { FCRecordField<TYPE>(OFFSET).Write(_region, kRecordSize, value); }
     FCMUSICREGION_FIELDS(FCMUSICREGION_ACCESSORS)

@@ -86,13 +86,15 @@ void FCPart::GetName(FCString* pName) const
     const uint32_t host = GetFinaleFrameworkVersion();
     if (host <= 0x10FFFFFF) {
         pName->SetCString("Not available (due to a bug)");
-    } else if (host < 0x12040000) {
+    }
+    else if (host < 0x12040000) {
         char buffer[kNameBytes] = {};
         if (!FX_GetPartName(_partID, buffer, qz::kInterfaceVersion))
             buffer[0] = 0;
         buffer[kNameBytes - 1] = 0;
         pName->SetCString(buffer);
-    } else {
+    }
+    else {
         uint16_t buffer[kNameUnits] = {};
         if (!FX_GetPartName_UTF16(_partID, buffer, qz::kInterfaceVersion))
             buffer[0] = 0;

@@ -16,7 +16,10 @@ const FCRecordLayout kLayouts[] = {
 
 FCLAYOUT_RECORD_DEFINE(FCPercussionLayoutNote, 64, kLayouts)
 
-uint32_t FCPercussionLayoutNote::Tag() const { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()) ? QZ_FOURCC("SODi") : QZ_FOURCC("O\002Di"); }
+uint32_t FCPercussionLayoutNote::Tag() const
+{
+    return qz::IsUnicodeHost(GetFinaleFrameworkVersion()) ? QZ_FOURCC("SODi") : QZ_FOURCC("O\002Di");
+}
 
 const char* FCPercussionLayoutNotes::ClassName() const { return "FCPercussionLayoutNotes"; }
 

@@ -5,8 +5,7 @@
 #include "hostlink/fx_host_abi.h"
 
 namespace
-{
-} // namespace
+{} // namespace
 
 const char* FCPrintSettings::ClassName() const { return "FCPrintSettings"; }
 

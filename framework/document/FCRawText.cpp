@@ -7,8 +7,7 @@
 #include "hostlink/fx_host_abi.h"
 
 namespace
-{
-} // namespace
+{} // namespace
 
 FCRawText::FCRawText() = default;
 

@@ -15,7 +15,8 @@ void FCRecordText::Read(const void* pBytes, uint64_t size, bool unicode, FCStrin
         std::vector<uint16_t> units(size / 2 + 1, 0);
         std::memcpy(units.data(), pData, (size / 2) * 2);
         pText->SetUnicodeString(units.data(), -1);
-    } else {
+    }
+    else {
         std::vector<char> text(pData, pData + size);
         text.push_back(0);
         pText->SetCString(text.data(), -1);
@@ -35,7 +36,8 @@ void FCRecordText::Write(void* pBytes, uint64_t capacity, bool unicode, const FC
     if (unicode) {
         if (units)
             std::memcpy(pData, pText->_GetBuffer(), units * 2);
-    } else {
+    }
+    else {
         for (uint64_t i = 0; i < units; ++i)
             pData[i] = static_cast<unsigned char>(pText->GetItemAt(static_cast<int>(i)) & 0xFF);
     }

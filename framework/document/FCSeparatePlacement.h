@@ -7,7 +7,8 @@
 #include "records/__FCInciOther.h"
 #include "document/__FCRecordClassMacros.h"
 
-/* A per-staff placement of a repeat element (12 bytes). Its tag is set by the owner (custom tag) or the class default. */
+/* A per-staff placement of a repeat element (12 bytes). Its tag is set by the owner (custom tag) or the class default.
+ */
 class FCSeparatePlacement : public __FCInciOther
 {
     FCRECORD_CLASS_MEMBERS(12)

@@ -165,7 +165,8 @@ bool FCStaff::SavePercussionLayout(int layoutID, int noteType)
     FCPercussionStaff* pPercussion = CreatePercussionStaff();
     if (pPercussion) {
         pPercussion->SetLayoutID(static_cast<int16_t>(layoutID));
-    } else {
+    }
+    else {
         pPercussion = _CreateNewPercussionStaff(static_cast<int16_t>(layoutID));
         if (!pPercussion)
             return false;

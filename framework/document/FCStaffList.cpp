@@ -27,10 +27,7 @@ int FCStaffList::GetCount() const
     return count;
 }
 
-int FCStaffList::GetElement(int index) const
-{
-    return (index >= 0 && index < GetCount()) ? _Entry(index) : 0;
-}
+int FCStaffList::GetElement(int index) const { return (index >= 0 && index < GetCount()) ? _Entry(index) : 0; }
 
 bool FCStaffList::IncludesStaff(int staff) const
 {

@@ -37,8 +37,7 @@ public:
     /* Loads the style record only when its companion record exists. */
     bool Load(uint16_t style) override;
 
-#define FCSTAFFSTYLEDEF_DECLARE_PTR(NAME, STAFFOFFSET, STYLEOFFSET, MINVERSION) \
-    void* _Get##NAME##Ptr() const override;
+#define FCSTAFFSTYLEDEF_DECLARE_PTR(NAME, STAFFOFFSET, STYLEOFFSET, MINVERSION) void* _Get##NAME##Ptr() const override;
     FCSTAFFBASE_FIELDS(FCSTAFFSTYLEDEF_DECLARE_PTR)
 #undef FCSTAFFSTYLEDEF_DECLARE_PTR
 

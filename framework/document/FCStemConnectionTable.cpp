@@ -55,11 +55,13 @@ int16_t FCStemConnectionTable::GetEntryWord(int entry, int word) const
 {
     if (!_IsInside(entry, word))
         return 0;
-    return _GetField(FCRecordField<int16_t>(static_cast<uint32_t>(entry) * kEntrySize + static_cast<uint32_t>(word) * 2));
+    return _GetField(
+        FCRecordField<int16_t>(static_cast<uint32_t>(entry) * kEntrySize + static_cast<uint32_t>(word) * 2));
 }
 
 bool FCStemConnectionTable::SetEntryWord(int entry, int word, int16_t value)
 {
-    return _IsInside(entry, word)
-        && _SetField(FCRecordField<int16_t>(static_cast<uint32_t>(entry) * kEntrySize + static_cast<uint32_t>(word) * 2), value);
+    return _IsInside(entry, word) && _SetField(FCRecordField<int16_t>(static_cast<uint32_t>(entry) * kEntrySize +
+                                                                      static_cast<uint32_t>(word) * 2),
+                                               value);
 }

@@ -21,8 +21,7 @@ constexpr int kNumberFont = 3;
 
 const char* CommandNameOf(int kind)
 {
-    switch (kind)
-    {
+    switch (kind) {
     case kTextFont: return "^fontTxt";
     case kMusicFont: return "^fontMus";
     case kNumberFont: return "^fontNum";
@@ -40,8 +39,7 @@ bool ClassifyFontCommand(const FCString& piece, int mode, bool retag, int* pKind
         *pKind = kTextFont;
     else if (piece.StartsWith("^fontNum("))
         *pKind = kNumberFont;
-    else if (piece.StartsWith("^font("))
-    {
+    else if (piece.StartsWith("^font(")) {
         *pKind = mode;
         *pName = retag ? CommandNameOf(mode) : "^font";
         return true;
@@ -77,15 +75,14 @@ FCFontInfo* FCString::CreateLastFontInfo() const
     return pFont;
 }
 
-bool FCString::_SetToCategoryFont_Flush(FCCategoryDef* pCategory, int kind, const char* commandName,
-                                        FCString* pCommand, FCString* pSize, FCString* pStyle)
+bool FCString::_SetToCategoryFont_Flush(FCCategoryDef* pCategory, int kind, const char* commandName, FCString* pCommand,
+                                        FCString* pSize, FCString* pStyle)
 {
     if (!pCategory || !pCommand || !commandName)
         return false;
     FCFontInfo font;
     bool found = false;
-    switch (kind)
-    {
+    switch (kind) {
     case kTextFont: found = pCategory->GetTextFontInfo(&font); break;
     case kMusicFont: found = pCategory->GetMusicFontInfo(&font); break;
     case kNumberFont: found = pCategory->GetNumberFontInfo(&font); break;
@@ -112,40 +109,34 @@ bool FCString::ReplaceCategoryFonts(FCCategoryDef* pCategory, int mode, bool ret
     bool rewritten = false;
     PendingFont pending;
     auto flush = [&]() {
-        if (pending.pCommand &&
-            _SetToCategoryFont_Flush(pCategory, pending.kind, pending.name, pending.pCommand, pending.pSize,
-                                     pending.pStyle))
+        if (pending.pCommand && _SetToCategoryFont_Flush(pCategory, pending.kind, pending.name, pending.pCommand,
+                                                         pending.pSize, pending.pStyle))
             rewritten = true;
         pending = PendingFont();
     };
-    for (int i = 0; i < pPieces->GetCount(); ++i)
-    {
+    for (int i = 0; i < pPieces->GetCount(); ++i) {
         FCString* pPiece = pPieces->GetItemAt(i);
         if (!pPiece)
             continue;
-        if (pPiece->StartsWith("^size("))
-        {
+        if (pPiece->StartsWith("^size(")) {
             pending.pSize = pPiece;
             continue;
         }
-        if (pPiece->StartsWith("^nfx("))
-        {
+        if (pPiece->StartsWith("^nfx(")) {
             pending.pStyle = pPiece;
             continue;
         }
         flush();
         int kind = 0;
         const char* name = "^font";
-        if (ClassifyFontCommand(*pPiece, mode, retag, &kind, &name))
-        {
+        if (ClassifyFontCommand(*pPiece, mode, retag, &kind, &name)) {
             pending.pCommand = pPiece;
             pending.kind = kind;
             pending.name = name;
         }
     }
     flush();
-    if (rewritten)
-    {
+    if (rewritten) {
         std::unique_ptr<FCString> pJoined(pPieces->CreateString(nullptr));
         SetString(pJoined.get());
     }
@@ -157,8 +148,7 @@ bool FCStrings::ParseEnigmaFontInfo(int count, FCFontInfo* pFontInfo) const
     if (!pFontInfo)
         return false;
     int applied = 0;
-    for (int i = 0; i < GetCount() && applied < count; ++i)
-    {
+    for (int i = 0; i < GetCount() && applied < count; ++i) {
         const FCString* pPiece = GetItemAt(i);
         if (!pPiece || !pPiece->IsEnigmaCommand())
             continue;
@@ -192,8 +182,7 @@ bool FCStrings::LoadSymbolFonts()
     ClearAll();
     if (!pLines)
         return true;
-    for (int i = 0; i < pLines->GetCount(); ++i)
-    {
+    for (int i = 0; i < pLines->GetCount(); ++i) {
         FCString* pLine = pLines->GetItemAt(i);
         if (!pLine)
             continue;

@@ -235,11 +235,13 @@ bool FCTextExpressionDef::DeepDeleteData()
     if (!Save()) {
         _SetField(kLinkValue, linkValue);
         _SetFlag(kLinkInForce, linkInForce);
-    } else if (DeleteData()) {
+    }
+    else if (DeleteData()) {
         if (pEnclosure)
             pEnclosure->DeleteData();
         result = true;
-    } else {
+    }
+    else {
         _RestoreLink(linkValue, linkInForce);
     }
     delete pEnclosure;

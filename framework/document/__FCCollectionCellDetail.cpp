@@ -26,10 +26,7 @@ std::vector<int16_t> ItemNumbers(const __FCCollectionData& list)
 
 const char* __FCCollectionCellDetail::ClassName() const { return "__FCCollectionCellDetail"; }
 
-__FCCellDetail* __FCCollectionCellDetail::_CreateScratchCellDetail()
-{
-    return _CreateScratchAs<__FCCellDetail>();
-}
+__FCCellDetail* __FCCollectionCellDetail::_CreateScratchCellDetail() { return _CreateScratchAs<__FCCellDetail>(); }
 
 int __FCCollectionCellDetail::_AppendCellDetails(__FCCellDetail* pScratch, __FCBase* pCell, int16_t staff,
                                                  int16_t measure, bool firstOnly)

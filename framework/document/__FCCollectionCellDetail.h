@@ -41,8 +41,7 @@ public:
 
     /* Appends all incidents (or only the first when firstOnly) of the cell
        (staff, measure); pCell is attached to each element (may be null). */
-    int _AppendCellDetails(__FCCellDetail* pScratch, __FCBase* pCell, int16_t staff, int16_t measure,
-                           bool firstOnly);
+    int _AppendCellDetails(__FCCellDetail* pScratch, __FCBase* pCell, int16_t staff, int16_t measure, bool firstOnly);
     /* The region walk of LoadAllForRegion on a host region record; null
        empties the list. */
     int _LoadAllForEnigmaRegion(const EREGION* pRegion, bool firstOnly);

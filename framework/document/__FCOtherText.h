@@ -37,13 +37,13 @@ public:
 };
 
 /* Declares a text class of the given tag. */
-#define FCOTHERTEXT_CLASS(CLASS, TAG)                                  \
-    class CLASS : public __FCOtherText                                 \
-    {                                                                  \
-    public:                                                            \
-        static constexpr uint32_t kTag = TAG;                          \
-        const char* ClassName() const override { return #CLASS; }      \
-        uint32_t Tag() const override { return kTag; }                 \
+#define FCOTHERTEXT_CLASS(CLASS, TAG)                             \
+    class CLASS : public __FCOtherText                            \
+    {                                                             \
+    public:                                                       \
+        static constexpr uint32_t kTag = TAG;                     \
+        const char* ClassName() const override { return #CLASS; } \
+        uint32_t Tag() const override { return kTag; }            \
     };
 
 #endif

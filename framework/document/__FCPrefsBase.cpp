@@ -58,8 +58,8 @@ const MapChoice kMapChoices[] = {
 
 uint32_t SourceTag(const MapRecord& row)
 {
-    return kSourceTagBase | (static_cast<uint32_t>(static_cast<unsigned char>(row.tagchar1)) << 8)
-        | static_cast<unsigned char>(row.tagchar2);
+    return kSourceTagBase | (static_cast<uint32_t>(static_cast<unsigned char>(row.tagchar1)) << 8) |
+           static_cast<unsigned char>(row.tagchar2);
 }
 
 bool SameSource(const MapRecord& a, const MapRecord& b)
@@ -92,7 +92,8 @@ const __FCPrefsBase::PREFMAP _FCStaffNamePosPrefsAbbrv_MAP_ARRAY =
     MakeMap("_FCStaffNamePosPrefsAbbrv_MAP_ARRAY", kStaffNamePosAbbrvRows);
 const __FCPrefsBase::PREFMAP _FCEDTGroupNamePosPrefsFull_MAP_ARRAY =
     MakeMap("_FCEDTGroupNamePosPrefsFull_MAP_ARRAY", kGroupNamePosFullRows);
-const __FCPrefsBase::PREFMAP _FCEDTGroupNamePosPrefsAbbrv_MAP_ARRAY = NamedMap("_FCEDTGroupNamePosPrefsAbbrv_MAP_ARRAY");
+const __FCPrefsBase::PREFMAP _FCEDTGroupNamePosPrefsAbbrv_MAP_ARRAY =
+    NamedMap("_FCEDTGroupNamePosPrefsAbbrv_MAP_ARRAY");
 const __FCPrefsBase::PREFMAP _FCEDTPartScopePrefs_MAP_ARRAY = NamedMap("_FCEDTPartScopePrefs_MAP_ARRAY");
 const __FCPrefsBase::PREFMAP _FCEDTMMRestDefaultsPrefs_MAP_ARRAY = NamedMap("_FCEDTMMRestDefaultsPrefs_MAP_ARRAY");
 const __FCPrefsBase::PREFMAP _FCEDTLyricsPrefs_MAP_ARRAY = NamedMap("_FCEDTLyricsPrefs_MAP_ARRAY");
@@ -109,7 +110,8 @@ const __FCPrefsBase::PREFMAP _FCEDTPartExtractPrefs_MAP_ARRAY = NamedMap("_FCEDT
 const __FCPrefsBase::PREFMAP _FCEDTPageFormatPrefsScore_MAP_ARRAY = NamedMap("_FCEDTPageFormatPrefsScore_MAP_ARRAY");
 const __FCPrefsBase::PREFMAP _FCEDTMusicCharsPrefsDistances_MAP_ARRAY =
     NamedMap("_FCEDTMusicCharsPrefsDistances_MAP_ARRAY");
-const __FCPrefsBase::PREFMAP _FCEDTPre2012MusicCharsPrefs_MAP_ARRAY = NamedMap("_FCEDTPre2012MusicCharsPrefs_MAP_ARRAY");
+const __FCPrefsBase::PREFMAP _FCEDTPre2012MusicCharsPrefs_MAP_ARRAY =
+    NamedMap("_FCEDTPre2012MusicCharsPrefs_MAP_ARRAY");
 const __FCPrefsBase::PREFMAP _FCEDTLayoutDistancePrefs_MAP_ARRAY = NamedMap("_FCEDTLayoutDistancePrefs_MAP_ARRAY");
 
 const char* __FCPrefsBase::ClassName() const { return "__FCPrefsBase"; }
@@ -168,12 +170,9 @@ int32_t __FCPrefsBase::MakePrefsFourbyte(int16_t first, int16_t second, PREFMAP_
     const uint32_t a = static_cast<uint16_t>(first);
     const uint32_t b = static_cast<uint16_t>(second);
     switch (conversion) {
-    case PREFMAPCONV_FIRSTWORDHIGH:
-        return static_cast<int32_t>((a << 16) | b);
-    case PREFMAPCONV_SECONDWORDHIGH:
-        return static_cast<int32_t>((b << 16) | a);
-    default:
-        return 0;
+    case PREFMAPCONV_FIRSTWORDHIGH: return static_cast<int32_t>((a << 16) | b);
+    case PREFMAPCONV_SECONDWORDHIGH: return static_cast<int32_t>((b << 16) | a);
+    default: return 0;
     }
 }
 
@@ -194,8 +193,7 @@ bool __FCPrefsBase::MakePrefsTwobytes(int32_t value, int16_t* pFirst, int16_t* p
         *pFirst = low;
         *pSecond = high;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -240,7 +238,8 @@ int16_t __FCPrefsBase::_SavedWordValue(const MapRecord& row, int16_t value, int1
     if (row.conversion == PREFMAPCONV_INVERT)
         return value == 0 ? 1 : 0;
     if (row.conversion == PREFMAPCONV_LOWBYTE)
-        return static_cast<int16_t>((static_cast<uint16_t>(oldWord) & 0xFF00) | (static_cast<uint16_t>(value) & 0x00FF));
+        return static_cast<int16_t>((static_cast<uint16_t>(oldWord) & 0xFF00) |
+                                    (static_cast<uint16_t>(value) & 0x00FF));
     return value;
 }
 

@@ -32,18 +32,18 @@ public:
     /* One row of a fragment map (24 bytes). */
     struct PREFERENCE_LOCATION_MAPRECORD
     {
-        uint8_t done;           /* marker used while loading or saving */
-        char tagchar1;          /* source tag = 0x6F740000 | char1 << 8 | char2 */
+        uint8_t done;  /* marker used while loading or saving */
+        char tagchar1; /* source tag = 0x6F740000 | char1 << 8 | char2 */
         char tagchar2;
         uint8_t reserved1;
-        int16_t item;           /* source item; 0 means -2 */
-        int16_t inci;           /* source incident */
-        int16_t structoffset;   /* byte offset of the value in the preference structure */
-        int16_t wordindex;      /* index of the 16-bit word in the source record */
-        int16_t size;           /* 2 or 4 */
+        int16_t item;         /* source item; 0 means -2 */
+        int16_t inci;         /* source incident */
+        int16_t structoffset; /* byte offset of the value in the preference structure */
+        int16_t wordindex;    /* index of the 16-bit word in the source record */
+        int16_t size;         /* 2 or 4 */
         int16_t reserved2;
-        uint32_t conversion;    /* PREFMAP_ARRAY_CONVERSION */
-        uint32_t minversion;    /* lowest host version the row applies to */
+        uint32_t conversion; /* PREFMAP_ARRAY_CONVERSION */
+        uint32_t minversion; /* lowest host version the row applies to */
     };
 
     /* A named fragment map: its rows (none for a map whose rows are not

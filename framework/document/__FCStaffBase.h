@@ -12,30 +12,30 @@ class FCString;
  * operations. Columns: name, byte offset in a staff record, byte offset in a
  * staff style record, and the first record version whose layout has the
  * field (0 = every layout). */
-#define FCSTAFFBASE_FIELDS(X)                             \
-    X(InstUUID, 114, 274, qz::kHostVersionUnicode)                     \
-    X(InstFlag, 22, 22, 0)                                \
-    X(Flag, 10, 10, 0)                                    \
-    X(AltFlag, 4, 4, 0)                                   \
-    X(AltFlag2, 72, 72, 0)                                \
-    X(Transposition, 20, 20, 0)                           \
-    X(MoreFlags, 44, 44, 0)                               \
-    X(MoreFlags2, 132, 292, qz::kHostVersion12)                   \
-    X(MoreFlags3, 134, 294, qz::kHostVersion12)                   \
-    X(AbbrvName, 32, 32, 0)                               \
-    X(FullName, 30, 30, 0)                                \
-    X(Clefs, 12, 12, 0)                                   \
-    X(VertTabNumOff, 40, 40, 0)                           \
-    X(FretInstID, 46, 46, 0)                              \
-    X(BottomBarlineOffset, 0, 0, 0)                       \
-    X(TopBarlineOffset, 18, 18, 0)                        \
-    X(CapoLowFret, 2, 2, 0)                               \
-    X(BotLines, 16, 16, 0)                                \
-    X(TopLines, 14, 14, 0)                                \
-    X(LineSpace, 36, 36, 0)                               \
-    X(DwWRest, 24, 24, 0)                                 \
-    X(StemReversal, 28, 28, 0)                            \
-    X(RepeatDotsOff, 34, 34, 0)                           \
+#define FCSTAFFBASE_FIELDS(X)                      \
+    X(InstUUID, 114, 274, qz::kHostVersionUnicode) \
+    X(InstFlag, 22, 22, 0)                         \
+    X(Flag, 10, 10, 0)                             \
+    X(AltFlag, 4, 4, 0)                            \
+    X(AltFlag2, 72, 72, 0)                         \
+    X(Transposition, 20, 20, 0)                    \
+    X(MoreFlags, 44, 44, 0)                        \
+    X(MoreFlags2, 132, 292, qz::kHostVersion12)    \
+    X(MoreFlags3, 134, 294, qz::kHostVersion12)    \
+    X(AbbrvName, 32, 32, 0)                        \
+    X(FullName, 30, 30, 0)                         \
+    X(Clefs, 12, 12, 0)                            \
+    X(VertTabNumOff, 40, 40, 0)                    \
+    X(FretInstID, 46, 46, 0)                       \
+    X(BottomBarlineOffset, 0, 0, 0)                \
+    X(TopBarlineOffset, 18, 18, 0)                 \
+    X(CapoLowFret, 2, 2, 0)                        \
+    X(BotLines, 16, 16, 0)                         \
+    X(TopLines, 14, 14, 0)                         \
+    X(LineSpace, 36, 36, 0)                        \
+    X(DwWRest, 24, 24, 0)                          \
+    X(StemReversal, 28, 28, 0)                     \
+    X(RepeatDotsOff, 34, 34, 0)                    \
     X(HOtherRest, 26, 26, 0)
 
 /* The abstract base of every record that carries the host's staff layout

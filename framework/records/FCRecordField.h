@@ -35,10 +35,7 @@ struct FCRecordField
     static constexpr uint32_t Width() { return static_cast<uint32_t>(sizeof(T)); }
 
     /* True when the field lies inside a buffer of size bytes. */
-    constexpr bool FitsIn(uint64_t size) const
-    {
-        return static_cast<uint64_t>(offset) + sizeof(T) <= size;
-    }
+    constexpr bool FitsIn(uint64_t size) const { return static_cast<uint64_t>(offset) + sizeof(T) <= size; }
 
     T Read(const void* pData, uint64_t size) const
     {
@@ -69,10 +66,7 @@ struct FCRecordFlag
 
     constexpr FCRecordFlag(uint32_t byteOffset, T bitMask) : word(byteOffset), mask(bitMask) {}
 
-    bool Read(const void* pData, uint64_t size) const
-    {
-        return (word.Read(pData, size) & mask) != 0;
-    }
+    bool Read(const void* pData, uint64_t size) const { return (word.Read(pData, size) & mask) != 0; }
 
     bool Write(void* pData, uint64_t size, bool on) const
     {
@@ -97,12 +91,11 @@ struct FCRecordBits
     unsigned width;
 
     constexpr FCRecordBits(uint32_t byteOffset, unsigned lowBit, unsigned bitCount)
-        : word(byteOffset), shift(lowBit), width(bitCount) {}
-
-    constexpr uint64_t Mask() const
+        : word(byteOffset), shift(lowBit), width(bitCount)
     {
-        return (width >= 64 ? ~uint64_t(0) : ((uint64_t(1) << width) - 1)) << shift;
     }
+
+    constexpr uint64_t Mask() const { return (width >= 64 ? ~uint64_t(0) : ((uint64_t(1) << width) - 1)) << shift; }
 
     uint32_t Read(const void* pData, uint64_t size) const
     {
@@ -144,11 +137,11 @@ struct FCRecordBits
     FCRECORD_FIELD_GET(NAME, TYPE, OFFSET) \
     FCRECORD_FIELD_SET(NAME, TYPE, OFFSET)
 
-#define FCRECORD_FLAG(NAME, TYPE, OFFSET, MASK) \
+#define FCRECORD_FLAG(NAME, TYPE, OFFSET, MASK)                                                            \
     bool Get##NAME() const { return this->_GetFlag(FCRecordFlag<TYPE>(OFFSET, static_cast<TYPE>(MASK))); } \
     void Set##NAME(bool on) { this->_SetFlag(FCRecordFlag<TYPE>(OFFSET, static_cast<TYPE>(MASK)), on); }
 
-#define FCRECORD_BITS(NAME, TYPE, OFFSET, SHIFT, WIDTH) \
+#define FCRECORD_BITS(NAME, TYPE, OFFSET, SHIFT, WIDTH)                                             \
     uint32_t Get##NAME() const { return this->_GetBits(FCRecordBits<TYPE>(OFFSET, SHIFT, WIDTH)); } \
     void Set##NAME(uint32_t value) { this->_SetBits(FCRecordBits<TYPE>(OFFSET, SHIFT, WIDTH), value); }
 

@@ -17,10 +17,10 @@
  * Virtual operations after those of __FCBase: Execute. */
 class FCThread : public __FCBase
 {
-    std::atomic<bool> _running;   /* set while the work runs */
+    std::atomic<bool> _running; /* set while the work runs */
     pthread_attr_t _attributes;
     pthread_t _thread;
-    std::mutex _mutex;            /* guards the end-of-work signal */
+    std::mutex _mutex; /* guards the end-of-work signal */
     std::condition_variable _ended;
 
 public:

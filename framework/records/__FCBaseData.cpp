@@ -15,8 +15,8 @@ constexpr int kMaxGrowAttempts = 3;
 } // namespace
 
 __FCBaseData::__FCBaseData()
-    : _customtag(0), _connecteddocID(0), _dataptr(nullptr), _ownscopieddata(false), _loadedsize(0),
-      _key{0, 0, 0, 0}, _datacapacity(0)
+    : _customtag(0), _connecteddocID(0), _dataptr(nullptr), _ownscopieddata(false), _loadedsize(0), _key{0, 0, 0, 0},
+      _datacapacity(0)
 {
 }
 
@@ -121,7 +121,8 @@ bool __FCBaseData::_FetchDataBlock()
         _ownscopieddata = false;
         offered = DataSizeLoad();
         _datacapacity = offered;
-    } else {
+    }
+    else {
         offered = static_cast<uint32_t>(std::min<uint64_t>(DataSizeLoad(), _datacapacity));
     }
 

@@ -27,17 +27,17 @@
  *   DeepDeleteData, LoadFirst, LoadNext. */
 class __FCBaseData : public __FCBase
 {
-    uint32_t _customtag;      /* record tag chosen at run time; 0 = none */
-    int16_t _connecteddocID;  /* document current at the last load; 0 = not connected */
-    void* _dataptr;           /* the record's bytes (embedded or allocated) */
-    bool _ownscopieddata;     /* _dataptr was allocated by CloneMemoryFrom */
-    uint64_t _loadedsize;     /* valid bytes; 0 = not loaded */
+    uint32_t _customtag;     /* record tag chosen at run time; 0 = none */
+    int16_t _connecteddocID; /* document current at the last load; 0 = not connected */
+    void* _dataptr;          /* the record's bytes (embedded or allocated) */
+    bool _ownscopieddata;    /* _dataptr was allocated by CloneMemoryFrom */
+    uint64_t _loadedsize;    /* valid bytes; 0 = not loaded */
     /* The key handed to the host: item (cmper), incident or second item,
        incident of detail records. A fourth slot is kept so that records whose
        host key is 8 bytes (staff, measure, 32-bit position) can use the same
        storage through _GetKeyBytes. */
     int16_t _key[4];
-    uint64_t _datacapacity;   /* bytes that _dataptr can hold */
+    uint64_t _datacapacity; /* bytes that _dataptr can hold */
 
 public:
     /* The record layout version passed with every record call by default. */
@@ -122,17 +122,35 @@ public:
 
     /* Field access on the object's own bytes, bounded by the buffer. */
     template <typename T>
-    T _GetField(const FCRecordField<T>& field) const { return field.Read(_dataptr, _datacapacity); }
+    T _GetField(const FCRecordField<T>& field) const
+    {
+        return field.Read(_dataptr, _datacapacity);
+    }
     template <typename T>
-    bool _SetField(const FCRecordField<T>& field, T value) { return field.Write(_dataptr, _datacapacity, value); }
+    bool _SetField(const FCRecordField<T>& field, T value)
+    {
+        return field.Write(_dataptr, _datacapacity, value);
+    }
     template <typename T>
-    bool _GetFlag(const FCRecordFlag<T>& flag) const { return flag.Read(_dataptr, _datacapacity); }
+    bool _GetFlag(const FCRecordFlag<T>& flag) const
+    {
+        return flag.Read(_dataptr, _datacapacity);
+    }
     template <typename T>
-    bool _SetFlag(const FCRecordFlag<T>& flag, bool on) { return flag.Write(_dataptr, _datacapacity, on); }
+    bool _SetFlag(const FCRecordFlag<T>& flag, bool on)
+    {
+        return flag.Write(_dataptr, _datacapacity, on);
+    }
     template <typename T>
-    uint32_t _GetBits(const FCRecordBits<T>& bits) const { return bits.Read(_dataptr, _datacapacity); }
+    uint32_t _GetBits(const FCRecordBits<T>& bits) const
+    {
+        return bits.Read(_dataptr, _datacapacity);
+    }
     template <typename T>
-    bool _SetBits(const FCRecordBits<T>& bits, uint32_t value) { return bits.Write(_dataptr, _datacapacity, value); }
+    bool _SetBits(const FCRecordBits<T>& bits, uint32_t value)
+    {
+        return bits.Write(_dataptr, _datacapacity, value);
+    }
 
 protected:
     /* Sets the loaded size (bounded by the buffer's capacity). */

@@ -19,7 +19,7 @@ class FCCell;
  *   _SaveMeasureFlag, SaveNew. */
 class __FCCellDetail : public __FCBaseData
 {
-    __FCBase* _pcell;      /* not owned; may be null with a bare key */
+    __FCBase* _pcell; /* not owned; may be null with a bare key */
     bool _hascell;
     int16_t _cellstaff;
     int16_t _cellmeasure;
@@ -51,7 +51,10 @@ public:
     }
     /* The attached cell object (null when none or a bare key). */
     template <class CELL = FCCell>
-    CELL* GetConnectedCell() const { return static_cast<CELL*>(_pcell); }
+    CELL* GetConnectedCell() const
+    {
+        return static_cast<CELL*>(_pcell);
+    }
 
     bool _HasCell() const { return _hascell; }
     int16_t _GetCellStaff() const { return _cellstaff; }

@@ -6,7 +6,6 @@
 #include "records/__FCBaseData.h"
 #include "core/__FCCollection.h"
 
-
 /* A list of record objects of one class, loaded from and saved to the host
  * document. Every loader empties the list first. The list's custom tag is
  * handed to every element it creates, loads or saves (0 for records with a

@@ -11,7 +11,8 @@
 #include "core/FinaleVersion.h"
 #include "common/qz_host_versions.h"
 
-namespace {
+namespace
+{
 
 /* The longest folder path a host folder reference is converted to. */
 constexpr int kMaxFolderPathBytes = 3000;
@@ -29,69 +30,71 @@ mode_t NewFileMode()
 mode_t ReplacementMode(const char* path)
 {
     struct stat info;
-    if (stat(path, &info) == 0) return static_cast<mode_t>(info.st_mode & 07777);
+    if (stat(path, &info) == 0)
+        return static_cast<mode_t>(info.st_mode & 07777);
     return NewFileMode();
 }
 
 } // namespace
 
-FCFileStream::FCFileStream(FinPathSpec25* pFolder, FCString* pFileName)
-    : _folder(pFolder), _pFile(nullptr)
+FCFileStream::FCFileStream(FinPathSpec25* pFolder, FCString* pFileName) : _folder(pFolder), _pFile(nullptr)
 {
-    if (pFileName) _filename.SetString(pFileName);
+    if (pFileName)
+        _filename.SetString(pFileName);
 }
 
 FCFileStream::FCFileStream(const char* pFolderPath, FCString* pFileName) : _pFile(nullptr)
 {
-    if (pFolderPath) _folderpath.SetUTF8String(pFolderPath);
-    if (pFileName) _filename.SetString(pFileName);
+    if (pFolderPath)
+        _folderpath.SetUTF8String(pFolderPath);
+    if (pFileName)
+        _filename.SetString(pFileName);
 }
 
-FCFileStream::~FCFileStream()
-{
-    Close();
-}
+FCFileStream::~FCFileStream() { Close(); }
 
-const char* FCFileStream::ClassName() const
-{
-    return "FCFileStream";
-}
+const char* FCFileStream::ClassName() const { return "FCFileStream"; }
 
 bool FCFileStream::_MakeFullPath(FCString* pPath)
 {
-    if (!pPath) return false;
+    if (!pPath)
+        return false;
     pPath->Clear();
     if (!_folderpath.IsEmpty())
         pPath->SetString(&_folderpath);
-    else
-    {
-        if (GetFinaleFrameworkVersion() < qz::kHostVersion19) return false;
+    else {
+        if (GetFinaleFrameworkVersion() < qz::kHostVersion19)
+            return false;
         char buffer[kMaxFolderPathBytes];
-        if (!_folder.GetFileSystemPath(buffer, kMaxFolderPathBytes)) return false;
+        if (!_folder.GetFileSystemPath(buffer, kMaxFolderPathBytes))
+            return false;
         pPath->SetUTF8String(buffer);
     }
-    if (!pPath->EndsWith("/")) pPath->AppendCString("/");
+    if (!pPath->EndsWith("/"))
+        pPath->AppendCString("/");
     pPath->AppendString(&_filename);
     return true;
 }
 
 bool FCFileStream::OpenFile(const char* pMode)
 {
-    if (!pMode) return false;
+    if (!pMode)
+        return false;
     Close();
     FCString path;
-    if (!_MakeFullPath(&path)) return false;
+    if (!_MakeFullPath(&path))
+        return false;
     _pFile = std::fopen(path.GetUTF8String(), pMode);
     return _pFile != nullptr;
 }
 
 bool FCFileStream::Close()
 {
-    if (!_pFile) return false;
+    if (!_pFile)
+        return false;
     if (!_replacetemp.IsEmpty())
         _AbandonReplace();
-    else
-    {
+    else {
         std::fclose(_pFile);
         _pFile = nullptr;
     }
@@ -102,16 +105,17 @@ bool FCFileStream::OpenReplace()
 {
     Close();
     FCString target;
-    if (!_MakeFullPath(&target)) return false;
+    if (!_MakeFullPath(&target))
+        return false;
     std::string pattern = std::string(target.GetUTF8String()) + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = mkstemp(name.data());
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     fchmod(fd, ReplacementMode(target.GetUTF8String()));
     _pFile = fdopen(fd, "w+");
-    if (!_pFile)
-    {
+    if (!_pFile) {
         close(fd);
         unlink(name.data());
         return false;
@@ -123,7 +127,8 @@ bool FCFileStream::OpenReplace()
 
 bool FCFileStream::CommitReplace()
 {
-    if (!_pFile || _replacetemp.IsEmpty()) return false;
+    if (!_pFile || _replacetemp.IsEmpty())
+        return false;
     bool written = std::fflush(_pFile) == 0 && !std::ferror(_pFile) && fsync(fileno(_pFile)) == 0;
     bool closed = std::fclose(_pFile) == 0;
     _pFile = nullptr;
@@ -131,7 +136,8 @@ bool FCFileStream::CommitReplace()
     std::string target = _replacetarget.GetUTF8String();
     _replacetemp.Clear();
     _replacetarget.Clear();
-    if (written && closed && std::rename(temp.c_str(), target.c_str()) == 0) return true;
+    if (written && closed && std::rename(temp.c_str(), target.c_str()) == 0)
+        return true;
     unlink(temp.c_str());
     return false;
 }

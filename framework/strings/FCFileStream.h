@@ -22,9 +22,9 @@
 class FCFileStream : public __FCBaseStream
 {
     OwnedFinPathSpec25 _folder;
-    FCString _folderpath;  /* overrides the folder reference when not empty */
+    FCString _folderpath; /* overrides the folder reference when not empty */
     FCString _filename;
-    FILE* _pFile;          /* null when closed */
+    FILE* _pFile;            /* null when closed */
     FCString _replacetarget; /* while replacing: the file to replace */
     FCString _replacetemp;   /* while replacing: the temporary file written */
 

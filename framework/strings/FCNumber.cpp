@@ -1,9 +1,6 @@
 #include "strings/FCNumber.h"
 
-const char* FCNumber::ClassName() const
-{
-    return "FCNumber";
-}
+const char* FCNumber::ClassName() const { return "FCNumber"; }
 
 void FCNumber::SetInt(int value)
 {

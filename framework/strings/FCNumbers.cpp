@@ -1,14 +1,10 @@
 #include "strings/FCNumbers.h"
 
-FCNumber* FCNumbers::GetItemAt(int index) const
-{
-    return dynamic_cast<FCNumber*>(__FCCollection::GetItemAt(index));
-}
+FCNumber* FCNumbers::GetItemAt(int index) const { return dynamic_cast<FCNumber*>(__FCCollection::GetItemAt(index)); }
 
 FCNumber* FCNumbers::FindInt(int value) const
 {
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         FCNumber* pNumber = GetItemAt(i);
         if (pNumber && pNumber->GetInt() == value)
             return pNumber;

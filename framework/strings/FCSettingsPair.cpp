@@ -1,11 +1,13 @@
 #include "strings/FCSettingsPair.h"
 
-namespace {
+namespace
+{
 
 void CopyTrimmed(FCString* pTarget, FCString* pSource)
 {
     pTarget->Clear();
-    if (pSource) pTarget->SetString(pSource);
+    if (pSource)
+        pTarget->SetString(pSource);
     pTarget->TrimWhitespace();
 }
 
@@ -17,12 +19,6 @@ FCSettingsPair::FCSettingsPair(FCString* pKey, FCString* pValue)
     CopyTrimmed(&_value, pValue);
 }
 
-void FCSettingsPair::SetValue(FCString* pValue)
-{
-    CopyTrimmed(&_value, pValue);
-}
+void FCSettingsPair::SetValue(FCString* pValue) { CopyTrimmed(&_value, pValue); }
 
-FCSettingsPair* FCSettingsPair::CreateCopy()
-{
-    return new FCSettingsPair(&_key, &_value);
-}
+FCSettingsPair* FCSettingsPair::CreateCopy() { return new FCSettingsPair(&_key, &_value); }

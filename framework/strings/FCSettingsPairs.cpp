@@ -2,10 +2,7 @@
 
 #include "strings/FCStrings.h"
 
-const char* FCSettingsPairs::ClassName() const
-{
-    return "FCSettingsPairs";
-}
+const char* FCSettingsPairs::ClassName() const { return "FCSettingsPairs"; }
 
 FCSettingsPair* FCSettingsPairs::GetItemAt(int index) const
 {
@@ -14,11 +11,12 @@ FCSettingsPair* FCSettingsPairs::GetItemAt(int index) const
 
 FCSettingsPair* FCSettingsPairs::FindKey(FCString* pKey) const
 {
-    if (!pKey) return nullptr;
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    if (!pKey)
+        return nullptr;
+    for (int i = 0; i < GetCount(); ++i) {
         FCSettingsPair* pPair = GetItemAt(i);
-        if (pPair && pPair->GetKey()->CompareNoCase(pKey) == 0) return pPair;
+        if (pPair && pPair->GetKey()->CompareNoCase(pKey) == 0)
+            return pPair;
     }
     return nullptr;
 }
@@ -28,13 +26,14 @@ FCSettingsPair* FCSettingsPairs::FindKey(FCString* pKey) const
 FCSettingsPairs* FCStrings::CreateSettingsPairs() const
 {
     auto* pPairs = new FCSettingsPairs();
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         FCString* pLine = GetItemAt(i);
-        if (!pLine) continue;
+        if (!pLine)
+            continue;
         /* A pair line has a key before its first "=". */
         const int equals = pLine->FindFirst("=");
-        if (equals < 1) continue;
+        if (equals < 1)
+            continue;
         FCString key;
         FCString value;
         pLine->MakeSubString(0, static_cast<uint64_t>(equals), &key);

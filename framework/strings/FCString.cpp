@@ -14,27 +14,19 @@
 
 void (*FCString::_pReleasePlatformString)(void* pObject) = nullptr;
 
-namespace {
+namespace
+{
 
 constexpr uint16_t kLineSeparator = 0x2028;
 constexpr uint16_t kCarriageReturn = 13;
 
-bool IsUnicodeHost()
-{
-    return qz::IsUnicodeHost(GetFinaleFrameworkVersion());
-}
+bool IsUnicodeHost() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 
 /* Byte widening used by SetCString and by every search or edit that takes an
    8-bit text: the byte as a signed value. */
-uint16_t WidenSigned(char byte)
-{
-    return static_cast<uint16_t>(static_cast<int16_t>(static_cast<signed char>(byte)));
-}
+uint16_t WidenSigned(char byte) { return static_cast<uint16_t>(static_cast<int16_t>(static_cast<signed char>(byte))); }
 
-uint16_t WidenUnsigned(char byte)
-{
-    return static_cast<unsigned char>(byte);
-}
+uint16_t WidenUnsigned(char byte) { return static_cast<unsigned char>(byte); }
 
 std::vector<uint16_t> WidenText(const char* text, uint16_t (*widen)(char))
 {
@@ -56,15 +48,9 @@ uint64_t CapacityStep(uint64_t capacity)
 }
 
 /* Index -1 stands for the last unit. */
-int ResolveIndex(int index, uint64_t length)
-{
-    return index == -1 ? static_cast<int>(length) - 1 : index;
-}
+int ResolveIndex(int index, uint64_t length) { return index == -1 ? static_cast<int>(length) - 1 : index; }
 
-bool InRange(int index, uint64_t length)
-{
-    return index >= 0 && static_cast<uint64_t>(index) < length;
-}
+bool InRange(int index, uint64_t length) { return index >= 0 && static_cast<uint64_t>(index) < length; }
 
 bool IsTrimmed(uint16_t unit, bool spaceAndTab)
 {
@@ -72,8 +58,7 @@ bool IsTrimmed(uint16_t unit, bool spaceAndTab)
 }
 
 /* Position of needle in hay at or after start, or -1. */
-int FindUnits(const uint16_t* hay, uint64_t hayLength, const uint16_t* needle, uint64_t needleLength,
-              uint64_t start)
+int FindUnits(const uint16_t* hay, uint64_t hayLength, const uint16_t* needle, uint64_t needleLength, uint64_t start)
 {
     if (needleLength > hayLength)
         return -1;
@@ -113,21 +98,14 @@ char* NewCopy(const std::string& text)
 /* ---- Construction ---- */
 
 FCString::FCString()
-    : _length(0), _capacity(0), _buffer(nullptr), _cstring(nullptr), _utf8string(nullptr),
-      _platformstring(nullptr)
+    : _length(0), _capacity(0), _buffer(nullptr), _cstring(nullptr), _utf8string(nullptr), _platformstring(nullptr)
 {
     SetCString("");
 }
 
-FCString::FCString(const char* text) : FCString()
-{
-    SetCString(text ? text : "");
-}
+FCString::FCString(const char* text) : FCString() { SetCString(text ? text : ""); }
 
-FCString::FCString(const FCString& other) : FCString()
-{
-    SetString(&other);
-}
+FCString::FCString(const FCString& other) : FCString() { SetString(&other); }
 
 FCString& FCString::operator=(const FCString& other)
 {
@@ -135,10 +113,7 @@ FCString& FCString::operator=(const FCString& other)
     return *this;
 }
 
-const char* FCString::ClassName() const
-{
-    return "FCString";
-}
+const char* FCString::ClassName() const { return "FCString"; }
 
 FCString::~FCString()
 {
@@ -206,17 +181,13 @@ void FCString::_AppendUnits(const uint16_t* units, uint64_t count)
     _SetLength(_length + count);
 }
 
-void FCString::Clear()
-{
-    _Assign(nullptr, 0);
-}
+void FCString::Clear() { _Assign(nullptr, 0); }
 
 /* ---- Setting and converting ---- */
 
 void FCString::SetCString(const char* text, int count)
 {
-    if (!text)
-    {
+    if (!text) {
         delete[] _buffer;
         _buffer = nullptr;
         _length = 0;
@@ -263,8 +234,7 @@ void FCString::SetUTF8String(const char* text)
 {
     if (!text)
         return;
-    if (!IsUnicodeHost())
-    {
+    if (!IsUnicodeHost()) {
         /* 8-bit hosts get the 7-bit escaped form, bounded like the host's
            text buffers. */
         SetCString(fctext::Utf8ToEscapedAscii(text, 4999).c_str());
@@ -290,12 +260,10 @@ const char* FCString::GetCString()
 const char* FCString::GetUTF8String()
 {
     std::string utf8;
-    if (IsUnicodeHost())
-    {
+    if (IsUnicodeHost()) {
         utf8 = fctext::Utf16ToUtf8(_buffer, _length);
     }
-    else
-    {
+    else {
         /* The 8-bit form read as UTF-8 (invalid bytes become U+FFFD). */
         const char* narrow = GetCString();
         const std::u16string units = fctext::Utf8ToUtf16(narrow, std::strlen(narrow));
@@ -337,17 +305,11 @@ uint16_t FCString::GetItemAt(int index) const
     return InRange(index, _length) ? _buffer[index] : 0;
 }
 
-const char* FCString::GetEOL() const
-{
-    return "\n";
-}
+const char* FCString::GetEOL() const { return "\n"; }
 
 /* ---- Building and editing ---- */
 
-void FCString::AppendCharacter(uint16_t unit)
-{
-    _AppendUnits(&unit, 1);
-}
+void FCString::AppendCharacter(uint16_t unit) { _AppendUnits(&unit, 1); }
 
 void FCString::AppendString(const FCString* pOther)
 {
@@ -378,8 +340,7 @@ void FCString::AppendFloat(double value)
 {
     /* Six decimals with a "." whatever the process locale. */
     char text[400];
-    const std::to_chars_result result =
-        std::to_chars(text, text + sizeof text - 1, value, std::chars_format::fixed, 6);
+    const std::to_chars_result result = std::to_chars(text, text + sizeof text - 1, value, std::chars_format::fixed, 6);
     *result.ptr = 0;
     AppendCString(text);
 }
@@ -420,17 +381,14 @@ bool FCString::Replace(const char* search, const char* replacement)
     std::vector<uint16_t> result;
     bool replaced = false;
     uint64_t i = 0;
-    while (i < _length)
-    {
+    while (i < _length) {
         if (i + needle.size() <= _length &&
-            std::memcmp(_buffer + i, needle.data(), needle.size() * sizeof(uint16_t)) == 0)
-        {
+            std::memcmp(_buffer + i, needle.data(), needle.size() * sizeof(uint16_t)) == 0) {
             result.insert(result.end(), substitute.begin(), substitute.end());
             i += needle.size();
             replaced = true;
         }
-        else
-        {
+        else {
             result.push_back(_buffer[i++]);
         }
     }
@@ -489,7 +447,8 @@ void FCString::AssureEndingPathDelimiter()
         AppendCharacter('/');
 }
 
-namespace {
+namespace
+{
 
 /* Trims the units for which IsTrimmed(unit, spaceAndTab) holds: trailing first,
    then leading. Returns the kept range. */
@@ -514,15 +473,9 @@ void FCString::_Trim(bool spaceAndTab)
     _Assign(_buffer + first, end - first);
 }
 
-void FCString::TrimWhitespace()
-{
-    _Trim(true);
-}
+void FCString::TrimWhitespace() { _Trim(true); }
 
-void FCString::TrimLinefeed()
-{
-    _Trim(false);
-}
+void FCString::TrimLinefeed() { _Trim(false); }
 
 void FCString::ToLowerCase()
 {
@@ -579,8 +532,7 @@ bool FCString::StartsWithString(const FCString* pOther) const
 {
     if (!pOther || pOther->_length > _length)
         return false;
-    return pOther->_length == 0 ||
-           std::memcmp(_buffer, pOther->_buffer, pOther->_length * sizeof(uint16_t)) == 0;
+    return pOther->_length == 0 || std::memcmp(_buffer, pOther->_buffer, pOther->_length * sizeof(uint16_t)) == 0;
 }
 
 int FCString::FindFirst(const char* text) const
@@ -602,10 +554,10 @@ int FCString::FindLast(const char* text) const
     return -1;
 }
 
-namespace {
+namespace
+{
 
-int PositionFrom(const uint16_t* hay, uint64_t hayLength, const uint16_t* needle, uint64_t needleLength,
-                 int start)
+int PositionFrom(const uint16_t* hay, uint64_t hayLength, const uint16_t* needle, uint64_t needleLength, int start)
 {
     if (start < 0)
         start = 0;
@@ -633,25 +585,16 @@ int FCString::CalcCStringPosFrom(const char* text, int start) const
     return PositionFrom(_buffer, _length, needle.data(), needle.size(), start);
 }
 
-bool FCString::ContainsString(const FCString* pOther) const
-{
-    return CalcStringPosFrom(pOther, 0) >= 0;
-}
+bool FCString::ContainsString(const FCString* pOther) const { return CalcStringPosFrom(pOther, 0) >= 0; }
 
 bool FCString::ContainsStringFrom(const FCString* pOther, int start) const
 {
     return CalcStringPosFrom(pOther, start) >= 0;
 }
 
-bool FCString::ContainsCString(const char* text) const
-{
-    return CalcCStringPosFrom(text, 0) >= 0;
-}
+bool FCString::ContainsCString(const char* text) const { return CalcCStringPosFrom(text, 0) >= 0; }
 
-bool FCString::IsCharacter(int index, uint16_t unit) const
-{
-    return InRange(index, _length) && _buffer[index] == unit;
-}
+bool FCString::IsCharacter(int index, uint16_t unit) const { return InRange(index, _length) && _buffer[index] == unit; }
 
 bool FCString::IsCharacters(int index, const char* set) const
 {
@@ -687,8 +630,7 @@ bool FCString::IsNumber() const
 {
     bool digit = false;
     bool point = false;
-    for (uint64_t i = 0; i < _length; ++i)
-    {
+    for (uint64_t i = 0; i < _length; ++i) {
         const uint16_t unit = _buffer[i];
         if (unit >= '0' && unit <= '9')
             digit = true;
@@ -703,7 +645,8 @@ bool FCString::IsNumber() const
 
 /* ---- Numbers ---- */
 
-namespace {
+namespace
+{
 
 /* The 8-bit form from start on, or nothing when start is outside the text. */
 bool NarrowFrom(const uint16_t* units, uint64_t length, int start, std::string& out)
@@ -768,8 +711,7 @@ float FCString::GetFloat(int start) const
 void FCString::SetHex(int value, int bits)
 {
     const char* format = "%x";
-    switch (bits)
-    {
+    switch (bits) {
     case 8: format = "%02x"; break;
     case 16: format = "%04x"; break;
     case 32: format = "%08x"; break;
@@ -784,8 +726,7 @@ void FCString::SetHex(int value, int bits)
 uint32_t FCString::GetHex() const
 {
     uint32_t value = 0;
-    for (uint64_t i = 0; i < _length; ++i)
-    {
+    for (uint64_t i = 0; i < _length; ++i) {
         const uint16_t unit = _buffer[i];
         uint32_t digit;
         if (unit >= '0' && unit <= '9')
@@ -803,7 +744,8 @@ uint32_t FCString::GetHex() const
 
 /* ---- Host text commands ---- */
 
-namespace {
+namespace
+{
 
 constexpr uint16_t kCaret = '^';
 
@@ -825,10 +767,7 @@ FCString* NewPiece(FCStrings* pList)
 
 } // namespace
 
-bool FCString::IsEnigmaCommand() const
-{
-    return GetItemAt(0) == kCaret && GetItemAt(1) != kCaret;
-}
+bool FCString::IsEnigmaCommand() const { return GetItemAt(0) == kCaret && GetItemAt(1) != kCaret; }
 
 FCStrings* FCString::CreateEnigmaComponents() const
 {
@@ -845,7 +784,8 @@ FCStrings* FCString::CreateEnigmaComponents() const
     return rest.CreateParsedStrings(",()");
 }
 
-namespace {
+namespace
+{
 
 /* The first component of a single command equals one of words. */
 bool FirstComponentIsOneOf(const FCString& command, const char* const* words)
@@ -853,27 +793,21 @@ bool FirstComponentIsOneOf(const FCString& command, const char* const* words)
     if (!command.IsEnigmaCommand())
         return false;
     FCStrings* pParts = command.CreateEnigmaComponents();
-    const bool found = pParts && pParts->GetCount() > 0 && pParts->GetItemAt(0) &&
-                       IsOneOf(pParts->GetItemAt(0), words);
+    const bool found = pParts && pParts->GetCount() > 0 && pParts->GetItemAt(0) && IsOneOf(pParts->GetItemAt(0), words);
     delete pParts;
     return found;
 }
 
 const char* const kFontCommands[] = {"font", "Font", "fontMus", "fontTxt", "fontNum", nullptr};
-const char* const kFileInfoInserts[] = {"title",    "subtitle",  "composer",    "arranger",
-                                        "lyricist", "copyright", "description", "partname",
-                                        nullptr};
-const char* const kOtherInserts[] = {"date",   "fdate", "time",    "filename", "page",   "totpages", "cprsym",
-                                     "sharp",  "flat",  "natural", "dbsharp",  "dbflat", nullptr};
-const char* const kFontTagPrefixes[] = {"^font", "^Font", "^fontMus", "^fontTxt", "^fontNum",
-                                        "^nfx",  "^size", nullptr};
+const char* const kFileInfoInserts[] = {"title",     "subtitle",    "composer", "arranger", "lyricist",
+                                        "copyright", "description", "partname", nullptr};
+const char* const kOtherInserts[] = {"date",  "fdate", "time",    "filename", "page",   "totpages", "cprsym",
+                                     "sharp", "flat",  "natural", "dbsharp",  "dbflat", nullptr};
+const char* const kFontTagPrefixes[] = {"^font", "^Font", "^fontMus", "^fontTxt", "^fontNum", "^nfx", "^size", nullptr};
 
 } // namespace
 
-bool FCString::IsEnigmaFont() const
-{
-    return FirstComponentIsOneOf(*this, kFontCommands);
-}
+bool FCString::IsEnigmaFont() const { return FirstComponentIsOneOf(*this, kFontCommands); }
 
 bool FCString::IsEnigmaTextInsert(bool fileInfoOnly) const
 {
@@ -903,13 +837,10 @@ FCStrings* FCString::CreateEnigmaStrings(bool withText) const
     auto* pList = new FCStrings();
     FCString* pText = nullptr; /* the text run being collected */
     uint64_t i = 0;
-    while (i < _length)
-    {
+    while (i < _length) {
         const uint16_t unit = _buffer[i];
-        if (unit != kCaret)
-        {
-            if (withText)
-            {
+        if (unit != kCaret) {
+            if (withText) {
                 if (!pText)
                     pText = NewPiece(pList);
                 pText->AppendCharacter(unit);
@@ -918,8 +849,7 @@ FCStrings* FCString::CreateEnigmaStrings(bool withText) const
             continue;
         }
         pText = nullptr;
-        if (i + 1 < _length && _buffer[i + 1] == kCaret)
-        {
+        if (i + 1 < _length && _buffer[i + 1] == kCaret) {
             if (withText)
                 NewPiece(pList)->SetCString("^^");
             i += 2;
@@ -929,8 +859,7 @@ FCStrings* FCString::CreateEnigmaStrings(bool withText) const
         FCString* pCommand = NewPiece(pList);
         pCommand->AppendCharacter(unit);
         int depth = 0;
-        for (++i; i < _length;)
-        {
+        for (++i; i < _length;) {
             const uint16_t c = _buffer[i++];
             pCommand->AppendCharacter(c);
             if (c == '(')
@@ -944,7 +873,8 @@ FCStrings* FCString::CreateEnigmaStrings(bool withText) const
     return pList;
 }
 
-namespace {
+namespace
+{
 
 bool IsFontTag(const FCString& command)
 {
@@ -963,15 +893,12 @@ bool TrimCommands(const uint16_t* units, uint64_t length, std::vector<uint16_t>&
 {
     bool dropped = false;
     uint64_t i = 0;
-    while (i < length)
-    {
-        if (units[i] != kCaret)
-        {
+    while (i < length) {
+        if (units[i] != kCaret) {
             out.push_back(units[i++]);
             continue;
         }
-        if (i + 1 < length && units[i + 1] == kCaret)
-        {
+        if (i + 1 < length && units[i + 1] == kCaret) {
             out.push_back(kCaret);
             i += 2;
             continue;
@@ -1019,10 +946,8 @@ FCStrings* FCString::CreateParsedStrings(const char* delimiters) const
 {
     auto* pList = new FCStrings();
     FCString* pPiece = nullptr;
-    for (uint64_t i = 0; i < _length; ++i)
-    {
-        if (IsCharacters(static_cast<int>(i), delimiters))
-        {
+    for (uint64_t i = 0; i < _length; ++i) {
+        if (IsCharacters(static_cast<int>(i), delimiters)) {
             pPiece = nullptr; /* empty pieces are never created */
             continue;
         }
@@ -1037,8 +962,7 @@ FCStrings* FCString::CreateRows() const
 {
     auto* pList = new FCStrings();
     uint64_t lineStart = 0;
-    for (uint64_t i = 0; i < _length; ++i)
-    {
+    for (uint64_t i = 0; i < _length; ++i) {
         if (_buffer[i] != 13 && _buffer[i] != 10)
             continue;
         NewPiece(pList)->_Assign(_buffer + lineStart, i - lineStart);

@@ -37,12 +37,12 @@ struct FinPathSpec25;
  * through GetFinaleFrameworkVersion(). */
 class FCString : public __FCBase
 {
-    uint64_t _length;       /* code units held, terminator not counted */
-    uint64_t _capacity;     /* code units the buffer holds, terminator included */
-    uint16_t* _buffer;      /* owned text */
-    char* _cstring;         /* owned: last result of GetCString */
-    char* _utf8string;      /* owned: last result of GetUTF8String */
-    void* _platformstring;  /* retained: last result of GetNSString */
+    uint64_t _length;      /* code units held, terminator not counted */
+    uint64_t _capacity;    /* code units the buffer holds, terminator included */
+    uint16_t* _buffer;     /* owned text */
+    char* _cstring;        /* owned: last result of GetCString */
+    char* _utf8string;     /* owned: last result of GetUTF8String */
+    void* _platformstring; /* retained: last result of GetNSString */
 
 public:
     FCString();

@@ -37,8 +37,7 @@ CFStringRef MakeCFString(const char* utf8)
 /* The text of a platform string into the string, by the host's encoding. */
 bool SetFromCFString(FCString* pString, CFStringRef text)
 {
-    if (!qz::IsUnicodeHost(GetFinaleFrameworkVersion()))
-    {
+    if (!qz::IsUnicodeHost(GetFinaleFrameworkVersion())) {
         char macRoman[kMacRomanResourceSize];
         if (!CFStringGetCString(text, macRoman, sizeof macRoman, kCFStringEncodingMacRoman))
             return false;
@@ -109,22 +108,20 @@ void FCString::SetRunningScriptFilePath() { Clear(); }
 
 bool FCString::LoadResource(const char* key, const char* bundleIdentifier, const char* tableName)
 {
-    if (bundleIdentifier)
-    {
+    if (bundleIdentifier) {
         CFStringRef identifier = MakeCFString(bundleIdentifier);
         bundleref = identifier ? CFBundleGetBundleWithIdentifier(identifier) : nullptr;
         if (identifier)
             CFRelease(identifier);
     }
-    if (tableName)
-    {
+    if (tableName) {
         szStoredTableName = tableName;
         tableNameStored = true;
     }
     CFStringRef keyString = MakeCFString(key);
     CFStringRef table = tableNameStored ? MakeCFString(szStoredTableName.c_str()) : nullptr;
-    CFStringRef text = bundleref && keyString ? CFBundleCopyLocalizedString(bundleref, keyString, keyString, table)
-                                              : nullptr;
+    CFStringRef text =
+        bundleref && keyString ? CFBundleCopyLocalizedString(bundleref, keyString, keyString, table) : nullptr;
     const bool set = text && SetFromCFString(this, text);
     for (CFStringRef owned : {keyString, table, text})
         if (owned)

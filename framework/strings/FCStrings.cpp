@@ -10,15 +10,9 @@
 
 bool (*FCStrings::_pSystemFontLister)(FCStrings* pList) = nullptr;
 
-const char* FCStrings::ClassName() const
-{
-    return "FCStrings";
-}
+const char* FCStrings::ClassName() const { return "FCStrings"; }
 
-FCString* FCStrings::GetItemAt(int index) const
-{
-    return dynamic_cast<FCString*>(__FCCollection::GetItemAt(index));
-}
+FCString* FCStrings::GetItemAt(int index) const { return dynamic_cast<FCString*>(__FCCollection::GetItemAt(index)); }
 
 int FCStrings::AddCopy(const FCString* pString)
 {
@@ -32,8 +26,7 @@ void FCStrings::CopyFrom(const FCStrings* pOther)
     if (!pOther || pOther == this)
         return;
     ClearAll();
-    for (int i = 0; i < pOther->GetCount(); ++i)
-    {
+    for (int i = 0; i < pOther->GetCount(); ++i) {
         const FCString* pString = pOther->GetItemAt(i);
         Add(pString ? pString->CreateCopy() : nullptr);
     }
@@ -43,8 +36,7 @@ FCString* FCStrings::Find(const FCString* pString) const
 {
     if (!pString)
         return nullptr;
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         FCString* pElement = GetItemAt(i);
         if (pElement && pElement->IsEqualString(pString))
             return pElement;
@@ -56,8 +48,7 @@ FCString* FCStrings::CreateString(const FCString* pSeparator) const
 {
     auto* pJoined = new FCString();
     const int last = GetCount() - 1;
-    for (int i = 0; i <= last; ++i)
-    {
+    for (int i = 0; i <= last; ++i) {
         const FCString* pElement = GetItemAt(i);
         if (!pElement)
             continue;
@@ -77,8 +68,7 @@ void FCStrings::TrimWhitespaceAll()
 
 void FCStrings::ClearEmptyStrings()
 {
-    for (int i = GetCount() - 1; i >= 0; --i)
-    {
+    for (int i = GetCount() - 1; i >= 0; --i) {
         const FCString* pElement = GetItemAt(i);
         if (!pElement || pElement->IsEmpty())
             ClearItemAt(i);
@@ -91,7 +81,8 @@ void FCStrings::SortAlphabetical()
     Sort(&sorter);
 }
 
-namespace {
+namespace
+{
 
 /* Appends the names of the folder's entries that are (wantFolders) or are not
    folders. False when the folder text is null or empty or the folder cannot
@@ -105,8 +96,7 @@ bool LoadFolderEntries(FCStrings* pList, const FCString* pFolder, bool wantFolde
     DIR* pDir = opendir(path.c_str());
     if (!pDir)
         return false;
-    while (const dirent* pEntry = readdir(pDir))
-    {
+    while (const dirent* pEntry = readdir(pDir)) {
         if (std::strcmp(pEntry->d_name, ".") == 0 || std::strcmp(pEntry->d_name, "..") == 0)
             continue;
         const std::string full = path + "/" + pEntry->d_name;
@@ -124,15 +114,9 @@ bool LoadFolderEntries(FCStrings* pList, const FCString* pFolder, bool wantFolde
 
 } // namespace
 
-bool FCStrings::LoadFolderFiles(const FCString* pFolder)
-{
-    return LoadFolderEntries(this, pFolder, false);
-}
+bool FCStrings::LoadFolderFiles(const FCString* pFolder) { return LoadFolderEntries(this, pFolder, false); }
 
-bool FCStrings::LoadSubfolders(const FCString* pFolder)
-{
-    return LoadFolderEntries(this, pFolder, true);
-}
+bool FCStrings::LoadSubfolders(const FCString* pFolder) { return LoadFolderEntries(this, pFolder, true); }
 
 bool FCStrings::LoadSystemFontNames()
 {
@@ -141,8 +125,7 @@ bool FCStrings::LoadSystemFontNames()
     FCStrings installed;
     if (!_pSystemFontLister(&installed))
         return false;
-    for (int i = 0; i < installed.GetCount(); ++i)
-    {
+    for (int i = 0; i < installed.GetCount(); ++i) {
         const FCString* pName = installed.GetItemAt(i);
         if (pName && !Find(pName))
             AddCopy(pName);

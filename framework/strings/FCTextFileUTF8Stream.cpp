@@ -10,15 +10,13 @@ FCTextFileUTF8Stream::FCTextFileUTF8Stream(const char* pFolderPath, FCString* pF
 {
 }
 
-const char* FCTextFileUTF8Stream::ClassName() const
-{
-    return "FCTextFileUTF8Stream";
-}
+const char* FCTextFileUTF8Stream::ClassName() const { return "FCTextFileUTF8Stream"; }
 
 FCString* FCTextFileUTF8Stream::ReadString()
 {
     std::string bytes;
-    if (!_ReadLineBytes(&bytes, kMaxLineBytes)) return nullptr;
+    if (!_ReadLineBytes(&bytes, kMaxLineBytes))
+        return nullptr;
     auto* pLine = new FCString();
     pLine->SetUTF8String(bytes.c_str());
     return pLine;

@@ -4,10 +4,7 @@
 
 #include "strings/FCString.h"
 
-const char* __FCAlphaSorter::ClassName() const
-{
-    return "__FCAlphaSorter";
-}
+const char* __FCAlphaSorter::ClassName() const { return "__FCAlphaSorter"; }
 
 int __FCAlphaSorter::Compare(__FCBase* pA, __FCBase* pB)
 {

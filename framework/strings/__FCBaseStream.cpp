@@ -1,6 +1,3 @@
 #include "strings/__FCBaseStream.h"
 
-const char* __FCBaseStream::ClassName() const
-{
-    return "__FCBaseStream";
-}
+const char* __FCBaseStream::ClassName() const { return "__FCBaseStream"; }

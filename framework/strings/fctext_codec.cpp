@@ -4,9 +4,11 @@
 
 #include "common/qz_utf.h"
 
-namespace fctext {
+namespace fctext
+{
 
-namespace {
+namespace
+{
 
 /* A range of capitals whose small letters lie at a fixed distance. */
 struct CaseRange
@@ -25,11 +27,9 @@ struct CasePairs
 };
 
 constexpr CaseRange kCaseRanges[] = {
-    {0x0041, 0x005A, 32},   {0x00C0, 0x00D6, 32},   {0x00D8, 0x00DE, 32},
-    {0x0178, 0x0178, -121}, {0x0130, 0x0130, -199}, {0x0386, 0x0386, 38},
-    {0x0388, 0x038A, 37},   {0x038C, 0x038C, 64},   {0x038E, 0x038F, 63},
-    {0x0391, 0x03A1, 32},   {0x03A3, 0x03AB, 32},   {0x0400, 0x040F, 80},
-    {0x0410, 0x042F, 32},   {0x04C0, 0x04C0, 15},   {0x0531, 0x0556, 48},
+    {0x0041, 0x005A, 32},    {0x00C0, 0x00D6, 32}, {0x00D8, 0x00DE, 32}, {0x0178, 0x0178, -121}, {0x0130, 0x0130, -199},
+    {0x0386, 0x0386, 38},    {0x0388, 0x038A, 37}, {0x038C, 0x038C, 64}, {0x038E, 0x038F, 63},   {0x0391, 0x03A1, 32},
+    {0x03A3, 0x03AB, 32},    {0x0400, 0x040F, 80}, {0x0410, 0x042F, 32}, {0x04C0, 0x04C0, 15},   {0x0531, 0x0556, 48},
     {0x1E9E, 0x1E9E, -7615}, {0xFF21, 0xFF3A, 32},
 };
 
@@ -41,7 +41,9 @@ constexpr CasePairs kEvenPairs[] = {
 
 /* Capital at the odd code of each pair. */
 constexpr CasePairs kOddPairs[] = {
-    {0x0139, 0x0148}, {0x0179, 0x017E}, {0x04C1, 0x04CE},
+    {0x0139, 0x0148},
+    {0x0179, 0x017E},
+    {0x04C1, 0x04CE},
 };
 
 } // namespace
@@ -72,16 +74,14 @@ std::string Utf8ToEscapedAscii(const char* text, size_t maxBytes)
     if (!text)
         return out;
     const std::u16string units = Utf8ToUtf16(text, std::char_traits<char>::length(text));
-    for (size_t i = 0; i < units.size(); ++i)
-    {
+    for (size_t i = 0; i < units.size(); ++i) {
         const char16_t unit = units[i];
         char piece[16];
         if (unit == u'\\')
             std::snprintf(piece, sizeof piece, "\\\\");
         else if (unit < 0x80)
             std::snprintf(piece, sizeof piece, "%c", static_cast<char>(unit));
-        else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size())
-        {
+        else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size()) {
             /* A character beyond U+FFFF: both escapes or neither, so the
                limit never leaves half a character. */
             std::snprintf(piece, sizeof piece, "\\u%04x\\u%04x", static_cast<unsigned>(unit),

@@ -7,7 +7,8 @@
 
 /* Text conversions and character classes used by FCString. None of them
    depends on the process locale. */
-namespace fctext {
+namespace fctext
+{
 
 /* UTF-8 to UTF-16. Invalid or truncated sequences, overlong forms, encoded
    surrogates and values above U+10FFFF each become U+FFFD. */

@@ -10,8 +10,7 @@ namespace
 template <class T, class Apply>
 void SetDual(const FCControl& control, T* pStore, bool* pSet, T value, Apply apply)
 {
-    if (control._IsOnScreen())
-    {
+    if (control._IsOnScreen()) {
         apply(control._GetBridge());
         return;
     }
@@ -21,12 +20,11 @@ void SetDual(const FCControl& control, T* pStore, bool* pSet, T value, Apply app
 } // namespace
 
 FCControl::FCControl(int controlID)
-    : _enabled(false), _enabledset(false), _visible(false), _visibleset(false),
-      _left(0), _leftset(false), _top(0), _topset(false), _width(0), _widthset(false),
-      _height(0), _heightset(false), _laidoutbywindow(false), _createincode(false),
-      _movepending(false), _resizepending(false), _pendingleft(0), _pendingtop(0),
-      _pendingwidth(0), _pendingheight(0), _controlid(static_cast<int16_t>(controlID)),
-      _pWindow(nullptr), _actionkind(ACTIONKIND_COMMAND)
+    : _enabled(false), _enabledset(false), _visible(false), _visibleset(false), _left(0), _leftset(false), _top(0),
+      _topset(false), _width(0), _widthset(false), _height(0), _heightset(false), _laidoutbywindow(false),
+      _createincode(false), _movepending(false), _resizepending(false), _pendingleft(0), _pendingtop(0),
+      _pendingwidth(0), _pendingheight(0), _controlid(static_cast<int16_t>(controlID)), _pWindow(nullptr),
+      _actionkind(ACTIONKIND_COMMAND)
 {
 }
 
@@ -37,10 +35,7 @@ int FCControl::_GetControlType() const { return 0; }
 float FCControl::_GetAutoCreateWidth() const { return 70; }
 float FCControl::_GetAutoCreateMultilineHeight() const { return 150; }
 
-_FCWindowController_cocoa* FCControl::_GetBridge() const
-{
-    return _pWindow ? _pWindow->_GetBridge() : nullptr;
-}
+_FCWindowController_cocoa* FCControl::_GetBridge() const { return _pWindow ? _pWindow->_GetBridge() : nullptr; }
 
 bool FCControl::_IsOnScreen() const
 {
@@ -48,15 +43,9 @@ bool FCControl::_IsOnScreen() const
     return pBridge && pBridge->IsWindowLoaded();
 }
 
-bool FCControl::_IsBuffering() const
-{
-    return _pWindow && _pWindow->_IsBufferingMoves();
-}
+bool FCControl::_IsBuffering() const { return _pWindow && _pWindow->_IsBufferingMoves(); }
 
-bool FCControl::_IsMovePending() const
-{
-    return _movepending && _IsBuffering() && _IsOnScreen();
-}
+bool FCControl::_IsMovePending() const { return _movepending && _IsBuffering() && _IsOnScreen(); }
 
 void FCControl::_InitNonWindowHandleStates()
 {
@@ -121,8 +110,7 @@ void FCControl::SetText(FCString* pString)
 {
     FCString empty;
     FCString* pText = pString ? pString : &empty;
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->SetDlgItemText(_controlid, pText);
         return;
     }
@@ -133,8 +121,7 @@ void FCControl::SetText(FCString* pString)
 void FCControl::GetText(FCString* pString)
 {
     if (!pString) return;
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->GetDlgItemText(_controlid, pString);
         return;
     }
@@ -153,8 +140,7 @@ void FCControl::SetTextAndResize(FCString* pString)
 
 void FCControl::_MoveOnScreen(float x, float y)
 {
-    if (_IsBuffering())
-    {
+    if (_IsBuffering()) {
         _pendingleft = static_cast<float>(static_cast<int>(x));
         _pendingtop = static_cast<float>(static_cast<int>(y));
         _movepending = true;
@@ -216,14 +202,12 @@ float FCControl::GetHeight()
 
 void FCControl::MoveRelative(float dx, float dy)
 {
-    if (!_IsOnScreen())
-    {
+    if (!_IsOnScreen()) {
         SetLeft(_left + dx);
         SetTop(_top + dy);
         return;
     }
-    if (_IsMovePending())
-    {
+    if (_IsMovePending()) {
         _MoveOnScreen(_pendingleft + dx, _pendingtop + dy);
         return;
     }
@@ -234,8 +218,7 @@ void FCControl::MoveRelative(float dx, float dy)
 
 void FCControl::MoveAbsolute(float x, float y)
 {
-    if (!_IsOnScreen())
-    {
+    if (!_IsOnScreen()) {
         SetLeft(x);
         SetTop(y);
         return;
@@ -245,14 +228,12 @@ void FCControl::MoveAbsolute(float x, float y)
 
 void FCControl::ResizeRelative(float dw, float dh)
 {
-    if (!_IsOnScreen())
-    {
+    if (!_IsOnScreen()) {
         SetWidth(_width + dw);
         SetHeight(_height + dh);
         return;
     }
-    if (_resizepending && _IsBuffering())
-    {
+    if (_resizepending && _IsBuffering()) {
         _pendingwidth = static_cast<float>(static_cast<int>(_pendingwidth + dw));
         _pendingheight = static_cast<float>(static_cast<int>(_pendingheight + dh));
         return;
@@ -261,8 +242,7 @@ void FCControl::ResizeRelative(float dw, float dh)
     if (!_GetBridge()->GetDlgItemRect(_controlid, &rect)) return;
     float width = rect.Width() + dw;
     float height = rect.Height() + dh;
-    if (_IsBuffering())
-    {
+    if (_IsBuffering()) {
         _pendingwidth = static_cast<float>(static_cast<int>(width));
         _pendingheight = static_cast<float>(static_cast<int>(height));
         _resizepending = true;
@@ -281,8 +261,7 @@ void FCControl::_ApplyPendingMovement()
 {
     _FCWindowController_cocoa* pBridge = _GetBridge();
     if (pBridge && _movepending) pBridge->SetDlgItemPos(_controlid, _pendingleft, _pendingtop, false);
-    if (pBridge && _resizepending)
-        pBridge->SetDlgItemSize(_controlid, _pendingwidth, _pendingheight, false);
+    if (pBridge && _resizepending) pBridge->SetDlgItemSize(_controlid, _pendingwidth, _pendingheight, false);
     _ClearPendingMovement();
 }
 

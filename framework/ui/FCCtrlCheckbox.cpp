@@ -24,8 +24,7 @@ void FCCtrlCheckbox::_StoreNonWindowHandleStates()
 
 void FCCtrlCheckbox::SetCheck(short state)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->SetDlgItemCheck(GetControlID(), state);
         return;
     }
@@ -33,7 +32,4 @@ void FCCtrlCheckbox::SetCheck(short state)
     _checkstateset = true;
 }
 
-int FCCtrlCheckbox::GetCheck()
-{
-    return _IsOnScreen() ? _GetBridge()->GetDlgItemCheck(GetControlID()) : _checkstate;
-}
+int FCCtrlCheckbox::GetCheck() { return _IsOnScreen() ? _GetBridge()->GetDlgItemCheck(GetControlID()) : _checkstate; }

@@ -10,15 +10,12 @@ uint16_t unicodebuffer[512];
 const uint16_t kMissingCellUnicode[] = {'?', '?', '?', 0};
 const char kMissingCell[] = "???";
 
-FCString* CellOf(FCDataListRow* pRow, int column)
-{
-    return pRow ? pRow->GetItemAt(column) : nullptr;
-}
+FCString* CellOf(FCDataListRow* pRow, int column) { return pRow ? pRow->GetItemAt(column) : nullptr; }
 } // namespace
 
 FCCtrlDataList::FCCtrlDataList(int controlID)
-    : FCControl(controlID), _usecheckboxes(false), _columntitlesset(false),
-      _columnwidthsset(false), _selectedline(-1), _selectionset(false), _fontsize(12)
+    : FCControl(controlID), _usecheckboxes(false), _columntitlesset(false), _columnwidthsset(false), _selectedline(-1),
+      _selectionset(false), _fontsize(12)
 {
 }
 
@@ -57,14 +54,12 @@ void FCCtrlDataList::_BuildList()
     _FCWindowController_cocoa* pBridge = _GetBridge();
     if (!pBridge) return;
     if (_usecheckboxes) UseLeftCheckboxColumn();
-    for (int i = 0; i < _columntitles.GetCount(); ++i)
-    {
+    for (int i = 0; i < _columntitles.GetCount(); ++i) {
         FCNumber* pWidth = _columnwidths.GetItemAt(i);
-        pBridge->TableViewAddColumn(GetControlID(), _columntitles.GetItemAt(i),
-                                    pWidth ? pWidth->GetFloat() : 0, _fontsize);
+        pBridge->TableViewAddColumn(GetControlID(), _columntitles.GetItemAt(i), pWidth ? pWidth->GetFloat() : 0,
+                                    _fontsize);
     }
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         FCDataListRow* pRow = GetItemAt(i);
         if (!pRow) continue;
         _ConnectRow(pRow, i);
@@ -83,8 +78,7 @@ void FCCtrlDataList::_ConnectRow(FCDataListRow* pRow, int index)
 
 bool FCCtrlDataList::AddColumn(FCString* pTitle, float width)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->TableViewAddColumn(GetControlID(), pTitle, width, _fontsize);
         return true;
     }
@@ -111,8 +105,7 @@ float FCCtrlDataList::GetColumnWidth(int column)
 
 void FCCtrlDataList::SetColumnTitle(int column, FCString* pTitle)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->TableViewSetColumnTitle(GetControlID(), column, pTitle);
         return;
     }
@@ -136,8 +129,7 @@ bool FCCtrlDataList::UseLeftCheckboxColumn()
     if (!pBridge) return false;
     /* Remembered, so that a table loaded later gets its check column too. */
     _usecheckboxes = true;
-    if (!pBridge->TableViewHasCheckboxes(GetControlID()))
-        pBridge->TableViewUseLeftCheckboxColumn(GetControlID());
+    if (!pBridge->TableViewHasCheckboxes(GetControlID())) pBridge->TableViewUseLeftCheckboxColumn(GetControlID());
     return true;
 }
 
@@ -155,7 +147,8 @@ FCDataListRow* FCCtrlDataList::CreateRow()
     if (columns <= 0) return nullptr;
     auto* pRow = new FCDataListRow();
     FCString empty;
-    for (int i = 0; i < columns; ++i) pRow->AddCopy(&empty);
+    for (int i = 0; i < columns; ++i)
+        pRow->AddCopy(&empty);
     AddRow(pRow);
     return pRow;
 }
@@ -165,8 +158,7 @@ int FCCtrlDataList::AddRow(FCDataListRow* pRow)
     if (!pRow) return -1;
     int index = _rows.GetCount();
     bool onScreen = _IsOnScreen();
-    if (onScreen)
-    {
+    if (onScreen) {
         _ConnectRow(pRow, index);
         if (_usecheckboxes) _GetBridge()->TableViewUpdateCheckbox(GetControlID(), index);
     }
@@ -175,10 +167,7 @@ int FCCtrlDataList::AddRow(FCDataListRow* pRow)
     return index;
 }
 
-FCDataListRow* FCCtrlDataList::GetItemAt(int line) const
-{
-    return static_cast<FCDataListRow*>(_rows.GetItemAt(line));
-}
+FCDataListRow* FCCtrlDataList::GetItemAt(int line) const { return static_cast<FCDataListRow*>(_rows.GetItemAt(line)); }
 
 bool FCCtrlDataList::DeleteRow(int line)
 {
@@ -190,7 +179,8 @@ bool FCCtrlDataList::DeleteRow(int line)
 
 void FCCtrlDataList::DeleteAll()
 {
-    while (GetCount() > 0) DeleteRow(0);
+    while (GetCount() > 0)
+        DeleteRow(0);
 }
 
 void FCCtrlDataList::ReconnectAll()
@@ -223,8 +213,7 @@ const uint16_t* FCCtrlDataList::_GetCellUnicodeText(FCDataListRow* pRow, int col
 bool FCCtrlDataList::SelectLine(int line, bool scrollIntoView)
 {
     if (line < 0) return false;
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->TableViewSelectLine(GetControlID(), line, scrollIntoView);
         return true;
     }

@@ -4,8 +4,7 @@
 #include "ui/_FCWindowController_cocoa.h"
 
 FCCtrlListBox::FCCtrlListBox(int controlID)
-    : FCCtrlDataList(controlID), _selecteditem(-1), _selecteditemset(false),
-      _pendingstringsset(false)
+    : FCCtrlDataList(controlID), _selecteditem(-1), _selecteditemset(false), _pendingstringsset(false)
 {
 }
 
@@ -18,8 +17,7 @@ void FCCtrlListBox::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
     if (!_IsOnScreen()) return;
-    if (_pendingstringsset)
-    {
+    if (_pendingstringsset) {
         FCStrings pending;
         pending.CopyFrom(&_pendingstrings);
         SetStrings(&pending);
@@ -37,8 +35,7 @@ void FCCtrlListBox::_StoreNonWindowHandleStates()
     /* The items and selection shown become what the list box reports (and
        shows again) while no table exists. */
     _pendingstrings.ClearAll();
-    for (int i = 0; i < FCCtrlDataList::GetCount(); ++i)
-    {
+    for (int i = 0; i < FCCtrlDataList::GetCount(); ++i) {
         FCDataListRow* pRow = GetItemAt(i);
         FCString empty;
         FCString* pCell = pRow ? pRow->GetItemAt(0) : nullptr;
@@ -61,8 +58,7 @@ void FCCtrlListBox::_AssureSingleColumn()
 void FCCtrlListBox::AddString(FCString* pString)
 {
     if (!pString) return;
-    if (!_IsOnScreen())
-    {
+    if (!_IsOnScreen()) {
         _pendingstrings.AddCopy(pString);
         _pendingstringsset = true;
         return;
@@ -77,13 +73,13 @@ void FCCtrlListBox::SetStrings(FCStrings* pStrings)
 {
     Clear();
     if (!pStrings) return;
-    for (int i = 0; i < pStrings->GetCount(); ++i) AddString(pStrings->GetItemAt(i));
+    for (int i = 0; i < pStrings->GetCount(); ++i)
+        AddString(pStrings->GetItemAt(i));
 }
 
 void FCCtrlListBox::Clear()
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         DeleteAll();
         return;
     }
@@ -91,10 +87,7 @@ void FCCtrlListBox::Clear()
     _pendingstringsset = true;
 }
 
-int FCCtrlListBox::GetCount() const
-{
-    return _IsOnScreen() ? FCCtrlDataList::GetCount() : _pendingstrings.GetCount();
-}
+int FCCtrlListBox::GetCount() const { return _IsOnScreen() ? FCCtrlDataList::GetCount() : _pendingstrings.GetCount(); }
 
 void FCCtrlListBox::GetItemText(int index, FCString* pString) const
 {
@@ -125,8 +118,7 @@ void FCCtrlListBox::DeleteItem(int index)
 
 void FCCtrlListBox::SetSelectedItem(int index)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         SelectLine(index, true);
         return;
     }
@@ -134,10 +126,7 @@ void FCCtrlListBox::SetSelectedItem(int index)
     _selecteditemset = true;
 }
 
-int FCCtrlListBox::GetSelectedItem()
-{
-    return _IsOnScreen() ? GetSelectedLine() : _selecteditem;
-}
+int FCCtrlListBox::GetSelectedItem() { return _IsOnScreen() ? GetSelectedLine() : _selecteditem; }
 
 void FCCtrlListBox::ClearSelection()
 {

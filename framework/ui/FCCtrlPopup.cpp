@@ -17,10 +17,10 @@ void FCCtrlPopup::_InitNonWindowHandleStates()
     if (!_IsOnScreen()) return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
-    if (_itemsassigned)
-    {
+    if (_itemsassigned) {
         pBridge->ClearAllPopupItems(id);
-        for (int i = 0; i < _items.GetCount(); ++i) pBridge->AppendPopupItem(id, _items.GetItemAt(i));
+        for (int i = 0; i < _items.GetCount(); ++i)
+            pBridge->AppendPopupItem(id, _items.GetItemAt(i));
     }
     if (_selecteditemset)
         pBridge->SelectPopupItem(id, _selecteditem);
@@ -36,8 +36,7 @@ void FCCtrlPopup::_StoreNonWindowHandleStates()
     const int id = GetControlID();
     _items.ClearAll();
     const int count = pBridge->GetPopupItemCount(id);
-    for (int i = 0; i < count; ++i)
-    {
+    for (int i = 0; i < count; ++i) {
         FCString text;
         pBridge->GetPopupItemText(id, i, &text);
         _items.AddCopy(&text);
@@ -50,8 +49,7 @@ bool FCCtrlPopup::_IsStoredIndex(int index) const { return index >= 0 && index <
 void FCCtrlPopup::AddString(FCString* pString)
 {
     if (!pString) return;
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->AppendPopupItem(GetControlID(), pString);
         return;
     }
@@ -63,13 +61,13 @@ void FCCtrlPopup::SetStrings(FCStrings* pStrings)
 {
     Clear();
     if (!pStrings) return;
-    for (int i = 0; i < pStrings->GetCount(); ++i) AddString(pStrings->GetItemAt(i));
+    for (int i = 0; i < pStrings->GetCount(); ++i)
+        AddString(pStrings->GetItemAt(i));
 }
 
 void FCCtrlPopup::Clear()
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->ClearAllPopupItems(GetControlID());
         return;
     }
@@ -85,8 +83,7 @@ int FCCtrlPopup::GetCount()
 
 void FCCtrlPopup::DeleteItem(int index)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->DeletePopupItem(GetControlID(), index);
         return;
     }
@@ -118,8 +115,7 @@ void FCCtrlPopup::SetItemText(int index, FCString* pString)
 
 void FCCtrlPopup::SetSelectedItem(int index)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->SelectPopupItem(GetControlID(), index);
         return;
     }

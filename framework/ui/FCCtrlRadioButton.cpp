@@ -20,8 +20,7 @@ void FCCtrlRadioButton::_StoreNonWindowHandleStates()
 
 void FCCtrlRadioButton::SetCheck(bool state)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->SetDlgItemCheck(GetControlID(), state ? 1 : 0);
         return;
     }

@@ -31,8 +31,14 @@ void FCCtrlSlider::_StoreNonWindowHandleStates()
     _thumbposition = GetThumbPosition();
 }
 
-void FCCtrlSlider::SetMinValue(int value) { _SetNumber(&_minimum, &_minimumset, value, &_FCWindowController_cocoa::SetSliderMin); }
-void FCCtrlSlider::SetMaxValue(int value) { _SetNumber(&_maximum, &_maximumset, value, &_FCWindowController_cocoa::SetSliderMax); }
+void FCCtrlSlider::SetMinValue(int value)
+{
+    _SetNumber(&_minimum, &_minimumset, value, &_FCWindowController_cocoa::SetSliderMin);
+}
+void FCCtrlSlider::SetMaxValue(int value)
+{
+    _SetNumber(&_maximum, &_maximumset, value, &_FCWindowController_cocoa::SetSliderMax);
+}
 void FCCtrlSlider::SetThumbPosition(int value)
 {
     _SetNumber(&_thumbposition, &_thumbpositionset, value, &_FCWindowController_cocoa::SetSliderThumbValue);
@@ -40,12 +46,15 @@ void FCCtrlSlider::SetThumbPosition(int value)
 
 int FCCtrlSlider::GetMinValue() { return _GetNumber(_minimum, &_FCWindowController_cocoa::GetSliderMin); }
 int FCCtrlSlider::GetMaxValue() { return _GetNumber(_maximum, &_FCWindowController_cocoa::GetSliderMax); }
-int FCCtrlSlider::GetThumbPosition() { return _GetNumber(_thumbposition, &_FCWindowController_cocoa::GetSliderThumbValue); }
-
-void FCCtrlSlider::_SetNumber(int32_t* pField, bool* pSet, int value, void (_FCWindowController_cocoa::*setter)(int, int))
+int FCCtrlSlider::GetThumbPosition()
 {
-    if (_IsOnScreen())
-    {
+    return _GetNumber(_thumbposition, &_FCWindowController_cocoa::GetSliderThumbValue);
+}
+
+void FCCtrlSlider::_SetNumber(int32_t* pField, bool* pSet, int value,
+                              void (_FCWindowController_cocoa::*setter)(int, int))
+{
+    if (_IsOnScreen()) {
         (_GetBridge()->*setter)(GetControlID(), value);
         return;
     }

@@ -25,7 +25,8 @@ void FCCtrlSwitcher::_InitNonWindowHandleStates()
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
     if (_pagetitlesassigned)
-        for (int i = 0; i < _pagetitles.GetCount(); ++i) pBridge->SwitcherAddPage(id, _pagetitles.GetItemAt(i));
+        for (int i = 0; i < _pagetitles.GetCount(); ++i)
+            pBridge->SwitcherAddPage(id, _pagetitles.GetItemAt(i));
     if (_selectedpageset)
         pBridge->SwitcherSetSelectedPage(id, _selectedpage);
     else if (_IsCreateInCode())
@@ -46,8 +47,7 @@ int FCCtrlSwitcher::AddPage(FCString* pTitle)
     FCString* pText = pTitle ? pTitle : &empty;
     if (_IsOnScreen())
         _GetBridge()->SwitcherAddPage(GetControlID(), pText);
-    else
-    {
+    else {
         _pagetitles.AddCopy(pText);
         _pagetitlesassigned = true;
     }
@@ -61,8 +61,7 @@ int FCCtrlSwitcher::GetPageCount()
 
 void FCCtrlSwitcher::SetSelectedPage(int page)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         /* The element ignores a page it does not have. */
         _GetBridge()->SwitcherSetSelectedPage(GetControlID(), page);
         return;
@@ -94,18 +93,15 @@ void FCCtrlSwitcher::HandleVisibleStates(int page)
 {
     __FCUserWindow* pWindow = GetParent();
     if (!_IsPage(page) || !pWindow) return;
-    for (int i = 0; i < pWindow->GetCount(); ++i)
-    {
+    for (int i = 0; i < pWindow->GetCount(); ++i) {
         auto* pControl = static_cast<FCControl*>(pWindow->GetItemAt(i));
         if (!pControl) continue;
         const int id = pControl->GetControlID();
-        if (IsAttached(id, page))
-        {
+        if (IsAttached(id, page)) {
             pControl->SetVisible(true);
             continue;
         }
-        for (int other = 0; other < _pageids.GetCount(); ++other)
-        {
+        for (int other = 0; other < _pageids.GetCount(); ++other) {
             if (other == page || !IsAttached(id, other)) continue;
             pControl->SetVisible(false);
             break;

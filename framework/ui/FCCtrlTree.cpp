@@ -11,8 +11,7 @@ namespace
 template <class Visit>
 FCTreeNode* FindBelow(FCTreeNode* pStart, Visit visit)
 {
-    for (int i = 0; i < pStart->GetCount(); ++i)
-    {
+    for (int i = 0; i < pStart->GetCount(); ++i) {
         FCTreeNode* pChild = pStart->GetChildAt(i);
         if (!pChild) continue;
         if (visit(pChild)) return pChild;
@@ -31,10 +30,7 @@ void ForEachBelow(FCTreeNode* pStart, Visit visit)
 }
 } // namespace
 
-FCCtrlTree::FCCtrlTree(int controlID) : FCControl(controlID), _fontsize(12), _root(nullptr)
-{
-    _root._SetTree(this);
-}
+FCCtrlTree::FCCtrlTree(int controlID) : FCControl(controlID), _fontsize(12), _root(nullptr) { _root._SetTree(this); }
 
 const char* FCCtrlTree::ClassName() const { return "FCCtrlTree"; }
 int FCCtrlTree::_GetControlType() const { return 3; }
@@ -60,8 +56,7 @@ void FCCtrlTree::_BuildTree()
     ForEachBelow(&_root, [](FCTreeNode* pNode) { pNode->_RenewHandle(); });
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
-    for (int i = 0; i < _root.GetCount(); ++i)
-    {
+    for (int i = 0; i < _root.GetCount(); ++i) {
         FCTreeNode* pNode = _root.GetChildAt(i);
         if (pNode && pNode->IsContainer() && pNode->IsExpanded()) pBridge->OutlineViewExpandNode(id, pNode, true);
     }
@@ -83,8 +78,7 @@ void FCCtrlTree::_StoreNonWindowHandleStates()
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
     _MarkSelected(pBridge->OutlineViewGetSelectedNode(id));
-    for (int i = 0; i < _root.GetCount(); ++i)
-    {
+    for (int i = 0; i < _root.GetCount(); ++i) {
         FCTreeNode* pNode = _root.GetChildAt(i);
         if (pNode && pNode->IsContainer()) pNode->_SetExpanded(pBridge->OutlineViewIsNodeExpanded(id, pNode));
     }
@@ -133,8 +127,7 @@ FCTreeNode* FCCtrlTree::AddNode(FCTreeNode* pParent, bool container, FCString* p
     pNode->_SetParent(pOwner);
     pNode->_SetContainer(container);
     pOwner->Add(pNode);
-    if (onScreen)
-    {
+    if (onScreen) {
         _ConnectOutline();
         _RefreshOutline();
     }
@@ -148,8 +141,7 @@ FCTreeNode* FCCtrlTree::InsertNodeAt(FCTreeNode* pParent, FCString* pText, int i
     pNode->_SetTree(this);
     pNode->_SetParent(pParent);
     pParent->InsertItemAt(pNode, std::min(index, pParent->GetCount()));
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _ConnectOutline();
         _RefreshOutline();
     }
@@ -232,20 +224,20 @@ void FCCtrlTree::CollapseNode(FCTreeNode* pNode)
 
 void FCCtrlTree::ExpandAllContainers()
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->OutlineViewExpandAllContainers(GetControlID());
         return;
     }
-    for (int i = 0; i < _root.GetCount(); ++i) _ExpandOffScreen(_root.GetChildAt(i), true);
+    for (int i = 0; i < _root.GetCount(); ++i)
+        _ExpandOffScreen(_root.GetChildAt(i), true);
 }
 
 void FCCtrlTree::CollapseAllContainers()
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->OutlineViewCollapseAllContainers(GetControlID());
         return;
     }
-    for (int i = 0; i < _root.GetCount(); ++i) _ExpandOffScreen(_root.GetChildAt(i), false);
+    for (int i = 0; i < _root.GetCount(); ++i)
+        _ExpandOffScreen(_root.GetChildAt(i), false);
 }

@@ -27,9 +27,9 @@ int Beyond(int limit, int step)
 } // namespace
 
 FCCtrlUpDown::FCCtrlUpDown(int controlID)
-    : FCControl(controlID), _value(0), _valueset(false), _minimum(0), _rangeset(false), _maximum(0),
-      _maximumset(false), _connectionkind(CONNECTION_NONE), _pConnectedEdit(nullptr), _intminimum(0),
-      _intmaximum(0), _measurementminimum(0), _measurementmaximum(0), _lastshownvalue(0)
+    : FCControl(controlID), _value(0), _valueset(false), _minimum(0), _rangeset(false), _maximum(0), _maximumset(false),
+      _connectionkind(CONNECTION_NONE), _pConnectedEdit(nullptr), _intminimum(0), _intmaximum(0),
+      _measurementminimum(0), _measurementmaximum(0), _lastshownvalue(0)
 {
 }
 
@@ -64,15 +64,13 @@ void FCCtrlUpDown::_ShowValue(int value)
 
 void FCCtrlUpDown::SetValue(int value)
 {
-    if (!_IsOnScreen())
-    {
+    if (!_IsOnScreen()) {
         _value = value;
         _valueset = true;
         return;
     }
     const int previous = _lastshownvalue;
-    if (_connectionkind != CONNECTION_NONE)
-    {
+    if (_connectionkind != CONNECTION_NONE) {
         const double clamped = _ClampToConnection(value);
         if (value != previous) _WriteConnectedValue(clamped);
         value = TruncatedLimit(clamped);
@@ -84,8 +82,7 @@ int FCCtrlUpDown::GetValue() { return _IsOnScreen() ? _lastshownvalue : _value; 
 
 void FCCtrlUpDown::SetRange(int minimum, int maximum)
 {
-    if (_IsOnScreen())
-    {
+    if (_IsOnScreen()) {
         _GetBridge()->SetStepperMinMax(GetControlID(), minimum, maximum);
         return;
     }
@@ -173,8 +170,7 @@ void FCCtrlUpDown::_HandleConnectedEditEvent(int delta)
     if (!_pConnectedEdit) return;
     if (_connectionkind == CONNECTION_INTEGER)
         _WriteConnectedValue(_ClampToConnection(static_cast<double>(_pConnectedEdit->GetInteger()) + delta));
-    if (_connectionkind == CONNECTION_MEASUREMENT)
-    {
+    if (_connectionkind == CONNECTION_MEASUREMENT) {
         const double shown = _ClampToConnection(_pConnectedEdit->GetMeasurement(__FCBase::MEASUREMENTUNIT_DEFAULT));
         _WriteConnectedValue(_ClampToConnection(shown + delta));
     }
@@ -184,8 +180,7 @@ int FCCtrlUpDown::_HandleStepperClick(int stepperValue)
 {
     const int previous = GetValue();
     const int delta = static_cast<int>(static_cast<long long>(stepperValue) - previous);
-    if (_connectionkind == CONNECTION_NONE || !_pConnectedEdit || !_IsOnScreen())
-    {
+    if (_connectionkind == CONNECTION_NONE || !_pConnectedEdit || !_IsOnScreen()) {
         SetValue(stepperValue);
         return delta;
     }

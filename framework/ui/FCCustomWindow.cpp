@@ -23,8 +23,7 @@ struct Extent
     {
         float l = pControl->GetLeft(), t = pControl->GetTop();
         float r = l + pControl->GetWidth(), b = t + pControl->GetHeight();
-        if (!any)
-        {
+        if (!any) {
             any = true;
             left = l, top = t, right = r, bottom = b;
             return;
@@ -42,8 +41,7 @@ FCCustomWindow::FCCustomWindow(int layoutID) : FCResourceWindow(layoutID) {}
 bool FCCustomWindow::_AllLaidOutByWindow() const
 {
     if (GetCount() == 0) return false;
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         auto* pControl = static_cast<FCControl*>(GetItemAt(i));
         if (!pControl || !pControl->_IsLaidOutByWindow()) return false;
     }
@@ -65,8 +63,7 @@ void FCCustomWindow::_LayOut()
     float band = buttonHeight != 0 ? buttonHeight + kMargin : 0;
 
     Extent extent;
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         auto* pControl = static_cast<FCControl*>(GetItemAt(i));
         if (pControl != pOk && pControl != pCancel) extent.Include(pControl);
     }
@@ -76,21 +73,18 @@ void FCCustomWindow::_LayOut()
 
     float shiftX = kMargin - extent.left;
     float contentWidth = std::max(rowWidth, extent.right - extent.left);
-    if (_IsClientWidthSet())
-    {
+    if (_IsClientWidthSet()) {
         shiftX = kMargin;
         contentWidth = GetClientWidth();
     }
     float contentHeight = extent.bottom - extent.top;
     float extraShift = extent.bottom - GetClientHeight();
-    if (_IsClientHeightSet())
-    {
+    if (_IsClientHeightSet()) {
         contentHeight = GetClientHeight();
         extraShift = 0;
     }
 
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         auto* pControl = static_cast<FCControl*>(GetItemAt(i));
         pControl->MoveRelative(shiftX, -(band + kMargin + extraShift));
     }
@@ -99,16 +93,14 @@ void FCCustomWindow::_LayOut()
 
     float clientWidth = GetClientWidth();
     float clientHeight = GetClientHeight();
-    if (pOk)
-    {
+    if (pOk) {
         pOk->SetTop(clientHeight - kMargin - pOk->GetHeight());
         pOk->SetLeft(clientWidth - kMargin - pOk->GetWidth());
     }
-    if (pCancel)
-    {
+    if (pCancel) {
         pCancel->SetTop(clientHeight - kMargin - pCancel->GetHeight());
-        float left = pOk ? pOk->GetLeft() - (pCancel->GetWidth() + kButtonGap)
-                         : clientWidth - kMargin - pCancel->GetWidth();
+        float left =
+            pOk ? pOk->GetLeft() - (pCancel->GetWidth() + kButtonGap) : clientWidth - kMargin - pCancel->GetWidth();
         pCancel->SetLeft(left);
     }
 }

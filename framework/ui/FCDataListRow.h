@@ -11,8 +11,8 @@ class FCCtrlDataList;
 class FCDataListRow : public FCStrings
 {
     bool _checked;
-    int _rowindex;           /* position in the on-screen table; -1 before */
-    FCCtrlDataList* _pList;  /* not owned; null before */
+    int _rowindex;          /* position in the on-screen table; -1 before */
+    FCCtrlDataList* _pList; /* not owned; null before */
 
 public:
     FCDataListRow();

@@ -67,8 +67,7 @@ FCCtrlLine* FCResourceWindow::AddLine(short id) { return _AddNew<FCCtrlLine>(id)
 void FCResourceWindow::ShowModeless(__FCUserWindow* pParent)
 {
     _pParent = pParent;
-    if (WindowExists())
-    {
+    if (WindowExists()) {
         _pBridge->ShowWindow(true);
         _pBridge->ActivateWindow();
         return;

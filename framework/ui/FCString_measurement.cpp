@@ -23,26 +23,16 @@ struct UnitSuffix
 };
 
 constexpr UnitSuffix kUnitSuffixes[] = {
-    {"EVPUs", __FCBase::MEASUREMENTUNIT_EVPUS},
-    {"evpus", __FCBase::MEASUREMENTUNIT_EVPUS},
-    {"inches", __FCBase::MEASUREMENTUNIT_INCHES},
-    {"inch", __FCBase::MEASUREMENTUNIT_INCHES},
-    {"in", __FCBase::MEASUREMENTUNIT_INCHES},
-    {"centimeters", __FCBase::MEASUREMENTUNIT_CENTIMETERS},
-    {"cm", __FCBase::MEASUREMENTUNIT_CENTIMETERS},
-    {"millimeters", __FCBase::MEASUREMENTUNIT_MILLIMETERS},
-    {"mm", __FCBase::MEASUREMENTUNIT_MILLIMETERS},
-    {"picas", __FCBase::MEASUREMENTUNIT_PICAS},
-    {"points", __FCBase::MEASUREMENTUNIT_POINTS},
-    {"pts", __FCBase::MEASUREMENTUNIT_POINTS},
-    {"spaces", __FCBase::MEASUREMENTUNIT_SPACES},
-    {"sp", __FCBase::MEASUREMENTUNIT_SPACES},
-    {"e", __FCBase::MEASUREMENTUNIT_EVPUS},
-    {"i", __FCBase::MEASUREMENTUNIT_INCHES},
-    {"''", __FCBase::MEASUREMENTUNIT_INCHES},
-    {"c", __FCBase::MEASUREMENTUNIT_CENTIMETERS},
-    {"pt", __FCBase::MEASUREMENTUNIT_POINTS},
-    {"p", __FCBase::MEASUREMENTUNIT_PICAS},
+    {"EVPUs", __FCBase::MEASUREMENTUNIT_EVPUS},    {"evpus", __FCBase::MEASUREMENTUNIT_EVPUS},
+    {"inches", __FCBase::MEASUREMENTUNIT_INCHES},  {"inch", __FCBase::MEASUREMENTUNIT_INCHES},
+    {"in", __FCBase::MEASUREMENTUNIT_INCHES},      {"centimeters", __FCBase::MEASUREMENTUNIT_CENTIMETERS},
+    {"cm", __FCBase::MEASUREMENTUNIT_CENTIMETERS}, {"millimeters", __FCBase::MEASUREMENTUNIT_MILLIMETERS},
+    {"mm", __FCBase::MEASUREMENTUNIT_MILLIMETERS}, {"picas", __FCBase::MEASUREMENTUNIT_PICAS},
+    {"points", __FCBase::MEASUREMENTUNIT_POINTS},  {"pts", __FCBase::MEASUREMENTUNIT_POINTS},
+    {"spaces", __FCBase::MEASUREMENTUNIT_SPACES},  {"sp", __FCBase::MEASUREMENTUNIT_SPACES},
+    {"e", __FCBase::MEASUREMENTUNIT_EVPUS},        {"i", __FCBase::MEASUREMENTUNIT_INCHES},
+    {"''", __FCBase::MEASUREMENTUNIT_INCHES},      {"c", __FCBase::MEASUREMENTUNIT_CENTIMETERS},
+    {"pt", __FCBase::MEASUREMENTUNIT_POINTS},      {"p", __FCBase::MEASUREMENTUNIT_PICAS},
     {"s", __FCBase::MEASUREMENTUNIT_SPACES},
 };
 
@@ -55,11 +45,9 @@ constexpr float kPointsPerEVPU = 0.25f;
 /* Unit 0 stands for the document's own unit. */
 int ResolveUnit(int unit)
 {
-    if (unit != __FCBase::MEASUREMENTUNIT_DEFAULT)
-        return unit;
+    if (unit != __FCBase::MEASUREMENTUNIT_DEFAULT) return unit;
     FCGeneralPrefs prefs;
-    if (!prefs.Load(1))
-        return __FCBase::MEASUREMENTUNIT_DEFAULT;
+    if (!prefs.Load(1)) return __FCBase::MEASUREMENTUNIT_DEFAULT;
     return prefs.GetMeasurementUnit();
 }
 
@@ -78,8 +66,7 @@ void AppendPicas(FCString* pText, float evpus)
     FCString picas;
     picas.SetFloat(evpus / kEVPUsPerPica);
     const int dot = picas.FindFirst(".");
-    if (dot >= 0)
-    {
+    if (dot >= 0) {
         FCString whole;
         picas.MakeSubString(0, static_cast<uint64_t>(dot), &whole);
         whole.AppendCString("p");
@@ -88,8 +75,7 @@ void AppendPicas(FCString* pText, float evpus)
     const float wholePicas = std::trunc(evpus / kEVPUsPerPica);
     FCString points;
     points.SetFloat((evpus - wholePicas * kEVPUsPerPica) * kPointsPerEVPU);
-    if (points.StartsWith("-"))
-        points.DeleteCharacterAt(0);
+    if (points.StartsWith("-")) points.DeleteCharacterAt(0);
     pText->AppendString(&picas);
     pText->AppendString(&points);
 }
@@ -99,23 +85,19 @@ void AppendPicas(FCString* pText, float evpus)
 void TrimDecimals(FCString* pText, int decimals)
 {
     const int dot = pText->FindFirst(".");
-    if (dot < 0)
-        return;
+    if (dot < 0) return;
     const uint64_t keep = static_cast<uint64_t>(dot + decimals);
-    if (pText->GetLength() > keep)
-        pText->DeleteCharactersAt(keep, pText->GetLength() - keep);
+    if (pText->GetLength() > keep) pText->DeleteCharactersAt(keep, pText->GetLength() - keep);
     while (pText->GetLength() > static_cast<uint64_t>(dot) + 1 && pText->GetItemAt(-1) == '0')
         pText->DeleteCharacterAt(-1);
-    if (pText->GetItemAt(-1) == '.')
-        pText->DeleteCharacterAt(-1);
+    if (pText->GetItemAt(-1) == '.') pText->DeleteCharacterAt(-1);
 }
 
 /* Cuts a unit suffix (alone or followed by ".") off the end of the text;
    returns its unit, or the given unit when none matches. */
 int TakeUnitSuffix(FCString* pText, int unit)
 {
-    for (const UnitSuffix& entry : kUnitSuffixes)
-    {
+    for (const UnitSuffix& entry : kUnitSuffixes) {
         const uint64_t length = std::strlen(entry.suffix);
         FCString dotted(entry.suffix);
         dotted.AppendCString(".");
@@ -138,8 +120,7 @@ int TakeUnitSuffix(FCString* pText, int unit)
 float ParsePicas(const FCString& text)
 {
     const int p = text.FindFirst("p");
-    if (p < 0)
-        return text.GetFloat(0) * kEVPUsPerPica;
+    if (p < 0) return text.GetFloat(0) * kEVPUsPerPica;
     FCString before, after;
     text.MakeSubString(0, static_cast<uint64_t>(p), &before);
     text.MakeSubString(static_cast<uint64_t>(p) + 1, text.GetLength(), &after);
@@ -156,11 +137,9 @@ void FCString::SetMeasurement(double evpus, int unit)
     unit = ResolveUnit(unit);
     Clear();
     /* A value that is not a number has no text in any unit. */
-    if (!std::isfinite(value))
-        return;
+    if (!std::isfinite(value)) return;
     int decimals = 3;
-    switch (unit)
-    {
+    switch (unit) {
     case MEASUREMENTUNIT_EVPUS:
         if (value == std::round(value))
             AppendWhole(this, value);
@@ -175,25 +154,19 @@ void FCString::SetMeasurement(double evpus, int unit)
         AppendFloat(value * 100000.0f / 11338583.0f);
         decimals = 6;
         break;
-    case MEASUREMENTUNIT_POINTS:
-        AppendFloat(value * kPointsPerEVPU);
-        break;
-    case MEASUREMENTUNIT_PICAS:
-        AppendPicas(this, value);
-        break;
+    case MEASUREMENTUNIT_POINTS: AppendFloat(value * kPointsPerEVPU); break;
+    case MEASUREMENTUNIT_PICAS: AppendPicas(this, value); break;
     case MEASUREMENTUNIT_SPACES:
         AppendFloat(value / kEVPUsPerSpace);
         decimals = 6;
         break;
-    default:
-        return;
+    default: return;
     }
     TrimDecimals(this, decimals);
 
     FCString separator;
     _FCUI_cocoa().GetDecimalSeparator(&separator);
-    if (!separator.IsEmpty() && !separator.IsEqualCString("."))
-        Replace(".", separator.GetUTF8String());
+    if (!separator.IsEmpty() && !separator.IsEqualCString(".")) Replace(".", separator.GetUTF8String());
 }
 
 double FCString::GetMeasurement(int unit) const
@@ -204,8 +177,7 @@ double FCString::GetMeasurement(int unit) const
     unit = TakeUnitSuffix(&text, ResolveUnit(unit));
     const float value = text.GetFloat(0);
     float evpus = 0.0f;
-    switch (unit)
-    {
+    switch (unit) {
     case MEASUREMENTUNIT_EVPUS: evpus = value; break;
     case MEASUREMENTUNIT_INCHES: evpus = value * kEVPUsPerInch; break;
     case MEASUREMENTUNIT_CENTIMETERS: evpus = value * 1134.0f / 10.0f; break;

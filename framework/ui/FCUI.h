@@ -12,6 +12,7 @@ class FCString;
 
 /* The host menu commands by number: X(number, enumerator, four-character
    code). The code "\0\0\0\0" marks a number with no command. */
+// clang-format off
 #define FCUI_MENU_COMMAND_TABLE(X)                                                                         \
     X(0, MENUCMD_NONE, "\0\0\0\0") X(1, MENUCMD_MSPN, "MSpN") X(2, MENUCMD_MSPB, "MSpB")                   \
     X(3, MENUCMD_MSPT, "MSpT") X(4, MENUCMD_MUAN, "MUAn") X(5, MENUCMD_MUUP_5, "MUup")                     \
@@ -35,6 +36,7 @@ class FCString;
     X(57, MENUCMD_TOPG, "TOPg") X(58, MENUCMD_TORS, "TORs") X(59, MENUCMD_TOSP, "TOSp")                    \
     X(60, MENUCMD_UNUSED_60, "\0\0\0\0") X(61, MENUCMD_TOTX, "TOTx") X(62, MENUCMD_TOTP, "TOTp")           \
     X(63, MENUCMD_TOZM, "TOZm")
+// clang-format on
 
 /* User-interface services that belong to no window: alerts and questions,
  * host menu commands, the host's document window, the host's selection and

@@ -27,13 +27,13 @@ class FCTreeNode;
  * relative to the top-left corner of the content area. */
 class _FCWindowController_cocoa
 {
-    bool _windowopen;        /* the on-screen window is open; cleared at the first close */
-    int _layoutid;           /* the prepared layout's ID */
-    bool _modalrun;          /* the window is running modally */
-    bool _modalrequested;    /* opened by ExecuteModal */
+    bool _windowopen;         /* the on-screen window is open; cleared at the first close */
+    int _layoutid;            /* the prepared layout's ID */
+    bool _modalrun;           /* the window is running modally */
+    bool _modalrequested;     /* opened by ExecuteModal */
     __FCUserWindow* _pWindow; /* the framework window served (not owned) */
-    void* _controller;       /* platform window controller; null when no window is loaded */
-    void* _timers;           /* the running timers (platform array) */
+    void* _controller;        /* platform window controller; null when no window is loaded */
+    void* _timers;            /* the running timers (platform array) */
 
 public:
     _FCWindowController_cocoa(__FCUserWindow* pWindow, int layoutID);

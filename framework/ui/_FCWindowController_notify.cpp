@@ -26,8 +26,7 @@ void _FCWindowController_cocoa::Notify_ButtonPressed(int id)
 {
     if (!_pWindow) return;
     FCControl* pControl = _pWindow->FindControl(id);
-    switch (pControl ? pControl->GetActionKind() : FCControl::ACTIONKIND_COMMAND)
-    {
+    switch (pControl ? pControl->GetActionKind() : FCControl::ACTIONKIND_COMMAND) {
     case FCControl::ACTIONKIND_OK: _pWindow->OkButtonPressed(); break;
     case FCControl::ACTIONKIND_CLOSE: _pWindow->CloseButtonPressed(); break;
     case FCControl::ACTIONKIND_CANCEL: _pWindow->CancelButtonPressed(); break;
@@ -66,12 +65,10 @@ void _FCWindowController_cocoa::Notify_DataListHandleCommand(int id, int row)
 {
     if (!_pWindow) return;
     FCControl* pControl = _pWindow->FindControl(id);
-    if (FCCtrlDataList* pList = DataListOf(pControl))
-    {
+    if (FCCtrlDataList* pList = DataListOf(pControl)) {
         if (row >= 0)
             pList->HandleSelectChange(row);
-        else
-        {
+        else {
             pList->HandleUnselect();
             row = -1;
         }
@@ -93,18 +90,14 @@ void _FCWindowController_cocoa::Notify_WindowResized(float width, float height, 
 void _FCWindowController_cocoa::Notify_WindowClose()
 {
     if (!_pWindow) return;
-    if (_windowopen)
-    {
+    if (_windowopen) {
         _windowopen = false;
         _pWindow->CloseWindow();
     }
     if (_modalrun) _modalrun = false;
 }
 
-bool _FCWindowController_cocoa::Notify_WindowCanClose()
-{
-    return _pWindow ? _pWindow->CanClose() : true;
-}
+bool _FCWindowController_cocoa::Notify_WindowCanClose() { return _pWindow ? _pWindow->CanClose() : true; }
 
 void _FCWindowController_cocoa::Notify_Timer(int id)
 {

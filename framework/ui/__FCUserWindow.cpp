@@ -16,12 +16,11 @@ float Whole(float value) { return static_cast<float>(static_cast<int>(value)); }
 } // namespace
 
 __FCUserWindow::__FCUserWindow()
-    : _titleset(false), _width(0), _widthset(false), _height(0), _heightset(false),
-      _clientheight(0), _clientheightset(false), _clientwidth(0), _clientwidthset(false),
-      _returncode(0), _pBridge(nullptr), _minwidth(0), _minheight(0), _lastwidth(0),
-      _lastheight(0), _positionstored(false), _storedx(0), _storedy(0), _sizestored(false),
-      _storedwidth(0), _storedheight(0), _shaded(false), _unshadedheight(0),
-      _bufferingmoves(false), _closing(false)
+    : _titleset(false), _width(0), _widthset(false), _height(0), _heightset(false), _clientheight(0),
+      _clientheightset(false), _clientwidth(0), _clientwidthset(false), _returncode(0), _pBridge(nullptr), _minwidth(0),
+      _minheight(0), _lastwidth(0), _lastheight(0), _positionstored(false), _storedx(0), _storedy(0),
+      _sizestored(false), _storedwidth(0), _storedheight(0), _shaded(false), _unshadedheight(0), _bufferingmoves(false),
+      _closing(false)
 {
 }
 
@@ -96,8 +95,7 @@ bool __FCUserWindow::CanClose() { return true; }
 void __FCUserWindow::SetTitle(FCString* pTitle)
 {
     if (!pTitle) return;
-    if (WindowExists())
-    {
+    if (WindowExists()) {
         _pBridge->SetWindowCaption(pTitle);
         return;
     }
@@ -121,10 +119,7 @@ bool __FCUserWindow::_ReadFrame(__FloatRect* pRect)
     return true;
 }
 
-void __FCUserWindow::_WriteFrame(__FloatRect* pRect)
-{
-    _pBridge->SetWindowFrameRect(pRect);
-}
+void __FCUserWindow::_WriteFrame(__FloatRect* pRect) { _pBridge->SetWindowFrameRect(pRect); }
 
 void __FCUserWindow::_RecordLastSize()
 {
@@ -137,8 +132,7 @@ void __FCUserWindow::_RecordLastSize()
 void __FCUserWindow::_SetDimension(float value, float* pStore, bool* pSet, bool vertical, float extra)
 {
     __FloatRect frame;
-    if (!_ReadFrame(&frame))
-    {
+    if (!_ReadFrame(&frame)) {
         *pStore = value;
         *pSet = true;
         return;
@@ -158,10 +152,7 @@ void __FCUserWindow::SetClientWidth(float width)
     _SetDimension(width < 0 ? 0 : width, &_clientwidth, &_clientwidthset, false, 0);
 }
 
-void __FCUserWindow::SetHeight(float height)
-{
-    _SetDimension(height < 0 ? 0 : height, &_height, &_heightset, true, 0);
-}
+void __FCUserWindow::SetHeight(float height) { _SetDimension(height < 0 ? 0 : height, &_height, &_heightset, true, 0); }
 
 void __FCUserWindow::SetClientHeight(float height)
 {
@@ -196,15 +187,9 @@ float __FCUserWindow::GetClientHeight()
 
 /* ---- On-screen window ---- */
 
-bool __FCUserWindow::WindowExists() const
-{
-    return _pBridge && _pBridge->IsWindowLoaded();
-}
+bool __FCUserWindow::WindowExists() const { return _pBridge && _pBridge->IsWindowLoaded(); }
 
-bool __FCUserWindow::IsVisible()
-{
-    return WindowExists() && _pBridge->IsWindowVisible();
-}
+bool __FCUserWindow::IsVisible() { return WindowExists() && _pBridge->IsWindowVisible(); }
 
 void __FCUserWindow::Hide()
 {
@@ -237,8 +222,7 @@ void __FCUserWindow::DestroyWindow()
 
 FCControl* __FCUserWindow::FindControl(int id) const
 {
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         FCControl* pControl = ControlAt(this, i);
         if (pControl && pControl->GetControlID() == id) return pControl;
     }
@@ -256,8 +240,7 @@ FCControl* __FCUserWindow::AddControl(FCControl* pControl)
 void __FCUserWindow::_CreateDynamicControls()
 {
     if (!WindowExists()) return;
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         FCControl* pControl = ControlAt(this, i);
         if (pControl && pControl->_IsCreateInCode()) pControl->_CreateUIControl();
     }
@@ -329,8 +312,7 @@ bool __FCUserWindow::RestorePosition()
     _ReadFrame(&frame);
     float width = Whole(frame.Width());
     float height = Whole(frame.Height());
-    if (_sizestored)
-    {
+    if (_sizestored) {
         if (_storedwidth < _minwidth) _storedwidth = _minwidth;
         if (_storedheight < _minheight) _storedheight = _minheight;
         width = _storedwidth;
@@ -351,8 +333,7 @@ bool __FCUserWindow::RestorePosition()
 void __FCUserWindow::_HandleResizeChange(int width, int height)
 {
     if (_shaded) return;
-    if (_lastwidth != 0)
-        HandleResize(width, height, static_cast<int>(_lastwidth), static_cast<int>(_lastheight));
+    if (_lastwidth != 0) HandleResize(width, height, static_cast<int>(_lastwidth), static_cast<int>(_lastheight));
     _lastwidth = static_cast<float>(width);
     _lastheight = static_cast<float>(height);
 }
@@ -364,13 +345,11 @@ bool __FCUserWindow::_ShadeState(bool shade)
     __FloatRect frame;
     if (!_ReadFrame(&frame)) return false;
     _shaded = shade;
-    if (shade)
-    {
+    if (shade) {
         _unshadedheight = Whole(frame.Height());
         frame.bottom = frame.top + Whole(_pBridge->GetWindowTitleHeight());
     }
-    else
-    {
+    else {
         frame.bottom = frame.top + _unshadedheight;
     }
     _WriteFrame(&frame);
@@ -397,8 +376,7 @@ void __FCUserWindow::EndBufferControlMovement()
 {
     if (!_bufferingmoves || !WindowExists()) return;
     bool anyPending = false;
-    for (int i = 0; i < GetCount() && !anyPending; ++i)
-    {
+    for (int i = 0; i < GetCount() && !anyPending; ++i) {
         FCControl* pControl = ControlAt(this, i);
         anyPending = pControl && pControl->_HasPendingMovement();
     }

@@ -25,12 +25,16 @@ typedef const struct QZCFString* CFStringRef;
 typedef struct QZCFBundle* CFBundleRef;
 typedef struct SimURL* CFURLRef;
 
-enum {
+enum
+{
     kCFStringEncodingMacRoman = 0,
     kCFStringEncodingUTF8 = 0x08000100
 };
 
-typedef enum { kCFURLPOSIXPathStyle = 0 } CFURLPathStyle;
+typedef enum
+{
+    kCFURLPOSIXPathStyle = 0
+} CFURLPathStyle;
 
 #define kCFAllocatorDefault ((CFAllocatorRef)0)
 
@@ -66,18 +70,15 @@ void* CFBundleGetFunctionPointerForName(CFBundleRef bundle, CFStringRef function
    naming the file and the line. Without the key in the table: value when it
    is not null or empty, else key. Owned by the caller; null only for a null
    key and value. */
-CFStringRef CFBundleCopyLocalizedString(CFBundleRef bundle, CFStringRef key, CFStringRef value,
-                                        CFStringRef tableName);
+CFStringRef CFBundleCopyLocalizedString(CFBundleRef bundle, CFStringRef key, CFStringRef value, CFStringRef tableName);
 
 /* ---- Strings ---- */
 /* Mac Roman text is converted to UTF-8; UTF-8 text must be well formed.
    Null for a null text, an unknown encoding or malformed UTF-8. */
-CFStringRef CFStringCreateWithCString(CFAllocatorRef allocator, const char* cStr,
-                                      CFStringEncoding encoding);
+CFStringRef CFStringCreateWithCString(CFAllocatorRef allocator, const char* cStr, CFStringEncoding encoding);
 /* Copies the text with its terminator; false when it does not fit or cannot
    be represented in the encoding. */
-Boolean CFStringGetCString(CFStringRef string, char* buffer, CFIndex bufferSize,
-                           CFStringEncoding encoding);
+Boolean CFStringGetCString(CFStringRef string, char* buffer, CFIndex bufferSize, CFStringEncoding encoding);
 
 /* Length in UTF-16 units; 0 for null. */
 CFIndex CFStringGetLength(CFStringRef string);
@@ -86,10 +87,9 @@ CFIndex CFStringGetLength(CFStringRef string);
 CFIndex CFStringGetMaximumSizeForEncoding(CFIndex length, CFStringEncoding encoding);
 
 /* ---- URLs ---- */
-CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef allocator, CFStringRef filePath,
-                                       CFURLPathStyle pathStyle, Boolean isDirectory);
-Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean resolveAgainstBase,
-                                         UInt8* buffer, CFIndex maxBufLen);
+CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef allocator, CFStringRef filePath, CFURLPathStyle pathStyle,
+                                       Boolean isDirectory);
+Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean resolveAgainstBase, UInt8* buffer, CFIndex maxBufLen);
 CFStringRef CFURLCopyFileSystemPath(CFURLRef url, CFURLPathStyle pathStyle);
 
 #ifdef __cplusplus

@@ -4,7 +4,4 @@
 
 #include "plugin/FinaleExtension.h"
 
-QZ_EXPORT int main(int argc, char** argv)
-{
-    return PluginMain(argc, argv);
-}
+QZ_EXPORT int main(int argc, char** argv) { return PluginMain(argc, argv); }

@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 const char* const kUsage = "category add|remove \"NAME\"";
 

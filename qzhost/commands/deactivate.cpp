@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 Outcome RunDeactivate(Session& session, const CommandArguments& args)
 {
@@ -15,4 +16,5 @@ Outcome RunDeactivate(Session& session, const CommandArguments& args)
 
 } // namespace
 
-QZHOST_SESSION_COMMAND(deactivate, "deactivate", "deactivate", "makes another window (the score) active", RunDeactivate);
+QZHOST_SESSION_COMMAND(deactivate, "deactivate", "deactivate", "makes another window (the score) active",
+                       RunDeactivate);

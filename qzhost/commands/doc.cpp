@@ -3,7 +3,8 @@
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/DocumentLoaders.h"
 
-namespace {
+namespace
+{
 
 const char* const kUsage = "doc demo|test|empty | doc open FILE | doc save FILE";
 

@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 Outcome RunExpectDistances(Session& session, const CommandArguments& args)
 {

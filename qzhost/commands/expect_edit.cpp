@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 Outcome RunExpectEdit(Session& session, const CommandArguments& args)
 {

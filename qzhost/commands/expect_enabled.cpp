@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 Outcome RunExpectEnabled(Session& session, const CommandArguments& args)
 {

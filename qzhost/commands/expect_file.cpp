@@ -5,7 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 Outcome RunExpectFile(Session& session, const CommandArguments& args)
 {

@@ -7,7 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 std::string Trim(const std::string& text)
 {
@@ -61,5 +62,5 @@ Outcome RunExpectPref(Session& session, const CommandArguments& args)
 
 } // namespace
 
-QZHOST_LOOK_COMMAND(expect_pref, "expect pref", "expect pref KEY \"VALUE\"",
-                    "checks a value in the preferences file", RunExpectPref);
+QZHOST_LOOK_COMMAND(expect_pref, "expect pref", "expect pref KEY \"VALUE\"", "checks a value in the preferences file",
+                    RunExpectPref);

@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 Outcome RunExpectUndo(Session& session, const CommandArguments& args)
 {

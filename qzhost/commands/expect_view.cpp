@@ -2,12 +2,10 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
-
-std::string ViewWord(long long staffSet)
+namespace
 {
-    return staffSet == 0 ? "view all" : "view " + std::to_string(staffSet);
-}
+
+std::string ViewWord(long long staffSet) { return staffSet == 0 ? "view all" : "view " + std::to_string(staffSet); }
 
 Outcome RunExpectView(Session& session, const CommandArguments& args)
 {

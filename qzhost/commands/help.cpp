@@ -5,7 +5,8 @@
 #include <iomanip>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 Outcome RunHelp(Session&, const CommandArguments& args)
 {

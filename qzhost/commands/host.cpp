@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 Outcome RunHost(Session& session, const CommandArguments& args)
 {
@@ -18,5 +19,5 @@ Outcome RunHost(Session& session, const CommandArguments& args)
 
 } // namespace
 
-QZHOST_SESSION_COMMAND(host, "host", "host VERSION", "sets the host version profile (e.g. 0x19000000), before doc and load",
-                       RunHost);
+QZHOST_SESSION_COMMAND(host, "host", "host VERSION",
+                       "sets the host version profile (e.g. 0x19000000), before doc and load", RunHost);

@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 /* The host window reference the plug-in keeps: any non-null pointer. */
 int gHostWindow = 0;

@@ -4,7 +4,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 /* The plug-in module of this build, unless $QZ_PLUGIN names another. */
 std::string DefaultModule()

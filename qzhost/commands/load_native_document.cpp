@@ -3,12 +3,10 @@
 #include "qzhost/session/DocumentLoaders.h"
 #include "qzhost/session/HostEngine.h"
 
-namespace {
-
-bool ClaimsNative(const std::string&, const std::string&)
+namespace
 {
-    return true;
-}
+
+bool ClaimsNative(const std::string&, const std::string&) { return true; }
 
 int16_t OpenNative(const HostEngine& host, const std::string& path, std::string& error)
 {

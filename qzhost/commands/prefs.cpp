@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-namespace {
+namespace
+{
 
 Outcome RunPrefs(Session& session, const CommandArguments& args)
 {

@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 /* The tag of the button with this title; 0 when none. */
 int FindButton(const Session& session, int window, const std::string& title)

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const char* const kUsage = "select STAVES MEASURES | select none";
 

@@ -5,7 +5,8 @@
 
 #include <iostream>
 
-namespace {
+namespace
+{
 
 Outcome RunShow(Session& session, const CommandArguments& args)
 {
@@ -17,9 +18,10 @@ Outcome RunShow(Session& session, const CommandArguments& args)
         Screen::View(session, true, std::cout);
         Screen::Selection(session, std::cout);
         Screen::Undo(session, std::cout);
-    } else {
+    }
+    else {
         static void (*const kParts[])(Session&, std::ostream&) = {Screen::Panel, Screen::Document, nullptr,
-                                                                   Screen::Log};
+                                                                  Screen::Log};
         kParts[what](session, std::cout);
     }
     std::cout.flush();

@@ -2,7 +2,8 @@
 
 #include "qzhost/session/CommandSupport.h"
 
-namespace {
+namespace
+{
 
 const char* const kUsage = "staffset N \"STAFF,STAFF,...\"";
 constexpr int32_t kStaffSpacing = 288;
@@ -21,8 +22,8 @@ Outcome RunStaffSet(Session& session, const CommandArguments& args)
         return Outcome::Error("no document is open");
     std::vector<hostsim_staff_entry> entries;
     for (size_t i = 0; i < staves.size(); ++i)
-        entries.push_back(hostsim_staff_entry{static_cast<int16_t>(staves[i]),
-                                              -kStaffSpacing * static_cast<int32_t>(i), 100});
+        entries.push_back(
+            hostsim_staff_entry{static_cast<int16_t>(staves[i]), -kStaffSpacing * static_cast<int32_t>(i), 100});
     const uint16_t item = static_cast<uint16_t>(65499 + number);
     return session.Host().hostsim_put_score_staff_list(item, entries.data(), entries.size())
                ? Outcome::Done()
@@ -31,5 +32,5 @@ Outcome RunStaffSet(Session& session, const CommandArguments& args)
 
 } // namespace
 
-QZHOST_SESSION_COMMAND(staffset, "staffset", kUsage,
-                       "writes staff set N as another program would (\"\" deletes it)", RunStaffSet);
+QZHOST_SESSION_COMMAND(staffset, "staffset", kUsage, "writes staff set N as another program would (\"\" deletes it)",
+                       RunStaffSet);

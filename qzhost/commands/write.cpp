@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
+namespace
+{
 
 Outcome RunWrite(Session& session, const CommandArguments& args)
 {

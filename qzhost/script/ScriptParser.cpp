@@ -3,14 +3,13 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace qzscript {
-
-namespace {
-
-bool IsBlank(char c)
+namespace qzscript
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+
+namespace
+{
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 /* The character an escape stands for; 0 for an unknown escape. */
 char Unescape(char c)
@@ -74,7 +73,8 @@ bool ParseLine(const std::string& text, int number, Line& out, Error& error)
                 error = Error{number, problem};
                 return false;
             }
-        } else {
+        }
+        else {
             while (pos < text.size() && !IsBlank(text[pos]) && text[pos] != '"' && text[pos] != '#')
                 word.text += text[pos++];
         }
@@ -105,8 +105,7 @@ bool ParseScript(const std::string& text, std::vector<Line>& out, Error& error)
     return true;
 }
 
-bool ParseInteger(const std::string& text, long long min, long long max, long long& out, std::string& error,
-                  bool hex)
+bool ParseInteger(const std::string& text, long long min, long long max, long long& out, std::string& error, bool hex)
 {
     const bool isHex = hex && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     const char* begin = text.c_str() + (isHex ? 2 : 0);

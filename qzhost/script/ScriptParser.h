@@ -9,19 +9,23 @@
 #include <string>
 #include <vector>
 
-namespace qzscript {
+namespace qzscript
+{
 
-struct Word {
+struct Word
+{
     std::string text;
     bool quoted = false; /* written in double quotes */
 };
 
-struct Line {
+struct Line
+{
     int number = 0;          /* 1-based line number in its file */
     std::vector<Word> words; /* empty for blank and comment lines */
 };
 
-struct Error {
+struct Error
+{
     int line = 0;
     std::string message;
 };
@@ -36,7 +40,8 @@ bool ParseScript(const std::string& text, std::vector<Line>& out, Error& error);
 
 /* An inclusive range "A-B" or a single number "A"; both ends within
    [min, max] and A <= B. */
-struct Range {
+struct Range
+{
     int first = 0;
     int last = 0;
 };

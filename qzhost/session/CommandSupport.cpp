@@ -137,10 +137,7 @@ std::string JoinInts(const std::vector<long long>& values, const char* separator
     return text;
 }
 
-std::string YesNoWord(bool value)
-{
-    return value ? "yes" : "no";
-}
+std::string YesNoWord(bool value) { return value ? "yes" : "no"; }
 
 Outcome CompareText(const std::string& expected, const std::string& got)
 {

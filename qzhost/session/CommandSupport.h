@@ -58,8 +58,6 @@ std::vector<hostsim_staff_entry> ScoreStaffSet(const Session& session, int numbe
 std::string JoinInts(const std::vector<long long>& values, const char* separator);
 std::string YesNoWord(bool value);
 
-
-
 /* Done when the texts are equal; else "expected "EXPECTED", got "GOT"". */
 Outcome CompareText(const std::string& expected, const std::string& got);
 /* expect ... yes|no against the actual state. */

@@ -4,7 +4,8 @@
 #include <fstream>
 #include <vector>
 
-namespace {
+namespace
+{
 
 std::vector<DocumentLoader>& Loaders()
 {

@@ -11,7 +11,8 @@
 
 struct HostEngine;
 
-struct DocumentLoader {
+struct DocumentLoader
+{
     const char* name;
     /* Claims the file; head holds its first bytes. */
     bool (*claims)(const std::string& path, const std::string& head);
@@ -28,8 +29,7 @@ public:
     explicit DocumentLoaderRegistration(const DocumentLoader& loader);
 };
 
-#define QZHOST_DOCUMENT_LOADER(id, loader) \
-    static const DocumentLoaderRegistration qzhostDocumentLoader_##id(loader)
+#define QZHOST_DOCUMENT_LOADER(id, loader) static const DocumentLoaderRegistration qzhostDocumentLoader_##id(loader)
 
 /* Opens a document file through the first loader that claims it; nothing
    changes when it fails. The id of the new current document, or 0 with a

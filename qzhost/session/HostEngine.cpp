@@ -7,9 +7,9 @@
 bool HostEngine::Resolve(const ModuleHost& host, std::string& missing)
 {
     missing.clear();
-#define QZHOST_ENGINE_RESOLVE(name)                                               \
-    name = reinterpret_cast<HOSTSIM_FN(name)>(host.EngineSymbol(#name));          \
-    if (!name && missing.empty())                                                 \
+#define QZHOST_ENGINE_RESOLVE(name)                                      \
+    name = reinterpret_cast<HOSTSIM_FN(name)>(host.EngineSymbol(#name)); \
+    if (!name && missing.empty())                                        \
         missing = #name;
     HOSTSIM_DRIVER_FUNCTIONS(QZHOST_ENGINE_RESOLVE)
 #undef QZHOST_ENGINE_RESOLVE

@@ -10,7 +10,8 @@
 
 class ModuleHost;
 
-struct HostEngine {
+struct HostEngine
+{
 #define QZHOST_ENGINE_MEMBER(name) HOSTSIM_FN(name) name = nullptr;
     HOSTSIM_DRIVER_FUNCTIONS(QZHOST_ENGINE_MEMBER)
 #undef QZHOST_ENGINE_MEMBER

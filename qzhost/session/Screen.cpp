@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <ostream>
 
-namespace {
+namespace
+{
 
 const int kColumnWidths[] = {4, 22, 7, 18, 18};
 
@@ -64,7 +65,8 @@ void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, s
 
 } // namespace
 
-namespace Screen {
+namespace Screen
+{
 
 void Panel(Session& session, std::ostream& out)
 {
@@ -117,8 +119,8 @@ void View(Session& session, bool detailed, std::ostream& out)
     }
     const hostsim_view view = session.Host().hostsim_view_state();
     const int16_t part = session.Host().hostsim_current_part();
-    out << "Score: document " << document << ", part " << part << (session.Host().hostsim_dirty(document) ? ", changed" : "")
-        << ", view ";
+    out << "Score: document " << document << ", part " << part
+        << (session.Host().hostsim_dirty(document) ? ", changed" : "") << ", view ";
     if (view.displayedStaffSet == 0) {
         out << "all staves\n";
         PrintStaves(session, 0, part, detailed, out);

@@ -9,7 +9,8 @@
 
 class Session;
 
-namespace Screen {
+namespace Screen
+{
 void Panel(Session& session, std::ostream& out);
 void Document(Session& session, std::ostream& out);
 /* The score view; detailed: one staff a line with its distance. */

@@ -10,7 +10,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 std::string Lower(std::string text)
 {
@@ -56,10 +57,7 @@ const char* AnswerWord(int answer)
 
 Session::Session() = default;
 
-Session::~Session()
-{
-    Finish();
-}
+Session::~Session() { Finish(); }
 
 bool Session::Start(bool userPreferences, bool filesInWorkFolder, std::string& error)
 {
@@ -103,10 +101,7 @@ void Session::Finish()
     }
 }
 
-bool Session::HostProfileLocked() const
-{
-    return _pluginLoaded || _host.hostsim_current_document() != 0;
-}
+bool Session::HostProfileLocked() const { return _pluginLoaded || _host.hostsim_current_document() != 0; }
 
 bool Session::LoadPlugin(const std::string& path, std::string& error)
 {
@@ -123,7 +118,8 @@ bool Session::LoadPlugin(const std::string& path, std::string& error)
         _ui.qzui_set_alert_callback(&Session::OnAlert, this);
         _ui.qzui_set_beep_callback(&Session::OnBeep, this);
         _ui.qzui_set_log_callback(&Session::OnLog, this);
-    } else {
+    }
+    else {
         _ui = UiDriver();
         Event("the module has no headless user interface (" + missing + " missing)");
     }
@@ -151,10 +147,7 @@ void Session::PluginCall(const char* what, const std::function<void()>& call)
     _host.hostsim_end_plugin_call(depth ? *depth : -1);
 }
 
-int Session::PanelWindow() const
-{
-    return _ui.qzui_find_window ? _ui.qzui_find_window(20128) : 0;
-}
+int Session::PanelWindow() const { return _ui.qzui_find_window ? _ui.qzui_find_window(20128) : 0; }
 
 std::string Session::ResolvePath(const std::string& path) const
 {
@@ -163,10 +156,7 @@ std::string Session::ResolvePath(const std::string& path) const
     return (fs::path(_workFolder) / path).string();
 }
 
-std::string Session::PreferencesFolder() const
-{
-    return _host.hostsim_folder(16);
-}
+std::string Session::PreferencesFolder() const { return _host.hostsim_folder(16); }
 
 std::string Session::TakeActionProblem()
 {
@@ -181,8 +171,7 @@ std::string Session::TakeViolations()
     const size_t count = _host.hostsim_violation_count(HOSTSIM_SEVERITY_INFO);
     for (; _violationsSeen < count; ++_violationsSeen) {
         hostsim_violation violation{};
-        if (_host.hostsim_violation_at(_violationsSeen, &violation) &&
-            violation.severity >= HOSTSIM_SEVERITY_WARNING)
+        if (_host.hostsim_violation_at(_violationsSeen, &violation) && violation.severity >= HOSTSIM_SEVERITY_WARNING)
             text += std::string(text.empty() ? "" : "\n") + violation.text;
     }
     return text;
@@ -205,8 +194,8 @@ int Session::AnswerAlert(const AlertRecord& alert)
     return byDefault < 0 ? kAnswerOK : byDefault;
 }
 
-int Session::OnAlert(void* context, int kind, const char* title, const char* message,
-                     const char* const* buttons, int count)
+int Session::OnAlert(void* context, int kind, const char* title, const char* message, const char* const* buttons,
+                     int count)
 {
     auto* session = static_cast<Session*>(context);
     AlertRecord alert;

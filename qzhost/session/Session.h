@@ -18,9 +18,16 @@
 #include <vector>
 
 /* Answer codes of the user-interface services. */
-enum AlertAnswer { kAnswerOK = 0, kAnswerCancel = 1, kAnswerYes = 2, kAnswerNo = 3 };
+enum AlertAnswer
+{
+    kAnswerOK = 0,
+    kAnswerCancel = 1,
+    kAnswerYes = 2,
+    kAnswerNo = 3
+};
 
-struct AlertRecord {
+struct AlertRecord
+{
     int kind = 0;
     std::string title;
     std::string message;
@@ -60,7 +67,11 @@ public:
        calls terminate once at the end of a session that loaded the plug-in
        (Finish) unless the session just did. */
     bool Invoked() const { return _invoked; }
-    void SetInvoked(bool invoked) { _invoked = invoked; _terminated = !invoked; }
+    void SetInvoked(bool invoked)
+    {
+        _invoked = invoked;
+        _terminated = !invoked;
+    }
     /* The plug-in's menu entry (its menu text), read at load. */
     const std::string& MenuText() const { return _menuText; }
     bool HostProfileLocked() const;
@@ -94,8 +105,8 @@ public:
     void RequestQuit() { _quit = true; }
 
 private:
-    static int OnAlert(void* context, int kind, const char* title, const char* message,
-                       const char* const* buttons, int count);
+    static int OnAlert(void* context, int kind, const char* title, const char* message, const char* const* buttons,
+                       int count);
     static void OnBeep(void* context);
     static void OnLog(void* context, const char* line);
     int AnswerAlert(const AlertRecord& alert);
@@ -109,7 +120,7 @@ private:
     bool _terminated = false;
     bool _quit = false;
     std::string _menuText;
-    std::string _workFolder;   /* a temporary folder owned by the session, or "" */
+    std::string _workFolder; /* a temporary folder owned by the session, or "" */
     bool _filesInWorkFolder = false;
     std::deque<int> _answers;
     std::deque<AlertRecord> _alerts;

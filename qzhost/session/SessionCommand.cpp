@@ -10,10 +10,7 @@ SessionCommands& SessionCommands::Instance()
     return commands;
 }
 
-void SessionCommands::Add(const SessionCommand& command)
-{
-    _commands.push_back(command);
-}
+void SessionCommands::Add(const SessionCommand& command) { _commands.push_back(command); }
 
 const SessionCommand* SessionCommands::Find(const std::vector<qzscript::Word>& words, size_t& nameWords) const
 {

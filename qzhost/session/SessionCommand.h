@@ -21,8 +21,14 @@ class Session;
 
 using CommandArguments = std::vector<qzscript::Word>;
 
-struct Outcome {
-    enum Kind { kDone, kFailed, kError };
+struct Outcome
+{
+    enum Kind
+    {
+        kDone,
+        kFailed,
+        kError
+    };
     Kind kind = kDone;
     std::string message;
 
@@ -38,12 +44,13 @@ struct Outcome {
 
 using SessionCommandFunction = Outcome (*)(Session& session, const CommandArguments& args);
 
-struct SessionCommand {
+struct SessionCommand
+{
     std::string name;    /* one or two words */
     std::string usage;   /* e.g. "row N" */
     std::string summary; /* one line */
     SessionCommandFunction run;
-    bool looks;          /* shows or checks only */
+    bool looks; /* shows or checks only */
 };
 
 class SessionCommands
@@ -68,8 +75,8 @@ private:
 class SessionCommandRegistration
 {
 public:
-    SessionCommandRegistration(const char* name, const char* usage, const char* summary,
-                               SessionCommandFunction run, bool looks);
+    SessionCommandRegistration(const char* name, const char* usage, const char* summary, SessionCommandFunction run,
+                               bool looks);
 };
 
 #define QZHOST_SESSION_COMMAND(id, name, usage, summary, run) \

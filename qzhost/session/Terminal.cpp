@@ -19,7 +19,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const char* const kPrompt = "qzhost> ";
 /* How often the clock catches up with real time while the prompt waits. */
@@ -96,7 +97,8 @@ int AskAlert(const AlertRecord& alert)
         for (size_t i = 0; i < alert.buttons.size(); ++i) {
             const int code = AnswerForButton(alert.buttons[i]);
             const std::string word = AnswerWord(code);
-            if ((answer.empty() && i == 0) || answer == word || (!answer.empty() && word.compare(0, answer.size(), answer) == 0))
+            if ((answer.empty() && i == 0) || answer == word ||
+                (!answer.empty() && word.compare(0, answer.size(), answer) == 0))
                 return code;
         }
         std::cout << "please answer " << choices << std::endl;
@@ -120,7 +122,8 @@ void OnLine(char* text)
     qzscript::Error error;
     if (!qzscript::ParseLine(input, gLineNumber, line, error)) {
         std::cout << "error: " << error.message << std::endl;
-    } else if (!line.words.empty()) {
+    }
+    else if (!line.words.empty()) {
         const SessionCommand* command = nullptr;
         const Outcome outcome = RunSessionLine(*gSession, line, &command);
         if (outcome.kind != Outcome::kDone)
@@ -151,14 +154,12 @@ void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
 }
 
 /* Ctrl-C, a hang-up or a termination request end the session as quit does. */
-void OnSignal(int)
-{
-    gInterrupted = 1;
-}
+void OnSignal(int) { gInterrupted = 1; }
 
 void CatchSignals()
 {
-    struct sigaction action {};
+    struct sigaction action
+    {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     for (int signal : {SIGINT, SIGTERM, SIGHUP})
@@ -167,7 +168,8 @@ void CatchSignals()
 
 } // namespace
 
-namespace Terminal {
+namespace Terminal
+{
 
 void Run(Session& session)
 {

@@ -8,7 +8,8 @@
 
 class Session;
 
-namespace Terminal {
+namespace Terminal
+{
 void Run(Session& session);
 }
 

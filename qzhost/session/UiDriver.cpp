@@ -7,16 +7,17 @@
 bool UiDriver::Resolve(const ModuleHost& host, std::string& missing)
 {
     missing.clear();
-#define QZHOST_UI_RESOLVE(name)                                                   \
-    name = reinterpret_cast<decltype(&::name)>(host.PluginSymbol(#name));         \
-    if (!name && missing.empty())                                                 \
+#define QZHOST_UI_RESOLVE(name)                                           \
+    name = reinterpret_cast<decltype(&::name)>(host.PluginSymbol(#name)); \
+    if (!name && missing.empty())                                         \
         missing = #name;
     QZHOST_UI_FUNCTIONS(QZHOST_UI_RESOLVE)
 #undef QZHOST_UI_RESOLVE
     return missing.empty();
 }
 
-namespace {
+namespace
+{
 
 /* Reads a text through one of the driver's readers (full length first). */
 template <class Reader>

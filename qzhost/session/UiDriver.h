@@ -10,6 +10,7 @@
 
 class ModuleHost;
 
+// clang-format off
 #define QZHOST_UI_FUNCTIONS(X)                                                                    \
     X(qzui_find_window) X(qzui_window_title) X(qzui_window_frame) X(qzui_window_visible)           \
     X(qzui_window_active) X(qzui_window_shaded) X(qzui_element_count) X(qzui_element_tag_at)      \
@@ -19,8 +20,10 @@ class ModuleHost;
     X(qzui_select_row) X(qzui_double_click_row) X(qzui_activate) X(qzui_press_close_box)          \
     X(qzui_move_window) X(qzui_set_alert_callback) X(qzui_set_beep_callback)                      \
     X(qzui_set_log_callback) X(qzui_beep_count)
+// clang-format on
 
-struct UiDriver {
+struct UiDriver
+{
 #define QZHOST_UI_MEMBER(name) decltype(&::name) name = nullptr;
     QZHOST_UI_FUNCTIONS(QZHOST_UI_MEMBER)
 #undef QZHOST_UI_MEMBER

@@ -10,11 +10,10 @@
 /* Invariant checks shared by the fuzz targets. A broken invariant prints what
  * was expected and where, then aborts, so that the fuzzer (or the replay
  * driver) keeps the input that broke it. */
-#define FUZZ_CHECK(condition, what)                                                       \
-    do                                                                                    \
-    {                                                                                     \
-        if (!(condition))                                                                 \
-            FuzzCheck::Fail(__FILE__, __LINE__, #condition, what);                        \
+#define FUZZ_CHECK(condition, what)                                \
+    do {                                                           \
+        if (!(condition))                                          \
+            FuzzCheck::Fail(__FILE__, __LINE__, #condition, what); \
     } while (0)
 
 namespace FuzzCheck
@@ -28,8 +27,7 @@ namespace FuzzCheck
 /* Well-formed UTF-16: every surrogate stands in a high-low pair. */
 inline bool IsWellFormedUtf16(const std::u16string& units)
 {
-    for (size_t i = 0; i < units.size(); ++i)
-    {
+    for (size_t i = 0; i < units.size(); ++i) {
         const bool high = units[i] >= 0xD800 && units[i] <= 0xDBFF;
         const bool low = units[i] >= 0xDC00 && units[i] <= 0xDFFF;
         if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF)

@@ -54,14 +54,12 @@ void CheckSplit(const FCString& text)
     FUZZ_CHECK(joined.IsEqualString(&text), "commands and text runs put together give the text");
 
     StringsPtr commands(text.CreateEnigmaStrings(false));
-    for (int i = 0; i < commands->GetCount(); ++i)
-    {
+    for (int i = 0; i < commands->GetCount(); ++i) {
         const FCString* pCommand = commands->GetItemAt(i);
         FUZZ_CHECK(pCommand && pCommand->IsEnigmaCommand(), "every command piece is one command");
         FUZZ_CHECK(pCommand->GetLength() <= text.GetLength(), "a command lies inside the text");
         StringsPtr parts(pCommand->CreateEnigmaComponents());
-        FUZZ_CHECK(parts || Count(*pCommand, '(') > 1 || pCommand->GetLength() < 2,
-                   "a single command has components");
+        FUZZ_CHECK(parts || Count(*pCommand, '(') > 1 || pCommand->GetLength() < 2, "a single command has components");
         for (int k = 0; parts && k < parts->GetCount(); ++k)
             FUZZ_CHECK(!parts->GetItemAt(k)->IsEmpty() && !HasAnyOf(*parts->GetItemAt(k), ",()"),
                        "components are not empty and hold no separator");
@@ -93,8 +91,7 @@ void CheckLists(const FCString& text)
 {
     StringsPtr pieces(text.CreateParsedStrings(",;( "));
     uint64_t kept = 0;
-    for (int i = 0; i < pieces->GetCount(); ++i)
-    {
+    for (int i = 0; i < pieces->GetCount(); ++i) {
         const FCString* pPiece = pieces->GetItemAt(i);
         FUZZ_CHECK(!pPiece->IsEmpty() && !HasAnyOf(*pPiece, ",;( "), "pieces hold no delimiter");
         kept += pPiece->GetLength();
@@ -108,8 +105,7 @@ void CheckLists(const FCString& text)
     const int ends = Count(text, '\r') + Count(text, '\n');
     FUZZ_CHECK(rows->GetCount() <= ends + 1, "no more rows than line ends allow");
     for (int i = 0; i < rows->GetCount(); ++i)
-        FUZZ_CHECK(Count(*rows->GetItemAt(i), '\r') + Count(*rows->GetItemAt(i), '\n') == 0,
-                   "rows hold no line end");
+        FUZZ_CHECK(Count(*rows->GetItemAt(i), '\r') + Count(*rows->GetItemAt(i), '\n') == 0, "rows hold no line end");
 }
 
 bool SameFont(const FCFontInfo& a, const FCFontInfo& b)
@@ -130,8 +126,7 @@ void CheckFont(const FCString& text, uint8_t selector)
 {
     FCFontInfo font;
     StringsPtr commands(text.CreateEnigmaStrings(false));
-    for (int i = 0; i < commands->GetCount(); ++i)
-    {
+    for (int i = 0; i < commands->GetCount(); ++i) {
         const FCFontInfo before(font);
         if (!font.ParseEnigmaCommand(commands->GetItemAt(i)))
             FUZZ_CHECK(SameFont(before, font), "a refused command changes nothing");

@@ -15,18 +15,15 @@ namespace
 void CheckText(const std::string& text)
 {
     std::u16string units;
-    if (HeadlessText::FromUTF8(text, &units))
-    {
+    if (HeadlessText::FromUTF8(text, &units)) {
         FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(units), "accepted UTF-8 gives well-formed UTF-16");
         FUZZ_CHECK(HeadlessText::ToUTF8(units) == text, "accepted UTF-8 round-trips exactly");
     }
-    else
-    {
+    else {
         FUZZ_CHECK(units.empty(), "refused UTF-8 gives nothing");
     }
 
-    for (int size : {0, 1, 2, 3, 4, 7, 64})
-    {
+    for (int size : {0, 1, 2, 3, 4, 7, 64}) {
         std::vector<char> buffer(static_cast<size_t>(size) + 1, '\x7f');
         const int full = HeadlessText::CopyOut(text, size ? buffer.data() : nullptr, size);
         FUZZ_CHECK(full == static_cast<int>(text.size()), "the full length is reported");

@@ -99,8 +99,7 @@ std::string Content(int16_t id)
     std::string text = hostsim_describe_document(id);
     size_t start = text.find('\n');
     start = start == std::string::npos ? text.size() : start + 1;
-    if (text.compare(start, 6, "file: ") == 0)
-    {
+    if (text.compare(start, 6, "file: ") == 0) {
         const size_t end = text.find('\n', start);
         start = end == std::string::npos ? text.size() : end + 1;
     }
@@ -153,8 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     char error[512];
     std::memset(error, 0, sizeof error);
     const int16_t id = hostsim_open_document(input.c_str(), error, sizeof error);
-    if (id == 0)
-    {
+    if (id == 0) {
         FUZZ_CHECK(Take(session.resident) == before, "a refused file leaves the open documents alone");
         CheckRefusal(input, error);
         return 0;

@@ -24,8 +24,8 @@ void Describe(const HeadlessElement& element, int depth, std::string* pOut)
 {
     char line[200];
     std::snprintf(line, sizeof line, "%d %d %d %g %g %g %g %d %d %zu %zu|", depth, static_cast<int>(element.kind),
-                  element.tag, element.x, element.y, element.width, element.height, element.state,
-                  element.enabled, element.items.size(), element.columns.size());
+                  element.tag, element.x, element.y, element.width, element.height, element.state, element.enabled,
+                  element.items.size(), element.columns.size());
     *pOut += line;
     *pOut += element.identifier + "|" + HeadlessText::ToUTF8(element.text) + "|" + element.keyEquivalent + "\n";
     for (const auto& pChild : element.children)
@@ -38,8 +38,7 @@ void CheckTree(HeadlessElement* pRoot, size_t elementBound)
     pRoot->Collect(&all);
     FUZZ_CHECK(!all.empty() && all.front() == pRoot, "the walk starts at the content view");
     FUZZ_CHECK(all.size() <= elementBound + 1, "no more elements than the text has tags");
-    for (HeadlessElement* pElement : all)
-    {
+    for (HeadlessElement* pElement : all) {
         for (const auto& pChild : pElement->children)
             FUZZ_CHECK(pChild && pChild->parent == pElement, "every child knows its parent");
         FUZZ_CHECK(FuzzCheck::IsWellFormedUtf16(pElement->text), "element texts are well-formed");

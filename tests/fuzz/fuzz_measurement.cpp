@@ -22,8 +22,7 @@ const int kUnits[] = {__FCBase::MEASUREMENTUNIT_EVPUS,       __FCBase::MEASUREME
    cut, not rounded); negative when the unit does not round-trip. */
 double Tolerance(int unit)
 {
-    switch (unit)
-    {
+    switch (unit) {
     case __FCBase::MEASUREMENTUNIT_EVPUS: return 0.01;
     case __FCBase::MEASUREMENTUNIT_INCHES: return 288 * 1e-5;
     case __FCBase::MEASUREMENTUNIT_POINTS:
@@ -79,8 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(withComma == withDot, "writing differs only by the separator");
 
     const double tolerance = Tolerance(unit);
-    if (tolerance > 0 && std::fabs(evpus) < 1e6)
-    {
+    if (tolerance > 0 && std::fabs(evpus) < 1e6) {
         FCString again;
         again.SetUTF8String(Written(evpus, unit).c_str());
         /* The cut decimals, and single-precision arithmetic on the way. */

@@ -26,8 +26,7 @@ const std::string& ArchivePath()
 {
     static const std::string path = [] {
         const char* base = std::getenv("TMPDIR");
-        return std::string(base && *base ? base : "/tmp") + "/qz-fuzz-musicxml-" + std::to_string(::getpid()) +
-               ".mxl";
+        return std::string(base && *base ? base : "/tmp") + "/qz-fuzz-musicxml-" + std::to_string(::getpid()) + ".mxl";
     }();
     return path;
 }
@@ -43,8 +42,7 @@ void CheckDocument(const hostsim::Document& doc)
         FUZZ_CHECK(score[i].staff == int16_t(i + 1), "staves are numbered in score order");
     FUZZ_CHECK(score[0].distance == 0, "the first staff is the top of the list");
     size_t next = 0;
-    for (const hostsim::PartInfo& part : doc.parts)
-    {
+    for (const hostsim::PartInfo& part : doc.parts) {
         if (part.id == 0)
             continue;
         const std::vector<hostsim::StaffEntry> own = reader.staffList(part.id, 0);
@@ -73,18 +71,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::string name = "input.musicxml", error;
     std::unique_ptr<hostsim::Document> doc;
-    if (hostsim::MusicXmlSource::isZip(input))
-    {
+    if (hostsim::MusicXmlSource::isZip(input)) {
         name = ArchivePath();
         std::ofstream(name, std::ios::binary | std::ios::trunc) << input;
         doc = hostsim::MusicXmlImport::import(name, 1, kHostVersion, error);
     }
-    else
-    {
+    else {
         doc = hostsim::MusicXmlImport::fromXml(input, name, 1, kHostVersion, error);
     }
-    if (!doc)
-    {
+    if (!doc) {
         FUZZ_CHECK(error.compare(0, name.size() + 2, name + ": ") == 0, "a refusal names the input: " + error);
         FUZZ_CHECK(error.size() > name.size() + 2 && error.find('\n') == std::string::npos,
                    "a refusal says why, on one line");

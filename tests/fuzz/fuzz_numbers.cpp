@@ -69,8 +69,7 @@ void CheckWritten(int32_t value)
     FUZZ_CHECK(text.IsNumber(), "a written integer is a number");
 
     static const int kBits[] = {8, 16, 32, 64, 12};
-    for (int bits : kBits)
-    {
+    for (int bits : kBits) {
         text.SetHex(value, bits);
         const uint32_t expected = static_cast<uint32_t>(value);
         if (text.GetLength() <= 8)
@@ -81,8 +80,7 @@ void CheckWritten(int32_t value)
 
     float single;
     std::memcpy(&single, &value, sizeof single);
-    if (std::isfinite(single))
-    {
+    if (std::isfinite(single)) {
         text.SetFloat(single);
         const std::string written = Narrow(text);
         float expected = 0;
@@ -102,8 +100,7 @@ void CheckRead(FCString& text, int start)
     const int length = static_cast<int>(text.GetLength());
     const bool plain = IsPlain(text);
 
-    if (start > length)
-    {
+    if (start > length) {
         FUZZ_CHECK(text.GetInteger(start) == 0 && text.GetFloat(start) == 0.0f, "a start past the end reads 0");
         return;
     }
@@ -112,8 +109,7 @@ void CheckRead(FCString& text, int start)
     if (plain)
         FUZZ_CHECK(fromStart == ClampedInteger(narrow.c_str() + start), "an integer reads as the C library reads it");
 
-    if (text.IsAllDigits() && length > 0)
-    {
+    if (text.IsAllDigits() && length > 0) {
         FUZZ_CHECK(text.GetInteger() == ClampedInteger(narrow.c_str()), "digits read as their value");
         FUZZ_CHECK(text.IsNumber(), "digits are a number");
     }

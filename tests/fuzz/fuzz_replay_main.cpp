@@ -62,10 +62,7 @@ public:
 
     size_t Below(size_t bound) { return bound ? std::uniform_int_distribution<size_t>(0, bound - 1)(_random) : 0; }
 
-    uint8_t AnyByte()
-    {
-        return Below(2) ? kInteresting[Below(sizeof kInteresting)] : static_cast<uint8_t>(Below(256));
-    }
+    uint8_t AnyByte() { return Below(2) ? kInteresting[Below(sizeof kInteresting)] : static_cast<uint8_t>(Below(256)); }
 
     void Mutate(Input& input, const std::vector<Input>& corpus)
     {
@@ -80,8 +77,7 @@ private:
     void Step(Input& input, const std::vector<Input>& corpus)
     {
         const size_t at = Below(input.size() + 1);
-        switch (Below(7))
-        {
+        switch (Below(7)) {
         case 0: /* flip one bit */
             if (!input.empty())
                 input[Below(input.size())] ^= static_cast<uint8_t>(1u << Below(8));
@@ -98,12 +94,9 @@ private:
             input.erase(input.begin() + static_cast<std::ptrdiff_t>(at),
                         input.begin() + static_cast<std::ptrdiff_t>(std::min(input.size(), at + 1 + Below(16))));
             break;
-        case 4: /* truncate */
-            input.resize(at);
-            break;
+        case 4: /* truncate */ input.resize(at); break;
         case 5: /* duplicate a piece in place */
-            if (!input.empty())
-            {
+            if (!input.empty()) {
                 const size_t from = Below(input.size());
                 const size_t count = 1 + Below(std::min<size_t>(input.size() - from, 64));
                 const Input piece(input.begin() + static_cast<std::ptrdiff_t>(from),
@@ -112,8 +105,7 @@ private:
             }
             break;
         default: /* splice in a piece of another input */
-            if (!corpus.empty())
-            {
+            if (!corpus.empty()) {
                 const Input& other = corpus[Below(corpus.size())];
                 const size_t from = Below(other.size());
                 const size_t count = Below(other.size() - from + 1);
@@ -142,8 +134,7 @@ void KeepRunningInput()
         return;
     const uint8_t* p = gRunning->data();
     size_t left = gRunning->size();
-    while (left)
-    {
+    while (left) {
         const ssize_t n = write(fd, p, left);
         if (n <= 0)
             break;
@@ -179,8 +170,7 @@ void RunOne(const Input& input)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-    {
+    if (argc < 2) {
         std::fprintf(stderr, "usage: %s <corpus folder> [mutations] [seed]\n", argv[0]);
         return 2;
     }
@@ -192,8 +182,7 @@ int main(int argc, char** argv)
     std::vector<Input> corpus;
     for (const auto& path : CorpusFiles(folder))
         corpus.push_back(ReadFile(path));
-    if (corpus.empty())
-    {
+    if (corpus.empty()) {
         std::fprintf(stderr, "%s: no seed inputs in %s\n", argv[0], folder.string().c_str());
         return 2;
     }
@@ -204,8 +193,7 @@ int main(int argc, char** argv)
        (so that changes pile up) or, now and then, from nothing. */
     Mutator mutator(seed);
     Input previous;
-    for (long i = 0; i < mutations; ++i)
-    {
+    for (long i = 0; i < mutations; ++i) {
         const size_t origin = mutator.Below(16);
         Input input = origin == 0 ? Input() : origin < 6 ? previous : corpus[mutator.Below(corpus.size())];
         mutator.Mutate(input, corpus);

@@ -25,20 +25,31 @@ bool IsLow(uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 bool IsValidUtf8(const std::string& text)
 {
     size_t i = 0;
-    while (i < text.size())
-    {
+    while (i < text.size()) {
         const auto lead = static_cast<uint8_t>(text[i]);
         size_t extra;
         uint32_t value;
-        if (lead < 0x80) { ++i; continue; }
-        if (lead >= 0xC2 && lead <= 0xDF) { extra = 1; value = lead & 0x1Fu; }
-        else if (lead >= 0xE0 && lead <= 0xEF) { extra = 2; value = lead & 0x0Fu; }
-        else if (lead >= 0xF0 && lead <= 0xF4) { extra = 3; value = lead & 0x07u; }
-        else return false;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            value = lead & 0x1Fu;
+        }
+        else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            value = lead & 0x0Fu;
+        }
+        else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            value = lead & 0x07u;
+        }
+        else
+            return false;
         if (i + extra >= text.size())
             return false;
-        for (size_t k = 1; k <= extra; ++k)
-        {
+        for (size_t k = 1; k <= extra; ++k) {
             const auto next = static_cast<uint8_t>(text[i + k]);
             if ((next & 0xC0) != 0x80)
                 return false;
@@ -56,8 +67,7 @@ bool IsValidUtf8(const std::string& text)
 std::u16string Repaired(const std::u16string& units)
 {
     std::u16string out = units;
-    for (size_t i = 0; i < out.size(); ++i)
-    {
+    for (size_t i = 0; i < out.size(); ++i) {
         if (IsHigh(out[i]) && i + 1 < out.size() && IsLow(out[i + 1]))
             ++i;
         else if (IsHigh(out[i]) || IsLow(out[i]))
@@ -75,24 +85,24 @@ std::string Encode(const std::u16string& units)
 
 int HexValue(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 /* Reads the escaped form back into units; false for a malformed escape. */
 bool Unescape(const std::string& escaped, std::u16string* pUnits)
 {
-    for (size_t i = 0; i < escaped.size(); ++i)
-    {
-        if (escaped[i] != '\\')
-        {
+    for (size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] != '\\') {
             pUnits->push_back(static_cast<char16_t>(static_cast<uint8_t>(escaped[i])));
             continue;
         }
-        if (i + 1 < escaped.size() && escaped[i + 1] == '\\')
-        {
+        if (i + 1 < escaped.size() && escaped[i + 1] == '\\') {
             pUnits->push_back(u'\\');
             ++i;
             continue;
@@ -100,8 +110,7 @@ bool Unescape(const std::string& escaped, std::u16string* pUnits)
         if (i + 5 >= escaped.size() || escaped[i + 1] != 'u')
             return false;
         uint32_t unit = 0;
-        for (size_t k = i + 2; k < i + 6; ++k)
-        {
+        for (size_t k = i + 2; k < i + 6; ++k) {
             const int digit = HexValue(escaped[k]);
             if (digit < 0)
                 return false;
@@ -129,8 +138,8 @@ void CheckUtf16(const std::string& bytes)
 {
     std::u16string units;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        units.push_back(static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) |
-                                              static_cast<uint8_t>(bytes[i + 1]) << 8));
+        units.push_back(
+            static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8));
     const std::string utf8 = Encode(units);
     FUZZ_CHECK(utf8.size() <= 3 * units.size(), "at most three bytes per unit");
     FUZZ_CHECK(IsValidUtf8(utf8), "any units encode to valid UTF-8");
@@ -171,8 +180,7 @@ void CheckString(const std::string& text, size_t bound)
     FUZZ_CHECK(unicode.GetLength() == expected.size(), "the string holds the decoded units");
     FUZZ_CHECK(unicode.GetUTF8String() == Encode(expected), "the string gives its text back as UTF-8");
 
-    for (uint64_t i = 0; i < unicode.GetLength(); ++i)
-    {
+    for (uint64_t i = 0; i < unicode.GetLength(); ++i) {
         const uint16_t unit = unicode.GetItemAt(static_cast<int>(i));
         FUZZ_CHECK(fctext::ToLower(fctext::ToLower(unit)) == fctext::ToLower(unit), "lower case is stable");
     }

@@ -19,14 +19,16 @@
 #endif
 QZ_DEFINE_BUNDLE_IDENTIFIER(FAKE_ENGINE_BUNDLE_ID);
 
-namespace {
+namespace
+{
 
 using RecordKey = std::tuple<uint32_t, int16_t, int16_t>;
 using Words = std::vector<uint16_t>;
 constexpr std::size_t kRecordBytes = 12;
 constexpr uint32_t kFretInstrumentTag = QZ_FOURCC("O\tfI");
 
-struct EngineState {
+struct EngineState
+{
     std::map<RecordKey, Words> records;
     std::map<std::string, int> calls;
     std::map<uint32_t, int> saves;
@@ -50,10 +52,7 @@ void Record(const char* name, uint32_t version)
     State().lastVersion = version;
 }
 
-RecordKey KeyOf(uint32_t tag, const int16_t* key)
-{
-    return RecordKey(tag, key[0], key[1]);
-}
+RecordKey KeyOf(uint32_t tag, const int16_t* key) { return RecordKey(tag, key[0], key[1]); }
 
 void RememberNoteIds(const EXTGF2005a* frame)
 {
@@ -70,10 +69,7 @@ void RememberNoteIds(const EXTGF2005a* frame)
 
 } // namespace
 
-void fake_engine_reset(void)
-{
-    State() = EngineState();
-}
+void fake_engine_reset(void) { State() = EngineState(); }
 
 int fake_engine_calls(const char* name)
 {
@@ -95,20 +91,11 @@ int fake_engine_get_record(uint32_t tag, int16_t item, int16_t incident, uint16_
     return 1;
 }
 
-int fake_engine_saves_of(uint32_t tag)
-{
-    return State().saves[tag];
-}
+int fake_engine_saves_of(uint32_t tag) { return State().saves[tag]; }
 
-void fake_engine_refuse_saves_of(uint32_t tag)
-{
-    State().refusedSaves.insert(tag);
-}
+void fake_engine_refuse_saves_of(uint32_t tag) { State().refusedSaves.insert(tag); }
 
-void fake_engine_set_result(int16_t result)
-{
-    State().result = result;
-}
+void fake_engine_set_result(int16_t result) { State().result = result; }
 
 void fake_engine_set_fret_answer(uint8_t fill, int16_t result)
 {
@@ -116,10 +103,7 @@ void fake_engine_set_fret_answer(uint8_t fill, int16_t result)
     State().fretResult = result;
 }
 
-uint32_t fake_engine_last_version(void)
-{
-    return State().lastVersion;
-}
+uint32_t fake_engine_last_version(void) { return State().lastVersion; }
 
 int fake_engine_seen_note_ids(int16_t* ids, int maxIds)
 {
@@ -176,11 +160,11 @@ int16_t FX_GetCurrentEnigmaDocument(uint32_t version)
     return 7;
 }
 
-#define FAKE_ENGINE_COUNTED(name, params, version)  \
-    fxbool name params                              \
-    {                                               \
-        Record(#name, version);                     \
-        return State().result;                      \
+#define FAKE_ENGINE_COUNTED(name, params, version) \
+    fxbool name params                             \
+    {                                              \
+        Record(#name, version);                    \
+        return State().result;                     \
     }
 FAKE_ENGINE_COUNTED(FX_StartFinaleEdit_UTF16, (const uint16_t*, uint32_t version), version)
 FAKE_ENGINE_COUNTED(FX_EndFinaleEdit, (uint32_t version), version)
@@ -228,7 +212,4 @@ int16_t FX_GetMaxLayers(uint32_t version)
     return 25; /* an answer no real host gives */
 }
 
-int qztest_engine_function(void)
-{
-    return 25;
-}
+int qztest_engine_function(void) { return 25; }

@@ -5,7 +5,4 @@
 
 #define FAKE_ENGINE_COUNT_ROW(result, name, params, args, confirmed) +1
 
-int fake_engine_host_function_count(void)
-{
-    return 0 FX_HOST_FUNCTIONS(FAKE_ENGINE_COUNT_ROW);
-}
+int fake_engine_host_function_count(void) { return 0 FX_HOST_FUNCTIONS(FAKE_ENGINE_COUNT_ROW); }

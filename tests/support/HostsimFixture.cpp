@@ -9,14 +9,17 @@ extern "C" uint32_t FinaleExtensionVersion(uint32_t hostVersion);
 extern "C" int32_t FinaleEditDepth;
 int PluginMain(int argc, char** argv);
 
-namespace {
+namespace
+{
 
-std::string& loadError() {
+std::string& loadError()
+{
     static std::string error;
     return error;
 }
 
-HostsimApi* load() {
+HostsimApi* load()
+{
     static HostsimApi api;
     void* handle = dlopen(QZTEST_HOSTSIM_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
@@ -24,11 +27,11 @@ HostsimApi* load() {
         return nullptr;
     }
     api.handle = handle;
-#define QZTEST_HOSTSIM_RESOLVE(name)                                                    \
-    api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, #name));              \
-    if (!api.name) {                                                                    \
-        loadError() = "libfxhostsim.so lacks " #name;                                   \
-        return nullptr;                                                                 \
+#define QZTEST_HOSTSIM_RESOLVE(name)                                       \
+    api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, #name)); \
+    if (!api.name) {                                                       \
+        loadError() = "libfxhostsim.so lacks " #name;                      \
+        return nullptr;                                                    \
     }
     QZTEST_HOSTSIM_API(QZTEST_HOSTSIM_RESOLVE)
 #undef QZTEST_HOSTSIM_RESOLVE
@@ -36,7 +39,8 @@ HostsimApi* load() {
 }
 
 /* Runs the plug-in's start-up once per process (its lookups last as long). */
-bool startPlugin() {
+bool startPlugin()
+{
     static const int started = [] {
         char name[] = "qztest";
         char* argv[] = {name, nullptr};
@@ -45,20 +49,20 @@ bool startPlugin() {
     return started == 1;
 }
 
-}  // namespace
+} // namespace
 
-const HostsimApi* HostsimFixture::Host() {
+const HostsimApi* HostsimFixture::Host()
+{
     static const HostsimApi* api = load();
     return api;
 }
 
 const char* HostsimFixture::LoadError() { return loadError().c_str(); }
 
-int32_t HostsimFixture::PluginEditDepth() {
-    return FinaleEditDepth;
-}
+int32_t HostsimFixture::PluginEditDepth() { return FinaleEditDepth; }
 
-void HostsimFixture::SetUp() {
+void HostsimFixture::SetUp()
+{
     const HostsimApi* host = Host();
     ASSERT_NE(host, nullptr) << LoadError();
     host->hostsim_reset();
@@ -71,9 +75,11 @@ void HostsimFixture::SetUp() {
     host->hostsim_set_strict(1);
 }
 
-void HostsimFixture::TearDown() {
+void HostsimFixture::TearDown()
+{
     const HostsimApi* host = Host();
-    if (!host) return;
+    if (!host)
+        return;
     if (host->hostsim_violation_count(HOSTSIM_SEVERITY_WARNING))
         ADD_FAILURE() << "strict violations:\n" << host->hostsim_violations_text(HOSTSIM_SEVERITY_WARNING);
     host->hostsim_reset();

@@ -35,14 +35,16 @@
 #define QZTEST_HOSTSIM_API(X) HOSTSIM_API_NAMES(X)
 
 /* The driver API of the loaded engine. */
-struct HostsimApi {
+struct HostsimApi
+{
 #define QZTEST_HOSTSIM_MEMBER(name) decltype(&::name) name = nullptr;
     QZTEST_HOSTSIM_API(QZTEST_HOSTSIM_MEMBER)
 #undef QZTEST_HOSTSIM_MEMBER
     void* handle = nullptr;
 };
 
-class HostsimFixture : public ::testing::Test {
+class HostsimFixture : public ::testing::Test
+{
 public:
     /* The engine, loaded on first use; null when it cannot be loaded (the
        reason is in LoadError()). */
@@ -58,7 +60,8 @@ protected:
 
     /* Runs one plug-in entry call or UI event between hostsim's checks. */
     template <class F>
-    void PluginCall(const char* what, F&& call) {
+    void PluginCall(const char* what, F&& call)
+    {
         Host()->hostsim_begin_plugin_call(what);
         call();
         Host()->hostsim_end_plugin_call(PluginEditDepth());

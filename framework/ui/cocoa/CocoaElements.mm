@@ -93,7 +93,8 @@ void AddColumn(NSTableView* pTable, NSTableColumn* pColumn)
 void RemoveColumns(NSTableView* pTable)
 {
     NSArray* pAll = [NSArray arrayWithArray:Columns(pTable)];
-    for (NSUInteger i = 0; i < [pAll count]; ++i) [pTable removeTableColumn:[pAll objectAtIndex:i]];
+    for (NSUInteger i = 0; i < [pAll count]; ++i)
+        [pTable removeTableColumn:[pAll objectAtIndex:i]];
     EnsureDrawable(pTable);
 }
 
@@ -143,8 +144,10 @@ void SetFrameOf(NSWindow* pWindow, NSRect frame)
     [pContent setAutoresizesSubviews:autoresizes];
     /* GNUstep applies the limits again when the window is next shown, so a
        frame set here outside them widens them. */
-    [pWindow setMinSize:NSMakeSize(std::min(minimum.width, real.size.width), std::min(minimum.height, real.size.height))];
-    [pWindow setMaxSize:NSMakeSize(std::max(maximum.width, real.size.width), std::max(maximum.height, real.size.height))];
+    [pWindow
+        setMinSize:NSMakeSize(std::min(minimum.width, real.size.width), std::min(minimum.height, real.size.height))];
+    [pWindow
+        setMaxSize:NSMakeSize(std::max(maximum.width, real.size.width), std::max(maximum.height, real.size.height))];
 }
 
 float TitleBarHeight()
@@ -156,8 +159,7 @@ float TitleBarHeight()
 NSView* FindByTag(NSView* pRoot, int tag)
 {
     if (!pRoot) return nil;
-    if ([pRoot isKindOfClass:[NSBox class]])
-    {
+    if ([pRoot isKindOfClass:[NSBox class]]) {
         NSString* identifier = BoxIdentifier(QZ_AS(NSBox, pRoot));
         if (identifier && [identifier intValue] == tag) return pRoot;
     }
@@ -174,10 +176,10 @@ int CopyUTF8(NSString* text, char* buf, int size)
     const char* utf8 = text ? [text UTF8String] : "";
     if (!utf8) utf8 = "";
     size_t length = std::strlen(utf8);
-    if (buf && size > 0)
-    {
+    if (buf && size > 0) {
         size_t n = std::min(length, static_cast<size_t>(size - 1));
-        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
+        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80)
+            --n;
         std::memcpy(buf, utf8, n);
         buf[n] = '\0';
     }
@@ -189,6 +191,7 @@ void Collect(NSView* pRoot, NSMutableArray* pViews)
     if (!pRoot) return;
     [pViews addObject:pRoot];
     NSArray* pSubviews = [pRoot subviews];
-    for (NSUInteger i = 0; i < [pSubviews count]; ++i) Collect([pSubviews objectAtIndex:i], pViews);
+    for (NSUInteger i = 0; i < [pSubviews count]; ++i)
+        Collect([pSubviews objectAtIndex:i], pViews);
 }
 } // namespace CocoaElements

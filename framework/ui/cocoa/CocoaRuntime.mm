@@ -123,8 +123,7 @@ NSTimer* NextDue(uint64_t limit)
 {
     NSTimer* pBest = nil;
     const TimerSchedule* pBestSchedule = nullptr;
-    for (std::map<NSTimer*, TimerSchedule>::iterator it = Get().timers.begin(); it != Get().timers.end(); ++it)
-    {
+    for (std::map<NSTimer*, TimerSchedule>::iterator it = Get().timers.begin(); it != Get().timers.end(); ++it) {
         const TimerSchedule& schedule = it->second;
         if (schedule.due > limit || ![it->first isValid]) continue;
         if (pBestSchedule && (schedule.due > pBestSchedule->due ||
@@ -152,10 +151,8 @@ bool StartApplication()
     State& state = Get();
     if (state.started) return true;
     DisplayProbe probe;
-    if (!probe.Available())
-    {
-        if (!state.noDisplayReported)
-            qzui::ReportSystemLog("no display: run under xvfb-run, or use the terminal mode");
+    if (!probe.Available()) {
+        if (!state.noDisplayReported) qzui::ReportSystemLog("no display: run under xvfb-run, or use the terminal mode");
         state.noDisplayReported = true;
         return false;
     }
@@ -212,12 +209,13 @@ void WindowReleased(_FCWindowController_cocoa* pBridge)
 
 std::vector<_FCWindowController_cocoa*> LoadedBridges()
 {
-    std::vector<std::pair<int, _FCWindowController_cocoa*> > loaded;
+    std::vector<std::pair<int, _FCWindowController_cocoa*>> loaded;
     for (size_t i = 0; i < Get().bridges.size(); ++i)
         if (int number = NumberOf(Get().bridges[i])) loaded.push_back(std::make_pair(number, Get().bridges[i]));
     std::sort(loaded.begin(), loaded.end());
     std::vector<_FCWindowController_cocoa*> result;
-    for (size_t i = 0; i < loaded.size(); ++i) result.push_back(loaded[i].second);
+    for (size_t i = 0; i < loaded.size(); ++i)
+        result.push_back(loaded[i].second);
     return result;
 }
 
@@ -272,8 +270,7 @@ int Advance(uint64_t milliseconds)
     Get().driver = true;
     const uint64_t limit = Get().now + milliseconds;
     int fired = 0;
-    while (NSTimer* pTimer = NextDue(limit))
-    {
+    while (NSTimer* pTimer = NextDue(limit)) {
         const TimerSchedule schedule = Get().timers[pTimer];
         Get().now = schedule.due;
         Fire(pTimer, schedule.due + static_cast<uint64_t>(schedule.period));
@@ -293,11 +290,9 @@ int FireAll()
     typedef std::pair<std::pair<uint64_t, uint64_t>, NSTimer*> Entry;
     std::vector<Entry> order;
     for (std::map<NSTimer*, TimerSchedule>::iterator it = Get().timers.begin(); it != Get().timers.end(); ++it)
-        if ([it->first isValid])
-            order.push_back(Entry(std::make_pair(it->second.due, it->second.sequence), it->first));
+        if ([it->first isValid]) order.push_back(Entry(std::make_pair(it->second.due, it->second.sequence), it->first));
     std::sort(order.begin(), order.end());
-    for (size_t i = 0; i < order.size(); ++i)
-    {
+    for (size_t i = 0; i < order.size(); ++i) {
         NSTimer* pTimer = order[i].second;
         std::map<NSTimer*, TimerSchedule>::iterator found = Get().timers.find(pTimer);
         if (found == Get().timers.end() || ![pTimer isValid]) continue;
@@ -312,8 +307,7 @@ void Pump(double seconds)
     if (!Get().started) return;
     CocoaPool pool;
     NSDate* limit = [NSDate dateWithTimeIntervalSinceNow:seconds];
-    do
-    {
+    do {
         NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
                                             untilDate:limit
                                                inMode:NSEventTrackingRunLoopMode

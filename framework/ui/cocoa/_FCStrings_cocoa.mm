@@ -36,8 +36,7 @@ bool _FCStrings_cocoa::LoadSystemFontNames(FCStrings* pList)
     CocoaPool pool;
     NSArray* families =
         [[[NSFontManager sharedFontManager] availableFontFamilies] sortedArrayUsingSelector:@selector(compare:)];
-    for (NSUInteger i = 0; i < [families count]; ++i)
-    {
+    for (NSUInteger i = 0; i < [families count]; ++i) {
         FCString entry;
         _cocoalink_SetNSString(&entry, [families objectAtIndex:i]);
         if (!pList->Find(&entry)) pList->AddCopy(&entry);

@@ -47,8 +47,7 @@ NSMenuItem* ItemAt(NSMenu* pMenu, int index)
 {
     NSArray* pItems = [pMenu itemArray];
     int seen = 0;
-    for (NSUInteger i = 0; i < [pItems count]; ++i)
-    {
+    for (NSUInteger i = 0; i < [pItems count]; ++i) {
         NSMenuItem* pItem = [pItems objectAtIndex:i];
         if ([pItem isSeparatorItem]) continue;
         if (seen++ == index) return pItem;
@@ -69,8 +68,7 @@ int _FCUI_cocoa::ShowAlert(int kind, const FCString* pTitle, const FCString* pMe
     int answer = answers[0];
     if (CocoaRuntime::DriverAttached() || !CocoaRuntime::StartApplication())
         answer = qzui::ReportAlert(kind, [title UTF8String], [message UTF8String], buttons, count, answers[0]);
-    else
-    {
+    else {
         int pressed = RunAlertPanel(kind, title, message, buttons, count);
         if (pressed >= 0 && pressed < count) answer = answers[pressed];
     }
@@ -100,8 +98,7 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
     NSFontPanel* pPanel = [NSFontPanel sharedFontPanel];
     [pPanel orderFront:nil];
     /* Modal until the user closes it; a driver closes it at once. */
-    while (!CocoaRuntime::DriverAttached() && [pPanel isVisible])
-    {
+    while (!CocoaRuntime::DriverAttached() && [pPanel isVisible]) {
         NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
                                             untilDate:[NSDate distantFuture]
                                                inMode:NSDefaultRunLoopMode
@@ -142,8 +139,7 @@ void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
     if (!pString) return;
     CocoaPool pool;
     std::string chosen;
-    if (CocoaRuntime::DecimalSeparatorOverride(&chosen))
-    {
+    if (CocoaRuntime::DecimalSeparatorOverride(&chosen)) {
         pString->SetUTF8String(chosen.c_str());
         return;
     }

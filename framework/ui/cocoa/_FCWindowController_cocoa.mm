@@ -133,8 +133,8 @@ bool HasTitle(NSView* pView)
 } // namespace
 
 _FCWindowController_cocoa::_FCWindowController_cocoa(__FCUserWindow* pWindow, int layoutID)
-    : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false),
-      _pWindow(pWindow), _controller(nullptr), _timers(nullptr)
+    : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false), _pWindow(pWindow),
+      _controller(nullptr), _timers(nullptr)
 {
     CocoaRuntime::Register(this);
 }
@@ -153,8 +153,7 @@ bool _FCWindowController_cocoa::_LoadController()
 {
     if (!CocoaRuntime::StartApplication()) return false;
     NSString* path = CocoaRuntime::LayoutPath(_layoutid);
-    if (!path)
-    {
+    if (!path) {
         char line[128];
         std::snprintf(line, sizeof line, "Layout %d was not found; the window does not open.", _layoutid);
         qzui::ReportSystemLog(line);
@@ -166,8 +165,7 @@ bool _FCWindowController_cocoa::_LoadController()
     CocoaRuntime::WindowLoaded(this);
     /* Asking for the window loads the layout; windowDidLoad wires it and
        initialises the framework window. */
-    if (![pController window])
-    {
+    if (![pController window]) {
         qzui::ReportSystemLog("The layout could not be read; the window does not open.");
         _ReleaseController();
         return false;
@@ -184,12 +182,10 @@ void _FCWindowController_cocoa::_ReleaseController()
     [pController detachOwner];
     [[NSNotificationCenter defaultCenter] removeObserver:pController];
     NSWindow* pWindow = [pController isWindowLoaded] ? [pController window] : nil;
-    if (pWindow)
-    {
+    if (pWindow) {
         NSMutableArray* pViews = [NSMutableArray array];
         CocoaElements::Collect([pWindow contentView], pViews);
-        for (NSUInteger i = 0; i < [pViews count]; ++i)
-        {
+        for (NSUInteger i = 0; i < [pViews count]; ++i) {
             id pView = [pViews objectAtIndex:i];
             if ([pView isKindOfClass:[NSTableView class]]) [pView setDataSource:nil];
             [pView removeObjectUserInfo];
@@ -213,8 +209,7 @@ void _FCWindowController_cocoa::ShowModeless()
     CocoaPool pool;
     _modalrequested = false;
     _windowopen = true;
-    if (!_LoadController())
-    {
+    if (!_LoadController()) {
         _windowopen = false;
         return;
     }
@@ -229,8 +224,7 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
     CocoaPool pool;
     _modalrequested = true;
     _windowopen = true;
-    if (!_LoadController())
-    {
+    if (!_LoadController()) {
         _windowopen = false;
         return false;
     }
@@ -241,11 +235,9 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
     /* The session runs until the window closes (Notify_WindowClose ends
        the modal run); a driver acts as the user between steps. */
     NSModalSession session = [NSApp beginModalSessionForWindow:pWindow];
-    while (_modalrun && _controller)
-    {
+    while (_modalrun && _controller) {
         if ([NSApp runModalSession:session] != NSRunContinuesResponse) break;
-        if (!CocoaRuntime::DriverAttached())
-        {
+        if (!CocoaRuntime::DriverAttached()) {
             [NSApp nextEventMatchingMask:NSAnyEventMask
                                untilDate:[NSDate distantFuture]
                                   inMode:NSModalPanelRunLoopMode
@@ -298,8 +290,7 @@ void _FCWindowController_cocoa::ActivateWindow()
     /* The window active before stops being it (GNUstep does not always tell
        it when the application itself is not active). */
     NSArray* pWindows = [NSApp windows];
-    for (NSUInteger i = 0; i < [pWindows count]; ++i)
-    {
+    for (NSUInteger i = 0; i < [pWindows count]; ++i) {
         NSWindow* pOther = [pWindows objectAtIndex:i];
         if (pOther != pWindow && [pOther isMainWindow]) [pOther resignMainWindow];
     }
@@ -311,8 +302,7 @@ void _FCWindowController_cocoa::ShowWindow(bool show)
 {
     NSWindow* pWindow = WindowOf(this);
     if (!pWindow) return;
-    if (show)
-    {
+    if (show) {
         [pWindow makeKeyAndOrderFront:nil];
         return;
     }
@@ -804,8 +794,7 @@ NSString* NextColumnIdentifier(NSTableView* pTable)
 {
     NSArray* pColumns = CocoaElements::Columns(pTable);
     int number = 1;
-    if ([pColumns count] != 0)
-    {
+    if ([pColumns count] != 0) {
         NSString* last = [[pColumns lastObject] identifier];
         if ([last hasPrefix:@"col"]) number = [[last substringFromIndex:3] intValue] + 1;
     }
@@ -853,7 +842,8 @@ void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
     NSArray* pColumns = pTable ? CocoaElements::Columns(pTable) : nil;
     if ([pColumns count] == 0) return;
     CGFloat others = 0;
-    for (NSUInteger i = 0; i + 1 < [pColumns count]; ++i) others += [[pColumns objectAtIndex:i] width];
+    for (NSUInteger i = 0; i + 1 < [pColumns count]; ++i)
+        others += [[pColumns objectAtIndex:i] width];
     NSTableColumn* pLast = [pColumns lastObject];
     CGFloat visible = [[pTable enclosingScrollView] contentSize].width;
     if (visible <= 0) visible = [pTable frame].size.width;
@@ -989,11 +979,11 @@ NSView* NewTable(FCControl* pControl, bool outline, float width, float height)
     [pScroll setBorderType:NSBezelBorder];
     [pScroll setHasVerticalScroller:YES];
     NSSize inside = [pScroll contentSize];
-    NSTableView* pTable = [[[tableClass alloc] initWithFrame:NSMakeRect(0, 0, inside.width, inside.height)] autorelease];
+    NSTableView* pTable =
+        [[[tableClass alloc] initWithFrame:NSMakeRect(0, 0, inside.width, inside.height)] autorelease];
     [pTable setTag:pControl->GetControlID()];
     CocoaElements::EnsureDrawable(pTable);
-    if (outline || code == 11)
-    {
+    if (outline || code == 11) {
         [pTable setHeaderView:nil];
         [pTable setCornerView:nil];
     }
@@ -1011,8 +1001,7 @@ NSView* NewTable(FCControl* pControl, bool outline, float width, float height)
 NSButton* NewButton(FCControl* pControl, float width, bool checkBox)
 {
     NSButton* pButton = [[[NSButton alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
-    if (checkBox)
-    {
+    if (checkBox) {
         [pButton setButtonType:NSSwitchButton];
         FCCtrlCheckbox* pCheckbox = dynamic_cast<FCCtrlCheckbox*>(pControl);
         [pButton setAllowsMixedState:pCheckbox && pCheckbox->GetAllowMixedState() ? YES : NO];
@@ -1027,8 +1016,7 @@ NSButton* NewButton(FCControl* pControl, float width, bool checkBox)
 NSTextField* NewTextField(float width, bool editable)
 {
     NSTextField* pField = [[[NSTextField alloc] initWithFrame:NSMakeRect(0, 0, width, 5)] autorelease];
-    if (!editable)
-    {
+    if (!editable) {
         [pField setBezeled:NO];
         [pField setDrawsBackground:NO];
         [pField setEditable:NO];
@@ -1059,8 +1047,7 @@ NSBox* NewSeparator(FCControl* pControl, float width, float height)
 /* The element for a type code; nil for codes without one. */
 NSView* NewElement(FCControl* pControl, float width, float tall)
 {
-    switch (pControl->_GetControlType())
-    {
+    switch (pControl->_GetControlType()) {
     case 1: return [[[NSStepper alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
     case 2:
     case 11: return NewTable(pControl, false, width, tall);
@@ -1069,18 +1056,17 @@ NSView* NewElement(FCControl* pControl, float width, float tall)
     case 5: return NewButton(pControl, width, true);
     case 6: return NewTextField(width, true);
     case 7: return NewTextField(width, false);
-    case 8:
-    {
-        NSPopUpButton* pPopup =
-            [[[NSPopUpButton alloc] initWithFrame:NSMakeRect(0, 0, width, 22) pullsDown:NO] autorelease];
+    case 8: {
+        NSPopUpButton* pPopup = [[[NSPopUpButton alloc] initWithFrame:NSMakeRect(0, 0, width, 22)
+                                                            pullsDown:NO] autorelease];
         MakeSmall(pPopup, width);
         return pPopup;
     }
     case 9: return NewSeparator(pControl, width, tall);
     case 10: return [[[NSSlider alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
-    case 13:
-    {
-        NSSegmentedControl* pSegments = [[[NSSegmentedControl alloc] initWithFrame:NSMakeRect(0, 0, width, 24)] autorelease];
+    case 13: {
+        NSSegmentedControl* pSegments =
+            [[[NSSegmentedControl alloc] initWithFrame:NSMakeRect(0, 0, width, 24)] autorelease];
         [pSegments setSegmentCount:1]; /* one unlabelled segment */
         return pSegments;
     }
@@ -1113,8 +1099,7 @@ void _FCWindowController_cocoa::AssureTimers()
 void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
 {
     AssureTimers();
-    if (TimeridExists(id))
-    {
+    if (TimeridExists(id)) {
         qzui::ReportSystemLog("Timer already exists!");
         return;
     }
@@ -1132,8 +1117,7 @@ void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
 void _FCWindowController_cocoa::KillTimer(int id)
 {
     NSMutableArray* pTimers = TimersOf(this);
-    for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i)
-    {
+    for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
         NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
         if (TimerId(pTimer) != id) continue;
         [pTimer invalidate];
@@ -1153,8 +1137,7 @@ bool _FCWindowController_cocoa::TimeridExists(int id)
 void _FCWindowController_cocoa::KillAllTimers()
 {
     NSMutableArray* pTimers = TimersOf(this);
-    for (NSUInteger i = 0; i < [pTimers count]; ++i)
-    {
+    for (NSUInteger i = 0; i < [pTimers count]; ++i) {
         [[pTimers objectAtIndex:i] invalidate];
         CocoaRuntime::TimerKilled([pTimers objectAtIndex:i]);
     }

@@ -40,15 +40,13 @@ id ItemOf(NSOutlineView* pOutline, FCTreeNode* pNode)
 {
     if (!pNode || !pNode->_GetHandle()) return nil;
     NSMutableDictionary* pItems = [[pOutline objectUserInfo] objectForKey:@"Items"];
-    if (!pItems)
-    {
+    if (!pItems) {
         pItems = [NSMutableDictionary dictionary];
         [[pOutline objectUserInfo] setObject:pItems forKey:@"Items"];
     }
     NSValue* key = [NSValue valueWithPointer:pNode->_GetHandle()];
     id item = [pItems objectForKey:key];
-    if (!item)
-    {
+    if (!item) {
         item = key;
         [pItems setObject:item forKey:key];
     }
@@ -56,7 +54,10 @@ id ItemOf(NSOutlineView* pOutline, FCTreeNode* pNode)
 }
 
 /* The node of an item; null once the node is gone. */
-FCTreeNode* NodeOf(id item) { return item ? FCTreeNode::_NodeFromHandle([QZ_AS(NSValue, item) pointerValue]) : nullptr; }
+FCTreeNode* NodeOf(id item)
+{
+    return item ? FCTreeNode::_NodeFromHandle([QZ_AS(NSValue, item) pointerValue]) : nullptr;
+}
 
 /* A node of the outline's tree that is still attached to it. */
 bool IsKnown(NSOutlineView* pOutline, FCTreeNode* pNode)

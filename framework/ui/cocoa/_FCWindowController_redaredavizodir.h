@@ -9,8 +9,7 @@ class _FCWindowController_cocoa;
  * wires its elements, turns Cocoa actions and notifications into the bridge's
  * Notify_ calls, fires the bridge's timers and serves as the data source of
  * its tables. */
-@interface _FCWindowController_redaredavizodir : NSWindowController
-{
+@interface _FCWindowController_redaredavizodir : NSWindowController {
     _FCWindowController_cocoa* _pOwner;
 }
 /* The layout file is read when the window is first asked for. */

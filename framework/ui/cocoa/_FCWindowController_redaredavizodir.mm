@@ -18,8 +18,7 @@ void Observe(id observer, SEL selector, NSString* name, id object)
 
 void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* button, bool modal)
 {
-    switch ([button tag])
-    {
+    switch ([button tag]) {
     case 0: return;
     case 1:
         [button setTarget:controller];
@@ -45,19 +44,16 @@ bool NeedsFont(NSFont* font) { return !font || [font pointSize] < 1; }
 
 void RepairCellFont(id cell)
 {
-    if ([cell respondsToSelector:@selector(font)] && NeedsFont([cell font]))
-        [cell setFont:[NSFont systemFontOfSize:0]];
+    if ([cell respondsToSelector:@selector(font)] && NeedsFont([cell font])) [cell setFont:[NSFont systemFontOfSize:0]];
 }
 
 void RepairFont(NSControl* control)
 {
     if ([control cell]) RepairCellFont([control cell]);
     if (NeedsFont([control font])) [control setFont:[NSFont systemFontOfSize:0]];
-    if ([control isKindOfClass:[NSTableView class]])
-    {
+    if ([control isKindOfClass:[NSTableView class]]) {
         NSArray* columns = [(NSTableView*)control tableColumns];
-        for (NSUInteger i = 0; i < [columns count]; ++i)
-        {
+        for (NSUInteger i = 0; i < [columns count]; ++i) {
             RepairCellFont([[columns objectAtIndex:i] dataCell]);
             RepairCellFont([[columns objectAtIndex:i] headerCell]);
         }
@@ -79,8 +75,7 @@ void AssignBoxIdentifiers(NSString* layoutPath, NSView* content)
     NSXMLDocument* document = data ? [[[NSXMLDocument alloc] initWithData:data options:0 error:NULL] autorelease] : nil;
     NSArray* nodes = [document nodesForXPath:@"//box" error:NULL];
     if ([nodes count] != [boxes count]) return;
-    for (NSUInteger i = 0; i < [nodes count]; ++i)
-    {
+    for (NSUInteger i = 0; i < [nodes count]; ++i) {
         NSBox* box = [boxes objectAtIndex:i];
         NSString* identifier = [[[nodes objectAtIndex:i] attributeForName:@"identifier"] stringValue];
         if (identifier && !CocoaElements::BoxIdentifier(box)) CocoaElements::SetBoxIdentifier(box, identifier);
@@ -92,8 +87,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     CocoaElements::EnsureDrawable(table);
     [table setAllowsColumnSelection:NO];
     [table setAllowsMultipleSelection:NO];
-    if ([table isKindOfClass:[NSOutlineView class]])
-    {
+    if ([table isKindOfClass:[NSOutlineView class]]) {
         Observe(controller, @selector(outlineViewSelectionChange:), NSOutlineViewSelectionDidChangeNotification, table);
         return;
     }
@@ -157,8 +151,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)setupFCControlTargetOf:(NSView*)view
 {
     if ([view isKindOfClass:[NSControl class]]) RepairFont((NSControl*)view);
-    if ([view isKindOfClass:[NSSegmentedControl class]])
-    {
+    if ([view isKindOfClass:[NSSegmentedControl class]]) {
         [(NSControl*)view setTarget:self];
         [(NSControl*)view setAction:@selector(segmentedControlPressed:)];
     }
@@ -168,8 +161,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
         SetupButton(self, (NSButton*)view, _pOwner && _pOwner->_IsModalRequested());
     else if ([view isKindOfClass:[NSTextField class]] && [(NSTextField*)view tag] != 0)
         Observe(self, @selector(editTextChange:), NSControlTextDidChangeNotification, view);
-    else if ([view isKindOfClass:[NSStepper class]] && [(NSStepper*)view tag] != 0)
-    {
+    else if ([view isKindOfClass:[NSStepper class]] && [(NSStepper*)view tag] != 0) {
         [(NSControl*)view setTarget:self];
         [(NSControl*)view setAction:@selector(stepperChange:)];
     }
@@ -177,7 +169,8 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
         SetupTable(self, (NSTableView*)view);
 
     NSArray* subviews = [view subviews];
-    for (NSUInteger i = 0; i < [subviews count]; ++i) [self setupFCControlTargetOf:[subviews objectAtIndex:i]];
+    for (NSUInteger i = 0; i < [subviews count]; ++i)
+        [self setupFCControlTargetOf:[subviews objectAtIndex:i]];
 }
 
 /* ---- Actions ---- */
@@ -255,8 +248,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 {
     (void)notification;
     NSSize size = CocoaElements::FrameOf([self window]).size;
-    if (_pOwner)
-        _pOwner->Notify_WindowResized(static_cast<float>(size.width), static_cast<float>(size.height), 0, 0);
+    if (_pOwner) _pOwner->Notify_WindowResized(static_cast<float>(size.width), static_cast<float>(size.height), 0, 0);
 }
 
 - (void)windowClosing:(NSNotification*)notification

@@ -7,8 +7,7 @@ class _FCWindowController_cocoa;
 
 /* The delegate of a framework window's Cocoa window: asks the framework
  * window whether the user may close it. */
-@interface _NSWindowDelegate_redaredavizodir : NSObject
-{
+@interface _NSWindowDelegate_redaredavizodir : NSObject {
     _FCWindowController_cocoa* _pOwner;
 }
 - (id)initWithOwner:(_FCWindowController_cocoa*)pOwner;

@@ -10,7 +10,10 @@
     return self;
 }
 
-- (void)detachOwner { _pOwner = nullptr; }
+- (void)detachOwner
+{
+    _pOwner = nullptr;
+}
 
 - (BOOL)windowShouldClose:(id)sender
 {

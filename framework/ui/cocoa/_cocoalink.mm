@@ -24,15 +24,13 @@ std::string NonLossyAscii(NSString* pObject)
     std::vector<unichar> units(length + 1, 0);
     if (length) [pObject getCharacters:&units[0] range:NSMakeRange(0, length)];
     std::string out;
-    for (NSUInteger i = 0; i < length; ++i)
-    {
+    for (NSUInteger i = 0; i < length; ++i) {
         unichar unit = units[i];
         if (unit == '\\')
             out += "\\\\";
         else if (unit < 0x80)
             out.push_back(static_cast<char>(unit));
-        else
-        {
+        else {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
             out += escape;
@@ -50,8 +48,7 @@ void InstallReleaseHook() { FCString::_pReleasePlatformString = &ReleasePlatform
 NSString* _cocoalink_MakeNSString(FCString* pString)
 {
     if (!pString) return nil;
-    if (!UnicodeHost())
-    {
+    if (!UnicodeHost()) {
         NSString* text = [NSString stringWithUTF8String:pString->GetCString()];
         return text ? text : @"";
     }
@@ -73,21 +70,18 @@ NSString* _cocoalink_GetNSString(FCString* pString)
 void _cocoalink_SetNSString(FCString* pString, NSString* pObject)
 {
     if (!pString) return;
-    if (!pObject)
-    {
+    if (!pObject) {
         pString->SetCString("");
         return;
     }
-    if (!UnicodeHost())
-    {
+    if (!UnicodeHost()) {
         std::string ascii = NonLossyAscii(pObject);
         if (ascii.size() > kOldHostLimit) ascii.resize(kOldHostLimit);
         pString->SetCString(ascii.c_str());
         return;
     }
     NSUInteger length = [pObject length];
-    if (length == 0)
-    {
+    if (length == 0) {
         pString->SetCString("");
         return;
     }
@@ -113,10 +107,10 @@ void _cocoalink_ToUTF8FromFCString(FCString* pString, char* buffer, int size)
     if (!text) return;
     size_t n = std::strlen(text);
     size_t room = static_cast<size_t>(size) - 1;
-    if (n > room)
-    {
+    if (n > room) {
         n = room;
-        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
     }
     std::memcpy(buffer, text, n);
     buffer[n] = '\0';

@@ -88,11 +88,9 @@ NSArray* TaggedViews(NSWindow* pWindow)
     NSMutableArray* pAll = [NSMutableArray array];
     CocoaElements::Collect([pWindow contentView], pAll);
     NSMutableArray* pTagged = [NSMutableArray array];
-    for (NSUInteger i = 0; i < [pAll count]; ++i)
-    {
+    for (NSUInteger i = 0; i < [pAll count]; ++i) {
         NSView* pView = [pAll objectAtIndex:i];
-        if ([pView isKindOfClass:[NSControl class]] && [QZ_AS(NSControl, pView) tag] != 0)
-            [pTagged addObject:pView];
+        if ([pView isKindOfClass:[NSControl class]] && [QZ_AS(NSControl, pView) tag] != 0) [pTagged addObject:pView];
     }
     return pTagged;
 }
@@ -249,8 +247,7 @@ int qzui_element_info(int window, int tag, qzui_element* info)
     info->tag = tag;
     info->enabled = !control || [QZ_AS(NSControl, pView) isEnabled] ? 1 : 0;
     info->visible = [pView isHiddenOrHasHiddenAncestor] ? 0 : 1;
-    info->editable =
-        [pView isKindOfClass:[NSTextField class]] && [QZ_AS(NSTextField, pView) isEditable] ? 1 : 0;
+    info->editable = [pView isKindOfClass:[NSTextField class]] && [QZ_AS(NSTextField, pView) isEditable] ? 1 : 0;
     info->state = StateOf(pView);
     info->focused = tag != 0 && HasFocus([pView window], pView) ? 1 : 0;
     info->frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
@@ -264,7 +261,8 @@ int qzui_element_text(int window, int tag, char* buf, int size)
     if (!pView) return -1;
     if (IsButton(pView) || [pView isKindOfClass:[NSBox class]])
         return CocoaElements::CopyUTF8([QZ_AS(NSButton, pView) title], buf, size);
-    if ([pView isKindOfClass:[NSControl class]]) return CocoaElements::CopyUTF8([QZ_AS(NSControl, pView) stringValue], buf, size);
+    if ([pView isKindOfClass:[NSControl class]])
+        return CocoaElements::CopyUTF8([QZ_AS(NSControl, pView) stringValue], buf, size);
     return CocoaElements::CopyUTF8(@"", buf, size);
 }
 
@@ -382,8 +380,7 @@ int qzui_type_text(int window, int tag, const char* text)
     NSView* pView = nil;
     int result = Target(window, tag, &pBridge, &pView);
     if (result != QZUI_OK) return result;
-    if (![pView isKindOfClass:[NSTextField class]] || ![QZ_AS(NSTextField, pView) isEditable])
-        return QZUI_E_WRONG_KIND;
+    if (![pView isKindOfClass:[NSTextField class]] || ![QZ_AS(NSTextField, pView) isEditable]) return QZUI_E_WRONG_KIND;
     NSString* typed = [NSString stringWithUTF8String:text ? text : ""];
     if (!typed) return QZUI_E_RANGE;
     [QZ_AS(NSTextField, pView) setStringValue:typed];
@@ -429,8 +426,7 @@ int qzui_activate(int window, int active)
     CocoaPool pool;
     _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (active)
-    {
+    if (active) {
         pBridge->ActivateWindow();
         return QZUI_OK;
     }

@@ -178,9 +178,9 @@ int qzui_outline_row_text(int window, int tag, int row, char* buf, int size)
     if (!pOutline || row < 0 || row >= [pOutline numberOfRows]) return -1;
     id source = [pOutline dataSource];
     NSTableColumn* pColumn = CocoaElements::ColumnAt(pOutline, 0);
-    id value = source && pColumn ? [source outlineView:pOutline objectValueForTableColumn:pColumn
-                                                byItem:[pOutline itemAtRow:row]]
-                                 : nil;
+    id value = source && pColumn
+                   ? [source outlineView:pOutline objectValueForTableColumn:pColumn byItem:[pOutline itemAtRow:row]]
+                   : nil;
     return CocoaElements::CopyUTF8([value isKindOfClass:[NSString class]] ? value : @"", buf, size);
 }
 

@@ -13,13 +13,11 @@ namespace
 {
 NSMenu* BuildMenu(const qzui_menu* pMenu)
 {
-    NSMenu* pBuilt = [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]]
-        autorelease];
-    for (int i = 0; i < pMenu->count; ++i)
-    {
+    NSMenu* pBuilt =
+        [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]] autorelease];
+    for (int i = 0; i < pMenu->count; ++i) {
         const qzui_menu_item& entry = pMenu->items[i];
-        if (entry.separator)
-        {
+        if (entry.separator) {
             [pBuilt addItem:[NSMenuItem separatorItem]];
             continue;
         }

@@ -11,28 +11,23 @@ HeadlessElement* HeadlessElement::AddChild(std::unique_ptr<HeadlessElement> pChi
 
 bool HeadlessElement::IsControl() const
 {
-    switch (kind)
-    {
+    switch (kind) {
     case HeadlessKind::View:
     case HeadlessKind::Box:
     case HeadlessKind::ScrollView:
-    case HeadlessKind::ClipView:
-        return false;
-    default:
-        return true;
+    case HeadlessKind::ClipView: return false;
+    default: return true;
     }
 }
 
 bool HeadlessElement::IsButton() const
 {
-    return kind == HeadlessKind::PushButton || kind == HeadlessKind::CheckBox ||
-           kind == HeadlessKind::RadioButton;
+    return kind == HeadlessKind::PushButton || kind == HeadlessKind::CheckBox || kind == HeadlessKind::RadioButton;
 }
 
 HeadlessElement* HeadlessElement::FindByTag(int wanted)
 {
-    for (auto& pChild : children)
-    {
+    for (auto& pChild : children) {
         HeadlessElement* pView = pChild.get();
         if (pView->kind == HeadlessKind::Box && HeadlessIntValue(pView->identifier) == wanted) return pView;
         if (pView->IsControl() && pView->tag == wanted) return pView;
@@ -61,21 +56,20 @@ bool HeadlessElement::IsHiddenOrInsideHidden() const
     return false;
 }
 
-bool HeadlessElement::HasCheckColumn() const
-{
-    return !columns.empty() && columns.front().identifier == "check";
-}
+bool HeadlessElement::HasCheckColumn() const { return !columns.empty() && columns.front().identifier == "check"; }
 
 void HeadlessElement::Collect(std::vector<HeadlessElement*>* pOut)
 {
     pOut->push_back(this);
-    for (auto& pChild : children) pChild->Collect(pOut);
+    for (auto& pChild : children)
+        pChild->Collect(pOut);
 }
 
 int HeadlessIntValue(const std::string& text)
 {
     size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     long long value = 0;

@@ -46,16 +46,16 @@ class HeadlessElement
 public:
     HeadlessKind kind = HeadlessKind::View;
     int tag = 0;
-    std::string identifier;   /* boxes are found by it, read as an integer */
+    std::string identifier; /* boxes are found by it, read as an integer */
     float x = 0, y = 0, width = 0, height = 0;
-    std::u16string text;      /* the title of a button, the string value otherwise */
+    std::u16string text; /* the title of a button, the string value otherwise */
     bool enabled = true;
     bool hidden = false;
-    bool editable = false;    /* text fields */
-    int state = 0;            /* buttons: 0 off, 1 on, 2 mixed */
+    bool editable = false; /* text fields */
+    int state = 0;         /* buttons: 0 off, 1 on, 2 mixed */
     bool allowsMixedState = false;
     std::string keyEquivalent;
-    int redraws = 0;          /* times the element was redrawn at once */
+    int redraws = 0; /* times the element was redrawn at once */
 
     /* Popups (items) and segmented controls (segment labels). */
     std::vector<std::u16string> items;
@@ -70,7 +70,7 @@ public:
     /* Tables. */
     std::vector<HeadlessColumn> columns;
     int selectedRow = -1;
-    int topRow = 0;           /* first row scrolled into view */
+    int topRow = 0; /* first row scrolled into view */
     bool hasHeader = true;
     bool allowsEmptySelection = true;
     bool dataSourceSet = false;

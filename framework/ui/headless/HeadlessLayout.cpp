@@ -71,19 +71,16 @@ std::u16string Text16(const char* utf8)
 
 std::string DecodeBase64(const std::string& text)
 {
-    static const std::string kAlphabet =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    static const std::string kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string out;
     unsigned bits = 0;
     int count = 0;
-    for (char c : text)
-    {
+    for (char c : text) {
         size_t value = kAlphabet.find(c);
         if (value == std::string::npos) continue;
         bits = (bits << 6) | static_cast<unsigned>(value);
         count += 6;
-        if (count >= 8)
-        {
+        if (count >= 8) {
             count -= 8;
             out.push_back(static_cast<char>((bits >> count) & 0xFF));
         }
@@ -110,8 +107,7 @@ void ReadFrame(const pugi::xml_node& node, HeadlessElement* pElement)
 
 HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
 {
-    if (name == "button")
-    {
+    if (name == "button") {
         std::string type = cell.attribute("type").as_string();
         if (type == "check") return HeadlessKind::CheckBox;
         if (type == "radio") return HeadlessKind::RadioButton;
@@ -122,12 +118,18 @@ HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
         const char* name;
         HeadlessKind kind;
     } kKinds[] = {
-        {"textField", HeadlessKind::TextField},     {"scrollView", HeadlessKind::ScrollView},
-        {"clipView", HeadlessKind::ClipView},       {"tableView", HeadlessKind::TableView},
-        {"outlineView", HeadlessKind::OutlineView}, {"box", HeadlessKind::Box},
-        {"view", HeadlessKind::View},               {"customView", HeadlessKind::View},
-        {"popUpButton", HeadlessKind::PopUp},       {"stepper", HeadlessKind::Stepper},
-        {"slider", HeadlessKind::Slider},           {"segmentedControl", HeadlessKind::Segmented},
+        {"textField", HeadlessKind::TextField},
+        {"scrollView", HeadlessKind::ScrollView},
+        {"clipView", HeadlessKind::ClipView},
+        {"tableView", HeadlessKind::TableView},
+        {"outlineView", HeadlessKind::OutlineView},
+        {"box", HeadlessKind::Box},
+        {"view", HeadlessKind::View},
+        {"customView", HeadlessKind::View},
+        {"popUpButton", HeadlessKind::PopUp},
+        {"stepper", HeadlessKind::Stepper},
+        {"slider", HeadlessKind::Slider},
+        {"segmentedControl", HeadlessKind::Segmented},
     };
     for (const auto& entry : kKinds)
         if (name == entry.name) return entry.kind;
@@ -138,8 +140,7 @@ void ReadColumns(const pugi::xml_node& node, HeadlessElement* pTable)
 {
     pTable->hasHeader = !node.attribute("headerView").empty();
     pTable->allowsEmptySelection = !No(node, "emptySelection");
-    for (pugi::xml_node column : node.child("tableColumns").children("tableColumn"))
-    {
+    for (pugi::xml_node column : node.child("tableColumns").children("tableColumn")) {
         HeadlessColumn entry;
         entry.identifier = column.attribute("identifier").as_string();
         entry.width = column.attribute("width").as_float();
@@ -154,8 +155,7 @@ void ReadColumns(const pugi::xml_node& node, HeadlessElement* pTable)
 void ReadPopupItems(const pugi::xml_node& cell, HeadlessElement* pPopup)
 {
     std::string selectedID = cell.attribute("selectedItem").as_string();
-    for (pugi::xml_node item : Keyed(cell, "menu", "menu").child("items").children("menuItem"))
-    {
+    for (pugi::xml_node item : Keyed(cell, "menu", "menu").child("items").children("menuItem")) {
         bool selected = (!selectedID.empty() && selectedID == item.attribute("id").as_string()) ||
                         std::strcmp(item.attribute("state").as_string(), "on") == 0;
         if (selected && pPopup->selectedItem < 0) pPopup->selectedItem = static_cast<int>(pPopup->items.size());
@@ -176,8 +176,7 @@ void ReadRange(const pugi::xml_node& cell, HeadlessElement* pElement)
 /* A segmented control's segment labels and the selected segment. */
 void ReadSegments(const pugi::xml_node& cell, HeadlessElement* pSegments)
 {
-    for (pugi::xml_node segment : cell.child("segments").children("segment"))
-    {
+    for (pugi::xml_node segment : cell.child("segments").children("segment")) {
         if (Yes(segment, "selected")) pSegments->selectedItem = static_cast<int>(pSegments->items.size());
         pSegments->items.push_back(Text16(segment.attribute("label").as_string()));
     }
@@ -205,8 +204,7 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
     ReadFrame(node, pElement.get());
 
     std::string state = cell.attribute("state").as_string();
-    switch (pElement->kind)
-    {
+    switch (pElement->kind) {
     case HeadlessKind::PushButton:
     case HeadlessKind::CheckBox:
     case HeadlessKind::RadioButton:
@@ -220,22 +218,18 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
         pElement->editable = Yes(cell, "editable");
         break;
     case HeadlessKind::TableView:
-    case HeadlessKind::OutlineView:
-        ReadColumns(node, pElement.get());
-        break;
+    case HeadlessKind::OutlineView: ReadColumns(node, pElement.get()); break;
     case HeadlessKind::PopUp: ReadPopupItems(cell, pElement.get()); break;
     case HeadlessKind::Stepper:
     case HeadlessKind::Slider: ReadRange(cell, pElement.get()); break;
     case HeadlessKind::Segmented: ReadSegments(cell, pElement.get()); break;
     case HeadlessKind::ScrollView:
-        if (pugi::xml_node clip = Keyed(node, "clipView", "contentView"))
-            pElement->AddChild(BuildElement(clip));
+        if (pugi::xml_node clip = Keyed(node, "clipView", "contentView")) pElement->AddChild(BuildElement(clip));
         return pElement;
     case HeadlessKind::Box:
         BuildSubviews(Keyed(node, "view", "contentView").child("subviews"), pElement.get());
         return pElement;
-    default:
-        break;
+    default: break;
     }
     BuildSubviews(node.child("subviews"), pElement.get());
     return pElement;
@@ -249,17 +243,14 @@ bool NestingWithin(const pugi::xml_node& root, int limit)
 {
     int depth = 1;
     pugi::xml_node node = root.first_child();
-    while (node)
-    {
+    while (node) {
         if (depth > limit) return false;
-        if (pugi::xml_node child = node.first_child())
-        {
+        if (pugi::xml_node child = node.first_child()) {
             node = child;
             ++depth;
             continue;
         }
-        while (node != root && !node.next_sibling())
-        {
+        while (node != root && !node.next_sibling()) {
             node = node.parent();
             --depth;
         }
@@ -271,8 +262,7 @@ bool NestingWithin(const pugi::xml_node& root, int limit)
 
 pugi::xml_node FindWindow(const pugi::xml_node& root)
 {
-    for (pugi::xml_node node : root.children())
-    {
+    for (pugi::xml_node node : root.children()) {
         if (std::strcmp(node.name(), "window") == 0 || std::strcmp(node.name(), "panel") == 0) return node;
         if (pugi::xml_node found = FindWindow(node)) return found;
     }

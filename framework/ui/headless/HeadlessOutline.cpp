@@ -54,15 +54,12 @@ std::u16string Value(const HeadlessElement& outline, const std::string& column, 
 
 bool FindParent(const HeadlessElement& outline, const void* item, const void** pParent)
 {
-    for (const void* top : Children(outline, nullptr))
-    {
-        if (top == item)
-        {
+    for (const void* top : Children(outline, nullptr)) {
+        if (top == item) {
             *pParent = nullptr;
             return true;
         }
-        if (Contains(Children(outline, top), item))
-        {
+        if (Contains(Children(outline, top), item)) {
             *pParent = top;
             return true;
         }
@@ -78,11 +75,11 @@ bool IsExpanded(const HeadlessElement& outline, const void* item)
 std::vector<Row> VisibleRows(const HeadlessElement& outline)
 {
     std::vector<Row> rows;
-    for (const void* top : Children(outline, nullptr))
-    {
+    for (const void* top : Children(outline, nullptr)) {
         rows.push_back(Row{top, 0});
         if (!IsExpanded(outline, top) || !IsExpandable(outline, top)) continue;
-        for (const void* child : Children(outline, top)) rows.push_back(Row{child, 1});
+        for (const void* child : Children(outline, top))
+            rows.push_back(Row{child, 1});
     }
     return rows;
 }
@@ -107,14 +104,14 @@ bool Expand(HeadlessElement* pOutline, const void* item, bool expand)
     const void* parent = nullptr;
     if (!item || !FindParent(*pOutline, item, &parent)) return false;
     std::vector<const void*>& expanded = pOutline->expandedItems;
-    if (expand)
-    {
+    if (expand) {
         if (IsExpandable(*pOutline, item) && !Contains(expanded, item)) expanded.push_back(item);
         return false;
     }
     expanded.erase(std::remove(expanded.begin(), expanded.end(), item), expanded.end());
     const void* selectedParent = nullptr;
-    bool hidesSelection = pOutline->selectedOutlineItem && FindParent(*pOutline, pOutline->selectedOutlineItem, &selectedParent) &&
+    bool hidesSelection = pOutline->selectedOutlineItem &&
+                          FindParent(*pOutline, pOutline->selectedOutlineItem, &selectedParent) &&
                           selectedParent == item;
     return hidesSelection && Select(pOutline, nullptr);
 }
@@ -125,7 +122,8 @@ bool Prune(HeadlessElement* pOutline)
     for (const void* top : Children(*pOutline, nullptr))
         if (IsExpanded(*pOutline, top) && IsExpandable(*pOutline, top)) kept.push_back(top);
     pOutline->expandedItems = kept;
-    if (pOutline->selectedOutlineItem && RowOf(*pOutline, pOutline->selectedOutlineItem) < 0) return Select(pOutline, nullptr);
+    if (pOutline->selectedOutlineItem && RowOf(*pOutline, pOutline->selectedOutlineItem) < 0)
+        return Select(pOutline, nullptr);
     return false;
 }
 } // namespace HeadlessOutline

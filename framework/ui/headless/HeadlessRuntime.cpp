@@ -53,12 +53,10 @@ std::vector<HeadlessTimer>* TimersOf(_FCWindowController_cocoa* pBridge)
 bool NextDue(uint64_t limit, _FCWindowController_cocoa** ppBridge, HeadlessTimer** ppTimer)
 {
     *ppTimer = nullptr;
-    for (_FCWindowController_cocoa* pBridge : Get().bridges)
-    {
+    for (_FCWindowController_cocoa* pBridge : Get().bridges) {
         std::vector<HeadlessTimer>* pTimers = TimersOf(pBridge);
         if (!pTimers) continue;
-        for (HeadlessTimer& timer : *pTimers)
-        {
+        for (HeadlessTimer& timer : *pTimers) {
             if (timer.due > limit) continue;
             if (*ppTimer && (timer.due > (*ppTimer)->due ||
                              (timer.due == (*ppTimer)->due && timer.sequence > (*ppTimer)->sequence)))
@@ -98,8 +96,7 @@ std::vector<_FCWindowController_cocoa*> LoadedBridges()
 
 _FCWindowController_cocoa* FindBridge(int windowNumber)
 {
-    for (_FCWindowController_cocoa* pBridge : Get().bridges)
-    {
+    for (_FCWindowController_cocoa* pBridge : Get().bridges) {
         HeadlessWindow* pWindow = WindowOf(pBridge);
         if (pWindow && pWindow->serial == windowNumber) return pBridge;
     }
@@ -120,8 +117,7 @@ int Advance(uint64_t milliseconds)
     int fired = 0;
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessTimer* pTimer = nullptr;
-    while (NextDue(target, &pBridge, &pTimer))
-    {
+    while (NextDue(target, &pBridge, &pTimer)) {
         Get().now = std::max(Get().now, pTimer->due);
         pTimer->due += static_cast<uint64_t>(pTimer->period);
         int id = pTimer->id;
@@ -147,19 +143,18 @@ int FireAll()
     std::vector<Pending> pending;
     for (_FCWindowController_cocoa* pBridge : Get().bridges)
         if (std::vector<HeadlessTimer>* pTimers = TimersOf(pBridge))
-            for (const HeadlessTimer& timer : *pTimers) pending.push_back({pBridge, timer.sequence, timer.due});
+            for (const HeadlessTimer& timer : *pTimers)
+                pending.push_back({pBridge, timer.sequence, timer.due});
     std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) {
         return a.due != b.due ? a.due < b.due : a.sequence < b.sequence;
     });
     int fired = 0;
-    for (const Pending& entry : pending)
-    {
+    for (const Pending& entry : pending) {
         auto& bridges = Get().bridges;
         if (std::find(bridges.begin(), bridges.end(), entry.pBridge) == bridges.end()) continue;
         std::vector<HeadlessTimer>* pTimers = TimersOf(entry.pBridge);
         if (!pTimers) continue;
-        for (HeadlessTimer& timer : *pTimers)
-        {
+        for (HeadlessTimer& timer : *pTimers) {
             if (timer.sequence != entry.sequence) continue;
             timer.due = Get().now + static_cast<uint64_t>(timer.period);
             ++fired;
@@ -186,8 +181,8 @@ bool ModalStep(int windowNumber)
 
 namespace qzui
 {
-int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons,
-                int buttonCount, int defaultAnswer)
+int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons, int buttonCount,
+                int defaultAnswer)
 {
     const auto& alert = Get().alert;
     if (alert.fn)

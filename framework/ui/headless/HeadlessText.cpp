@@ -19,14 +19,12 @@ bool UnicodeHost() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 std::string NonLossyAscii(const std::u16string& text)
 {
     std::string out;
-    for (char16_t unit : text)
-    {
+    for (char16_t unit : text) {
         if (unit == u'\\')
             out += "\\\\";
         else if (unit < 0x80)
             out.push_back(static_cast<char>(unit));
-        else
-        {
+        else {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
             out += escape;
@@ -51,15 +49,15 @@ std::u16string ToElement(FCString* pString)
     if (UnicodeHost()) return Units(pString);
     /* Older hosts: the 8-bit form, each byte one character. */
     std::u16string out;
-    for (const char* p = pString->GetCString(); *p; ++p) out.push_back(static_cast<unsigned char>(*p));
+    for (const char* p = pString->GetCString(); *p; ++p)
+        out.push_back(static_cast<unsigned char>(*p));
     return out;
 }
 
 void FromElement(const std::u16string& text, FCString* pString)
 {
     if (!pString) return;
-    if (!UnicodeHost())
-    {
+    if (!UnicodeHost()) {
         std::string ascii = NonLossyAscii(text);
         if (ascii.size() > kOldHostLimit) ascii.resize(kOldHostLimit);
         pString->SetCString(ascii.c_str());
@@ -91,10 +89,10 @@ bool FromUTF8(const std::string& text, std::u16string* pOut)
 
 int CopyOut(const std::string& text, char* buf, int size)
 {
-    if (buf && size > 0)
-    {
+    if (buf && size > 0) {
         size_t n = text.size() < static_cast<size_t>(size - 1) ? text.size() : static_cast<size_t>(size - 1);
-        while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+        while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
         std::memcpy(buf, text.data(), n);
         buf[n] = '\0';
     }

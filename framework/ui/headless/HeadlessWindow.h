@@ -12,7 +12,7 @@
 class HeadlessWindow
 {
 public:
-    int serial = 0;           /* the driver's window number, unique per process */
+    int serial = 0; /* the driver's window number, unique per process */
     int layoutID = 0;
     std::u16string title;
     float x = 0, y = 0, width = 0, height = 0;

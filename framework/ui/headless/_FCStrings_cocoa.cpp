@@ -19,29 +19,24 @@ namespace
 
 bool _FCStrings_cocoa::LoadFolderFiles(FCStrings* pList, const FCString* pFolder)
 {
-    if (pList)
-        pList->LoadFolderFiles(pFolder);
+    if (pList) pList->LoadFolderFiles(pFolder);
     return true;
 }
 
 bool _FCStrings_cocoa::LoadSubfolders(FCStrings* pList, const FCString* pFolder)
 {
-    if (pList)
-        pList->LoadSubfolders(pFolder);
+    if (pList) pList->LoadSubfolders(pFolder);
     return true;
 }
 
 bool _FCStrings_cocoa::LoadSystemFontNames(FCStrings* pList)
 {
     std::vector<std::string> names;
-    if (!pList || !HeadlessFonts::Families(&names))
-        return false;
-    for (const std::string& name : names)
-    {
+    if (!pList || !HeadlessFonts::Families(&names)) return false;
+    for (const std::string& name : names) {
         FCString entry;
         entry.SetUTF8String(name.c_str());
-        if (!pList->Find(&entry))
-            pList->AddCopy(&entry);
+        if (!pList->Find(&entry)) pList->AddCopy(&entry);
     }
     return true;
 }

@@ -62,8 +62,7 @@ HeadlessElement* Table(const _FCWindowController_cocoa* pBridge, int id)
 /* Tables and text fields in a scroll view are shown and hidden with it. */
 HeadlessElement* VisibilityElement(HeadlessElement* pElement)
 {
-    bool followsScroll = pElement->kind == HeadlessKind::TableView ||
-                         pElement->kind == HeadlessKind::OutlineView ||
+    bool followsScroll = pElement->kind == HeadlessKind::TableView || pElement->kind == HeadlessKind::OutlineView ||
                          pElement->kind == HeadlessKind::TextField;
     return followsScroll ? pElement->FrameElement() : pElement;
 }
@@ -118,8 +117,8 @@ void NotifyActivation(_FCWindowController_cocoa* pOld, _FCWindowController_cocoa
 } // namespace
 
 _FCWindowController_cocoa::_FCWindowController_cocoa(__FCUserWindow* pWindow, int layoutID)
-    : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false),
-      _pWindow(pWindow), _controller(nullptr), _timers(nullptr)
+    : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false), _pWindow(pWindow),
+      _controller(nullptr), _timers(nullptr)
 {
     HeadlessRuntime::Register(this);
 }
@@ -143,8 +142,7 @@ bool _FCWindowController_cocoa::_LoadController()
     pLoaded->floating = true;
     std::vector<HeadlessElement*> elements;
     pLoaded->content->Collect(&elements);
-    for (HeadlessElement* pElement : elements)
-    {
+    for (HeadlessElement* pElement : elements) {
         if (!pElement->IsButton()) continue;
         if (pElement->tag == 1) pLoaded->defaultButtonTag = 1;
         if (pElement->tag == 2 && _modalrequested) pElement->keyEquivalent = "\x1b";
@@ -167,8 +165,7 @@ void _FCWindowController_cocoa::ShowModeless()
     if (_controller) return;
     _modalrequested = false;
     _windowopen = true;
-    if (!_LoadController())
-    {
+    if (!_LoadController()) {
         _windowopen = false;
         return;
     }
@@ -181,25 +178,21 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
     if (_controller) return false;
     _modalrequested = true;
     _windowopen = true;
-    if (!_LoadController())
-    {
+    if (!_LoadController()) {
         _windowopen = false;
         return false;
     }
     _modalrun = true;
     Notify_InitWindow();
-    if (HeadlessWindow* pWindow = WindowOf(this))
-    {
-        if (!pParent)
-        {
+    if (HeadlessWindow* pWindow = WindowOf(this)) {
+        if (!pParent) {
             pWindow->x = Whole((HeadlessWindow::kScreenWidth - pWindow->width) / 2);
             pWindow->y = Whole((HeadlessWindow::kScreenHeight - pWindow->height) / 2);
             pWindow->centred = true;
         }
         pWindow->visible = true;
     }
-    while (_modalrun && _controller)
-    {
+    while (_modalrun && _controller) {
         if (HeadlessRuntime::ModalStep(WindowOf(this)->serial)) continue;
         /* The driver gave up (or has no modal loop): the window closes. */
         if (_pWindow) _pWindow->CloseWindow();
@@ -405,10 +398,8 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pStrin
         return;
     /* A fixed-pitch measure: 7 points per character, 17 per line. */
     size_t longest = 0, current = 0, lines = 1;
-    for (char16_t unit : pElement->text)
-    {
-        if (unit == u'\n' || unit == u'\r')
-        {
+    for (char16_t unit : pElement->text) {
+        if (unit == u'\n' || unit == u'\r') {
             ++lines;
             current = 0;
             continue;
@@ -516,8 +507,7 @@ int NumberOf(const _FCWindowController_cocoa* pBridge, int id, HeadlessKind kind
 
 void _FCWindowController_cocoa::ClearAllPopupItems(int id)
 {
-    if (HeadlessElement* pPopup = Popup(this, id))
-    {
+    if (HeadlessElement* pPopup = Popup(this, id)) {
         pPopup->items.clear();
         pPopup->selectedItem = -1;
     }
@@ -581,8 +571,7 @@ int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
 
 void _FCWindowController_cocoa::SetStepperMinMax(int id, int minimum, int maximum)
 {
-    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper))
-    {
+    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper)) {
         pStepper->minValue = minimum;
         pStepper->maxValue = maximum;
     }
@@ -710,7 +699,8 @@ void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
     HeadlessElement* pTable = Table(this, id);
     if (!pTable || pTable->columns.empty()) return;
     float others = 0;
-    for (size_t i = 0; i + 1 < pTable->columns.size(); ++i) others += pTable->columns[i].width;
+    for (size_t i = 0; i + 1 < pTable->columns.size(); ++i)
+        others += pTable->columns[i].width;
     HeadlessColumn& last = pTable->columns.back();
     last.width = std::max(last.width, pTable->width - others);
 }
@@ -931,15 +921,12 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
     const float width = pControl->_GetAutoCreateWidth();
     const float tall = pControl->_GetAutoCreateMultilineHeight();
     std::unique_ptr<HeadlessElement> pElement;
-    switch (pControl->_GetControlType())
-    {
+    switch (pControl->_GetControlType()) {
     case 1: pElement = NewElement(HeadlessKind::Stepper, id, width, 20); break;
     case 2:
-    case 11:
-    {
+    case 11: {
         pElement = NewScrolledTable(HeadlessKind::TableView, id, width, tall);
-        if (pControl->_GetControlType() == 11)
-        {
+        if (pControl->_GetControlType() == 11) {
             HeadlessElement* pTable = pElement->FindByTag(id);
             pTable->allowsEmptySelection = false;
             pTable->hasHeader = false;
@@ -963,8 +950,7 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
         break;
     case 7: pElement = NewElement(HeadlessKind::TextField, id, width, 16); break;
     case 8: pElement = NewElement(HeadlessKind::PopUp, id, width, 22); break;
-    case 9:
-    {
+    case 9: {
         /* A separator is horizontal unless its control asks otherwise. */
         auto* pLine = dynamic_cast<FCCtrlLine*>(pControl);
         const bool horizontal = !pLine || pLine->IsHorizontal();
@@ -994,24 +980,22 @@ void _FCWindowController_cocoa::AssureTimers()
 void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
 {
     AssureTimers();
-    if (TimeridExists(id))
-    {
+    if (TimeridExists(id)) {
         qzui::ReportSystemLog("Timer already exists!");
         return;
     }
     int period = std::max(1, milliseconds);
-    static_cast<Timers*>(_timers)->push_back(
-        HeadlessTimer{id, period, HeadlessRuntime::Now() + static_cast<uint64_t>(period),
-                      HeadlessRuntime::NextTimerSequence()});
+    static_cast<Timers*>(_timers)->push_back(HeadlessTimer{
+        id, period, HeadlessRuntime::Now() + static_cast<uint64_t>(period), HeadlessRuntime::NextTimerSequence()});
 }
 
 void _FCWindowController_cocoa::KillTimer(int id)
 {
     if (!_timers) return;
     auto* pTimers = static_cast<Timers*>(_timers);
-    pTimers->erase(std::remove_if(pTimers->begin(), pTimers->end(),
-                                  [id](const HeadlessTimer& timer) { return timer.id == id; }),
-                   pTimers->end());
+    pTimers->erase(
+        std::remove_if(pTimers->begin(), pTimers->end(), [id](const HeadlessTimer& timer) { return timer.id == id; }),
+        pTimers->end());
 }
 
 bool _FCWindowController_cocoa::TimeridExists(int id)

@@ -15,10 +15,7 @@
 
 namespace
 {
-HeadlessWindow* Window(int number)
-{
-    return HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(number));
-}
+HeadlessWindow* Window(int number) { return HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(number)); }
 
 HeadlessElement* Element(int number, int tag)
 {
@@ -58,15 +55,13 @@ int Target(int number, int tag, _FCWindowController_cocoa** ppBridge, HeadlessEl
 /* Cycles a button's state the way a click does. */
 void ClickState(HeadlessElement* pButton)
 {
-    if (pButton->kind == HeadlessKind::RadioButton)
-    {
+    if (pButton->kind == HeadlessKind::RadioButton) {
         /* Radio buttons sharing a superview form one group. */
         for (auto& pSibling : pButton->parent->children)
             if (pSibling->kind == HeadlessKind::RadioButton) pSibling->state = 0;
         pButton->state = 1;
     }
-    else if (pButton->kind == HeadlessKind::CheckBox)
-    {
+    else if (pButton->kind == HeadlessKind::CheckBox) {
         if (pButton->allowsMixedState)
             pButton->state = pButton->state == 2 ? 1 : pButton->state == 1 ? 0 : 2;
         else
@@ -363,13 +358,11 @@ int qzui_activate(int window, int active)
 {
     _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (active)
-    {
+    if (active) {
         pBridge->ActivateWindow();
         return QZUI_OK;
     }
-    if (HeadlessRuntime::MainBridge() == pBridge)
-    {
+    if (HeadlessRuntime::MainBridge() == pBridge) {
         HeadlessRuntime::SetMainBridge(nullptr);
         pBridge->Notify_WindowActivated(false);
     }
@@ -548,7 +541,8 @@ int qzui_outline_row_text(int window, int tag, int row, char* buf, int size)
 int qzui_outline_selected_row(int window, int tag)
 {
     HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
-    return pOutline && pOutline->selectedOutlineItem ? HeadlessOutline::RowOf(*pOutline, pOutline->selectedOutlineItem) : -1;
+    return pOutline && pOutline->selectedOutlineItem ? HeadlessOutline::RowOf(*pOutline, pOutline->selectedOutlineItem)
+                                                     : -1;
 }
 
 int qzui_select_outline_row(int window, int tag, int row)

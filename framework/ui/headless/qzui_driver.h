@@ -128,13 +128,13 @@ typedef struct qzui_rect
 
 typedef struct qzui_element
 {
-    int kind;      /* QZUI_KIND_... */
+    int kind; /* QZUI_KIND_... */
     int tag;
     int enabled;
-    int visible;   /* not hidden itself nor inside a hidden view */
-    int editable;  /* text fields */
-    int state;     /* buttons: 0 off, 1 on, 2 mixed */
-    int focused;   /* holds the keyboard focus */
+    int visible;  /* not hidden itself nor inside a hidden view */
+    int editable; /* text fields */
+    int state;    /* buttons: 0 off, 1 on, 2 mixed */
+    int focused;  /* holds the keyboard focus */
     qzui_rect frame;
 } qzui_element;
 
@@ -253,8 +253,7 @@ QZ_EXPORT int qzui_popup_selected(int window, int tag);
 QZ_EXPORT int qzui_move_slider(int window, int tag, double value);
 /* The limits, the value and the number of tick marks; any output may be
    null. */
-QZ_EXPORT int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value,
-                                int* tick_marks);
+QZ_EXPORT int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks);
 
 /* Segments of a segmented control, -1 for a missing one. */
 QZ_EXPORT int qzui_segment_count(int window, int tag);
@@ -321,7 +320,7 @@ typedef struct qzui_menu qzui_menu;
 
 typedef struct qzui_menu_item
 {
-    const char* title;        /* UTF-8; may be null */
+    const char* title; /* UTF-8; may be null */
     int tag;
     int separator;            /* non-zero: a separator line */
     const qzui_menu* submenu; /* null: none */

@@ -9,8 +9,8 @@ namespace qzui
 /* Shows an alert of a kind QZUI_ALERT_... (qzui_driver.h; texts in UTF-8, buttons in order, the first the default)
    and returns the driver's answer code; without a driver callback the alert
    is written to standard error and the answer is defaultAnswer. */
-int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons,
-                int buttonCount, int defaultAnswer);
+int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons, int buttonCount,
+                int defaultAnswer);
 /* Counts a beep and tells the driver. */
 void ReportBeep();
 /* Hands a system-log line to the driver (to standard error without one). */

@@ -9,7 +9,8 @@
 #include "PanelFixture.h"
 #include "plugin/PanelInvocation.h"
 
-namespace {
+namespace
+{
 
 using RowTexts = std::vector<std::string>;
 using Edits = std::vector<std::string>;
@@ -18,9 +19,9 @@ const Edits kCancelled = {"cancelled: Staff Set Panel"};
 
 bool IsChange(const hostsim_call& call)
 {
-    return call.result != 0 && (std::strcmp(call.function, "FX_SaveEData") == 0 ||
-                                std::strcmp(call.function, "FX_CreateEData") == 0 ||
-                                std::strcmp(call.function, "FX_DeleteEData") == 0);
+    return call.result != 0 &&
+           (std::strcmp(call.function, "FX_SaveEData") == 0 || std::strcmp(call.function, "FX_CreateEData") == 0 ||
+            std::strcmp(call.function, "FX_DeleteEData") == 0);
 }
 
 } // namespace
@@ -37,7 +38,8 @@ protected:
         std::string line;
         std::getline(in, line);
         while (std::getline(in, line))
-            if (line.rfind("selection:", 0) != 0 && line.rfind("undo:", 0) != 0) content += line + "\n";
+            if (line.rfind("selection:", 0) != 0 && line.rfind("undo:", 0) != 0)
+                content += line + "\n";
         return content;
     }
 
@@ -46,10 +48,10 @@ protected:
     bool LastChange(std::string* pFunction, uint32_t* pTag, int16_t key[3]) const
     {
         bool found = false;
-        for (size_t i = 0; i < Host()->hostsim_call_log_count(); ++i)
-        {
+        for (size_t i = 0; i < Host()->hostsim_call_log_count(); ++i) {
             hostsim_call call{};
-            if (!Host()->hostsim_call_log_entry(i, &call) || !call.inPluginCall || !IsChange(call)) continue;
+            if (!Host()->hostsim_call_log_entry(i, &call) || !call.inPluginCall || !IsChange(call))
+                continue;
             *pFunction = call.function;
             *pTag = call.tag;
             std::memcpy(key, call.key, sizeof call.key);
@@ -183,8 +185,7 @@ struct FailureCase
 };
 
 class PanelCommandFailure : public PanelCommands, public ::testing::WithParamInterface<FailureCase>
-{
-};
+{};
 
 TEST_P(PanelCommandFailure, LeavesTheListAndTheDocumentAsTheyWere)
 {
@@ -224,40 +225,39 @@ TEST_P(PanelCommandFailure, LeavesTheListAndTheDocumentAsTheyWere)
 
 INSTANTIATE_TEST_SUITE_P(
     EachCommand, PanelCommandFailure,
-    ::testing::Values(
-        FailureCase{"Create",
-                    [](PanelFixture* p) {
-                        p->SelectSlots(10, 12);
-                        p->SelectRow(3);
-                        p->TypeName("Strings");
-                    },
-                    104, false},
-        FailureCase{"Rename",
-                    [](PanelFixture* p) {
-                        p->SelectRow(1);
-                        p->TypeName("Winds");
-                    },
-                    103, false},
-        FailureCase{"AddStaves",
-                    [](PanelFixture* p) {
-                        p->SelectSlots(5, 6);
-                        p->SelectRow(1);
-                    },
-                    105, true},
-        FailureCase{"RemoveStaves",
-                    [](PanelFixture* p) {
-                        p->SelectSlots(2, 3);
-                        p->SelectRow(1);
-                    },
-                    106, true},
-        FailureCase{"MoveDown", [](PanelFixture* p) { p->SelectRow(1); }, 108, false},
-        FailureCase{"MoveUp", [](PanelFixture* p) { p->SelectRow(2); }, 107, false},
-        FailureCase{"Delete",
-                    [](PanelFixture* p) {
-                        p->SelectRow(1);
-                        p->answers.push_back(2);
-                    },
-                    109, false}),
+    ::testing::Values(FailureCase{"Create",
+                                  [](PanelFixture* p) {
+                                      p->SelectSlots(10, 12);
+                                      p->SelectRow(3);
+                                      p->TypeName("Strings");
+                                  },
+                                  104, false},
+                      FailureCase{"Rename",
+                                  [](PanelFixture* p) {
+                                      p->SelectRow(1);
+                                      p->TypeName("Winds");
+                                  },
+                                  103, false},
+                      FailureCase{"AddStaves",
+                                  [](PanelFixture* p) {
+                                      p->SelectSlots(5, 6);
+                                      p->SelectRow(1);
+                                  },
+                                  105, true},
+                      FailureCase{"RemoveStaves",
+                                  [](PanelFixture* p) {
+                                      p->SelectSlots(2, 3);
+                                      p->SelectRow(1);
+                                  },
+                                  106, true},
+                      FailureCase{"MoveDown", [](PanelFixture* p) { p->SelectRow(1); }, 108, false},
+                      FailureCase{"MoveUp", [](PanelFixture* p) { p->SelectRow(2); }, 107, false},
+                      FailureCase{"Delete",
+                                  [](PanelFixture* p) {
+                                      p->SelectRow(1);
+                                      p->answers.push_back(2);
+                                  },
+                                  109, false}),
     [](const ::testing::TestParamInfo<FailureCase>& test) { return std::string(test.param.name); });
 
 /* The test document has no "QZ Plug-in Data" category. */

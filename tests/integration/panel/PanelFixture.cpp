@@ -7,7 +7,8 @@
 
 #include "plugin/FinaleExtension.h"
 
-namespace {
+namespace
+{
 
 constexpr int kLayout = 20128;
 constexpr int kList = 101;
@@ -37,15 +38,13 @@ std::string ReadFile(const std::string& path)
     return out.str();
 }
 
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 void PanelFixture::SetUp()
 {
     HostsimFixture::SetUp();
-    if (HasFatalFailure()) return;
+    if (HasFatalFailure())
+        return;
     std::string pattern = (std::filesystem::temp_directory_path() / "qzpanel-XXXXXX").string();
     ASSERT_NE(nullptr, mkdtemp(pattern.data()));
     folder = pattern;
@@ -56,7 +55,8 @@ void PanelFixture::SetUp()
 
 void PanelFixture::TearDown()
 {
-    if (invoked) Terminate();
+    if (invoked)
+        Terminate();
     qzui_set_alert_callback(nullptr, nullptr);
     qzui_set_beep_callback(nullptr, nullptr);
     std::error_code ec;
@@ -69,8 +69,7 @@ int PanelFixture::OnAlert(void* context, int kind, const char* title, const char
 {
     auto* self = static_cast<PanelFixture*>(context);
     self->alerts.push_back(std::string(title ? title : "") + ": " + (message ? message : ""));
-    if (!self->answers.empty())
-    {
+    if (!self->answers.empty()) {
         int answer = self->answers.front();
         self->answers.pop_front();
         return answer;
@@ -80,10 +79,7 @@ int PanelFixture::OnAlert(void* context, int kind, const char* title, const char
     return 0;
 }
 
-void PanelFixture::OnBeep(void* context)
-{
-    ++static_cast<PanelFixture*>(context)->beeps;
-}
+void PanelFixture::OnBeep(void* context) { ++static_cast<PanelFixture*>(context)->beeps; }
 
 /* ---- Entry points ---- */
 
@@ -99,10 +95,7 @@ void PanelFixture::Terminate()
     invoked = false;
 }
 
-int PanelFixture::Window() const
-{
-    return qzui_find_window(kLayout);
-}
+int PanelFixture::Window() const { return qzui_find_window(kLayout); }
 
 /* ---- User actions ---- */
 
@@ -163,18 +156,15 @@ void PanelFixture::SelectSlots(int first, int last)
     ASSERT_TRUE(Host()->hostsim_set_selection(&region));
 }
 
-void PanelFixture::ClearSelection()
-{
-    Host()->hostsim_clear_selection();
-}
+void PanelFixture::ClearSelection() { Host()->hostsim_clear_selection(); }
 
 void PanelFixture::PutStaffSet(int staffSet, const std::vector<int16_t>& staves)
 {
     std::vector<hostsim_staff_entry> entries;
     for (size_t i = 0; i < staves.size(); ++i)
         entries.push_back(hostsim_staff_entry{staves[i], -288 * static_cast<int32_t>(i), 100});
-    ASSERT_TRUE(Host()->hostsim_put_staff_list(static_cast<uint16_t>(65499 + staffSet), entries.data(),
-                                               entries.size()));
+    ASSERT_TRUE(
+        Host()->hostsim_put_staff_list(static_cast<uint16_t>(65499 + staffSet), entries.data(), entries.size()));
 }
 
 /* ---- Reading the panel ---- */
@@ -183,7 +173,8 @@ std::vector<std::string> PanelFixture::Rows() const
 {
     std::vector<std::string> rows;
     const int count = qzui_table_row_count(Window(), kList);
-    for (int row = 0; row < count; ++row) rows.push_back(Row(row));
+    for (int row = 0; row < count; ++row)
+        rows.push_back(Row(row));
     return rows;
 }
 
@@ -199,7 +190,8 @@ std::string PanelFixture::Enabled() const
 {
     std::string text;
     for (int tag : {1, 102, 103, 104, 105, 106, 107, 108, 109})
-        if (IsEnabled(Window(), tag)) text += (text.empty() ? "" : " ") + std::to_string(tag);
+        if (IsEnabled(Window(), tag))
+            text += (text.empty() ? "" : " ") + std::to_string(tag);
     return text;
 }
 
@@ -210,10 +202,7 @@ std::string PanelFixture::EditText() const
     return buffer;
 }
 
-int PanelFixture::SelectedRow() const
-{
-    return qzui_table_selected_row(Window(), kList);
-}
+int PanelFixture::SelectedRow() const { return qzui_table_selected_row(Window(), kList); }
 
 /* ---- Reading the host ---- */
 
@@ -222,22 +211,20 @@ std::vector<int16_t> PanelFixture::StaffSet(int staffSet) const
     hostsim_staff_entry entries[64];
     size_t count = Host()->hostsim_staff_list(static_cast<uint16_t>(65499 + staffSet), 0, entries, 64);
     std::vector<int16_t> staves;
-    for (size_t i = 0; i < count && i < 64; ++i) staves.push_back(entries[i].staff);
+    for (size_t i = 0; i < count && i < 64; ++i)
+        staves.push_back(entries[i].staff);
     return staves;
 }
 
-int PanelFixture::DisplayedStaffSet() const
-{
-    return Host()->hostsim_view_state().displayedStaffSet;
-}
+int PanelFixture::DisplayedStaffSet() const { return Host()->hostsim_view_state().displayedStaffSet; }
 
 std::vector<std::string> PanelFixture::TakeMenuCommands()
 {
     std::vector<std::string> commands;
-    for (size_t i = 0; i < Host()->hostsim_menu_log_count(); ++i)
-    {
+    for (size_t i = 0; i < Host()->hostsim_menu_log_count(); ++i) {
         hostsim_menu entry{};
-        if (Host()->hostsim_menu_log_entry(i, &entry)) commands.push_back(entry.chars);
+        if (Host()->hostsim_menu_log_entry(i, &entry))
+            commands.push_back(entry.chars);
     }
     Host()->hostsim_clear_menu_log();
     return commands;
@@ -246,10 +233,10 @@ std::vector<std::string> PanelFixture::TakeMenuCommands()
 std::vector<std::string> PanelFixture::TakeEdits()
 {
     std::vector<std::string> edits;
-    for (size_t i = 0; i < Host()->hostsim_edit_log_count(); ++i)
-    {
+    for (size_t i = 0; i < Host()->hostsim_edit_log_count(); ++i) {
         hostsim_edit entry{};
-        if (!Host()->hostsim_edit_log_entry(i, &entry)) continue;
+        if (!Host()->hostsim_edit_log_entry(i, &entry))
+            continue;
         if (entry.outcome == HOSTSIM_EDIT_COMMITTED)
             edits.push_back(entry.name);
         else if (entry.outcome == HOSTSIM_EDIT_CANCELLED)

@@ -9,7 +9,8 @@
 #include "PanelFixture.h"
 #include "plugin/PanelInvocation.h"
 
-namespace {
+namespace
+{
 
 qzui_rect Frame(int window)
 {
@@ -21,8 +22,7 @@ qzui_rect Frame(int window)
 } // namespace
 
 class PanelInvocation : public PanelFixture
-{
-};
+{};
 
 TEST_F(PanelInvocation, ASecondInvokeBringsTheSamePanelToTheFront)
 {

@@ -13,7 +13,8 @@
 #include "document/FCTextExpressionDefs.h"
 #include "strings/FCString.h"
 
-namespace {
+namespace
+{
 
 std::string Utf8(FCString& text) { return text.GetUTF8String(); }
 
@@ -21,10 +22,10 @@ std::string Utf8(FCString& text) { return text.GetUTF8String(); }
 std::string StaffName(int16_t number)
 {
     FCStaff staff;
-    if (staff.Load(static_cast<uint16_t>(number)))
-    {
+    if (staff.Load(static_cast<uint16_t>(number))) {
         std::unique_ptr<FCString> pName(staff.CreateDisplayFullNameString());
-        if (pName && !pName->IsEmpty()) return Utf8(*pName);
+        if (pName && !pName->IsEmpty())
+            return Utf8(*pName);
     }
     return "Staff #" + std::to_string(number);
 }
@@ -36,24 +37,26 @@ bool StoredName(int staffSet, std::string* pName)
     FCCategoryDefs categories;
     categories.LoadAll();
     int categoryID = -1;
-    for (int i = 0; i < categories.GetCount() && categoryID < 0; ++i)
-    {
+    for (int i = 0; i < categories.GetCount() && categoryID < 0; ++i) {
         FCString name;
         categories.GetItemAt(i)->GetName(&name);
-        if (Utf8(name) == "QZ Plug-in Data") categoryID = categories.GetItemAt(i)->GetID();
+        if (Utf8(name) == "QZ Plug-in Data")
+            categoryID = categories.GetItemAt(i)->GetID();
     }
-    if (categoryID < 0) return false;
+    if (categoryID < 0)
+        return false;
     FCTextExpressionDefs expressions;
     expressions.LoadAll();
     const std::string prefix = "QZ Staff Set Panel " + std::to_string(staffSet) + ":";
-    for (int i = 0; i < expressions.GetCount(); ++i)
-    {
+    for (int i = 0; i < expressions.GetCount(); ++i) {
         const FCTextExpressionDef* pExpression = expressions.GetItemAt(i);
-        if (pExpression->GetCategoryID() != categoryID) continue;
+        if (pExpression->GetCategoryID() != categoryID)
+            continue;
         FCString description;
         pExpression->GetDescription(&description);
         const std::string text = Utf8(description);
-        if (text.rfind(prefix, 0) != 0) continue;
+        if (text.rfind(prefix, 0) != 0)
+            continue;
         *pName = text.substr(prefix.size());
         return true;
     }
@@ -65,10 +68,13 @@ std::string ReferenceRow(int row)
     FCSystemStaves list;
     const int count = list.LoadAllForItem(static_cast<uint16_t>(row == 0 ? 0 : 65499 + row));
     const std::string staves = count > 0 ? std::to_string(count) : "-";
-    if (row == 0) return "- | All Staves | " + staves + " |  | ";
-    if (count == 0) return std::to_string(row) + " | - | - | - | -";
+    if (row == 0)
+        return "- | All Staves | " + staves + " |  | ";
+    if (count == 0)
+        return std::to_string(row) + " | - | - | - | -";
     std::string name;
-    if (!StoredName(row, &name) || name.empty()) name = "(No Name)";
+    if (!StoredName(row, &name) || name.empty())
+        name = "(No Name)";
     return std::to_string(row) + " | " + name + " | " + staves + " | " + StaffName(list.GetItemAt(0)->GetStaff()) +
            " | " + StaffName(list.GetItemAt(count - 1)->GetStaff());
 }
@@ -89,7 +95,8 @@ protected:
     {
         std::vector<std::string> rows;
         PluginCall("reference", [&] {
-            for (int row = 0; row <= 8; ++row) rows.push_back(ReferenceRow(row));
+            for (int row = 0; row <= 8; ++row)
+                rows.push_back(ReferenceRow(row));
         });
         return rows;
     }

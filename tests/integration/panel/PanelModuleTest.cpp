@@ -14,7 +14,8 @@
 
 #include "hostsim/hostsim_api.h"
 
-namespace {
+namespace
+{
 
 template <class F>
 F Symbol(void* module, const char* name)
@@ -36,7 +37,8 @@ struct Module
     bool Load(const char* path)
     {
         handle = dlopen(path, RTLD_NOW | RTLD_LOCAL);
-        if (!handle) return false;
+        if (!handle)
+            return false;
         main = Symbol<decltype(main)>(handle, "main");
         version = Symbol<decltype(version)>(handle, "FinaleExtensionVersion");
         invoke = Symbol<decltype(invoke)>(handle, "FinaleExtensionInvoke");
@@ -50,11 +52,9 @@ struct Module
     std::vector<std::string> Rows(int window) const
     {
         std::vector<std::string> rows;
-        for (int row = 0; row < rowCount(window, 101, 0) ; ++row)
-        {
+        for (int row = 0; row < rowCount(window, 101, 0); ++row) {
             std::string text;
-            for (int column = 0; column < 5; ++column)
-            {
+            for (int column = 0; column < 5; ++column) {
                 char buffer[128] = {};
                 cell(window, 101, row, column, buffer, sizeof buffer);
                 text += (column ? " | " : "") + std::string(buffer);
@@ -99,9 +99,11 @@ TEST(PanelModule, TheModuleOpensThePanelOnTheDemoScoreAndSavesItsPosition)
     ASSERT_NE(0, window);
     const std::vector<std::string> rows = module.Rows(window);
     std::vector<std::string> expected = {"- | All Staves | 14 |  | ", "1 | Woodwinds | 4 | Flute | Bassoon"};
-    for (int n = 2; n <= 8; ++n) expected.push_back(std::to_string(n) + " | - | - | - | -");
+    for (int n = 2; n <= 8; ++n)
+        expected.push_back(std::to_string(n) + " | - | - | - | -");
     EXPECT_EQ(expected, rows);
-    for (const std::string& row : rows) std::printf("%s\n", row.c_str());
+    for (const std::string& row : rows)
+        std::printf("%s\n", row.c_str());
 
     module.terminate();
     EXPECT_EQ(0, module.findWindow(20128));

@@ -6,8 +6,7 @@
 #include "plugin/PanelInvocation.h"
 
 class PanelPolling : public PanelFixture
-{
-};
+{};
 
 TEST_F(PanelPolling, AChangeByAnotherToolShowsWithinOneTick)
 {
@@ -43,8 +42,7 @@ TEST_F(PanelPolling, ASwitchToAnotherDocumentShowsWithinFiveTicks)
     ASSERT_TRUE(Host()->hostsim_set_current_document(other));
     Host()->hostsim_add_staff(1, "Piccolo", "Picc.");
     int ticks = 0;
-    while (ticks < 5 && Row(1) != "1 | Woodwinds | 4 | Piccolo | Bassoon")
-    {
+    while (ticks < 5 && Row(1) != "1 | Woodwinds | 4 | Piccolo | Bassoon") {
         Tick();
         ++ticks;
     }

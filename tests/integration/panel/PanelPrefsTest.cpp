@@ -16,7 +16,8 @@
 #include "plugin/PanelInvocation.h"
 #include "staffsetpanel/QZOptionsFiles.h"
 
-namespace {
+namespace
+{
 
 qzui_rect Frame(int window)
 {
@@ -59,7 +60,8 @@ protected:
 
 TEST_F(PanelPrefs, KeysAreFoundInAnyLetterCaseAndKeepItWhenSaved)
 {
-    WriteFile(PrefsFile(), "qzstaffsetp_windowx=120\r\nno pair here\r\nQZSTAFFSETP_WINDOWY  =  80 \r\nOTHER=a=b\r\n=x\r\n");
+    WriteFile(PrefsFile(),
+              "qzstaffsetp_windowx=120\r\nno pair here\r\nQZSTAFFSETP_WINDOWY  =  80 \r\nOTHER=a=b\r\n=x\r\n");
     Invoke();
     qzui_rect frame = Frame(Window());
     EXPECT_EQ(120, frame.left);
@@ -149,10 +151,10 @@ TEST_F(PanelPrefs, ASaveThatCannotWriteKeepsTheOldFileWhole)
     chmod(folder.c_str(), 0555);
     /* The super-user may write anywhere: act as another user meanwhile. */
     const bool dropped = geteuid() == 0;
-    if (dropped && seteuid(65534) != 0) GTEST_SKIP() << "cannot give up the super-user's rights";
+    if (dropped && seteuid(65534) != 0)
+        GTEST_SKIP() << "cannot give up the super-user's rights";
     Terminate();
-    if (dropped)
-    {
+    if (dropped) {
         ASSERT_EQ(0, seteuid(0));
     }
     EXPECT_EQ(old, ReadFile(PrefsFile()));
@@ -162,7 +164,8 @@ TEST_F(PanelPrefs, ASaveThatCannotWriteKeepsTheOldFileWhole)
 TEST_F(PanelPrefs, ASaveCutShortKeepsTheOldFileWhole)
 {
     std::string old;
-    for (int i = 0; i < 20; ++i) old += "KEY" + std::to_string(i) + "=value " + std::to_string(i) + "\n";
+    for (int i = 0; i < 20; ++i)
+        old += "KEY" + std::to_string(i) + "=value " + std::to_string(i) + "\n";
     WriteFile(PrefsFile(), old);
     Invoke();
     MoveWindow(400, 300);

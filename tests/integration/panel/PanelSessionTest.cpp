@@ -3,7 +3,8 @@
 
 #include "PanelFixture.h"
 
-namespace {
+namespace
+{
 
 using RowTexts = std::vector<std::string>;
 const char* const kAllEnabled = "1 102 103 104 105 106 107 108 109";
@@ -13,16 +14,17 @@ const char* const kAllEnabled = "1 102 103 104 105 106 107 108 109";
 RowTexts DemoRows(const std::vector<std::pair<int, std::string>>& changed = {})
 {
     RowTexts rows = {"- | All Staves | 14 |  | ", "1 | Woodwinds | 4 | Flute | Bassoon"};
-    for (int n = 2; n <= 8; ++n) rows.push_back(std::to_string(n) + " | - | - | - | -");
-    for (const auto& entry : changed) rows[entry.first] = entry.second;
+    for (int n = 2; n <= 8; ++n)
+        rows.push_back(std::to_string(n) + " | - | - | - | -");
+    for (const auto& entry : changed)
+        rows[entry.first] = entry.second;
     return rows;
 }
 
 } // namespace
 
 class PanelSession : public PanelFixture
-{
-};
+{};
 
 TEST_F(PanelSession, OpensWithTheNineRowsOfTheDemoScore)
 {
@@ -34,8 +36,7 @@ TEST_F(PanelSession, OpensWithTheNineRowsOfTheDemoScore)
     EXPECT_EQ(5, qzui_table_column_count(Window(), 101));
     const char* titles[] = {"#", "Name", "Staves", "Top", "Bottom"};
     const float widths[] = {40, 130, 60, 90, 90};
-    for (int column = 0; column < 5; ++column)
-    {
+    for (int column = 0; column < 5; ++column) {
         char title[32] = {};
         qzui_table_column_title(Window(), 101, column, title, sizeof title);
         EXPECT_STREQ(titles[column], title);

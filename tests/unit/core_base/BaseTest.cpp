@@ -5,7 +5,8 @@
 #include "core/__FCCollection.h"
 #include "Tracked.h"
 
-namespace {
+namespace
+{
 
 class Other : public __FCBase
 {

@@ -3,7 +3,8 @@
 #include "core/__FCCollection.h"
 #include "Tracked.h"
 
-namespace {
+namespace
+{
 
 class CollectionTest : public ::testing::Test
 {
@@ -32,13 +33,13 @@ TEST_F(CollectionTest, StepWidensWithTheCount)
     __FCCollection list;
     Fill(list, 100);
     EXPECT_EQ(list._GetCapacity(), 100);
-    list.Add(new Tracked());          /* count 100: step 10 */
+    list.Add(new Tracked()); /* count 100: step 10 */
     EXPECT_EQ(list._GetCapacity(), 110);
-    Fill(list, 10);                   /* count 111 */
+    Fill(list, 10);                      /* count 111 */
     EXPECT_EQ(list._GetCapacity(), 150); /* grown at count 110: step 50 */
-    Fill(list, 890);                  /* count 1001 */
+    Fill(list, 890);                     /* count 1001 */
     EXPECT_EQ(list._GetCapacity(), 1050);
-    list._RequireElement(100);        /* count 1001: step 100 */
+    list._RequireElement(100); /* count 1001: step 100 */
     EXPECT_EQ(list._GetCapacity(), 1200);
 }
 

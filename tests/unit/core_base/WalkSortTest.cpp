@@ -6,7 +6,8 @@
 #include "core/__FCCollection.h"
 #include "Tracked.h"
 
-namespace {
+namespace
+{
 
 /* Appends a new element on every visit and stops at the tenth visit. */
 class AppendingHandler : public FCIteratorHandler

@@ -37,8 +37,8 @@ protected:
         int count = 0;
         for (size_t i = 0; i < Host()->hostsim_call_log_count(); ++i) {
             hostsim_call call{};
-            if (Host()->hostsim_call_log_entry(i, &call) && std::string(call.function) == function
-                && (tag == 0 || call.tag == tag))
+            if (Host()->hostsim_call_log_entry(i, &call) && std::string(call.function) == function &&
+                (tag == 0 || call.tag == tag))
                 ++count;
         }
         return count;

@@ -53,8 +53,10 @@ TEST(MeasureNumberRegion, StylesSetBaseStartCharacterAndFlags)
         int base, startChar;
         bool countFromOne, noZero, doubleUp;
     };
-    const Expected table[] = {{10, '0', true, false, false}, {26, 'a', false, false, true},
-                              {26, 'A', false, false, true}, {26, 'a', false, true, false},
+    const Expected table[] = {{10, '0', true, false, false},
+                              {26, 'a', false, false, true},
+                              {26, 'A', false, false, true},
+                              {26, 'a', false, true, false},
                               {26, 'A', false, true, false}};
     for (int style = 0; style < 5; ++style) {
         Region region;

@@ -112,7 +112,7 @@ TEST_F(PrefsFragments, PreferencesWithoutAMapAreOrdinaryRecords)
    stored: the save creates them, and a refused write fails the save. */
 TEST_F(PrefsFragments, AMappedSaveCreatesSourceRecordsTheDocumentLacks)
 {
-    constexpr uint32_t kRepeatPrefs = 0x70665250; /* 'pfRP' */
+    constexpr uint32_t kRepeatPrefs = 0x70665250;  /* 'pfRP' */
     constexpr uint32_t kSecondSource = 0x6F743735; /* 'ot75', holds offset 8 */
     const int16_t key[3] = {0, 0, 0};
     std::vector<int16_t> record(20, 0); /* offset 8 is word 4 */

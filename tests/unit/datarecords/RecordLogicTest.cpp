@@ -191,9 +191,12 @@ TEST(RecordLayouts, TagsSizesAndVersionsFollowTheHost)
         uint32_t noteTag, noteSize, detailTag, detailVersion, measureSize, measureVersion, clefSize, groupVersion;
     };
     const Expect table[] = {
-        {qz::kHostVersion10, QZ_FOURCC("O\002Di"), 12, QZ_FOURCC("D\002FL"), qz::kHostVersion0F, 26, 0x0A000000, 18, 0x09000000},
-        {qz::kHostVersionUnicode, QZ_FOURCC("SODi"), 20, QZ_FOURCC("D\002FL"), qz::kHostVersion0F, 26, 0x0A000000, 20, qz::kHostVersion19},
-        {qz::kHostVersion12, QZ_FOURCC("SODi"), 20, QZ_FOURCC("SDFL"), qz::kHostVersion12, 30, qz::kHostVersion12, 20, qz::kHostVersion19},
+        {qz::kHostVersion10, QZ_FOURCC("O\002Di"), 12, QZ_FOURCC("D\002FL"), qz::kHostVersion0F, 26, 0x0A000000, 18,
+         0x09000000},
+        {qz::kHostVersionUnicode, QZ_FOURCC("SODi"), 20, QZ_FOURCC("D\002FL"), qz::kHostVersion0F, 26, 0x0A000000, 20,
+         qz::kHostVersion19},
+        {qz::kHostVersion12, QZ_FOURCC("SODi"), 20, QZ_FOURCC("SDFL"), qz::kHostVersion12, 30, qz::kHostVersion12, 20,
+         qz::kHostVersion19},
     };
     for (const Expect& e : table) {
         HostVersionScope host(e.host);

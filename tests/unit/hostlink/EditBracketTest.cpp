@@ -5,12 +5,14 @@
 
 using hostlinktest::Engine;
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kVersion = qz::kHostVersion19;
 const uint16_t kUndoName[] = {'U', 'n', 'd', 'o', 0};
 
-class EditBracketTest : public hostlinktest::EngineTest {};
+class EditBracketTest : public hostlinktest::EngineTest
+{};
 
 TEST_F(EditBracketTest, EndOrCancelWithoutStartNeverReachesTheHost)
 {

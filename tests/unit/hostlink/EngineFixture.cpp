@@ -7,7 +7,8 @@
 #include "hostlink/BridgeData.h"
 #include "plugin/FinaleExtension.h"
 
-namespace hostlinktest {
+namespace hostlinktest
+{
 
 const EngineApi& Engine()
 {

@@ -4,7 +4,8 @@
 #include "FakeEngineApi.h"
 #include "hostlink/fx_host_abi.h"
 
-namespace hostlinktest {
+namespace hostlinktest
+{
 
 // Loads the fake engine module as a host would (local symbols only) and
 // brings the bridge up on it (InitializeGlobals); once per process.
@@ -12,7 +13,8 @@ const EngineApi& Engine();
 
 // Tests that need the engine: every test starts from an empty engine and
 // from closed edit brackets.
-class EngineTest : public ::testing::Test {
+class EngineTest : public ::testing::Test
+{
 protected:
     void SetUp() override;
 };

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace hostlinktest {
+namespace hostlinktest
+{
 
 EngineApi LoadEngineModule(const char* path, int dlopenMode)
 {
@@ -15,8 +16,7 @@ EngineApi LoadEngineModule(const char* path, int dlopenMode)
         std::abort();
     }
     EngineApi api{};
-#define FAKE_ENGINE_FIND(name) \
-    api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, "fake_engine_" #name));
+#define FAKE_ENGINE_FIND(name) api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, "fake_engine_" #name));
     FAKE_ENGINE_API(FAKE_ENGINE_FIND)
 #undef FAKE_ENGINE_FIND
     return api;

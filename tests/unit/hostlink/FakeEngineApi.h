@@ -7,7 +7,8 @@
 
 #include "support/FakeEngine.h"
 
-namespace hostlinktest {
+namespace hostlinktest
+{
 
 // The tag written as four characters.
 inline uint32_t TagOf(const char* code)
@@ -32,7 +33,8 @@ inline uint32_t TagOf(const char* code)
     X(host_function_count)
 
 // The fake engine's control functions, found in the loaded engine module.
-struct EngineApi {
+struct EngineApi
+{
 #define FAKE_ENGINE_MEMBER(name) decltype(&fake_engine_##name) name;
     FAKE_ENGINE_API(FAKE_ENGINE_MEMBER)
 #undef FAKE_ENGINE_MEMBER
@@ -44,9 +46,9 @@ EngineApi LoadEngineModule(const char* path, int dlopenMode);
 
 // Runs body in a fresh process (the bridge's lookups are kept per process)
 // and expects it to return true within 20 seconds.
-#define EXPECT_IN_FRESH_PROCESS(body)                                                     \
-    do {                                                                                  \
-        GTEST_FLAG_SET(death_test_style, "threadsafe");                                   \
+#define EXPECT_IN_FRESH_PROCESS(body)                                                      \
+    do {                                                                                   \
+        GTEST_FLAG_SET(death_test_style, "threadsafe");                                    \
         EXPECT_EXIT((alarm(20), _exit((body) ? 0 : 1)), ::testing::ExitedWithCode(0), ""); \
     } while (0)
 

@@ -13,12 +13,14 @@ using fxhost::GetField;
 using fxhost::SetField;
 using hostlinktest::Engine;
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kVersion = qz::kHostVersion19;
 
 // A frame with its own entry array; every byte of the entries starts as 0xCC.
-class TestFrame {
+class TestFrame
+{
 public:
     explicit TestFrame(int entryCount) : _entries(static_cast<std::size_t>(entryCount) * FX_TGF_ENTRY_SIZE, 0xCC)
     {
@@ -57,7 +59,8 @@ bool SlotIsClear(TestFrame& frame, int e, int n)
     return true;
 }
 
-class CleanTGFTest : public ::testing::Test {
+class CleanTGFTest : public ::testing::Test
+{
 protected:
     void SetUp() override { CanAddNoteRecordToRests = 1; }
 };
@@ -149,7 +152,8 @@ TEST_F(CleanTGFTest, FrameWithoutEntriesIsLeftAlone)
     EXPECT_EQ(GetField<int16_t>(frame.bytes, FX_TGF_ENTRY_COUNT_OFFSET), 3);
 }
 
-class FrameMemberTest : public hostlinktest::EngineTest {};
+class FrameMemberTest : public hostlinktest::EngineTest
+{};
 
 TEST_F(FrameMemberTest, SavingInsertingAndDeletingHandTheHostACleanFrame)
 {

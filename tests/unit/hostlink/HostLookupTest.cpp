@@ -11,11 +11,13 @@
 
 using hostlinktest::Engine;
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kVersion = qz::kHostVersion19;
 
-class HostLookupTest : public hostlinktest::EngineTest {};
+class HostLookupTest : public hostlinktest::EngineTest
+{};
 
 TEST_F(HostLookupTest, ForwardsArgumentsAndResultUnchanged)
 {

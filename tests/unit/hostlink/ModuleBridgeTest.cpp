@@ -14,14 +14,12 @@ using hostlinktest::EngineApi;
 using hostlinktest::LoadEngineModule;
 using hostlinktest::TagOf;
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kVersion = qz::kHostVersion19;
 
-void* OpenModule()
-{
-    return dlopen(QZ_PLUGIN_MODULE, RTLD_NOW | RTLD_LOCAL);
-}
+void* OpenModule() { return dlopen(QZ_PLUGIN_MODULE, RTLD_NOW | RTLD_LOCAL); }
 
 // True when the module itself defines name (not one of its dependencies).
 bool DefinedBy(void* module, const char* name)
@@ -43,8 +41,8 @@ TEST(ModuleBridge, EveryHostFunctionAndBridgeDatumIsExported)
     FX_HOST_FUNCTIONS(FX_NAME_OF)
 #undef FX_NAME_OF
     EXPECT_EQ(names.size(), 162u);
-    for (const char* datum : {"gFinaleBundle", "LoadedTGFCounter", "CanAddNoteRecordToRests", "FinaleEditDepth",
-                              "MassEditDepth"})
+    for (const char* datum :
+         {"gFinaleBundle", "LoadedTGFCounter", "CanAddNoteRecordToRests", "FinaleEditDepth", "MassEditDepth"})
         names.push_back(datum);
     std::string missing;
     for (const std::string& name : names) {
@@ -83,9 +81,8 @@ TEST(ModuleBridge, InternalCallsGoThroughTheModulesOwnBridge)
         const bool loaded = load(TagOf("pfPL"), key, playback, &size, kVersion) == 1 && playback[0] == 0x4242;
         const bool endWithoutStart = end(kVersion) == 1;
 
-        return loaded && endWithoutStart && engine.calls("FX_LoadEData") == 4 &&
-               intruder.calls("FX_LoadEData") == 0 && engine.calls("FX_EndFinaleEdit") == 0 &&
-               intruder.calls("FX_EndFinaleEdit") == 0;
+        return loaded && endWithoutStart && engine.calls("FX_LoadEData") == 4 && intruder.calls("FX_LoadEData") == 0 &&
+               engine.calls("FX_EndFinaleEdit") == 0 && intruder.calls("FX_EndFinaleEdit") == 0;
     }()));
 }
 

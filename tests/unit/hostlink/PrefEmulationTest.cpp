@@ -13,7 +13,8 @@ using fxhost::GetField;
 using fxhost::SetField;
 using hostlinktest::Engine;
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kVersion = qz::kHostVersion19;
 constexpr uint32_t kFretInstrumentTag = QZ_FOURCC("O\tfI");
@@ -22,7 +23,8 @@ const uint32_t kMiscDoc = QZ_FOURCC("pfMS");
 
 using Words = std::array<uint16_t, 6>;
 
-class PrefEmulationTest : public hostlinktest::EngineTest {
+class PrefEmulationTest : public hostlinktest::EngineTest
+{
 protected:
     static void Put(const char (&tag)[5], int16_t incident, const Words& words)
     {
@@ -155,8 +157,8 @@ TEST_F(PrefEmulationTest, MapRecordIsAssembledFromItsSourceWords)
     uint32_t size = 100;
     ASSERT_EQ(FX_LoadEData(kPageFormat, _scoreKey, buffer.data(), &size, kVersion), 1);
     EXPECT_EQ(size, 48u);
-    EXPECT_EQ(GetField<uint32_t>(buffer.data(), 0), 0x01010102u);  // ot14 words 0 and 1, high first
-    EXPECT_EQ(GetField<uint32_t>(buffer.data(), 4), 0x0109010Au);  // ot15 words 2 and 3
+    EXPECT_EQ(GetField<uint32_t>(buffer.data(), 0), 0x01010102u); // ot14 words 0 and 1, high first
+    EXPECT_EQ(GetField<uint32_t>(buffer.data(), 4), 0x0109010Au); // ot15 words 2 and 3
     EXPECT_EQ(GetField<uint16_t>(buffer.data(), 30), Stored("ot17")[3]);
     EXPECT_EQ(GetField<uint16_t>(buffer.data(), 32), Stored("ot17")[2]);
     EXPECT_EQ(GetField<uint16_t>(buffer.data(), 42), Stored("ot02")[5]);

@@ -13,9 +13,11 @@
 using namespace fxhost;
 using hostlinktest::TagOf;
 
-namespace {
+namespace
+{
 
-struct ExpectedShape {
+struct ExpectedShape
+{
     const char* name;
     const char* tag;
     std::size_t rows;
@@ -46,10 +48,7 @@ const PrefMapArray* MapNamed(const std::string& name)
     return nullptr;
 }
 
-std::string Suffix(const PrefMapRow& row)
-{
-    return std::string(row.suffix, 2);
-}
+std::string Suffix(const PrefMapRow& row) { return std::string(row.suffix, 2); }
 
 TEST(PrefMapArrays, EveryArrayHasItsStatedShape)
 {
@@ -89,7 +88,8 @@ TEST(PrefMapArrays, FieldsFollowEachOtherInRowOrderWithValidRows)
             if (row.size == 4) {
                 EXPECT_LE(row.sourceWord, kOtherRecordWords - 2);
                 EXPECT_TRUE(row.conversion == kConvertHighFirst || row.conversion == kConvertLowFirst);
-            } else {
+            }
+            else {
                 EXPECT_EQ(row.size, 2);
                 EXPECT_LE(row.sourceWord, kOtherRecordWords - 1);
                 EXPECT_TRUE(row.conversion == kConvertNone || row.conversion == kConvertNegate ||
@@ -148,13 +148,21 @@ TEST(PrefMapArrays, StatedRowsAreWhereTheyBelong)
     }
     const PrefMapArray* extract = MapNamed("EDTExtractPrefs_MAP_ARRAY");
     for (std::size_t i = 0; i < extract->rowCount; ++i)
-        extractMaxIncident = std::max<std::size_t>(extractMaxIncident, static_cast<std::size_t>(extract->rows[i].incident));
+        extractMaxIncident =
+            std::max<std::size_t>(extractMaxIncident, static_cast<std::size_t>(extract->rows[i].incident));
     EXPECT_EQ(extractMaxIncident, 8u);
 }
 
 TEST(PrefMapArrays, ScorePageFormatMapIsExactlyAsGiven)
 {
-    struct Given { const char* source; int offset; int word; int size; int conversion; };
+    struct Given
+    {
+        const char* source;
+        int offset;
+        int word;
+        int size;
+        int conversion;
+    };
     const Given given[] = {
         {"14", 0, 0, 4, 1},  {"15", 4, 2, 4, 1},  {"39", 8, 2, 2, 0},  {"16", 10, 0, 2, 0}, {"16", 12, 1, 2, 0},
         {"16", 14, 2, 2, 0}, {"16", 16, 3, 2, 0}, {"02", 18, 0, 2, 0}, {"02", 20, 1, 2, 0}, {"02", 22, 2, 2, 0},
@@ -181,12 +189,19 @@ TEST(PrefMapArrays, ScorePageFormatMapIsExactlyAsGiven)
 
 TEST(PrefBlockMaps, TableIsExactlyAsGiven)
 {
-    struct Given { const char* tag; const char* source; int records; int first; int last; };
+    struct Given
+    {
+        const char* tag;
+        const char* source;
+        int records;
+        int first;
+        int last;
+    };
     const Given given[] = {
-        {"pfGD", "ot79", 1, 0, 0},  {"pfGG", "ot88", 11, 0, 0}, {"pfGb", "ot98", 1, 1, 4},  {"pfGd", "ot80", 1, 0, 0},
-        {"pfGs", "ot91", 1, 1, 1},  {"pfMM", "ot25", 2, 0, 0},  {"pfND", "ot04", 1, 0, 0},  {"pfNd", "ot66", 1, 0, 0},
+        {"pfGD", "ot79", 1, 0, 0},  {"pfGG", "ot88", 11, 0, 0}, {"pfGb", "ot98", 1, 1, 4},   {"pfGd", "ot80", 1, 0, 0},
+        {"pfGs", "ot91", 1, 1, 1},  {"pfMM", "ot25", 2, 0, 0},  {"pfND", "ot04", 1, 0, 0},   {"pfNd", "ot66", 1, 0, 0},
         {"pfPF", "ot77", 4, 1, 1},  {"pfSC", "ot52", 2, 0, 0},  {"pfSN", "ot40", 1, 1, 128}, {"pfSP", "ot94", 3, 0, 0},
-        {"pfSl", "ot26", 1, 1, 15}, {"pfTC", "ot86", 5, 0, 0},  {"pfTI", "ot84", 4, 0, 0},  {"pfTX", "ot78", 9, 0, 0},
+        {"pfSl", "ot26", 1, 1, 15}, {"pfTC", "ot86", 5, 0, 0},  {"pfTI", "ot84", 4, 0, 0},   {"pfTX", "ot78", 9, 0, 0},
         {"pfTp", "ot85", 4, 0, 0},  {"pfTs", "ot90", 1, 1, 9},
     };
     ASSERT_EQ(BlockMapCount(), std::size(given));

@@ -2,16 +2,19 @@
 
 using namespace hostsim_test;
 
-namespace {
+namespace
+{
 
-class EditTransactionTest : public HostsimTest {
+class EditTransactionTest : public HostsimTest
+{
 protected:
     std::u16string name = u"Staff Set Panel";
     fxbool start() { return FX_StartFinaleEdit_UTF16(reinterpret_cast<const uint16_t*>(name.c_str()), V19); }
 
     /* Creates staff set 1 with two entries and renames expression 1, the kind
        of change a panel command makes. */
-    void change() {
+    void change()
+    {
         for (int16_t staff : {2, 3}) {
             int16_t key[3] = {-36, -1, 0};
             auto bytes = systemStaff(staff, staff == 2 ? 0 : -320);
@@ -25,11 +28,15 @@ protected:
         ASSERT_TRUE(FX_DeleteEData(SODT, gone, V19));
     }
 
-    std::map<hostsim::RecordId, hostsim::Bytes> image() { return hostsim::Engine::instance().current()->store().records(); }
+    std::map<hostsim::RecordId, hostsim::Bytes> image()
+    {
+        return hostsim::Engine::instance().current()->store().records();
+    }
     hostsim::RecordStore::Counters counters() { return hostsim::Engine::instance().current()->store().counters(); }
 };
 
-TEST_F(EditTransactionTest, CommitKeepsTheChangeAndMakesOneNamedUndoStep) {
+TEST_F(EditTransactionTest, CommitKeepsTheChangeAndMakesOneNamedUndoStep)
+{
     ASSERT_TRUE(start());
     change();
     ASSERT_TRUE(FX_EndFinaleEdit(V19));
@@ -40,7 +47,8 @@ TEST_F(EditTransactionTest, CommitKeepsTheChangeAndMakesOneNamedUndoStep) {
     EXPECT_EQ(violations(), 0u) << hostsim_violations_text(0);
 }
 
-TEST_F(EditTransactionTest, CancelRestoresEveryByteSizeAndCounter) {
+TEST_F(EditTransactionTest, CancelRestoresEveryByteSizeAndCounter)
+{
     auto before = image();
     auto countersBefore = counters();
     ASSERT_TRUE(start());
@@ -53,7 +61,8 @@ TEST_F(EditTransactionTest, CancelRestoresEveryByteSizeAndCounter) {
     EXPECT_FALSE(hostsim_dirty(doc));
 }
 
-TEST_F(EditTransactionTest, CancelledNumbersAreHandedOutAgain) {
+TEST_F(EditTransactionTest, CancelledNumbersAreHandedOutAgain)
+{
     ASSERT_TRUE(start());
     int16_t key[3] = {-1, -1, 0};
     std::vector<uint8_t> rec(38, 0);
@@ -67,7 +76,8 @@ TEST_F(EditTransactionTest, CancelledNumbersAreHandedOutAgain) {
     ASSERT_TRUE(FX_EndFinaleEdit(V19));
 }
 
-TEST_F(EditTransactionTest, CancellingANestedEditKeepsTheOuterChanges) {
+TEST_F(EditTransactionTest, CancellingANestedEditKeepsTheOuterChanges)
+{
     ASSERT_TRUE(start());
     int16_t key[3] = {-36, -1, 0};
     auto entry = systemStaff(1, 0);
@@ -82,18 +92,20 @@ TEST_F(EditTransactionTest, CancellingANestedEditKeepsTheOuterChanges) {
     EXPECT_EQ(staves(65500, 0), (std::vector<int16_t>{1}));
 }
 
-TEST_F(EditTransactionTest, CancellingTheOuterEditUndoesACommittedNestedOne) {
+TEST_F(EditTransactionTest, CancellingTheOuterEditUndoesACommittedNestedOne)
+{
     auto before = image();
     ASSERT_TRUE(start());
     ASSERT_TRUE(start());
     change();
     ASSERT_TRUE(FX_EndFinaleEdit(V19));
-    EXPECT_EQ(hostsim_undo_depth(), 0u);  // only the outermost edit becomes a step
+    EXPECT_EQ(hostsim_undo_depth(), 0u); // only the outermost edit becomes a step
     ASSERT_TRUE(FX_CancelFinaleEdit(V19));
     EXPECT_EQ(image(), before);
 }
 
-TEST_F(EditTransactionTest, UndoAndRedoRestoreExactImages) {
+TEST_F(EditTransactionTest, UndoAndRedoRestoreExactImages)
+{
     auto before = image();
     ASSERT_TRUE(start());
     change();
@@ -107,7 +119,8 @@ TEST_F(EditTransactionTest, UndoAndRedoRestoreExactImages) {
     EXPECT_FALSE(hostsim_redo());
 }
 
-TEST_F(EditTransactionTest, ANewCommitClearsRedo) {
+TEST_F(EditTransactionTest, ANewCommitClearsRedo)
+{
     ASSERT_TRUE(start());
     change();
     ASSERT_TRUE(FX_EndFinaleEdit(V19));
@@ -118,7 +131,8 @@ TEST_F(EditTransactionTest, ANewCommitClearsRedo) {
     EXPECT_EQ(hostsim_redo_depth(), 0u);
 }
 
-TEST_F(EditTransactionTest, UndoIsRefusedWhileAnEditIsOpen) {
+TEST_F(EditTransactionTest, UndoIsRefusedWhileAnEditIsOpen)
+{
     ASSERT_TRUE(start());
     change();
     ASSERT_TRUE(FX_EndFinaleEdit(V19));
@@ -128,7 +142,8 @@ TEST_F(EditTransactionTest, UndoIsRefusedWhileAnEditIsOpen) {
     EXPECT_TRUE(hostsim_undo());
 }
 
-TEST_F(EditTransactionTest, AnEmptyCommitIsStillAStepButLeavesTheDocumentClean) {
+TEST_F(EditTransactionTest, AnEmptyCommitIsStillAStepButLeavesTheDocumentClean)
+{
     ASSERT_TRUE(start());
     ASSERT_TRUE(FX_EndFinaleEdit(V19));
     EXPECT_EQ(hostsim_undo_depth(), 1u);
@@ -139,7 +154,8 @@ TEST_F(EditTransactionTest, AnEmptyCommitIsStillAStepButLeavesTheDocumentClean) 
     EXPECT_NE(std::string(e.text).find("empty step"), std::string::npos);
 }
 
-TEST_F(EditTransactionTest, EditLogListsTheOperations) {
+TEST_F(EditTransactionTest, EditLogListsTheOperations)
+{
     ASSERT_TRUE(start());
     change();
     ASSERT_TRUE(FX_CancelFinaleEdit(V19));
@@ -150,7 +166,8 @@ TEST_F(EditTransactionTest, EditLogListsTheOperations) {
     EXPECT_EQ(e.operations, 4);
 }
 
-TEST_F(EditTransactionTest, OpenEditsAreListedAfterTheFinishedOnes) {
+TEST_F(EditTransactionTest, OpenEditsAreListedAfterTheFinishedOnes)
+{
     ASSERT_TRUE(start());
     change();
     ASSERT_TRUE(start());
@@ -163,10 +180,11 @@ TEST_F(EditTransactionTest, OpenEditsAreListedAfterTheFinishedOnes) {
     EXPECT_EQ(inner.depth, 2);
     FX_CancelFinaleEdit(V19);
     FX_CancelFinaleEdit(V19);
-    EXPECT_EQ(hostsim_edit_log_count(), 2u);  // now both finished
+    EXPECT_EQ(hostsim_edit_log_count(), 2u); // now both finished
 }
 
-TEST_F(EditTransactionTest, RefusedStartPushesNothingAndItsBracketIsLegal) {
+TEST_F(EditTransactionTest, RefusedStartPushesNothingAndItsBracketIsLegal)
+{
     hostsim_refuse_edit_start(1);
     EXPECT_FALSE(start());
     EXPECT_EQ(hostsim_open_edit_depth(), 0);
@@ -176,4 +194,4 @@ TEST_F(EditTransactionTest, RefusedStartPushesNothingAndItsBracketIsLegal) {
     EXPECT_TRUE(FX_EndFinaleEdit(V19));
 }
 
-}  // namespace
+} // namespace

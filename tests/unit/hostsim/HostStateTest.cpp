@@ -9,19 +9,24 @@
 
 using namespace hostsim_test;
 
-namespace {
+namespace
+{
 
-class HostStateTest : public HostsimTest {
+class HostStateTest : public HostsimTest
+{
 protected:
-    void makeStaffSet(int n, std::vector<int16_t> staffNumbers) {
+    void makeStaffSet(int n, std::vector<int16_t> staffNumbers)
+    {
         std::vector<hostsim_staff_entry> entries;
-        for (int16_t s : staffNumbers) entries.push_back(hostsim_staff_entry{s, 0, 100});
+        for (int16_t s : staffNumbers)
+            entries.push_back(hostsim_staff_entry{s, 0, 100});
         int16_t part = hostsim_current_part();
         hostsim_set_current_part(0);
         ASSERT_TRUE(hostsim_put_staff_list(uint16_t(65499 + n), entries.data(), entries.size()));
         hostsim_set_current_part(part);
     }
-    static void freeURL(SimURL* url) {
+    static void freeURL(SimURL* url)
+    {
         std::free(url->path);
         std::free(url);
     }
@@ -29,32 +34,35 @@ protected:
 
 /* ---- menu commands and the displayed view ---- */
 
-TEST_F(HostStateTest, StaffSetCommandNeedsScrollViewAndAnExistingSet) {
+TEST_F(HostStateTest, StaffSetCommandNeedsScrollViewAndAnExistingSet)
+{
     makeStaffSet(3, {1, 2});
-    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS3"), V19));  // 'StS3' in page view
+    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS3"), V19)); // 'StS3' in page view
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 0);
-    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("VwSc"), V19));   // 'VwSc'
-    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("DOes"), V19));   // 'DOes'
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("VwSc"), V19)); // 'VwSc'
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("DOes"), V19)); // 'DOes'
     EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("StS3"), V19));
     EXPECT_EQ(hostsim_view_state().viewMode, HOSTSIM_VIEW_SCROLL);
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 3);
-    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS4"), V19));  // set 4 does not exist
+    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS4"), V19)); // set 4 does not exist
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 3);
-    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("StS0"), V19));   // 'StS0': all staves
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("StS0"), V19)); // 'StS0': all staves
     EXPECT_EQ(hostsim_view_state().displayedStaffSet, 0);
 }
 
-TEST_F(HostStateTest, StaffSetCommandResolvesAgainstTheCurrentPart) {
+TEST_F(HostStateTest, StaffSetCommandResolvesAgainstTheCurrentPart)
+{
     makeStaffSet(1, {4});
     ASSERT_TRUE(hostsim_set_current_part(1));
     EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("VwSc"), V19));
-    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS1"), V19));  // the part has no set 1
+    EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("StS1"), V19)); // the part has no set 1
 }
 
-TEST_F(HostStateTest, UnknownCommandsAnswerZeroAndAllAreLogged) {
+TEST_F(HostStateTest, UnknownCommandsAnswerZeroAndAllAreLogged)
+{
     EXPECT_FALSE(FX_ExecuteMenuItem(0, V19));
     EXPECT_FALSE(FX_ExecuteMenuItem(QZ_FOURCC("ABCD"), V19));
-    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("TOZm"), V19));  // 'TOZm': logged only
+    EXPECT_TRUE(FX_ExecuteMenuItem(QZ_FOURCC("TOZm"), V19)); // 'TOZm': logged only
     ASSERT_EQ(hostsim_menu_log_count(), 3u);
     hostsim_menu m{};
     ASSERT_TRUE(hostsim_menu_log_entry(2, &m));
@@ -65,14 +73,16 @@ TEST_F(HostStateTest, UnknownCommandsAnswerZeroAndAllAreLogged) {
 
 /* ---- driver content ---- */
 
-TEST_F(HostStateTest, ReplacingAListWithAShorterOneDropsTheRest) {
+TEST_F(HostStateTest, ReplacingAListWithAShorterOneDropsTheRest)
+{
     makeStaffSet(2, {1, 2, 3, 4, 5});
     makeStaffSet(2, {6, 1});
     EXPECT_EQ(staves(65500 + 1, 0), (std::vector<int16_t>{6, 1}));
     EXPECT_FALSE(exists(SOIu, -35, 2, 0));
 }
 
-TEST_F(HostStateTest, ResizeTravelsAsADetailRecordOfTheList) {
+TEST_F(HostStateTest, ResizeTravelsAsADetailRecordOfTheList)
+{
     hostsim_staff_entry entries[] = {{1, 0, 100}, {3, -300, 75}};
     ASSERT_TRUE(hostsim_put_staff_list(65500, entries, 2));
     hostsim_staff_entry back[2];
@@ -85,7 +95,8 @@ TEST_F(HostStateTest, ResizeTravelsAsADetailRecordOfTheList) {
 
 /* ---- documents and parts ---- */
 
-TEST_F(HostStateTest, DocumentsAreEnumeratedAndSwitched) {
+TEST_F(HostStateTest, DocumentsAreEnumeratedAndSwitched)
+{
     int16_t second = hostsim_new_document(HOSTSIM_SEED_EMPTY);
     EXPECT_EQ(FX_GetCurrentEnigmaDocument(V19), second);
     EXPECT_EQ(FX_GetNextEnigmaDocument(0, V19), doc);
@@ -96,7 +107,8 @@ TEST_F(HostStateTest, DocumentsAreEnumeratedAndSwitched) {
     EXPECT_FALSE(FX_SetCurrentEnigmaDocument(99, V19));
 }
 
-TEST_F(HostStateTest, PartsAreEnumeratedAndNamed) {
+TEST_F(HostStateTest, PartsAreEnumeratedAndNamed)
+{
     EXPECT_EQ(FX_GetNextPartID(0, V19), 1);
     EXPECT_EQ(FX_GetNextPartID(1, V19), -1);
     uint16_t name[512];
@@ -108,7 +120,8 @@ TEST_F(HostStateTest, PartsAreEnumeratedAndNamed) {
 
 /* ---- selection, regions and slots ---- */
 
-TEST_F(HostStateTest, RegionsGiveTheSelectionAndTheWholeDocument) {
+TEST_F(HostStateTest, RegionsGiveTheSelectionAndTheWholeDocument)
+{
     hostsim_region sel{0, 2, 3, 0, 0, 4, 5, 0x7FFFFFFF};
     ASSERT_TRUE(hostsim_set_selection(&sel));
     EREGION first, selection, whole;
@@ -126,7 +139,8 @@ TEST_F(HostStateTest, RegionsGiveTheSelectionAndTheWholeDocument) {
     EXPECT_EQ(+whole.endSlot, 2);
 }
 
-TEST_F(HostStateTest, NoDocumentZeroesTheRegionsOrWritesGarbageOnRequest) {
+TEST_F(HostStateTest, NoDocumentZeroesTheRegionsOrWritesGarbageOnRequest)
+{
     hostsim_close_document(doc);
     EREGION r[3];
     std::memset(r, 0x11, sizeof r);
@@ -137,7 +151,8 @@ TEST_F(HostStateTest, NoDocumentZeroesTheRegionsOrWritesGarbageOnRequest) {
     EXPECT_NE(+r[1].startMeasure, 0);
 }
 
-TEST_F(HostStateTest, SlotsMapToStavesOfTheCurrentPartsList) {
+TEST_F(HostStateTest, SlotsMapToStavesOfTheCurrentPartsList)
+{
     EXPECT_EQ(FX_SlotToInst(3, 0, V19), 3);
     EXPECT_EQ(FX_InstToSlot(5, 0, V19), 5);
     EXPECT_EQ(FX_SlotToInst(7, 0, V19), 0);
@@ -153,7 +168,8 @@ TEST_F(HostStateTest, SlotsMapToStavesOfTheCurrentPartsList) {
 
 /* ---- names ---- */
 
-TEST_F(HostStateTest, AutoNumberedNameDropsCaretCommandsAndUsesRealAccidentals) {
+TEST_F(HostStateTest, AutoNumberedNameDropsCaretCommandsAndUsesRealAccidentals)
+{
     uint16_t buf[1000];
     ASSERT_TRUE(FX_AutoNumberedName_UTF16(2, 2, buf, 0, V19));
     EXPECT_EQ(std::u16string(reinterpret_cast<char16_t*>(buf)), u"Clarinet in B\u266D");
@@ -164,10 +180,11 @@ TEST_F(HostStateTest, AutoNumberedNameDropsCaretCommandsAndUsesRealAccidentals) 
 
 /* ---- folders, fonts, alerts ---- */
 
-TEST_F(HostStateTest, PreferenceFolderIsAFreshTemporaryDirectory) {
+TEST_F(HostStateTest, PreferenceFolderIsAFreshTemporaryDirectory)
+{
     FinPathSpec25 ref{};
     ASSERT_TRUE(FX_GetFinalePathMac(16, &ref, V19));
-    SimURL* url = ref.url;  // a packed member: copied, never bound to a reference
+    SimURL* url = ref.url; // a packed member: copied, never bound to a reference
     ASSERT_NE(url, nullptr);
     EXPECT_EQ(url->magic, SIMURL_MAGIC);
     EXPECT_EQ(url->refcount, 1);
@@ -181,7 +198,8 @@ TEST_F(HostStateTest, PreferenceFolderIsAFreshTemporaryDirectory) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(HostStateTest, FolderFollowsTheDriverAndRefusesOtherVersionsAndSelectors) {
+TEST_F(HostStateTest, FolderFollowsTheDriverAndRefusesOtherVersionsAndSelectors)
+{
     hostsim_set_folder(16, "/some/where/");
     FinPathSpec25 ref{};
     ASSERT_TRUE(FX_GetFinalePathMac(16, &ref, V19));
@@ -195,8 +213,9 @@ TEST_F(HostStateTest, FolderFollowsTheDriverAndRefusesOtherVersionsAndSelectors)
     EXPECT_EQ(none, nullptr);
 }
 
-TEST_F(HostStateTest, UserPreferencesLiveUnderTheConfigFolder) {
-    std::string scratch = hostsim_folder(16);  // a temporary folder, removed at reset
+TEST_F(HostStateTest, UserPreferencesLiveUnderTheConfigFolder)
+{
+    std::string scratch = hostsim_folder(16); // a temporary folder, removed at reset
     const char* saved = std::getenv("XDG_CONFIG_HOME");
     std::string previous = saved ? saved : "";
     setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);
@@ -210,7 +229,8 @@ TEST_F(HostStateTest, UserPreferencesLiveUnderTheConfigFolder) {
     EXPECT_EQ(std::string(hostsim_folder(16)), folder);
 }
 
-TEST_F(HostStateTest, FontNamesAndNumbersRoundTrip) {
+TEST_F(HostStateTest, FontNamesAndNumbersRoundTrip)
+{
     uint16_t name[512];
     ASSERT_TRUE(FX_FontNumToName_UTF16(0, name, V19));
     EXPECT_EQ(std::u16string(reinterpret_cast<char16_t*>(name)), u"Times New Roman");
@@ -222,7 +242,8 @@ TEST_F(HostStateTest, FontNamesAndNumbersRoundTrip) {
     EXPECT_EQ(FX_FontNameToNum("Engraver", V19), n);
 }
 
-TEST_F(HostStateTest, HostAlertIsLogged) {
+TEST_F(HostStateTest, HostAlertIsLogged)
+{
     hostsim_set_macho(0);
     EXPECT_FALSE(FX_IsMachO(V19));
     EXPECT_TRUE(FX_AlertMessage(nullptr, 48, 0, "Should not get here!", V19));
@@ -232,20 +253,23 @@ TEST_F(HostStateTest, HostAlertIsLogged) {
 
 /* ---- failure injection ---- */
 
-TEST_F(HostStateTest, RefuseTheNextCallsThenRecover) {
+TEST_F(HostStateTest, RefuseTheNextCallsThenRecover)
+{
     hostsim_fail("FX_GetCurrentEnigmaDocument", HOSTSIM_FAIL_REFUSE, 2);
     EXPECT_EQ(FX_GetCurrentEnigmaDocument(V19), 0);
     EXPECT_EQ(FX_GetCurrentEnigmaDocument(V19), 0);
     EXPECT_EQ(FX_GetCurrentEnigmaDocument(V19), doc);
 }
 
-TEST_F(HostStateTest, MissingBehaviourTouchesNoArgument) {
+TEST_F(HostStateTest, MissingBehaviourTouchesNoArgument)
+{
     hostsim_fail("FX_LoadEData", HOSTSIM_FAIL_MISSING, -1);
     int16_t key[3] = {0, 0, 0};
     uint8_t buf[24];
     std::memset(buf, 0x33, sizeof buf);
     uint32_t size = 24;
-    for (int i = 0; i < 3; ++i) EXPECT_FALSE(FX_LoadEData(SOIu, key, buf, &size, V19));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(FX_LoadEData(SOIu, key, buf, &size, V19));
     EXPECT_EQ(buf[0], 0x33);
     hostsim_call c{};
     ASSERT_TRUE(hostsim_call_log_entry(hostsim_call_log_count() - 1, &c));
@@ -254,7 +278,8 @@ TEST_F(HostStateTest, MissingBehaviourTouchesNoArgument) {
     EXPECT_TRUE(FX_LoadEData(SOIu, key, buf, &size, V19));
 }
 
-TEST_F(HostStateTest, RecordFailureHitsOnlyThatKey) {
+TEST_F(HostStateTest, RecordFailureHitsOnlyThatKey)
+{
     int16_t bad[3] = {0, 1, 0};
     hostsim_fail_record("FX_LoadEData", SOIu, bad, 1);
     int16_t good[3] = {0, 0, 0};
@@ -267,7 +292,8 @@ TEST_F(HostStateTest, RecordFailureHitsOnlyThatKey) {
 
 /* ---- call log ---- */
 
-TEST_F(HostStateTest, CallLogDecodesRecordCalls) {
+TEST_F(HostStateTest, CallLogDecodesRecordCalls)
+{
     hostsim_clear_call_log();
     int16_t key[3] = {0, 3, 0};
     uint8_t buf[24];
@@ -286,4 +312,4 @@ TEST_F(HostStateTest, CallLogDecodesRecordCalls) {
     EXPECT_EQ(hostsim_call_count("FX_LoadEData"), 1u);
 }
 
-}  // namespace
+} // namespace

@@ -15,10 +15,12 @@
 #include "hostsim/LargeScoreBuilder.h"
 #include "hostsim/hostsim_api.h"
 
-namespace {
+namespace
+{
 
 /* The description without its first line (the document's id). */
-std::string Body(const char* description) {
+std::string Body(const char* description)
+{
     const std::string text = description;
     return text.substr(text.find('\n'));
 }
@@ -26,19 +28,22 @@ std::string Body(const char* description) {
 constexpr int16_t kNameCategory = 12;
 const std::string kNamePrefix = "QZ Staff Set Panel ";
 
-class LargeScoreTest : public ::testing::Test {
+class LargeScoreTest : public ::testing::Test
+{
 protected:
     void SetUp() override { hostsim_reset(); }
     void TearDown() override { hostsim_reset(); }
 
-    int16_t Make(int64_t staves, int64_t measures, int64_t expressions, int64_t sets, uint32_t seed = 1) {
+    int16_t Make(int64_t staves, int64_t measures, int64_t expressions, int64_t sets, uint32_t seed = 1)
+    {
         hostsim_large_score sizes{staves, measures, expressions, sets, seed};
         error[0] = 0;
         return hostsim_new_large_document(&sizes, error, sizeof error);
     }
 
     /* Staff set n's staves (score order expected). */
-    static std::vector<hostsim_staff_entry> List(uint16_t item) {
+    static std::vector<hostsim_staff_entry> List(uint16_t item)
+    {
         std::vector<hostsim_staff_entry> entries(hostsim_staff_list(item, 0, nullptr, 0));
         hostsim_staff_list(item, 0, entries.data(), entries.size());
         return entries;
@@ -47,7 +52,8 @@ protected:
     char error[256] = "";
 };
 
-TEST_F(LargeScoreTest, HoldsTheAskedStavesExpressionsAndNamedStaffSets) {
+TEST_F(LargeScoreTest, HoldsTheAskedStavesExpressionsAndNamedStaffSets)
+{
     ASSERT_GT(Make(100, 40, 1000, 8, 3), 0) << error;
     const std::vector<hostsim_staff_entry> score = List(0);
     ASSERT_EQ(score.size(), 100u);
@@ -56,7 +62,7 @@ TEST_F(LargeScoreTest, HoldsTheAskedStavesExpressionsAndNamedStaffSets) {
         EXPECT_LT(score[i].distance, score[i - 1].distance) << "staves go down the page";
     }
     ASSERT_EQ(hostsim_expression_count(), 1000u);
-    std::map<int, int> names;  // staff set -> name expressions
+    std::map<int, int> names; // staff set -> name expressions
     std::set<int> categories;
     for (size_t i = 0; i < 1000; ++i) {
         hostsim_expression e{};
@@ -79,12 +85,14 @@ TEST_F(LargeScoreTest, HoldsTheAskedStavesExpressionsAndNamedStaffSets) {
         const std::vector<hostsim_staff_entry> members = List(uint16_t(65499 + set));
         ASSERT_FALSE(members.empty()) << "staff set " << set;
         EXPECT_EQ(members.front().distance, 0);
-        for (size_t i = 1; i < members.size(); ++i) EXPECT_GT(members[i].staff, members[i - 1].staff);
+        for (size_t i = 1; i < members.size(); ++i)
+            EXPECT_GT(members[i].staff, members[i - 1].staff);
     }
     EXPECT_TRUE(List(65508).empty()) << "no ninth staff set";
 }
 
-TEST_F(LargeScoreTest, TheSeedDecidesTheDocument) {
+TEST_F(LargeScoreTest, TheSeedDecidesTheDocument)
+{
     const int16_t a = Make(60, 8, 200, 4, 11);
     const int16_t b = Make(60, 8, 200, 4, 11);
     const int16_t c = Make(60, 8, 200, 4, 12);
@@ -95,11 +103,12 @@ TEST_F(LargeScoreTest, TheSeedDecidesTheDocument) {
     EXPECT_NE(textA.find("Piccolo 2"), std::string::npos) << "names repeat with numbers past the orchestra";
 }
 
-TEST_F(LargeScoreTest, SavedAndReopenedItIsTheSameDocument) {
+TEST_F(LargeScoreTest, SavedAndReopenedItIsTheSameDocument)
+{
     const int16_t id = Make(300, 20, 3000, 8, 5);
     ASSERT_GT(id, 0) << error;
-    const std::string file = (std::filesystem::temp_directory_path() /
-                              ("large-score-" + std::to_string(::getpid()) + ".json")).string();
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("large-score-" + std::to_string(::getpid()) + ".json")).string();
     ASSERT_TRUE(hostsim_save_document(id, file.c_str(), error, sizeof error)) << error;
     const std::string before = Body(hostsim_describe_document(id));
     const int16_t reopened = hostsim_open_document(file.c_str(), error, sizeof error);
@@ -107,22 +116,28 @@ TEST_F(LargeScoreTest, SavedAndReopenedItIsTheSameDocument) {
     ASSERT_GT(reopened, 0) << error;
     std::string after = Body(hostsim_describe_document(reopened));
     const std::string fileLine = "file: " + file + "\n";
-    if (size_t at = after.find(fileLine); at != std::string::npos) after.erase(at, fileLine.size());
+    if (size_t at = after.find(fileLine); at != std::string::npos)
+        after.erase(at, fileLine.size());
     std::string saved = before;
-    if (size_t at = saved.find(fileLine); at != std::string::npos) saved.erase(at, fileLine.size());
+    if (size_t at = saved.find(fileLine); at != std::string::npos)
+        saved.erase(at, fileLine.size());
     EXPECT_EQ(after, saved);
 }
 
-TEST_F(LargeScoreTest, RefusesSizesTheHostCannotHold) {
+TEST_F(LargeScoreTest, RefusesSizesTheHostCannotHold)
+{
     const int16_t current = hostsim_new_document(HOSTSIM_SEED_DEMO);
-    struct Case {
+    struct Case
+    {
         int64_t staves, measures, expressions, sets;
         const char* mentions;
     } cases[] = {
-        {32768, 1, 0, 0, "staves"},     {-1, 1, 0, 0, "staves"},         {10, 0, 0, 0, "measures"},
-        {10, 32768, 0, 0, "measures"},  {10, 1, -5, 0, "expressions"},   {10, 1, 40000, 0, "expressions"},
-        {10, 1, 10, -1, "staff sets"},  {10, 1, 10, 9, "staff sets"},    {10, 1, 2, 3, "expressions"},
-        {0, 1, 10, 2, "staff"},         {20000, 1, 20000, 0, "text block"},
+        {32768, 1, 0, 0, "staves"},         {-1, 1, 0, 0, "staves"},
+        {10, 0, 0, 0, "measures"},          {10, 32768, 0, 0, "measures"},
+        {10, 1, -5, 0, "expressions"},      {10, 1, 40000, 0, "expressions"},
+        {10, 1, 10, -1, "staff sets"},      {10, 1, 10, 9, "staff sets"},
+        {10, 1, 2, 3, "expressions"},       {0, 1, 10, 2, "staff"},
+        {20000, 1, 20000, 0, "text block"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Make(c.staves, c.measures, c.expressions, c.sets), 0)
@@ -137,27 +152,32 @@ TEST_F(LargeScoreTest, RefusesSizesTheHostCannotHold) {
 
 /* ---- qzhost doc new --staves ... ---- */
 
-struct Outcome {
+struct Outcome
+{
     int status;
-    std::string text;  // stdout and stderr
+    std::string text; // stdout and stderr
 };
 
-Outcome qzhost(const std::string& args) {
+Outcome qzhost(const std::string& args)
+{
     std::string cmd = std::string(QZHOST_PROGRAM) + " " + args + " 2>&1";
     Outcome r{-1, {}};
     FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
+    if (!p)
+        return r;
     char buf[4096];
     size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.text.append(buf, n);
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        r.text.append(buf, n);
     int st = pclose(p);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return r;
 }
 
-TEST(QzhostDocNewLarge, WritesAScoreTheHostOpens) {
-    const std::string file = (std::filesystem::temp_directory_path() /
-                              ("qzhost-large-" + std::to_string(::getpid()) + ".json")).string();
+TEST(QzhostDocNewLarge, WritesAScoreTheHostOpens)
+{
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("qzhost-large-" + std::to_string(::getpid()) + ".json")).string();
     Outcome made = qzhost("doc new --staves 30 --measures 12 --expressions 90 --staffsets 3 --seed 9 " + file);
     ASSERT_EQ(made.status, 0) << made.text;
     Outcome shown = qzhost("doc show " + file);
@@ -167,9 +187,10 @@ TEST(QzhostDocNewLarge, WritesAScoreTheHostOpens) {
     EXPECT_NE(shown.text.find("Piccolo 2"), std::string::npos);
 }
 
-TEST(QzhostDocNewLarge, RefusesBadSizesWithAMessageAndWritesNothing) {
-    const std::string file = (std::filesystem::temp_directory_path() /
-                              ("qzhost-refused-" + std::to_string(::getpid()) + ".json")).string();
+TEST(QzhostDocNewLarge, RefusesBadSizesWithAMessageAndWritesNothing)
+{
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("qzhost-refused-" + std::to_string(::getpid()) + ".json")).string();
     const std::pair<std::string, std::string> cases[] = {
         {"--staves 40000 --measures 1 --expressions 0 --staffsets 0", "cannot hold 40000"},
         {"--staves -3 --measures 1 --expressions 0 --staffsets 0", "cannot hold -3"},
@@ -185,4 +206,4 @@ TEST(QzhostDocNewLarge, RefusesBadSizesWithAMessageAndWritesNothing) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -5,16 +5,19 @@
 
 using namespace musicxml_test;
 
-namespace {
+namespace
+{
 
 using Staves = std::vector<Staff>;
 using Groups = std::vector<Group>;
 
-class MusicXmlImportTest : public MusicXmlTest {};
+class MusicXmlImportTest : public MusicXmlTest
+{};
 
-TEST_F(MusicXmlImportTest, PianoGrandStaffGivesTwoBracedStavesSpacedByTheFilesLayout) {
+TEST_F(MusicXmlImportTest, PianoGrandStaffGivesTwoBracedStavesSpacedByTheFilesLayout)
+{
     ASSERT_NE(importSample("piano.musicxml"), 0);
-    EXPECT_EQ(current().title, "Nocturne");  // work-title before movement-title
+    EXPECT_EQ(current().title, "Nocturne"); // work-title before movement-title
     EXPECT_EQ(current().measures, 4);
     // Scaling 7.05556 mm per 40 tenths is 2 EVPUs a tenth; a staff is 40 tenths
     // high. The defaults' staff-distance 80 spaces every staff, the piano's
@@ -27,7 +30,8 @@ TEST_F(MusicXmlImportTest, PianoGrandStaffGivesTwoBracedStavesSpacedByTheFilesLa
     EXPECT_TRUE(current().path.empty()) << "an imported score must not be saved over its MusicXML file";
 }
 
-TEST_F(MusicXmlImportTest, TransposingInstrumentsKeepTheirAccidentalsAsCaretCommands) {
+TEST_F(MusicXmlImportTest, TransposingInstrumentsKeepTheirAccidentalsAsCaretCommands)
+{
     ASSERT_NE(importSample("transposing.musicxml"), 0);
     EXPECT_EQ(current().title, "Transposition Study");
     EXPECT_EQ(current().measures, 2);
@@ -42,9 +46,9 @@ TEST_F(MusicXmlImportTest, TransposingInstrumentsKeepTheirAccidentalsAsCaretComm
                              }));
     EXPECT_TRUE(groups().empty());
     // Linked parts carry the names as the file writes them.
-    EXPECT_EQ(partNames(), (std::vector<std::string>{"Score", "Clarinet in Bb", "Horn in F", "Trumpet in E\u266D",
-                                                     "Alto Saxophone in Eb", "Horn in F\u266F ^ solo",
-                                                     "Bass Clarinet"}));
+    EXPECT_EQ(partNames(),
+              (std::vector<std::string>{"Score", "Clarinet in Bb", "Horn in F", "Trumpet in E\u266D",
+                                        "Alto Saxophone in Eb", "Horn in F\u266F ^ solo", "Bass Clarinet"}));
     for (int16_t p = 1; p <= 6; ++p) {
         Staves own = listStaves(p);
         ASSERT_EQ(own.size(), 1u) << "part " << p;
@@ -53,7 +57,8 @@ TEST_F(MusicXmlImportTest, TransposingInstrumentsKeepTheirAccidentalsAsCaretComm
     }
 }
 
-TEST_F(MusicXmlImportTest, NestedGroupsComeOutermostFirstWithTheirNames) {
+TEST_F(MusicXmlImportTest, NestedGroupsComeOutermostFirstWithTheirNames)
+{
     ASSERT_NE(importSample("nested_groups.musicxml"), 0);
     EXPECT_EQ(scoreStaves().size(), 6u);
     // A stop with no start is ignored; a group never stopped ends with the last part.
@@ -66,7 +71,8 @@ TEST_F(MusicXmlImportTest, NestedGroupsComeOutermostFirstWithTheirNames) {
     EXPECT_EQ(current().measures, 3);
 }
 
-TEST_F(MusicXmlImportTest, TimewiseScoreGivesTheSameKindOfDocument) {
+TEST_F(MusicXmlImportTest, TimewiseScoreGivesTheSameKindOfDocument)
+{
     ASSERT_NE(importSample("timewise.musicxml"), 0);
     EXPECT_EQ(current().title, "Timewise Duet");
     EXPECT_EQ(current().measures, 3);
@@ -76,12 +82,13 @@ TEST_F(MusicXmlImportTest, TimewiseScoreGivesTheSameKindOfDocument) {
     EXPECT_EQ(listStaves(2), (Staves{{2, "Piano", "", 0}, {3, "", "", -264}}));
 }
 
-TEST_F(MusicXmlImportTest, OrchestralScoreAndItsCompressedFormGiveTheSameDocument) {
+TEST_F(MusicXmlImportTest, OrchestralScoreAndItsCompressedFormGiveTheSameDocument)
+{
     int16_t plain = importSample("orchestral.musicxml");
     ASSERT_NE(plain, 0);
     Staves staves = scoreStaves();
     ASSERT_EQ(staves.size(), 19u);
-    EXPECT_EQ(staves[3], (Staff{4, "Clarinet in B^flat()", "Cl. in B^flat()", -567}));  // 105 tenths at 1.8
+    EXPECT_EQ(staves[3], (Staff{4, "Clarinet in B^flat()", "Cl. in B^flat()", -567})); // 105 tenths at 1.8
     // Violin I's own print: 100 tenths above it.
     EXPECT_EQ(staves[14].distance - staves[13].distance, -252);
     EXPECT_EQ(groups().size(), 6u);
@@ -91,14 +98,15 @@ TEST_F(MusicXmlImportTest, OrchestralScoreAndItsCompressedFormGiveTheSameDocumen
     int16_t packed = importSample("orchestral.mxl");
     ASSERT_NE(packed, 0);
     std::string a = hostsim_describe_document(plain), b = hostsim_describe_document(packed);
-    a.erase(0, a.find('\n'));  // the first line names the document id
+    a.erase(0, a.find('\n')); // the first line names the document id
     b.erase(0, b.find('\n'));
     EXPECT_EQ(a, b);
 }
 
-TEST_F(MusicXmlImportTest, ImportSaveOpenGivesTheSameDocument) {
-    for (const char* name : {"piano.musicxml", "transposing.musicxml", "nested_groups.musicxml",
-                             "timewise.musicxml", "orchestral.mxl"}) {
+TEST_F(MusicXmlImportTest, ImportSaveOpenGivesTheSameDocument)
+{
+    for (const char* name :
+         {"piano.musicxml", "transposing.musicxml", "nested_groups.musicxml", "timewise.musicxml", "orchestral.mxl"}) {
         SCOPED_TRACE(name);
         int16_t imported = importSample(name);
         ASSERT_NE(imported, 0);
@@ -114,13 +122,15 @@ TEST_F(MusicXmlImportTest, ImportSaveOpenGivesTheSameDocument) {
         std::string after = hostsim_describe_document(opened);
         for (std::string* text : {&before, &after}) {
             text->erase(0, text->find('\n') + 1);
-            if (text->compare(0, 6, "file: ") == 0) text->erase(0, text->find('\n') + 1);
+            if (text->compare(0, 6, "file: ") == 0)
+                text->erase(0, text->find('\n') + 1);
         }
         EXPECT_EQ(before, after);
     }
 }
 
-TEST_F(MusicXmlImportTest, DocumentFilesAreOpenedByContentNotByName) {
+TEST_F(MusicXmlImportTest, DocumentFilesAreOpenedByContentNotByName)
+{
     std::string score = write("score.json", read(sample("timewise.musicxml")));
     std::string packed = write("packed.xml", read(sample("orchestral.mxl")));
     char msg[512] = "";
@@ -133,7 +143,7 @@ TEST_F(MusicXmlImportTest, DocumentFilesAreOpenedByContentNotByName) {
     ASSERT_TRUE(hostsim_save_document(hostsim::Engine::instance().currentId(), json.c_str(), msg, sizeof msg));
     int16_t id = hostsim_open_document_file(json.c_str(), msg, sizeof msg);
     ASSERT_NE(id, 0) << msg;
-    EXPECT_EQ(current().path, json);  // a hostsim document keeps its file
+    EXPECT_EQ(current().path, json); // a hostsim document keeps its file
 
     std::string text = write("notes.txt", "just some words\n");
     EXPECT_EQ(hostsim_open_document_file(text.c_str(), msg, sizeof msg), 0);
@@ -141,14 +151,16 @@ TEST_F(MusicXmlImportTest, DocumentFilesAreOpenedByContentNotByName) {
     EXPECT_EQ(hostsim::Engine::instance().currentId(), id);
 }
 
-TEST_F(MusicXmlImportTest, Utf16FilesReadLikeTheirUtf8Form) {
+TEST_F(MusicXmlImportTest, Utf16FilesReadLikeTheirUtf8Form)
+{
     std::string utf8 = read(sample("transposing.musicxml"));
     std::u16string units = u"\uFEFF";
-    for (size_t i = 0; i < utf8.size(); ++i) {  // the sample is ASCII but for its U+266D and U+266F
+    for (size_t i = 0; i < utf8.size(); ++i) { // the sample is ASCII but for its U+266D and U+266F
         unsigned char c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x80) {
             units += char16_t(c);
-        } else {
+        }
+        else {
             units += char16_t(((c & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) | (utf8[i + 2] & 0x3F));
             i += 2;
         }
@@ -161,7 +173,7 @@ TEST_F(MusicXmlImportTest, Utf16FilesReadLikeTheirUtf8Form) {
     int16_t original = importSample("transposing.musicxml");
     std::string expected = hostsim_describe_document(original);
     expected.erase(0, expected.find('\n'));
-    for (const std::string& bytes : {le, be.substr(2)}) {  // with a byte order mark, and big-endian without
+    for (const std::string& bytes : {le, be.substr(2)}) { // with a byte order mark, and big-endian without
         int16_t id = import(write("utf16.musicxml", bytes));
         ASSERT_NE(id, 0) << error;
         std::string text = hostsim_describe_document(id);
@@ -169,7 +181,8 @@ TEST_F(MusicXmlImportTest, Utf16FilesReadLikeTheirUtf8Form) {
     }
 }
 
-TEST_F(MusicXmlImportTest, PlainNamesWithSignsAndDisplayFormsMixSafely) {
+TEST_F(MusicXmlImportTest, PlainNamesWithSignsAndDisplayFormsMixSafely)
+{
     // A literal caret is doubled so that it never starts a command; external
     // entities stay unresolved text; names collapse their white space.
     std::string path = write("names.musicxml", R"(<?xml version="1.0"?>
@@ -191,19 +204,21 @@ TEST_F(MusicXmlImportTest, PlainNamesWithSignsAndDisplayFormsMixSafely) {
     EXPECT_EQ(staves[0].full, "&secret;");
     EXPECT_EQ(staves[1].full, "Oboe d'amore");
     EXPECT_EQ(staves[1].abbr, "^^font(Zapf)");
-    EXPECT_EQ(staves[2].full, "^sharp()");  // the display form wins even when it is a sign alone
+    EXPECT_EQ(staves[2].full, "^sharp()"); // the display form wins even when it is a sign alone
     EXPECT_EQ(staves[3].full, "");
-    EXPECT_EQ(partNames().back(), "Part 4");  // a part with no name still gets one
-    EXPECT_EQ(current().title, "names");      // no title in the file: the file's name
+    EXPECT_EQ(partNames().back(), "Part 4"); // a part with no name still gets one
+    EXPECT_EQ(current().title, "names");     // no title in the file: the file's name
 }
 
-TEST_F(MusicXmlImportTest, MalformedUtf8InTextsIsReplacedSoTheDocumentStillSaves) {
+TEST_F(MusicXmlImportTest, MalformedUtf8InTextsIsReplacedSoTheDocumentStillSaves)
+{
     // An overlong '/', an encoded surrogate and a stray continuation byte.
-    std::string path = write("bytes.musicxml",
-                             "<score-partwise><movement-title>A\xC0\xAF" "B</movement-title><part-list>"
-                             "<score-part id='p'><part-name>Viola \xED\xA0\x80</part-name>"
-                             "<part-abbreviation>Vla.\x80</part-abbreviation></score-part></part-list>"
-                             "<part id='p'><measure/></part></score-partwise>");
+    std::string path =
+        write("bytes.musicxml", "<score-partwise><movement-title>A\xC0\xAF"
+                                "B</movement-title><part-list>"
+                                "<score-part id='p'><part-name>Viola \xED\xA0\x80</part-name>"
+                                "<part-abbreviation>Vla.\x80</part-abbreviation></score-part></part-list>"
+                                "<part id='p'><measure/></part></score-partwise>");
     int16_t id = import(path);
     ASSERT_NE(id, 0) << error;
     EXPECT_EQ(current().title, "A\uFFFD\uFFFDB");
@@ -213,11 +228,12 @@ TEST_F(MusicXmlImportTest, MalformedUtf8InTextsIsReplacedSoTheDocumentStillSaves
     EXPECT_TRUE(hostsim_save_document(id, file("bytes.json").c_str(), msg, sizeof msg)) << msg;
 }
 
-TEST_F(MusicXmlImportTest, ExactlyTheLargestStaffCountIsAccepted) {
-    std::string path = write("wide.musicxml",
-                             "<score-partwise><part-list><score-part id='p'><part-name>Cluster</part-name>"
-                             "</score-part></part-list><part id='p'><measure><attributes><staves>32767</staves>"
-                             "</attributes></measure></part></score-partwise>");
+TEST_F(MusicXmlImportTest, ExactlyTheLargestStaffCountIsAccepted)
+{
+    std::string path =
+        write("wide.musicxml", "<score-partwise><part-list><score-part id='p'><part-name>Cluster</part-name>"
+                               "</score-part></part-list><part id='p'><measure><attributes><staves>32767</staves>"
+                               "</attributes></measure></part></score-partwise>");
     ASSERT_NE(import(path), 0) << error;
     Staves staves = scoreStaves();
     ASSERT_EQ(staves.size(), 32767u);
@@ -226,4 +242,4 @@ TEST_F(MusicXmlImportTest, ExactlyTheLargestStaffCountIsAccepted) {
     EXPECT_EQ(listStaves(1).size(), 32767u);
 }
 
-}  // namespace
+} // namespace

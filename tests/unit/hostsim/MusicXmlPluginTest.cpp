@@ -13,12 +13,15 @@
 #include "document/FCSystemStaves.h"
 #include "unit/staves/StavesHostFixture.h"
 
-namespace {
+namespace
+{
 
-class MusicXmlInPlugin : public StavesHostTest {
+class MusicXmlInPlugin : public StavesHostTest
+{
 protected:
     int Seed() const override { return HOSTSIM_SEED_EMPTY; }
-    void SetUp() override {
+    void SetUp() override
+    {
         StavesHostTest::SetUp();
         char error[512] = "";
         const std::string path = std::string(QZ_MUSICXML_DATA) + "/orchestral.mxl";
@@ -28,7 +31,8 @@ protected:
     }
 };
 
-TEST_F(MusicXmlInPlugin, TheScoreListAndTheStaffNamesReadThroughTheBridge) {
+TEST_F(MusicXmlInPlugin, TheScoreListAndTheStaffNamesReadThroughTheBridge)
+{
     FCSystemStaves list;
     ASSERT_EQ(list.LoadAllForItem(0), 19);
     EXPECT_EQ(list.GetItemAt(0)->GetDistance(), 0);
@@ -44,7 +48,8 @@ TEST_F(MusicXmlInPlugin, TheScoreListAndTheStaffNamesReadThroughTheBridge) {
     EXPECT_NE(Word(Record(kStaffTag, 11, 0), 30), 0);
 }
 
-TEST_F(MusicXmlInPlugin, TheGroupsSpanTheirStavesInScoreOrder) {
+TEST_F(MusicXmlInPlugin, TheGroupsSpanTheirStavesInScoreOrder)
+{
     FCGroup group;
     ASSERT_TRUE(group.LoadFirst());
     std::vector<std::pair<int, int>> spans;
@@ -52,18 +57,19 @@ TEST_F(MusicXmlInPlugin, TheGroupsSpanTheirStavesInScoreOrder) {
         spans.emplace_back(group.GetStartStaff(), group.CalcStaffSpan());
     } while (group.LoadNext());
     EXPECT_EQ(spans, (std::vector<std::pair<int, int>>{{1, 5}, {6, 4}, {15, 5}, {15, 2}, {11, 2}, {13, 2}}));
-    ASSERT_TRUE(group.Load(0, 3));  // the strings
+    ASSERT_TRUE(group.Load(0, 3)); // the strings
     EXPECT_TRUE(group.ContainsStaff(19));
     EXPECT_FALSE(group.ContainsStaff(14));
 }
 
-TEST_F(MusicXmlInPlugin, AStaffSetIsStoredFromASelectionOfTheImportedScore) {
+TEST_F(MusicXmlInPlugin, AStaffSetIsStoredFromASelectionOfTheImportedScore)
+{
     FCMusicRegion whole;
     ASSERT_TRUE(whole.SetFullDocument());
     EXPECT_EQ(whole.GetEndSlot(), 19);
     EXPECT_EQ(whole.GetEndMeasure(), 8);
 
-    SetSelection(0, 4, 7, 1, 8);  // clarinet to trumpet, every measure
+    SetSelection(0, 4, 7, 1, 8); // clarinet to trumpet, every measure
     FCMusicRegion region;
     ASSERT_TRUE(region.SetCurrentSelection());
     FCSystemStaves chosen;
@@ -76,4 +82,4 @@ TEST_F(MusicXmlInPlugin, AStaffSetIsStoredFromASelectionOfTheImportedScore) {
     EXPECT_EQ(List(65500)[1].distance, -756);
 }
 
-}  // namespace
+} // namespace

@@ -17,43 +17,53 @@
 #include "hostsim/Engine.h"
 #include "hostsim/hostsim_api.h"
 
-namespace musicxml_test {
+namespace musicxml_test
+{
 
-struct Staff {
+struct Staff
+{
     int16_t number;
     std::string full, abbr;
     int32_t distance;
-    bool operator==(const Staff& o) const {
+    bool operator==(const Staff& o) const
+    {
         return number == o.number && full == o.full && abbr == o.abbr && distance == o.distance;
     }
 };
 
-inline std::ostream& operator<<(std::ostream& out, const Staff& s) {
+inline std::ostream& operator<<(std::ostream& out, const Staff& s)
+{
     return out << "{" << s.number << " \"" << s.full << "\" / \"" << s.abbr << "\" at " << s.distance << "}";
 }
 
-struct Group {
+struct Group
+{
     int16_t start, end, bracket;
     std::string full, abbr;
-    bool operator==(const Group& o) const {
+    bool operator==(const Group& o) const
+    {
         return start == o.start && end == o.end && bracket == o.bracket && full == o.full && abbr == o.abbr;
     }
 };
 
-inline std::ostream& operator<<(std::ostream& out, const Group& g) {
-    return out << "{" << g.start << "-" << g.end << " bracket " << g.bracket << " \"" << g.full << "\" / \""
-               << g.abbr << "\"}";
+inline std::ostream& operator<<(std::ostream& out, const Group& g)
+{
+    return out << "{" << g.start << "-" << g.end << " bracket " << g.bracket << " \"" << g.full << "\" / \"" << g.abbr
+               << "\"}";
 }
 
-class MusicXmlTest : public ::testing::Test {
+class MusicXmlTest : public ::testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         hostsim_reset();
         hostsim_set_strict(1);
         dir = std::filesystem::temp_directory_path() / ("qz-musicxml-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         EXPECT_EQ(hostsim_violation_count(HOSTSIM_SEVERITY_WARNING), 0u)
             << hostsim_violations_text(HOSTSIM_SEVERITY_WARNING);
         hostsim_reset();
@@ -62,11 +72,13 @@ protected:
 
     static std::string sample(const std::string& name) { return std::string(QZ_MUSICXML_DATA) + "/" + name; }
     std::string file(const std::string& name) const { return (dir / name).string(); }
-    std::string write(const std::string& name, const std::string& contents) const {
+    std::string write(const std::string& name, const std::string& contents) const
+    {
         std::ofstream(file(name), std::ios::binary) << contents;
         return file(name);
     }
-    static std::string read(const std::string& path) {
+    static std::string read(const std::string& path)
+    {
         std::ifstream in(path, std::ios::binary);
         std::ostringstream s;
         s << in.rdbuf();
@@ -74,13 +86,15 @@ protected:
     }
 
     /* Imports a file; the document id, or 0 with the message in `error`. */
-    int16_t import(const std::string& path) {
+    int16_t import(const std::string& path)
+    {
         char buffer[1024] = "";
         int16_t id = hostsim_import_musicxml(path.c_str(), buffer, sizeof buffer);
         error = buffer;
         return id;
     }
-    int16_t importSample(const std::string& name) {
+    int16_t importSample(const std::string& name)
+    {
         int16_t id = import(sample(name));
         EXPECT_NE(id, 0) << error;
         return id;
@@ -88,7 +102,8 @@ protected:
 
     /* The score's global list with the staves' names. */
     static std::vector<Staff> scoreStaves() { return listStaves(0); }
-    static std::vector<Staff> listStaves(int16_t part) {
+    static std::vector<Staff> listStaves(int16_t part)
+    {
         std::vector<hostsim_staff_entry> entries(hostsim_staff_list(0, part, nullptr, 0));
         entries.resize(hostsim_staff_list(0, part, entries.data(), entries.size()));
         std::vector<Staff> out;
@@ -96,19 +111,23 @@ protected:
             out.push_back(Staff{e.staff, hostsim_staff_name(e.staff, 1), hostsim_staff_name(e.staff, 0), e.distance});
         return out;
     }
-    static std::vector<Group> groups() {
+    static std::vector<Group> groups()
+    {
         std::vector<Group> out;
         size_t n = hostsim_group_count();
         for (size_t i = 0; i < n; ++i) {
             hostsim_group g;
-            if (hostsim_group_at(i, &g)) out.push_back(Group{g.startStaff, g.endStaff, g.bracket, g.fullName, g.abbrName});
+            if (hostsim_group_at(i, &g))
+                out.push_back(Group{g.startStaff, g.endStaff, g.bracket, g.fullName, g.abbrName});
         }
         return out;
     }
     static const hostsim::Document& current() { return *hostsim::Engine::instance().current(); }
-    static std::vector<std::string> partNames() {
+    static std::vector<std::string> partNames()
+    {
         std::vector<std::string> out;
-        for (const hostsim::PartInfo& p : current().parts) out.push_back(p.name);
+        for (const hostsim::PartInfo& p : current().parts)
+            out.push_back(p.name);
         return out;
     }
 
@@ -116,6 +135,6 @@ protected:
     std::string error;
 };
 
-}  // namespace musicxml_test
+} // namespace musicxml_test
 
 #endif

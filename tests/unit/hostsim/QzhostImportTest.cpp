@@ -10,38 +10,46 @@
 #include <sstream>
 #include <string>
 
-namespace {
+namespace
+{
 
-struct Outcome {
+struct Outcome
+{
     int status;
     std::string out, err;
 };
 
-std::string slurp(const std::string& path) {
+std::string slurp(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-class QzhostImportTest : public ::testing::Test {
+class QzhostImportTest : public ::testing::Test
+{
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         dir = std::filesystem::temp_directory_path() / ("qzhost-import-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     /* Runs qzhost with the arguments: exit status, standard output and error. */
-    Outcome qzhost(const std::string& args) const {
+    Outcome qzhost(const std::string& args) const
+    {
         std::string errFile = (dir / "stderr.txt").string();
         std::string cmd = std::string(QZHOST_PROGRAM) + " " + args + " 2>" + errFile;
         Outcome r{-1, {}, {}};
         FILE* p = popen(cmd.c_str(), "r");
-        if (!p) return r;
+        if (!p)
+            return r;
         char buf[4096];
         size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+            r.out.append(buf, n);
         int st = pclose(p);
         r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
         r.err = slurp(errFile);
@@ -52,7 +60,8 @@ protected:
     std::filesystem::path dir;
 };
 
-TEST_F(QzhostImportTest, PrintsTheImportedScoreOrWritesItAsADocumentFile) {
+TEST_F(QzhostImportTest, PrintsTheImportedScoreOrWritesItAsADocumentFile)
+{
     Outcome shown = qzhost("doc import " + sample("piano.musicxml"));
     ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_NE(shown.out.find("document 1 \"Nocturne\""), std::string::npos) << shown.out;
@@ -71,7 +80,8 @@ TEST_F(QzhostImportTest, PrintsTheImportedScoreOrWritesItAsADocumentFile) {
     EXPECT_EQ(reopened.out.erase(at, fileLine.size()), shown.out);
 }
 
-TEST_F(QzhostImportTest, RefusedFilesGiveOneMessageAndStatusOne) {
+TEST_F(QzhostImportTest, RefusedFilesGiveOneMessageAndStatusOne)
+{
     std::string bad = (dir / "bad.musicxml").string();
     std::ofstream(bad) << "<score-partwise><part-list></part-list></score-partwise>";
     Outcome r = qzhost("doc import " + bad + " " + (dir / "out.json").string());
@@ -90,11 +100,12 @@ TEST_F(QzhostImportTest, RefusedFilesGiveOneMessageAndStatusOne) {
     EXPECT_EQ(qzhost("doc import a b c").status, 2);
 }
 
-TEST_F(QzhostImportTest, TheSubcommandIsListedAndTheDocCommandStillWorks) {
+TEST_F(QzhostImportTest, TheSubcommandIsListedAndTheDocCommandStillWorks)
+{
     Outcome help = qzhost("help");
     EXPECT_NE(help.out.find("qzhost doc import FILE [OUT]"), std::string::npos) << help.out;
     EXPECT_EQ(qzhost("doc show test").status, 0);
     EXPECT_EQ(qzhost("doc nonsense").status, 2);
 }
 
-}  // namespace
+} // namespace

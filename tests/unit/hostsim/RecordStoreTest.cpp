@@ -7,21 +7,25 @@
 
 using namespace hostsim;
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kSODT = QZ_FOURCC("SODT"), kSOIu = QZ_FOURCC("SOIu");
 
 RecordId id(uint32_t tag, int16_t a, int16_t b, int16_t scope = -1) { return RecordId{scope, tag, RecordKey(a, b)}; }
 
-class RecordStoreTest : public ::testing::Test {
+class RecordStoreTest : public ::testing::Test
+{
 protected:
-    void put(uint32_t tag, int16_t a, int16_t b, uint8_t fill = 1, int16_t scope = -1) {
+    void put(uint32_t tag, int16_t a, int16_t b, uint8_t fill = 1, int16_t scope = -1)
+    {
         store.put(id(tag, a, b, scope), Bytes(4, fill));
     }
     RecordStore store;
 };
 
-TEST_F(RecordStoreTest, NextPolicyTakesOneAboveTheHighestItem) {
+TEST_F(RecordStoreTest, NextPolicyTakesOneAboveTheHighestItem)
+{
     put(kSODT, 1, 0);
     put(kSODT, 2, 0);
     put(kSODT, 5, 0);
@@ -30,19 +34,22 @@ TEST_F(RecordStoreTest, NextPolicyTakesOneAboveTheHighestItem) {
     EXPECT_EQ(*n, 6);
 }
 
-TEST_F(RecordStoreTest, LowestFreePolicyFillsTheFirstGap) {
+TEST_F(RecordStoreTest, LowestFreePolicyFillsTheFirstGap)
+{
     put(kSODT, 1, 0);
     put(kSODT, 2, 0);
     put(kSODT, 5, 0);
     EXPECT_EQ(store.allocate(id(kSODT, -1, -1), 0, 1, AllocationPolicy::LowestFree).value_or(-1), 3);
 }
 
-TEST_F(RecordStoreTest, FirstItemOfAnEmptyTagIsTheBase) {
+TEST_F(RecordStoreTest, FirstItemOfAnEmptyTagIsTheBase)
+{
     EXPECT_EQ(store.allocate(id(kSODT, -1, -1), 0, 1, AllocationPolicy::Next).value_or(-1), 1);
     EXPECT_EQ(store.allocate(id(kSOIu, 7, -1), 1, 0, AllocationPolicy::Next).value_or(-1), 0);
 }
 
-TEST_F(RecordStoreTest, IncidentAllocationLooksOnlyAtTheSameItem) {
+TEST_F(RecordStoreTest, IncidentAllocationLooksOnlyAtTheSameItem)
+{
     put(kSOIu, 0, 0);
     put(kSOIu, 0, 1);
     put(kSOIu, 0, 2);
@@ -51,20 +58,23 @@ TEST_F(RecordStoreTest, IncidentAllocationLooksOnlyAtTheSameItem) {
     EXPECT_EQ(store.allocate(id(kSOIu, 0, -1), 1, 0, AllocationPolicy::Next).value_or(-1), 3);
 }
 
-TEST_F(RecordStoreTest, NegativeItemsDoNotCountAsHighest) {
+TEST_F(RecordStoreTest, NegativeItemsDoNotCountAsHighest)
+{
     put(kSOIu, 2, 0);
-    put(kSOIu, -36, 0);  // staff set 1 (65500)
-    put(kSOIu, -2, 0);   // preference item
+    put(kSOIu, -36, 0); // staff set 1 (65500)
+    put(kSOIu, -2, 0);  // preference item
     EXPECT_EQ(store.allocate(id(kSOIu, -1, 0), 0, 1, AllocationPolicy::Next).value_or(-1), 3);
 }
 
-TEST_F(RecordStoreTest, AllocationFallsBackToAGapWhenTheTopIsTaken) {
+TEST_F(RecordStoreTest, AllocationFallsBackToAGapWhenTheTopIsTaken)
+{
     put(kSODT, 2, 0);
     put(kSODT, 32767, 0);
     EXPECT_EQ(store.allocate(id(kSODT, -1, -1), 0, 1, AllocationPolicy::Next).value_or(-1), 1);
 }
 
-TEST_F(RecordStoreTest, AllocationRecordsTheCounter) {
+TEST_F(RecordStoreTest, AllocationRecordsTheCounter)
+{
     put(kSODT, 4, 0);
     store.allocate(id(kSODT, -1, -1), 0, 1, AllocationPolicy::Next);
     auto it = store.counters().find({-1, kSODT});
@@ -72,7 +82,8 @@ TEST_F(RecordStoreTest, AllocationRecordsTheCounter) {
     EXPECT_EQ(it->second, 5);
 }
 
-TEST_F(RecordStoreTest, PutReplacesBytesAndSize) {
+TEST_F(RecordStoreTest, PutReplacesBytesAndSize)
+{
     put(kSODT, 1, 0);
     store.put(id(kSODT, 1, 0), Bytes(46, 7));
     ASSERT_NE(store.find(id(kSODT, 1, 0)), nullptr);
@@ -80,8 +91,10 @@ TEST_F(RecordStoreTest, PutReplacesBytesAndSize) {
     EXPECT_EQ(store.size(), 1u);
 }
 
-TEST_F(RecordStoreTest, CompactingDeleteShiftsTheFollowingIncidentsDown) {
-    for (int16_t i = 0; i < 4; ++i) put(kSOIu, 9, i, uint8_t(10 + i));
+TEST_F(RecordStoreTest, CompactingDeleteShiftsTheFollowingIncidentsDown)
+{
+    for (int16_t i = 0; i < 4; ++i)
+        put(kSOIu, 9, i, uint8_t(10 + i));
     put(kSOIu, 10, 0, 99);
     ASSERT_TRUE(store.eraseCompacting(id(kSOIu, 9, 1), 1));
     auto list = store.incidentList(-1, kSOIu, 9);
@@ -90,30 +103,34 @@ TEST_F(RecordStoreTest, CompactingDeleteShiftsTheFollowingIncidentsDown) {
     EXPECT_EQ((*list[1])[0], 12);
     EXPECT_EQ((*list[2])[0], 13);
     EXPECT_EQ(store.find(id(kSOIu, 9, 3)), nullptr);
-    EXPECT_EQ((*store.find(id(kSOIu, 10, 0)))[0], 99);  // another item is left alone
+    EXPECT_EQ((*store.find(id(kSOIu, 10, 0)))[0], 99); // another item is left alone
 }
 
-TEST_F(RecordStoreTest, DeletingAMissingRecordReportsFalse) {
+TEST_F(RecordStoreTest, DeletingAMissingRecordReportsFalse)
+{
     EXPECT_FALSE(store.erase(id(kSOIu, 1, 0)));
     EXPECT_FALSE(store.eraseCompacting(id(kSOIu, 1, 0), 1));
 }
 
-TEST_F(RecordStoreTest, NextOrdersItemsAsUnsignedValues) {
-    put(kSOIu, -2, 0);      // 65534
-    put(kSOIu, -36, 0);     // 65500
+TEST_F(RecordStoreTest, NextOrdersItemsAsUnsignedValues)
+{
+    put(kSOIu, -2, 0);  // 65534
+    put(kSOIu, -36, 0); // 65500
     put(kSOIu, 0, 0);
     put(kSOIu, 0, 1);
-    put(kSOIu, -35, 0);     // 65501
+    put(kSOIu, -35, 0); // 65501
     std::vector<uint16_t> seen;
     std::optional<RecordId> at = id(kSOIu, 0, 0);
     seen.push_back(at->key.words[0]);
-    while ((at = store.next(*at))) seen.push_back(at->key.words[0]);
+    while ((at = store.next(*at)))
+        seen.push_back(at->key.words[0]);
     EXPECT_EQ(seen, (std::vector<uint16_t>{0, 0, 65500, 65501, 65534}));
 }
 
-TEST_F(RecordStoreTest, NextAndPreviousStayWithinScopeAndTag) {
+TEST_F(RecordStoreTest, NextAndPreviousStayWithinScopeAndTag)
+{
     put(kSOIu, 5, 0, 1, 0);
-    put(kSOIu, 6, 0, 1, 1);   // another part
+    put(kSOIu, 6, 0, 1, 1); // another part
     put(kSODT, 7, 0);
     EXPECT_FALSE(store.next(id(kSOIu, 5, 0, 0)).has_value());
     EXPECT_FALSE(store.previous(id(kSOIu, 6, 0, 1)).has_value());
@@ -122,7 +139,8 @@ TEST_F(RecordStoreTest, NextAndPreviousStayWithinScopeAndTag) {
     EXPECT_EQ(prev->key.part(0), 5);
 }
 
-TEST_F(RecordStoreTest, KeyShapesFollowTheTagTable) {
+TEST_F(RecordStoreTest, KeyShapesFollowTheTagTable)
+{
     EXPECT_EQ(TagRules::shape(QZ_FOURCC("SOIu")), KeyShape::Incident);
     EXPECT_EQ(TagRules::shape(QZ_FOURCC("SODT")), KeyShape::NoIncident);
     EXPECT_EQ(TagRules::shape(QZ_FOURCC("txbl")), KeyShape::RawText);
@@ -132,7 +150,8 @@ TEST_F(RecordStoreTest, KeyShapesFollowTheTagTable) {
     EXPECT_EQ(TagRules::shape(QZ_FOURCC("ot13")), KeyShape::Incident);
 }
 
-TEST(RecordKeyTest, StaffMeasurePositionKeyRoundTrips) {
+TEST(RecordKeyTest, StaffMeasurePositionKeyRoundTrips)
+{
     int16_t raw[4] = {3, 7, 0, 0};
     int32_t pos = -123456;
     std::memcpy(raw + 2, &pos, sizeof pos);
@@ -143,4 +162,4 @@ TEST(RecordKeyTest, StaffMeasurePositionKeyRoundTrips) {
     EXPECT_EQ(k.toString(KeyShape::StaffMeasurePos), "(3,7,-123456)");
 }
 
-}  // namespace
+} // namespace

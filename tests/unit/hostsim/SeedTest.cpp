@@ -5,14 +5,17 @@
 
 using namespace hostsim_test;
 
-namespace {
+namespace
+{
 
-class SeedTest : public HostsimTest {
+class SeedTest : public HostsimTest
+{
 protected:
     hostsim::DocumentReader reader() { return hostsim::DocumentReader(*hostsim::Engine::instance().current(), V19); }
 };
 
-TEST_F(SeedTest, TestSeedIsDocumentOneInTheScore) {
+TEST_F(SeedTest, TestSeedIsDocumentOneInTheScore)
+{
     EXPECT_EQ(doc, 1);
     EXPECT_EQ(FX_GetCurrentPartID(V19), 0);
     hostsim_region sel{};
@@ -21,7 +24,8 @@ TEST_F(SeedTest, TestSeedIsDocumentOneInTheScore) {
     EXPECT_EQ(sel.endMeasure, 0);
 }
 
-TEST_F(SeedTest, TestSeedStavesAndNames) {
+TEST_F(SeedTest, TestSeedStavesAndNames)
+{
     auto r = reader();
     EXPECT_EQ(r.staves(), (std::vector<int16_t>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(r.staffName(2, true), "Clarinet in B^flat()");
@@ -31,7 +35,8 @@ TEST_F(SeedTest, TestSeedStavesAndNames) {
     EXPECT_EQ(hostsim::RecordLayout::get(record(SOIS, 1, 0), hostsim::Field::StaffFullName, V19), 1);
 }
 
-TEST_F(SeedTest, TestSeedScoreListHasIrregularDistances) {
+TEST_F(SeedTest, TestSeedScoreListHasIrregularDistances)
+{
     hostsim_staff_entry e[8];
     ASSERT_EQ(hostsim_staff_list(0, 0, e, 8), 6u);
     const int32_t expected[] = {0, -300, -620, -900, -1250, -1560};
@@ -39,10 +44,12 @@ TEST_F(SeedTest, TestSeedScoreListHasIrregularDistances) {
         EXPECT_EQ(e[i].staff, i + 1);
         EXPECT_EQ(e[i].distance, expected[i]);
     }
-    for (int16_t item = -36; item <= -29; ++item) EXPECT_FALSE(exists(SOIu, item, 0, 0));
+    for (int16_t item = -36; item <= -29; ++item)
+        EXPECT_FALSE(exists(SOIu, item, 0, 0));
 }
 
-TEST_F(SeedTest, TestSeedCategoriesAndExpressions) {
+TEST_F(SeedTest, TestSeedCategoriesAndExpressions)
+{
     auto cats = reader().categories();
     ASSERT_EQ(cats.size(), 6u);
     EXPECT_EQ(cats[0].name, "Category 1");
@@ -58,7 +65,8 @@ TEST_F(SeedTest, TestSeedCategoriesAndExpressions) {
     EXPECT_EQ(record(SODT, 1, 0).size(), 48u);
 }
 
-TEST_F(SeedTest, LinkedPartHasItsOwnList) {
+TEST_F(SeedTest, LinkedPartHasItsOwnList)
+{
     hostsim_staff_entry e[4];
     ASSERT_EQ(hostsim_staff_list(0, 1, e, 4), 2u);
     EXPECT_EQ(e[0].staff, 4);
@@ -66,13 +74,15 @@ TEST_F(SeedTest, LinkedPartHasItsOwnList) {
     EXPECT_EQ(e[1].distance, -350);
 }
 
-TEST_F(SeedTest, PlainTestSeedHasNoPluginCategory) {
+TEST_F(SeedTest, PlainTestSeedHasNoPluginCategory)
+{
     hostsim_reset();
     hostsim_new_document(HOSTSIM_SEED_TEST);
     EXPECT_EQ(reader().categories().size(), 5u);
 }
 
-TEST_F(SeedTest, OlderProfileSeedsOlderLayouts) {
+TEST_F(SeedTest, OlderProfileSeedsOlderLayouts)
+{
     hostsim_reset();
     hostsim_set_profile(qz::kHostVersion10);
     hostsim_new_document(HOSTSIM_SEED_TEST_QZ);
@@ -84,7 +94,8 @@ TEST_F(SeedTest, OlderProfileSeedsOlderLayouts) {
     EXPECT_EQ(record(SODT, 1, 0).size(), 36u + 6);
 }
 
-TEST_F(SeedTest, DemoScoreIsARealEnsemble) {
+TEST_F(SeedTest, DemoScoreIsARealEnsemble)
+{
     hostsim_reset();
     hostsim_new_document(HOSTSIM_SEED_DEMO);
     auto r = reader();
@@ -94,7 +105,8 @@ TEST_F(SeedTest, DemoScoreIsARealEnsemble) {
     auto cats = r.categories();
     bool found = false;
     for (const auto& c : cats)
-        if (c.name == "QZ Plug-in Data") found = c.id != c.item;
+        if (c.name == "QZ Plug-in Data")
+            found = c.id != c.item;
     EXPECT_TRUE(found);
     EXPECT_GE(hostsim_staff_list(0, 1, nullptr, 0), 2u);
     std::string text = hostsim_describe_document(0);
@@ -103,7 +115,8 @@ TEST_F(SeedTest, DemoScoreIsARealEnsemble) {
     EXPECT_NE(text.find("1: 4 staves \"Woodwinds\""), std::string::npos) << text;
 }
 
-TEST_F(SeedTest, DescriptionShowsNamesListsAndUnnamedStaves) {
+TEST_F(SeedTest, DescriptionShowsNamesListsAndUnnamedStaves)
+{
     std::string text = hostsim_describe_document(doc);
     EXPECT_NE(text.find("6: \"Staff #6\""), std::string::npos) << text;
     EXPECT_NE(text.find("2. staff 2 \"Clarinet in B^flat()\" distance -300"), std::string::npos) << text;
@@ -111,4 +124,4 @@ TEST_F(SeedTest, DescriptionShowsNamesListsAndUnnamedStaves) {
     EXPECT_NE(text.find("view: page, showing all staves"), std::string::npos) << text;
 }
 
-}  // namespace
+} // namespace

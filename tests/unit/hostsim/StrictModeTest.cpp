@@ -6,17 +6,21 @@
 
 using namespace hostsim_test;
 
-namespace {
+namespace
+{
 
-class StrictModeTest : public HostsimTest {
+class StrictModeTest : public HostsimTest
+{
 protected:
-    static fxbool start() {
+    static fxbool start()
+    {
         std::u16string name = u"Staff Set Panel";
         return FX_StartFinaleEdit_UTF16(reinterpret_cast<const uint16_t*>(name.c_str()), V19);
     }
 };
 
-TEST_F(StrictModeTest, WrongLayoutVersionIsReportedButStillAnswered) {
+TEST_F(StrictModeTest, WrongLayoutVersionIsReportedButStillAnswered)
+{
     int16_t key[3] = {1, 0, 0};
     std::vector<uint8_t> buf(136);
     uint32_t size = 136;
@@ -24,7 +28,8 @@ TEST_F(StrictModeTest, WrongLayoutVersionIsReportedButStillAnswered) {
     EXPECT_TRUE(violationMentions("expected 12000000"));
 }
 
-TEST_F(StrictModeTest, NothingIsReportedWhenStrictModeIsOff) {
+TEST_F(StrictModeTest, NothingIsReportedWhenStrictModeIsOff)
+{
     hostsim_set_strict(0);
     int16_t key[3] = {1, 0, 0};
     std::vector<uint8_t> buf(136);
@@ -33,7 +38,8 @@ TEST_F(StrictModeTest, NothingIsReportedWhenStrictModeIsOff) {
     EXPECT_EQ(hostsim_violation_count(HOSTSIM_SEVERITY_INFO), 0u);
 }
 
-TEST_F(StrictModeTest, WriteOutsideAnEditIsAppliedAndReportedAsUnbracketed) {
+TEST_F(StrictModeTest, WriteOutsideAnEditIsAppliedAndReportedAsUnbracketed)
+{
     auto expr = record(SODT, 1, 0);
     int16_t key[3] = {1, 0, 0};
     EXPECT_TRUE(FX_SaveEData(SODT, key, expr.data(), uint32_t(expr.size()), V19));
@@ -44,7 +50,8 @@ TEST_F(StrictModeTest, WriteOutsideAnEditIsAppliedAndReportedAsUnbracketed) {
     EXPECT_EQ(e.outcome, HOSTSIM_EDIT_UNBRACKETED);
 }
 
-TEST_F(StrictModeTest, DriverWritesAreExternalNotViolations) {
+TEST_F(StrictModeTest, DriverWritesAreExternalNotViolations)
+{
     uint8_t words[12] = {1};
     int16_t key[3] = {-2, 0, 0};
     ASSERT_TRUE(hostsim_put_other(QZ_FOURCC("ot13"), key, words, 12));
@@ -54,7 +61,8 @@ TEST_F(StrictModeTest, DriverWritesAreExternalNotViolations) {
     EXPECT_EQ(e.outcome, HOSTSIM_EDIT_EXTERNAL);
 }
 
-TEST_F(StrictModeTest, StaffSetWrittenFromALinkedPartIsReported) {
+TEST_F(StrictModeTest, StaffSetWrittenFromALinkedPartIsReported)
+{
     ASSERT_TRUE(hostsim_set_current_part(1));
     ASSERT_TRUE(start());
     int16_t key[3] = {-36, -1, 0};
@@ -64,10 +72,11 @@ TEST_F(StrictModeTest, StaffSetWrittenFromALinkedPartIsReported) {
     EXPECT_TRUE(violationMentions("outside the score"));
 }
 
-TEST_F(StrictModeTest, StaffSetDeletedFromALinkedPartIsReported) {
+TEST_F(StrictModeTest, StaffSetDeletedFromALinkedPartIsReported)
+{
     hostsim_staff_entry entry{4, 0, 100};
     ASSERT_TRUE(hostsim_set_current_part(1));
-    ASSERT_TRUE(hostsim_put_staff_list(65500, &entry, 1));  // the part's own set 1
+    ASSERT_TRUE(hostsim_put_staff_list(65500, &entry, 1)); // the part's own set 1
     ASSERT_TRUE(start());
     int16_t key[3] = {-36, 0, 0};
     EXPECT_TRUE(FX_DeleteEData(SOIu, key, V19));
@@ -75,7 +84,8 @@ TEST_F(StrictModeTest, StaffSetDeletedFromALinkedPartIsReported) {
     EXPECT_TRUE(violationMentions("outside the score"));
 }
 
-TEST_F(StrictModeTest, PartSwitchesAreCountedForInformation) {
+TEST_F(StrictModeTest, PartSwitchesAreCountedForInformation)
+{
     hostsim_begin_plugin_call("tick");
     FX_SetCurrentPartID(0, V19);
     FX_SetCurrentPartID(0, V19);
@@ -84,13 +94,15 @@ TEST_F(StrictModeTest, PartSwitchesAreCountedForInformation) {
     EXPECT_EQ(violations(), 0u);
 }
 
-TEST_F(StrictModeTest, EndWithoutAnOpenEditIsReported) {
+TEST_F(StrictModeTest, EndWithoutAnOpenEditIsReported)
+{
     EXPECT_FALSE(FX_EndFinaleEdit(V19));
     EXPECT_FALSE(FX_CancelFinaleEdit(V19));
     EXPECT_EQ(violations(), 2u);
 }
 
-TEST_F(StrictModeTest, EditNamesMustBeTerminatedAndNotEmpty) {
+TEST_F(StrictModeTest, EditNamesMustBeTerminatedAndNotEmpty)
+{
     std::vector<uint16_t> longName(64, u'x');
     EXPECT_TRUE(FX_StartFinaleEdit_UTF16(longName.data(), V19));
     EXPECT_TRUE(violationMentions("not terminated"));
@@ -101,7 +113,8 @@ TEST_F(StrictModeTest, EditNamesMustBeTerminatedAndNotEmpty) {
     FX_EndFinaleEdit(V19);
 }
 
-TEST_F(StrictModeTest, PluginCallMustCloseItsEditsAndRestoreThePart) {
+TEST_F(StrictModeTest, PluginCallMustCloseItsEditsAndRestoreThePart)
+{
     hostsim_begin_plugin_call("command 104");
     ASSERT_TRUE(start());
     ASSERT_TRUE(FX_SetCurrentPartID(1, V19));
@@ -111,13 +124,15 @@ TEST_F(StrictModeTest, PluginCallMustCloseItsEditsAndRestoreThePart) {
     EXPECT_FALSE(violationMentions("differs from the host's"));
 }
 
-TEST_F(StrictModeTest, PluginEditDepthMustMatchTheHosts) {
+TEST_F(StrictModeTest, PluginEditDepthMustMatchTheHosts)
+{
     hostsim_begin_plugin_call("tick");
     hostsim_end_plugin_call(1);
     EXPECT_TRUE(violationMentions("plug-in edit depth 1 differs from the host's 0"));
 }
 
-TEST_F(StrictModeTest, RefusedStartExcusesTheDepthDifference) {
+TEST_F(StrictModeTest, RefusedStartExcusesTheDepthDifference)
+{
     hostsim_refuse_edit_start(1);
     hostsim_begin_plugin_call("command 103");
     EXPECT_FALSE(start());
@@ -125,21 +140,24 @@ TEST_F(StrictModeTest, RefusedStartExcusesTheDepthDifference) {
     EXPECT_EQ(violations(), 0u) << hostsim_violations_text(0);
 }
 
-TEST_F(StrictModeTest, DriverCallsDuringAPluginCallAreReported) {
+TEST_F(StrictModeTest, DriverCallsDuringAPluginCallAreReported)
+{
     hostsim_begin_plugin_call("invoke");
     hostsim_set_current_part(0);
     hostsim_end_plugin_call(0);
     EXPECT_TRUE(violationMentions("hostsim_set_current_part called during the plug-in call"));
 }
 
-TEST_F(StrictModeTest, CallsFromAnotherThreadAreReported) {
+TEST_F(StrictModeTest, CallsFromAnotherThreadAreReported)
+{
     hostsim_set_main_thread();
     std::thread other([] { FX_GetCurrentEnigmaDocument(V19); });
     other.join();
     EXPECT_TRUE(violationMentions("off the main thread"));
 }
 
-TEST_F(StrictModeTest, EmulatedPreferenceTagReachingTheHostIsReported) {
+TEST_F(StrictModeTest, EmulatedPreferenceTagReachingTheHostIsReported)
+{
     int16_t key[3] = {1, 0, 0};
     uint8_t buf[12];
     uint32_t size = 12;
@@ -147,7 +165,8 @@ TEST_F(StrictModeTest, EmulatedPreferenceTagReachingTheHostIsReported) {
     EXPECT_TRUE(violationMentions("bridge bypassed"));
 }
 
-TEST_F(StrictModeTest, LoadWithMinusOneKeyIsRefused) {
+TEST_F(StrictModeTest, LoadWithMinusOneKeyIsRefused)
+{
     int16_t key[3] = {0, -1, 0};
     uint8_t buf[24];
     uint32_t size = 24;
@@ -155,7 +174,8 @@ TEST_F(StrictModeTest, LoadWithMinusOneKeyIsRefused) {
     EXPECT_TRUE(violationMentions("-1 key part"));
 }
 
-TEST_F(StrictModeTest, DocumentSwitchWithAnOpenEditIsAWarning) {
+TEST_F(StrictModeTest, DocumentSwitchWithAnOpenEditIsAWarning)
+{
     int16_t other = hostsim_new_document(HOSTSIM_SEED_EMPTY);
     ASSERT_TRUE(hostsim_set_current_document(doc));
     ASSERT_TRUE(start());
@@ -166,14 +186,16 @@ TEST_F(StrictModeTest, DocumentSwitchWithAnOpenEditIsAWarning) {
     FX_CancelFinaleEdit(V19);
 }
 
-TEST_F(StrictModeTest, SelectionOutsideTheListIsOnlyInformation) {
+TEST_F(StrictModeTest, SelectionOutsideTheListIsOnlyInformation)
+{
     hostsim_region sel{0, 3, 1, 0, 0, 9, 2, 0x7FFFFFFF};
     EXPECT_TRUE(hostsim_set_selection(&sel));
     EXPECT_EQ(hostsim_violation_count(HOSTSIM_SEVERITY_INFO), 1u);
     EXPECT_EQ(violations(), 0u);
 }
 
-TEST_F(StrictModeTest, WrongSizeOfAFixedRecordIsReported) {
+TEST_F(StrictModeTest, WrongSizeOfAFixedRecordIsReported)
+{
     ASSERT_TRUE(start());
     std::vector<uint8_t> entry(20, 0);
     int16_t key[3] = {-36, -1, 0};
@@ -182,7 +204,8 @@ TEST_F(StrictModeTest, WrongSizeOfAFixedRecordIsReported) {
     FX_EndFinaleEdit(V19);
 }
 
-TEST_F(StrictModeTest, ExpressionBelowItsMinimumSizeIsReported) {
+TEST_F(StrictModeTest, ExpressionBelowItsMinimumSizeIsReported)
+{
     ASSERT_TRUE(start());
     std::vector<uint8_t> rec(34, 0);
     int16_t key[3] = {-1, -1, 0};
@@ -191,4 +214,4 @@ TEST_F(StrictModeTest, ExpressionBelowItsMinimumSizeIsReported) {
     FX_EndFinaleEdit(V19);
 }
 
-}  // namespace
+} // namespace

@@ -13,9 +13,11 @@
 int qztest_shared_name(void) { return 1; }
 int qztest_program_only(void) { return 1; }
 
-namespace {
+namespace
+{
 
-struct StringReleaser {
+struct StringReleaser
+{
     void operator()(const void* string) const { CFRelease(string); }
 };
 using OwnedString = std::unique_ptr<const QZCFString, StringReleaser>;
@@ -47,7 +49,8 @@ void* LoadTestModule()
 /* Looks a function up in a bundle while the program's static objects are
    being destroyed (it was constructed before any bundle existed, so it is
    destroyed after the stand-in's own statics). */
-struct LookupAtExit {
+struct LookupAtExit
+{
     CFBundleRef bundle = nullptr;
     ~LookupAtExit()
     {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 /* The text of a string in an encoding, or "<none>" when it has none. */
 std::string TextOf(CFStringRef string, CFStringEncoding encoding, CFIndex bufferSize = 1024)
@@ -30,10 +31,10 @@ std::string Converted(const char* text, CFStringEncoding from, CFStringEncoding 
 TEST(StringFromMacRoman, ConvertsBytesAbove127ToTheirUnicodeCharacters)
 {
     EXPECT_EQ(Converted("caf\x8E", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "caf\xC3\xA9");
-    EXPECT_EQ(Converted("\xDB", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xE2\x82\xAC");  /* euro */
-    EXPECT_EQ(Converted("\xA5", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xE2\x80\xA2");  /* bullet */
-    EXPECT_EQ(Converted("\xF0", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xEF\xA3\xBF");  /* U+F8FF */
-    EXPECT_EQ(Converted("\xFF", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xCB\x87");      /* caron */
+    EXPECT_EQ(Converted("\xDB", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xE2\x82\xAC"); /* euro */
+    EXPECT_EQ(Converted("\xA5", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xE2\x80\xA2"); /* bullet */
+    EXPECT_EQ(Converted("\xF0", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xEF\xA3\xBF"); /* U+F8FF */
+    EXPECT_EQ(Converted("\xFF", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "\xCB\x87");     /* caron */
     EXPECT_EQ(Converted("FX_LoadEData", kCFStringEncodingMacRoman, kCFStringEncodingUTF8), "FX_LoadEData");
 }
 
@@ -48,9 +49,9 @@ TEST(StringFromMacRoman, EveryByteRoundTrips)
 TEST(StringFromUTF8, RefusesMalformedText)
 {
     EXPECT_EQ(Converted("\xC3\xA9t\xC3\xA9", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "\xC3\xA9t\xC3\xA9");
-    EXPECT_EQ(Converted("ab\xC3", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>");          /* truncated */
-    EXPECT_EQ(Converted("\xC0\xAF", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>");        /* overlong */
-    EXPECT_EQ(Converted("\xED\xA0\x80", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>");    /* surrogate */
+    EXPECT_EQ(Converted("ab\xC3", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>");           /* truncated */
+    EXPECT_EQ(Converted("\xC0\xAF", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>");         /* overlong */
+    EXPECT_EQ(Converted("\xED\xA0\x80", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>");     /* surrogate */
     EXPECT_EQ(Converted("\xF4\x90\x80\x80", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>"); /* > U+10FFFF */
     EXPECT_EQ(Converted("\x80", kCFStringEncodingUTF8, kCFStringEncodingUTF8), "<null>");
 }

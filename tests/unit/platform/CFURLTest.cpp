@@ -6,7 +6,8 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
 
 CFURLRef URLFromPath(const char* path)
 {

@@ -11,14 +11,16 @@
 
 #include "platform/qz_bundle_resources.h"
 
-namespace {
+namespace
+{
 
 namespace fs = std::filesystem;
 
 std::vector<std::string> gLogLines;
 void CollectLog(const char* line) { gLogLines.push_back(line); }
 
-class LocalizedStringTest : public ::testing::Test {
+class LocalizedStringTest : public ::testing::Test
+{
 protected:
     fs::path folder;
     CFBundleRef bundle = nullptr;
@@ -69,9 +71,11 @@ protected:
 TEST_F(LocalizedStringTest, FindsTheKeyInTheTableOfTheBestLanguage)
 {
     Write("en.lproj/Localizable.strings", "\"Close\" = \"Close it\"; \"Open\" = \"Open it\";");
-    Write("de.lproj/Localizable.strings", "\"Close\" = \"Schlie\xC3\x9F" "en\";");
+    Write("de.lproj/Localizable.strings", "\"Close\" = \"Schlie\xC3\x9F"
+                                          "en\";");
     Write("en.lproj/Panel.strings", "\"Close\" = \"Close the panel\";");
-    EXPECT_EQ(Lookup("Close"), "Schlie\xC3\x9F" "en");
+    EXPECT_EQ(Lookup("Close"), "Schlie\xC3\x9F"
+                               "en");
     /* Only the first table found is read: no mixing of languages. */
     EXPECT_EQ(Lookup("Open"), "Open");
     EXPECT_EQ(Lookup("Close", nullptr, "Panel"), "Close the panel");

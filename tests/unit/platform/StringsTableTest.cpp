@@ -6,7 +6,8 @@
 
 #include "platform/StringsTable.h"
 
-namespace {
+namespace
+{
 
 using Entries = std::map<std::string, std::string>;
 
@@ -42,27 +43,28 @@ std::string Utf16(const std::string& ascii, bool bigEndian, bool bom)
 
 TEST(StringsTableTest, ReadsEntriesCommentsAndShortForms)
 {
-    const Entries entries = ParseOk(
-        "/* Menu */\n"
-        "\"Open\" = \"\xC3\x96" "ffnen\";\n"
-        "// a line comment\n"
-        "\"Close\"=\"Schlie\xC3\x9F" "en\" ;\n"
-        "plain_key = plain.value;\n"
-        "\"Alone\";\n"
-        "\"Open\" = \"replaced\";\n");
+    const Entries entries = ParseOk("/* Menu */\n"
+                                    "\"Open\" = \"\xC3\x96"
+                                    "ffnen\";\n"
+                                    "// a line comment\n"
+                                    "\"Close\"=\"Schlie\xC3\x9F"
+                                    "en\" ;\n"
+                                    "plain_key = plain.value;\n"
+                                    "\"Alone\";\n"
+                                    "\"Open\" = \"replaced\";\n");
     EXPECT_EQ(entries, (Entries{{"Open", "replaced"},
-                                {"Close", "Schlie\xC3\x9F" "en"},
+                                {"Close", "Schlie\xC3\x9F"
+                                          "en"},
                                 {"plain_key", "plain.value"},
                                 {"Alone", "Alone"}}));
 }
 
 TEST(StringsTableTest, EscapesInQuotedTexts)
 {
-    const Entries entries = ParseOk(
-        "\"a\" = \"say \\\"hi\\\"\\n\\tnow\\\\\";\n"
-        "\"b\" = \"\\U00e9t\\u00E9\";\n"
-        "\"c\" = \"\\UD834\\UDD1E\";\n"
-        "\"d\" = \"\\101\\q\";\n");
+    const Entries entries = ParseOk("\"a\" = \"say \\\"hi\\\"\\n\\tnow\\\\\";\n"
+                                    "\"b\" = \"\\U00e9t\\u00E9\";\n"
+                                    "\"c\" = \"\\UD834\\UDD1E\";\n"
+                                    "\"d\" = \"\\101\\q\";\n");
     EXPECT_EQ(entries.at("a"), "say \"hi\"\n\tnow\\");
     EXPECT_EQ(entries.at("b"), "\xC3\xA9t\xC3\xA9");
     EXPECT_EQ(entries.at("c"), "\xF0\x9D\x84\x9E"); /* a pair joined into U+1D11E */
@@ -85,21 +87,22 @@ TEST(StringsTableTest, ReadsEveryUnicodeEncoding)
 
 TEST(StringsTableTest, RefusesMalformedTablesNamingTheLine)
 {
-    struct Case {
+    struct Case
+    {
         const char* text;
         int line;
     } cases[] = {
-        {"\"a\" = \"b\";\n\"c\" = \"d\"\n", 3},            /* no ';' before the end */
-        {"\"a\" = \"b\";\n\n\"c\" \"d\";\n", 3},           /* no '=' */
-        {"\"a\" = ;\n", 1},                                /* no value */
-        {"\"a\" = \"open\n\n", 3},                         /* unterminated text */
-        {"\n/* open comment\n", 2},                        /* unterminated comment */
-        {"\"a\" = \"\\UD834\";", 1},                       /* unpaired surrogate */
-        {"\"a\" = \"\\U12\";", 1},                         /* short escape */
-        {"= \"b\";", 1},                                   /* no key */
-        {"\"a\" = \"b\"; junk", 1},                        /* word without ';' */
-        {"\"a\" = \"\xC3\";", 1},                          /* broken UTF-8 */
-        {"\"a\" = \"\\000\";", 1},                        /* escaped zero */
+        {"\"a\" = \"b\";\n\"c\" = \"d\"\n", 3},  /* no ';' before the end */
+        {"\"a\" = \"b\";\n\n\"c\" \"d\";\n", 3}, /* no '=' */
+        {"\"a\" = ;\n", 1},                      /* no value */
+        {"\"a\" = \"open\n\n", 3},               /* unterminated text */
+        {"\n/* open comment\n", 2},              /* unterminated comment */
+        {"\"a\" = \"\\UD834\";", 1},             /* unpaired surrogate */
+        {"\"a\" = \"\\U12\";", 1},               /* short escape */
+        {"= \"b\";", 1},                         /* no key */
+        {"\"a\" = \"b\"; junk", 1},              /* word without ';' */
+        {"\"a\" = \"\xC3\";", 1},                /* broken UTF-8 */
+        {"\"a\" = \"\\000\";", 1},               /* escaped zero */
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

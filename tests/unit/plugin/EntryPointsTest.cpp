@@ -5,7 +5,8 @@
 #include <vector>
 #include "common/qz_host_versions.h"
 
-namespace {
+namespace
+{
 
 using Bytes = std::vector<unsigned char>;
 
@@ -38,10 +39,7 @@ TEST_F(EntryPoints, InitSetsOnlyBitZeroOfTheFlags)
     EXPECT_EQ(flags, 0x01);
 }
 
-TEST_F(EntryPoints, InitWithoutAFlagByteStillSucceeds)
-{
-    EXPECT_EQ(FinaleExtensionInit(nullptr, nullptr), 1);
-}
+TEST_F(EntryPoints, InitWithoutAFlagByteStillSucceeds) { EXPECT_EQ(FinaleExtensionInit(nullptr, nullptr), 1); }
 
 TEST_F(EntryPoints, EnumerateFillsForEveryIndexUpToZeroOnly)
 {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Bytes = std::vector<unsigned char>;
 
-const char* const kTexts[] = {"QZ Staff Set Panel...", "Name and view staff sets for the score.",
-                              "Staff Set Panel"};
+const char* const kTexts[] = {"QZ Staff Set Panel...", "Name and view staff sets for the score.", "Staff Set Panel"};
 constexpr unsigned char kHostPattern = 0xCD;
 
 void PutUnits(Bytes& record, size_t offset, const std::string& text, bool terminate)

@@ -12,15 +12,26 @@
 #include <sstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 /* What the host must find in the module. */
 const char* const kRequiredExports[] = {
-    "main", "InitializeGlobals", "gFinaleBundle",
-    "FinaleExtensionVersion", "FinaleExtensionInit", "FinaleExtensionEnumerate",
-    "FinaleExtensionEnumerate_UTF16", "FinaleExtensionGetMenuStatus",
-    "Ext_getversion", "Ext_init", "Ext_enumerate", "Ext_enumerate_UTF16", "Ext_getmenustatus",
-    "NewFF_DialogHandlerProc", "DisposeFF_DialogHandlerProc",
+    "main",
+    "InitializeGlobals",
+    "gFinaleBundle",
+    "FinaleExtensionVersion",
+    "FinaleExtensionInit",
+    "FinaleExtensionEnumerate",
+    "FinaleExtensionEnumerate_UTF16",
+    "FinaleExtensionGetMenuStatus",
+    "Ext_getversion",
+    "Ext_init",
+    "Ext_enumerate",
+    "Ext_enumerate_UTF16",
+    "Ext_getmenustatus",
+    "NewFF_DialogHandlerProc",
+    "DisposeFF_DialogHandlerProc",
 };
 
 /* Everything the module may export: the names and prefixes of the module's
@@ -28,8 +39,7 @@ const char* const kRequiredExports[] = {
    script too), and what the linker defines in every shared object. */
 #define QZTEST_EXPORT_ROW(name) name,
 const char* const kAllowedNames[] = {
-    QZ_MODULE_EXPORT_NAMES(QZTEST_EXPORT_ROW)
-    "_init", "_fini", "__bss_start", "_edata", "_end",
+    QZ_MODULE_EXPORT_NAMES(QZTEST_EXPORT_ROW) "_init", "_fini", "__bss_start", "_edata", "_end",
 };
 const char* const kAllowedPrefixes[] = {QZ_MODULE_EXPORT_PREFIXES(QZTEST_EXPORT_ROW)};
 #undef QZTEST_EXPORT_ROW

@@ -6,11 +6,13 @@
 #include <string>
 #include "common/qz_host_versions.h"
 
-namespace {
+namespace
+{
 
-struct RunResult {
+struct RunResult
+{
     int status = -1;
-    std::string output;  /* stdout and stderr */
+    std::string output; /* stdout and stderr */
 };
 
 RunResult RunQzhost(const std::string& arguments, const std::string& environment = "")
@@ -29,10 +31,7 @@ RunResult RunQzhost(const std::string& arguments, const std::string& environment
     return run;
 }
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 } // namespace
 
@@ -40,12 +39,10 @@ TEST(QzhostInfo, PrintsTheHandshakeAndTheMenuEntryOfTheModule)
 {
     const RunResult run = RunQzhost("info '" QZTEST_MODULE "'");
     EXPECT_EQ(run.status, 0) << run.output;
-    for (const char* expected : {"main: 1\n", "version 0x19000000 answered 0x0F000000\n",
-                                 "init: 1, flags 0x01\n",
-                                 "menu text:   QZ Staff Set Panel...\n",
-                                 "description: Name and view staff sets for the score.\n",
-                                 "short name:  Staff Set Panel\n", "entries: 1\n",
-                                 "UTF-16 entries: 1\n", "menu status: 1\n"})
+    for (const char* expected :
+         {"main: 1\n", "version 0x19000000 answered 0x0F000000\n", "init: 1, flags 0x01\n",
+          "menu text:   QZ Staff Set Panel...\n", "description: Name and view staff sets for the score.\n",
+          "short name:  Staff Set Panel\n", "entries: 1\n", "UTF-16 entries: 1\n", "menu status: 1\n"})
         EXPECT_TRUE(Contains(run.output, expected)) << "missing: " << expected << "\n" << run.output;
     EXPECT_TRUE(Contains(run.output, "UTF-16 entry 0:\n  menu text:   QZ Staff Set Panel...\n")) << run.output;
 }

@@ -6,21 +6,18 @@
 #include <cstdlib>
 #include "common/qz_host_versions.h"
 
-namespace {
+namespace
+{
 
 /* Declared first: runs before any test sets the version. */
-TEST(RunningVersion, IsTheDefaultUntilTheHandshake)
-{
-    EXPECT_EQ(GetFinaleFrameworkVersion(), qz::kHostVersion19);
-}
+TEST(RunningVersion, IsTheDefaultUntilTheHandshake) { EXPECT_EQ(GetFinaleFrameworkVersion(), qz::kHostVersion19); }
 
 char gProgramName[] = "host";
 char* gArguments[] = {gProgramName, nullptr};
 
 CFBundleRef EngineBundle()
 {
-    CFStringRef identifier = CFStringCreateWithCString(kCFAllocatorDefault, QZ_ENGINE_BUNDLE_ID,
-                                                       kCFStringEncodingUTF8);
+    CFStringRef identifier = CFStringCreateWithCString(kCFAllocatorDefault, QZ_ENGINE_BUNDLE_ID, kCFStringEncodingUTF8);
     CFBundleRef bundle = CFBundleGetBundleWithIdentifier(identifier);
     CFRelease(identifier);
     return bundle;
@@ -78,11 +75,10 @@ TEST_F(StartUp, TheEngineIsPreferredToTheMainBundle)
 {
     InChildWithEngine([] {
         CFBundleRef engine = EngineBundle();
-        if (!engine || engine == CFBundleGetMainBundle() || PluginMain(1, gArguments) != 1 ||
-            gFinaleBundle != engine)
+        if (!engine || engine == CFBundleGetMainBundle() || PluginMain(1, gArguments) != 1 || gFinaleBundle != engine)
             std::exit(1);
-        CFStringRef name = CFStringCreateWithCString(kCFAllocatorDefault, "qztest_engine_function",
-                                                     kCFStringEncodingMacRoman);
+        CFStringRef name =
+            CFStringCreateWithCString(kCFAllocatorDefault, "qztest_engine_function", kCFStringEncodingMacRoman);
         auto function = reinterpret_cast<int (*)()>(CFBundleGetFunctionPointerForName(gFinaleBundle, name));
         CFRelease(name);
         std::exit(function && function() == 25 ? 0 : 3);

@@ -10,7 +10,8 @@
 #include <fstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 std::string gOpenedBy;
 
@@ -18,10 +19,7 @@ bool ClaimsXml(const std::string& path, const std::string& head)
 {
     return path.size() > 4 && (path.compare(path.size() - 4, 4, ".xml") == 0 || head.rfind("<?xml", 0) == 0);
 }
-bool ClaimsAll(const std::string&, const std::string&)
-{
-    return true;
-}
+bool ClaimsAll(const std::string&, const std::string&) { return true; }
 int16_t OpenXml(const HostEngine&, const std::string& path, std::string& error)
 {
     gOpenedBy = "xml";

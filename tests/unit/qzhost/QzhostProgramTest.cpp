@@ -16,7 +16,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 /* Occurrences of a text in another (not overlapping). */
 size_t Occurrences(const std::string& text, const std::string& what)
@@ -27,7 +28,8 @@ size_t Occurrences(const std::string& text, const std::string& what)
     return count;
 }
 
-struct Result {
+struct Result
+{
     int status = -1;
     std::string out;
     std::string err;
@@ -86,7 +88,7 @@ protected:
 TEST_F(QzhostProgram, PassingScriptExitsZeroQuietly)
 {
     Result run = Script("doc test\nstaffset 2 \"4,5\"\nexpect staffset 2 \"4,5\"\nexpect distances 2 \"0,-288\"\n"
-                     "expect undo 0 \"\"\nexpect dirty no\n");
+                        "expect undo 0 \"\"\nexpect dirty no\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
 }
@@ -102,7 +104,8 @@ TEST_F(QzhostProgram, FailedExpectationExitsOneNamingFileLineAndBothValues)
 
 TEST_F(QzhostProgram, CommandErrorsExitTwoWithTheLineAndStopTheScript)
 {
-    struct Case {
+    struct Case
+    {
         const char* line;
         const char* message;
     } cases[] = {
@@ -148,7 +151,7 @@ TEST_F(QzhostProgram, DocumentsRoundTripThroughFiles)
 {
     const fs::path saved = folder / "saved.json";
     Result run = Script("doc test\nstaffset 4 \"2,3\"\ndoc save " + saved.string() + "\ndoc empty\n" +
-                     "expect staffset 4 \"\"\ndoc open " + saved.string() + "\nexpect staffset 4 \"2,3\"\n");
+                        "expect staffset 4 \"\"\ndoc open " + saved.string() + "\nexpect staffset 4 \"2,3\"\n");
     EXPECT_EQ(run.status, 0) << run.err;
 }
 
@@ -216,8 +219,9 @@ TEST_F(QzhostProgram, AnAnswerTheAlertCannotTakeIsACommandError)
 
 TEST_F(QzhostProgram, PipedRunAnswersAlertsWithTheQueuedAnswerOrTheDefault)
 {
-    Result run = Qzhost("run test", "staffset 1 \"1,2\"\ninvoke\nrow 1\nanswer no\npress 109\nexpect staffset 1 \"1,2\"\n"
-                                    "press 109\nexpect staffset 1 \"\"\n");
+    Result run =
+        Qzhost("run test", "staffset 1 \"1,2\"\ninvoke\nrow 1\nanswer no\npress 109\nexpect staffset 1 \"1,2\"\n"
+                           "press 109\nexpect staffset 1 \"\"\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("alert \"Delete Staff Set?\" answered no"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("alert \"Delete Staff Set?\" answered yes"), std::string::npos) << run.out;
@@ -241,7 +245,8 @@ TEST_F(QzhostProgram, RunOfAMissingDocumentFails)
     EXPECT_NE(run.err.find("cannot open 'nowhere.json'"), std::string::npos) << run.err;
 }
 
-namespace {
+namespace
+{
 
 /* qzhost run in a pseudo-terminal: keys are written to the master side and
    the screen read back from it. */
@@ -335,7 +340,6 @@ private:
             _screen.append(buffer, static_cast<size_t>(got));
     }
 
-
 private:
     int _master = -1;
     pid_t _child = -1;
@@ -356,7 +360,8 @@ TEST_F(QzhostProgram, TerminalEditsLinesAndQuits)
     ASSERT_TRUE(terminal.WaitFor("Selection: staves 2-4, measures 1-3")) << terminal.Screen();
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
     /* A typing mistake erased with backspace. */
-    terminal.Keys("staffset 1 \"1,x\x7f" "3\"\r");
+    terminal.Keys("staffset 1 \"1,x\x7f"
+                  "3\"\r");
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
     /* Both command words completed with Tab. */
     terminal.Keys("exp\tstaffs\t1 \"1,3\"\r");

@@ -5,7 +5,8 @@
 using qzscript::Error;
 using qzscript::Line;
 
-namespace {
+namespace
+{
 
 std::vector<std::string> Texts(const Line& line)
 {

@@ -72,11 +72,11 @@ public:
     }
 };
 
-constexpr uint32_t kOtherTag = QZ_FOURCC("otDe");       /* no-incident, 12 bytes */
-constexpr uint32_t kIncidentTag = QZ_FOURCC("otQZ");    /* incident, 12 bytes */
-constexpr uint32_t kDetailTag = QZ_FOURCC("dtXa");      /* detail, 10 bytes */
-constexpr uint32_t kCellDetailTag = QZ_FOURCC("dtmt");  /* cell detail, 10 bytes */
-constexpr uint32_t kGlobalsTag = QZ_FOURCC("gbcf");     /* globals */
+constexpr uint32_t kOtherTag = QZ_FOURCC("otDe");      /* no-incident, 12 bytes */
+constexpr uint32_t kIncidentTag = QZ_FOURCC("otQZ");   /* incident, 12 bytes */
+constexpr uint32_t kDetailTag = QZ_FOURCC("dtXa");     /* detail, 10 bytes */
+constexpr uint32_t kCellDetailTag = QZ_FOURCC("dtmt"); /* cell detail, 10 bytes */
+constexpr uint32_t kGlobalsTag = QZ_FOURCC("gbcf");    /* globals */
 
 using TestOther = TestRecord<__FCNoInciOther, kOtherTag, 12>;
 using TestInciOther = TestRecord<__FCInciOther, kIncidentTag, 12>;

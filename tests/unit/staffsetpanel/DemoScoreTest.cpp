@@ -32,7 +32,8 @@ TEST_P(DemoScore, CreatesTheStringsAndRenamesThem)
 {
     Select(10, 14);
     ASSERT_TRUE(Command(H::OPERATION_CREATE, 2, "Strings"));
-    EXPECT_EQ(StaffSet(2), (SetList{{10, 0, 100}, {11, -288, 100}, {12, -588, 100}, {13, -876, 100}, {14, -1188, 100}}));
+    EXPECT_EQ(StaffSet(2),
+              (SetList{{10, 0, 100}, {11, -288, 100}, {12, -588, 100}, {13, -876, 100}, {14, -1188, 100}}));
     ASSERT_TRUE(Command(H::OPERATION_RENAME, 2, "Streicher", false));
     EXPECT_EQ(StoredName(2), "Streicher");
     EXPECT_EQ(StoredName(1), "Woodwinds");

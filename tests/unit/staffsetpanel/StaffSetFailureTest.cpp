@@ -67,7 +67,8 @@ protected:
             if (RunCommand(kind, staffSet, name)) {
                 EXPECT_EQ(Records(), after) << "a refused write was reported as success";
                 EXPECT_TRUE(H().hostsim_undo());
-            } else {
+            }
+            else {
                 ++failed;
                 EXPECT_EQ(Records(), before) << "a refused write left the document half-written";
                 EXPECT_EQ(H().hostsim_undo_depth(), steps);

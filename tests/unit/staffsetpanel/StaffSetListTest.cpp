@@ -123,8 +123,9 @@ TEST_P(AddStaves, AddsSeveralStavesInScoreOrder)
     PutStaffSet(3, {{2, 0, 100}, {4, -600, 100}});
     Select(1, 6);
     ASSERT_TRUE(Command(H::OPERATION_ADDSTAVES, 3));
-    EXPECT_EQ(StaffSet(3),
-              (SetList{{1, 0, 100}, {2, -288, 100}, {3, -576, 100}, {4, -1176, 100}, {5, -1464, 100}, {6, -1752, 100}}));
+    EXPECT_EQ(
+        StaffSet(3),
+        (SetList{{1, 0, 100}, {2, -288, 100}, {3, -576, 100}, {4, -1176, 100}, {5, -1464, 100}, {6, -1752, 100}}));
 }
 
 TEST_P(AddStaves, FailsWithoutWritingWhenNothingIsAddedOrTheSetIsMissing)

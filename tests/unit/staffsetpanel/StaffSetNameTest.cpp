@@ -93,7 +93,8 @@ TEST_P(StaffSetNames, OfTwoExpressionsForOneSetTheLowerItemIsUsed)
     PutNameExpression(kCategoryID, Prefix(6) + "Second");
     EXPECT_EQ(StoredName(6), "First");
     ASSERT_TRUE(Command(H::OPERATION_RENAME, 6, "Renamed", false));
-    EXPECT_EQ(NameDescriptions(6, kCategoryID), (std::vector<std::string>{Prefix(6) + "Renamed", Prefix(6) + "Second"}));
+    EXPECT_EQ(NameDescriptions(6, kCategoryID),
+              (std::vector<std::string>{Prefix(6) + "Renamed", Prefix(6) + "Second"}));
     ASSERT_TRUE(Command(H::OPERATION_RENAME, 6, "", false));
     EXPECT_EQ(NameDescriptions(6, kCategoryID), std::vector<std::string>{Prefix(6) + "Second"});
 }

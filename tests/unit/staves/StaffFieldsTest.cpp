@@ -37,8 +37,7 @@ struct LayoutCase
 };
 
 class StaffLayoutTest : public ::testing::TestWithParam<LayoutCase>
-{
-};
+{};
 
 TEST_P(StaffLayoutTest, SizeAndRecordVersionFollowTheHost)
 {

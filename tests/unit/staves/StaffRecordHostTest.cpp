@@ -26,7 +26,8 @@ using StaffLayoutHostTest = StavesProfileHostTest;
 
 TEST_P(StaffLayoutHostTest, LoadsTheWholeRecordOfTheHostsLayout)
 {
-    const uint32_t expected = GetParam() < qz::kHostVersionUnicode ? 114 : (GetParam() < qz::kHostVersion12 ? 132 : 136);
+    const uint32_t expected =
+        GetParam() < qz::kHostVersionUnicode ? 114 : (GetParam() < qz::kHostVersion12 ? 132 : 136);
     FCStaff staff;
     ASSERT_TRUE(staff.Load(2));
     EXPECT_EQ(staff.GetLoadedSize(), expected);
@@ -52,7 +53,8 @@ TEST_P(StaffLayoutHostTest, SavedFieldsReachTheHostInPlace)
     EXPECT_EQ(Word(after, 30), Word(before, 30));
 }
 
-INSTANTIATE_TEST_SUITE_P(Profiles, StaffLayoutHostTest, ::testing::Values(qz::kHostVersion10, qz::kHostVersionUnicode, qz::kHostVersion19));
+INSTANTIATE_TEST_SUITE_P(Profiles, StaffLayoutHostTest,
+                         ::testing::Values(qz::kHostVersion10, qz::kHostVersionUnicode, qz::kHostVersion19));
 
 /* ---- Names ------------------------------------------------------------------- */
 

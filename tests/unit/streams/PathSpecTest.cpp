@@ -11,7 +11,8 @@
 #include "strings/OwnedFinPathSpec25.h"
 #include "StreamTestFiles.h"
 
-namespace {
+namespace
+{
 
 /* A host folder record for a path, as the host fills one (the caller
    releases its URL). */
@@ -33,10 +34,7 @@ std::string PathOf(const OwnedFinPathSpec25& spec)
 
 struct HostVersion
 {
-    explicit HostVersion(uint32_t version) : saved(GetFinaleFrameworkVersion())
-    {
-        SetFinaleFrameworkVersion(version);
-    }
+    explicit HostVersion(uint32_t version) : saved(GetFinaleFrameworkVersion()) { SetFinaleFrameworkVersion(version); }
     ~HostVersion() { SetFinaleFrameworkVersion(saved); }
     uint32_t saved;
 };

@@ -9,13 +9,13 @@
 #include "strings/FCSettingsPairs.h"
 #include "strings/FCStrings.h"
 
-namespace {
+namespace
+{
 
 std::unique_ptr<FCStrings> Lines(const std::vector<std::string>& texts)
 {
     auto lines = std::make_unique<FCStrings>();
-    for (const std::string& text : texts)
-    {
+    for (const std::string& text : texts) {
         auto* pLine = new FCString();
         pLine->SetCString(text.c_str());
         lines->Add(pLine);
@@ -23,10 +23,7 @@ std::unique_ptr<FCStrings> Lines(const std::vector<std::string>& texts)
     return lines;
 }
 
-std::string Text(FCString* pString)
-{
-    return pString ? pString->GetCString() : "<null>";
-}
+std::string Text(FCString* pString) { return pString ? pString->GetCString() : "<null>"; }
 
 /* "key=value" for each pair, in list order. */
 std::vector<std::string> PairTexts(FCSettingsPairs* pPairs)
@@ -41,8 +38,8 @@ std::vector<std::string> PairTexts(FCSettingsPairs* pPairs)
 
 TEST(SettingsPairs, OnlyLinesWithAKeyBeforeTheFirstEqualsSignBecomePairs)
 {
-    auto lines = Lines({"no pair here", "=starts with equals", "", "A=1", " spaced  =  two words \t",
-                             "formula=a=b=c", "empty=", "=", "tail=x"});
+    auto lines = Lines({"no pair here", "=starts with equals", "", "A=1", " spaced  =  two words \t", "formula=a=b=c",
+                        "empty=", "=", "tail=x"});
     std::unique_ptr<FCSettingsPairs> pPairs(lines->CreateSettingsPairs());
     ASSERT_NE(pPairs, nullptr);
     EXPECT_EQ((std::vector<std::string>{"A=1", "spaced=two words", "formula=a=b=c", "empty=", "tail=x"}),

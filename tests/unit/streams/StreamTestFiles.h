@@ -16,7 +16,8 @@ public:
     TempFolder()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "qzstreams-XXXXXX").string();
-        if (char* made = mkdtemp(pattern.data())) path = made;
+        if (char* made = mkdtemp(pattern.data()))
+            path = made;
     }
     ~TempFolder()
     {
@@ -59,11 +60,13 @@ class WithoutSuperUserRights
 public:
     WithoutSuperUserRights() : dropped(geteuid() == 0), ok(true)
     {
-        if (dropped) ok = seteuid(65534) == 0;
+        if (dropped)
+            ok = seteuid(65534) == 0;
     }
     ~WithoutSuperUserRights()
     {
-        if (dropped && ok && seteuid(0) != 0) std::abort();
+        if (dropped && ok && seteuid(0) != 0)
+            std::abort();
     }
     bool Active() const { return ok; }
 

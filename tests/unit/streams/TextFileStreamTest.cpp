@@ -15,12 +15,14 @@
 #include "strings/FCTextFileUTF8Stream.h"
 #include "StreamTestFiles.h"
 
-namespace {
+namespace
+{
 
 std::vector<std::string> Texts(FCStrings* pLines)
 {
     std::vector<std::string> texts;
-    for (int i = 0; pLines && i < pLines->GetCount(); ++i) texts.push_back(pLines->GetItemAt(i)->GetCString());
+    for (int i = 0; pLines && i < pLines->GetCount(); ++i)
+        texts.push_back(pLines->GetItemAt(i)->GetCString());
     return texts;
 }
 
@@ -168,7 +170,8 @@ TEST_F(TextFileStreamTest, AReplaceInAReadOnlyFolderFailsAndKeepsTheFile)
     chmod(folder.File("p.txt").c_str(), 0644);
     chmod(folder.path.c_str(), 0555);
     WithoutSuperUserRights rights;
-    if (!rights.Active()) GTEST_SKIP() << "cannot give up the super-user's rights";
+    if (!rights.Active())
+        GTEST_SKIP() << "cannot give up the super-user's rights";
     auto pStream = Stream("p.txt");
     EXPECT_FALSE(pStream->OpenReplace());
     EXPECT_FALSE(pStream->CommitReplace());

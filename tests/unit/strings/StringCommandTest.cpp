@@ -4,7 +4,8 @@
 
 #include "StringTestUtil.h"
 
-namespace {
+namespace
+{
 
 using Strings = std::vector<std::string>;
 
@@ -109,8 +110,7 @@ struct TrimCase
 
 void ExpectTrims(bool (FCString::*trim)(), std::initializer_list<TrimCase> cases)
 {
-    for (const TrimCase& c : cases)
-    {
+    for (const TrimCase& c : cases) {
         FCString s(c.text);
         EXPECT_EQ((s.*trim)(), c.dropped) << c.text;
         EXPECT_EQ(Text(s), c.result) << c.text;
@@ -120,21 +120,22 @@ void ExpectTrims(bool (FCString::*trim)(), std::initializer_list<TrimCase> cases
 TEST(CaretTrim, AllCommandsRemoved)
 {
     ExpectTrims(&FCString::TrimEnigmaTags, {
-        {"A^^B^font(x)C", true, "A^BC"},
-        {"A^^B", false, "A^B"},          /* an escaped caret is no command */
-        {"ab^size(12", true, "ab"},      /* open command runs to the end */
-        {"^a(b(c))d", true, ")d"},       /* parentheses are not counted */
-    });
+                                               {"A^^B^font(x)C", true, "A^BC"},
+                                               {"A^^B", false, "A^B"},     /* an escaped caret is no command */
+                                               {"ab^size(12", true, "ab"}, /* open command runs to the end */
+                                               {"^a(b(c))d", true, ")d"},  /* parentheses are not counted */
+                                           });
 }
 
 TEST(CaretTrim, OnlyFontSizeAndStyleCommandsRemoved)
 {
-    ExpectTrims(&FCString::TrimEnigmaFontTags, {
-        {"^fontTxt(Times,4096)^size(12)^nfx(0)Name ^page()^^", true, "Name ^page()^"},
-        {"^page() of ^totpages()", false, "^page() of ^totpages()"},
-        {"^Font(A)^fontNum(B)x", true, "x"},
-        {"Name^title(", true, "Name"},   /* open command at the end is dropped */
-    });
+    ExpectTrims(&FCString::TrimEnigmaFontTags,
+                {
+                    {"^fontTxt(Times,4096)^size(12)^nfx(0)Name ^page()^^", true, "Name ^page()^"},
+                    {"^page() of ^totpages()", false, "^page() of ^totpages()"},
+                    {"^Font(A)^fontNum(B)x", true, "x"},
+                    {"Name^title(", true, "Name"}, /* open command at the end is dropped */
+                });
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 
 #include "StringTestUtil.h"
 
-namespace {
+namespace
+{
 
 /* ---- Inserting and replacing ---- */
 
@@ -45,17 +46,13 @@ struct ReplaceCase
 TEST(StringEdit, ReplaceEveryOccurrenceLeftToRight)
 {
     const ReplaceCase cases[] = {
-        {"a,,b", ",", ".", true, "a..b"},
-        {"a..b", ",", ".", false, "a..b"},
-        {"aa", "a", "aa", true, "aaaa"}, /* resumes after the replacement */
-        {"aaaa", "aa", "", true, ""},
-        {"abc", "", "x", false, "abc"},  /* an empty search never matches */
-        {"abc", nullptr, "x", false, "abc"},
-        {"abc", "b", nullptr, true, "ac"},
+        {"a,,b", ",", ".", true, "a..b"},    {"a..b", ",", ".", false, "a..b"},
+        {"aa", "a", "aa", true, "aaaa"},                                     /* resumes after the replacement */
+        {"aaaa", "aa", "", true, ""},        {"abc", "", "x", false, "abc"}, /* an empty search never matches */
+        {"abc", nullptr, "x", false, "abc"}, {"abc", "b", nullptr, true, "ac"},
         {"ab", "abc", "x", false, "ab"},
     };
-    for (const ReplaceCase& c : cases)
-    {
+    for (const ReplaceCase& c : cases) {
         FCString s(c.text);
         EXPECT_EQ(s.Replace(c.search, c.replacement), c.replaced) << c.text;
         EXPECT_EQ(Text(s), c.result) << c.text;

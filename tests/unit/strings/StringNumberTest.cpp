@@ -6,13 +6,13 @@
 
 #include "StringTestUtil.h"
 
-namespace {
+namespace
+{
 
 TEST(StringNumbers, IntegerTextRoundTrip)
 {
     FCString s;
-    for (int value : {0, 7, -42, INT_MAX, INT_MIN})
-    {
+    for (int value : {0, 7, -42, INT_MAX, INT_MIN}) {
         s.SetInteger(value);
         EXPECT_EQ(s.GetInteger(), value) << Text(s);
     }
@@ -110,8 +110,7 @@ TEST(StringHex, AnyOtherUnitGivesAllOnes)
 TEST(StringHex, FormatThenParseRoundTrips)
 {
     FCString s;
-    for (int value : {0, 1, 0x7FFF, -2})
-    {
+    for (int value : {0, 1, 0x7FFF, -2}) {
         s.SetHex(value, 32);
         EXPECT_EQ(s.GetHex(), static_cast<uint32_t>(value)) << Text(s);
     }

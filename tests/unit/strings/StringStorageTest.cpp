@@ -4,7 +4,8 @@
 
 #include "StringTestUtil.h"
 
-namespace {
+namespace
+{
 
 /* ---- Buffer growth ---- */
 

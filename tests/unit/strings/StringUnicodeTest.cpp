@@ -6,7 +6,8 @@
 #include "StringTestUtil.h"
 #include "common/qz_host_versions.h"
 
-namespace {
+namespace
+{
 
 /* ---- UTF-8 in ---- */
 
@@ -20,7 +21,8 @@ TEST(StringUtf8, DecodesOneToFourByteSequences)
 TEST(StringUtf8, LineSeparatorBecomesCarriageReturn)
 {
     FCString s;
-    s.SetUTF8String("a\xE2\x80\xA8" "b");
+    s.SetUTF8String("a\xE2\x80\xA8"
+                    "b");
     EXPECT_EQ(Units(s), (std::vector<uint16_t>{'a', 13, 'b'}));
 }
 
@@ -34,17 +36,19 @@ TEST(StringUtf8, NullLeavesTheTextAlone)
 TEST(StringUtf8, InvalidInputBecomesReplacementCharacters)
 {
     FCString s;
-    s.SetUTF8String("a\xFF" "b");            /* impossible byte */
+    s.SetUTF8String("a\xFF"
+                    "b"); /* impossible byte */
     EXPECT_EQ(Units(s), (std::vector<uint16_t>{'a', 0xFFFD, 'b'}));
-    s.SetUTF8String("\xC3");                 /* cut at the end */
+    s.SetUTF8String("\xC3"); /* cut at the end */
     EXPECT_EQ(Units(s), (std::vector<uint16_t>{0xFFFD}));
-    s.SetUTF8String("\xC0\xAF");             /* overlong '/' */
+    s.SetUTF8String("\xC0\xAF"); /* overlong '/' */
     EXPECT_EQ(Units(s), (std::vector<uint16_t>{0xFFFD}));
-    s.SetUTF8String("\xED\xA0\x80");         /* encoded surrogate */
+    s.SetUTF8String("\xED\xA0\x80"); /* encoded surrogate */
     EXPECT_EQ(Units(s), (std::vector<uint16_t>{0xFFFD}));
-    s.SetUTF8String("\xF4\x90\x80\x80");     /* beyond U+10FFFF */
+    s.SetUTF8String("\xF4\x90\x80\x80"); /* beyond U+10FFFF */
     EXPECT_EQ(Units(s), (std::vector<uint16_t>{0xFFFD}));
-    s.SetUTF8String("\xE2\x82" "x");         /* missing continuation */
+    s.SetUTF8String("\xE2\x82"
+                    "x"); /* missing continuation */
     EXPECT_EQ(Units(s), (std::vector<uint16_t>{0xFFFD, 'x'}));
 }
 
@@ -114,7 +118,8 @@ TEST(StringUtf8, ManyMultiByteCharactersAreNeverCut)
 
 TEST(StringUtf8, RoundTripThroughBothForms)
 {
-    const char* text = "Staff \xC3\x9C" "ber \xE2\x99\xAF \xF0\x9F\x8E\xB5";
+    const char* text = "Staff \xC3\x9C"
+                       "ber \xE2\x99\xAF \xF0\x9F\x8E\xB5";
     FCString s;
     s.SetUTF8String(text);
     FCString back;
@@ -153,8 +158,8 @@ TEST_P(LocaleTest, LowerCaseAboveAscii)
     FCString s;
     s.SetUnicodeString(units);
     s.ToLowerCase();
-    EXPECT_EQ(Units(s), (std::vector<uint16_t>{'a', 'z', 0xE9, 0xD7, 0xFE, 0x101, 0xFF, 0x3B1, 0x3C3, 0x430,
-                                               0x451, 'i', 0xFF41}));
+    EXPECT_EQ(Units(s), (std::vector<uint16_t>{'a', 'z', 0xE9, 0xD7, 0xFE, 0x101, 0xFF, 0x3B1, 0x3C3, 0x430, 0x451, 'i',
+                                               0xFF41}));
 }
 
 TEST_P(LocaleTest, LowerCaseLeavesSurrogatesAndSmallLettersAlone)

@@ -12,7 +12,8 @@
 #include "strings/__FCAlphaSorter.h"
 #include "StringTestUtil.h"
 
-namespace {
+namespace
+{
 
 using Strings = std::vector<std::string>;
 
@@ -138,8 +139,7 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root = pattern;
         ASSERT_EQ(mkdir((root + "/sub").c_str(), 0700), 0);
-        for (const char* name : {"/one.txt", "/two\xC3\xA9.txt"})
-        {
+        for (const char* name : {"/one.txt", "/two\xC3\xA9.txt"}) {
             FILE* f = std::fopen((root + name).c_str(), "w");
             ASSERT_NE(f, nullptr);
             std::fclose(f);
@@ -155,8 +155,7 @@ protected:
     static Strings Sorted(const FCStrings& list)
     {
         Strings names;
-        for (int i = 0; i < list.GetCount(); ++i)
-        {
+        for (int i = 0; i < list.GetCount(); ++i) {
             FCString copy(*list.GetItemAt(i));
             names.push_back(copy.GetUTF8String());
         }

@@ -43,8 +43,8 @@ TEST_P(RawTexts, SaveNewWithoutTextIsRefused)
 
 TEST_P(RawTexts, TextWithoutTerminatorEndsAtTheRecordEnd)
 {
-    const std::vector<uint8_t> bytes = Unicode() ? std::vector<uint8_t>{'a', 0, 'b', 0, 'c', 0}
-                                                 : std::vector<uint8_t>{'a', 'b', 'c'};
+    const std::vector<uint8_t> bytes =
+        Unicode() ? std::vector<uint8_t>{'a', 0, 'b', 0, 'c', 0} : std::vector<uint8_t>{'a', 'b', 'c'};
     const int16_t key[4] = {40, 0, 0, 0};
     ASSERT_TRUE(Host()->hostsim_put_other(kDefaultTextTag, key, bytes.data(), uint32_t(bytes.size())));
     FCRawText raw;

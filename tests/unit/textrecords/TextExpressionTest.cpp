@@ -81,7 +81,8 @@ TEST_P(TextExpressions, CreatedExpressionReadsBackWithItsTextBlockAndRawText)
     EXPECT_EQ(Word(block, 8), 100);
     EXPECT_EQ(uint16_t(Word(block, 14)), 0x1A08);
     const int16_t rawNumber = Word(block, 0);
-    EXPECT_EQ(Stored(kExpressionTextTag, rawNumber).size(), Unicode() ? 2 * (text.GetLength() + 1) : text.GetLength() + 1);
+    EXPECT_EQ(Stored(kExpressionTextTag, rawNumber).size(),
+              Unicode() ? 2 * (text.GetLength() + 1) : text.GetLength() + 1);
 
     FCTextExpressionDef loaded;
     ASSERT_TRUE(loaded.Load(static_cast<uint16_t>(item)));

@@ -22,7 +22,7 @@ protected:
         HostsimFixture::SetUp();
         const uint16_t name[] = {'t', 'e', 's', 't', 0};
         editOpen = Profile() >= qz::kHostVersionUnicode ? FX_StartFinaleEdit_UTF16(name, qz::kHostVersion19) != 0
-                                            : FX_StartFinaleEdit("test", qz::kHostVersion19) != 0;
+                                                        : FX_StartFinaleEdit("test", qz::kHostVersion19) != 0;
     }
     void TearDown() override
     {

@@ -13,7 +13,8 @@ class ControlsHostTest : public HostsimFixture
 protected:
     void SetUp() override
     {
-        if (!Host()) GTEST_SKIP() << LoadError();
+        if (!Host())
+            GTEST_SKIP() << LoadError();
         HostsimFixture::SetUp();
         qzui_set_decimal_separator(".");
     }

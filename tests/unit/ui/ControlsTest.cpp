@@ -193,8 +193,8 @@ TEST_F(DynamicControls, ElementsAreCreatedByTypeCode)
     FCCtrlEdit* pEdit = window.AddEdit(501);
     FCCtrlDataList* pList = window.AddDataList(502);
     FCCtrlButton* pButton = window.AddButton(503);
-    for (FCControl* pControl : {pPlain, static_cast<FCControl*>(pEdit), static_cast<FCControl*>(pList),
-                                static_cast<FCControl*>(pButton)})
+    for (FCControl* pControl :
+         {pPlain, static_cast<FCControl*>(pEdit), static_cast<FCControl*>(pList), static_cast<FCControl*>(pButton)})
         pControl->_SetCreateInCode(true);
     window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
     int win = qzui_find_window(20128);
@@ -233,7 +233,8 @@ protected:
     {
         UiTest::SetUp();
         const int kCodes[][2] = {{600, 8}, {601, 10}, {602, 13}, {603, 1}, {604, 9}};
-        for (const auto& entry : kCodes) window.AddControl(new CodedControl(entry[0], entry[1]));
+        for (const auto& entry : kCodes)
+            window.AddControl(new CodedControl(entry[0], entry[1]));
         window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
         pBridge = window._GetBridge();
     }

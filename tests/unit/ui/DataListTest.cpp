@@ -62,8 +62,7 @@ TEST_F(DataListControl, ColumnIdentifiersContinueFromTheLastColumnsNumber)
     window.pList->UseLeftCheckboxColumn();
     window.pList->AddColumn(&title, 10);
     const char* kExpected[] = {"check", "col1", "col2", "col3"};
-    for (int i = 0; i < 4; ++i)
-    {
+    for (int i = 0; i < 4; ++i) {
         char buffer[16];
         qzui_table_column_identifier(win, 101, i, buffer, sizeof buffer);
         EXPECT_STREQ(kExpected[i], buffer);
@@ -74,7 +73,8 @@ TEST_F(DataListControl, CellOfAMissingColumnIsEmpty)
 {
     TestWindow window;
     FCString title("t");
-    for (int i = 0; i < 3; ++i) window.pList->AddColumn(&title, 30);
+    for (int i = 0; i < 3; ++i)
+        window.pList->AddColumn(&title, 30);
     auto* pRow = new FCDataListRow();
     FCString one("one"), two("two");
     pRow->AddCopy(&one);

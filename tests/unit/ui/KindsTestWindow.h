@@ -76,8 +76,7 @@ public:
     }
     void HandleSwitcherSelect(FCCtrlSwitcher* pSwitch, int page) override
     {
-        log.push_back("switcher " + std::to_string(pSwitch ? pSwitch->GetControlID() : 0) + " " +
-                      std::to_string(page));
+        log.push_back("switcher " + std::to_string(pSwitch ? pSwitch->GetControlID() : 0) + " " + std::to_string(page));
         FCResourceWindow::HandleSwitcherSelect(pSwitch, page);
     }
     void HandleUpDownPressed(FCControl* pControl, int delta) override
@@ -113,19 +112,19 @@ inline std::vector<std::string> OutlineRows(int window, int tag)
 {
     std::vector<std::string> rows;
     const int count = qzui_outline_row_count(window, tag);
-    for (int row = 0; row < count; ++row)
-    {
+    for (int row = 0; row < count; ++row) {
         qzui_outline_row info{};
         char buffer[128];
         if (qzui_outline_row_info(window, tag, row, &info) != QZUI_OK ||
-            qzui_outline_row_text(window, tag, row, buffer, sizeof buffer) < 0)
-        {
+            qzui_outline_row_text(window, tag, row, buffer, sizeof buffer) < 0) {
             rows.push_back("<bad row>");
             continue;
         }
         std::string text = std::string(static_cast<size_t>(2 * info.depth), ' ') + buffer;
-        if (info.expandable) text += info.expanded ? " -" : " +";
-        if (info.selected) text += " *";
+        if (info.expandable)
+            text += info.expanded ? " -" : " +";
+        if (info.selected)
+            text += " *";
         rows.push_back(text);
     }
     return rows;

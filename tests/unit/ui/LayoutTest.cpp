@@ -22,7 +22,8 @@ std::string ReadResource(const char* name)
 std::string Utf8(const std::u16string& text)
 {
     std::string out;
-    for (char16_t unit : text) out.push_back(static_cast<char>(unit));
+    for (char16_t unit : text)
+        out.push_back(static_cast<char>(unit));
     return out;
 }
 
@@ -75,15 +76,19 @@ TEST(PanelLayout, EveryTagOfThePanelIsFoundWithItsKindAndTitle)
         HeadlessKind kind;
         const char* title;
     } kExpected[] = {
-        {1, HeadlessKind::PushButton, "View"},        {2, HeadlessKind::PushButton, "Close"},
-        {101, HeadlessKind::TableView, ""},           {102, HeadlessKind::TextField, ""},
-        {103, HeadlessKind::PushButton, "Set Name"},  {104, HeadlessKind::PushButton, "Create"},
-        {105, HeadlessKind::PushButton, "Add Staves"}, {106, HeadlessKind::PushButton, "Remove Staves"},
-        {107, HeadlessKind::PushButton, "Move Up"},   {108, HeadlessKind::PushButton, "Move Down"},
+        {1, HeadlessKind::PushButton, "View"},
+        {2, HeadlessKind::PushButton, "Close"},
+        {101, HeadlessKind::TableView, ""},
+        {102, HeadlessKind::TextField, ""},
+        {103, HeadlessKind::PushButton, "Set Name"},
+        {104, HeadlessKind::PushButton, "Create"},
+        {105, HeadlessKind::PushButton, "Add Staves"},
+        {106, HeadlessKind::PushButton, "Remove Staves"},
+        {107, HeadlessKind::PushButton, "Move Up"},
+        {108, HeadlessKind::PushButton, "Move Down"},
         {109, HeadlessKind::PushButton, "Delete"},
     };
-    for (const auto& expected : kExpected)
-    {
+    for (const auto& expected : kExpected) {
         HeadlessElement* pElement = pWindow->content->FindByTag(expected.tag);
         ASSERT_NE(nullptr, pElement) << expected.tag;
         EXPECT_EQ(expected.kind, pElement->kind) << expected.tag;
@@ -116,8 +121,7 @@ TEST(PanelLayout, UnknownLayoutLoadsNoWindow)
 TEST(PanelLayout, DeeplyNestedLayoutIsRefusedWithoutExhaustingTheStack)
 {
     std::string open, close;
-    for (int i = 0; i < 50000; ++i)
-    {
+    for (int i = 0; i < 50000; ++i) {
         open += "<view><subviews>";
         close += "</subviews></view>";
     }
@@ -130,8 +134,7 @@ TEST(PanelLayout, DeeplyNestedLayoutIsRefusedWithoutExhaustingTheStack)
 TEST(HeadlessTextConversion, MalformedUtf8IsRefused)
 {
     std::u16string out;
-    for (const char* bad : {"\xC0\xAF", "\xE0\x82\xAC", "\xED\xA0\x80", "\xF7\xBF\xBF\xBF", "a\xE2\x82"})
-    {
+    for (const char* bad : {"\xC0\xAF", "\xE0\x82\xAC", "\xED\xA0\x80", "\xF7\xBF\xBF\xBF", "a\xE2\x82"}) {
         EXPECT_FALSE(HeadlessText::FromUTF8(bad, &out)) << bad;
         EXPECT_TRUE(out.empty());
     }

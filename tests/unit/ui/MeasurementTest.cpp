@@ -76,8 +76,7 @@ TEST_F(MeasurementTest, UnitsWithoutFormattingGiveTheEmptyString)
 
 TEST_F(MeasurementTest, ParsesTheDocumentedExamples)
 {
-    for (const char* text : {"1 in", "1in.", "1''", "1 inches", "1inch", "1 i", " 1 in "})
-    {
+    for (const char* text : {"1 in", "1in.", "1''", "1 inches", "1inch", "1 i", " 1 in "}) {
         SCOPED_TRACE(text);
         EXPECT_FLOAT_EQ(Parse(text, U::MEASUREMENTUNIT_EVPUS), 288.0);
     }
@@ -93,13 +92,13 @@ TEST_F(MeasurementTest, SuffixOverridesTheUnitInTableOrder)
         const char* text;
         double evpus;
     } cases[] = {
-        {"2 EVPUs", 2},    {"2evpus.", 2},   {"2 e", 2},        {"1 centimeters", 113.4}, {"1cm", 113.4},
-        {"1 c", 113.4},    {"10 mm", 113.4}, {"10 millimeters", 113.4}, {"2 points", 8}, {"2 pts", 8},
-        {"2pt", 8},        {"2 picas", 96},  {"2 p", 96},       {"1 spaces", 24},  {"1 sp", 24},
-        {"1s", 24},        {"1 sp.", 24},
+        {"2 EVPUs", 2},  {"2evpus.", 2},   {"2 e", 2},       {"1 centimeters", 113.4},
+        {"1cm", 113.4},  {"1 c", 113.4},   {"10 mm", 113.4}, {"10 millimeters", 113.4},
+        {"2 points", 8}, {"2 pts", 8},     {"2pt", 8},       {"2 picas", 96},
+        {"2 p", 96},     {"1 spaces", 24}, {"1 sp", 24},     {"1s", 24},
+        {"1 sp.", 24},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_NEAR(Parse(c.text, U::MEASUREMENTUNIT_INCHES), c.evpus, 1e-3);
     }
@@ -111,8 +110,7 @@ TEST_F(MeasurementTest, SuffixOverridesTheUnitInTableOrder)
 
 TEST_F(MeasurementTest, TextWithoutANumberParsesAsZero)
 {
-    for (const char* text : {"", "   ", "in", "abc", "p", "''", "-", ".", "inf", "nan", "nan in", "1e39 in"})
-    {
+    for (const char* text : {"", "   ", "in", "abc", "p", "''", "-", ".", "inf", "nan", "nan in", "1e39 in"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(Parse(text, U::MEASUREMENTUNIT_INCHES), 0.0);
     }
@@ -127,15 +125,12 @@ TEST_F(MeasurementTest, RoundTripsInEveryUnit)
         int unit;
         double tolerance; /* EVPUs lost to the kept decimals */
     } units[] = {
-        {U::MEASUREMENTUNIT_EVPUS, 0.01},
-        {U::MEASUREMENTUNIT_INCHES, 288 * 1e-5},
-        {U::MEASUREMENTUNIT_POINTS, 4 * 0.01},
-        {U::MEASUREMENTUNIT_PICAS, 4 * 0.01},
+        {U::MEASUREMENTUNIT_EVPUS, 0.01},       {U::MEASUREMENTUNIT_INCHES, 288 * 1e-5},
+        {U::MEASUREMENTUNIT_POINTS, 4 * 0.01},  {U::MEASUREMENTUNIT_PICAS, 4 * 0.01},
         {U::MEASUREMENTUNIT_SPACES, 24 * 1e-5},
     };
     for (const Unit& u : units)
-        for (double evpus : {0.0, 1.0, 24.0, 36.5, 72.0, 100.0, 288.0, 1000.25, -50.0, -1.5})
-        {
+        for (double evpus : {0.0, 1.0, 24.0, 36.5, 72.0, 100.0, 288.0, 1000.25, -50.0, -1.5}) {
             SCOPED_TRACE(std::to_string(u.unit) + " " + std::to_string(evpus));
             EXPECT_NEAR(Parse(Format(evpus, u.unit).c_str(), u.unit), evpus, u.tolerance);
         }

@@ -6,8 +6,7 @@ EventLog Expect(std::initializer_list<const char*> entries) { return EventLog(en
 
 void Fill(FCStrings* pList, std::initializer_list<const char*> texts)
 {
-    for (const char* text : texts)
-    {
+    for (const char* text : texts) {
         FCString item(text);
         pList->AddCopy(&item);
     }
@@ -65,7 +64,7 @@ TEST_F(ControlKinds, PopupItemsConfiguredBeforeShowReplaceTheLayoutsAndArePicked
     window.pPopup->SetStrings(&items);
     window.pPopup->SetSelectedItem(7); /* outside the items: nothing */
     window.pPopup->SetSelectedItem(2);
-    window.pPopup->DeleteItem(0);       /* the stored selection follows its item */
+    window.pPopup->DeleteItem(0); /* the stored selection follows its item */
     EXPECT_EQ(2, window.pPopup->GetCount());
     EXPECT_EQ(1, window.pPopup->GetSelectedItem());
     int win = window.Show();
@@ -178,7 +177,8 @@ TEST_F(ControlKinds, StepperConnectedToAnIntegerFieldStopsAtBothLimits)
     EXPECT_EQ(5, window.pUpDown->GetMaximum());
 
     auto click = [&](int up, int times) {
-        for (int i = 0; i < times; ++i) ASSERT_EQ(QZUI_OK, qzui_click_stepper(win, KindsWindow::kStepper, up));
+        for (int i = 0; i < times; ++i)
+            ASSERT_EQ(QZUI_OK, qzui_click_stepper(win, KindsWindow::kStepper, up));
     };
     click(1, 3);
     EXPECT_EQ("5", Text(win, KindsWindow::kEdit));

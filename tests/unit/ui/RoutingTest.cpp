@@ -59,8 +59,7 @@ TEST_F(EventRouting, ActionKindsDecideHowAButtonPressIsRouted)
     } kCases[] = {{FCControl::ACTIONKIND_OK, "ok", 1},
                   {FCControl::ACTIONKIND_CLOSE, "close", 0},
                   {FCControl::ACTIONKIND_CANCEL, "cancel", 2}};
-    for (const auto& entry : kCases)
-    {
+    for (const auto& entry : kCases) {
         pButton->SetActionKind(entry.kind);
         window.log.clear();
         ASSERT_EQ(QZUI_OK, qzui_press_button(win, 106));

@@ -165,8 +165,8 @@ protected:
 TEST_F(CategoryFontTest, MixedCommandsTakeTheCategorysFontOfTheirKind)
 {
     bool rewritten = false;
-    EXPECT_EQ(Replace("^font(Arial)^size(10)^nfx(0)Hello^fontMus(Maestro,8192)^size(20)^nfx(0)^fontNum(X)abc", 1,
-                      true, &rewritten),
+    EXPECT_EQ(Replace("^font(Arial)^size(10)^nfx(0)Hello^fontMus(Maestro,8192)^size(20)^nfx(0)^fontNum(X)abc", 1, true,
+                      &rewritten),
               "^fontTxt(Sim Sans)^size(14)^nfx(1)Hello^fontMus(Sim Music)^size(24)^nfx(0)^fontNum(X)abc");
     EXPECT_TRUE(rewritten);
 }
@@ -216,8 +216,7 @@ TEST(FinPathVersionTest, FollowsTheRunningHost)
         uint32_t running, expected;
     } cases[] = {{0x1A000000, 0x19000000}, {0x19000000, 0x19000000}, {0x18000000, 0x11000000},
                  {0x11000000, 0x11000000}, {0x10FFFFFF, 0x0E000000}, {0x0E000000, 0x0E000000}};
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         SetFinaleFrameworkVersion(c.running);
         EXPECT_EQ(FCString::_GetFinPathVersion(), c.expected) << std::hex << c.running;
     }
@@ -304,9 +303,11 @@ protected:
         bundle = CFBundleGetBundleWithIdentifier(id);
         CFRelease(id);
         ASSERT_NE(bundle, nullptr);
-        folder = fs::temp_directory_path() / ("qz_resources_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        folder = fs::temp_directory_path() /
+                 ("qz_resources_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         fs::create_directories(folder / "en.lproj");
-        std::ofstream(folder / "en.lproj" / "Localizable.strings") << "\"Hello\" = \"Hello there\";\n\"Caf\" = \"Caf\xC3\xA9\";";
+        std::ofstream(folder / "en.lproj" / "Localizable.strings")
+            << "\"Hello\" = \"Hello there\";\n\"Caf\" = \"Caf\xC3\xA9\";";
         std::ofstream(folder / "en.lproj" / "Panel.strings") << "\"Hello\" = \"Hello panel\";";
         QZCFBundleSetResourceFolder(bundle, folder.c_str());
         /* Forget any bundle and table remembered by earlier tests. */
@@ -357,13 +358,13 @@ TEST_F(ResourceTest, EightBitHostTakesMacRomanText)
 TEST_F(ResourceTest, ShippedEnglishTableIsWellFormed)
 {
     std::vector<std::string> log;
-    qzui_set_log_callback([](void* context, const char* line) { static_cast<std::vector<std::string>*>(context)->push_back(line); },
-                          &log);
+    qzui_set_log_callback(
+        [](void* context, const char* line) { static_cast<std::vector<std::string>*>(context)->push_back(line); },
+        &log);
     QZCFBundleSetResourceFolder(bundle, QZ_RESOURCES_DIR);
     FCString text;
     for (const char* key : {"No Region Selected", "Replace Current Staff Set?", "Delete Staff Set?",
-                            "Category doesn't exist", "QZ Staff Set Panel..."})
-    {
+                            "Category doesn't exist", "QZ Staff Set Panel..."}) {
         EXPECT_TRUE(text.LoadResource(key, kTestBundle, "Localizable"));
         EXPECT_EQ(Text(text), key);
     }
@@ -374,8 +375,9 @@ TEST_F(ResourceTest, ShippedEnglishTableIsWellFormed)
 TEST_F(ResourceTest, MalformedTableIsLoggedAndKeysFallBackToThemselves)
 {
     std::vector<std::string> log;
-    qzui_set_log_callback([](void* context, const char* line) { static_cast<std::vector<std::string>*>(context)->push_back(line); },
-                          &log);
+    qzui_set_log_callback(
+        [](void* context, const char* line) { static_cast<std::vector<std::string>*>(context)->push_back(line); },
+        &log);
     std::ofstream(folder / "en.lproj" / "Broken.strings") << "\"Hello\" = \"Hi\";\n\"Open\" = ;\n";
     FCString text;
     EXPECT_TRUE(text.LoadResource("Hello", kTestBundle, "Broken"));

@@ -12,7 +12,8 @@ FCTreeNode* Add(FCCtrlTree* pTree, FCTreeNode* pParent, bool container, const ch
 
 std::string TextOf(const FCTreeNode* pNode)
 {
-    if (!pNode) return "<none>";
+    if (!pNode)
+        return "<none>";
     FCString text;
     pNode->GetText(&text);
     return text.GetCString();
@@ -80,8 +81,7 @@ TEST_F(TreeControl, OperationsRefuseNodesThatAreNotTheTrees)
     FCTreeNode* pForeign = Add(other.pTree, nullptr, true, "foreign");
     FCTreeNode* pForeignChild = Add(other.pTree, pForeign, false, "foreign child");
     FCTreeNode detached(nullptr);
-    for (FCTreeNode* pBad : {static_cast<FCTreeNode*>(nullptr), pForeign, pForeignChild, &detached})
-    {
+    for (FCTreeNode* pBad : {static_cast<FCTreeNode*>(nullptr), pForeign, pForeignChild, &detached}) {
         EXPECT_FALSE(pTree->DeleteNode(pBad));
         EXPECT_FALSE(pTree->SwapNodes(pA, pBad));
         EXPECT_FALSE(pTree->SwapNodes(pBad, pA));

@@ -28,8 +28,8 @@ struct AlertRecorder
     std::vector<ShownAlert> shown;
     int answer = -1; /* -1: the default button's code */
 
-    static int Callback(void* context, int kind, const char* title, const char* message,
-                        const char* const* buttons, int count)
+    static int Callback(void* context, int kind, const char* title, const char* message, const char* const* buttons,
+                        int count)
     {
         auto* self = static_cast<AlertRecorder*>(context);
         ShownAlert alert{kind, title, message, {}, __bWindowshadeAllowed};
@@ -57,7 +57,7 @@ struct AlertForm
     int kind;
     const char* fallback;
     std::vector<std::string> buttons;
-    std::vector<int> answers; /* per button; empty for the alerts without a result */
+    std::vector<int> answers;                                 /* per button; empty for the alerts without a result */
     std::function<int(FCUI&, const char*, const char*)> call; /* null texts pass through */
 };
 
@@ -79,6 +79,7 @@ int WithStrings(F f, const char* message, const char* title)
     return f(message ? &m : nullptr, title ? &t : nullptr);
 }
 
+// clang-format off
 #define QZ_ALERT_FORMS(op, kind, fallback, buttons, answers, voidResult)                                     \
     AlertForm{#op, kind, fallback, buttons, answers,                                                          \
               [](FCUI& ui, const char* m, const char* t) {                                                    \
@@ -88,6 +89,7 @@ int WithStrings(F f, const char* message, const char* title)
                   [](FCUI& ui, const char* m, const char* t) { return voidResult(ui.op##CString(m, t)); }},   \
         AlertForm{#op "UTF8", kind, fallback, buttons, answers,                                               \
                   [](FCUI& ui, const char* m, const char* t) { return voidResult(ui.op##UTF8(m, t)); }}
+// clang-format on
 
 #define QZ_VOID(expr) NoResult([&] { expr; })
 #define QZ_INT(expr) (expr)
@@ -111,8 +113,7 @@ TEST_F(AlertTest, EveryFormShowsItsTitleButtonsAndMessage)
 {
     const auto forms = AllForms();
     ASSERT_EQ(forms.size(), 18u);
-    for (const AlertForm& form : forms)
-    {
+    for (const AlertForm& form : forms) {
         SCOPED_TRACE(form.name);
         recorder.shown.clear();
         form.call(ui, "Staff set 3 exists.", "Replace?");
@@ -126,8 +127,7 @@ TEST_F(AlertTest, EveryFormShowsItsTitleButtonsAndMessage)
 
 TEST_F(AlertTest, NullOrEmptyTitleTakesTheFallbackTitle)
 {
-    for (const AlertForm& form : AllForms())
-    {
+    for (const AlertForm& form : AllForms()) {
         SCOPED_TRACE(form.name);
         recorder.shown.clear();
         form.call(ui, "text", nullptr);
@@ -140,12 +140,10 @@ TEST_F(AlertTest, NullOrEmptyTitleTakesTheFallbackTitle)
 
 TEST_F(AlertTest, NullMessageShowsNothingAndQuestionsAnswerFour)
 {
-    for (const AlertForm& form : AllForms())
-    {
+    for (const AlertForm& form : AllForms()) {
         SCOPED_TRACE(form.name);
         const int result = form.call(ui, nullptr, "Title");
-        if (!form.answers.empty())
-        {
+        if (!form.answers.empty()) {
             EXPECT_EQ(result, FCUI::ALERTRESULT_NONE);
         }
     }
@@ -157,10 +155,8 @@ TEST_F(AlertTest, NullMessageShowsNothingAndQuestionsAnswerFour)
 
 TEST_F(AlertTest, QuestionsReturnTheAnswerOfThePressedButton)
 {
-    for (const AlertForm& form : AllForms())
-    {
-        for (int answer : form.answers)
-        {
+    for (const AlertForm& form : AllForms()) {
+        for (int answer : form.answers) {
             SCOPED_TRACE(std::string(form.name) + " answer " + std::to_string(answer));
             recorder.answer = answer;
             EXPECT_EQ(form.call(ui, "question", "title"), answer);
@@ -179,8 +175,7 @@ TEST_F(AlertTest, AnswerThatIsNoButtonOfTheAlertCountsAsTheDefault)
 TEST_F(AlertTest, WindowShadingIsSuspendedOnlyWhileTheAlertIsUp)
 {
     ASSERT_TRUE(__bWindowshadeAllowed);
-    for (const AlertForm& form : AllForms())
-    {
+    for (const AlertForm& form : AllForms()) {
         SCOPED_TRACE(form.name);
         recorder.shown.clear();
         form.call(ui, "m", "t");
@@ -192,10 +187,15 @@ TEST_F(AlertTest, WindowShadingIsSuspendedOnlyWhileTheAlertIsUp)
 
 TEST_F(AlertTest, UTF8FormsKeepEveryCharacter)
 {
-    ui.AlertInfoUTF8("Gr\xC3\xB6\xC3\x9F" "e \xE2\x99\xAF", "\xC3\x9C" "ber");
+    ui.AlertInfoUTF8("Gr\xC3\xB6\xC3\x9F"
+                     "e \xE2\x99\xAF",
+                     "\xC3\x9C"
+                     "ber");
     ASSERT_EQ(recorder.shown.size(), 1u);
-    EXPECT_EQ(recorder.shown[0].message, "Gr\xC3\xB6\xC3\x9F" "e \xE2\x99\xAF");
-    EXPECT_EQ(recorder.shown[0].title, "\xC3\x9C" "ber");
+    EXPECT_EQ(recorder.shown[0].message, "Gr\xC3\xB6\xC3\x9F"
+                                         "e \xE2\x99\xAF");
+    EXPECT_EQ(recorder.shown[0].title, "\xC3\x9C"
+                                       "ber");
 }
 
 TEST(AlertWithoutDriverTest, DefaultButtonAnswersAndTheAlertGoesToStandardError)

@@ -55,8 +55,7 @@ TEST_F(UIHostTest, MenuCommandSendsTheTableCodeToTheHost)
         int number;
         const char* chars;
     } cases[] = {{22, "VwSc"}, {26, "DOes"}, {27, "StS0"}, {35, "StS8"}, {63, "TOZm"}, {1, "MSpN"}};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.number);
         PluginCall("menu", [&] { ui.MenuCommand(static_cast<FCUI::MENU_COMMANDS>(c.number)); });
         EXPECT_STREQ(LastMenu().chars, c.chars);
@@ -85,8 +84,7 @@ TEST_F(UIHostTest, MenuCommandZeroAsksTheHostWithCodeZero)
 
 TEST_F(UIHostTest, MenuCommandWithoutACodeNeverReachesTheHost)
 {
-    for (int number : {54, 60, 64, 1000, -1, -64})
-    {
+    for (int number : {54, 60, 64, 1000, -1, -64}) {
         SCOPED_TRACE(number);
         bool result = true;
         PluginCall("menu", [&] { result = ui.MenuCommand(static_cast<FCUI::MENU_COMMANDS>(number)); });
@@ -175,18 +173,18 @@ TEST_F(MenuPositionTest, PositionsCountItemsBetweenSeparators)
 
 TEST_F(MenuPositionTest, PositionsWithoutACommandNeverReachTheHost)
 {
-    EXPECT_FALSE(Run(-1, 0, -1));   /* application menu item with tag 0 */
-    EXPECT_FALSE(Run(100, 1, -1));  /* 100 is the application menu too */
-    EXPECT_FALSE(Run(1, 1, -1));    /* the submenu's own item has no tag */
-    EXPECT_FALSE(Run(1, 0, 0));     /* an item without a submenu */
-    EXPECT_FALSE(Run(1, 1, 2));     /* beyond the submenu */
-    EXPECT_FALSE(Run(1, 2, -1));    /* beyond the menu */
-    EXPECT_FALSE(Run(0, 0, -1));    /* a top-level menu without items */
-    EXPECT_FALSE(Run(2, 0, -1));    /* beyond the main menu */
-    EXPECT_FALSE(Run(-2, 0, -1));   /* below -1 */
+    EXPECT_FALSE(Run(-1, 0, -1));  /* application menu item with tag 0 */
+    EXPECT_FALSE(Run(100, 1, -1)); /* 100 is the application menu too */
+    EXPECT_FALSE(Run(1, 1, -1));   /* the submenu's own item has no tag */
+    EXPECT_FALSE(Run(1, 0, 0));    /* an item without a submenu */
+    EXPECT_FALSE(Run(1, 1, 2));    /* beyond the submenu */
+    EXPECT_FALSE(Run(1, 2, -1));   /* beyond the menu */
+    EXPECT_FALSE(Run(0, 0, -1));   /* a top-level menu without items */
+    EXPECT_FALSE(Run(2, 0, -1));   /* beyond the main menu */
+    EXPECT_FALSE(Run(-2, 0, -1));  /* below -1 */
     EXPECT_FALSE(Run(1, -1, -1));
     qzui_set_main_menu(nullptr);
-    EXPECT_FALSE(Run(1, 0, -1));    /* no main menu */
+    EXPECT_FALSE(Run(1, 0, -1)); /* no main menu */
     EXPECT_EQ(Calls("FX_ExecuteMenuItem"), 0u);
 }
 
@@ -304,13 +302,11 @@ TEST_F(UIHostTest, SelectionDialogsOpenTheirKindWithTheHostWindow)
     {
         unsigned short (FCUI::*open)(unsigned short);
         int kind;
-    } cases[] = {{&FCUI::DisplayTextExpressionDialog, 4},
-                 {&FCUI::DisplayArticulationDialog, 1},
-                 {&FCUI::DisplayShapeDialog, 3}};
+    } cases[] = {
+        {&FCUI::DisplayTextExpressionDialog, 4}, {&FCUI::DisplayArticulationDialog, 1}, {&FCUI::DisplayShapeDialog, 3}};
     Host()->hostsim_set_dialog_answer(12);
     Host()->hostsim_set_dialog_changed(0);
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         unsigned short chosen = 0;
         PluginCall("dialog", [&] { chosen = (ui.*c.open)(3); });

@@ -207,7 +207,8 @@ protected:
     fs::path folder;
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("qz_listing_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        folder = fs::temp_directory_path() /
+                 ("qz_listing_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         fs::create_directories(folder / "Sub folder");
         std::ofstream(folder / "a.txt") << "a";
         std::ofstream(folder / "b \xC3\xA9.txt") << "b";

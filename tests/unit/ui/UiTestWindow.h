@@ -55,7 +55,8 @@ public:
         pList = static_cast<RecordingList*>(AddControl(new RecordingList(101, &log)));
         pEdit = AddEdit(102);
         pSetName = AddButton(103);
-        for (short tag = 104; tag <= 109; ++tag) AddButton(tag);
+        for (short tag = 104; tag <= 109; ++tag)
+            AddButton(tag);
     }
 
     void InitWindow() override
@@ -99,8 +100,8 @@ public:
     void HandleActivate(bool active) override { log.push_back("activate " + std::to_string(active)); }
     void HandleResize(int nw, int nh, int ow, int oh) override
     {
-        log.push_back("resize " + std::to_string(nw) + "x" + std::to_string(nh) + " from " + std::to_string(ow) +
-                      "x" + std::to_string(oh));
+        log.push_back("resize " + std::to_string(nw) + "x" + std::to_string(nh) + " from " + std::to_string(ow) + "x" +
+                      std::to_string(oh));
     }
     bool CanClose() override
     {
@@ -111,13 +112,11 @@ public:
     /* Gives the list three columns and n rows of "r<i>c<j>" cells. */
     void FillList(int rows)
     {
-        for (int c = 1; c <= 3; ++c)
-        {
+        for (int c = 1; c <= 3; ++c) {
             FCString title(("T" + std::to_string(c)).c_str());
             pList->AddColumn(&title, 40.0f * static_cast<float>(c));
         }
-        for (int r = 0; r < rows; ++r)
-        {
+        for (int r = 0; r < rows; ++r) {
             FCDataListRow* pRow = pList->CreateRow();
             for (int c = 0; c < 3; ++c)
                 pRow->GetItemAt(c)->SetCString(("r" + std::to_string(r) + "c" + std::to_string(c)).c_str());

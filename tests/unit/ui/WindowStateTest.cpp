@@ -7,7 +7,8 @@ namespace
 int Count(const EventLog& log, const std::string& prefix)
 {
     int count = 0;
-    for (const std::string& entry : log) count += entry.compare(0, prefix.size(), prefix) == 0 ? 1 : 0;
+    for (const std::string& entry : log)
+        count += entry.compare(0, prefix.size(), prefix) == 0 ? 1 : 0;
     return count;
 }
 } // namespace
@@ -343,8 +344,8 @@ TEST(CustomWindow, ControlsAreLaidOutAroundTheButtonBand)
     FCCtrlButton* pOk = window.AddButton(1);
     FCCtrlButton* pCancel = window.AddButton(2);
     FCCtrlEdit* pEdit = window.AddEdit(102);
-    for (FCControl* pControl : {static_cast<FCControl*>(pOk), static_cast<FCControl*>(pCancel),
-                                static_cast<FCControl*>(pEdit)})
+    for (FCControl* pControl :
+         {static_cast<FCControl*>(pOk), static_cast<FCControl*>(pCancel), static_cast<FCControl*>(pEdit)})
         pControl->_SetLaidOutByWindow(true);
     window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
     ASSERT_TRUE(window.WindowExists());

@@ -16,10 +16,10 @@ namespace
 std::string Output(const std::string& command)
 {
     std::string output;
-    if (FILE* pPipe = popen(command.c_str(), "r"))
-    {
+    if (FILE* pPipe = popen(command.c_str(), "r")) {
         char buffer[256];
-        while (fgets(buffer, sizeof buffer, pPipe)) output += buffer;
+        while (fgets(buffer, sizeof buffer, pPipe))
+            output += buffer;
         pclose(pPipe);
     }
     return output;
@@ -35,7 +35,8 @@ using PanelOnScreen = PanelFixture;
 
 TEST_F(PanelOnScreen, ScreenshotOfThePanelOnTheDemoScore)
 {
-    if (!HasProgram("import") || !HasProgram("convert")) GTEST_SKIP() << "ImageMagick is not installed";
+    if (!HasProgram("import") || !HasProgram("convert"))
+        GTEST_SKIP() << "ImageMagick is not installed";
     Invoke();
     const int win = Window();
     ASSERT_NE(0, win);
@@ -61,13 +62,13 @@ TEST_F(PanelOnScreen, ScreenshotOfThePanelOnTheDemoScore)
     std::snprintf(geometry, sizeof geometry, "%dx%d+%d+%d", static_cast<int>(frame.width),
                   static_cast<int>(frame.height), static_cast<int>(frame.left), static_cast<int>(frame.top));
     Output("import -window root -crop " + std::string(geometry) + " +repage '" + shot + "' 2>&1");
-    struct stat file{};
+    struct stat file
+    {};
     ASSERT_EQ(0, stat(shot.c_str(), &file)) << "no screenshot at " << shot;
     std::printf("screenshot: %s\n", shot.c_str());
     EXPECT_GT(std::atoi(Output("convert '" + shot + "' -format %k info:").c_str()), 8);
 
-    for (int tag : {1, 2, 103, 104, 105, 106, 107, 108, 109})
-    {
+    for (int tag : {1, 2, 103, 104, 105, 106, 107, 108, 109}) {
         qzui_element info{};
         ASSERT_EQ(QZUI_OK, qzui_element_info(win, tag, &info)) << tag;
         EXPECT_GE(info.frame.left, 0.0f) << tag;

@@ -165,23 +165,27 @@ namespace
 std::string Output(const std::string& command)
 {
     std::string output;
-    if (FILE* pPipe = popen(command.c_str(), "r"))
-    {
+    if (FILE* pPipe = popen(command.c_str(), "r")) {
         char buffer[256];
-        while (fgets(buffer, sizeof buffer, pPipe)) output += buffer;
+        while (fgets(buffer, sizeof buffer, pPipe))
+            output += buffer;
         pclose(pPipe);
     }
     return output;
 }
 
-bool HasProgram(const char* name) { return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0; }
+bool HasProgram(const char* name)
+{
+    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+}
 } // namespace
 
 using PanelScreenshot = UiTest;
 
 TEST_F(PanelScreenshot, PanelLayoutWindowIsDrawnWithItsTitleAndButtonsInside)
 {
-    if (!HasProgram("import") || !HasProgram("convert")) GTEST_SKIP() << "ImageMagick is not installed";
+    if (!HasProgram("import") || !HasProgram("convert"))
+        GTEST_SKIP() << "ImageMagick is not installed";
     TestWindow window;
     window.FillList(4);
     int win = Shown(window);
@@ -205,7 +209,8 @@ TEST_F(PanelScreenshot, PanelLayoutWindowIsDrawnWithItsTitleAndButtonsInside)
     std::snprintf(geometry, sizeof geometry, "%dx%d+%d+%d", static_cast<int>(frame.width),
                   static_cast<int>(frame.height), static_cast<int>(frame.left), static_cast<int>(frame.top));
     Output("import -window root -crop " + std::string(geometry) + " +repage '" + shot + "' 2>&1");
-    struct stat file{};
+    struct stat file
+    {};
     ASSERT_EQ(0, stat(shot.c_str(), &file)) << "no screenshot at " << shot;
     std::printf("screenshot: %s\n", shot.c_str());
 
@@ -213,13 +218,13 @@ TEST_F(PanelScreenshot, PanelLayoutWindowIsDrawnWithItsTitleAndButtonsInside)
     int colours = std::atoi(Output("convert '" + shot + "' -format %k info:").c_str());
     EXPECT_GT(colours, 8);
     std::string size = Output("convert '" + shot + "' -format %wx%h info:");
-    EXPECT_EQ(std::to_string(static_cast<int>(frame.width)) + "x" + std::to_string(static_cast<int>(frame.height)), size);
+    EXPECT_EQ(std::to_string(static_cast<int>(frame.width)) + "x" + std::to_string(static_cast<int>(frame.height)),
+              size);
 
     /* Every button's frame from the bridge lies inside the content area. */
     __FloatRect content{};
     window._GetBridge()->GetWindowContentRect(&content);
-    for (int tag : {1, 2, 103, 104, 105, 106, 107, 108, 109})
-    {
+    for (int tag : {1, 2, 103, 104, 105, 106, 107, 108, 109}) {
         qzui_element info{};
         ASSERT_EQ(QZUI_OK, qzui_element_info(win, tag, &info));
         EXPECT_GE(info.frame.left, 0.0f) << tag;

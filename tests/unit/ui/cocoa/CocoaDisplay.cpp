@@ -10,15 +10,18 @@ namespace
 bool DisplayOpens()
 {
     const char* name = std::getenv("DISPLAY");
-    if (!name || !*name) return false;
+    if (!name || !*name)
+        return false;
     void* pX11 = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
-    if (!pX11) return false;
+    if (!pX11)
+        return false;
     using OpenFn = void* (*)(const char*);
     using CloseFn = int (*)(void*);
     auto open = reinterpret_cast<OpenFn>(dlsym(pX11, "XOpenDisplay"));
     auto close = reinterpret_cast<CloseFn>(dlsym(pX11, "XCloseDisplay"));
     void* pDisplay = open && close ? open(name) : nullptr;
-    if (pDisplay) close(pDisplay);
+    if (pDisplay)
+        close(pDisplay);
     return pDisplay != nullptr;
 }
 

@@ -30,7 +30,8 @@ protected:
     {
         UiTest::SetUp();
         const int kCodes[][2] = {{601, 1}, {602, 5}, {603, 7}, {604, 8}, {605, 10}, {606, 13}, {607, 11}};
-        for (const auto& entry : kCodes) window.AddControl(new CodedControl(entry[0], entry[1]));
+        for (const auto& entry : kCodes)
+            window.AddControl(new CodedControl(entry[0], entry[1]));
         win = Shown(window);
         pBridge = window._GetBridge();
     }

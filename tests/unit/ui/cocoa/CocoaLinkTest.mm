@@ -43,7 +43,8 @@ TEST_F(CocoaLink, UnicodeTextsCrossBothWaysAndLineSeparatorsBecomeReturns)
     EXPECT_EQ(static_cast<void*>(object), text._GetPlatformString());
 
     FCString back;
-    _cocoalink_SetNSString(&back, [NSString stringWithUTF8String:"a\xE2\x80\xA8" "b"]);
+    _cocoalink_SetNSString(&back, [NSString stringWithUTF8String:"a\xE2\x80\xA8"
+                                                                 "b"]);
     ASSERT_EQ(3u, back.GetLength());
     EXPECT_EQ(13, back.GetItemAt(1));
     _cocoalink_SetNSString(&back, nil);
@@ -57,7 +58,8 @@ TEST_F(CocoaLink, OlderHostsGoThroughNonLossyAsciiOfAtMost5000Bytes)
     _cocoalink_SetNSString(&text, [NSString stringWithUTF8String:"\xC3\xA9t\xC3\xA9 \\ \xE2\x82\xAC"]);
     EXPECT_STREQ("\\u00e9t\\u00e9 \\\\ \\u20ac", text.GetCString());
     NSMutableString* longText = [NSMutableString string];
-    for (int i = 0; i < 2000; ++i) [longText appendString:@"\u00e9"];
+    for (int i = 0; i < 2000; ++i)
+        [longText appendString:@"\u00e9"];
     _cocoalink_SetNSString(&text, longText);
     EXPECT_EQ(5000u, std::strlen(text.GetCString()));
     /* Going out, the 8-bit text is read as UTF-8. */

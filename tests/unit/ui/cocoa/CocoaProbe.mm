@@ -10,7 +10,8 @@ namespace
 NSView* Find(int window, int tag)
 {
     _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    if (!pBridge) return nil;
+    if (!pBridge)
+        return nil;
     return [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];
 }
 } // namespace
@@ -18,7 +19,8 @@ NSView* Find(int window, int tag)
 std::string ProbeKeyEquivalent(int window, int tag)
 {
     NSView* pView = Find(window, tag);
-    if (![pView isKindOfClass:[NSButton class]]) return "<missing>";
+    if (![pView isKindOfClass:[NSButton class]])
+        return "<missing>";
     const char* text = [[QZ_AS(NSButton, pView) keyEquivalent] UTF8String];
     return text ? text : "";
 }
