@@ -19,8 +19,10 @@ run: build
 	else $(BUILD)/qzhost/qzhost run < qzhost/demo.qzs; fi
 
 # Every configuration CI runs: g++ optimised, g++ with sanitizers, clang++.
-# Each also checks that no test went missing (tests/ctest-floor).
+# Each also checks that no test went missing (tests/ctest-floor). The sources
+# must match .clang-format first.
 test: setup
+	@scripts/check-format
 	@$(MAKE) --no-print-directory test-default
 	@$(MAKE) --no-print-directory test-asan
 	@$(MAKE) --no-print-directory test-clang
