@@ -46,7 +46,7 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
     X(hostsim_get_selection) X(hostsim_set_folder) X(hostsim_folder)                              \
     X(hostsim_use_user_preferences) X(hostsim_redo_name) X(hostsim_staff_name)                    \
     X(hostsim_find_category) X(hostsim_add_category) X(hostsim_remove_categories)                 \
-    X(hostsim_put_score_staff_list) X(hostsim_measure_count)
+    X(hostsim_put_score_staff_list) X(hostsim_measure_count) X(hostsim_import_musicxml)
 // clang-format on
 
 #endif
