@@ -1,5 +1,15 @@
 /* Localised strings of bundles: the string tables in a bundle's resource
    folder, read once per file and kept for the life of the process. */
+#if defined(__SANITIZE_ADDRESS__)
+#define QZ_LEAK_CHECKER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QZ_LEAK_CHECKER 1
+#endif
+#endif
+#if QZ_LEAK_CHECKER
+#include <sanitizer/lsan_interface.h>
+#endif
 #include "platform/CFObjects.h"
 #include "platform/StringsTable.h"
 #include "platform/qz_bundle_resources.h"
@@ -33,8 +43,16 @@ struct State
 
 State& Get()
 {
-    /* Never destroyed: bundles may be asked for while statics are torn down. */
-    static State* state = new State;
+    /* Never destroyed: bundles may be asked for while statics are torn down.
+       When the module that made it is unloaded it stays behind on purpose,
+       which the leak checker is told. */
+    static State* state = [] {
+        State* made = new State;
+#if QZ_LEAK_CHECKER
+        __lsan_ignore_object(made);
+#endif
+        return made;
+    }();
     return *state;
 }
 
