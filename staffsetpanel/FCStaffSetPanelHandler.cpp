@@ -70,6 +70,15 @@ std::vector<int16_t> RegionStaves(const FCMusicRegion& region)
     }
     return staves;
 }
+
+/* The staff list entries of the staves in the score's current selection. */
+void LoadSelectedStaves(FCSystemStaves* pSelected)
+{
+    FCMusicRegion selection;
+    selection.SetCurrentSelection();
+    pSelected->LoadAllForRegion(&selection);
+}
+
 } // namespace
 
 FCStaffSetPanelHandler::FCStaffSetPanelHandler(FCString* pName, int staffSet, FCUI* pUI, FCMusicRegion* pRegion)
@@ -160,10 +169,8 @@ bool FCStaffSetPanelHandler::AddRegionStaves(int staffSet)
 {
     if (!_IsValidStaffSet(staffSet))
         return false;
-    FCMusicRegion selection;
-    selection.SetCurrentSelection();
     FCSystemStaves selected;
-    selected.LoadAllForRegion(&selection);
+    LoadSelectedStaves(&selected);
 
     return _InScore([&] {
         FCSystemStaves score;
@@ -201,10 +208,8 @@ bool FCStaffSetPanelHandler::RemoveRegionStaves(int staffSet)
 {
     if (!_IsValidStaffSet(staffSet))
         return false;
-    FCMusicRegion selection;
-    selection.SetCurrentSelection();
     FCSystemStaves selected;
-    selected.LoadAllForRegion(&selection);
+    LoadSelectedStaves(&selected);
 
     const uint16_t item = _StaffSetItem(staffSet);
     return _InScore([&] {

@@ -143,6 +143,7 @@ private:
     /* Runs one staff set change as one undoable host edit; true when it was
        committed. */
     bool _RunHandler(FCString* pName, int row, FCMusicRegion* pRegion, int kind);
+    void _ChangeStaffSetStaves(int kind);
     void _FillRow(FCDataListRow* pRow, int row, bool withCount);
     void _FillRowFrom(FCDataListRow* pRow, int row, bool withCount, const _ListSnapshot& snapshot);
     /* pKnownName: the row's stored name when already read (null: read it). */

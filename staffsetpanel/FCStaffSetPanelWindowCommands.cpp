@@ -115,21 +115,13 @@ void FCStaffSetPanelWindow::CreateNewStaffSet()
         UpdateRowInfo(row);
 }
 
-void FCStaffSetPanelWindow::AddStaves()
-{
-    FCMusicRegion region;
-    const int row = _GetSelectedRow();
-    if (!ReadSelection(&region) || row < 1 || !StaffSetExists(row))
-        return;
-    FCString name;
-    _GetTrimmedName(&name);
-    if (_RunHandler(&name, row, &region, FCStaffSetPanelHandler::OPERATION_ADDSTAVES))
-        UpdateRowInfo(row);
-    else if (_pUI)
-        _pUI->Beep();
-}
+void FCStaffSetPanelWindow::AddStaves() { _ChangeStaffSetStaves(FCStaffSetPanelHandler::OPERATION_ADDSTAVES); }
 
-void FCStaffSetPanelWindow::RemoveStaves()
+void FCStaffSetPanelWindow::RemoveStaves() { _ChangeStaffSetStaves(FCStaffSetPanelHandler::OPERATION_REMOVESTAVES); }
+
+/* Adds the selection's staves to, or removes them from, the selected staff
+   set; a change that changed nothing beeps. Removing also redraws the score. */
+void FCStaffSetPanelWindow::_ChangeStaffSetStaves(int kind)
 {
     FCMusicRegion region;
     const int row = _GetSelectedRow();
@@ -137,13 +129,14 @@ void FCStaffSetPanelWindow::RemoveStaves()
         return;
     FCString name;
     _GetTrimmedName(&name);
-    if (_RunHandler(&name, row, &region, FCStaffSetPanelHandler::OPERATION_REMOVESTAVES)) {
-        UpdateRowInfo(row);
+    if (!_RunHandler(&name, row, &region, kind)) {
         if (_pUI)
-            _pUI->RedrawDocument();
+            _pUI->Beep();
+        return;
     }
-    else if (_pUI)
-        _pUI->Beep();
+    UpdateRowInfo(row);
+    if (kind == FCStaffSetPanelHandler::OPERATION_REMOVESTAVES && _pUI)
+        _pUI->RedrawDocument();
 }
 
 void FCStaffSetPanelWindow::MoveUp()
