@@ -22,7 +22,7 @@ struct LargeScoreSpec {
    orchestral list (repeating with numbers past its end) in one score staff
    list, text expressions in several categories with the staff set names
    ("QZ Staff Set Panel n:name" in "QZ Plug-in Data") at random positions,
-   and staff sets of random sizes. The same spec and seed give the same
+   and staff sets of random sizes. The same sizes and seed give the same
    document on every platform. Every staff name and expression takes a text
    block, and the host numbers those up to 32767: the abbreviated names are
    left out where they would not fit. */
@@ -32,7 +32,7 @@ public:
     static constexpr int64_t kMaxNumber = 32767;
     static constexpr int64_t kMaxStaffSets = 8;
 
-    /* Empty when the spec can be built, else a message naming the problem. */
+    /* Empty when a score of these sizes can be built, else a message naming the problem. */
     static std::string check(const LargeScoreSpec& spec);
     /* The document, or null with `error` set. */
     static std::unique_ptr<Document> build(int16_t id, uint32_t hostVersion, const LargeScoreSpec& spec,
