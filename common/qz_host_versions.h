@@ -10,7 +10,7 @@
 #ifdef __cplusplus
 namespace qz
 {
-constexpr uint32_t kHostVersion0E = 0x0E000000u; /* oldest path-spec version */
+constexpr uint32_t kHostVersion0E = 0x0E000000u; /* oldest path record version */
 constexpr uint32_t kHostVersion0F = 0x0F000000u;
 constexpr uint32_t kHostVersion10 = 0x10000000u;
 constexpr uint32_t kHostVersionUnicode = 0x11000000u; /* UTF-16 texts, newer record layouts */

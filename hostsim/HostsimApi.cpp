@@ -108,14 +108,14 @@ int16_t hostsim_new_large_document(const hostsim_large_score* sizes, char* error
         copyError("no sizes given", error, errorSize);
         return 0;
     }
-    LargeScoreSpec spec;
-    spec.staves = sizes->staves;
-    spec.measures = sizes->measures;
-    spec.expressions = sizes->expressions;
-    spec.staffSets = sizes->staffSets;
-    spec.seed = sizes->seed;
+    LargeScoreSpec request;
+    request.staves = sizes->staves;
+    request.measures = sizes->measures;
+    request.expressions = sizes->expressions;
+    request.staffSets = sizes->staffSets;
+    request.seed = sizes->seed;
     std::string msg;
-    std::unique_ptr<Document> doc = LargeScoreBuilder::build(0, e.hostVersion, spec, msg);
+    std::unique_ptr<Document> doc = LargeScoreBuilder::build(0, e.hostVersion, request, msg);
     if (!doc) {
         copyError(msg, error, errorSize);
         return 0;

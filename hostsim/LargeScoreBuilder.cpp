@@ -138,14 +138,14 @@ std::vector<int64_t> namePositions(int64_t expressions, int64_t names, Random& r
     return slotOf;  // staff set number at a position, 0 for an ordinary expression
 }
 
-void writeExpressions(ContentWriter& w, const LargeScoreSpec& spec, Random& rng) {
+void writeExpressions(ContentWriter& w, const LargeScoreSpec& request, Random& rng) {
     for (const CategoryRow& c : kCategories) w.category(c.id, c.id, c.name);
     const int16_t nameItem = int16_t(sizeof kCategories / sizeof kCategories[0] + 1);
     w.category(nameItem, kNameCategory, kNameCategoryName);
 
-    const std::vector<int64_t> setAt = namePositions(spec.expressions, spec.staffSets, rng);
+    const std::vector<int64_t> setAt = namePositions(request.expressions, request.staffSets, rng);
     constexpr int64_t kCategoryCount = int64_t(sizeof kCategories / sizeof kCategories[0]);
-    for (int64_t i = 0; i < spec.expressions; ++i) {
+    for (int64_t i = 0; i < request.expressions; ++i) {
         const int16_t item = int16_t(i + 1);
         if (const int64_t set = setAt[size_t(i)]) {
             std::string description = "QZ Staff Set Panel " + std::to_string(set) + ":" + kSetNames[set - 1];
@@ -161,47 +161,47 @@ void writeExpressions(ContentWriter& w, const LargeScoreSpec& spec, Random& rng)
 
 }  // namespace
 
-std::string LargeScoreBuilder::check(const LargeScoreSpec& spec) {
+std::string LargeScoreBuilder::check(const LargeScoreSpec& request) {
     auto within = [](const char* what, int64_t value, int64_t low, int64_t high) -> std::string {
         if (value >= low && value <= high) return "";
         return std::string(what) + " must be from " + std::to_string(low) + " to " + std::to_string(high) +
                " (the host cannot hold " + std::to_string(value) + ")";
     };
-    for (const std::string& problem :
-         {within("staves", spec.staves, 0, kMaxNumber), within("measures", spec.measures, 1, kMaxNumber),
-          within("expressions", spec.expressions, 0, kMaxNumber),
-          within("staff sets", spec.staffSets, 0, kMaxStaffSets)})
+    for (const std::string& problem : {within("staves", request.staves, 0, kMaxNumber),
+                                       within("measures", request.measures, 1, kMaxNumber),
+                                       within("expressions", request.expressions, 0, kMaxNumber),
+                                       within("staff sets", request.staffSets, 0, kMaxStaffSets)})
         if (!problem.empty()) return problem;
-    if (spec.staves + spec.expressions > kMaxNumber)
+    if (request.staves + request.expressions > kMaxNumber)
         return "staves and expressions together must be at most " + std::to_string(kMaxNumber) +
                " (each needs a text block of its own)";
-    if (spec.staffSets > 0 && spec.staves == 0) return "staff sets need at least one staff";
-    if (spec.staffSets > spec.expressions)
+    if (request.staffSets > 0 && request.staves == 0) return "staff sets need at least one staff";
+    if (request.staffSets > request.expressions)
         return "expressions must be at least the staff sets (each staff set's name is one expression)";
     return "";
 }
 
 std::unique_ptr<Document> LargeScoreBuilder::build(int16_t id, uint32_t hostVersion,
-                                                   const LargeScoreSpec& spec, std::string& error) {
-    error = check(spec);
+                                                   const LargeScoreSpec& request, std::string& error) {
+    error = check(request);
     if (!error.empty()) return nullptr;
     auto doc = std::make_unique<Document>(id);
     doc->title = "Generated Score";
-    doc->measures = int16_t(spec.measures);
+    doc->measures = int16_t(request.measures);
     ContentWriter w(*doc, hostVersion, [&doc](const RecordId& rid, std::optional<Bytes> b) {
         if (b)
             doc->store().put(rid, std::move(*b));
         else
             doc->store().erase(rid);
     });
-    Random rng(spec.seed);
+    Random rng(request.seed);
     /* Abbreviated names only while the text blocks last. */
-    const bool abbreviated = 2 * spec.staves + spec.expressions <= kMaxNumber;
-    const std::vector<StaffEntry> score = writeStaves(w, spec.staves, abbreviated);
+    const bool abbreviated = 2 * request.staves + request.expressions <= kMaxNumber;
+    const std::vector<StaffEntry> score = writeStaves(w, request.staves, abbreviated);
     w.partRecord(0, 0, "Score");
-    for (int64_t set = 1; set <= spec.staffSets; ++set)
+    for (int64_t set = 1; set <= request.staffSets; ++set)
         w.staffList(0, uint16_t(kStaffSetItemBase + set), randomStaffSet(score, rng));
-    writeExpressions(w, spec, rng);
+    writeExpressions(w, request, rng);
     return doc;
 }
 

@@ -33,9 +33,9 @@ public:
     static constexpr int64_t kMaxStaffSets = 8;
 
     /* Empty when a score of these sizes can be built, else a message naming the problem. */
-    static std::string check(const LargeScoreSpec& spec);
+    static std::string check(const LargeScoreSpec& request);
     /* The document, or null with `error` set. */
-    static std::unique_ptr<Document> build(int16_t id, uint32_t hostVersion, const LargeScoreSpec& spec,
+    static std::unique_ptr<Document> build(int16_t id, uint32_t hostVersion, const LargeScoreSpec& request,
                                            std::string& error);
 };
 

@@ -18,7 +18,7 @@ constexpr int16_t kPreferencesFolder = 16;
 const char* const kPrefsFileName = "qzpluginprefs.txt";
 const char* const kOptionsFileName = "qzpluginoptions.txt";
 
-/* The path-spec version the running host uses. */
+/* The path record version the running host uses. */
 uint32_t FinPathVersion()
 {
     const uint32_t version = GetFinaleFrameworkVersion();

@@ -247,9 +247,9 @@ public:
     void SetUserOptionsPath();
     /* The host folder of a kind; false when the host does not give it. */
     bool _SetFinalePath(int kind);
-    /* The path-spec version for the running host. */
+    /* The path record version for the running host. */
     static uint32_t _GetFinPathVersion();
-    /* The file-system path of a host path spec of version 0x19000000. */
+    /* The file-system path of a host path record of version 0x19000000. */
     bool MakeFullFilePath(const FinPathSpec25* pSpec, uint32_t version);
     /* The file-system path of a platform URL; false for none. */
     bool _SetCFURLRefPath(const void* pURL);
@@ -259,7 +259,7 @@ public:
        and the table are remembered for later calls without them. False (and
        "Resource String Error") without a bundle or a text. */
     bool LoadResource(const char* key, const char* bundleIdentifier, const char* tableName);
-    /* Fills no spec: false. */
+    /* Fills no path record: false. */
     bool MakeSpecFromFilePath(FinPathSpec25* pSpec, uint32_t version) const;
 
     /* ---- Host edits (defined with the undo blocks) ---- */

@@ -68,15 +68,15 @@ uint32_t FCString::_GetFinPathVersion()
 
 bool FCString::_SetFinalePath(int kind)
 {
-    FinPathSpec25 spec;
-    std::memset(&spec, 0, sizeof spec);
+    FinPathSpec25 pathRecord;
+    std::memset(&pathRecord, 0, sizeof pathRecord);
     const uint32_t version = _GetFinPathVersion();
-    if (!FX_GetFinalePathMac(static_cast<int16_t>(kind), &spec, version))
+    if (!FX_GetFinalePathMac(static_cast<int16_t>(kind), &pathRecord, version))
         return false;
-    const bool made = MakeFullFilePath(&spec, version);
+    const bool made = MakeFullFilePath(&pathRecord, version);
     /* The URL the host handed out belongs to the caller. */
-    if (spec.url)
-        CFRelease(spec.url);
+    if (pathRecord.url)
+        CFRelease(pathRecord.url);
     return made;
 }
 
@@ -133,8 +133,8 @@ bool FCString::LoadResource(const char* key, const char* bundleIdentifier, const
 
 bool FCString::MakeSpecFromFilePath(FinPathSpec25* pSpec, uint32_t version) const
 {
-    /* The folder and file name are found, but what a path spec made from a
-       path should hold for the host is not settled: no spec is filled. */
+    /* The folder and file name are found, but what a path pathRecord made from a
+       path should hold for the host is not settled: no pathRecord is filled. */
     (void)pSpec;
     (void)version;
     return false;

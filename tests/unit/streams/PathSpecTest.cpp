@@ -19,17 +19,17 @@ namespace
 FinPathSpec25 HostSpec(const std::string& path)
 {
     CFStringRef text = CFStringCreateWithCString(kCFAllocatorDefault, path.c_str(), kCFStringEncodingUTF8);
-    FinPathSpec25 spec{};
-    spec.field0 = 7;
-    spec.url = CFURLCreateWithFileSystemPath(kCFAllocatorDefault, text, kCFURLPOSIXPathStyle, true);
+    FinPathSpec25 pathRecord{};
+    pathRecord.field0 = 7;
+    pathRecord.url = CFURLCreateWithFileSystemPath(kCFAllocatorDefault, text, kCFURLPOSIXPathStyle, true);
     CFRelease(text);
-    return spec;
+    return pathRecord;
 }
 
-std::string PathOf(const OwnedFinPathSpec25& spec)
+std::string PathOf(const OwnedFinPathSpec25& pathRecord)
 {
     char buffer[512] = {};
-    return spec.GetFileSystemPath(buffer, sizeof buffer) ? buffer : "<none>";
+    return pathRecord.GetFileSystemPath(buffer, sizeof buffer) ? buffer : "<none>";
 }
 
 struct HostVersion
@@ -66,13 +66,13 @@ TEST(PathSpec, CopiesOwnTheirURLs)
 TEST(PathSpec, AssigningAnObjectToItselfKeepsAValidURL)
 {
     FinPathSpec25 host = HostSpec("/self/assigned");
-    OwnedFinPathSpec25 spec(&host);
+    OwnedFinPathSpec25 pathRecord(&host);
     CFRelease(host.url);
-    OwnedFinPathSpec25& same = spec;
-    spec = same;
-    ASSERT_TRUE(spec.HasURL());
-    EXPECT_EQ("/self/assigned", PathOf(spec));
-    EXPECT_EQ(7, spec.GetField0());
+    OwnedFinPathSpec25& same = pathRecord;
+    pathRecord = same;
+    ASSERT_TRUE(pathRecord.HasURL());
+    EXPECT_EQ("/self/assigned", PathOf(pathRecord));
+    EXPECT_EQ(7, pathRecord.GetField0());
 }
 
 TEST(PathSpec, AStreamFindsItsFileInTheHostFolderOnNewerHostsOnly)

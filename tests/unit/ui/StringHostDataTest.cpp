@@ -234,10 +234,10 @@ TEST(PathTest, SimplePathOperations)
     text.SetRunningScriptFilePath();
     EXPECT_TRUE(text.IsEmpty());
     EXPECT_FALSE(text.MakeFullFilePath(nullptr, 0x19000000));
-    FinPathSpec25 spec{};
-    EXPECT_FALSE(text.MakeFullFilePath(&spec, 0x11000000));
+    FinPathSpec25 pathRecord{};
+    EXPECT_FALSE(text.MakeFullFilePath(&pathRecord, 0x11000000));
     text.SetCString("/tmp/folder/file.txt");
-    EXPECT_FALSE(text.MakeSpecFromFilePath(&spec, 0x19000000));
+    EXPECT_FALSE(text.MakeSpecFromFilePath(&pathRecord, 0x19000000));
     CFStringRef path = CFStringCreateWithCString(nullptr, "/tmp/a b", kCFStringEncodingUTF8);
     CFURLRef url = CFURLCreateWithFileSystemPath(nullptr, path, kCFURLPOSIXPathStyle, true);
     EXPECT_TRUE(text._SetCFURLRefPath(url));
