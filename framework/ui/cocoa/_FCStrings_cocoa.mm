@@ -1,6 +1,5 @@
-/* Folder and font listings with the Foundation and the AppKit: folders
- * through the framework's own listing, fonts through the font manager. Built once
- * the folder and font listings are part of the framework. */
+/* Font listings with the AppKit's font manager (folder listings are shared by
+ * the bridges). Built once the font listings are part of the framework. */
 #ifdef QZ_HAS_STRING_SERVICES
 
 #import "ui/cocoa/CocoaRuntime.h"
@@ -17,18 +16,6 @@ namespace
     return true;
 }();
 } // namespace
-
-bool _FCStrings_cocoa::LoadFolderFiles(FCStrings* pList, const FCString* pFolder)
-{
-    if (pList) pList->LoadFolderFiles(pFolder);
-    return true;
-}
-
-bool _FCStrings_cocoa::LoadSubfolders(FCStrings* pList, const FCString* pFolder)
-{
-    if (pList) pList->LoadSubfolders(pFolder);
-    return true;
-}
 
 bool _FCStrings_cocoa::LoadSystemFontNames(FCStrings* pList)
 {

@@ -1,5 +1,5 @@
-/* Folder and font listings for the headless bridge: the real file system and
- * the font families the system's font configuration knows. */
+/* Font listings for the headless bridge: the font families the system's font
+ * configuration knows (folder listings are shared by the bridges). */
 #include "ui/_FCStrings_cocoa.h"
 
 #include <string>
@@ -16,18 +16,6 @@ namespace
     return true;
 }();
 } // namespace
-
-bool _FCStrings_cocoa::LoadFolderFiles(FCStrings* pList, const FCString* pFolder)
-{
-    if (pList) pList->LoadFolderFiles(pFolder);
-    return true;
-}
-
-bool _FCStrings_cocoa::LoadSubfolders(FCStrings* pList, const FCString* pFolder)
-{
-    if (pList) pList->LoadSubfolders(pFolder);
-    return true;
-}
 
 bool _FCStrings_cocoa::LoadSystemFontNames(FCStrings* pList)
 {
