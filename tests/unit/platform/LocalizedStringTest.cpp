@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
 #include "platform/qz_bundle_resources.h"
 
 namespace
@@ -22,14 +23,13 @@ void CollectLog(const char* line) { gLogLines.push_back(line); }
 class LocalizedStringTest : public ::testing::Test
 {
 protected:
+    TempFolder scratch{"qz_strings"};
     fs::path folder;
     CFBundleRef bundle = nullptr;
 
     void SetUp() override
     {
-        folder = fs::temp_directory_path() /
-                 ("qz_strings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = scratch.path;
         fs::create_directories(folder);
         bundle = CFBundleGetMainBundle();
         QZCFBundleSetResourceFolder(bundle, folder.c_str());
@@ -43,7 +43,6 @@ protected:
         QZCFSetSystemLogHandler(nullptr);
         QZCFBundleSetResourceFolder(bundle, nullptr);
         unsetenv("LANGUAGE");
-        fs::remove_all(folder);
     }
 
     void Write(const std::string& relative, const std::string& bytes)

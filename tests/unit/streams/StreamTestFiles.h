@@ -3,40 +3,13 @@
 
 #include <unistd.h>
 
+#include "support/TempFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-/* A fresh temporary folder, removed with everything in it at the end. */
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qzstreams-XXXXXX").string();
-        if (char* made = mkdtemp(pattern.data()))
-            path = made;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(path, ec);
-    }
-    std::string File(const std::string& name) const { return path + "/" + name; }
-    /* Names of the entries in the folder. */
-    size_t EntryCount() const
-    {
-        size_t count = 0;
-        for (auto it = std::filesystem::directory_iterator(path); it != std::filesystem::directory_iterator(); ++it)
-            ++count;
-        return count;
-    }
-
-    std::string path;
-};
 
 inline void WriteBytes(const std::string& file, const std::string& bytes)
 {

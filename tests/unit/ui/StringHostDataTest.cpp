@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
 #include "document/FCCategoryDef.h"
 #include "document/FCFontInfo.h"
 #include "document/FCGeneralPrefs.h"
@@ -291,6 +292,7 @@ TEST_F(OldHostDataTest, SymbolFontsNeedAUnicodeHost)
 class ResourceTest : public ::testing::Test
 {
 protected:
+    TempFolder scratch{"qz_resources"};
     fs::path folder;
     CFBundleRef bundle = nullptr;
     uint32_t savedVersion = 0;
@@ -303,8 +305,7 @@ protected:
         bundle = CFBundleGetBundleWithIdentifier(id);
         CFRelease(id);
         ASSERT_NE(bundle, nullptr);
-        folder = fs::temp_directory_path() /
-                 ("qz_resources_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        folder = scratch.path;
         fs::create_directories(folder / "en.lproj");
         std::ofstream(folder / "en.lproj" / "Localizable.strings")
             << "\"Hello\" = \"Hello there\";\n\"Caf\" = \"Caf\xC3\xA9\";";
@@ -317,7 +318,6 @@ protected:
     void TearDown() override
     {
         QZCFBundleSetResourceFolder(bundle, nullptr);
-        fs::remove_all(folder);
         SetFinaleFrameworkVersion(savedVersion);
     }
 };

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/TempFolder.h"
 #include "document/FCFontInfo.h"
 #include "strings/FCString.h"
 #include "strings/FCStrings.h"
@@ -204,16 +205,15 @@ TEST(FontTest, SystemFontNamesAreAddedOnceAfterTheListsOwnEntries)
 class FolderListingTest : public ::testing::Test
 {
 protected:
+    TempFolder scratch{"qz_listing"};
     fs::path folder;
     void SetUp() override
     {
-        folder = fs::temp_directory_path() /
-                 ("qz_listing_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        folder = scratch.path;
         fs::create_directories(folder / "Sub folder");
         std::ofstream(folder / "a.txt") << "a";
         std::ofstream(folder / "b \xC3\xA9.txt") << "b";
     }
-    void TearDown() override { fs::remove_all(folder); }
 };
 
 TEST_F(FolderListingTest, FilesAndSubfoldersAreListedApart)
