@@ -1,0 +1,83 @@
+#ifndef QZHOST_VALIDATIONCHECKS_H
+#define QZHOST_VALIDATIONCHECKS_H
+
+/* The checks of `qzhost validate`. Each group of checks lives in its own
+   source file and registers itself with the strictness level from which it
+   runs (a level runs every group registered at it or below):
+
+       static void RunCycles(const ValidationContext& context, CheckReporter& report);
+       QZVALIDATE_CHECKS(cycles, 3, "invoke and terminate cycles", RunCycles);
+
+   The validator runs the groups of each level in a child process of their
+   own, so that a module that crashes ends that level's checks as a failed
+   check (with its signal), never the run. A group reports one result per
+   check through the reporter, as soon as it is known. */
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct ValidationContext
+{
+    std::string module; /* path of the module under test */
+    int level = 1;      /* the level asked for, 1-10 */
+    uint64_t seed = 0;  /* seeds every random choice of the run */
+};
+
+struct CheckResult
+{
+    std::string name; /* e.g. "exports", "undo restores the document" */
+    bool passed = false;
+    /* What failed: the step, the seed, the first differing record; for a
+       passed check, an optional short summary. */
+    std::string detail;
+    /* A qzhost script that shows the failure again; "" when there is none. */
+    std::string reproducer;
+    /* Counts worth printing: "steps", "faults", "kills", "cycles", ... */
+    std::map<std::string, long long> figures;
+};
+
+class CheckReporter
+{
+public:
+    virtual ~CheckReporter() = default;
+    virtual void Report(const CheckResult& result) = 0;
+};
+
+using CheckGroupFunction = void (*)(const ValidationContext& context, CheckReporter& report);
+
+struct CheckGroup
+{
+    std::string id;
+    int level = 1; /* lowest level that runs the group */
+    std::string title;
+    CheckGroupFunction run = nullptr;
+};
+
+class ValidationChecks
+{
+public:
+    static ValidationChecks& Instance();
+    void Add(const CheckGroup& group);
+    /* The groups registered at exactly this level, in registration order
+       sorted by id (so that runs are repeatable whatever the link order). */
+    std::vector<const CheckGroup*> AtLevel(int level) const;
+    /* The distinct levels that have groups, ascending. */
+    std::vector<int> Levels() const;
+
+private:
+    ValidationChecks() = default;
+    std::vector<CheckGroup> _groups;
+};
+
+class CheckGroupRegistration
+{
+public:
+    CheckGroupRegistration(const char* id, int level, const char* title, CheckGroupFunction run);
+};
+
+#define QZVALIDATE_CHECKS(id, level, title, run) \
+    static const CheckGroupRegistration qzvalidateChecks_##id(#id, level, title, run)
+
+#endif
