@@ -9,6 +9,7 @@
    saved. */
 
 #include "qzhost/CommandRegistry.h"
+#include "qzhost/UiVariant.h"
 #include "qzhost/session/Screen.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
@@ -61,15 +62,22 @@ void RunInput(Session& session, std::istream& in, std::ostream& out)
     }
 }
 
-int RunRun(const CommandArgs& args, std::ostream& out, std::ostream& err)
+int RunRun(const CommandArgs& arguments, std::ostream& out, std::ostream& err)
 {
-    if (args.size() > 1) {
-        err << "usage: qzhost run [DOCUMENT]\n";
+    CommandArgs args = arguments;
+    UiVariant variant = DefaultUiVariant();
+    std::string error;
+    if (!TakeUiOption(args, variant, error)) {
+        err << "qzhost: " << error << "\n";
         return kExitUsage;
     }
+    if (args.size() > 1) {
+        err << "usage: qzhost run [--ui headless|cocoa] [DOCUMENT]\n";
+        return kExitUsage;
+    }
+    SetDefaultUiVariant(variant);
     const bool interactive = isatty(STDIN_FILENO) != 0;
     Session session;
-    std::string error;
     if (!session.Start(interactive, false, error)) {
         err << "qzhost: " << error << "\n";
         return kExitFailure;
@@ -100,5 +108,5 @@ int RunRun(const CommandArgs& args, std::ostream& out, std::ostream& err)
 } // namespace
 
 QZHOST_COMMAND(
-    run, "run [DOCUMENT]",
+    run, "run [--ui headless|cocoa] [DOCUMENT]",
     "runs the host on a document (demo by default): a prompt in a terminal, else commands from standard input", RunRun);

@@ -6,6 +6,7 @@
    plug-in is terminated cleanly whatever happened. */
 
 #include "qzhost/CommandRegistry.h"
+#include "qzhost/UiVariant.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
 
@@ -89,12 +90,20 @@ int RunFileInChild(const std::string& file, std::ostream& err)
     return WEXITSTATUS(status);
 }
 
-int RunScript(const CommandArgs& args, std::ostream&, std::ostream& err)
+int RunScript(const CommandArgs& arguments, std::ostream&, std::ostream& err)
 {
-    if (args.empty()) {
-        err << "usage: qzhost script FILE...\n";
+    CommandArgs args = arguments;
+    UiVariant variant = DefaultUiVariant();
+    std::string error;
+    if (!TakeUiOption(args, variant, error)) {
+        err << "qzhost: " << error << "\n";
         return kExitUsage;
     }
+    if (args.empty()) {
+        err << "usage: qzhost script [--ui headless|cocoa] FILE...\n";
+        return kExitUsage;
+    }
+    SetDefaultUiVariant(variant);
     int worst = kExitOK;
     for (const std::string& file : args) {
         const int status = RunFileInChild(file, err);
@@ -106,5 +115,5 @@ int RunScript(const CommandArgs& args, std::ostream&, std::ostream& err)
 
 } // namespace
 
-QZHOST_COMMAND(script, "script FILE...",
+QZHOST_COMMAND(script, "script [--ui headless|cocoa] FILE...",
                "runs command scripts (qzhost/README.md); 1 when an expectation fails, 2 on a command error", RunScript);

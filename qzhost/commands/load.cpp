@@ -1,5 +1,6 @@
 /* load [MODULE] */
 
+#include "qzhost/UiVariant.h"
 #include "qzhost/session/CommandSupport.h"
 
 #include <cstdlib>
@@ -7,17 +8,14 @@
 namespace
 {
 
-/* The plug-in module of this build, unless $QZ_PLUGIN names another. */
+/* The plug-in module of this build in the chosen variant, unless $QZ_PLUGIN
+   names another. */
 std::string DefaultModule()
 {
     const char* fromEnvironment = std::getenv("QZ_PLUGIN");
     if (fromEnvironment && *fromEnvironment)
         return fromEnvironment;
-#ifdef QZHOST_PLUGIN_MODULE
-    return QZHOST_PLUGIN_MODULE;
-#else
-    return "";
-#endif
+    return BuiltModule(DefaultUiVariant());
 }
 
 Outcome RunLoad(Session& session, const CommandArguments& args)
