@@ -1,9 +1,12 @@
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include <unistd.h>
+
+#include <pugixml.hpp>
 
 #include "ui/headless/HeadlessLayout.h"
 #include "ui/headless/HeadlessText.h"
@@ -99,6 +102,29 @@ TEST(PanelLayout, EveryTagOfThePanelIsFoundWithItsKindAndTitle)
     EXPECT_TRUE(pTable->columns.empty());
     EXPECT_TRUE(pWindow->content->FindByTag(102)->editable);
     EXPECT_EQ("\r", pWindow->content->FindByTag(1)->keyEquivalent);
+}
+
+/* GNUstep reads a layout font without a size as whatever its decoder's
+   floating-point register held (a message to nil returning a float), so the
+   window sometimes starts with no usable font at all; every font in the
+   layouts names its size. */
+TEST(PanelLayout, EveryLayoutFontNamesItsSize)
+{
+    int layouts = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QZ_RESOURCES_DIR)) {
+        if (entry.path().extension() != ".xib") continue;
+        ++layouts;
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_file(entry.path().c_str())) << entry.path();
+        for (const pugi::xpath_node& font : document.select_nodes("//font")) {
+            const pugi::xml_attribute size = font.node().attribute("size");
+            EXPECT_TRUE(size && size.as_double() > 0)
+                << entry.path().filename() << ": a font (" << font.node().attribute("metaFont").value()
+                << font.node().attribute("name").value() << ") without a size, line offset "
+                << font.node().offset_debug();
+        }
+    }
+    EXPECT_GE(layouts, 2);
 }
 
 TEST(PanelLayout, EmbeddedCopyIsTheLayoutFile)
