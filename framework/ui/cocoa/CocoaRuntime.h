@@ -38,7 +38,9 @@ int Repaints(const _FCWindowController_cocoa* pBridge);
 
 /* The driver's clock. A driver that moves it owns the timers: they are
    fired (with -fire) in due order as the clock passes, while the run loop is
-   run for the same time in a mode the timers are not scheduled in. */
+   run for the same time in a mode the timers are not scheduled in; their
+   run-loop dates are parked in the distant future, so nothing else (a press,
+   an alert panel) makes them fall due. */
 void TimerCreated(NSTimer* pTimer, int periodMs);
 void TimerKilled(NSTimer* pTimer);
 uint64_t Now();

@@ -135,6 +135,20 @@ NSTimer* NextDue(uint64_t limit)
     return pBest;
 }
 
+/* A timer of a driver's clock never falls due on the run loop: GNUstep's
+   performClick: and alert panels run the default mode for a moment, which
+   would otherwise fire a timer in the middle of a press. The driver fires it
+   with -fire, which leaves a repeating timer's own date alone. */
+void Park(NSTimer* pTimer) { [pTimer setFireDate:[NSDate distantFuture]]; }
+
+void AttachDriver()
+{
+    if (Get().driver) return;
+    Get().driver = true;
+    for (std::map<NSTimer*, TimerSchedule>::iterator it = Get().timers.begin(); it != Get().timers.end(); ++it)
+        if ([it->first isValid]) Park(it->first);
+}
+
 void Fire(NSTimer* pTimer, uint64_t nextDue)
 {
     Get().timers[pTimer].due = nextDue;
@@ -258,6 +272,7 @@ void TimerCreated(NSTimer* pTimer, int periodMs)
     int period = std::max(1, periodMs);
     TimerSchedule schedule = {period, Get().now + static_cast<uint64_t>(period), ++Get().timerSequence};
     Get().timers[pTimer] = schedule;
+    if (Get().driver) Park(pTimer);
 }
 
 void TimerKilled(NSTimer* pTimer) { Get().timers.erase(pTimer); }
@@ -267,7 +282,7 @@ uint64_t Now() { return Get().now; }
 int Advance(uint64_t milliseconds)
 {
     CocoaPool pool;
-    Get().driver = true;
+    AttachDriver();
     const uint64_t limit = Get().now + milliseconds;
     int fired = 0;
     while (NSTimer* pTimer = NextDue(limit)) {
@@ -284,7 +299,7 @@ int Advance(uint64_t milliseconds)
 int FireAll()
 {
     CocoaPool pool;
-    Get().driver = true;
+    AttachDriver();
     int fired = 0;
     /* Each timer once, earliest due first, counted from now again. */
     typedef std::pair<std::pair<uint64_t, uint64_t>, NSTimer*> Entry;
@@ -322,25 +337,25 @@ bool DriverAttached() { return Get().driver; }
 
 void SetAlertHandler(qzui_alert_fn fn, void* context)
 {
-    Get().driver = true;
+    AttachDriver();
     Get().alert.Set(fn, context);
 }
 
 void SetBeepHandler(qzui_beep_fn fn, void* context)
 {
-    Get().driver = true;
+    AttachDriver();
     Get().beep.Set(fn, context);
 }
 
 void SetLogHandler(qzui_log_fn fn, void* context)
 {
-    Get().driver = true;
+    AttachDriver();
     Get().log.Set(fn, context);
 }
 
 void SetModalHandler(qzui_modal_fn fn, void* context)
 {
-    Get().driver = true;
+    AttachDriver();
     Get().modal.Set(fn, context);
 }
 
@@ -353,7 +368,7 @@ bool ModalStep(int windowNumber)
 }
 void SetRequestHandler(RequestFn fn, void* context)
 {
-    Get().driver = true;
+    AttachDriver();
     Get().request.Set(fn, context);
 }
 
@@ -367,7 +382,7 @@ bool ReportRequest(int what, const char* argument, int number)
 
 void SetDecimalSeparator(const char* separator)
 {
-    Get().driver = true;
+    AttachDriver();
     Get().separatorSet = separator != nullptr;
     Get().separator = separator ? separator : "";
 }

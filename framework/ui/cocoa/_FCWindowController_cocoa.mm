@@ -1109,9 +1109,10 @@ void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
                                             selector:@selector(timerEvent:)
                                             userInfo:[NSNumber numberWithInt:id]
                                              repeats:YES];
+    /* Known to the driver's clock before the run loop sees it. */
+    CocoaRuntime::TimerCreated(pTimer, milliseconds);
     [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
     [TimersOf(this) addObject:pTimer];
-    CocoaRuntime::TimerCreated(pTimer, milliseconds);
 }
 
 void _FCWindowController_cocoa::KillTimer(int id)

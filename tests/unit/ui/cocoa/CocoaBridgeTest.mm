@@ -146,6 +146,23 @@ TEST_F(CocoaTimers, TimersAreRepeatingRunLoopTimersAimedAtTheController)
     EXPECT_EQ(0, qzui_timer_count(win));
 }
 
+TEST_F(CocoaTimers, ATimerDueInRealTimeWaitsForTheDriversClockEvenThroughAPress)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.SetTimer(2, 10);
+    window.log.clear();
+    /* Long past due on the wall clock; a press spins the run loop for its
+       highlight, and still only the press is seen. */
+    usleep(60 * 1000);
+    CocoaRuntime::Pump(0.05);
+    ASSERT_EQ(QZUI_OK, qzui_press_button(win, 103));
+    EXPECT_EQ(std::vector<std::string>{"command 103"}, window.log);
+    window.log.clear();
+    EXPECT_EQ(2, qzui_advance_clock(20));
+    EXPECT_EQ((std::vector<std::string>{"timer 2", "timer 2"}), window.log);
+}
+
 using CocoaWindow = UiTest;
 
 TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
