@@ -45,6 +45,11 @@ void SetFrameOf(NSWindow* pWindow, NSRect frame);
 /* The height of a titled window's title bar: 100 minus the top of the
    content of a 100 x 100 frame. */
 float TitleBarHeight();
+/* A radio button (GNUstep and older AppKits show it with a "Radio" image). */
+bool IsRadioButton(NSView* pView);
+/* Turns off the radio buttons that share the button's superview and action,
+   as clicking one of a group does on macOS (GNUstep leaves them on). */
+void SwitchOffRadioSiblings(NSButton* pButton);
 /* Depth-first search by tag (controls) or identifier (boxes). */
 NSView* FindByTag(NSView* pRoot, int tag);
 /* Copies a text as UTF-8 into buf (at most size - 1 bytes and a zero, never

@@ -156,6 +156,24 @@ float TitleBarHeight()
     return static_cast<float>(100 - NSMaxY(content));
 }
 
+bool IsRadioButton(NSView* pView)
+{
+    if (![pView isKindOfClass:[NSButton class]] || [pView isKindOfClass:[NSPopUpButton class]]) return false;
+    NSString* imageName = [[QZ_AS(NSButton, pView) image] name];
+    return imageName && [imageName rangeOfString:@"Radio"].location != NSNotFound;
+}
+
+void SwitchOffRadioSiblings(NSButton* pButton)
+{
+    if (!IsRadioButton(pButton) || [pButton state] != NSOnState) return;
+    NSArray* pSiblings = [[pButton superview] subviews];
+    for (NSUInteger i = 0; i < [pSiblings count]; ++i) {
+        NSView* pOther = [pSiblings objectAtIndex:i];
+        if (pOther == pButton || !IsRadioButton(pOther)) continue;
+        if ([QZ_AS(NSButton, pOther) action] == [pButton action]) [QZ_AS(NSButton, pOther) setState:NSOffState];
+    }
+}
+
 NSView* FindByTag(NSView* pRoot, int tag)
 {
     if (!pRoot) return nil;

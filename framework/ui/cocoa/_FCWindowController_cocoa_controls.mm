@@ -136,8 +136,11 @@ void _FCWindowController_cocoa::OutlineViewAssureConnected(FCCtrlTree* pTree)
     if (!pOutline) return;
     CocoaPool pool;
     if (!TreeOf(pOutline)) QZSetUserInfoPointer(pOutline, @"Tree", pTree);
-    [pOutline setDataSource:(id)_controller];
-    [pOutline reloadData];
+    /* Connecting reloads the rows (a node was added or inserted): on
+       GNUstep both a new data source and a reload drop the selection. */
+    id controller = (id)_controller;
+    if ([pOutline dataSource] != controller) KeepingSelection(this, pOutline, @selector(setDataSource:), controller);
+    KeepingSelection(this, pOutline, @selector(reloadData), nil);
 }
 
 void _FCWindowController_cocoa::OutlineViewRefreshData(int id)

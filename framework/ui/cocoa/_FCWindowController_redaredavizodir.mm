@@ -189,6 +189,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)buttonPressed:(id)sender
 {
+    if ([sender isKindOfClass:[NSButton class]]) CocoaElements::SwitchOffRadioSiblings(QZ_AS(NSButton, sender));
     if (_pOwner) _pOwner->Notify_ButtonPressed(TagOf(sender));
 }
 

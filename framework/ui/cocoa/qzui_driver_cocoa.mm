@@ -44,8 +44,7 @@ bool IsButton(NSView* pView)
 
 int ButtonKind(NSButton* pButton)
 {
-    NSString* imageName = [[pButton image] name];
-    if (imageName && [imageName rangeOfString:@"Radio"].location != NSNotFound) return QZUI_KIND_RADIO_BUTTON;
+    if (CocoaElements::IsRadioButton(pButton)) return QZUI_KIND_RADIO_BUTTON;
     if ([[pButton cell] showsStateBy] != NSNoCellMask || [pButton allowsMixedState]) return QZUI_KIND_CHECK_BOX;
     return QZUI_KIND_PUSH_BUTTON;
 }

@@ -22,3 +22,19 @@ int ProbeTickMarks(int window, int tag)
     HeadlessElement* pElement = Find(window, tag);
     return pElement ? pElement->tickMarks : -1;
 }
+
+OutlineProbe ProbeOutline(int window, int tag)
+{
+    OutlineProbe probe;
+    HeadlessElement* pElement = Find(window, tag);
+    if (!pElement || pElement->kind != HeadlessKind::OutlineView)
+        return probe;
+    probe.columns = static_cast<int>(pElement->columns.size());
+    if (!pElement->columns.empty()) {
+        probe.firstIdentifier = pElement->columns.front().identifier;
+        probe.firstEditable = pElement->columns.front().editable;
+    }
+    probe.hasHeader = pElement->hasHeader;
+    probe.pTree = pElement->tree;
+    return probe;
+}

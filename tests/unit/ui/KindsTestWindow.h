@@ -9,8 +9,7 @@
 #include "ui/FCCtrlSwitcher.h"
 #include "ui/FCCtrlTree.h"
 #include "ui/FCCtrlUpDown.h"
-#include "ui/headless/HeadlessRuntime.h"
-#include "ui/headless/HeadlessWindow.h"
+#include "UiProbe.h"
 #include "UiTestWindow.h"
 
 /* The test layout 20129, one control of every kind, with the handlers of the

@@ -123,13 +123,12 @@ TEST_F(TreeControl, TreeBuiltBeforeShowIsShownExpandedAndSelectedAsSet)
     EXPECT_EQ(Rows({"A -", "  a1", "  a2", "B -", "  b1 *", "C"}), OutlineRows(win, KindsWindow::kTree));
     EXPECT_EQ(pB1, pTree->GetSelectedNode());
     /* One column without header, as the data source expects. */
-    HeadlessElement* pOutline =
-        HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(win))->content->FindByTag(KindsWindow::kTree);
-    ASSERT_EQ(1u, pOutline->columns.size());
-    EXPECT_EQ("treecolumn", pOutline->columns.front().identifier);
-    EXPECT_FALSE(pOutline->columns.front().editable);
-    EXPECT_FALSE(pOutline->hasHeader);
-    EXPECT_EQ(pTree, pOutline->tree);
+    const OutlineProbe outline = ProbeOutline(win, KindsWindow::kTree);
+    ASSERT_EQ(1, outline.columns);
+    EXPECT_EQ("treecolumn", outline.firstIdentifier);
+    EXPECT_FALSE(outline.firstEditable);
+    EXPECT_FALSE(outline.hasHeader);
+    EXPECT_EQ(pTree, outline.pTree);
 }
 
 TEST_F(TreeControl, UserExpandsAndSelectsOnScreenAndTheTreeReadsItBack)

@@ -8,4 +8,15 @@
 std::string ProbeKeyEquivalent(int window, int tag);
 int ProbeTickMarks(int window, int tag);
 
+/* An outline's columns and the tree it shows (columns -1: no outline). */
+struct OutlineProbe
+{
+    int columns = -1;
+    std::string firstIdentifier;
+    bool firstEditable = true;
+    bool hasHeader = true;
+    const void* pTree = nullptr;
+};
+OutlineProbe ProbeOutline(int window, int tag);
+
 #endif
