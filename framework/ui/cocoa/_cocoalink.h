@@ -3,6 +3,8 @@
 
 #import <Foundation/Foundation.h>
 
+#include <CoreFoundation/CoreFoundation.h>
+
 class FCString;
 
 /* String and pointer-box operations between the framework and Cocoa.
@@ -23,6 +25,10 @@ void _cocoalink_FromUTF8ToFCString(const char* text, FCString* pString);
 /* Copies at most size bytes of UTF-8 (never splitting a character) and
    always ends the buffer with a zero byte. */
 void _cocoalink_ToUTF8FromFCString(FCString* pString, char* buffer, int size);
+/* The POSIX path of a file address as a new autoreleased Cocoa string
+   (through Core Foundation's own path, so a macOS build and the stand-in
+   agree); nil for a null address or one that is not a file path. */
+NSString* _cocoalink_CFURLRefToPath(CFURLRef url);
 /* Replaces a retained pointer box with one holding the pointer. */
 void _cocoalink_ChangeNSPointerValue(NSValue** ppBox, void* pointer);
 void _cocoalink_DeallocateNSValue(NSValue** ppBox);

@@ -116,6 +116,19 @@ void _cocoalink_ToUTF8FromFCString(FCString* pString, char* buffer, int size)
     buffer[n] = '\0';
 }
 
+NSString* _cocoalink_CFURLRefToPath(CFURLRef url)
+{
+    if (!url) return nil;
+    CFStringRef path = CFURLCopyFileSystemPath(url, kCFURLPOSIXPathStyle);
+    if (!path) return nil;
+    const CFIndex size = CFStringGetMaximumSizeForEncoding(CFStringGetLength(path), kCFStringEncodingUTF8) + 1;
+    std::vector<char> utf8(static_cast<size_t>(size), '\0');
+    NSString* text = nil;
+    if (CFStringGetCString(path, &utf8[0], size, kCFStringEncodingUTF8)) text = [NSString stringWithUTF8String:&utf8[0]];
+    CFRelease(path);
+    return text;
+}
+
 void _cocoalink_ChangeNSPointerValue(NSValue** ppBox, void* pointer)
 {
     if (!ppBox) return;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "core/FinaleVersion.h"
 #include "strings/FCString.h"
@@ -97,6 +98,49 @@ TEST_F(CocoaLink, PointerBoxesAreReplacedAndReleased)
     NSString* string = [@"x" retain];
     _cocoalink_DeallocateNSString(&string);
     EXPECT_EQ(nil, string);
+}
+
+namespace
+{
+/* A file address made the way the host hands them over. */
+CFURLRef FileURL(const std::string& path, bool directory)
+{
+    CFStringRef text = CFStringCreateWithCString(kCFAllocatorDefault, path.c_str(), kCFStringEncodingUTF8);
+    CFURLRef url = CFURLCreateWithFileSystemPath(kCFAllocatorDefault, text, kCFURLPOSIXPathStyle, directory);
+    CFRelease(text);
+    return url;
+}
+
+std::string Utf8Of(NSString* text) { return text ? [text UTF8String] : "<nil>"; }
+} // namespace
+
+TEST_F(CocoaLink, FileAddressesGiveTheirPathWholeAndUnicode)
+{
+    const std::string kPieces = "/tmp/St\xC3\xBC" "cke f\xC3\xBC" "r Fl\xC3\xB6te/Satz 1 \xE2\x99\xAD.musx";
+    CFURLRef file = FileURL(kPieces, false);
+    ASSERT_NE(nullptr, file);
+    NSString* path = _cocoalink_CFURLRefToPath(file);
+    EXPECT_EQ(kPieces, Utf8Of(path));
+    /* Into the framework's string unchanged: the flat sign is one unit. */
+    FCString text;
+    _cocoalink_SetNSString(&text, path);
+    EXPECT_EQ([path length], static_cast<NSUInteger>(text.GetLength()));
+    CFRelease(file);
+
+    /* A folder's address ends in a slash; its path does not. */
+    CFURLRef folder = FileURL("/tmp/Ordner/", true);
+    EXPECT_EQ("/tmp/Ordner", Utf8Of(_cocoalink_CFURLRefToPath(folder)));
+    CFRelease(folder);
+
+    /* No fixed buffer: a path far longer than the system's limit comes whole. */
+    std::string deep;
+    while (deep.size() < 6000)
+        deep += "/Ebene";
+    CFURLRef longOne = FileURL(deep, false);
+    EXPECT_EQ(deep, Utf8Of(_cocoalink_CFURLRefToPath(longOne)));
+    CFRelease(longOne);
+
+    EXPECT_EQ(nil, _cocoalink_CFURLRefToPath(nullptr));
 }
 
 TEST_F(CocoaLink, UserInfoIsOneDictionaryPerObjectUntilRemoved)
