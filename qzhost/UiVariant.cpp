@@ -1,9 +1,22 @@
 #include "qzhost/UiVariant.h"
 
+#include <cstdlib>
+
 namespace
 {
 
 UiVariant gDefault = UiVariant::kHeadless;
+
+/* The Cocoa variant opens real windows: on X11 it needs a display. */
+bool HasDisplay()
+{
+#ifdef __APPLE__
+    return true;
+#else
+    const char* display = std::getenv("DISPLAY");
+    return display && *display;
+#endif
+}
 
 bool ParseWord(const std::string& word, UiVariant& variant, std::string& error)
 {
@@ -17,6 +30,10 @@ bool ParseWord(const std::string& word, UiVariant& variant, std::string& error)
     }
     if (BuiltModule(variant).empty()) {
         error = "this build has no " + word + " variant of the plug-in (the Cocoa one needs GNUstep)";
+        return false;
+    }
+    if (variant == UiVariant::kCocoa && !HasDisplay()) {
+        error = "no display: run under xvfb-run, or use the terminal mode";
         return false;
     }
     return true;

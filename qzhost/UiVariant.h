@@ -24,8 +24,9 @@ void SetDefaultUiVariant(UiVariant variant);
 std::string BuiltModule(UiVariant variant);
 
 /* Takes "--ui WORD" (or "--ui=WORD") out of args, wherever it stands. False,
-   with the reason, for an unknown word, a missing word, or a variant this
-   build does not have; variant is left alone when there is no option. */
+   with the reason, for an unknown word, a missing word, a variant this
+   build does not have, or the Cocoa variant without a display ($DISPLAY
+   unset or empty); variant is left alone when there is no option. */
 bool TakeUiOption(CommandArgs& args, UiVariant& variant, std::string& error);
 
 #endif

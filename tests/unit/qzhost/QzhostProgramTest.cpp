@@ -60,11 +60,13 @@ protected:
         return folder / name;
     }
 
-    /* Runs qzhost with the arguments (already quoted for the shell) and input. */
-    Result Qzhost(const std::string& arguments, const std::string& input = "")
+    /* Runs qzhost with the arguments (already quoted for the shell) and
+       input, under env with the given settings ("-u DISPLAY", ...). */
+    Result Qzhost(const std::string& arguments, const std::string& input = "", const std::string& environment = "")
     {
         Write("stdin.txt", input);
-        const std::string command = "cd '" + folder.string() + "' && '" QZHOST_PROGRAM "' " + arguments +
+        const std::string command = "cd '" + folder.string() + "' && env " + environment + " '" QZHOST_PROGRAM "' " +
+                                    arguments +
                                     " < stdin.txt > stdout.txt 2> stderr.txt";
         Result run;
         const int status = std::system(command.c_str());
@@ -243,6 +245,31 @@ TEST_F(QzhostProgram, RunOfAMissingDocumentFails)
     Result run = Qzhost("run nowhere.json");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("cannot open 'nowhere.json'"), std::string::npos) << run.err;
+}
+
+/* The Cocoa variant without a display: one line and a usage status, before
+   anything starts (no session, no window, no crash); the headless variant
+   does not care. */
+TEST_F(QzhostProgram, CocoaVariantWithoutADisplayFailsWithOneLine)
+{
+#ifdef QZHOST_HAS_COCOA
+    const std::string kLine = "qzhost: no display: run under xvfb-run, or use the terminal mode\n";
+#else
+    const std::string kLine =
+        "qzhost: this build has no cocoa variant of the plug-in (the Cocoa one needs GNUstep)\n";
+#endif
+    const fs::path file = Write("open.qzs", "doc demo\nload\ninvoke\nexpect open yes\n");
+    for (const char* display : {"-u DISPLAY", "DISPLAY="}) {
+        for (const std::string& command :
+             {"script --ui cocoa " + file.string(), "script --ui=cocoa " + file.string(), std::string("run --ui cocoa")}) {
+            Result run = Qzhost(command, "invoke\n", display);
+            EXPECT_EQ(2, run.status) << display << command;
+            EXPECT_EQ(kLine, run.err) << display << command;
+            EXPECT_EQ("", run.out) << display << command;
+        }
+    }
+    Result headless = Qzhost("script --ui headless " + file.string(), "", "-u DISPLAY");
+    EXPECT_EQ(0, headless.status) << headless.err;
 }
 
 namespace
