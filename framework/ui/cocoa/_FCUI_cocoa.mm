@@ -34,10 +34,16 @@ int RunAlertPanel(int kind, NSString* title, NSString* message, const char* cons
     return static_cast<int>([pAlert runModal] - NSAlertFirstButtonReturn);
 }
 
+/* Clears the general pasteboard and puts the text on it; a nil text (one
+   that could not be converted) leaves it cleared. */
 bool PutOnPasteboard(NSString* text)
 {
-    if (!text || !CocoaRuntime::StartApplication()) return false;
+    if (!CocoaRuntime::StartApplication()) return false;
     NSPasteboard* pBoard = [NSPasteboard generalPasteboard];
+    if (!text) {
+        [pBoard declareTypes:[NSArray array] owner:nil];
+        return false;
+    }
     [pBoard declareTypes:[NSArray arrayWithObject:NSStringPboardType] owner:nil];
     return [pBoard setString:text forType:NSStringPboardType] ? true : false;
 }
@@ -122,16 +128,14 @@ bool _FCUI_cocoa::TextToClipboard(const char* text)
 {
     CocoaPool pool;
     NSString* ascii = text ? [NSString stringWithCString:text encoding:NSASCIIStringEncoding] : nil;
-    if (!ascii) PutOnPasteboard(@"");
-    return ascii && PutOnPasteboard(ascii);
+    return PutOnPasteboard(ascii);
 }
 
 bool _FCUI_cocoa::TextToClipboardUTF8(const char* text)
 {
     CocoaPool pool;
     NSString* utf8 = text ? [NSString stringWithUTF8String:text] : nil;
-    if (!utf8) PutOnPasteboard(@"");
-    return utf8 && PutOnPasteboard(utf8);
+    return PutOnPasteboard(utf8);
 }
 
 void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
@@ -149,6 +153,7 @@ void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 
 bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 {
+    if (!pURL || pURL->IsEmpty()) return true; /* no address: nothing to open */
     CocoaPool pool;
     if (CocoaRuntime::ReportRequest(QZUI_REQUEST_WEB_URL, [TextOf(pURL) UTF8String], 0)) return true;
     NSURL* url = [NSURL URLWithString:TextOf(pURL)];

@@ -163,6 +163,33 @@ TEST_F(CocoaTimers, ATimerDueInRealTimeWaitsForTheDriversClockEvenThroughAPress)
     EXPECT_EQ((std::vector<std::string>{"timer 2", "timer 2"}), window.log);
 }
 
+/* GNUstep keeps per-user defaults in the folder its configuration names
+   (the run's state folder), never in the home folder. */
+TEST(GNUstepFiles, DefaultsAreWrittenWhereTheConfigurationSaysNotUnderHome)
+{
+    const char* config = std::getenv("GNUSTEP_CONFIG_FILE");
+    if (!config || !*config) GTEST_SKIP() << "not run through scripts/run-gnustep";
+    const std::string state = std::string(config).substr(0, std::string(config).rfind('/'));
+    NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
+    NSUserDefaults* defaults = [NSUserDefaults standardUserDefaults];
+    [defaults setObject:@"kept" forKey:@"QZDefaultsProbe"];
+    EXPECT_TRUE([defaults synchronize]);
+    struct stat file
+    {};
+    std::string written;
+    NSArray* files = [[NSFileManager defaultManager] directoryContentsAtPath:
+                                                        [NSString stringWithUTF8String:(state + "/Defaults").c_str()]];
+    for (NSUInteger i = 0; i < [files count]; ++i)
+        if ([[files objectAtIndex:i] hasSuffix:@".plist"]) written += [[files objectAtIndex:i] UTF8String];
+    EXPECT_NE("", written) << "no defaults file in " << state << "/Defaults";
+    const char* home = std::getenv("HOME");
+    ASSERT_NE(nullptr, home);
+    EXPECT_NE(0, stat((std::string(home) + "/GNUstep").c_str(), &file)) << home;
+    [defaults removeObjectForKey:@"QZDefaultsProbe"];
+    [defaults synchronize];
+    [pool release];
+}
+
 using CocoaWindow = UiTest;
 
 TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
