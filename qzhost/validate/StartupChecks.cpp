@@ -298,8 +298,11 @@ CheckResult CheckRecords(const ModuleHost& modules, bool utf16)
             Add(problems, std::to_string(records.size()) + " UTF-16 entries but " + std::to_string(narrow.size()) +
                               " 8-bit entries");
     }
+    const MenuEntries::Texts first = records.empty() ? MenuEntries::Texts()
+                                     : utf16         ? MenuEntries::TextsUTF16(records[0])
+                                                     : MenuEntries::Texts8(records[0]);
     const std::string summary = std::to_string(records.size()) + " entr" + (records.size() == 1 ? "y" : "ies") +
-                                (records.empty() ? "" : ", \"" + MenuEntries::Texts8(records[0])[0] + "\"");
+                                (records.empty() ? "" : ", \"" + first[0] + "\"");
     return Result(utf16 ? "enumeration records (UTF-16)" : "enumeration records (8-bit)", problems, summary);
 }
 
