@@ -242,7 +242,7 @@ LevelReport ValidationRunner::RunLevel(int level, std::string& stopped)
     else if (!log.done)
         problem = "the checks ended early (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
     if (!problem.empty()) {
-        report.checks.push_back({log.group, Failure(where + " ran to its end", problem)});
+        report.checks.push_back({log.group, Failure(where + " ran without crashing or hanging", problem)});
         stopped = "level " + std::to_string(level) + " did not finish; higher levels were not run";
     }
     else if (log.fatal) {
