@@ -282,11 +282,23 @@ private:
         return end.exited ? "exit status " + std::to_string(end.status) : SignalName(end.status);
     }
 
+    /* Files other than the preference file in its folder: what killed saves
+       left behind (a save's temporary file, when it was killed mid-way). */
+    long LeftoverFiles() const
+    {
+        long count = 0;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(_session.PreferencesFolder(), error))
+            count += entry.path().filename() == PreferenceFile::kName ? 0 : 1;
+        return count;
+    }
+
     CheckResult Finish()
     {
         _result.passed = _problem.empty();
         _result.detail = _problem.empty() ? std::to_string(kSavesPerChild) + " saves per process, killed within " +
-                                                std::to_string(_span) + " us"
+                                                std::to_string(_span) + " us; " + std::to_string(LeftoverFiles()) +
+                                                " temporary file(s) left behind"
                                           : _problem;
         _result.figures["kills"] = _kills;
         return _result;

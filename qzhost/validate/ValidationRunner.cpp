@@ -240,7 +240,8 @@ LevelReport ValidationRunner::RunLevel(int level, std::string& stopped)
     else if (WIFSIGNALED(status))
         problem = "the module crashed: " + SignalName(WTERMSIG(status)) + " (" + strsignal(WTERMSIG(status)) + ")";
     else if (!log.done)
-        problem = "the checks ended early (exit status " + std::to_string(WEXITSTATUS(status)) + ")";
+        problem = "the checks ended early with exit status " + std::to_string(WEXITSTATUS(status)) +
+                  " (a sanitizer's or the module's own report, if any, is on standard error)";
     if (!problem.empty()) {
         report.checks.push_back({log.group, Failure(where + " ran without crashing or hanging", problem)});
         stopped = "level " + std::to_string(level) + " did not finish; higher levels were not run";
