@@ -1,6 +1,9 @@
 #include "qzhost/validate/ValidationRunner.h"
 
 #include <fcntl.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -60,6 +63,11 @@ private:
 [[noreturn]] void RunLevelChild(int level, const ValidationContext& context, int fd)
 {
     setpgid(0, 0);
+#ifdef __linux__
+    /* In a process group of its own the child misses the terminal's Ctrl-C:
+       it ends with the validator instead. */
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+#endif
     /* What a module prints must not mix with the validator's own report. */
     const int nowhere = open("/dev/null", O_WRONLY);
     if (nowhere >= 0) {
