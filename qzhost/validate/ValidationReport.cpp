@@ -68,16 +68,16 @@ bool ValidationReport::Passed() const { return FailedCount() == 0 && stopped.emp
 size_t ValidationReport::CheckCount() const
 {
     size_t count = 0;
-    for (const LevelReport& level : levels)
-        count += level.checks.size();
+    for (const LevelReport& ran : levels)
+        count += ran.checks.size();
     return count;
 }
 
 size_t ValidationReport::FailedCount() const
 {
     size_t count = 0;
-    for (const LevelReport& level : levels)
-        for (const ReportedCheck& check : level.checks)
+    for (const LevelReport& ran : levels)
+        for (const ReportedCheck& check : ran.checks)
             count += check.result.passed ? 0 : 1;
     return count;
 }
@@ -85,8 +85,8 @@ size_t ValidationReport::FailedCount() const
 std::map<std::string, long long> ValidationReport::Figures() const
 {
     std::map<std::string, long long> sums;
-    for (const LevelReport& level : levels)
-        for (const ReportedCheck& check : level.checks)
+    for (const LevelReport& ran : levels)
+        for (const ReportedCheck& check : ran.checks)
             for (const auto& figure : check.result.figures)
                 sums[figure.first] += figure.second;
     return sums;
