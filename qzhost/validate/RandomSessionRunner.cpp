@@ -3,10 +3,8 @@
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
+#include "qzhost/validate/RandomSessionChild.h"
 #include "qzhost/validate/ReferenceModelReadout.h"
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -29,38 +27,6 @@ constexpr char kMessageStep = 'L';
 constexpr char kMessageFailure = 'F';
 constexpr char kMessageInconclusive = 'I';
 constexpr char kFieldSeparator = '\x1f';
-
-class Channel
-{
-public:
-    explicit Channel(int fd) : _fd(fd) {}
-    void Send(char tag, const std::string& payload) const
-    {
-        const std::string message = tag + payload + '\0';
-        size_t done = 0;
-        while (done < message.size()) {
-            const ssize_t written = write(_fd, message.data() + done, message.size() - done);
-            if (written <= 0)
-                return;
-            done += static_cast<size_t>(written);
-        }
-    }
-
-private:
-    int _fd;
-};
-
-bool RunLine(Session& session, const std::string& text, Outcome& outcome)
-{
-    qzscript::Line line;
-    qzscript::Error error;
-    if (!qzscript::ParseLine(text, 1, line, error)) {
-        outcome = Outcome::Error(error.message);
-        return false;
-    }
-    outcome = RunSessionLine(session, line);
-    return outcome.kind == Outcome::kDone;
-}
 
 std::string Join(const std::vector<ModelEntry>& entries, int ModelEntry::*field)
 {
@@ -119,7 +85,7 @@ class CheckedSession
 public:
     using NextStep = std::function<bool(const ReferenceModel&, const PanelInputs&, int, std::string&)>;
 
-    CheckedSession(const Channel& channel, const std::string& module) : _channel(channel), _module(module) {}
+    CheckedSession(const ChildChannel& channel, const std::string& module) : _channel(channel), _module(module) {}
 
     void Run(const std::function<SessionSetup(int)>& makeSetup, const NextStep& next)
     {
@@ -127,7 +93,7 @@ public:
         if (!_session.Start(false, true, error))
             return Fail(kCheckSteps, -1, "the session did not start: " + error, {});
         Outcome outcome;
-        if (!RunLine(_session, "doc test", outcome))
+        if (!RunScriptLine(_session, "doc test", outcome))
             return Fail(kCheckSteps, -1, "the test document did not open: " + outcome.message, {});
         const std::vector<ModelEntry> score = ReadScoreList(_session);
         const SessionSetup setup = makeSetup(static_cast<int>(score.size()));
@@ -140,7 +106,7 @@ public:
         }
         const std::vector<std::string> lines = SetupLines(setup, _module);
         for (size_t i = 1; i < lines.size(); ++i)
-            if (!RunLine(_session, lines[i], outcome))
+            if (!RunScriptLine(_session, lines[i], outcome))
                 return Fail(kCheckSteps, -1, "setup line `" + lines[i] + "`: " + outcome.message, {});
         _model.reset(new ReferenceModel(score, ReadStaffNames(_session, score), setup.category,
                                         SetupDocument(setup, ReadDocument(_session).document.otherExpressions)));
@@ -250,7 +216,7 @@ private:
             return false;
         }
         Outcome outcome;
-        RunLine(_session, text, outcome);
+        RunScriptLine(_session, text, outcome);
         const std::vector<uint8_t> after = DocumentImage(_session);
         const std::string where = "step " + std::to_string(index + 1) + " `" + text + "`: ";
         const bool passed = CheckUndo(index, where, prediction, after) && CheckDocument(index, where) &&
@@ -352,24 +318,12 @@ private:
         return true;
     }
 
-    const Channel& _channel;
+    const ChildChannel& _channel;
     std::string _module;
     Session _session;
     std::unique_ptr<ReferenceModel> _model;
     std::vector<uint8_t> _image;
 };
-
-std::vector<std::string> Split(const std::string& text, char separator)
-{
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
 
 void ReadMessage(SessionRun& run, const std::string& message)
 {
@@ -379,7 +333,7 @@ void ReadMessage(SessionRun& run, const std::string& message)
     case kMessageSetupSet: {
         const size_t colon = payload.find(':');
         std::vector<int>& staves = run.setup.sets[std::atoi(payload.c_str())];
-        for (const std::string& staff : Split(payload.substr(colon + 1), ','))
+        for (const std::string& staff : SplitText(payload.substr(colon + 1), ','))
             if (!staff.empty())
                 staves.push_back(std::atoi(staff.c_str()));
         break;
@@ -387,7 +341,7 @@ void ReadMessage(SessionRun& run, const std::string& message)
     case kMessageStep: run.steps.push_back(payload); break;
     case kMessageInconclusive: run.inconclusive = true; break;
     case kMessageFailure: {
-        const std::vector<std::string> fields = Split(payload, kFieldSeparator);
+        const std::vector<std::string> fields = SplitText(payload, kFieldSeparator);
         run.failed = true;
         run.failure.check = fields[0];
         run.failure.step = std::atoi(fields.size() > 1 ? fields[1].c_str() : "-1");
@@ -400,49 +354,23 @@ void ReadMessage(SessionRun& run, const std::string& message)
     }
 }
 
-/* Runs `body` in a child process that writes messages to a pipe. */
-SessionRun RunInChild(const std::function<void(const Channel&)>& body)
+/* Runs `body` in a child process and reads its messages into a run. */
+SessionRun RunInChild(const std::function<void(const ChildChannel&)>& body)
 {
     SessionRun run;
-    int fds[2];
-    if (pipe(fds) != 0) {
-        run.failed = true;
-        run.failure = {kCheckSteps, -1, "no pipe for the session's process", {}};
-        return run;
-    }
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        close(fds[0]);
-        body(Channel(fds[1]));
-        close(fds[1]);
-        _exit(0);
-    }
-    close(fds[1]);
-    std::string data;
-    char buffer[65536];
-    for (ssize_t got; (got = read(fds[0], buffer, sizeof buffer)) != 0;) {
-        if (got < 0)
-            break;
-        data.append(buffer, static_cast<size_t>(got));
-    }
-    close(fds[0]);
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child) {
+    const ChildOutcome outcome = RunInChildProcess(body);
+    if (!outcome.started) {
         run.failed = true;
         run.failure = {kCheckSteps, -1, "the session's process did not start", {}};
         return run;
     }
-    for (const std::string& message : Split(data, '\0'))
-        if (!message.empty())
-            ReadMessage(run, message);
-    if (!run.failed && (!WIFEXITED(status) || WEXITSTATUS(status) != 0)) {
+    for (const auto& message : outcome.messages)
+        ReadMessage(run, std::string(1, message.first) + message.second);
+    if (!run.failed && !outcome.abnormalEnd.empty()) {
         run.failed = true;
         run.failure.check = kCheckSteps;
         run.failure.step = static_cast<int>(run.steps.size()) - 1;
-        run.failure.detail = WIFSIGNALED(status)
-                                 ? "the session's process died of signal " + std::to_string(WTERMSIG(status))
-                                 : "the session's process ended with status " + std::to_string(WEXITSTATUS(status));
+        run.failure.detail = "the session's " + outcome.abnormalEnd.substr(4);
         if (!run.steps.empty())
             run.failure.detail =
                 "step " + std::to_string(run.steps.size()) + " `" + run.steps.back() + "`: " + run.failure.detail;
@@ -454,7 +382,7 @@ SessionRun RunInChild(const std::function<void(const Channel&)>& body)
 
 SessionRun RunGeneratedSession(const std::string& module, uint64_t seed, int length)
 {
-    return RunInChild([&](const Channel& channel) {
+    return RunInChild([&](const ChildChannel& channel) {
         StepGenerator generator(seed);
         CheckedSession session(channel, module);
         int left = length;
@@ -471,7 +399,7 @@ SessionRun RunGeneratedSession(const std::string& module, uint64_t seed, int len
 
 SessionRun ReplaySession(const std::string& module, const SessionSetup& setup, const std::vector<std::string>& steps)
 {
-    SessionRun run = RunInChild([&](const Channel& channel) {
+    SessionRun run = RunInChild([&](const ChildChannel& channel) {
         CheckedSession session(channel, module);
         size_t next = 0;
         session.Run([&](int) { return setup; },
@@ -489,7 +417,7 @@ SessionRun ReplaySession(const std::string& module, const SessionSetup& setup, c
 
 int RunScriptLines(const std::vector<std::string>& lines, std::string& message)
 {
-    SessionRun run = RunInChild([&](const Channel& channel) {
+    SessionRun run = RunInChild([&](const ChildChannel& channel) {
         Session session;
         std::string error;
         int failed = 0;
@@ -499,7 +427,7 @@ int RunScriptLines(const std::vector<std::string>& lines, std::string& message)
             outcome = Outcome::Error(error);
         }
         for (size_t i = 0; !failed && i < lines.size(); ++i)
-            if (!RunLine(session, lines[i], outcome))
+            if (!RunScriptLine(session, lines[i], outcome))
                 failed = static_cast<int>(i) + 1;
         session.Finish();
         if (failed)

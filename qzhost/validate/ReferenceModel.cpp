@@ -67,8 +67,6 @@ std::string ReferenceModel::Trim(const std::string& text)
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-std::string ReferenceModel::Prefix(int n) { return "QZ Staff Set Panel " + std::to_string(n) + ":"; }
-
 int ReferenceModel::ScoreIndex(int staff) const { return IndexOf(_score, staff); }
 
 int ReferenceModel::Count(int row) const

@@ -124,7 +124,6 @@ public:
     std::string FreshRow(int row) const;
 
     static std::string Trim(const std::string& text);
-    static std::string Prefix(int n);
 
 private:
     struct Selection

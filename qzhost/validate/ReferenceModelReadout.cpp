@@ -127,3 +127,23 @@ std::string ImageFingerprint(const std::vector<uint8_t>& image)
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
     return text;
 }
+
+std::string DescribeStaffSet(const DocumentReadout& readout, int n)
+{
+    std::string text = std::to_string(n) + ":";
+    const std::vector<ModelEntry>& entries = readout.document.sets[static_cast<size_t>(n - 1)];
+    for (size_t i = 0; i < entries.size(); ++i)
+        text += (i ? "," : " ") + std::to_string(entries[i].staff) + "/" + std::to_string(entries[i].distance) + "/" +
+                std::to_string(entries[i].resize);
+    return text + " \"" + readout.document.Name(n, readout.categoryExists) + "\"";
+}
+
+std::string FirstStaffSetDifference(const DocumentReadout& got, const DocumentReadout& expected)
+{
+    for (int n = 1; n <= 8; ++n) {
+        const std::string have = DescribeStaffSet(got, n), want = DescribeStaffSet(expected, n);
+        if (have != want)
+            return "staff set " + have + " where " + want + " was expected";
+    }
+    return "";
+}

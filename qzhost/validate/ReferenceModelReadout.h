@@ -29,6 +29,13 @@ std::map<int, std::string> ReadStaffNames(const Session& session, const std::vec
 /* A staff name's caret text made readable (accidentals as their signs). */
 std::string DisplayStaffName(const std::string& caretText);
 
+/* Staff set n (1-8) as one line: its entries (staff/distance/resize) and its
+   name, e.g. "3: 2/0/100,4/-600/100 \"Winds\"". */
+std::string DescribeStaffSet(const DocumentReadout& readout, int n);
+/* The first staff set that two readouts describe differently, as
+   "staff set 3 is ... where ... was expected"; "" when none. */
+std::string FirstStaffSetDifference(const DocumentReadout& got, const DocumentReadout& expected);
+
 /* The current document's image and a short fingerprint of it. */
 std::vector<uint8_t> DocumentImage(const Session& session);
 std::string ImageFingerprint(const std::vector<uint8_t>& image);
