@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all setup build run test test-default test-asan test-clang bench fuzz clean
+.PHONY: all setup build run test test-default test-asan test-clang bench fuzz validate clean
 
 all: build
 
@@ -32,6 +32,10 @@ test-default test-asan test-clang: test-%:
 	cmake --build --preset $*
 	scripts/check-test-count build/$*
 	ctest --preset $*
+
+# The strictest validator run (qzhost/README.md) on the headless module of this build.
+validate: build
+	@$(BUILD)/qzhost/qzhost validate --level 10 $(BUILD)/plugin/qzstaffset.so
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)

@@ -3,19 +3,15 @@
    flags, its menu entries (both record kinds) and its menu status. */
 
 #include "qzhost/CommandRegistry.h"
+#include "qzhost/MenuEntries.h"
 #include "qzhost/ModuleHost.h"
-#include "qzhost/RecordText.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <ostream>
 #include <vector>
 
 namespace
 {
-
-/* Stops a module that never ends its enumeration. */
-constexpr int kMaxEntries = 1000;
 
 const char* const kFieldLabels[FX_ENUM_TEXT_COUNT] = {"menu text:  ", "description:", "short name: "};
 
@@ -26,36 +22,16 @@ std::string Hex(uint32_t value, int digits)
     return text;
 }
 
-void PrintEntries8(const PluginEntryPoints& entries, std::ostream& out)
+void PrintEntries(const std::vector<MenuEntries::Record>& records, const char* kind,
+                  MenuEntries::Texts (*texts)(const MenuEntries::Record&), std::ostream& out)
 {
-    std::vector<unsigned char> record(FX_ENUM_RECORD_SIZE);
-    int index = 0;
-    for (; index < kMaxEntries; ++index) {
-        std::fill(record.begin(), record.end(), 0);
-        if (!entries.enumerate(nullptr, static_cast<int16_t>(index), record.data()))
-            break;
-        out << "entry " << index << ":\n";
+    for (size_t index = 0; index < records.size(); ++index) {
+        out << kind << "entry " << index << ":\n";
+        const MenuEntries::Texts fields = texts(records[index]);
         for (size_t f = 0; f < FX_ENUM_TEXT_COUNT; ++f)
-            out << "  " << kFieldLabels[f] << " "
-                << RecordText::FromBytes(&record[f * FX_ENUM_TEXT_BYTES], FX_ENUM_TEXT_BYTES) << "\n";
+            out << "  " << kFieldLabels[f] << " " << fields[f] << "\n";
     }
-    out << "entries: " << index << "\n";
-}
-
-void PrintEntriesUTF16(const PluginEntryPoints& entries, std::ostream& out)
-{
-    std::vector<unsigned char> record(FX_ENUM_UTF16_RECORD_SIZE);
-    int index = 0;
-    for (; index < kMaxEntries; ++index) {
-        std::fill(record.begin(), record.end(), 0);
-        if (!entries.enumerateUTF16(nullptr, static_cast<int16_t>(index), record.data()))
-            break;
-        out << "UTF-16 entry " << index << ":\n";
-        for (size_t f = 0; f < FX_ENUM_TEXT_COUNT; ++f)
-            out << "  " << kFieldLabels[f] << " "
-                << RecordText::FromUTF16(&record[f * FX_ENUM_UTF16_FIELD_BYTES], FX_ENUM_UTF16_FIELD_UNITS) << "\n";
-    }
-    out << "UTF-16 entries: " << index << "\n";
+    out << kind << "entries: " << records.size() << "\n";
 }
 
 int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err)
@@ -83,8 +59,9 @@ int RunInfo(const CommandArgs& args, std::ostream& out, std::ostream& err)
     uint8_t flags = 0;
     const int32_t initResult = entries.init(nullptr, &flags);
     out << "init: " << initResult << ", flags " << Hex(flags, 2) << "\n";
-    PrintEntries8(entries, out);
-    PrintEntriesUTF16(entries, out);
+    bool ended = false;
+    PrintEntries(MenuEntries::Enumerate8(entries, 0, ended), "", &MenuEntries::Texts8, out);
+    PrintEntries(MenuEntries::EnumerateUTF16(entries, 0, ended), "UTF-16 ", &MenuEntries::TextsUTF16, out);
     out << "menu status: " << entries.getMenuStatus() << "\n";
     return kExitOK;
 }

@@ -1,10 +1,12 @@
 #include "core/__FCBase.h"
 
+#include "core/FCLiveObjects.h"
+
 #include <cstring>
 
-__FCBase::__FCBase() : _userdata(nullptr), _reserved(nullptr) {}
+__FCBase::__FCBase() : _userdata(nullptr), _reserved(nullptr) { FCLiveObjects::_Created(); }
 
-__FCBase::__FCBase(const __FCBase&) : _userdata(nullptr), _reserved(nullptr) {}
+__FCBase::__FCBase(const __FCBase&) : _userdata(nullptr), _reserved(nullptr) { FCLiveObjects::_Created(); }
 
 __FCBase& __FCBase::operator=(const __FCBase&) { return *this; }
 
@@ -12,7 +14,7 @@ int __FCBase::GetClassID() const { return 0; }
 
 const char* __FCBase::ClassName() const { return "__FCBase"; }
 
-__FCBase::~__FCBase() = default;
+__FCBase::~__FCBase() { FCLiveObjects::_Destroyed(); }
 
 bool __FCBase::IsIdentical(const __FCBase* pOther) const
 {

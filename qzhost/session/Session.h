@@ -63,6 +63,8 @@ public:
     bool LoadPlugin(const std::string& path, std::string& error);
     const PluginEntryPoints& Entries() const { return _modules.Entries(); }
     const UiDriver& Ui() const { return _ui; }
+    /* Data or a function the loaded module exports for drivers; null when none. */
+    void* PluginSymbol(const char* name) const { return _modules.PluginSymbol(name); }
     /* Invoked: the menu entry was picked since the last terminate. The host
        calls terminate once at the end of a session that loaded the plug-in
        (Finish) unless the session just did. */

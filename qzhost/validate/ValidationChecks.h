@@ -39,6 +39,9 @@ struct CheckResult
     std::string reproducer;
     /* Counts worth printing: "steps", "faults", "kills", "cycles", ... */
     std::map<std::string, long long> figures;
+    /* The module cannot be checked any further (it does not load, it lacks
+       an entry point the later checks need): no higher level runs. */
+    bool fatal = false;
 };
 
 class CheckReporter

@@ -1,0 +1,25 @@
+#ifndef QZHOST_VALIDATE_SESSIONSCRIPT_H
+#define QZHOST_VALIDATE_SESSIONSCRIPT_H
+
+/* Runs a few lines of the script language in a session, as `qzhost script`
+   runs a file; the validator's groups drive the plug-in this way. */
+
+#include "qzhost/session/Session.h"
+#include "qzhost/session/SessionCommand.h"
+
+#include <string>
+
+namespace SessionScript
+{
+
+/* Runs every line of script until one does not succeed; "" when all did,
+   else "line: the problem" (a finding of the engine's strict mode counts). */
+std::string Run(Session& session, const std::string& script);
+
+/* A session with the engine in strict mode, a fresh preferences folder and
+   the module loaded; "" or why it could not start. */
+std::string Start(Session& session, const std::string& module);
+
+} // namespace SessionScript
+
+#endif

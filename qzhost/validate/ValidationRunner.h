@@ -1,0 +1,40 @@
+#ifndef QZHOST_VALIDATE_VALIDATIONRUNNER_H
+#define QZHOST_VALIDATE_VALIDATIONRUNNER_H
+
+/* Runs the validator's groups of checks level by level, each level in a
+   child process of its own. The child sends every result back through a
+   pipe as soon as the group reports it; a child that dies from a signal,
+   ends without finishing or outlives its time limit becomes a failed check
+   of the group it was running. A level with a fatal result, a crash or a
+   hang ends the run: the levels above it are not started. */
+
+#include "qzhost/validate/ValidationReport.h"
+
+struct ValidationOptions
+{
+    std::string module;
+    int level = 5;
+    uint64_t seed = 0;
+    /* Limit for one level's child process; 0 takes the default. */
+    int timeoutSeconds = 0;
+};
+
+class ValidationRunner
+{
+public:
+    static constexpr int kDefaultTimeoutSeconds = 1800;
+
+    explicit ValidationRunner(const ValidationOptions& options);
+    ValidationReport Run();
+
+private:
+    LevelReport RunLevel(int level, std::string& stopped);
+
+    ValidationOptions _options;
+    ValidationContext _context;
+};
+
+/* The short name of a signal ("SIGSEGV"), or "signal N". */
+std::string SignalName(int signal);
+
+#endif
