@@ -59,6 +59,20 @@ Reproducer MakeReproducer(const std::string& module, const SessionRun& failing, 
     };
     const ShrinkResult shrunk = ShrinkSteps(failing.steps, stillFails, maxTries);
     reproducer.tries = shrunk.tries;
+    /* Then the staff sets written before the session, one at a time. */
+    SessionSetup setup = reproducer.shrunk.setup;
+    for (auto set = setup.sets.begin(); set != setup.sets.end() && reproducer.tries < maxTries;) {
+        SessionSetup smaller = setup;
+        smaller.sets.erase(set->first);
+        ++reproducer.tries;
+        const SessionRun run = ReplaySession(module, smaller, reproducer.shrunk.steps);
+        if (run.failed && !run.inconclusive && run.failure.check == failing.failure.check) {
+            reproducer.shrunk = run;
+            set = setup.sets.erase(set);
+        } else {
+            ++set;
+        }
+    }
     std::ostringstream script;
     script << "# A failure found by qzhost validate (" << origin << "): " << failing.failure.check << ".\n"
            << "# " << OneLine(reproducer.shrunk.failure.detail) << "\n";
