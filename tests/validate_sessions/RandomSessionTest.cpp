@@ -2,7 +2,10 @@
    broken on purpose fail the check that concerns them, and the reproducer
    shows the failure again under `qzhost script`. */
 
+#include "qzhost/session/Session.h"
 #include "qzhost/validate/RandomSession.h"
+#include "qzhost/validate/RandomSessionChild.h"
+#include "qzhost/validate/ReferenceModelReadout.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +150,51 @@ TEST(RandomSessions, AStepTheModelCannotFollowProvesNothing)
     EXPECT_TRUE(run.inconclusive);
     EXPECT_FALSE(run.failed);
     EXPECT_EQ(run.steps.size(), 2u);
+}
+
+TEST(DocumentImage, FollowsEveryChangeAndComesBackWithUndoAndRedo)
+{
+    /* In a child: the plug-in keeps process-wide state. */
+    const ChildOutcome outcome = RunInChildProcess([](const ChildChannel& channel) {
+        Session session;
+        std::string error;
+        Outcome result;
+        const auto run = [&](const std::string& line) {
+            if (!RunScriptLine(session, line, result))
+                channel.Send('E', line + ": " + result.message);
+        };
+        if (!session.Start(false, true, error))
+            return channel.Send('E', error);
+        for (const char* line : {"doc test", "load \"" QZV_GOOD_MODULE "\"", "invoke", "select 2-3 1-8", "row 2",
+                                 "activate", "type \"Pair\""})
+            run(line);
+        const std::vector<uint8_t> before = DocumentImage(session);
+        run("press 104");
+        const std::vector<uint8_t> after = DocumentImage(session);
+        run("row 1");
+        run("row 2"); /* the set name button follows the selection */
+        run("type \"Other\"");
+        run("press 103"); /* only the name's description changes */
+        const std::vector<uint8_t> renamed = DocumentImage(session);
+        run("undo");
+        const bool renameUndone = DocumentImage(session) == after;
+        run("undo");
+        const bool createUndone = DocumentImage(session) == before;
+        run("redo");
+        const bool createRedone = DocumentImage(session) == after;
+        session.Finish();
+        channel.Send('R', std::string(before != after ? "1" : "0") + (after != renamed ? "1" : "0") +
+                              (renameUndone ? "1" : "0") + (createUndone ? "1" : "0") + (createRedone ? "1" : "0") +
+                              (ImageFingerprint(before) != ImageFingerprint(after) ? "1" : "0"));
+    });
+    ASSERT_EQ(outcome.abnormalEnd, "");
+    std::string results;
+    for (const auto& message : outcome.messages) {
+        EXPECT_NE(message.first, 'E') << message.second;
+        if (message.first == 'R')
+            results = message.second;
+    }
+    EXPECT_EQ(results, "111111");
 }
 
 } // namespace
