@@ -49,8 +49,12 @@ void BenchTable::ReportRuns(const std::vector<Run>& runs)
             continue;
         if (!aggregate && _aggregated[name])
             continue;
-        const double ns = run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                          benchmark::GetTimeUnitMultiplier(run.time_unit);
+        double ns = run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                    benchmark::GetTimeUnitMultiplier(run.time_unit);
+        /* Work done in child processes is reported by the benchmark itself. */
+        const auto children = run.counters.find(kChildCpuCounter);
+        if (children != run.counters.end())
+            ns = children->second.value;
         if (aggregate)
             _aggregated[name] = true;
         bool replaced = false;

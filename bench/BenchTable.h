@@ -17,6 +17,11 @@
 class BenchTable : public benchmark::ConsoleReporter
 {
 public:
+    /* A benchmark whose work runs in child processes sets this counter (CPU
+       nanoseconds of its children per unit of work, averaged over the
+       iterations); the table takes it as the figure's time. */
+    static constexpr const char* kChildCpuCounter = "child_cpu_ns";
+
     /* `name` within `limit` x the time of benchmark `reference`. */
     void AddRatioTarget(const std::string& name, const std::string& reference, double limit);
     /* `name` within `nanoseconds`. */

@@ -4,7 +4,9 @@
    - tick: one timer tick with nothing changed, against its floor (the raw
      FX_LoadEData calls that count the nine lists' records, same run);
    - refresh: RefereshAllData;
-   - each command button on the demo score, its undo included. */
+   - each command button on the demo score, its undo included;
+   - the validator's random session loop (qzhost validate, level 5): the
+     time of one checked step, sessions of 100 steps on the test score. */
 
 #include <benchmark/benchmark.h>
 
@@ -21,6 +23,12 @@
 #include "staffsetpanel/FCStaffSetPanelWindow.h"
 #include "support/HostsimFixture.h"
 #include "ui/headless/qzui_driver.h"
+
+#ifdef QZBENCH_VALIDATOR_MODULE
+#include <sys/resource.h>
+
+#include "qzhost/validate/RandomSession.h"
+#endif
 
 namespace
 {
@@ -231,6 +239,37 @@ void RunCommand(benchmark::State& state, const Command& command)
     FinaleExtensionTerminate();
 }
 
+#ifdef QZBENCH_VALIDATOR_MODULE
+double ChildrenCpuNanoseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ns = [](const timeval& t) { return t.tv_sec * 1e9 + t.tv_usec * 1e3; };
+    return ns(usage.ru_utime) + ns(usage.ru_stime);
+}
+
+/* One session of the random session loop per iteration, each in its own
+   child process as the validator runs it; the figure is the CPU time of one
+   step (1 / steps per second). */
+void ValidatorSteps(benchmark::State& state)
+{
+    long long steps = 0, session = 0;
+    const double before = ChildrenCpuNanoseconds();
+    for (auto _ : state) {
+        const SessionRun run =
+            RunGeneratedSession(QZBENCH_VALIDATOR_MODULE, SessionSeed(1, session++), kRandomSessionLength);
+        if (run.failed) {
+            state.SkipWithError(run.failure.detail.c_str());
+            return;
+        }
+        steps += static_cast<long long>(run.steps.size());
+    }
+    const double spent = ChildrenCpuNanoseconds() - before;
+    state.counters[BenchTable::kChildCpuCounter] = steps ? spent / static_cast<double>(steps) : 0.0;
+    state.counters["steps/s"] = spent > 0 ? static_cast<double>(steps) * 1e9 / spent : 0.0;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -252,6 +291,9 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(name.c_str(), RunCommand, command);
         table.AddTimeTarget(name, 1e6);
     }
+#ifdef QZBENCH_VALIDATOR_MODULE
+    benchmark::RegisterBenchmark("validator step/test score", ValidatorSteps)->Unit(benchmark::kMicrosecond);
+#endif
     const int result = BenchTable::Main(argc, argv, table);
     if (openScore >= 0)
         FinaleExtensionTerminate();

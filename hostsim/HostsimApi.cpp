@@ -235,6 +235,41 @@ const char* hostsim_describe_document(int16_t id) {
     return keep(text, doc ? DocumentDescriber::describe(*doc, e.hostVersion) : std::string());
 }
 
+namespace {
+
+void appendBytes(Bytes& out, const void* data, size_t size) {
+    const uint8_t* p = static_cast<const uint8_t*>(data);
+    out.insert(out.end(), p, p + size);
+}
+
+}  // namespace
+
+const uint8_t* hostsim_document_image(int16_t id, size_t* size) {
+    static Bytes image;
+    Engine& e = driver("hostsim_document_image");
+    Document* doc = id > 0 ? e.document(id) : e.current();
+    image.clear();
+    if (doc) {
+        /* Each record: scope, tag, key words, size, bytes; then the counters. */
+        for (const auto& record : doc->store().records()) {
+            const RecordId& rid = record.first;
+            const uint32_t length = static_cast<uint32_t>(record.second.size());
+            appendBytes(image, &rid.scope, sizeof rid.scope);
+            appendBytes(image, &rid.tag, sizeof rid.tag);
+            appendBytes(image, rid.key.words.data(), sizeof(uint16_t) * rid.key.words.size());
+            appendBytes(image, &length, sizeof length);
+            appendBytes(image, record.second.data(), record.second.size());
+        }
+        for (const auto& counter : doc->store().counters()) {
+            appendBytes(image, &counter.first.first, sizeof counter.first.first);
+            appendBytes(image, &counter.first.second, sizeof counter.first.second);
+            appendBytes(image, &counter.second, sizeof counter.second);
+        }
+    }
+    if (size) *size = image.size();
+    return image.data();
+}
+
 /* ---- content ---- */
 
 int hostsim_add_staff(int16_t number, const char* fullName, const char* abbrName) {

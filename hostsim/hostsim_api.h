@@ -212,6 +212,10 @@ HOSTSIM_API int16_t hostsim_new_large_document(const hostsim_large_score* sizes,
                                                size_t errorSize);
 /* The document rendered as text for people and tests. */
 HOSTSIM_API const char* hostsim_describe_document(int16_t id);
+/* The document's records and number counters as bytes (id <= 0: the current
+   document): equal images mean equal documents, record by record. Valid
+   until the next call; *size receives the length (0 without a document). */
+HOSTSIM_API const uint8_t* hostsim_document_image(int16_t id, size_t* size);
 
 /* ---- Content -------------------------------------------------------------- */
 HOSTSIM_API int hostsim_add_staff(int16_t number, const char* fullName, const char* abbrName);

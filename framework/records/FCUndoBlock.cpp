@@ -4,6 +4,7 @@
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 #include "records/__FCUndoBlockHandler.h"
+#include "hostlink/BridgeData.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
@@ -46,12 +47,20 @@ bool FCUndoBlock::Execute(__FCUndoBlockHandler* pHandler, FCString* pName)
     const bool result = pHandler->Execute();
     _running = false;
 
-    if (result)
-        FX_EndFinaleEdit(kEditVersion);
-    else
+    bool committed = result;
+    if (result && !FX_EndFinaleEdit(kEditVersion) && opened) {
+        /* The host would not close the edit it opened. The bridge has counted
+           it as closed, so count it again for the cancel to reach the host:
+           the change is taken back rather than left in an open edit, and the
+           caller learns that nothing was done. */
+        ++FinaleEditDepth;
+        FX_CancelFinaleEdit(kEditVersion);
+        committed = false;
+    }
+    if (!result)
         FX_CancelFinaleEdit(kEditVersion);
     pHandler->_SetUndoBlock(nullptr);
-    return result;
+    return committed;
 }
 
 bool FCUndoBlock::AddSession(FCString* pName, bool keepPrevious)

@@ -50,6 +50,20 @@ void __FCBaseData::ClearData()
 /* Replaces the buffer by an owned one of size bytes (not initialised). */
 static unsigned char* NewOwnedBuffer(uint64_t size) { return new unsigned char[size ? size : 1]; }
 
+/* A buffer for a load of `size` bytes. A dynamic-size record asks the host
+   for its size on every DataSizeLoad, and two answers may differ (a refused
+   query reads as the minimum size): its buffer is therefore made here for
+   exactly the size the load is offered, and owned by the record. */
+static void* NewLoadBuffer(__FCBaseData* pData, uint32_t size, bool& owned)
+{
+    owned = pData->IsDynamicSize();
+    if (!owned)
+        return pData->Allocate();
+    unsigned char* bytes = NewOwnedBuffer(size);
+    std::memset(bytes, 0, size ? size : 1);
+    return bytes;
+}
+
 void __FCBaseData::CloneMemoryFrom(__FCBaseData* pSource)
 {
     if (!pSource || pSource == this || pSource->_loadedsize == 0 || !pSource->_dataptr)
@@ -86,12 +100,14 @@ bool __FCBaseData::_EnsureData()
 {
     if (_dataptr)
         return true;
-    void* p = Allocate();
+    const uint32_t size = DataSizeLoad();
+    bool owned = false;
+    void* p = NewLoadBuffer(this, size, owned);
     if (!p)
         return false;
     _dataptr = p;
-    _datacapacity = DataSizeLoad();
-    _ownscopieddata = false;
+    _datacapacity = size;
+    _ownscopieddata = owned;
     return true;
 }
 
@@ -112,14 +128,15 @@ bool __FCBaseData::_FetchDataBlock()
 
     uint32_t offered;
     if (!_dataptr) {
-        void* p = Allocate();
+        offered = DataSizeLoad();
+        bool owned = false;
+        void* p = NewLoadBuffer(this, offered, owned);
         if (!p) {
             _loadedsize = 0;
             return false;
         }
         _dataptr = p;
-        _ownscopieddata = false;
-        offered = DataSizeLoad();
+        _ownscopieddata = owned;
         _datacapacity = offered;
     }
     else {

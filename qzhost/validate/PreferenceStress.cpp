@@ -45,6 +45,7 @@ using Clock = std::chrono::steady_clock;
 constexpr long kKills = 200;
 constexpr long kKillsAtTop = 1000;
 constexpr int kSavesPerChild = 4;
+constexpr int kCalibrationRuns = 3;
 constexpr auto kChildLimit = std::chrono::seconds(60);
 const char* const kKeptPair = "QZ_VALIDATOR_KEEP=kept, with = inside";
 
@@ -178,20 +179,24 @@ public:
     }
 
 private:
-    /* A round without a kill: how long the saves take, and the file after them. */
+    /* Rounds without a kill: how long the saves take (the quickest of a few,
+       so that the kills fall inside most runs), and the file after them. */
     bool Calibrate()
     {
-        const SavePlan plan = PlanSaves(_random, Position{11, 22});
-        WriteFile(_path, Content(Position{11, 22}));
-        const Clock::time_point start = Clock::now();
-        const ChildEnd end = WaitFor(StartChild(_session, plan.script, -1));
-        _span = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
-        std::string bytes;
-        PreferenceFile::Read(_path, bytes);
-        if (!end.exited || end.status != 0)
-            _problem = "the saves without a kill failed (" + Ended(end) + ")";
-        else if (bytes != plan.last)
-            _problem = "after saves without a kill the file holds " + Quoted(bytes) + ", not " + Quoted(plan.last);
+        for (int run = 0; run < kCalibrationRuns && _problem.empty(); ++run) {
+            const SavePlan plan = PlanSaves(_random, Position{11, 22});
+            WriteFile(_path, Content(Position{11, 22}));
+            const Clock::time_point start = Clock::now();
+            const ChildEnd end = WaitFor(StartChild(_session, plan.script, -1));
+            const long long span = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+            _span = run == 0 ? span : std::min(_span, span);
+            std::string bytes;
+            PreferenceFile::Read(_path, bytes);
+            if (!end.exited || end.status != 0)
+                _problem = "the saves without a kill failed (" + Ended(end) + ")";
+            else if (bytes != plan.last)
+                _problem = "after saves without a kill the file holds " + Quoted(bytes) + ", not " + Quoted(plan.last);
+        }
         return _problem.empty();
     }
 

@@ -11,6 +11,7 @@
 #include "qzhost/validate/ModuleSymbolTable.h"
 #include "qzhost/validate/ValidationChecks.h"
 
+#include "hostlink/fx_host_abi.h"
 #include "records/FCRecordField.h"
 
 #include <cstdio>
@@ -152,6 +153,43 @@ std::string ProbeForwarder(const ModuleHost& modules)
     return "";
 }
 
+/* Host functions that take nothing but the interface version. A forwarder
+   of one the engine lacks must answer as a refusal (zero): any other answer
+   came from a definition found elsewhere, and one that finds itself never
+   returns. Other signatures are not called. */
+template <typename Function>
+struct VersionOnlyProbe
+{
+    static void Run(const ModuleHost&, const char*, std::string&, int&) {}
+};
+
+template <typename Result>
+struct VersionOnlyProbe<Result(uint32_t)>
+{
+    static void Run(const ModuleHost& modules, const char* name, std::string& problems, int& probed)
+    {
+        auto forwarder = reinterpret_cast<Result (*)(uint32_t)>(modules.PluginSymbol(name));
+        if (!forwarder || modules.EngineSymbol(name))
+            return;
+        ++probed;
+        const Result answer = forwarder(FX_DEFAULT_HOST_VERSION);
+        if (answer != Result{})
+            Add(problems, std::string(name) + " answered " + std::to_string(static_cast<long long>(answer)) +
+                              " though the engine lacks it");
+    }
+};
+
+std::string ProbeMissingFunctions(const ModuleHost& modules, int& probed)
+{
+    std::string problems;
+    probed = 0;
+#define QZVALIDATE_PROBE(result, name, params, args, confirmed) \
+    VersionOnlyProbe<result params>::Run(modules, #name, problems, probed);
+    FX_HOST_FUNCTIONS(QZVALIDATE_PROBE)
+#undef QZVALIDATE_PROBE
+    return problems;
+}
+
 CheckResult CheckHostFunctions(const ModuleSymbolTable& table, const ModuleHost& modules)
 {
     size_t forwarders = 0;
@@ -160,8 +198,11 @@ CheckResult CheckHostFunctions(const ModuleSymbolTable& table, const ModuleHost&
     if (!imported.empty())
         Add(problems, "host functions left for the loader to bind: " + imported);
     Add(problems, ProbeForwarder(modules));
+    int probed = 0;
+    Add(problems, ProbeMissingFunctions(modules, probed));
     return Result("host functions reach the engine", problems,
-                  std::to_string(forwarders) + " forwarders, none bound by the loader");
+                  std::to_string(forwarders) + " forwarders, none bound by the loader; " + std::to_string(probed) +
+                      " the engine lacks answer as refused");
 }
 
 template <typename Proc>

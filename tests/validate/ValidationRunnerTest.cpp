@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace
 {
@@ -47,7 +49,12 @@ void LevelOne(const ValidationContext& context, CheckReporter& report)
 
 void LevelTwo(const ValidationContext&, CheckReporter& report)
 {
-    report.Report(Passed("before the trouble", 10));
+    /* A file the group leaves behind in the temporary folder, named in the
+       first result. */
+    CheckResult before = Passed("before the trouble", 10);
+    before.detail = (std::filesystem::temp_directory_path() / "left-behind").string();
+    std::ofstream(before.detail) << "scratch\n";
+    report.Report(before);
     switch (gLevel2) {
     case Misbehaviour::kCrash: abort();
     case Misbehaviour::kHang:
@@ -130,6 +137,17 @@ TEST_F(RunnerTest, ACrashKeepsWhatWasFoundBeforeAndNamesTheGroupAndSignal)
     EXPECT_NE(checks[1].result.detail.find("SIGABRT"), std::string::npos) << checks[1].result.detail;
     EXPECT_FALSE(report.Passed());
     EXPECT_NE(report.stopped, "");
+}
+
+TEST_F(RunnerTest, WhatALevelLeavesInItsTemporaryFolderIsRemovedEvenAfterACrash)
+{
+    gLevel2 = Misbehaviour::kCrash;
+    const ValidationReport report = RunTo(2);
+    ASSERT_EQ(report.levels.size(), 2u);
+    const std::filesystem::path leftBehind = report.levels[1].checks.at(0).result.detail;
+    EXPECT_NE(leftBehind.parent_path(), std::filesystem::temp_directory_path()) << leftBehind;
+    EXPECT_FALSE(std::filesystem::exists(leftBehind)) << leftBehind;
+    EXPECT_FALSE(std::filesystem::exists(leftBehind.parent_path())) << leftBehind;
 }
 
 TEST_F(RunnerTest, AHangEndsAtTheTimeLimit)

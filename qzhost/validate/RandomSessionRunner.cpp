@@ -1,0 +1,439 @@
+#include "qzhost/validate/RandomSessionRunner.h"
+
+#include "qzhost/session/CommandSupport.h"
+#include "qzhost/session/Session.h"
+#include "qzhost/session/SessionCommand.h"
+#include "qzhost/validate/RandomSessionChild.h"
+#include "qzhost/validate/ReferenceModelReadout.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+const char* const kCheckUndo = "undo and redo restore the document";
+const char* const kCheckDocument = "the document matches the reference model";
+const char* const kCheckPanel = "the panel shows the reference model";
+const char* const kCheckSteps = "every step runs as the reference model predicts";
+
+namespace
+{
+
+/* Messages from the child: a tag, the payload, a NUL. */
+constexpr char kMessageSetupCategory = 'C';
+constexpr char kMessageSetupSet = 'T';
+constexpr char kMessageStep = 'L';
+constexpr char kMessageFailure = 'F';
+constexpr char kMessageInconclusive = 'I';
+constexpr char kFieldSeparator = '\x1f';
+
+std::string Join(const std::vector<ModelEntry>& entries, int ModelEntry::*field)
+{
+    std::string text;
+    for (size_t i = 0; i < entries.size(); ++i)
+        text += (i ? "," : "") + std::to_string(entries[i].*field);
+    return text;
+}
+
+std::string JoinDistances(const std::vector<ModelEntry>& entries)
+{
+    std::string text;
+    for (size_t i = 0; i < entries.size(); ++i)
+        text += (i ? "," : "") + std::to_string(entries[i].distance);
+    return text;
+}
+
+/* The first record in which the document differs from the model, as a
+   description and the expectation that shows it; false when they agree. */
+bool FirstDifference(const DocumentReadout& got, const ModelDocument& model, bool category, std::string& detail,
+                     std::string& expectation)
+{
+    for (int n = 1; n <= 8; ++n) {
+        const auto& have = got.document.sets[static_cast<size_t>(n - 1)];
+        const auto& want = model.sets[static_cast<size_t>(n - 1)];
+        const std::string number = std::to_string(n);
+        const std::pair<std::string, std::string> fields[] = {
+            {"staffset", Join(want, &ModelEntry::staff) + "|" + Join(have, &ModelEntry::staff)},
+            {"distances", JoinDistances(want) + "|" + JoinDistances(have)},
+            {"resize", Join(want, &ModelEntry::resize) + "|" + Join(have, &ModelEntry::resize)}};
+        for (const auto& field : fields) {
+            const size_t bar = field.second.find('|');
+            const std::string wanted = field.second.substr(0, bar), had = field.second.substr(bar + 1);
+            if (wanted != had) {
+                detail = "staff set " + number + " " + field.first + ": the document has \"" + had +
+                         "\", the model \"" + wanted + "\"";
+                expectation = "expect " + field.first + " " + number + " " + qzscript::Quote(wanted);
+                return true;
+            }
+        }
+        const std::string haveName = got.document.Name(n, got.categoryExists);
+        const std::string wantName = model.Name(n, category);
+        if (haveName != wantName) {
+            detail = "staff set " + number + " name: the document has " + qzscript::Quote(haveName) + ", the model " +
+                     qzscript::Quote(wantName);
+            expectation = "expect name " + number + " " + qzscript::Quote(wantName);
+            return true;
+        }
+    }
+    return false;
+}
+
+/* One session in the child: the setup, then the steps, checking each. */
+class CheckedSession
+{
+public:
+    using NextStep = std::function<bool(const ReferenceModel&, const PanelInputs&, int, std::string&)>;
+
+    CheckedSession(const ChildChannel& channel, const std::string& module) : _channel(channel), _module(module) {}
+
+    void Run(const std::function<SessionSetup(int)>& makeSetup, const NextStep& next)
+    {
+        std::string error;
+        if (!_session.Start(false, true, error))
+            return Fail(kCheckSteps, -1, "the session did not start: " + error, {});
+        Outcome outcome;
+        if (!RunScriptLine(_session, "doc test", outcome))
+            return Fail(kCheckSteps, -1, "the test document did not open: " + outcome.message, {});
+        const std::vector<ModelEntry> score = ReadScoreList(_session);
+        const SessionSetup setup = makeSetup(static_cast<int>(score.size()));
+        _channel.Send(kMessageSetupCategory, setup.category ? "1" : "0");
+        for (const auto& set : setup.sets) {
+            std::string staves;
+            for (int staff : set.second)
+                staves += (staves.empty() ? "" : ",") + std::to_string(staff);
+            _channel.Send(kMessageSetupSet, std::to_string(set.first) + ":" + staves);
+        }
+        const std::vector<std::string> lines = SetupLines(setup, _module);
+        for (size_t i = 1; i < lines.size(); ++i)
+            if (!RunScriptLine(_session, lines[i], outcome))
+                return Fail(kCheckSteps, -1, "setup line `" + lines[i] + "`: " + outcome.message, {});
+        _model.reset(new ReferenceModel(score, ReadStaffNames(_session, score), setup.category,
+                                        SetupDocument(setup, ReadDocument(_session).document.otherExpressions)));
+        _model->Invoke();
+        _image = DocumentImage(_session);
+        std::string step;
+        for (int index = 0; next(*_model, Inputs(), static_cast<int>(score.size()), step); ++index) {
+            _channel.Send(kMessageStep, step);
+            if (!Step(index, step))
+                return;
+        }
+    }
+
+    void Finish() { _session.Finish(); }
+
+private:
+    void Fail(const char* check, int step, const std::string& detail, const std::vector<std::string>& expectations)
+    {
+        std::string payload = std::string(check) + kFieldSeparator + std::to_string(step) + kFieldSeparator + detail;
+        for (const std::string& line : expectations)
+            payload += kFieldSeparator + line;
+        _channel.Send(kMessageFailure, payload);
+    }
+
+    PanelInputs Inputs() const
+    {
+        PanelInputs inputs;
+        const int window = _session.PanelWindow();
+        if (!window || !_session.Ui().qzui_window_visible || _session.Ui().qzui_window_visible(window) != 1)
+            return inputs;
+        inputs.row = _session.Ui().qzui_table_selected_row(window, kPanelList);
+        inputs.edit = _session.Ui().ElementText(window, kPanelEdit);
+        inputs.enabled = EnabledPanelControls(_session, window);
+        inputs.active = _session.Ui().qzui_window_active(window) == 1;
+        return inputs;
+    }
+
+    /* Applies a step to the model; false when the model cannot follow it. */
+    bool Predict(const std::string& text, StepPrediction& prediction)
+    {
+        qzscript::Line line;
+        qzscript::Error error;
+        if (!qzscript::ParseLine(text, 1, line, error) || line.words.empty())
+            return false;
+        const std::string& word = line.words[0].text;
+        const std::string argument = line.words.size() > 1 ? line.words[1].text : "";
+        if (word == "row" || word == "type") {
+            const PanelInputs inputs = Inputs();
+            const bool editable =
+                std::find(inputs.enabled.begin(), inputs.enabled.end(), kPanelEdit) != inputs.enabled.end();
+            prediction.error = !_model->Open() || (word == "type" && !editable);
+            return true;
+        }
+        if (word == "select") {
+            qzscript::Range range;
+            std::string problem;
+            if (argument == "none")
+                _model->SelectNone();
+            else if (qzscript::ParseRange(argument, 1, 32767, range, problem))
+                _model->Select(range.first, range.last);
+            return true;
+        }
+        if (word == "answer") {
+            static const char* const kWords[] = {"ok", "cancel", "yes", "no"};
+            for (int code = 0; code < 4; ++code)
+                if (argument == kWords[code])
+                    _model->QueueAnswer(code);
+            return true;
+        }
+        if (word == "press") {
+            prediction = _model->Press(std::atoi(argument.c_str()), Inputs());
+            return true;
+        }
+        if (word == "staffset")
+            return true; /* another program's write: the panel's model knows nothing of it */
+        if (word == "undo" || word == "redo") {
+            prediction = word == "undo" ? _model->Undo() : _model->Redo();
+            return true;
+        }
+        if (word == "wait") {
+            _model->Wait(std::atoll(argument.c_str()));
+            return true;
+        }
+        if (word == "activate" || word == "deactivate") {
+            prediction.error = !_model->Open();
+            _model->Activate(word == "activate", Inputs().active);
+            return true;
+        }
+        if (word == "close") {
+            prediction.error = !_model->Open();
+            _model->Close();
+            return true;
+        }
+        if (word == "invoke" && !_model->Open()) {
+            _model->Invoke();
+            return true;
+        }
+        return false;
+    }
+
+    bool Step(int index, const std::string& text)
+    {
+        StepPrediction prediction;
+        const size_t alertsBefore = _session.RecordedAlerts().size();
+        if (!Predict(text, prediction)) {
+            _channel.Send(kMessageInconclusive, text);
+            return false;
+        }
+        Outcome outcome;
+        RunScriptLine(_session, text, outcome);
+        const std::vector<uint8_t> after = DocumentImage(_session);
+        const std::string where = "step " + std::to_string(index + 1) + " `" + text + "`: ";
+        const bool passed = CheckUndo(index, where, prediction, after) && CheckDocument(index, where) &&
+                            CheckPanel(index, where) && CheckOutcome(index, where, prediction, outcome, alertsBefore);
+        _image = after;
+        return passed;
+    }
+
+    bool CheckUndo(int index, const std::string& where, const StepPrediction& prediction,
+                   const std::vector<uint8_t>& after)
+    {
+        const HostEngine& host = _session.Host();
+        const size_t depth = host.hostsim_undo_depth();
+        if (depth != _model->UndoDepth()) {
+            const std::string want = std::to_string(_model->UndoDepth());
+            Fail(kCheckUndo, index, where + "the host has " + std::to_string(depth) + " undo steps, the model " + want,
+                 {"expect undo " + want + " \"" + (_model->UndoDepth() ? "Staff Set Panel" : "") + "\""});
+            return false;
+        }
+        if (!prediction.committed)
+            return true;
+        host.hostsim_undo();
+        const std::vector<uint8_t> undone = DocumentImage(_session);
+        host.hostsim_redo();
+        const std::vector<uint8_t> redone = DocumentImage(_session);
+        if (undone != _image) {
+            Fail(kCheckUndo, index,
+                 where + "undo left the document image " + ImageFingerprint(undone) + ", before the step it was " +
+                     ImageFingerprint(_image),
+                 {"undo", "expect image \"" + ImageFingerprint(_image) + "\""});
+            return false;
+        }
+        if (redone != after) {
+            Fail(kCheckUndo, index,
+                 where + "redo left the document image " + ImageFingerprint(redone) + ", after the step it was " +
+                     ImageFingerprint(after),
+                 {"undo", "redo", "expect image \"" + ImageFingerprint(after) + "\""});
+            return false;
+        }
+        return true;
+    }
+
+    bool CheckDocument(int index, const std::string& where)
+    {
+        std::string detail, expectation;
+        if (!FirstDifference(ReadDocument(_session), _model->Document(), _model->CategoryExists(), detail, expectation))
+            return true;
+        Fail(kCheckDocument, index, where + detail, {expectation});
+        return false;
+    }
+
+    bool CheckPanel(int index, const std::string& where)
+    {
+        const int window = _session.PanelWindow();
+        if (!_model->Open() || !window)
+            return true;
+        for (int row = 0; row < kPanelRows; ++row) {
+            std::string got;
+            const std::vector<std::string> cells = PanelRowCells(_session, window, row);
+            for (size_t i = 0; i < cells.size(); ++i)
+                got += (i ? "|" : "") + cells[i];
+            const std::string want = _model->ShownRow(row);
+            if (got != want) {
+                Fail(kCheckPanel, index,
+                     where + "row " + std::to_string(row) + " shows " + qzscript::Quote(got) + ", the model " +
+                         qzscript::Quote(want),
+                     {"expect row " + std::to_string(row) + " " + qzscript::Quote(want)});
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool CheckOutcome(int index, const std::string& where, const StepPrediction& prediction, const Outcome& outcome,
+                      size_t alertsBefore)
+    {
+        if ((outcome.kind != Outcome::kDone) != prediction.error) {
+            Fail(kCheckSteps, index,
+                 where + (prediction.error ? "the model expected the step to be refused" : outcome.message), {});
+            return false;
+        }
+        std::vector<std::string> titles;
+        const std::deque<AlertRecord>& alerts = _session.RecordedAlerts();
+        for (size_t i = alertsBefore; i < alerts.size(); ++i)
+            titles.push_back(alerts[i].title);
+        if (titles != prediction.alerts || _session.Beeps() != _model->BeepsSoFar()) {
+            std::vector<std::string> expectations;
+            for (const std::string& title : _model->AlertsSoFar())
+                expectations.push_back("expect alert " + qzscript::Quote(title));
+            expectations.push_back("expect no-alert");
+            expectations.push_back("expect beeps " + std::to_string(_model->BeepsSoFar()));
+            Fail(kCheckSteps, index,
+                 where + std::to_string(titles.size()) + " alerts and " + std::to_string(_session.Beeps()) +
+                     " beeps so far, the model " + std::to_string(prediction.alerts.size()) + " alerts and " +
+                     std::to_string(_model->BeepsSoFar()) + " beeps",
+                 expectations);
+            return false;
+        }
+        return true;
+    }
+
+    const ChildChannel& _channel;
+    std::string _module;
+    Session _session;
+    std::unique_ptr<ReferenceModel> _model;
+    std::vector<uint8_t> _image;
+};
+
+void ReadMessage(SessionRun& run, const std::string& message)
+{
+    const std::string payload = message.substr(1);
+    switch (message[0]) {
+    case kMessageSetupCategory: run.setup.category = payload == "1"; break;
+    case kMessageSetupSet: {
+        const size_t colon = payload.find(':');
+        std::vector<int>& staves = run.setup.sets[std::atoi(payload.c_str())];
+        for (const std::string& staff : SplitText(payload.substr(colon + 1), ','))
+            if (!staff.empty())
+                staves.push_back(std::atoi(staff.c_str()));
+        break;
+    }
+    case kMessageStep: run.steps.push_back(payload); break;
+    case kMessageInconclusive: run.inconclusive = true; break;
+    case kMessageFailure: {
+        const std::vector<std::string> fields = SplitText(payload, kFieldSeparator);
+        run.failed = true;
+        run.failure.check = fields[0];
+        run.failure.step = std::atoi(fields.size() > 1 ? fields[1].c_str() : "-1");
+        run.failure.detail = fields.size() > 2 ? fields[2] : "";
+        run.failure.expectations.assign(fields.begin() + std::min<long>(3, static_cast<long>(fields.size())),
+                                        fields.end());
+        break;
+    }
+    default: break;
+    }
+}
+
+/* Runs `body` in a child process and reads its messages into a run. */
+SessionRun RunInChild(const std::function<void(const ChildChannel&)>& body)
+{
+    SessionRun run;
+    const ChildOutcome outcome = RunInChildProcess(body);
+    if (!outcome.started) {
+        run.failed = true;
+        run.failure = {kCheckSteps, -1, "the session's process did not start", {}};
+        return run;
+    }
+    for (const auto& message : outcome.messages)
+        ReadMessage(run, std::string(1, message.first) + message.second);
+    if (!run.failed && !outcome.abnormalEnd.empty()) {
+        run.failed = true;
+        run.failure.check = kCheckSteps;
+        run.failure.step = static_cast<int>(run.steps.size()) - 1;
+        run.failure.detail = "the session's " + outcome.abnormalEnd.substr(4);
+        if (!run.steps.empty())
+            run.failure.detail =
+                "step " + std::to_string(run.steps.size()) + " `" + run.steps.back() + "`: " + run.failure.detail;
+    }
+    return run;
+}
+
+} // namespace
+
+SessionRun RunGeneratedSession(const std::string& module, uint64_t seed, int length)
+{
+    return RunInChild([&](const ChildChannel& channel) {
+        StepGenerator generator(seed);
+        CheckedSession session(channel, module);
+        int left = length;
+        session.Run([&](int staves) { return generator.MakeSetup(staves); },
+                    [&](const ReferenceModel& model, const PanelInputs& inputs, int staves, std::string& step) {
+                        if (left-- <= 0)
+                            return false;
+                        step = generator.Next(model, inputs, staves);
+                        return true;
+                    });
+        session.Finish();
+    });
+}
+
+SessionRun ReplaySession(const std::string& module, const SessionSetup& setup, const std::vector<std::string>& steps)
+{
+    SessionRun run = RunInChild([&](const ChildChannel& channel) {
+        CheckedSession session(channel, module);
+        size_t next = 0;
+        session.Run([&](int) { return setup; },
+                    [&](const ReferenceModel&, const PanelInputs&, int, std::string& step) {
+                        if (next >= steps.size())
+                            return false;
+                        step = steps[next++];
+                        return true;
+                    });
+        session.Finish();
+    });
+    run.setup = setup;
+    return run;
+}
+
+int RunScriptLines(const std::vector<std::string>& lines, std::string& message)
+{
+    SessionRun run = RunInChild([&](const ChildChannel& channel) {
+        Session session;
+        std::string error;
+        int failed = 0;
+        Outcome outcome;
+        if (!session.Start(false, true, error)) {
+            failed = 1;
+            outcome = Outcome::Error(error);
+        }
+        for (size_t i = 0; !failed && i < lines.size(); ++i)
+            if (!RunScriptLine(session, lines[i], outcome))
+                failed = static_cast<int>(i) + 1;
+        session.Finish();
+        if (failed)
+            channel.Send(kMessageFailure, std::string(kCheckSteps) + kFieldSeparator + std::to_string(failed) +
+                                              kFieldSeparator + outcome.message);
+    });
+    message = run.failure.detail;
+    return run.failed ? std::max(1, run.failure.step) : 0;
+}

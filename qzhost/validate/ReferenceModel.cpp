@@ -1,0 +1,398 @@
+#include "qzhost/validate/ReferenceModel.h"
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr int32_t kStaffStep = 288;
+/* Answer codes of alerts, as the session gives them. */
+constexpr int kOK = 0;
+constexpr int kYes = 2;
+constexpr int kNo = 3;
+
+int IndexOf(const std::vector<ModelEntry>& list, int staff)
+{
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].staff == staff)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool Contains(const std::vector<int>& values, int value)
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+} // namespace
+
+int ModelDocument::NameItem(int n, bool categoryExists) const
+{
+    if (!categoryExists)
+        return 0;
+    /* In item order; gaps in the numbering are stepped over, so that deleting
+       one name never hides the names stored after it. */
+    for (const auto& expression : names)
+        if (expression.second.staffSet == n)
+            return expression.first;
+    return 0;
+}
+
+std::string ModelDocument::Name(int n, bool categoryExists) const
+{
+    const int item = NameItem(n, categoryExists);
+    return item ? names.at(item).name : std::string();
+}
+
+int ModelDocument::NextExpressionItem() const
+{
+    int highest = names.empty() ? 0 : names.rbegin()->first;
+    for (int item : otherExpressions)
+        highest = std::max(highest, item);
+    return highest + 1;
+}
+
+ReferenceModel::ReferenceModel(const std::vector<ModelEntry>& score, const std::map<int, std::string>& names,
+                               bool categoryExists, const ModelDocument& start)
+    : _score(score), _staffNames(names), _category(categoryExists), _doc(start)
+{
+}
+
+std::string ReferenceModel::Trim(const std::string& text)
+{
+    const char* const blanks = " \r\n\t";
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+int ReferenceModel::ScoreIndex(int staff) const { return IndexOf(_score, staff); }
+
+int ReferenceModel::Count(int row) const
+{
+    return row == 0 ? static_cast<int>(_score.size()) : static_cast<int>(_doc.sets[row - 1].size());
+}
+
+ModelRow ReferenceModel::Render(int row) const
+{
+    ModelRow shown;
+    shown.count = Count(row);
+    if (row == 0) {
+        shown.name = "All Staves";
+        return shown;
+    }
+    if (!_doc.Exists(row)) {
+        shown.name = shown.top = shown.bottom = "-";
+        return shown;
+    }
+    const std::string name = _doc.Name(row, _category);
+    shown.name = name.empty() ? "(No Name)" : name;
+    const auto staffName = [this](int staff) {
+        const auto found = _staffNames.find(staff);
+        return found != _staffNames.end() && !found->second.empty() ? found->second : "Staff #" + std::to_string(staff);
+    };
+    shown.top = staffName(_doc.sets[row - 1].front().staff);
+    shown.bottom = staffName(_doc.sets[row - 1].back().staff);
+    return shown;
+}
+
+std::string ReferenceModel::ShownRow(int row) const
+{
+    const ModelRow& shown = _shown[static_cast<size_t>(row)];
+    const std::string number = row == 0 ? "-" : std::to_string(row);
+    const std::string count = shown.count < 1 ? "-" : std::to_string(shown.count);
+    return number + "|" + shown.name + "|" + count + "|" + shown.top + "|" + shown.bottom;
+}
+
+std::string ReferenceModel::FreshRow(int row) const
+{
+    const ModelRow fresh = Render(row);
+    const std::string number = row == 0 ? "-" : std::to_string(row);
+    const std::string count = fresh.count < 1 ? "-" : std::to_string(fresh.count);
+    return number + "|" + fresh.name + "|" + count + "|" + fresh.top + "|" + fresh.bottom;
+}
+
+void ReferenceModel::RefreshAll()
+{
+    for (int row = 0; row < 9; ++row)
+        _shown[static_cast<size_t>(row)] = Render(row);
+}
+
+void ReferenceModel::RefreshWhenCountsDiffer()
+{
+    for (int row = 0; row < 9; ++row)
+        if (_shown[static_cast<size_t>(row)].count != Count(row)) {
+            RefreshAll();
+            return;
+        }
+}
+
+void ReferenceModel::Invoke()
+{
+    _open = true;
+    _clock = 0;
+    RefreshAll();
+}
+
+void ReferenceModel::Wait(long long milliseconds)
+{
+    if (!_open)
+        return;
+    const long long ticks = (_clock + milliseconds) / 200 - _clock / 200;
+    _clock += milliseconds;
+    if (ticks > 0)
+        RefreshWhenCountsDiffer();
+}
+
+void ReferenceModel::Commit(const ModelDocument& before)
+{
+    _undo.emplace_back(before, _doc);
+    _redo.clear();
+}
+
+StepPrediction ReferenceModel::Undo()
+{
+    StepPrediction out;
+    if (_undo.empty()) {
+        out.error = true;
+        return out;
+    }
+    _doc = _undo.back().first;
+    _redo.push_back(_undo.back());
+    _undo.pop_back();
+    return out;
+}
+
+StepPrediction ReferenceModel::Redo()
+{
+    StepPrediction out;
+    if (_redo.empty()) {
+        out.error = true;
+        return out;
+    }
+    _doc = _redo.back().second;
+    _undo.push_back(_redo.back());
+    _redo.pop_back();
+    return out;
+}
+
+int ReferenceModel::AskAlert(const std::string& title, bool yesNo, StepPrediction& out)
+{
+    out.alerts.push_back(title);
+    _alertLog.push_back(title);
+    const int byDefault = yesNo ? kYes : kOK;
+    if (_answers.empty())
+        return byDefault;
+    const int answer = _answers.front();
+    _answers.pop_front();
+    const bool fits = yesNo ? (answer == kYes || answer == kNo) : answer == kOK;
+    if (!fits) {
+        out.error = true; /* the alert has no such button: its default answers */
+        return byDefault;
+    }
+    return answer;
+}
+
+std::vector<int> ReferenceModel::SelectedStaves() const
+{
+    std::vector<int> staves;
+    for (int slot = _selection.first; slot >= 1 && slot <= _selection.last; ++slot)
+        staves.push_back(_score[static_cast<size_t>(slot - 1)].staff);
+    return staves;
+}
+
+bool ReferenceModel::StoreName(ModelDocument& doc, int n, const std::string& name, StepPrediction& out)
+{
+    const int item = doc.NameItem(n, _category);
+    if (name.empty()) {
+        doc.names.erase(item);
+        return true;
+    }
+    if (!_category) {
+        AskAlert("Category doesn't exist", false, out);
+        return false;
+    }
+    doc.names[item ? item : doc.NextExpressionItem()] = ModelNameExpression{n, name};
+    return true;
+}
+
+bool ReferenceModel::Create(ModelDocument& doc, int n, const std::string& name, StepPrediction& out)
+{
+    std::vector<ModelEntry> list;
+    const int32_t top = _score[static_cast<size_t>(_selection.first - 1)].distance;
+    for (int slot = _selection.first; slot <= _selection.last; ++slot) {
+        const ModelEntry& staff = _score[static_cast<size_t>(slot - 1)];
+        list.push_back(ModelEntry{staff.staff, staff.distance - top, 100});
+    }
+    doc.sets[static_cast<size_t>(n - 1)] = list;
+    return StoreName(doc, n, name, out);
+}
+
+bool ReferenceModel::AddStaves(ModelDocument& doc, int n) const
+{
+    std::vector<ModelEntry> set = doc.sets[static_cast<size_t>(n - 1)];
+    if (set.empty())
+        return false;
+    bool changed = false;
+    for (int staff : SelectedStaves()) {
+        if (IndexOf(set, staff) >= 0)
+            continue;
+        const int position = ScoreIndex(staff);
+        if (position < 0)
+            return false;
+        int anchor = -1;
+        for (size_t i = static_cast<size_t>(position); i < _score.size() && anchor < 0; ++i)
+            anchor = IndexOf(set, _score[i].staff);
+        ModelEntry entry{staff, 0, 100};
+        if (anchor < 0) {
+            entry.distance = set.back().distance - kStaffStep;
+            set.push_back(entry);
+        }
+        else {
+            const size_t at = static_cast<size_t>(anchor);
+            entry.distance = at >= 1 ? set[at - 1].distance - kStaffStep : 0;
+            set.insert(set.begin() + anchor, entry);
+            for (size_t i = at + 1; i < set.size(); ++i)
+                set[i].distance -= kStaffStep;
+        }
+        changed = true;
+    }
+    if (changed)
+        doc.sets[static_cast<size_t>(n - 1)] = set;
+    return changed;
+}
+
+bool ReferenceModel::RemoveStaves(ModelDocument& doc, int n) const
+{
+    std::vector<ModelEntry> set = doc.sets[static_cast<size_t>(n - 1)];
+    bool changed = false;
+    for (int staff : SelectedStaves()) {
+        const int found = IndexOf(set, staff);
+        if (found < 0)
+            continue;
+        const size_t j = static_cast<size_t>(found);
+        const int32_t distance = set[j].distance;
+        int32_t shift = -distance;
+        if (j >= 1)
+            shift = set[j - 1].distance - distance;
+        else if (set.size() >= 2)
+            shift = -(distance + set[1].distance);
+        set.erase(set.begin() + found);
+        for (size_t i = j; i < set.size(); ++i)
+            set[i].distance += shift;
+        changed = true;
+    }
+    if (!changed)
+        return false;
+    doc.sets[static_cast<size_t>(n - 1)] = set;
+    if (set.empty())
+        doc.names.erase(doc.NameItem(n, _category));
+    return true;
+}
+
+void ReferenceModel::Swap(ModelDocument& doc, int a, int b) const
+{
+    const int itemA = doc.NameItem(a, _category);
+    const int itemB = doc.NameItem(b, _category);
+    if (itemA)
+        doc.names[itemA].staffSet = b;
+    if (itemB)
+        doc.names[itemB].staffSet = a;
+    std::swap(doc.sets[static_cast<size_t>(a - 1)], doc.sets[static_cast<size_t>(b - 1)]);
+}
+
+void ReferenceModel::Delete(ModelDocument& doc, int n) const
+{
+    doc.names.erase(doc.NameItem(n, _category));
+    doc.sets[static_cast<size_t>(n - 1)].clear();
+}
+
+bool ReferenceModel::WouldAsk(int control, const PanelInputs& inputs) const
+{
+    if (!_open || !Contains(inputs.enabled, control) || inputs.row < 1 || !_doc.Exists(inputs.row))
+        return false;
+    return control == 109 || (control == 104 && HasSelection());
+}
+
+void ReferenceModel::RunHandlerResult(bool ok, const ModelDocument& before, StepPrediction& out)
+{
+    if (ok) {
+        Commit(before);
+        out.committed = true;
+    }
+    else {
+        _doc = before; /* the host cancels the edit */
+    }
+}
+
+StepPrediction ReferenceModel::Press(int control, const PanelInputs& inputs)
+{
+    StepPrediction out;
+    if (!_open || !Contains(inputs.enabled, control)) {
+        out.error = true;
+        return out;
+    }
+    const int row = inputs.row;
+    const bool exists = _doc.Exists(row);
+    const ModelDocument before = _doc;
+    const auto updateRow = [this, row] {
+        const ModelRow fresh = Render(row);
+        ModelRow& shown = _shown[static_cast<size_t>(row)];
+        shown.name = fresh.name;
+        shown.top = fresh.top;
+        shown.bottom = fresh.bottom;
+    };
+    switch (control) {
+    case 103:
+        if (row < 1 || !exists)
+            break;
+        RunHandlerResult(StoreName(_doc, row, Trim(inputs.edit), out), before, out);
+        if (out.committed)
+            updateRow();
+        break;
+    case 104:
+        if (!HasSelection()) {
+            AskAlert("No Region Selected", false, out);
+            break;
+        }
+        if (row < 1) {
+            AskAlert("No Staff Set Selection", false, out);
+            break;
+        }
+        if (exists && AskAlert("Replace Current Staff Set?", true, out) != kYes)
+            break;
+        RunHandlerResult(Create(_doc, row, Trim(inputs.edit), out), before, out);
+        if (out.committed)
+            updateRow();
+        break;
+    case 105:
+    case 106:
+        if (!HasSelection() || row < 1 || !exists)
+            break;
+        RunHandlerResult(control == 105 ? AddStaves(_doc, row) : RemoveStaves(_doc, row), before, out);
+        if (out.committed)
+            updateRow();
+        else
+            out.beeps = 1;
+        break;
+    case 107:
+    case 108:
+        if (!exists || (control == 107 && row < 2) || (control == 108 && row > 7))
+            break;
+        Swap(_doc, row, control == 107 ? row - 1 : row + 1);
+        RunHandlerResult(true, before, out);
+        RefreshAll();
+        break;
+    case 109:
+        if (row < 1 || !exists || AskAlert("Delete Staff Set?", true, out) != kYes)
+            break;
+        Delete(_doc, row);
+        RunHandlerResult(true, before, out);
+        RefreshAll();
+        break;
+    default: break;
+    }
+    _beeps += out.beeps;
+    return out;
+}

@@ -1,0 +1,164 @@
+#ifndef QZHOST_REFERENCEMODEL_H
+#define QZHOST_REFERENCEMODEL_H
+
+/* The validator's own idea of what the panel does to a document: the eight
+   staff sets (staff numbers, distances, resize values), the name expressions
+   that carry their names, the host's undo steps, and the nine rows the panel
+   shows. It is written from the panel's documented behaviour alone and never
+   asks the plug-in; the session checker compares the engine's document and
+   the panel with it after every step. */
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+struct ModelEntry
+{
+    int staff = 0;
+    int32_t distance = 0;
+    int resize = 100;
+    bool operator==(const ModelEntry& other) const
+    {
+        return staff == other.staff && distance == other.distance && resize == other.resize;
+    }
+};
+
+/* One name expression in the special category: which staff set its
+   description names, and the name after the prefix. */
+struct ModelNameExpression
+{
+    int staffSet = 0;
+    std::string name;
+    bool operator==(const ModelNameExpression& other) const { return staffSet == other.staffSet && name == other.name; }
+};
+
+/* What the document holds of the staff sets. */
+struct ModelDocument
+{
+    std::array<std::vector<ModelEntry>, 8> sets;
+    /* Text expression items: those of the special category by item; every
+       other item only takes its number. */
+    std::map<int, ModelNameExpression> names;
+    std::vector<int> otherExpressions;
+
+    bool Exists(int n) const { return n >= 1 && n <= 8 && !sets[n - 1].empty(); }
+    /* The item of staff set n's name expression as the panel finds it (the
+       first in item order); 0 when none. */
+    int NameItem(int n, bool categoryExists) const;
+    /* The stored name; "" when there is none. */
+    std::string Name(int n, bool categoryExists) const;
+    /* The item a new expression receives (one above the highest). */
+    int NextExpressionItem() const;
+    bool operator==(const ModelDocument& other) const { return sets == other.sets && names == other.names; }
+};
+
+/* One row as the panel shows it. */
+struct ModelRow
+{
+    int count = 0;
+    std::string name, top, bottom;
+};
+
+/* What the user sees of the panel before a step: the inputs of a command. */
+struct PanelInputs
+{
+    int row = -1;
+    std::string edit;
+    std::vector<int> enabled; /* enabled controls */
+    bool active = false;      /* the panel is the active window */
+};
+
+/* What a step should do besides changing the document. */
+struct StepPrediction
+{
+    std::vector<std::string> alerts; /* titles, in order */
+    int beeps = 0;
+    bool committed = false; /* a new undo step */
+    bool error = false;     /* the command itself reports a problem */
+};
+
+class ReferenceModel
+{
+public:
+    /* score: the score's staff list (slot order) as (staff, distance);
+       names: the full name the panel shows for each staff. */
+    ReferenceModel(const std::vector<ModelEntry>& score, const std::map<int, std::string>& names, bool categoryExists,
+                   const ModelDocument& start);
+
+    /* Steps of the script language. */
+    void Select(int firstSlot, int lastSlot) { _selection = {firstSlot, lastSlot}; }
+    void SelectNone() { _selection = {0, 0}; }
+    void QueueAnswer(int answer) { _answers.push_back(answer); }
+    StepPrediction Press(int control, const PanelInputs& inputs);
+    StepPrediction Undo();
+    StepPrediction Redo();
+    void Wait(long long milliseconds);
+    /* The panel becomes or stops being the active window; only a change
+       reaches the panel. */
+    void Activate(bool active, bool wasActive)
+    {
+        if (_open && active != wasActive)
+            RefreshWhenCountsDiffer();
+    }
+    void Invoke();
+    void Close() { _open = false; }
+
+    bool Open() const { return _open; }
+    bool HasSelection() const { return _selection.first > 0; }
+    const ModelDocument& Document() const { return _doc; }
+    bool CategoryExists() const { return _category; }
+    size_t UndoDepth() const { return _undo.size(); }
+    size_t RedoDepth() const { return _redo.size(); }
+    const std::vector<std::string>& AlertsSoFar() const { return _alertLog; }
+    int BeepsSoFar() const { return _beeps; }
+    /* True when a yes/no question would come first if this control were
+       pressed now (the generator queues an answer for it). */
+    bool WouldAsk(int control, const PanelInputs& inputs) const;
+
+    /* The nine rows the panel should show now, and the cells the document
+       calls for ("#|Name|Staves|Top|Bottom"). */
+    std::string ShownRow(int row) const;
+    std::string FreshRow(int row) const;
+
+    static std::string Trim(const std::string& text);
+
+private:
+    struct Selection
+    {
+        int first = 0, last = 0;
+    };
+    int ScoreIndex(int staff) const;
+    int Count(int row) const;
+    ModelRow Render(int row) const;
+    void RefreshAll();
+    void RefreshWhenCountsDiffer();
+    void Commit(const ModelDocument& before);
+    int AskAlert(const std::string& title, bool yesNo, StepPrediction& out);
+    /* Handler operations; false cancels the edit. */
+    bool StoreName(ModelDocument& doc, int n, const std::string& name, StepPrediction& out);
+    bool Create(ModelDocument& doc, int n, const std::string& name, StepPrediction& out);
+    bool AddStaves(ModelDocument& doc, int n) const;
+    bool RemoveStaves(ModelDocument& doc, int n) const;
+    void Swap(ModelDocument& doc, int a, int b) const;
+    void Delete(ModelDocument& doc, int n) const;
+    std::vector<int> SelectedStaves() const;
+    void RunHandlerResult(bool ok, const ModelDocument& before, StepPrediction& out);
+
+    std::vector<ModelEntry> _score;
+    std::map<int, std::string> _staffNames;
+    bool _category;
+    ModelDocument _doc;
+    std::vector<std::pair<ModelDocument, ModelDocument>> _undo, _redo;
+    std::array<ModelRow, 9> _shown;
+    Selection _selection;
+    std::deque<int> _answers;
+    std::vector<std::string> _alertLog;
+    int _beeps = 0;
+    long long _clock = 0; /* milliseconds since the panel's timer started */
+    bool _open = false;
+};
+
+#endif
