@@ -27,6 +27,8 @@ constexpr char kMessageStep = 'L';
 constexpr char kMessageFailure = 'F';
 constexpr char kMessageInconclusive = 'I';
 constexpr char kFieldSeparator = '\x1f';
+/* Linked parts whose staff lists the model takes from the document. */
+constexpr int kLinkedPartsLooked = 4;
 
 std::string Join(const std::vector<ModelEntry>& entries, int ModelEntry::*field)
 {
@@ -110,6 +112,16 @@ public:
                 return Fail(kCheckSteps, -1, "setup line `" + lines[i] + "`: " + outcome.message, {});
         _model.reset(new ReferenceModel(score, ReadStaffNames(_session, score), setup.category,
                                         SetupDocument(setup, ReadDocument(_session).document.otherExpressions)));
+        for (int part = 1; part <= kLinkedPartsLooked; ++part) {
+            std::vector<hostsim_staff_entry> list(
+                _session.Host().hostsim_staff_list(0, static_cast<int16_t>(part), nullptr, 0));
+            list.resize(_session.Host().hostsim_staff_list(0, static_cast<int16_t>(part), list.data(), list.size()));
+            std::vector<ModelEntry> entries;
+            for (const hostsim_staff_entry& entry : list)
+                entries.push_back(ModelEntry{entry.staff, entry.distance, entry.resize});
+            if (!entries.empty())
+                _model->AddPart(part, entries);
+        }
         _model->Invoke();
         _image = DocumentImage(_session);
         std::string step;
@@ -178,6 +190,13 @@ private:
         }
         if (word == "press") {
             prediction = _model->Press(std::atoi(argument.c_str()), Inputs());
+            return true;
+        }
+        if (word == "part") {
+            const int part = std::atoi(argument.c_str());
+            if (!_model->HasPart(part))
+                return false;
+            _model->SwitchPart(part);
             return true;
         }
         if (word == "staffset")

@@ -209,6 +209,27 @@ TEST_F(ReferenceModelTest, UndoRestoresTheDocumentWhileThePanelWaitsForItsTimer)
     EXPECT_TRUE(model.Redo().error);
 }
 
+TEST_F(ReferenceModelTest, InALinkedPartTheRegionComesFromThePartButTheSetGoesToTheScore)
+{
+    ReferenceModel model = Open(WithSets({{1, {{1, 0, 100}, {6, -288, 100}}}}));
+    model.AddPart(1, {{4, 0, 100}, {5, -350, 100}});
+    model.SwitchPart(1);
+    model.Select(1, 2);
+    EXPECT_TRUE(model.Press(kCreate, At(2)).committed);
+    EXPECT_EQ(Distances(model, 2), (std::vector<int32_t>{0, -350}));
+    /* Adding the part's staves to a score staff set places them by the
+       score's order. */
+    EXPECT_TRUE(model.Press(kAdd, At(1)).committed);
+    EXPECT_EQ(Staves(model, 1), (std::vector<int>{1, 4, 5, 6}));
+    /* Back in the score, the same slots are other staves; slots beyond a
+       part's staves select nothing there. */
+    model.SwitchPart(0);
+    model.Select(5, 6);
+    model.SwitchPart(1);
+    EXPECT_FALSE(model.Press(kCreate, At(3)).committed);
+    EXPECT_FALSE(model.Document().Exists(3));
+}
+
 TEST_F(ReferenceModelTest, ADisabledButtonIsAnErrorAndChangesNothing)
 {
     ReferenceModel model = Open(WithSets({{1, {{1, 0, 100}}}}));
