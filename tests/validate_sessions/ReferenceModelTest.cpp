@@ -10,7 +10,7 @@ namespace
 {
 
 constexpr int kRename = 103, kCreate = 104, kAdd = 105, kRemove = 106, kUp = 107, kDown = 108, kDelete = 109;
-constexpr int kYes = 2, kNo = 3, kOK = 0;
+constexpr int kNo = 3, kOK = 0;
 
 std::vector<ModelEntry> Score()
 {
