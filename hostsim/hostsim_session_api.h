@@ -34,21 +34,21 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
    X(name) for each. */
 // clang-format off
 #define HOSTSIM_DRIVER_FUNCTIONS(X)                                                               \
-    X(hostsim_reset) X(hostsim_set_profile) X(hostsim_profile) X(hostsim_set_strict)               \
+    X(hostsim_reset) X(hostsim_set_profile) X(hostsim_profile) X(hostsim_set_strict)              \
     X(hostsim_set_main_thread) X(hostsim_begin_plugin_call) X(hostsim_end_plugin_call)            \
     X(hostsim_new_document) X(hostsim_close_document) X(hostsim_set_current_document)             \
     X(hostsim_current_document) X(hostsim_set_current_part) X(hostsim_current_part)               \
     X(hostsim_open_document) X(hostsim_save_document) X(hostsim_describe_document)                \
     X(hostsim_staff_list) X(hostsim_view_state) X(hostsim_dirty) X(hostsim_menu_log_count)        \
-    X(hostsim_menu_log_entry) X(hostsim_clear_call_log) X(hostsim_clear_edit_log) X(hostsim_violation_count) X(hostsim_violation_at)                  \
+    X(hostsim_menu_log_entry) X(hostsim_clear_call_log) X(hostsim_clear_edit_log) X(hostsim_violation_count) X(hostsim_violation_at)\
     X(hostsim_undo) X(hostsim_redo) X(hostsim_undo_depth) X(hostsim_redo_depth)                   \
     X(hostsim_undo_name) X(hostsim_set_selection) X(hostsim_clear_selection)                      \
     X(hostsim_get_selection) X(hostsim_set_folder) X(hostsim_folder)                              \
     X(hostsim_use_user_preferences) X(hostsim_redo_name) X(hostsim_staff_name)                    \
     X(hostsim_find_category) X(hostsim_add_category) X(hostsim_remove_categories)                 \
-    X(hostsim_put_score_staff_list) X(hostsim_measure_count) X(hostsim_import_musicxml)                \
+    X(hostsim_put_score_staff_list) X(hostsim_measure_count) X(hostsim_import_musicxml)           \
     X(hostsim_document_image) X(hostsim_expression_count) X(hostsim_expression_at)                \
-    X(hostsim_get_record) X(hostsim_call_log_count) X(hostsim_call_log_entry) X(hostsim_fail)      \
+    X(hostsim_get_record) X(hostsim_call_log_count) X(hostsim_call_log_entry) X(hostsim_fail)     \
     X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_open_edit_depth)
 // clang-format on
 
