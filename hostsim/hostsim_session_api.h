@@ -40,7 +40,7 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
     X(hostsim_current_document) X(hostsim_set_current_part) X(hostsim_current_part)               \
     X(hostsim_open_document) X(hostsim_save_document) X(hostsim_describe_document)                \
     X(hostsim_staff_list) X(hostsim_view_state) X(hostsim_dirty) X(hostsim_menu_log_count)        \
-    X(hostsim_menu_log_entry) X(hostsim_clear_call_log) X(hostsim_clear_edit_log) X(hostsim_violation_count) X(hostsim_violation_at)\
+    X(hostsim_menu_log_entry) X(hostsim_clear_call_log) X(hostsim_clear_edit_log) X(hostsim_violation_count) X(hostsim_violation_at)                  \
     X(hostsim_undo) X(hostsim_redo) X(hostsim_undo_depth) X(hostsim_redo_depth)                   \
     X(hostsim_undo_name) X(hostsim_set_selection) X(hostsim_clear_selection)                      \
     X(hostsim_get_selection) X(hostsim_set_folder) X(hostsim_folder)                              \
