@@ -34,7 +34,7 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
    X(name) for each. */
 // clang-format off
 #define HOSTSIM_DRIVER_FUNCTIONS(X)                                                               \
-    X(hostsim_reset) X(hostsim_set_profile) X(hostsim_profile) X(hostsim_set_strict)              \
+    X(hostsim_reset) X(hostsim_set_profile) X(hostsim_profile) X(hostsim_set_strict)               \
     X(hostsim_set_main_thread) X(hostsim_begin_plugin_call) X(hostsim_end_plugin_call)            \
     X(hostsim_new_document) X(hostsim_close_document) X(hostsim_set_current_document)             \
     X(hostsim_current_document) X(hostsim_set_current_part) X(hostsim_current_part)               \
