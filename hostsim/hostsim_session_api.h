@@ -46,9 +46,9 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
     X(hostsim_get_selection) X(hostsim_set_folder) X(hostsim_folder)                              \
     X(hostsim_use_user_preferences) X(hostsim_redo_name) X(hostsim_staff_name)                    \
     X(hostsim_find_category) X(hostsim_add_category) X(hostsim_remove_categories)                 \
-    X(hostsim_put_score_staff_list) X(hostsim_measure_count) X(hostsim_import_musicxml)                \
+    X(hostsim_put_score_staff_list) X(hostsim_measure_count) X(hostsim_import_musicxml)           \
     X(hostsim_document_image) X(hostsim_expression_count) X(hostsim_expression_at)                \
-    X(hostsim_get_record) X(hostsim_call_log_count) X(hostsim_call_log_entry) X(hostsim_fail)      \
+    X(hostsim_get_record) X(hostsim_call_log_count) X(hostsim_call_log_entry) X(hostsim_fail)     \
     X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_open_edit_depth)
 // clang-format on
 

@@ -24,6 +24,7 @@ const char* const kFaultCheckOpenEdit = "no host edit is left open after a refus
 constexpr char kMessageFault = 'F';
 constexpr char kMessageDocument = 'D';
 constexpr char kMessageProblem = 'P';
+constexpr char kMessagePanel = 'R';
 constexpr char kMessageVerdictDocument = 'd';
 constexpr char kMessageVerdictPanel = 'p';
 constexpr char kMessageVerdictEdit = 'e';
@@ -65,26 +66,47 @@ bool Prepare(Session& session, const ChildChannel& channel, const std::string& m
     return true;
 }
 
-/* The panel's rows against the rows the document calls for. */
-std::string PanelDifference(const Session& session)
+/* The panel's nine rows, one a line; "" when the panel is not open. */
+std::string PanelRows(const Session& session)
 {
     const int window = session.PanelWindow();
     if (!window || session.Ui().qzui_window_visible(window) != 1)
-        return "the panel is no longer open";
+        return "";
+    std::string rows;
+    for (int row = 0; row < kPanelRows; ++row) {
+        const std::vector<std::string> cells = PanelRowCells(session, window, row);
+        for (size_t i = 0; i < cells.size(); ++i)
+            rows += (i ? "|" : "") + cells[i];
+        rows += "\n";
+    }
+    return rows;
+}
+
+/* The rows the document calls for, as a full refresh would show them. */
+std::string FreshRows(const Session& session)
+{
     const std::vector<ModelEntry> score = ReadScoreList(session);
     const DocumentReadout readout = ReadDocument(session);
     ReferenceModel fresh(score, ReadStaffNames(session, score), readout.categoryExists, readout.document);
     fresh.Invoke();
-    for (int row = 0; row < kPanelRows; ++row) {
-        std::string got;
-        const std::vector<std::string> cells = PanelRowCells(session, window, row);
-        for (size_t i = 0; i < cells.size(); ++i)
-            got += (i ? "|" : "") + cells[i];
-        if (got != fresh.FreshRow(row))
-            return "row " + std::to_string(row) + " shows \"" + got + "\" where the document calls for \"" +
-                   fresh.FreshRow(row) + "\"";
-    }
-    return "";
+    std::string rows;
+    for (int row = 0; row < kPanelRows; ++row)
+        rows += fresh.FreshRow(row) + "\n";
+    return rows;
+}
+
+/* The panel after a refused call may show the document as a full refresh
+   shows it, or exactly what it shows without the fault, or what it shows
+   when the command changes nothing (the panel polls only the staff counts,
+   so a change that keeps them is not seen before a refresh). */
+std::string PanelDifference(const Session& session, const FaultBaseline& baseline)
+{
+    const std::string rows = PanelRows(session);
+    if (rows.empty())
+        return "the panel is no longer open";
+    if (rows == FreshRows(session) || rows == baseline.panel || rows == baseline.unchangedPanel)
+        return "";
+    return "the panel shows\n" + rows + "where the document calls for\n" + FreshRows(session);
 }
 
 void Inject(const HostEngine& host, const InjectedFault& fault)
@@ -159,6 +181,14 @@ const std::vector<FaultScenario>& FaultScenarios()
          Sets({{5, {1, 6}}}),
          {"row 5", "type \"Gone\"", "press 103", "answer yes"},
          "press 109"},
+        /* What the panel does besides its commands: the timer's refresh after
+           a change behind its back, opening, and switching the view. */
+        {"refresh on a timer tick",
+         Sets({{2, {1, 4}}}),
+         {"row 2", "type \"Named\"", "press 103", "select 2-3 1-8", "row 4", "activate", "press 104", "undo"},
+         "wait 200"},
+        {"open the panel again", Sets({{2, {1, 4}}}), {"row 2", "type \"Named\"", "press 103", "close"}, "invoke"},
+        {"switch the view to a staff set", Sets({{2, {1, 4}}}), {"row 2", "activate"}, "press 1"},
     };
     return scenarios;
 }
@@ -201,14 +231,26 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
                     sendOnce(call.tag, call.key, true);
             }
             channel.Send(kMessageDocument, DescribeDocument(session));
+            RunScriptLine(session, "wait 200", result);
+            channel.Send(kMessagePanel, PanelRows(session));
         }
         session.Finish();
     });
+    const ChildOutcome unchanged = RunInChildProcess([&](const ChildChannel& channel) {
+        Session session;
+        Outcome result;
+        if (Prepare(session, channel, module, scenario) && RunScriptLine(session, "wait 200", result))
+            channel.Send(kMessagePanel, PanelRows(session));
+        session.Finish();
+    });
+    baseline.unchangedPanel = Message(unchanged, kMessagePanel);
     for (const auto& message : outcome.messages) {
         if (message.first == kMessageProblem)
             baseline.problem = message.second;
         if (message.first == kMessageDocument)
             baseline.document = message.second;
+        if (message.first == kMessagePanel)
+            baseline.panel = message.second;
         if (message.first != kMessageFault)
             continue;
         const std::vector<std::string> fields = SplitText(message.second, kSeparator);
@@ -247,7 +289,7 @@ FaultVerdict RunWithFault(const std::string& module, const FaultScenario& scenar
                                                           "neither the document before the command nor\n" +
                                                           baseline.document);
             RunScriptLine(session, "wait 200", result);
-            const std::string panel = PanelDifference(session);
+            const std::string panel = PanelDifference(session, baseline);
             if (!panel.empty())
                 channel.Send(kMessageVerdictPanel, panel);
         }

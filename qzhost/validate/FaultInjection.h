@@ -45,6 +45,8 @@ struct FaultBaseline
 {
     std::vector<InjectedFault> faults; /* one per distinct call */
     std::string document;              /* the staff sets afterwards, described */
+    std::string panel;                 /* the panel's rows after the command and a tick */
+    std::string unchangedPanel;        /* the rows after a tick without the command */
     std::string problem;               /* why there is no baseline; "" when there is */
 };
 FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scenario);

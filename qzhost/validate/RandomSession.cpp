@@ -69,7 +69,8 @@ Reproducer MakeReproducer(const std::string& module, const SessionRun& failing, 
         if (run.failed && !run.inconclusive && run.failure.check == failing.failure.check) {
             reproducer.shrunk = run;
             set = setup.sets.erase(set);
-        } else {
+        }
+        else {
             ++set;
         }
     }

@@ -134,8 +134,12 @@ std::string StepGenerator::Next(const ReferenceModel& model, const PanelInputs& 
         const std::vector<std::string>& names = Names();
         return "type " + qzscript::Quote(names[static_cast<size_t>(Pick(0, static_cast<int>(names.size()) - 1))]);
     }
-    if (draw <= 39)
-        return SelectLine(scoreStaves);
+    if (draw <= 37)
+        return SelectLine(model.SlotCount());
+    if (draw <= 39) {
+        const std::vector<int> parts = model.Parts();
+        return "part " + std::to_string(parts[static_cast<size_t>(Pick(0, static_cast<int>(parts.size()) - 1))]);
+    }
     if (draw <= 75)
         return PressLine(model, inputs);
     if (draw <= 83) {

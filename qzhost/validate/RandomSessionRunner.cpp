@@ -27,22 +27,29 @@ constexpr char kMessageStep = 'L';
 constexpr char kMessageFailure = 'F';
 constexpr char kMessageInconclusive = 'I';
 constexpr char kFieldSeparator = '\x1f';
+/* Linked parts whose staff lists the model takes from the document. */
+constexpr int kLinkedPartsLooked = 4;
 
-std::string Join(const std::vector<ModelEntry>& entries, int ModelEntry::*field)
+/* One field of a staff list's entries, as the script language lists it. */
+std::string JoinField(const std::vector<ModelEntry>& entries, int64_t (*field)(const ModelEntry&))
 {
     std::string text;
     for (size_t i = 0; i < entries.size(); ++i)
-        text += (i ? "," : "") + std::to_string(entries[i].*field);
+        text += (i ? "," : "") + std::to_string(field(entries[i]));
     return text;
 }
 
-std::string JoinDistances(const std::vector<ModelEntry>& entries)
+/* The fields compared, in order, each with the expectation that shows it. */
+struct ComparedField
 {
-    std::string text;
-    for (size_t i = 0; i < entries.size(); ++i)
-        text += (i ? "," : "") + std::to_string(entries[i].distance);
-    return text;
-}
+    const char* expectation;
+    int64_t (*value)(const ModelEntry&);
+};
+const ComparedField kComparedFields[] = {
+    {"staffset", [](const ModelEntry& entry) -> int64_t { return entry.staff; }},
+    {"distances", [](const ModelEntry& entry) -> int64_t { return entry.distance; }},
+    {"resize", [](const ModelEntry& entry) -> int64_t { return entry.resize; }},
+};
 
 /* The first record in which the document differs from the model, as a
    description and the expectation that shows it; false when they agree. */
@@ -53,17 +60,12 @@ bool FirstDifference(const DocumentReadout& got, const ModelDocument& model, boo
         const auto& have = got.document.sets[static_cast<size_t>(n - 1)];
         const auto& want = model.sets[static_cast<size_t>(n - 1)];
         const std::string number = std::to_string(n);
-        const std::pair<std::string, std::string> fields[] = {
-            {"staffset", Join(want, &ModelEntry::staff) + "|" + Join(have, &ModelEntry::staff)},
-            {"distances", JoinDistances(want) + "|" + JoinDistances(have)},
-            {"resize", Join(want, &ModelEntry::resize) + "|" + Join(have, &ModelEntry::resize)}};
-        for (const auto& field : fields) {
-            const size_t bar = field.second.find('|');
-            const std::string wanted = field.second.substr(0, bar), had = field.second.substr(bar + 1);
+        for (const ComparedField& field : kComparedFields) {
+            const std::string wanted = JoinField(want, field.value), had = JoinField(have, field.value);
             if (wanted != had) {
-                detail = "staff set " + number + " " + field.first + ": the document has \"" + had +
+                detail = "staff set " + number + " " + field.expectation + ": the document has \"" + had +
                          "\", the model \"" + wanted + "\"";
-                expectation = "expect " + field.first + " " + number + " " + qzscript::Quote(wanted);
+                expectation = std::string("expect ") + field.expectation + " " + number + " " + qzscript::Quote(wanted);
                 return true;
             }
         }
@@ -110,6 +112,16 @@ public:
                 return Fail(kCheckSteps, -1, "setup line `" + lines[i] + "`: " + outcome.message, {});
         _model.reset(new ReferenceModel(score, ReadStaffNames(_session, score), setup.category,
                                         SetupDocument(setup, ReadDocument(_session).document.otherExpressions)));
+        for (int part = 1; part <= kLinkedPartsLooked; ++part) {
+            std::vector<hostsim_staff_entry> list(
+                _session.Host().hostsim_staff_list(0, static_cast<int16_t>(part), nullptr, 0));
+            list.resize(_session.Host().hostsim_staff_list(0, static_cast<int16_t>(part), list.data(), list.size()));
+            std::vector<ModelEntry> entries;
+            for (const hostsim_staff_entry& entry : list)
+                entries.push_back(ModelEntry{entry.staff, entry.distance, entry.resize});
+            if (!entries.empty())
+                _model->AddPart(part, entries);
+        }
         _model->Invoke();
         _image = DocumentImage(_session);
         std::string step;
@@ -178,6 +190,13 @@ private:
         }
         if (word == "press") {
             prediction = _model->Press(std::atoi(argument.c_str()), Inputs());
+            return true;
+        }
+        if (word == "part") {
+            const int part = std::atoi(argument.c_str());
+            if (!_model->HasPart(part))
+                return false;
+            _model->SwitchPart(part);
             return true;
         }
         if (word == "staffset")

@@ -69,6 +69,14 @@ std::string ReferenceModel::Trim(const std::string& text)
 
 int ReferenceModel::ScoreIndex(int staff) const { return IndexOf(_score, staff); }
 
+std::vector<int> ReferenceModel::Parts() const
+{
+    std::vector<int> parts = {0};
+    for (const auto& part : _parts)
+        parts.push_back(part.first);
+    return parts;
+}
+
 int ReferenceModel::Count(int row) const
 {
     return row == 0 ? static_cast<int>(_score.size()) : static_cast<int>(_doc.sets[row - 1].size());
@@ -197,8 +205,10 @@ int ReferenceModel::AskAlert(const std::string& title, bool yesNo, StepPredictio
 std::vector<int> ReferenceModel::SelectedStaves() const
 {
     std::vector<int> staves;
-    for (int slot = _selection.first; slot >= 1 && slot <= _selection.last; ++slot)
-        staves.push_back(_score[static_cast<size_t>(slot - 1)].staff);
+    /* A selection made in another part may reach past this part's staves:
+       slots without a staff are left out. */
+    for (int slot = _selection.first; slot >= 1 && slot <= std::min(_selection.last, SlotCount()); ++slot)
+        staves.push_back(PartList()[static_cast<size_t>(slot - 1)].staff);
     return staves;
 }
 
@@ -219,10 +229,15 @@ bool ReferenceModel::StoreName(ModelDocument& doc, int n, const std::string& nam
 
 bool ReferenceModel::Create(ModelDocument& doc, int n, const std::string& name, StepPrediction& out)
 {
+    /* The region's own staff list: the current part's. */
+    const std::vector<ModelEntry>& region = PartList();
+    const int last = std::min(_selection.last, SlotCount());
+    if (_selection.first > last)
+        return false; /* no staff at any selected slot */
+    const int32_t top = region[static_cast<size_t>(_selection.first - 1)].distance;
     std::vector<ModelEntry> list;
-    const int32_t top = _score[static_cast<size_t>(_selection.first - 1)].distance;
-    for (int slot = _selection.first; slot <= _selection.last; ++slot) {
-        const ModelEntry& staff = _score[static_cast<size_t>(slot - 1)];
+    for (int slot = _selection.first; slot <= last; ++slot) {
+        const ModelEntry& staff = region[static_cast<size_t>(slot - 1)];
         list.push_back(ModelEntry{staff.staff, staff.distance - top, 100});
     }
     doc.sets[static_cast<size_t>(n - 1)] = list;

@@ -88,6 +88,16 @@ public:
     ReferenceModel(const std::vector<ModelEntry>& score, const std::map<int, std::string>& names, bool categoryExists,
                    const ModelDocument& start);
 
+    /* The staff list of a linked part (slot order); parts without one
+       cannot be made current. */
+    void AddPart(int part, const std::vector<ModelEntry>& list) { _parts[part] = list; }
+    bool HasPart(int part) const { return part == 0 || _parts.count(part) != 0; }
+    /* The current part: selections are made in its staff list; staff sets
+       are kept in the score whatever part is current. */
+    void SwitchPart(int part) { _part = part; }
+    int SlotCount() const { return static_cast<int>(PartList().size()); }
+    std::vector<int> Parts() const;
+
     /* Steps of the script language. */
     void Select(int firstSlot, int lastSlot) { _selection = {firstSlot, lastSlot}; }
     void SelectNone() { _selection = {0, 0}; }
@@ -131,6 +141,7 @@ private:
         int first = 0, last = 0;
     };
     int ScoreIndex(int staff) const;
+    const std::vector<ModelEntry>& PartList() const { return _part == 0 ? _score : _parts.at(_part); }
     int Count(int row) const;
     ModelRow Render(int row) const;
     void RefreshAll();
@@ -148,6 +159,8 @@ private:
     void RunHandlerResult(bool ok, const ModelDocument& before, StepPrediction& out);
 
     std::vector<ModelEntry> _score;
+    std::map<int, std::vector<ModelEntry>> _parts;
+    int _part = 0;
     std::map<int, std::string> _staffNames;
     bool _category;
     ModelDocument _doc;

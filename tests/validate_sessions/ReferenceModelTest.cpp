@@ -10,7 +10,7 @@ namespace
 {
 
 constexpr int kRename = 103, kCreate = 104, kAdd = 105, kRemove = 106, kUp = 107, kDown = 108, kDelete = 109;
-constexpr int kYes = 2, kNo = 3, kOK = 0;
+constexpr int kNo = 3, kOK = 0;
 
 std::vector<ModelEntry> Score()
 {
@@ -207,6 +207,27 @@ TEST_F(ReferenceModelTest, UndoRestoresTheDocumentWhileThePanelWaitsForItsTimer)
     EXPECT_FALSE(model.Redo().error);
     EXPECT_EQ(model.Document().Name(5, true), "Low");
     EXPECT_TRUE(model.Redo().error);
+}
+
+TEST_F(ReferenceModelTest, InALinkedPartTheRegionComesFromThePartButTheSetGoesToTheScore)
+{
+    ReferenceModel model = Open(WithSets({{1, {{1, 0, 100}, {6, -288, 100}}}}));
+    model.AddPart(1, {{4, 0, 100}, {5, -350, 100}});
+    model.SwitchPart(1);
+    model.Select(1, 2);
+    EXPECT_TRUE(model.Press(kCreate, At(2)).committed);
+    EXPECT_EQ(Distances(model, 2), (std::vector<int32_t>{0, -350}));
+    /* Adding the part's staves to a score staff set places them by the
+       score's order. */
+    EXPECT_TRUE(model.Press(kAdd, At(1)).committed);
+    EXPECT_EQ(Staves(model, 1), (std::vector<int>{1, 4, 5, 6}));
+    /* Back in the score, the same slots are other staves; slots beyond a
+       part's staves select nothing there. */
+    model.SwitchPart(0);
+    model.Select(5, 6);
+    model.SwitchPart(1);
+    EXPECT_FALSE(model.Press(kCreate, At(3)).committed);
+    EXPECT_FALSE(model.Document().Exists(3));
 }
 
 TEST_F(ReferenceModelTest, ADisabledButtonIsAnErrorAndChangesNothing)
