@@ -124,7 +124,8 @@ NSString* _cocoalink_CFURLRefToPath(CFURLRef url)
     const CFIndex size = CFStringGetMaximumSizeForEncoding(CFStringGetLength(path), kCFStringEncodingUTF8) + 1;
     std::vector<char> utf8(static_cast<size_t>(size), '\0');
     NSString* text = nil;
-    if (CFStringGetCString(path, &utf8[0], size, kCFStringEncodingUTF8)) text = [NSString stringWithUTF8String:&utf8[0]];
+    if (CFStringGetCString(path, &utf8[0], size, kCFStringEncodingUTF8))
+        text = [NSString stringWithUTF8String:&utf8[0]];
     CFRelease(path);
     return text;
 }

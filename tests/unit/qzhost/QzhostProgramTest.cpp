@@ -66,8 +66,7 @@ protected:
     {
         Write("stdin.txt", input);
         const std::string command = "cd '" + folder.string() + "' && env " + environment + " '" QZHOST_PROGRAM "' " +
-                                    arguments +
-                                    " < stdin.txt > stdout.txt 2> stderr.txt";
+                                    arguments + " < stdin.txt > stdout.txt 2> stderr.txt";
         Result run;
         const int status = std::system(command.c_str());
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -255,13 +254,12 @@ TEST_F(QzhostProgram, CocoaVariantWithoutADisplayFailsWithOneLine)
 #ifdef QZHOST_HAS_COCOA
     const std::string kLine = "qzhost: no display: run under xvfb-run, or use the terminal mode\n";
 #else
-    const std::string kLine =
-        "qzhost: this build has no cocoa variant of the plug-in (the Cocoa one needs GNUstep)\n";
+    const std::string kLine = "qzhost: this build has no cocoa variant of the plug-in (the Cocoa one needs GNUstep)\n";
 #endif
     const fs::path file = Write("open.qzs", "doc demo\nload\ninvoke\nexpect open yes\n");
     for (const char* display : {"-u DISPLAY", "DISPLAY="}) {
-        for (const std::string& command :
-             {"script --ui cocoa " + file.string(), "script --ui=cocoa " + file.string(), std::string("run --ui cocoa")}) {
+        for (const std::string& command : {"script --ui cocoa " + file.string(), "script --ui=cocoa " + file.string(),
+                                           std::string("run --ui cocoa")}) {
             Result run = Qzhost(command, "invoke\n", display);
             EXPECT_EQ(2, run.status) << display << command;
             EXPECT_EQ(kLine, run.err) << display << command;

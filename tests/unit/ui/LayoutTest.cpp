@@ -112,7 +112,8 @@ TEST(PanelLayout, EveryLayoutFontNamesItsSize)
 {
     int layouts = 0;
     for (const auto& entry : std::filesystem::directory_iterator(QZ_RESOURCES_DIR)) {
-        if (entry.path().extension() != ".xib") continue;
+        if (entry.path().extension() != ".xib")
+            continue;
         ++layouts;
         pugi::xml_document document;
         ASSERT_TRUE(document.load_file(entry.path().c_str())) << entry.path();

@@ -40,7 +40,8 @@ bool XWindowNamed(const std::string& title, qzui_rect* pRect)
     std::string line;
     while (std::getline(tree, line)) {
         size_t at = line.find(quoted);
-        if (at == std::string::npos) continue;
+        if (at == std::string::npos)
+            continue;
         int width = 0, height = 0, left = 0, top = 0;
         size_t geometry = line.find(')', at);
         if (geometry == std::string::npos ||
@@ -56,7 +57,8 @@ bool XWindowNamed(const std::string& title, qzui_rect* pRect)
 /* Mean and standard deviation of the image's grey levels, 0 to 1. */
 bool GreySpread(const std::string& image, double* pMean, double* pDeviation)
 {
-    std::string text = Output("convert '" + image + "' -colorspace Gray -format '%[fx:mean] %[fx:standard_deviation]' info:");
+    std::string text =
+        Output("convert '" + image + "' -colorspace Gray -format '%[fx:mean] %[fx:standard_deviation]' info:");
     return std::sscanf(text.c_str(), "%lf %lf", pMean, pDeviation) == 2;
 }
 

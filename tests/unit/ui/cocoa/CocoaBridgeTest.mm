@@ -168,7 +168,8 @@ TEST_F(CocoaTimers, ATimerDueInRealTimeWaitsForTheDriversClockEvenThroughAPress)
 TEST(GNUstepFiles, DefaultsAreWrittenWhereTheConfigurationSaysNotUnderHome)
 {
     const char* config = std::getenv("GNUSTEP_CONFIG_FILE");
-    if (!config || !*config) GTEST_SKIP() << "not run through scripts/run-gnustep";
+    if (!config || !*config)
+        GTEST_SKIP() << "not run through scripts/run-gnustep";
     const std::string state = std::string(config).substr(0, std::string(config).rfind('/'));
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
     NSUserDefaults* defaults = [NSUserDefaults standardUserDefaults];
@@ -177,10 +178,11 @@ TEST(GNUstepFiles, DefaultsAreWrittenWhereTheConfigurationSaysNotUnderHome)
     struct stat file
     {};
     std::string written;
-    NSArray* files = [[NSFileManager defaultManager] directoryContentsAtPath:
-                                                        [NSString stringWithUTF8String:(state + "/Defaults").c_str()]];
+    NSArray* files = [[NSFileManager defaultManager]
+        directoryContentsAtPath:[NSString stringWithUTF8String:(state + "/Defaults").c_str()]];
     for (NSUInteger i = 0; i < [files count]; ++i)
-        if ([[files objectAtIndex:i] hasSuffix:@".plist"]) written += [[files objectAtIndex:i] UTF8String];
+        if ([[files objectAtIndex:i] hasSuffix:@".plist"])
+            written += [[files objectAtIndex:i] UTF8String];
     EXPECT_NE("", written) << "no defaults file in " << state << "/Defaults";
     const char* home = std::getenv("HOME");
     ASSERT_NE(nullptr, home);

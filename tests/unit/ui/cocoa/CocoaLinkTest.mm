@@ -116,7 +116,9 @@ std::string Utf8Of(NSString* text) { return text ? [text UTF8String] : "<nil>"; 
 
 TEST_F(CocoaLink, FileAddressesGiveTheirPathWholeAndUnicode)
 {
-    const std::string kPieces = "/tmp/St\xC3\xBC" "cke f\xC3\xBC" "r Fl\xC3\xB6te/Satz 1 \xE2\x99\xAD.musx";
+    const std::string kPieces = "/tmp/St\xC3\xBC"
+                                "cke f\xC3\xBC"
+                                "r Fl\xC3\xB6te/Satz 1 \xE2\x99\xAD.musx";
     CFURLRef file = FileURL(kPieces, false);
     ASSERT_NE(nullptr, file);
     NSString* path = _cocoalink_CFURLRefToPath(file);
