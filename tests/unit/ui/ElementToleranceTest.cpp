@@ -119,43 +119,14 @@ std::vector<Operation> Operations(FCTreeNode* pNode)
 {
     static FCString text("zz");
     return {
-        {"SetDlgItemVisible",
-         [](Bridge* b, int t) {
-             b->SetDlgItemVisible(t, false);
-             return Done();
-         },
-         "-",
-         {}},
+        {"SetDlgItemVisible", [](Bridge* b, int t) { return (b->SetDlgItemVisible(t, false), Done()); }, "-", {}},
         {"GetDlgItemVisible", [](Bridge* b, int t) { return Show(b->GetDlgItemVisible(t)); }, "false", {}},
-        {"SetDlgItemEnable",
-         [](Bridge* b, int t) {
-             b->SetDlgItemEnable(t, false);
-             return Done();
-         },
-         "-",
-         {}},
+        {"SetDlgItemEnable", [](Bridge* b, int t) { return (b->SetDlgItemEnable(t, false), Done()); }, "-", {}},
         {"GetDlgItemEnable", [](Bridge* b, int t) { return Show(b->GetDlgItemEnable(t)); }, "false", {}},
-        {"SetDlgItemKeyboardFocus",
-         [](Bridge* b, int t) {
-             b->SetDlgItemKeyboardFocus(t);
-             return Done();
-         },
-         "-",
-         {}},
-        {"SetDlgItemCheck",
-         [](Bridge* b, int t) {
-             b->SetDlgItemCheck(t, 1);
-             return Done();
-         },
-         "-", kNotButtons},
+        {"SetDlgItemKeyboardFocus", [](Bridge* b, int t) { return (b->SetDlgItemKeyboardFocus(t), Done()); }, "-", {}},
+        {"SetDlgItemCheck", [](Bridge* b, int t) { return (b->SetDlgItemCheck(t, 1), Done()); }, "-", kNotButtons},
         {"GetDlgItemCheck", [](Bridge* b, int t) { return Show(b->GetDlgItemCheck(t)); }, "0", kNotButtons},
-        {"SetDlgItemText",
-         [](Bridge* b, int t) {
-             b->SetDlgItemText(t, &text);
-             return Done();
-         },
-         "-",
-         {}},
+        {"SetDlgItemText", [](Bridge* b, int t) { return (b->SetDlgItemText(t, &text), Done()); }, "-", {}},
         {"GetDlgItemText",
          [](Bridge* b, int t) {
              FCString read("unchanged");
@@ -165,10 +136,7 @@ std::vector<Operation> Operations(FCTreeNode* pNode)
          "unchanged",
          {}},
         {"SetDlgItemTextAndResize",
-         [](Bridge* b, int t) {
-             b->SetDlgItemTextAndResize(t, &text);
-             return Done();
-         },
+         [](Bridge* b, int t) { return (b->SetDlgItemTextAndResize(t, &text), Done()); },
          "-",
          {}},
         {"GetDlgItemRect",
@@ -179,78 +147,21 @@ std::vector<Operation> Operations(FCTreeNode* pNode)
          },
          "false 1.000000 4.000000",
          {}},
-        {"SetDlgItemWidth",
-         [](Bridge* b, int t) {
-             b->SetDlgItemWidth(t, 33);
-             return Done();
-         },
-         "-",
-         {}},
-        {"SetDlgItemHeight",
-         [](Bridge* b, int t) {
-             b->SetDlgItemHeight(t, 33);
-             return Done();
-         },
-         "-",
-         {}},
-        {"SetDlgItemPos",
-         [](Bridge* b, int t) {
-             b->SetDlgItemPos(t, 5, 5, true);
-             return Done();
-         },
-         "-",
-         {}},
-        {"SetDlgItemSize",
-         [](Bridge* b, int t) {
-             b->SetDlgItemSize(t, 40, 40, false);
-             return Done();
-         },
-         "-",
-         {}},
+        {"SetDlgItemWidth", [](Bridge* b, int t) { return (b->SetDlgItemWidth(t, 33), Done()); }, "-", {}},
+        {"SetDlgItemHeight", [](Bridge* b, int t) { return (b->SetDlgItemHeight(t, 33), Done()); }, "-", {}},
+        {"SetDlgItemPos", [](Bridge* b, int t) { return (b->SetDlgItemPos(t, 5, 5, true), Done()); }, "-", {}},
+        {"SetDlgItemSize", [](Bridge* b, int t) { return (b->SetDlgItemSize(t, 40, 40, false), Done()); }, "-", {}},
         {"ClearShortcutKey",
-         [](Bridge* b, int t) {
-             b->ClearShortcutKey(t);
-             return Done();
-         },
+         [](Bridge* b, int t) { return (b->ClearShortcutKey(t), Done()); },
          "-",
          {KindsWindow::kEdit}},
-        {"SetEditFocus",
-         [](Bridge* b, int t) {
-             b->SetEditFocus(t);
-             return Done();
-         },
-         "-", kNotEdits},
-        {"EditScrollToBottom",
-         [](Bridge* b, int t) {
-             b->EditScrollToBottom(t);
-             return Done();
-         },
-         "-", kNotEdits},
-        {"ClearAllPopupItems",
-         [](Bridge* b, int t) {
-             b->ClearAllPopupItems(t);
-             return Done();
-         },
-         "-", kNotPopups},
+        {"SetEditFocus", [](Bridge* b, int t) { return (b->SetEditFocus(t), Done()); }, "-", kNotEdits},
+        {"EditScrollToBottom", [](Bridge* b, int t) { return (b->EditScrollToBottom(t), Done()); }, "-", kNotEdits},
+        {"ClearAllPopupItems", [](Bridge* b, int t) { return (b->ClearAllPopupItems(t), Done()); }, "-", kNotPopups},
         {"GetPopupItemCount", [](Bridge* b, int t) { return Show(b->GetPopupItemCount(t)); }, "0", kNotPopups},
-        {"AppendPopupItem",
-         [](Bridge* b, int t) {
-             b->AppendPopupItem(t, &text);
-             return Done();
-         },
-         "-", kNotPopups},
-        {"InsertString",
-         [](Bridge* b, int t) {
-             b->InsertString(t, 0, &text);
-             return Done();
-         },
-         "-", kNotPopups},
-        {"DeletePopupItem",
-         [](Bridge* b, int t) {
-             b->DeletePopupItem(t, 0);
-             return Done();
-         },
-         "-", kNotPopups},
+        {"AppendPopupItem", [](Bridge* b, int t) { return (b->AppendPopupItem(t, &text), Done()); }, "-", kNotPopups},
+        {"InsertString", [](Bridge* b, int t) { return (b->InsertString(t, 0, &text), Done()); }, "-", kNotPopups},
+        {"DeletePopupItem", [](Bridge* b, int t) { return (b->DeletePopupItem(t, 0), Done()); }, "-", kNotPopups},
         {"GetPopupItemText",
          [](Bridge* b, int t) {
              FCString read("unchanged");
@@ -258,174 +169,73 @@ std::vector<Operation> Operations(FCTreeNode* pNode)
              return std::string(read.GetCString());
          },
          "unchanged", kNotPopups},
-        {"SelectPopupItem",
-         [](Bridge* b, int t) {
-             b->SelectPopupItem(t, 0);
-             return Done();
-         },
-         "-", kNotPopups},
+        {"SelectPopupItem", [](Bridge* b, int t) { return (b->SelectPopupItem(t, 0), Done()); }, "-", kNotPopups},
         {"GetSelectedPopupItem", [](Bridge* b, int t) { return Show(b->GetSelectedPopupItem(t)); }, "-1", kNotPopups},
-        {"SetStepperMinMax",
-         [](Bridge* b, int t) {
-             b->SetStepperMinMax(t, 3, 9);
-             return Done();
-         },
-         "-", kNotSteppers},
+        {"SetStepperMinMax", [](Bridge* b, int t) { return (b->SetStepperMinMax(t, 3, 9), Done()); }, "-",
+         kNotSteppers},
         {"GetStepperMin", [](Bridge* b, int t) { return Show(b->GetStepperMin(t)); }, "0", kNotSteppers},
         {"GetStepperMax", [](Bridge* b, int t) { return Show(b->GetStepperMax(t)); }, "0", kNotSteppers},
-        {"SetStepperValue",
-         [](Bridge* b, int t) {
-             b->SetStepperValue(t, 5);
-             return Done();
-         },
-         "-", kNotSteppers},
-        {"SetSliderMin",
-         [](Bridge* b, int t) {
-             b->SetSliderMin(t, 2);
-             return Done();
-         },
-         "-", kNotSliders},
+        {"SetStepperValue", [](Bridge* b, int t) { return (b->SetStepperValue(t, 5), Done()); }, "-", kNotSteppers},
+        {"SetSliderMin", [](Bridge* b, int t) { return (b->SetSliderMin(t, 2), Done()); }, "-", kNotSliders},
         {"GetSliderMin", [](Bridge* b, int t) { return Show(b->GetSliderMin(t)); }, "0", kNotSliders},
-        {"SetSliderMax",
-         [](Bridge* b, int t) {
-             b->SetSliderMax(t, 50);
-             return Done();
-         },
-         "-", kNotSliders},
+        {"SetSliderMax", [](Bridge* b, int t) { return (b->SetSliderMax(t, 50), Done()); }, "-", kNotSliders},
         {"GetSliderMax", [](Bridge* b, int t) { return Show(b->GetSliderMax(t)); }, "0", kNotSliders},
-        {"SetSliderThumbValue",
-         [](Bridge* b, int t) {
-             b->SetSliderThumbValue(t, 7);
-             return Done();
-         },
-         "-", kNotSliders},
+        {"SetSliderThumbValue", [](Bridge* b, int t) { return (b->SetSliderThumbValue(t, 7), Done()); }, "-",
+         kNotSliders},
         {"GetSliderThumbValue", [](Bridge* b, int t) { return Show(b->GetSliderThumbValue(t)); }, "-1", kNotSliders},
-        {"SwitcherAddPage",
-         [](Bridge* b, int t) {
-             b->SwitcherAddPage(t, &text);
-             return Done();
-         },
-         "-", kNotSwitchers},
+        {"SwitcherAddPage", [](Bridge* b, int t) { return (b->SwitcherAddPage(t, &text), Done()); }, "-",
+         kNotSwitchers},
         {"SwitcherGetPageCount", [](Bridge* b, int t) { return Show(b->SwitcherGetPageCount(t)); }, "0", kNotSwitchers},
         {"SwitcherGetSelectedPage", [](Bridge* b, int t) { return Show(b->SwitcherGetSelectedPage(t)); }, "-1",
          kNotSwitchers},
-        {"SwitcherSetSelectedPage",
-         [](Bridge* b, int t) {
-             b->SwitcherSetSelectedPage(t, 0);
-             return Done();
-         },
-         "-", kNotSwitchers},
+        {"SwitcherSetSelectedPage", [](Bridge* b, int t) { return (b->SwitcherSetSelectedPage(t, 0), Done()); }, "-",
+         kNotSwitchers},
         {"TableViewUseLeftCheckboxColumn", [](Bridge* b, int t) { return Show(b->TableViewUseLeftCheckboxColumn(t)); },
          "false", kNotTables},
         {"TableViewHasCheckboxes", [](Bridge* b, int t) { return Show(b->TableViewHasCheckboxes(t)); }, "false",
          kNotTables},
-        {"TableViewSetNoHeader",
-         [](Bridge* b, int t) {
-             b->TableViewSetNoHeader(t);
-             return Done();
-         },
-         "-", kNotTables},
-        {"TableViewExpandLastColumn",
-         [](Bridge* b, int t) {
-             b->TableViewExpandLastColumn(t);
-             return Done();
-         },
-         "-", kNotTables},
+        {"TableViewSetNoHeader", [](Bridge* b, int t) { return (b->TableViewSetNoHeader(t), Done()); }, "-",
+         kNotTables},
+        {"TableViewExpandLastColumn", [](Bridge* b, int t) { return (b->TableViewExpandLastColumn(t), Done()); }, "-",
+         kNotTables},
         {"TableViewGetColumnCount", [](Bridge* b, int t) { return Show(b->TableViewGetColumnCount(t, true)); }, "-1",
          kNotTables},
         {"TableViewGetColumnWidth", [](Bridge* b, int t) { return Show(b->TableViewGetColumnWidth(t, 0)); },
          Show(-1.0f), kNotTables},
-        {"TableViewSetColumnTitle",
-         [](Bridge* b, int t) {
-             b->TableViewSetColumnTitle(t, 0, &text);
-             return Done();
-         },
+        {"TableViewSetColumnTitle", [](Bridge* b, int t) { return (b->TableViewSetColumnTitle(t, 0, &text), Done()); },
          "-", kNotTables},
-        {"TableViewAddColumn",
-         [](Bridge* b, int t) {
-             b->TableViewAddColumn(t, &text, 40, 11);
-             return Done();
-         },
-         "-", kNotTables},
-        {"TableViewDeleteAllColumns",
-         [](Bridge* b, int t) {
-             b->TableViewDeleteAllColumns(t);
-             return Done();
-         },
-         "-", kNotTables},
-        {"TableViewRedraw",
-         [](Bridge* b, int t) {
-             b->TableViewRedraw(t);
-             return Done();
-         },
-         "-", kNotTables},
-        {"TableViewScrollToTop",
-         [](Bridge* b, int t) {
-             b->TableViewScrollToTop(t);
-             return Done();
-         },
-         "-", kNotTables},
+        {"TableViewAddColumn", [](Bridge* b, int t) { return (b->TableViewAddColumn(t, &text, 40, 11), Done()); }, "-",
+         kNotTables},
+        {"TableViewDeleteAllColumns", [](Bridge* b, int t) { return (b->TableViewDeleteAllColumns(t), Done()); }, "-",
+         kNotTables},
+        {"TableViewRedraw", [](Bridge* b, int t) { return (b->TableViewRedraw(t), Done()); }, "-", kNotTables},
+        {"TableViewScrollToTop", [](Bridge* b, int t) { return (b->TableViewScrollToTop(t), Done()); }, "-",
+         kNotTables},
         {"TableViewGetSelectedLine", [](Bridge* b, int t) { return Show(b->TableViewGetSelectedLine(t)); }, "-1",
          kNotTables},
-        {"TableViewSelectLine",
-         [](Bridge* b, int t) {
-             b->TableViewSelectLine(t, 0, true);
-             return Done();
-         },
-         "-", kNotTables},
-        {"TableViewUpdateCheckbox",
-         [](Bridge* b, int t) {
-             b->TableViewUpdateCheckbox(t, 0);
-             return Done();
-         },
-         "-", kNotTables},
-        {"TableViewClearSelection",
-         [](Bridge* b, int t) {
-             b->TableViewClearSelection(t);
-             return Done();
-         },
-         "-", kNotTables},
-        {"OutlineViewSetupColumn",
-         [](Bridge* b, int t) {
-             b->OutlineViewSetupColumn(t, 11);
-             return Done();
-         },
-         "-", kNotOutlines},
-        {"OutlineViewRefreshData",
-         [](Bridge* b, int t) {
-             b->OutlineViewRefreshData(t);
-             return Done();
-         },
-         "-", kNotOutlines},
+        {"TableViewSelectLine", [](Bridge* b, int t) { return (b->TableViewSelectLine(t, 0, true), Done()); }, "-",
+         kNotTables},
+        {"TableViewUpdateCheckbox", [](Bridge* b, int t) { return (b->TableViewUpdateCheckbox(t, 0), Done()); }, "-",
+         kNotTables},
+        {"TableViewClearSelection", [](Bridge* b, int t) { return (b->TableViewClearSelection(t), Done()); }, "-",
+         kNotTables},
+        {"OutlineViewSetupColumn", [](Bridge* b, int t) { return (b->OutlineViewSetupColumn(t, 11), Done()); }, "-",
+         kNotOutlines},
+        {"OutlineViewRefreshData", [](Bridge* b, int t) { return (b->OutlineViewRefreshData(t), Done()); }, "-",
+         kNotOutlines},
         {"OutlineViewGetSelectedNode",
          [](Bridge* b, int t) { return std::string(b->OutlineViewGetSelectedNode(t) ? "node" : "null"); }, "null",
          kNotOutlines},
         {"OutlineViewSetSelectedNode",
-         [pNode](Bridge* b, int t) {
-             b->OutlineViewSetSelectedNode(t, pNode);
-             return Done();
-         },
-         "-", kNotOutlines},
+         [pNode](Bridge* b, int t) { return (b->OutlineViewSetSelectedNode(t, pNode), Done()); }, "-", kNotOutlines},
         {"OutlineViewExpandNode",
-         [pNode](Bridge* b, int t) {
-             b->OutlineViewExpandNode(t, pNode, true);
-             return Done();
-         },
-         "-", kNotOutlines},
+         [pNode](Bridge* b, int t) { return (b->OutlineViewExpandNode(t, pNode, true), Done()); }, "-", kNotOutlines},
         {"OutlineViewIsNodeExpanded",
          [pNode](Bridge* b, int t) { return Show(b->OutlineViewIsNodeExpanded(t, pNode)); }, "false", kNotOutlines},
         {"OutlineViewExpandAllContainers",
-         [](Bridge* b, int t) {
-             b->OutlineViewExpandAllContainers(t);
-             return Done();
-         },
-         "-", kNotOutlines},
+         [](Bridge* b, int t) { return (b->OutlineViewExpandAllContainers(t), Done()); }, "-", kNotOutlines},
         {"OutlineViewCollapseAllContainers",
-         [](Bridge* b, int t) {
-             b->OutlineViewCollapseAllContainers(t);
-             return Done();
-         },
-         "-", kNotOutlines},
+         [](Bridge* b, int t) { return (b->OutlineViewCollapseAllContainers(t), Done()); }, "-", kNotOutlines},
     };
 }
 

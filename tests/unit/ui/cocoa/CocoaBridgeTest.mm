@@ -187,6 +187,11 @@ TEST(GNUstepFiles, DefaultsAreWrittenWhereTheConfigurationSaysNotUnderHome)
     const char* home = std::getenv("HOME");
     ASSERT_NE(nullptr, home);
     EXPECT_NE(0, stat((std::string(home) + "/GNUstep").c_str(), &file)) << home;
+    /* The daemons are found by name under the temporary folder: the run's
+       own, so that parallel runs never share (and stop) each other's. */
+    const char* temporary = std::getenv("TEMP");
+    ASSERT_NE(nullptr, temporary);
+    EXPECT_EQ(std::string(temporary), [NSTemporaryDirectory() UTF8String]);
     [defaults removeObjectForKey:@"QZDefaultsProbe"];
     [defaults synchronize];
     [pool release];
