@@ -9,7 +9,6 @@ namespace
 
 constexpr uint16_t kFirstStaffSetItem = 65500;
 constexpr int16_t kCurrentPart = -1;
-constexpr int16_t kScore = 0;
 
 std::vector<hostsim_staff_entry> StaffList(const HostEngine& host, uint16_t item, int16_t part)
 {
@@ -21,7 +20,7 @@ std::vector<hostsim_staff_entry> StaffList(const HostEngine& host, uint16_t item
 std::string StaffName(const HostEngine& host, int16_t staff)
 {
     const char* name = host.hostsim_staff_name(staff, 1);
-    return name && *name ? std::string(name) : "Staff #" + std::to_string(staff);
+    return name && *name ? ScoreModel::PlainName(name) : "Staff #" + std::to_string(staff);
 }
 
 std::string RangeWord(int first, int last)
@@ -41,14 +40,15 @@ ScoreModel ScoreReader::Read(const Session& session)
         return model;
     model.displayedStaffSet = host.hostsim_view_state().displayedStaffSet;
     model.measures = host.hostsim_measure_count();
-    /* The view shows the score's order of the current part, or the staff
-       set's staves in the set's order; the selection counts slots in the
-       former. */
+    /* The view shows the current part's own order, or the staff set's
+       staves in the set's order; the selection counts slots in the former.
+       Staff sets are looked up where the host's View menu looks for them:
+       in the current part. */
     const std::vector<hostsim_staff_entry> order = StaffList(host, 0, kCurrentPart);
     const std::vector<hostsim_staff_entry> shown =
         model.displayedStaffSet == 0
             ? order
-            : StaffList(host, static_cast<uint16_t>(kFirstStaffSetItem + model.displayedStaffSet - 1), kScore);
+            : StaffList(host, static_cast<uint16_t>(kFirstStaffSetItem + model.displayedStaffSet - 1), kCurrentPart);
     for (const hostsim_staff_entry& entry : shown) {
         ScoreRow row;
         row.staff = entry.staff;
@@ -68,7 +68,7 @@ ScoreModel ScoreReader::Read(const Session& session)
     }
     for (int set = 1; set <= ScoreModel::kStaffSets; ++set)
         model.staffSets[static_cast<size_t>(set)] =
-            host.hostsim_staff_list(static_cast<uint16_t>(kFirstStaffSetItem + set - 1), kScore, nullptr, 0) > 0;
+            host.hostsim_staff_list(static_cast<uint16_t>(kFirstStaffSetItem + set - 1), kCurrentPart, nullptr, 0) > 0;
     model.undoSteps = host.hostsim_undo_depth();
     model.redoSteps = host.hostsim_redo_depth();
     model.undoName = host.hostsim_undo_name();
