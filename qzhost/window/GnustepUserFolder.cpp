@@ -1,16 +1,54 @@
 #include "qzhost/window/GnustepUserFolder.h"
 
+#include <signal.h>
+#include <sys/types.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace fs = std::filesystem;
+
+namespace
+{
+
+const char* const kDaemons[] = {"gdnc", "gpbs"};
+
+std::string ReadProcFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+/* Whether a process is one of GNUstep's daemons running with this
+   configuration file. */
+bool IsOurDaemon(const fs::path& process, const std::string& setting)
+{
+    std::string name = ReadProcFile(process / "comm");
+    name.erase(name.find_last_not_of('\n') + 1);
+    if (std::find(std::begin(kDaemons), std::end(kDaemons), name) == std::end(kDaemons))
+        return false;
+    const std::string environment = ReadProcFile(process / "environ");
+    for (size_t at = 0; at < environment.size();) {
+        const size_t end = environment.find('\0', at);
+        const size_t length = (end == std::string::npos ? environment.size() : end) - at;
+        if (environment.compare(at, length, setting) == 0)
+            return true;
+        at += length + 1;
+    }
+    return false;
+}
+
+} // namespace
 
 GnustepUserFolder::~GnustepUserFolder()
 {
     if (_folder.empty())
         return;
+    StopDaemons();
     std::error_code ignored;
     fs::remove_all(_folder, ignored);
 }
@@ -42,4 +80,16 @@ bool GnustepUserFolder::SetUp(std::string& error)
     setenv("GNUSTEP_CONFIG_FILE", config.c_str(), 1);
     setenv("GNUSTEP_USER_ROOT", (_folder + "/Library").c_str(), 1);
     return true;
+}
+
+void GnustepUserFolder::StopDaemons() const
+{
+    const std::string setting = "GNUSTEP_CONFIG_FILE=" + _folder + "/GNUstep.conf";
+    std::error_code failure;
+    for (fs::directory_iterator it("/proc", failure), end; !failure && it != end; it.increment(failure)) {
+        const std::string pid = it->path().filename().string();
+        if (pid.find_first_not_of("0123456789") != std::string::npos || !IsOurDaemon(it->path(), setting))
+            continue;
+        kill(static_cast<pid_t>(std::stol(pid)), SIGTERM);
+    }
 }

@@ -6,8 +6,10 @@
    never writes there: unless the environment names a configuration file
    already ($GNUSTEP_CONFIG_FILE, as scripts/run-gnustep sets it), one is
    written into a new temporary folder that points every per-user folder
-   inside it, and the folder goes when the object does. Must be set up
-   before the first GNUstep call. */
+   inside it, and the folder goes when the object does, together with the
+   GNUstep daemons (gdnc, gpbs) started with that configuration, which
+   would serve nobody afterwards. Must be set up before the first GNUstep
+   call. */
 
 #include <string>
 
@@ -25,6 +27,7 @@ public:
     const std::string& Folder() const { return _folder; }
 
 private:
+    void StopDaemons() const;
     std::string _folder;
 };
 
