@@ -178,8 +178,9 @@ Outcome RunExpectMenu(WindowContext& context, const CommandArguments& args)
     const Outcome found = FindItem(context, args, &item);
     if (found.kind != Outcome::kDone)
         return found;
+    const std::string expected = qzscript::Quote(title) + (state == 0 ? " enabled" : " disabled");
     const std::string got = qzscript::Quote([[item title] UTF8String]) + ([item isEnabled] ? " enabled" : " disabled");
-    return CompareText(qzscript::Quote(title) + (state == 0 ? " enabled" : " disabled"), got);
+    return expected == got ? Outcome::Done() : Outcome::Expected(expected, got);
 }
 
 const WindowCommand kWindowCommands[] = {

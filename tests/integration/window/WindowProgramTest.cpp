@@ -177,3 +177,37 @@ TEST(WindowProgram, GnustepFilesStayOutOfTheHomeFolder)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(ProcessesMentioning(temporary), 0u);
 }
+
+TEST(WindowProgram, ScriptFailuresNameTheLineAndStopThePlay)
+{
+    struct Case
+    {
+        const char* script;
+        int status;
+        const char* message;
+    } cases[] = {
+        {"expect names \"Flute\"\n", 1,
+         "window.qzs:1: expected \"Flute\", got \"Flute|Clarinet in B\u266D|Horn|Violin I|Viola|Staff #6\""},
+        {"wait 10\nexpect menu \"Edit\" \"Undo\" \"Undo\" enabled\n", 1,
+         "window.qzs:2: expected \"Undo\" enabled, got \"Undo\" disabled"},
+        {"menu \"Edit\" \"Undo\"\n", 2, "window.qzs:1: the menu item Undo is disabled"},
+        {"menu \"Edit\" \"Cut\"\n", 2, "window.qzs:1: the menu Edit has no item Cut"},
+        {"menu \"Window\" \"Undo\"\n", 2, "window.qzs:1: the menu Window has no item Undo"},
+        {"drag 7 1 1 1\n", 2, "window.qzs:1: "},
+        {"drag 1 1 1 9\n", 2, "window.qzs:1: "},
+        {"drag 1 1\n", 2, "window.qzs:1: "},
+        {"wait soon\n", 2, "window.qzs:1: "},
+        {"expect cells 3-1 1\n", 2, "window.qzs:1: bad range '3-1'"},
+        {"frobnicate\n", 2, "window.qzs:1: unknown command 'frobnicate'"},
+        {"expect view 3\n", 1, "window.qzs:1: expected view 3, got view all"},
+        {"wait 10\n\"unterminated\n", 2, "window.qzs:2: "},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder("qzwindow");
+        WindowRun run(folder, c.script + std::string("write ") + folder.File("after.txt") + " \"ran on\"\n");
+        ASSERT_TRUE(run.Started());
+        EXPECT_EQ(run.Wait(), c.status) << c.script << run.Errors();
+        EXPECT_NE(run.Errors().find(c.message), std::string::npos) << c.script << run.Errors();
+        EXPECT_FALSE(fs::exists(folder.File("after.txt"))) << c.script;
+    }
+}
