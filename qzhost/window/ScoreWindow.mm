@@ -24,6 +24,9 @@ const CGFloat kMinRows = 4;
                                       backing:NSBackingStoreBuffered
                                         defer:NO];
     [_window setReleasedWhenClosed:NO];
+    /* Below the menu bar, at the left of the screen. */
+    const NSRect screen = [[NSScreen mainScreen] visibleFrame];
+    [_window setFrameTopLeftPoint:NSMakePoint(NSMinX(screen) + 20, NSMaxY(screen) - 40)];
     [_window setDelegate:delegate];
     _names = [[NSView alloc] initWithFrame:NSMakeRect(0, 0, kNamesWidth, 100)];
     _grid = [[QZHostScoreGridView alloc] initWithFrame:NSMakeRect(kNamesWidth, 0, 400, 100)];
@@ -90,7 +93,10 @@ const CGFloat kMinRows = 4;
     const CGFloat height = [QZHostScoreGridView headerHeight] + rows * [QZHostScoreGridView rowHeight] + kMargin;
     const CGFloat gridWidth = [QZHostScoreGridView widthForMeasures:model.measures];
     [_window setTitle:[NSString stringWithUTF8String:model.Title().c_str()]];
+    /* The window keeps its top left corner as it grows or shrinks. */
+    const NSRect before = [_window frame];
     [_window setContentSize:NSMakeSize(kNamesWidth + gridWidth + kMargin, height)];
+    [_window setFrameTopLeftPoint:NSMakePoint(NSMinX(before), NSMaxY(before))];
     [_names setFrame:NSMakeRect(0, 0, kNamesWidth, height)];
     [_grid setFrame:NSMakeRect(kNamesWidth, 0, gridWidth, height)];
     [self layoutNames:model height:height];

@@ -130,6 +130,9 @@ int Run(Session& session, const std::string& script, std::ostream& out, std::ost
     StartApplication();
     CatchInterrupts();
     if (script.empty()) {
+        out << "Window mode: pick \"" << session.MenuText()
+            << "\" in the Plug-ins menu; Quit in the qzhost menu or closing the score window ends the session\n";
+        out.flush();
         session.SetAlertAsker(AskWithPanel);
         session.SetNotice([&out](const std::string& line) {
             out << (line == "beep" ? "*** beep ***" : line) << "\n";
