@@ -151,6 +151,7 @@ int Run(Session& session, const std::string& script, std::ostream& out, std::ost
     }
     RunEvents(controller);
     const int status = player ? [player status] : kExitOK;
+    [player stop];
     [player release];
     [controller stop];
     [controller release];

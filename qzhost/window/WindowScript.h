@@ -45,6 +45,8 @@
                   errors:(std::ostream*)pErrors;
 /* Schedules the first line on the run loop. */
 - (void)start;
+/* Drops the line waiting for its turn (the run is ending). */
+- (void)stop;
 /* 0 while nothing failed. */
 - (int)status;
 /* The number of the last line run. */

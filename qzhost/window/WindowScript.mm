@@ -241,6 +241,11 @@ const WindowCommand* FindWindowCommand(const qzscript::Line& line, size_t* pName
     [self performSelector:@selector(step:) withObject:nil afterDelay:0];
 }
 
+- (void)stop
+{
+    [NSObject cancelPreviousPerformRequestsWithTarget:self];
+}
+
 - (int)status
 {
     return _status;
