@@ -24,7 +24,8 @@
 - (void)showModel:(const ScoreModel&)model;
 - (NSWindow*)window;
 - (QZHostScoreGridView*)grid;
-/* The staff names as the window shows them, top to bottom. */
+/* The staff names as the window shows them, top to bottom (none when it
+   shows why there are none). */
 - (std::vector<std::string>)staffNames;
 @end
 

@@ -9,6 +9,8 @@ namespace
 const CGFloat kNamesWidth = 180;
 const CGFloat kMargin = 10;
 const CGFloat kMinRows = 4;
+/* The label that says why there are no names. */
+const NSInteger kNoteTag = 1;
 } // namespace
 
 @implementation QZHostScoreWindow
@@ -82,9 +84,12 @@ const CGFloat kMinRows = 4;
             NSMakeRect(kMargin, top - rowHeight * (row + 1) + 2, kNamesWidth - 2 * kMargin, rowHeight - 4);
         [_names addSubview:[self labelWithText:model.rows[row].name frame:frame]];
     }
-    if (model.rows.empty())
-        [_names addSubview:[self labelWithText:model.documentOpen ? "(no staves)" : "(no document)"
-                                         frame:NSMakeRect(kMargin, top - rowHeight + 2, kNamesWidth, rowHeight - 4)]];
+    if (model.rows.empty()) {
+        NSTextField* note = [self labelWithText:model.documentOpen ? "(no staves)" : "(no document)"
+                                          frame:NSMakeRect(kMargin, top - rowHeight + 2, kNamesWidth, rowHeight - 4)];
+        [note setTag:kNoteTag];
+        [_names addSubview:note];
+    }
 }
 
 - (void)showModel:(const ScoreModel&)model
@@ -110,7 +115,8 @@ const CGFloat kMinRows = 4;
     NSArray* labels = [_names subviews];
     for (NSUInteger i = 0; i < [labels count]; ++i) {
         NSTextField* label = (NSTextField*)(id)[labels objectAtIndex:i];
-        names.push_back([[label stringValue] UTF8String]);
+        if ([label tag] != kNoteTag)
+            names.push_back([[label stringValue] UTF8String]);
     }
     return names;
 }
