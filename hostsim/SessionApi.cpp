@@ -4,12 +4,15 @@
 #include "hostsim/hostsim_session_api.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "hostsim/ContentWriter.h"
 #include "hostsim/DocumentReader.h"
 #include "hostsim/Engine.h"
+#include "hostsim/MenuModel.h"
+#include "hostsim/RecordKey.h"
 #include "hostsim/TagRules.h"
 
 using namespace hostsim;
@@ -98,4 +101,17 @@ int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entri
 int16_t hostsim_measure_count(void) {
     Document* doc = sessionDriver("hostsim_measure_count").current();
     return doc ? doc->measures : 0;
+}
+
+int32_t hostsim_menu_command(uint32_t code) {
+    Engine& e = sessionDriver("hostsim_menu_command");
+    Document* doc = e.current();
+    MenuEntry m;
+    m.code = code;
+    std::memcpy(m.chars, tagChars(code).c_str(), 4);
+    m.document = doc ? doc->id() : 0;
+    m.part = doc ? doc->currentPart : 0;
+    if (doc) m.result = MenuModel::execute(*doc, e.scopeFor(QZ_FOURCC("SOIu"), *doc), code);
+    e.log.addMenu(m);
+    return m.result;
 }

@@ -25,6 +25,10 @@ HOSTSIM_API int16_t hostsim_measure_count(void);
 /* Writes a staff list in the score (part 0) whatever part is current,
    without an edit; count 0 deletes the list. */
 HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entries, size_t count);
+/* A command of the host's own menus (the user picked it), carried out and
+   logged like the same code from FX_ExecuteMenuItem; returns the host's
+   answer (0 without a document or for an unknown code). */
+HOSTSIM_API int32_t hostsim_menu_command(uint32_t code);
 
 #ifdef __cplusplus
 }
@@ -49,7 +53,7 @@ HOSTSIM_API int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_
     X(hostsim_put_score_staff_list) X(hostsim_measure_count) X(hostsim_import_musicxml)           \
     X(hostsim_document_image) X(hostsim_expression_count) X(hostsim_expression_at)                \
     X(hostsim_get_record) X(hostsim_call_log_count) X(hostsim_call_log_entry) X(hostsim_fail)     \
-    X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_open_edit_depth)
+    X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_open_edit_depth) X(hostsim_menu_command)
 // clang-format on
 
 #endif

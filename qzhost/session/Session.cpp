@@ -142,7 +142,9 @@ bool Session::LoadPlugin(const std::string& path, std::string& error)
 void Session::PluginCall(const char* what, const std::function<void()>& call)
 {
     _host.hostsim_begin_plugin_call(what);
+    ++_pluginCalls;
     call();
+    --_pluginCalls;
     const auto* depth = static_cast<const int32_t*>(_modules.PluginSymbol("FinaleEditDepth"));
     _host.hostsim_end_plugin_call(depth ? *depth : -1);
 }

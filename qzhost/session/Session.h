@@ -80,6 +80,10 @@ public:
 
     /* Runs one plug-in entry call or user event between the engine's checks. */
     void PluginCall(const char* what, const std::function<void()>& call);
+    /* Whether a plug-in call is running: the engine's driver functions must
+       wait (code that a plug-in call's run loop reaches, such as a window's
+       timer, asks this first). */
+    bool InPluginCall() const { return _pluginCalls > 0; }
 
     /* The panel's window number; 0 when it is not loaded. */
     int PanelWindow() const;
@@ -132,6 +136,7 @@ private:
     Notice _notice;
     std::string _actionProblem;
     size_t _violationsSeen = 0;
+    int _pluginCalls = 0;
 };
 
 /* The code of an alert button's title ("Ok", "Cancel", "Yes", "No"); -1 when unknown. */

@@ -185,16 +185,23 @@ bool StartApplication()
 
 NSString* LayoutPath(int layoutID)
 {
-    std::string name = "/" + std::to_string(layoutID) + ".xib";
+    std::vector<std::string> names(1, "/" + std::to_string(layoutID) + ".xib");
     std::vector<std::string> folders;
     if (!Get().layoutFolder.empty()) folders.push_back(Get().layoutFolder);
     folders.push_back(ModuleFolder());
+#ifdef __APPLE__
+    /* A macOS bundle holds its layouts compiled to nibs in Contents/Resources,
+       next to the folder of the module's binary. */
+    names.push_back("/" + std::to_string(layoutID) + ".nib");
+    folders.push_back(ModuleFolder() + "/../Resources");
+#endif
 #ifdef QZ_RESOURCES_DIR
     folders.push_back(QZ_RESOURCES_DIR);
 #endif
     for (size_t i = 0; i < folders.size(); ++i)
-        if (!folders[i].empty() && FileExists(folders[i] + name))
-            return [NSString stringWithUTF8String:(folders[i] + name).c_str()];
+        for (size_t n = 0; n < names.size(); ++n)
+            if (!folders[i].empty() && FileExists(folders[i] + names[n]))
+                return [NSString stringWithUTF8String:(folders[i] + names[n]).c_str()];
     return nil;
 }
 

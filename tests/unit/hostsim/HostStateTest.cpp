@@ -5,6 +5,7 @@
 
 #include "common/qz_fourcc.h"
 #include "common/qz_host_versions.h"
+#include "hostsim/hostsim_session_api.h"
 #include "platform/simurl.h"
 
 using namespace hostsim_test;
@@ -69,6 +70,37 @@ TEST_F(HostStateTest, UnknownCommandsAnswerZeroAndAllAreLogged)
     EXPECT_STREQ(m.chars, "TOZm");
     EXPECT_EQ(m.result, 1);
     EXPECT_EQ(m.document, doc);
+}
+
+TEST_F(HostStateTest, TheHostsOwnMenuCommandsActAndAreLoggedLikeThePlugins)
+{
+    makeStaffSet(2, {3});
+    EXPECT_EQ(hostsim_menu_command(QZ_FOURCC("StS2")), 0); // page view
+    EXPECT_EQ(hostsim_menu_command(QZ_FOURCC("VwSc")), 1);
+    EXPECT_EQ(hostsim_menu_command(QZ_FOURCC("StS2")), 1);
+    EXPECT_EQ(hostsim_view_state().displayedStaffSet, 2);
+    EXPECT_EQ(hostsim_menu_command(QZ_FOURCC("StS5")), 0);
+    EXPECT_EQ(hostsim_view_state().displayedStaffSet, 2);
+    EXPECT_EQ(hostsim_menu_command(QZ_FOURCC("ABCD")), 0);
+    ASSERT_EQ(hostsim_menu_log_count(), 5u);
+    hostsim_menu m{};
+    ASSERT_TRUE(hostsim_menu_log_entry(2, &m));
+    EXPECT_STREQ(m.chars, "StS2");
+    EXPECT_EQ(m.result, 1);
+    EXPECT_EQ(m.document, doc);
+    /* Not a plug-in call: nothing for the call log. */
+    EXPECT_EQ(hostsim_call_count("FX_ExecuteMenuItem"), 0u);
+}
+
+TEST_F(HostStateTest, MenuCommandsWithoutADocumentDoNothing)
+{
+    ASSERT_TRUE(hostsim_close_document(doc));
+    EXPECT_EQ(hostsim_menu_command(QZ_FOURCC("VwSc")), 0);
+    ASSERT_EQ(hostsim_menu_log_count(), 1u);
+    hostsim_menu m{};
+    ASSERT_TRUE(hostsim_menu_log_entry(0, &m));
+    EXPECT_EQ(m.document, 0);
+    EXPECT_EQ(m.result, 0);
 }
 
 /* ---- driver content ---- */

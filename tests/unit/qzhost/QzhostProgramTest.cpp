@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -273,6 +274,120 @@ TEST_F(QzhostProgram, CocoaVariantWithoutADisplayFailsWithOneLine)
 namespace
 {
 
+/* Sets an environment variable (or removes it, for null) for the programs a
+   test starts, and puts the old value back. */
+class EnvironmentScope
+{
+public:
+    EnvironmentScope(const char* name, const char* value) : _name(name)
+    {
+        const char* old = std::getenv(name);
+        _had = old != nullptr;
+        _old = old ? old : "";
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~EnvironmentScope()
+    {
+        if (_had)
+            setenv(_name.c_str(), _old.c_str(), 1);
+        else
+            unsetenv(_name.c_str());
+    }
+    EnvironmentScope(const EnvironmentScope&) = delete;
+    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
+
+private:
+    std::string _name;
+    std::string _old;
+    bool _had = false;
+};
+
+/* A display name no X server answers to. */
+const char* const kDeadDisplay = ":9917";
+
+} // namespace
+
+TEST_F(QzhostProgram, WindowModeWithoutADisplayFailsOnOneLine)
+{
+    for (const char* display : {static_cast<const char*>(nullptr), "", kDeadDisplay}) {
+        EnvironmentScope scope("DISPLAY", display);
+        Result run = Qzhost("run --window demo");
+#ifdef QZHOST_TEST_WINDOW_MODE
+        EXPECT_EQ(run.status, 1) << (display ? display : "unset");
+        EXPECT_EQ(run.err, "qzhost: no display: run under xvfb-run, or use the terminal mode\n");
+#else
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("the window mode is not in this build"), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+#endif
+        EXPECT_EQ(run.out, "") << "nothing was loaded or shown";
+    }
+}
+
+TEST_F(QzhostProgram, PipedRunKeepsToCommandsWhenADisplayIsSet)
+{
+    EnvironmentScope scope("DISPLAY", kDeadDisplay);
+    Result run = Qzhost("run test", "select 2 3\nexpect region 2 3\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("terminated"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("line "), std::string::npos) << run.out;
+}
+
+TEST_F(QzhostProgram, WindowOptionsThatCannotGoTogetherAreUsageErrors)
+{
+    struct Case
+    {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"run --script s.qzs", "--script goes with --window"},
+        {"run --window --script", "--script needs a file"},
+        {"run --window --ui headless", "the window mode runs the Cocoa variant"},
+        {"run --window test extra", "usage: qzhost run"},
+    };
+    EnvironmentScope scope("DISPLAY", kDeadDisplay);
+    for (const Case& c : cases) {
+        Result run = Qzhost(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+    }
+}
+
+TEST_F(QzhostProgram, ExpectRegionReadsTheSelectionInTheWordsOfSelect)
+{
+    Result run = Script("doc test\nexpect region none\nselect 2-4 3-5\nexpect region 2-4 3-5\n"
+                        "select 6 8\nexpect region 6-6 8\nselect none\nexpect region none\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    run = Script("doc test\nselect 2-4 3-5\nexpect region 2-4 3-6\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(":3: expected \"2-4 3-6\", got \"2-4 3-5\""), std::string::npos) << run.err;
+    run = Script("doc test\nexpect region 4-2 1\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("bad range '4-2'"), std::string::npos) << run.err;
+}
+
+TEST_F(QzhostProgram, ViewSwitchesLikeTheHostsViewMenu)
+{
+    Result run = Script("doc test\nstaffset 2 \"4,5\"\nview 2\nexpect view 2\nview all\nexpect view all\n"
+                        "view 2\nexpect view 2\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    /* A staff set that does not exist leaves the view as it was. */
+    run = Script("doc test\nstaffset 2 \"4,5\"\nview 2\nstaffset 3 \"\"\nview 3\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(":5: staff set 3 does not exist"), std::string::npos) << run.err;
+    run = Script("doc test\nview 9\n");
+    EXPECT_EQ(run.status, 2);
+    run = Script("view all\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("no document is open"), std::string::npos) << run.err;
+}
+
+namespace
+{
+
 /* qzhost run in a pseudo-terminal: keys are written to the master side and
    the screen read back from it. */
 class Terminal
@@ -284,6 +399,8 @@ public:
         if (_child == 0) {
             setenv("XDG_CONFIG_HOME", home.c_str(), 1);
             setenv("TERM", "xterm", 1);
+            /* With a display a terminal run opens the window mode instead. */
+            unsetenv("DISPLAY");
             execl(QZHOST_PROGRAM, QZHOST_PROGRAM, "run", document.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }

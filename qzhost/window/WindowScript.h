@@ -1,0 +1,56 @@
+#ifndef QZHOST_WINDOW_WINDOWSCRIPT_H
+#define QZHOST_WINDOW_WINDOWSCRIPT_H
+
+/* Plays a command file in the window mode, one line a turn of the run loop,
+   so that the window, the panel and their timers run between the lines as
+   they do for a person; then ends the session. Lines of the script language
+   change the host as the terminal does: the window follows on its timer, so
+   a script lets time pass (wait) before it looks at the window. Besides the
+   script language it knows what only the window has:
+
+       drag ROW MEASURE ROW MEASURE    a drag in the grid from one cell to
+                                       another (rows from 1 at the top)
+       menu "MENU" "ITEM"              picks a menu item (an item titled
+                                       "Undo Staff Set Panel" answers to "Undo")
+       wait MS                         lets MS milliseconds pass on the run loop
+       expect names "NAME|NAME|..."    the staff names the window shows
+       expect cells ROWS MEASURES|none the cells the grid shows selected
+       expect menu "MENU" "ITEM" "TITLE" enabled|disabled
+
+   Failures are reported as `qzhost script` reports them: "FILE:LINE: ...",
+   status 1 for an expectation, 2 for a command error. */
+
+#import <AppKit/AppKit.h>
+
+#include "qzhost/script/ScriptParser.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+@class QZHostController;
+
+@interface QZHostWindowScript : NSObject {
+    QZHostController* _controller; /* not retained: it outlives the script */
+    std::vector<qzscript::Line>* _pLines;
+    std::string* _pName;
+    std::ostream* _pErrors;
+    size_t _next;
+    int _status;
+    int _lastLine;
+}
+- (id)initWithController:(QZHostController*)controller
+                   lines:(const std::vector<qzscript::Line>&)lines
+                    name:(const std::string&)name
+                  errors:(std::ostream*)pErrors;
+/* Schedules the first line on the run loop. */
+- (void)start;
+/* Drops the line waiting for its turn (the run is ending). */
+- (void)stop;
+/* 0 while nothing failed. */
+- (int)status;
+/* The number of the last line run. */
+- (int)lastLine;
+@end
+
+#endif
