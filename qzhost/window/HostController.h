@@ -36,6 +36,7 @@ struct SessionRef
     QZHostMenus* _menus;
     ScoreModel* _pShown;
     NSTimer* _refreshTimer;
+    NSTimeInterval _clockTime; /* when the plug-in's clock last moved */
     Outcome* _pLastOutcome;
     BOOL _quit;
 }

@@ -8,11 +8,15 @@
 #include "qzhost/window/ScoreReader.h"
 
 #include <ostream>
+#include <string>
 
 namespace
 {
 /* How often the window looks for changes it did not make itself. */
 const NSTimeInterval kFollowInterval = 0.1;
+/* The most real time one step of the plug-in's clock makes up for: after a
+   long stall (a modal run, a suspended process) missed ticks are dropped. */
+const long long kLongestClockStep = 400;
 
 qzscript::Line LineOf(const std::vector<std::string>& words)
 {
@@ -58,6 +62,7 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
     [[_menus mainMenu] display];
     [self refresh];
     [[_scoreWindow window] makeKeyAndOrderFront:nil];
+    _clockTime = [NSDate timeIntervalSinceReferenceDate];
     if (!_refreshTimer)
         _refreshTimer = [[NSTimer scheduledTimerWithTimeInterval:kFollowInterval
                                                           target:self
@@ -107,6 +112,27 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
     [_menus showModel:model];
 }
 
+/* The plug-in's timers run on the clock its driver moves (a host's clock,
+   as the script language's wait moves it): here it follows real time, each
+   step one plug-in call the host checks. */
+- (void)moveClock
+{
+    const NSTimeInterval now = [NSDate timeIntervalSinceReferenceDate];
+    long long elapsed = static_cast<long long>((now - _clockTime) * 1000.0);
+    if (elapsed <= 0)
+        return;
+    _clockTime = now;
+    if (!_session.session->PluginLoaded() || !_session.session->Ui().qzui_advance_clock)
+        return;
+    if (elapsed > kLongestClockStep)
+        elapsed = kLongestClockStep;
+    std::vector<std::string> words(1, "wait");
+    words.push_back(std::to_string(elapsed));
+    const Outcome outcome = RunSessionLine(*_session.session, LineOf(words));
+    if (outcome.kind != Outcome::kDone && _pErrors)
+        *_pErrors << "qzhost: the panel's timers: " << outcome.message << "\n";
+}
+
 - (void)follow:(NSTimer*)timer
 {
     (void)timer;
@@ -116,6 +142,7 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
         return;
     if (_session.session->QuitRequested())
         [self requestQuit];
+    [self moveClock];
     [self refresh];
 }
 
