@@ -1,4 +1,4 @@
-/* expect staffset N \"STAFF,STAFF,...\" */
+/* expect staffset N "STAFF,STAFF,..." */
 
 #include "qzhost/session/CommandSupport.h"
 
@@ -7,20 +7,8 @@ namespace
 
 Outcome RunExpectStaffSet(Session& session, const CommandArguments& args)
 {
-    ArgumentCheck check(args, "expect staffset N \"STAFF,STAFF,...\"");
-    long long number = 0;
-    std::string text, problem;
-    std::vector<long long> expected;
-    if (!check.Count(2) || !check.Integer(0, 1, 8, number) || !check.Text(1, text))
-        return check.Error();
-    if (!qzscript::ParseIntegerList(text, 1LL, 2147483647LL, expected, problem))
-        return Outcome::Error(problem);
-    if (!session.Host().hostsim_current_document())
-        return Outcome::Error("no document is open");
-    std::vector<long long> got;
-    for (const hostsim_staff_entry& entry : ScoreStaffSet(session, static_cast<int>(number)))
-        got.push_back(entry.staff);
-    return CompareText(JoinInts(expected, ","), JoinInts(got, ","));
+    return ExpectStaffSetField(session, args, "expect staffset N \"STAFF,STAFF,...\"", 1LL, 2147483647LL,
+                               [](const hostsim_staff_entry& entry) -> long long { return entry.staff; });
 }
 
 } // namespace

@@ -174,3 +174,22 @@ std::vector<hostsim_staff_entry> ScoreStaffSet(const Session& session, int numbe
     entries.resize(session.Host().hostsim_staff_list(item, 0, entries.data(), entries.size()));
     return entries;
 }
+
+Outcome ExpectStaffSetField(Session& session, const CommandArguments& args, const char* usage, long long min,
+                            long long max, StaffEntryField field)
+{
+    ArgumentCheck check(args, usage);
+    long long number = 0;
+    std::string text, problem;
+    std::vector<long long> expected;
+    if (!check.Count(2) || !check.Integer(0, 1, 8, number) || !check.Text(1, text))
+        return check.Error();
+    if (!qzscript::ParseIntegerList(text, min, max, expected, problem))
+        return Outcome::Error(problem);
+    if (!session.Host().hostsim_current_document())
+        return Outcome::Error("no document is open");
+    std::vector<long long> got;
+    for (const hostsim_staff_entry& entry : ScoreStaffSet(session, static_cast<int>(number)))
+        got.push_back(field(entry));
+    return CompareText(JoinInts(expected, ","), JoinInts(got, ","));
+}

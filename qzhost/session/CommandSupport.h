@@ -54,6 +54,12 @@ std::vector<int> EnabledPanelControls(const Session& session, int window);
 
 /* Staff set N (1-8) as the score stores it; empty when it does not exist. */
 std::vector<hostsim_staff_entry> ScoreStaffSet(const Session& session, int number);
+/* One field of staff set N's entries, in order. */
+using StaffEntryField = long long (*)(const hostsim_staff_entry& entry);
+/* expect <field> N "V,V,...": staff set N's values of one field (each listed
+   value within [min, max]) against the list; "" expects no staff set. */
+Outcome ExpectStaffSetField(Session& session, const CommandArguments& args, const char* usage, long long min,
+                            long long max, StaffEntryField field);
 
 std::string JoinInts(const std::vector<long long>& values, const char* separator);
 std::string YesNoWord(bool value);
