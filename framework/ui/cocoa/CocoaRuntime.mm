@@ -15,17 +15,7 @@
 
 namespace
 {
-template <class Fn>
-struct Hook
-{
-    Fn fn = nullptr;
-    void* context = nullptr;
-    void Set(Fn newFn, void* newContext)
-    {
-        fn = newFn;
-        context = newContext;
-    }
-};
+using qzui::Hook;
 
 /* The driver's schedule of one timer. */
 struct TimerSchedule

@@ -5,39 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "strings/FCString.h"
+#include "common/qz_host_versions.h"
 #include "core/FinaleVersion.h"
+#include "strings/FCString.h"
+#include "ui/PlatformText.h"
 
 namespace
 {
-constexpr uint32_t kUnicodeFramework = 0x11000000;
-constexpr NSUInteger kOldHostLimit = 5000;
-
-bool UnicodeHost() { return GetFinaleFrameworkVersion() >= kUnicodeFramework; }
-
-/* The non-lossy ASCII form: ASCII kept, a backslash doubled, every other
-   unit written as \uXXXX. Written out here because the AppKits disagree on
-   it (GNUstep writes Latin-1 characters in octal). */
-std::string NonLossyAscii(NSString* pObject)
-{
-    NSUInteger length = [pObject length];
-    std::vector<unichar> units(length + 1, 0);
-    if (length) [pObject getCharacters:&units[0] range:NSMakeRange(0, length)];
-    std::string out;
-    for (NSUInteger i = 0; i < length; ++i) {
-        unichar unit = units[i];
-        if (unit == '\\')
-            out += "\\\\";
-        else if (unit < 0x80)
-            out.push_back(static_cast<char>(unit));
-        else {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
-            out += escape;
-        }
-    }
-    return out;
-}
+bool UnicodeHost() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 
 void ReleasePlatformString(void* pObject) { [static_cast<id>(pObject) release]; }
 
@@ -74,22 +49,10 @@ void _cocoalink_SetNSString(FCString* pString, NSString* pObject)
         pString->SetCString("");
         return;
     }
-    if (!UnicodeHost()) {
-        std::string ascii = NonLossyAscii(pObject);
-        if (ascii.size() > kOldHostLimit) ascii.resize(kOldHostLimit);
-        pString->SetCString(ascii.c_str());
-        return;
-    }
-    NSUInteger length = [pObject length];
-    if (length == 0) {
-        pString->SetCString("");
-        return;
-    }
-    std::vector<unichar> units(length);
-    [pObject getCharacters:&units[0] range:NSMakeRange(0, length)];
-    for (NSUInteger i = 0; i < length; ++i)
-        if (units[i] == 0x2028) units[i] = 13;
-    pString->SetUnicodeString(reinterpret_cast<const uint16_t*>(&units[0]), static_cast<int>(length));
+    const NSUInteger length = [pObject length];
+    std::vector<unichar> units(length + 1, 0);
+    if (length) [pObject getCharacters:&units[0] range:NSMakeRange(0, length)];
+    qzui::SetFromViewText(pString, reinterpret_cast<const char16_t*>(&units[0]), length);
 }
 
 void _cocoalink_FromUTF8ToFCString(const char* text, FCString* pString)

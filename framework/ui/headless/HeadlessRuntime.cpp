@@ -9,19 +9,7 @@
 
 namespace
 {
-/* A driver callback with its context. */
-template <class Fn>
-struct Hook
-{
-    Fn fn = nullptr;
-    void* context = nullptr;
-
-    void Set(Fn newFn, void* newContext)
-    {
-        fn = newFn;
-        context = newContext;
-    }
-};
+using qzui::Hook;
 
 struct State
 {

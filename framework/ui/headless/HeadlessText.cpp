@@ -7,31 +7,12 @@
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 #include "strings/fctext_codec.h"
+#include "ui/PlatformText.h"
 
 namespace
 {
-constexpr size_t kOldHostLimit = 5000;
-
 bool UnicodeHost() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
 
-/* The platform's non-lossy ASCII form: ASCII kept, a backslash doubled,
-   anything else written as \uXXXX. */
-std::string NonLossyAscii(const std::u16string& text)
-{
-    std::string out;
-    for (char16_t unit : text) {
-        if (unit == u'\\')
-            out += "\\\\";
-        else if (unit < 0x80)
-            out.push_back(static_cast<char>(unit));
-        else {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
-            out += escape;
-        }
-    }
-    return out;
-}
 } // namespace
 
 namespace HeadlessText
@@ -56,20 +37,7 @@ std::u16string ToElement(FCString* pString)
 
 void FromElement(const std::u16string& text, FCString* pString)
 {
-    if (!pString) return;
-    if (!UnicodeHost()) {
-        std::string ascii = NonLossyAscii(text);
-        if (ascii.size() > kOldHostLimit) ascii.resize(kOldHostLimit);
-        pString->SetCString(ascii.c_str());
-        return;
-    }
-    std::u16string units = text;
-    for (char16_t& unit : units)
-        if (unit == 0x2028) unit = 13;
-    if (units.empty())
-        pString->SetCString("");
-    else
-        pString->SetUnicodeString(reinterpret_cast<const uint16_t*>(units.data()), static_cast<int>(units.size()));
+    qzui::SetFromViewText(pString, text.data(), text.size());
 }
 
 std::string ToUTF8(const std::u16string& text)

@@ -15,6 +15,20 @@ int ReportAlert(int kind, const char* title, const char* message, const char* co
 void ReportBeep();
 /* Hands a system-log line to the driver (to standard error without one). */
 void ReportSystemLog(const char* line);
+
+/* A driver callback with its context, as each bridge keeps them. */
+template <class Fn>
+struct Hook
+{
+    Fn fn = nullptr;
+    void* context = nullptr;
+
+    void Set(Fn newFn, void* newContext)
+    {
+        fn = newFn;
+        context = newContext;
+    }
+};
 } // namespace qzui
 
 #endif
