@@ -53,7 +53,7 @@ HOSTSIM_API int32_t hostsim_menu_command(uint32_t code);
     X(hostsim_put_score_staff_list) X(hostsim_measure_count) X(hostsim_import_musicxml)           \
     X(hostsim_document_image) X(hostsim_expression_count) X(hostsim_expression_at)                \
     X(hostsim_get_record) X(hostsim_call_log_count) X(hostsim_call_log_entry) X(hostsim_fail)     \
-    X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_open_edit_depth) X(hostsim_menu_command)
+    X(hostsim_fail_record) X(hostsim_refuse_edit_start) X(hostsim_open_edit_depth) X(hostsim_menu_command) X(hostsim_new_large_document)
 // clang-format on
 
 #endif

@@ -16,34 +16,10 @@
 #include <ostream>
 
 #include "hostsim/hostsim_api.h"
+#include "qzhost/session/HostEngine.h"
 
 namespace
 {
-
-/* The driver functions this command needs, resolved in the engine module. */
-struct DocEngine
-{
-    HOSTSIM_FN(hostsim_reset) reset = nullptr;
-    HOSTSIM_FN(hostsim_new_document) newDocument = nullptr;
-    HOSTSIM_FN(hostsim_open_document) openDocument = nullptr;
-    HOSTSIM_FN(hostsim_save_document) saveDocument = nullptr;
-    HOSTSIM_FN(hostsim_describe_document) describe = nullptr;
-    HOSTSIM_FN(hostsim_new_large_document) newLarge = nullptr;
-
-    bool Resolve(const ModuleHost& host)
-    {
-        return Bind(host, reset, "hostsim_reset") && Bind(host, newDocument, "hostsim_new_document") &&
-               Bind(host, openDocument, "hostsim_open_document") && Bind(host, saveDocument, "hostsim_save_document") &&
-               Bind(host, describe, "hostsim_describe_document") && Bind(host, newLarge, "hostsim_new_large_document");
-    }
-
-    template <class F>
-    static bool Bind(const ModuleHost& host, F& fn, const char* name)
-    {
-        fn = reinterpret_cast<F>(host.EngineSymbol(name));
-        return fn != nullptr;
-    }
-};
 
 /* A built-in document's seed, or -1 when the name is not one. */
 int BuiltIn(const std::string& name)
@@ -58,17 +34,17 @@ int BuiltIn(const std::string& name)
 }
 
 /* Makes the document named by SOURCE current; 0 (with a message) on failure. */
-int16_t Obtain(const DocEngine& engine, const std::string& source, bool builtInOnly, std::ostream& err)
+int16_t Obtain(const HostEngine& engine, const std::string& source, bool builtInOnly, std::ostream& err)
 {
     int seed = BuiltIn(source);
     if (seed >= 0)
-        return engine.newDocument(seed);
+        return engine.hostsim_new_document(seed);
     if (builtInOnly) {
         err << "qzhost: '" << source << "' is not a built-in document (demo, empty, test)\n";
         return 0;
     }
     char error[1024] = "";
-    int16_t id = engine.openDocument(source.c_str(), error, sizeof error);
+    int16_t id = engine.hostsim_open_document(source.c_str(), error, sizeof error);
     if (!id)
         err << "qzhost: " << error << "\n";
     return id;
@@ -137,21 +113,18 @@ int RunDoc(const CommandArgs& args, std::ostream& out, std::ostream& err)
     if (!show && !write)
         return Usage(err);
     ModuleHost host;
-    DocEngine engine;
-    if (!host.LoadEngine(err) || !engine.Resolve(host)) {
-        err << "qzhost: the host engine is not available\n";
+    HostEngine engine;
+    if (!engine.StartAlone(host, err))
         return kExitFailure;
-    }
-    engine.reset();
     int16_t id = Obtain(engine, args[1], args[0] == "new", err);
     if (!id)
         return kExitFailure;
     if (show) {
-        out << engine.describe(id);
+        out << engine.hostsim_describe_document(id);
         return kExitOK;
     }
     char error[1024] = "";
-    if (!engine.saveDocument(id, args[2].c_str(), error, sizeof error)) {
+    if (!engine.hostsim_save_document(id, args[2].c_str(), error, sizeof error)) {
         err << "qzhost: " << error << "\n";
         return kExitFailure;
     }
@@ -168,19 +141,16 @@ int RunNewLarge(const CommandArgs& args, std::ostream& out, std::ostream& err)
     if (!ParseSizes(CommandArgs(args.begin(), args.end() - 1), sizes, err))
         return kExitUsage;
     ModuleHost host;
-    DocEngine engine;
-    if (!host.LoadEngine(err) || !engine.Resolve(host)) {
-        err << "qzhost: the host engine is not available\n";
+    HostEngine engine;
+    if (!engine.StartAlone(host, err))
         return kExitFailure;
-    }
-    engine.reset();
     char error[1024] = "";
-    const int16_t id = engine.newLarge(&sizes, error, sizeof error);
+    const int16_t id = engine.hostsim_new_large_document(&sizes, error, sizeof error);
     if (!id) {
         err << "qzhost: " << error << "\n";
         return kExitFailure;
     }
-    if (!engine.saveDocument(id, args.back().c_str(), error, sizeof error)) {
+    if (!engine.hostsim_save_document(id, args.back().c_str(), error, sizeof error)) {
         err << "qzhost: " << error << "\n";
         return kExitFailure;
     }

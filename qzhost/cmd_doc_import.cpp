@@ -12,30 +12,10 @@
 #include <system_error>
 
 #include "hostsim/hostsim_api.h"
+#include "qzhost/session/HostEngine.h"
 
 namespace
 {
-
-struct ImportEngine
-{
-    HOSTSIM_FN(hostsim_reset) reset = nullptr;
-    HOSTSIM_FN(hostsim_import_musicxml) import = nullptr;
-    HOSTSIM_FN(hostsim_save_document) save = nullptr;
-    HOSTSIM_FN(hostsim_describe_document) describe = nullptr;
-
-    bool Resolve(const ModuleHost& host)
-    {
-        return Bind(host, reset, "hostsim_reset") && Bind(host, import, "hostsim_import_musicxml") &&
-               Bind(host, save, "hostsim_save_document") && Bind(host, describe, "hostsim_describe_document");
-    }
-
-    template <class F>
-    static bool Bind(const ModuleHost& host, F& fn, const char* name)
-    {
-        fn = reinterpret_cast<F>(host.EngineSymbol(name));
-        return fn != nullptr;
-    }
-};
 
 /* Writing the document over the score it came from would lose the score. */
 bool SameFile(const std::string& a, const std::string& b)
@@ -55,23 +35,20 @@ int RunImport(const CommandArgs& args, std::ostream& out, std::ostream& err)
         return kExitFailure;
     }
     ModuleHost host;
-    ImportEngine engine;
-    if (!host.LoadEngine(err) || !engine.Resolve(host)) {
-        err << "qzhost: the host engine is not available\n";
+    HostEngine engine;
+    if (!engine.StartAlone(host, err))
         return kExitFailure;
-    }
-    engine.reset();
     char error[1024] = "";
-    int16_t id = engine.import(args[0].c_str(), error, sizeof error);
+    int16_t id = engine.hostsim_import_musicxml(args[0].c_str(), error, sizeof error);
     if (!id) {
         err << "qzhost: " << error << "\n";
         return kExitFailure;
     }
     if (args.size() == 1) {
-        out << engine.describe(id);
+        out << engine.hostsim_describe_document(id);
         return kExitOK;
     }
-    if (!engine.save(id, args[1].c_str(), error, sizeof error)) {
+    if (!engine.hostsim_save_document(id, args[1].c_str(), error, sizeof error)) {
         err << "qzhost: " << error << "\n";
         return kExitFailure;
     }

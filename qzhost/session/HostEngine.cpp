@@ -2,6 +2,7 @@
 
 #include "qzhost/ModuleHost.h"
 
+#include <ostream>
 #include <string>
 
 bool HostEngine::Resolve(const ModuleHost& host, std::string& missing)
@@ -14,4 +15,15 @@ bool HostEngine::Resolve(const ModuleHost& host, std::string& missing)
     HOSTSIM_DRIVER_FUNCTIONS(QZHOST_ENGINE_RESOLVE)
 #undef QZHOST_ENGINE_RESOLVE
     return missing.empty();
+}
+
+bool HostEngine::StartAlone(ModuleHost& host, std::ostream& err)
+{
+    std::string missing;
+    if (!host.LoadEngine(err) || !Resolve(host, missing)) {
+        err << "qzhost: the host engine is not available\n";
+        return false;
+    }
+    hostsim_reset();
+    return true;
 }

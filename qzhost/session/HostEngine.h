@@ -6,6 +6,7 @@
 
 #include "hostsim/hostsim_session_api.h"
 
+#include <iosfwd>
 #include <string>
 
 class ModuleHost;
@@ -18,6 +19,10 @@ struct HostEngine
 
     /* False, with the first missing name in missing, when the engine lacks one. */
     bool Resolve(const ModuleHost& host, std::string& missing);
+    /* Loads the engine module into host, resolves it and resets the engine,
+       for a program command that works on documents alone; false, with
+       "qzhost: the host engine is not available" in err, when it cannot. */
+    bool StartAlone(ModuleHost& host, std::ostream& err);
 };
 
 #endif
