@@ -11,24 +11,32 @@
 #include "hostsim/RecordStore.h"
 #include "hostsim/Region.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-struct PartInfo {
+struct PartInfo
+{
     int16_t id = 0;
     std::string name;
     uint16_t order = 0;
 };
 
-enum class ViewMode : uint8_t { Page, Scroll };
+enum class ViewMode : uint8_t
+{
+    Page,
+    Scroll
+};
 
-struct ViewState {
+struct ViewState
+{
     ViewMode mode = ViewMode::Page;
-    int displayedStaffSet = 0;  // 0 = all staves
+    int displayedStaffSet = 0; // 0 = all staves
 };
 
 /* One open edit: its name, the first-touch image of every record it changed,
    the number counters at its start, the numbers it handed out and what it did. */
-struct EditFrame {
+struct EditFrame
+{
     std::string name;
     std::map<RecordId, std::optional<Bytes>> before;
     RecordStore::Counters counters;
@@ -38,7 +46,8 @@ struct EditFrame {
 };
 
 /* One undoable step: before- and after-image of every touched record. */
-struct UndoStep {
+struct UndoStep
+{
     std::string name;
     std::map<RecordId, std::pair<std::optional<Bytes>, std::optional<Bytes>>> images;
     RecordStore::Counters countersBefore, countersAfter;
@@ -47,7 +56,8 @@ struct UndoStep {
 
 /* A document of the simulated host: its records, parts, selection, view, open
    edits and undo history. */
-class Document : public StoreObserver {
+class Document : public StoreObserver
+{
 public:
     explicit Document(int16_t id);
     Document(const Document&) = delete;
@@ -66,7 +76,8 @@ public:
     int16_t currentPart = 0;
     Region selection;
     ViewState view;
-    struct {
+    struct
+    {
         int16_t number = 1, size = 24, effects = 0;
     } musicFont;
 
@@ -106,6 +117,6 @@ private:
     std::vector<UndoStep> undo_, redo_;
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -6,16 +6,18 @@
 
 #include "hostsim/Document.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Renders a document as text: staves and their names, the score's staff
    list, the eight staff sets, categories, text expressions, parts, the
    selection and the view. Stable output, for people and for tests. */
-class DocumentDescriber {
+class DocumentDescriber
+{
 public:
     static std::string describe(const Document& doc, uint32_t hostVersion);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -7,7 +7,8 @@
 
 #include "hostsim/Document.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Document files: JSON holding every record (scope, tag, key, exact bytes in
    hex), the parts, the selection, the view state, the title and a format
@@ -15,15 +16,15 @@ namespace hostsim {
    synced and renamed over the target). Reading checks everything and refuses
    a malformed, truncated or inconsistent file with a message naming the
    problem and the field. */
-class DocumentFile {
+class DocumentFile
+{
 public:
     static constexpr int kFormatVersion = 1;
 
     static std::string toJson(const Document& doc, uint32_t hostVersion);
     /* Null on failure, with the reason in `error`. The document's records are
        laid out for `hostVersion`; a file written for another version is refused. */
-    static std::unique_ptr<Document> fromJson(const std::string& text, uint32_t hostVersion,
-                                              std::string& error);
+    static std::unique_ptr<Document> fromJson(const std::string& text, uint32_t hostVersion, std::string& error);
 
     static bool save(const Document& doc, uint32_t hostVersion, const std::string& path, std::string& error);
     static std::unique_ptr<Document> load(const std::string& path, uint32_t hostVersion, std::string& error);
@@ -32,6 +33,6 @@ public:
     static bool writeAtomically(const std::string& path, const std::string& contents, std::string& error);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

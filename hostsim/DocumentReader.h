@@ -8,15 +8,18 @@
 #include "hostsim/ContentWriter.h"
 #include "hostsim/Document.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-struct CategoryInfo {
+struct CategoryInfo
+{
     int16_t item = 0;
     int16_t id = 0;
     std::string name;
 };
 
-struct ExpressionInfo {
+struct ExpressionInfo
+{
     int16_t item = 0;
     int16_t textBlock = 0;
     uint16_t categoryWord = 0;
@@ -26,7 +29,8 @@ struct ExpressionInfo {
 };
 
 /* Decodes a document's records into what people and tests want to see. */
-class DocumentReader {
+class DocumentReader
+{
 public:
     DocumentReader(const Document& doc, uint32_t hostVersion) : doc_(doc), version_(hostVersion) {}
 
@@ -47,6 +51,6 @@ private:
     uint32_t version_;
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

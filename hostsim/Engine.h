@@ -14,16 +14,28 @@
 #include "hostsim/HostLog.h"
 #include "hostsim/RecordStore.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Who asked for a change: the plug-in (through an FX_ function) or the driver. */
-enum class Origin : uint8_t { Plugin, Driver };
+enum class Origin : uint8_t
+{
+    Plugin,
+    Driver
+};
 
-enum class Seed : int { Empty = 0, Test = 1, TestWithCategory = 2, Demo = 3 };
+enum class Seed : int
+{
+    Empty = 0,
+    Test = 1,
+    TestWithCategory = 2,
+    Demo = 3
+};
 
 /* The whole simulated host: its documents, settings, logs and injected
    failures. One per process. */
-class Engine {
+class Engine
+{
 public:
     static Engine& instance();
     Engine();
@@ -40,8 +52,8 @@ public:
     bool autoNumberedNames = true;
     bool selectionGarbage = false;
     bool machO = true;
-    int32_t refuseEditStarts = 0;  // refuse the next N edit starts
-    int32_t refusedStarts = 0;     // refused starts not yet matched by End/Cancel
+    int32_t refuseEditStarts = 0; // refuse the next N edit starts
+    int32_t refusedStarts = 0;    // refused starts not yet matched by End/Cancel
 
     /* ---- documents ---- */
     Document* current();
@@ -64,7 +76,7 @@ public:
     void write(Document& doc, const RecordId& id, Bytes bytes, Origin origin, const char* op);
     bool remove(Document& doc, const RecordId& id, Origin origin);
     std::string describeOp(const char* op, const RecordId& id) const;
-    size_t partSwitches = 0;  // FX_SetCurrentPartID calls in the running plug-in call
+    size_t partSwitches = 0; // FX_SetCurrentPartID calls in the running plug-in call
 
     /* ---- edits ---- */
     bool startEdit(const std::string& name);
@@ -79,7 +91,8 @@ public:
     void beginPluginCall(const std::string& what);
     void endPluginCall(int32_t pluginEditDepth);
     bool inPluginCall() const { return pluginCall_; }
-    void setMainThread() {
+    void setMainThread()
+    {
         mainThread_ = std::this_thread::get_id();
         haveMainThread_ = true;
     }
@@ -95,13 +108,14 @@ public:
     int16_t fontNumber(const std::string& name);
     size_t urlsHandedOut = 0;
     int32_t clipTokens = 0;
-    Bytes savedFrame;            // entries of the last frame the plug-in saved
-    int32_t dialogAnswer = 0;    // scripted answer of the host's selection dialogs
-    int32_t dialogChanged = -1;  // change flag of the selection dialogs; -1: answer != preselected
+    Bytes savedFrame;           // entries of the last frame the plug-in saved
+    int32_t dialogAnswer = 0;   // scripted answer of the host's selection dialogs
+    int32_t dialogChanged = -1; // change flag of the selection dialogs; -1: answer != preselected
 
     /* ---- the document window ---- */
-    struct WindowInfo {
-        bool known = false;  // false: FX_GetCurrentWindowInfo refuses
+    struct WindowInfo
+    {
+        bool known = false; // false: FX_GetCurrentWindowInfo refuses
         bool pageView = false;
         int16_t page = 0, measure = 0, zoom = 100;
         intptr_t window = 0;
@@ -127,6 +141,6 @@ private:
     void journal(Document& doc, const std::string& text, Origin origin);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -8,13 +8,20 @@
 
 #include "hostsim/RecordKey.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-enum class FailMode : uint8_t { Off, Refuse, Missing };
+enum class FailMode : uint8_t
+{
+    Off,
+    Refuse,
+    Missing
+};
 
 /* Injected failures: per function, or per function, tag and key; always
    (count < 0) or for the next `count` matching calls. */
-class FailureInjector {
+class FailureInjector
+{
 public:
     void set(const std::string& function, FailMode mode, int32_t count);
     void setRecord(const std::string& function, uint32_t tag, const RecordKey& key, int32_t count);
@@ -24,7 +31,8 @@ public:
     bool empty() const { return rules_.empty(); }
 
 private:
-    struct Rule {
+    struct Rule
+    {
         std::string function;
         FailMode mode = FailMode::Off;
         int32_t count = -1;
@@ -33,6 +41,6 @@ private:
     std::vector<Rule> rules_;
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

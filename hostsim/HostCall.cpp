@@ -1,9 +1,10 @@
 #include "hostsim/HostCall.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-HostCall::HostCall(const char* function, uint32_t version)
-    : engine_(Engine::instance()), function_(function) {
+HostCall::HostCall(const char* function, uint32_t version) : engine_(Engine::instance()), function_(function)
+{
     engine_.checkThread(function);
     CallEntry e;
     e.function = function;
@@ -16,28 +17,36 @@ HostCall::HostCall(const char* function, uint32_t version)
     entry_ = &engine_.log.addCall(std::move(e));
 }
 
-void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape) {
+void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape)
+{
     entry_->tag = tag;
     size_t n = RecordKey::wordCount(shape);
     entry_->keyParts = int32_t(n > 3 ? 3 : n);
-    for (size_t i = 0; i < 3; ++i) entry_->key[i] = key.part(i);
+    for (size_t i = 0; i < 3; ++i)
+        entry_->key[i] = key.part(i);
     record_ = std::make_pair(tag, key);
 }
 
-void HostCall::note(const std::string& text) {
-    if (!entry_->note.empty()) entry_->note += "; ";
+void HostCall::note(const std::string& text)
+{
+    if (!entry_->note.empty())
+        entry_->note += "; ";
     entry_->note += text;
 }
 
-bool HostCall::injectedFailure() {
-    if (engine_.failures.empty()) return false;  // the common case, without building the match
+bool HostCall::injectedFailure()
+{
+    if (engine_.failures.empty())
+        return false; // the common case, without building the match
     FailMode mode = engine_.failures.take(function_, record_);
-    if (mode == FailMode::Off) return false;
+    if (mode == FailMode::Off)
+        return false;
     note(mode == FailMode::Missing ? "missing (injected)" : "refused (injected)");
     return true;
 }
 
-void HostCall::noteStep(const RecordKey& key, KeyShape shape) {
+void HostCall::noteStep(const RecordKey& key, KeyShape shape)
+{
     entry_->stepKey = key;
     entry_->stepShape = static_cast<int>(shape);
     entry_->hasStep = true;
@@ -45,9 +54,10 @@ void HostCall::noteStep(const RecordKey& key, KeyShape shape) {
 
 Document* HostCall::document() { return engine_.current(); }
 
-void HostCall::violation(const std::string& text) {
+void HostCall::violation(const std::string& text)
+{
     engine_.violation(Severity::Error, std::string(function_) + ": " + text);
     note(text);
 }
 
-}  // namespace hostsim
+} // namespace hostsim

@@ -8,12 +8,14 @@
 #include "hostsim/Engine.h"
 #include "hostsim/RecordKey.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* One FX_ call as the host sees it: logged when made, with its decoded
    arguments, checked against the main thread and against injected failures,
    and finished with its result. */
-class HostCall {
+class HostCall
+{
 public:
     HostCall(const char* function, uint32_t version);
     HostCall(const HostCall&) = delete;
@@ -39,7 +41,8 @@ public:
     Document* document();
 
     template <class T>
-    T finish(T result) {
+    T finish(T result)
+    {
         entry_->result = static_cast<int32_t>(result);
         return result;
     }
@@ -53,6 +56,6 @@ private:
     std::optional<std::pair<uint32_t, RecordKey>> record_;
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

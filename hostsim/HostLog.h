@@ -8,11 +8,13 @@
 #include "hostsim/RecordKey.h"
 #include "hostsim/Region.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Entries keep their strings in place (deque), so the C API can hand out
    pointers that stay valid until the log is cleared. */
-struct CallEntry {
+struct CallEntry
+{
     uint32_t seq = 0;
     std::string function;
     uint32_t tag = 0;
@@ -24,17 +26,25 @@ struct CallEntry {
     int32_t editDepth = 0;
     bool inPluginCall = false;
     bool createdBySave = false;
-    std::string note;  // "refused (injected)", "missing (injected)", ...
+    std::string note; // "refused (injected)", "missing (injected)", ...
     /* The key a step arrived at, shown after the note as "-> key". */
     bool hasStep = false;
     RecordKey stepKey;
-    int stepShape = 0;  // a KeyShape
-    std::string text;   // made on demand (HostLog::textOf)
+    int stepShape = 0; // a KeyShape
+    std::string text;  // made on demand (HostLog::textOf)
 };
 
-enum class EditOutcome : int32_t { Open = 0, Committed = 1, Cancelled = 2, Unbracketed = 3, External = 4 };
+enum class EditOutcome : int32_t
+{
+    Open = 0,
+    Committed = 1,
+    Cancelled = 2,
+    Unbracketed = 3,
+    External = 4
+};
 
-struct EditEntry {
+struct EditEntry
+{
     std::string name;
     int16_t document = 0;
     EditOutcome outcome = EditOutcome::Open;
@@ -43,7 +53,8 @@ struct EditEntry {
     std::string text;
 };
 
-struct MenuEntry {
+struct MenuEntry
+{
     uint32_t seq = 0;
     uint32_t code = 0;
     char chars[5] = {0, 0, 0, 0, 0};
@@ -51,32 +62,41 @@ struct MenuEntry {
     int32_t result = 0;
 };
 
-struct ScrollEntry {
+struct ScrollEntry
+{
     int16_t measure = 0, staff = 0;
 };
 
 /* One selection or symbol dialog the host ran. */
-struct DialogEntry {
+struct DialogEntry
+{
     std::string function;
-    int16_t kind = 0;  // selection dialogs; 0 for the symbol dialog
+    int16_t kind = 0; // selection dialogs; 0 for the symbol dialog
     int32_t preselected = 0;
     intptr_t window = 0;
-    std::string fontName;  // symbol dialog
+    std::string fontName; // symbol dialog
     int16_t size = 0, style = 0;
     int32_t answer = 0;
     int32_t changed = 0;
 };
 
-enum class Severity : int32_t { Info = 0, Warning = 1, Error = 2 };
+enum class Severity : int32_t
+{
+    Info = 0,
+    Warning = 1,
+    Error = 2
+};
 
-struct Violation {
+struct Violation
+{
     Severity severity = Severity::Error;
     std::string text;
 };
 
 /* The host's logs: calls, edits, menu commands, redraws, alerts, scrolls,
    dialogs and strict violations. */
-class HostLog {
+class HostLog
+{
 public:
     std::deque<CallEntry> calls;
     std::deque<EditEntry> edits;
@@ -104,6 +124,6 @@ private:
     uint32_t seq_ = 0;
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

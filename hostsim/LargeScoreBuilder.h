@@ -7,10 +7,12 @@
 
 #include "hostsim/Document.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Sizes of a generated score. */
-struct LargeScoreSpec {
+struct LargeScoreSpec
+{
     int64_t staves = 0;
     int64_t measures = 1;
     int64_t expressions = 0; /* all text expressions, the staff set names included */
@@ -26,7 +28,8 @@ struct LargeScoreSpec {
    document on every platform. Every staff name and expression takes a text
    block, and the host numbers those up to 32767: the abbreviated names are
    left out where they would not fit. */
-class LargeScoreBuilder {
+class LargeScoreBuilder
+{
 public:
     /* Largest staff, measure and expression numbers the host can hold. */
     static constexpr int64_t kMaxNumber = 32767;
@@ -39,6 +42,6 @@ public:
                                            std::string& error);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -5,11 +5,13 @@
 
 #include "hostsim/Document.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* The host's menu commands as far as the host models them: the view mode and
    the displayed staff set. */
-class MenuModel {
+class MenuModel
+{
 public:
     /* True for the codes of the plug-in's menu command table. */
     static bool isKnown(uint32_t code);
@@ -18,6 +20,6 @@ public:
     static bool staffSetExists(const Document& doc, int16_t scope, int n);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

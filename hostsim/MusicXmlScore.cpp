@@ -8,41 +8,54 @@
 
 #include "hostsim/TextCodec.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-namespace {
+namespace
+{
 
 bool named(const pugi::xml_node& n, const char* name) { return std::strcmp(n.name(), name) == 0; }
 
 /* Length of the well-formed UTF-8 sequence at text[i] (no overlong forms, no
    surrogates, nothing above U+10FFFF); 0 when malformed. */
-size_t sequenceLength(const std::string& text, size_t i) {
+size_t sequenceLength(const std::string& text, size_t i)
+{
     auto at = [&](size_t k) { return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u; };
     unsigned c = at(i);
-    if (c < 0x80) return 1;
+    if (c < 0x80)
+        return 1;
     size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
-    if (!n) return 0;
-    unsigned lo = 0x80, hi = 0xBF;  // the second byte's range
-    if (c == 0xE0) lo = 0xA0;
-    if (c == 0xED) hi = 0x9F;
-    if (c == 0xF0) lo = 0x90;
-    if (c == 0xF4) hi = 0x8F;
-    if (at(i + 1) < lo || at(i + 1) > hi) return 0;
+    if (!n)
+        return 0;
+    unsigned lo = 0x80, hi = 0xBF; // the second byte's range
+    if (c == 0xE0)
+        lo = 0xA0;
+    if (c == 0xED)
+        hi = 0x9F;
+    if (c == 0xF0)
+        lo = 0x90;
+    if (c == 0xF4)
+        hi = 0x8F;
+    if (at(i + 1) < lo || at(i + 1) > hi)
+        return 0;
     for (size_t k = 2; k < n; ++k)
-        if ((at(i + k) & 0xC0) != 0x80) return 0;
+        if ((at(i + k) & 0xC0) != 0x80)
+            return 0;
     return n;
 }
 
 /* Text from the file as well-formed UTF-8: malformed bytes become U+FFFD
    (the parser passes bytes through as the file has them). */
-std::string wellFormed(const std::string& text) {
+std::string wellFormed(const std::string& text)
+{
     std::string out;
     for (size_t i = 0; i < text.size();) {
         size_t n = sequenceLength(text, i);
         if (n) {
             out.append(text, i, n);
             i += n;
-        } else {
+        }
+        else {
             out += "\xEF\xBF\xBD";
             ++i;
         }
@@ -52,7 +65,8 @@ std::string wellFormed(const std::string& text) {
 
 /* Line breaks and runs of white space become one space; the ends are
    trimmed; the result is well-formed UTF-8. */
-std::string collapse(const std::string& raw) {
+std::string collapse(const std::string& raw)
+{
     std::string text = wellFormed(raw), out;
     bool space = false;
     for (char c : text) {
@@ -60,25 +74,27 @@ std::string collapse(const std::string& raw) {
             space = !out.empty();
             continue;
         }
-        if (space) out += ' ';
+        if (space)
+            out += ' ';
         space = false;
         out += c;
     }
     return out;
 }
 
-struct CaretRow {
-    const char* written;  // UTF-8 sign, or the accidental-text value
+struct CaretRow
+{
+    const char* written; // UTF-8 sign, or the accidental-text value
     const char* caret;
 };
 
 /* Accidental signs as Unicode characters in names. */
 constexpr CaretRow kSigns[] = {
-    {"\xF0\x9D\x84\xAB", "^flat()^flat()"},    // U+1D12B double flat
-    {"\xF0\x9D\x84\xAA", "^sharp()^sharp()"},  // U+1D12A double sharp
-    {"\xE2\x99\xAD", "^flat()"},               // U+266D
-    {"\xE2\x99\xAF", "^sharp()"},              // U+266F
-    {"\xE2\x99\xAE", "^natural()"},            // U+266E
+    {"\xF0\x9D\x84\xAB", "^flat()^flat()"},   // U+1D12B double flat
+    {"\xF0\x9D\x84\xAA", "^sharp()^sharp()"}, // U+1D12A double sharp
+    {"\xE2\x99\xAD", "^flat()"},              // U+266D
+    {"\xE2\x99\xAF", "^sharp()"},             // U+266F
+    {"\xE2\x99\xAE", "^natural()"},           // U+266E
 };
 
 /* accidental-text values of the display forms. */
@@ -93,7 +109,8 @@ constexpr CaretRow kAccidentals[] = {
 };
 
 /* Plain text as a caret text: carets doubled, accidental signs as commands. */
-std::string caretText(const std::string& text) {
+std::string caretText(const std::string& text)
+{
     std::string out;
     for (size_t i = 0; i < text.size();) {
         if (text[i] == '^') {
@@ -111,20 +128,24 @@ std::string caretText(const std::string& text) {
                 break;
             }
         }
-        if (!sign) out += text[i++];
+        if (!sign)
+            out += text[i++];
     }
     return out;
 }
 
-std::string accidentalCaret(const std::string& value) {
+std::string accidentalCaret(const std::string& value)
+{
     for (const CaretRow& r : kAccidentals)
-        if (value == r.written) return r.caret;
-    return {};  // quarter tones and the like have no host command
+        if (value == r.written)
+            return r.caret;
+    return {}; // quarter tones and the like have no host command
 }
 
 /* A *-display element as a caret text: its display-text pieces and
    accidentals in order. */
-std::string displayText(const pugi::xml_node& display) {
+std::string displayText(const pugi::xml_node& display)
+{
     std::string out;
     for (pugi::xml_node c : display.children()) {
         if (named(c, "display-text"))
@@ -136,45 +157,56 @@ std::string displayText(const pugi::xml_node& display) {
 }
 
 /* The display form when it has text, else the plain name; "" when neither. */
-std::string nameOf(const pugi::xml_node& owner, const char* plain, const char* display) {
+std::string nameOf(const pugi::xml_node& owner, const char* plain, const char* display)
+{
     std::string shown = collapse(displayText(owner.child(display)));
     // A display form made of accidentals alone still counts: it is what the score shows.
-    if (!shown.empty()) return shown;
+    if (!shown.empty())
+        return shown;
     return collapse(caretText(owner.child(plain).text().as_string()));
 }
 
-GroupBracket bracketOf(const std::string& symbol, GroupBracket fallback) {
+GroupBracket bracketOf(const std::string& symbol, GroupBracket fallback)
+{
     static const std::pair<const char*, GroupBracket> kSymbols[] = {
         {"none", GroupBracket::None}, {"brace", GroupBracket::Brace},   {"bracket", GroupBracket::Bracket},
         {"line", GroupBracket::Line}, {"square", GroupBracket::Square},
     };
     for (const auto& [name, bracket] : kSymbols)
-        if (symbol == name) return bracket;
+        if (symbol == name)
+            return bracket;
     return fallback;
 }
 
 /* A whole number written in decimal digits; saturates far above every limit. */
-bool parseCount(const std::string& text, int64_t& out) {
+bool parseCount(const std::string& text, int64_t& out)
+{
     std::string t = collapse(text);
-    if (t.empty() || t.size() > 18 || t.find_first_not_of("0123456789") != std::string::npos) return false;
+    if (t.empty() || t.size() > 18 || t.find_first_not_of("0123456789") != std::string::npos)
+        return false;
     out = std::stoll(t);
     return true;
 }
 
-std::optional<double> parseNumber(const pugi::xml_node& n) {
+std::optional<double> parseNumber(const pugi::xml_node& n)
+{
     std::string t = collapse(n.text().as_string());
-    if (t.empty()) return std::nullopt;
+    if (t.empty())
+        return std::nullopt;
     char* end = nullptr;
     double v = std::strtod(t.c_str(), &end);
-    if (*end || !std::isfinite(v)) return std::nullopt;
+    if (*end || !std::isfinite(v))
+        return std::nullopt;
     return v;
 }
 
 /* staff-layout elements under `owner` into gaps by staff number. */
-void readStaffLayouts(const pugi::xml_node& owner, std::map<int64_t, double>& gaps) {
+void readStaffLayouts(const pugi::xml_node& owner, std::map<int64_t, double>& gaps)
+{
     for (pugi::xml_node layout : owner.children("staff-layout")) {
         std::optional<double> gap = parseNumber(layout.child("staff-distance"));
-        if (!gap) continue;
+        if (!gap)
+            continue;
         int64_t number = 0;
         if (layout.attribute("number") && !parseCount(layout.attribute("number").as_string(), number))
             continue;
@@ -183,27 +215,34 @@ void readStaffLayouts(const pugi::xml_node& owner, std::map<int64_t, double>& ga
 }
 
 /* Position just past `end` from `from`, or npos. */
-size_t after(const std::string& xml, size_t from, const char* end) {
+size_t after(const std::string& xml, size_t from, const char* end)
+{
     size_t at = xml.find(end, from);
     return at == std::string::npos ? at : at + std::strlen(end);
 }
 
 /* Position just past the '>' closing a tag or declaration that starts at
    `from`, skipping quoted values and a DOCTYPE's internal subset. */
-size_t pastTag(const std::string& xml, size_t from) {
+size_t pastTag(const std::string& xml, size_t from)
+{
     char quote = 0;
     int brackets = 0;
     for (size_t i = from; i < xml.size(); ++i) {
         char c = xml[i];
         if (quote) {
-            if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
+            if (c == quote)
+                quote = 0;
+        }
+        else if (c == '"' || c == '\'') {
             quote = c;
-        } else if (c == '[') {
+        }
+        else if (c == '[') {
             ++brackets;
-        } else if (c == ']') {
+        }
+        else if (c == ']') {
             --brackets;
-        } else if (c == '>' && brackets <= 0) {
+        }
+        else if (c == '>' && brackets <= 0) {
             return i + 1;
         }
     }
@@ -214,7 +253,8 @@ size_t pastTag(const std::string& xml, size_t from) {
    pass over the bytes (walking a parsed tree instead would visit every node
    of every note). Text that is not well-formed ends the count wherever it
    goes astray; the parser then refuses it. */
-bool nestsDeeper(const std::string& xml, size_t limit) {
+bool nestsDeeper(const std::string& xml, size_t limit)
+{
     size_t depth = 0;
     for (size_t i = xml.find('<'); i != std::string::npos && i + 1 < xml.size(); i = xml.find('<', i)) {
         char next = xml[i + 1];
@@ -225,15 +265,21 @@ bool nestsDeeper(const std::string& xml, size_t limit) {
                 i = after(xml, i + 9, "]]>");
             else
                 i = pastTag(xml, i + 2);
-        } else if (next == '?') {
+        }
+        else if (next == '?') {
             i = after(xml, i + 2, "?>");
-        } else if (next == '/') {
-            if (depth) --depth;
+        }
+        else if (next == '/') {
+            if (depth)
+                --depth;
             i = pastTag(xml, i + 2);
-        } else {
+        }
+        else {
             i = pastTag(xml, i + 1);
-            if (i == std::string::npos) break;
-            if (xml[i - 2] != '/' && ++depth > limit) return true;
+            if (i == std::string::npos)
+                break;
+            if (xml[i - 2] != '/' && ++depth > limit)
+                return true;
         }
     }
     return false;
@@ -241,27 +287,32 @@ bool nestsDeeper(const std::string& xml, size_t limit) {
 
 /* The text as UTF-8: UTF-16 files (with a byte order mark, or recognised by
    their leading '<') are converted, anything else is left to the parser. */
-bool convertUtf16(const std::string& xml, std::string& utf8) {
+bool convertUtf16(const std::string& xml, std::string& utf8)
+{
     auto b = [&](size_t k) { return k < xml.size() ? static_cast<unsigned char>(xml[k]) : 0xFFu; };
     bool le = (b(0) == 0xFF && b(1) == 0xFE) || (b(0) == '<' && b(1) == 0);
     bool be = (b(0) == 0xFE && b(1) == 0xFF) || (b(0) == 0 && b(1) == '<');
-    if (!le && !be) return false;
+    if (!le && !be)
+        return false;
     std::u16string units;
     units.reserve(xml.size() / 2);
     for (size_t i = 0; i + 1 < xml.size(); i += 2)
         units += char16_t(le ? b(i) | (b(i + 1) << 8) : (b(i) << 8) | b(i + 1));
-    if (!units.empty() && units[0] == 0xFEFF) units.erase(0, 1);
+    if (!units.empty() && units[0] == 0xFEFF)
+        units.erase(0, 1);
     utf8 = TextCodec::fromUtf16(units);
     return true;
 }
 
 std::string limitText(int64_t n) { return n == 32767 ? "32,767" : std::to_string(n); }
 
-}  // namespace
+} // namespace
 
-bool MusicXmlScore::parse(std::string xml, std::string& error) {
+bool MusicXmlScore::parse(std::string xml, std::string& error)
+{
     std::string converted;
-    if (convertUtf16(xml, converted)) xml.swap(converted);
+    if (convertUtf16(xml, converted))
+        xml.swap(converted);
     // Checked on the text before the parser changes it in place.
     if (nestsDeeper(xml, kMaxDepth)) {
         error = "elements nested deeper than " + std::to_string(kMaxDepth) + " levels";
@@ -273,8 +324,8 @@ bool MusicXmlScore::parse(std::string xml, std::string& error) {
     // (references and CDATA); line ends and attribute white space are left as
     // they are, which the names' white space handling covers and which keeps
     // large scores quick to read.
-    pugi::xml_parse_result r = doc.load_buffer_inplace(
-        &xml[0], xml.size(), pugi::parse_minimal | pugi::parse_escapes | pugi::parse_cdata);
+    pugi::xml_parse_result r =
+        doc.load_buffer_inplace(&xml[0], xml.size(), pugi::parse_minimal | pugi::parse_escapes | pugi::parse_cdata);
     if (!r) {
         error = std::string("not XML (") + r.description() + " at byte " + std::to_string(r.offset) + ")";
         return false;
@@ -287,33 +338,41 @@ bool MusicXmlScore::parse(std::string xml, std::string& error) {
         return false;
     }
     title = collapse(root.child("work").child("work-title").text().as_string());
-    if (title.empty()) title = collapse(root.child("movement-title").text().as_string());
+    if (title.empty())
+        title = collapse(root.child("movement-title").text().as_string());
     readDefaults(root.child("defaults"));
-    if (!readPartList(root.child("part-list"), error)) return false;
-    if (!(partwise ? readPartwise(root, error) : readTimewise(root, error))) return false;
+    if (!readPartList(root.child("part-list"), error))
+        return false;
+    if (!(partwise ? readPartwise(root, error) : readTimewise(root, error)))
+        return false;
     return checkLimits(error);
 }
 
-void MusicXmlScore::readDefaults(const pugi::xml_node& defaults) {
+void MusicXmlScore::readDefaults(const pugi::xml_node& defaults)
+{
     pugi::xml_node scaling = defaults.child("scaling");
     std::optional<double> mm = parseNumber(scaling.child("millimeters"));
     std::optional<double> tenths = parseNumber(scaling.child("tenths"));
     if (mm && tenths && *mm > 0 && *tenths > 0) {
         double perTenth = *mm / *tenths * 288.0 / 25.4;
-        if (perTenth >= 0.01 && perTenth <= 1000) evpuPerTenth = perTenth;
+        if (perTenth >= 0.01 && perTenth <= 1000)
+            evpuPerTenth = perTenth;
     }
     readStaffLayouts(defaults, defaultGaps);
 }
 
-bool MusicXmlScore::readPartList(const pugi::xml_node& list, std::string& error) {
-    struct Open {
+bool MusicXmlScore::readPartList(const pugi::xml_node& list, std::string& error)
+{
+    struct Open
+    {
         size_t firstPart;
         MusicXmlGroup group;
     };
-    std::map<std::string, Open> open;  // by group number
+    std::map<std::string, Open> open; // by group number
     auto close = [&](const std::string& number) {
         auto it = open.find(number);
-        if (it == open.end()) return;
+        if (it == open.end())
+            return;
         if (parts.size() > it->second.firstPart) {
             it->second.group.firstPart = it->second.firstPart;
             it->second.group.lastPart = parts.size() - 1;
@@ -337,24 +396,26 @@ bool MusicXmlScore::readPartList(const pugi::xml_node& list, std::string& error)
             p.fullName = nameOf(c, "part-name", "part-name-display");
             p.abbrName = nameOf(c, "part-abbreviation", "part-abbreviation-display");
             parts.push_back(std::move(p));
-        } else if (named(c, "part-group")) {
+        }
+        else if (named(c, "part-group")) {
             std::string type = c.attribute("type").as_string();
             std::string number = c.attribute("number") ? c.attribute("number").as_string() : "1";
             if (type == "stop") {
                 close(number);
-            } else if (type == "start") {
-                close(number);  // a group started again without a stop ends where the new one starts
+            }
+            else if (type == "start") {
+                close(number); // a group started again without a stop ends where the new one starts
                 MusicXmlGroup g;
                 g.fullName = nameOf(c, "group-name", "group-name-display");
                 g.abbrName = nameOf(c, "group-abbreviation", "group-abbreviation-display");
-                g.bracket = bracketOf(collapse(c.child("group-symbol").text().as_string()),
-                                      GroupBracket::None);
+                g.bracket = bracketOf(collapse(c.child("group-symbol").text().as_string()), GroupBracket::None);
                 open[number] = Open{parts.size(), g};
             }
         }
     }
     // Groups left open end with the last part; outer groups (started first) come first.
-    while (!open.empty()) close(open.begin()->first);
+    while (!open.empty())
+        close(open.begin()->first);
     std::stable_sort(groups.begin(), groups.end(), [](const MusicXmlGroup& a, const MusicXmlGroup& b) {
         return a.firstPart != b.firstPart ? a.firstPart < b.firstPart : a.lastPart > b.lastPart;
     });
@@ -365,7 +426,8 @@ bool MusicXmlScore::readPartList(const pugi::xml_node& list, std::string& error)
     return true;
 }
 
-MusicXmlPart* MusicXmlScore::declared(const pugi::xml_node& part, std::string& error) {
+MusicXmlPart* MusicXmlScore::declared(const pugi::xml_node& part, std::string& error)
+{
     std::string id = part.attribute("id").as_string();
     auto it = index_.find(id);
     if (it == index_.end()) {
@@ -375,10 +437,12 @@ MusicXmlPart* MusicXmlScore::declared(const pugi::xml_node& part, std::string& e
     return &parts[it->second];
 }
 
-bool MusicXmlScore::readPartwise(const pugi::xml_node& root, std::string& error) {
+bool MusicXmlScore::readPartwise(const pugi::xml_node& root, std::string& error)
+{
     for (pugi::xml_node part : root.children("part")) {
         MusicXmlPart* p = declared(part, error);
-        if (!p) return false;
+        if (!p)
+            return false;
         if (p->seen) {
             error = "part '" + shown(p->id) + "' has its music twice";
             return false;
@@ -386,7 +450,8 @@ bool MusicXmlScore::readPartwise(const pugi::xml_node& root, std::string& error)
         p->seen = true;
         int64_t count = 0;
         for (pugi::xml_node measure : part.children("measure")) {
-            if (!readMusic(measure, *p, error)) return false;
+            if (!readMusic(measure, *p, error))
+                return false;
             ++count;
         }
         measures = std::max(measures, count);
@@ -394,11 +459,13 @@ bool MusicXmlScore::readPartwise(const pugi::xml_node& root, std::string& error)
     return true;
 }
 
-bool MusicXmlScore::readTimewise(const pugi::xml_node& root, std::string& error) {
+bool MusicXmlScore::readTimewise(const pugi::xml_node& root, std::string& error)
+{
     for (pugi::xml_node measure : root.children("measure")) {
         for (pugi::xml_node part : measure.children("part")) {
             MusicXmlPart* p = declared(part, error);
-            if (!p || !readMusic(part, *p, error)) return false;
+            if (!p || !readMusic(part, *p, error))
+                return false;
             p->seen = true;
         }
         ++measures;
@@ -408,28 +475,31 @@ bool MusicXmlScore::readTimewise(const pugi::xml_node& root, std::string& error)
 
 /* One measure of one part: the staff count, the part symbol and the part's
    first staff layout. Notes and everything else are stepped over. */
-bool MusicXmlScore::readMusic(const pugi::xml_node& content, MusicXmlPart& part, std::string& error) {
+bool MusicXmlScore::readMusic(const pugi::xml_node& content, MusicXmlPart& part, std::string& error)
+{
     for (pugi::xml_node c = content.first_child(); c; c = c.next_sibling()) {
         if (named(c, "attributes")) {
             if (pugi::xml_node staves = c.child("staves")) {
                 int64_t n = 0;
                 if (!parseCount(staves.text().as_string(), n) || n < 1) {
-                    error = "part '" + shown(part.id) + "': <staves> holds '" +
-                            shown(staves.text().as_string()) + "', not a staff count";
+                    error = "part '" + shown(part.id) + "': <staves> holds '" + shown(staves.text().as_string()) +
+                            "', not a staff count";
                     return false;
                 }
                 part.staves = std::max(part.staves, n);
             }
             if (pugi::xml_node symbol = c.child("part-symbol"))
                 part.symbol = bracketOf(collapse(symbol.text().as_string()), part.symbol);
-        } else if (named(c, "print") && part.gaps.empty()) {
+        }
+        else if (named(c, "print") && part.gaps.empty()) {
             readStaffLayouts(c, part.gaps);
         }
     }
     return true;
 }
 
-bool MusicXmlScore::checkLimits(std::string& error) const {
+bool MusicXmlScore::checkLimits(std::string& error) const
+{
     int64_t staves = staffCount();
     if (staves > kMaxStaves) {
         error = "more than " + limitText(kMaxStaves) + " staves (" + std::to_string(staves) + ")";
@@ -446,28 +516,36 @@ bool MusicXmlScore::checkLimits(std::string& error) const {
     return true;
 }
 
-std::string MusicXmlScore::shown(const std::string& text) {
+std::string MusicXmlScore::shown(const std::string& text)
+{
     constexpr size_t kMax = 64;
     std::string one = collapse(text);
-    if (one.size() <= kMax) return one;
+    if (one.size() <= kMax)
+        return one;
     size_t cut = kMax;
-    while (cut && (static_cast<unsigned char>(one[cut]) & 0xC0) == 0x80) --cut;
+    while (cut && (static_cast<unsigned char>(one[cut]) & 0xC0) == 0x80)
+        --cut;
     return one.substr(0, cut) + "...";
 }
 
-int64_t MusicXmlScore::staffCount() const {
+int64_t MusicXmlScore::staffCount() const
+{
     int64_t total = 0;
-    for (const MusicXmlPart& p : parts) total += std::min<int64_t>(p.staves, kMaxStaves + 1);
+    for (const MusicXmlPart& p : parts)
+        total += std::min<int64_t>(p.staves, kMaxStaves + 1);
     return total;
 }
 
-std::optional<double> MusicXmlScore::gapAbove(size_t part, int64_t staff) const {
+std::optional<double> MusicXmlScore::gapAbove(size_t part, int64_t staff) const
+{
     for (const std::map<int64_t, double>* gaps : {&parts[part].gaps, &defaultGaps}) {
         auto it = gaps->find(staff);
-        if (it == gaps->end()) it = gaps->find(0);
-        if (it != gaps->end()) return it->second;
+        if (it == gaps->end())
+            it = gaps->find(0);
+        if (it != gaps->end())
+            return it->second;
     }
     return std::nullopt;
 }
 
-}  // namespace hostsim
+} // namespace hostsim

@@ -10,27 +10,31 @@
 
 #include "hostsim/ContentWriter.h"
 
-namespace pugi {
+namespace pugi
+{
 class xml_node;
 }
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* One score-part of a MusicXML score. Names are host caret texts. */
-struct MusicXmlPart {
+struct MusicXmlPart
+{
     std::string id;
-    std::string plainName;           // part-name as written, for the linked part
-    std::string fullName, abbrName;  // staff names, "" = none
+    std::string plainName;          // part-name as written, for the linked part
+    std::string fullName, abbrName; // staff names, "" = none
     int64_t staves = 1;
-    GroupBracket symbol = GroupBracket::Brace;  // part-symbol of a multi-staff part
+    GroupBracket symbol = GroupBracket::Brace; // part-symbol of a multi-staff part
     /* staff-distance in tenths from the part's first print, by staff number
        (0 = every staff of the part). */
     std::map<int64_t, double> gaps;
-    bool seen = false;  // the part's music was found
+    bool seen = false; // the part's music was found
 };
 
 /* A bracket or brace group of the part-list: parts firstPart..lastPart. */
-struct MusicXmlGroup {
+struct MusicXmlGroup
+{
     size_t firstPart = 0, lastPart = 0;
     std::string fullName, abbrName;
     GroupBracket bracket = GroupBracket::Bracket;
@@ -39,9 +43,10 @@ struct MusicXmlGroup {
 /* What the host document takes from a MusicXML score (partwise or
    timewise): title, parts with their staves and names, groups, staff
    distances and the measure count. The notes are stepped over, not read. */
-class MusicXmlScore {
+class MusicXmlScore
+{
 public:
-    static constexpr size_t kMaxDepth = 100;  // nesting of elements
+    static constexpr size_t kMaxDepth = 100; // nesting of elements
     static constexpr int64_t kMaxStaves = 32767;
     static constexpr int64_t kMaxMeasures = 32767;
 
@@ -49,8 +54,8 @@ public:
     std::vector<MusicXmlPart> parts;
     std::vector<MusicXmlGroup> groups;
     int64_t measures = 0;
-    double evpuPerTenth = 2.4;              // a staff space of 24 EVPUs when the file gives no scaling
-    std::map<int64_t, double> defaultGaps;  // staff-layout of the defaults, as MusicXmlPart::gaps
+    double evpuPerTenth = 2.4;             // a staff space of 24 EVPUs when the file gives no scaling
+    std::map<int64_t, double> defaultGaps; // staff-layout of the defaults, as MusicXmlPart::gaps
 
     /* Parses the XML text (taken over: it is parsed in place); false with
        the problem in `error`. */
@@ -75,6 +80,6 @@ private:
     std::map<std::string, size_t> index_;
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

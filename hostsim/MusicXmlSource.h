@@ -4,14 +4,16 @@
 #include <cstddef>
 #include <string>
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Reads the score text of a MusicXML file: the file itself when it is plain
    XML (.musicxml, .xml), or, for the compressed form (.mxl, a zip archive),
    the root file that META-INF/container.xml names. The kind is taken from
    the file's first bytes, never from its name. Nothing larger than
    kMaxScoreBytes is read, whether on disk or unpacked. */
-class MusicXmlSource {
+class MusicXmlSource
+{
 public:
     static constexpr size_t kMaxScoreBytes = size_t(200) * 1024 * 1024;
 
@@ -29,6 +31,6 @@ private:
     static bool readArchive(const std::string& path, std::string& xml, std::string& error);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

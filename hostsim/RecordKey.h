@@ -6,24 +6,27 @@
 #include <string>
 #include "common/qz_fourcc.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* How many key parts a tag reads from the caller's key, and how they are
    interpreted when a new number is asked for. */
-enum class KeyShape : uint8_t {
-    NoIncident,       // (item, 0)
-    Incident,         // (item, incident)
-    RawText,          // (text number, 0), numbered per tag
-    Detail,           // (item1, item2, incident)
-    CellDetail,       // (staff, measure, incident)
-    StaffMeasurePos,  // {int16 staff, int16 measure, int32 position}
-    Globals           // (item from 0)
+enum class KeyShape : uint8_t
+{
+    NoIncident,      // (item, 0)
+    Incident,        // (item, incident)
+    RawText,         // (text number, 0), numbered per tag
+    Detail,          // (item1, item2, incident)
+    CellDetail,      // (staff, measure, incident)
+    StaffMeasurePos, // {int16 staff, int16 measure, int32 position}
+    Globals          // (item from 0)
 };
 
 /* A record key as the host stores it: up to four 16-bit words, compared
    lexicographically as unsigned values (so 65500 sorts above 0 and the
    preference item -2 sorts last). Unused words are zero. */
-class RecordKey {
+class RecordKey
+{
 public:
     std::array<uint16_t, 4> words{};
 
@@ -51,7 +54,8 @@ public:
 
 /* Identity of a record inside one document: part scope (-1 = shared by all
    parts), tag and key. */
-struct RecordId {
+struct RecordId
+{
     int16_t scope = -1;
     uint32_t tag = 0;
     RecordKey key;
@@ -61,9 +65,9 @@ struct RecordId {
 };
 
 /* Tag helpers. */
-std::string tagChars(uint32_t tag);  // four characters, non-printables as '.'
-std::string tagHex(uint32_t tag);    // eight hex digits
+std::string tagChars(uint32_t tag); // four characters, non-printables as '.'
+std::string tagHex(uint32_t tag);   // eight hex digits
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -9,15 +9,18 @@
 #include "hostsim/TagRules.h"
 #include "hostsim/TextCodec.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-namespace {
+namespace
+{
 
-struct FieldRow {
+struct FieldRow
+{
     Field field;
-    uint16_t offset;     // 2012 layout (hosts from 0x11000000)
-    uint16_t oldOffset;  // older layout
-    uint8_t width;       // 2 or 4 bytes
+    uint16_t offset;    // 2012 layout (hosts from 0x11000000)
+    uint16_t oldOffset; // older layout
+    uint8_t width;      // 2 or 4 bytes
     bool isSigned;
 };
 
@@ -52,10 +55,11 @@ constexpr FieldRow kFields[] = {
     {Field::GroupBracket, 8, 8, 2, true},
 };
 
-struct TextRow {
+struct TextRow
+{
     TextField field;
     uint16_t offset, oldOffset;
-    uint16_t capacity, oldCapacity;  // bytes, terminator included; 0 = to the end
+    uint16_t capacity, oldCapacity; // bytes, terminator included; 0 = to the end
 };
 
 constexpr TextRow kTexts[] = {
@@ -64,10 +68,12 @@ constexpr TextRow kTexts[] = {
 };
 
 template <class Row, size_t N, class Key>
-const Row& findRow(const Row (&rows)[N], Key k) {
+const Row& findRow(const Row (&rows)[N], Key k)
+{
     for (const Row& r : rows)
-        if (r.field == k) return r;
-    return rows[0];  // unreachable: every field has a row (checked below)
+        if (r.field == k)
+            return r;
+    return rows[0]; // unreachable: every field has a row (checked below)
 }
 static_assert(std::size(kFields) == size_t(Field::GroupBracket) + 1, "one row per field");
 static_assert(std::size(kTexts) == size_t(TextField::ExprDescription) + 1, "one row per text");
@@ -79,28 +85,34 @@ bool newLayout(uint32_t hostVersion) { return qz::IsUnicodeHost(hostVersion); }
 
 constexpr uint32_t kSODT = QZ_FOURCC("SODT");
 
-}  // namespace
+} // namespace
 
-Bytes RecordLayout::blank(uint32_t tag, uint32_t hostVersion) {
+Bytes RecordLayout::blank(uint32_t tag, uint32_t hostVersion)
+{
     return Bytes(TagRules::defaultSize(tag, hostVersion), 0);
 }
 
-void RecordLayout::set(Bytes& rec, Field f, int32_t value, uint32_t hostVersion) {
+void RecordLayout::set(Bytes& rec, Field f, int32_t value, uint32_t hostVersion)
+{
     const FieldRow& r = rowOf(f);
     size_t off = newLayout(hostVersion) ? r.offset : r.oldOffset;
-    if (off + r.width > rec.size()) rec.resize(off + r.width, 0);
+    if (off + r.width > rec.size())
+        rec.resize(off + r.width, 0);
     if (r.width == 2) {
         uint16_t v = static_cast<uint16_t>(value);
         std::memcpy(rec.data() + off, &v, 2);
-    } else {
+    }
+    else {
         std::memcpy(rec.data() + off, &value, 4);
     }
 }
 
-int32_t RecordLayout::get(const Bytes& rec, Field f, uint32_t hostVersion) {
+int32_t RecordLayout::get(const Bytes& rec, Field f, uint32_t hostVersion)
+{
     const FieldRow& r = rowOf(f);
     size_t off = newLayout(hostVersion) ? r.offset : r.oldOffset;
-    if (off + r.width > rec.size()) return 0;
+    if (off + r.width > rec.size())
+        return 0;
     if (r.width == 4) {
         int32_t v;
         std::memcpy(&v, rec.data() + off, 4);
@@ -111,7 +123,8 @@ int32_t RecordLayout::get(const Bytes& rec, Field f, uint32_t hostVersion) {
     return r.isSigned ? int32_t(int16_t(v)) : int32_t(v);
 }
 
-void RecordLayout::setText(Bytes& rec, TextField f, const std::string& utf8, uint32_t hostVersion) {
+void RecordLayout::setText(Bytes& rec, TextField f, const std::string& utf8, uint32_t hostVersion)
+{
     const TextRow& r = rowOf(f);
     bool wide = unicodeTexts(hostVersion);
     size_t off = newLayout(hostVersion) ? r.offset : r.oldOffset;
@@ -119,57 +132,68 @@ void RecordLayout::setText(Bytes& rec, TextField f, const std::string& utf8, uin
     Bytes text;
     if (wide) {
         std::u16string u = TextCodec::toUtf16(utf8);
-        if (cap) u.resize(std::min(u.size(), cap / 2 - 1));
+        if (cap)
+            u.resize(std::min(u.size(), cap / 2 - 1));
         text.resize((u.size() + 1) * 2, 0);
         std::memcpy(text.data(), u.data(), u.size() * 2);
-    } else {
+    }
+    else {
         std::string s = TextCodec::toLatin1(utf8);
-        if (cap) s.resize(std::min(s.size(), cap - 1));
+        if (cap)
+            s.resize(std::min(s.size(), cap - 1));
         text.assign(s.begin(), s.end());
         text.push_back(0);
     }
-    if (cap == 0) {  // text runs to the end of the record
+    if (cap == 0) { // text runs to the end of the record
         size_t size = off + text.size();
-        if (f == TextField::ExprDescription)  // sizes the framework writes
+        if (f == TextField::ExprDescription) // sizes the framework writes
             size = std::max<size_t>(wide ? 36 + (text.size() - 2) : 36 + (text.size() - 1),
                                     TagRules::minimumSize(kSODT, hostVersion));
         rec.resize(std::max(size, off + text.size()), 0);
         std::fill(rec.begin() + long(off), rec.end(), 0);
-    } else if (rec.size() < off + cap) {
+    }
+    else if (rec.size() < off + cap) {
         rec.resize(off + cap, 0);
     }
     std::copy(text.begin(), text.end(), rec.begin() + long(off));
 }
 
-std::string RecordLayout::getText(const Bytes& rec, TextField f, uint32_t hostVersion) {
+std::string RecordLayout::getText(const Bytes& rec, TextField f, uint32_t hostVersion)
+{
     const TextRow& r = rowOf(f);
     size_t off = newLayout(hostVersion) ? r.offset : r.oldOffset;
-    if (off >= rec.size()) return {};
+    if (off >= rec.size())
+        return {};
     size_t cap = newLayout(hostVersion) ? r.capacity : r.oldCapacity;
     size_t avail = rec.size() - off;
-    if (cap) avail = std::min(avail, size_t(cap));
+    if (cap)
+        avail = std::min(avail, size_t(cap));
     if (unicodeTexts(hostVersion)) {
         std::u16string u;
         for (size_t i = 0; i + 1 < avail; i += 2) {
             uint16_t c;
             std::memcpy(&c, rec.data() + off + i, 2);
-            if (!c) break;
+            if (!c)
+                break;
             u += static_cast<char16_t>(c);
         }
         return TextCodec::fromUtf16(u);
     }
     std::string s;
-    for (size_t i = 0; i < avail && rec[off + i]; ++i) s += static_cast<char>(rec[off + i]);
+    for (size_t i = 0; i < avail && rec[off + i]; ++i)
+        s += static_cast<char>(rec[off + i]);
     return TextCodec::fromLatin1(s);
 }
 
-Bytes RecordLayout::rawText(const std::string& utf8, uint32_t hostVersion) {
+Bytes RecordLayout::rawText(const std::string& utf8, uint32_t hostVersion)
+{
     Bytes out;
     if (unicodeTexts(hostVersion)) {
         std::u16string u = TextCodec::toUtf16(utf8);
         out.resize((u.size() + 1) * 2, 0);
         std::memcpy(out.data(), u.data(), u.size() * 2);
-    } else {
+    }
+    else {
         std::string s = TextCodec::toLatin1(utf8);
         out.assign(s.begin(), s.end());
         out.push_back(0);
@@ -177,23 +201,28 @@ Bytes RecordLayout::rawText(const std::string& utf8, uint32_t hostVersion) {
     return out;
 }
 
-std::u16string RecordLayout::rawTextUnits(const Bytes& rec, uint32_t hostVersion) {
+std::u16string RecordLayout::rawTextUnits(const Bytes& rec, uint32_t hostVersion)
+{
     std::u16string u;
     if (unicodeTexts(hostVersion)) {
         for (size_t i = 0; i + 1 < rec.size(); i += 2) {
             uint16_t c;
             std::memcpy(&c, rec.data() + i, 2);
-            if (!c) break;
+            if (!c)
+                break;
             u += static_cast<char16_t>(c);
         }
-    } else {
-        for (size_t i = 0; i < rec.size() && rec[i]; ++i) u += static_cast<char16_t>(rec[i]);
+    }
+    else {
+        for (size_t i = 0; i < rec.size() && rec[i]; ++i)
+            u += static_cast<char16_t>(rec[i]);
     }
     return u;
 }
 
-std::string RecordLayout::rawTextString(const Bytes& rec, uint32_t hostVersion) {
+std::string RecordLayout::rawTextString(const Bytes& rec, uint32_t hostVersion)
+{
     return TextCodec::fromUtf16(rawTextUnits(rec, hostVersion));
 }
 
-}  // namespace hostsim
+} // namespace hostsim

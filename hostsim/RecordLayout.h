@@ -7,35 +7,37 @@
 #include "hostsim/RecordStore.h"
 #include "common/qz_host_versions.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* The record fields hostsim reads or seeds, by name. Their offsets live in one
    table (RecordLayout.cpp); nothing else in hostsim reads bytes at offsets. */
-enum class Field : uint8_t {
-    SystemStaffNumber,  // 'SOIu'
+enum class Field : uint8_t
+{
+    SystemStaffNumber, // 'SOIu'
     SystemStaffDistance,
-    ResizePercent,  // 'dtLP'
-    StaffTopLine,   // 'SOIS'
+    ResizePercent, // 'dtLP'
+    StaffTopLine,  // 'SOIS'
     StaffBottomLine,
     StaffFullName,
     StaffAbbrName,
-    TextBlockRawText,  // 'SOTX'
+    TextBlockRawText, // 'SOTX'
     TextBlockWord8,
     TextBlockWord14,
     TextBlockKind,
-    CategoryId,  // 'SOMC'
+    CategoryId, // 'SOMC'
     CategoryTextFontId,
     CategoryTextFontSize,
     CategoryTextFontEfx,
     CategoryFlags,
-    ExprTextBlock,  // 'SODT'
+    ExprTextBlock, // 'SODT'
     ExprLink,
     ExprFlags,
     ExprCategoryWord,
-    PartNameBlock,  // 'otpD'
+    PartNameBlock, // 'otpD'
     PartOrder,
     PartFlags,
-    GroupStartStaff,  // 'SDNG'
+    GroupStartStaff, // 'SDNG'
     GroupEndStaff,
     GroupFullName,
     GroupAbbrName,
@@ -43,9 +45,14 @@ enum class Field : uint8_t {
 };
 
 /* Zero-terminated text fields. */
-enum class TextField : uint8_t { CategoryName, ExprDescription };
+enum class TextField : uint8_t
+{
+    CategoryName,
+    ExprDescription
+};
 
-class RecordLayout {
+class RecordLayout
+{
 public:
     /* A zeroed record of the tag's size under the host version. */
     static Bytes blank(uint32_t tag, uint32_t hostVersion);
@@ -67,6 +74,6 @@ public:
     static bool unicodeTexts(uint32_t hostVersion) { return qz::IsUnicodeHost(hostVersion); }
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -8,26 +8,33 @@
 
 #include "hostsim/RecordKey.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 using Bytes = std::vector<uint8_t>;
 
 /* Told about every change before it happens, with the record's current image
    (null when the record does not exist yet). Edit transactions use it to keep
    before-images. */
-class StoreObserver {
+class StoreObserver
+{
 public:
     virtual ~StoreObserver() = default;
     virtual void willChange(const RecordId& id, const Bytes* before) = 0;
     virtual void willChangeCounters() = 0;
 };
 
-enum class AllocationPolicy : uint8_t { Next, LowestFree };
+enum class AllocationPolicy : uint8_t
+{
+    Next,
+    LowestFree
+};
 
 /* The records of one document in one ordered map, keyed by (part scope, tag,
    key). Lookups, next/previous and writes are O(log n). Number allocation
    keeps, per (scope, tag), the last number it handed out. */
-class RecordStore {
+class RecordStore
+{
 public:
     using Map = std::map<RecordId, Bytes>;
     using Counters = std::map<std::pair<int16_t, uint32_t>, int32_t>;
@@ -61,7 +68,8 @@ public:
     /* Raw writes that bypass the observer (rollback, undo, file loading). */
     void restore(const RecordId& id, const std::optional<Bytes>& image);
     void restoreCounters(const Counters& c) { counters_ = c; }
-    void clear() {
+    void clear()
+    {
         map_.clear();
         counters_.clear();
     }
@@ -74,6 +82,6 @@ private:
     StoreObserver* observer_ = nullptr;
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <cstring>
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* The host's region record, unpacked. `toHost`/`fromHost` copy the 20-byte
    packed form field by field (positions at offsets 6 and 16). */
-struct Region {
+struct Region
+{
     uint16_t startList = 0;
     int16_t startSlot = 0;
     int16_t startMeasure = 0;
@@ -22,7 +24,8 @@ struct Region {
 
     bool hasMeasures() const { return startMeasure != 0 || endMeasure != 0; }
 
-    void toHost(void* out) const {
+    void toHost(void* out) const
+    {
         auto* p = static_cast<unsigned char*>(out);
         std::memcpy(p + 0, &startList, 2);
         std::memcpy(p + 2, &startSlot, 2);
@@ -33,7 +36,8 @@ struct Region {
         std::memcpy(p + 14, &endMeasure, 2);
         std::memcpy(p + 16, &endPos, 4);
     }
-    static Region fromHost(const void* in) {
+    static Region fromHost(const void* in)
+    {
         Region r;
         auto* p = static_cast<const unsigned char*>(in);
         std::memcpy(&r.startList, p + 0, 2);
@@ -48,6 +52,6 @@ struct Region {
     }
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

@@ -2,14 +2,17 @@
 
 #include "hostsim/ContentWriter.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-namespace {
+namespace
+{
 
-struct Instrument {
+struct Instrument
+{
     const char* full;
     const char* abbr;
-    int32_t gap;  // distance below the previous staff
+    int32_t gap; // distance below the previous staff
 };
 
 /* A classical orchestra; the gaps are uneven on purpose (wider between the
@@ -22,18 +25,19 @@ constexpr Instrument kOrchestra[] = {
     {"Violoncello", "Vc.", 288}, {"Contrabass", "Cb.", 312},
 };
 
-struct CategoryRow {
+struct CategoryRow
+{
     int16_t item, id;
     const char* name;
 };
 
 constexpr CategoryRow kCategories[] = {
-    {1, 1, "Dynamics"},        {2, 2, "Tempo Marks"},      {3, 3, "Tempo Alterations"},
-    {4, 4, "Expressive Text"}, {5, 5, "Technique Text"},   {6, 6, "Rehearsal Marks"},
-    {7, 7, "Miscellaneous"},   {8, 12, "QZ Plug-in Data"},
+    {1, 1, "Dynamics"},       {2, 2, "Tempo Marks"},     {3, 3, "Tempo Alterations"}, {4, 4, "Expressive Text"},
+    {5, 5, "Technique Text"}, {6, 6, "Rehearsal Marks"}, {7, 7, "Miscellaneous"},     {8, 12, "QZ Plug-in Data"},
 };
 
-struct ExpressionRow {
+struct ExpressionRow
+{
     int16_t category;
     const char* description;
     const char* text;
@@ -48,9 +52,10 @@ constexpr ExpressionRow kExpressions[] = {
     {5, "pizzicato", "^font(Times New Roman)^size(12)^efx(0)pizz."},
 };
 
-}  // namespace
+} // namespace
 
-ContentWriter SeedBuilder::writer(Document& doc, uint32_t hostVersion) {
+ContentWriter SeedBuilder::writer(Document& doc, uint32_t hostVersion)
+{
     return ContentWriter(doc, hostVersion, [&doc](const RecordId& id, std::optional<Bytes> b) {
         if (b)
             doc.store().put(id, std::move(*b));
@@ -59,13 +64,15 @@ ContentWriter SeedBuilder::writer(Document& doc, uint32_t hostVersion) {
     });
 }
 
-std::unique_ptr<Document> SeedBuilder::empty(int16_t id) {
+std::unique_ptr<Document> SeedBuilder::empty(int16_t id)
+{
     auto doc = std::make_unique<Document>(id);
     doc->title = "Untitled";
     return doc;
 }
 
-std::unique_ptr<Document> SeedBuilder::test(int16_t id, uint32_t hostVersion, bool withCategory) {
+std::unique_ptr<Document> SeedBuilder::test(int16_t id, uint32_t hostVersion, bool withCategory)
+{
     auto doc = std::make_unique<Document>(id);
     doc->title = "Test Document";
     ContentWriter w = writer(*doc, hostVersion);
@@ -77,8 +84,10 @@ std::unique_ptr<Document> SeedBuilder::test(int16_t id, uint32_t hostVersion, bo
         score.push_back(StaffEntry{s, distances[s - 1], 100});
     }
     w.staffList(0, 0, score);
-    for (int16_t c = 1; c <= 5; ++c) w.category(c, c, "Category " + std::to_string(c));
-    if (withCategory) w.category(6, 9, "QZ Plug-in Data");
+    for (int16_t c = 1; c <= 5; ++c)
+        w.category(c, c, "Category " + std::to_string(c));
+    if (withCategory)
+        w.category(6, 9, "QZ Plug-in Data");
     for (int16_t e = 1; e <= 3; ++e)
         w.textExpression(e, 1, "Expr " + std::to_string(e), "Expr text " + std::to_string(e), 0);
     doc->parts.push_back(PartInfo{1, "Part 1", 1});
@@ -86,7 +95,8 @@ std::unique_ptr<Document> SeedBuilder::test(int16_t id, uint32_t hostVersion, bo
     return doc;
 }
 
-std::unique_ptr<Document> SeedBuilder::demo(int16_t id, uint32_t hostVersion) {
+std::unique_ptr<Document> SeedBuilder::demo(int16_t id, uint32_t hostVersion)
+{
     auto doc = std::make_unique<Document>(id);
     doc->title = "Demo Score";
     doc->measures = 32;
@@ -101,22 +111,24 @@ std::unique_ptr<Document> SeedBuilder::demo(int16_t id, uint32_t hostVersion) {
         ++number;
     }
     w.staffList(0, 0, score);
-    for (const CategoryRow& c : kCategories) w.category(c.item, c.id, c.name);
-    for (const ExpressionRow& e : kExpressions) w.textExpression(0, e.category, e.description, e.text, 0);
+    for (const CategoryRow& c : kCategories)
+        w.category(c.item, c.id, c.name);
+    for (const ExpressionRow& e : kExpressions)
+        w.textExpression(0, e.category, e.description, e.text, 0);
     w.partRecord(0, 0, "Score");
     // The strings part: violins, viola, cello and bass, spaced its own way.
     doc->parts.push_back(PartInfo{1, "Strings", 1});
     w.partRecord(1, 1, "Strings");
     std::vector<StaffEntry> strings;
-    for (int16_t s = 10; s <= 14; ++s) strings.push_back(StaffEntry{s, -int32_t(s - 10) * 330, 100});
+    for (int16_t s = 10; s <= 14; ++s)
+        strings.push_back(StaffEntry{s, -int32_t(s - 10) * 330, 100});
     w.staffList(1, 0, strings);
     // A staff set made in the host: the woodwinds, the oboe at 75 %.
-    w.staffList(
-        0, 65500,
-        {StaffEntry{1, 0, 100}, StaffEntry{2, -288, 75}, StaffEntry{3, -564, 100}, StaffEntry{4, -864, 100}});
+    w.staffList(0, 65500,
+                {StaffEntry{1, 0, 100}, StaffEntry{2, -288, 75}, StaffEntry{3, -564, 100}, StaffEntry{4, -864, 100}});
     w.textExpression(0, 12, "QZ Staff Set Panel 1:Woodwinds",
                      "^font(Times New Roman)^size(12)^efx(0)QZ Staff Set Panel Data", 0);
     return doc;
 }
 
-}  // namespace hostsim
+} // namespace hostsim

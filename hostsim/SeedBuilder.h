@@ -7,12 +7,14 @@
 #include "hostsim/ContentWriter.h"
 #include "hostsim/Document.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Builds the built-in documents by code: the empty document, the small exact
    test document (optionally with the "QZ Plug-in Data" category) and the demo
    score. */
-class SeedBuilder {
+class SeedBuilder
+{
 public:
     static std::unique_ptr<Document> empty(int16_t id);
     static std::unique_ptr<Document> test(int16_t id, uint32_t hostVersion, bool withCategory);
@@ -22,6 +24,6 @@ public:
     static ContentWriter writer(Document& doc, uint32_t hostVersion);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

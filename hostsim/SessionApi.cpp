@@ -17,15 +17,18 @@
 
 using namespace hostsim;
 
-namespace {
+namespace
+{
 
-Engine& sessionDriver(const char* function) {
+Engine& sessionDriver(const char* function)
+{
     Engine& e = Engine::instance();
     e.driverCall(function);
     return e;
 }
 
-ContentWriter sessionWriter(Engine& e, Document& doc) {
+ContentWriter sessionWriter(Engine& e, Document& doc)
+{
     return ContentWriter(doc, e.hostVersion, [&e, &doc](const RecordId& id, std::optional<Bytes> b) {
         if (b)
             e.write(doc, id, std::move(*b), Origin::Driver, "put");
@@ -34,63 +37,74 @@ ContentWriter sessionWriter(Engine& e, Document& doc) {
     });
 }
 
-const char* keepText(std::string& slot, std::string value) {
+const char* keepText(std::string& slot, std::string value)
+{
     slot = std::move(value);
     return slot.c_str();
 }
 
-}  // namespace
+} // namespace
 
-const char* hostsim_redo_name(void) {
+const char* hostsim_redo_name(void)
+{
     static std::string text;
     Document* doc = sessionDriver("hostsim_redo_name").current();
     return keepText(text, doc && !doc->redoSteps().empty() ? doc->redoSteps().back().name : std::string());
 }
 
-int16_t hostsim_find_category(const char* name) {
+int16_t hostsim_find_category(const char* name)
+{
     Engine& e = sessionDriver("hostsim_find_category");
     Document* doc = e.current();
-    if (!doc || !name) return 0;
+    if (!doc || !name)
+        return 0;
     for (const CategoryInfo& c : DocumentReader(*doc, e.hostVersion).categories())
-        if (c.name == name) return c.item;
+        if (c.name == name)
+            return c.item;
     return 0;
 }
 
-int16_t hostsim_add_category(const char* name) {
+int16_t hostsim_add_category(const char* name)
+{
     Engine& e = sessionDriver("hostsim_add_category");
     Document* doc = e.current();
-    if (!doc || !name) return 0;
+    if (!doc || !name)
+        return 0;
     int16_t item = 0, id = 0;
     for (const CategoryInfo& c : DocumentReader(*doc, e.hostVersion).categories()) {
         item = std::max(item, c.item);
         id = std::max(id, c.id);
     }
-    if (item == INT16_MAX || id == INT16_MAX) return 0;
+    if (item == INT16_MAX || id == INT16_MAX)
+        return 0;
     ++item;
     sessionWriter(e, *doc).category(item, static_cast<int16_t>(id + 1), name);
     return item;
 }
 
-int hostsim_remove_categories(const char* name) {
+int hostsim_remove_categories(const char* name)
+{
     Engine& e = sessionDriver("hostsim_remove_categories");
     Document* doc = e.current();
-    if (!doc || !name) return 0;
+    if (!doc || !name)
+        return 0;
     int removed = 0;
     for (const CategoryInfo& c : DocumentReader(*doc, e.hostVersion).categories())
         if (c.name == name) {
             const int16_t key[3] = {c.item, 0, 0};
             const uint32_t tag = QZ_FOURCC("SOMC");
-            if (e.remove(*doc, e.idFor(tag, RecordKey::read(TagRules::shape(tag), key), *doc),
-                         Origin::Driver))
+            if (e.remove(*doc, e.idFor(tag, RecordKey::read(TagRules::shape(tag), key), *doc), Origin::Driver))
                 ++removed;
         }
     return removed;
 }
 
-int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entries, size_t count) {
+int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entries, size_t count)
+{
     Engine& e = sessionDriver("hostsim_put_score_staff_list");
     Document* doc = e.current();
-    if (!doc || (count && !entries)) return 0;
+    if (!doc || (count && !entries))
+        return 0;
     std::vector<StaffEntry> list;
     for (size_t i = 0; i < count; ++i)
         list.push_back(StaffEntry{entries[i].staff, entries[i].distance, entries[i].resize});
@@ -98,12 +112,14 @@ int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entri
     return 1;
 }
 
-int16_t hostsim_measure_count(void) {
+int16_t hostsim_measure_count(void)
+{
     Document* doc = sessionDriver("hostsim_measure_count").current();
     return doc ? doc->measures : 0;
 }
 
-int32_t hostsim_menu_command(uint32_t code) {
+int32_t hostsim_menu_command(uint32_t code)
+{
     Engine& e = sessionDriver("hostsim_menu_command");
     Document* doc = e.current();
     MenuEntry m;
@@ -111,7 +127,8 @@ int32_t hostsim_menu_command(uint32_t code) {
     std::memcpy(m.chars, tagChars(code).c_str(), 4);
     m.document = doc ? doc->id() : 0;
     m.part = doc ? doc->currentPart : 0;
-    if (doc) m.result = MenuModel::execute(*doc, e.scopeFor(QZ_FOURCC("SOIu"), *doc), code);
+    if (doc)
+        m.result = MenuModel::execute(*doc, e.scopeFor(QZ_FOURCC("SOIu"), *doc), code);
     e.log.addMenu(m);
     return m.result;
 }

@@ -5,11 +5,14 @@
 #include "common/qz_fourcc.h"
 #include "common/qz_host_versions.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
-namespace {
+namespace
+{
 
-struct ShapeRow {
+struct ShapeRow
+{
     uint32_t tag;
     KeyShape shape;
 };
@@ -42,7 +45,8 @@ constexpr ShapeRow kShapes[] = {
 
 /* Fixed sizes and layout versions of the records on the panel's paths, per
    profile (A, B, C). A version of 0 means "the running host version". */
-struct LayoutRow {
+struct LayoutRow
+{
     uint32_t tag;
     uint32_t size[3];
     uint32_t version[3];
@@ -60,75 +64,95 @@ constexpr LayoutRow kLayouts[] = {
 };
 
 constexpr uint32_t kEmulatedPreferences[] = {
-    QZ_FOURCC("pf05"), QZ_FOURCC("pfDP"), QZ_FOURCC("pfEX"), QZ_FOURCC("pfMS"), QZ_FOURCC("pfPB"),
-    QZ_FOURCC("pfPF"), QZ_FOURCC("pfPL"), QZ_FOURCC("pfRP"), QZ_FOURCC("pfSI"), QZ_FOURCC("pfSS"),
-    QZ_FOURCC("pfGD"), QZ_FOURCC("pfGG"), QZ_FOURCC("pfGb"), QZ_FOURCC("pfGd"), QZ_FOURCC("pfGs"),
-    QZ_FOURCC("pfMM"), QZ_FOURCC("pfND"), QZ_FOURCC("pfNd"), QZ_FOURCC("pfSC"), QZ_FOURCC("pfSN"),
-    QZ_FOURCC("pfSP"), QZ_FOURCC("pfSl"), QZ_FOURCC("pfTC"), QZ_FOURCC("pfTI"), QZ_FOURCC("pfTX"),
-    QZ_FOURCC("pfTp"), QZ_FOURCC("pfTs"),
+    QZ_FOURCC("pf05"), QZ_FOURCC("pfDP"), QZ_FOURCC("pfEX"), QZ_FOURCC("pfMS"), QZ_FOURCC("pfPB"), QZ_FOURCC("pfPF"),
+    QZ_FOURCC("pfPL"), QZ_FOURCC("pfRP"), QZ_FOURCC("pfSI"), QZ_FOURCC("pfSS"), QZ_FOURCC("pfGD"), QZ_FOURCC("pfGG"),
+    QZ_FOURCC("pfGb"), QZ_FOURCC("pfGd"), QZ_FOURCC("pfGs"), QZ_FOURCC("pfMM"), QZ_FOURCC("pfND"), QZ_FOURCC("pfNd"),
+    QZ_FOURCC("pfSC"), QZ_FOURCC("pfSN"), QZ_FOURCC("pfSP"), QZ_FOURCC("pfSl"), QZ_FOURCC("pfTC"), QZ_FOURCC("pfTI"),
+    QZ_FOURCC("pfTX"), QZ_FOURCC("pfTp"), QZ_FOURCC("pfTs"),
 };
 
-const LayoutRow* layoutOf(uint32_t tag) {
+const LayoutRow* layoutOf(uint32_t tag)
+{
     for (const LayoutRow& r : kLayouts)
-        if (r.tag == tag) return &r;
+        if (r.tag == tag)
+            return &r;
     return nullptr;
 }
 
 constexpr uint32_t kSODT = QZ_FOURCC("SODT");
 constexpr uint32_t prefix2(uint32_t tag) { return tag & 0xFFFF0000u; }
 
-}  // namespace
+} // namespace
 
-Profile profileFor(uint32_t hostVersion) {
-    if (hostVersion < qz::kHostVersionUnicode) return Profile::C;
-    if (hostVersion < qz::kHostVersion12) return Profile::B;
+Profile profileFor(uint32_t hostVersion)
+{
+    if (hostVersion < qz::kHostVersionUnicode)
+        return Profile::C;
+    if (hostVersion < qz::kHostVersion12)
+        return Profile::B;
     return Profile::A;
 }
 
 bool TagRules::isRawText(uint32_t tag) { return prefix2(tag) == 0x74780000u; }
 
-KeyShape TagRules::shape(uint32_t tag) {
+KeyShape TagRules::shape(uint32_t tag)
+{
     for (const ShapeRow& r : kShapes)
-        if (r.tag == tag) return r.shape;
-    if (isRawText(tag)) return KeyShape::RawText;
-    if ((tag & 0xFFFFFF00u) == 0x6F742600u) return KeyShape::NoIncident;  // metatools 'ot&.'
-    if (prefix2(tag) == 0x70660000u) return KeyShape::NoIncident;         // preferences 'pf..'
+        if (r.tag == tag)
+            return r.shape;
+    if (isRawText(tag))
+        return KeyShape::RawText;
+    if ((tag & 0xFFFFFF00u) == 0x6F742600u)
+        return KeyShape::NoIncident; // metatools 'ot&.'
+    if (prefix2(tag) == 0x70660000u)
+        return KeyShape::NoIncident; // preferences 'pf..'
     return KeyShape::Incident;
 }
 
-bool TagRules::isPartScopedByDefault(uint32_t tag) {
-    return tag == QZ_FOURCC("SOIu") || tag == QZ_FOURCC("dtLP");
-}
+bool TagRules::isPartScopedByDefault(uint32_t tag) { return tag == QZ_FOURCC("SOIu") || tag == QZ_FOURCC("dtLP"); }
 
-std::optional<uint32_t> TagRules::expectedVersion(uint32_t tag, uint32_t hostVersion) {
+std::optional<uint32_t> TagRules::expectedVersion(uint32_t tag, uint32_t hostVersion)
+{
     size_t p = static_cast<size_t>(profileFor(hostVersion));
-    if (const LayoutRow* r = layoutOf(tag)) return r->version[p];
-    if (tag == kSODT) return p == 2 ? V0F : V19;
-    if (isRawText(tag)) return hostVersion;
+    if (const LayoutRow* r = layoutOf(tag))
+        return r->version[p];
+    if (tag == kSODT)
+        return p == 2 ? V0F : V19;
+    if (isRawText(tag))
+        return hostVersion;
     return std::nullopt;
 }
 
-std::optional<uint32_t> TagRules::fixedSize(uint32_t tag, uint32_t hostVersion) {
-    if (const LayoutRow* r = layoutOf(tag)) return r->size[static_cast<size_t>(profileFor(hostVersion))];
-    if (prefix2(tag) == 0x6F740000u && shape(tag) == KeyShape::Incident) return 12u;
+std::optional<uint32_t> TagRules::fixedSize(uint32_t tag, uint32_t hostVersion)
+{
+    if (const LayoutRow* r = layoutOf(tag))
+        return r->size[static_cast<size_t>(profileFor(hostVersion))];
+    if (prefix2(tag) == 0x6F740000u && shape(tag) == KeyShape::Incident)
+        return 12u;
     return std::nullopt;
 }
 
-uint32_t TagRules::minimumSize(uint32_t tag, uint32_t hostVersion) {
-    if (tag == kSODT) return profileFor(hostVersion) == Profile::C ? 36u : 38u;
-    if (isRawText(tag)) return 1u;
+uint32_t TagRules::minimumSize(uint32_t tag, uint32_t hostVersion)
+{
+    if (tag == kSODT)
+        return profileFor(hostVersion) == Profile::C ? 36u : 38u;
+    if (isRawText(tag))
+        return 1u;
     return 0u;
 }
 
-uint32_t TagRules::defaultSize(uint32_t tag, uint32_t hostVersion) {
-    if (auto s = fixedSize(tag, hostVersion)) return *s;
+uint32_t TagRules::defaultSize(uint32_t tag, uint32_t hostVersion)
+{
+    if (auto s = fixedSize(tag, hostVersion))
+        return *s;
     uint32_t m = minimumSize(tag, hostVersion);
     return m ? m : 12u;
 }
 
-bool TagRules::isEmulatedPreference(uint32_t tag) {
+bool TagRules::isEmulatedPreference(uint32_t tag)
+{
     return std::find(std::begin(kEmulatedPreferences), std::end(kEmulatedPreferences), tag) !=
            std::end(kEmulatedPreferences);
 }
 
-}  // namespace hostsim
+} // namespace hostsim

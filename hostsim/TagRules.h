@@ -6,16 +6,23 @@
 
 #include "hostsim/RecordKey.h"
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Host version profiles. */
-enum class Profile : uint8_t { A, B, C };
+enum class Profile : uint8_t
+{
+    A,
+    B,
+    C
+};
 Profile profileFor(uint32_t hostVersion);
 
 /* What the host knows about a tag: key shape, expected layout version and byte
    size under a host version, and whether the plug-in's bridge should have
    emulated it (preference tags). */
-class TagRules {
+class TagRules
+{
 public:
     static KeyShape shape(uint32_t tag);
     static bool isPartScopedByDefault(uint32_t tag);
@@ -34,6 +41,6 @@ public:
     static bool isEmulatedPreference(uint32_t tag);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

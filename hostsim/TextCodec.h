@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <string>
 
-namespace hostsim {
+namespace hostsim
+{
 
 /* Conversions between the UTF-8 the driver speaks and the host's texts
    (UTF-16 from host 0x11000000 on, 8-bit below), over the strict codec of
    common/qz_utf.h: a malformed sequence becomes U+FFFD. Input that must be
    well formed (document files) is checked with isWellFormed first. */
-class TextCodec {
+class TextCodec
+{
 public:
     static std::u16string toUtf16(const std::string& utf8);
     static std::string fromUtf16(const std::u16string& s);
@@ -28,6 +30,6 @@ public:
     static std::u16string stripCaretCommands(const std::u16string& s);
 };
 
-}  // namespace hostsim
+} // namespace hostsim
 
 #endif

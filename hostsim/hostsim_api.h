@@ -29,17 +29,37 @@ extern "C" {
 #endif
 
 /* ---- Seeds, policies, modes ------------------------------------------- */
-enum {
+enum
+{
     HOSTSIM_SEED_EMPTY = 0,   /* no records; part 0 only               */
     HOSTSIM_SEED_TEST = 1,    /* the small exact test document          */
     HOSTSIM_SEED_TEST_QZ = 2, /* the same plus "QZ Plug-in Data" (id 9) */
     HOSTSIM_SEED_DEMO = 3     /* the demo score                         */
 };
-enum { HOSTSIM_ALLOC_NEXT = 0, HOSTSIM_ALLOC_LOWEST_FREE = 1 };
-enum { HOSTSIM_FAIL_OFF = 0, HOSTSIM_FAIL_REFUSE = 1, HOSTSIM_FAIL_MISSING = 2 };
-enum { HOSTSIM_VIEW_PAGE = 0, HOSTSIM_VIEW_SCROLL = 1 };
-enum { HOSTSIM_SEVERITY_INFO = 0, HOSTSIM_SEVERITY_WARNING = 1, HOSTSIM_SEVERITY_ERROR = 2 };
-enum {
+enum
+{
+    HOSTSIM_ALLOC_NEXT = 0,
+    HOSTSIM_ALLOC_LOWEST_FREE = 1
+};
+enum
+{
+    HOSTSIM_FAIL_OFF = 0,
+    HOSTSIM_FAIL_REFUSE = 1,
+    HOSTSIM_FAIL_MISSING = 2
+};
+enum
+{
+    HOSTSIM_VIEW_PAGE = 0,
+    HOSTSIM_VIEW_SCROLL = 1
+};
+enum
+{
+    HOSTSIM_SEVERITY_INFO = 0,
+    HOSTSIM_SEVERITY_WARNING = 1,
+    HOSTSIM_SEVERITY_ERROR = 2
+};
+enum
+{
     HOSTSIM_EDIT_OPEN = 0,
     HOSTSIM_EDIT_COMMITTED = 1,
     HOSTSIM_EDIT_CANCELLED = 2,
@@ -48,7 +68,8 @@ enum {
 };
 
 /* The host region record, unpacked (the host's own form is 20 packed bytes). */
-typedef struct hostsim_region {
+typedef struct hostsim_region
+{
     uint16_t startList;
     int16_t startSlot;
     int16_t startMeasure;
@@ -59,13 +80,15 @@ typedef struct hostsim_region {
     int32_t endPos;
 } hostsim_region;
 
-typedef struct hostsim_staff_entry {
+typedef struct hostsim_staff_entry
+{
     int16_t staff;
     int32_t distance;
     int16_t resize; /* percent; 100 = no resize detail record */
 } hostsim_staff_entry;
 
-typedef struct hostsim_expression {
+typedef struct hostsim_expression
+{
     int16_t item;
     int16_t textBlock;
     uint16_t categoryWord; /* the word at offset 26: bits 0-13 category id */
@@ -75,7 +98,8 @@ typedef struct hostsim_expression {
 } hostsim_expression;
 
 /* How a staff group is marked at the left of its staves. */
-enum {
+enum
+{
     HOSTSIM_BRACKET_NONE = 0,
     HOSTSIM_BRACKET_BRACE = 1,
     HOSTSIM_BRACKET_BRACKET = 2,
@@ -83,7 +107,8 @@ enum {
     HOSTSIM_BRACKET_SQUARE = 4
 };
 
-typedef struct hostsim_group {
+typedef struct hostsim_group
+{
     int16_t number;     /* the group's item */
     int16_t startStaff; /* first and last staff of the group */
     int16_t endStaff;
@@ -92,12 +117,14 @@ typedef struct hostsim_group {
     const char* abbrName;
 } hostsim_group;
 
-typedef struct hostsim_view {
+typedef struct hostsim_view
+{
     int32_t viewMode;          /* HOSTSIM_VIEW_* */
     int32_t displayedStaffSet; /* 0 = all staves, 1-8 */
 } hostsim_view;
 
-typedef struct hostsim_call {
+typedef struct hostsim_call
+{
     uint32_t seq;
     const char* function;
     uint32_t tag; /* 0 when the call has none */
@@ -113,7 +140,8 @@ typedef struct hostsim_call {
     const char* text; /* the whole entry, decoded, one line */
 } hostsim_call;
 
-typedef struct hostsim_edit {
+typedef struct hostsim_edit
+{
     const char* name;
     int16_t document;
     int32_t outcome; /* HOSTSIM_EDIT_* */
@@ -122,7 +150,8 @@ typedef struct hostsim_edit {
     const char* text; /* name, outcome and the operations, one per line */
 } hostsim_edit;
 
-typedef struct hostsim_menu {
+typedef struct hostsim_menu
+{
     uint32_t seq;
     uint32_t code;
     char chars[5];
@@ -131,7 +160,8 @@ typedef struct hostsim_menu {
 } hostsim_menu;
 
 /* The host's current document window (FX_GetCurrentWindowInfo). */
-typedef struct hostsim_window_info {
+typedef struct hostsim_window_info
+{
     int32_t pageView;
     int16_t page;
     int16_t measure;
@@ -141,7 +171,8 @@ typedef struct hostsim_window_info {
 
 /* One selection dialog (kind, host window, preselected id) or symbol dialog
    (font name, size, style, preselected symbol) the host ran. */
-typedef struct hostsim_dialog {
+typedef struct hostsim_dialog
+{
     const char* function;
     int16_t kind;
     int32_t preselected;
@@ -153,7 +184,8 @@ typedef struct hostsim_dialog {
 } hostsim_dialog;
 
 /* Sizes of a generated score (hostsim_new_large_document). */
-typedef struct hostsim_large_score {
+typedef struct hostsim_large_score
+{
     int64_t staves;      /* 0 to 32767 */
     int64_t measures;    /* 1 to 32767 */
     int64_t expressions; /* 0 to 32767, the staff set names included */
@@ -161,7 +193,8 @@ typedef struct hostsim_large_score {
     uint32_t seed;
 } hostsim_large_score;
 
-typedef struct hostsim_violation {
+typedef struct hostsim_violation
+{
     int32_t severity; /* HOSTSIM_SEVERITY_* */
     const char* text;
 } hostsim_violation;
@@ -208,8 +241,7 @@ HOSTSIM_API int16_t hostsim_open_document_file(const char* path, char* error, si
    them, staff sets of random sizes; the same sizes and seed give the same
    document. Returns its id, 0 (with a message in `error`) for sizes the host
    cannot hold. */
-HOSTSIM_API int16_t hostsim_new_large_document(const hostsim_large_score* sizes, char* error,
-                                               size_t errorSize);
+HOSTSIM_API int16_t hostsim_new_large_document(const hostsim_large_score* sizes, char* error, size_t errorSize);
 /* The document rendered as text for people and tests. */
 HOSTSIM_API const char* hostsim_describe_document(int16_t id);
 /* The document's records and number counters as bytes (id <= 0: the current
@@ -229,8 +261,7 @@ HOSTSIM_API int hostsim_delete_record(uint32_t tag, const int16_t* key);
 
 /* ---- Reading back ---------------------------------------------------------- */
 /* part < 0: the current part. With bytes null only the size is given. */
-HOSTSIM_API int hostsim_get_record(uint32_t tag, const int16_t* key, int16_t part, void* bytes,
-                                   uint32_t* size);
+HOSTSIM_API int hostsim_get_record(uint32_t tag, const int16_t* key, int16_t part, void* bytes, uint32_t* size);
 /* Fills up to `capacity` keys (three parts each); returns the number of records. */
 HOSTSIM_API size_t hostsim_list_records(uint32_t tag, int16_t part, int16_t (*keys)[3], size_t capacity);
 HOSTSIM_API size_t hostsim_record_count(void);
