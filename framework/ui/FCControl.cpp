@@ -31,7 +31,7 @@ FCControl::FCControl(int controlID)
 FCControl::~FCControl() = default;
 
 const char* FCControl::ClassName() const { return "FCControl"; }
-int FCControl::_GetControlType() const { return 0; }
+int FCControl::_GetControlType() const { return CTRLTYPE_CONTROL; }
 float FCControl::_GetAutoCreateWidth() const { return 70; }
 float FCControl::_GetAutoCreateMultilineHeight() const { return 150; }
 

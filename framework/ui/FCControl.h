@@ -69,6 +69,27 @@ public:
         ACTIONKIND_CANCEL = 3
     };
 
+    /* The type code of each control class (_GetControlType): the bridge
+       chooses the on-screen element for a control created in code by it. 12
+       names no class; an element asked for with it is created as nothing. */
+    enum CONTROLTYPES
+    {
+        CTRLTYPE_CONTROL = 0, /* also FCCtrlRadioButton */
+        CTRLTYPE_UPDOWN = 1,
+        CTRLTYPE_DATALIST = 2,
+        CTRLTYPE_TREE = 3,
+        CTRLTYPE_BUTTON = 4,
+        CTRLTYPE_CHECKBOX = 5,
+        CTRLTYPE_EDIT = 6,
+        CTRLTYPE_STATIC = 7,
+        CTRLTYPE_POPUP = 8,
+        CTRLTYPE_LINE = 9,
+        CTRLTYPE_SLIDER = 10,
+        CTRLTYPE_LISTBOX = 11,
+        CTRLTYPE_NONE = 12,
+        CTRLTYPE_SWITCHER = 13
+    };
+
     explicit FCControl(int controlID);
 
     const char* ClassName() const override;

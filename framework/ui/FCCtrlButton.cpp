@@ -4,7 +4,7 @@
 
 FCCtrlButton::FCCtrlButton(int controlID) : FCCtrlCheckbox(controlID) {}
 
-int FCCtrlButton::_GetControlType() const { return 4; }
+int FCCtrlButton::_GetControlType() const { return CTRLTYPE_BUTTON; }
 float FCCtrlButton::_GetAutoCreateWidth() const { return 60; }
 
 void FCCtrlButton::ClearShortcutKey()

@@ -7,7 +7,7 @@ FCCtrlCheckbox::FCCtrlCheckbox(int controlID)
 {
 }
 
-int FCCtrlCheckbox::_GetControlType() const { return 5; }
+int FCCtrlCheckbox::_GetControlType() const { return CTRLTYPE_CHECKBOX; }
 float FCCtrlCheckbox::_GetAutoCreateWidth() const { return 100; }
 
 void FCCtrlCheckbox::_InitNonWindowHandleStates()

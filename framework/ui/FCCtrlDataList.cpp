@@ -20,7 +20,7 @@ FCCtrlDataList::FCCtrlDataList(int controlID)
 }
 
 const char* FCCtrlDataList::ClassName() const { return "FCCtrlDataList"; }
-int FCCtrlDataList::_GetControlType() const { return 2; }
+int FCCtrlDataList::_GetControlType() const { return CTRLTYPE_DATALIST; }
 float FCCtrlDataList::_GetAutoCreateWidth() const { return 200; }
 float FCCtrlDataList::_GetAutoCreateMultilineHeight() const { return 150; }
 

@@ -9,7 +9,7 @@
 FCCtrlEdit::FCCtrlEdit(int controlID) : FCControl(controlID) {}
 
 const char* FCCtrlEdit::ClassName() const { return "FCCtrlEdit"; }
-int FCCtrlEdit::_GetControlType() const { return 6; }
+int FCCtrlEdit::_GetControlType() const { return CTRLTYPE_EDIT; }
 float FCCtrlEdit::_GetAutoCreateWidth() const { return 70; }
 
 void FCCtrlEdit::SetInteger(int value)

@@ -2,4 +2,4 @@
 
 FCCtrlLine::FCCtrlLine(int controlID) : FCControl(controlID), _horizontal(true) {}
 
-int FCCtrlLine::_GetControlType() const { return 9; }
+int FCCtrlLine::_GetControlType() const { return CTRLTYPE_LINE; }

@@ -9,7 +9,7 @@ FCCtrlListBox::FCCtrlListBox(int controlID)
 }
 
 const char* FCCtrlListBox::ClassName() const { return "FCCtrlListBox"; }
-int FCCtrlListBox::_GetControlType() const { return 11; }
+int FCCtrlListBox::_GetControlType() const { return CTRLTYPE_LISTBOX; }
 float FCCtrlListBox::_GetAutoCreateWidth() const { return 150; }
 float FCCtrlListBox::_GetAutoCreateMultilineHeight() const { return 170; }
 

@@ -8,7 +8,7 @@ FCCtrlPopup::FCCtrlPopup(int controlID)
 }
 
 const char* FCCtrlPopup::ClassName() const { return "FCCtrlPopup"; }
-int FCCtrlPopup::_GetControlType() const { return 8; }
+int FCCtrlPopup::_GetControlType() const { return CTRLTYPE_POPUP; }
 float FCCtrlPopup::_GetAutoCreateWidth() const { return 100; }
 
 void FCCtrlPopup::_InitNonWindowHandleStates()

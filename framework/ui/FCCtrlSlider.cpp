@@ -8,7 +8,7 @@ FCCtrlSlider::FCCtrlSlider(int controlID)
 {
 }
 
-int FCCtrlSlider::_GetControlType() const { return 10; }
+int FCCtrlSlider::_GetControlType() const { return CTRLTYPE_SLIDER; }
 float FCCtrlSlider::_GetAutoCreateWidth() const { return 150; }
 
 void FCCtrlSlider::_InitNonWindowHandleStates()

@@ -2,7 +2,7 @@
 
 FCCtrlStatic::FCCtrlStatic(int controlID) : FCControl(controlID) {}
 
-int FCCtrlStatic::_GetControlType() const { return 7; }
+int FCCtrlStatic::_GetControlType() const { return CTRLTYPE_STATIC; }
 
 void FCCtrlStatic::Clear()
 {

@@ -15,7 +15,7 @@ FCCtrlSwitcher::FCCtrlSwitcher(int controlID)
 {
 }
 
-int FCCtrlSwitcher::_GetControlType() const { return 13; }
+int FCCtrlSwitcher::_GetControlType() const { return CTRLTYPE_SWITCHER; }
 float FCCtrlSwitcher::_GetAutoCreateWidth() const { return 200; }
 
 void FCCtrlSwitcher::_InitNonWindowHandleStates()

@@ -33,7 +33,7 @@ void ForEachBelow(FCTreeNode* pStart, Visit visit)
 FCCtrlTree::FCCtrlTree(int controlID) : FCControl(controlID), _fontsize(12), _root(nullptr) { _root._SetTree(this); }
 
 const char* FCCtrlTree::ClassName() const { return "FCCtrlTree"; }
-int FCCtrlTree::_GetControlType() const { return 3; }
+int FCCtrlTree::_GetControlType() const { return CTRLTYPE_TREE; }
 float FCCtrlTree::_GetAutoCreateWidth() const { return 150; }
 float FCCtrlTree::_GetAutoCreateMultilineHeight() const { return 170; }
 

@@ -34,7 +34,7 @@ FCCtrlUpDown::FCCtrlUpDown(int controlID)
 }
 
 const char* FCCtrlUpDown::ClassName() const { return "FCCtrlUpDown"; }
-int FCCtrlUpDown::_GetControlType() const { return 1; }
+int FCCtrlUpDown::_GetControlType() const { return CTRLTYPE_UPDOWN; }
 float FCCtrlUpDown::_GetAutoCreateWidth() const { return 19; }
 
 void FCCtrlUpDown::_InitNonWindowHandleStates()

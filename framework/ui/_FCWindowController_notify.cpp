@@ -43,7 +43,7 @@ void _FCWindowController_cocoa::Notify_HandleSwitcherSelect(int id, int segment)
 {
     if (!_pWindow) return;
     FCControl* pControl = _pWindow->FindControl(id);
-    bool isSwitcher = pControl && pControl->_GetControlType() == 13;
+    bool isSwitcher = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_SWITCHER;
     _pWindow->HandleSwitcherSelect(isSwitcher ? dynamic_cast<FCCtrlSwitcher*>(pControl) : nullptr, segment);
 }
 
@@ -52,7 +52,9 @@ static FCCtrlDataList* DataListOf(FCControl* pControl)
 {
     if (!pControl) return nullptr;
     int type = pControl->_GetControlType();
-    return (type == 2 || type == 11) ? static_cast<FCCtrlDataList*>(pControl) : nullptr;
+    return (type == FCControl::CTRLTYPE_DATALIST || type == FCControl::CTRLTYPE_LISTBOX)
+               ? static_cast<FCCtrlDataList*>(pControl)
+               : nullptr;
 }
 
 void _FCWindowController_cocoa::Notify_DataListHandleDoubleClick(int id, int)

@@ -80,7 +80,7 @@ void __FCUserWindow::HandleCommand(FCControl*) {}
    switchers has nothing to do here. */
 void __FCUserWindow::HandleSwitcherSelect(FCCtrlSwitcher* pSwitcher, int page)
 {
-    if (pSwitcher && pSwitcher->_GetControlType() == 13) pSwitcher->HandleVisibleStates(page);
+    if (pSwitcher && pSwitcher->_GetControlType() == FCControl::CTRLTYPE_SWITCHER) pSwitcher->HandleVisibleStates(page);
 }
 void __FCUserWindow::HandleUpDownPressed(FCControl*, int) {}
 void __FCUserWindow::HandleDataListSelect(FCCtrlDataList*, int) {}
