@@ -5,7 +5,9 @@
 #include <dlfcn.h>
 
 #include <cstdlib>
+#include <map>
 #include <ostream>
+#include <unordered_map>
 
 const char* const ModuleHost::kEngineVariable = "QZ_HOSTSIM";
 
@@ -36,13 +38,42 @@ void AssignEntry(Function& member, void* address)
     member = reinterpret_cast<Function>(address);
 }
 
+/* The module's own definitions by name, looked up once per loaded module:
+   the driver tables resolve a hundred names for every session, and a child
+   process finds those its parent looked up already. */
+using SymbolCache = std::map<void*, std::unordered_map<std::string, void*>>;
+
+SymbolCache& Symbols()
+{
+    static SymbolCache cache;
+    return cache;
+}
+
+void* OwnSymbol(void* handle, const char* name)
+{
+    if (!handle || !name)
+        return nullptr;
+    auto& names = Symbols()[handle];
+    const auto found = names.find(name);
+    if (found != names.end())
+        return found->second;
+    return names[name] = ModuleSymbols::Own(handle, name);
+}
+
+/* Closes a module; its handle may come back for another module. */
+void CloseModule(void* handle)
+{
+    Symbols().erase(handle);
+    dlclose(handle);
+}
+
 } // namespace
 
 ModuleHost::~ModuleHost()
 {
     ClosePlugin();
     if (_engine)
-        dlclose(_engine);
+        CloseModule(_engine);
 }
 
 std::string ModuleHost::EnginePath()
@@ -94,9 +125,9 @@ bool ModuleHost::LoadPlugin(const std::string& path, std::string& error)
 bool ModuleHost::ResolveEntries(std::string& error)
 {
     std::string missing;
-#define QZHOST_RESOLVE_ENTRY(member, name, required)                 \
-    AssignEntry(_entries.member, ModuleSymbols::Own(_plugin, name)); \
-    if (required && !_entries.member)                                \
+#define QZHOST_RESOLVE_ENTRY(member, name, required)        \
+    AssignEntry(_entries.member, OwnSymbol(_plugin, name)); \
+    if (required && !_entries.member)                       \
         missing += std::string(missing.empty() ? "" : ", ") + name;
     QZHOST_ENTRY_POINTS(QZHOST_RESOLVE_ENTRY)
 #undef QZHOST_RESOLVE_ENTRY
@@ -110,10 +141,10 @@ void ModuleHost::ClosePlugin()
 {
     _entries = PluginEntryPoints();
     if (_plugin)
-        dlclose(_plugin);
+        CloseModule(_plugin);
     _plugin = nullptr;
 }
 
-void* ModuleHost::PluginSymbol(const char* name) const { return ModuleSymbols::Own(_plugin, name); }
+void* ModuleHost::PluginSymbol(const char* name) const { return OwnSymbol(_plugin, name); }
 
-void* ModuleHost::EngineSymbol(const char* name) const { return ModuleSymbols::Own(_engine, name); }
+void* ModuleHost::EngineSymbol(const char* name) const { return OwnSymbol(_engine, name); }

@@ -100,9 +100,12 @@ Outcome UiOutcome(int code, const std::string& what)
     }
 }
 
-std::vector<std::string> PanelRowCells(const Session& session, int window, int row)
+namespace
 {
-    const UiDriver& ui = session.Ui();
+
+/* The list's cell columns ("col1", "col2", ...) in cell order. */
+std::vector<int> CellColumns(const UiDriver& ui, int window)
+{
     std::vector<std::pair<int, int>> columns; /* cell number, column index */
     const int count = ui.qzui_table_column_count(window, kPanelList);
     for (int column = 0; column < count; ++column) {
@@ -112,10 +115,39 @@ std::vector<std::string> PanelRowCells(const Session& session, int window, int r
             columns.emplace_back(std::atoi(identifier + 3), column);
     }
     std::sort(columns.begin(), columns.end());
-    std::vector<std::string> cells;
+    std::vector<int> ordered;
     for (const auto& column : columns)
-        cells.push_back(ui.CellText(window, kPanelList, row, column.second));
+        ordered.push_back(column.second);
+    return ordered;
+}
+
+std::vector<std::string> RowCells(const UiDriver& ui, int window, int row, const std::vector<int>& columns)
+{
+    std::vector<std::string> cells;
+    for (int column : columns)
+        cells.push_back(ui.CellText(window, kPanelList, row, column));
     return cells;
+}
+
+} // namespace
+
+std::vector<std::string> PanelRowCells(const Session& session, int window, int row)
+{
+    return RowCells(session.Ui(), window, row, CellColumns(session.Ui(), window));
+}
+
+std::vector<std::string> PanelRows(const Session& session, int window)
+{
+    const std::vector<int> columns = CellColumns(session.Ui(), window);
+    std::vector<std::string> rows;
+    for (int row = 0; row < kPanelRows; ++row) {
+        const std::vector<std::string> cells = RowCells(session.Ui(), window, row, columns);
+        std::string text;
+        for (size_t i = 0; i < cells.size(); ++i)
+            text += (i ? "|" : "") + cells[i];
+        rows.push_back(text);
+    }
+    return rows;
 }
 
 std::vector<int> EnabledPanelControls(const Session& session, int window)

@@ -49,6 +49,8 @@ Outcome UiOutcome(int code, const std::string& what);
 
 /* The cells of a list row in column order ("col1", "col2", ...). */
 std::vector<std::string> PanelRowCells(const Session& session, int window, int row);
+/* The nine rows of the list, each row's cells joined by '|'. */
+std::vector<std::string> PanelRows(const Session& session, int window);
 /* Controls of PanelControls() that are enabled, in that order. */
 std::vector<int> EnabledPanelControls(const Session& session, int window);
 

@@ -112,6 +112,7 @@ bool Session::LoadPlugin(const std::string& path, std::string& error)
     if (!_modules.LoadPlugin(path, error))
         return false;
     _pluginLoaded = true;
+    _editDepth = static_cast<const int32_t*>(_modules.PluginSymbol("FinaleEditDepth"));
     const PluginEntryPoints& entries = _modules.Entries();
     std::string missing;
     if (_ui.Resolve(_modules, missing)) {
@@ -145,8 +146,7 @@ void Session::PluginCall(const char* what, const std::function<void()>& call)
     ++_pluginCalls;
     call();
     --_pluginCalls;
-    const auto* depth = static_cast<const int32_t*>(_modules.PluginSymbol("FinaleEditDepth"));
-    _host.hostsim_end_plugin_call(depth ? *depth : -1);
+    _host.hostsim_end_plugin_call(_editDepth ? *_editDepth : -1);
 }
 
 int Session::PanelWindow() const { return _ui.qzui_find_window ? _ui.qzui_find_window(20128) : 0; }

@@ -137,6 +137,8 @@ private:
     std::string _actionProblem;
     size_t _violationsSeen = 0;
     int _pluginCalls = 0;
+    /* The plug-in's open edit depth, looked up once at load; null when it has none. */
+    const int32_t* _editDepth = nullptr;
 };
 
 /* The code of an alert button's title ("Ok", "Cancel", "Yes", "No"); -1 when unknown. */

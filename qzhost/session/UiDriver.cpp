@@ -19,13 +19,17 @@ bool UiDriver::Resolve(const ModuleHost& host, std::string& missing)
 namespace
 {
 
-/* Reads a text through one of the driver's readers (full length first). */
+/* Reads a text through one of the driver's readers, which answer the full
+   length: most texts fit the first buffer, longer ones are read again. */
 template <class Reader>
 std::string ReadText(Reader read)
 {
-    int length = read(nullptr, 0);
+    char first[256];
+    const int length = read(first, static_cast<int>(sizeof first));
     if (length <= 0)
         return std::string();
+    if (length < static_cast<int>(sizeof first))
+        return std::string(first);
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
     read(buffer.data(), length + 1);
     return std::string(buffer.data());

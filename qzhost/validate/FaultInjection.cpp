@@ -67,18 +67,14 @@ bool Prepare(Session& session, const ChildChannel& channel, const std::string& m
 }
 
 /* The panel's nine rows, one a line; "" when the panel is not open. */
-std::string PanelRows(const Session& session)
+std::string ShownRows(const Session& session)
 {
     const int window = session.PanelWindow();
     if (!window || session.Ui().qzui_window_visible(window) != 1)
         return "";
     std::string rows;
-    for (int row = 0; row < kPanelRows; ++row) {
-        const std::vector<std::string> cells = PanelRowCells(session, window, row);
-        for (size_t i = 0; i < cells.size(); ++i)
-            rows += (i ? "|" : "") + cells[i];
-        rows += "\n";
-    }
+    for (const std::string& row : PanelRows(session, window))
+        rows += row + "\n";
     return rows;
 }
 
@@ -101,7 +97,7 @@ std::string FreshRows(const Session& session)
    so a change that keeps them is not seen before a refresh). */
 std::string PanelDifference(const Session& session, const FaultBaseline& baseline)
 {
-    const std::string rows = PanelRows(session);
+    const std::string rows = ShownRows(session);
     if (rows.empty())
         return "the panel is no longer open";
     if (rows == FreshRows(session) || rows == baseline.panel || rows == baseline.unchangedPanel)
@@ -232,7 +228,7 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
             }
             channel.Send(kMessageDocument, DescribeDocument(session));
             RunScriptLine(session, "wait 200", result);
-            channel.Send(kMessagePanel, PanelRows(session));
+            channel.Send(kMessagePanel, ShownRows(session));
         }
         session.Finish();
     });
@@ -240,7 +236,7 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
         Session session;
         Outcome result;
         if (Prepare(session, channel, module, scenario) && RunScriptLine(session, "wait 200", result))
-            channel.Send(kMessagePanel, PanelRows(session));
+            channel.Send(kMessagePanel, ShownRows(session));
         session.Finish();
     });
     baseline.unchangedPanel = Message(unchanged, kMessagePanel);

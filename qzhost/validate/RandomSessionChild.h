@@ -3,8 +3,8 @@
 
 /* Sessions run in child processes of their own (the plug-in keeps
    process-wide state, as under `qzhost script`); the child tells the parent
-   what happened through tagged messages on a pipe, so that even a child that
-   dies leaves what it said before. */
+   what happened through tagged messages in memory it shares with the parent,
+   so that even a child that dies leaves what it said before. */
 
 #include "qzhost/session/SessionCommand.h"
 
@@ -18,11 +18,11 @@ class Session;
 class ChildChannel
 {
 public:
-    explicit ChildChannel(int fd) : _fd(fd) {}
+    explicit ChildChannel(void* area) : _area(area) {}
     void Send(char tag, const std::string& payload) const;
 
 private:
-    int _fd;
+    void* _area;
 };
 
 struct ChildOutcome
@@ -32,6 +32,11 @@ struct ChildOutcome
     /* How the child ended: "" when it exited with status 0. */
     std::string abnormalEnd;
 };
+
+/* Loads the engine and a plug-in module into this process without calling
+   either, so that every child starts with them loaded (as fresh as a child
+   that loads them itself, without the loader's work). */
+void PreloadModules(const std::string& plugin);
 
 ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body);
 

@@ -236,11 +236,11 @@ private:
         }
         Outcome outcome;
         RunScriptLine(_session, text, outcome);
-        const std::vector<uint8_t> after = DocumentImage(_session);
+        std::vector<uint8_t> after = DocumentImage(_session);
         const std::string where = "step " + std::to_string(index + 1) + " `" + text + "`: ";
         const bool passed = CheckUndo(index, where, prediction, after) && CheckDocument(index, where) &&
                             CheckPanel(index, where) && CheckOutcome(index, where, prediction, outcome, alertsBefore);
-        _image = after;
+        _image = std::move(after);
         return passed;
     }
 
@@ -292,11 +292,9 @@ private:
         const int window = _session.PanelWindow();
         if (!_model->Open() || !window)
             return true;
+        const std::vector<std::string> shown = PanelRows(_session, window);
         for (int row = 0; row < kPanelRows; ++row) {
-            std::string got;
-            const std::vector<std::string> cells = PanelRowCells(_session, window, row);
-            for (size_t i = 0; i < cells.size(); ++i)
-                got += (i ? "|" : "") + cells[i];
+            const std::string& got = shown[static_cast<size_t>(row)];
             const std::string want = _model->ShownRow(row);
             if (got != want) {
                 Fail(kCheckPanel, index,
@@ -401,6 +399,7 @@ SessionRun RunInChild(const std::function<void(const ChildChannel&)>& body)
 
 SessionRun RunGeneratedSession(const std::string& module, uint64_t seed, int length)
 {
+    PreloadModules(module);
     return RunInChild([&](const ChildChannel& channel) {
         StepGenerator generator(seed);
         CheckedSession session(channel, module);
@@ -418,6 +417,7 @@ SessionRun RunGeneratedSession(const std::string& module, uint64_t seed, int len
 
 SessionRun ReplaySession(const std::string& module, const SessionSetup& setup, const std::vector<std::string>& steps)
 {
+    PreloadModules(module);
     SessionRun run = RunInChild([&](const ChildChannel& channel) {
         CheckedSession session(channel, module);
         size_t next = 0;
