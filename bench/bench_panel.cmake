@@ -8,4 +8,6 @@ if(TARGET qzvalidate_host_parts)
   target_link_libraries(bench_panel PRIVATE qzhostscript qzplatform PkgConfig::QZV_LIBEDIT)
   target_compile_definitions(bench_panel PRIVATE QZBENCH_VALIDATOR_MODULE="$<TARGET_FILE:qzstaffset>")
   add_dependencies(bench_panel qzstaffset fxhostsim)
+  # Bound at start, as qzhost is: the session children inherit the bindings.
+  target_link_options(bench_panel PRIVATE -Wl,-z,now)
 endif()
