@@ -14,6 +14,8 @@
    The command function receives the arguments after the command name (for
    a subcommand, after both words) and returns the process exit status. */
 
+#include "qzhost/Registry.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -29,36 +31,15 @@ struct Command
     CommandFunction run;
 };
 
-class CommandRegistry
-{
-public:
-    static CommandRegistry& Instance();
+/* The command that the first words of argv[1..argc-1] name: a subcommand
+   ("doc import") before a command ("doc"); `used` = the words consumed. */
+const Command* MatchCommand(int argc, char** argv, int& used);
+/* Every command, by name. */
+std::vector<const Command*> AllCommands();
 
-    void Add(const Command& command);
-    const Command* Find(const std::string& name) const;
-    /* The command that the first words of argv[1..argc-1] name: a subcommand
-       ("doc import") before a command ("doc"); `used` = the words consumed. */
-    const Command* Match(int argc, char** argv, int& used) const;
-    /* Every command, by name. */
-    std::vector<const Command*> All() const;
-
-private:
-    CommandRegistry() = default;
-    std::vector<Command> _commands;
-};
-
-/* Registers a command when the program starts. */
-class CommandRegistration
-{
-public:
-    CommandRegistration(const char* name, const char* usage, const char* summary, CommandFunction run);
-};
-
-#define QZHOST_COMMAND(name, usage, summary, run) \
-    static const CommandRegistration qzhostCommand_##name(#name, usage, summary, run)
-
+#define QZHOST_COMMAND(name, usage, summary, run) QZHOST_REGISTER(Command, name, #name, usage, summary, run)
 #define QZHOST_SUBCOMMAND(parent, name, usage, summary, run) \
-    static const CommandRegistration qzhostCommand_##parent##_##name(#parent " " #name, usage, summary, run)
+    QZHOST_REGISTER(Command, parent##_##name, #parent " " #name, usage, summary, run)
 
 /* Exit statuses shared by the commands. */
 constexpr int kExitOK = 0;

@@ -11,7 +11,7 @@ namespace
 void PrintUsage(std::ostream& out)
 {
     out << "usage: qzhost COMMAND [ARGUMENTS]\n\ncommands:\n";
-    for (const Command* command : CommandRegistry::Instance().All())
+    for (const Command* command : AllCommands())
         out << "  qzhost " << command->usage << "\n      " << command->summary << "\n";
 }
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv)
         return kExitOK;
     }
     int used = 1;
-    const Command* command = CommandRegistry::Instance().Match(argc, argv, used);
+    const Command* command = MatchCommand(argc, argv, used);
     if (!command) {
         std::cerr << "qzhost: unknown command '" << name << "'\n";
         PrintUsage(std::cerr);

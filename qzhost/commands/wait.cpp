@@ -11,10 +11,7 @@ Outcome RunWait(Session& session, const CommandArguments& args)
     long long milliseconds = 0;
     if (!check.Count(1) || !check.Integer(0, 0, 24LL * 3600 * 1000, milliseconds))
         return check.Error();
-    if (!session.PluginLoaded() || !session.Ui().qzui_advance_clock)
-        return Outcome::Error("no plug-in with a user interface is loaded (load first)");
-    session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(static_cast<uint64_t>(milliseconds)); });
-    return Outcome::Done();
+    return AdvancePanelClock(session, milliseconds);
 }
 
 } // namespace

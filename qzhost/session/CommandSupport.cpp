@@ -136,6 +136,14 @@ std::vector<std::string> PanelRowCells(const Session& session, int window, int r
     return RowCells(session.Ui(), window, row, CellColumns(session.Ui(), window));
 }
 
+Outcome AdvancePanelClock(Session& session, long long milliseconds)
+{
+    if (!session.PluginLoaded() || !session.Ui().qzui_advance_clock)
+        return Outcome::Error("no plug-in with a user interface is loaded (load first)");
+    session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(static_cast<uint64_t>(milliseconds)); });
+    return Outcome::Done();
+}
+
 std::vector<std::string> PanelRows(const Session& session, int window)
 {
     const std::vector<int> columns = CellColumns(session.Ui(), window);

@@ -49,6 +49,10 @@ Outcome UiOutcome(int code, const std::string& what);
 
 /* The cells of a list row in column order ("col1", "col2", ...). */
 std::vector<std::string> PanelRowCells(const Session& session, int window, int row);
+/* Moves the panel's clock by milliseconds (its timers that fall due fire in
+   order, in one plug-in call): the virtual clock of `wait` in a script, and
+   real time in the terminal and the window, which move it as time passes. */
+Outcome AdvancePanelClock(Session& session, long long milliseconds);
 /* The nine rows of the list, each row's cells joined by '|'. */
 std::vector<std::string> PanelRows(const Session& session, int window);
 /* Controls of PanelControls() that are enabled, in that order. */

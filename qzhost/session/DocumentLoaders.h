@@ -6,6 +6,8 @@
    the file is of its kind (by name or by its first bytes); the first that
    claims it opens it. The engine's own document files are the fallback. */
 
+#include "qzhost/Registry.h"
+
 #include <cstdint>
 #include <string>
 
@@ -23,13 +25,7 @@ struct DocumentLoader
     int priority;
 };
 
-class DocumentLoaderRegistration
-{
-public:
-    explicit DocumentLoaderRegistration(const DocumentLoader& loader);
-};
-
-#define QZHOST_DOCUMENT_LOADER(id, loader) static const DocumentLoaderRegistration qzhostDocumentLoader_##id(loader)
+#define QZHOST_DOCUMENT_LOADER(id, loader) QZHOST_REGISTER(DocumentLoader, id, loader)
 
 /* Opens a document file through the first loader that claims it; nothing
    changes when it fails. The id of the new current document, or 0 with a

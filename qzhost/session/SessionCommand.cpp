@@ -4,45 +4,60 @@
 
 #include <algorithm>
 
-SessionCommands& SessionCommands::Instance()
+namespace
 {
-    static SessionCommands commands;
-    return commands;
+
+CommandMode gMode = CommandMode::kEvery;
+
+bool Usable(const SessionCommand& command) { return command.mode == CommandMode::kEvery || command.mode == gMode; }
+
+/* The command named name: the one of this mode first, then one that works
+   everywhere, then (to be refused) a window command. */
+const SessionCommand* Named(const std::string& name)
+{
+    const SessionCommand* found = nullptr;
+    for (const SessionCommand& command : Registry<SessionCommand>::Instance().Entries()) {
+        if (command.name != name)
+            continue;
+        if (command.mode == gMode)
+            return &command;
+        if (!found || Usable(command))
+            found = &command;
+    }
+    return found;
 }
 
-void SessionCommands::Add(const SessionCommand& command) { _commands.push_back(command); }
+} // namespace
 
-const SessionCommand* SessionCommands::Find(const std::vector<qzscript::Word>& words, size_t& nameWords) const
+void SetSessionCommandMode(CommandMode mode) { gMode = mode; }
+
+CommandMode SessionCommandMode() { return gMode; }
+
+const SessionCommand* FindSessionCommand(const std::vector<qzscript::Word>& words, size_t& nameWords)
 {
     if (words.empty() || words[0].quoted)
         return nullptr;
-    const SessionCommand* single = nullptr;
-    for (const SessionCommand& command : _commands) {
-        if (words.size() >= 2 && !words[1].quoted && command.name == words[0].text + " " + words[1].text) {
+    if (words.size() >= 2 && !words[1].quoted)
+        if (const SessionCommand* pair = Named(words[0].text + " " + words[1].text)) {
             nameWords = 2;
-            return &command;
+            return pair;
         }
-        if (command.name == words[0].text)
-            single = &command;
-    }
     nameWords = 1;
-    return single;
+    return Named(words[0].text);
 }
 
-std::vector<const SessionCommand*> SessionCommands::All() const
+std::vector<const SessionCommand*> AllSessionCommands()
 {
-    std::vector<const SessionCommand*> all;
-    for (const SessionCommand& command : _commands)
-        all.push_back(&command);
-    std::sort(all.begin(), all.end(),
-              [](const SessionCommand* a, const SessionCommand* b) { return a->name < b->name; });
-    return all;
+    return Registry<SessionCommand>::Instance().Sorted(
+        [](const SessionCommand& a, const SessionCommand& b) { return a.name < b.name; });
 }
 
-std::vector<std::string> SessionCommands::Words(const std::string& first) const
+std::vector<std::string> SessionCommandWords(const std::string& first)
 {
     std::vector<std::string> words;
-    for (const SessionCommand& command : _commands) {
+    for (const SessionCommand& command : Registry<SessionCommand>::Instance().Entries()) {
+        if (!Usable(command))
+            continue;
         const size_t space = command.name.find(' ');
         if (first.empty())
             words.push_back(command.name.substr(0, space));
@@ -54,23 +69,8 @@ std::vector<std::string> SessionCommands::Words(const std::string& first) const
     return words;
 }
 
-SessionCommandRegistration::SessionCommandRegistration(const char* name, const char* usage, const char* summary,
-                                                       SessionCommandFunction run, bool looks)
+Outcome WithSessionProblems(Session& session, Outcome outcome)
 {
-    SessionCommands::Instance().Add(SessionCommand{name, usage, summary, run, looks});
-}
-
-Outcome RunSessionLine(Session& session, const qzscript::Line& line, const SessionCommand** found)
-{
-    size_t nameWords = 0;
-    const SessionCommand* command = SessionCommands::Instance().Find(line.words, nameWords);
-    if (found)
-        *found = command;
-    if (!command)
-        return Outcome::Error("unknown command '" + (line.words.empty() ? "" : line.words[0].text) +
-                              "' (help lists the commands)");
-    CommandArguments args(line.words.begin() + static_cast<long>(nameWords), line.words.end());
-    Outcome outcome = command->run(session, args);
     const std::string problem = session.TakeActionProblem();
     if (outcome.kind == Outcome::kDone && !problem.empty())
         outcome = Outcome::Error(problem);
@@ -78,4 +78,19 @@ Outcome RunSessionLine(Session& session, const qzscript::Line& line, const Sessi
     if (outcome.kind == Outcome::kDone && !violations.empty())
         outcome = Outcome{Outcome::kFailed, "the host reported: " + violations};
     return outcome;
+}
+
+Outcome RunSessionLine(Session& session, const qzscript::Line& line, const SessionCommand** found)
+{
+    size_t nameWords = 0;
+    const SessionCommand* command = FindSessionCommand(line.words, nameWords);
+    if (found)
+        *found = command;
+    if (!command)
+        return Outcome::Error("unknown command '" + (line.words.empty() ? "" : line.words[0].text) +
+                              "' (help lists the commands)");
+    if (!Usable(*command))
+        return Outcome::Error("'" + command->name + "' works in the window mode only (qzhost run --window)");
+    CommandArguments args(line.words.begin() + static_cast<long>(nameWords), line.words.end());
+    return WithSessionProblems(session, command->run(session, args));
 }

@@ -10,8 +10,10 @@
    A name may have two words ("expect row"); the longest registered name
    that matches the line's first words wins. Looking commands (show, expect,
    help) are registered with QZHOST_LOOK_COMMAND: the terminal does not
-   print the screen after them. */
+   print the screen after them. Commands of the window mode alone register
+   with QZHOST_WINDOW_COMMAND (window/WindowScript.mm). */
 
+#include "qzhost/Registry.h"
 #include "qzhost/script/ScriptParser.h"
 
 #include <string>
@@ -44,6 +46,14 @@ struct Outcome
 
 using SessionCommandFunction = Outcome (*)(Session& session, const CommandArguments& args);
 
+/* Where a command works: everywhere, or only in the window mode (it acts on
+   the window: a drag, a menu, what the window shows). */
+enum class CommandMode
+{
+    kEvery,
+    kWindow
+};
+
 struct SessionCommand
 {
     std::string name;    /* one or two words */
@@ -51,38 +61,35 @@ struct SessionCommand
     std::string summary; /* one line */
     SessionCommandFunction run;
     bool looks; /* shows or checks only */
+    CommandMode mode = CommandMode::kEvery;
 };
 
-class SessionCommands
-{
-public:
-    static SessionCommands& Instance();
-    void Add(const SessionCommand& command);
-    /* The command a line's words name, and how many words its name takes;
-       null when none. */
-    const SessionCommand* Find(const std::vector<qzscript::Word>& words, size_t& nameWords) const;
-    /* Every command, by name. */
-    std::vector<const SessionCommand*> All() const;
-    /* The distinct words that can start a command or follow its first word
-       (for completion). */
-    std::vector<std::string> Words(const std::string& first) const;
+/* The mode this process runs lines in (kEvery until the window mode sets
+   kWindow): a command of the mode wins over one of the same name that works
+   everywhere; window commands elsewhere are an error. */
+void SetSessionCommandMode(CommandMode mode);
+CommandMode SessionCommandMode();
 
-private:
-    SessionCommands() = default;
-    std::vector<SessionCommand> _commands;
-};
-
-class SessionCommandRegistration
-{
-public:
-    SessionCommandRegistration(const char* name, const char* usage, const char* summary, SessionCommandFunction run,
-                               bool looks);
-};
+/* The command a line's words name, and how many words its name takes;
+   null when none. */
+const SessionCommand* FindSessionCommand(const std::vector<qzscript::Word>& words, size_t& nameWords);
+/* Every command, by name. */
+std::vector<const SessionCommand*> AllSessionCommands();
+/* The distinct words that can start a command of this mode or follow its
+   first word (for completion). */
+std::vector<std::string> SessionCommandWords(const std::string& first);
 
 #define QZHOST_SESSION_COMMAND(id, name, usage, summary, run) \
-    static const SessionCommandRegistration qzhostSessionCommand_##id(name, usage, summary, run, false)
+    QZHOST_REGISTER(SessionCommand, id, name, usage, summary, run, false)
 #define QZHOST_LOOK_COMMAND(id, name, usage, summary, run) \
-    static const SessionCommandRegistration qzhostSessionCommand_##id(name, usage, summary, run, true)
+    QZHOST_REGISTER(SessionCommand, id, name, usage, summary, run, true)
+#define QZHOST_WINDOW_COMMAND(id, name, usage, summary, run, looks) \
+    QZHOST_REGISTER(SessionCommand, id, name, usage, summary, run, looks, CommandMode::kWindow)
+
+/* The outcome of something done to the session, turned into a problem when
+   the user interface met one (an answer the alert could not take) or into a
+   failure when the engine's strict mode found something. */
+Outcome WithSessionProblems(Session& session, Outcome outcome);
 
 /* Runs one parsed line: finds its command, runs it, and turns what went
    wrong in the user interface or the engine into the outcome. */

@@ -1,5 +1,6 @@
 #include "qzhost/session/Terminal.h"
 
+#include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Screen.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
@@ -61,7 +62,7 @@ char** Complete(const char* text, int start, int)
         if (before.find_first_not_of(' ', end) != std::string::npos)
             return nullptr; /* only the first two words are completed */
     }
-    gCandidates = SessionCommands::Instance().Words(first);
+    gCandidates = SessionCommandWords(first);
     rl_attempted_completion_over = 1;
     return rl_completion_matches(text, NextCandidate);
 }
@@ -146,8 +147,8 @@ void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
         return;
     last = now;
     const uint64_t step = static_cast<uint64_t>(std::min<long long>(elapsed, kMaxCatchUpMilliseconds));
-    if (session.PluginLoaded() && session.Ui().qzui_advance_clock)
-        session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(step); });
+    if (session.PluginLoaded())
+        AdvancePanelClock(session, static_cast<long long>(step));
     session.TakeViolations();
     /* The engine logs every call; a long interactive session needs no history of timer ticks. */
     session.Host().hostsim_clear_call_log();

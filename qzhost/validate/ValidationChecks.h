@@ -13,6 +13,8 @@
    check (with its signal), never the run. A group reports one result per
    check through the reporter, as soon as it is known. */
 
+#include "qzhost/Registry.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -61,29 +63,12 @@ struct CheckGroup
     CheckGroupFunction run = nullptr;
 };
 
-class ValidationChecks
-{
-public:
-    static ValidationChecks& Instance();
-    void Add(const CheckGroup& group);
-    /* The groups registered at exactly this level, in registration order
-       sorted by id (so that runs are repeatable whatever the link order). */
-    std::vector<const CheckGroup*> AtLevel(int level) const;
-    /* The distinct levels that have groups, ascending. */
-    std::vector<int> Levels() const;
+/* The groups registered at exactly this level, sorted by id (so that runs
+   are repeatable whatever the link order). */
+std::vector<const CheckGroup*> CheckGroupsAtLevel(int level);
+/* The distinct levels that have groups, ascending. */
+std::vector<int> CheckLevels();
 
-private:
-    ValidationChecks() = default;
-    std::vector<CheckGroup> _groups;
-};
-
-class CheckGroupRegistration
-{
-public:
-    CheckGroupRegistration(const char* id, int level, const char* title, CheckGroupFunction run);
-};
-
-#define QZVALIDATE_CHECKS(id, level, title, run) \
-    static const CheckGroupRegistration qzvalidateChecks_##id(#id, level, title, run)
+#define QZVALIDATE_CHECKS(id, level, title, run) QZHOST_REGISTER(CheckGroup, id, #id, level, title, run)
 
 #endif

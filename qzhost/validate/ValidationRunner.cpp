@@ -82,7 +82,7 @@ private:
     if (!scratch.empty())
         setenv("TMPDIR", scratch.c_str(), 1);
     PipeReporter reporter(fd);
-    for (const CheckGroup* group : ValidationChecks::Instance().AtLevel(level)) {
+    for (const CheckGroup* group : CheckGroupsAtLevel(level)) {
         WriteAll(fd, kGroupLine + group->id + "\n");
         group->run(context, reporter);
     }
@@ -214,7 +214,7 @@ ValidationReport ValidationRunner::Run()
     report.module = _options.module;
     report.level = _options.level;
     report.seed = _options.seed;
-    for (int level : ValidationChecks::Instance().Levels()) {
+    for (int level : CheckLevels()) {
         if (level > _options.level)
             break;
         report.levels.push_back(RunLevel(level, report.stopped));

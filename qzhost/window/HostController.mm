@@ -4,6 +4,7 @@
 #import "qzhost/window/ScoreGridView.h"
 #import "qzhost/window/ScoreWindow.h"
 
+#include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/window/ScoreReader.h"
 
@@ -126,9 +127,7 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
         return;
     if (elapsed > kLongestClockStep)
         elapsed = kLongestClockStep;
-    std::vector<std::string> words(1, "wait");
-    words.push_back(std::to_string(elapsed));
-    const Outcome outcome = RunSessionLine(*_session.session, LineOf(words));
+    const Outcome outcome = WithSessionProblems(*_session.session, AdvancePanelClock(*_session.session, elapsed));
     if (outcome.kind != Outcome::kDone && _pErrors)
         *_pErrors << "qzhost: the panel's timers: " << outcome.message << "\n";
 }

@@ -129,6 +129,7 @@ int Run(Session& session, const std::string& script, std::ostream& out, std::ost
     NSAutoreleasePool* pool = [[NSAutoreleasePool alloc] init];
     StartApplication();
     CatchInterrupts();
+    SetSessionCommandMode(CommandMode::kWindow);
     if (script.empty()) {
         out << "Window mode: pick \"" << session.MenuText()
             << "\" in the Plug-ins menu; Quit in the qzhost menu or closing the score window ends the session\n";

@@ -13,22 +13,12 @@
 namespace
 {
 
-/* What a window command needs: the host and, for wait, the pause before
-   the next line. */
-struct WindowContext
-{
-    QZHostController* controller;
-    double pause;
-};
+/* What the window commands act on: the host of the one window of this
+   process, and the pause wait asks for before the next line. */
+QZHostController* gController = nil;
+double gPause = 0;
 
-typedef Outcome (*WindowCommandFn)(WindowContext& context, const CommandArguments& args);
-
-struct WindowCommand
-{
-    const char* first;
-    const char* second; /* "" for a one-word command */
-    WindowCommandFn run;
-};
+Outcome NoWindow() { return Outcome::Error("there is no window to act on"); }
 
 NSString* Text(const std::string& text) { return [NSString stringWithUTF8String:text.c_str()]; }
 
@@ -51,10 +41,12 @@ void SendMouse(NSWindow* window, NSEventType type, NSPoint where)
     [window sendEvent:event];
 }
 
-Outcome RunDrag(WindowContext& context, const CommandArguments& args)
+Outcome RunDrag(Session&, const CommandArguments& args)
 {
+    if (!gController)
+        return NoWindow();
     ArgumentCheck check(args, "drag ROW MEASURE ROW MEASURE");
-    QZHostScoreGridView* grid = [[context.controller scoreWindow] grid];
+    QZHostScoreGridView* grid = [[gController scoreWindow] grid];
     const int rows = [grid rowCount];
     const int measures = [grid measureCount];
     long long fromRow = 0, fromMeasure = 0, toRow = 0, toMeasure = 0;
@@ -63,63 +55,69 @@ Outcome RunDrag(WindowContext& context, const CommandArguments& args)
     if (!check.Count(4) || !check.Integer(0, 1, rows, fromRow) || !check.Integer(1, 1, measures, fromMeasure) ||
         !check.Integer(2, 1, rows, toRow) || !check.Integer(3, 1, measures, toMeasure))
         return check.Error();
-    NSWindow* window = [[context.controller scoreWindow] window];
+    NSWindow* window = [[gController scoreWindow] window];
     const NSPoint from = [grid convertPoint:[grid centreOfRow:static_cast<int>(fromRow - 1)
                                                       measure:static_cast<int>(fromMeasure)]
                                      toView:nil];
     const NSPoint to = [grid convertPoint:[grid centreOfRow:static_cast<int>(toRow - 1)
                                                     measure:static_cast<int>(toMeasure)]
                                    toView:nil];
-    [context.controller takeLastOutcome];
+    [gController takeLastOutcome];
     SendMouse(window, NSLeftMouseDown, from);
     SendMouse(window, NSLeftMouseDragged, NSMakePoint((from.x + to.x) / 2, (from.y + to.y) / 2));
     SendMouse(window, NSLeftMouseDragged, to);
     SendMouse(window, NSLeftMouseUp, to);
-    return [context.controller takeLastOutcome];
+    return [gController takeLastOutcome];
 }
 
-Outcome FindItem(WindowContext& context, const CommandArguments& args, NSMenuItem** pItem)
+Outcome FindItem(const CommandArguments& args, NSMenuItem** pItem)
 {
-    *pItem = [[context.controller menus] itemInMenu:Text(args[0].text) titled:Text(args[1].text)];
+    *pItem = [[gController menus] itemInMenu:Text(args[0].text) titled:Text(args[1].text)];
     if (!*pItem)
         return Outcome::Error("the menu " + args[0].text + " has no item " + args[1].text);
     return Outcome::Done();
 }
 
-Outcome RunMenu(WindowContext& context, const CommandArguments& args)
+Outcome RunMenu(Session&, const CommandArguments& args)
 {
+    if (!gController)
+        return NoWindow();
     ArgumentCheck check(args, "menu \"MENU\" \"ITEM\"");
     if (!check.Count(2))
         return check.Error();
     NSMenuItem* item = nil;
-    const Outcome found = FindItem(context, args, &item);
+    const Outcome found = FindItem(args, &item);
     if (found.kind != Outcome::kDone)
         return found;
     if (![item isEnabled])
         return Outcome::Error("the menu item " + std::string([[item title] UTF8String]) + " is disabled");
-    [context.controller takeLastOutcome];
+    [gController takeLastOutcome];
     NSMenu* menu = [item menu];
     [menu performActionForItemAtIndex:[menu indexOfItem:item]];
-    return [context.controller takeLastOutcome];
+    return [gController takeLastOutcome];
 }
 
-Outcome RunWait(WindowContext& context, const CommandArguments& args)
+Outcome RunWait(Session&, const CommandArguments& args)
 {
+    if (!gController)
+        return NoWindow();
     ArgumentCheck check(args, "wait MS");
     long long milliseconds = 0;
     if (!check.Count(1) || !check.Integer(0, 0, 600000, milliseconds))
         return check.Error();
-    context.pause = static_cast<double>(milliseconds) / 1000.0;
+    gPause = static_cast<double>(milliseconds) / 1000.0;
     return Outcome::Done();
 }
 
-Outcome RunExpectNames(WindowContext& context, const CommandArguments& args)
+Outcome RunExpectNames(Session&, const CommandArguments& args)
 {
+    if (!gController)
+        return NoWindow();
     ArgumentCheck check(args, "expect names \"NAME|NAME|...\"");
     std::string expected;
     if (!check.Count(1) || !check.Text(0, expected))
         return check.Error();
-    const std::vector<std::string> names = [[context.controller scoreWindow] staffNames];
+    const std::vector<std::string> names = [[gController scoreWindow] staffNames];
     std::string got;
     for (size_t i = 0; i < names.size(); ++i)
         got += (i ? "|" : "") + names[i];
@@ -150,8 +148,10 @@ std::string SelectedCells(QZHostScoreGridView* grid)
     return RangeText(firstRow, lastRow) + " " + RangeText(firstMeasure, lastMeasure);
 }
 
-Outcome RunExpectCells(WindowContext& context, const CommandArguments& args)
+Outcome RunExpectCells(Session&, const CommandArguments& args)
 {
+    if (!gController)
+        return NoWindow();
     ArgumentCheck check(args, "expect cells ROWS MEASURES|none");
     std::string expected = "none";
     if (!(args.size() == 1 && args[0].text == "none")) {
@@ -164,18 +164,20 @@ Outcome RunExpectCells(WindowContext& context, const CommandArguments& args)
             return Outcome::Error(problem);
         expected = RangeText(rowRange.first, rowRange.last) + " " + RangeText(measureRange.first, measureRange.last);
     }
-    return CompareText(expected, SelectedCells([[context.controller scoreWindow] grid]));
+    return CompareText(expected, SelectedCells([[gController scoreWindow] grid]));
 }
 
-Outcome RunExpectMenu(WindowContext& context, const CommandArguments& args)
+Outcome RunExpectMenu(Session&, const CommandArguments& args)
 {
+    if (!gController)
+        return NoWindow();
     ArgumentCheck check(args, "expect menu \"MENU\" \"ITEM\" \"TITLE\" enabled|disabled");
     int state = 0;
     std::string title;
     if (!check.Count(4) || !check.Text(2, title) || !check.Choice(3, {"enabled", "disabled"}, state))
         return check.Error();
     NSMenuItem* item = nil;
-    const Outcome found = FindItem(context, args, &item);
+    const Outcome found = FindItem(args, &item);
     if (found.kind != Outcome::kDone)
         return found;
     const std::string expected = qzscript::Quote(title) + (state == 0 ? " enabled" : " disabled");
@@ -183,33 +185,19 @@ Outcome RunExpectMenu(WindowContext& context, const CommandArguments& args)
     return expected == got ? Outcome::Done() : Outcome::Expected(expected, got);
 }
 
-const WindowCommand kWindowCommands[] = {
-    {"drag", "", RunDrag},
-    {"menu", "", RunMenu},
-    {"wait", "", RunWait},
-    {"expect", "names", RunExpectNames},
-    {"expect", "cells", RunExpectCells},
-    {"expect", "menu", RunExpectMenu},
-};
-
-/* The window command of a line and the words its name takes; null for the
-   commands of the script language. */
-const WindowCommand* FindWindowCommand(const qzscript::Line& line, size_t* pNameWords)
-{
-    for (size_t i = 0; i < sizeof kWindowCommands / sizeof kWindowCommands[0]; ++i) {
-        const WindowCommand& command = kWindowCommands[i];
-        const bool two = *command.second != 0;
-        if (line.words.empty() || line.words[0].text != command.first)
-            continue;
-        if (two && (line.words.size() < 2 || line.words[1].text != command.second))
-            continue;
-        *pNameWords = two ? 2 : 1;
-        return &command;
-    }
-    return nullptr;
-}
-
 } // namespace
+
+QZHOST_WINDOW_COMMAND(drag, "drag", "drag ROW MEASURE ROW MEASURE",
+                      "a mouse drag in the grid from one cell to another (rows from 1 at the top)", RunDrag, false);
+QZHOST_WINDOW_COMMAND(menu, "menu", "menu \"MENU\" \"ITEM\"",
+                      "picks a menu item (\"Undo\" picks \"Undo Staff Set Panel\")", RunMenu, false);
+QZHOST_WINDOW_COMMAND(wait, "wait", "wait MS", "lets MS milliseconds pass on the run loop (real time)", RunWait, false);
+QZHOST_WINDOW_COMMAND(expect_names, "expect names", "expect names \"NAME|NAME|...\"",
+                      "the staff names the window shows, top to bottom", RunExpectNames, true);
+QZHOST_WINDOW_COMMAND(expect_cells, "expect cells", "expect cells ROWS MEASURES|none",
+                      "the grid's cells shown selected", RunExpectCells, true);
+QZHOST_WINDOW_COMMAND(expect_menu, "expect menu", "expect menu \"MENU\" \"ITEM\" \"TITLE\" enabled|disabled",
+                      "a menu item's title and state", RunExpectMenu, true);
 
 @implementation QZHostWindowScript
 
@@ -222,6 +210,7 @@ const WindowCommand* FindWindowCommand(const qzscript::Line& line, size_t* pName
     if (!self)
         return nil;
     _controller = controller;
+    gController = controller;
     _pLines = new std::vector<qzscript::Line>(lines);
     _pName = new std::string(name);
     _pErrors = pErrors;
@@ -231,6 +220,8 @@ const WindowCommand* FindWindowCommand(const qzscript::Line& line, size_t* pName
 - (void)dealloc
 {
     [NSObject cancelPreviousPerformRequestsWithTarget:self];
+    if (gController == _controller)
+        gController = nil;
     delete _pLines;
     delete _pName;
     [super dealloc];
@@ -258,16 +249,11 @@ const WindowCommand* FindWindowCommand(const qzscript::Line& line, size_t* pName
 
 - (Outcome)runLine:(const qzscript::Line&)line pause:(double*)pPause
 {
-    size_t nameWords = 0;
-    const WindowCommand* command = FindWindowCommand(line, &nameWords);
     /* A line of the script language runs as the terminal runs it; the
        window then follows the host on its own, as for a person. */
-    if (!command)
-        return RunSessionLine(*[_controller session].session, line);
-    WindowContext context = {_controller, 0};
-    const CommandArguments args(line.words.begin() + static_cast<long>(nameWords), line.words.end());
-    const Outcome outcome = command->run(context, args);
-    *pPause = context.pause;
+    gPause = 0;
+    const Outcome outcome = RunSessionLine(*[_controller session].session, line);
+    *pPause = gPause;
     return outcome;
 }
 

@@ -122,6 +122,7 @@ TEST_F(QzhostProgram, CommandErrorsExitTwoWithTheLineAndStopTheScript)
         {"expect view sideways", "'sideways' is not a number"},
         {"host 0x17000000", "before any document"},
         {"type \"unterminated", "unterminated text"},
+        {"expect cells 1 1", "works in the window mode only"},
     };
     for (const Case& c : cases) {
         Result run = Script(std::string("write before.txt \"x\"\ndoc test\n") + c.line + "\nwrite after.txt \"x\"\n");
@@ -238,6 +239,10 @@ TEST_F(QzhostProgram, HelpListsEveryCommandOnOneLine)
                               "answer yes|no|ok|cancel", "expect row N", "expect no-alert", "expect distances N",
                               "show panel|doc|view|log", "wait MS", "quit"})
         EXPECT_NE(run.out.find(usage), std::string::npos) << usage;
+    /* The window's own commands are listed too, marked. */
+    const size_t drag = run.out.find("drag ROW MEASURE ROW MEASURE");
+    ASSERT_NE(drag, std::string::npos) << run.out;
+    EXPECT_NE(run.out.substr(drag, run.out.find('\n', drag) - drag).find("(window)"), std::string::npos);
 }
 
 TEST_F(QzhostProgram, RunOfAMissingDocumentFails)
