@@ -14,7 +14,7 @@
 #include "qzhost/UiVariant.h"
 #include "qzhost/session/Screen.h"
 #include "qzhost/session/Session.h"
-#include "qzhost/session/SessionCommand.h"
+#include "qzhost/session/ScriptRunner.h"
 #include "qzhost/session/Terminal.h"
 #ifdef QZHOST_WINDOW_MODE
 #include "qzhost/window/GnustepUserFolder.h"
@@ -37,7 +37,7 @@ bool RunWords(Session& session, const std::vector<std::string>& words, std::ostr
     qzscript::Line line;
     for (const std::string& word : words)
         line.words.push_back(qzscript::Word{word, false});
-    const Outcome outcome = RunSessionLine(session, line);
+    const Outcome outcome = ScriptRunner(session, kRunQuietly).Run(line);
     if (outcome.kind == Outcome::kDone)
         return true;
     err << "qzhost: " << outcome.message << "\n";
@@ -47,27 +47,10 @@ bool RunWords(Session& session, const std::vector<std::string>& words, std::ostr
 /* Reads commands from a pipe or a file, one per line, echoing each. */
 void RunInput(Session& session, std::istream& in, std::ostream& out)
 {
+    ScriptRunner runner(session, kRunPipedInput, out);
     std::string text;
-    for (int number = 1; !session.QuitRequested() && std::getline(in, text); ++number) {
-        if (text.find_first_not_of(" \t\r") == std::string::npos)
-            continue;
-        out << "> " << text << "\n";
-        qzscript::Line line;
-        qzscript::Error error;
-        if (!qzscript::ParseLine(text, number, line, error)) {
-            out << "line " << number << ": " << error.message << "\n";
-            continue;
-        }
-        if (line.words.empty())
-            continue;
-        const SessionCommand* command = nullptr;
-        const Outcome outcome = RunSessionLine(session, line, &command);
-        if (outcome.kind != Outcome::kDone)
-            out << "line " << number << ": " << outcome.message << "\n";
-        else if (command && !command->looks)
-            Screen::All(session, out);
-        out.flush();
-    }
+    for (int number = 1; !runner.Ended() && std::getline(in, text); ++number)
+        runner.Run(text, number);
 }
 
 bool OpenDocumentAndLoad(Session& session, const std::string& document, std::ostream& err)

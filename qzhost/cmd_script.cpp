@@ -8,7 +8,7 @@
 #include "qzhost/CommandRegistry.h"
 #include "qzhost/UiVariant.h"
 #include "qzhost/session/Session.h"
-#include "qzhost/session/SessionCommand.h"
+#include "qzhost/session/ScriptRunner.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,8 +19,6 @@
 
 namespace
 {
-
-int StatusOf(const Outcome& outcome) { return outcome.kind == Outcome::kFailed ? kExitFailure : kExitUsage; }
 
 int RunFile(const std::string& file, std::ostream& err)
 {
@@ -43,27 +41,10 @@ int RunFile(const std::string& file, std::ostream& err)
         err << file << ": " << error << "\n";
         return kExitFailure;
     }
-    int status = kExitOK;
-    int lastLine = 0;
-    for (const qzscript::Line& line : lines) {
-        lastLine = line.number;
-        const Outcome outcome = RunSessionLine(session, line);
-        std::cout.flush();
-        if (outcome.kind != Outcome::kDone) {
-            err << file << ":" << line.number << ": " << outcome.message << "\n";
-            status = StatusOf(outcome);
-            break;
-        }
-        if (session.QuitRequested())
-            break;
-    }
-    session.Finish();
-    const std::string violations = session.TakeViolations();
-    if (status == kExitOK && !violations.empty()) {
-        err << file << ":" << lastLine << ": at the end the host reported: " << violations << "\n";
-        status = kExitFailure;
-    }
-    return status;
+    ScriptRunner runner(session, kRunScriptFile, err, file);
+    runner.RunLines(lines);
+    runner.Finish();
+    return runner.Status();
 }
 
 /* Runs one file in a child process; its exit status. */

@@ -2,6 +2,7 @@
 
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Screen.h"
+#include "qzhost/session/ScriptRunner.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
 
@@ -119,21 +120,8 @@ void OnLine(char* text)
     ++gLineNumber;
     if (input.find_first_not_of(" \t") != std::string::npos)
         add_history(input.c_str());
-    qzscript::Line line;
-    qzscript::Error error;
-    if (!qzscript::ParseLine(input, gLineNumber, line, error)) {
-        std::cout << "error: " << error.message << std::endl;
-    }
-    else if (!line.words.empty()) {
-        const SessionCommand* command = nullptr;
-        const Outcome outcome = RunSessionLine(*gSession, line, &command);
-        if (outcome.kind != Outcome::kDone)
-            std::cout << (outcome.kind == Outcome::kFailed ? "failed: " : "error: ") << outcome.message << "\n";
-        else if (command && !command->looks)
-            Screen::All(*gSession, std::cout);
-        std::cout.flush();
-        gEnded = gSession->QuitRequested();
-    }
+    ScriptRunner(*gSession, kRunAtPrompt, std::cout).Run(input, gLineNumber);
+    gEnded = gSession->QuitRequested();
     if (!gEnded)
         rl_callback_handler_install(kPrompt, OnLine);
 }

@@ -1,6 +1,7 @@
 #include "qzhost/validate/RandomSessionChild.h"
 
 #include "qzhost/ModuleHost.h"
+#include "qzhost/session/ScriptRunner.h"
 #include "qzhost/session/Session.h"
 
 #include <sys/mman.h>
@@ -132,17 +133,7 @@ ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& b
 
 bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome)
 {
-    qzscript::Line line;
-    qzscript::Error error;
-    if (!qzscript::ParseLine(text, 1, line, error)) {
-        outcome = Outcome::Error(error.message);
-        return false;
-    }
-    if (line.words.empty()) {
-        outcome = Outcome::Done();
-        return true;
-    }
-    outcome = RunSessionLine(session, line);
+    outcome = ScriptRunner(session, kRunQuietly).Run(text, 1);
     return outcome.kind == Outcome::kDone;
 }
 

@@ -1,21 +1,16 @@
 #include "qzhost/validate/SessionScript.h"
 
-#include "qzhost/script/ScriptParser.h"
+#include "qzhost/session/ScriptRunner.h"
 
 namespace SessionScript
 {
 
 std::string Run(Session& session, const std::string& script)
 {
-    std::vector<qzscript::Line> lines;
-    qzscript::Error parseError;
-    if (!qzscript::ParseScript(script, lines, parseError))
-        return "line " + std::to_string(parseError.line) + ": " + parseError.message;
-    for (const qzscript::Line& line : lines) {
-        const Outcome outcome = RunSessionLine(session, line);
-        if (outcome.kind != Outcome::kDone)
-            return "line " + std::to_string(line.number) + ": " + outcome.message;
-    }
+    ScriptRunner runner(session, kRunQuietly);
+    const Outcome outcome = runner.RunScript(script);
+    if (runner.Status() != 0)
+        return "line " + std::to_string(runner.FailedLine()) + ": " + outcome.message;
     const std::string violations = session.TakeViolations();
     if (!violations.empty())
         return "the host reported: " + violations;

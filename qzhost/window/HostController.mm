@@ -5,6 +5,7 @@
 #import "qzhost/window/ScoreWindow.h"
 
 #include "qzhost/session/CommandSupport.h"
+#include "qzhost/session/ScriptRunner.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/window/ScoreReader.h"
 
@@ -152,7 +153,7 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
 
 - (Outcome)runLine:(const qzscript::Line&)line
 {
-    const Outcome outcome = RunSessionLine(*_session.session, line);
+    const Outcome outcome = ScriptRunner(*_session.session, kRunQuietly).Run(line);
     if (_session.session->QuitRequested())
         [self requestQuit];
     [self refresh];

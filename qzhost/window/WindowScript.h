@@ -29,14 +29,13 @@
 #include <vector>
 
 @class QZHostController;
+class ScriptRunner;
 
 @interface QZHostWindowScript : NSObject {
     QZHostController* _controller; /* not retained: it outlives the script */
     std::vector<qzscript::Line>* _pLines;
-    std::string* _pName;
-    std::ostream* _pErrors;
+    ScriptRunner* _pRunner;
     size_t _next;
-    int _status;
     int _lastLine;
 }
 - (id)initWithController:(QZHostController*)controller

@@ -7,6 +7,7 @@
 
 #include "qzhost/CommandRegistry.h"
 #include "qzhost/session/CommandSupport.h"
+#include "qzhost/session/ScriptRunner.h"
 
 #include <ostream>
 
@@ -212,8 +213,7 @@ QZHOST_WINDOW_COMMAND(expect_menu, "expect menu", "expect menu \"MENU\" \"ITEM\"
     _controller = controller;
     gController = controller;
     _pLines = new std::vector<qzscript::Line>(lines);
-    _pName = new std::string(name);
-    _pErrors = pErrors;
+    _pRunner = new ScriptRunner(*[controller session].session, kRunScriptFile, *pErrors, name);
     return self;
 }
 
@@ -223,7 +223,7 @@ QZHOST_WINDOW_COMMAND(expect_menu, "expect menu", "expect menu \"MENU\" \"ITEM\"
     if (gController == _controller)
         gController = nil;
     delete _pLines;
-    delete _pName;
+    delete _pRunner;
     [super dealloc];
 }
 
@@ -239,22 +239,12 @@ QZHOST_WINDOW_COMMAND(expect_menu, "expect menu", "expect menu \"MENU\" \"ITEM\"
 
 - (int)status
 {
-    return _status;
+    return _pRunner->Status();
 }
 
 - (int)lastLine
 {
     return _lastLine;
-}
-
-- (Outcome)runLine:(const qzscript::Line&)line pause:(double*)pPause
-{
-    /* A line of the script language runs as the terminal runs it; the
-       window then follows the host on its own, as for a person. */
-    gPause = 0;
-    const Outcome outcome = RunSessionLine(*[_controller session].session, line);
-    *pPause = gPause;
-    return outcome;
 }
 
 - (void)step:(id)unused
@@ -275,16 +265,15 @@ QZHOST_WINDOW_COMMAND(expect_menu, "expect menu", "expect menu \"MENU\" \"ITEM\"
     }
     const qzscript::Line& line = (*_pLines)[_next++];
     _lastLine = line.number;
-    double pause = 0;
-    const Outcome outcome = [self runLine:line pause:&pause];
-    if (outcome.kind != Outcome::kDone) {
-        *_pErrors << *_pName << ":" << line.number << ": " << outcome.message << "\n";
-        _pErrors->flush();
-        _status = outcome.kind == Outcome::kFailed ? kExitFailure : kExitUsage;
+    /* A line of the script language runs as the terminal runs it; the
+       window then follows the host on its own, as for a person. */
+    gPause = 0;
+    _pRunner->Run(line);
+    if (_pRunner->Status() != 0) {
         [_controller requestQuit];
         return;
     }
-    [self performSelector:@selector(step:) withObject:nil afterDelay:pause];
+    [self performSelector:@selector(step:) withObject:nil afterDelay:gPause];
 }
 
 @end
