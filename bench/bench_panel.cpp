@@ -27,7 +27,7 @@
 #ifdef QZBENCH_VALIDATOR_MODULE
 #include <sys/resource.h>
 
-#include "qzhost/validate/RandomSession.h"
+#include "qzhost/validate/checks/RandomSessions.h"
 #endif
 
 namespace

@@ -1,7 +1,7 @@
 /* expect image "FINGERPRINT" */
 
 #include "qzhost/session/CommandSupport.h"
-#include "qzhost/validate/ReferenceModelReadout.h"
+#include "qzhost/validate/session/ReferenceModelReadout.h"
 
 namespace
 {

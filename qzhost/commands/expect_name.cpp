@@ -1,7 +1,7 @@
 /* expect name N "NAME" */
 
 #include "qzhost/session/CommandSupport.h"
-#include "qzhost/validate/ReferenceModelReadout.h"
+#include "qzhost/validate/session/ReferenceModelReadout.h"
 
 namespace
 {

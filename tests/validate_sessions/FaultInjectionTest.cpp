@@ -1,6 +1,6 @@
 /* Refused host calls during panel commands. */
 
-#include "qzhost/validate/FaultInjection.h"
+#include "qzhost/validate/checks/FaultInjection.h"
 
 #include <gtest/gtest.h>
 

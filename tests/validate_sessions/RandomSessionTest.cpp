@@ -3,9 +3,9 @@
    shows the failure again under `qzhost script`. */
 
 #include "qzhost/session/Session.h"
-#include "qzhost/validate/RandomSession.h"
-#include "qzhost/validate/RandomSessionChild.h"
-#include "qzhost/validate/ReferenceModelReadout.h"
+#include "qzhost/validate/checks/RandomSessions.h"
+#include "qzhost/validate/ChildChannel.h"
+#include "qzhost/validate/session/ReferenceModelReadout.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
    panel's documented behaviour on the small test score (staves 1-6 at
    distances 0, -300, -620, -900, -1250, -1560). */
 
-#include "qzhost/validate/ReferenceModel.h"
+#include "qzhost/validate/session/ReferenceModel.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
    the document, and the script expectations that reproducers end in. */
 
 #include "qzhost/script/ScriptParser.h"
-#include "qzhost/validate/RandomSessionGenerator.h"
-#include "qzhost/validate/RandomSessionRunner.h"
-#include "qzhost/validate/ReferenceModelReadout.h"
+#include "qzhost/validate/session/RandomSessionGenerator.h"
+#include "qzhost/validate/session/RandomSessionRunner.h"
+#include "qzhost/validate/session/ReferenceModelReadout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 /* The shrinker keeps what a failure needs and drops the rest. */
 
-#include "qzhost/validate/RandomSessionShrink.h"
+#include "qzhost/validate/session/RandomSessionShrink.h"
 
 #include <gtest/gtest.h>
 

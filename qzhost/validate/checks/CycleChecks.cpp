@@ -8,7 +8,7 @@
    and the menu status must stay enabled with the panel open and after. */
 
 #include "qzhost/validate/PreferenceFile.h"
-#include "qzhost/validate/SessionScript.h"
+#include "qzhost/validate/session/SessionScript.h"
 #include "qzhost/validate/ValidationChecks.h"
 
 #include <random>

@@ -1,4 +1,4 @@
-#include "qzhost/validate/ReferenceModel.h"
+#include "qzhost/validate/session/ReferenceModel.h"
 
 #include <algorithm>
 

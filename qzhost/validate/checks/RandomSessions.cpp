@@ -1,6 +1,6 @@
-#include "qzhost/validate/RandomSession.h"
+#include "qzhost/validate/checks/RandomSessions.h"
 
-#include "qzhost/validate/RandomSessionShrink.h"
+#include "qzhost/validate/session/RandomSessionShrink.h"
 
 #include <climits>
 #include <cstdlib>

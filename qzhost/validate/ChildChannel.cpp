@@ -1,4 +1,4 @@
-#include "qzhost/validate/RandomSessionChild.h"
+#include "qzhost/validate/ChildChannel.h"
 
 #include "qzhost/ModuleHost.h"
 #include "qzhost/session/ScriptRunner.h"

@@ -1,4 +1,4 @@
-#include "qzhost/validate/ReferenceModelReadout.h"
+#include "qzhost/validate/session/ReferenceModelReadout.h"
 
 #include "common/qz_fourcc.h"
 #include "qzhost/session/Session.h"

@@ -1,4 +1,4 @@
-#include "qzhost/validate/SessionScript.h"
+#include "qzhost/validate/session/SessionScript.h"
 
 #include "qzhost/session/ScriptRunner.h"
 

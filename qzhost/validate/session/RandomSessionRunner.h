@@ -7,7 +7,7 @@
    one undo and redo with the reference model; the first difference ends the
    session. */
 
-#include "qzhost/validate/RandomSessionGenerator.h"
+#include "qzhost/validate/session/RandomSessionGenerator.h"
 
 #include <cstdint>
 #include <string>

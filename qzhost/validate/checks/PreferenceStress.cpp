@@ -16,7 +16,7 @@
    afterwards must be well formed. */
 
 #include "qzhost/validate/PreferenceFile.h"
-#include "qzhost/validate/SessionScript.h"
+#include "qzhost/validate/session/SessionScript.h"
 #include "qzhost/validate/ValidationChecks.h"
 #include "qzhost/validate/ValidationRunner.h"
 

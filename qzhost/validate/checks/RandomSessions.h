@@ -1,12 +1,12 @@
-#ifndef QZHOST_RANDOMSESSION_H
-#define QZHOST_RANDOMSESSION_H
+#ifndef QZHOST_RANDOMSESSIONS_H
+#define QZHOST_RANDOMSESSIONS_H
 
 /* The validator's random panel sessions: sessions of drawn steps on the
    test score, each checked against the reference model after every step; a
    failure is shrunk to the shortest sequence of steps that still fails and
    handed back as a script for `qzhost script`. */
 
-#include "qzhost/validate/RandomSessionRunner.h"
+#include "qzhost/validate/session/RandomSessionRunner.h"
 #include "qzhost/validate/ValidationChecks.h"
 
 /* Steps per session. */

@@ -1,4 +1,4 @@
-#include "qzhost/validate/RandomSessionShrink.h"
+#include "qzhost/validate/session/RandomSessionShrink.h"
 
 #include <algorithm>
 

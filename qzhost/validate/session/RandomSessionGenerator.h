@@ -6,7 +6,7 @@
    timer ticks, activation), all from one seeded generator, so that a seed
    gives the same session again. */
 
-#include "qzhost/validate/ReferenceModel.h"
+#include "qzhost/validate/session/ReferenceModel.h"
 
 #include <cstdint>
 #include <map>

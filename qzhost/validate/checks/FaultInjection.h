@@ -8,7 +8,7 @@
    without faults (which the reference model confirms), the panel must show
    the document as it is, and no host edit may be left open. */
 
-#include "qzhost/validate/RandomSessionGenerator.h"
+#include "qzhost/validate/session/RandomSessionGenerator.h"
 #include "qzhost/validate/ValidationChecks.h"
 
 #include <cstdint>

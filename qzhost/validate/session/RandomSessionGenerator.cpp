@@ -1,4 +1,4 @@
-#include "qzhost/validate/RandomSessionGenerator.h"
+#include "qzhost/validate/session/RandomSessionGenerator.h"
 
 #include "qzhost/script/ScriptParser.h"
 

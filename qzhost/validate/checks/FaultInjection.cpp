@@ -1,10 +1,10 @@
-#include "qzhost/validate/FaultInjection.h"
+#include "qzhost/validate/checks/FaultInjection.h"
 
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
-#include "qzhost/validate/RandomSessionChild.h"
-#include "qzhost/validate/RandomSessionRunner.h"
-#include "qzhost/validate/ReferenceModelReadout.h"
+#include "qzhost/validate/ChildChannel.h"
+#include "qzhost/validate/session/RandomSessionRunner.h"
+#include "qzhost/validate/session/ReferenceModelReadout.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,14 +21,7 @@ const char* const kFaultCheckDocument = "a refused host call leaves the document
 const char* const kFaultCheckPanel = "the panel shows the document after a refused host call";
 const char* const kFaultCheckOpenEdit = "no host edit is left open after a refused host call";
 
-constexpr char kMessageFault = 'F';
-constexpr char kMessageDocument = 'D';
-constexpr char kMessageProblem = 'P';
-constexpr char kMessagePanel = 'R';
-constexpr char kMessageVerdictDocument = 'd';
-constexpr char kMessageVerdictPanel = 'p';
-constexpr char kMessageVerdictEdit = 'e';
-constexpr char kSeparator = '\x1f';
+using namespace ChildMessage;
 
 bool IsRecordFunction(const std::string& function)
 {
@@ -52,7 +45,7 @@ bool Prepare(Session& session, const ChildChannel& channel, const std::string& m
 {
     std::string error;
     if (!session.Start(false, true, error)) {
-        channel.Send(kMessageProblem, "the session did not start: " + error);
+        channel.Send(kProblem, "the session did not start: " + error);
         return false;
     }
     std::vector<std::string> lines = SetupLines(scenario.setup, module);
@@ -60,7 +53,7 @@ bool Prepare(Session& session, const ChildChannel& channel, const std::string& m
     Outcome outcome;
     for (const std::string& line : lines)
         if (!RunScriptLine(session, line, outcome)) {
-            channel.Send(kMessageProblem, "`" + line + "`: " + outcome.message);
+            channel.Send(kProblem, "`" + line + "`: " + outcome.message);
             return false;
         }
     return true;
@@ -216,19 +209,19 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
                 const std::string function = call.function;
                 const auto sendOnce = [&](uint32_t tag, const int16_t* key, bool byRecord) {
                     if (seen.insert({function, tag, key[0], key[1], byRecord ? key[2] : int16_t(-32768)}).second)
-                        channel.Send(kMessageFault, function + kSeparator + (byRecord ? "1" : "0") + kSeparator +
-                                                        std::to_string(tag) + kSeparator + std::to_string(key[0]) +
-                                                        kSeparator + std::to_string(key[1]) + kSeparator +
-                                                        std::to_string(key[2]));
+                        channel.Send(kHostCall, function + kFieldSeparator + (byRecord ? "1" : "0") + kFieldSeparator +
+                                                    std::to_string(tag) + kFieldSeparator + std::to_string(key[0]) +
+                                                    kFieldSeparator + std::to_string(key[1]) + kFieldSeparator +
+                                                    std::to_string(key[2]));
                 };
                 const int16_t none[3] = {0, 0, 0};
                 sendOnce(0, none, false);
                 if (IsRecordFunction(function) && call.keyParts > 0)
                     sendOnce(call.tag, call.key, true);
             }
-            channel.Send(kMessageDocument, DescribeDocument(session));
+            channel.Send(kDocument, DescribeDocument(session));
             RunScriptLine(session, "wait 200", result);
-            channel.Send(kMessagePanel, ShownRows(session));
+            channel.Send(kPanel, ShownRows(session));
         }
         session.Finish();
     });
@@ -236,20 +229,20 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
         Session session;
         Outcome result;
         if (Prepare(session, channel, module, scenario) && RunScriptLine(session, "wait 200", result))
-            channel.Send(kMessagePanel, ShownRows(session));
+            channel.Send(kPanel, ShownRows(session));
         session.Finish();
     });
-    baseline.unchangedPanel = Message(unchanged, kMessagePanel);
+    baseline.unchangedPanel = Message(unchanged, kPanel);
     for (const auto& message : outcome.messages) {
-        if (message.first == kMessageProblem)
+        if (message.first == kProblem)
             baseline.problem = message.second;
-        if (message.first == kMessageDocument)
+        if (message.first == kDocument)
             baseline.document = message.second;
-        if (message.first == kMessagePanel)
+        if (message.first == kPanel)
             baseline.panel = message.second;
-        if (message.first != kMessageFault)
+        if (message.first != kHostCall)
             continue;
-        const std::vector<std::string> fields = SplitText(message.second, kSeparator);
+        const std::vector<std::string> fields = SplitText(message.second, kFieldSeparator);
         InjectedFault fault;
         fault.function = fields[0];
         fault.byRecord = fields[1] == "1";
@@ -277,25 +270,24 @@ FaultVerdict RunWithFault(const std::string& module, const FaultScenario& scenar
             if (!fault.byRecord)
                 host.hostsim_fail(fault.function.c_str(), HOSTSIM_FAIL_OFF, 0);
             if (host.hostsim_open_edit_depth() != 0)
-                channel.Send(kMessageVerdictEdit,
+                channel.Send(kEditVerdict,
                              std::to_string(host.hostsim_open_edit_depth()) + " host edits are still open");
             const std::string after = DescribeDocument(session);
             if (DocumentImage(session) != before && after != baseline.document)
-                channel.Send(kMessageVerdictDocument, "the staff sets are\n" + after +
-                                                          "neither the document before the command nor\n" +
-                                                          baseline.document);
+                channel.Send(kDocumentVerdict, "the staff sets are\n" + after +
+                                                   "neither the document before the command nor\n" + baseline.document);
             RunScriptLine(session, "wait 200", result);
             const std::string panel = PanelDifference(session, baseline);
             if (!panel.empty())
-                channel.Send(kMessageVerdictPanel, panel);
+                channel.Send(kPanelVerdict, panel);
         }
         session.Finish();
     });
     FaultVerdict verdict;
-    verdict.document = Message(outcome, kMessageVerdictDocument);
-    verdict.panel = Message(outcome, kMessageVerdictPanel);
-    verdict.openEdit = Message(outcome, kMessageVerdictEdit);
-    const std::string problem = Message(outcome, kMessageProblem);
+    verdict.document = Message(outcome, kDocumentVerdict);
+    verdict.panel = Message(outcome, kPanelVerdict);
+    verdict.openEdit = Message(outcome, kEditVerdict);
+    const std::string problem = Message(outcome, kProblem);
     if (!problem.empty())
         verdict.crash = "the scenario could not be prepared: " + problem;
     if (!outcome.abnormalEnd.empty())

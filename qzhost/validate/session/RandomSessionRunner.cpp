@@ -1,10 +1,10 @@
-#include "qzhost/validate/RandomSessionRunner.h"
+#include "qzhost/validate/session/RandomSessionRunner.h"
 
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
-#include "qzhost/validate/RandomSessionChild.h"
-#include "qzhost/validate/ReferenceModelReadout.h"
+#include "qzhost/validate/ChildChannel.h"
+#include "qzhost/validate/session/ReferenceModelReadout.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,13 +20,7 @@ const char* const kCheckSteps = "every step runs as the reference model predicts
 namespace
 {
 
-/* Messages from the child: a tag, the payload, a NUL. */
-constexpr char kMessageSetupCategory = 'C';
-constexpr char kMessageSetupSet = 'T';
-constexpr char kMessageStep = 'L';
-constexpr char kMessageFailure = 'F';
-constexpr char kMessageInconclusive = 'I';
-constexpr char kFieldSeparator = '\x1f';
+using namespace ChildMessage;
 /* Linked parts whose staff lists the model takes from the document. */
 constexpr int kLinkedPartsLooked = 4;
 
@@ -99,12 +93,12 @@ public:
             return Fail(kCheckSteps, -1, "the test document did not open: " + outcome.message, {});
         const std::vector<ModelEntry> score = ReadScoreList(_session);
         const SessionSetup setup = makeSetup(static_cast<int>(score.size()));
-        _channel.Send(kMessageSetupCategory, setup.category ? "1" : "0");
+        _channel.Send(kSetupCategory, setup.category ? "1" : "0");
         for (const auto& set : setup.sets) {
             std::string staves;
             for (int staff : set.second)
                 staves += (staves.empty() ? "" : ",") + std::to_string(staff);
-            _channel.Send(kMessageSetupSet, std::to_string(set.first) + ":" + staves);
+            _channel.Send(kSetupStaffSet, std::to_string(set.first) + ":" + staves);
         }
         const std::vector<std::string> lines = SetupLines(setup, _module);
         for (size_t i = 1; i < lines.size(); ++i)
@@ -126,7 +120,7 @@ public:
         _image = DocumentImage(_session);
         std::string step;
         for (int index = 0; next(*_model, Inputs(), static_cast<int>(score.size()), step); ++index) {
-            _channel.Send(kMessageStep, step);
+            _channel.Send(kStep, step);
             if (!Step(index, step))
                 return;
         }
@@ -140,7 +134,7 @@ private:
         std::string payload = std::string(check) + kFieldSeparator + std::to_string(step) + kFieldSeparator + detail;
         for (const std::string& line : expectations)
             payload += kFieldSeparator + line;
-        _channel.Send(kMessageFailure, payload);
+        _channel.Send(kFailure, payload);
     }
 
     PanelInputs Inputs() const
@@ -231,7 +225,7 @@ private:
         StepPrediction prediction;
         const size_t alertsBefore = _session.RecordedAlerts().size();
         if (!Predict(text, prediction)) {
-            _channel.Send(kMessageInconclusive, text);
+            _channel.Send(kInconclusive, text);
             return false;
         }
         Outcome outcome;
@@ -349,8 +343,8 @@ void ReadMessage(SessionRun& run, const std::string& message)
 {
     const std::string payload = message.substr(1);
     switch (message[0]) {
-    case kMessageSetupCategory: run.setup.category = payload == "1"; break;
-    case kMessageSetupSet: {
+    case kSetupCategory: run.setup.category = payload == "1"; break;
+    case kSetupStaffSet: {
         const size_t colon = payload.find(':');
         std::vector<int>& staves = run.setup.sets[std::atoi(payload.c_str())];
         for (const std::string& staff : SplitText(payload.substr(colon + 1), ','))
@@ -358,9 +352,9 @@ void ReadMessage(SessionRun& run, const std::string& message)
                 staves.push_back(std::atoi(staff.c_str()));
         break;
     }
-    case kMessageStep: run.steps.push_back(payload); break;
-    case kMessageInconclusive: run.inconclusive = true; break;
-    case kMessageFailure: {
+    case kStep: run.steps.push_back(payload); break;
+    case kInconclusive: run.inconclusive = true; break;
+    case kFailure: {
         const std::vector<std::string> fields = SplitText(payload, kFieldSeparator);
         run.failed = true;
         run.failure.check = fields[0];
@@ -453,8 +447,8 @@ int RunScriptLines(const std::vector<std::string>& lines, std::string& message)
                 failed = static_cast<int>(i) + 1;
         session.Finish();
         if (failed)
-            channel.Send(kMessageFailure, std::string(kCheckSteps) + kFieldSeparator + std::to_string(failed) +
-                                              kFieldSeparator + outcome.message);
+            channel.Send(kFailure, std::string(kCheckSteps) + kFieldSeparator + std::to_string(failed) +
+                                       kFieldSeparator + outcome.message);
     });
     message = run.failure.detail;
     return run.failed ? std::max(1, run.failure.step) : 0;

@@ -5,7 +5,7 @@
    document, through the driver API only: the staff sets of the score, the
    name expressions, the score's staff order and the staves' names. */
 
-#include "qzhost/validate/ReferenceModel.h"
+#include "qzhost/validate/session/ReferenceModel.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,0 +1,71 @@
+#ifndef QZHOST_CHILDCHANNEL_H
+#define QZHOST_CHILDCHANNEL_H
+
+/* Sessions run in child processes of their own (the plug-in keeps
+   process-wide state, as under `qzhost script`); the child tells the parent
+   what happened through tagged messages in memory it shares with the parent,
+   so that even a child that dies leaves what it said before. */
+
+#include "qzhost/session/SessionCommand.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class Session;
+
+/* The channel's one message format: a tag, the payload, a NUL; the fields
+   of a payload are separated by kFieldSeparator. Every tag a child sends is
+   listed here, so that no two mean different things. */
+namespace ChildMessage
+{
+/* A random session (session/RandomSessionRunner.cpp). */
+constexpr char kSetupCategory = 'C'; /* the special category present: "1" or "0" */
+constexpr char kSetupStaffSet = 'T'; /* a staff set written before the session: "N:STAFF,STAFF,..." */
+constexpr char kStep = 'L';          /* the step about to run */
+constexpr char kFailure = 'F';       /* a failed check: check, step, detail, expectations */
+constexpr char kInconclusive = 'I';  /* the reference model cannot follow the step */
+/* Refused host calls (checks/FaultInjection.cpp). */
+constexpr char kHostCall = 'H';        /* a call the command made: function, by record, tag, key */
+constexpr char kDocument = 'D';        /* the staff sets, described */
+constexpr char kProblem = 'P';         /* the scenario could not be prepared */
+constexpr char kPanel = 'R';           /* the panel's rows */
+constexpr char kDocumentVerdict = 'd'; /* what is wrong with the document */
+constexpr char kPanelVerdict = 'p';    /* what is wrong with the panel */
+constexpr char kEditVerdict = 'e';     /* host edits left open */
+
+constexpr char kFieldSeparator = '\x1f';
+} // namespace ChildMessage
+
+class ChildChannel
+{
+public:
+    explicit ChildChannel(void* area) : _area(area) {}
+    void Send(char tag, const std::string& payload) const;
+
+private:
+    void* _area;
+};
+
+struct ChildOutcome
+{
+    std::vector<std::pair<char, std::string>> messages;
+    bool started = true;
+    /* How the child ended: "" when it exited with status 0. */
+    std::string abnormalEnd;
+};
+
+/* Loads the engine and a plug-in module into this process without calling
+   either, so that every child starts with them loaded (as fresh as a child
+   that loads them itself, without the loader's work). */
+void PreloadModules(const std::string& plugin);
+
+ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body);
+
+/* Parses and runs one script line; false unless it was done. */
+bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome);
+
+std::vector<std::string> SplitText(const std::string& text, char separator);
+
+#endif
