@@ -3,9 +3,9 @@
 #include "qzhost/ModuleHost.h"
 #include "qzhost/session/ScriptRunner.h"
 #include "qzhost/session/Session.h"
+#include "qzhost/validate/ValidationRunner.h"
 
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,17 +50,11 @@ ChannelArea* AreaOfThisProcess()
     return area;
 }
 
-/* A memory file system for the children's temporary folders when there is
-   one: the plug-in's preference saves sync their files, which on a disk
-   costs more than everything else a step does. */
+/* The children's temporary folders go where the validator's go. */
 void PreferMemoryTemporaryFolders()
 {
-    static const char* const kMemoryFolder = "/dev/shm";
-    struct stat info
-    {};
-    if (!std::getenv("TMPDIR") && stat(kMemoryFolder, &info) == 0 && S_ISDIR(info.st_mode) &&
-        access(kMemoryFolder, W_OK | X_OK) == 0)
-        setenv("TMPDIR", kMemoryFolder, 1);
+    if (!std::getenv("TMPDIR"))
+        setenv("TMPDIR", TemporaryFolderBase().c_str(), 1);
 }
 
 } // namespace

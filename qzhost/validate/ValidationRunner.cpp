@@ -6,6 +6,7 @@
 #endif
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -167,7 +168,7 @@ void RemoveScratch(const std::string& scratch)
 /* A new folder for one level's temporary files; "" when none can be made. */
 std::string MakeScratchFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "qzvalidate-XXXXXX").string();
+    std::string pattern = (std::filesystem::path(TemporaryFolderBase()) / "qzvalidate-XXXXXX").string();
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
     return mkdtemp(buffer.data()) ? std::string(buffer.data()) : std::string();
@@ -183,6 +184,19 @@ CheckResult Failure(const std::string& name, const std::string& detail)
 }
 
 } // namespace
+
+std::string TemporaryFolderBase()
+{
+    static const char* const kMemoryFolder = "/dev/shm";
+    const char* fromEnvironment = std::getenv("TMPDIR");
+    if (fromEnvironment && *fromEnvironment)
+        return fromEnvironment;
+    struct stat info
+    {};
+    if (stat(kMemoryFolder, &info) == 0 && S_ISDIR(info.st_mode) && access(kMemoryFolder, W_OK | X_OK) == 0)
+        return kMemoryFolder;
+    return std::filesystem::temp_directory_path().string();
+}
 
 std::string SignalName(int signal)
 {

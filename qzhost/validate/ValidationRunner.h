@@ -37,4 +37,10 @@ private:
 /* The short name of a signal ("SIGSEGV"), or "signal N". */
 std::string SignalName(int signal);
 
+/* Where the validator's temporary folders go: $TMPDIR when set, else a
+   memory file system when there is one (/dev/shm; the plug-in syncs every
+   preference file it saves, which on a disk costs more than a whole session
+   step), else the system's temporary folder. */
+std::string TemporaryFolderBase();
+
 #endif
