@@ -185,16 +185,18 @@ CheckResult Failure(const std::string& name, const std::string& detail)
 
 } // namespace
 
+const char* const kMemoryTemporaryFolder = "/dev/shm";
+
 std::string TemporaryFolderBase()
 {
-    static const char* const kMemoryFolder = "/dev/shm";
     const char* fromEnvironment = std::getenv("TMPDIR");
     if (fromEnvironment && *fromEnvironment)
         return fromEnvironment;
     struct stat info
     {};
-    if (stat(kMemoryFolder, &info) == 0 && S_ISDIR(info.st_mode) && access(kMemoryFolder, W_OK | X_OK) == 0)
-        return kMemoryFolder;
+    if (stat(kMemoryTemporaryFolder, &info) == 0 && S_ISDIR(info.st_mode) &&
+        access(kMemoryTemporaryFolder, W_OK | X_OK) == 0)
+        return kMemoryTemporaryFolder;
     return std::filesystem::temp_directory_path().string();
 }
 

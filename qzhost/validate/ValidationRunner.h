@@ -42,5 +42,6 @@ std::string SignalName(int signal);
    preference file it saves, which on a disk costs more than a whole session
    step), else the system's temporary folder. */
 std::string TemporaryFolderBase();
+extern const char* const kMemoryTemporaryFolder;
 
 #endif

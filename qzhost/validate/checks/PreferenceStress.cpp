@@ -28,6 +28,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -398,8 +400,19 @@ CheckResult CheckMalformed(Session& session, uint64_t seed)
     return result;
 }
 
+/* The saves are killed on a disk, where the user's preferences live: a
+   memory file system syncs nothing, and saves that short would mostly end
+   before their kill. The folder goes with the session. */
+void UseDiskForTemporaryFolders()
+{
+    const char* folder = std::getenv("TMPDIR");
+    if (folder && std::string(folder).rfind(kMemoryTemporaryFolder, 0) == 0)
+        setenv("TMPDIR", P_tmpdir, 1);
+}
+
 void RunPreferenceStress(const ValidationContext& context, CheckReporter& report)
 {
+    UseDiskForTemporaryFolders();
     Session session;
     const std::string problem = SessionScript::Start(session, context.module);
     if (!problem.empty()) {
