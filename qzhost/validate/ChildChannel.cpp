@@ -1,20 +1,19 @@
 #include "qzhost/validate/ChildChannel.h"
 
-#include "qzhost/ModuleHost.h"
-#include "qzhost/session/ScriptRunner.h"
-#include "qzhost/session/Session.h"
 #include "qzhost/validate/ValidationRunner.h"
 
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
+#include <cstddef>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <set>
-#include <sstream>
 
 namespace
 {
@@ -74,23 +73,34 @@ void ChildChannel::Send(char tag, const std::string& payload) const
     area->used.store(at + size, std::memory_order_release);
 }
 
-void PreloadModules(const std::string& plugin)
+namespace
 {
-    static std::set<std::string> loaded;
-    if (!loaded.insert(plugin).second)
-        return;
-    /* Kept for the life of the process; a module that does not load is left
-       for the child to report when it loads it itself. */
-    auto* modules = new ModuleHost;
-    std::ostringstream ignored;
-    std::string missing;
-    if (modules->LoadEngine(ignored))
-        HostEngine().Resolve(*modules, missing);
-    if (!plugin.empty() && modules->LoadPlugin(plugin, missing))
-        UiDriver().Resolve(*modules, missing);
+
+/* Waits for the child, killing it and its process group at the deadline. */
+int WaitFor(pid_t child, int timeoutSeconds, bool& timedOut)
+{
+    int status = 0;
+    if (timeoutSeconds > 0) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+        while (waitpid(child, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                timedOut = true;
+                kill(-child, SIGKILL);
+                kill(child, SIGKILL);
+                break;
+            }
+            usleep(5000);
+        }
+        if (!timedOut)
+            return status;
+    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
+    return status;
 }
 
-ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body)
+} // namespace
+
+ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body, int timeoutSeconds)
 {
     ChildOutcome outcome;
     ChannelArea* area = AreaOfThisProcess();
@@ -107,11 +117,13 @@ ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& b
         body(ChildChannel(area));
         _exit(0);
     }
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child) {
+    if (child < 0) {
         outcome.started = false;
         return outcome;
     }
+    outcome.pid = child;
+    const int status = WaitFor(child, timeoutSeconds, outcome.timedOut);
+    outcome.waitStatus = status;
     const size_t used = std::min(area->used.load(std::memory_order_acquire), kChannelData);
     for (const std::string& message : SplitText(std::string(area->data, used), '\0'))
         if (!message.empty())
@@ -123,12 +135,6 @@ ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& b
     else if (area->overflowed.load())
         outcome.abnormalEnd = "the process said more than its channel holds";
     return outcome;
-}
-
-bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome)
-{
-    outcome = ScriptRunner(session, kRunQuietly).Run(text, 1);
-    return outcome.kind == Outcome::kDone;
 }
 
 std::vector<std::string> SplitText(const std::string& text, char separator)

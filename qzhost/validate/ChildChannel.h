@@ -6,20 +6,20 @@
    what happened through tagged messages in memory it shares with the parent,
    so that even a child that dies leaves what it said before. */
 
-#include "qzhost/session/SessionCommand.h"
-
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-class Session;
 
 /* The channel's one message format: a tag, the payload, a NUL; the fields
    of a payload are separated by kFieldSeparator. Every tag a child sends is
    listed here, so that no two mean different things. */
 namespace ChildMessage
 {
+/* A level of checks (ValidationRunner.cpp). */
+constexpr char kLevelGroup = 'G';  /* a group of checks begins: its id */
+constexpr char kLevelResult = 'J'; /* a check's result, as JSON */
+constexpr char kLevelDone = 'Z';   /* every group of the level ran */
 /* A random session (session/RandomSessionRunner.cpp). */
 constexpr char kSetupCategory = 'C'; /* the special category present: "1" or "0" */
 constexpr char kSetupStaffSet = 'T'; /* a staff set written before the session: "N:STAFF,STAFF,..." */
@@ -54,17 +54,14 @@ struct ChildOutcome
     bool started = true;
     /* How the child ended: "" when it exited with status 0. */
     std::string abnormalEnd;
+    int pid = 0;
+    int waitStatus = 0;    /* as waitpid gives it */
+    bool timedOut = false; /* killed (with its process group) at the time limit */
 };
 
-/* Loads the engine and a plug-in module into this process without calling
-   either, so that every child starts with them loaded (as fresh as a child
-   that loads them itself, without the loader's work). */
-void PreloadModules(const std::string& plugin);
-
-ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body);
-
-/* Parses and runs one script line; false unless it was done. */
-bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome);
+/* Runs body in a child process and waits for its end, at most
+   timeoutSeconds when that is above 0. */
+ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body, int timeoutSeconds = 0);
 
 std::vector<std::string> SplitText(const std::string& text, char separator);
 

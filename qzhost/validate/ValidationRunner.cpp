@@ -1,10 +1,11 @@
 #include "qzhost/validate/ValidationRunner.h"
 
+#include "qzhost/validate/ChildChannel.h"
+
 #include <fcntl.h>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
-#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,7 +13,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -24,46 +24,26 @@ namespace
 
 using Clock = std::chrono::steady_clock;
 
-/* Lines of the pipe between a level's child and the validator. */
-const char* const kGroupLine = "group ";
-const char* const kResultLine = "result ";
-const char* const kDoneLine = "done";
-
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-bool StartsWith(const std::string& text, const char* prefix)
-{
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
-
-void WriteAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t written = write(fd, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return;
-        done += static_cast<size_t>(written);
-    }
-}
-
-/* The reporter of a level's child: every result goes to the pipe at once,
+/* The reporter of a level's child: every result goes to the parent at once,
    so that what was found before a crash is not lost. */
-class PipeReporter : public CheckReporter
+class ChannelReporter : public CheckReporter
 {
 public:
-    explicit PipeReporter(int fd) : _fd(fd) {}
-    void Report(const CheckResult& result) override { WriteAll(_fd, kResultLine + CheckResultToJson(result) + "\n"); }
+    explicit ChannelReporter(const ChildChannel& channel) : _channel(channel) {}
+    void Report(const CheckResult& result) override
+    {
+        _channel.Send(ChildMessage::kLevelResult, CheckResultToJson(result));
+    }
 
 private:
-    int _fd;
+    const ChildChannel& _channel;
 };
 
 /* The child's side: runs the groups of one level, then ends without
    running the process's exit handlers (the parent owns those). */
-[[noreturn]] void RunLevelChild(int level, const ValidationContext& context, int fd, const std::string& scratch)
+void RunLevelChild(int level, const ValidationContext& context, const ChildChannel& channel, const std::string& scratch)
 {
     setpgid(0, 0);
 #ifdef __linux__
@@ -82,79 +62,38 @@ private:
        validator removes however the level ends. */
     if (!scratch.empty())
         setenv("TMPDIR", scratch.c_str(), 1);
-    PipeReporter reporter(fd);
+    ChannelReporter reporter(channel);
     for (const CheckGroup* group : CheckGroupsAtLevel(level)) {
-        WriteAll(fd, kGroupLine + group->id + "\n");
+        channel.Send(ChildMessage::kLevelGroup, group->id);
         group->run(context, reporter);
     }
-    WriteAll(fd, std::string(kDoneLine) + "\n");
-    close(fd);
-    _exit(0);
+    channel.Send(ChildMessage::kLevelDone, "");
 }
 
 /* What the parent read from one child. */
 struct ChildLog
 {
-    std::string pending; /* an unfinished line */
-    std::string group;   /* the group running last */
+    std::string group; /* the group running last */
     bool done = false;
     bool fatal = false;
 };
 
-void TakeLine(const std::string& line, ChildLog& log, LevelReport& report)
+void TakeMessage(char tag, const std::string& payload, ChildLog& log, LevelReport& report)
 {
-    if (StartsWith(line, kGroupLine)) {
-        log.group = line.substr(std::strlen(kGroupLine));
+    if (tag == ChildMessage::kLevelGroup) {
+        log.group = payload;
         report.groups.push_back(log.group);
     }
-    else if (StartsWith(line, kResultLine)) {
+    else if (tag == ChildMessage::kLevelResult) {
         ReportedCheck check;
         check.group = log.group;
-        if (!CheckResultFromJson(line.substr(std::strlen(kResultLine)), check.result))
+        if (!CheckResultFromJson(payload, check.result))
             return;
         log.fatal = log.fatal || check.result.fatal;
         report.checks.push_back(check);
     }
-    else if (line == kDoneLine) {
+    else if (tag == ChildMessage::kLevelDone) {
         log.done = true;
-    }
-}
-
-void TakeBytes(const char* bytes, size_t count, ChildLog& log, LevelReport& report)
-{
-    log.pending.append(bytes, count);
-    size_t end;
-    while ((end = log.pending.find('\n')) != std::string::npos) {
-        TakeLine(log.pending.substr(0, end), log, report);
-        log.pending.erase(0, end + 1);
-    }
-}
-
-/* Reads the child's lines until it closes the pipe or the deadline passes;
-   false on the deadline. */
-bool ReadUntilClosed(int fd, Clock::time_point deadline, ChildLog& log, LevelReport& report)
-{
-    char buffer[4096];
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0)
-            return false;
-        pollfd poller{fd, POLLIN, 0};
-        const int ready = poll(&poller, 1, static_cast<int>(std::min<long long>(left, INT_MAX)));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready == 0)
-            continue; /* the deadline is checked above */
-        const ssize_t count = read(fd, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return true;
-        TakeBytes(buffer, static_cast<size_t>(count), log, report);
-        /* A group may leave a process of its own holding the pipe open;
-           the child's last line is enough. */
-        if (log.done)
-            return true;
     }
 }
 
@@ -246,42 +185,26 @@ LevelReport ValidationRunner::RunLevel(int level, std::string& stopped)
     const Clock::time_point start = Clock::now();
     LevelReport report;
     report.level = level;
-    int fds[2];
-    if (pipe(fds) != 0) {
-        report.checks.push_back({"", Failure("level " + std::to_string(level), "cannot make a pipe")});
-        stopped = "the validator could not start level " + std::to_string(level);
-        return report;
-    }
     const std::string scratch = MakeScratchFolder();
     std::cout.flush();
     std::cerr.flush();
-    const pid_t child = fork();
-    if (child == 0) {
-        close(fds[0]);
-        RunLevelChild(level, _context, fds[1], scratch);
-    }
-    close(fds[1]);
-    if (child < 0) {
-        close(fds[0]);
+    const int limit = _options.timeoutSeconds > 0 ? _options.timeoutSeconds : kDefaultTimeoutSeconds;
+    const ChildOutcome outcome = RunInChildProcess(
+        [&](const ChildChannel& channel) { RunLevelChild(level, _context, channel, scratch); }, limit);
+    if (!outcome.started) {
         RemoveScratch(scratch);
         report.checks.push_back({"", Failure("level " + std::to_string(level), "cannot start a process")});
         stopped = "the validator could not start level " + std::to_string(level);
         return report;
     }
-    setpgid(child, child);
-    const int limit = _options.timeoutSeconds > 0 ? _options.timeoutSeconds : kDefaultTimeoutSeconds;
-    ChildLog log;
-    const bool inTime = ReadUntilClosed(fds[0], start + std::chrono::seconds(limit), log, report);
-    close(fds[0]);
-    if (!inTime) {
-        kill(-child, SIGKILL);
-        kill(child, SIGKILL);
-    }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     /* Processes the level's groups started and left behind. */
-    kill(-child, SIGKILL);
+    kill(-outcome.pid, SIGKILL);
     RemoveScratch(scratch);
+    ChildLog log;
+    for (const auto& message : outcome.messages)
+        TakeMessage(message.first, message.second, log, report);
+    const bool inTime = !outcome.timedOut;
+    const int status = outcome.waitStatus;
 
     const std::string where = log.group.empty() ? "level " + std::to_string(level) : log.group;
     std::string problem;

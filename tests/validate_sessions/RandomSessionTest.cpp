@@ -5,6 +5,7 @@
 #include "qzhost/session/Session.h"
 #include "qzhost/validate/checks/RandomSessions.h"
 #include "qzhost/validate/ChildChannel.h"
+#include "qzhost/validate/session/SessionScript.h"
 #include "qzhost/validate/session/ReferenceModelReadout.h"
 #include "support/TempFolder.h"
 

@@ -3,6 +3,7 @@
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/validate/ChildChannel.h"
+#include "qzhost/validate/session/SessionScript.h"
 #include "qzhost/validate/session/RandomSessionRunner.h"
 #include "qzhost/validate/session/ReferenceModelReadout.h"
 

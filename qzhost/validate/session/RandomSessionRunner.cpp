@@ -4,6 +4,7 @@
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
 #include "qzhost/validate/ChildChannel.h"
+#include "qzhost/validate/session/SessionScript.h"
 #include "qzhost/validate/session/ReferenceModelReadout.h"
 
 #include <algorithm>

@@ -1,6 +1,10 @@
 #include "qzhost/validate/session/SessionScript.h"
 
+#include "qzhost/ModuleHost.h"
 #include "qzhost/session/ScriptRunner.h"
+
+#include <set>
+#include <sstream>
 
 namespace SessionScript
 {
@@ -31,3 +35,25 @@ std::string Start(Session& session, const std::string& module)
 }
 
 } // namespace SessionScript
+
+bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome)
+{
+    outcome = ScriptRunner(session, kRunQuietly).Run(text, 1);
+    return outcome.kind == Outcome::kDone;
+}
+
+void PreloadModules(const std::string& plugin)
+{
+    static std::set<std::string> loaded;
+    if (!loaded.insert(plugin).second)
+        return;
+    /* Kept for the life of the process; a module that does not load is left
+       for the child to report when it loads it itself. */
+    auto* modules = new ModuleHost;
+    std::ostringstream ignored;
+    std::string missing;
+    if (modules->LoadEngine(ignored))
+        HostEngine().Resolve(*modules, missing);
+    if (!plugin.empty() && modules->LoadPlugin(plugin, missing))
+        UiDriver().Resolve(*modules, missing);
+}

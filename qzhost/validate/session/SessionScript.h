@@ -22,4 +22,12 @@ std::string Start(Session& session, const std::string& module);
 
 } // namespace SessionScript
 
+/* Parses and runs one script line; false unless it was done. */
+bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome);
+
+/* Loads the engine and a plug-in module into this process without calling
+   either, so that every child starts with them loaded (as fresh as a child
+   that loads them itself, without the loader's work). */
+void PreloadModules(const std::string& plugin);
+
 #endif
