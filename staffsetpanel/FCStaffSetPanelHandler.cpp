@@ -119,13 +119,33 @@ bool FCStaffSetPanelHandler::Execute()
     switch (_operationkind) {
     case OPERATION_MOVEUP: return SwapUpwards(n);
     case OPERATION_MOVEDOWN: return SwapDownwards(n);
-    case OPERATION_DELETE: return DeleteStaffSet(n);
-    case OPERATION_RENAME: return _StoreName();
+    case OPERATION_DELETE: return _HoldsAnything(n) && DeleteStaffSet(n);
+    case OPERATION_RENAME: return !_HoldsName() && _StoreName();
     case OPERATION_CREATE: return _pRegion && CreateRegionStaffSet(n) && _StoreName();
     case OPERATION_ADDSTAVES: return _pRegion && AddRegionStaves(n);
     case OPERATION_REMOVESTAVES: return _pRegion && RemoveRegionStaves(n);
     default: return false;
     }
+}
+
+bool FCStaffSetPanelHandler::_HoldsName()
+{
+    FCString stored;
+    GetStoredName(&stored, _staffsetnumber);
+    return stored.IsEqualString(&_name);
+}
+
+bool FCStaffSetPanelHandler::_HoldsAnything(int staffSet)
+{
+    FCTextExpressionDefs expressions;
+    expressions.LoadAll();
+    if (FindStaffSetExpression(&expressions, staffSet))
+        return true;
+    const uint16_t item = _StaffSetItem(staffSet);
+    return _InScore([&] {
+        FCSystemStaves list;
+        return list.LoadAllForItem(item) > 0;
+    });
 }
 
 bool FCStaffSetPanelHandler::_StoreName()
@@ -245,8 +265,9 @@ bool FCStaffSetPanelHandler::Swap(int staffSetA, int staffSetB)
 {
     if (!_IsValidStaffSet(staffSetA) || !_IsValidStaffSet(staffSetB))
         return false;
-    if (staffSetA == staffSetB)
-        return true;
+    /* Nothing moves between one position and itself, or between two empty ones. */
+    if (staffSetA == staffSetB || (!_HoldsAnything(staffSetA) && !_HoldsAnything(staffSetB)))
+        return false;
 
     FCTextExpressionDefs expressions;
     expressions.LoadAll();

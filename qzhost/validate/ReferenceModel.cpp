@@ -360,7 +360,8 @@ StepPrediction ReferenceModel::Press(int control, const PanelInputs& inputs)
     };
     switch (control) {
     case 103:
-        if (row < 1 || !exists)
+        /* Storing the name held (none for a set without one) changes nothing. */
+        if (row < 1 || !exists || _doc.Name(row, _category) == Trim(inputs.edit))
             break;
         RunHandlerResult(StoreName(_doc, row, Trim(inputs.edit), out), before, out);
         if (out.committed)
