@@ -2,6 +2,7 @@
 
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
+#include "qzhost/session/StaffNames.h"
 
 #include <algorithm>
 #include <ostream>
@@ -33,8 +34,7 @@ void PrintRow(std::ostream& out, const char* mark, const std::vector<std::string
 
 std::string StaffLabel(Session& session, int16_t staff)
 {
-    std::string name = session.Host().hostsim_staff_name(staff, 1);
-    return std::to_string(staff) + " " + (name.empty() ? "Staff #" + std::to_string(staff) : name);
+    return std::to_string(staff) + " " + StaffNames::Shown(session.Host(), staff);
 }
 
 /* The staves of a staff list (item 0: the score's own order): one per line
@@ -49,11 +49,11 @@ void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, s
     for (const hostsim_staff_entry& entry : entries) {
         const std::string label = StaffLabel(session, entry.staff);
         if (detailed) {
-            out << "    " << label << std::string(label.size() < 28 ? 28 - label.size() : 1, ' ') << "distance "
+            out << "    " << label << std::string(Columns(label) < 28 ? 28 - Columns(label) : 1, ' ') << "distance "
                 << entry.distance << "\n";
             continue;
         }
-        if (!line.empty() && Columns(line) + label.size() > 92) {
+        if (!line.empty() && Columns(line) + Columns(label) > 92) {
             out << "    " << line << "\n";
             line.clear();
         }

@@ -186,6 +186,19 @@ TEST_F(QzhostProgram, RunReadsCommandsFromAPipeAndGoesOnAfterErrors)
     EXPECT_NE(run.out.find("terminated"), std::string::npos);
 }
 
+TEST_F(QzhostProgram, ScreenShowsStaffNamesAsTheWindowDoesAndShowDocKeepsTheStoredText)
+{
+    Result run = Qzhost("run demo", "show view\nshow doc\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const size_t doc = run.out.find("> show doc");
+    ASSERT_NE(doc, std::string::npos) << run.out;
+    const std::string screens = run.out.substr(0, doc);
+    EXPECT_NE(screens.find("| 3 Clarinet in B\u266D | 4 Bassoon |"), std::string::npos) << screens;
+    EXPECT_NE(screens.find("\n    3 Clarinet in B\u266D            distance -564\n"), std::string::npos) << screens;
+    EXPECT_EQ(screens.find("^flat()"), std::string::npos) << screens;
+    EXPECT_NE(run.out.find("3: \"Clarinet in B^flat()\" / ", doc), std::string::npos) << run.out;
+}
+
 TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
 {
     Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\ninvoke\nmove 321 123\n");
