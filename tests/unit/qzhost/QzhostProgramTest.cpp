@@ -579,6 +579,33 @@ TEST_F(QzhostProgram, TerminalRunsThePanelsTimersWhileThePromptWaits)
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
 }
 
+TEST_F(QzhostProgram, TerminalPrintsTheScreenAgainWhenATickChangesThePanelKeepingTheTypedLine)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    for (const char* line : {"invoke\r", "select 1-2 1-4\r", "row 3\r"}) {
+        terminal.Keys(line);
+        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    }
+    /* The new set's staff count shows with the panel's next tick, printed
+       above the prompt without a key pressed. */
+    terminal.Keys("press 104\r");
+    ASSERT_TRUE(terminal.WaitFor("> 3   (No Name)             -      Flute")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("> 3   (No Name)             2      Flute", 5)) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* So does an undo; a line typed before the tick is kept. */
+    terminal.Keys("undo\rexpect sel");
+    ASSERT_TRUE(terminal.WaitFor("Redo: 1")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("> 3   -                     -", 5)) << terminal.Screen();
+    terminal.Keys("ected 3\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("error:"), std::string::npos) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
+}
+
 TEST_F(QzhostProgram, TerminalInterruptEndsTheSessionCleanly)
 {
     Terminal terminal("test", folder);
