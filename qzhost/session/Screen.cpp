@@ -63,6 +63,16 @@ void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, s
         out << "    " << line << "\n";
 }
 
+/* What an alert asks the user to do, as a command of qzhost. */
+struct AlertHint
+{
+    const char* title;
+    const char* hint;
+};
+const AlertHint kAlertHints[] = {
+    {"Category doesn't exist", "hint: in qzhost the command category add \"QZ Plug-in Data\" creates the category"},
+};
+
 } // namespace
 
 namespace Screen
@@ -178,6 +188,21 @@ void All(Session& session, std::ostream& out)
     View(session, false, out);
     Selection(session, out);
     Undo(session, out);
+}
+
+void Event(Session& session, const std::string& line, bool alertAsked, std::ostream& out)
+{
+    if (line.rfind("alert ", 0) != 0) {
+        out << (line == "beep" ? "*** beep ***" : line) << std::endl;
+        return;
+    }
+    if (!alertAsked)
+        out << line << "\n";
+    const std::deque<AlertRecord>& alerts = session.RecordedAlerts();
+    for (const AlertHint& hint : kAlertHints)
+        if (!alerts.empty() && alerts.back().title == hint.title)
+            out << hint.hint << "\n";
+    out.flush();
 }
 
 } // namespace Screen

@@ -204,10 +204,8 @@ void Run(Session& session)
     rl_readline_name = "qzhost";
     rl_attempted_completion_function = Complete;
     session.SetAlertAsker(AskAlert);
-    session.SetNotice([](const std::string& line) {
-        if (line.rfind("alert", 0) != 0) /* alerts were asked already */
-            std::cout << (line == "beep" ? "*** beep ***" : line) << std::endl;
-    });
+    /* Alerts were asked at the prompt already. */
+    session.SetNotice([&session](const std::string& line) { Screen::Event(session, line, true, std::cout); });
     CatchSignals();
     rl_callback_handler_install(kPrompt, OnLine);
     auto last = std::chrono::steady_clock::now();

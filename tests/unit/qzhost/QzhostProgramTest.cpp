@@ -199,6 +199,17 @@ TEST_F(QzhostProgram, ScreenShowsStaffNamesAsTheWindowDoesAndShowDocKeepsTheStor
     EXPECT_NE(run.out.find("3: \"Clarinet in B^flat()\" / ", doc), std::string::npos) << run.out;
 }
 
+TEST_F(QzhostProgram, PipedRunNamesTheCommandThatMakesAMissingCategory)
+{
+    Result run = Qzhost("run test", "staffset 1 \"1,2\"\ncategory remove \"QZ Plug-in Data\"\ninvoke\nrow 1\n"
+                                    "type \"Winds\"\npress 103\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("alert \"Category doesn't exist\" answered ok\nhint: in qzhost the command category add "
+                           "\"QZ Plug-in Data\" creates the category\n"),
+              std::string::npos)
+        << run.out;
+}
+
 TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
 {
     Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\ninvoke\nmove 321 123\n");
@@ -556,6 +567,16 @@ TEST_F(QzhostProgram, TerminalAsksAlertsAtThePrompt)
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
     terminal.Keys("expect staffset 1 \"\"\r");
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* After the alert about the missing category, the command that makes it. */
+    for (const char* line :
+         {"staffset 2 \"3\"\r", "category remove \"QZ Plug-in Data\"\r", "row 2\r", "type \"X\"\r"}) {
+        terminal.Keys(line);
+        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    }
+    terminal.Keys("press 103\r");
+    ASSERT_TRUE(terminal.WaitFor("answer [OK]: ")) << terminal.Screen();
+    terminal.Keys("\r");
+    ASSERT_TRUE(terminal.WaitFor("category add \"QZ Plug-in Data\" creates the category")) << terminal.Screen();
     EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
     terminal.Keys("quit\r");
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
