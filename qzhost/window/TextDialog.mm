@@ -2,18 +2,18 @@
 
 namespace
 {
-const CGFloat kWidth = 380;
-const CGFloat kHeight = 120;
+/* The panel's width and height, its margin and a button's size. */
+const NSRect kPanel = {{0, 0}, {380, 120}};
 const CGFloat kMargin = 20;
-const CGFloat kButtonWidth = 90;
-const CGFloat kButtonHeight = 28;
+const NSSize kButton = {90, 28};
 } // namespace
 
 @implementation QZHostTextDialog
 
 - (NSButton*)addButton:(NSString*)title at:(CGFloat)left action:(SEL)action key:(NSString*)key
 {
-    NSButton* button = [[[NSButton alloc] initWithFrame:NSMakeRect(left, 12, kButtonWidth, kButtonHeight)] autorelease];
+    NSButton* button =
+        [[[NSButton alloc] initWithFrame:NSMakeRect(left, 12, kButton.width, kButton.height)] autorelease];
     [button setTitle:title];
     [button setBezelStyle:NSRoundedBezelStyle];
     [button setTarget:self];
@@ -28,23 +28,27 @@ const CGFloat kButtonHeight = 28;
     self = [super init];
     if (!self)
         return nil;
-    _panel = [[NSPanel alloc] initWithContentRect:NSMakeRect(0, 0, kWidth, kHeight)
+    _panel = [[NSPanel alloc] initWithContentRect:kPanel
                                         styleMask:NSTitledWindowMask
                                           backing:NSBackingStoreBuffered
                                             defer:NO];
     [_panel setTitle:title];
     NSTextField* label =
-        [[[NSTextField alloc] initWithFrame:NSMakeRect(kMargin, 82, kWidth - 2 * kMargin, 20)] autorelease];
+        [[[NSTextField alloc] initWithFrame:NSMakeRect(kMargin, 82, NSWidth(kPanel) - 2 * kMargin, 20)] autorelease];
     [label setStringValue:prompt];
     [label setEditable:NO];
     [label setSelectable:NO];
     [label setBezeled:NO];
     [label setDrawsBackground:NO];
     [[_panel contentView] addSubview:label];
-    _field = [[[NSTextField alloc] initWithFrame:NSMakeRect(kMargin, 52, kWidth - 2 * kMargin, 24)] autorelease];
+    _field =
+        [[[NSTextField alloc] initWithFrame:NSMakeRect(kMargin, 52, NSWidth(kPanel) - 2 * kMargin, 24)] autorelease];
     [[_panel contentView] addSubview:_field];
-    [self addButton:@"OK" at:kWidth - kMargin - kButtonWidth action:@selector(ok:) key:@"\r"];
-    [self addButton:@"Cancel" at:kWidth - kMargin - 2 * kButtonWidth - 10 action:@selector(cancel:) key:@"\033"];
+    [self addButton:@"OK" at:NSWidth(kPanel) - kMargin - kButton.width action:@selector(ok:) key:@"\r"];
+    [self addButton:@"Cancel"
+                 at:NSWidth(kPanel) - kMargin - 2 * kButton.width - 10
+             action:@selector(cancel:)
+                key:@"\033"];
     [_panel setInitialFirstResponder:_field];
     return self;
 }

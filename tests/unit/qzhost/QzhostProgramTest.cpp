@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <initializer_list>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -465,6 +466,18 @@ public:
         return true;
     }
 
+    /* Types each command and its Return, waiting for the prompt after it;
+       false when a prompt does not come. */
+    bool Commands(std::initializer_list<const char*> lines)
+    {
+        for (const char* line : lines) {
+            Keys(std::string(line) + "\r");
+            if (!WaitFor("qzhost> "))
+                return false;
+        }
+        return true;
+    }
+
     /* Waits up to ten seconds for the program to end, keeping what it writes. */
     int ExitStatus()
     {
@@ -549,10 +562,7 @@ TEST_F(QzhostProgram, TerminalAsksAlertsAtThePrompt)
     Terminal terminal("test", folder);
     ASSERT_TRUE(terminal.Started());
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    for (const char* line : {"staffset 1 \"1,2\"\r", "invoke\r", "row 1\r"}) {
-        terminal.Keys(line);
-        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    }
+    ASSERT_TRUE(terminal.Commands({"staffset 1 \"1,2\"", "invoke", "row 1"})) << terminal.Screen();
     terminal.Keys("press 109\r");
     ASSERT_TRUE(terminal.WaitFor("Delete Staff Set?")) << terminal.Screen();
     ASSERT_TRUE(terminal.WaitFor("answer [YES/no]: ")) << terminal.Screen();
@@ -568,11 +578,8 @@ TEST_F(QzhostProgram, TerminalAsksAlertsAtThePrompt)
     terminal.Keys("expect staffset 1 \"\"\r");
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
     /* After the alert about the missing category, the command that makes it. */
-    for (const char* line :
-         {"staffset 2 \"3\"\r", "category remove \"QZ Plug-in Data\"\r", "row 2\r", "type \"X\"\r"}) {
-        terminal.Keys(line);
-        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    }
+    ASSERT_TRUE(terminal.Commands({"staffset 2 \"3\"", "category remove \"QZ Plug-in Data\"", "row 2", "type \"X\""}))
+        << terminal.Screen();
     terminal.Keys("press 103\r");
     ASSERT_TRUE(terminal.WaitFor("answer [OK]: ")) << terminal.Screen();
     terminal.Keys("\r");
@@ -605,10 +612,7 @@ TEST_F(QzhostProgram, TerminalPrintsTheScreenAgainWhenATickChangesThePanelKeepin
     Terminal terminal("test", folder);
     ASSERT_TRUE(terminal.Started());
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    for (const char* line : {"invoke\r", "select 1-2 1-4\r", "row 3\r"}) {
-        terminal.Keys(line);
-        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    }
+    ASSERT_TRUE(terminal.Commands({"invoke", "select 1-2 1-4", "row 3"})) << terminal.Screen();
     /* The new set's staff count shows with the panel's next tick, printed
        above the prompt without a key pressed. */
     terminal.Keys("press 104\r");
