@@ -1,6 +1,7 @@
 #include "staffsetpanel/FCStaffSetPanelHandler.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "document/FCMusicRegion.h"
@@ -35,6 +36,14 @@ void ShiftFrom(FCSystemStaves* pList, int first, int32_t shift)
         FCSystemStaff* pEntry = pList->GetItemAt(index);
         pEntry->SetDistance(pEntry->GetDistance() + shift);
     }
+}
+
+/* True when a stored entry holds the very bytes that a new entry saves. */
+bool SameRecord(const FCSystemStaff* pStored, const FCSystemStaff* pNew)
+{
+    const uint64_t size = std::min<uint64_t>(pNew->DataSizeSave(), pNew->_GetDataCapacity());
+    return pStored->GetLoadedSize() == size && pNew->_GetData() &&
+           std::memcmp(pStored->_GetData(), pNew->_GetData(), static_cast<size_t>(size)) == 0;
 }
 
 int IndexOfStaff(const FCSystemStaves& list, int16_t staff)
@@ -121,7 +130,10 @@ bool FCStaffSetPanelHandler::Execute()
     case OPERATION_MOVEDOWN: return SwapDownwards(n);
     case OPERATION_DELETE: return _HoldsAnything(n) && DeleteStaffSet(n);
     case OPERATION_RENAME: return !_HoldsName() && _StoreName();
-    case OPERATION_CREATE: return _pRegion && CreateRegionStaffSet(n) && _StoreName();
+    case OPERATION_CREATE:
+        if (!_pRegion || (_HoldsRegionList(n) && _HoldsName()))
+            return false;
+        return CreateRegionStaffSet(n) && _StoreName();
     case OPERATION_ADDSTAVES: return _pRegion && AddRegionStaves(n);
     case OPERATION_REMOVESTAVES: return _pRegion && RemoveRegionStaves(n);
     default: return false;
@@ -161,9 +173,9 @@ bool FCStaffSetPanelHandler::_WriteStaffSet(FCSystemStaves* pList, int staffSet)
     return pList->DeleteDataForItem(item) && pList->SaveAllForItem(item);
 }
 
-bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
+bool FCStaffSetPanelHandler::_BuildRegionList(FCSystemStaves* pList)
 {
-    if (!_pRegion || !_IsValidStaffSet(staffSet))
+    if (!_pRegion)
         return false;
     const std::vector<int16_t> staves = RegionStaves(*_pRegion);
     if (staves.empty())
@@ -176,13 +188,37 @@ bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
         return false;
     const int32_t top = pTop->GetDistance();
 
-    FCSystemStaves newList;
     for (size_t k = 0; k < staves.size(); ++k) {
         const FCSystemStaff* pEntry = regionList.FindStaff(staves[k]);
         const int32_t distance = pEntry ? pEntry->GetDistance() - top : -kStaffSpacing * static_cast<int32_t>(k + 1);
-        newList.Add(NewEntry(staves[k], distance));
+        pList->Add(NewEntry(staves[k], distance));
     }
+    return true;
+}
+
+bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
+{
+    FCSystemStaves newList;
+    if (!_IsValidStaffSet(staffSet) || !_BuildRegionList(&newList))
+        return false;
     return _InScore([&] { return _WriteStaffSet(&newList, staffSet); });
+}
+
+bool FCStaffSetPanelHandler::_HoldsRegionList(int staffSet)
+{
+    FCSystemStaves newList;
+    if (!_BuildRegionList(&newList))
+        return false;
+    const uint16_t item = _StaffSetItem(staffSet);
+    return _InScore([&] {
+        FCSystemStaves stored;
+        if (stored.LoadAllForItem(item) != newList.GetCount())
+            return false;
+        for (int index = 0; index < stored.GetCount(); ++index)
+            if (!SameRecord(stored.GetItemAt(index), newList.GetItemAt(index)))
+                return false;
+        return true;
+    });
 }
 
 bool FCStaffSetPanelHandler::AddRegionStaves(int staffSet)

@@ -31,9 +31,10 @@ extern const char* const szExpressionStandardString;
  * Every document operation returns false when it did not carry out the whole
  * change (nothing to do, bad input or a host refusal); the undo block then
  * cancels the host edit, so that nothing is left half-written. A command
- * that would change nothing (a rename to the name held, a move between two
- * empty positions, a delete of a missing staff set) fails the same way, so
- * that it leaves no empty undo step. The handler
+ * that would change nothing (a rename to the name held, a create that makes
+ * the list and the name the set holds, a move between two empty positions,
+ * a delete of a missing staff set) fails the same way, so that it leaves
+ * no empty undo step. The handler
  * keeps no document data between calls.
  *
  * Virtual operations after those of __FCUndoBlockHandler: none (Execute is
@@ -153,6 +154,11 @@ private:
     bool _HoldsName();
     /* True when staff set n has a list or a name expression. */
     bool _HoldsAnything(int staffSet);
+    /* The list that the region makes (see CreateRegionStaffSet); false when
+       its top staff is not in the region's staff list. */
+    bool _BuildRegionList(FCSystemStaves* pList);
+    /* True when staff set n is, record for record, the list the region makes. */
+    bool _HoldsRegionList(int staffSet);
 };
 
 #endif
