@@ -23,7 +23,8 @@ RecordId idOf(int16_t scope, uint32_t tag, uint64_t key) { return RecordId{scope
 RecordStore::Iterator::value_type RecordStore::Iterator::operator*() const
 {
     const RecordTable& t = table_->second;
-    return value_type(idOf(table_->first.first, table_->first.second, t.keyAt(at_)), t.imageAt(at_));
+    const uint64_t key = t.keyAt(at_);
+    return value_type(idOf(table_->first.first, table_->first.second, key), *t.find(key));
 }
 
 RecordStore::Iterator& RecordStore::Iterator::operator++()
