@@ -33,8 +33,9 @@ enum class AllocationPolicy : uint8_t
 };
 
 /* The records of one document, ordered by (part scope, tag, key): one
-   RecordTable per scope and tag, found in a small ordered map. Lookups,
-   next/previous and writes are O(log n). A record's image (a pointer from
+   RecordTable per scope and tag, found in a small ordered map. Finding a
+   record or the one after a stored key is O(1), other steps and writes
+   O(log n) (RecordTable). A record's image (a pointer from
    find or incidentList) stays valid until the next change of the store.
    Number allocation keeps, per (scope, tag), the last number it handed out. */
 class RecordStore
@@ -113,7 +114,7 @@ public:
 private:
     void notify(const RecordId& id) const;
     const RecordTable* table(const RecordId& id) const;
-    /* Writes without telling the observer; a null image deletes. */
+    /* Write and delete without telling the observer. */
     void set(const RecordId& id, Bytes image);
     bool drop(const RecordId& id);
 
