@@ -186,8 +186,23 @@ Outcome RunExpectMenu(Session&, const CommandArguments& args)
     return expected == got ? Outcome::Done() : Outcome::Expected(expected, got);
 }
 
+Outcome RunDialog(Session&, const CommandArguments& args)
+{
+    if (!gController)
+        return NoWindow();
+    ArgumentCheck check(args, "dialog \"TEXT\"|cancel");
+    if (!check.Count(1))
+        return check.Error();
+    const bool cancel = args[0].text == "cancel" && !args[0].quoted;
+    [gController queueTextAnswer:cancel ? nil : Text(args[0].text)];
+    return Outcome::Done();
+}
+
 } // namespace
 
+QZHOST_WINDOW_COMMAND(dialog, "dialog", "dialog \"TEXT\"|cancel",
+                      "answers the next text dialog (a new expression category's name) or cancels it", RunDialog,
+                      false);
 QZHOST_WINDOW_COMMAND(drag, "drag", "drag ROW MEASURE ROW MEASURE",
                       "a mouse drag in the grid from one cell to another (rows from 1 at the top)", RunDrag, false);
 QZHOST_WINDOW_COMMAND(menu, "menu", "menu \"MENU\" \"ITEM\"",
@@ -229,6 +244,7 @@ QZHOST_WINDOW_COMMAND(expect_menu, "expect menu", "expect menu \"MENU\" \"ITEM\"
 
 - (void)start
 {
+    [_controller setScripted:YES];
     [self performSelector:@selector(step:) withObject:nil afterDelay:0];
 }
 
