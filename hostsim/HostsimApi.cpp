@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/qz_fourcc.h"
+#include "common/qz_score_file.h"
 #include "hostsim/ContentWriter.h"
 #include "hostsim/DocumentDescriber.h"
 #include "hostsim/DocumentFile.h"
@@ -225,7 +226,7 @@ int16_t hostsim_open_document_file(const char* path, char* error, size_t errorSi
         return 0;
     }
     std::string head = MusicXmlSource::head(path, 256);
-    if (MusicXmlImport::recognises(head))
+    if (qz::LooksLikeMusicXml(head))
         return importMusicXml(e, path, error, errorSize);
     size_t first = head.find_first_not_of(" \t\r\n");
     if (first != std::string::npos && head[first] != '{') {
