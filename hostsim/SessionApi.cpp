@@ -1,7 +1,9 @@
-/* The driver functions of hostsim_session_api.h. */
+/* The driver functions for interactive and scripted sessions (qzhost): what a
+   person sees of the score and what a script sets up the way another program
+   would. */
 
 #include "common/qz_fourcc.h"
-#include "hostsim/hostsim_session_api.h"
+#include "hostsim/hostsim_api.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,6 @@
 
 #include "common/qz_fourcc.h"
 #include "common/qz_host_versions.h"
-#include "hostsim/hostsim_session_api.h"
 #include "platform/simurl.h"
 
 using namespace hostsim_test;
