@@ -11,25 +11,12 @@
 #include <string>
 
 #include "integration/panel/PanelFixture.h"
+#include "support/RunProgram.h"
 
 namespace
 {
-std::string Output(const std::string& command)
-{
-    std::string output;
-    if (FILE* pPipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pPipe))
-            output += buffer;
-        pclose(pPipe);
-    }
-    return output;
-}
-
-bool HasProgram(const char* name)
-{
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
+/* What the command printed on its standard output. */
+std::string Output(const std::string& command) { return RunProgram(command).out; }
 
 /* The X window whose name is the title, as the X server has it: its outer
    rectangle on the root window (false when no such window exists). */

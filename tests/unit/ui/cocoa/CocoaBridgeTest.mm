@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "support/RunProgram.h"
 #include "unit/ui/UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
 
@@ -213,22 +214,8 @@ TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
 
 namespace
 {
-std::string Output(const std::string& command)
-{
-    std::string output;
-    if (FILE* pPipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pPipe))
-            output += buffer;
-        pclose(pPipe);
-    }
-    return output;
-}
-
-bool HasProgram(const char* name)
-{
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
+/* What the command printed on its standard output. */
+std::string Output(const std::string& command) { return RunProgram(command).out; }
 } // namespace
 
 using PanelScreenshot = UiTest;
