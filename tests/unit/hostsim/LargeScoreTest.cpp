@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/qz_host_document.h"
 #include "hostsim/LargeScoreBuilder.h"
 #include "hostsim/hostsim_api.h"
 #include "support/RunProgram.h"
@@ -82,7 +83,7 @@ TEST_F(LargeScoreTest, HoldsTheAskedStavesExpressionsAndNamedStaffSets)
     EXPECT_GE(categories.size(), 5u);
     for (int set = 1; set <= 8; ++set) {
         EXPECT_EQ(names[set], 1) << "staff set " << set;
-        const std::vector<hostsim_staff_entry> members = List(uint16_t(65499 + set));
+        const std::vector<hostsim_staff_entry> members = List(qz::StaffSetItem(set));
         ASSERT_FALSE(members.empty()) << "staff set " << set;
         EXPECT_EQ(members.front().distance, 0);
         for (size_t i = 1; i < members.size(); ++i)

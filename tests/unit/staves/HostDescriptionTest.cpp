@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/qz_host_document.h"
 #include "document/FCCategoryDef.h"
 #include "document/FCCategoryDefs.h"
 #include "document/FCPart.h"
@@ -101,9 +102,9 @@ TEST_P(HostDescription, TheScoreListAndTheStaffSets)
     std::ostringstream sets;
     for (int n = 1; n <= 8; ++n) {
         FCSystemStaves set;
-        const int count = set.LoadAllForItem(static_cast<uint16_t>(65499 + n));
+        const int count = set.LoadAllForItem(qz::StaffSetItem(n));
         sets << "  " << n << ": " << (count == 0 ? "(none)" : std::to_string(count) + " staves") << "\n"
-             << ListText(static_cast<uint16_t>(65499 + n));
+             << ListText(qz::StaffSetItem(n));
     }
     EXPECT_TRUE(score.SwitchBack());
     /* The host may name a staff set after its count; the rest must agree. */
