@@ -4,7 +4,7 @@
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
-#include "unit/ui/UiTestWindow.h"
+#include "unit/framework/ui/UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
 
 namespace

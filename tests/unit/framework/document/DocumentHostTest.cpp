@@ -11,7 +11,7 @@
 #include "document/FCDocuments.h"
 #include "core/FCIteratorHandler.h"
 #include "document/FCPrintSettings.h"
-#include "StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 class Documents : public StavesHostTest
 {

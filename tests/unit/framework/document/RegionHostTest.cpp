@@ -12,7 +12,7 @@
 #include "document/FCMusicRegion.h"
 #include "document/FCStaff.h"
 #include "RegionRecord.h"
-#include "unit/staves/StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 namespace
 {

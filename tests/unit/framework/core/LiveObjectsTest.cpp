@@ -1,6 +1,6 @@
 #include "core/FCLiveObjects.h"
 #include "core/__FCCollection.h"
-#include "unit/core_base/Tracked.h"
+#include "unit/framework/core/Tracked.h"
 
 #include <gtest/gtest.h>
 

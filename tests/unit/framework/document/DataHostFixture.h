@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "unit/textrecords/TextHostFixture.h"
+#include "support/TextHostFixture.h"
 
 /* Record helpers over the editing host fixture. */
 class DataHostTest : public EditingHostTest

@@ -9,7 +9,7 @@
 #include "common/qz_host_versions.h"
 #include "document/FCCategoryDefs.h"
 #include "document/FCFontInfo.h"
-#include "TextHostFixture.h"
+#include "support/TextHostFixture.h"
 
 namespace
 {

@@ -15,7 +15,7 @@
 #include "core/FCIteratorHandler.h"
 #include "document/FCMidiExpression.h"
 #include "document/FCMusicRegion.h"
-#include "unit/staves/StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 namespace
 {

@@ -7,7 +7,7 @@
 #include "common/qz_fourcc.h"
 #include "document/FCTextBlock.h"
 #include "document/FCTextRepeatText.h"
-#include "TextHostFixture.h"
+#include "support/TextHostFixture.h"
 
 namespace
 {

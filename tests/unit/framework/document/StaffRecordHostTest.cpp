@@ -13,7 +13,7 @@
 #include "document/FCStaffNamePosition.h"
 #include "document/FCStaffStyleDef.h"
 #include "document/FCStaves.h"
-#include "StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 namespace
 {

@@ -10,7 +10,7 @@
 #include "document/FCParts.h"
 #include "document/FCPrintSettings.h"
 #include "document/FCSystemStaves.h"
-#include "StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 using PartSwitching = StavesHostTest;
 

@@ -1,6 +1,6 @@
 /* The Cocoa bridge started without a display: one clear line, no window,
  * no crash. Run with DISPLAY empty. */
-#include "unit/ui/UiTestWindow.h"
+#include "unit/framework/ui/UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
 
 using WithoutDisplay = UiTest;

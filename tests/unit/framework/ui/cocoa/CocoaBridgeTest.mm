@@ -13,7 +13,7 @@
 #include <string>
 
 #include "support/RunProgram.h"
-#include "unit/ui/UiTestWindow.h"
+#include "unit/framework/ui/UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
 
 namespace

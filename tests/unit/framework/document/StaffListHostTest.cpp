@@ -5,7 +5,7 @@
 #include "document/FCMusicRegion.h"
 #include "document/FCSystemStaff.h"
 #include "document/FCSystemStaves.h"
-#include "StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 using StaffLists = StavesHostTest;
 

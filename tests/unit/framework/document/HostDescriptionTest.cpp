@@ -19,7 +19,7 @@
 #include "document/FCSystemStaves.h"
 #include "document/FCTextExpressionDef.h"
 #include "document/FCTextExpressionDefs.h"
-#include "StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 class HostDescription : public StavesHostTest, public ::testing::WithParamInterface<int>
 {

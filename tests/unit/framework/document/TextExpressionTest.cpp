@@ -10,7 +10,7 @@
 #include "document/FCTextBlock.h"
 #include "document/FCTextExpressionDef.h"
 #include "document/FCTextExpressionDefs.h"
-#include "TextHostFixture.h"
+#include "support/TextHostFixture.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 #import "ui/cocoa/NSObject+UserInfo.h"
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
-#include "unit/ui/UiProbe.h"
+#include "unit/framework/ui/UiProbe.h"
 #include "ui/_FCWindowController_cocoa.h"
 
 namespace
