@@ -13,6 +13,7 @@
 #include <string>
 
 #include "support/RunProgram.h"
+#include "support/Screenshot.h"
 #include "unit/framework/ui/UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
 
@@ -238,18 +239,10 @@ TEST_F(PanelScreenshot, PanelLayoutWindowIsDrawnWithItsTitleAndButtonsInside)
     CocoaRuntime::Pump(0.3);
 
     qzui_rect frame = Frame(win);
-    const char* buildDir = std::getenv("QZ_BUILD_DIR");
-    std::string folder = std::string(buildDir ? buildDir : "/tmp") + "/artifacts";
-    mkdir(folder.c_str(), 0755);
-    std::string shot = folder + "/panel-window.png";
-    std::remove(shot.c_str());
-    char geometry[96];
-    std::snprintf(geometry, sizeof geometry, "%dx%d+%d+%d", static_cast<int>(frame.width),
-                  static_cast<int>(frame.height), static_cast<int>(frame.left), static_cast<int>(frame.top));
-    Output("import -window root -crop " + std::string(geometry) + " +repage '" + shot + "' 2>&1");
-    struct stat file
-    {};
-    ASSERT_EQ(0, stat(shot.c_str(), &file)) << "no screenshot at " << shot;
+    const std::string shot =
+        TakeScreenshot("panel-window.png", static_cast<int>(frame.left), static_cast<int>(frame.top),
+                       static_cast<int>(frame.width), static_cast<int>(frame.height));
+    ASSERT_FALSE(shot.empty()) << "no screenshot of the window";
     std::printf("screenshot: %s\n", shot.c_str());
 
     /* Not blank: many colours, and the image has the window's size. */
