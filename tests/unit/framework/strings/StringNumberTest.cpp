@@ -28,6 +28,15 @@ TEST(StringNumbers, IntegerParseStopsAtTheFirstNonDigit)
     EXPECT_EQ(FCString("+8").GetInteger(), 8);
     EXPECT_EQ(FCString("abc").GetInteger(), 0);
     EXPECT_EQ(FCString("").GetInteger(), 0);
+    /* A character beyond ASCII ends the number, whatever its low byte:
+       U+0435's is '5', U+012D's is '-'. */
+    FCString wide;
+    wide.SetUTF8String("1\xD0\xB5"
+                       "2");
+    EXPECT_EQ(wide.GetInteger(), 1);
+    wide.SetUTF8String("\xC4\xAD"
+                       "7");
+    EXPECT_EQ(wide.GetInteger(), 0);
 }
 
 TEST(StringNumbers, IntegerStartBeyondTheTextGivesZero)
@@ -64,6 +73,12 @@ TEST(StringNumbers, FloatParseAcceptsCommaAndStopsAtText)
     EXPECT_FLOAT_EQ(FCString("x3.25").GetFloat(1), 3.25f);
     EXPECT_FLOAT_EQ(FCString("x3.25").GetFloat(), 0.0f);
     EXPECT_FLOAT_EQ(FCString("1.5").GetFloat(9), 0.0f);
+    FCString wide;
+    wide.SetUTF8String("\xD0\xB5-");
+    EXPECT_FLOAT_EQ(wide.GetFloat(), 0.0f) << "U+0435 is no '5'";
+    wide.SetUTF8String("2\xD0\xAE"
+                       "5");
+    EXPECT_FLOAT_EQ(wide.GetFloat(), 2.0f) << "U+042E is no '.'";
 }
 
 TEST(StringNumbers, NumbersIgnoreTheProcessLocale)
