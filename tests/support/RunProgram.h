@@ -10,9 +10,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "support/ReadFile.h"
 
 struct ProgramRun
 {
@@ -56,8 +56,7 @@ inline ProgramRun RunProgram(const std::string& commandLine, ErrorOutput errors 
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     if (!errFile.empty()) {
-        std::ifstream in(errFile, std::ios::binary);
-        run.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        run.err = ReadFile(errFile);
         std::error_code ignored;
         std::filesystem::remove(errFile, ignored);
     }

@@ -1,5 +1,6 @@
 /* qzhost doc import: MusicXML scores printed or written as hostsim documents. */
 
+#include "support/ReadFile.h"
 #include "support/RunProgram.h"
 #include "support/TempFolder.h"
 
@@ -12,14 +13,6 @@
 
 namespace
 {
-
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class QzhostImportTest : public ::testing::Test
 {
@@ -66,7 +59,7 @@ TEST_F(QzhostImportTest, RefusedFilesGiveOneMessageAndStatusOne)
     std::filesystem::copy_file(sample("timewise.musicxml"), score);
     r = qzhost("doc import " + score + " " + score);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(slurp(score), slurp(sample("timewise.musicxml")));
+    EXPECT_EQ(ReadFile(score), ReadFile(sample("timewise.musicxml")));
 
     EXPECT_EQ(qzhost("doc import").status, 2);
     EXPECT_EQ(qzhost("doc import a b c").status, 2);

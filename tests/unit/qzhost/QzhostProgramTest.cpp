@@ -1,6 +1,7 @@
 /* qzhost run as a process: scripts and their exit statuses and messages,
    qzhost run fed through a pipe, and the terminal mode in a pseudo-terminal. */
 
+#include "support/ReadFile.h"
 #include "support/RunProgram.h"
 #include "support/TempFolder.h"
 
@@ -30,14 +31,6 @@ size_t Occurrences(const std::string& text, const std::string& what)
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
         ++count;
     return count;
-}
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class QzhostProgram : public ::testing::Test
