@@ -40,14 +40,14 @@ validate: build
 bench: build
 	@scripts/run-benchmarks $(BUILD)
 
-# Coverage-guided fuzzing with clang's libFuzzer; new inputs go to build/fuzz/found.
+# Coverage-guided fuzzing with clang's libFuzzer, every target in turn
+# (scripts/run-fuzz); failing inputs go to build/fuzz/found.
 FUZZ_SECONDS ?= 30
 fuzz:
 	@scripts/setup fuzz
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
-	@for t in build/fuzz/tests/fuzz/fuzz_*; do n=$${t##*/fuzz_}; mkdir -p build/fuzz/found/$$n; \
-	  $$t -max_total_time=$(FUZZ_SECONDS) build/fuzz/found/$$n tests/fuzz/corpus/$$n || exit 1; done
+	@scripts/run-fuzz build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

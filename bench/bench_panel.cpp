@@ -20,6 +20,7 @@
 
 #include "BenchTable.h"
 #include "common/qz_fourcc.h"
+#include "common/qz_host_document.h"
 #include "plugin/FinaleExtension.h"
 #include "plugin/PanelInvocation.h"
 #include "staffsetpanel/FCStaffSetPanelWindow.h"
@@ -152,7 +153,7 @@ int CountNineLists()
 {
     int total = CountRaw(0);
     for (int set = 1; set <= 8; ++set)
-        total += CountRaw(static_cast<uint16_t>(65499 + set));
+        total += CountRaw(qz::StaffSetItem(set));
     return total;
 }
 
@@ -219,7 +220,7 @@ void ReadLists(RefreshData& data)
 {
     unsigned char record[64];
     for (int row = 0; row <= kSets; ++row) {
-        const int16_t item = static_cast<int16_t>(row == 0 ? 0 : 65499 + row);
+        const int16_t item = static_cast<int16_t>(row == 0 ? 0 : qz::StaffSetItem(row));
         for (int inci = 0;; ++inci) {
             const int16_t key[3] = {item, static_cast<int16_t>(inci), 0};
             uint32_t size = sizeof record;
@@ -379,7 +380,7 @@ void RunCommand(benchmark::State& state, const Command& command)
         return state.SkipWithError("the score did not open");
     /* Staff set 3 for moving up. */
     const hostsim_staff_entry brass[] = {{5, 0, 100}, {6, -288, 100}, {7, -576, 100}};
-    host->hostsim_put_staff_list(65502, brass, 3);
+    host->hostsim_put_staff_list(qz::StaffSetItem(3), brass, 3);
     pMainWindow->RefereshAllData();
     const int window = qzui_find_window(FCStaffSetPanelWindow::LAYOUT_ID);
     const size_t undoDepth = host->hostsim_undo_depth();

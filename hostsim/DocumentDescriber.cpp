@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "common/qz_host_document.h"
 #include "hostsim/DocumentReader.h"
 #include "hostsim/RecordKey.h"
 
@@ -11,8 +12,6 @@ namespace hostsim
 
 namespace
 {
-
-constexpr uint16_t kFirstStaffSetItem = 65500;
 
 std::string staffLabel(const DocumentReader& r, int16_t staff)
 {
@@ -86,7 +85,7 @@ std::string DocumentDescriber::describe(const Document& doc, uint32_t hostVersio
     listGroups(out, r.groups());
     out << "staff sets:\n";
     for (int n = 1; n <= 8; ++n) {
-        std::vector<StaffEntry> set = r.staffList(0, uint16_t(kFirstStaffSetItem + n - 1));
+        std::vector<StaffEntry> set = r.staffList(0, qz::StaffSetItem(n));
         std::string name = r.staffSetName(n);
         out << "  " << n << ": " << (set.empty() ? "(none)" : std::to_string(set.size()) + " staves")
             << (name.empty() ? "" : " \"" + name + "\"") << "\n";

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/qz_fourcc.h"
+#include "common/qz_host_document.h"
 #include "common/qz_host_versions.h"
 #include "hostsim/SeedBuilder.h"
 #include "hostsim/TagRules.h"
@@ -14,7 +15,6 @@ namespace hostsim
 
 namespace
 {
-constexpr int16_t kPreferenceFolder = 16;
 constexpr uint32_t kSOIu = QZ_FOURCC("SOIu");
 } // namespace
 
@@ -158,8 +158,7 @@ std::string Engine::describeOp(const char* op, const RecordId& id) const
 
 void Engine::checkStaffSetWrite(const Document& doc, const RecordId& id, Origin origin)
 {
-    if (origin == Origin::Plugin && id.tag == kSOIu && id.key.words[0] >= 65500 && id.key.words[0] <= 65507 &&
-        doc.currentPart != 0)
+    if (origin == Origin::Plugin && id.tag == kSOIu && qz::IsStaffSetItem(id.key.words[0]) && doc.currentPart != 0)
         violation(Severity::Error, describeOp("staff set written outside the score:", id));
 }
 
@@ -315,7 +314,7 @@ std::string Engine::useUserPreferences()
     std::filesystem::create_directories(path, ec);
     if (ec)
         return {};
-    setFolder(kPreferenceFolder, path);
+    setFolder(qz::kPreferencesFolder, path);
     return path;
 }
 
@@ -324,7 +323,7 @@ std::string Engine::folder(int16_t selector)
     auto it = folders_.find(selector);
     if (it != folders_.end())
         return it->second;
-    if (selector != kPreferenceFolder)
+    if (selector != qz::kPreferencesFolder)
         return {};
     if (tempFolder_.empty()) {
         std::error_code ec;

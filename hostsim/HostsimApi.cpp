@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "common/qz_fourcc.h"
+#include "common/qz_score_file.h"
 #include "hostsim/ContentWriter.h"
 #include "hostsim/DocumentDescriber.h"
 #include "hostsim/DocumentFile.h"
 #include "hostsim/DocumentReader.h"
+#include "hostsim/DriverCall.h"
 #include "hostsim/Engine.h"
 #include "hostsim/LargeScoreBuilder.h"
 #include "hostsim/MusicXmlImport.h"
@@ -25,24 +30,6 @@ QZ_DEFINE_BUNDLE_IDENTIFIER(QZ_ENGINE_BUNDLE_ID);
 namespace
 {
 
-/* Every API call: the strict check that no plug-in call is in progress. */
-Engine& driver(const char* function)
-{
-    Engine& e = Engine::instance();
-    e.driverCall(function);
-    return e;
-}
-
-ContentWriter writerFor(Engine& e, Document& doc)
-{
-    return ContentWriter(doc, e.hostVersion, [&e, &doc](const RecordId& id, std::optional<Bytes> b) {
-        if (b)
-            e.write(doc, id, std::move(*b), Origin::Driver, "put");
-        else
-            e.remove(doc, id, Origin::Driver);
-    });
-}
-
 void copyError(const std::string& msg, char* error, size_t size)
 {
     if (!error || !size)
@@ -50,13 +37,6 @@ void copyError(const std::string& msg, char* error, size_t size)
     size_t n = std::min(msg.size(), size - 1);
     std::memcpy(error, msg.data(), n);
     error[n] = 0;
-}
-
-/* Texts handed out until the next call of the same function. */
-const char* keep(std::string& slot, std::string value)
-{
-    slot = std::move(value);
-    return slot.c_str();
 }
 
 Region toRegion(const hostsim_region& r)
@@ -225,7 +205,7 @@ int16_t hostsim_open_document_file(const char* path, char* error, size_t errorSi
         return 0;
     }
     std::string head = MusicXmlSource::head(path, 256);
-    if (MusicXmlImport::recognises(head))
+    if (qz::LooksLikeMusicXml(head))
         return importMusicXml(e, path, error, errorSize);
     size_t first = head.find_first_not_of(" \t\r\n");
     if (first != std::string::npos && head[first] != '{') {
@@ -691,12 +671,28 @@ size_t hostsim_redo_depth(void)
     return doc ? doc->redoSteps().size() : 0;
 }
 
-const char* hostsim_undo_name(void)
+namespace
 {
-    static std::string text;
-    Document* doc = driver("hostsim_undo_name").current();
-    return keep(text, doc && !doc->undoSteps().empty() ? doc->undoSteps().back().name : std::string());
+
+/* The name of the step the next undo (or redo) would take back, "" when
+   there is none. */
+const char* nextStepName(const char* function, bool redo)
+{
+    static std::string text[2];
+    std::string name;
+    if (const Document* doc = driver(function).current()) {
+        const std::vector<UndoStep>& steps = redo ? doc->redoSteps() : doc->undoSteps();
+        if (!steps.empty())
+            name = steps.back().name;
+    }
+    return keep(text[redo ? 1 : 0], std::move(name));
 }
+
+} // namespace
+
+const char* hostsim_undo_name(void) { return nextStepName("hostsim_undo_name", false); }
+
+const char* hostsim_redo_name(void) { return nextStepName("hostsim_redo_name", true); }
 
 /* ---- selection ---- */
 

@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "common/qz_host_document.h"
 #include "hostsim/ContentWriter.h"
 
 namespace hostsim
@@ -73,7 +74,6 @@ constexpr const char* kNameCategoryName = "QZ Plug-in Data";
 constexpr const char* kNameText = "^font(Times New Roman)^size(12)^efx(0)QZ Staff Set Panel Data";
 constexpr const char* kSetNames[] = {"Woodwinds", "Brass", "Strings",   "Percussion",
                                      "Choir",     "Tutti", "Reduction", "Soloists"};
-constexpr uint16_t kStaffSetItemBase = 65499;
 constexpr int64_t kMaxStaffSetSize = 40;
 
 /* Deterministic on every standard library: only the engine's raw output is
@@ -216,7 +216,7 @@ std::unique_ptr<Document> LargeScoreBuilder::build(int16_t id, uint32_t hostVers
     const std::vector<StaffEntry> score = writeStaves(w, request.staves, abbreviated);
     w.partRecord(0, 0, "Score");
     for (int64_t set = 1; set <= request.staffSets; ++set)
-        w.staffList(0, uint16_t(kStaffSetItemBase + set), randomStaffSet(score, rng));
+        w.staffList(0, qz::StaffSetItem(int(set)), randomStaffSet(score, rng));
     writeExpressions(w, request, rng);
     return doc;
 }

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "common/qz_fourcc.h"
+#include "common/qz_host_document.h"
 #include "hostsim/RecordKey.h"
 
 namespace hostsim
@@ -28,7 +29,6 @@ constexpr uint32_t kKnownCodes[] = {
 };
 
 constexpr uint32_t kScroll = QZ_FOURCC("VwSc"), kPage = QZ_FOURCC("VwPg"), kStaffSet0 = QZ_FOURCC("StS0");
-constexpr uint16_t kFirstStaffSetItem = 65500;
 
 } // namespace
 
@@ -39,7 +39,7 @@ bool MenuModel::isKnown(uint32_t code)
 
 bool MenuModel::staffSetExists(const Document& doc, int16_t scope, int n)
 {
-    RecordId id{scope, QZ_FOURCC("SOIu"), RecordKey(int16_t(kFirstStaffSetItem + n - 1), 0)};
+    RecordId id{scope, QZ_FOURCC("SOIu"), RecordKey(int16_t(qz::StaffSetItem(n)), 0)};
     return doc.store().find(id) != nullptr;
 }
 

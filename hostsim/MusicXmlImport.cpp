@@ -55,18 +55,6 @@ std::string partName(const MusicXmlPart& p, size_t index)
 
 } // namespace
 
-bool MusicXmlImport::recognises(const std::string& head)
-{
-    if (MusicXmlSource::isZip(head))
-        return true;
-    if (head.compare(0, 2, "\xFF\xFE") == 0 || head.compare(0, 2, "\xFE\xFF") == 0 ||
-        head.compare(0, 2, std::string("\0<", 2)) == 0)
-        return true; // UTF-16
-    size_t i = head.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    i = head.find_first_not_of(" \t\r\n", i);
-    return i != std::string::npos && head[i] == '<';
-}
-
 std::unique_ptr<Document> MusicXmlImport::import(const std::string& path, int16_t id, uint32_t hostVersion,
                                                  std::string& error)
 {

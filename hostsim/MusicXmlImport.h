@@ -25,10 +25,6 @@ public:
     static constexpr int16_t kMaxTextBlocks = 32767;
     static constexpr int16_t kMaxGroups = 32767;
 
-    /* True when a file starting with these bytes is read as MusicXML: a zip
-       archive, or XML (an optional byte order mark, white space, then '<'). */
-    static bool recognises(const std::string& head);
-
     /* Null on failure, with "<path>: <problem>" in `error`. */
     static std::unique_ptr<Document> import(const std::string& path, int16_t id, uint32_t hostVersion,
                                             std::string& error);

@@ -1,5 +1,6 @@
 #include "hostsim/SeedBuilder.h"
 
+#include "common/qz_host_document.h"
 #include "hostsim/ContentWriter.h"
 
 namespace hostsim
@@ -124,7 +125,7 @@ std::unique_ptr<Document> SeedBuilder::demo(int16_t id, uint32_t hostVersion)
         strings.push_back(StaffEntry{s, -int32_t(s - 10) * 330, 100});
     w.staffList(1, 0, strings);
     // A staff set made in the host: the woodwinds, the oboe at 75 %.
-    w.staffList(0, 65500,
+    w.staffList(0, qz::StaffSetItem(1),
                 {StaffEntry{1, 0, 100}, StaffEntry{2, -288, 75}, StaffEntry{3, -564, 100}, StaffEntry{4, -864, 100}});
     w.textExpression(0, 12, "QZ Staff Set Panel 1:Woodwinds",
                      "^font(Times New Roman)^size(12)^efx(0)QZ Staff Set Panel Data", 0);

@@ -1,7 +1,9 @@
-/* The driver functions of hostsim_session_api.h. */
+/* The driver functions for interactive and scripted sessions (qzhost): what a
+   person sees of the score and what a script sets up the way another program
+   would. */
 
 #include "common/qz_fourcc.h"
-#include "hostsim/hostsim_session_api.h"
+#include "hostsim/hostsim_api.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,6 +12,7 @@
 
 #include "hostsim/ContentWriter.h"
 #include "hostsim/DocumentReader.h"
+#include "hostsim/DriverCall.h"
 #include "hostsim/Engine.h"
 #include "hostsim/MenuModel.h"
 #include "hostsim/RecordKey.h"
@@ -17,44 +20,9 @@
 
 using namespace hostsim;
 
-namespace
-{
-
-Engine& sessionDriver(const char* function)
-{
-    Engine& e = Engine::instance();
-    e.driverCall(function);
-    return e;
-}
-
-ContentWriter sessionWriter(Engine& e, Document& doc)
-{
-    return ContentWriter(doc, e.hostVersion, [&e, &doc](const RecordId& id, std::optional<Bytes> b) {
-        if (b)
-            e.write(doc, id, std::move(*b), Origin::Driver, "put");
-        else
-            e.remove(doc, id, Origin::Driver);
-    });
-}
-
-const char* keepText(std::string& slot, std::string value)
-{
-    slot = std::move(value);
-    return slot.c_str();
-}
-
-} // namespace
-
-const char* hostsim_redo_name(void)
-{
-    static std::string text;
-    Document* doc = sessionDriver("hostsim_redo_name").current();
-    return keepText(text, doc && !doc->redoSteps().empty() ? doc->redoSteps().back().name : std::string());
-}
-
 int16_t hostsim_find_category(const char* name)
 {
-    Engine& e = sessionDriver("hostsim_find_category");
+    Engine& e = driver("hostsim_find_category");
     Document* doc = e.current();
     if (!doc || !name)
         return 0;
@@ -66,7 +34,7 @@ int16_t hostsim_find_category(const char* name)
 
 int16_t hostsim_add_category(const char* name)
 {
-    Engine& e = sessionDriver("hostsim_add_category");
+    Engine& e = driver("hostsim_add_category");
     Document* doc = e.current();
     if (!doc || !name)
         return 0;
@@ -78,13 +46,13 @@ int16_t hostsim_add_category(const char* name)
     if (item == INT16_MAX || id == INT16_MAX)
         return 0;
     ++item;
-    sessionWriter(e, *doc).category(item, static_cast<int16_t>(id + 1), name);
+    writerFor(e, *doc).category(item, static_cast<int16_t>(id + 1), name);
     return item;
 }
 
 int hostsim_remove_categories(const char* name)
 {
-    Engine& e = sessionDriver("hostsim_remove_categories");
+    Engine& e = driver("hostsim_remove_categories");
     Document* doc = e.current();
     if (!doc || !name)
         return 0;
@@ -101,26 +69,26 @@ int hostsim_remove_categories(const char* name)
 
 int hostsim_put_score_staff_list(uint16_t item, const hostsim_staff_entry* entries, size_t count)
 {
-    Engine& e = sessionDriver("hostsim_put_score_staff_list");
+    Engine& e = driver("hostsim_put_score_staff_list");
     Document* doc = e.current();
     if (!doc || (count && !entries))
         return 0;
     std::vector<StaffEntry> list;
     for (size_t i = 0; i < count; ++i)
         list.push_back(StaffEntry{entries[i].staff, entries[i].distance, entries[i].resize});
-    sessionWriter(e, *doc).staffList(e.idFor(QZ_FOURCC("SOIu"), RecordKey(), int16_t(0)).scope, item, list);
+    writerFor(e, *doc).staffList(e.idFor(QZ_FOURCC("SOIu"), RecordKey(), int16_t(0)).scope, item, list);
     return 1;
 }
 
 int16_t hostsim_measure_count(void)
 {
-    Document* doc = sessionDriver("hostsim_measure_count").current();
+    Document* doc = driver("hostsim_measure_count").current();
     return doc ? doc->measures : 0;
 }
 
 int32_t hostsim_menu_command(uint32_t code)
 {
-    Engine& e = sessionDriver("hostsim_menu_command");
+    Engine& e = driver("hostsim_menu_command");
     Document* doc = e.current();
     MenuEntry m;
     m.code = code;

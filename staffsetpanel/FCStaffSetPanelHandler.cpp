@@ -10,14 +10,12 @@
 #include "document/FCSystemStaves.h"
 #include "document/FCTextExpressionDef.h"
 #include "document/FCTextExpressionDefs.h"
+#include "common/qz_host_document.h"
 #include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
-/* Staff set n is stored under item n + kStaffSetItemBase. */
-constexpr int kStaffSetItemBase = 65499;
-
 /* A new list entry: every field zero but the staff, the distance and the
    resize (none). */
 FCSystemStaff* NewEntry(int16_t staff, int32_t distance)
@@ -99,10 +97,7 @@ FCStaffSetPanelHandler::FCStaffSetPanelHandler(FCString* pName, int staffSet, FC
 
 FCStaffSetPanelHandler::~FCStaffSetPanelHandler() = default;
 
-uint16_t FCStaffSetPanelHandler::_StaffSetItem(int staffSet)
-{
-    return static_cast<uint16_t>((staffSet + kStaffSetItemBase) & 0xFFFF);
-}
+uint16_t FCStaffSetPanelHandler::_StaffSetItem(int staffSet) { return qz::StaffSetItem(staffSet); }
 
 bool FCStaffSetPanelHandler::_IsValidStaffSet(int staffSet)
 {

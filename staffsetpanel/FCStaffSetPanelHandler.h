@@ -23,8 +23,8 @@ extern const char* const szExpressionStandardString;
  * inside one host edit (run it through FCUndoBlock::Execute with the undo
  * text "Staff Set Panel").
  *
- * Staff set n (1 to 8) is the staff list stored under item n + 65499 of the
- * system staff records, always read and written in the score. Its name lives
+ * Staff set n (1 to 8) is the staff list stored under item qz::StaffSetItem(n)
+ * of the system staff records, always read and written in the score. Its name lives
  * in a text expression of the category named szSpecialCategoryName whose
  * description is "QZ Staff Set Panel " + n + ":" followed by the name.
  *
@@ -81,8 +81,7 @@ public:
     bool Execute() override;
 
     /* ---- Staff set lists --------------------------------------------------- */
-    /* Item number of staff set n's list (n + 65499, as an unsigned 16-bit
-       value). */
+    /* Item number of staff set n's list (qz::StaffSetItem). */
     static uint16_t _StaffSetItem(int staffSet);
     static bool _IsValidStaffSet(int staffSet);
 

@@ -1,6 +1,7 @@
 #ifndef STAFFSETPANEL_FCSTAFFSETPANELWINDOW_H
 #define STAFFSETPANEL_FCSTAFFSETPANELWINDOW_H
 
+#include "common/qz_staffset_panel.h"
 #include "document/FCDocument.h"
 #include "ui/FCResourceWindow.h"
 
@@ -42,18 +43,18 @@ public:
     /* Layout and control IDs. */
     enum
     {
-        LAYOUT_ID = 20128,
-        CONTROL_OK = 1,
-        CONTROL_CLOSE = 2,
-        CONTROL_LIST = 101,
-        CONTROL_NAMEEDIT = 102,
-        CONTROL_SETNAME = 103,
-        CONTROL_CREATE = 104,
-        CONTROL_ADDSTAVES = 105,
-        CONTROL_REMOVESTAVES = 106,
-        CONTROL_MOVEUP = 107,
-        CONTROL_MOVEDOWN = 108,
-        CONTROL_DELETE = 109
+        LAYOUT_ID = qz::kPanelLayout,
+        CONTROL_OK = qz::kPanelOk,
+        CONTROL_CLOSE = qz::kPanelClose,
+        CONTROL_LIST = qz::kPanelList,
+        CONTROL_NAMEEDIT = qz::kPanelNameEdit,
+        CONTROL_SETNAME = qz::kPanelSetName,
+        CONTROL_CREATE = qz::kPanelCreate,
+        CONTROL_ADDSTAVES = qz::kPanelAddStaves,
+        CONTROL_REMOVESTAVES = qz::kPanelRemoveStaves,
+        CONTROL_MOVEUP = qz::kPanelMoveUp,
+        CONTROL_MOVEDOWN = qz::kPanelMoveDown,
+        CONTROL_DELETE = qz::kPanelDelete
     };
     /* The list's rows: the whole score, then staff sets 1 to 8. */
     static constexpr int kScoreRow = 0;

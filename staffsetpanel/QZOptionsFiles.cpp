@@ -8,13 +8,13 @@
 #include "strings/FCStrings.h"
 #include "strings/FCTextFileStream.h"
 #include "core/FinaleVersion.h"
+#include "common/qz_host_document.h"
 #include "common/qz_host_versions.h"
 #include "hostlink/fx_host_abi.h"
 
 namespace
 {
 
-constexpr int16_t kPreferencesFolder = 16;
 const char* const kPrefsFileName = "qzpluginprefs.txt";
 const char* const kOptionsFileName = "qzpluginoptions.txt";
 
@@ -50,7 +50,7 @@ FCTextFileStream* CreateQZOptionsStreamObject(bool prefsFile)
     if (version != qz::kHostVersion19)
         return nullptr;
     FinPathSpec25 folder{};
-    if (!FX_GetFinalePathMac(kPreferencesFolder, &folder, version) || !folder.url)
+    if (!FX_GetFinalePathMac(qz::kPreferencesFolder, &folder, version) || !folder.url)
         return nullptr;
     FCString fileName(prefsFile ? kPrefsFileName : kOptionsFileName);
     auto* pStream = new FCTextFileStream(&folder, &fileName);

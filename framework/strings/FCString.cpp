@@ -648,14 +648,17 @@ bool FCString::IsNumber() const
 namespace
 {
 
-/* The 8-bit form from start on, or nothing when start is outside the text. */
-bool NarrowFrom(const uint16_t* units, uint64_t length, int start, std::string& out)
+/* The text a number is read from: the ASCII characters from start on, up to
+   the first other one (no number goes on past it, and the low byte of a
+   wider character may look like a digit or a sign); nothing when start is
+   outside the text. */
+bool NumberTextFrom(const uint16_t* units, uint64_t length, int start, std::string& out)
 {
     if (start < 0 || static_cast<uint64_t>(start) > length)
         return false;
     const uint64_t narrow = NarrowLength(units, length);
-    for (uint64_t i = static_cast<uint64_t>(start); i < narrow; ++i)
-        out.push_back(static_cast<char>(units[i] & 0xFF));
+    for (uint64_t i = static_cast<uint64_t>(start); i < narrow && units[i] < 0x80; ++i)
+        out.push_back(static_cast<char>(units[i]));
     return true;
 }
 
@@ -674,7 +677,7 @@ const char* SkipToNumber(const char* p, bool allowPlus)
 int FCString::GetInteger(int start) const
 {
     std::string text;
-    if (!NarrowFrom(_buffer, _length, start, text))
+    if (!NumberTextFrom(_buffer, _length, start, text))
         return 0;
     const char* p = SkipToNumber(text.c_str(), true);
     long long value = 0;
@@ -694,7 +697,7 @@ int FCString::GetInteger(int start) const
 float FCString::GetFloat(int start) const
 {
     std::string text;
-    if (!NarrowFrom(_buffer, _length, start, text))
+    if (!NumberTextFrom(_buffer, _length, start, text))
         return 0.0f;
     for (char& c : text)
         if (c == ',')

@@ -18,7 +18,7 @@ Outcome RunPrefs(Session& session, const CommandArguments& args)
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder))
         return Outcome::Error("cannot use '" + folder + "' as the preferences folder");
-    session.Host().hostsim_set_folder(16, folder.c_str());
+    session.Host().hostsim_set_folder(qz::kPreferencesFolder, folder.c_str());
     return Outcome::Done();
 }
 

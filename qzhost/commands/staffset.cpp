@@ -24,7 +24,7 @@ Outcome RunStaffSet(Session& session, const CommandArguments& args)
     for (size_t i = 0; i < staves.size(); ++i)
         entries.push_back(
             hostsim_staff_entry{static_cast<int16_t>(staves[i]), -kStaffSpacing * static_cast<int32_t>(i), 100});
-    const uint16_t item = static_cast<uint16_t>(65499 + number);
+    const uint16_t item = qz::StaffSetItem(number);
     return session.Host().hostsim_put_score_staff_list(item, entries.data(), entries.size())
                ? Outcome::Done()
                : Outcome::Error("the host refused the staff list");

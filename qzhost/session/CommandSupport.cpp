@@ -1,6 +1,7 @@
 #include "qzhost/session/CommandSupport.h"
 
 #include <algorithm>
+#include <iterator>
 #include <cstdlib>
 
 bool ArgumentCheck::Fail(const std::string& problem)
@@ -64,7 +65,8 @@ bool ArgumentCheck::YesNo(size_t index, bool& out)
 
 const std::vector<int>& PanelControls()
 {
-    static const std::vector<int> controls = {1, 101, 102, 103, 104, 105, 106, 107, 108, 109};
+    static const std::vector<int> controls(std::begin(qz::kPanelEnablingControls),
+                                           std::end(qz::kPanelEnablingControls));
     return controls;
 }
 
@@ -209,7 +211,7 @@ Outcome PanelAction(Session& session, const std::string& what,
 
 std::vector<hostsim_staff_entry> ScoreStaffSet(const Session& session, int number)
 {
-    const uint16_t item = static_cast<uint16_t>(65499 + number);
+    const uint16_t item = qz::StaffSetItem(number);
     std::vector<hostsim_staff_entry> entries(session.Host().hostsim_staff_list(item, 0, nullptr, 0));
     entries.resize(session.Host().hostsim_staff_list(item, 0, entries.data(), entries.size()));
     return entries;

@@ -4,6 +4,8 @@
 /* Helpers shared by the session commands: argument checks, the panel's
    controls as the driver sees them, and the yes/no words of expectations. */
 
+#include "common/qz_host_document.h"
+#include "common/qz_staffset_panel.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/SessionCommand.h"
 
@@ -35,10 +37,10 @@ private:
 };
 
 /* The panel: layout, list, name edit and the controls whose state shows. */
-constexpr int kPanelLayout = 20128;
-constexpr int kPanelList = 101;
-constexpr int kPanelEdit = 102;
-constexpr int kPanelRows = 9;
+using qz::kPanelLayout;
+using qz::kPanelList;
+constexpr int kPanelEdit = qz::kPanelNameEdit;
+constexpr int kPanelRows = qz::kStaffSetCount + 1;
 const std::vector<int>& PanelControls();
 
 /* The panel's window number, or an error when the plug-in or the panel is

@@ -12,7 +12,7 @@ bool HostEngine::Resolve(const ModuleHost& host, std::string& missing)
     name = reinterpret_cast<HOSTSIM_FN(name)>(host.EngineSymbol(#name)); \
     if (!name && missing.empty())                                        \
         missing = #name;
-    HOSTSIM_DRIVER_FUNCTIONS(QZHOST_ENGINE_RESOLVE)
+    HOSTSIM_API_NAMES(QZHOST_ENGINE_RESOLVE)
 #undef QZHOST_ENGINE_RESOLVE
     return missing.empty();
 }

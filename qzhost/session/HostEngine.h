@@ -4,7 +4,8 @@
 /* The simulated host engine's driver functions, resolved by name in the
    loaded engine module (one pointer per function, same names). */
 
-#include "hostsim/hostsim_session_api.h"
+#include "hostsim/hostsim_api.h"
+#include "hostsim/hostsim_api_names.h"
 
 #include <iosfwd>
 #include <string>
@@ -14,7 +15,7 @@ class ModuleHost;
 struct HostEngine
 {
 #define QZHOST_ENGINE_MEMBER(name) HOSTSIM_FN(name) name = nullptr;
-    HOSTSIM_DRIVER_FUNCTIONS(QZHOST_ENGINE_MEMBER)
+    HOSTSIM_API_NAMES(QZHOST_ENGINE_MEMBER)
 #undef QZHOST_ENGINE_MEMBER
 
     /* False, with the first missing name in missing, when the engine lacks one. */

@@ -137,7 +137,7 @@ void View(Session& session, bool detailed, std::ostream& out)
         return;
     }
     out << "staff set " << view.displayedStaffSet << "\n";
-    PrintStaves(session, static_cast<uint16_t>(65499 + view.displayedStaffSet), 0, detailed, out);
+    PrintStaves(session, qz::StaffSetItem(view.displayedStaffSet), 0, detailed, out);
 }
 
 void Selection(Session& session, std::ostream& out)

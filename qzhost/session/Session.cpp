@@ -1,5 +1,7 @@
 #include "qzhost/session/Session.h"
 
+#include "common/qz_host_document.h"
+#include "common/qz_staffset_panel.h"
 #include "qzhost/RecordText.h"
 
 #include <cctype>
@@ -84,7 +86,7 @@ bool Session::Start(bool userPreferences, bool filesInWorkFolder, std::string& e
         error = "cannot make a temporary folder";
         return false;
     }
-    _host.hostsim_set_folder(16, _workFolder.c_str());
+    _host.hostsim_set_folder(qz::kPreferencesFolder, _workFolder.c_str());
     return true;
 }
 
@@ -149,7 +151,7 @@ void Session::PluginCall(const char* what, const std::function<void()>& call)
     _host.hostsim_end_plugin_call(_editDepth ? *_editDepth : -1);
 }
 
-int Session::PanelWindow() const { return _ui.qzui_find_window ? _ui.qzui_find_window(20128) : 0; }
+int Session::PanelWindow() const { return _ui.qzui_find_window ? _ui.qzui_find_window(qz::kPanelLayout) : 0; }
 
 std::string Session::ResolvePath(const std::string& path) const
 {
@@ -158,7 +160,7 @@ std::string Session::ResolvePath(const std::string& path) const
     return (fs::path(_workFolder) / path).string();
 }
 
-std::string Session::PreferencesFolder() const { return _host.hostsim_folder(16); }
+std::string Session::PreferencesFolder() const { return _host.hostsim_folder(qz::kPreferencesFolder); }
 
 std::string Session::TakeActionProblem()
 {

@@ -1,5 +1,6 @@
 #include "qzhost/window/ScoreReader.h"
 
+#include "common/qz_host_document.h"
 #include "qzhost/session/Session.h"
 #include "qzhost/session/StaffNames.h"
 
@@ -8,7 +9,6 @@
 namespace
 {
 
-constexpr uint16_t kFirstStaffSetItem = 65500;
 constexpr int16_t kCurrentPart = -1;
 
 std::vector<hostsim_staff_entry> StaffList(const HostEngine& host, uint16_t item, int16_t part)
@@ -41,9 +41,7 @@ ScoreModel ScoreReader::Read(const Session& session)
        in the current part. */
     const std::vector<hostsim_staff_entry> order = StaffList(host, 0, kCurrentPart);
     const std::vector<hostsim_staff_entry> shown =
-        model.displayedStaffSet == 0
-            ? order
-            : StaffList(host, static_cast<uint16_t>(kFirstStaffSetItem + model.displayedStaffSet - 1), kCurrentPart);
+        model.displayedStaffSet == 0 ? order : StaffList(host, qz::StaffSetItem(model.displayedStaffSet), kCurrentPart);
     for (const hostsim_staff_entry& entry : shown) {
         ScoreRow row;
         row.staff = entry.staff;
@@ -63,7 +61,7 @@ ScoreModel ScoreReader::Read(const Session& session)
     }
     for (int set = 1; set <= ScoreModel::kStaffSets; ++set)
         model.staffSets[static_cast<size_t>(set)] =
-            host.hostsim_staff_list(static_cast<uint16_t>(kFirstStaffSetItem + set - 1), kCurrentPart, nullptr, 0) > 0;
+            host.hostsim_staff_list(qz::StaffSetItem(set), kCurrentPart, nullptr, 0) > 0;
     model.undoSteps = host.hostsim_undo_depth();
     model.redoSteps = host.hostsim_redo_depth();
     model.undoName = host.hostsim_undo_name();

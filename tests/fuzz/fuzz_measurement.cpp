@@ -56,12 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string bytes = reader.Rest();
     FCString text;
     text.SetUTF8String(bytes.c_str());
-    const std::string narrow = text.GetCString();
+    /* Digits looked for in the UTF-8 form: the 8-bit form keeps only the low
+       byte of each character, so a letter such as U+0400 would end it early
+       and U+0436 would read as the digit 6. */
+    const std::string utf8 = text.GetUTF8String();
 
     qzui_set_decimal_separator(".");
     const double evpus = text.GetMeasurement(unit);
     FUZZ_CHECK(std::isfinite(evpus), "a measurement is a finite number");
-    if (!HasDigit(narrow))
+    if (!HasDigit(utf8))
         FUZZ_CHECK(evpus == 0.0, "text without digits reads as 0");
 
     /* Reading does not depend on the separator the user writes with. */

@@ -2,13 +2,12 @@
    status, against the module of this build and against modules broken on
    purpose (tests/validate/CMakeLists.txt builds them). */
 
+#include "support/RunProgram.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -18,36 +17,19 @@ using nlohmann::json;
 namespace
 {
 
-struct ValidatorRun
-{
-    int status = -1; /* exit status; -1 when the validator did not exit normally */
-    std::string out;
-};
-
 /* Under the address sanitizer a crash would end in its report and exit
    status 1; with crashesAsSignals the signal ends the process, as it does in
    the optimised build. */
-ValidatorRun Validate(const std::vector<std::string>& args, bool crashesAsSignals = false)
+ProgramRun Validate(const std::vector<std::string>& args, bool crashesAsSignals = false)
 {
     std::string command = std::string(crashesAsSignals ? "ASAN_OPTIONS=\"$ASAN_OPTIONS:handle_segv=0\" " : "") +
                           QZHOST_PROGRAM " validate";
     for (const std::string& arg : args)
         command += " '" + arg + "'";
-    command += " 2>/dev/null";
-    ValidatorRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return RunProgram(command, ErrorOutput::Dropped);
 }
 
-json Report(const ValidatorRun& run)
+json Report(const ProgramRun& run)
 {
     const json report = json::parse(run.out, nullptr, false);
     EXPECT_TRUE(report.is_object()) << run.out;
@@ -78,7 +60,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 TEST(ValidateGoodModule, PassesLevel3WithEveryCycleCountedAndExitsZero)
 {
-    const ValidatorRun run = Validate({"--level", "3", "--seed", "5", "--json", QZTEST_MODULE});
+    const ProgramRun run = Validate({"--level", "3", "--seed", "5", "--json", QZTEST_MODULE});
     const json report = Report(run);
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(report.value("passed", false));
@@ -93,7 +75,7 @@ TEST(ValidateGoodModule, PassesLevel3WithEveryCycleCountedAndExitsZero)
 
 TEST(ValidateGoodModule, SurvivesKilledSavesAndMalformedPreferenceFilesAtLevel9)
 {
-    const ValidatorRun run = Validate({"--level", "9", "--seed", "11", "--json", QZTEST_MODULE});
+    const ProgramRun run = Validate({"--level", "9", "--seed", "11", "--json", QZTEST_MODULE});
     const json report = Report(run);
     EXPECT_EQ(run.status, 0) << run.out;
     const json killed = Check(report, "killed saves leave the old or the new file");
@@ -106,7 +88,7 @@ TEST(ValidateGoodModule, SurvivesKilledSavesAndMalformedPreferenceFilesAtLevel9)
 
 TEST(ValidateGoodModule, TextReportHasOneLinePerCheckAndASummaryWithTheSeed)
 {
-    const ValidatorRun run = Validate({"--level", "1", "--seed", "42", QZTEST_MODULE});
+    const ProgramRun run = Validate({"--level", "1", "--seed", "42", QZTEST_MODULE});
     EXPECT_EQ(run.status, 0) << run.out;
     size_t lines = 0, passes = 0;
     std::string last;
@@ -127,15 +109,15 @@ TEST(ValidateGoodModule, TextReportHasOneLinePerCheckAndASummaryWithTheSeed)
 
 TEST(ValidateGoodModule, WithoutASeedTheRunPrintsTheOneItChose)
 {
-    const ValidatorRun first = Validate({"--level", "1", "--json", QZTEST_MODULE});
-    const ValidatorRun second = Validate({"--level", "1", "--json", QZTEST_MODULE});
+    const ProgramRun first = Validate({"--level", "1", "--json", QZTEST_MODULE});
+    const ProgramRun second = Validate({"--level", "1", "--json", QZTEST_MODULE});
     EXPECT_TRUE(Report(first).contains("seed"));
     EXPECT_NE(Report(first).value("seed", 0ull), Report(second).value("seed", 0ull));
 }
 
 TEST(ValidateBrokenModules, AMissingExportFailsTheExportsCheckAndStopsTheRun)
 {
-    const ValidatorRun run = Validate({"--level", "3", "--json", QZTEST_MISSING_EXPORT_MODULE});
+    const ProgramRun run = Validate({"--level", "3", "--json", QZTEST_MISSING_EXPORT_MODULE});
     const json report = Report(run);
     EXPECT_EQ(run.status, 1);
     const json exports = Check(report, "entry points with C linkage");
@@ -151,7 +133,7 @@ TEST(ValidateBrokenModules, AMissingExportFailsTheExportsCheckAndStopsTheRun)
 
 TEST(ValidateBrokenModules, AnObjectLeakedPerInvokeFailsTheLiveObjectCheckAtTheFirstCycle)
 {
-    const ValidatorRun run = Validate({"--level", "3", "--seed", "3", "--json", QZTEST_LEAK_MODULE});
+    const ProgramRun run = Validate({"--level", "3", "--seed", "3", "--json", QZTEST_LEAK_MODULE});
     const json report = Report(run);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(FailedNames(report), std::vector<std::string>{"framework objects freed at terminate"});
@@ -165,7 +147,7 @@ TEST(ValidateBrokenModules, AnObjectLeakedPerInvokeFailsTheLiveObjectCheckAtTheF
 
 TEST(ValidateBrokenModules, ACrashInAnEntryPointIsAFailedCheckNamingTheSignal)
 {
-    const ValidatorRun run = Validate({"--level", "5", "--json", QZTEST_CRASH_MODULE}, true);
+    const ProgramRun run = Validate({"--level", "5", "--json", QZTEST_CRASH_MODULE}, true);
     const json report = Report(run);
     /* The validator itself ended normally. */
     EXPECT_EQ(run.status, 1);
@@ -179,7 +161,7 @@ TEST(ValidateBrokenModules, ACrashInAnEntryPointIsAFailedCheckNamingTheSignal)
 
 TEST(ValidateBrokenModules, AHangIsAFailedCheckAfterTheTimeLimit)
 {
-    const ValidatorRun run = Validate({"--level", "1", "--timeout", "2", "--json", QZTEST_HANG_MODULE});
+    const ProgramRun run = Validate({"--level", "1", "--timeout", "2", "--json", QZTEST_HANG_MODULE});
     const json report = Report(run);
     EXPECT_EQ(run.status, 1);
     const json hung = Check(report, "startup ran without crashing or hanging");
@@ -210,7 +192,7 @@ TEST(ValidateNotAPlugin, FilesThatAreNoPlugInModulesAreReportedNotLoaded)
         {QZTEST_ENGINE, "not a plug-in: none of the host's entry points"},
     };
     for (const auto& c : cases) {
-        const ValidatorRun run = Validate({"--json", c.module});
+        const ProgramRun run = Validate({"--json", c.module});
         const json report = Report(run);
         EXPECT_EQ(run.status, 1) << c.module;
         const std::vector<std::string> failed = FailedNames(report);

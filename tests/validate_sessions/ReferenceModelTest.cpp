@@ -2,6 +2,7 @@
    panel's documented behaviour on the small test score (staves 1-6 at
    distances 0, -300, -620, -900, -1250, -1560). */
 
+#include "common/qz_staffset_panel.h"
 #include "qzhost/validate/session/ReferenceModel.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,9 @@
 namespace
 {
 
-constexpr int kRename = 103, kCreate = 104, kAdd = 105, kRemove = 106, kUp = 107, kDown = 108, kDelete = 109;
+constexpr int kRename = qz::kPanelSetName, kCreate = qz::kPanelCreate, kAdd = qz::kPanelAddStaves,
+              kRemove = qz::kPanelRemoveStaves, kUp = qz::kPanelMoveUp, kDown = qz::kPanelMoveDown,
+              kDelete = qz::kPanelDelete;
 constexpr int kNo = 3, kOK = 0;
 
 std::vector<ModelEntry> Score()

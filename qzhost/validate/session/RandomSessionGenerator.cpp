@@ -1,13 +1,15 @@
 #include "qzhost/validate/session/RandomSessionGenerator.h"
 
+#include "common/qz_staffset_panel.h"
 #include "qzhost/script/ScriptParser.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace
 {
 
-const std::vector<int> kCommandButtons = {103, 104, 105, 106, 107, 108, 109};
+const std::vector<int> kCommandButtons(std::begin(qz::kPanelCommandButtons), std::end(qz::kPanelCommandButtons));
 
 std::string JoinStaves(const std::vector<int>& staves)
 {

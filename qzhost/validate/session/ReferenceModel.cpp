@@ -1,5 +1,7 @@
 #include "qzhost/validate/session/ReferenceModel.h"
 
+#include "common/qz_staffset_panel.h"
+
 #include <algorithm>
 
 namespace
@@ -338,7 +340,7 @@ bool ReferenceModel::WouldAsk(int control, const PanelInputs& inputs) const
 {
     if (!_open || !Contains(inputs.enabled, control) || inputs.row < 1 || !_doc.Exists(inputs.row))
         return false;
-    return control == 109 || (control == 104 && HasSelection());
+    return control == qz::kPanelDelete || (control == qz::kPanelCreate && HasSelection());
 }
 
 void ReferenceModel::RunHandlerResult(bool ok, const ModelDocument& before, StepPrediction& out)
@@ -370,7 +372,7 @@ StepPrediction ReferenceModel::Press(int control, const PanelInputs& inputs)
         shown.bottom = fresh.bottom;
     };
     switch (control) {
-    case 103:
+    case qz::kPanelSetName:
         /* Storing the name held (none for a set without one) changes nothing. */
         if (row < 1 || !exists || _doc.Name(row, _category) == Trim(inputs.edit))
             break;
@@ -378,7 +380,7 @@ StepPrediction ReferenceModel::Press(int control, const PanelInputs& inputs)
         if (out.committed)
             updateRow();
         break;
-    case 104:
+    case qz::kPanelCreate:
         if (!HasSelection()) {
             AskAlert("No Region Selected", false, out);
             break;
@@ -393,25 +395,25 @@ StepPrediction ReferenceModel::Press(int control, const PanelInputs& inputs)
         if (out.committed)
             updateRow();
         break;
-    case 105:
-    case 106:
+    case qz::kPanelAddStaves:
+    case qz::kPanelRemoveStaves:
         if (!HasSelection() || row < 1 || !exists)
             break;
-        RunHandlerResult(control == 105 ? AddStaves(_doc, row) : RemoveStaves(_doc, row), before, out);
+        RunHandlerResult(control == qz::kPanelAddStaves ? AddStaves(_doc, row) : RemoveStaves(_doc, row), before, out);
         if (out.committed)
             updateRow();
         else
             out.beeps = 1;
         break;
-    case 107:
-    case 108:
-        if (!exists || (control == 107 && row < 2) || (control == 108 && row > 7))
+    case qz::kPanelMoveUp:
+    case qz::kPanelMoveDown:
+        if (!exists || (control == qz::kPanelMoveUp && row < 2) || (control == qz::kPanelMoveDown && row > 7))
             break;
-        Swap(_doc, row, control == 107 ? row - 1 : row + 1);
+        Swap(_doc, row, control == qz::kPanelMoveUp ? row - 1 : row + 1);
         RunHandlerResult(true, before, out);
         RefreshAll();
         break;
-    case 109:
+    case qz::kPanelDelete:
         if (row < 1 || !exists || AskAlert("Delete Staff Set?", true, out) != kYes)
             break;
         Delete(_doc, row);

@@ -1,6 +1,7 @@
 #include "qzhost/validate/session/ReferenceModelReadout.h"
 
 #include "common/qz_fourcc.h"
+#include "common/qz_host_document.h"
 #include "qzhost/session/Session.h"
 
 #include <cstdio>
@@ -52,7 +53,7 @@ DocumentReadout ReadDocument(const Session& session)
     const HostEngine& host = session.Host();
     DocumentReadout readout;
     for (int n = 1; n <= 8; ++n) {
-        const uint16_t item = static_cast<uint16_t>(65499 + n);
+        const uint16_t item = qz::StaffSetItem(n);
         std::vector<hostsim_staff_entry> entries(host.hostsim_staff_list(item, 0, nullptr, 0));
         entries.resize(host.hostsim_staff_list(item, 0, entries.data(), entries.size()));
         for (const hostsim_staff_entry& entry : entries)

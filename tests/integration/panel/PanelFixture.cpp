@@ -5,12 +5,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/qz_host_document.h"
+#include "common/qz_staffset_panel.h"
 #include "plugin/FinaleExtension.h"
 
 namespace
 {
 
-constexpr int kLayout = 20128;
 constexpr int kList = 101;
 constexpr int kEdit = 102;
 constexpr int kColumns = 5;
@@ -95,7 +96,7 @@ void PanelFixture::Terminate()
     invoked = false;
 }
 
-int PanelFixture::Window() const { return qzui_find_window(kLayout); }
+int PanelFixture::Window() const { return qzui_find_window(qz::kPanelLayout); }
 
 /* ---- User actions ---- */
 
@@ -163,8 +164,7 @@ void PanelFixture::PutStaffSet(int staffSet, const std::vector<int16_t>& staves)
     std::vector<hostsim_staff_entry> entries;
     for (size_t i = 0; i < staves.size(); ++i)
         entries.push_back(hostsim_staff_entry{staves[i], -288 * static_cast<int32_t>(i), 100});
-    ASSERT_TRUE(
-        Host()->hostsim_put_staff_list(static_cast<uint16_t>(65499 + staffSet), entries.data(), entries.size()));
+    ASSERT_TRUE(Host()->hostsim_put_staff_list(qz::StaffSetItem(staffSet), entries.data(), entries.size()));
 }
 
 /* ---- Reading the panel ---- */
@@ -209,7 +209,7 @@ int PanelFixture::SelectedRow() const { return qzui_table_selected_row(Window(),
 std::vector<int16_t> PanelFixture::StaffSet(int staffSet) const
 {
     hostsim_staff_entry entries[64];
-    size_t count = Host()->hostsim_staff_list(static_cast<uint16_t>(65499 + staffSet), 0, entries, 64);
+    size_t count = Host()->hostsim_staff_list(qz::StaffSetItem(staffSet), 0, entries, 64);
     std::vector<int16_t> staves;
     for (size_t i = 0; i < count && i < 64; ++i)
         staves.push_back(entries[i].staff);

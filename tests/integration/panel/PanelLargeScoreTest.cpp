@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "PanelFixture.h"
+#include "common/qz_host_document.h"
 #include "document/FCCategoryDef.h"
 #include "document/FCCategoryDefs.h"
 #include "document/FCStaff.h"
@@ -66,7 +67,7 @@ bool StoredName(int staffSet, std::string* pName)
 std::string ReferenceRow(int row)
 {
     FCSystemStaves list;
-    const int count = list.LoadAllForItem(static_cast<uint16_t>(row == 0 ? 0 : 65499 + row));
+    const int count = list.LoadAllForItem(row == 0 ? uint16_t(0) : qz::StaffSetItem(row));
     const std::string staves = count > 0 ? std::to_string(count) : "-";
     if (row == 0)
         return "- | All Staves | " + staves + " |  | ";

@@ -2,6 +2,7 @@
    under scripts/run-gnustep): how a run ends (the Quit menu item, a
    termination signal) and where GNUstep's per-user files go. */
 
+#include "support/ReadFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 /* One run of the window mode on the test document, playing a script. */
 class WindowRun

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "common/qz_fourcc.h"
+#include "common/qz_host_document.h"
 #include "common/qz_host_versions.h"
-#include "hostsim/hostsim_session_api.h"
 #include "platform/simurl.h"
 
 using namespace hostsim_test;
@@ -23,7 +23,7 @@ protected:
             entries.push_back(hostsim_staff_entry{s, 0, 100});
         int16_t part = hostsim_current_part();
         hostsim_set_current_part(0);
-        ASSERT_TRUE(hostsim_put_staff_list(uint16_t(65499 + n), entries.data(), entries.size()));
+        ASSERT_TRUE(hostsim_put_staff_list(qz::StaffSetItem(n), entries.data(), entries.size()));
         hostsim_set_current_part(part);
     }
     static void freeURL(SimURL* url)

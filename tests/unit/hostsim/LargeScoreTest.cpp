@@ -2,7 +2,6 @@
    `qzhost doc new --staves ...`. */
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "common/qz_host_document.h"
 #include "hostsim/LargeScoreBuilder.h"
 #include "hostsim/hostsim_api.h"
+#include "support/RunProgram.h"
 
 namespace
 {
@@ -82,7 +83,7 @@ TEST_F(LargeScoreTest, HoldsTheAskedStavesExpressionsAndNamedStaffSets)
     EXPECT_GE(categories.size(), 5u);
     for (int set = 1; set <= 8; ++set) {
         EXPECT_EQ(names[set], 1) << "staff set " << set;
-        const std::vector<hostsim_staff_entry> members = List(uint16_t(65499 + set));
+        const std::vector<hostsim_staff_entry> members = List(qz::StaffSetItem(set));
         ASSERT_FALSE(members.empty()) << "staff set " << set;
         EXPECT_EQ(members.front().distance, 0);
         for (size_t i = 1; i < members.size(); ++i)
@@ -152,39 +153,22 @@ TEST_F(LargeScoreTest, RefusesSizesTheHostCannotHold)
 
 /* ---- qzhost doc new --staves ... ---- */
 
-struct Outcome
+ProgramRun qzhost(const std::string& args)
 {
-    int status;
-    std::string text; // stdout and stderr
-};
-
-Outcome qzhost(const std::string& args)
-{
-    std::string cmd = std::string(QZHOST_PROGRAM) + " " + args + " 2>&1";
-    Outcome r{-1, {}};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-        r.text.append(buf, n);
-    int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
+    return RunProgram(std::string(QZHOST_PROGRAM) + " " + args, ErrorOutput::Merged);
 }
 
 TEST(QzhostDocNewLarge, WritesAScoreTheHostOpens)
 {
     const std::string file =
         (std::filesystem::temp_directory_path() / ("qzhost-large-" + std::to_string(::getpid()) + ".json")).string();
-    Outcome made = qzhost("doc new --staves 30 --measures 12 --expressions 90 --staffsets 3 --seed 9 " + file);
-    ASSERT_EQ(made.status, 0) << made.text;
-    Outcome shown = qzhost("doc show " + file);
+    ProgramRun made = qzhost("doc new --staves 30 --measures 12 --expressions 90 --staffsets 3 --seed 9 " + file);
+    ASSERT_EQ(made.status, 0) << made.out;
+    ProgramRun shown = qzhost("doc show " + file);
     std::filesystem::remove(file);
-    ASSERT_EQ(shown.status, 0) << shown.text;
-    EXPECT_NE(shown.text.find("QZ Staff Set Panel 3:"), std::string::npos);
-    EXPECT_NE(shown.text.find("Piccolo 2"), std::string::npos);
+    ASSERT_EQ(shown.status, 0) << shown.out;
+    EXPECT_NE(shown.out.find("QZ Staff Set Panel 3:"), std::string::npos);
+    EXPECT_NE(shown.out.find("Piccolo 2"), std::string::npos);
 }
 
 TEST(QzhostDocNewLarge, RefusesBadSizesWithAMessageAndWritesNothing)
@@ -199,9 +183,9 @@ TEST(QzhostDocNewLarge, RefusesBadSizesWithAMessageAndWritesNothing)
         {"--staves 10 --measures 1 --expressions 10 --staffsets 0 --colour 2", "unknown option"},
     };
     for (const auto& [options, message] : cases) {
-        Outcome r = qzhost("doc new " + options + " " + file);
+        ProgramRun r = qzhost("doc new " + options + " " + file);
         EXPECT_NE(r.status, 0) << options;
-        EXPECT_NE(r.text.find(message), std::string::npos) << options << ": " << r.text;
+        EXPECT_NE(r.out.find(message), std::string::npos) << options << ": " << r.out;
         EXPECT_FALSE(std::filesystem::exists(file)) << options;
     }
 }

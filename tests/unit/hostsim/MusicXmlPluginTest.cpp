@@ -11,7 +11,7 @@
 #include "document/FCStaff.h"
 #include "document/FCSystemStaff.h"
 #include "document/FCSystemStaves.h"
-#include "unit/staves/StavesHostFixture.h"
+#include "support/StavesHostFixture.h"
 
 namespace
 {

@@ -2,6 +2,7 @@
 #include "common/qz_host_versions.h"
 #include "platform/ModuleSymbols.h"
 #include "plugin/qzstaffset_exports.h"
+#include "support/RunProgram.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -61,18 +62,17 @@ std::set<std::string> DynamicSymbols(const char* module)
 {
     std::set<std::string> names;
     const std::string command = std::string(NM_PROGRAM) + " -D --defined-only '" + module + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return names;
-    char line[4096];
-    while (fgets(line, sizeof line, pipe)) {
+    const ProgramRun run = RunProgram(command);
+    EXPECT_EQ(run.status, 0) << command << ": " << run.err;
+    std::istringstream lines(run.out);
+    std::string line;
+    while (std::getline(lines, line)) {
         std::istringstream fields(line);
         std::string field, name;
         while (fields >> field)
             name = field;
         names.insert(name.substr(0, name.find('@')));
     }
-    EXPECT_EQ(pclose(pipe), 0) << command;
     return names;
 }
 

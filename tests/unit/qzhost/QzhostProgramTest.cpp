@@ -1,6 +1,10 @@
 /* qzhost run as a process: scripts and their exit statuses and messages,
    qzhost run fed through a pipe, and the terminal mode in a pseudo-terminal. */
 
+#include "support/ReadFile.h"
+#include "support/RunProgram.h"
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <pty.h>
@@ -30,31 +34,10 @@ size_t Occurrences(const std::string& text, const std::string& what)
     return count;
 }
 
-struct Result
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class QzhostProgram : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qzhost-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    void SetUp() override { ASSERT_FALSE(temp.path.empty()); }
 
     fs::path Write(const std::string& name, const std::string& text)
     {
@@ -64,34 +47,29 @@ protected:
 
     /* Runs qzhost with the arguments (already quoted for the shell) and
        input, under env with the given settings ("-u DISPLAY", ...). */
-    Result Qzhost(const std::string& arguments, const std::string& input = "", const std::string& environment = "")
+    ProgramRun Qzhost(const std::string& arguments, const std::string& input = "", const std::string& environment = "")
     {
         Write("stdin.txt", input);
-        const std::string command = "cd '" + folder.string() + "' && env " + environment + " '" QZHOST_PROGRAM "' " +
-                                    arguments + " < stdin.txt > stdout.txt 2> stderr.txt";
-        Result run;
-        const int status = std::system(command.c_str());
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = ReadFile(folder / "stdout.txt");
-        run.err = ReadFile(folder / "stderr.txt");
-        return run;
+        return RunProgram("cd '" + folder.string() + "' && env " + environment + " '" QZHOST_PROGRAM "' " + arguments +
+                          " < stdin.txt");
     }
 
-    Result Script(const std::string& text)
+    ProgramRun Script(const std::string& text)
     {
         const fs::path file = Write("test.qzs", text);
         return Qzhost("script " + file.string());
     }
 
-    fs::path folder;
+    TempFolder temp{"qzhost-test"};
+    const fs::path folder{temp.path};
 };
 
 } // namespace
 
 TEST_F(QzhostProgram, PassingScriptExitsZeroQuietly)
 {
-    Result run = Script("doc test\nstaffset 2 \"4,5\"\nexpect staffset 2 \"4,5\"\nexpect distances 2 \"0,-288\"\n"
-                        "expect undo 0 \"\"\nexpect dirty no\n");
+    ProgramRun run = Script("doc test\nstaffset 2 \"4,5\"\nexpect staffset 2 \"4,5\"\nexpect distances 2 \"0,-288\"\n"
+                            "expect undo 0 \"\"\nexpect dirty no\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
 }
@@ -100,7 +78,7 @@ TEST_F(QzhostProgram, FailedExpectationExitsOneNamingFileLineAndBothValues)
 {
     const fs::path file = Write("wrong.qzs", "doc test\n# a comment\nstaffset 2 \"4,5\"\n\nexpect staffset 2 \"4,6\"\n"
                                              "write after.txt \"ran on\"\n");
-    Result run = Qzhost("script " + file.string());
+    ProgramRun run = Qzhost("script " + file.string());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, file.string() + ":5: expected \"4,6\", got \"4,5\"\n");
 }
@@ -126,7 +104,8 @@ TEST_F(QzhostProgram, CommandErrorsExitTwoWithTheLineAndStopTheScript)
         {"expect cells 1 1", "works in the window mode only"},
     };
     for (const Case& c : cases) {
-        Result run = Script(std::string("write before.txt \"x\"\ndoc test\n") + c.line + "\nwrite after.txt \"x\"\n");
+        ProgramRun run =
+            Script(std::string("write before.txt \"x\"\ndoc test\n") + c.line + "\nwrite after.txt \"x\"\n");
         EXPECT_EQ(run.status, 2) << c.line;
         EXPECT_NE(run.err.find("test.qzs:3: "), std::string::npos) << c.line << ": " << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.line << ": " << run.err;
@@ -136,7 +115,7 @@ TEST_F(QzhostProgram, CommandErrorsExitTwoWithTheLineAndStopTheScript)
 TEST_F(QzhostProgram, MalformedScriptRunsNothing)
 {
     fs::path marker = folder / "marker.txt";
-    Result run = Script("write " + marker.string() + " \"x\"\ntype \"open\n");
+    ProgramRun run = Script("write " + marker.string() + " \"x\"\ntype \"open\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("test.qzs:2: unterminated text"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(marker));
@@ -145,7 +124,7 @@ TEST_F(QzhostProgram, MalformedScriptRunsNothing)
 TEST_F(QzhostProgram, MalformedDocumentFileIsNamed)
 {
     Write("broken.json", "{ \"not\": \"a document\" ");
-    Result run = Script("doc open " + (folder / "broken.json").string() + "\n");
+    ProgramRun run = Script("doc open " + (folder / "broken.json").string() + "\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("test.qzs:1: cannot open '" + (folder / "broken.json").string() + "'"), std::string::npos)
         << run.err;
@@ -154,8 +133,8 @@ TEST_F(QzhostProgram, MalformedDocumentFileIsNamed)
 TEST_F(QzhostProgram, DocumentsRoundTripThroughFiles)
 {
     const fs::path saved = folder / "saved.json";
-    Result run = Script("doc test\nstaffset 4 \"2,3\"\ndoc save " + saved.string() + "\ndoc empty\n" +
-                        "expect staffset 4 \"\"\ndoc open " + saved.string() + "\nexpect staffset 4 \"2,3\"\n");
+    ProgramRun run = Script("doc test\nstaffset 4 \"2,3\"\ndoc save " + saved.string() + "\ndoc empty\n" +
+                            "expect staffset 4 \"\"\ndoc open " + saved.string() + "\nexpect staffset 4 \"2,3\"\n");
     EXPECT_EQ(run.status, 0) << run.err;
 }
 
@@ -164,7 +143,7 @@ TEST_F(QzhostProgram, EachFileRunsInAFreshSessionAndTheWorstStatusWins)
     const fs::path good = Write("good.qzs", "write " + (folder / "good.txt").string() + " \"x\"\n");
     const fs::path bad = Write("bad.qzs", "expect beeps 1\n");
     const fs::path fresh = Write("fresh.qzs", "doc test\nexpect undo 0 \"\"\nexpect beeps 0\n");
-    Result run = Qzhost("script " + bad.string() + " " + good.string() + " " + fresh.string());
+    ProgramRun run = Qzhost("script " + bad.string() + " " + good.string() + " " + fresh.string());
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("bad.qzs:1: expected 1 beeps, got 0"), std::string::npos) << run.err;
     EXPECT_TRUE(fs::exists(folder / "good.txt"));
@@ -172,14 +151,14 @@ TEST_F(QzhostProgram, EachFileRunsInAFreshSessionAndTheWorstStatusWins)
 
 TEST_F(QzhostProgram, RelativeFilesLiveInTheScriptsTemporaryFolder)
 {
-    Result run = Script("write notes.txt \"a\\nb\"\nexpect file notes.txt \"a\\nb\"\n");
+    ProgramRun run = Script("write notes.txt \"a\\nb\"\nexpect file notes.txt \"a\\nb\"\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_FALSE(fs::exists(folder / "notes.txt"));
 }
 
 TEST_F(QzhostProgram, RunReadsCommandsFromAPipeAndGoesOnAfterErrors)
 {
-    Result run = Qzhost("run test", "select 2-3 1-4\nbogus\nstaffset 1 \"1,2\"\nshow view\nquit\nselect 1-1 1-1\n");
+    ProgramRun run = Qzhost("run test", "select 2-3 1-4\nbogus\nstaffset 1 \"1,2\"\nshow view\nquit\nselect 1-1 1-1\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Plug-ins menu: "), std::string::npos);
     EXPECT_NE(run.out.find("Selection: staves 2-3, measures 1-4"), std::string::npos);
@@ -214,7 +193,7 @@ TEST_F(QzhostProgram, PipedRunNamesTheCommandThatMakesAMissingCategory)
 
 TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
 {
-    Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\ninvoke\nmove 321 123\n");
+    ProgramRun run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\ninvoke\nmove 321 123\n");
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string prefs = ReadFile(folder / "prefs" / "qzpluginprefs.txt");
     EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWX=321"), std::string::npos) << prefs;
@@ -223,14 +202,14 @@ TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
 
 TEST_F(QzhostProgram, SessionThatNeverInvokedWritesNoPreferences)
 {
-    Result run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\n");
+    ProgramRun run = Script("prefs " + (folder / "prefs").string() + "\ndoc test\nload\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_FALSE(fs::exists(folder / "prefs" / "qzpluginprefs.txt"));
 }
 
 TEST_F(QzhostProgram, PipedRunSavesThePreferencesAtTheEndOfInput)
 {
-    Result run = Qzhost("run test", "prefs " + (folder / "prefs").string() + "\ninvoke\nmove 77 88\n");
+    ProgramRun run = Qzhost("run test", "prefs " + (folder / "prefs").string() + "\ninvoke\nmove 77 88\n");
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string prefs = ReadFile(folder / "prefs" / "qzpluginprefs.txt");
     EXPECT_NE(prefs.find("QZSTAFFSETP_WINDOWX=77"), std::string::npos) << prefs;
@@ -239,7 +218,7 @@ TEST_F(QzhostProgram, PipedRunSavesThePreferencesAtTheEndOfInput)
 
 TEST_F(QzhostProgram, AnAnswerTheAlertCannotTakeIsACommandError)
 {
-    Result run = Script("doc test\nload\ninvoke\nselect 1 1\nrow 2\nselect none\nanswer yes\npress 104\n");
+    ProgramRun run = Script("doc test\nload\ninvoke\nselect 1 1\nrow 2\nselect none\nanswer yes\npress 104\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("test.qzs:8: the alert \"No Region Selected\" has no button 'yes'"), std::string::npos)
         << run.err;
@@ -247,7 +226,7 @@ TEST_F(QzhostProgram, AnAnswerTheAlertCannotTakeIsACommandError)
 
 TEST_F(QzhostProgram, PipedRunAnswersAlertsWithTheQueuedAnswerOrTheDefault)
 {
-    Result run =
+    ProgramRun run =
         Qzhost("run test", "staffset 1 \"1,2\"\ninvoke\nrow 1\nanswer no\npress 109\nexpect staffset 1 \"1,2\"\n"
                            "press 109\nexpect staffset 1 \"\"\n");
     EXPECT_EQ(run.status, 0) << run.err;
@@ -258,7 +237,7 @@ TEST_F(QzhostProgram, PipedRunAnswersAlertsWithTheQueuedAnswerOrTheDefault)
 
 TEST_F(QzhostProgram, HelpListsEveryCommandOnOneLine)
 {
-    Result run = Qzhost("run empty", "help\n");
+    ProgramRun run = Qzhost("run empty", "help\n");
     EXPECT_EQ(run.status, 0) << run.err;
     for (const char* usage : {"doc demo|test|empty", "select STAVES MEASURES", "staffset N", "press ID|\"Title\"",
                               "answer yes|no|ok|cancel", "expect row N", "expect no-alert", "expect distances N",
@@ -272,7 +251,7 @@ TEST_F(QzhostProgram, HelpListsEveryCommandOnOneLine)
 
 TEST_F(QzhostProgram, RunOfAMissingDocumentFails)
 {
-    Result run = Qzhost("run nowhere.json");
+    ProgramRun run = Qzhost("run nowhere.json");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("cannot open 'nowhere.json'"), std::string::npos) << run.err;
 }
@@ -291,13 +270,13 @@ TEST_F(QzhostProgram, CocoaVariantWithoutADisplayFailsWithOneLine)
     for (const char* display : {"-u DISPLAY", "DISPLAY="}) {
         for (const std::string& command : {"script --ui cocoa " + file.string(), "script --ui=cocoa " + file.string(),
                                            std::string("run --ui cocoa")}) {
-            Result run = Qzhost(command, "invoke\n", display);
+            ProgramRun run = Qzhost(command, "invoke\n", display);
             EXPECT_EQ(2, run.status) << display << command;
             EXPECT_EQ(kLine, run.err) << display << command;
             EXPECT_EQ("", run.out) << display << command;
         }
     }
-    Result headless = Qzhost("script --ui headless " + file.string(), "", "-u DISPLAY");
+    ProgramRun headless = Qzhost("script --ui headless " + file.string(), "", "-u DISPLAY");
     EXPECT_EQ(0, headless.status) << headless.err;
 }
 
@@ -344,7 +323,7 @@ TEST_F(QzhostProgram, WindowModeWithoutADisplayFailsOnOneLine)
 {
     for (const char* display : {static_cast<const char*>(nullptr), "", kDeadDisplay}) {
         EnvironmentScope scope("DISPLAY", display);
-        Result run = Qzhost("run --window demo");
+        ProgramRun run = Qzhost("run --window demo");
 #ifdef QZHOST_TEST_WINDOW_MODE
         EXPECT_EQ(run.status, 1) << (display ? display : "unset");
         EXPECT_EQ(run.err, "qzhost: no display: run under xvfb-run, or use the terminal mode\n");
@@ -360,7 +339,7 @@ TEST_F(QzhostProgram, WindowModeWithoutADisplayFailsOnOneLine)
 TEST_F(QzhostProgram, PipedRunKeepsToCommandsWhenADisplayIsSet)
 {
     EnvironmentScope scope("DISPLAY", kDeadDisplay);
-    Result run = Qzhost("run test", "select 2 3\nexpect region 2 3\n");
+    ProgramRun run = Qzhost("run test", "select 2 3\nexpect region 2 3\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("terminated"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("line "), std::string::npos) << run.out;
@@ -380,7 +359,7 @@ TEST_F(QzhostProgram, WindowOptionsThatCannotGoTogetherAreUsageErrors)
     };
     EnvironmentScope scope("DISPLAY", kDeadDisplay);
     for (const Case& c : cases) {
-        Result run = Qzhost(c.arguments);
+        ProgramRun run = Qzhost(c.arguments);
         EXPECT_EQ(run.status, 2) << c.arguments;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
     }
@@ -388,8 +367,8 @@ TEST_F(QzhostProgram, WindowOptionsThatCannotGoTogetherAreUsageErrors)
 
 TEST_F(QzhostProgram, ExpectRegionReadsTheSelectionInTheWordsOfSelect)
 {
-    Result run = Script("doc test\nexpect region none\nselect 2-4 3-5\nexpect region 2-4 3-5\n"
-                        "select 6 8\nexpect region 6-6 8\nselect none\nexpect region none\n");
+    ProgramRun run = Script("doc test\nexpect region none\nselect 2-4 3-5\nexpect region 2-4 3-5\n"
+                            "select 6 8\nexpect region 6-6 8\nselect none\nexpect region none\n");
     EXPECT_EQ(run.status, 0) << run.err;
     run = Script("doc test\nselect 2-4 3-5\nexpect region 2-4 3-6\n");
     EXPECT_EQ(run.status, 1);
@@ -401,8 +380,8 @@ TEST_F(QzhostProgram, ExpectRegionReadsTheSelectionInTheWordsOfSelect)
 
 TEST_F(QzhostProgram, ViewSwitchesLikeTheHostsViewMenu)
 {
-    Result run = Script("doc test\nstaffset 2 \"4,5\"\nview 2\nexpect view 2\nview all\nexpect view all\n"
-                        "view 2\nexpect view 2\n");
+    ProgramRun run = Script("doc test\nstaffset 2 \"4,5\"\nview 2\nexpect view 2\nview all\nexpect view all\n"
+                            "view 2\nexpect view 2\n");
     EXPECT_EQ(run.status, 0) << run.err;
     /* A staff set that does not exist leaves the view as it was. */
     run = Script("doc test\nstaffset 2 \"4,5\"\nview 2\nstaffset 3 \"\"\nview 3\n");

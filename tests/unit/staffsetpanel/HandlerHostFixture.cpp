@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "common/qz_host_document.h"
 #include "document/FCMusicRegion.h"
 #include "staffsetpanel/FCStaffSetPanelHandler.h"
 #include "strings/FCString.h"
@@ -94,7 +95,7 @@ std::string HandlerHostTest::Records() const
 SetList HandlerHostTest::StaffSet(int staffSet) const
 {
     hostsim_staff_entry entries[64];
-    const size_t count = H().hostsim_staff_list(static_cast<uint16_t>(65499 + staffSet), 0, entries, 64);
+    const size_t count = H().hostsim_staff_list(qz::StaffSetItem(staffSet), 0, entries, 64);
     SetList list;
     for (size_t i = 0; i < count && i < 64; ++i)
         list.push_back(SetEntry{entries[i].staff, entries[i].distance, entries[i].resize});
@@ -106,7 +107,7 @@ void HandlerHostTest::PutStaffSet(int staffSet, const SetList& entries) const
     std::vector<hostsim_staff_entry> raw;
     for (const SetEntry& entry : entries)
         raw.push_back(hostsim_staff_entry{entry.staff, entry.distance, entry.resize});
-    ASSERT_TRUE(H().hostsim_put_staff_list(static_cast<uint16_t>(65499 + staffSet), raw.data(), raw.size()));
+    ASSERT_TRUE(H().hostsim_put_staff_list(qz::StaffSetItem(staffSet), raw.data(), raw.size()));
 }
 
 void HandlerHostTest::Select(int16_t firstSlot, int16_t lastSlot) const

@@ -11,25 +11,13 @@
 #include <string>
 
 #include "integration/panel/PanelFixture.h"
+#include "support/RunProgram.h"
+#include "support/Screenshot.h"
 
 namespace
 {
-std::string Output(const std::string& command)
-{
-    std::string output;
-    if (FILE* pPipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pPipe))
-            output += buffer;
-        pclose(pPipe);
-    }
-    return output;
-}
-
-bool HasProgram(const char* name)
-{
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
+/* What the command printed on its standard output. */
+std::string Output(const std::string& command) { return RunProgram(command).out; }
 
 /* The X window whose name is the title, as the X server has it: its outer
    rectangle on the root window (false when no such window exists). */
@@ -95,18 +83,10 @@ TEST_F(PanelOnScreen, ScreenshotOfThePanelOnTheDemoScore)
     EXPECT_NEAR(frame.width, onScreen.width, 2.0f);
     EXPECT_NEAR(frame.height, onScreen.height, 2.0f);
 
-    const char* buildDir = std::getenv("QZ_BUILD_DIR");
-    std::string folder = std::string(buildDir ? buildDir : "/tmp") + "/artifacts";
-    mkdir(folder.c_str(), 0755);
-    std::string shot = folder + "/panel-demo-score.png";
-    std::remove(shot.c_str());
-    char geometry[96];
-    std::snprintf(geometry, sizeof geometry, "%dx%d+%d+%d", static_cast<int>(frame.width),
-                  static_cast<int>(frame.height), static_cast<int>(frame.left), static_cast<int>(frame.top));
-    Output("import -window root -crop " + std::string(geometry) + " +repage '" + shot + "' 2>&1");
-    struct stat file
-    {};
-    ASSERT_EQ(0, stat(shot.c_str(), &file)) << "no screenshot at " << shot;
+    const std::string shot =
+        TakeScreenshot("panel-demo-score.png", static_cast<int>(frame.left), static_cast<int>(frame.top),
+                       static_cast<int>(frame.width), static_cast<int>(frame.height));
+    ASSERT_FALSE(shot.empty()) << "no screenshot of the panel";
     EXPECT_EQ(std::to_string(static_cast<int>(frame.width)) + "x" + std::to_string(static_cast<int>(frame.height)),
               Output("convert '" + shot + "' -format %wx%h info:"));
     /* Not blank: many colours, and light and dark areas (text on controls,

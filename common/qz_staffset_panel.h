@@ -1,0 +1,35 @@
+#ifndef QZ_STAFFSET_PANEL_H
+#define QZ_STAFFSET_PANEL_H
+
+/* The staff set panel's layout and control IDs, shared by the plug-in that
+   builds the panel and the programs that drive it (the host program, its
+   validator and the tests). */
+
+#ifdef __cplusplus
+namespace qz
+{
+constexpr int kPanelLayout = 20128;
+
+constexpr int kPanelOk = 1;
+constexpr int kPanelClose = 2;
+constexpr int kPanelList = 101;
+constexpr int kPanelNameEdit = 102;
+constexpr int kPanelSetName = 103;
+constexpr int kPanelCreate = 104;
+constexpr int kPanelAddStaves = 105;
+constexpr int kPanelRemoveStaves = 106;
+constexpr int kPanelMoveUp = 107;
+constexpr int kPanelMoveDown = 108;
+constexpr int kPanelDelete = 109;
+
+/* The controls that can be enabled or disabled, in ID order. */
+inline constexpr int kPanelEnablingControls[] = {kPanelOk,       kPanelList,      kPanelNameEdit,     kPanelSetName,
+                                                 kPanelCreate,   kPanelAddStaves, kPanelRemoveStaves, kPanelMoveUp,
+                                                 kPanelMoveDown, kPanelDelete};
+/* The buttons that change the document, in ID order. */
+inline constexpr int kPanelCommandButtons[] = {kPanelSetName, kPanelCreate,   kPanelAddStaves, kPanelRemoveStaves,
+                                               kPanelMoveUp,  kPanelMoveDown, kPanelDelete};
+} // namespace qz
+#endif
+
+#endif
