@@ -169,7 +169,7 @@ TEST_F(QzhostProgram, RunReadsCommandsFromAPipeAndGoesOnAfterErrors)
 
 TEST_F(QzhostProgram, ScreenShowsStaffNamesAsTheWindowDoesAndShowDocKeepsTheStoredText)
 {
-    Result run = Qzhost("run demo", "show view\nshow doc\n");
+    ProgramRun run = Qzhost("run demo", "show view\nshow doc\n");
     EXPECT_EQ(run.status, 0) << run.err;
     const size_t doc = run.out.find("> show doc");
     ASSERT_NE(doc, std::string::npos) << run.out;
@@ -182,7 +182,7 @@ TEST_F(QzhostProgram, ScreenShowsStaffNamesAsTheWindowDoesAndShowDocKeepsTheStor
 
 TEST_F(QzhostProgram, PipedRunNamesTheCommandThatMakesAMissingCategory)
 {
-    Result run = Qzhost("run test", "staffset 1 \"1,2\"\ncategory remove \"QZ Plug-in Data\"\ninvoke\nrow 1\n"
+    ProgramRun run = Qzhost("run test", "staffset 1 \"1,2\"\ncategory remove \"QZ Plug-in Data\"\ninvoke\nrow 1\n"
                                     "type \"Winds\"\npress 103\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("alert \"Category doesn't exist\" answered ok\nhint: in qzhost the command category add "
