@@ -22,7 +22,7 @@
 #include "strings/FCString.h"
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/__FCUserWindow.h"
-#include "ui/headless/qzui_hooks.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 namespace
 {
@@ -136,7 +136,7 @@ _FCWindowController_cocoa::_FCWindowController_cocoa(__FCUserWindow* pWindow, in
     : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false), _pWindow(pWindow),
       _controller(nullptr), _timers(nullptr)
 {
-    CocoaRuntime::Register(this);
+    BridgeRuntime::Register(this);
 }
 
 _FCWindowController_cocoa::~_FCWindowController_cocoa()
@@ -144,7 +144,7 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
     DestroyWindow();
     [TimersOf(this) release];
     _timers = nullptr;
-    CocoaRuntime::Unregister(this);
+    BridgeRuntime::Unregister(this);
 }
 
 /* ---- Loading and closing ---- */
@@ -231,20 +231,20 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
     _modalrun = true;
     NSWindow* pWindow = [[WindowOf(this) retain] autorelease];
     if (!pParent) [pWindow center];
-    const int number = CocoaRuntime::NumberOf(this);
+    const int number = BridgeRuntime::NumberOf(this);
     /* The session runs until the window closes (Notify_WindowClose ends
        the modal run); a driver acts as the user between steps. */
     NSModalSession session = [NSApp beginModalSessionForWindow:pWindow];
     while (_modalrun && _controller) {
         if ([NSApp runModalSession:session] != NSRunContinuesResponse) break;
-        if (!CocoaRuntime::DriverAttached()) {
+        if (!BridgeRuntime::DriverAttached()) {
             [NSApp nextEventMatchingMask:NSAnyEventMask
                                untilDate:[NSDate distantFuture]
                                   inMode:NSModalPanelRunLoopMode
                                  dequeue:NO];
             continue;
         }
-        if (CocoaRuntime::ModalStep(number)) continue;
+        if (BridgeRuntime::ModalStep(number)) continue;
         /* The driver gave up: the window closes. */
         if (_pWindow) _pWindow->CloseWindow();
         if (_modalrun && _controller) DestroyWindow();
@@ -1098,25 +1098,26 @@ void _FCWindowController_cocoa::AssureTimers()
 
 void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
 {
-    AssureTimers();
-    if (TimeridExists(id)) {
+    if (!BridgeRuntime::AddTimer(this, id, milliseconds)) {
         qzui::ReportSystemLog("Timer already exists!");
         return;
     }
+    AssureTimers();
     CocoaPool pool;
     NSTimer* pTimer = [NSTimer timerWithTimeInterval:milliseconds / 1000.0
                                               target:ControllerOf(this)
                                             selector:@selector(timerEvent:)
                                             userInfo:[NSNumber numberWithInt:id]
                                              repeats:YES];
-    /* Known to the driver's clock before the run loop sees it. */
-    CocoaRuntime::TimerCreated(pTimer, milliseconds);
+    /* Parked before the run loop sees it when a driver's clock runs the timers. */
+    CocoaRuntime::TimerCreated(pTimer);
     [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
     [TimersOf(this) addObject:pTimer];
 }
 
 void _FCWindowController_cocoa::KillTimer(int id)
 {
+    BridgeRuntime::RemoveTimer(this, id);
     NSMutableArray* pTimers = TimersOf(this);
     for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
         NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
@@ -1127,16 +1128,11 @@ void _FCWindowController_cocoa::KillTimer(int id)
     }
 }
 
-bool _FCWindowController_cocoa::TimeridExists(int id)
-{
-    NSMutableArray* pTimers = TimersOf(this);
-    for (NSUInteger i = 0; i < [pTimers count]; ++i)
-        if (TimerId([pTimers objectAtIndex:i]) == id) return true;
-    return false;
-}
+bool _FCWindowController_cocoa::TimeridExists(int id) { return BridgeRuntime::HasTimer(this, id); }
 
 void _FCWindowController_cocoa::KillAllTimers()
 {
+    BridgeRuntime::RemoveTimers(this);
     NSMutableArray* pTimers = TimersOf(this);
     for (NSUInteger i = 0; i < [pTimers count]; ++i) {
         [[pTimers objectAtIndex:i] invalidate];

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

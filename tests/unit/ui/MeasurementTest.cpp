@@ -7,7 +7,7 @@
 #include <string>
 
 #include "strings/FCString.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {
