@@ -1,9 +1,9 @@
 #ifndef FRAMEWORK_UI_DRIVER_QZUI_DRIVER_H
 #define FRAMEWORK_UI_DRIVER_QZUI_DRIVER_H
 
-/* Driver interface of the headless user interface.
+/* Driver interface of the user interface.
  *
- * A module built with the headless bridge exports these functions (C linkage).
+ * Both module variants (headless and Cocoa) export these functions (C linkage).
  * A driver (the host program's terminal and script modes, integration tests)
  * uses them to see the plug-in's windows and to act as the user would. All
  * calls belong on the thread that runs the plug-in.
