@@ -34,6 +34,7 @@ struct State
     void (*clockListener)(uint64_t) = nullptr;
     void* (*scopeEnter)() = nullptr;
     void (*scopeLeave)(void*) = nullptr;
+    BridgeRuntime::TimerHooks timerHooks = {nullptr, nullptr};
     Hook<qzui_alert_fn> alert;
     Hook<qzui_beep_fn> beep;
     Hook<qzui_log_fn> log;
@@ -132,22 +133,31 @@ std::vector<_FCWindowController_cocoa*> LoadedBridges()
 
 /* ---- Timers ---- */
 
+void SetTimerHooks(const TimerHooks& hooks) { Get().timerHooks = hooks; }
+
 bool AddTimer(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
 {
     if (HasTimer(pBridge, timerID)) return false;
     const int period = std::max(1, milliseconds);
     Get().timers.push_back(
         Timer{pBridge, timerID, period, Get().now + static_cast<uint64_t>(period), ++Get().timerSequence});
+    if (Get().timerHooks.created) Get().timerHooks.created(pBridge, timerID, milliseconds);
     return true;
 }
 
 void RemoveTimer(_FCWindowController_cocoa* pBridge, int timerID)
 {
+    if (!HasTimer(pBridge, timerID)) return;
     EraseTimers([=](const Timer& timer) { return timer.pBridge == pBridge && timer.id == timerID; });
+    if (Get().timerHooks.killed) Get().timerHooks.killed(pBridge, timerID);
 }
 
 void RemoveTimers(_FCWindowController_cocoa* pBridge)
 {
+    for (const Timer* pTimer : TimersOf(pBridge)) {
+        const int timerID = pTimer->id;
+        if (Get().timerHooks.killed) Get().timerHooks.killed(pBridge, timerID);
+    }
     EraseTimers([=](const Timer& timer) { return timer.pBridge == pBridge; });
 }
 

@@ -30,6 +30,15 @@ std::vector<_FCWindowController_cocoa*> LoadedBridges();
 
 /* ---- Timers ---- */
 
+/* A backend whose window system runs timers of its own (without a driver)
+   is told when a bridge's timer is created and when one is killed. */
+struct TimerHooks
+{
+    void (*created)(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds);
+    void (*killed)(_FCWindowController_cocoa* pBridge, int timerID);
+};
+void SetTimerHooks(const TimerHooks& hooks);
+
 /* Schedules a timer a period (at least 1 ms) from now; false when the
    bridge already has one with the ID. */
 bool AddTimer(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds);

@@ -401,13 +401,6 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
     [WindowOf(this) setAlphaValue:alpha];
 }
 
-void _FCWindowController_cocoa::NotYetImplementedError(const char* name)
-{
-    char line[512];
-    std::snprintf(line, sizeof line, "ERROR: '%s' is not yet Cocoa-supported!", name ? name : "");
-    qzui::ReportSystemLog(line);
-}
-
 /* ---- Elements: generic ---- */
 
 void _FCWindowController_cocoa::SetDlgItemVisible(int controlID, bool state)
@@ -1097,50 +1090,45 @@ void _FCWindowController_cocoa::AssureTimers()
     if (!_timers) _timers = [[NSMutableArray alloc] init];
 }
 
-void _FCWindowController_cocoa::CreateTimer(int controlID, int milliseconds)
+namespace
 {
-    if (!BridgeRuntime::AddTimer(this, controlID, milliseconds)) {
-        qzui::ReportSystemLog("Timer already exists!");
-        return;
-    }
-    AssureTimers();
+/* The run-loop timer behind each of the shared runtime's timers (it fires
+   while no driver's clock runs the timers). */
+void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
+{
     CocoaPool pool;
     NSTimer* pTimer = [NSTimer timerWithTimeInterval:milliseconds / 1000.0
-                                              target:ControllerOf(this)
+                                              target:ControllerOf(pBridge)
                                             selector:@selector(timerEvent:)
-                                            userInfo:[NSNumber numberWithInt:controlID]
+                                            userInfo:[NSNumber numberWithInt:timerID]
                                              repeats:YES];
     /* Parked before the run loop sees it when a driver's clock runs the timers. */
     CocoaRuntime::TimerCreated(pTimer);
     [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
-    [TimersOf(this) addObject:pTimer];
+    [TimersOf(pBridge) addObject:pTimer];
 }
 
-void _FCWindowController_cocoa::KillTimer(int controlID)
+void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
 {
-    BridgeRuntime::RemoveTimer(this, controlID);
-    NSMutableArray* pTimers = TimersOf(this);
+    NSMutableArray* pTimers = TimersOf(pBridge);
     for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
         NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
-        if (TimerId(pTimer) != controlID) continue;
+        if (TimerId(pTimer) != timerID) continue;
         [pTimer invalidate];
         CocoaRuntime::TimerKilled(pTimer);
         [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];
     }
 }
 
-bool _FCWindowController_cocoa::TimeridExists(int id) { return BridgeRuntime::HasTimer(this, id); }
-
-void _FCWindowController_cocoa::KillAllTimers()
+struct RunLoopTimers
 {
-    BridgeRuntime::RemoveTimers(this);
-    NSMutableArray* pTimers = TimersOf(this);
-    for (NSUInteger i = 0; i < [pTimers count]; ++i) {
-        [[pTimers objectAtIndex:i] invalidate];
-        CocoaRuntime::TimerKilled([pTimers objectAtIndex:i]);
+    RunLoopTimers()
+    {
+        BridgeRuntime::TimerHooks hooks = {&RunLoopTimerCreated, &RunLoopTimerKilled};
+        BridgeRuntime::SetTimerHooks(hooks);
     }
-    [pTimers removeAllObjects];
-}
+} gRunLoopTimers;
+} // namespace
 
 /* ---- Table check boxes ---- */
 

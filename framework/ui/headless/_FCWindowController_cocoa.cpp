@@ -321,13 +321,6 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
         pWindow->alpha = std::min(1.0f, std::max(0.0f, static_cast<float>(percent) / 100.0f));
 }
 
-void _FCWindowController_cocoa::NotYetImplementedError(const char* name)
-{
-    char line[512];
-    std::snprintf(line, sizeof line, "ERROR: '%s' is not yet Cocoa-supported!", name ? name : "");
-    qzui::ReportSystemLog(line);
-}
-
 /* ---- Elements: generic ---- */
 
 void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
@@ -969,17 +962,6 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 /* ---- Timers (the shared runtime keeps them) ---- */
 
 void _FCWindowController_cocoa::AssureTimers() {}
-
-void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
-{
-    if (!BridgeRuntime::AddTimer(this, id, milliseconds)) qzui::ReportSystemLog("Timer already exists!");
-}
-
-void _FCWindowController_cocoa::KillTimer(int id) { BridgeRuntime::RemoveTimer(this, id); }
-
-bool _FCWindowController_cocoa::TimeridExists(int id) { return BridgeRuntime::HasTimer(this, id); }
-
-void _FCWindowController_cocoa::KillAllTimers() { BridgeRuntime::RemoveTimers(this); }
 
 void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
 {
