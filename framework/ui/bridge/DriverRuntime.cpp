@@ -1,12 +1,19 @@
-/* The driver's calls that only the shared runtime answers: windows by number,
- * timers, the clock and the callbacks. */
+/* The driver's calls that the shared runtime and the bridge answer: windows
+ * by number, their frames and states, timers, the clock and the callbacks. */
 #include "ui/driver/qzui_driver.h"
 
 #include <cstddef>
 #include <vector>
 
 #include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
 #include "ui/bridge/BridgeRuntime.h"
+
+namespace
+{
+/* -1 when the window does not exist, else 1 or 0. */
+int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
+} // namespace
 
 /* ---- Windows ---- */
 
@@ -25,6 +32,44 @@ int qzui_find_window(int layout_id)
     for (_FCWindowController_cocoa* pBridge : BridgeRuntime::LoadedBridges())
         if (pBridge->_GetLayoutID() == layout_id) found = BridgeRuntime::NumberOf(pBridge);
     return found;
+}
+
+int qzui_window_layout_id(int window)
+{
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    return pBridge ? pBridge->_GetLayoutID() : -1;
+}
+
+int qzui_window_frame(int window, qzui_rect* frame)
+{
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
+    __FloatRect rect;
+    pBridge->GetWindowFrameRect(&rect);
+    *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
+    return QZUI_OK;
+}
+
+int qzui_move_window(int window, const qzui_rect* frame)
+{
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!frame) return QZUI_E_RANGE;
+    __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
+    pBridge->SetWindowFrameRect(&rect);
+    return QZUI_OK;
+}
+
+int qzui_window_shaded(int window)
+{
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    return Flag(pBridge != nullptr, pBridge && pBridge->_GetWindow() && pBridge->_GetWindow()->IsShaded());
+}
+
+int qzui_window_modal(int window)
+{
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    return Flag(pBridge != nullptr, pBridge && pBridge->_IsModalRequested());
 }
 
 /* ---- Timers and the clock ---- */

@@ -143,27 +143,11 @@ NSTableColumn* Column(int window, int tag, int column)
 
 /* ---- Windows ---- */
 
-int qzui_window_layout_id(int window)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    return pBridge ? pBridge->_GetLayoutID() : -1;
-}
-
 int qzui_window_title(int window, char* buf, int size)
 {
     CocoaPool pool;
     NSWindow* pWindow = Window(window);
     return pWindow ? CocoaElements::CopyUTF8([pWindow title], buf, size) : -1;
-}
-
-int qzui_window_frame(int window, qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
-    __FloatRect rect;
-    pBridge->GetWindowFrameRect(&rect);
-    *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
-    return QZUI_OK;
 }
 
 int qzui_window_visible(int window)
@@ -176,18 +160,6 @@ int qzui_window_active(int window)
 {
     NSWindow* pWindow = Window(window);
     return Flag(pWindow != nil, [pWindow isMainWindow]);
-}
-
-int qzui_window_shaded(int window)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_GetWindow() && pBridge->_GetWindow()->IsShaded());
-}
-
-int qzui_window_modal(int window)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_IsModalRequested());
 }
 
 int qzui_window_repaint_count(int window)
@@ -404,16 +376,6 @@ int qzui_press_close_box(int window)
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     bool stillOpen = pBridge && pBridge->_IsWindowOpen() && [pWindow isVisible];
     return stillOpen ? QZUI_REFUSED : QZUI_OK;
-}
-
-int qzui_move_window(int window, const qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (!frame) return QZUI_E_RANGE;
-    __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
-    pBridge->SetWindowFrameRect(&rect);
-    return QZUI_OK;
 }
 
 /* ---- Callbacks and settings ---- */

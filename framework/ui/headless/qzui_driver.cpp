@@ -90,26 +90,10 @@ int SelectRow(int number, int tag, int row, bool allowClear)
 
 /* ---- Windows ---- */
 
-int qzui_window_layout_id(int window)
-{
-    HeadlessWindow* pWindow = Window(window);
-    return pWindow ? pWindow->layoutID : -1;
-}
-
 int qzui_window_title(int window, char* buf, int size)
 {
     HeadlessWindow* pWindow = Window(window);
     return pWindow ? HeadlessText::CopyOut(HeadlessText::ToUTF8(pWindow->title), buf, size) : -1;
-}
-
-int qzui_window_frame(int window, qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
-    __FloatRect rect;
-    pBridge->GetWindowFrameRect(&rect);
-    *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
-    return QZUI_OK;
 }
 
 int qzui_window_visible(int window)
@@ -122,18 +106,6 @@ int qzui_window_active(int window)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     return Flag(pBridge != nullptr, pBridge && HeadlessRuntime::MainBridge() == pBridge);
-}
-
-int qzui_window_shaded(int window)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_GetWindow() && pBridge->_GetWindow()->IsShaded());
-}
-
-int qzui_window_modal(int window)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_IsModalRequested());
 }
 
 int qzui_window_repaint_count(int window)
@@ -332,16 +304,6 @@ int qzui_press_close_box(int window)
     /* CanClose may have closed or deleted the window itself. */
     pBridge = BridgeRuntime::FindBridge(window);
     if (pBridge) pBridge->CloseWindow();
-    return QZUI_OK;
-}
-
-int qzui_move_window(int window, const qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (!frame) return QZUI_E_RANGE;
-    __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
-    pBridge->SetWindowFrameRect(&rect);
     return QZUI_OK;
 }
 
