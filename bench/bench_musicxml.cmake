@@ -1,2 +1,3 @@
-# The importer runs from the engine's static library.
+# The importer runs from the engine's static library, which also brings
+# pugixml for the floor.
 target_link_libraries(bench_musicxml PRIVATE fxhostsim_static)

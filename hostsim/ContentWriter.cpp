@@ -55,11 +55,12 @@ void ContentWriter::staff(int16_t number, const std::string& fullName, const std
 void ContentWriter::staffList(int16_t scope, uint16_t item, const std::vector<StaffEntry>& entries)
 {
     int16_t it = static_cast<int16_t>(item);
-    for (const Bytes* old : doc_.store().incidentList(scope, kSOIu, it)) {
-        int16_t staffNo = static_cast<int16_t>(RecordLayout::get(*old, Field::SystemStaffNumber, version_));
+    std::vector<int16_t> oldStaves; // read whole first: a write moves the store's images
+    for (const Bytes* old : doc_.store().incidentList(scope, kSOIu, it))
+        oldStaves.push_back(static_cast<int16_t>(RecordLayout::get(*old, Field::SystemStaffNumber, version_)));
+    for (int16_t staffNo : oldStaves)
         put_(RecordId{scope, kDtLP, RecordKey(it, staffNo, 0)}, std::nullopt);
-    }
-    size_t oldCount = doc_.store().incidentList(scope, kSOIu, it).size();
+    size_t oldCount = oldStaves.size();
     for (size_t i = oldCount; i-- > entries.size();) // last first: deletes may compact
         put_(RecordId{scope, kSOIu, RecordKey(it, int16_t(i))}, std::nullopt);
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -249,37 +249,63 @@ size_t pastTag(const std::string& xml, size_t from)
     return std::string::npos;
 }
 
+/* Position just past a comment, CDATA section, declaration or processing
+   instruction that starts at `from`, or npos. */
+size_t pastMarkup(const std::string& xml, size_t from)
+{
+    if (xml[from + 1] == '?')
+        return after(xml, from + 2, "?>");
+    if (xml.compare(from, 4, "<!--") == 0)
+        return after(xml, from + 4, "-->");
+    if (xml.compare(from, 9, "<![CDATA[") == 0)
+        return after(xml, from + 9, "]]>");
+    return pastTag(xml, from + 2);
+}
+
+/* The '>' that closes the start tag whose name begins at `p`, skipping quoted
+   values; null when the text ends first. */
+const char* startTagEnd(const char* p, const char* end)
+{
+    for (; p < end; ++p) {
+        if (*p == '>')
+            return p;
+        if (*p == '"' || *p == '\'') {
+            p = static_cast<const char*>(std::memchr(p + 1, *p, size_t(end - p - 1)));
+            if (!p)
+                return nullptr;
+        }
+    }
+    return nullptr;
+}
+
 /* True when elements nest deeper than `limit`, read from the text in one
    pass over the bytes (walking a parsed tree instead would visit every node
    of every note). Text that is not well-formed ends the count wherever it
    goes astray; the parser then refuses it. */
 bool nestsDeeper(const std::string& xml, size_t limit)
 {
+    const char* const begin = xml.data();
+    const char* const end = begin + xml.size();
     size_t depth = 0;
-    for (size_t i = xml.find('<'); i != std::string::npos && i + 1 < xml.size(); i = xml.find('<', i)) {
-        char next = xml[i + 1];
-        if (next == '!') {
-            if (xml.compare(i, 4, "<!--") == 0)
-                i = after(xml, i + 4, "-->");
-            else if (xml.compare(i, 9, "<![CDATA[") == 0)
-                i = after(xml, i + 9, "]]>");
-            else
-                i = pastTag(xml, i + 2);
+    for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '<', size_t(end - p)))) && end - p > 1;) {
+        if (p[1] == '!' || p[1] == '?') {
+            const size_t past = pastMarkup(xml, size_t(p - begin));
+            if (past == std::string::npos)
+                break;
+            p = begin + past;
         }
-        else if (next == '?') {
-            i = after(xml, i + 2, "?>");
-        }
-        else if (next == '/') {
+        else if (p[1] == '/') { // an end tag holds no quotes and no '<'
             if (depth)
                 --depth;
-            i = pastTag(xml, i + 2);
+            p += 2;
         }
         else {
-            i = pastTag(xml, i + 1);
-            if (i == std::string::npos)
+            const char* close = startTagEnd(p + 1, end);
+            if (!close)
                 break;
-            if (xml[i - 2] != '/' && ++depth > limit)
+            if (close[-1] != '/' && ++depth > limit)
                 return true;
+            p = close + 1;
         }
     }
     return false;

@@ -47,6 +47,20 @@ public:
 
     std::string toString(KeyShape shape) const;
 
+    /* The four words as one number, the first word highest: numbers order
+       as keys do. */
+    uint64_t packed() const
+    {
+        return uint64_t(words[0]) << 48 | uint64_t(words[1]) << 32 | uint64_t(words[2]) << 16 | words[3];
+    }
+    static RecordKey unpacked(uint64_t n)
+    {
+        RecordKey k;
+        for (size_t i = 0; i < k.words.size(); ++i)
+            k.words[i] = static_cast<uint16_t>(n >> (48 - 16 * i));
+        return k;
+    }
+
     bool operator<(const RecordKey& o) const { return words < o.words; }
     bool operator==(const RecordKey& o) const { return words == o.words; }
     bool operator!=(const RecordKey& o) const { return words != o.words; }

@@ -6,127 +6,157 @@ namespace hostsim
 namespace
 {
 
-/* The id with every word from `word` on set to `fill`. */
-RecordId withTail(const RecordId& id, size_t word, uint16_t first, uint16_t rest)
-{
-    RecordId r = id;
-    for (size_t i = word; i < r.key.words.size(); ++i)
-        r.key.words[i] = i == word ? first : rest;
-    return r;
-}
-
-bool samePrefix(const RecordId& a, const RecordId& b, size_t word)
-{
-    if (a.scope != b.scope || a.tag != b.tag)
-        return false;
-    for (size_t i = 0; i < word; ++i)
-        if (a.key.words[i] != b.key.words[i])
-            return false;
-    return true;
-}
-
 constexpr uint16_t kHighestPositive = 0x7FFF;
+
+/* A packed key's word `word` and the number one in it. */
+uint16_t wordOf(uint64_t key, size_t word) { return static_cast<uint16_t>(key >> (48 - 16 * word)); }
+uint64_t unit(size_t word) { return uint64_t(1) << (48 - 16 * word); }
+/* The words before `word` of a packed key, the others zero. */
+uint64_t prefixOf(uint64_t key, size_t word) { return word == 0 ? 0 : key & ~(~uint64_t(0) >> (16 * word)); }
+/* The words after `word` all ones. */
+uint64_t tailOnes(size_t word) { return word >= 3 ? 0 : ~uint64_t(0) >> (16 * (word + 1)); }
+
+RecordId idOf(int16_t scope, uint32_t tag, uint64_t key) { return RecordId{scope, tag, RecordKey::unpacked(key)}; }
 
 } // namespace
 
+RecordStore::Iterator::value_type RecordStore::Iterator::operator*() const
+{
+    const RecordTable& t = table_->second;
+    const uint64_t key = t.keyAt(at_);
+    return value_type(idOf(table_->first.first, table_->first.second, key), *t.find(key));
+}
+
+RecordStore::Iterator& RecordStore::Iterator::operator++()
+{
+    at_ = table_->second.after(at_);
+    if (table_->second.atEnd(at_)) {
+        ++table_;
+        at_ = RecordTable::Position{};
+    }
+    return *this;
+}
+
+RecordStore::Records RecordStore::records() const
+{
+    return Records{Iterator(tables_.begin()), Iterator(tables_.end())};
+}
+
+const RecordTable* RecordStore::table(const RecordId& id) const
+{
+    auto it = tables_.find({id.scope, id.tag});
+    return it == tables_.end() ? nullptr : &it->second;
+}
+
 void RecordStore::notify(const RecordId& id) const
 {
-    if (!observer_)
-        return;
-    auto it = map_.find(id);
-    observer_->willChange(id, it == map_.end() ? nullptr : &it->second);
+    if (observer_)
+        observer_->willChange(id, find(id));
 }
 
 const Bytes* RecordStore::find(const RecordId& id) const
 {
-    auto it = map_.find(id);
-    return it == map_.end() ? nullptr : &it->second;
+    const RecordTable* t = table(id);
+    return t ? t->find(id.key.packed()) : nullptr;
+}
+
+void RecordStore::set(const RecordId& id, Bytes image)
+{
+    RecordTable& t = tables_[{id.scope, id.tag}];
+    const size_t before = t.size();
+    t.slot(id.key.packed()) = std::move(image);
+    size_ += t.size() - before;
+}
+
+bool RecordStore::drop(const RecordId& id)
+{
+    auto it = tables_.find({id.scope, id.tag});
+    if (it == tables_.end() || !it->second.erase(id.key.packed()))
+        return false;
+    --size_;
+    if (it->second.empty())
+        tables_.erase(it);
+    return true;
 }
 
 void RecordStore::put(const RecordId& id, Bytes bytes)
 {
     notify(id);
-    map_[id] = std::move(bytes);
+    set(id, std::move(bytes));
 }
 
 bool RecordStore::erase(const RecordId& id)
 {
-    auto it = map_.find(id);
-    if (it == map_.end())
+    if (!find(id))
         return false;
     notify(id);
-    map_.erase(it);
-    return true;
+    return drop(id);
 }
 
 bool RecordStore::eraseCompacting(const RecordId& id, size_t word)
 {
     if (!erase(id))
         return false;
-    uint16_t vacated = id.key.words[word];
-    for (;;) {
-        RecordId following = id;
-        following.key.words[word] = static_cast<uint16_t>(vacated + 1);
-        if (following.key.words[word] > kHighestPositive)
+    RecordId vacated = id;
+    while (vacated.key.words[word] < kHighestPositive) {
+        RecordId following = idOf(id.scope, id.tag, vacated.key.packed() + unit(word));
+        const Bytes* image = find(following);
+        if (!image)
             break;
-        auto it = map_.find(following);
-        if (it == map_.end())
-            break;
-        RecordId dest = following;
-        dest.key.words[word] = vacated;
-        notify(dest);
+        notify(vacated);
         notify(following);
-        map_[dest] = std::move(it->second);
-        map_.erase(following);
-        vacated = following.key.words[word];
+        Bytes moved = *image;
+        drop(following);
+        set(vacated, std::move(moved));
+        vacated = following;
     }
     return true;
 }
 
 std::optional<RecordId> RecordStore::next(const RecordId& id) const
 {
-    auto it = map_.upper_bound(id);
-    if (it == map_.end() || it->first.scope != id.scope || it->first.tag != id.tag)
+    const RecordTable* t = table(id);
+    uint64_t found = 0;
+    if (!t || !t->above(id.key.packed(), found))
         return std::nullopt;
-    return it->first;
+    return idOf(id.scope, id.tag, found);
 }
 
 std::optional<RecordId> RecordStore::previous(const RecordId& id) const
 {
-    auto it = map_.lower_bound(id);
-    if (it == map_.begin())
+    const RecordTable* t = table(id);
+    uint64_t found = 0;
+    if (!t || !t->below(id.key.packed(), found))
         return std::nullopt;
-    --it;
-    if (it->first.scope != id.scope || it->first.tag != id.tag)
-        return std::nullopt;
-    return it->first;
+    return idOf(id.scope, id.tag, found);
 }
 
 std::optional<int16_t> RecordStore::allocate(const RecordId& id, size_t word, int16_t base, AllocationPolicy policy)
 {
-    uint16_t b = static_cast<uint16_t>(base);
+    const RecordTable* t = table(id);
+    const uint64_t prefix = prefixOf(id.key.packed(), word);
+    const uint16_t b = static_cast<uint16_t>(base);
     std::optional<uint16_t> chosen;
     if (policy == AllocationPolicy::Next) {
-        auto it = map_.lower_bound(withTail(id, word, kHighestPositive + 1, 0));
         uint16_t candidate = b;
-        if (it != map_.begin()) {
-            --it;
-            if (samePrefix(it->first, id, word) && it->first.key.words[word] >= b)
-                candidate = static_cast<uint16_t>(it->first.key.words[word] + 1);
-        }
+        uint64_t last = 0;
+        if (t && t->lastIn(prefix, prefix | uint64_t(kHighestPositive) * unit(word) | tailOnes(word), last) &&
+            wordOf(last, word) >= b)
+            candidate = static_cast<uint16_t>(wordOf(last, word) + 1);
         if (candidate <= kHighestPositive)
             chosen = candidate;
     }
     if (!chosen) { // lowest free number, also the fallback when the top is taken
         uint16_t candidate = b;
-        for (auto it = map_.lower_bound(withTail(id, word, b, 0)); it != map_.end() && samePrefix(it->first, id, word);
-             ++it) {
-            uint16_t w = it->first.key.words[word];
-            if (w > candidate || w > kHighestPositive)
-                break;
-            if (w == candidate)
-                ++candidate;
-        }
+        if (t)
+            for (auto at = t->lowerBound(prefix | uint64_t(b) * unit(word));
+                 !t->atEnd(at) && prefixOf(t->keyAt(at), word) == prefix; at = t->after(at)) {
+                const uint16_t w = wordOf(t->keyAt(at), word);
+                if (w > candidate || w > kHighestPositive)
+                    break;
+                if (w == candidate)
+                    ++candidate;
+            }
         if (candidate <= kHighestPositive)
             chosen = candidate;
     }
@@ -141,17 +171,19 @@ std::optional<int16_t> RecordStore::allocate(const RecordId& id, size_t word, in
 std::vector<RecordId> RecordStore::list(int16_t scope, uint32_t tag) const
 {
     std::vector<RecordId> out;
-    RecordId first{scope, tag, RecordKey{}};
-    for (auto it = map_.lower_bound(first); it != map_.end() && it->first.scope == scope && it->first.tag == tag; ++it)
-        out.push_back(it->first);
+    const RecordTable* t = table(RecordId{scope, tag, RecordKey{}});
+    if (t)
+        for (auto at = t->begin(); !t->atEnd(at); at = t->after(at))
+            out.push_back(idOf(scope, tag, t->keyAt(at)));
     return out;
 }
 
 std::vector<const Bytes*> RecordStore::incidentList(int16_t scope, uint32_t tag, int16_t item) const
 {
     std::vector<const Bytes*> out;
-    for (int16_t inci = 0; inci >= 0; ++inci) {
-        const Bytes* b = find(RecordId{scope, tag, RecordKey(item, inci)});
+    const RecordTable* t = table(RecordId{scope, tag, RecordKey{}});
+    for (int16_t inci = 0; t && inci >= 0; ++inci) {
+        const Bytes* b = t->find(RecordKey(item, inci).packed());
         if (!b)
             break;
         out.push_back(b);
@@ -162,9 +194,9 @@ std::vector<const Bytes*> RecordStore::incidentList(int16_t scope, uint32_t tag,
 void RecordStore::restore(const RecordId& id, const std::optional<Bytes>& image)
 {
     if (image)
-        map_[id] = *image;
+        set(id, *image);
     else
-        map_.erase(id);
+        drop(id);
 }
 
 } // namespace hostsim

@@ -1,17 +1,19 @@
 #ifndef HOSTSIM_RECORDSTORE_H
 #define HOSTSIM_RECORDSTORE_H
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "hostsim/RecordKey.h"
+#include "hostsim/RecordTable.h"
 
 namespace hostsim
 {
-
-using Bytes = std::vector<uint8_t>;
 
 /* Told about every change before it happens, with the record's current image
    (null when the record does not exist yet). Edit transactions use it to keep
@@ -30,14 +32,48 @@ enum class AllocationPolicy : uint8_t
     LowestFree
 };
 
-/* The records of one document in one ordered map, keyed by (part scope, tag,
-   key). Lookups, next/previous and writes are O(log n). Number allocation
-   keeps, per (scope, tag), the last number it handed out. */
+/* The records of one document, ordered by (part scope, tag, key): one
+   RecordTable per scope and tag, found in a small ordered map. Finding a
+   record or the one after a stored key is O(1), other steps and writes
+   O(log n) (RecordTable). A record's image (a pointer from
+   find or incidentList) stays valid until the next change of the store.
+   Number allocation keeps, per (scope, tag), the last number it handed out. */
 class RecordStore
 {
+    using Tables = std::map<std::pair<int16_t, uint32_t>, RecordTable>;
+
 public:
-    using Map = std::map<RecordId, Bytes>;
     using Counters = std::map<std::pair<int16_t, uint32_t>, int32_t>;
+
+    /* Every record in store order, as (id, image) pairs. */
+    class Iterator
+    {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = std::pair<RecordId, const Bytes&>;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = value_type;
+
+        explicit Iterator(Tables::const_iterator table) : table_(table) {}
+        value_type operator*() const;
+        Iterator& operator++();
+        bool operator==(const Iterator& o) const
+        {
+            return table_ == o.table_ && at_.run == o.at_.run && at_.index == o.at_.index;
+        }
+        bool operator!=(const Iterator& o) const { return !(*this == o); }
+
+    private:
+        Tables::const_iterator table_;
+        RecordTable::Position at_;
+    };
+    struct Records
+    {
+        Iterator first, last;
+        Iterator begin() const { return first; }
+        Iterator end() const { return last; }
+    };
 
     void setObserver(StoreObserver* o) { observer_ = o; }
 
@@ -61,8 +97,8 @@ public:
     /* Entries (N, 0), (N, 1), ... up to the first missing incident. */
     std::vector<const Bytes*> incidentList(int16_t scope, uint32_t tag, int16_t item) const;
 
-    size_t size() const { return map_.size(); }
-    const Map& records() const { return map_; }
+    size_t size() const { return size_; }
+    Records records() const;
     const Counters& counters() const { return counters_; }
 
     /* Raw writes that bypass the observer (rollback, undo, file loading). */
@@ -70,14 +106,20 @@ public:
     void restoreCounters(const Counters& c) { counters_ = c; }
     void clear()
     {
-        map_.clear();
+        tables_.clear();
         counters_.clear();
+        size_ = 0;
     }
 
 private:
     void notify(const RecordId& id) const;
+    const RecordTable* table(const RecordId& id) const;
+    /* Write and delete without telling the observer. */
+    void set(const RecordId& id, Bytes image);
+    bool drop(const RecordId& id);
 
-    Map map_;
+    Tables tables_;
+    size_t size_ = 0;
     Counters counters_;
     StoreObserver* observer_ = nullptr;
 };

@@ -209,7 +209,7 @@ int RunRun(const CommandArgs& arguments, std::ostream& out, std::ostream& err)
         Terminal::Run(session);
     }
     else {
-        session.SetNotice([&out](const std::string& line) { out << (line == "beep" ? "*** beep ***" : line) << "\n"; });
+        session.SetNotice([&out, &session](const std::string& line) { Screen::Event(session, line, false, out); });
         RunInput(session, std::cin, out);
     }
     session.Finish();

@@ -1,6 +1,7 @@
 #include "staffsetpanel/FCStaffSetPanelHandler.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "document/FCMusicRegion.h"
@@ -35,6 +36,14 @@ void ShiftFrom(FCSystemStaves* pList, int first, int32_t shift)
         FCSystemStaff* pEntry = pList->GetItemAt(index);
         pEntry->SetDistance(pEntry->GetDistance() + shift);
     }
+}
+
+/* True when a stored entry holds the very bytes that a new entry saves. */
+bool SameRecord(const FCSystemStaff* pStored, const FCSystemStaff* pNew)
+{
+    const uint64_t size = std::min<uint64_t>(pNew->DataSizeSave(), pNew->_GetDataCapacity());
+    return pStored->GetLoadedSize() == size && pNew->_GetData() &&
+           std::memcmp(pStored->_GetData(), pNew->_GetData(), static_cast<size_t>(size)) == 0;
 }
 
 int IndexOfStaff(const FCSystemStaves& list, int16_t staff)
@@ -119,13 +128,36 @@ bool FCStaffSetPanelHandler::Execute()
     switch (_operationkind) {
     case OPERATION_MOVEUP: return SwapUpwards(n);
     case OPERATION_MOVEDOWN: return SwapDownwards(n);
-    case OPERATION_DELETE: return DeleteStaffSet(n);
-    case OPERATION_RENAME: return _StoreName();
-    case OPERATION_CREATE: return _pRegion && CreateRegionStaffSet(n) && _StoreName();
+    case OPERATION_DELETE: return _HoldsAnything(n) && DeleteStaffSet(n);
+    case OPERATION_RENAME: return !_HoldsName() && _StoreName();
+    case OPERATION_CREATE:
+        if (!_pRegion || (_HoldsRegionList(n) && _HoldsName()))
+            return false;
+        return CreateRegionStaffSet(n) && _StoreName();
     case OPERATION_ADDSTAVES: return _pRegion && AddRegionStaves(n);
     case OPERATION_REMOVESTAVES: return _pRegion && RemoveRegionStaves(n);
     default: return false;
     }
+}
+
+bool FCStaffSetPanelHandler::_HoldsName()
+{
+    FCString stored;
+    GetStoredName(&stored, _staffsetnumber);
+    return stored.IsEqualString(&_name);
+}
+
+bool FCStaffSetPanelHandler::_HoldsAnything(int staffSet)
+{
+    FCTextExpressionDefs expressions;
+    expressions.LoadAll();
+    if (FindStaffSetExpression(&expressions, staffSet))
+        return true;
+    const uint16_t item = _StaffSetItem(staffSet);
+    return _InScore([&] {
+        FCSystemStaves list;
+        return list.LoadAllForItem(item) > 0;
+    });
 }
 
 bool FCStaffSetPanelHandler::_StoreName()
@@ -141,9 +173,9 @@ bool FCStaffSetPanelHandler::_WriteStaffSet(FCSystemStaves* pList, int staffSet)
     return pList->DeleteDataForItem(item) && pList->SaveAllForItem(item);
 }
 
-bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
+bool FCStaffSetPanelHandler::_BuildRegionList(FCSystemStaves* pList)
 {
-    if (!_pRegion || !_IsValidStaffSet(staffSet))
+    if (!_pRegion)
         return false;
     const std::vector<int16_t> staves = RegionStaves(*_pRegion);
     if (staves.empty())
@@ -156,13 +188,37 @@ bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
         return false;
     const int32_t top = pTop->GetDistance();
 
-    FCSystemStaves newList;
     for (size_t k = 0; k < staves.size(); ++k) {
         const FCSystemStaff* pEntry = regionList.FindStaff(staves[k]);
         const int32_t distance = pEntry ? pEntry->GetDistance() - top : -kStaffSpacing * static_cast<int32_t>(k + 1);
-        newList.Add(NewEntry(staves[k], distance));
+        pList->Add(NewEntry(staves[k], distance));
     }
+    return true;
+}
+
+bool FCStaffSetPanelHandler::CreateRegionStaffSet(int staffSet)
+{
+    FCSystemStaves newList;
+    if (!_IsValidStaffSet(staffSet) || !_BuildRegionList(&newList))
+        return false;
     return _InScore([&] { return _WriteStaffSet(&newList, staffSet); });
+}
+
+bool FCStaffSetPanelHandler::_HoldsRegionList(int staffSet)
+{
+    FCSystemStaves newList;
+    if (!_BuildRegionList(&newList))
+        return false;
+    const uint16_t item = _StaffSetItem(staffSet);
+    return _InScore([&] {
+        FCSystemStaves stored;
+        if (stored.LoadAllForItem(item) != newList.GetCount())
+            return false;
+        for (int index = 0; index < stored.GetCount(); ++index)
+            if (!SameRecord(stored.GetItemAt(index), newList.GetItemAt(index)))
+                return false;
+        return true;
+    });
 }
 
 bool FCStaffSetPanelHandler::AddRegionStaves(int staffSet)
@@ -245,8 +301,9 @@ bool FCStaffSetPanelHandler::Swap(int staffSetA, int staffSetB)
 {
     if (!_IsValidStaffSet(staffSetA) || !_IsValidStaffSet(staffSetB))
         return false;
-    if (staffSetA == staffSetB)
-        return true;
+    /* Nothing moves between one position and itself, or between two empty ones. */
+    if (staffSetA == staffSetB || (!_HoldsAnything(staffSetA) && !_HoldsAnything(staffSetB)))
+        return false;
 
     FCTextExpressionDefs expressions;
     expressions.LoadAll();

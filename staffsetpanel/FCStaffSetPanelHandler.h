@@ -30,7 +30,11 @@ extern const char* const szExpressionStandardString;
  *
  * Every document operation returns false when it did not carry out the whole
  * change (nothing to do, bad input or a host refusal); the undo block then
- * cancels the host edit, so that nothing is left half-written. The handler
+ * cancels the host edit, so that nothing is left half-written. A command
+ * that would change nothing (a rename to the name held, a create that makes
+ * the list and the name the set holds, a move between two empty positions,
+ * a delete of a missing staff set) fails the same way, so that it leaves
+ * no empty undo step. The handler
  * keeps no document data between calls.
  *
  * Virtual operations after those of __FCUndoBlockHandler: none (Execute is
@@ -94,7 +98,8 @@ public:
        closing the gaps; removing the last staff deletes the set with its name
        expression. False when no selected staff was in the set. */
     bool RemoveRegionStaves(int staffSet);
-    /* Exchanges staff sets a and b, lists and names. */
+    /* Exchanges staff sets a and b, lists and names; false when neither
+       holds anything. */
     bool Swap(int staffSetA, int staffSetB);
     bool SwapUpwards(int staffSet) { return Swap(staffSet, staffSet - 1); }
     bool SwapDownwards(int staffSet) { return Swap(staffSet, staffSet + 1); }
@@ -144,6 +149,16 @@ private:
     static bool _VisitNameExpression(__FCNoInciOther* pRecord, void* pContext);
     /* Runs the name step of create and rename. */
     bool _StoreName();
+    /* True when the stored name is the handler's name (both empty when the
+       staff set has none): a rename would change nothing. */
+    bool _HoldsName();
+    /* True when staff set n has a list or a name expression. */
+    bool _HoldsAnything(int staffSet);
+    /* The list that the region makes (see CreateRegionStaffSet); false when
+       its top staff is not in the region's staff list. */
+    bool _BuildRegionList(FCSystemStaves* pList);
+    /* True when staff set n is, record for record, the list the region makes. */
+    bool _HoldsRegionList(int staffSet);
 };
 
 #endif

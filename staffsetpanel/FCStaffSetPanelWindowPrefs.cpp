@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "strings/FCNumber.h"
 #include "strings/FCSettingsPair.h"
 #include "staffsetpanel/QZOptionsFiles.h"
 
@@ -21,12 +22,15 @@ std::unique_ptr<FCSettingsPair> LoadPair(const char* key, bool prefsFile)
     return std::unique_ptr<FCSettingsPair>(LoadQZOptionsPair(&keyString, prefsFile));
 }
 
-/* Stores a coordinate as a decimal integer, truncated toward zero. */
+/* Stores a coordinate as a decimal integer, truncated toward zero and held
+   within the integer range (a stored 2147483647 is read back as 2^31). */
 bool SaveCoordinate(const char* key, float value)
 {
     FCString keyString(key);
+    FCNumber whole;
+    whole.SetFloat(value);
     FCString text;
-    text.SetInteger(static_cast<int>(value));
+    text.SetInteger(whole.GetInt());
     FCSettingsPair pair(&keyString, &text);
     return SaveQZOptionsPair(&pair, true);
 }

@@ -5,8 +5,9 @@
  *
  * Everything before the separator step is independent of the process locale
  * (the number conversions of FCString are). */
-#include <cmath>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstring>
 
 #include "document/FCGeneralPrefs.h"
@@ -42,6 +43,52 @@ constexpr float kEVPUsPerSpace = 24.0f;
 constexpr float kEVPUsPerPoint = 4.0f;
 constexpr float kPointsPerEVPU = 0.25f;
 
+/* Digits written before the text is cut to its kept decimals (at most five):
+   enough that the rounding of the last one never reaches a kept one. */
+constexpr int kWrittenDecimals = 9;
+
+/* How far a typed value's float may lie from the decimal typed: the parse
+   and the unit's multiplication round once each. */
+constexpr int kMeantUlps = 2;
+
+float StepsAway(float value, float toward)
+{
+    for (int step = 0; step < kMeantUlps; ++step)
+        value = std::nextafter(value, toward);
+    return value;
+}
+
+/* The decimal a float of EVPUs stands for: the one with the fewest digits
+   within kMeantUlps units in its last place, as a double. It is 140.4 for
+   the float 140.399994 that 35.1 points become (written "%f" and cut, its
+   points would show 35.09), and 4.32 for the 4.3199997 of 0.015 inches.
+   Converted and cut from there, a measurement shows the digits the user
+   typed, and a value truly below a cut (35.096 points) stays below it. */
+double MeantDecimal(float value)
+{
+    const double below = StepsAway(value, -HUGE_VALF);
+    const double above = StepsAway(value, HUGE_VALF);
+    for (int digits = 1; digits <= 9; ++digits) {
+        char text[64];
+        const std::to_chars_result written =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
+        double candidate = value;
+        std::from_chars(text, written.ptr, candidate);
+        if (candidate >= below && candidate <= above) return candidate;
+    }
+    return value;
+}
+
+/* The value with kWrittenDecimals decimals and a ".", whatever the locale. */
+void AppendDecimals(FCString* pText, double value)
+{
+    char text[400];
+    const std::to_chars_result written =
+        std::to_chars(text, text + sizeof text - 1, value, std::chars_format::fixed, kWrittenDecimals);
+    *written.ptr = 0;
+    pText->AppendCString(text);
+}
+
 /* Unit 0 stands for the document's own unit. */
 int ResolveUnit(int unit)
 {
@@ -61,10 +108,10 @@ void AppendWhole(FCString* pText, float value)
 }
 
 /* Picas as "NpM": whole picas, "p", and the remaining points. */
-void AppendPicas(FCString* pText, float evpus)
+void AppendPicas(FCString* pText, double evpus)
 {
     FCString picas;
-    picas.SetFloat(evpus / kEVPUsPerPica);
+    AppendDecimals(&picas, evpus / kEVPUsPerPica);
     const int dot = picas.FindFirst(".");
     if (dot >= 0) {
         FCString whole;
@@ -72,9 +119,9 @@ void AppendPicas(FCString* pText, float evpus)
         whole.AppendCString("p");
         picas = whole;
     }
-    const float wholePicas = std::trunc(evpus / kEVPUsPerPica);
+    const double wholePicas = std::trunc(evpus / kEVPUsPerPica);
     FCString points;
-    points.SetFloat((evpus - wholePicas * kEVPUsPerPica) * kPointsPerEVPU);
+    AppendDecimals(&points, (evpus - wholePicas * kEVPUsPerPica) * kPointsPerEVPU);
     if (points.StartsWith("-")) points.DeleteCharacterAt(0);
     pText->AppendString(&picas);
     pText->AppendString(&points);
@@ -138,26 +185,27 @@ void FCString::SetMeasurement(double evpus, int unit)
     Clear();
     /* A value that is not a number has no text in any unit. */
     if (!std::isfinite(value)) return;
+    const double meant = MeantDecimal(value);
     int decimals = 3;
     switch (unit) {
     case MEASUREMENTUNIT_EVPUS:
         if (value == std::round(value))
             AppendWhole(this, value);
         else
-            AppendFloat(value);
+            AppendDecimals(this, meant);
         break;
     case MEASUREMENTUNIT_INCHES:
-        AppendFloat(value / kEVPUsPerInch);
+        AppendDecimals(this, meant / kEVPUsPerInch);
         decimals = 6;
         break;
     case MEASUREMENTUNIT_CENTIMETERS:
-        AppendFloat(value * 100000.0f / 11338583.0f);
+        AppendDecimals(this, meant * 100000.0 / 11338583.0);
         decimals = 6;
         break;
-    case MEASUREMENTUNIT_POINTS: AppendFloat(value * kPointsPerEVPU); break;
-    case MEASUREMENTUNIT_PICAS: AppendPicas(this, value); break;
+    case MEASUREMENTUNIT_POINTS: AppendDecimals(this, meant * kPointsPerEVPU); break;
+    case MEASUREMENTUNIT_PICAS: AppendPicas(this, meant); break;
     case MEASUREMENTUNIT_SPACES:
-        AppendFloat(value / kEVPUsPerSpace);
+        AppendDecimals(this, meant / kEVPUsPerSpace);
         decimals = 6;
         break;
     default: return;

@@ -43,6 +43,9 @@ void __FCUserWindow::_InitNonWindowHandleStates()
 void __FCUserWindow::_StoreNonWindowHandleStates()
 {
     if (!WindowExists()) return;
+    /* The window is going: what is kept is its full size, and the next one
+       opens unshaded. */
+    if (_shaded) _ShadeState(false);
     _pBridge->GetWindowCaption(&_title);
     _clientwidth = GetClientWidth();
     _width = GetWidth();
@@ -57,6 +60,8 @@ void __FCUserWindow::_StoreNonWindowHandleStates()
 void __FCUserWindow::InitWindow()
 {
     _closing = false;
+    /* A window just loaded has its layout's full height. */
+    _shaded = false;
     __FloatRect frame;
     if (!_ReadFrame(&frame)) return;
     _minwidth = frame.Width();

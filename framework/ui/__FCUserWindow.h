@@ -160,7 +160,8 @@ public:
 
     /* Asks the bridge to create each control marked create-in-code. */
     void _CreateDynamicControls();
-    /* Copies the on-screen title, sizes and each control's states back. */
+    /* Copies the on-screen title, sizes and each control's states back;
+       a shaded window is unshaded first. */
     void _StoreNonWindowHandleStates();
     /* A size report from the platform; ignored while shaded. */
     void _HandleResizeChange(int width, int height);

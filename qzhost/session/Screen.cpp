@@ -2,6 +2,7 @@
 
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
+#include "qzhost/session/StaffNames.h"
 
 #include <algorithm>
 #include <ostream>
@@ -33,8 +34,7 @@ void PrintRow(std::ostream& out, const char* mark, const std::vector<std::string
 
 std::string StaffLabel(Session& session, int16_t staff)
 {
-    std::string name = session.Host().hostsim_staff_name(staff, 1);
-    return std::to_string(staff) + " " + (name.empty() ? "Staff #" + std::to_string(staff) : name);
+    return std::to_string(staff) + " " + StaffNames::Shown(session.Host(), staff);
 }
 
 /* The staves of a staff list (item 0: the score's own order): one per line
@@ -49,11 +49,11 @@ void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, s
     for (const hostsim_staff_entry& entry : entries) {
         const std::string label = StaffLabel(session, entry.staff);
         if (detailed) {
-            out << "    " << label << std::string(label.size() < 28 ? 28 - label.size() : 1, ' ') << "distance "
+            out << "    " << label << std::string(Columns(label) < 28 ? 28 - Columns(label) : 1, ' ') << "distance "
                 << entry.distance << "\n";
             continue;
         }
-        if (!line.empty() && Columns(line) + label.size() > 92) {
+        if (!line.empty() && Columns(line) + Columns(label) > 92) {
             out << "    " << line << "\n";
             line.clear();
         }
@@ -62,6 +62,16 @@ void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, s
     if (!line.empty())
         out << "    " << line << "\n";
 }
+
+/* What an alert asks the user to do, as a command of qzhost. */
+struct AlertHint
+{
+    const char* title;
+    const char* hint;
+};
+const AlertHint kAlertHints[] = {
+    {"Category doesn't exist", "hint: in qzhost the command category add \"QZ Plug-in Data\" creates the category"},
+};
 
 } // namespace
 
@@ -178,6 +188,21 @@ void All(Session& session, std::ostream& out)
     View(session, false, out);
     Selection(session, out);
     Undo(session, out);
+}
+
+void Event(Session& session, const std::string& line, bool alertAsked, std::ostream& out)
+{
+    if (line.rfind("alert ", 0) != 0) {
+        out << (line == "beep" ? "*** beep ***" : line) << std::endl;
+        return;
+    }
+    if (!alertAsked)
+        out << line << "\n";
+    const std::deque<AlertRecord>& alerts = session.RecordedAlerts();
+    for (const AlertHint& hint : kAlertHints)
+        if (!alerts.empty() && alerts.back().title == hint.title)
+            out << hint.hint << "\n";
+    out.flush();
 }
 
 } // namespace Screen

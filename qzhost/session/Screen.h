@@ -6,6 +6,7 @@
    (the show command). */
 
 #include <iosfwd>
+#include <string>
 
 class Session;
 
@@ -20,6 +21,11 @@ void Undo(Session& session, std::ostream& out);
 void Log(Session& session, std::ostream& out);
 /* Everything above but the log. */
 void All(Session& session, std::ostream& out);
+/* An event of the session (Session::Notice) as the terminal and the piped
+   run print it: a beep as "*** beep ***"; an alert's line unless it was
+   asked at the prompt already, then, after an alert that asks for
+   something qzhost can do, one hint line naming the command. */
+void Event(Session& session, const std::string& line, bool alertAsked, std::ostream& out);
 } // namespace Screen
 
 #endif

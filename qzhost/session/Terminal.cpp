@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -137,7 +138,28 @@ void OnLine(char* text)
         rl_callback_handler_install(kPrompt, OnLine);
 }
 
-/* Fires the panel's timers that fell due in real time. */
+/* The panel as the screen shows it. */
+std::string PanelText(Session& session)
+{
+    std::ostringstream text;
+    Screen::Panel(session, text);
+    return text.str();
+}
+
+/* Prints the screen again above the prompt: the prompt's line is cleared,
+   and libedit draws it anew below the screen with the line being typed. */
+void ReprintAbovePrompt(Session& session)
+{
+    std::cout << "\r\033[K";
+    Screen::All(session, std::cout);
+    std::cout.flush();
+    rl_forced_update_display();
+}
+
+/* Fires the panel's timers that fell due in real time. A tick that changes
+   what the panel shows (a refresh after undo, or after a change made by
+   other means) prints the screen again, so that it is never left stale
+   while the prompt waits. */
 void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
 {
     const auto now = std::chrono::steady_clock::now();
@@ -146,8 +168,12 @@ void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
         return;
     last = now;
     const uint64_t step = static_cast<uint64_t>(std::min<long long>(elapsed, kMaxCatchUpMilliseconds));
-    if (session.PluginLoaded() && session.Ui().qzui_advance_clock)
+    if (session.PluginLoaded() && session.Ui().qzui_advance_clock) {
+        const std::string before = PanelText(session);
         session.PluginCall("timers", [&] { session.Ui().qzui_advance_clock(step); });
+        if (PanelText(session) != before)
+            ReprintAbovePrompt(session);
+    }
     session.TakeViolations();
     /* The engine logs every call; a long interactive session needs no history of timer ticks. */
     session.Host().hostsim_clear_call_log();
@@ -178,10 +204,8 @@ void Run(Session& session)
     rl_readline_name = "qzhost";
     rl_attempted_completion_function = Complete;
     session.SetAlertAsker(AskAlert);
-    session.SetNotice([](const std::string& line) {
-        if (line.rfind("alert", 0) != 0) /* alerts were asked already */
-            std::cout << (line == "beep" ? "*** beep ***" : line) << std::endl;
-    });
+    /* Alerts were asked at the prompt already. */
+    session.SetNotice([&session](const std::string& line) { Screen::Event(session, line, true, std::cout); });
     CatchSignals();
     rl_callback_handler_install(kPrompt, OnLine);
     auto last = std::chrono::steady_clock::now();

@@ -227,19 +227,30 @@ bool ReferenceModel::StoreName(ModelDocument& doc, int n, const std::string& nam
     return true;
 }
 
-bool ReferenceModel::Create(ModelDocument& doc, int n, const std::string& name, StepPrediction& out)
+std::vector<ModelEntry> ReferenceModel::RegionList() const
 {
     /* The region's own staff list: the current part's. */
     const std::vector<ModelEntry>& region = PartList();
     const int last = std::min(_selection.last, SlotCount());
-    if (_selection.first > last)
-        return false; /* no staff at any selected slot */
-    const int32_t top = region[static_cast<size_t>(_selection.first - 1)].distance;
     std::vector<ModelEntry> list;
+    if (_selection.first > last)
+        return list; /* no staff at any selected slot */
+    const int32_t top = region[static_cast<size_t>(_selection.first - 1)].distance;
     for (int slot = _selection.first; slot <= last; ++slot) {
         const ModelEntry& staff = region[static_cast<size_t>(slot - 1)];
         list.push_back(ModelEntry{staff.staff, staff.distance - top, 100});
     }
+    return list;
+}
+
+bool ReferenceModel::Create(ModelDocument& doc, int n, const std::string& name, StepPrediction& out)
+{
+    const std::vector<ModelEntry> list = RegionList();
+    if (list.empty())
+        return false;
+    /* Made again as it is, the set changes nothing. */
+    if (doc.sets[static_cast<size_t>(n - 1)] == list && doc.Name(n, _category) == name)
+        return false;
     doc.sets[static_cast<size_t>(n - 1)] = list;
     return StoreName(doc, n, name, out);
 }
@@ -360,7 +371,8 @@ StepPrediction ReferenceModel::Press(int control, const PanelInputs& inputs)
     };
     switch (control) {
     case 103:
-        if (row < 1 || !exists)
+        /* Storing the name held (none for a set without one) changes nothing. */
+        if (row < 1 || !exists || _doc.Name(row, _category) == Trim(inputs.edit))
             break;
         RunHandlerResult(StoreName(_doc, row, Trim(inputs.edit), out), before, out);
         if (out.committed)

@@ -150,6 +150,8 @@ private:
     int AskAlert(const std::string& title, bool yesNo, StepPrediction& out);
     /* Handler operations; false cancels the edit. */
     bool StoreName(ModelDocument& doc, int n, const std::string& name, StepPrediction& out);
+    /* The list a create makes of the selection; empty when no selected slot has a staff. */
+    std::vector<ModelEntry> RegionList() const;
     bool Create(ModelDocument& doc, int n, const std::string& name, StepPrediction& out);
     bool AddStaves(ModelDocument& doc, int n) const;
     bool RemoveStaves(ModelDocument& doc, int n) const;

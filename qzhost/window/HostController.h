@@ -38,6 +38,8 @@ struct SessionRef
     NSTimer* _refreshTimer;
     NSTimeInterval _clockTime; /* when the plug-in's clock last moved */
     Outcome* _pLastOutcome;
+    NSMutableArray* _textAnswers; /* queued answers of text dialogs; NSNull for Cancel */
+    BOOL _scripted;
     BOOL _quit;
 }
 /* Builds the window and the menus (NSApp must exist); problems of user
@@ -58,6 +60,12 @@ struct SessionRef
 - (Outcome)runLine:(const qzscript::Line&)line;
 /* The outcome of the last menu action or drag; Done when none. */
 - (Outcome)takeLastOutcome;
+/* The answer to the next dialog that asks for a text: the text, or nil for
+   its Cancel button. */
+- (void)queueTextAnswer:(NSString*)text;
+/* In a script a text dialog is never shown: it takes the queued answer, or
+   is cancelled. */
+- (void)setScripted:(BOOL)scripted;
 
 - (SessionRef)session;
 - (QZHostScoreWindow*)scoreWindow;
@@ -69,6 +77,8 @@ struct SessionRef
 - (void)redo:(id)sender;
 - (void)showAllStaves:(id)sender;
 - (void)showStaffSet:(id)sender;
+/* Asks for a name and adds an expression category with it (category add). */
+- (void)newExpressionCategory:(id)sender;
 - (void)quit:(id)sender;
 @end
 

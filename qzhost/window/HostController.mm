@@ -3,6 +3,7 @@
 #import "qzhost/window/HostMenus.h"
 #import "qzhost/window/ScoreGridView.h"
 #import "qzhost/window/ScoreWindow.h"
+#import "qzhost/window/TextDialog.h"
 
 #include "qzhost/session/Session.h"
 #include "qzhost/window/ScoreReader.h"
@@ -41,6 +42,7 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
     _pErrors = pErrors;
     _pShown = nullptr;
     _pLastOutcome = new Outcome();
+    _textAnswers = [[NSMutableArray alloc] init];
     _scoreWindow = [[QZHostScoreWindow alloc] initWithDelegate:self];
     _menus = [[QZHostMenus alloc] initWithTarget:self];
     return self;
@@ -51,6 +53,7 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
     [self stop];
     [_scoreWindow release];
     [_menus release];
+    [_textAnswers release];
     delete _pShown;
     delete _pLastOutcome;
     [super dealloc];
@@ -167,6 +170,27 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
     return outcome;
 }
 
+- (void)queueTextAnswer:(NSString*)text
+{
+    [_textAnswers addObject:text ? (id)text : (id)[NSNull null]];
+}
+
+- (void)setScripted:(BOOL)scripted
+{
+    _scripted = scripted;
+}
+
+/* The queued answer, else the user's in a dialog (nil for Cancel). */
+- (NSString*)askTextWithTitle:(NSString*)title prompt:(NSString*)prompt
+{
+    if ([_textAnswers count] > 0) {
+        id answer = [[[_textAnswers objectAtIndex:0] retain] autorelease];
+        [_textAnswers removeObjectAtIndex:0];
+        return answer == [NSNull null] ? nil : answer;
+    }
+    return _scripted ? nil : [QZHostTextDialog askWithTitle:title prompt:prompt];
+}
+
 - (SessionRef)session
 {
     return _session;
@@ -224,6 +248,19 @@ qzscript::Line LineOf(const std::vector<std::string>& words)
     std::vector<std::string> words;
     words.push_back("view");
     words.push_back(std::to_string([sender tag]));
+    [self act:words];
+}
+
+- (void)newExpressionCategory:(id)sender
+{
+    (void)sender;
+    NSString* name = [self askTextWithTitle:@"New Expression Category" prompt:@"Name of the new category:"];
+    if ([name length] == 0)
+        return;
+    std::vector<std::string> words;
+    words.push_back("category");
+    words.push_back("add");
+    words.push_back([name UTF8String]);
     [self act:words];
 }
 

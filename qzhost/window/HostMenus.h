@@ -3,11 +3,12 @@
 
 /* The host's menus in the window mode: the application menu (Quit), the
    plug-in menu with the module's entry, Edit with Undo and Redo carrying
-   the names of the steps, and View with All Staves and Staff Sets 1 to 8.
-   Items are enabled only when the host can do what they say. Every item
-   sends its action to the target given at creation:
-   invokePlugin:, undo:, redo:, showAllStaves:, showStaffSet: (the item's
-   tag is the staff set), quit:. */
+   the names of the steps, View with All Staves and Staff Sets 1 to 8, and
+   Document with New Expression Category.... Items are enabled only when the
+   host can do what they say. Every item sends its action to the target
+   given at creation: invokePlugin:, undo:, redo:, showAllStaves:,
+   showStaffSet: (the item's tag is the staff set), newExpressionCategory:,
+   quit:. */
 
 #import <AppKit/AppKit.h>
 
@@ -20,6 +21,7 @@
     NSMenuItem* _redo;
     NSMenuItem* _allStaves;
     NSMenuItem* _staffSets[ScoreModel::kStaffSets];
+    NSMenuItem* _newCategory;
 }
 - (id)initWithTarget:(id)target;
 - (NSMenu*)mainMenu;

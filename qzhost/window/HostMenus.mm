@@ -48,6 +48,12 @@ NSString* Text(const std::string& text) { return [NSString stringWithUTF8String:
         [item setTag:set];
         _staffSets[set - 1] = item;
     }
+    NSMenu* document = [self addMenu:@"Document"];
+    _newCategory = [self addTo:document
+                         title:@"New Expression Category..."
+                        action:@selector(newExpressionCategory:)
+                           key:@""
+                        target:target];
     return self;
 }
 
@@ -71,6 +77,7 @@ NSString* Text(const std::string& text) { return [NSString stringWithUTF8String:
     [_redo setTitle:Text(model.RedoTitle())];
     [_redo setEnabled:model.redoSteps > 0];
     [_allStaves setEnabled:model.documentOpen];
+    [_newCategory setEnabled:model.documentOpen];
     [_allStaves setState:model.documentOpen && model.displayedStaffSet == 0 ? NSOnState : NSOffState];
     for (int set = 1; set <= ScoreModel::kStaffSets; ++set) {
         NSMenuItem* item = _staffSets[set - 1];

@@ -1,7 +1,6 @@
 #include "qzhost/window/ScoreModel.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace
 {
@@ -11,44 +10,7 @@ std::string StepTitle(const char* verb, size_t steps, const std::string& name)
     return steps == 0 || name.empty() ? std::string(verb) : std::string(verb) + " " + name;
 }
 
-struct CaretSign
-{
-    const char* command;
-    const char* sign;
-};
-
-const CaretSign kCaretSigns[] = {{"flat", "\u266D"}, {"sharp", "\u266F"}, {"natural", "\u266E"}};
-
 } // namespace
-
-std::string ScoreModel::PlainName(const std::string& caretText)
-{
-    std::string plain;
-    for (size_t at = 0; at < caretText.size();) {
-        if (caretText.compare(at, 2, "^^") == 0) {
-            plain += '^';
-            at += 2;
-            continue;
-        }
-        size_t end = at + 1;
-        while (caretText[at] == '^' && end < caretText.size() &&
-               std::isalpha(static_cast<unsigned char>(caretText[end])))
-            ++end;
-        const size_t close = caretText.find(')', end);
-        if (caretText[at] != '^' || end == at + 1 || end >= caretText.size() || caretText[end] != '(' ||
-            close == std::string::npos) {
-            /* Text, or a caret that starts no command: kept as written. */
-            plain += caretText[at++];
-            continue;
-        }
-        const std::string command = caretText.substr(at + 1, end - at - 1);
-        for (const CaretSign& sign : kCaretSigns)
-            if (command == sign.command)
-                plain += sign.sign;
-        at = close + 1;
-    }
-    return plain;
-}
 
 bool ScoreModel::operator==(const ScoreModel& other) const
 {

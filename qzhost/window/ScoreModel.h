@@ -74,10 +74,6 @@ struct ScoreModel
        of range, a measure is outside 1 to measures, or a row's staff has no
        slot in the current part. */
     ScoreSelection DragSelection(size_t fromRow, int fromMeasure, size_t toRow, int toMeasure) const;
-    /* A name as the window shows it, from the host's text with its caret
-       commands: the accidentals ^flat(), ^sharp() and ^natural() become
-       their signs, "^^" a caret, and other commands ("^font(...)") go. */
-    static std::string PlainName(const std::string& caretText);
     /* The menu titles of the Edit menu ("Undo NAME", "Redo NAME"). */
     std::string UndoTitle() const;
     std::string RedoTitle() const;

@@ -1,6 +1,7 @@
 #include "qzhost/window/ScoreReader.h"
 
 #include "qzhost/session/Session.h"
+#include "qzhost/session/StaffNames.h"
 
 #include <algorithm>
 
@@ -15,12 +16,6 @@ std::vector<hostsim_staff_entry> StaffList(const HostEngine& host, uint16_t item
     std::vector<hostsim_staff_entry> entries(host.hostsim_staff_list(item, part, nullptr, 0));
     entries.resize(host.hostsim_staff_list(item, part, entries.data(), entries.size()));
     return entries;
-}
-
-std::string StaffName(const HostEngine& host, int16_t staff)
-{
-    const char* name = host.hostsim_staff_name(staff, 1);
-    return name && *name ? ScoreModel::PlainName(name) : "Staff #" + std::to_string(staff);
 }
 
 std::string RangeWord(int first, int last)
@@ -52,7 +47,7 @@ ScoreModel ScoreReader::Read(const Session& session)
     for (const hostsim_staff_entry& entry : shown) {
         ScoreRow row;
         row.staff = entry.staff;
-        row.name = StaffName(host, entry.staff);
+        row.name = StaffNames::Shown(host, entry.staff);
         const auto found = std::find_if(order.begin(), order.end(), [&](const hostsim_staff_entry& candidate) {
             return candidate.staff == entry.staff;
         });

@@ -8,6 +8,8 @@
    a script lets time pass (wait) before it looks at the window. Besides the
    script language it knows what only the window has:
 
+       dialog "TEXT"|cancel            the answer to the next dialog that asks
+                                       for a text (unanswered: cancelled)
        drag ROW MEASURE ROW MEASURE    a drag in the grid from one cell to
                                        another (rows from 1 at the top)
        menu "MENU" "ITEM"              picks a menu item (an item titled

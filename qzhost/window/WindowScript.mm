@@ -183,7 +183,18 @@ Outcome RunExpectMenu(WindowContext& context, const CommandArguments& args)
     return expected == got ? Outcome::Done() : Outcome::Expected(expected, got);
 }
 
+Outcome RunDialog(WindowContext& context, const CommandArguments& args)
+{
+    ArgumentCheck check(args, "dialog \"TEXT\"|cancel");
+    if (!check.Count(1))
+        return check.Error();
+    const bool cancel = args[0].text == "cancel" && !args[0].quoted;
+    [context.controller queueTextAnswer:cancel ? nil : Text(args[0].text)];
+    return Outcome::Done();
+}
+
 const WindowCommand kWindowCommands[] = {
+    {"dialog", "", RunDialog},
     {"drag", "", RunDrag},
     {"menu", "", RunMenu},
     {"wait", "", RunWait},
@@ -238,6 +249,7 @@ const WindowCommand* FindWindowCommand(const qzscript::Line& line, size_t* pName
 
 - (void)start
 {
+    [_controller setScripted:YES];
     [self performSelector:@selector(step:) withObject:nil afterDelay:0];
 }
 

@@ -128,6 +128,16 @@ TEST_F(PanelPrefs, StoredCoordinatesAreWrittenTruncatedTowardZero)
     EXPECT_EQ("QZSTAFFSETP_WINDOWX=99\nQZSTAFFSETP_WINDOWY=0\n", ReadFile(PrefsFile()));
 }
 
+/* 2147483647 read as a float is 2^31, one beyond the integer range. */
+TEST_F(PanelPrefs, PositionsAtTheEndsOfTheIntegerRangeAreWrittenBackUnchanged)
+{
+    const std::string ends = "QZSTAFFSETP_WINDOWX=2147483647\nQZSTAFFSETP_WINDOWY=-2147483648\n";
+    WriteFile(PrefsFile(), ends);
+    Invoke();
+    Terminate();
+    EXPECT_EQ(ends, ReadFile(PrefsFile()));
+}
+
 TEST_F(PanelPrefs, APositionNeverStoredIsWrittenAsMinusOneAndUsedSo)
 {
     PluginCall("save", [] {

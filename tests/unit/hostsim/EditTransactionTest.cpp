@@ -30,7 +30,8 @@ protected:
 
     std::map<hostsim::RecordId, hostsim::Bytes> image()
     {
-        return hostsim::Engine::instance().current()->store().records();
+        const auto records = hostsim::Engine::instance().current()->store().records();
+        return {records.begin(), records.end()};
     }
     hostsim::RecordStore::Counters counters() { return hostsim::Engine::instance().current()->store().counters(); }
 };

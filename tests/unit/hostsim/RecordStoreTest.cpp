@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <cstring>
+#include <iterator>
+#include <map>
+#include <random>
 
 #include "hostsim/RecordStore.h"
 #include "common/qz_fourcc.h"
@@ -137,6 +140,53 @@ TEST_F(RecordStoreTest, NextAndPreviousStayWithinScopeAndTag)
     auto prev = store.previous(id(kSOIu, 6, 0, 0));
     ASSERT_TRUE(prev);
     EXPECT_EQ(prev->key.part(0), 5);
+}
+
+/* Many records written and deleted in random order (runs split and merge)
+   answer find, next, previous, order and compaction as an ordered map does. */
+TEST_F(RecordStoreTest, LargeStoresAgreeWithAnOrderedMap)
+{
+    std::map<RecordId, uint8_t> expected;
+    std::mt19937 rng(7);
+    auto pick = [&] { return id(rng() % 2 ? kSOIu : kSODT, int16_t(rng() % 40 - 3), int16_t(rng() % 300)); };
+    for (int i = 0; i < 40000; ++i) {
+        RecordId at = pick();
+        if (rng() % 3 == 0) {
+            EXPECT_EQ(store.erase(at), expected.erase(at) == 1);
+            continue;
+        }
+        store.put(at, Bytes(2, uint8_t(i)));
+        expected[at] = uint8_t(i);
+    }
+    ASSERT_EQ(store.size(), expected.size());
+    auto it = expected.begin();
+    for (const auto& [rid, bytes] : store.records()) {
+        ASSERT_TRUE(it != expected.end() && rid == it->first);
+        EXPECT_EQ(bytes[0], it->second);
+        ++it;
+    }
+    for (int i = 0; i < 2000; ++i) {
+        RecordId at = pick();
+        auto above = expected.upper_bound(at);
+        auto found = store.next(at);
+        EXPECT_EQ(found.has_value(), above != expected.end() && above->first.tag == at.tag);
+        if (found && above != expected.end()) {
+            EXPECT_EQ(*found, above->first);
+        }
+        auto before = expected.lower_bound(at);
+        auto back = store.previous(at);
+        EXPECT_EQ(back.has_value(), before != expected.begin() && std::prev(before)->first.tag == at.tag);
+        if (back && before != expected.begin()) {
+            EXPECT_EQ(*back, std::prev(before)->first);
+        }
+    }
+    for (int16_t inci = 0; inci < 3000; ++inci)
+        put(kSOIu, 100, inci, uint8_t(inci));
+    ASSERT_TRUE(store.eraseCompacting(id(kSOIu, 100, 5), 1));
+    auto list = store.incidentList(-1, kSOIu, 100);
+    ASSERT_EQ(list.size(), 2999u);
+    EXPECT_EQ((*list[5])[0], 6);
+    EXPECT_EQ((*list[2998])[0], uint8_t(2999));
 }
 
 TEST_F(RecordStoreTest, KeyShapesFollowTheTagTable)

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <initializer_list>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -184,6 +185,30 @@ TEST_F(QzhostProgram, RunReadsCommandsFromAPipeAndGoesOnAfterErrors)
     EXPECT_NE(run.out.find("line 2: unknown command 'bogus'"), std::string::npos);
     EXPECT_EQ(run.out.find("staves 1-1"), std::string::npos) << "nothing runs after quit";
     EXPECT_NE(run.out.find("terminated"), std::string::npos);
+}
+
+TEST_F(QzhostProgram, ScreenShowsStaffNamesAsTheWindowDoesAndShowDocKeepsTheStoredText)
+{
+    Result run = Qzhost("run demo", "show view\nshow doc\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const size_t doc = run.out.find("> show doc");
+    ASSERT_NE(doc, std::string::npos) << run.out;
+    const std::string screens = run.out.substr(0, doc);
+    EXPECT_NE(screens.find("| 3 Clarinet in B\u266D | 4 Bassoon |"), std::string::npos) << screens;
+    EXPECT_NE(screens.find("\n    3 Clarinet in B\u266D            distance -564\n"), std::string::npos) << screens;
+    EXPECT_EQ(screens.find("^flat()"), std::string::npos) << screens;
+    EXPECT_NE(run.out.find("3: \"Clarinet in B^flat()\" / ", doc), std::string::npos) << run.out;
+}
+
+TEST_F(QzhostProgram, PipedRunNamesTheCommandThatMakesAMissingCategory)
+{
+    Result run = Qzhost("run test", "staffset 1 \"1,2\"\ncategory remove \"QZ Plug-in Data\"\ninvoke\nrow 1\n"
+                                    "type \"Winds\"\npress 103\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("alert \"Category doesn't exist\" answered ok\nhint: in qzhost the command category add "
+                           "\"QZ Plug-in Data\" creates the category\n"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST_F(QzhostProgram, ScriptEndingWithThePanelOpenTerminatesThePlugin)
@@ -441,6 +466,18 @@ public:
         return true;
     }
 
+    /* Types each command and its Return, waiting for the prompt after it;
+       false when a prompt does not come. */
+    bool Commands(std::initializer_list<const char*> lines)
+    {
+        for (const char* line : lines) {
+            Keys(std::string(line) + "\r");
+            if (!WaitFor("qzhost> "))
+                return false;
+        }
+        return true;
+    }
+
     /* Waits up to ten seconds for the program to end, keeping what it writes. */
     int ExitStatus()
     {
@@ -525,10 +562,7 @@ TEST_F(QzhostProgram, TerminalAsksAlertsAtThePrompt)
     Terminal terminal("test", folder);
     ASSERT_TRUE(terminal.Started());
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    for (const char* line : {"staffset 1 \"1,2\"\r", "invoke\r", "row 1\r"}) {
-        terminal.Keys(line);
-        ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
-    }
+    ASSERT_TRUE(terminal.Commands({"staffset 1 \"1,2\"", "invoke", "row 1"})) << terminal.Screen();
     terminal.Keys("press 109\r");
     ASSERT_TRUE(terminal.WaitFor("Delete Staff Set?")) << terminal.Screen();
     ASSERT_TRUE(terminal.WaitFor("answer [YES/no]: ")) << terminal.Screen();
@@ -543,6 +577,13 @@ TEST_F(QzhostProgram, TerminalAsksAlertsAtThePrompt)
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
     terminal.Keys("expect staffset 1 \"\"\r");
     ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* After the alert about the missing category, the command that makes it. */
+    ASSERT_TRUE(terminal.Commands({"staffset 2 \"3\"", "category remove \"QZ Plug-in Data\"", "row 2", "type \"X\""}))
+        << terminal.Screen();
+    terminal.Keys("press 103\r");
+    ASSERT_TRUE(terminal.WaitFor("answer [OK]: ")) << terminal.Screen();
+    terminal.Keys("\r");
+    ASSERT_TRUE(terminal.WaitFor("category add \"QZ Plug-in Data\" creates the category")) << terminal.Screen();
     EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
     terminal.Keys("quit\r");
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
@@ -564,6 +605,30 @@ TEST_F(QzhostProgram, TerminalRunsThePanelsTimersWhileThePromptWaits)
     EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
     terminal.Keys("quit\r");
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+}
+
+TEST_F(QzhostProgram, TerminalPrintsTheScreenAgainWhenATickChangesThePanelKeepingTheTypedLine)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    ASSERT_TRUE(terminal.Commands({"invoke", "select 1-2 1-4", "row 3"})) << terminal.Screen();
+    /* The new set's staff count shows with the panel's next tick, printed
+       above the prompt without a key pressed. */
+    terminal.Keys("press 104\r");
+    ASSERT_TRUE(terminal.WaitFor("> 3   (No Name)             -      Flute")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("> 3   (No Name)             2      Flute", 5)) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    /* So does an undo; a line typed before the tick is kept. */
+    terminal.Keys("undo\rexpect sel");
+    ASSERT_TRUE(terminal.WaitFor("Redo: 1")) << terminal.Screen();
+    ASSERT_TRUE(terminal.WaitFor("> 3   -                     -", 5)) << terminal.Screen();
+    terminal.Keys("ected 3\r");
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("error:"), std::string::npos) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("failed:"), std::string::npos) << terminal.Screen();
 }
 
 TEST_F(QzhostProgram, TerminalInterruptEndsTheSessionCleanly)

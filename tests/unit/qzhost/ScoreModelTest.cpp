@@ -2,6 +2,7 @@
    cells show selected, the Edit menu's titles, staff names without caret
    commands, and that every visible change makes the window redraw. */
 
+#include "qzhost/session/StaffNames.h"
 #include "qzhost/window/ScoreModel.h"
 
 #include <gtest/gtest.h>
@@ -109,14 +110,14 @@ TEST(ScoreModelTitle, SaysWhatTheViewShows)
 
 TEST(ScoreModelNames, CaretCommandsBecomeSignsOrGo)
 {
-    EXPECT_EQ(ScoreModel::PlainName("Clarinet in B^flat()"), "Clarinet in B\u266D");
-    EXPECT_EQ(ScoreModel::PlainName("Horn in F^sharp() / E^natural()"), "Horn in F\u266F / E\u266E");
-    EXPECT_EQ(ScoreModel::PlainName("^font(Times,4096)^size(12)Violin I"), "Violin I");
-    EXPECT_EQ(ScoreModel::PlainName("A^^B"), "A^B");
-    EXPECT_EQ(ScoreModel::PlainName("Solo ^flat(unterminated"), "Solo ^flat(unterminated");
-    EXPECT_EQ(ScoreModel::PlainName("x^ y (z)"), "x^ y (z)");
-    EXPECT_EQ(ScoreModel::PlainName("ends with ^"), "ends with ^");
-    EXPECT_EQ(ScoreModel::PlainName(""), "");
+    EXPECT_EQ(StaffNames::Plain("Clarinet in B^flat()"), "Clarinet in B\u266D");
+    EXPECT_EQ(StaffNames::Plain("Horn in F^sharp() / E^natural()"), "Horn in F\u266F / E\u266E");
+    EXPECT_EQ(StaffNames::Plain("^font(Times,4096)^size(12)Violin I"), "Violin I");
+    EXPECT_EQ(StaffNames::Plain("A^^B"), "A^B");
+    EXPECT_EQ(StaffNames::Plain("Solo ^flat(unterminated"), "Solo ^flat(unterminated");
+    EXPECT_EQ(StaffNames::Plain("x^ y (z)"), "x^ y (z)");
+    EXPECT_EQ(StaffNames::Plain("ends with ^"), "ends with ^");
+    EXPECT_EQ(StaffNames::Plain(""), "");
 }
 
 /* The window redraws only when the model changes: a change of anything it

@@ -62,6 +62,7 @@ bool HandlerHostTest::Command(int kind, int staffSet, const char* name, bool wit
         EXPECT_EQ(H().hostsim_undo_depth(), steps) << "a failed command left an undo step";
         return false;
     }
+    EXPECT_TRUE(after != before) << "a committed command changed nothing: its undo step does nothing";
     EXPECT_EQ(H().hostsim_undo_depth(), steps + 1);
     EXPECT_STREQ(H().hostsim_undo_name(), "Staff Set Panel");
     EXPECT_TRUE(H().hostsim_undo());

@@ -56,9 +56,10 @@ protected:
     /* Runs one command as the panel does: a handler of that kind for staff
        set n with the name, given the current selection as its region (or no
        region), through FCUndoBlock with the text "Staff Set Panel". Then
-       checks the host's side of it: a committed command is one undo step
-       whose undo gives back the records byte for byte and whose redo gives
-       the result again; a failed one left every record as it was and no step.
+       checks the host's side of it: a committed command changed the records
+       and is one undo step whose undo gives them back byte for byte and whose
+       redo gives the result again; a failed one left every record as it was
+       and no step.
        Returns the handler's result. */
     bool Command(int kind, int staffSet, const char* name = "", bool withRegion = true);
     /* The same without the undo and redo round trip (for failure runs). */

@@ -53,6 +53,13 @@ TEST_P(CreateStaffSet, ReplacesAnExistingStaffSetWholeWithItsName)
     ASSERT_TRUE(Command(H::OPERATION_CREATE, 3, ""));
     EXPECT_EQ(StaffSet(3), (SetList{{1, 0, 100}, {2, -300, 100}}));
     EXPECT_TRUE(NameDescriptions(3, kCategoryID).empty());
+
+    /* Created again as it is, the set changes nothing and leaves no step;
+       with a name it takes the name. */
+    EXPECT_FALSE(Command(H::OPERATION_CREATE, 3, ""));
+    ASSERT_TRUE(Command(H::OPERATION_CREATE, 3, "Named"));
+    EXPECT_FALSE(Command(H::OPERATION_CREATE, 3, "Named"));
+    EXPECT_EQ(StoredName(3), "Named");
 }
 
 TEST_P(CreateStaffSet, TakesAReversedSlotRangeAsTheSortedOne)

@@ -44,6 +44,8 @@ TEST_P(MoveStaffSet, RefusesToMovePastTheFirstOrTheLastPosition)
     PutStaffSet(8, {{2, 0, 100}});
     EXPECT_FALSE(Command(H::OPERATION_MOVEUP, 1));
     EXPECT_FALSE(Command(H::OPERATION_MOVEDOWN, 8));
+    /* Between two empty positions nothing moves: no step. */
+    EXPECT_FALSE(Command(H::OPERATION_MOVEDOWN, 4));
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, MoveStaffSet, HANDLER_HOST_PROFILES);
@@ -78,10 +80,10 @@ TEST_P(DeleteStaffSet, DeletesTheListAndItsNameOnly)
     EXPECT_EQ(StoredName(4), "Stays");
 }
 
-TEST_P(DeleteStaffSet, DeletingAMissingSetSucceedsAndChangesNothing)
+TEST_P(DeleteStaffSet, DeletingAMissingSetChangesNothingAndLeavesNoStep)
 {
     const std::string before = Records();
-    EXPECT_TRUE(Command(H::OPERATION_DELETE, 6));
+    EXPECT_FALSE(Command(H::OPERATION_DELETE, 6));
     EXPECT_EQ(Records(), before);
 }
 

@@ -46,8 +46,11 @@ TEST_P(StaffSetNames, AnEmptyNameDeletesTheRecordAndKeepsItsTextBlock)
     EXPECT_EQ(StoredName(2), "");
     uint32_t size = 0;
     EXPECT_TRUE(H().hostsim_get_record(kTextBlockTag, block, -1, nullptr, &size));
-    /* Nothing stored: removing succeeds and writes nothing. */
-    EXPECT_TRUE(Command(H::OPERATION_RENAME, 2, "", false));
+    /* Nothing stored: removing changes nothing and leaves no step, nor does
+       storing the name held. */
+    EXPECT_FALSE(Command(H::OPERATION_RENAME, 2, "", false));
+    ASSERT_TRUE(Command(H::OPERATION_RENAME, 2, "Brass", false));
+    EXPECT_FALSE(Command(H::OPERATION_RENAME, 2, "Brass", false));
 }
 
 TEST_P(StaffSetNames, ANameHoldingThePrefixTextReadsBackUnchanged)
@@ -206,7 +209,8 @@ TEST_P(MissingCategoryAlert, ReadingRemovingAndMovingNamesStaySilent)
 {
     PutStaffSet(3, {{1, 0, 100}});
     EXPECT_EQ(StoredName(3), "");
-    EXPECT_TRUE(Command(H::OPERATION_RENAME, 3, "", false));
+    /* No name to remove: nothing changes and no step is left. */
+    EXPECT_FALSE(Command(H::OPERATION_RENAME, 3, "", false));
     EXPECT_TRUE(Command(H::OPERATION_MOVEDOWN, 3));
     EXPECT_TRUE(Command(H::OPERATION_DELETE, 4));
     EXPECT_TRUE(shown.empty());

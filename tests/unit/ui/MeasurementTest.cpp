@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "strings/FCString.h"
 #include "ui/driver/qzui_driver.h"
@@ -55,6 +56,43 @@ TEST_F(MeasurementTest, FormatsEveryUnit)
     EXPECT_EQ(Format(36, U::MEASUREMENTUNIT_SPACES), "1.5");
     EXPECT_EQ(Format(10, U::MEASUREMENTUNIT_SPACES), "0.41666");
     EXPECT_EQ(Format(0, U::MEASUREMENTUNIT_INCHES), "0");
+}
+
+/* The cut after the kept decimals applies to the decimal a value stands
+   for, not to its binary approximation (35.1 points are 140.399994 EVPUs
+   as a float): a typed value reads back as typed, and stepping from it does
+   not drift. A value truly below the cut still loses its digit. */
+TEST_F(MeasurementTest, TypedDecimalsReadBackAsTypedAndStepWithoutDrift)
+{
+    EXPECT_EQ(Format(140.4, U::MEASUREMENTUNIT_POINTS), "35.1");
+    EXPECT_EQ(Format(140.384, U::MEASUREMENTUNIT_POINTS), "35.09");
+    EXPECT_EQ(Format(140.4, U::MEASUREMENTUNIT_EVPUS), "140.4");
+    EXPECT_EQ(Format(Parse("1p6.1", U::MEASUREMENTUNIT_PICAS), U::MEASUREMENTUNIT_PICAS), "1p6.1");
+    struct Unit
+    {
+        int unit;
+        int scale; /* typed values are whole multiples of 1 / scale */
+        int count;
+    } units[] = {{U::MEASUREMENTUNIT_POINTS, 100, 5000},
+                 {U::MEASUREMENTUNIT_EVPUS, 100, 5000},
+                 {U::MEASUREMENTUNIT_INCHES, 1000, 5000},
+                 {U::MEASUREMENTUNIT_SPACES, 1000, 5000}};
+    for (const Unit& u : units)
+        for (int k = 1; k <= u.count; ++k) {
+            std::string typed = std::to_string(k / u.scale) + "." + std::to_string(u.scale + k % u.scale).substr(1);
+            typed.erase(typed.find_last_not_of('0') + 1);
+            if (typed.back() == '.')
+                typed.pop_back();
+            ASSERT_EQ(Format(Parse(typed.c_str(), u.unit), u.unit), typed) << "unit " << u.unit;
+        }
+    /* The arrows of an edit in points: one EVPU up or down from the value shown. */
+    std::string shown = "35.1";
+    const std::pair<double, const char*> clicks[] = {{1, "35.35"}, {1, "35.6"},   {1, "35.85"},
+                                                     {-1, "35.6"}, {-1, "35.35"}, {-1, "35.1"}};
+    for (const auto& click : clicks) {
+        shown = Format(Parse(shown.c_str(), U::MEASUREMENTUNIT_POINTS) + click.first, U::MEASUREMENTUNIT_POINTS);
+        EXPECT_EQ(shown, click.second);
+    }
 }
 
 TEST_F(MeasurementTest, UnitsWithoutFormattingGiveTheEmptyString)
