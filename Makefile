@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all setup build run test test-default test-asan test-clang bench fuzz validate clean
+.PHONY: all setup build run test test-default test-asan test-clang bench coverage fuzz validate clean
 
 all: build
 
@@ -39,6 +39,11 @@ validate: build
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
+
+# Line coverage of the shared bridge code (framework/ui/bridge/) by the
+# headless suites, as gcovr prints it.
+coverage: setup
+	@scripts/coverage
 
 # Coverage-guided fuzzing with clang's libFuzzer, every target in turn
 # (scripts/run-fuzz); failing inputs go to build/fuzz/found.

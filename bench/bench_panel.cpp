@@ -25,7 +25,7 @@
 #include "plugin/PanelInvocation.h"
 #include "staffsetpanel/FCStaffSetPanelWindow.h"
 #include "support/HostsimFixture.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 #ifdef QZBENCH_VALIDATOR_MODULE
 #include <sys/resource.h>

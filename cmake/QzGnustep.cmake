@@ -2,11 +2,24 @@
 # Objective-C options the compiler needs and the libraries of its GUI, from
 # gnustep-config, as <prefix>_INCLUDES, <prefix>_DEFINES, <prefix>_OPTIONS and
 # <prefix>_LIBS in the caller's scope (empty when gnustep-config is missing).
-# Debug, optimisation and dependency flags are left to CMake.
+# Debug, optimisation and dependency flags are left to CMake. clang++ is told
+# to use GCC's runtime, whose headers (objc/objc.h) live in GCC's own include
+# folder (searched last, after clang's own headers); it calls C++ constructors and destructors of instance variables
+# without being asked.
 function(qz_gnustep_flags prefix)
   set(includes "")
   set(defines "")
-  set(options -x objective-c++ -fobjc-call-cxx-cdtors)
+  set(options -x objective-c++)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    list(APPEND options -fobjc-runtime=gcc)
+    execute_process(COMMAND gcc -print-file-name=include OUTPUT_VARIABLE gcc_include
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(EXISTS "${gcc_include}/objc/objc.h")
+      list(APPEND options -idirafter ${gcc_include})
+    endif()
+  else()
+    list(APPEND options -fobjc-call-cxx-cdtors)
+  endif()
   set(libs "")
   find_program(QZ_GNUSTEP_CONFIG gnustep-config)
   if(QZ_GNUSTEP_CONFIG)

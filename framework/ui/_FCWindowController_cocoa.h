@@ -78,96 +78,96 @@ public:
 
     /* ---- Elements: generic ---- */
 
-    void SetDlgItemVisible(int id, bool state);
-    bool GetDlgItemVisible(int id);
-    void SetDlgItemEnable(int id, bool state);
-    bool GetDlgItemEnable(int id);
-    void SetDlgItemKeyboardFocus(int id);
+    void SetDlgItemVisible(int controlID, bool state);
+    bool GetDlgItemVisible(int controlID);
+    void SetDlgItemEnable(int controlID, bool state);
+    bool GetDlgItemEnable(int controlID);
+    void SetDlgItemKeyboardFocus(int controlID);
     /* Buttons only: 0 off, 1 on, 2 mixed; other values are ignored. */
-    void SetDlgItemCheck(int id, int state);
-    int GetDlgItemCheck(int id);
+    void SetDlgItemCheck(int controlID, int state);
+    int GetDlgItemCheck(int controlID);
 
     /* ---- Elements: text ---- */
 
-    void SetDlgItemText(int id, FCString* pString);
-    void GetDlgItemText(int id, FCString* pString);
-    void SetDlgItemTextAndResize(int id, FCString* pString);
+    void SetDlgItemText(int controlID, FCString* pString);
+    void GetDlgItemText(int controlID, FCString* pString);
+    void SetDlgItemTextAndResize(int controlID, FCString* pString);
 
     /* ---- Elements: geometry (content coordinates, origin top-left) ---- */
 
     /* False when no element has the tag. */
-    bool GetDlgItemRect(int id, __FloatRect* pRect);
-    void SetDlgItemWidth(int id, float width);
-    void SetDlgItemHeight(int id, float height);
-    void SetDlgItemPos(int id, float x, float y, bool redraw);
-    void SetDlgItemSize(int id, float width, float height, bool redraw);
+    bool GetDlgItemRect(int controlID, __FloatRect* pRect);
+    void SetDlgItemWidth(int controlID, float width);
+    void SetDlgItemHeight(int controlID, float height);
+    void SetDlgItemPos(int controlID, float x, float y, bool redraw);
+    void SetDlgItemSize(int controlID, float width, float height, bool redraw);
 
     /* ---- Elements: buttons and edit fields ---- */
 
-    void ClearShortcutKey(int id);
-    void SetEditFocus(int id);
-    void EditScrollToBottom(int id);
+    void ClearShortcutKey(int controlID);
+    void SetEditFocus(int controlID);
+    void EditScrollToBottom(int controlID);
 
     /* ---- Elements: popups ---- */
 
-    void ClearAllPopupItems(int id);
-    int GetPopupItemCount(int id);
+    void ClearAllPopupItems(int controlID);
+    int GetPopupItemCount(int controlID);
     /* Items may repeat a title. */
-    void AppendPopupItem(int id, FCString* pText);
-    void InsertString(int id, int index, FCString* pText);
-    void DeletePopupItem(int id, int index);
+    void AppendPopupItem(int controlID, FCString* pText);
+    void InsertString(int controlID, int index, FCString* pText);
+    void DeletePopupItem(int controlID, int index);
     /* The item's title (nothing for an index outside the items). */
-    void GetPopupItemText(int id, int index, FCString* pText);
-    void SelectPopupItem(int id, int index);
+    void GetPopupItemText(int controlID, int index, FCString* pText);
+    void SelectPopupItem(int controlID, int index);
     /* -1 for none, or when no popup has the tag. */
-    int GetSelectedPopupItem(int id);
+    int GetSelectedPopupItem(int controlID);
 
     /* ---- Elements: steppers and sliders (integer values) ---- */
 
-    void SetStepperMinMax(int id, int minimum, int maximum);
-    int GetStepperMin(int id);
-    int GetStepperMax(int id);
-    void SetStepperValue(int id, int value);
+    void SetStepperMinMax(int controlID, int minimum, int maximum);
+    int GetStepperMin(int controlID);
+    int GetStepperMax(int controlID);
+    void SetStepperValue(int controlID, int value);
     /* Setting the minimum or maximum also sets max - min + 1 tick marks. */
-    void SetSliderMin(int id, int value);
-    int GetSliderMin(int id);
-    void SetSliderMax(int id, int value);
-    int GetSliderMax(int id);
-    void SetSliderThumbValue(int id, int value);
+    void SetSliderMin(int controlID, int value);
+    int GetSliderMin(int controlID);
+    void SetSliderMax(int controlID, int value);
+    int GetSliderMax(int controlID);
+    void SetSliderThumbValue(int controlID, int value);
     /* The slider's value + 0.49, truncated; -1 when no slider has the tag. */
-    int GetSliderThumbValue(int id);
+    int GetSliderThumbValue(int controlID);
 
     /* ---- Elements: switchers (segmented controls) ---- */
 
     /* The first page reuses a lone unlabelled segment; later pages add one. */
-    void SwitcherAddPage(int id, FCString* pTitle);
-    int SwitcherGetPageCount(int id);
+    void SwitcherAddPage(int controlID, FCString* pTitle);
+    int SwitcherGetPageCount(int controlID);
     /* -1 when no segmented control has the tag. */
-    int SwitcherGetSelectedPage(int id);
-    void SwitcherSetSelectedPage(int id, int page);
+    int SwitcherGetSelectedPage(int controlID);
+    void SwitcherSetSelectedPage(int controlID, int page);
 
     /* ---- Elements: tables ---- */
 
     /* Appends the check column unless the first column is one; false when no
        table has the tag. */
-    bool TableViewUseLeftCheckboxColumn(int id);
-    bool TableViewHasCheckboxes(int id);
-    void TableViewSetNoHeader(int id);
-    void TableViewExpandLastColumn(int id);
+    bool TableViewUseLeftCheckboxColumn(int controlID);
+    bool TableViewHasCheckboxes(int controlID);
+    void TableViewSetNoHeader(int controlID);
+    void TableViewExpandLastColumn(int controlID);
     /* -1 when no table has the tag. */
-    int TableViewGetColumnCount(int id, bool includeCheckColumn);
+    int TableViewGetColumnCount(int controlID, bool includeCheckColumn);
     /* The column's width, the check column not counted; -1 when missing. */
-    float TableViewGetColumnWidth(int id, int column);
+    float TableViewGetColumnWidth(int controlID, int column);
     /* The column index counts the check column. */
-    void TableViewSetColumnTitle(int id, int column, FCString* pTitle);
-    void TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize);
-    void TableViewDeleteAllColumns(int id);
-    void TableViewRedraw(int id);
-    void TableViewScrollToTop(int id);
-    int TableViewGetSelectedLine(int id);
-    void TableViewSelectLine(int id, int line, bool scrollIntoView);
-    void TableViewUpdateCheckbox(int id, int line);
-    void TableViewClearSelection(int id);
+    void TableViewSetColumnTitle(int controlID, int column, FCString* pTitle);
+    void TableViewAddColumn(int controlID, FCString* pTitle, float width, int fontSize);
+    void TableViewDeleteAllColumns(int controlID);
+    void TableViewRedraw(int controlID);
+    void TableViewScrollToTop(int controlID);
+    int TableViewGetSelectedLine(int controlID);
+    void TableViewSelectLine(int controlID, int line, bool scrollIntoView);
+    void TableViewUpdateCheckbox(int controlID, int line);
+    void TableViewClearSelection(int controlID);
     /* Stores the list under "DataList" in the table's user info (once) and
        makes this bridge the table's data source. */
     void TableViewAssureConnected(FCCtrlDataList* pList);
@@ -177,23 +177,23 @@ public:
     /* The single column "treecolumn": no header, width 100 then filling the
        view, not editable, rows as high as the font's line height + 3 (at
        least 16) at the point size. */
-    void OutlineViewSetupColumn(int id, int fontSize);
+    void OutlineViewSetupColumn(int controlID, int fontSize);
     /* Stores the tree under "Tree" in the outline's user info (once) and
        makes this bridge the outline's data source. */
     void OutlineViewAssureConnected(FCCtrlTree* pTree);
     /* Reloads the rows from the tree; expansion and selection stay with
        their nodes, those of nodes no longer in the tree are dropped. */
-    void OutlineViewRefreshData(int id);
+    void OutlineViewRefreshData(int controlID);
     /* The node of the selected row, or null. */
-    FCTreeNode* OutlineViewGetSelectedNode(int id);
+    FCTreeNode* OutlineViewGetSelectedNode(int controlID);
     /* Expands the node's parent when needed, selects the node's row and
        scrolls it into view. */
-    void OutlineViewSetSelectedNode(int id, FCTreeNode* pNode);
+    void OutlineViewSetSelectedNode(int controlID, FCTreeNode* pNode);
     /* Expands (when expandable) or collapses the node's row. */
-    void OutlineViewExpandNode(int id, FCTreeNode* pNode, bool expand);
-    bool OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode);
-    void OutlineViewExpandAllContainers(int id);
-    void OutlineViewCollapseAllContainers(int id);
+    void OutlineViewExpandNode(int controlID, FCTreeNode* pNode, bool expand);
+    bool OutlineViewIsNodeExpanded(int controlID, FCTreeNode* pNode);
+    void OutlineViewExpandAllContainers(int controlID);
+    void OutlineViewCollapseAllContainers(int controlID);
 
     /* ---- Elements created in code ---- */
 
@@ -204,9 +204,9 @@ public:
     /* ---- Timers ---- */
 
     /* Logs "Timer already exists!" (and does nothing else) for a duplicate id. */
-    void CreateTimer(int id, int milliseconds);
-    void KillTimer(int id);
-    bool TimeridExists(int id);
+    void CreateTimer(int controlID, int milliseconds);
+    void KillTimer(int controlID);
+    bool TimeridExists(int controlID);
     void KillAllTimers();
     void AssureTimers();
 
@@ -215,22 +215,22 @@ public:
     void Notify_InitWindow();
     void Notify_OkButtonPressed();
     void Notify_CancelButtonPressed();
-    void Notify_ButtonPressed(int id);
-    void Notify_HandleCommand(int id);
+    void Notify_ButtonPressed(int controlID);
+    void Notify_HandleCommand(int controlID);
     /* HandleSwitcherSelect(the control, segment) when the control with the ID
        is a switcher (type code 13), else with null. */
-    void Notify_HandleSwitcherSelect(int id, int segment);
-    void Notify_DataListHandleDoubleClick(int id, int row);
-    void Notify_DataListHandleCommand(int id, int row);
+    void Notify_HandleSwitcherSelect(int controlID, int segment);
+    void Notify_DataListHandleDoubleClick(int controlID, int row);
+    void Notify_DataListHandleCommand(int controlID, int row);
     void Notify_WindowActivated(bool active);
     void Notify_WindowResized(float width, float height, float oldWidth, float oldHeight);
     void Notify_WindowClose();
     bool Notify_WindowCanClose();
-    void Notify_Timer(int id);
+    void Notify_Timer(int controlID);
     /* A stepper was clicked: the up/down control with the ID takes the
        stepper's new value, then HandleUpDownPressed(control, new - old);
        nothing when no up/down control has the ID. */
-    void Notify_StepperPressed(void* pStepper, int id);
+    void Notify_StepperPressed(void* pStepper, int controlID);
 
     /* ---- Internal ---- */
 
@@ -244,7 +244,7 @@ public:
     void* _GetTimers() const { return _timers; }
     /* Check box cell of a table toggled on screen: the row's SetCheck, the
        list's HandleCheckChange, the window's HandleDataListCheck. */
-    void _TableCheckEdited(int id, int row, bool checked);
+    void _TableCheckEdited(int controlID, int row, bool checked);
 
 private:
     bool _LoadController();

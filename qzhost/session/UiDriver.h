@@ -4,7 +4,7 @@
 /* The driver interface of the plug-in's headless user interface, resolved
    by name in the loaded plug-in module. */
 
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 #include <string>
 

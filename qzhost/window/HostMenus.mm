@@ -11,14 +11,14 @@ NSString* Text(const std::string& text) { return [NSString stringWithUTF8String:
 {
     NSMenu* menu = [[[NSMenu alloc] initWithTitle:title] autorelease];
     [menu setAutoenablesItems:NO];
-    NSMenuItem* holder = [_main addItemWithTitle:title action:NULL keyEquivalent:@""];
+    NSMenuItem* holder = (NSMenuItem*)(id)[_main addItemWithTitle:title action:NULL keyEquivalent:@""];
     [_main setSubmenu:menu forItem:holder];
     return menu;
 }
 
 - (NSMenuItem*)addTo:(NSMenu*)menu title:(NSString*)title action:(SEL)action key:(NSString*)key target:(id)target
 {
-    NSMenuItem* item = [menu addItemWithTitle:title action:action keyEquivalent:key];
+    NSMenuItem* item = (NSMenuItem*)(id)[menu addItemWithTitle:title action:action keyEquivalent:key];
     [item setTarget:target];
     return item;
 }
@@ -88,7 +88,7 @@ NSString* Text(const std::string& text) { return [NSString stringWithUTF8String:
 
 - (NSMenuItem*)itemInMenu:(NSString*)menuTitle titled:(NSString*)itemTitle
 {
-    NSMenuItem* holder = [_main itemWithTitle:menuTitle];
+    NSMenuItem* holder = (NSMenuItem*)(id)[_main itemWithTitle:menuTitle];
     NSMenu* menu = holder ? [holder submenu] : nil;
     NSString* prefix = [itemTitle stringByAppendingString:@" "];
     for (NSInteger i = 0; menu && i < [menu numberOfItems]; ++i) {

@@ -9,7 +9,7 @@
 #include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 #include "FuzzCheck.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

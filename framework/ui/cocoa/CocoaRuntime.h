@@ -3,17 +3,15 @@
 
 #import <AppKit/AppKit.h>
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
-#include "ui/headless/qzui_driver.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 class _FCWindowController_cocoa;
 
-/* Process-wide state of the Cocoa platform layer: the application object,
- * the bridges and their window numbers, the driver's callbacks and the
- * driver's clock. Main thread only. */
+/* Process-wide state of the Cocoa backend beside the shared runtime: the
+ * application object, layout files, repaint counts, run-loop timers and the
+ * driver's requests. Main thread only. */
 namespace CocoaRuntime
 {
 /* Creates the application object on first use; false (with one system-log
@@ -24,40 +22,24 @@ bool StartApplication();
 NSString* LayoutPath(int layoutID);
 void SetLayoutFolder(const char* path);
 
-void Register(_FCWindowController_cocoa* pBridge);
-void Unregister(_FCWindowController_cocoa* pBridge);
-/* A loaded window gets the next window number; a released one loses it. */
+/* A loaded window gets the next window number (BridgeRuntime) and a new
+   repaint count; a released one loses both. */
 void WindowLoaded(_FCWindowController_cocoa* pBridge);
 void WindowReleased(_FCWindowController_cocoa* pBridge);
-std::vector<_FCWindowController_cocoa*> LoadedBridges();
-_FCWindowController_cocoa* FindBridge(int windowNumber);
-int NumberOf(const _FCWindowController_cocoa* pBridge);
 NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge);
 void CountRepaint(const _FCWindowController_cocoa* pBridge);
 int Repaints(const _FCWindowController_cocoa* pBridge);
 
-/* The driver's clock. A driver that moves it owns the timers: they are
-   fired (with -fire) in due order as the clock passes, while the run loop is
-   run for the same time in a mode the timers are not scheduled in; their
-   run-loop dates are parked in the distant future, so nothing else (a press,
-   an alert panel) makes them fall due. */
-void TimerCreated(NSTimer* pTimer, int periodMs);
+/* The run-loop timers behind the shared runtime's timers. Once a driver
+   attaches, the driver's clock owns the timers (BridgeRuntime fires them as
+   it moves) and their run-loop dates are parked in the distant future, so
+   nothing else (a press, an alert panel) makes them fall due; the run loop
+   is run for as long as the clock moves, in a mode the timers are not
+   scheduled in. */
+void TimerCreated(NSTimer* pTimer);
 void TimerKilled(NSTimer* pTimer);
-uint64_t Now();
-int Advance(uint64_t milliseconds);
-int FireAll();
 /* Handles window-server events for a while without firing timers. */
 void Pump(double seconds);
-
-/* A driver registered a callback: modal runs step through it. */
-bool DriverAttached();
-void SetAlertHandler(qzui_alert_fn fn, void* context);
-void SetBeepHandler(qzui_beep_fn fn, void* context);
-void SetLogHandler(qzui_log_fn fn, void* context);
-void SetModalHandler(qzui_modal_fn fn, void* context);
-int BeepCount();
-/* One step of the driver's modal loop; false when the driver gave up. */
-bool ModalStep(int windowNumber);
 
 /* What the user would see outside the process (a web page, the file viewer,
    the font panel), told to the driver instead; false without a driver

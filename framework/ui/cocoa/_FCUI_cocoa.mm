@@ -9,8 +9,8 @@
 #include "document/FCFontInfo.h"
 #include "strings/FCString.h"
 #include "ui/_FCUI_cocoa.h"
-#include "ui/headless/qzui_driver.h"
-#include "ui/headless/qzui_hooks.h"
+#include "ui/driver/qzui_driver.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 #include <string>
 
@@ -72,7 +72,7 @@ int _FCUI_cocoa::ShowAlert(int kind, const FCString* pTitle, const FCString* pMe
     NSString* title = TextOf(pTitle);
     NSString* message = TextOf(pMessage);
     int answer = answers[0];
-    if (CocoaRuntime::DriverAttached() || !CocoaRuntime::StartApplication())
+    if (BridgeRuntime::DriverAttached() || !CocoaRuntime::StartApplication())
         answer = qzui::ReportAlert(kind, [title UTF8String], [message UTF8String], buttons, count, answers[0]);
     else {
         int pressed = RunAlertPanel(kind, title, message, buttons, count);
@@ -104,7 +104,7 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
     NSFontPanel* pPanel = [NSFontPanel sharedFontPanel];
     [pPanel orderFront:nil];
     /* Modal until the user closes it; a driver closes it at once. */
-    while (!CocoaRuntime::DriverAttached() && [pPanel isVisible]) {
+    while (!BridgeRuntime::DriverAttached() && [pPanel isVisible]) {
         NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
                                             untilDate:[NSDate distantFuture]
                                                inMode:NSDefaultRunLoopMode
@@ -157,7 +157,7 @@ bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
     CocoaPool pool;
     if (CocoaRuntime::ReportRequest(QZUI_REQUEST_WEB_URL, [TextOf(pURL) UTF8String], 0)) return true;
     NSURL* url = [NSURL URLWithString:TextOf(pURL)];
-    if (url && !CocoaRuntime::DriverAttached() && CocoaRuntime::StartApplication())
+    if (url && !BridgeRuntime::DriverAttached() && CocoaRuntime::StartApplication())
         [[NSWorkspace sharedWorkspace] openURL:url];
     return true;
 }
@@ -168,7 +168,7 @@ bool _FCUI_cocoa::DisplayShellFolder(const FCString* pPath)
     CocoaPool pool;
     NSString* path = TextOf(pPath);
     if (CocoaRuntime::ReportRequest(QZUI_REQUEST_SHELL_FOLDER, [path UTF8String], 0)) return true;
-    if (!CocoaRuntime::DriverAttached() && CocoaRuntime::StartApplication())
+    if (!BridgeRuntime::DriverAttached() && CocoaRuntime::StartApplication())
         [[NSWorkspace sharedWorkspace] selectFile:path inFileViewerRootedAtPath:@""];
     return true;
 }

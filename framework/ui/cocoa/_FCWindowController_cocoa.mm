@@ -22,7 +22,7 @@
 #include "strings/FCString.h"
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/__FCUserWindow.h"
-#include "ui/headless/qzui_hooks.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 namespace
 {
@@ -43,30 +43,30 @@ NSMutableArray* TimersOf(const _FCWindowController_cocoa* pBridge)
     return QZ_AS(NSMutableArray, pBridge->_GetTimers());
 }
 
-NSView* Element(const _FCWindowController_cocoa* pBridge, int id)
+NSView* Element(const _FCWindowController_cocoa* pBridge, int controlID)
 {
-    return pBridge->_GetController() ? [ControllerOf(pBridge) findControlByTag:id] : nil;
+    return pBridge->_GetController() ? [ControllerOf(pBridge) findControlByTag:controlID] : nil;
 }
 
 /* The element with the tag when it is of the class, else nil. */
 template <class T>
-T* ElementOf(const _FCWindowController_cocoa* pBridge, int id)
+T* ElementOf(const _FCWindowController_cocoa* pBridge, int controlID)
 {
-    NSView* pView = Element(pBridge, id);
+    NSView* pView = Element(pBridge, controlID);
     if (![pView isKindOfClass:[T class]]) return nil;
     return (T*)(id)pView; /* through id: GCC checks protocols on a direct cast */
 }
 
 /* Buttons proper: popups are buttons to Cocoa but not to the framework. */
-NSButton* Button(const _FCWindowController_cocoa* pBridge, int id)
+NSButton* Button(const _FCWindowController_cocoa* pBridge, int controlID)
 {
-    NSButton* pButton = ElementOf<NSButton>(pBridge, id);
+    NSButton* pButton = ElementOf<NSButton>(pBridge, controlID);
     return [pButton isKindOfClass:[NSPopUpButton class]] ? nil : pButton;
 }
 
-NSTableView* Table(const _FCWindowController_cocoa* pBridge, int id)
+NSTableView* Table(const _FCWindowController_cocoa* pBridge, int controlID)
 {
-    NSTableView* pTable = ElementOf<NSTableView>(pBridge, id);
+    NSTableView* pTable = ElementOf<NSTableView>(pBridge, controlID);
     return [pTable isKindOfClass:[NSOutlineView class]] ? nil : pTable;
 }
 
@@ -136,7 +136,7 @@ _FCWindowController_cocoa::_FCWindowController_cocoa(__FCUserWindow* pWindow, in
     : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false), _pWindow(pWindow),
       _controller(nullptr), _timers(nullptr)
 {
-    CocoaRuntime::Register(this);
+    BridgeRuntime::Register(this);
 }
 
 _FCWindowController_cocoa::~_FCWindowController_cocoa()
@@ -144,7 +144,7 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
     DestroyWindow();
     [TimersOf(this) release];
     _timers = nullptr;
-    CocoaRuntime::Unregister(this);
+    BridgeRuntime::Unregister(this);
 }
 
 /* ---- Loading and closing ---- */
@@ -231,20 +231,20 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
     _modalrun = true;
     NSWindow* pWindow = [[WindowOf(this) retain] autorelease];
     if (!pParent) [pWindow center];
-    const int number = CocoaRuntime::NumberOf(this);
+    const int number = BridgeRuntime::NumberOf(this);
     /* The session runs until the window closes (Notify_WindowClose ends
        the modal run); a driver acts as the user between steps. */
     NSModalSession session = [NSApp beginModalSessionForWindow:pWindow];
     while (_modalrun && _controller) {
         if ([NSApp runModalSession:session] != NSRunContinuesResponse) break;
-        if (!CocoaRuntime::DriverAttached()) {
+        if (!BridgeRuntime::DriverAttached()) {
             [NSApp nextEventMatchingMask:NSAnyEventMask
                                untilDate:[NSDate distantFuture]
                                   inMode:NSModalPanelRunLoopMode
                                  dequeue:NO];
             continue;
         }
-        if (CocoaRuntime::ModalStep(number)) continue;
+        if (BridgeRuntime::ModalStep(number)) continue;
         /* The driver gave up: the window closes. */
         if (_pWindow) _pWindow->CloseWindow();
         if (_modalrun && _controller) DestroyWindow();
@@ -401,29 +401,22 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
     [WindowOf(this) setAlphaValue:alpha];
 }
 
-void _FCWindowController_cocoa::NotYetImplementedError(const char* name)
-{
-    char line[512];
-    std::snprintf(line, sizeof line, "ERROR: '%s' is not yet Cocoa-supported!", name ? name : "");
-    qzui::ReportSystemLog(line);
-}
-
 /* ---- Elements: generic ---- */
 
-void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
+void _FCWindowController_cocoa::SetDlgItemVisible(int controlID, bool state)
 {
-    if (NSView* pView = Element(this, id)) [VisibilityView(pView) setHidden:state ? NO : YES];
+    if (NSView* pView = Element(this, controlID)) [VisibilityView(pView) setHidden:state ? NO : YES];
 }
 
-bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
+bool _FCWindowController_cocoa::GetDlgItemVisible(int controlID)
 {
-    NSView* pView = Element(this, id);
+    NSView* pView = Element(this, controlID);
     return pView && ![VisibilityView(pView) isHidden];
 }
 
-void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
+void _FCWindowController_cocoa::SetDlgItemEnable(int controlID, bool state)
 {
-    NSControl* pControl = ElementOf<NSControl>(this, id);
+    NSControl* pControl = ElementOf<NSControl>(this, controlID);
     if (!pControl) return;
     [pControl setEnabled:state ? YES : NO];
     if ([pControl isKindOfClass:[NSTextField class]])
@@ -431,21 +424,21 @@ void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
             setTextColor:state ? [NSColor controlTextColor] : [NSColor secondarySelectedControlColor]];
 }
 
-bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
+bool _FCWindowController_cocoa::GetDlgItemEnable(int controlID)
 {
-    NSControl* pControl = ElementOf<NSControl>(this, id);
+    NSControl* pControl = ElementOf<NSControl>(this, controlID);
     return pControl && [pControl isEnabled];
 }
 
-void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int id)
+void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int controlID)
 {
-    NSView* pView = Element(this, id);
+    NSView* pView = Element(this, controlID);
     if (pView) [WindowOf(this) makeFirstResponder:CocoaElements::FrameView(pView)];
 }
 
-void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
+void _FCWindowController_cocoa::SetDlgItemCheck(int controlID, int state)
 {
-    NSButton* pButton = Button(this, id);
+    NSButton* pButton = Button(this, controlID);
     if (!pButton || state < 0 || state > 2) return;
     static const NSInteger kStates[] = {NSOffState, NSOnState, NSMixedState};
     /* A button without the mixed state shows mixed as on. */
@@ -453,9 +446,9 @@ void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
     [pButton setState:kStates[state]];
 }
 
-int _FCWindowController_cocoa::GetDlgItemCheck(int id)
+int _FCWindowController_cocoa::GetDlgItemCheck(int controlID)
 {
-    NSButton* pButton = Button(this, id);
+    NSButton* pButton = Button(this, controlID);
     if (!pButton) return 0;
     NSInteger state = [pButton state];
     return state == NSOnState ? 1 : state == NSMixedState ? 2 : 0;
@@ -463,9 +456,9 @@ int _FCWindowController_cocoa::GetDlgItemCheck(int id)
 
 /* ---- Elements: text ---- */
 
-void _FCWindowController_cocoa::SetDlgItemText(int id, FCString* pString)
+void _FCWindowController_cocoa::SetDlgItemText(int controlID, FCString* pString)
 {
-    NSView* pView = Element(this, id);
+    NSView* pView = Element(this, controlID);
     if (!pView) return;
     CocoaPool pool;
     if (HasTitle(pView))
@@ -474,9 +467,9 @@ void _FCWindowController_cocoa::SetDlgItemText(int id, FCString* pString)
         [QZ_AS(NSControl, pView) setStringValue:Text(pString)];
 }
 
-void _FCWindowController_cocoa::GetDlgItemText(int id, FCString* pString)
+void _FCWindowController_cocoa::GetDlgItemText(int controlID, FCString* pString)
 {
-    NSView* pView = Element(this, id);
+    NSView* pView = Element(this, controlID);
     if (!pView || !pString) return;
     CocoaPool pool;
     if (HasTitle(pView))
@@ -485,10 +478,10 @@ void _FCWindowController_cocoa::GetDlgItemText(int id, FCString* pString)
         _cocoalink_SetNSString(pString, [QZ_AS(NSControl, pView) stringValue]);
 }
 
-void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pString)
+void _FCWindowController_cocoa::SetDlgItemTextAndResize(int controlID, FCString* pString)
 {
-    SetDlgItemText(id, pString);
-    NSTextField* pField = ElementOf<NSTextField>(this, id);
+    SetDlgItemText(controlID, pString);
+    NSTextField* pField = ElementOf<NSTextField>(this, controlID);
     NSScrollView* pScroll = [pField enclosingScrollView];
     if (!pScroll) return;
     CocoaPool pool;
@@ -505,9 +498,9 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pStrin
 
 /* ---- Elements: geometry ---- */
 
-bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
+bool _FCWindowController_cocoa::GetDlgItemRect(int controlID, __FloatRect* pRect)
 {
-    NSView* pView = Element(this, id);
+    NSView* pView = Element(this, controlID);
     if (!pView || !pRect) return false;
     NSView* pContent = [WindowOf(this) contentView];
     NSRect frame = ContentFrame(CocoaElements::FrameView(pView), pContent);
@@ -528,9 +521,10 @@ namespace
 {
 /* Rewrites an element's frame (in the content's top-left coordinates, the
    button insets added back) and redraws it. */
-void Reframe(_FCWindowController_cocoa* pBridge, int id, float x, float y, float width, float height, bool redraw)
+void Reframe(_FCWindowController_cocoa* pBridge, int controlID, float x, float y, float width, float height,
+             bool redraw)
 {
-    NSView* pView = Element(pBridge, id);
+    NSView* pView = Element(pBridge, controlID);
     if (!pView) return;
     NSView* pFrameView = CocoaElements::FrameView(pView);
     NSView* pContent = [WindowOf(pBridge) contentView];
@@ -543,43 +537,43 @@ void Reframe(_FCWindowController_cocoa* pBridge, int id, float x, float y, float
 }
 } // namespace
 
-void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
+void _FCWindowController_cocoa::SetDlgItemWidth(int controlID, float width)
 {
     __FloatRect rect;
-    if (GetDlgItemRect(id, &rect)) Reframe(this, id, rect.left, rect.top, width, rect.Height(), true);
+    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, width, rect.Height(), true);
 }
 
-void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
+void _FCWindowController_cocoa::SetDlgItemHeight(int controlID, float height)
 {
     __FloatRect rect;
     /* The top edge stays in place. */
-    if (GetDlgItemRect(id, &rect)) Reframe(this, id, rect.left, rect.top, rect.Width(), height, true);
+    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, rect.Width(), height, true);
 }
 
-void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
+void _FCWindowController_cocoa::SetDlgItemPos(int controlID, float x, float y, bool redraw)
 {
     __FloatRect rect;
-    if (GetDlgItemRect(id, &rect)) Reframe(this, id, x, y, rect.Width(), rect.Height(), redraw);
+    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, x, y, rect.Width(), rect.Height(), redraw);
 }
 
-void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
+void _FCWindowController_cocoa::SetDlgItemSize(int controlID, float width, float height, bool redraw)
 {
     __FloatRect rect;
-    if (GetDlgItemRect(id, &rect)) Reframe(this, id, rect.left, rect.top, width, height, redraw);
+    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, width, height, redraw);
 }
 
 /* ---- Elements: buttons and edit fields ---- */
 
 void _FCWindowController_cocoa::ClearShortcutKey(int id) { [Button(this, id) setKeyEquivalent:@""]; }
 
-void _FCWindowController_cocoa::SetEditFocus(int id)
+void _FCWindowController_cocoa::SetEditFocus(int controlID)
 {
-    if (NSTextField* pField = ElementOf<NSTextField>(this, id)) [WindowOf(this) makeFirstResponder:pField];
+    if (NSTextField* pField = ElementOf<NSTextField>(this, controlID)) [WindowOf(this) makeFirstResponder:pField];
 }
 
-void _FCWindowController_cocoa::EditScrollToBottom(int id)
+void _FCWindowController_cocoa::EditScrollToBottom(int controlID)
 {
-    NSTextField* pField = ElementOf<NSTextField>(this, id);
+    NSTextField* pField = ElementOf<NSTextField>(this, controlID);
     NSScrollView* pScroll = [pField enclosingScrollView];
     if (!pScroll) return;
     NSRect bounds = [pField bounds];
@@ -597,29 +591,29 @@ NSString* const kItemPlaceholder = @"blahxyx";
 bool InRange(NSInteger index, NSInteger count) { return index >= 0 && index < count; }
 } // namespace
 
-void _FCWindowController_cocoa::ClearAllPopupItems(int id)
+void _FCWindowController_cocoa::ClearAllPopupItems(int controlID)
 {
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
     /* The selection goes first: GNUstep's cell would keep drawing a removed
        selected item. */
     [pPopup selectItem:nil];
     [pPopup removeAllItems];
 }
 
-int _FCWindowController_cocoa::GetPopupItemCount(int id)
+int _FCWindowController_cocoa::GetPopupItemCount(int controlID)
 {
-    return static_cast<int>([ElementOf<NSPopUpButton>(this, id) numberOfItems]);
+    return static_cast<int>([ElementOf<NSPopUpButton>(this, controlID) numberOfItems]);
 }
 
-void _FCWindowController_cocoa::AppendPopupItem(int id, FCString* pText)
+void _FCWindowController_cocoa::AppendPopupItem(int controlID, FCString* pText)
 {
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
-    if (pPopup) InsertString(id, static_cast<int>([pPopup numberOfItems]), pText);
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
+    if (pPopup) InsertString(controlID, static_cast<int>([pPopup numberOfItems]), pText);
 }
 
-void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
+void _FCWindowController_cocoa::InsertString(int controlID, int index, FCString* pText)
 {
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
     if (!pPopup || index < 0 || index > [pPopup numberOfItems]) return;
     CocoaPool pool;
     NSInteger selected = [pPopup indexOfSelectedItem];
@@ -630,9 +624,9 @@ void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
     [pPopup selectItemAtIndex:selected < 0 ? 0 : selected >= index ? selected + 1 : selected];
 }
 
-void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
+void _FCWindowController_cocoa::DeletePopupItem(int controlID, int index)
 {
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
     if (!pPopup || !InRange(index, [pPopup numberOfItems])) return;
     NSInteger selected = [pPopup indexOfSelectedItem];
     if (selected == index) [pPopup selectItem:nil];
@@ -642,42 +636,42 @@ void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
     [pPopup selectItemAtIndex:selected > index ? selected - 1 : selected == index ? 0 : selected];
 }
 
-void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
+void _FCWindowController_cocoa::SelectPopupItem(int controlID, int index)
 {
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
     if (pPopup && InRange(index, [pPopup numberOfItems])) [pPopup selectItemAtIndex:index];
 }
 
-int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
+int _FCWindowController_cocoa::GetSelectedPopupItem(int controlID)
 {
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, id);
+    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
     return pPopup ? static_cast<int>([pPopup indexOfSelectedItem]) : -1;
 }
 
 /* ---- Elements: steppers and sliders ---- */
 
-void _FCWindowController_cocoa::SetStepperMinMax(int id, int minimum, int maximum)
+void _FCWindowController_cocoa::SetStepperMinMax(int controlID, int minimum, int maximum)
 {
-    NSStepper* pStepper = ElementOf<NSStepper>(this, id);
+    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
     [pStepper setMinValue:minimum];
     [pStepper setMaxValue:maximum];
 }
 
-int _FCWindowController_cocoa::GetStepperMin(int id)
+int _FCWindowController_cocoa::GetStepperMin(int controlID)
 {
-    NSStepper* pStepper = ElementOf<NSStepper>(this, id);
+    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
     return pStepper ? static_cast<int>([pStepper minValue]) : 0;
 }
 
-int _FCWindowController_cocoa::GetStepperMax(int id)
+int _FCWindowController_cocoa::GetStepperMax(int controlID)
 {
-    NSStepper* pStepper = ElementOf<NSStepper>(this, id);
+    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
     return pStepper ? static_cast<int>([pStepper maxValue]) : 0;
 }
 
-void _FCWindowController_cocoa::SetStepperValue(int id, int value)
+void _FCWindowController_cocoa::SetStepperValue(int controlID, int value)
 {
-    [ElementOf<NSStepper>(this, id) setIntValue:value];
+    [ElementOf<NSStepper>(this, controlID) setIntValue:value];
 }
 
 namespace
@@ -688,50 +682,50 @@ void SetTickMarks(NSSlider* pSlider)
 }
 } // namespace
 
-void _FCWindowController_cocoa::SetSliderMin(int id, int value)
+void _FCWindowController_cocoa::SetSliderMin(int controlID, int value)
 {
-    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
     if (!pSlider) return;
     [pSlider setMinValue:value];
     SetTickMarks(pSlider);
 }
 
-int _FCWindowController_cocoa::GetSliderMin(int id)
+int _FCWindowController_cocoa::GetSliderMin(int controlID)
 {
-    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
     return pSlider ? static_cast<int>([pSlider minValue]) : 0;
 }
 
-void _FCWindowController_cocoa::SetSliderMax(int id, int value)
+void _FCWindowController_cocoa::SetSliderMax(int controlID, int value)
 {
-    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
     if (!pSlider) return;
     [pSlider setMaxValue:value];
     SetTickMarks(pSlider);
 }
 
-int _FCWindowController_cocoa::GetSliderMax(int id)
+int _FCWindowController_cocoa::GetSliderMax(int controlID)
 {
-    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
     return pSlider ? static_cast<int>([pSlider maxValue]) : 0;
 }
 
-void _FCWindowController_cocoa::SetSliderThumbValue(int id, int value)
+void _FCWindowController_cocoa::SetSliderThumbValue(int controlID, int value)
 {
-    [ElementOf<NSSlider>(this, id) setIntValue:value];
+    [ElementOf<NSSlider>(this, controlID) setIntValue:value];
 }
 
-int _FCWindowController_cocoa::GetSliderThumbValue(int id)
+int _FCWindowController_cocoa::GetSliderThumbValue(int controlID)
 {
-    NSSlider* pSlider = ElementOf<NSSlider>(this, id);
+    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
     return pSlider ? static_cast<int>([pSlider doubleValue] + 0.49) : -1;
 }
 
 /* ---- Elements: switchers ---- */
 
-void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
+void _FCWindowController_cocoa::SwitcherAddPage(int controlID, FCString* pTitle)
 {
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, id);
+    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
     if (!pSwitcher) return;
     CocoaPool pool;
     NSInteger count = [pSwitcher segmentCount];
@@ -742,20 +736,20 @@ void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
     [pSwitcher setWidth:0 forSegment:segment];
 }
 
-int _FCWindowController_cocoa::SwitcherGetPageCount(int id)
+int _FCWindowController_cocoa::SwitcherGetPageCount(int controlID)
 {
-    return static_cast<int>([ElementOf<NSSegmentedControl>(this, id) segmentCount]);
+    return static_cast<int>([ElementOf<NSSegmentedControl>(this, controlID) segmentCount]);
 }
 
-int _FCWindowController_cocoa::SwitcherGetSelectedPage(int id)
+int _FCWindowController_cocoa::SwitcherGetSelectedPage(int controlID)
 {
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, id);
+    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
     return pSwitcher ? static_cast<int>([pSwitcher selectedSegment]) : -1;
 }
 
-void _FCWindowController_cocoa::SwitcherSetSelectedPage(int id, int page)
+void _FCWindowController_cocoa::SwitcherSetSelectedPage(int controlID, int page)
 {
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, id);
+    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
     if (pSwitcher && InRange(page, [pSwitcher segmentCount])) [pSwitcher setSelectedSegment:page];
 }
 
@@ -811,9 +805,9 @@ void ChangeSelection(NSTableView* pTable, NSInteger row)
 }
 } // namespace
 
-bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
+bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (!pTable) return false;
     if (HasCheckColumn(pTable)) return true;
     CocoaPool pool;
@@ -823,22 +817,22 @@ bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
     return true;
 }
 
-bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
+bool _FCWindowController_cocoa::TableViewHasCheckboxes(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     return pTable && HasCheckColumn(pTable);
 }
 
-void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
+void _FCWindowController_cocoa::TableViewSetNoHeader(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     [pTable setHeaderView:nil];
     [pTable setCornerView:nil];
 }
 
-void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
+void _FCWindowController_cocoa::TableViewExpandLastColumn(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     NSArray* pColumns = pTable ? CocoaElements::Columns(pTable) : nil;
     if ([pColumns count] == 0) return;
     CGFloat others = 0;
@@ -850,25 +844,25 @@ void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
     [pLast setWidth:std::max([pLast width], visible - others)];
 }
 
-int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
+int _FCWindowController_cocoa::TableViewGetColumnCount(int controlID, bool includeCheckColumn)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (!pTable) return -1;
     int count = static_cast<int>([CocoaElements::Columns(pTable) count]);
     return (!includeCheckColumn && HasCheckColumn(pTable)) ? count - 1 : count;
 }
 
-float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
+float _FCWindowController_cocoa::TableViewGetColumnWidth(int controlID, int column)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (!pTable || column < 0) return -1;
     NSTableColumn* pColumn = CocoaElements::ColumnAt(pTable, column + (HasCheckColumn(pTable) ? 1 : 0));
     return pColumn ? static_cast<float>([pColumn width]) : -1;
 }
 
-void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCString* pTitle)
+void _FCWindowController_cocoa::TableViewSetColumnTitle(int controlID, int column, FCString* pTitle)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     NSTableColumn* pColumn = pTable ? CocoaElements::ColumnAt(pTable, column) : nil;
     if (!pColumn) return;
     CocoaPool pool;
@@ -876,9 +870,9 @@ void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCSt
     [[pTable headerView] setNeedsDisplay:YES];
 }
 
-void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize)
+void _FCWindowController_cocoa::TableViewAddColumn(int controlID, FCString* pTitle, float width, int fontSize)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (!pTable) return;
     CocoaPool pool;
     NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:NextColumnIdentifier(pTable)] autorelease];
@@ -893,14 +887,14 @@ void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, flo
     [pTable setRowHeight:std::max(16.0f, line + 3)];
 }
 
-void _FCWindowController_cocoa::TableViewDeleteAllColumns(int id)
+void _FCWindowController_cocoa::TableViewDeleteAllColumns(int controlID)
 {
-    if (NSTableView* pTable = Table(this, id)) CocoaElements::RemoveColumns(pTable);
+    if (NSTableView* pTable = Table(this, controlID)) CocoaElements::RemoveColumns(pTable);
 }
 
-void _FCWindowController_cocoa::TableViewRedraw(int id)
+void _FCWindowController_cocoa::TableViewRedraw(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (!pTable) return;
     CocoaPool pool;
     [pTable reloadData];
@@ -908,21 +902,21 @@ void _FCWindowController_cocoa::TableViewRedraw(int id)
     if ([pTable selectedRow] >= RowCount(pTable)) ChangeSelection(pTable, -1);
 }
 
-void _FCWindowController_cocoa::TableViewScrollToTop(int id)
+void _FCWindowController_cocoa::TableViewScrollToTop(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (pTable && RowCount(pTable) > 0) [pTable scrollRowToVisible:0];
 }
 
-int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
+int _FCWindowController_cocoa::TableViewGetSelectedLine(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     return pTable ? static_cast<int>([pTable selectedRow]) : -1;
 }
 
-void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
+void _FCWindowController_cocoa::TableViewSelectLine(int controlID, int line, bool scrollIntoView)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (!pTable || !InRange(line, RowCount(pTable))) return;
     CocoaPool pool;
     if ([pTable numberOfRows] != RowCount(pTable)) [pTable reloadData];
@@ -930,15 +924,15 @@ void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrol
     if (scrollIntoView) [pTable scrollRowToVisible:line];
 }
 
-void _FCWindowController_cocoa::TableViewUpdateCheckbox(int id, int line)
+void _FCWindowController_cocoa::TableViewUpdateCheckbox(int controlID, int line)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (pTable && InRange(line, RowCount(pTable))) [pTable setNeedsDisplayInRect:[pTable rectOfRow:line]];
 }
 
-void _FCWindowController_cocoa::TableViewClearSelection(int id)
+void _FCWindowController_cocoa::TableViewClearSelection(int controlID)
 {
-    NSTableView* pTable = Table(this, id);
+    NSTableView* pTable = Table(this, controlID);
     if (pTable && [pTable allowsEmptySelection]) ChangeSelection(pTable, -1);
 }
 
@@ -1096,60 +1090,51 @@ void _FCWindowController_cocoa::AssureTimers()
     if (!_timers) _timers = [[NSMutableArray alloc] init];
 }
 
-void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
+namespace
 {
-    AssureTimers();
-    if (TimeridExists(id)) {
-        qzui::ReportSystemLog("Timer already exists!");
-        return;
-    }
+/* The run-loop timer behind each of the shared runtime's timers (it fires
+   while no driver's clock runs the timers). */
+void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
+{
     CocoaPool pool;
     NSTimer* pTimer = [NSTimer timerWithTimeInterval:milliseconds / 1000.0
-                                              target:ControllerOf(this)
+                                              target:ControllerOf(pBridge)
                                             selector:@selector(timerEvent:)
-                                            userInfo:[NSNumber numberWithInt:id]
+                                            userInfo:[NSNumber numberWithInt:timerID]
                                              repeats:YES];
-    /* Known to the driver's clock before the run loop sees it. */
-    CocoaRuntime::TimerCreated(pTimer, milliseconds);
+    /* Parked before the run loop sees it when a driver's clock runs the timers. */
+    CocoaRuntime::TimerCreated(pTimer);
     [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
-    [TimersOf(this) addObject:pTimer];
+    [TimersOf(pBridge) addObject:pTimer];
 }
 
-void _FCWindowController_cocoa::KillTimer(int id)
+void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
 {
-    NSMutableArray* pTimers = TimersOf(this);
+    NSMutableArray* pTimers = TimersOf(pBridge);
     for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
         NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
-        if (TimerId(pTimer) != id) continue;
+        if (TimerId(pTimer) != timerID) continue;
         [pTimer invalidate];
         CocoaRuntime::TimerKilled(pTimer);
         [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];
     }
 }
 
-bool _FCWindowController_cocoa::TimeridExists(int id)
+struct RunLoopTimers
 {
-    NSMutableArray* pTimers = TimersOf(this);
-    for (NSUInteger i = 0; i < [pTimers count]; ++i)
-        if (TimerId([pTimers objectAtIndex:i]) == id) return true;
-    return false;
-}
-
-void _FCWindowController_cocoa::KillAllTimers()
-{
-    NSMutableArray* pTimers = TimersOf(this);
-    for (NSUInteger i = 0; i < [pTimers count]; ++i) {
-        [[pTimers objectAtIndex:i] invalidate];
-        CocoaRuntime::TimerKilled([pTimers objectAtIndex:i]);
+    RunLoopTimers()
+    {
+        BridgeRuntime::TimerHooks hooks = {&RunLoopTimerCreated, &RunLoopTimerKilled};
+        BridgeRuntime::SetTimerHooks(hooks);
     }
-    [pTimers removeAllObjects];
-}
+} gRunLoopTimers;
+} // namespace
 
 /* ---- Table check boxes ---- */
 
-void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
+void _FCWindowController_cocoa::_TableCheckEdited(int controlID, int row, bool checked)
 {
-    FCCtrlDataList* pList = CocoaElements::DataListOf(Table(this, id));
+    FCCtrlDataList* pList = CocoaElements::DataListOf(Table(this, controlID));
     FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
     if (!pRow) return;
     pRow->SetCheck(checked);

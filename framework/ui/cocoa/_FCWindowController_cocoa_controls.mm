@@ -22,10 +22,10 @@
 
 namespace
 {
-NSOutlineView* Outline(const _FCWindowController_cocoa* pBridge, int id)
+NSOutlineView* Outline(const _FCWindowController_cocoa* pBridge, int controlID)
 {
     if (!pBridge->_GetController()) return nil;
-    NSView* pView = [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:id];
+    NSView* pView = [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:controlID];
     return [pView isKindOfClass:[NSOutlineView class]] ? QZ_AS(NSOutlineView, pView) : nil;
 }
 
@@ -103,18 +103,19 @@ void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutlin
 }
 } // namespace
 
-void _FCWindowController_cocoa::GetPopupItemText(int id, int index, FCString* pText)
+void _FCWindowController_cocoa::GetPopupItemText(int controlID, int index, FCString* pText)
 {
-    NSView* pView = _controller ? [QZ_AS(_FCWindowController_redaredavizodir, _controller) findControlByTag:id] : nil;
+    NSView* pView =
+        _controller ? [QZ_AS(_FCWindowController_redaredavizodir, _controller) findControlByTag:controlID] : nil;
     if (![pView isKindOfClass:[NSPopUpButton class]] || !pText) return;
     NSPopUpButton* pPopup = QZ_AS(NSPopUpButton, pView);
     if (index < 0 || index >= [pPopup numberOfItems]) return;
     _cocoalink_SetNSString(pText, [[pPopup itemAtIndex:index] title]);
 }
 
-void _FCWindowController_cocoa::OutlineViewSetupColumn(int id, int fontSize)
+void _FCWindowController_cocoa::OutlineViewSetupColumn(int controlID, int fontSize)
 {
-    NSOutlineView* pOutline = Outline(this, id);
+    NSOutlineView* pOutline = Outline(this, controlID);
     if (!pOutline) return;
     CocoaPool pool;
     CocoaElements::RemoveColumns(pOutline);
@@ -143,37 +144,37 @@ void _FCWindowController_cocoa::OutlineViewAssureConnected(FCCtrlTree* pTree)
     KeepingSelection(this, pOutline, @selector(reloadData), nil);
 }
 
-void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
+void _FCWindowController_cocoa::OutlineViewRefreshData(int controlID)
 {
-    NSOutlineView* pOutline = Outline(this, id);
+    NSOutlineView* pOutline = Outline(this, controlID);
     if (!pOutline) return;
     CocoaPool pool;
     KeepingSelection(this, pOutline, @selector(reloadData), nil);
 }
 
-FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int id)
+FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int controlID)
 {
-    NSOutlineView* pOutline = Outline(this, id);
+    NSOutlineView* pOutline = Outline(this, controlID);
     NSInteger row = pOutline ? [pOutline selectedRow] : -1;
     FCTreeNode* pNode = row >= 0 ? NodeOf([pOutline itemAtRow:row]) : nullptr;
     return IsKnown(pOutline, pNode) ? pNode : nullptr;
 }
 
-void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int id, FCTreeNode* pNode)
+void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int controlID, FCTreeNode* pNode)
 {
-    NSOutlineView* pOutline = Outline(this, id);
+    NSOutlineView* pOutline = Outline(this, controlID);
     if (!IsKnown(pOutline, pNode)) return;
     CocoaPool pool;
-    if (FCTreeNode* pParent = ParentOf(TreeOf(pOutline), pNode)) OutlineViewExpandNode(id, pParent, true);
+    if (FCTreeNode* pParent = ParentOf(TreeOf(pOutline), pNode)) OutlineViewExpandNode(controlID, pParent, true);
     NSInteger row = [pOutline rowForItem:ItemOf(pOutline, pNode)];
     if (row < 0 || row == [pOutline selectedRow]) return;
     [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
     [pOutline scrollRowToVisible:row];
 }
 
-void _FCWindowController_cocoa::OutlineViewExpandNode(int id, FCTreeNode* pNode, bool expand)
+void _FCWindowController_cocoa::OutlineViewExpandNode(int controlID, FCTreeNode* pNode, bool expand)
 {
-    NSOutlineView* pOutline = Outline(this, id);
+    NSOutlineView* pOutline = Outline(this, controlID);
     if (!IsKnown(pOutline, pNode)) return;
     CocoaPool pool;
     id item = ItemOf(pOutline, pNode);
@@ -183,22 +184,23 @@ void _FCWindowController_cocoa::OutlineViewExpandNode(int id, FCTreeNode* pNode,
         KeepingSelection(this, pOutline, @selector(collapseItem:), item);
 }
 
-bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode)
+bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int controlID, FCTreeNode* pNode)
 {
-    NSOutlineView* pOutline = Outline(this, id);
+    NSOutlineView* pOutline = Outline(this, controlID);
     return IsKnown(pOutline, pNode) && [pOutline isItemExpanded:ItemOf(pOutline, pNode)];
 }
 
 namespace
 {
-void ExpandTopLevel(_FCWindowController_cocoa* pBridge, int id, bool expand)
+void ExpandTopLevel(_FCWindowController_cocoa* pBridge, int controlID, bool expand)
 {
-    NSOutlineView* pOutline = Outline(pBridge, id);
+    NSOutlineView* pOutline = Outline(pBridge, controlID);
     FCCtrlTree* pTree = TreeOf(pOutline);
     if (!pTree) return;
     FCTreeNode* pRoot = pTree->_GetRoot();
     for (int i = 0; i < pRoot->GetCount(); ++i)
-        if (pRoot->GetChildAt(i)->IsContainer()) pBridge->OutlineViewExpandNode(id, pRoot->GetChildAt(i), expand);
+        if (pRoot->GetChildAt(i)->IsContainer())
+            pBridge->OutlineViewExpandNode(controlID, pRoot->GetChildAt(i), expand);
 }
 } // namespace
 
@@ -206,10 +208,10 @@ void _FCWindowController_cocoa::OutlineViewExpandAllContainers(int id) { ExpandT
 
 void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id) { ExpandTopLevel(this, id, false); }
 
-void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
+void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int controlID)
 {
     if (!_pWindow || !pStepper) return;
-    FCControl* pControl = _pWindow->FindControl(id);
+    FCControl* pControl = _pWindow->FindControl(controlID);
     auto* pUpDown = pControl && pControl->_GetControlType() == 1 ? dynamic_cast<FCCtrlUpDown*>(pControl) : nullptr;
     if (!pUpDown) return;
     const int delta = pUpDown->_HandleStepperClick([QZ_AS(NSStepper, pStepper) intValue]);

@@ -11,11 +11,11 @@
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/__FCUserWindow.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {
-NSWindow* Window(int number) { return CocoaRuntime::WindowOf(CocoaRuntime::FindBridge(number)); }
+NSWindow* Window(int number) { return CocoaRuntime::WindowOf(BridgeRuntime::FindBridge(number)); }
 
 _FCWindowController_redaredavizodir* Controller(_FCWindowController_cocoa* pBridge)
 {
@@ -24,7 +24,7 @@ _FCWindowController_redaredavizodir* Controller(_FCWindowController_cocoa* pBrid
 
 NSView* Element(int number, int tag)
 {
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(number);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(number);
     return pBridge ? [Controller(pBridge) findControlByTag:tag] : nil;
 }
 
@@ -98,7 +98,7 @@ NSArray* TaggedViews(NSWindow* pWindow)
    be enabled and shown. */
 int Target(int number, int tag, _FCWindowController_cocoa** ppBridge, NSView** ppView)
 {
-    *ppBridge = CocoaRuntime::FindBridge(number);
+    *ppBridge = BridgeRuntime::FindBridge(number);
     if (!*ppBridge) return QZUI_E_NO_WINDOW;
     *ppView = [Controller(*ppBridge) findControlByTag:tag];
     if (!*ppView) return QZUI_E_NO_ELEMENT;
@@ -143,45 +143,11 @@ NSTableColumn* Column(int window, int tag, int column)
 
 /* ---- Windows ---- */
 
-int qzui_window_count(void) { return static_cast<int>(CocoaRuntime::LoadedBridges().size()); }
-
-int qzui_window_at(int index)
-{
-    std::vector<_FCWindowController_cocoa*> loaded = CocoaRuntime::LoadedBridges();
-    if (index < 0 || index >= static_cast<int>(loaded.size())) return 0;
-    return CocoaRuntime::NumberOf(loaded[static_cast<size_t>(index)]);
-}
-
-int qzui_find_window(int layout_id)
-{
-    int found = 0;
-    std::vector<_FCWindowController_cocoa*> loaded = CocoaRuntime::LoadedBridges();
-    for (size_t i = 0; i < loaded.size(); ++i)
-        if (loaded[i]->_GetLayoutID() == layout_id) found = CocoaRuntime::NumberOf(loaded[i]);
-    return found;
-}
-
-int qzui_window_layout_id(int window)
-{
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    return pBridge ? pBridge->_GetLayoutID() : -1;
-}
-
 int qzui_window_title(int window, char* buf, int size)
 {
     CocoaPool pool;
     NSWindow* pWindow = Window(window);
     return pWindow ? CocoaElements::CopyUTF8([pWindow title], buf, size) : -1;
-}
-
-int qzui_window_frame(int window, qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
-    __FloatRect rect;
-    pBridge->GetWindowFrameRect(&rect);
-    *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
-    return QZUI_OK;
 }
 
 int qzui_window_visible(int window)
@@ -196,21 +162,9 @@ int qzui_window_active(int window)
     return Flag(pWindow != nil, [pWindow isMainWindow]);
 }
 
-int qzui_window_shaded(int window)
-{
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_GetWindow() && pBridge->_GetWindow()->IsShaded());
-}
-
-int qzui_window_modal(int window)
-{
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_IsModalRequested());
-}
-
 int qzui_window_repaint_count(int window)
 {
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     return pBridge ? CocoaRuntime::Repaints(pBridge) : -1;
 }
 
@@ -235,7 +189,7 @@ int qzui_element_tag_at(int window, int index)
 
 int qzui_element_info(int window, int tag, qzui_element* info)
 {
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
     NSView* pView = [Controller(pBridge) findControlByTag:tag];
     if (!pView || !info) return QZUI_E_NO_ELEMENT;
@@ -319,30 +273,6 @@ int qzui_table_selected_row(int window, int tag)
     return pTable ? static_cast<int>([pTable selectedRow]) : -1;
 }
 
-/* ---- Timers and the clock ---- */
-
-int qzui_timer_count(int window)
-{
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    if (!pBridge) return -1;
-    return static_cast<int>([QZ_AS(NSArray, pBridge->_GetTimers()) count]);
-}
-
-int qzui_timer_info(int window, int index, int* pId, int* period_ms)
-{
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    NSArray* pTimers = pBridge ? QZ_AS(NSArray, pBridge->_GetTimers()) : nil;
-    if (!pTimers || index < 0 || index >= static_cast<int>([pTimers count])) return QZUI_E_RANGE;
-    NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(index)];
-    if (pId) *pId = [QZ_AS(NSNumber, [pTimer userInfo]) intValue];
-    if (period_ms) *period_ms = static_cast<int>([pTimer timeInterval] * 1000.0 + 0.5);
-    return QZUI_OK;
-}
-
-uint64_t qzui_clock_now(void) { return CocoaRuntime::Now(); }
-int qzui_advance_clock(uint64_t milliseconds) { return CocoaRuntime::Advance(milliseconds); }
-int qzui_fire_timers(void) { return CocoaRuntime::FireAll(); }
-
 /* ---- Actions ---- */
 
 int qzui_press_button(int window, int tag)
@@ -423,7 +353,7 @@ int qzui_toggle_row_check(int window, int tag, int row)
 int qzui_activate(int window, int active)
 {
     CocoaPool pool;
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
     if (active) {
         pBridge->ActivateWindow();
@@ -443,26 +373,11 @@ int qzui_press_close_box(int window)
     [[pWindow retain] autorelease];
     /* The close button asks the delegate (CanClose) and closes on yes. */
     [pWindow performClose:nil];
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     bool stillOpen = pBridge && pBridge->_IsWindowOpen() && [pWindow isVisible];
     return stillOpen ? QZUI_REFUSED : QZUI_OK;
 }
 
-int qzui_move_window(int window, const qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (!frame) return QZUI_E_RANGE;
-    __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
-    pBridge->SetWindowFrameRect(&rect);
-    return QZUI_OK;
-}
-
 /* ---- Callbacks and settings ---- */
 
-void qzui_set_alert_callback(qzui_alert_fn fn, void* context) { CocoaRuntime::SetAlertHandler(fn, context); }
-void qzui_set_beep_callback(qzui_beep_fn fn, void* context) { CocoaRuntime::SetBeepHandler(fn, context); }
-void qzui_set_log_callback(qzui_log_fn fn, void* context) { CocoaRuntime::SetLogHandler(fn, context); }
-void qzui_set_modal_callback(qzui_modal_fn fn, void* context) { CocoaRuntime::SetModalHandler(fn, context); }
-int qzui_beep_count(void) { return CocoaRuntime::BeepCount(); }
 void qzui_set_layout_folder(const char* path) { CocoaRuntime::SetLayoutFolder(path); }

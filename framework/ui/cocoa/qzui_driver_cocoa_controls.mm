@@ -12,13 +12,13 @@
 
 #include "ui/FCTreeNode.h"
 #include "ui/_FCWindowController_cocoa.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {
 NSView* Element(int window, int tag)
 {
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge) return nil;
     return [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];
 }
@@ -35,7 +35,7 @@ T* OfClass(int window, int tag)
 template <class T>
 int Target(int window, int tag, _FCWindowController_cocoa** ppBridge, T** ppView)
 {
-    *ppBridge = CocoaRuntime::FindBridge(window);
+    *ppBridge = BridgeRuntime::FindBridge(window);
     if (!*ppBridge) return QZUI_E_NO_WINDOW;
     NSView* pView = Element(window, tag);
     if (!pView) return QZUI_E_NO_ELEMENT;
@@ -64,7 +64,7 @@ int qzui_click_stepper(int window, int tag, int up)
 
 int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum)
 {
-    if (!CocoaRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    if (!BridgeRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
     NSStepper* pStepper = OfClass<NSStepper>(window, tag);
     if (!pStepper) return QZUI_E_NO_ELEMENT;
     if (value) *value = [pStepper intValue];
@@ -119,7 +119,7 @@ int qzui_move_slider(int window, int tag, double value)
 
 int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks)
 {
-    if (!CocoaRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    if (!BridgeRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
     NSSlider* pSlider = OfClass<NSSlider>(window, tag);
     if (!pSlider) return QZUI_E_NO_ELEMENT;
     if (minimum) *minimum = [pSlider minValue];
@@ -159,7 +159,7 @@ int qzui_outline_row_count(int window, int tag)
 
 int qzui_outline_row_info(int window, int tag, int row, qzui_outline_row* info)
 {
-    if (!CocoaRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    if (!BridgeRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
     NSOutlineView* pOutline = OfClass<NSOutlineView>(window, tag);
     if (!pOutline) return QZUI_E_NO_ELEMENT;
     if (row < 0 || row >= [pOutline numberOfRows] || !info) return QZUI_E_RANGE;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {
@@ -22,7 +22,9 @@ NSMenu* BuildMenu(const qzui_menu* pMenu)
             continue;
         }
         NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
-        NSMenuItem* pItem = [pBuilt addItemWithTitle:title ? title : @"" action:NULL keyEquivalent:@""];
+        NSMenuItem* pItem = QZ_AS(NSMenuItem, [pBuilt addItemWithTitle:title ? title : @""
+                                                                action:NULL
+                                                         keyEquivalent:@""]);
         [pItem setTag:entry.tag];
         if (entry.submenu) [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
     }

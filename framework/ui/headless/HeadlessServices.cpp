@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "ui/headless/HeadlessText.h"
-#include "ui/headless/qzui_driver.h"
-#include "ui/headless/qzui_hooks.h"
+#include "ui/driver/qzui_driver.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 #if !defined(__APPLE__)
 #include "platform/qz_bundle_resources.h"

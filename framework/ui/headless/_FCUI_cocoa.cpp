@@ -16,8 +16,8 @@
 #include "ui/headless/HeadlessFonts.h"
 #include "ui/headless/HeadlessServices.h"
 #include "ui/headless/HeadlessText.h"
-#include "ui/headless/qzui_driver.h"
-#include "ui/headless/qzui_hooks.h"
+#include "ui/driver/qzui_driver.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 namespace
 {

@@ -16,6 +16,7 @@
 #include "ui/FCCtrlUpDown.h"
 #include "ui/FCDataListRow.h"
 #include "ui/FCTreeNode.h"
+#include "ui/bridge/BridgeRuntime.h"
 #include "ui/headless/HeadlessDataSource.h"
 #include "ui/headless/HeadlessLayout.h"
 #include "ui/headless/HeadlessOutline.h"
@@ -23,12 +24,9 @@
 #include "ui/headless/HeadlessText.h"
 #include "ui/headless/HeadlessWindow.h"
 #include "ui/__FCUserWindow.h"
-#include "ui/headless/qzui_hooks.h"
 
 namespace
 {
-using Timers = std::vector<HeadlessTimer>;
-
 HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge); }
 
 HeadlessElement* Element(const _FCWindowController_cocoa* pBridge, int id)
@@ -120,14 +118,13 @@ _FCWindowController_cocoa::_FCWindowController_cocoa(__FCUserWindow* pWindow, in
     : _windowopen(false), _layoutid(layoutID), _modalrun(false), _modalrequested(false), _pWindow(pWindow),
       _controller(nullptr), _timers(nullptr)
 {
-    HeadlessRuntime::Register(this);
+    BridgeRuntime::Register(this);
 }
 
 _FCWindowController_cocoa::~_FCWindowController_cocoa()
 {
     DestroyWindow();
-    delete static_cast<Timers*>(_timers);
-    HeadlessRuntime::Unregister(this);
+    BridgeRuntime::Unregister(this);
 }
 
 /* ---- Loading and closing ---- */
@@ -136,7 +133,7 @@ bool _FCWindowController_cocoa::_LoadController()
 {
     std::unique_ptr<HeadlessWindow> pLoaded = HeadlessLayout::Load(_layoutid);
     if (!pLoaded) return false;
-    pLoaded->serial = HeadlessRuntime::NextWindowNumber();
+    pLoaded->serial = BridgeRuntime::WindowLoaded(this);
     pLoaded->minWidth = pLoaded->width;
     pLoaded->minHeight = pLoaded->height;
     pLoaded->floating = true;
@@ -155,6 +152,7 @@ void _FCWindowController_cocoa::_ReleaseController()
 {
     delete static_cast<HeadlessWindow*>(_controller);
     _controller = nullptr;
+    BridgeRuntime::WindowReleased(this);
     if (HeadlessRuntime::MainBridge() == this) HeadlessRuntime::SetMainBridge(nullptr);
 }
 
@@ -193,7 +191,7 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
         pWindow->visible = true;
     }
     while (_modalrun && _controller) {
-        if (HeadlessRuntime::ModalStep(WindowOf(this)->serial)) continue;
+        if (BridgeRuntime::ModalStep(WindowOf(this)->serial)) continue;
         /* The driver gave up (or has no modal loop): the window closes. */
         if (_pWindow) _pWindow->CloseWindow();
         if (_modalrun && _controller) DestroyWindow();
@@ -210,8 +208,6 @@ void _FCWindowController_cocoa::DestroyWindow()
     bool wasOpen = _windowopen;
     _windowopen = false;
     KillAllTimers();
-    delete static_cast<Timers*>(_timers);
-    _timers = nullptr;
     if (wasOpen) CloseWindow();
     _ReleaseController();
 }
@@ -323,13 +319,6 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 {
     if (HeadlessWindow* pWindow = WindowOf(this))
         pWindow->alpha = std::min(1.0f, std::max(0.0f, static_cast<float>(percent) / 100.0f));
-}
-
-void _FCWindowController_cocoa::NotYetImplementedError(const char* name)
-{
-    char line[512];
-    std::snprintf(line, sizeof line, "ERROR: '%s' is not yet Cocoa-supported!", name ? name : "");
-    qzui::ReportSystemLog(line);
 }
 
 /* ---- Elements: generic ---- */
@@ -970,45 +959,9 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
     return true;
 }
 
-/* ---- Timers ---- */
+/* ---- Timers (the shared runtime keeps them) ---- */
 
-void _FCWindowController_cocoa::AssureTimers()
-{
-    if (!_timers) _timers = new Timers();
-}
-
-void _FCWindowController_cocoa::CreateTimer(int id, int milliseconds)
-{
-    AssureTimers();
-    if (TimeridExists(id)) {
-        qzui::ReportSystemLog("Timer already exists!");
-        return;
-    }
-    int period = std::max(1, milliseconds);
-    static_cast<Timers*>(_timers)->push_back(HeadlessTimer{
-        id, period, HeadlessRuntime::Now() + static_cast<uint64_t>(period), HeadlessRuntime::NextTimerSequence()});
-}
-
-void _FCWindowController_cocoa::KillTimer(int id)
-{
-    if (!_timers) return;
-    auto* pTimers = static_cast<Timers*>(_timers);
-    pTimers->erase(
-        std::remove_if(pTimers->begin(), pTimers->end(), [id](const HeadlessTimer& timer) { return timer.id == id; }),
-        pTimers->end());
-}
-
-bool _FCWindowController_cocoa::TimeridExists(int id)
-{
-    if (!_timers) return false;
-    const auto* pTimers = static_cast<Timers*>(_timers);
-    return std::any_of(pTimers->begin(), pTimers->end(), [id](const HeadlessTimer& timer) { return timer.id == id; });
-}
-
-void _FCWindowController_cocoa::KillAllTimers()
-{
-    if (_timers) static_cast<Timers*>(_timers)->clear();
-}
+void _FCWindowController_cocoa::AssureTimers() {}
 
 void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
 {

@@ -1,9 +1,10 @@
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "ui/bridge/BridgeRuntime.h"
 #include "ui/headless/HeadlessDataSource.h"
 #include "ui/headless/HeadlessLayout.h"
 #include "ui/headless/HeadlessOutline.h"
@@ -15,7 +16,7 @@
 
 namespace
 {
-HeadlessWindow* Window(int number) { return HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(number)); }
+HeadlessWindow* Window(int number) { return HeadlessRuntime::WindowOf(BridgeRuntime::FindBridge(number)); }
 
 HeadlessElement* Element(int number, int tag)
 {
@@ -44,7 +45,7 @@ int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
    must be enabled and shown. */
 int Target(int number, int tag, _FCWindowController_cocoa** ppBridge, HeadlessElement** ppElement)
 {
-    *ppBridge = HeadlessRuntime::FindBridge(number);
+    *ppBridge = BridgeRuntime::FindBridge(number);
     if (!*ppBridge) return QZUI_E_NO_WINDOW;
     *ppElement = HeadlessRuntime::WindowOf(*ppBridge)->content->FindByTag(tag);
     if (!*ppElement) return QZUI_E_NO_ELEMENT;
@@ -89,43 +90,10 @@ int SelectRow(int number, int tag, int row, bool allowClear)
 
 /* ---- Windows ---- */
 
-int qzui_window_count(void) { return static_cast<int>(HeadlessRuntime::LoadedBridges().size()); }
-
-int qzui_window_at(int index)
-{
-    std::vector<_FCWindowController_cocoa*> loaded = HeadlessRuntime::LoadedBridges();
-    if (index < 0 || index >= static_cast<int>(loaded.size())) return 0;
-    return HeadlessRuntime::WindowOf(loaded[static_cast<size_t>(index)])->serial;
-}
-
-int qzui_find_window(int layout_id)
-{
-    int found = 0;
-    for (_FCWindowController_cocoa* pBridge : HeadlessRuntime::LoadedBridges())
-        if (pBridge->_GetLayoutID() == layout_id) found = HeadlessRuntime::WindowOf(pBridge)->serial;
-    return found;
-}
-
-int qzui_window_layout_id(int window)
-{
-    HeadlessWindow* pWindow = Window(window);
-    return pWindow ? pWindow->layoutID : -1;
-}
-
 int qzui_window_title(int window, char* buf, int size)
 {
     HeadlessWindow* pWindow = Window(window);
     return pWindow ? HeadlessText::CopyOut(HeadlessText::ToUTF8(pWindow->title), buf, size) : -1;
-}
-
-int qzui_window_frame(int window, qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
-    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
-    __FloatRect rect;
-    pBridge->GetWindowFrameRect(&rect);
-    *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
-    return QZUI_OK;
 }
 
 int qzui_window_visible(int window)
@@ -136,20 +104,8 @@ int qzui_window_visible(int window)
 
 int qzui_window_active(int window)
 {
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     return Flag(pBridge != nullptr, pBridge && HeadlessRuntime::MainBridge() == pBridge);
-}
-
-int qzui_window_shaded(int window)
-{
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_GetWindow() && pBridge->_GetWindow()->IsShaded());
-}
-
-int qzui_window_modal(int window)
-{
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
-    return Flag(pBridge != nullptr, pBridge && pBridge->_IsModalRequested());
 }
 
 int qzui_window_repaint_count(int window)
@@ -176,7 +132,7 @@ int qzui_element_tag_at(int window, int index)
 
 int qzui_element_info(int window, int tag, qzui_element* info)
 {
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
     HeadlessElement* pElement = HeadlessRuntime::WindowOf(pBridge)->content->FindByTag(tag);
     if (!pElement || !info) return QZUI_E_NO_ELEMENT;
@@ -251,35 +207,6 @@ int qzui_table_selected_row(int window, int tag)
     return pTable ? pTable->selectedRow : -1;
 }
 
-/* ---- Timers and the clock ---- */
-
-static std::vector<HeadlessTimer>* TimersOf(int window)
-{
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
-    return pBridge ? static_cast<std::vector<HeadlessTimer>*>(pBridge->_GetTimers()) : nullptr;
-}
-
-int qzui_timer_count(int window)
-{
-    if (!HeadlessRuntime::FindBridge(window)) return -1;
-    std::vector<HeadlessTimer>* pTimers = TimersOf(window);
-    return pTimers ? static_cast<int>(pTimers->size()) : 0;
-}
-
-int qzui_timer_info(int window, int index, int* id, int* period_ms)
-{
-    std::vector<HeadlessTimer>* pTimers = TimersOf(window);
-    if (!pTimers || index < 0 || index >= static_cast<int>(pTimers->size())) return QZUI_E_RANGE;
-    const HeadlessTimer& timer = (*pTimers)[static_cast<size_t>(index)];
-    if (id) *id = timer.id;
-    if (period_ms) *period_ms = timer.period;
-    return QZUI_OK;
-}
-
-uint64_t qzui_clock_now(void) { return HeadlessRuntime::Now(); }
-int qzui_advance_clock(uint64_t milliseconds) { return HeadlessRuntime::Advance(milliseconds); }
-int qzui_fire_timers(void) { return HeadlessRuntime::FireAll(); }
-
 /* ---- Actions ---- */
 
 int qzui_press_button(int window, int tag)
@@ -310,7 +237,7 @@ int qzui_click_segment(int window, int tag, int segment)
     pSegments->selectedItem = segment;
     pBridge->Notify_HandleSwitcherSelect(tag, segment);
     /* The switcher handler may have closed the window. */
-    if ((pBridge = HeadlessRuntime::FindBridge(window))) pBridge->Notify_HandleCommand(tag);
+    if ((pBridge = BridgeRuntime::FindBridge(window))) pBridge->Notify_HandleCommand(tag);
     return QZUI_OK;
 }
 
@@ -335,7 +262,7 @@ int qzui_double_click_row(int window, int tag, int row)
     int result = SelectRow(window, tag, row, false);
     if (result != QZUI_OK) return result;
     /* The selection report may have closed the window. */
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
     pBridge->Notify_DataListHandleDoubleClick(tag, row);
     return QZUI_OK;
@@ -356,7 +283,7 @@ int qzui_toggle_row_check(int window, int tag, int row)
 
 int qzui_activate(int window, int active)
 {
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
     if (active) {
         pBridge->ActivateWindow();
@@ -371,22 +298,12 @@ int qzui_activate(int window, int active)
 
 int qzui_press_close_box(int window)
 {
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge) return QZUI_E_NO_WINDOW;
     if (!pBridge->Notify_WindowCanClose()) return QZUI_REFUSED;
     /* CanClose may have closed or deleted the window itself. */
-    pBridge = HeadlessRuntime::FindBridge(window);
+    pBridge = BridgeRuntime::FindBridge(window);
     if (pBridge) pBridge->CloseWindow();
-    return QZUI_OK;
-}
-
-int qzui_move_window(int window, const qzui_rect* frame)
-{
-    _FCWindowController_cocoa* pBridge = HeadlessRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (!frame) return QZUI_E_RANGE;
-    __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
-    pBridge->SetWindowFrameRect(&rect);
     return QZUI_OK;
 }
 
@@ -572,9 +489,4 @@ int qzui_expand_outline_row(int window, int tag, int row, int expand)
 
 /* ---- Callbacks and settings ---- */
 
-void qzui_set_alert_callback(qzui_alert_fn fn, void* context) { HeadlessRuntime::SetAlertHandler(fn, context); }
-void qzui_set_beep_callback(qzui_beep_fn fn, void* context) { HeadlessRuntime::SetBeepHandler(fn, context); }
-void qzui_set_log_callback(qzui_log_fn fn, void* context) { HeadlessRuntime::SetLogHandler(fn, context); }
-void qzui_set_modal_callback(qzui_modal_fn fn, void* context) { HeadlessRuntime::SetModalHandler(fn, context); }
-int qzui_beep_count(void) { return HeadlessRuntime::BeepCount(); }
 void qzui_set_layout_folder(const char* path) { HeadlessLayout::SetFolder(path); }

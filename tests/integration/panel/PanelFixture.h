@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "support/HostsimFixture.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 class PanelFixture : public HostsimFixture
 {

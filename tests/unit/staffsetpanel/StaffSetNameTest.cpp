@@ -9,7 +9,7 @@
 #include "document/FCTextExpressionDefs.h"
 #include "ui/FCUI.h"
 #include "HandlerHostFixture.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

@@ -66,7 +66,7 @@ TEST_F(PanelOnScreen, ScreenshotOfThePanelOnTheDemoScore)
     ASSERT_GT(qzui_window_title(win, title, sizeof title), 0);
     EXPECT_STREQ("Staff Set Panel", title);
 
-    NSWindow* pWindow = CocoaRuntime::WindowOf(CocoaRuntime::FindBridge(win));
+    NSWindow* pWindow = CocoaRuntime::WindowOf(BridgeRuntime::FindBridge(win));
     ASSERT_NE(nil, pWindow);
     [pWindow display];
     [pWindow flushWindow];

@@ -1,3 +1,4 @@
+#include "ui/bridge/BridgeRuntime.h"
 #include "ui/headless/HeadlessRuntime.h"
 #include "ui/headless/HeadlessWindow.h"
 #include "UiProbe.h"
@@ -6,7 +7,7 @@ namespace
 {
 HeadlessElement* Find(int window, int tag)
 {
-    HeadlessWindow* pWindow = HeadlessRuntime::WindowOf(HeadlessRuntime::FindBridge(window));
+    HeadlessWindow* pWindow = HeadlessRuntime::WindowOf(BridgeRuntime::FindBridge(window));
     return pWindow ? pWindow->content->FindByTag(tag) : nullptr;
 }
 } // namespace

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "strings/FCString.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

@@ -324,6 +324,46 @@ TEST_F(WindowTimers, AHandlerMayCloseItsWindow)
     EXPECT_EQ(Expect({"timer 5", "closewindow"}), window.log);
 }
 
+TEST_F(WindowTimers, TimersAreListedInCreationOrderAndTheClockMovesByTheStep)
+{
+    TestWindow window;
+    int win = Shown(window);
+    window.SetTimer(4, 250);
+    window.SetTimer(2, 100);
+    int timerID = 0, period = 0;
+    ASSERT_EQ(QZUI_OK, qzui_timer_info(win, 1, &timerID, &period));
+    EXPECT_EQ(2, timerID);
+    EXPECT_EQ(100, period);
+    EXPECT_EQ(QZUI_E_RANGE, qzui_timer_info(win, 2, &timerID, &period));
+    EXPECT_TRUE(window._GetBridge()->TimeridExists(4));
+    window.StopTimer(4);
+    EXPECT_FALSE(window._GetBridge()->TimeridExists(4));
+    const uint64_t start = qzui_clock_now();
+    qzui_advance_clock(30);
+    EXPECT_EQ(start + 30, qzui_clock_now());
+}
+
+/* ---- Window numbers ---- */
+
+using WindowNumbers = UiTest;
+
+TEST_F(WindowNumbers, WindowsAreListedInLoadingOrderUntilClosed)
+{
+    TestWindow first, second;
+    int firstWin = Shown(first);
+    int secondWin = Shown(second);
+    const int count = qzui_window_count();
+    EXPECT_EQ(firstWin, qzui_window_at(count - 2));
+    EXPECT_EQ(secondWin, qzui_window_at(count - 1));
+    EXPECT_EQ(0, qzui_window_at(count));
+    EXPECT_EQ(20128, qzui_window_layout_id(secondWin));
+    EXPECT_EQ(0, qzui_window_modal(secondWin));
+    first.CloseWindow();
+    EXPECT_EQ(-1, qzui_window_layout_id(firstWin));
+    EXPECT_EQ(-1, qzui_window_modal(firstWin));
+    EXPECT_EQ(secondWin, qzui_window_at(qzui_window_count() - 1));
+}
+
 /* ---- Modal runs ---- */
 
 using ModalRun = UiTest;

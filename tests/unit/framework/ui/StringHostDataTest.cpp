@@ -22,7 +22,7 @@
 #include "hostlink/fx_types.h"
 #include "platform/qz_bundle_id.h"
 #include "platform/qz_bundle_resources.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 /* The test program is a bundle of its own, for the localised texts. */
 QZ_DEFINE_BUNDLE_IDENTIFIER("org.qzstaffset.tests.stringhostdata");

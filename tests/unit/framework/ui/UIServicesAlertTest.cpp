@@ -9,7 +9,7 @@
 #include "strings/FCString.h"
 #include "ui/FCUI.h"
 #include "ui/FCUIGlobals.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

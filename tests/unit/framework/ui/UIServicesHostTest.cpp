@@ -8,7 +8,7 @@
 #include "ui/FCUI.h"
 #include "support/HostsimFixture.h"
 #include "common/qz_fourcc.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

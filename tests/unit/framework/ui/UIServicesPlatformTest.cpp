@@ -18,7 +18,7 @@
 #include "strings/FCStrings.h"
 #include "ui/FCUI.h"
 #include "ui/_FCStrings_cocoa.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

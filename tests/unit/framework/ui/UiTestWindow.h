@@ -13,7 +13,7 @@
 #include "ui/FCDataListRow.h"
 #include "ui/FCResourceWindow.h"
 #include "ui/FCUIGlobals.h"
-#include "ui/headless/qzui_driver.h"
+#include "ui/driver/qzui_driver.h"
 
 using EventLog = std::vector<std::string>;
 

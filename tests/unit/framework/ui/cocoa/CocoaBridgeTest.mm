@@ -205,7 +205,7 @@ TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
 {
     TestWindow window;
     int win = Shown(window);
-    NSWindow* pWindow = CocoaRuntime::WindowOf(CocoaRuntime::FindBridge(win));
+    NSWindow* pWindow = CocoaRuntime::WindowOf(BridgeRuntime::FindBridge(win));
     ASSERT_NE(nil, pWindow);
     EXPECT_EQ(NSFloatingWindowLevel, [pWindow level]);
     EXPECT_EQ([pWindow frame].size.width, [pWindow minSize].width);
@@ -233,7 +233,7 @@ TEST_F(PanelScreenshot, PanelLayoutWindowIsDrawnWithItsTitleAndButtonsInside)
     ASSERT_GT(qzui_window_title(win, title, sizeof title), 0);
     EXPECT_STREQ("Staff Set Panel", title);
 
-    NSWindow* pWindow = CocoaRuntime::WindowOf(CocoaRuntime::FindBridge(win));
+    NSWindow* pWindow = CocoaRuntime::WindowOf(BridgeRuntime::FindBridge(win));
     [pWindow display];
     [pWindow flushWindow];
     CocoaRuntime::Pump(0.3);

@@ -10,7 +10,7 @@ namespace
 {
 NSView* Find(int window, int tag)
 {
-    _FCWindowController_cocoa* pBridge = CocoaRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
     if (!pBridge)
         return nil;
     return [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];

@@ -1,9 +1,9 @@
-#ifndef FRAMEWORK_UI_HEADLESS_QZUI_DRIVER_H
-#define FRAMEWORK_UI_HEADLESS_QZUI_DRIVER_H
+#ifndef FRAMEWORK_UI_DRIVER_QZUI_DRIVER_H
+#define FRAMEWORK_UI_DRIVER_QZUI_DRIVER_H
 
-/* Driver interface of the headless user interface.
+/* Driver interface of the user interface.
  *
- * A module built with the headless bridge exports these functions (C linkage).
+ * Both module variants (headless and Cocoa) export these functions (C linkage).
  * A driver (the host program's terminal and script modes, integration tests)
  * uses them to see the plug-in's windows and to act as the user would. All
  * calls belong on the thread that runs the plug-in.
@@ -188,7 +188,7 @@ QZ_EXPORT int qzui_table_selected_row(int window, int tag);
 
 QZ_EXPORT int qzui_timer_count(int window);
 /* The timer at an index: its id and period in milliseconds. */
-QZ_EXPORT int qzui_timer_info(int window, int index, int* id, int* period_ms);
+QZ_EXPORT int qzui_timer_info(int window, int index, int* timer_id, int* period_ms);
 QZ_EXPORT uint64_t qzui_clock_now(void);
 QZ_EXPORT int qzui_advance_clock(uint64_t milliseconds);
 /* Fires every running timer once now, in the order they fall due, and counts

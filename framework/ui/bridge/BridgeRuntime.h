@@ -1,0 +1,117 @@
+#ifndef FRAMEWORK_UI_BRIDGE_BRIDGERUNTIME_H
+#define FRAMEWORK_UI_BRIDGE_BRIDGERUNTIME_H
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/driver/qzui_driver.h"
+
+class _FCWindowController_cocoa;
+
+/* Process-wide state shared by every element backend: the bridges and their
+ * window numbers, the running timers and the driver's clock, and the
+ * callbacks a driver registered. Everything runs on the one user-interface
+ * thread. */
+namespace BridgeRuntime
+{
+void Register(_FCWindowController_cocoa* pBridge);
+/* Also drops the bridge's window number and timers. */
+void Unregister(_FCWindowController_cocoa* pBridge);
+/* A loaded window gets the next window number (returned); a released one
+   loses it. */
+int WindowLoaded(_FCWindowController_cocoa* pBridge);
+void WindowReleased(_FCWindowController_cocoa* pBridge);
+/* The window number of a bridge, 0 when its window is not loaded. */
+int NumberOf(const _FCWindowController_cocoa* pBridge);
+/* The bridge whose window has the number, or null. */
+_FCWindowController_cocoa* FindBridge(int windowNumber);
+/* Bridges with a loaded window, in the order their windows were loaded. */
+std::vector<_FCWindowController_cocoa*> LoadedBridges();
+
+/* ---- Timers ---- */
+
+/* A backend whose window system runs timers of its own (without a driver)
+   is told when a bridge's timer is created and when one is killed. */
+struct TimerHooks
+{
+    void (*created)(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds);
+    void (*killed)(_FCWindowController_cocoa* pBridge, int timerID);
+};
+void SetTimerHooks(const TimerHooks& hooks);
+
+/* Schedules a timer a period (at least 1 ms) from now; false when the
+   bridge already has one with the ID. */
+bool AddTimer(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds);
+void RemoveTimer(_FCWindowController_cocoa* pBridge, int timerID);
+void RemoveTimers(_FCWindowController_cocoa* pBridge);
+bool HasTimer(const _FCWindowController_cocoa* pBridge, int timerID);
+/* The bridge's timers in creation order: their IDs and periods. */
+int TimerCount(const _FCWindowController_cocoa* pBridge);
+bool TimerAt(const _FCWindowController_cocoa* pBridge, int index, int* pTimerID, int* pPeriod);
+
+/* The driver's clock: timers of loaded windows fire (Notify_Timer) as it
+   passes, in due order, at equal times in the order they were created. */
+uint64_t Now();
+/* Returns the number of expiries. */
+int Advance(uint64_t milliseconds);
+/* Called after the clock moved, with the time it moved (a backend that lets
+   its window system run for as long). */
+void SetClockListener(void (*listener)(uint64_t milliseconds));
+/* Brackets each timer handler the clock runs (a backend's autorelease pool):
+   enter's result is handed to leave. */
+void SetTimerScope(void* (*enter)(), void (*leave)(void*));
+/* Fires every running timer once now, earliest due first; each next expiry
+   is a period from now. Returns the number fired. */
+int FireAll();
+
+/* ---- The driver ---- */
+
+/* True once a driver registered a callback or moved the clock. */
+bool DriverAttached();
+void AttachDriver();
+/* Called once when a driver attaches (a backend that must hand its timers
+   to the driver's clock). */
+void SetAttachListener(void (*listener)());
+void SetAlertHandler(qzui_alert_fn fn, void* context);
+void SetBeepHandler(qzui_beep_fn fn, void* context);
+void SetLogHandler(qzui_log_fn fn, void* context);
+void SetModalHandler(qzui_modal_fn fn, void* context);
+bool HasAlertHandler();
+int BeepCount();
+/* One step of the driver's modal loop for the window; false when the driver
+   gave up (or registered no loop). */
+bool ModalStep(int windowNumber);
+} // namespace BridgeRuntime
+
+/* The outlets for what the user would see or hear outside a window: alerts,
+ * beeps and system-log lines. Each goes to the callback a driver registered
+ * (qzui_driver.h). */
+namespace qzui
+{
+/* Shows an alert of a kind QZUI_ALERT_... (texts in UTF-8, buttons in order,
+   the first the default) and returns the driver's answer code; without a
+   driver callback the alert is written to standard error and the answer is
+   defaultAnswer. */
+int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons, int buttonCount,
+                int defaultAnswer);
+/* Counts a beep and tells the driver. */
+void ReportBeep();
+/* Hands a system-log line to the driver (to standard error without one). */
+void ReportSystemLog(const char* line);
+
+/* A driver callback with its context. */
+template <class Fn>
+struct Hook
+{
+    Fn fn = nullptr;
+    void* context = nullptr;
+
+    void Set(Fn newFn, void* newContext)
+    {
+        fn = newFn;
+        context = newContext;
+    }
+};
+} // namespace qzui
+
+#endif
