@@ -9,9 +9,11 @@ all: build
 setup:
 	@scripts/setup
 
+# Only what `qzhost run` needs (the target qz_run); `make test` and
+# `make bench` build everything.
 build: setup
 	@cmake --preset $(PRESET) >/dev/null
-	@cmake --build --preset $(PRESET)
+	@cmake --build --preset $(PRESET) --target qz_run
 
 # In a terminal the host is interactive; without one it plays the demo session.
 run: build
@@ -37,7 +39,9 @@ test-default test-asan test-clang: test-%:
 validate: build
 	@$(BUILD)/qzhost/qzhost validate --level 10 $(BUILD)/plugin/qzstaffset.so
 
-bench: build
+bench: setup
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET)
 	@scripts/run-benchmarks $(BUILD)
 
 # Line coverage of the shared bridge code (framework/ui/bridge/) by the

@@ -3,6 +3,44 @@
 # Test sources include the shared test support as "support/<file>" and another
 # test folder's header as "unit/<folder>/<file>" (include root tests/).
 include(GoogleTest)
+
+# Each test program's C++ sources are compiled as one translation unit (a
+# generated source that includes them): the headers, GoogleTest above all,
+# are read once per program instead of once per source. It names the sources
+# relative to the repository (an include folder), so that the generated file
+# and the file names the compiler sees are the same in every clone, and the
+# compiler cache serves another clone too. A helper in an anonymous namespace
+# needs a name unique within its program. GCC's warning about anonymous types
+# in another file's classes does not apply to such a source.
+# QZ_TEST_UNITY=OFF compiles one source at a time again.
+option(QZ_TEST_UNITY "Compile each test program's sources as one" ON)
+
+# qz_test_unity_sources(<var> <target> <source>...): in <var> the sources to
+# build <target> from: one generated source for its .cpp files, the others
+# as they are.
+function(qz_test_unity_sources var target)
+  set(others "")
+  set(includes "")
+  foreach(source ${ARGN})
+    if(source MATCHES "^\\$<" OR NOT source MATCHES "\\.cpp$")
+      list(APPEND others ${source})
+      continue()
+    endif()
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${path})
+    list(APPEND includes "#include \"${relative}\"")
+  endforeach()
+  list(LENGTH includes count)
+  if(count LESS 2)
+    set(${var} ${ARGN} PARENT_SCOPE)
+    return()
+  endif()
+  list(JOIN includes "\n" QZ_UNITY_INCLUDES)
+  set(unity ${CMAKE_CURRENT_BINARY_DIR}/${target}_unity.cpp)
+  file(CONFIGURE OUTPUT ${unity} CONTENT "/* Generated: the sources of ${target}. */\n@QZ_UNITY_INCLUDES@\n" @ONLY)
+  set(${var} ${unity} ${others} PARENT_SCOPE)
+endfunction()
+
 function(qz_add_gtest)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   # The module's parts include the panel, which needs one user-interface
@@ -11,8 +49,13 @@ function(qz_add_gtest)
      AND NOT "fcui_headless" IN_LIST T_LIBS)
     list(APPEND T_LIBS fcui_headless)
   endif()
-  add_executable(${T_NAME} ${T_SOURCES})
-  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  set(sources ${T_SOURCES})
+  if(QZ_TEST_UNITY)
+    qz_test_unity_sources(sources ${T_NAME} ${T_SOURCES})
+  endif()
+  add_executable(${T_NAME} ${sources})
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR})
+  target_compile_options(${T_NAME} PRIVATE $<$<AND:$<BOOL:${QZ_TEST_UNITY}>,$<COMPILE_LANG_AND_ID:CXX,GNU>>:-Wno-subobject-linkage>)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main qz_warnings)
   gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "QZ_BUILD_DIR=${CMAKE_BINARY_DIR}")

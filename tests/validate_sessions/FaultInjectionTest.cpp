@@ -1,18 +1,12 @@
 /* Refused host calls during panel commands. */
 
 #include "qzhost/validate/checks/FaultInjection.h"
+#include "CollectedChecks.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-
-class Collect : public CheckReporter
-{
-public:
-    void Report(const CheckResult& result) override { results.push_back(result); }
-    std::vector<CheckResult> results;
-};
 
 TEST(FaultInjection, ThePluginOfThisBuildKeepsTheDocumentSoundUnderEveryRefusal)
 {

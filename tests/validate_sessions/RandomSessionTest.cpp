@@ -8,6 +8,7 @@
 #include "qzhost/validate/session/SessionScript.h"
 #include "qzhost/validate/session/ReferenceModelReadout.h"
 #include "support/TempFolder.h"
+#include "CollectedChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +19,6 @@
 
 namespace
 {
-
-class Collect : public CheckReporter
-{
-public:
-    void Report(const CheckResult& result) override { results.push_back(result); }
-    const CheckResult* Find(const std::string& name) const
-    {
-        for (const CheckResult& result : results)
-            if (result.name == name)
-                return &result;
-        return nullptr;
-    }
-    std::vector<CheckResult> results;
-};
 
 Collect RunLevel5(const char* module, long long steps, uint64_t seed = 7)
 {

@@ -204,6 +204,13 @@ std::string PanelFixture::EditText() const
 
 int PanelFixture::SelectedRow() const { return qzui_table_selected_row(Window(), kList); }
 
+qzui_rect PanelFixture::Frame(int window)
+{
+    qzui_rect frame{};
+    qzui_window_frame(window, &frame);
+    return frame;
+}
+
 /* ---- Reading the host ---- */
 
 std::vector<int16_t> PanelFixture::StaffSet(int staffSet) const

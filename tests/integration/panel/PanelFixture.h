@@ -59,6 +59,8 @@ public:
     std::string Enabled() const;
     std::string EditText() const;
     int SelectedRow() const;
+    /* A window's frame as the driver reports it. */
+    static qzui_rect Frame(int window);
 
     /* ---- Reading the host ---- */
     std::vector<int16_t> StaffSet(int staffSet) const;

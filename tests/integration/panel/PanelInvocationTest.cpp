@@ -9,18 +9,6 @@
 #include "PanelFixture.h"
 #include "plugin/PanelInvocation.h"
 
-namespace
-{
-
-qzui_rect Frame(int window)
-{
-    qzui_rect frame{};
-    qzui_window_frame(window, &frame);
-    return frame;
-}
-
-} // namespace
-
 class PanelInvocation : public PanelFixture
 {};
 

@@ -19,13 +19,6 @@
 namespace
 {
 
-qzui_rect Frame(int window)
-{
-    qzui_rect frame{};
-    qzui_window_frame(window, &frame);
-    return frame;
-}
-
 std::string Value(const char* key, bool prefsFile)
 {
     FCString keyString(key);

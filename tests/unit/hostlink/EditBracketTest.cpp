@@ -8,7 +8,7 @@ using hostlinktest::Engine;
 namespace
 {
 
-constexpr uint32_t kVersion = qz::kHostVersion19;
+using hostlinktest::kVersion;
 const uint16_t kUndoName[] = {'U', 'n', 'd', 'o', 0};
 
 class EditBracketTest : public hostlinktest::EngineTest

@@ -16,7 +16,7 @@ using hostlinktest::Engine;
 namespace
 {
 
-constexpr uint32_t kVersion = qz::kHostVersion19;
+using hostlinktest::kVersion;
 
 // A frame with its own entry array; every byte of the entries starts as 0xCC.
 class TestFrame

@@ -14,7 +14,7 @@ using hostlinktest::Engine;
 namespace
 {
 
-constexpr uint32_t kVersion = qz::kHostVersion19;
+using hostlinktest::kVersion;
 
 class HostLookupTest : public hostlinktest::EngineTest
 {};

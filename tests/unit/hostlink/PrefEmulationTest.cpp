@@ -16,7 +16,7 @@ using hostlinktest::Engine;
 namespace
 {
 
-constexpr uint32_t kVersion = qz::kHostVersion19;
+using hostlinktest::kVersion;
 constexpr uint32_t kFretInstrumentTag = QZ_FOURCC("O\tfI");
 const uint32_t kPageFormat = QZ_FOURCC("pfPF");
 const uint32_t kMiscDoc = QZ_FOURCC("pfMS");

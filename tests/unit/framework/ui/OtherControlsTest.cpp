@@ -2,7 +2,6 @@
 
 namespace
 {
-EventLog Expect(std::initializer_list<const char*> entries) { return EventLog(entries.begin(), entries.end()); }
 
 void Fill(FCStrings* pList, std::initializer_list<const char*> texts)
 {

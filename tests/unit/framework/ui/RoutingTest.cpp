@@ -5,11 +5,6 @@
 
 using EventRouting = UiTest;
 
-namespace
-{
-EventLog Expect(std::initializer_list<const char*> entries) { return EventLog(entries.begin(), entries.end()); }
-} // namespace
-
 TEST_F(EventRouting, ShowingLoadsTheLayoutAndInitialisesOnce)
 {
     TestWindow window;

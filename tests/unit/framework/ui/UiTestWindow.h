@@ -17,6 +17,9 @@
 
 using EventLog = std::vector<std::string>;
 
+/* The log a test expects, written as a list of entries. */
+inline EventLog Expect(std::initializer_list<const char*> entries) { return EventLog(entries.begin(), entries.end()); }
+
 /* A data list that writes its own handler calls into the window's log. */
 class RecordingList : public FCCtrlDataList
 {
