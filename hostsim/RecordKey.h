@@ -23,7 +23,7 @@ enum class KeyShape : uint8_t
 };
 
 /* A record key as the host stores it: up to four 16-bit words, compared
-   lexicographically as unsigned values (so 65500 sorts above 0 and the
+   lexicographically as unsigned values (so an item above 32767 sorts above 0 and the
    preference item -2 sorts last). Unused words are zero. */
 class RecordKey
 {

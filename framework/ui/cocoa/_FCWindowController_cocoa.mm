@@ -1042,23 +1042,23 @@ NSBox* NewSeparator(FCControl* pControl, float width, float height)
 NSView* NewElement(FCControl* pControl, float width, float tall)
 {
     switch (pControl->_GetControlType()) {
-    case 1: return [[[NSStepper alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
-    case 2:
-    case 11: return NewTable(pControl, false, width, tall);
-    case 3: return NewTable(pControl, true, width, tall);
-    case 4: return NewButton(pControl, width, false);
-    case 5: return NewButton(pControl, width, true);
-    case 6: return NewTextField(width, true);
-    case 7: return NewTextField(width, false);
-    case 8: {
+    case FCControl::CTRLTYPE_UPDOWN: return [[[NSStepper alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
+    case FCControl::CTRLTYPE_DATALIST:
+    case FCControl::CTRLTYPE_LISTBOX: return NewTable(pControl, false, width, tall);
+    case FCControl::CTRLTYPE_TREE: return NewTable(pControl, true, width, tall);
+    case FCControl::CTRLTYPE_BUTTON: return NewButton(pControl, width, false);
+    case FCControl::CTRLTYPE_CHECKBOX: return NewButton(pControl, width, true);
+    case FCControl::CTRLTYPE_EDIT: return NewTextField(width, true);
+    case FCControl::CTRLTYPE_STATIC: return NewTextField(width, false);
+    case FCControl::CTRLTYPE_POPUP: {
         NSPopUpButton* pPopup = [[[NSPopUpButton alloc] initWithFrame:NSMakeRect(0, 0, width, 22)
                                                             pullsDown:NO] autorelease];
         MakeSmall(pPopup, width);
         return pPopup;
     }
-    case 9: return NewSeparator(pControl, width, tall);
-    case 10: return [[[NSSlider alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
-    case 13: {
+    case FCControl::CTRLTYPE_LINE: return NewSeparator(pControl, width, tall);
+    case FCControl::CTRLTYPE_SLIDER: return [[[NSSlider alloc] initWithFrame:NSMakeRect(0, 0, width, 20)] autorelease];
+    case FCControl::CTRLTYPE_SWITCHER: {
         NSSegmentedControl* pSegments =
             [[[NSSegmentedControl alloc] initWithFrame:NSMakeRect(0, 0, width, 24)] autorelease];
         [pSegments setSegmentCount:1]; /* one unlabelled segment */
@@ -1073,7 +1073,7 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 {
     NSWindow* pWindow = WindowOf(this);
     if (!pControl || !pWindow) return false;
-    if (pControl->_GetControlType() == 12) return true;
+    if (pControl->_GetControlType() == FCControl::CTRLTYPE_NONE) return true;
     CocoaPool pool;
     NSView* pElement = NewElement(pControl, pControl->_GetAutoCreateWidth(), pControl->_GetAutoCreateMultilineHeight());
     if (!pElement) return false;

@@ -212,7 +212,9 @@ void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int contro
 {
     if (!_pWindow || !pStepper) return;
     FCControl* pControl = _pWindow->FindControl(controlID);
-    auto* pUpDown = pControl && pControl->_GetControlType() == 1 ? dynamic_cast<FCCtrlUpDown*>(pControl) : nullptr;
+    auto* pUpDown = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_UPDOWN
+                        ? dynamic_cast<FCCtrlUpDown*>(pControl)
+                        : nullptr;
     if (!pUpDown) return;
     const int delta = pUpDown->_HandleStepperClick([QZ_AS(NSStepper, pStepper) intValue]);
     _pWindow->HandleUpDownPressed(pUpDown, delta);

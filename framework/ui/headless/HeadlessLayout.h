@@ -10,7 +10,7 @@
 /* Prepared window layouts for the headless bridge.
  *
  * A layout is an Interface Builder XML document named by its layout ID in
- * decimal ("20128.xib"). It is looked for, in order:
+ * decimal, with the extension ".xib". It is looked for, in order:
  *   1. in the folder a driver set with SetFolder (qzui_set_layout_folder);
  *   2. next to the module (shared library or program) that holds this code;
  *   3. among the layouts embedded into the module at build time. */

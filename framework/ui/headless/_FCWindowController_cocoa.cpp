@@ -911,11 +911,11 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
     const float tall = pControl->_GetAutoCreateMultilineHeight();
     std::unique_ptr<HeadlessElement> pElement;
     switch (pControl->_GetControlType()) {
-    case 1: pElement = NewElement(HeadlessKind::Stepper, id, width, 20); break;
-    case 2:
-    case 11: {
+    case FCControl::CTRLTYPE_UPDOWN: pElement = NewElement(HeadlessKind::Stepper, id, width, 20); break;
+    case FCControl::CTRLTYPE_DATALIST:
+    case FCControl::CTRLTYPE_LISTBOX: {
         pElement = NewScrolledTable(HeadlessKind::TableView, id, width, tall);
-        if (pControl->_GetControlType() == 11) {
+        if (pControl->_GetControlType() == FCControl::CTRLTYPE_LISTBOX) {
             HeadlessElement* pTable = pElement->FindByTag(id);
             pTable->allowsEmptySelection = false;
             pTable->hasHeader = false;
@@ -923,23 +923,23 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
         static_cast<FCCtrlDataList*>(pControl)->SetFontSize(11);
         break;
     }
-    case 3:
+    case FCControl::CTRLTYPE_TREE:
         pElement = NewScrolledTable(HeadlessKind::OutlineView, id, width, tall);
         pElement->FindByTag(id)->hasHeader = false;
         if (auto* pTree = dynamic_cast<FCCtrlTree*>(pControl)) pTree->SetFontSize(11);
         break;
-    case 4: pElement = NewElement(HeadlessKind::PushButton, id, width, 21); break;
-    case 5:
+    case FCControl::CTRLTYPE_BUTTON: pElement = NewElement(HeadlessKind::PushButton, id, width, 21); break;
+    case FCControl::CTRLTYPE_CHECKBOX:
         pElement = NewElement(HeadlessKind::CheckBox, id, width, 18);
         pElement->allowsMixedState = static_cast<FCCtrlCheckbox*>(pControl)->GetAllowMixedState();
         break;
-    case 6:
+    case FCControl::CTRLTYPE_EDIT:
         pElement = NewElement(HeadlessKind::TextField, id, width, 19);
         pElement->editable = true;
         break;
-    case 7: pElement = NewElement(HeadlessKind::TextField, id, width, 16); break;
-    case 8: pElement = NewElement(HeadlessKind::PopUp, id, width, 22); break;
-    case 9: {
+    case FCControl::CTRLTYPE_STATIC: pElement = NewElement(HeadlessKind::TextField, id, width, 16); break;
+    case FCControl::CTRLTYPE_POPUP: pElement = NewElement(HeadlessKind::PopUp, id, width, 22); break;
+    case FCControl::CTRLTYPE_LINE: {
         /* A separator is horizontal unless its control asks otherwise. */
         auto* pLine = dynamic_cast<FCCtrlLine*>(pControl);
         const bool horizontal = !pLine || pLine->IsHorizontal();
@@ -947,9 +947,9 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
         pElement->identifier = std::to_string(id);
         break;
     }
-    case 10: pElement = NewElement(HeadlessKind::Slider, id, width, 20); break;
-    case 12: return true;
-    case 13:
+    case FCControl::CTRLTYPE_SLIDER: pElement = NewElement(HeadlessKind::Slider, id, width, 20); break;
+    case FCControl::CTRLTYPE_NONE: return true;
+    case FCControl::CTRLTYPE_SWITCHER:
         pElement = NewElement(HeadlessKind::Segmented, id, width, 24);
         pElement->items.emplace_back(); /* one unlabelled segment */
         break;
@@ -967,7 +967,9 @@ void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
 {
     if (!_pWindow || !pStepper) return;
     FCControl* pControl = _pWindow->FindControl(id);
-    auto* pUpDown = pControl && pControl->_GetControlType() == 1 ? dynamic_cast<FCCtrlUpDown*>(pControl) : nullptr;
+    auto* pUpDown = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_UPDOWN
+                        ? dynamic_cast<FCCtrlUpDown*>(pControl)
+                        : nullptr;
     if (!pUpDown) return;
     const int stepperValue = static_cast<int>(static_cast<HeadlessElement*>(pStepper)->value);
     const int delta = pUpDown->_HandleStepperClick(stepperValue);
