@@ -4,6 +4,7 @@
 #include "qzhost/session/ScriptRunner.h"
 
 #include <set>
+#include <vector>
 #include <sstream>
 
 namespace SessionScript
@@ -47,9 +48,12 @@ void PreloadModules(const std::string& plugin)
     static std::set<std::string> loaded;
     if (!loaded.insert(plugin).second)
         return;
-    /* Kept for the life of the process; a module that does not load is left
-       for the child to report when it loads it itself. */
+    /* Kept, and reachable, for the life of the process (never unloaded at
+       exit, while a child may still be running); a module that does not load
+       is left for the child to report when it loads it itself. */
+    static auto* kept = new std::vector<ModuleHost*>;
     auto* modules = new ModuleHost;
+    kept->push_back(modules);
     std::ostringstream ignored;
     std::string missing;
     if (modules->LoadEngine(ignored))
