@@ -117,6 +117,11 @@ std::unique_ptr<Document> SeedBuilder::demo(int16_t id, uint32_t hostVersion)
     for (const ExpressionRow& e : kExpressions)
         w.textExpression(0, e.category, e.description, e.text, 0);
     w.partRecord(0, 0, "Score");
+    // The sections, bracketed; the violins inside the strings; the timpani in none.
+    w.group(GroupSpan{1, 1, 4, "Woodwinds", "Ww.", GroupBracket::Bracket});
+    w.group(GroupSpan{2, 5, 8, "Brass", "Br.", GroupBracket::Bracket});
+    w.group(GroupSpan{3, 10, 14, "Strings", "Str.", GroupBracket::Bracket});
+    w.group(GroupSpan{4, 10, 11, "Violins", "Vlns.", GroupBracket::Square});
     // The strings part: violins, viola, cello and bass, spaced its own way.
     doc->parts.push_back(PartInfo{1, "Strings", 1});
     w.partRecord(1, 1, "Strings");

@@ -89,7 +89,7 @@ void LoadSelectedStaves(FCSystemStaves* pSelected)
 } // namespace
 
 FCStaffSetPanelHandler::FCStaffSetPanelHandler(FCString* pName, int staffSet, FCUI* pUI, FCMusicRegion* pRegion)
-    : _pUI(pUI), _staffsetnumber(staffSet), _pRegion(pRegion), _operationkind(OPERATION_CREATE)
+    : _pUI(pUI), _staffsetnumber(staffSet), _pRegion(pRegion), _operationkind(OPERATION_CREATE), _pTemplate(nullptr)
 {
     if (pName)
         _name.SetString(pName);
@@ -104,19 +104,20 @@ bool FCStaffSetPanelHandler::_IsValidStaffSet(int staffSet)
     return staffSet >= kFirstStaffSet && staffSet <= kLastStaffSet;
 }
 
-template <class Operation>
-bool FCStaffSetPanelHandler::_InScore(Operation operation)
-{
-    FCPart score(0);
-    if (!score.SwitchTo())
-        return false;
-    const bool result = operation();
-    score.SwitchBack();
-    return result;
-}
-
 bool FCStaffSetPanelHandler::Execute()
 {
+    if (_operationkind == OPERATION_FROMGROUPS) {
+        GroupsPlan plan;
+        PlanFromGroups(&plan);
+        return WritePlannedStaffSets(plan.sets);
+    }
+    if (_operationkind == OPERATION_APPLYTEMPLATE) {
+        if (!_pTemplate)
+            return false;
+        TemplatePlan plan;
+        PlanTemplate(*_pTemplate, &plan);
+        return WritePlannedStaffSets(plan.sets);
+    }
     const int n = _staffsetnumber;
     if (!_IsValidStaffSet(n))
         return false;
@@ -275,11 +276,10 @@ bool FCStaffSetPanelHandler::RemoveRegionStaves(int staffSet)
                the one above it; the staff that becomes the top takes the
                removed top's distance. */
             const int32_t removed = members.GetItemAt(index)->GetDistance();
-            int32_t shift = 0;
-            if (index >= 1)
-                shift = members.GetItemAt(index - 1)->GetDistance() - removed;
-            else if (members.GetCount() >= 2)
-                shift = removed - members.GetItemAt(1)->GetDistance();
+            const int32_t above = index >= 1 ? members.GetItemAt(index - 1)->GetDistance() : 0;
+            const int32_t below = members.GetCount() >= 2 ? members.GetItemAt(1)->GetDistance() : 0;
+            const int32_t shift =
+                _ClosingShift(removed, index >= 1 ? &above : nullptr, members.GetCount() >= 2 ? &below : nullptr);
             members.ClearItemAt(index);
             ShiftFrom(&members, index, shift);
             changed = true;
@@ -290,6 +290,13 @@ bool FCStaffSetPanelHandler::RemoveRegionStaves(int staffSet)
             return members.SaveAllForItem(item);
         return _DeepDeleteName(staffSet);
     });
+}
+
+int32_t FCStaffSetPanelHandler::_ClosingShift(int32_t removed, const int32_t* pAbove, const int32_t* pNewTop)
+{
+    if (pAbove)
+        return *pAbove - removed;
+    return pNewTop ? removed - *pNewTop : 0;
 }
 
 bool FCStaffSetPanelHandler::Swap(int staffSetA, int staffSetB)

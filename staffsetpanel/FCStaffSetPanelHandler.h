@@ -2,7 +2,10 @@
 #define STAFFSETPANEL_FCSTAFFSETPANELHANDLER_H
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
+#include "document/FCPart.h"
 #include "strings/FCString.h"
 #include "records/__FCUndoBlockHandler.h"
 
@@ -12,6 +15,7 @@ class FCSystemStaves;
 class FCTextExpressionDef;
 class FCTextExpressionDefs;
 class FCUI;
+class QZStaffSetTemplate;
 
 /* Name of the expression category that holds the staff set names. The user
    creates it; the panel never does. */
@@ -41,11 +45,12 @@ extern const char* const szExpressionStandardString;
  * overridden here). */
 class FCStaffSetPanelHandler : public __FCUndoBlockHandler
 {
-    FCUI* _pUI;              /* not owned; shows the missing-category alert */
-    FCString _name;          /* owned copy of the name to store */
-    int32_t _staffsetnumber; /* 1 to 8 */
-    FCMusicRegion* _pRegion; /* not owned; may be null */
-    int32_t _operationkind;  /* an OPERATIONKINDS value */
+    FCUI* _pUI;                           /* not owned; shows the missing-category alert */
+    FCString _name;                       /* owned copy of the name to store */
+    int32_t _staffsetnumber;              /* 1 to 8 */
+    FCMusicRegion* _pRegion;              /* not owned; may be null */
+    int32_t _operationkind;               /* an OPERATIONKINDS value */
+    const QZStaffSetTemplate* _pTemplate; /* not owned; may be null */
 
 public:
     /* Values of the operation kind. */
@@ -57,7 +62,40 @@ public:
         OPERATION_REMOVESTAVES = 3, /* remove the current selection's staves */
         OPERATION_MOVEUP = 4,       /* swap with the staff set above */
         OPERATION_MOVEDOWN = 5,     /* swap with the staff set below */
-        OPERATION_DELETE = 6        /* delete the list and its name */
+        OPERATION_DELETE = 6,       /* delete the list and its name */
+        OPERATION_FROMGROUPS = 7,   /* staff sets from the score's groups */
+        OPERATION_APPLYTEMPLATE = 8 /* staff sets from the handler's template */
+    };
+
+    /* One staff of a staff set about to be written. */
+    struct PlannedStaff
+    {
+        int16_t staff;
+        int32_t distance;
+        int32_t resize;
+    };
+    /* A staff set about to be written: its number, name (UTF-8; empty for
+       none) and staves. */
+    struct PlannedStaffSet
+    {
+        int number = 0;
+        std::string name;
+        std::vector<PlannedStaff> staves;
+    };
+    /* What From Groups makes of the score's groups. */
+    struct GroupsPlan
+    {
+        int groups = 0;   /* groups of two or more staves */
+        int skipped = 0;  /* groups whose staves a staff set already holds */
+        int unplaced = 0; /* groups left without a free staff set */
+        std::vector<PlannedStaffSet> sets;
+    };
+    /* What a template makes in the score. */
+    struct TemplatePlan
+    {
+        std::vector<PlannedStaffSet> sets;
+        /* The template's staves without a match: "NAME (staff set N)". */
+        std::vector<std::string> missing;
     };
 
     /* Lowest and highest staff set number. */
@@ -74,10 +112,14 @@ public:
     int GetOperationKind() const { return _operationkind; }
     void SetOperationKind(int kind) { _operationkind = kind; }
     int GetStaffSetNumber() const { return _staffsetnumber; }
+    /* The template that OPERATION_APPLYTEMPLATE applies (the caller's). */
+    void SetTemplate(const QZStaffSetTemplate* pTemplate) { _pTemplate = pTemplate; }
 
     /* Carries out the operation kind on the staff set. False (and nothing
        written) for a number outside 1 to 8, for an unknown kind, and for
-       create, add and remove without a region. */
+       create, add and remove without a region. From Groups and Apply
+       Template ignore the number and fail when they would write no staff
+       set (or, for the template, without one). */
     bool Execute() override;
 
     /* ---- Staff set lists --------------------------------------------------- */
@@ -106,6 +148,27 @@ public:
        was none. */
     bool DeleteStaffSet(int staffSet);
 
+    /* ---- Staff sets from groups and templates ----------------------------- */
+    /* The staff sets that From Groups would make; reads only. Groups of two
+       or more staves, the outermost first, each set of groups in the score
+       order of their top staff; a group whose staves a staff set holds
+       (including one planned before it) is skipped; the others take the free
+       staff sets from 1 upwards, named after the group's full name. */
+    void PlanFromGroups(GroupsPlan* pPlan);
+    /* The staff sets that the template would make; reads only. Template
+       staves are matched by full name (the k-th of a name in the set takes
+       the k-th staff of that name in the score), then by abbreviated name;
+       the others are left out, closing their gap; sets left empty are
+       skipped. */
+    void PlanTemplate(const QZStaffSetTemplate& source, TemplatePlan* pPlan);
+    /* Every existing staff set with its name and its staves' names,
+       distances and resize. */
+    void ReadTemplate(QZStaffSetTemplate* pTemplate);
+    /* Writes the staff sets with their names. Without the special category
+       the sets are written unnamed and the user is told once, after them.
+       False when a write fails or there is nothing to write. */
+    bool WritePlannedStaffSets(const std::vector<PlannedStaffSet>& sets);
+
     /* ---- Staff set names --------------------------------------------------- */
     /* Category ID of the special category, -1 when the document has none. */
     int16_t FindSpecialCategoryID();
@@ -128,6 +191,11 @@ public:
     /* Deletes the name expression record (its text block stays); true when
        there was none. */
     bool DeleteStaffSetName(int staffSet);
+
+    /* The shift of the entries below a removed one that closes its gap: they
+       move up by its distance from the entry above (pAbove); when the top
+       goes, the new top (pNewTop) takes its place. 0 when it was alone. */
+    static int32_t _ClosingShift(int32_t removed, const int32_t* pAbove, const int32_t* pNewTop);
 
 private:
     /* Runs operation() with the score as the current part; false without
@@ -159,5 +227,16 @@ private:
     /* True when staff set n is, record for record, the list the region makes. */
     bool _HoldsRegionList(int staffSet);
 };
+
+template <class Operation>
+bool FCStaffSetPanelHandler::_InScore(Operation operation)
+{
+    FCPart score(0);
+    if (!score.SwitchTo())
+        return false;
+    const bool result = operation();
+    score.SwitchBack();
+    return result;
+}
 
 #endif

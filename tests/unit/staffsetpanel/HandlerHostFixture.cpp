@@ -45,6 +45,7 @@ bool HandlerHostTest::RunCommand(int kind, int staffSet, const char* name, bool 
         region.SetCurrentSelection();
         FCStaffSetPanelHandler handler(&text, staffSet, ui, withRegion ? &region : nullptr);
         handler.SetOperationKind(kind);
+        handler.SetTemplate(staffSetTemplate);
         FCUndoBlock block;
         FCString undoText("Staff Set Panel");
         result = block.Execute(&handler, &undoText);

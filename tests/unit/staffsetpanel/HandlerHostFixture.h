@@ -16,6 +16,7 @@
 #include "support/HostsimFixture.h"
 
 class FCUI;
+class QZStaffSetTemplate;
 
 /* One staff set entry as the host holds it. */
 struct SetEntry
@@ -66,6 +67,8 @@ protected:
     bool RunCommand(int kind, int staffSet, const char* name = "", bool withRegion = true);
     /* The UI handed to the handler (null unless a test sets one). */
     FCUI* ui = nullptr;
+    /* The template handed to the handler (null unless a test sets one). */
+    const QZStaffSetTemplate* staffSetTemplate = nullptr;
 
     /* ---- Host state -------------------------------------------------------- */
     /* Every record of the current document, as the host's document file
