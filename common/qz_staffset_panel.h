@@ -21,11 +21,17 @@ constexpr int kPanelRemoveStaves = 106;
 constexpr int kPanelMoveUp = 107;
 constexpr int kPanelMoveDown = 108;
 constexpr int kPanelDelete = 109;
+/* The third row: staff sets from the score's groups, and templates. */
+constexpr int kPanelFromGroups = 110;
+constexpr int kPanelSaveTemplate = 111;
+constexpr int kPanelApplyTemplate = 112;
 
-/* The controls that can be enabled or disabled, in ID order. */
+/* The controls that `expect enabled` checks, in ID order. */
 inline constexpr int kPanelEnablingControls[] = {kPanelOk,       kPanelList,      kPanelNameEdit,     kPanelSetName,
                                                  kPanelCreate,   kPanelAddStaves, kPanelRemoveStaves, kPanelMoveUp,
                                                  kPanelMoveDown, kPanelDelete};
+/* The third row's buttons, in ID order. */
+inline constexpr int kPanelThirdRowButtons[] = {kPanelFromGroups, kPanelSaveTemplate, kPanelApplyTemplate};
 /* The buttons that change the document, in ID order. */
 inline constexpr int kPanelCommandButtons[] = {kPanelSetName, kPanelCreate,   kPanelAddStaves, kPanelRemoveStaves,
                                                kPanelMoveUp,  kPanelMoveDown, kPanelDelete};

@@ -116,7 +116,7 @@ bool FCStaffSetPanelHandler::Execute()
             return false;
         TemplatePlan plan;
         PlanTemplate(*_pTemplate, &plan);
-        return WritePlannedStaffSets(plan.sets);
+        return !_HoldsPlannedStaffSets(plan.sets) && WritePlannedStaffSets(plan.sets);
     }
     const int n = _staffsetnumber;
     if (!_IsValidStaffSet(n))

@@ -224,6 +224,9 @@ private:
     /* The list that the region makes (see CreateRegionStaffSet); false when
        its top staff is not in the region's staff list. */
     bool _BuildRegionList(FCSystemStaves* pList);
+    /* True when every planned staff set is stored as planned, staves,
+       distances, resize and name: writing them would change nothing. */
+    bool _HoldsPlannedStaffSets(const std::vector<PlannedStaffSet>& sets);
     /* True when staff set n is, record for record, the list the region makes. */
     bool _HoldsRegionList(int staffSet);
 };

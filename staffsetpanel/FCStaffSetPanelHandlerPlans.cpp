@@ -19,11 +19,17 @@ namespace
 using PlannedStaff = FCStaffSetPanelHandler::PlannedStaff;
 using PlannedStaffSet = FCStaffSetPanelHandler::PlannedStaffSet;
 
+std::string Text(FCString& string)
+{
+    const char* text = string.GetUTF8String();
+    return text ? text : "";
+}
+
+/* The text of a string that the caller hands over. */
 std::string Utf8(FCString* pString)
 {
     std::unique_ptr<FCString> owned(pString);
-    const char* text = owned ? owned->GetUTF8String() : nullptr;
-    return text ? text : "";
+    return owned ? Text(*owned) : "";
 }
 
 /* A staff of the score's staff list: its place, names and distance. */
@@ -267,8 +273,7 @@ void FCStaffSetPanelHandler::ReadTemplate(QZStaffSetTemplate* pTemplate)
                 continue;
             QZStaffSetTemplate::StaffSet set;
             set.number = n;
-            const char* name = names[n].GetUTF8String();
-            set.name = name ? name : "";
+            set.name = Text(names[n]);
             for (int index = 0; index < list.GetCount(); ++index) {
                 const FCSystemStaff* pEntry = list.GetItemAt(index);
                 QZStaffSetTemplate::Staff staff;
@@ -316,5 +321,33 @@ bool FCStaffSetPanelHandler::WritePlannedStaffSets(const std::vector<PlannedStaf
     }
     if (nameLost)
         AssureCategory();
+    return true;
+}
+
+bool FCStaffSetPanelHandler::_HoldsPlannedStaffSets(const std::vector<PlannedStaffSet>& sets)
+{
+    /* Without the category no name is stored, and none is lost again. */
+    const bool named = FindSpecialCategoryID() != -1;
+    FCString names[kLastStaffSet + 1];
+    GetStoredNames(names);
+    for (const PlannedStaffSet& set : sets) {
+        if (!_IsValidStaffSet(set.number) || (named && set.name != Text(names[set.number])))
+            return false;
+        const bool same = _InScore([&] {
+            FCSystemStaves stored;
+            if (stored.LoadAllForItem(_StaffSetItem(set.number)) != static_cast<int>(set.staves.size()))
+                return false;
+            for (size_t index = 0; index < set.staves.size(); ++index) {
+                const FCSystemStaff* pEntry = stored.GetItemAt(static_cast<int>(index));
+                const PlannedStaff& planned = set.staves[index];
+                if (pEntry->GetStaff() != planned.staff || pEntry->GetDistance() != planned.distance ||
+                    pEntry->GetResize() != planned.resize)
+                    return false;
+            }
+            return true;
+        });
+        if (!same)
+            return false;
+    }
     return true;
 }

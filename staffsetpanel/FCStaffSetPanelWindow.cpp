@@ -140,7 +140,8 @@ FCStaffSetPanelWindow::FCStaffSetPanelWindow(FCUI* pUI)
     : FCResourceWindow(LAYOUT_ID), _shadewheninactive(false), _showndocument(), _pOkButton(nullptr),
       _pCloseButton(nullptr), _pNameEdit(nullptr), _pSetNameButton(nullptr), _pStaffSetList(nullptr),
       _pCreateButton(nullptr), _pAddStavesButton(nullptr), _pRemoveStavesButton(nullptr), _pMoveUpButton(nullptr),
-      _pMoveDownButton(nullptr), _pDeleteButton(nullptr), _pUI(pUI)
+      _pMoveDownButton(nullptr), _pDeleteButton(nullptr), _pFromGroupsButton(nullptr), _pSaveTemplateButton(nullptr),
+      _pApplyTemplateButton(nullptr), _pUI(pUI)
 {
     LoadUserPrefs();
 }
@@ -162,6 +163,9 @@ void FCStaffSetPanelWindow::LinkControls()
     _pMoveUpButton = AddButton(CONTROL_MOVEUP);
     _pMoveDownButton = AddButton(CONTROL_MOVEDOWN);
     _pDeleteButton = AddButton(CONTROL_DELETE);
+    _pFromGroupsButton = AddButton(CONTROL_FROMGROUPS);
+    _pSaveTemplateButton = AddButton(CONTROL_SAVETEMPLATE);
+    _pApplyTemplateButton = AddButton(CONTROL_APPLYTEMPLATE);
     _pStaffSetList->SetFontSize(kListFontSize);
 }
 
@@ -215,6 +219,10 @@ void FCStaffSetPanelWindow::_EnableControlsForRow(int row, const FCString* pKnow
     _pMoveUpButton->SetEnable(row >= 2 && exists);
     _pMoveDownButton->SetEnable(row <= kLastRow - 1 && exists);
     _pDeleteButton->SetEnable(exists);
+    const bool document = FCDocument().GetID() != 0;
+    _pFromGroupsButton->SetEnable(document);
+    _pApplyTemplateButton->SetEnable(document);
+    _pSaveTemplateButton->SetEnable(document && _AnyStaffSetExists());
     if (!staffSetRow)
         return;
     FCString name;
@@ -223,6 +231,14 @@ void FCStaffSetPanelWindow::_EnableControlsForRow(int row, const FCString* pKnow
     else if (exists)
         name.SetString(pKnownName);
     _pNameEdit->SetText(&name);
+}
+
+bool FCStaffSetPanelWindow::_AnyStaffSetExists()
+{
+    for (int staffSet = 1; staffSet <= kLastRow; ++staffSet)
+        if (StaffSetExists(staffSet))
+            return true;
+    return false;
 }
 
 /* ---- Switching the view ---- */

@@ -11,6 +11,7 @@ class FCCtrlEdit;
 class FCCtrlStaffSetDataList;
 class FCDataListRow;
 class FCMusicRegion;
+class FCStaffSetPanelHandler;
 class FCString;
 class FCUI;
 
@@ -37,6 +38,9 @@ class FCStaffSetPanelWindow : public FCResourceWindow
     FCCtrlButton* _pMoveUpButton;
     FCCtrlButton* _pMoveDownButton;
     FCCtrlButton* _pDeleteButton;
+    FCCtrlButton* _pFromGroupsButton;
+    FCCtrlButton* _pSaveTemplateButton;
+    FCCtrlButton* _pApplyTemplateButton;
     FCUI* _pUI; /* not owned */
 
 public:
@@ -54,7 +58,10 @@ public:
         CONTROL_REMOVESTAVES = qz::kPanelRemoveStaves,
         CONTROL_MOVEUP = qz::kPanelMoveUp,
         CONTROL_MOVEDOWN = qz::kPanelMoveDown,
-        CONTROL_DELETE = qz::kPanelDelete
+        CONTROL_DELETE = qz::kPanelDelete,
+        CONTROL_FROMGROUPS = qz::kPanelFromGroups,
+        CONTROL_SAVETEMPLATE = qz::kPanelSaveTemplate,
+        CONTROL_APPLYTEMPLATE = qz::kPanelApplyTemplate
     };
     /* The list's rows: the whole score, then staff sets 1 to 8. */
     static constexpr int kScoreRow = 0;
@@ -122,6 +129,12 @@ public:
     void MoveDown();
     void ProcessMove(int row, bool down);
     void DeleteStaffSet();
+    /* Staff sets from the score's groups, in the free positions. */
+    void CreateFromGroups();
+    /* Writes every staff set to a template file the user picks. */
+    void SaveTemplate();
+    /* Makes the staff sets of a template file the user picks. */
+    void ApplyTemplate();
 
     /* ---- Preferences ---- */
 
@@ -139,11 +152,15 @@ private:
     struct _ListSnapshot;
 
     int _GetSelectedRow();
+    bool _AnyStaffSetExists();
     /* The name edit's text without surrounding white space. */
     void _GetTrimmedName(FCString* pName);
     /* Runs one staff set change as one undoable host edit; true when it was
        committed. */
     bool _RunHandler(FCString* pName, int row, FCMusicRegion* pRegion, int kind);
+    /* Runs the handler of a change to several staff sets (From Groups, Apply
+       Template) as one undoable host edit and refreshes the whole list. */
+    bool _RunSetsHandler(FCStaffSetPanelHandler* pHandler);
     void _ChangeStaffSetStaves(int kind);
     void _FillRow(FCDataListRow* pRow, int row, bool withCount);
     void _FillRowFrom(FCDataListRow* pRow, int row, bool withCount, const _ListSnapshot& snapshot);

@@ -36,6 +36,9 @@ const CommandEntry kCommands[] = {
     {FCStaffSetPanelWindow::CONTROL_MOVEUP, &FCStaffSetPanelWindow::MoveUp},
     {FCStaffSetPanelWindow::CONTROL_MOVEDOWN, &FCStaffSetPanelWindow::MoveDown},
     {FCStaffSetPanelWindow::CONTROL_DELETE, &FCStaffSetPanelWindow::DeleteStaffSet},
+    {FCStaffSetPanelWindow::CONTROL_FROMGROUPS, &FCStaffSetPanelWindow::CreateFromGroups},
+    {FCStaffSetPanelWindow::CONTROL_SAVETEMPLATE, &FCStaffSetPanelWindow::SaveTemplate},
+    {FCStaffSetPanelWindow::CONTROL_APPLYTEMPLATE, &FCStaffSetPanelWindow::ApplyTemplate},
 };
 
 } // namespace

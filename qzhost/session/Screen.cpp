@@ -123,11 +123,15 @@ void Panel(Session& session, std::ostream& out)
         PrintRow(out, row == selected ? ">" : " ", PanelRowCells(session, window, row));
     out << "  Name: " << qzscript::Quote(ui.ElementText(window, kPanelEdit)) << "\n  Buttons:";
     const std::vector<int> enabled = EnabledPanelControls(session, window);
-    for (int tag : PanelControls()) {
-        if (tag == kPanelList || tag == kPanelEdit)
-            continue;
-        const bool on = std::find(enabled.begin(), enabled.end(), tag) != enabled.end();
+    const auto button = [&](int tag, bool on) {
         out << " " << (on ? "[" : "(") << tag << " " << ui.ElementText(window, tag) << (on ? "]" : ")");
+    };
+    for (int tag : PanelControls())
+        if (tag != kPanelList && tag != kPanelEdit)
+            button(tag, std::find(enabled.begin(), enabled.end(), tag) != enabled.end());
+    for (int tag : qz::kPanelThirdRowButtons) {
+        qzui_element info{};
+        button(tag, ui.qzui_element_info(window, tag, &info) == QZUI_OK && info.enabled);
     }
     out << "\n  Enabled: " << JoinInts(std::vector<long long>(enabled.begin(), enabled.end()), " ") << "\n";
 }

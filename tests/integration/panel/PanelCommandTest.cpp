@@ -97,6 +97,17 @@ TEST_F(PanelCommands, CreateOnTheAllStavesRowAsksForAStaffSet)
     EXPECT_TRUE(TakeEdits().empty());
 }
 
+TEST_F(PanelCommands, SaveTemplateWaitsForAStaffSet)
+{
+    Invoke();
+    EXPECT_EQ("110 111 112", Enabled({110, 111, 112}));
+    SelectRow(1);
+    answers.push_back(2); /* yes */
+    Press(109);
+    EXPECT_TRUE(StaffSet(1).empty());
+    EXPECT_EQ("110 112", Enabled({110, 111, 112}));
+}
+
 TEST_F(PanelCommands, ReplacingAStaffSetAsksFirst)
 {
     Invoke();

@@ -186,10 +186,12 @@ std::string PanelFixture::Row(int row) const
     return text;
 }
 
-std::string PanelFixture::Enabled() const
+std::string PanelFixture::Enabled() const { return Enabled({1, 102, 103, 104, 105, 106, 107, 108, 109}); }
+
+std::string PanelFixture::Enabled(std::initializer_list<int> tags) const
 {
     std::string text;
-    for (int tag : {1, 102, 103, 104, 105, 106, 107, 108, 109})
+    for (int tag : tags)
         if (IsEnabled(Window(), tag))
             text += (text.empty() ? "" : " ") + std::to_string(tag);
     return text;

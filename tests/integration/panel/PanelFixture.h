@@ -12,6 +12,7 @@
    counted. */
 
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ public:
     /* The enabled buttons among 1 and 103 to 109 and whether the edit is
        enabled, e.g. "1 102 103 107". */
     std::string Enabled() const;
+    /* The same for the given controls. */
+    std::string Enabled(std::initializer_list<int> tags) const;
     std::string EditText() const;
     int SelectedRow() const;
     /* A window's frame as the driver reports it. */
