@@ -100,6 +100,9 @@ std::vector<ScoreGroup> ReadGroups(const std::vector<ScoreStaff>& score)
             continue;
         int first = IndexOfStaff(score, group.GetStartStaff());
         int last = IndexOfStaff(score, group.GetEndStaff());
+        /* The score's list as read here may lack a staff the group names. */
+        if (first < 0 || last < 0)
+            continue;
         if (first > last)
             std::swap(first, last);
         groups.push_back(ScoreGroup{first, last, Utf8(group.CreateFullNameString()), true});

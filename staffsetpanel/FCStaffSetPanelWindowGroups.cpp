@@ -144,8 +144,10 @@ void FCStaffSetPanelWindow::ApplyTemplate()
         if (_pUI->AlertYesNoUTF8(question.c_str(), "Replace Staff Sets?") != FCUI::ALERTRESULT_YES)
             return;
     }
-    if (!plan.sets.empty() && !_RunSetsHandler(&handler))
-        return;
+    /* Sets that hold the template already are left as they are (no undo
+       step); the missing staves are reported all the same. */
+    if (!plan.sets.empty())
+        _RunSetsHandler(&handler);
     if (plan.missing.empty())
         return;
     const std::string message =

@@ -23,6 +23,7 @@ constexpr char kLevelDone = 'Z';   /* every group of the level ran */
 /* A random session (session/RandomSessionRunner.cpp). */
 constexpr char kSetupCategory = 'C'; /* the special category present: "1" or "0" */
 constexpr char kSetupStaffSet = 'T'; /* a staff set written before the session: "N:STAFF,STAFF,..." */
+constexpr char kSetupDemo = 'M';     /* the session starts from the demo score: "1" */
 constexpr char kStep = 'L';          /* the step about to run */
 constexpr char kFailure = 'F';       /* a failed check: check, step, detail, expectations */
 constexpr char kInconclusive = 'I';  /* the reference model cannot follow the step */

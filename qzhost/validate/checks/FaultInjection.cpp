@@ -115,6 +115,13 @@ std::string Message(const ChildOutcome& outcome, char tag)
     return "";
 }
 
+SessionSetup Demo()
+{
+    SessionSetup setup;
+    setup.demo = true;
+    return setup;
+}
+
 SessionSetup Sets(std::initializer_list<std::pair<const int, std::vector<int>>> sets)
 {
     SessionSetup setup;
@@ -179,6 +186,16 @@ const std::vector<FaultScenario>& FaultScenarios()
          "wait 200"},
         {"open the panel again", Sets({{2, {1, 4}}}), {"row 2", "type \"Named\"", "press 103", "close"}, "invoke"},
         {"switch the view to a staff set", Sets({{2, {1, 4}}}), {"row 2", "activate"}, "press 1"},
+        {"staff sets from the score's groups", Demo(), {"activate"}, "press 110"},
+        {"save a template",
+         Sets({{2, {1, 4}}}),
+         {"row 2", "type \"Pair\"", "press 103", "answer file \"t.json\""},
+         "press 111"},
+        {"apply a template",
+         Sets({{2, {1, 4}}}),
+         {"row 2", "type \"Pair\"", "press 103", "answer file \"t.json\"", "press 111", "answer yes", "press 109",
+          "answer file \"t.json\""},
+         "press 112"},
     };
     return scenarios;
 }

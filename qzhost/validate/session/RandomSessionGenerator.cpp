@@ -31,7 +31,7 @@ uint64_t SessionSeed(uint64_t runSeed, long long session)
 
 std::vector<std::string> SetupLines(const SessionSetup& setup, const std::string& module)
 {
-    std::vector<std::string> lines = {"doc test"};
+    std::vector<std::string> lines = {setup.demo ? "doc demo" : "doc test"};
     if (!setup.category)
         lines.push_back("category remove \"QZ Plug-in Data\"");
     for (const auto& set : setup.sets)
@@ -79,6 +79,7 @@ int StepGenerator::Pick(int first, int last) { return std::uniform_int_distribut
 SessionSetup StepGenerator::MakeSetup(int scoreStaves)
 {
     SessionSetup setup;
+    setup.demo = Chance(30);
     setup.category = Chance(85);
     const int count = Pick(0, 3);
     for (int i = 0; i < count && scoreStaves > 0; ++i) {
@@ -104,8 +105,29 @@ std::string StepGenerator::SelectLine(int scoreStaves)
            std::to_string(Pick(measure, 8));
 }
 
+std::string StepGenerator::ThirdRowLine(const ReferenceModel& model, const PanelInputs& inputs)
+{
+    static const char* const kFiles[] = {"a.json", "b.json"};
+    const int control = qz::kPanelThirdRowButtons[Pick(0, 2)];
+    const std::string press = "press " + std::to_string(control);
+    if (control == qz::kPanelFromGroups ||
+        std::find(inputs.enabled.begin(), inputs.enabled.end(), control) == inputs.enabled.end())
+        return press;
+    if (Chance(10)) {
+        _pending.push_back(press);
+        return "answer cancel";
+    }
+    const std::string file = kFiles[Pick(0, 1)];
+    if (control == qz::kPanelApplyTemplate && model.WouldAskApply(file) && Chance(80))
+        _pending.push_back(Chance(70) ? "answer yes" : "answer no");
+    _pending.push_back(press);
+    return "answer file " + qzscript::Quote(file);
+}
+
 std::string StepGenerator::PressLine(const ReferenceModel& model, const PanelInputs& inputs)
 {
+    if (Chance(25))
+        return ThirdRowLine(model, inputs);
     std::vector<int> enabled;
     for (int control : kCommandButtons)
         if (std::find(inputs.enabled.begin(), inputs.enabled.end(), control) != inputs.enabled.end())

@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
-/* The document a session starts from: the small test score, with or without
-   the special category and with some staff sets written beforehand. */
+/* The document a session starts from: the small test score or the demo
+   score, with or without the special category and with some staff sets
+   written beforehand. */
 struct SessionSetup
 {
+    bool demo = false; /* the demo score (with staff groups) instead of the test document */
     bool category = true;
     std::map<int, std::vector<int>> sets; /* staff set -> staves */
 };
@@ -46,6 +48,8 @@ private:
     bool Chance(int percent) { return Pick(1, 100) <= percent; }
     std::string PressLine(const ReferenceModel& model, const PanelInputs& inputs);
     std::string SelectLine(int scoreStaves);
+    /* A press of the third row's buttons, with the file its dialog takes. */
+    std::string ThirdRowLine(const ReferenceModel& model, const PanelInputs& inputs);
 
     std::mt19937_64 _random;
     std::vector<std::string> _pending; /* lines already decided, in order */

@@ -92,9 +92,11 @@ public:
         Outcome outcome;
         if (!RunScriptLine(_session, "doc test", outcome))
             return Fail(kCheckSteps, -1, "the test document did not open: " + outcome.message, {});
-        const std::vector<ModelEntry> score = ReadScoreList(_session);
+        std::vector<ModelEntry> score = ReadScoreList(_session);
         const SessionSetup setup = makeSetup(static_cast<int>(score.size()));
         _channel.Send(kSetupCategory, setup.category ? "1" : "0");
+        if (setup.demo)
+            _channel.Send(kSetupDemo, "1");
         for (const auto& set : setup.sets) {
             std::string staves;
             for (int staff : set.second)
@@ -102,11 +104,18 @@ public:
             _channel.Send(kSetupStaffSet, std::to_string(set.first) + ":" + staves);
         }
         const std::vector<std::string> lines = SetupLines(setup, _module);
-        for (size_t i = 1; i < lines.size(); ++i)
+        /* The test document is open already; the demo score opens anew. */
+        for (size_t i = setup.demo ? 0 : 1; i < lines.size(); ++i)
             if (!RunScriptLine(_session, lines[i], outcome))
                 return Fail(kCheckSteps, -1, "setup line `" + lines[i] + "`: " + outcome.message, {});
-        _model.reset(new ReferenceModel(score, ReadStaffNames(_session, score), setup.category,
-                                        SetupDocument(setup, ReadDocument(_session).document.otherExpressions)));
+        if (setup.demo)
+            score = ReadScoreList(_session);
+        const DocumentReadout start = ReadDocument(_session);
+        _model.reset(
+            new ReferenceModel(score, ReadStaffNames(_session, score), start.categoryExists,
+                               setup.demo ? start.document : SetupDocument(setup, start.document.otherExpressions)));
+        _model->SetGroups(ReadGroups(_session, score));
+        _model->SetStaffTexts(ReadStaffTexts(_session, score));
         for (int part = 1; part <= kLinkedPartsLooked; ++part) {
             std::vector<hostsim_staff_entry> list(
                 _session.Host().hostsim_staff_list(0, static_cast<int16_t>(part), nullptr, 0));
@@ -147,6 +156,11 @@ private:
         inputs.row = _session.Ui().qzui_table_selected_row(window, kPanelList);
         inputs.edit = _session.Ui().ElementText(window, kPanelEdit);
         inputs.enabled = EnabledPanelControls(_session, window);
+        for (int tag : qz::kPanelThirdRowButtons) {
+            qzui_element info{};
+            if (_session.Ui().qzui_element_info(window, tag, &info) == QZUI_OK && info.enabled)
+                inputs.enabled.push_back(tag);
+        }
         inputs.active = _session.Ui().qzui_window_active(window) == 1;
         return inputs;
     }
@@ -177,6 +191,8 @@ private:
             return true;
         }
         if (word == "answer") {
+            if (argument == "file" && line.words.size() > 2)
+                _model->QueueFile(line.words[2].text);
             static const char* const kWords[] = {"ok", "cancel", "yes", "no"};
             for (int code = 0; code < 4; ++code)
                 if (argument == kWords[code])
@@ -345,6 +361,7 @@ void ReadMessage(SessionRun& run, const std::string& message)
     const std::string payload = message.substr(1);
     switch (message[0]) {
     case kSetupCategory: run.setup.category = payload == "1"; break;
+    case kSetupDemo: run.setup.demo = true; break;
     case kSetupStaffSet: {
         const size_t colon = payload.find(':');
         std::vector<int>& staves = run.setup.sets[std::atoi(payload.c_str())];

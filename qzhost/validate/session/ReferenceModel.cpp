@@ -194,7 +194,7 @@ int ReferenceModel::AskAlert(const std::string& title, bool yesNo, StepPredictio
     const int byDefault = yesNo ? kYes : kOK;
     if (_answers.empty())
         return byDefault;
-    const int answer = _answers.front();
+    const int answer = _answers.front().code;
     _answers.pop_front();
     const bool fits = yesNo ? (answer == kYes || answer == kNo) : answer == kOK;
     if (!fits) {
@@ -413,6 +413,9 @@ StepPrediction ReferenceModel::Press(int control, const PanelInputs& inputs)
         RunHandlerResult(true, before, out);
         RefreshAll();
         break;
+    case qz::kPanelFromGroups: FromGroups(out); break;
+    case qz::kPanelSaveTemplate: SaveTemplate(out); break;
+    case qz::kPanelApplyTemplate: ApplyTemplate(out); break;
     case qz::kPanelDelete:
         if (row < 1 || !exists || AskAlert("Delete Staff Set?", true, out) != kYes)
             break;

@@ -35,6 +35,34 @@ struct ModelNameExpression
     bool operator==(const ModelNameExpression& other) const { return staffSet == other.staffSet && name == other.name; }
 };
 
+/* A staff group of two or more staves: its first and last index in the
+   score's staff list and its full name. */
+struct ModelGroup
+{
+    int first = 0, last = 0;
+    std::string name;
+};
+
+/* A staff's full and abbreviated name as stored (caret texts). */
+struct ModelStaffTexts
+{
+    std::string full, abbreviated;
+};
+
+/* One staff set of a template the session saved. */
+struct ModelTemplateSet
+{
+    struct Staff
+    {
+        ModelStaffTexts names;
+        int32_t distance = 0;
+        int resize = 100;
+    };
+    int number = 0;
+    std::string name;
+    std::vector<Staff> staves;
+};
+
 /* What the document holds of the staff sets. */
 struct ModelDocument
 {
@@ -101,7 +129,16 @@ public:
     /* Steps of the script language. */
     void Select(int firstSlot, int lastSlot) { _selection = {firstSlot, lastSlot}; }
     void SelectNone() { _selection = {0, 0}; }
-    void QueueAnswer(int answer) { _answers.push_back(answer); }
+    void QueueAnswer(int answer) { _answers.push_back(Answer{answer, ""}); }
+    /* A file chosen in the next file dialog (the path as the script gives it). */
+    void QueueFile(const std::string& path) { _answers.push_back(Answer{kFileAnswer, path}); }
+    /* The score's groups and the staves' stored names. */
+    void SetGroups(const std::vector<ModelGroup>& groups) { _groups = groups; }
+    void SetStaffTexts(const std::map<int, ModelStaffTexts>& texts) { _staffTexts = texts; }
+    /* True when applying the template the session saved under the path would
+       first ask to replace staff sets. */
+    bool WouldAskApply(const std::string& path) const;
+    bool HasTemplate(const std::string& path) const { return _templates.count(path) != 0; }
     StepPrediction Press(int control, const PanelInputs& inputs);
     StepPrediction Undo();
     StepPrediction Redo();
@@ -159,6 +196,27 @@ private:
     void Delete(ModelDocument& doc, int n) const;
     std::vector<int> SelectedStaves() const;
     void RunHandlerResult(bool ok, const ModelDocument& before, StepPrediction& out);
+    /* The third row: From Groups, Save Template and Apply Template. */
+    void FromGroups(StepPrediction& out);
+    void SaveTemplate(StepPrediction& out);
+    void ApplyTemplate(StepPrediction& out);
+    /* The answer to a file dialog: true with the path, false when it is cancelled. */
+    bool AskFile(std::string& path, StepPrediction& out);
+    /* The staff sets a template makes in the score (number, entries), and
+       the count of its staves without a match. */
+    std::vector<std::pair<int, std::vector<ModelEntry>>> MatchTemplate(const std::vector<ModelTemplateSet>& sets,
+                                                                       int& missing) const;
+    /* Writes the staff sets with their names; names without the category
+       are dropped and the user told once. */
+    void WriteSets(const std::vector<std::pair<int, std::vector<ModelEntry>>>& sets,
+                   const std::vector<std::string>& names, StepPrediction& out);
+
+    static constexpr int kFileAnswer = 4;
+    struct Answer
+    {
+        int code;
+        std::string path;
+    };
 
     std::vector<ModelEntry> _score;
     std::map<int, std::vector<ModelEntry>> _parts;
@@ -169,7 +227,10 @@ private:
     std::vector<std::pair<ModelDocument, ModelDocument>> _undo, _redo;
     std::array<ModelRow, 9> _shown;
     Selection _selection;
-    std::deque<int> _answers;
+    std::deque<Answer> _answers;
+    std::vector<ModelGroup> _groups;
+    std::map<int, ModelStaffTexts> _staffTexts;
+    std::map<std::string, std::vector<ModelTemplateSet>> _templates;
     std::vector<std::string> _alertLog;
     int _beeps = 0;
     long long _clock = 0; /* milliseconds since the panel's timer started */

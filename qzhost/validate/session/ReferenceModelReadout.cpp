@@ -5,6 +5,7 @@
 #include "qzhost/session/Session.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -110,6 +111,43 @@ std::map<int, std::string> ReadStaffNames(const Session& session, const std::vec
         names[entry.staff] = DisplayStaffName(name ? name : "");
     }
     return names;
+}
+
+std::vector<ModelGroup> ReadGroups(const Session& session, const std::vector<ModelEntry>& score)
+{
+    const auto indexOf = [&score](int staff) {
+        for (size_t i = 0; i < score.size(); ++i)
+            if (score[i].staff == staff)
+                return static_cast<int>(i);
+        return -1;
+    };
+    std::vector<ModelGroup> groups;
+    const size_t count = session.Host().hostsim_group_count();
+    for (size_t i = 0; i < count; ++i) {
+        hostsim_group group{};
+        if (!session.Host().hostsim_group_at(i, &group))
+            continue;
+        const int first = indexOf(group.startStaff), last = indexOf(group.endStaff);
+        if (first < 0 || last < 0 || first == last)
+            continue;
+        groups.push_back(
+            ModelGroup{std::min(first, last), std::max(first, last), group.fullName ? group.fullName : ""});
+    }
+    return groups;
+}
+
+std::map<int, ModelStaffTexts> ReadStaffTexts(const Session& session, const std::vector<ModelEntry>& score)
+{
+    std::map<int, ModelStaffTexts> texts;
+    for (const ModelEntry& entry : score) {
+        /* Each name is copied before the next call reuses the engine's buffer. */
+        ModelStaffTexts& staff = texts[entry.staff];
+        const char* full = session.Host().hostsim_staff_name(static_cast<int16_t>(entry.staff), 1);
+        staff.full = full ? full : "";
+        const char* abbreviated = session.Host().hostsim_staff_name(static_cast<int16_t>(entry.staff), 0);
+        staff.abbreviated = abbreviated ? abbreviated : "";
+    }
+    return texts;
 }
 
 std::vector<uint8_t> DocumentImage(const Session& session)

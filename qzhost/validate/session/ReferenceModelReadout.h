@@ -26,6 +26,10 @@ DocumentReadout ReadDocument(const Session& session);
 std::vector<ModelEntry> ReadScoreList(const Session& session);
 /* Each staff's full name as the panel shows it ("" when it has none). */
 std::map<int, std::string> ReadStaffNames(const Session& session, const std::vector<ModelEntry>& score);
+/* The score's groups of two or more staves, as indexes of the score list. */
+std::vector<ModelGroup> ReadGroups(const Session& session, const std::vector<ModelEntry>& score);
+/* Each staff's full and abbreviated name as stored. */
+std::map<int, ModelStaffTexts> ReadStaffTexts(const Session& session, const std::vector<ModelEntry>& score);
 /* A staff name's caret text made readable (accidentals as their signs). */
 std::string DisplayStaffName(const std::string& caretText);
 
