@@ -116,8 +116,13 @@ bool QZStaffSetTemplate::ReadJSON(const std::string& text, std::string* pError)
             throw std::runtime_error("The template has version " + std::to_string(version) +
                                      "; this panel reads version " + std::to_string(kVersion) + ".");
         std::vector<StaffSet> sets;
-        for (const Json& set : Member(root, "staffsets", Json::value_t::array, "the template"))
+        for (const Json& set : Member(root, "staffsets", Json::value_t::array, "the template")) {
             sets.push_back(ReadStaffSet(set));
+            for (size_t other = 0; other + 1 < sets.size(); ++other)
+                if (sets[other].number == sets.back().number)
+                    throw std::runtime_error("Staff set number " + std::to_string(sets.back().number) +
+                                             " appears twice.");
+        }
         _staffsets.swap(sets);
         return true;
     }

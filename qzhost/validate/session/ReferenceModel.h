@@ -206,8 +206,9 @@ private:
        the count of its staves without a match. */
     std::vector<std::pair<int, std::vector<ModelEntry>>> MatchTemplate(const std::vector<ModelTemplateSet>& sets,
                                                                        int& missing) const;
-    /* Writes the staff sets with their names; names without the category
-       are dropped and the user told once. */
+    /* Writes the staff sets with their names as one committed step that
+       refreshes the panel; names without the category are dropped and the
+       user told once. */
     void WriteSets(const std::vector<std::pair<int, std::vector<ModelEntry>>>& sets,
                    const std::vector<std::string>& names, StepPrediction& out);
 

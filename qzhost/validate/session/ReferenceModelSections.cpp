@@ -54,6 +54,7 @@ bool ReferenceModel::AskFile(std::string& path, StepPrediction& out)
 
 void ReferenceModel::WriteSets(const PlannedSets& sets, const std::vector<std::string>& names, StepPrediction& out)
 {
+    const ModelDocument before = _doc;
     bool lost = false;
     for (size_t i = 0; i < sets.size(); ++i) {
         const int n = sets[i].first;
@@ -68,6 +69,8 @@ void ReferenceModel::WriteSets(const PlannedSets& sets, const std::vector<std::s
     }
     if (lost)
         AskAlert("Category doesn't exist", false, out);
+    RunHandlerResult(true, before, out);
+    RefreshAll();
 }
 
 void ReferenceModel::FromGroups(StepPrediction& out)
@@ -123,10 +126,7 @@ void ReferenceModel::FromGroups(StepPrediction& out)
         AskAlert("No Free Staff Set", false, out);
         return;
     }
-    const ModelDocument before = _doc;
     WriteSets(sets, names, out);
-    RunHandlerResult(true, before, out);
-    RefreshAll();
     if (unplaced > 0)
         AskAlert("Staff Sets Created", false, out);
 }
@@ -241,12 +241,8 @@ void ReferenceModel::ApplyTemplate(StepPrediction& out)
                 held = held && _doc.sets[static_cast<size_t>(set.first - 1)] == set.second &&
                        (!_category || _doc.Name(set.first, _category) == saved.name);
             }
-    if (!sets.empty() && !held) {
-        const ModelDocument before = _doc;
+    if (!sets.empty() && !held)
         WriteSets(sets, names, out);
-        RunHandlerResult(true, before, out);
-        RefreshAll();
-    }
     if (missing > 0)
         AskAlert("Staves Not Found", false, out);
 }

@@ -61,6 +61,10 @@ TEST(StaffSetTemplateFile, SaysWhyAFileIsNotATemplate)
                         "[{\"number\": 9, \"name\": \"\", \"staves\": []}]}"),
               "Staff set number 9 is outside 1 to 8.");
     EXPECT_EQ(ReadError("{\"format\": \"QZ Staff Set Template\", \"version\": 1, \"staffsets\": "
+                        "[{\"number\": 2, \"name\": \"\", \"staves\": []}, {\"number\": 2, \"name\": \"\", "
+                        "\"staves\": []}]}"),
+              "Staff set number 2 appears twice.");
+    EXPECT_EQ(ReadError("{\"format\": \"QZ Staff Set Template\", \"version\": 1, \"staffsets\": "
                         "[{\"number\": 1, \"name\": 5, \"staves\": []}]}"),
               "\"name\" of a staff set has the wrong type.");
 
