@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,7 +33,8 @@ protected:
     {
         const std::string text = H().hostsim_describe_document(document);
         const size_t start = text.find(heading + "\n");
-        const size_t end = text.find(next + "\n", start);
+        /* The optional "groups:" section also ends the one before it. */
+        const size_t end = std::min(text.find(next + "\n", start), text.find("groups:\n", start));
         if (start == std::string::npos || end == std::string::npos)
             return "(missing " + heading + ")";
         return text.substr(start + heading.size() + 1, end - start - heading.size() - 1);

@@ -245,8 +245,8 @@ TEST_F(WindowResize, FirstReportCarriesTheLoadedSizeAsOldSize)
     qzui_rect bigger{frame.left, frame.top, frame.width + 10, frame.height + 20};
     qzui_move_window(win, &bigger);
     ASSERT_EQ(1u, window.log.size());
-    /* The layout's content is 560 x 330, below the title bar. */
-    const int loadedHeight = 330 + static_cast<int>(window._GetBridge()->GetWindowTitleHeight());
+    /* The layout's content is 560 x 370, below the title bar. */
+    const int loadedHeight = 370 + static_cast<int>(window._GetBridge()->GetWindowTitleHeight());
     EXPECT_EQ(560.0f, frame.width);
     EXPECT_EQ("resize 570x" + std::to_string(loadedHeight + 20) + " from 560x" + std::to_string(loadedHeight),
               window.log[0]);
@@ -326,8 +326,8 @@ TEST_F(BufferedMoves, ControlGeometryFollowsTheContentCoordinates)
 {
     TestWindow window;
     int win = Shown(window);
-    /* Button 1 sits 13 points above the bottom of a 330-point content area. */
-    EXPECT_EQ(330.0f - 13 - 32, window.pOk->GetTop());
+    /* Button 1 sits 53 points above the bottom of a 370-point content area. */
+    EXPECT_EQ(370.0f - 53 - 32, window.pOk->GetTop());
     window.pOk->SetTop(100);
     window.pOk->SetHeight(40);
     EXPECT_EQ(100.0f, Info(win, 1).frame.top);
