@@ -292,6 +292,7 @@ bool FCUI::TextToClipboardUTF8(const char* text) { return _cocoa.TextToClipboard
 void FCUI::GetDecimalSeparator(FCString* pString) { _cocoa.GetDecimalSeparator(pString); }
 bool FCUI::DisplayWebURL(const FCString* pURL) { return _cocoa.DisplayWebURL(pURL); }
 bool FCUI::DisplayShellFolder(const FCString* pPath) { return _cocoa.DisplayShellFolder(pPath); }
+
 bool FCUI::DisplaySaveFileDialog(const FCString* pTitle, const FCString* pSuggestedName, const FCString* pExtension,
                                  FCString* pResult)
 {

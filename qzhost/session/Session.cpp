@@ -226,14 +226,21 @@ int Session::AnswerFileDialog(const FileDialogRecord& dialog, std::string& path)
             return QZUI_FILE_CHOSEN;
         }
         if (answer.code != kAnswerCancel)
-            _actionProblem = "the file dialog \"" + dialog.title + "\" cannot take the answer '" +
-                             AnswerWord(answer.code) + "' (answer file \"PATH\" or answer cancel)";
+            NoteFileProblem(dialog, std::string("cannot take the answer '") + AnswerWord(answer.code) + "'");
         return QZUI_FILE_CANCEL;
     }
     if (_fileAsker)
         return _fileAsker(dialog, path);
-    _actionProblem = "the file dialog \"" + dialog.title + "\" had no answer (answer file \"PATH\" or answer cancel)";
+    NoteFileProblem(dialog, "had no answer");
     return QZUI_FILE_CANCEL;
+}
+
+void Session::NoteFileProblem(const FileDialogRecord& dialog, const std::string& problem)
+{
+    /* The first problem of a command is the one reported. */
+    if (_actionProblem.empty())
+        _actionProblem =
+            "the file dialog \"" + dialog.title + "\" " + problem + " (answer file \"PATH\" or answer cancel)";
 }
 
 int Session::OnFileDialog(void* context, int what, const char* title, const char* name, const char* extension,

@@ -138,6 +138,7 @@ private:
     static void OnLog(void* context, const char* line);
     int AnswerAlert(const AlertRecord& alert);
     int AnswerFileDialog(const FileDialogRecord& dialog, std::string& path);
+    void NoteFileProblem(const FileDialogRecord& dialog, const std::string& problem);
     void Event(const std::string& line);
 
     ModuleHost _modules;
