@@ -146,6 +146,15 @@ Outcome AdvancePanelClock(Session& session, long long milliseconds)
     return Outcome::Done();
 }
 
+Outcome LetTimePass(Session& session, long long milliseconds)
+{
+    const Session::RealTimeWait& wait = session.GetRealTimeWait();
+    if (!wait || !session.PluginLoaded() || !session.Ui().qzui_advance_clock)
+        return AdvancePanelClock(session, milliseconds); /* which says what is missing */
+    wait(milliseconds);
+    return Outcome::Done();
+}
+
 std::vector<std::string> PanelRows(const Session& session, int window)
 {
     const std::vector<int> columns = CellColumns(session.Ui(), window);

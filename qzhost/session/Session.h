@@ -42,6 +42,8 @@ public:
     using AlertAsker = std::function<int(const AlertRecord&)>;
     /* Called for events the user should see at once (beeps, log lines). */
     using Notice = std::function<void(const std::string&)>;
+    /* Lets milliseconds of real time pass, the panel's clock following them. */
+    using RealTimeWait = std::function<void(long long)>;
 
     Session();
     ~Session();
@@ -99,6 +101,9 @@ public:
     const std::vector<std::string>& EventLog() const { return _events; }
     void SetAlertAsker(AlertAsker asker) { _asker = std::move(asker); }
     void SetNotice(Notice notice) { _notice = std::move(notice); }
+    /* How `wait` lets time pass: unset (scripts), the clock moves at once. */
+    void SetRealTimeWait(RealTimeWait wait) { _realTimeWait = std::move(wait); }
+    const RealTimeWait& GetRealTimeWait() const { return _realTimeWait; }
     /* A problem met while the user interface ran (an answer the alert
        could not take); empty when none. Cleared by reading. */
     std::string TakeActionProblem();
@@ -134,6 +139,7 @@ private:
     int _beeps = 0;
     AlertAsker _asker;
     Notice _notice;
+    RealTimeWait _realTimeWait;
     std::string _actionProblem;
     size_t _violationsSeen = 0;
     int _pluginCalls = 0;
