@@ -5,11 +5,25 @@
 namespace hostsim
 {
 
-CallEntry& HostLog::addCall(CallEntry e)
+CallEntry& HostLog::addCall()
 {
+    CallEntry& e = keepCalls_ ? calls.emplace_back() : scratch_;
+    if (!keepCalls_) {
+        /* Emptied in place: its strings keep their storage for the next call. */
+        std::string function, note, text;
+        function.swap(e.function);
+        note.swap(e.note);
+        text.swap(e.text);
+        e = CallEntry();
+        function.clear();
+        note.clear();
+        text.clear();
+        e.function.swap(function);
+        e.note.swap(note);
+        e.text.swap(text);
+    }
     e.seq = ++seq_;
-    calls.push_back(std::move(e));
-    return calls.back();
+    return e;
 }
 
 const std::string& HostLog::textOf(CallEntry& e)
@@ -101,6 +115,7 @@ void HostLog::clear()
     dialogs.clear();
     violations.clear();
     seq_ = 0;
+    keepCalls_ = true;
 }
 
 } // namespace hostsim
