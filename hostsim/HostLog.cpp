@@ -7,21 +7,14 @@ namespace hostsim
 
 CallEntry& HostLog::addCall()
 {
-    CallEntry& e = keepCalls_ ? calls.emplace_back() : scratch_;
     if (!keepCalls_) {
-        /* Emptied in place: its strings keep their storage for the next call. */
-        std::string function, note, text;
-        function.swap(e.function);
-        note.swap(e.note);
-        text.swap(e.text);
-        e = CallEntry();
-        function.clear();
-        note.clear();
-        text.clear();
-        e.function.swap(function);
-        e.note.swap(note);
-        e.text.swap(text);
+        /* Read by nobody: only what would grow from call to call is emptied. */
+        scratch_.note.clear();
+        scratch_.text.clear();
+        scratch_.seq = ++seq_;
+        return scratch_;
     }
+    CallEntry& e = calls.emplace_back();
     e.seq = ++seq_;
     return e;
 }
