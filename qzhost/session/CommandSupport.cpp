@@ -164,7 +164,7 @@ std::vector<std::string> PanelRows(const Session& session, int window)
         for (size_t i = 0; i < columns.size(); ++i) {
             if (i)
                 text += '|';
-            text += session.Ui().CellText(window, kPanelList, row, columns[i]);
+            session.Ui().AppendCellText(text, window, kPanelList, row, columns[i]);
         }
     }
     return rows;
