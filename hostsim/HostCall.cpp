@@ -6,7 +6,7 @@ namespace hostsim
 HostCall::HostCall(const char* function, uint32_t version) : engine_(Engine::instance()), function_(function)
 {
     engine_.checkThread(function);
-    CallEntry e;
+    CallEntry& e = engine_.log.addCall();
     e.function = function;
     e.version = version;
     Document* doc = engine_.current();
@@ -14,7 +14,7 @@ HostCall::HostCall(const char* function, uint32_t version) : engine_(Engine::ins
     e.part = doc ? doc->currentPart : 0;
     e.editDepth = doc ? int32_t(doc->editDepth()) : 0;
     e.inPluginCall = engine_.inPluginCall();
-    entry_ = &engine_.log.addCall(std::move(e));
+    entry_ = &e;
 }
 
 void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape)

@@ -5,11 +5,18 @@
 namespace hostsim
 {
 
-CallEntry& HostLog::addCall(CallEntry e)
+CallEntry& HostLog::addCall()
 {
+    if (!keepCalls_) {
+        /* Read by nobody: only what would grow from call to call is emptied. */
+        scratch_.note.clear();
+        scratch_.text.clear();
+        scratch_.seq = ++seq_;
+        return scratch_;
+    }
+    CallEntry& e = calls.emplace_back();
     e.seq = ++seq_;
-    calls.push_back(std::move(e));
-    return calls.back();
+    return e;
 }
 
 const std::string& HostLog::textOf(CallEntry& e)
@@ -101,6 +108,7 @@ void HostLog::clear()
     dialogs.clear();
     violations.clear();
     seq_ = 0;
+    keepCalls_ = true;
 }
 
 } // namespace hostsim

@@ -107,7 +107,11 @@ public:
     std::deque<DialogEntry> dialogs;
     std::deque<Violation> violations;
 
-    CallEntry& addCall(CallEntry e);
+    /* A new entry at the end of the call log, numbered, for the caller to
+       fill in; while calls are not kept, a scratch entry instead. */
+    CallEntry& addCall();
+    /* Whether calls go into the log (kept until clear). */
+    void keepCalls(bool keep) { keepCalls_ = keep; }
     /* The entry as one decoded line, made when first asked for. */
     static const std::string& textOf(CallEntry& e);
     void addEdit(EditEntry e);
@@ -122,6 +126,8 @@ public:
 
 private:
     uint32_t seq_ = 0;
+    bool keepCalls_ = true;
+    CallEntry scratch_;
 };
 
 } // namespace hostsim

@@ -244,11 +244,25 @@ const char* hostsim_describe_document(int16_t id)
 namespace
 {
 
-void appendBytes(Bytes& out, const void* data, size_t size)
+/* Writes bytes one after the other into a buffer that only grows, so that
+   an image made again and again allocates nothing once it has its size. */
+class ImageWriter
 {
-    const uint8_t* p = static_cast<const uint8_t*>(data);
-    out.insert(out.end(), p, p + size);
-}
+public:
+    explicit ImageWriter(Bytes& buffer) : buffer_(buffer) {}
+    void put(const void* data, size_t size)
+    {
+        if (used_ + size > buffer_.size())
+            buffer_.resize(std::max(buffer_.size() * 2, used_ + size));
+        std::memcpy(buffer_.data() + used_, data, size);
+        used_ += size;
+    }
+    size_t used() const { return used_; }
+
+private:
+    Bytes& buffer_;
+    size_t used_ = 0;
+};
 
 } // namespace
 
@@ -257,26 +271,26 @@ const uint8_t* hostsim_document_image(int16_t id, size_t* size)
     static Bytes image;
     Engine& e = driver("hostsim_document_image");
     Document* doc = id > 0 ? e.document(id) : e.current();
-    image.clear();
+    ImageWriter out(image);
     if (doc) {
         /* Each record: scope, tag, key words, size, bytes; then the counters. */
         for (const auto& record : doc->store().records()) {
             const RecordId& rid = record.first;
             const uint32_t length = static_cast<uint32_t>(record.second.size());
-            appendBytes(image, &rid.scope, sizeof rid.scope);
-            appendBytes(image, &rid.tag, sizeof rid.tag);
-            appendBytes(image, rid.key.words.data(), sizeof(uint16_t) * rid.key.words.size());
-            appendBytes(image, &length, sizeof length);
-            appendBytes(image, record.second.data(), record.second.size());
+            out.put(&rid.scope, sizeof rid.scope);
+            out.put(&rid.tag, sizeof rid.tag);
+            out.put(rid.key.words.data(), sizeof(uint16_t) * rid.key.words.size());
+            out.put(&length, sizeof length);
+            out.put(record.second.data(), record.second.size());
         }
         for (const auto& counter : doc->store().counters()) {
-            appendBytes(image, &counter.first.first, sizeof counter.first.first);
-            appendBytes(image, &counter.first.second, sizeof counter.first.second);
-            appendBytes(image, &counter.second, sizeof counter.second);
+            out.put(&counter.first.first, sizeof counter.first.first);
+            out.put(&counter.first.second, sizeof counter.first.second);
+            out.put(&counter.second, sizeof counter.second);
         }
     }
     if (size)
-        *size = image.size();
+        *size = out.used();
     return image.data();
 }
 
@@ -536,6 +550,8 @@ const char* hostsim_call_log_text(void)
 }
 
 void hostsim_clear_call_log(void) { driver("hostsim_clear_call_log").log.calls.clear(); }
+
+void hostsim_keep_call_log(int keep) { driver("hostsim_keep_call_log").log.keepCalls(keep != 0); }
 
 namespace
 {

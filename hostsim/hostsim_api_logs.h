@@ -16,6 +16,9 @@ HOSTSIM_API int hostsim_call_log_entry(size_t index, hostsim_call* out);
 HOSTSIM_API size_t hostsim_call_count(const char* function);
 HOSTSIM_API const char* hostsim_call_log_text(void);
 HOSTSIM_API void hostsim_clear_call_log(void);
+/* 0: calls are no longer kept in the call log (a long run that never reads
+   it); 1, and after every reset: they are. */
+HOSTSIM_API void hostsim_keep_call_log(int keep);
 /* Finished edits in order, then the edits still open (outcome OPEN). */
 HOSTSIM_API size_t hostsim_edit_log_count(void);
 HOSTSIM_API int hostsim_edit_log_entry(size_t index, hostsim_edit* out);

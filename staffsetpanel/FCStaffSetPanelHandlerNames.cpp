@@ -2,7 +2,6 @@
    named staff set, in the expression category szSpecialCategoryName. */
 
 #include "document/FCCategoryDef.h"
-#include "document/FCCategoryDefs.h"
 #include "records/FCRecordField.h"
 #include "staffsetpanel/FCStaffSetPanelHandler.h"
 #include "document/FCTextExpressionDef.h"
@@ -28,22 +27,35 @@ constexpr const char* kMissingCategoryText[] = {
     "2. Create a duplicate of any category and name the duplicate '",
     "'.",
 };
+
+/* The category looked for by name, and its ID once found (-1 until then). */
+struct CategorySearch
+{
+    const char* pName;
+    int16_t id;
+};
+
+bool VisitCategory(__FCNoInciOther* pRecord, void* pContext)
+{
+    CategorySearch& search = *static_cast<CategorySearch*>(pContext);
+    const FCCategoryDef* pCategory = static_cast<const FCCategoryDef*>(pRecord);
+    FCString name;
+    pCategory->GetName(&name);
+    if (!name.IsEqualCString(search.pName))
+        return true;
+    search.id = pCategory->GetID();
+    return false;
+}
 } // namespace
 
 int16_t FCStaffSetPanelHandler::FindSpecialCategoryID()
 {
-    FCCategoryDefs categories;
-    categories.LoadAll();
-    for (int index = 0; index < categories.GetCount(); ++index) {
-        const FCCategoryDef* pCategory = categories.GetItemAt(index);
-        if (!pCategory)
-            continue;
-        FCString name;
-        pCategory->GetName(&name);
-        if (name.IsEqualCString(szSpecialCategoryName))
-            return pCategory->GetID();
-    }
-    return -1;
+    /* One scratch record walks the categories in item order, stopping at
+       the first of the name; no object is made per category. */
+    CategorySearch search{szSpecialCategoryName, -1};
+    FCCategoryDef scratch;
+    FCItemOrderLoader::Visit(&scratch, &VisitCategory, &search);
+    return search.id;
 }
 
 void FCStaffSetPanelHandler::BuildPrefixString(FCString* pString, int staffSet)

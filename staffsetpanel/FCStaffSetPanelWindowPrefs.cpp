@@ -22,17 +22,14 @@ std::unique_ptr<FCSettingsPair> LoadPair(const char* key, bool prefsFile)
     return std::unique_ptr<FCSettingsPair>(LoadQZOptionsPair(&keyString, prefsFile));
 }
 
-/* Stores a coordinate as a decimal integer, truncated toward zero and held
-   within the integer range (a stored 2147483647 is read back as 2^31). */
-bool SaveCoordinate(const char* key, float value)
+/* A coordinate as it is stored: a decimal integer, truncated toward zero
+   and held within the integer range (a stored 2147483647 is read back as
+   2^31). */
+void CoordinateText(float value, FCString* pText)
 {
-    FCString keyString(key);
     FCNumber whole;
     whole.SetFloat(value);
-    FCString text;
-    text.SetInteger(whole.GetInt());
-    FCSettingsPair pair(&keyString, &text);
-    return SaveQZOptionsPair(&pair, true);
+    pText->SetInteger(whole.GetInt());
 }
 
 } // namespace
@@ -52,8 +49,12 @@ void FCStaffSetPanelWindow::SaveUserPrefs()
     /* The position on screen now, not only the one of the last close. */
     if (WindowExists())
         StorePosition(false);
-    SaveCoordinate(kWindowXKey, GetStoredX());
-    SaveCoordinate(kWindowYKey, GetStoredY());
+    FCString xKey(kWindowXKey), yKey(kWindowYKey), x, y;
+    CoordinateText(GetStoredX(), &x);
+    CoordinateText(GetStoredY(), &y);
+    FCSettingsPair xPair(&xKey, &x), yPair(&yKey, &y);
+    FCSettingsPair* pairs[] = {&xPair, &yPair};
+    SaveQZOptionsPairs(pairs, 2, true);
 }
 
 void FCStaffSetPanelWindow::LoadQZPluginToolSettings()

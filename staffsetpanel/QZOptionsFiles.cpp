@@ -3,6 +3,7 @@
 #include <CoreFoundation/CoreFoundation.h>
 
 #include <memory>
+#include <vector>
 
 #include "strings/FCSettingsPairs.h"
 #include "strings/FCStrings.h"
@@ -68,21 +69,30 @@ FCSettingsPair* LoadQZOptionsPair(FCString* pKey, bool prefsFile)
     return pFound ? pFound->CreateCopy() : nullptr;
 }
 
-bool SaveQZOptionsPair(FCSettingsPair* pPair, bool prefsFile)
+bool SaveQZOptionsPair(FCSettingsPair* pPair, bool prefsFile) { return SaveQZOptionsPairs(&pPair, 1, prefsFile); }
+
+bool SaveQZOptionsPairs(FCSettingsPair* const* ppPairs, int count, bool prefsFile)
 {
-    if (!pPair)
+    if (!ppPairs || count <= 0)
         return false;
+    for (int i = 0; i < count; ++i)
+        if (!ppPairs[i])
+            return false;
     std::unique_ptr<FCSettingsPairs> pPairs = ReadPairs(prefsFile);
     std::unique_ptr<FCTextFileStream> pStream(CreateQZOptionsStreamObject(prefsFile));
     if (!pStream || !pStream->OpenReplace())
         return false;
-    bool written = true;
-    FCSettingsPair* pExisting = pPairs ? pPairs->FindKey(pPair->GetKey()) : nullptr;
-    if (pExisting)
-        pExisting->SetValue(pPair->GetValue());
-    if (pPairs)
-        written = pStream->WriteSettingsPairs(pPairs.get());
-    if (!pExisting)
+    /* Pairs whose key the file lacks go last, in the order given. */
+    std::vector<FCSettingsPair*> added;
+    for (int i = 0; i < count; ++i) {
+        FCSettingsPair* pExisting = pPairs ? pPairs->FindKey(ppPairs[i]->GetKey()) : nullptr;
+        if (pExisting)
+            pExisting->SetValue(ppPairs[i]->GetValue());
+        else
+            added.push_back(ppPairs[i]);
+    }
+    bool written = !pPairs || pStream->WriteSettingsPairs(pPairs.get());
+    for (FCSettingsPair* pPair : added)
         written = pStream->WriteSettingsPair(pPair) && written;
     if (!written) {
         pStream->Close();

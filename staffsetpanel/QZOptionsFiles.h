@@ -23,5 +23,8 @@ FCSettingsPair* LoadQZOptionsPair(FCString* pKey, bool prefsFile);
    only once its new content is on disk: false, with the old file whole, when
    that fails or no stream can be made. */
 bool SaveQZOptionsPair(FCSettingsPair* pPair, bool prefsFile);
+/* Stores several pairs as SaveQZOptionsPair stores one, in one replacement
+   of the file: the content is that of saving them one after another. */
+bool SaveQZOptionsPairs(FCSettingsPair* const* ppPairs, int count, bool prefsFile);
 
 #endif

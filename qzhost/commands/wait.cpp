@@ -11,9 +11,10 @@ Outcome RunWait(Session& session, const CommandArguments& args)
     long long milliseconds = 0;
     if (!check.Count(1) || !check.Integer(0, 0, 24LL * 3600 * 1000, milliseconds))
         return check.Error();
-    return AdvancePanelClock(session, milliseconds);
+    return LetTimePass(session, milliseconds);
 }
 
 } // namespace
 
-QZHOST_SESSION_COMMAND(wait, "wait", "wait MS", "advances the clock; timers that fall due fire in order", RunWait);
+QZHOST_SESSION_COMMAND(wait, "wait", "wait MS",
+                       "lets MS milliseconds pass on the clock; timers that fall due fire in order", RunWait);

@@ -146,16 +146,26 @@ Outcome AdvancePanelClock(Session& session, long long milliseconds)
     return Outcome::Done();
 }
 
+Outcome LetTimePass(Session& session, long long milliseconds)
+{
+    const Session::RealTimeWait& wait = session.GetRealTimeWait();
+    if (!wait || !session.PluginLoaded() || !session.Ui().qzui_advance_clock)
+        return AdvancePanelClock(session, milliseconds); /* which says what is missing */
+    wait(milliseconds);
+    return Outcome::Done();
+}
+
 std::vector<std::string> PanelRows(const Session& session, int window)
 {
     const std::vector<int> columns = CellColumns(session.Ui(), window);
-    std::vector<std::string> rows;
+    std::vector<std::string> rows(kPanelRows);
     for (int row = 0; row < kPanelRows; ++row) {
-        const std::vector<std::string> cells = RowCells(session.Ui(), window, row, columns);
-        std::string text;
-        for (size_t i = 0; i < cells.size(); ++i)
-            text += (i ? "|" : "") + cells[i];
-        rows.push_back(text);
+        std::string& text = rows[static_cast<size_t>(row)];
+        for (size_t i = 0; i < columns.size(); ++i) {
+            if (i)
+                text += '|';
+            session.Ui().AppendCellText(text, window, kPanelList, row, columns[i]);
+        }
     }
     return rows;
 }

@@ -55,6 +55,10 @@ std::vector<std::string> PanelRowCells(const Session& session, int window, int r
    order, in one plug-in call): the virtual clock of `wait` in a script, and
    real time in the terminal and the window, which move it as time passes. */
 Outcome AdvancePanelClock(Session& session, long long milliseconds);
+/* What `wait MS` does on the session's clock: the virtual clock moves at
+   once; where the session follows real time (Session::SetRealTimeWait), MS
+   milliseconds of it pass. */
+Outcome LetTimePass(Session& session, long long milliseconds);
 /* The nine rows of the list, each row's cells joined by '|'. */
 std::vector<std::string> PanelRows(const Session& session, int window);
 /* Controls of PanelControls() that are enabled, in that order. */

@@ -12,7 +12,7 @@
      failed expectation or a strict-mode finding, 2 for a command error.
      Findings still pending when the session ends (Finish) fail the run as
      well ("NAME:LINE: at the end the host reported: ..."); the window's
-     script ends with the window, which ends the session itself.
+     script finishes its runner when the window closes.
    - kRunPipedInput: `qzhost run` reading a pipe or a file. Each line is echoed
      after "> "; a problem prints "line N: problem" and the run goes on; the
      screen follows every line that changes something.

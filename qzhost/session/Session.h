@@ -55,6 +55,8 @@ public:
     using FileAsker = std::function<int(const FileDialogRecord&, std::string& path)>;
     /* Called for events the user should see at once (beeps, log lines). */
     using Notice = std::function<void(const std::string&)>;
+    /* Lets milliseconds of real time pass, the panel's clock following them. */
+    using RealTimeWait = std::function<void(long long)>;
 
     Session();
     ~Session();
@@ -117,6 +119,9 @@ public:
        cancelled). */
     void SetFileAsker(FileAsker asker) { _fileAsker = std::move(asker); }
     void SetNotice(Notice notice) { _notice = std::move(notice); }
+    /* How `wait` lets time pass: unset (scripts), the clock moves at once. */
+    void SetRealTimeWait(RealTimeWait wait) { _realTimeWait = std::move(wait); }
+    const RealTimeWait& GetRealTimeWait() const { return _realTimeWait; }
     /* A problem met while the user interface ran (an answer the alert or
        file dialog could not take, a file dialog left unanswered); empty when
        none. Cleared by reading. */
@@ -164,6 +169,7 @@ private:
     FileAsker _fileAsker;
     std::string _chosenPath; /* the last file dialog's path, kept for the plug-in */
     Notice _notice;
+    RealTimeWait _realTimeWait;
     std::string _actionProblem;
     size_t _violationsSeen = 0;
     int _pluginCalls = 0;

@@ -165,17 +165,30 @@ void ReprintAbovePrompt(Session& session)
     rl_forced_update_display();
 }
 
+/* When the clock last caught up with real time. */
+std::chrono::steady_clock::time_point gLastTick;
+
+/* The milliseconds of real time since the clock last caught up, 0 while
+   fewer than atLeast; the clock counts them as caught up. */
+long long TakeElapsed(long long atLeast)
+{
+    const auto now = std::chrono::steady_clock::now();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - gLastTick).count();
+    if (elapsed < atLeast)
+        return 0;
+    gLastTick = now;
+    return elapsed;
+}
+
 /* Fires the panel's timers that fell due in real time. A tick that changes
    what the panel shows (a refresh after undo, or after a change made by
    other means) prints the screen again, so that it is never left stale
    while the prompt waits. */
-void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
+void CatchUpClock(Session& session)
 {
-    const auto now = std::chrono::steady_clock::now();
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - last).count();
-    if (elapsed < kTickMilliseconds)
+    const long long elapsed = TakeElapsed(kTickMilliseconds);
+    if (!elapsed)
         return;
-    last = now;
     const uint64_t step = static_cast<uint64_t>(std::min<long long>(elapsed, kMaxCatchUpMilliseconds));
     if (session.PluginLoaded()) {
         const std::string before = PanelText(session);
@@ -186,6 +199,22 @@ void CatchUpClock(Session& session, std::chrono::steady_clock::time_point& last)
     session.TakeViolations();
     /* The engine logs every call; a long interactive session needs no history of timer ticks. */
     session.Host().hostsim_clear_call_log();
+}
+
+/* `wait MS` at the prompt: MS milliseconds of real time pass, the clock
+   following them tick by tick; the runner shows the screen after the line,
+   and a timer's strict-mode findings fail it. An interrupt cuts it short. */
+void WaitRealTime(Session& session, long long milliseconds)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (Clock::time_point now = Clock::now(); now < end && !gInterrupted; now = Clock::now()) {
+        const long long left = std::chrono::duration_cast<std::chrono::microseconds>(end - now).count();
+        timeval nap{0, static_cast<suseconds_t>(std::min<long long>(left, kTickMilliseconds * 1000))};
+        select(0, nullptr, nullptr, nullptr, &nap);
+        if (const long long elapsed = TakeElapsed(1))
+            AdvancePanelClock(session, elapsed);
+    }
 }
 
 /* Ctrl-C, a hang-up or a termination request end the session as quit does. */
@@ -217,8 +246,9 @@ void Run(Session& session)
     /* Alerts were asked at the prompt already. */
     session.SetNotice([&session](const std::string& line) { Screen::Event(session, line, true, std::cout); });
     CatchSignals();
+    session.SetRealTimeWait([&session](long long milliseconds) { WaitRealTime(session, milliseconds); });
     rl_callback_handler_install(kPrompt, OnLine);
-    auto last = std::chrono::steady_clock::now();
+    gLastTick = std::chrono::steady_clock::now();
     while (!gEnded && !gInterrupted) {
         fd_set input;
         FD_ZERO(&input);
@@ -230,12 +260,13 @@ void Run(Session& session)
         else if (ready < 0 && errno != EINTR)
             break;
         if (!gEnded && !gInterrupted)
-            CatchUpClock(session, last);
+            CatchUpClock(session);
     }
     rl_callback_handler_remove();
     session.SetAlertAsker(nullptr);
     session.SetFileAsker(nullptr);
     session.SetNotice(nullptr);
+    session.SetRealTimeWait(nullptr);
     gSession = nullptr;
 }
 

@@ -19,20 +19,31 @@ bool UiDriver::Resolve(const ModuleHost& host, std::string& missing)
 namespace
 {
 
-/* Reads a text through one of the driver's readers, which answer the full
-   length: most texts fit the first buffer, longer ones are read again. */
+/* Appends a text read through one of the driver's readers, which answer
+   the full length: most texts fit the first buffer, longer ones are read
+   again. */
 template <class Reader>
-std::string ReadText(Reader read)
+void AppendText(std::string& out, Reader read)
 {
     char first[256];
     const int length = read(first, static_cast<int>(sizeof first));
     if (length <= 0)
-        return std::string();
-    if (length < static_cast<int>(sizeof first))
-        return std::string(first);
+        return;
+    if (length < static_cast<int>(sizeof first)) {
+        out += first;
+        return;
+    }
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
     read(buffer.data(), length + 1);
-    return std::string(buffer.data());
+    out += buffer.data();
+}
+
+template <class Reader>
+std::string ReadText(Reader read)
+{
+    std::string text;
+    AppendText(text, read);
+    return text;
 }
 
 } // namespace
@@ -45,4 +56,9 @@ std::string UiDriver::ElementText(int window, int tag) const
 std::string UiDriver::CellText(int window, int tag, int row, int column) const
 {
     return ReadText([&](char* buf, int size) { return qzui_table_cell_text(window, tag, row, column, buf, size); });
+}
+
+void UiDriver::AppendCellText(std::string& out, int window, int tag, int row, int column) const
+{
+    AppendText(out, [&](char* buf, int size) { return qzui_table_cell_text(window, tag, row, column, buf, size); });
 }

@@ -33,6 +33,8 @@ struct UiDriver
     /* An element's text ("" when it has none). */
     std::string ElementText(int window, int tag) const;
     std::string CellText(int window, int tag, int row, int column) const;
+    /* Appends a cell's text to out, with no text made for the cell alone. */
+    void AppendCellText(std::string& out, int window, int tag, int row, int column) const;
 };
 
 #endif

@@ -153,13 +153,17 @@ int Run(Session& session, const std::string& script, std::ostream& out, std::ost
         [player start];
     }
     RunEvents(controller);
-    const int status = player ? [player status] : kExitOK;
     [player stop];
-    [player release];
     [controller stop];
     [controller release];
-    /* The plug-in's shut-down closes its windows: inside the pool. */
-    session.Finish();
+    /* The plug-in's shut-down closes its windows: inside the pool. A script
+       judges what the engine reports then, as its policy says. */
+    if (player)
+        [player finish];
+    else
+        session.Finish();
+    const int status = player ? [player status] : kExitOK;
+    [player release];
     [pool release];
     return status;
 }

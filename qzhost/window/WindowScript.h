@@ -20,7 +20,8 @@
        expect menu "MENU" "ITEM" "TITLE" enabled|disabled
 
    Failures are reported as `qzhost script` reports them: "FILE:LINE: ...",
-   status 1 for an expectation, 2 for a command error. */
+   status 1 for an expectation or a strict-mode finding (also one still
+   pending when the session ends), 2 for a command error. */
 
 #import <AppKit/AppKit.h>
 
@@ -48,6 +49,9 @@ class ScriptRunner;
 - (void)start;
 /* Drops the line waiting for its turn (the run is ending). */
 - (void)stop;
+/* Ends the session and judges what the engine found after the last line,
+   as `qzhost script` does. */
+- (void)finish;
 /* 0 while nothing failed. */
 - (int)status;
 /* The number of the last line run. */

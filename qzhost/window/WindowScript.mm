@@ -253,6 +253,11 @@ QZHOST_WINDOW_COMMAND(expect_menu, "expect menu", "expect menu \"MENU\" \"ITEM\"
     [NSObject cancelPreviousPerformRequestsWithTarget:self];
 }
 
+- (void)finish
+{
+    _pRunner->Finish();
+}
+
 - (int)status
 {
     return _pRunner->Status();

@@ -1,6 +1,7 @@
 /* A module with every entry point the host looks for, one of which crashes
-   (QZVALIDATE_CRASH) or never returns (QZVALIDATE_HANG). The rest answer as a
-   plug-in does. */
+   (QZVALIDATE_CRASH), never returns (QZVALIDATE_HANG) or, at shut-down,
+   leaves its own edit depth out of step with the host's
+   (QZVALIDATE_UNBALANCED_END). The rest answer as a plug-in does. */
 
 #include <signal.h>
 #include <stdint.h>
@@ -55,4 +56,9 @@ EXPORT void* FinaleExtensionInvoke(void* window)
     (void)window;
     return 0;
 }
+#if defined(QZVALIDATE_UNBALANCED_END)
+EXPORT int32_t FinaleEditDepth = 0;
+EXPORT void FinaleExtensionTerminate(void) { FinaleEditDepth = 1; }
+#else
 EXPORT void FinaleExtensionTerminate(void) {}
+#endif

@@ -288,9 +288,16 @@ bool ReadText(int layoutID, std::string* pText)
 
 std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
 {
-    pugi::xml_document doc;
-    if (!doc.load_buffer(text.data(), text.size())) return nullptr;
-    if (!NestingWithin(doc, kMaxNesting)) return nullptr;
+    /* The last document parsed is kept: a window opened again, the common
+       case, builds from it without parsing its layout anew. */
+    static std::string parsedText;
+    static pugi::xml_document doc;
+    static bool usable = false;
+    if (!usable || text != parsedText) {
+        parsedText = text;
+        usable = doc.load_buffer(text.data(), text.size()) && NestingWithin(doc, kMaxNesting);
+    }
+    if (!usable) return nullptr;
     pugi::xml_node window = FindWindow(doc.child("document"));
     pugi::xml_node contentView = Keyed(window, "view", "contentView");
     if (!window || !contentView) return nullptr;

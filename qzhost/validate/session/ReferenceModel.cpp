@@ -26,6 +26,22 @@ bool Contains(const std::vector<int>& values, int value)
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
+/* A row as the panel shows it: number, name, count, top and bottom staff. */
+std::string RowText(int row, const ModelRow& shown)
+{
+    std::string text = row == 0 ? "-" : std::to_string(row);
+    text.reserve(text.size() + shown.name.size() + shown.top.size() + shown.bottom.size() + 16);
+    text += '|';
+    text += shown.name;
+    text += '|';
+    text += shown.count < 1 ? "-" : std::to_string(shown.count);
+    text += '|';
+    text += shown.top;
+    text += '|';
+    text += shown.bottom;
+    return text;
+}
+
 } // namespace
 
 int ModelDocument::NameItem(int n, bool categoryExists) const
@@ -107,21 +123,9 @@ ModelRow ReferenceModel::Render(int row) const
     return shown;
 }
 
-std::string ReferenceModel::ShownRow(int row) const
-{
-    const ModelRow& shown = _shown[static_cast<size_t>(row)];
-    const std::string number = row == 0 ? "-" : std::to_string(row);
-    const std::string count = shown.count < 1 ? "-" : std::to_string(shown.count);
-    return number + "|" + shown.name + "|" + count + "|" + shown.top + "|" + shown.bottom;
-}
+std::string ReferenceModel::ShownRow(int row) const { return RowText(row, _shown[static_cast<size_t>(row)]); }
 
-std::string ReferenceModel::FreshRow(int row) const
-{
-    const ModelRow fresh = Render(row);
-    const std::string number = row == 0 ? "-" : std::to_string(row);
-    const std::string count = fresh.count < 1 ? "-" : std::to_string(fresh.count);
-    return number + "|" + fresh.name + "|" + count + "|" + fresh.top + "|" + fresh.bottom;
-}
+std::string ReferenceModel::FreshRow(int row) const { return RowText(row, Render(row)); }
 
 void ReferenceModel::RefreshAll()
 {

@@ -47,20 +47,34 @@ bool ParseDescription(const std::string& description, ModelNameExpression& out)
     return true;
 }
 
+/* A staff list (item 0: the score's) in slot order, read in one call
+   when it is of a usual length. */
+std::vector<ModelEntry> ReadStaffList(const HostEngine& host, uint16_t item, int16_t part)
+{
+    std::vector<hostsim_staff_entry> entries(64);
+    const size_t count = host.hostsim_staff_list(item, part, entries.data(), entries.size());
+    if (count > entries.size()) {
+        entries.resize(count);
+        entries.resize(host.hostsim_staff_list(item, part, entries.data(), entries.size()));
+    }
+    else {
+        entries.resize(count);
+    }
+    std::vector<ModelEntry> list;
+    list.reserve(entries.size());
+    for (const hostsim_staff_entry& entry : entries)
+        list.push_back(ModelEntry{entry.staff, entry.distance, entry.resize});
+    return list;
+}
+
 } // namespace
 
 DocumentReadout ReadDocument(const Session& session)
 {
     const HostEngine& host = session.Host();
     DocumentReadout readout;
-    for (int n = 1; n <= 8; ++n) {
-        const uint16_t item = qz::StaffSetItem(n);
-        std::vector<hostsim_staff_entry> entries(host.hostsim_staff_list(item, 0, nullptr, 0));
-        entries.resize(host.hostsim_staff_list(item, 0, entries.data(), entries.size()));
-        for (const hostsim_staff_entry& entry : entries)
-            readout.document.sets[static_cast<size_t>(n - 1)].push_back(
-                ModelEntry{entry.staff, entry.distance, entry.resize});
-    }
+    for (int n = 1; n <= 8; ++n)
+        readout.document.sets[static_cast<size_t>(n - 1)] = ReadStaffList(host, qz::StaffSetItem(n), 0);
     const int category = SpecialCategoryId(host);
     readout.categoryExists = category >= 0;
     const size_t count = host.hostsim_expression_count();
@@ -78,16 +92,7 @@ DocumentReadout ReadDocument(const Session& session)
     return readout;
 }
 
-std::vector<ModelEntry> ReadScoreList(const Session& session)
-{
-    const HostEngine& host = session.Host();
-    std::vector<hostsim_staff_entry> entries(host.hostsim_staff_list(0, 0, nullptr, 0));
-    entries.resize(host.hostsim_staff_list(0, 0, entries.data(), entries.size()));
-    std::vector<ModelEntry> score;
-    for (const hostsim_staff_entry& entry : entries)
-        score.push_back(ModelEntry{entry.staff, entry.distance, entry.resize});
-    return score;
-}
+std::vector<ModelEntry> ReadScoreList(const Session& session) { return ReadStaffList(session.Host(), 0, 0); }
 
 std::string DisplayStaffName(const std::string& caretText)
 {
@@ -155,6 +160,15 @@ std::vector<uint8_t> DocumentImage(const Session& session)
     size_t size = 0;
     const uint8_t* bytes = session.Host().hostsim_document_image(0, &size);
     return bytes ? std::vector<uint8_t>(bytes, bytes + size) : std::vector<uint8_t>();
+}
+
+bool SameImage(const Session& session, const std::vector<uint8_t>& image)
+{
+    size_t size = 0;
+    const uint8_t* bytes = session.Host().hostsim_document_image(0, &size);
+    if (!bytes)
+        return image.empty();
+    return size == image.size() && (size == 0 || std::memcmp(bytes, image.data(), size) == 0);
 }
 
 std::string ImageFingerprint(const std::vector<uint8_t>& image)

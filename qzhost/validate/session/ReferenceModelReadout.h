@@ -42,6 +42,8 @@ std::string FirstStaffSetDifference(const DocumentReadout& got, const DocumentRe
 
 /* The current document's image and a short fingerprint of it. */
 std::vector<uint8_t> DocumentImage(const Session& session);
+/* True when the current document's image is the given one. */
+bool SameImage(const Session& session, const std::vector<uint8_t>& image);
 std::string ImageFingerprint(const std::vector<uint8_t>& image);
 
 #endif

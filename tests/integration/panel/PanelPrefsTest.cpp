@@ -121,6 +121,17 @@ TEST_F(PanelPrefs, StoredCoordinatesAreWrittenTruncatedTowardZero)
     EXPECT_EQ("QZSTAFFSETP_WINDOWX=99\nQZSTAFFSETP_WINDOWY=0\n", ReadFile(PrefsFile()));
 }
 
+TEST_F(PanelPrefs, BothCoordinatesAreSavedAsIfOneAfterTheOther)
+{
+    WriteFile(PrefsFile(), "OTHER=1\nqzstaffsetp_windowy=7\n");
+    PluginCall("save", [] {
+        FCStaffSetPanelWindow window(nullptr);
+        window.SetRestorePositionOnlyData(5.0f, 6.0f);
+        window.SaveUserPrefs();
+    });
+    EXPECT_EQ("OTHER=1\nqzstaffsetp_windowy=6\nQZSTAFFSETP_WINDOWX=5\n", ReadFile(PrefsFile()));
+}
+
 /* 2147483647 read as a float is 2^31, one beyond the integer range. */
 TEST_F(PanelPrefs, PositionsAtTheEndsOfTheIntegerRangeAreWrittenBackUnchanged)
 {

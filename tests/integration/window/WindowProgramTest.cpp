@@ -204,3 +204,13 @@ TEST(WindowProgram, ScriptFailuresNameTheLineAndStopThePlay)
         EXPECT_FALSE(fs::exists(folder.File("after.txt"))) << c.script;
     }
 }
+
+TEST(WindowProgram, FindingsPendingWhenTheSessionEndsFailTheScript)
+{
+    TempFolder folder("qzwindow");
+    WindowRun run(folder, "wait 10\n", {std::string("QZ_PLUGIN=") + QZTEST_UNBALANCED_END_MODULE});
+    ASSERT_TRUE(run.Started());
+    EXPECT_EQ(run.Wait(), 1) << run.Errors();
+    EXPECT_NE(run.Errors().find("window.qzs:1: at the end the host reported: plug-in edit depth 1"), std::string::npos)
+        << run.Errors();
+}

@@ -344,4 +344,20 @@ TEST_F(HostStateTest, CallLogDecodesRecordCalls)
     EXPECT_EQ(hostsim_call_count("FX_LoadEData"), 1u);
 }
 
+TEST_F(HostStateTest, CallLogCanStopKeepingCallsUntilTheNextReset)
+{
+    hostsim_clear_call_log();
+    int16_t key[3] = {0, 3, 0};
+    uint8_t buf[24];
+    uint32_t size = 24;
+    hostsim_keep_call_log(0);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(FX_LoadEData(SOIu, key, buf, &size, V19)) << "the calls themselves still work";
+    EXPECT_EQ(hostsim_call_log_count(), 0u);
+    hostsim_reset();
+    hostsim_new_document(seed());
+    ASSERT_TRUE(FX_LoadEData(SOIu, key, buf, &size, V19));
+    EXPECT_EQ(hostsim_call_log_count(), 1u);
+}
+
 } // namespace

@@ -609,6 +609,20 @@ TEST_F(QzhostProgram, TerminalRunsThePanelsTimersWhileThePromptWaits)
     EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
 }
 
+TEST_F(QzhostProgram, TerminalWaitLetsRealTimePass)
+{
+    Terminal terminal("test", folder);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("qzhost> ")) << terminal.Screen();
+    ASSERT_TRUE(terminal.Commands({"invoke"})) << terminal.Screen();
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(terminal.Commands({"wait 700"})) << terminal.Screen();
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(700));
+    terminal.Keys("quit\r");
+    EXPECT_EQ(terminal.ExitStatus(), 0) << terminal.Screen();
+    EXPECT_EQ(terminal.Screen().find("error:"), std::string::npos) << terminal.Screen();
+}
+
 TEST_F(QzhostProgram, TerminalPrintsTheScreenAgainWhenATickChangesThePanelKeepingTheTypedLine)
 {
     Terminal terminal("test", folder);
