@@ -53,10 +53,32 @@ id ItemOf(NSOutlineView* pOutline, FCTreeNode* pNode)
     return item;
 }
 
-/* The node of an item; null once the node is gone. */
+/* The node of an item the data source has just handed out (its node is
+   alive). */
 FCTreeNode* NodeOf(id item)
 {
     return item ? FCTreeNode::_NodeFromHandle([QZ_AS(NSValue, item) pointerValue]) : nullptr;
+}
+
+/* The node under pUnder whose handle is the given one, found without reading
+   the handle: a row the outline still shows may stand for a node that has
+   just been deleted, whose handle is gone with it. */
+FCTreeNode* NodeWithHandle(FCTreeNode* pUnder, const void* handle)
+{
+    for (int i = 0; i < pUnder->GetCount(); ++i) {
+        FCTreeNode* pChild = pUnder->GetChildAt(i);
+        if (pChild->_GetHandle() == handle) return pChild;
+        if (FCTreeNode* pFound = NodeWithHandle(pChild, handle)) return pFound;
+    }
+    return nullptr;
+}
+
+/* The node of a row the outline shows; null once the node is gone. */
+FCTreeNode* NodeAtRow(NSOutlineView* pOutline, NSInteger row)
+{
+    FCCtrlTree* pTree = TreeOf(pOutline);
+    id item = row >= 0 ? [pOutline itemAtRow:row] : nil;
+    return pTree && item ? NodeWithHandle(pTree->_GetRoot(), [QZ_AS(NSValue, item) pointerValue]) : nullptr;
 }
 
 /* A node of the outline's tree that is still attached to it. */
@@ -71,18 +93,15 @@ FCTreeNode* ParentOf(FCCtrlTree* pTree, FCTreeNode* pNode)
     FCTreeNode* pParent = pNode->GetParent();
     return pParent == pTree->_GetRoot() ? nullptr : pParent;
 }
-FCTreeNode* SelectedNode(NSOutlineView* pOutline)
-{
-    NSInteger row = [pOutline selectedRow];
-    return row >= 0 ? NodeOf([pOutline itemAtRow:row]) : nullptr;
-}
+FCTreeNode* SelectedNode(NSOutlineView* pOutline) { return NodeAtRow(pOutline, [pOutline selectedRow]); }
 
 /* Runs a change of the outline's rows (a reload, an expansion) with the
    selection kept on its node; GNUstep drops the selection on such changes.
    The change itself reports nothing; a selected node that is no longer shown
-   loses the selection, which is reported. */
+   (or a deleted one) loses the selection, which is reported. */
 void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutline, SEL change, id argument)
 {
+    const bool hadSelection = [pOutline selectedRow] >= 0;
     FCTreeNode* pSelected = SelectedNode(pOutline);
     id controller = (id)pBridge->_GetController();
     NSNotificationCenter* pCenter = [NSNotificationCenter defaultCenter];
@@ -99,7 +118,7 @@ void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutlin
                 selector:@selector(outlineViewSelectionChange:)
                     name:NSOutlineViewSelectionDidChangeNotification
                   object:pOutline];
-    if (pSelected && now < 0) pBridge->Notify_HandleCommand(static_cast<int>([pOutline tag]));
+    if (hadSelection && now < 0) pBridge->Notify_HandleCommand(static_cast<int>([pOutline tag]));
 }
 } // namespace
 
@@ -155,8 +174,7 @@ void _FCWindowController_cocoa::OutlineViewRefreshData(int controlID)
 FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int controlID)
 {
     NSOutlineView* pOutline = Outline(this, controlID);
-    NSInteger row = pOutline ? [pOutline selectedRow] : -1;
-    FCTreeNode* pNode = row >= 0 ? NodeOf([pOutline itemAtRow:row]) : nullptr;
+    FCTreeNode* pNode = pOutline ? SelectedNode(pOutline) : nullptr;
     return IsKnown(pOutline, pNode) ? pNode : nullptr;
 }
 

@@ -26,11 +26,13 @@ namespace fs = std::filesystem;
 namespace
 {
 
-/* One run of the window mode on the test document, playing a script. */
+/* One run of the window mode on a document (the test document unless
+   named), playing a script. */
 class WindowRun
 {
 public:
-    WindowRun(const TempFolder& folder, const std::string& script, const std::vector<std::string>& environment = {})
+    WindowRun(const TempFolder& folder, const std::string& script, const std::vector<std::string>& environment = {},
+              const char* document = "test")
         : _err(folder.File("stderr.txt"))
     {
         const std::string file = folder.File("window.qzs");
@@ -49,7 +51,7 @@ public:
             dup2(none, STDIN_FILENO);
             dup2(none, STDOUT_FILENO);
             dup2(err, STDERR_FILENO);
-            execl(QZHOST_PROGRAM, QZHOST_PROGRAM, "run", "--window", "--script", file.c_str(), "test",
+            execl(QZHOST_PROGRAM, QZHOST_PROGRAM, "run", "--window", "--script", file.c_str(), document,
                   static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -136,6 +138,18 @@ TEST(WindowProgram, QuitInTheMenuEndsTheRunAndTerminatesThePlugin)
     EXPECT_EQ(run.Errors().find("window.qzs:"), std::string::npos) << run.Errors();
     EXPECT_FALSE(fs::exists(folder.File("after.txt"))) << "the run ended at Quit";
     ExpectPanelPositionSaved(folder);
+}
+
+TEST(WindowProgram, TheDemoWithThePanelOpenLeavesStandardErrorEmpty)
+{
+    TempFolder folder("qzwindow");
+    WindowRun run(folder,
+                  "prefs " + folder.File("prefs") +
+                      "\nwait 300\nmenu \"Plug-ins\" \"QZ Staff Set Panel...\"\nrow 2\nwait 300\nclose\nwait 300\n",
+                  {}, "demo");
+    ASSERT_TRUE(run.Started());
+    EXPECT_EQ(run.Wait(), 0);
+    EXPECT_EQ(run.Errors(), "");
 }
 
 TEST(WindowProgram, TerminationSignalsEndTheRunCleanly)
