@@ -50,8 +50,8 @@ protected:
     ProgramRun Qzhost(const std::string& arguments, const std::string& input = "", const std::string& environment = "")
     {
         Write("stdin.txt", input);
-        return RunProgram("cd '" + folder.string() + "' && env " + environment + " '" QZHOST_PROGRAM "' " + arguments +
-                          " < stdin.txt");
+        return RunProgram("cd '" + folder.string() + "' && env " + environment + " '" + QZHOST_PROGRAM + "' " +
+                          arguments + " < stdin.txt");
     }
 
     ProgramRun Script(const std::string& text)
