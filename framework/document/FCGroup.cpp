@@ -7,6 +7,8 @@
 #include "common/qz_host_versions.h"
 #include "document/FCSystemStaff.h"
 #include "document/FCSystemStaves.h"
+#include "document/FCTextBlock.h"
+#include "strings/FCString.h"
 #include "core/FinaleVersion.h"
 
 namespace
@@ -74,3 +76,16 @@ bool FCGroup::ContainsStaff(int staff) const
     const int index = IndexOfStaff(staves, staff);
     return index >= first && index <= last;
 }
+
+FCString* FCGroup::_CreateNameString(int16_t block)
+{
+    FCString* pString = nullptr;
+    FCTextBlock textBlock;
+    if (block != 0 && textBlock.Load(static_cast<uint16_t>(block)))
+        pString = textBlock.CreateRawTextString();
+    return pString ? pString : new FCString();
+}
+
+FCString* FCGroup::CreateFullNameString() const { return _CreateNameString(GetFullNameID()); }
+
+FCString* FCGroup::CreateAbbreviatedNameString() const { return _CreateNameString(GetAbbreviatedNameID()); }

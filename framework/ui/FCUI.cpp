@@ -1,6 +1,9 @@
 #include "ui/FCUI.h"
 
+#include <cctype>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 #include "document/FCFontInfo.h"
 #include "document/FCStaff.h"
@@ -56,6 +59,27 @@ struct TextArgument
         pointer = &text;
     }
 };
+
+/* The UTF-8 text of a string (empty for null). */
+std::string UTF8Of(const FCString* pString)
+{
+    if (!pString) return std::string();
+    FCString copy(*pString);
+    const char* text = copy.GetUTF8String();
+    return text ? std::string(text) : std::string();
+}
+
+/* Whether the path ends with the extension, letters of either case alike. */
+bool HasExtension(const std::string& path, const std::string& extension)
+{
+    if (path.size() < extension.size()) return false;
+    const size_t start = path.size() - extension.size();
+    for (size_t i = 0; i < extension.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(path[start + i])) !=
+            std::tolower(static_cast<unsigned char>(extension[i])))
+            return false;
+    return true;
+}
 
 /* Suspends window shading for as long as it lives. */
 struct ShadingSuspension
@@ -268,6 +292,38 @@ bool FCUI::TextToClipboardUTF8(const char* text) { return _cocoa.TextToClipboard
 void FCUI::GetDecimalSeparator(FCString* pString) { _cocoa.GetDecimalSeparator(pString); }
 bool FCUI::DisplayWebURL(const FCString* pURL) { return _cocoa.DisplayWebURL(pURL); }
 bool FCUI::DisplayShellFolder(const FCString* pPath) { return _cocoa.DisplayShellFolder(pPath); }
+
+bool FCUI::DisplaySaveFileDialog(const FCString* pTitle, const FCString* pSuggestedName, const FCString* pExtension,
+                                 FCString* pResult)
+{
+    return _ChooseFile(true, pTitle, pSuggestedName, pExtension, pResult);
+}
+
+bool FCUI::DisplayOpenFileDialog(const FCString* pTitle, const FCString* pExtension, FCString* pResult)
+{
+    return _ChooseFile(false, pTitle, nullptr, pExtension, pResult);
+}
+
+bool FCUI::_ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
+                       FCString* pResult)
+{
+    if (!pResult) return false;
+    FCString chosen;
+    {
+        ShadingSuspension suspension;
+        if (!_cocoa.ChooseFile(save, pTitle, pName, pExtension, &chosen)) return false;
+    }
+    std::string path = UTF8Of(&chosen);
+    if (path.empty()) return false;
+    const std::string extension = UTF8Of(pExtension);
+    if (save && !HasExtension(path, extension)) path += extension;
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::u8path(path), ignored);
+    if (!absolute.empty()) path = absolute.u8string();
+    pResult->SetUTF8String(path.c_str());
+    return true;
+}
+
 void FCUI::StartPerformanceTimer() { _cocoa.StartPerformanceTimer(); }
 void FCUI::StopPerformanceTimer() { _cocoa.StopPerformanceTimer(); }
 double FCUI::ReturnPerformanceTiming() const { return _cocoa.ReturnPerformanceTiming(); }

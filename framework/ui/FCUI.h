@@ -160,6 +160,16 @@ public:
     void GetDecimalSeparator(FCString* pString);
     bool DisplayWebURL(const FCString* pURL);
     bool DisplayShellFolder(const FCString* pPath);
+
+    /* Asks the user for a file to write. pTitle: dialog title; pSuggestedName:
+       proposed file name (may be null); pExtension: e.g. ".json" (appended
+       when the chosen name lacks it, in any case). Returns false on cancel;
+       on true pResult holds the full path. */
+    bool DisplaySaveFileDialog(const FCString* pTitle, const FCString* pSuggestedName, const FCString* pExtension,
+                               FCString* pResult);
+    /* Asks the user for an existing file to read, of the extension (may be
+       null); same conventions, the path taken as chosen. */
+    bool DisplayOpenFileDialog(const FCString* pTitle, const FCString* pExtension, FCString* pResult);
     void StartPerformanceTimer();
     void StopPerformanceTimer();
     double ReturnPerformanceTiming() const;
@@ -171,6 +181,10 @@ private:
     int _ShowAlert(int kind, const FCString* pMessage, const FCString* pTitle);
     /* The selection dialog of a host kind. */
     unsigned short _SelectionDialog(int kind, unsigned short id);
+    /* Both file dialogs: the platform's answer, the extension appended to a
+       file to save, a relative path made absolute. */
+    bool _ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
+                     FCString* pResult);
     /* Redraws the host's current region (false when the host gives none). */
     bool _RedrawCurrentRegion();
 };

@@ -6,7 +6,8 @@ class FCString;
 
 /* The platform half of FCUI: what the platform itself shows or answers
  * (alert panels, the beep, the font panel, fonts, the pasteboard, the
- * locale, the web browser and file viewer, the clock, the main menu).
+ * locale, the web browser and file viewer, the file dialogs, the clock,
+ * the main menu).
  *
  * Two implementations share this declaration: the Cocoa one and a headless
  * one that hands everything to the driver (qzui_driver.h). Neither throws;
@@ -57,6 +58,13 @@ public:
     /* Reveals the file or folder in the file viewer; false when the path
        cannot be made into a file address. */
     bool DisplayShellFolder(const FCString* pPath);
+
+    /* Asks the user for a file to write (save) or to read: the dialog's
+       title, the proposed name (save only; may be null) and the extension
+       (may be null). False on cancel; on true pPath holds the path as the
+       user or the driver chose it. */
+    bool ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
+                    FCString* pPath);
 
     void StartPerformanceTimer();
     void StopPerformanceTimer();

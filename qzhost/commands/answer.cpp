@@ -17,4 +17,5 @@ Outcome RunAnswer(Session& session, const CommandArguments& args)
 
 } // namespace
 
-QZHOST_SESSION_COMMAND(answer, "answer", "answer yes|no|ok|cancel", "queues the answer to the next alert", RunAnswer);
+QZHOST_SESSION_COMMAND(answer, "answer", "answer yes|no|ok|cancel",
+                       "queues the answer to the next alert (cancel: also to a file dialog)", RunAnswer);

@@ -2,6 +2,7 @@
 
 #include "qzhost/session/CommandSupport.h"
 #include "qzhost/session/Session.h"
+#include "qzhost/session/StaffGroups.h"
 #include "qzhost/session/StaffNames.h"
 
 #include <algorithm>
@@ -37,22 +38,11 @@ std::string StaffLabel(Session& session, int16_t staff)
     return std::to_string(staff) + " " + StaffNames::Shown(session.Host(), staff);
 }
 
-/* The staves of a staff list (item 0: the score's own order): one per line
-   with its distance, or wrapped in a few lines. */
-void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, std::ostream& out)
+/* Labels joined by " | ", in lines of about 92 columns, each indented. */
+void PrintWrapped(const std::vector<std::string>& labels, std::ostream& out)
 {
-    std::vector<hostsim_staff_entry> entries(session.Host().hostsim_staff_list(item, part, nullptr, 0));
-    entries.resize(session.Host().hostsim_staff_list(item, part, entries.data(), entries.size()));
-    if (entries.empty())
-        out << "    (no staves)\n";
     std::string line;
-    for (const hostsim_staff_entry& entry : entries) {
-        const std::string label = StaffLabel(session, entry.staff);
-        if (detailed) {
-            out << "    " << label << std::string(Columns(label) < 28 ? 28 - Columns(label) : 1, ' ') << "distance "
-                << entry.distance << "\n";
-            continue;
-        }
+    for (const std::string& label : labels) {
         if (!line.empty() && Columns(line) + Columns(label) > 92) {
             out << "    " << line << "\n";
             line.clear();
@@ -61,6 +51,38 @@ void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, s
     }
     if (!line.empty())
         out << "    " << line << "\n";
+}
+
+/* The staves of a staff list (item 0: the score's own order): one per line
+   with its distance, or wrapped in a few lines. */
+void PrintStaves(Session& session, uint16_t item, int16_t part, bool detailed, std::ostream& out)
+{
+    std::vector<hostsim_staff_entry> entries(session.Host().hostsim_staff_list(item, part, nullptr, 0));
+    entries.resize(session.Host().hostsim_staff_list(item, part, entries.data(), entries.size()));
+    if (entries.empty())
+        out << "    (no staves)\n";
+    std::vector<std::string> labels;
+    for (const hostsim_staff_entry& entry : entries) {
+        const std::string label = StaffLabel(session, entry.staff);
+        if (detailed)
+            out << "    " << label << std::string(Columns(label) < 28 ? 28 - Columns(label) : 1, ' ') << "distance "
+                << entry.distance << "\n";
+        else
+            labels.push_back(label);
+    }
+    PrintWrapped(labels, out);
+}
+
+/* The score's staff groups (nothing for a score without any). */
+void PrintGroups(Session& session, std::ostream& out)
+{
+    std::vector<std::string> labels;
+    for (const StaffGroup& group : StaffGroups::Read(session.Host()))
+        labels.push_back(StaffGroups::Describe(group));
+    if (labels.empty())
+        return;
+    out << "  groups:\n";
+    PrintWrapped(labels, out);
 }
 
 /* What an alert asks the user to do, as a command of qzhost. */
@@ -134,6 +156,8 @@ void View(Session& session, bool detailed, std::ostream& out)
     if (view.displayedStaffSet == 0) {
         out << "all staves\n";
         PrintStaves(session, 0, part, detailed, out);
+        if (part == 0)
+            PrintGroups(session, out);
         return;
     }
     out << "staff set " << view.displayedStaffSet << "\n";

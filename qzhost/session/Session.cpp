@@ -53,6 +53,7 @@ const char* AnswerWord(int answer)
     case kAnswerCancel: return "cancel";
     case kAnswerYes: return "yes";
     case kAnswerNo: return "no";
+    case kAnswerFile: return "file";
     default: return "?";
     }
 }
@@ -121,6 +122,7 @@ bool Session::LoadPlugin(const std::string& path, std::string& error)
         _ui.qzui_set_alert_callback(&Session::OnAlert, this);
         _ui.qzui_set_beep_callback(&Session::OnBeep, this);
         _ui.qzui_set_log_callback(&Session::OnLog, this);
+        _ui.qzui_set_file_callback(&Session::OnFileDialog, this);
     }
     else {
         _ui = UiDriver();
@@ -185,7 +187,7 @@ int Session::AnswerAlert(const AlertRecord& alert)
 {
     const int byDefault = alert.buttons.empty() ? kAnswerOK : AnswerForButton(alert.buttons.front());
     if (!_answers.empty()) {
-        const int answer = _answers.front();
+        const int answer = _answers.front().code;
         _answers.pop_front();
         for (const std::string& button : alert.buttons)
             if (AnswerForButton(button) == answer)
@@ -212,6 +214,56 @@ int Session::OnAlert(void* context, int kind, const char* title, const char* mes
     session->_alerts.push_back(alert);
     session->Event("alert \"" + alert.title + "\" answered " + AnswerWord(alert.answer));
     return alert.answer;
+}
+
+int Session::AnswerFileDialog(const FileDialogRecord& dialog, std::string& path)
+{
+    if (!_answers.empty()) {
+        const QueuedAnswer answer = _answers.front();
+        _answers.pop_front();
+        if (answer.code == kAnswerFile) {
+            path = answer.path;
+            return QZUI_FILE_CHOSEN;
+        }
+        if (answer.code != kAnswerCancel)
+            NoteFileProblem(dialog, std::string("cannot take the answer '") + AnswerWord(answer.code) + "'");
+        return QZUI_FILE_CANCEL;
+    }
+    if (_fileAsker)
+        return _fileAsker(dialog, path);
+    NoteFileProblem(dialog, "had no answer");
+    return QZUI_FILE_CANCEL;
+}
+
+void Session::NoteFileProblem(const FileDialogRecord& dialog, const std::string& problem)
+{
+    /* The first problem of a command is the one reported. */
+    if (_actionProblem.empty())
+        _actionProblem =
+            "the file dialog \"" + dialog.title + "\" " + problem + " (answer file \"PATH\" or answer cancel)";
+}
+
+int Session::OnFileDialog(void* context, int what, const char* title, const char* name, const char* extension,
+                          const char** path)
+{
+    auto* session = static_cast<Session*>(context);
+    FileDialogRecord dialog;
+    dialog.save = what == QZUI_FILE_SAVE;
+    dialog.title = title ? title : "";
+    dialog.name = name ? name : "";
+    dialog.extension = extension ? extension : "";
+    std::string chosen;
+    const int answer = session->AnswerFileDialog(dialog, chosen);
+    std::string event = std::string(dialog.save ? "save" : "open") + " file dialog \"" + dialog.title + "\" ";
+    if (answer == QZUI_FILE_CHOSEN) {
+        session->_chosenPath = session->ResolvePath(chosen);
+        *path = session->_chosenPath.c_str();
+        event += "answered \"" + session->_chosenPath + "\"";
+    }
+    else
+        event += answer == QZUI_FILE_ASK_USER ? "shown" : "cancelled";
+    session->Event(event);
+    return answer;
 }
 
 void Session::OnBeep(void* context)

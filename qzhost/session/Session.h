@@ -23,7 +23,8 @@ enum AlertAnswer
     kAnswerOK = 0,
     kAnswerCancel = 1,
     kAnswerYes = 2,
-    kAnswerNo = 3
+    kAnswerNo = 3,
+    kAnswerFile = 4 /* a path, for a file dialog */
 };
 
 struct AlertRecord
@@ -35,11 +36,23 @@ struct AlertRecord
     int answer = kAnswerOK;
 };
 
+/* A file dialog of the plug-in: a file to write or to read. */
+struct FileDialogRecord
+{
+    bool save = true;
+    std::string title;
+    std::string name; /* the proposed file name, "" when none */
+    std::string extension;
+};
+
 class Session
 {
 public:
     /* Asks the user an alert's question; returns an answer code. */
     using AlertAsker = std::function<int(const AlertRecord&)>;
+    /* Asks the user for a file: QZUI_FILE_CHOSEN with the path set,
+       QZUI_FILE_CANCEL, or QZUI_FILE_ASK_USER (the plug-in's own panel). */
+    using FileAsker = std::function<int(const FileDialogRecord&, std::string& path)>;
     /* Called for events the user should see at once (beeps, log lines). */
     using Notice = std::function<void(const std::string&)>;
 
@@ -93,14 +106,20 @@ public:
     std::string PreferencesFolder() const;
 
     /* Alerts, beeps, log. */
-    void QueueAnswer(int answer) { _answers.push_back(answer); }
+    void QueueAnswer(int answer) { _answers.push_back({answer, std::string()}); }
+    /* The path (as given) that answers the next file dialog. */
+    void QueueFileAnswer(const std::string& path) { _answers.push_back({kAnswerFile, path}); }
     std::deque<AlertRecord>& RecordedAlerts() { return _alerts; }
     int Beeps() const { return _beeps; }
     const std::vector<std::string>& EventLog() const { return _events; }
     void SetAlertAsker(AlertAsker asker) { _asker = std::move(asker); }
+    /* Without one, a file dialog with no queued answer is a problem (and
+       cancelled). */
+    void SetFileAsker(FileAsker asker) { _fileAsker = std::move(asker); }
     void SetNotice(Notice notice) { _notice = std::move(notice); }
-    /* A problem met while the user interface ran (an answer the alert
-       could not take); empty when none. Cleared by reading. */
+    /* A problem met while the user interface ran (an answer the alert or
+       file dialog could not take, a file dialog left unanswered); empty when
+       none. Cleared by reading. */
     std::string TakeActionProblem();
 
     /* Strict-mode findings of the engine since the last call, one per line. */
@@ -113,9 +132,13 @@ public:
 private:
     static int OnAlert(void* context, int kind, const char* title, const char* message, const char* const* buttons,
                        int count);
+    static int OnFileDialog(void* context, int what, const char* title, const char* name, const char* extension,
+                            const char** path);
     static void OnBeep(void* context);
     static void OnLog(void* context, const char* line);
     int AnswerAlert(const AlertRecord& alert);
+    int AnswerFileDialog(const FileDialogRecord& dialog, std::string& path);
+    void NoteFileProblem(const FileDialogRecord& dialog, const std::string& problem);
     void Event(const std::string& line);
 
     ModuleHost _modules;
@@ -128,11 +151,18 @@ private:
     std::string _menuText;
     std::string _workFolder; /* a temporary folder owned by the session, or "" */
     bool _filesInWorkFolder = false;
-    std::deque<int> _answers;
+    struct QueuedAnswer
+    {
+        int code;
+        std::string path; /* kAnswerFile */
+    };
+    std::deque<QueuedAnswer> _answers;
     std::deque<AlertRecord> _alerts;
     std::vector<std::string> _events;
     int _beeps = 0;
     AlertAsker _asker;
+    FileAsker _fileAsker;
+    std::string _chosenPath; /* the last file dialog's path, kept for the plug-in */
     Notice _notice;
     std::string _actionProblem;
     size_t _violationsSeen = 0;
@@ -143,7 +173,7 @@ private:
 
 /* The code of an alert button's title ("Ok", "Cancel", "Yes", "No"); -1 when unknown. */
 int AnswerForButton(const std::string& title);
-/* The word for an answer code: "ok", "cancel", "yes", "no". */
+/* The word for an answer code: "ok", "cancel", "yes", "no", "file". */
 const char* AnswerWord(int answer);
 
 #endif

@@ -108,6 +108,26 @@ int AskAlert(const AlertRecord& alert)
     }
 }
 
+/* Asks for a file at the prompt; an empty answer (or the end of input)
+   cancels. */
+int AskFile(const FileDialogRecord& dialog, std::string& path)
+{
+    std::cout << "\n+-- " << dialog.title << "\n|   " << (dialog.save ? "a file to write" : "a file to read");
+    if (!dialog.extension.empty())
+        std::cout << " (" << dialog.extension << ")";
+    if (!dialog.name.empty())
+        std::cout << ", proposed name \"" << dialog.name << "\"";
+    std::cout << "\n+--" << std::endl;
+    char* line = readline("path (empty: cancel): ");
+    if (!line)
+        return QZUI_FILE_CANCEL;
+    path = line;
+    std::free(line);
+    path.erase(0, path.find_first_not_of(' '));
+    path.erase(path.find_last_not_of(' ') + 1);
+    return path.empty() ? QZUI_FILE_CANCEL : QZUI_FILE_CHOSEN;
+}
+
 void OnLine(char* text)
 {
     rl_callback_handler_remove();
@@ -193,6 +213,7 @@ void Run(Session& session)
     rl_readline_name = "qzhost";
     rl_attempted_completion_function = Complete;
     session.SetAlertAsker(AskAlert);
+    session.SetFileAsker(AskFile);
     /* Alerts were asked at the prompt already. */
     session.SetNotice([&session](const std::string& line) { Screen::Event(session, line, true, std::cout); });
     CatchSignals();
@@ -213,6 +234,7 @@ void Run(Session& session)
     }
     rl_callback_handler_remove();
     session.SetAlertAsker(nullptr);
+    session.SetFileAsker(nullptr);
     session.SetNotice(nullptr);
     gSession = nullptr;
 }

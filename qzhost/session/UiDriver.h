@@ -19,7 +19,7 @@ class ModuleHost;
     X(qzui_table_selected_row) X(qzui_advance_clock) X(qzui_press_button) X(qzui_type_text)       \
     X(qzui_select_row) X(qzui_double_click_row) X(qzui_activate) X(qzui_press_close_box)          \
     X(qzui_move_window) X(qzui_set_alert_callback) X(qzui_set_beep_callback)                      \
-    X(qzui_set_log_callback) X(qzui_beep_count)
+    X(qzui_set_log_callback) X(qzui_set_file_callback) X(qzui_beep_count)
 // clang-format on
 
 struct UiDriver

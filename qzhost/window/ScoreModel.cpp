@@ -15,9 +15,39 @@ std::string StepTitle(const char* verb, size_t steps, const std::string& name)
 bool ScoreModel::operator==(const ScoreModel& other) const
 {
     return documentOpen == other.documentOpen && displayedStaffSet == other.displayedStaffSet && rows == other.rows &&
-           measures == other.measures && selection == other.selection && staffSets == other.staffSets &&
-           undoSteps == other.undoSteps && redoSteps == other.redoSteps && undoName == other.undoName &&
-           redoName == other.redoName && pluginEntry == other.pluginEntry;
+           brackets == other.brackets && measures == other.measures && selection == other.selection &&
+           staffSets == other.staffSets && undoSteps == other.undoSteps && redoSteps == other.redoSteps &&
+           undoName == other.undoName && redoName == other.redoName && pluginEntry == other.pluginEntry;
+}
+
+void ScoreModel::PlaceBrackets(const std::vector<StaffGroup>& groups)
+{
+    brackets.clear();
+    for (const StaffGroup& group : groups) {
+        if (group.bracket == 0)
+            continue;
+        ScoreBracket bracket;
+        bool found = false;
+        for (size_t row = 0; row < rows.size(); ++row) {
+            if (std::find(group.staves.begin(), group.staves.end(), rows[row].staff) == group.staves.end())
+                continue;
+            bracket.firstRow = found ? bracket.firstRow : row;
+            bracket.lastRow = row;
+            found = true;
+        }
+        bracket.style = group.bracket;
+        if (found)
+            brackets.push_back(bracket);
+    }
+    for (size_t i = 0; i < brackets.size(); ++i)
+        for (size_t j = 0; j < brackets.size(); ++j) {
+            const bool encloses =
+                brackets[j].firstRow <= brackets[i].firstRow && brackets[j].lastRow >= brackets[i].lastRow;
+            const bool same =
+                brackets[j].firstRow == brackets[i].firstRow && brackets[j].lastRow == brackets[i].lastRow;
+            if (i != j && encloses && (!same || j < i))
+                ++brackets[i].level;
+        }
 }
 
 std::string ScoreModel::Title() const

@@ -6,6 +6,8 @@
    menus offer. It is read afresh after every change (ScoreReader.h); two
    models are equal exactly when the window would look the same. */
 
+#include "qzhost/session/StaffGroups.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -42,6 +44,22 @@ struct ScoreSelection
     }
 };
 
+/* A staff group's bracket beside the staff names: from its first to its
+   last row (0-based, top first), drawn level steps away from the left edge
+   (0 outermost: a group inside another is drawn nearer the names). */
+struct ScoreBracket
+{
+    size_t firstRow = 0;
+    size_t lastRow = 0;
+    int style = 0; /* HOSTSIM_BRACKET_... */
+    int level = 0;
+
+    bool operator==(const ScoreBracket& other) const
+    {
+        return firstRow == other.firstRow && lastRow == other.lastRow && style == other.style && level == other.level;
+    }
+};
+
 struct ScoreModel
 {
     static constexpr int kStaffSets = 8;
@@ -49,6 +67,7 @@ struct ScoreModel
     bool documentOpen = false;
     int displayedStaffSet = 0; /* 0 = all staves */
     std::vector<ScoreRow> rows;
+    std::vector<ScoreBracket> brackets;
     int measures = 0;
     ScoreSelection selection;
     /* Index 1 to 8: the staff set exists in the score. */
@@ -63,6 +82,12 @@ struct ScoreModel
     bool operator==(const ScoreModel& other) const;
     bool operator!=(const ScoreModel& other) const { return !(*this == other); }
 
+    /* The brackets of the groups beside the rows: each group with a style
+       and at least one of its staves shown spans from the first to the last
+       row showing one of them. A bracket's level is the number of others
+       that enclose its rows (of two with the same rows, the later one is
+       inside). */
+    void PlaceBrackets(const std::vector<StaffGroup>& groups);
     /* The window's title: what the view shows. */
     std::string Title() const;
     /* Whether the cell of a row (0-based, top first) and a measure

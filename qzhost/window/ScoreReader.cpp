@@ -52,6 +52,7 @@ ScoreModel ScoreReader::Read(const Session& session)
         row.slot = found == order.end() ? 0 : static_cast<int>(found - order.begin()) + 1;
         model.rows.push_back(row);
     }
+    model.PlaceBrackets(StaffGroups::Read(host));
     hostsim_region region{};
     if (host.hostsim_get_selection(&region) && (region.startMeasure != 0 || region.endMeasure != 0)) {
         model.selection.firstSlot = region.startSlot;

@@ -1,5 +1,6 @@
 #import "qzhost/window/ScoreWindow.h"
 
+#import "qzhost/window/BracketView.h"
 #import "qzhost/window/ScoreGridView.h"
 
 #include <algorithm>
@@ -70,8 +71,9 @@ const NSInteger kNoteTag = 1;
     return label;
 }
 
-/* The names column is rebuilt with the model: one label a staff, level with
-   its grid row. Content coordinates grow upwards; the rows go down. */
+/* The names column is rebuilt with the model: the groups' brackets at its
+   left, then one label a staff, level with its grid row. Content
+   coordinates grow upwards; the rows go down. */
 - (void)layoutNames:(const ScoreModel&)model height:(CGFloat)height
 {
     NSArray* old = [NSArray arrayWithArray:[_names subviews]];
@@ -79,9 +81,16 @@ const NSInteger kNoteTag = 1;
         [[old objectAtIndex:i] removeFromSuperview];
     const CGFloat rowHeight = [QZHostScoreGridView rowHeight];
     const CGFloat top = height - [QZHostScoreGridView headerHeight];
+    const CGFloat strip = [QZHostBracketView widthForBrackets:model.brackets];
+    if (strip > 0) {
+        QZHostBracketView* brackets =
+            [[[QZHostBracketView alloc] initWithFrame:NSMakeRect(kMargin / 2, 0, strip, height)] autorelease];
+        [brackets showBrackets:model.brackets];
+        [_names addSubview:brackets];
+    }
     for (size_t row = 0; row < model.rows.size(); ++row) {
-        const NSRect frame =
-            NSMakeRect(kMargin, top - rowHeight * (row + 1) + 2, kNamesWidth - 2 * kMargin, rowHeight - 4);
+        const NSRect frame = NSMakeRect(kMargin + strip, top - rowHeight * (row + 1) + 2,
+                                        kNamesWidth - 2 * kMargin - strip, rowHeight - 4);
         [_names addSubview:[self labelWithText:model.rows[row].name frame:frame]];
     }
     if (model.rows.empty()) {
@@ -115,7 +124,7 @@ const NSInteger kNoteTag = 1;
     NSArray* labels = [_names subviews];
     for (NSUInteger i = 0; i < [labels count]; ++i) {
         NSTextField* label = (NSTextField*)(id)[labels objectAtIndex:i];
-        if ([label tag] != kNoteTag)
+        if ([label isKindOfClass:[NSTextField class]] && [label tag] != kNoteTag)
             names.push_back([[label stringValue] UTF8String]);
     }
     return names;

@@ -135,6 +135,8 @@ int Run(Session& session, const std::string& script, std::ostream& out, std::ost
             << "\" in the Plug-ins menu; Quit in the qzhost menu or closing the score window ends the session\n";
         out.flush();
         session.SetAlertAsker(AskWithPanel);
+        /* The plug-in shows its own save and open panels. */
+        session.SetFileAsker([](const FileDialogRecord&, std::string&) { return QZUI_FILE_ASK_USER; });
         session.SetNotice([&out](const std::string& line) {
             out << (line == "beep" ? "*** beep ***" : line) << "\n";
             out.flush();

@@ -344,6 +344,36 @@ QZ_EXPORT void qzui_set_decimal_separator(const char* separator);
 
 /* ==== End of UI services ================================================== */
 
+/* ==== Choosing a file =====================================================
+ *
+ * FCUI's file dialogs (a file to write, a file to read) go to the file
+ * callback: what (QZUI_FILE_SAVE or QZUI_FILE_OPEN), the dialog's title,
+ * the proposed file name ("" when none, always "" for QZUI_FILE_OPEN) and
+ * the extension (".json"; "" when none), all UTF-8. It answers:
+ *  - QZUI_FILE_CHOSEN with *path set to the chosen file (UTF-8; the driver
+ *    keeps it until its next call). A relative path is taken from the
+ *    current directory; a file to write gets the extension when it lacks it.
+ *    An empty or null path counts as cancelled;
+ *  - QZUI_FILE_CANCEL: the user cancelled;
+ *  - QZUI_FILE_ASK_USER: the platform's own panel asks the user (the Cocoa
+ *    variant; the headless one has none and takes it as cancelled).
+ * Without a file callback the dialog is written to standard error and
+ * cancelled; the Cocoa variant without any driver shows its panel. */
+
+#define QZUI_FILE_SAVE 0
+#define QZUI_FILE_OPEN 1
+
+#define QZUI_FILE_CANCEL 0
+#define QZUI_FILE_CHOSEN 1
+#define QZUI_FILE_ASK_USER 2
+
+typedef int (*qzui_file_fn)(void* context, int what, const char* title, const char* name, const char* extension,
+                            const char** path);
+
+QZ_EXPORT void qzui_set_file_callback(qzui_file_fn fn, void* context);
+
+/* ==== End of choosing a file ============================================== */
+
 #ifdef __cplusplus
 }
 #endif

@@ -48,15 +48,21 @@ TEST_F(MusicXmlInPlugin, TheScoreListAndTheStaffNamesReadThroughTheBridge)
     EXPECT_NE(Word(Record(kStaffTag, 11, 0), 30), 0);
 }
 
-TEST_F(MusicXmlInPlugin, TheGroupsSpanTheirStavesInScoreOrder)
+TEST_F(MusicXmlInPlugin, TheGroupsSpanTheirStavesInScoreOrderWithTheirNames)
 {
     FCGroup group;
     ASSERT_TRUE(group.LoadFirst());
     std::vector<std::pair<int, int>> spans;
+    std::vector<std::string> names;
     do {
         spans.emplace_back(group.GetStartStaff(), group.CalcStaffSpan());
+        names.push_back(Utf8(group.CreateFullNameString()) + "/" + Utf8(group.CreateAbbreviatedNameString()) + "/" +
+                        std::to_string(group.GetBracketStyle()));
     } while (group.LoadNext());
     EXPECT_EQ(spans, (std::vector<std::pair<int, int>>{{1, 5}, {6, 4}, {15, 5}, {15, 2}, {11, 2}, {13, 2}}));
+    EXPECT_EQ(names[0], "Woodwinds/Ww./2");
+    EXPECT_EQ(names[3], "Violins/Vlns./4");
+    EXPECT_EQ(names[4], "//1");    // the harp's brace has no name
     ASSERT_TRUE(group.Load(0, 3)); // the strings
     EXPECT_TRUE(group.ContainsStaff(19));
     EXPECT_FALSE(group.ContainsStaff(14));

@@ -182,6 +182,21 @@ TEST_F(QzhostProgram, ScreenShowsStaffNamesAsTheWindowDoesAndShowDocKeepsTheStor
     EXPECT_NE(run.out.find("3: \"Clarinet in B^flat()\" / ", doc), std::string::npos) << run.out;
 }
 
+TEST_F(QzhostProgram, ScreenAndShowDocListTheScoresGroups)
+{
+    ProgramRun run =
+        Qzhost(std::string("run '") + QZ_MUSICXML_DATA + "/nested_groups.musicxml'", "view all\nshow doc\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const size_t doc = run.out.find("> show doc");
+    ASSERT_NE(doc, std::string::npos) << run.out;
+    EXPECT_NE(run.out.substr(0, doc).find("6 Violoncello\n  groups:\n    Woodwinds 1-2 bracket | Strings 3-6 bracket | "
+                                          "Violins 3-4 square | 6 line\nSelection:"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("groups:\n  1: staves 1-2 bracket \"Woodwinds\" / \"Ww.\"\n", doc), std::string::npos)
+        << run.out;
+}
+
 TEST_F(QzhostProgram, PipedRunNamesTheCommandThatMakesAMissingCategory)
 {
     ProgramRun run = Qzhost("run test", "staffset 1 \"1,2\"\ncategory remove \"QZ Plug-in Data\"\ninvoke\nrow 1\n"

@@ -83,6 +83,23 @@ TEST(ScoreModelCells, NoMeasuresMeansNoSelection)
         EXPECT_FALSE(model.Selected(row, 1));
 }
 
+TEST(ScoreModelBrackets, EachGroupShownSpansItsRowsAndNestedOnesStepInwards)
+{
+    ScoreModel model = StaffSetView(); /* staves 9, 2, 5, 20 */
+    const int kBrace = 1, kBracket = 2, kSquare = 4;
+    model.PlaceBrackets({
+        {"Strings", kBracket, {2, 3, 4, 5, 6}}, /* rows 1 and 2 */
+        {"", kSquare, {2, 3}},                  /* row 1, inside Strings */
+        {"Same rows", kBrace, {5, 2}},          /* inside both before it */
+        {"Hidden", kBracket, {7, 8}},           /* no staff shown */
+        {"No bracket", 0, {9, 20}},
+        {"Wide", kBrace, {20, 9}}, /* rows 0 to 3, around everything */
+    });
+    const std::vector<ScoreBracket> expected = {
+        {1, 2, kBracket, 1}, {1, 1, kSquare, 3}, {1, 2, kBrace, 2}, {0, 3, kBrace, 0}};
+    EXPECT_EQ(model.brackets, expected);
+}
+
 TEST(ScoreModelMenus, EditTitlesCarryTheStepNamesOnlyWhenThereIsAStep)
 {
     ScoreModel model;
@@ -132,6 +149,9 @@ TEST(ScoreModelEquality, EveryVisibleChangeMakesADifference)
         [](ScoreModel& m) { m.rows[2].slot = 6; },
         [](ScoreModel& m) { m.rows[0].staff = 10; },
         [](ScoreModel& m) { m.rows.pop_back(); },
+        [](ScoreModel& m) {
+            m.brackets.push_back(ScoreBracket{0, 1, 2, 0});
+        },
         [](ScoreModel& m) { m.measures = 13; },
         [](ScoreModel& m) { m.selection.lastMeasure = 1; },
         [](ScoreModel& m) { m.selection.firstSlot = 2; },

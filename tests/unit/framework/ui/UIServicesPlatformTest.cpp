@@ -136,6 +136,53 @@ TEST_F(RequestTest, MissingArgumentsShowNothingWhereTheyCannotBeMet)
     EXPECT_TRUE(recorder.requests.empty());
 }
 
+/* ---- Choosing a file ---- */
+
+/* Answers every file dialog with the same answer and path; records what was asked. */
+struct FileChooser
+{
+    int answer = QZUI_FILE_CHOSEN;
+    std::string path;
+    std::vector<std::string> asked; /* what|title|name|extension */
+    static int Callback(void* context, int what, const char* title, const char* name, const char* extension,
+                        const char** path)
+    {
+        auto* chooser = static_cast<FileChooser*>(context);
+        chooser->asked.push_back(std::to_string(what) + "|" + title + "|" + name + "|" + extension);
+        *path = chooser->path.c_str();
+        return chooser->answer;
+    }
+};
+
+TEST(FileChoiceTest, TheDriverChoosesTheFileOrCancels)
+{
+    FileChooser chooser;
+    qzui_set_file_callback(&FileChooser::Callback, &chooser);
+    FCUI ui(nullptr);
+    FCString title("Save Template"), name("Winds"), extension(".json"), result("kept");
+    chooser.path = "/tmp/sets";
+    ASSERT_TRUE(ui.DisplaySaveFileDialog(&title, &name, &extension, &result));
+    EXPECT_STREQ(result.GetUTF8String(), "/tmp/sets.json");
+    chooser.path = "/tmp/Sets.JSON";
+    ASSERT_TRUE(ui.DisplaySaveFileDialog(&title, nullptr, &extension, &result));
+    EXPECT_STREQ(result.GetUTF8String(), "/tmp/Sets.JSON");
+    chooser.path = "sets"; /* relative: from the current directory, the extension kept off */
+    ASSERT_TRUE(ui.DisplayOpenFileDialog(&title, &extension, &result));
+    EXPECT_EQ(fs::path(result.GetUTF8String()), fs::current_path() / "sets");
+    EXPECT_EQ(chooser.asked, (std::vector<std::string>{"0|Save Template|Winds|.json", "0|Save Template||.json",
+                                                       "1|Save Template||.json"}));
+    chooser.answer = QZUI_FILE_CANCEL;
+    result.SetCString("kept");
+    EXPECT_FALSE(ui.DisplayOpenFileDialog(&title, &extension, &result));
+    EXPECT_STREQ(result.GetUTF8String(), "kept");
+    chooser.answer = QZUI_FILE_CHOSEN;
+    chooser.path.clear();
+    EXPECT_FALSE(ui.DisplaySaveFileDialog(&title, &name, &extension, &result));
+    qzui_set_file_callback(nullptr, nullptr);
+    EXPECT_FALSE(ui.DisplaySaveFileDialog(&title, &name, &extension, &result));
+    EXPECT_EQ(chooser.asked.size(), 5u);
+}
+
 /* ---- Fonts ---- */
 
 /* The first family fontconfig lists, or "" when none is installed. */

@@ -1,5 +1,6 @@
 /* The Cocoa bridge in a real window: layout elements inside boxes, the
- * timers on the run loop, and a screenshot of the panel layout. */
+ * timers on the run loop, the save and open panels, and a screenshot of the
+ * panel layout. */
 #import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
@@ -12,7 +13,10 @@
 #include <fstream>
 #include <string>
 
+#include "strings/FCString.h"
 #include "support/RunProgram.h"
+#include "support/TempFolder.h"
+#include "ui/FCUI.h"
 #include "support/Screenshot.h"
 #include "unit/framework/ui/UiTestWindow.h"
 #include "ui/_FCWindowController_cocoa.h"
@@ -77,6 +81,49 @@ protected:
         UiTest::TearDown();
     }
 };
+
+/* The driver hands every file dialog to the user's panel. */
+int AskTheUser(void*, int, const char*, const char*, const char*, const char**) { return QZUI_FILE_ASK_USER; }
+} // namespace
+
+/* Acts as the user in the modal file panel shown: notes its title, then
+   cancels it, or chooses the name in the folder. */
+@interface QZTestFilePanelUser : NSObject {
+@public
+    NSString* folder; /* nil: cancel */
+    char title[128];
+}
+- (void)act;
+@end
+
+@implementation QZTestFilePanelUser
+- (void)act
+{
+    NSSavePanel* pPanel = (NSSavePanel*)[NSApp modalWindow];
+    std::snprintf(title, sizeof title, "%s", pPanel ? [[pPanel title] UTF8String] : "<no panel>");
+    if (!folder) {
+        [pPanel cancel:nil];
+        return;
+    }
+    [pPanel setDirectoryURL:[NSURL fileURLWithPath:folder]];
+    [pPanel setNameFieldStringValue:@"chosen"];
+    [pPanel ok:nil];
+}
+@end
+
+namespace
+{
+/* Runs a save panel that the user object answers once it shows. */
+bool SaveThroughPanel(QZTestFilePanelUser* pUser, FCString* pResult)
+{
+    FCUI ui(nullptr);
+    FCString title("Save Template"), name("Sets"), extension(".json");
+    [pUser performSelector:@selector(act)
+                withObject:nil
+                afterDelay:0.2
+                   inModes:[NSArray arrayWithObject:NSModalPanelRunLoopMode]];
+    return ui.DisplaySaveFileDialog(&title, &name, &extension, pResult);
+}
 
 /* The Cocoa view behind a tag of a bridge's window. */
 NSView* ViewOf(_FCWindowController_cocoa* pBridge, int tag)
@@ -264,4 +311,21 @@ TEST_F(PanelScreenshot, PanelLayoutWindowIsDrawnWithItsTitleAndButtonsInside)
         EXPECT_LE(info.frame.top + info.frame.height, content.Height()) << tag;
         EXPECT_LE(info.frame.top + info.frame.height, frame.height) << tag;
     }
+}
+
+TEST(CocoaFilePanels, TheSavePanelAsksTheUserWhenTheDriverLeavesItToThem)
+{
+    CocoaPool pool;
+    ASSERT_TRUE(CocoaRuntime::StartApplication());
+    qzui_set_file_callback(&AskTheUser, nullptr);
+    TempFolder temp("qzui-panel");
+    QZTestFilePanelUser* pUser = [[QZTestFilePanelUser alloc] init];
+    FCString result("kept");
+    EXPECT_FALSE(SaveThroughPanel(pUser, &result));
+    EXPECT_STREQ(pUser->title, "Save Template");
+    pUser->folder = [NSString stringWithUTF8String:temp.path.c_str()];
+    ASSERT_TRUE(SaveThroughPanel(pUser, &result));
+    EXPECT_EQ(std::string(result.GetUTF8String()), temp.path + "/chosen.json");
+    [pUser release];
+    qzui_set_file_callback(nullptr, nullptr);
 }
