@@ -4,7 +4,7 @@ target_link_libraries(bench_panel PRIVATE qzmodule_invoke qztest_support fcui_he
 # The validator's random sessions, when the test tree that builds the host
 # program's parts is configured.
 if(TARGET qzvalidate_host_parts)
-  target_sources(bench_panel PRIVATE $<TARGET_OBJECTS:qzvalidate_host_parts>)
+  target_sources(bench_panel PRIVATE $<TARGET_OBJECTS:qzvalidate_host_parts> $<TARGET_OBJECTS:qzhost_parts>)
   target_link_libraries(bench_panel PRIVATE qzhostscript qzplatform PkgConfig::QZV_LIBEDIT)
   target_compile_definitions(bench_panel PRIVATE QZBENCH_VALIDATOR_MODULE="$<TARGET_FILE:qzstaffset>")
   add_dependencies(bench_panel qzstaffset fxhostsim)

@@ -41,6 +41,22 @@ function(qz_test_unity_sources var target)
   set(${var} ${unity} ${others} PARENT_SCOPE)
 endfunction()
 
+# qz_test_paths(<target> <NAME>=<path>...): in the target's C++ sources each
+# NAME is a const char* naming <path>, a file or folder of this build or of the
+# source tree. It is compiled in relative to the build folder and completed at
+# run time (support/BuildPath.h): a folder of this clone on a command line
+# would keep the compiler cache from serving that source to another clone.
+function(qz_test_paths target)
+  target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include support/BuildPath.h>")
+  foreach(entry ${ARGN})
+    if(NOT entry MATCHES "^([A-Za-z0-9_]+)=(.+)$")
+      message(FATAL_ERROR "qz_test_paths: ${entry} is not NAME=path")
+    endif()
+    target_compile_definitions(${target} PRIVATE
+      "${CMAKE_MATCH_1}=::qztest::BuildPath(\"$<PATH:RELATIVE_PATH,${CMAKE_MATCH_2},${CMAKE_BINARY_DIR}>\")")
+  endforeach()
+endfunction()
+
 function(qz_add_gtest)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   # The module's parts include the panel, which needs one user-interface

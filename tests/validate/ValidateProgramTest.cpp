@@ -23,7 +23,7 @@ namespace
 ProgramRun Validate(const std::vector<std::string>& args, bool crashesAsSignals = false)
 {
     std::string command = std::string(crashesAsSignals ? "ASAN_OPTIONS=\"$ASAN_OPTIONS:handle_segv=0\" " : "") +
-                          QZHOST_PROGRAM " validate";
+                          QZHOST_PROGRAM + " validate";
     for (const std::string& arg : args)
         command += " '" + arg + "'";
     return RunProgram(command, ErrorOutput::Dropped);

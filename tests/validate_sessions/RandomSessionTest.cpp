@@ -16,6 +16,8 @@
 
 #include <cstdio>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -153,8 +155,9 @@ TEST(DocumentImage, FollowsEveryChangeAndComesBackWithUndoAndRedo)
         };
         if (!session.Start(false, true, error))
             return channel.Send('E', error);
-        for (const char* line : {"doc test", "load \"" QZV_GOOD_MODULE "\"", "invoke", "select 2-3 1-8", "row 2",
-                                 "activate", "type \"Pair\""})
+        for (const std::string& line :
+             std::vector<std::string>{"doc test", "load \"" + std::string(QZV_GOOD_MODULE) + "\"", "invoke",
+                                      "select 2-3 1-8", "row 2", "activate", "type \"Pair\""})
             run(line);
         const std::vector<uint8_t> before = DocumentImage(session);
         run("press 104");

@@ -116,9 +116,10 @@ TEST(ReferenceModelReadout, TheFirstDifferingStaffSetIsNamedWithBothVersions)
 
 TEST(ReproducerExpectations, HoldForTheDocumentAndFailOnTheLineThatDiffers)
 {
-    const std::vector<std::string> start = {
-        "doc test", "load \"" QZV_GOOD_MODULE "\"", "invoke", "select 2-3 1-8", "row 6", "activate", "type \"Oboen\"",
-        "press 104"};
+    const std::vector<std::string> start = {"doc test",       "load \"" + std::string(QZV_GOOD_MODULE) + "\"",
+                                            "invoke",         "select 2-3 1-8",
+                                            "row 6",          "activate",
+                                            "type \"Oboen\"", "press 104"};
     std::string message;
     std::vector<std::string> lines = start;
     lines.insert(lines.end(), {"expect name 6 \"Oboen\"", "expect resize 6 \"100,100\"", "expect name 5 \"\""});

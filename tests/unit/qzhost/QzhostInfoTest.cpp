@@ -11,7 +11,7 @@ namespace
 /* qzhost with the arguments; standard output and error together. */
 ProgramRun RunQzhost(const std::string& arguments, const std::string& environment = "")
 {
-    return RunProgram(environment + " '" QZTEST_QZHOST "' " + arguments, ErrorOutput::Merged);
+    return RunProgram(environment + " '" + QZTEST_QZHOST + "' " + arguments, ErrorOutput::Merged);
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -20,7 +20,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 TEST(QzhostInfo, PrintsTheHandshakeAndTheMenuEntryOfTheModule)
 {
-    const ProgramRun run = RunQzhost("info '" QZTEST_MODULE "'");
+    const ProgramRun run = RunQzhost(std::string("info '") + QZTEST_MODULE + "'");
     EXPECT_EQ(run.status, 0) << run.out;
     for (const char* expected :
          {"main: 1\n", "version 0x19000000 answered 0x0F000000\n", "init: 1, flags 0x01\n",
@@ -32,7 +32,8 @@ TEST(QzhostInfo, PrintsTheHandshakeAndTheMenuEntryOfTheModule)
 
 TEST(QzhostInfo, GoesOnWithoutAnEngineThatCannotBeLoaded)
 {
-    const ProgramRun run = RunQzhost("info '" QZTEST_MODULE "'", "QZ_HOSTSIM=/nonexistent/libfxhostsim.so");
+    const ProgramRun run =
+        RunQzhost(std::string("info '") + QZTEST_MODULE + "'", "QZ_HOSTSIM=/nonexistent/libfxhostsim.so");
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(Contains(run.out, "running the plug-in without it")) << run.out;
     EXPECT_TRUE(Contains(run.out, "engine: none\n")) << run.out;
@@ -48,7 +49,7 @@ TEST(QzhostInfo, FailsOnAPathThatIsNoModule)
 
 TEST(QzhostInfo, FailsOnAModuleWithoutTheEntryPoints)
 {
-    const ProgramRun run = RunQzhost("info '" QZTEST_FAKE_ENGINE "'");
+    const ProgramRun run = RunQzhost(std::string("info '") + QZTEST_FAKE_ENGINE + "'");
     EXPECT_NE(run.status, 0);
     EXPECT_TRUE(Contains(run.out, "missing entry point(s) main, FinaleExtensionVersion")) << run.out;
 }

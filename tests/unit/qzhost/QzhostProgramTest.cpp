@@ -50,8 +50,8 @@ protected:
     ProgramRun Qzhost(const std::string& arguments, const std::string& input = "", const std::string& environment = "")
     {
         Write("stdin.txt", input);
-        return RunProgram("cd '" + folder.string() + "' && env " + environment + " '" QZHOST_PROGRAM "' " + arguments +
-                          " < stdin.txt");
+        return RunProgram("cd '" + folder.string() + "' && env " + environment + " '" + QZHOST_PROGRAM + "' " +
+                          arguments + " < stdin.txt");
     }
 
     ProgramRun Script(const std::string& text)
@@ -184,7 +184,8 @@ TEST_F(QzhostProgram, ScreenShowsStaffNamesAsTheWindowDoesAndShowDocKeepsTheStor
 
 TEST_F(QzhostProgram, ScreenAndShowDocListTheScoresGroups)
 {
-    ProgramRun run = Qzhost("run '" QZ_MUSICXML_DATA "/nested_groups.musicxml'", "view all\nshow doc\n");
+    ProgramRun run =
+        Qzhost(std::string("run '") + QZ_MUSICXML_DATA + "/nested_groups.musicxml'", "view all\nshow doc\n");
     EXPECT_EQ(run.status, 0) << run.err;
     const size_t doc = run.out.find("> show doc");
     ASSERT_NE(doc, std::string::npos) << run.out;
