@@ -3,6 +3,7 @@
 #include "ui/driver/qzui_driver.h"
 
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "ui/_FCWindowController_cocoa.h"
@@ -14,6 +15,18 @@ namespace
 /* -1 when the window does not exist, else 1 or 0. */
 int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
 } // namespace
+
+int qzui::CopyOut(const std::string& text, char* buf, int size)
+{
+    if (buf && size > 0) {
+        size_t n = text.size() < static_cast<size_t>(size - 1) ? text.size() : static_cast<size_t>(size - 1);
+        while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
+        std::memcpy(buf, text.data(), n);
+        buf[n] = '\0';
+    }
+    return static_cast<int>(text.size());
+}
 
 /* ---- Windows ---- */
 

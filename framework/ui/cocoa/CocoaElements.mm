@@ -8,6 +8,7 @@
 
 #include "ui/FCCtrlDataList.h"
 #include "ui/FCDataListRow.h"
+#include "ui/bridge/BridgeRuntime.h"
 #include "core/FinaleVersion.h"
 
 namespace
@@ -192,16 +193,7 @@ NSView* FindByTag(NSView* pRoot, int tag)
 int CopyUTF8(NSString* text, char* buf, int size)
 {
     const char* utf8 = text ? [text UTF8String] : "";
-    if (!utf8) utf8 = "";
-    size_t length = std::strlen(utf8);
-    if (buf && size > 0) {
-        size_t n = std::min(length, static_cast<size_t>(size - 1));
-        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80)
-            --n;
-        std::memcpy(buf, utf8, n);
-        buf[n] = '\0';
-    }
-    return static_cast<int>(length);
+    return qzui::CopyOut(utf8 ? utf8 : "", buf, size);
 }
 
 void Collect(NSView* pRoot, NSMutableArray* pViews)

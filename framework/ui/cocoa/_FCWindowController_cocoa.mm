@@ -79,13 +79,6 @@ float PrimaryScreenHeight()
     return Whole([[pScreens objectAtIndex:0] frame].size.height);
 }
 
-/* Tables, and text fields inside a scroll view, show and hide with it. */
-NSView* VisibilityView(NSView* pView)
-{
-    bool follows = [pView isKindOfClass:[NSTableView class]] || [pView isKindOfClass:[NSTextField class]];
-    return follows ? CocoaElements::FrameView(pView) : pView;
-}
-
 /* A button's alignment insets where the AppKit knows them (none elsewhere). */
 NSEdgeInsets Insets(NSView* pView)
 {
@@ -403,55 +396,10 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 
 /* ---- Elements: generic ---- */
 
-void _FCWindowController_cocoa::SetDlgItemVisible(int controlID, bool state)
-{
-    if (NSView* pView = Element(this, controlID)) [VisibilityView(pView) setHidden:state ? NO : YES];
-}
-
-bool _FCWindowController_cocoa::GetDlgItemVisible(int controlID)
-{
-    NSView* pView = Element(this, controlID);
-    return pView && ![VisibilityView(pView) isHidden];
-}
-
-void _FCWindowController_cocoa::SetDlgItemEnable(int controlID, bool state)
-{
-    NSControl* pControl = ElementOf<NSControl>(this, controlID);
-    if (!pControl) return;
-    [pControl setEnabled:state ? YES : NO];
-    if ([pControl isKindOfClass:[NSTextField class]])
-        [QZ_AS(NSTextField, pControl)
-            setTextColor:state ? [NSColor controlTextColor] : [NSColor secondarySelectedControlColor]];
-}
-
-bool _FCWindowController_cocoa::GetDlgItemEnable(int controlID)
-{
-    NSControl* pControl = ElementOf<NSControl>(this, controlID);
-    return pControl && [pControl isEnabled];
-}
-
 void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int controlID)
 {
     NSView* pView = Element(this, controlID);
     if (pView) [WindowOf(this) makeFirstResponder:CocoaElements::FrameView(pView)];
-}
-
-void _FCWindowController_cocoa::SetDlgItemCheck(int controlID, int state)
-{
-    NSButton* pButton = Button(this, controlID);
-    if (!pButton || state < 0 || state > 2) return;
-    static const NSInteger kStates[] = {NSOffState, NSOnState, NSMixedState};
-    /* A button without the mixed state shows mixed as on. */
-    if (state == 2 && ![pButton allowsMixedState]) state = 1;
-    [pButton setState:kStates[state]];
-}
-
-int _FCWindowController_cocoa::GetDlgItemCheck(int controlID)
-{
-    NSButton* pButton = Button(this, controlID);
-    if (!pButton) return 0;
-    NSInteger state = [pButton state];
-    return state == NSOnState ? 1 : state == NSMixedState ? 2 : 0;
 }
 
 /* ---- Elements: text ---- */
@@ -580,183 +528,12 @@ void _FCWindowController_cocoa::EditScrollToBottom(int controlID)
     [pField scrollRectToVisible:NSMakeRect(0, [pField isFlipped] ? NSMaxY(bounds) - 1 : 0, 1, 1)];
 }
 
-/* ---- Elements: popups ---- */
-
-namespace
-{
-/* A new item gets a placeholder title first, then its own, so that equal
-   titles may repeat. */
-NSString* const kItemPlaceholder = @"blahxyx";
-
-bool InRange(NSInteger index, NSInteger count) { return index >= 0 && index < count; }
-} // namespace
-
-void _FCWindowController_cocoa::ClearAllPopupItems(int controlID)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    /* The selection goes first: GNUstep's cell would keep drawing a removed
-       selected item. */
-    [pPopup selectItem:nil];
-    [pPopup removeAllItems];
-}
-
-int _FCWindowController_cocoa::GetPopupItemCount(int controlID)
-{
-    return static_cast<int>([ElementOf<NSPopUpButton>(this, controlID) numberOfItems]);
-}
-
-void _FCWindowController_cocoa::AppendPopupItem(int controlID, FCString* pText)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (pPopup) InsertString(controlID, static_cast<int>([pPopup numberOfItems]), pText);
-}
-
-void _FCWindowController_cocoa::InsertString(int controlID, int index, FCString* pText)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (!pPopup || index < 0 || index > [pPopup numberOfItems]) return;
-    CocoaPool pool;
-    NSInteger selected = [pPopup indexOfSelectedItem];
-    [pPopup insertItemWithTitle:kItemPlaceholder atIndex:index];
-    [[pPopup itemAtIndex:index] setTitle:Text(pText)];
-    /* The selected item stays selected (GNUstep would drop the selection);
-       the first item of an empty popup becomes the selected one. */
-    [pPopup selectItemAtIndex:selected < 0 ? 0 : selected >= index ? selected + 1 : selected];
-}
-
-void _FCWindowController_cocoa::DeletePopupItem(int controlID, int index)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (!pPopup || !InRange(index, [pPopup numberOfItems])) return;
-    NSInteger selected = [pPopup indexOfSelectedItem];
-    if (selected == index) [pPopup selectItem:nil];
-    [pPopup removeItemAtIndex:index];
-    /* A later selection moves up with its item; a deleted one goes to the first. */
-    if ([pPopup numberOfItems] == 0) return;
-    [pPopup selectItemAtIndex:selected > index ? selected - 1 : selected == index ? 0 : selected];
-}
-
-void _FCWindowController_cocoa::SelectPopupItem(int controlID, int index)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (pPopup && InRange(index, [pPopup numberOfItems])) [pPopup selectItemAtIndex:index];
-}
-
-int _FCWindowController_cocoa::GetSelectedPopupItem(int controlID)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    return pPopup ? static_cast<int>([pPopup indexOfSelectedItem]) : -1;
-}
-
-/* ---- Elements: steppers and sliders ---- */
-
-void _FCWindowController_cocoa::SetStepperMinMax(int controlID, int minimum, int maximum)
-{
-    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
-    [pStepper setMinValue:minimum];
-    [pStepper setMaxValue:maximum];
-}
-
-int _FCWindowController_cocoa::GetStepperMin(int controlID)
-{
-    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
-    return pStepper ? static_cast<int>([pStepper minValue]) : 0;
-}
-
-int _FCWindowController_cocoa::GetStepperMax(int controlID)
-{
-    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
-    return pStepper ? static_cast<int>([pStepper maxValue]) : 0;
-}
-
-void _FCWindowController_cocoa::SetStepperValue(int controlID, int value)
-{
-    [ElementOf<NSStepper>(this, controlID) setIntValue:value];
-}
-
-namespace
-{
-void SetTickMarks(NSSlider* pSlider)
-{
-    [pSlider setNumberOfTickMarks:static_cast<NSInteger>([pSlider maxValue] - [pSlider minValue]) + 1];
-}
-} // namespace
-
-void _FCWindowController_cocoa::SetSliderMin(int controlID, int value)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    if (!pSlider) return;
-    [pSlider setMinValue:value];
-    SetTickMarks(pSlider);
-}
-
-int _FCWindowController_cocoa::GetSliderMin(int controlID)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    return pSlider ? static_cast<int>([pSlider minValue]) : 0;
-}
-
-void _FCWindowController_cocoa::SetSliderMax(int controlID, int value)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    if (!pSlider) return;
-    [pSlider setMaxValue:value];
-    SetTickMarks(pSlider);
-}
-
-int _FCWindowController_cocoa::GetSliderMax(int controlID)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    return pSlider ? static_cast<int>([pSlider maxValue]) : 0;
-}
-
-void _FCWindowController_cocoa::SetSliderThumbValue(int controlID, int value)
-{
-    [ElementOf<NSSlider>(this, controlID) setIntValue:value];
-}
-
-int _FCWindowController_cocoa::GetSliderThumbValue(int controlID)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    return pSlider ? static_cast<int>([pSlider doubleValue] + 0.49) : -1;
-}
-
-/* ---- Elements: switchers ---- */
-
-void _FCWindowController_cocoa::SwitcherAddPage(int controlID, FCString* pTitle)
-{
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
-    if (!pSwitcher) return;
-    CocoaPool pool;
-    NSInteger count = [pSwitcher segmentCount];
-    NSString* lone = count == 1 ? [pSwitcher labelForSegment:0] : nil;
-    NSInteger segment = (count == 1 && [lone length] == 0) ? 0 : count;
-    if (segment == count) [pSwitcher setSegmentCount:count + 1];
-    [pSwitcher setLabel:Text(pTitle) forSegment:segment];
-    [pSwitcher setWidth:0 forSegment:segment];
-}
-
-int _FCWindowController_cocoa::SwitcherGetPageCount(int controlID)
-{
-    return static_cast<int>([ElementOf<NSSegmentedControl>(this, controlID) segmentCount]);
-}
-
-int _FCWindowController_cocoa::SwitcherGetSelectedPage(int controlID)
-{
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
-    return pSwitcher ? static_cast<int>([pSwitcher selectedSegment]) : -1;
-}
-
-void _FCWindowController_cocoa::SwitcherSetSelectedPage(int controlID, int page)
-{
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
-    if (pSwitcher && InRange(page, [pSwitcher segmentCount])) [pSwitcher setSelectedSegment:page];
-}
-
 /* ---- Elements: tables ---- */
 
 namespace
 {
+bool InRange(NSInteger index, NSInteger count) { return index >= 0 && index < count; }
+
 NSInteger RowCount(NSTableView* pTable)
 {
     id source = [pTable dataSource];

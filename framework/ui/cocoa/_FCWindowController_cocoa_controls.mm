@@ -103,16 +103,6 @@ void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutlin
 }
 } // namespace
 
-void _FCWindowController_cocoa::GetPopupItemText(int controlID, int index, FCString* pText)
-{
-    NSView* pView =
-        _controller ? [QZ_AS(_FCWindowController_redaredavizodir, _controller) findControlByTag:controlID] : nil;
-    if (![pView isKindOfClass:[NSPopUpButton class]] || !pText) return;
-    NSPopUpButton* pPopup = QZ_AS(NSPopUpButton, pView);
-    if (index < 0 || index >= [pPopup numberOfItems]) return;
-    _cocoalink_SetNSString(pText, [[pPopup itemAtIndex:index] title]);
-}
-
 void _FCWindowController_cocoa::OutlineViewSetupColumn(int controlID, int fontSize)
 {
     NSOutlineView* pOutline = Outline(this, controlID);
@@ -207,18 +197,6 @@ void ExpandTopLevel(_FCWindowController_cocoa* pBridge, int controlID, bool expa
 void _FCWindowController_cocoa::OutlineViewExpandAllContainers(int id) { ExpandTopLevel(this, id, true); }
 
 void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id) { ExpandTopLevel(this, id, false); }
-
-void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int controlID)
-{
-    if (!_pWindow || !pStepper) return;
-    FCControl* pControl = _pWindow->FindControl(controlID);
-    auto* pUpDown = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_UPDOWN
-                        ? dynamic_cast<FCCtrlUpDown*>(pControl)
-                        : nullptr;
-    if (!pUpDown) return;
-    const int delta = pUpDown->_HandleStepperClick([QZ_AS(NSStepper, pStepper) intValue]);
-    _pWindow->HandleUpDownPressed(pUpDown, delta);
-}
 
 /* The outline data source of the window controller. */
 @implementation _FCWindowController_redaredavizodir (TreeControls)

@@ -8,6 +8,7 @@
 #include "core/FinaleVersion.h"
 #include "strings/fctext_codec.h"
 #include "ui/PlatformText.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 namespace
 {
@@ -55,15 +56,5 @@ bool FromUTF8(const std::string& text, std::u16string* pOut)
     return false;
 }
 
-int CopyOut(const std::string& text, char* buf, int size)
-{
-    if (buf && size > 0) {
-        size_t n = text.size() < static_cast<size_t>(size - 1) ? text.size() : static_cast<size_t>(size - 1);
-        while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-            --n;
-        std::memcpy(buf, text.data(), n);
-        buf[n] = '\0';
-    }
-    return static_cast<int>(text.size());
-}
+int CopyOut(const std::string& text, char* buf, int size) { return qzui::CopyOut(text, buf, size); }
 } // namespace HeadlessText

@@ -57,14 +57,6 @@ HeadlessElement* Table(const _FCWindowController_cocoa* pBridge, int id)
     return OfKind(pBridge, id, HeadlessKind::TableView);
 }
 
-/* Tables and text fields in a scroll view are shown and hidden with it. */
-HeadlessElement* VisibilityElement(HeadlessElement* pElement)
-{
-    bool followsScroll = pElement->kind == HeadlessKind::TableView || pElement->kind == HeadlessKind::OutlineView ||
-                         pElement->kind == HeadlessKind::TextField;
-    return followsScroll ? pElement->FrameElement() : pElement;
-}
-
 float Whole(float value) { return static_cast<float>(static_cast<int>(value)); }
 
 /* Marks an element redrawn at once, as a move or resize does. */
@@ -323,46 +315,9 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 
 /* ---- Elements: generic ---- */
 
-void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
-{
-    if (HeadlessElement* pElement = Element(this, id)) VisibilityElement(pElement)->hidden = !state;
-}
-
-bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
-{
-    HeadlessElement* pElement = Element(this, id);
-    return pElement && !VisibilityElement(pElement)->hidden;
-}
-
-void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (pElement && pElement->IsControl()) pElement->enabled = state;
-}
-
-bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
-{
-    HeadlessElement* pElement = Element(this, id);
-    return pElement && pElement->IsControl() && pElement->enabled;
-}
-
 void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int id)
 {
     if (Element(this, id)) WindowOf(this)->focusTag = id;
-}
-
-void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
-{
-    HeadlessElement* pButton = Button(this, id);
-    if (!pButton || state < 0 || state > 2) return;
-    /* An element without the mixed state shows mixed as on. */
-    pButton->state = (state == 2 && !pButton->allowsMixedState) ? 1 : state;
-}
-
-int _FCWindowController_cocoa::GetDlgItemCheck(int id)
-{
-    HeadlessElement* pButton = Button(this, id);
-    return pButton ? pButton->state : 0;
 }
 
 /* ---- Elements: text ---- */
@@ -470,190 +425,6 @@ void _FCWindowController_cocoa::SetEditFocus(int id)
 }
 
 void _FCWindowController_cocoa::EditScrollToBottom(int) {}
-
-/* ---- Elements: popups ---- */
-
-namespace
-{
-HeadlessElement* Popup(const _FCWindowController_cocoa* pBridge, int id)
-{
-    return OfKind(pBridge, id, HeadlessKind::PopUp);
-}
-
-bool InRange(const HeadlessElement* pElement, int index)
-{
-    return index >= 0 && index < static_cast<int>(pElement->items.size());
-}
-
-/* A number of a stepper or slider, truncated; the fallback without one. */
-int NumberOf(const _FCWindowController_cocoa* pBridge, int id, HeadlessKind kind, double HeadlessElement::*pField,
-             int fallback)
-{
-    HeadlessElement* pElement = OfKind(pBridge, id, kind);
-    return pElement ? static_cast<int>(pElement->*pField) : fallback;
-}
-} // namespace
-
-void _FCWindowController_cocoa::ClearAllPopupItems(int id)
-{
-    if (HeadlessElement* pPopup = Popup(this, id)) {
-        pPopup->items.clear();
-        pPopup->selectedItem = -1;
-    }
-}
-
-int _FCWindowController_cocoa::GetPopupItemCount(int id)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    return pPopup ? static_cast<int>(pPopup->items.size()) : 0;
-}
-
-void _FCWindowController_cocoa::AppendPopupItem(int id, FCString* pText)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (pPopup) InsertString(id, static_cast<int>(pPopup->items.size()), pText);
-}
-
-void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (!pPopup || index < 0 || index > static_cast<int>(pPopup->items.size())) return;
-    pPopup->items.insert(pPopup->items.begin() + index, HeadlessText::ToElement(pText));
-    /* The first item of an empty popup becomes the selected one. */
-    if (pPopup->selectedItem < 0)
-        pPopup->selectedItem = 0;
-    else if (pPopup->selectedItem >= index)
-        ++pPopup->selectedItem;
-}
-
-void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (!pPopup || !InRange(pPopup, index)) return;
-    pPopup->items.erase(pPopup->items.begin() + index);
-    if (pPopup->selectedItem > index)
-        --pPopup->selectedItem;
-    else if (pPopup->selectedItem == index)
-        pPopup->selectedItem = pPopup->items.empty() ? -1 : 0;
-}
-
-void _FCWindowController_cocoa::GetPopupItemText(int id, int index, FCString* pText)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (pPopup && pText && InRange(pPopup, index))
-        HeadlessText::FromElement(pPopup->items[static_cast<size_t>(index)], pText);
-}
-
-void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (pPopup && InRange(pPopup, index)) pPopup->selectedItem = index;
-}
-
-int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    return pPopup ? pPopup->selectedItem : -1;
-}
-
-/* ---- Elements: steppers and sliders ---- */
-
-void _FCWindowController_cocoa::SetStepperMinMax(int id, int minimum, int maximum)
-{
-    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper)) {
-        pStepper->minValue = minimum;
-        pStepper->maxValue = maximum;
-    }
-}
-
-int _FCWindowController_cocoa::GetStepperMin(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Stepper, &HeadlessElement::minValue, 0);
-}
-
-int _FCWindowController_cocoa::GetStepperMax(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Stepper, &HeadlessElement::maxValue, 0);
-}
-
-void _FCWindowController_cocoa::SetStepperValue(int id, int value)
-{
-    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper)) pStepper->value = value;
-}
-
-namespace
-{
-void SetSliderLimit(HeadlessElement* pSlider, double* pLimit, int value)
-{
-    if (!pSlider) return;
-    *pLimit = value;
-    pSlider->tickMarks = static_cast<int>(pSlider->maxValue - pSlider->minValue) + 1;
-}
-} // namespace
-
-void _FCWindowController_cocoa::SetSliderMin(int id, int value)
-{
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    SetSliderLimit(pSlider, pSlider ? &pSlider->minValue : nullptr, value);
-}
-
-int _FCWindowController_cocoa::GetSliderMin(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Slider, &HeadlessElement::minValue, 0);
-}
-
-void _FCWindowController_cocoa::SetSliderMax(int id, int value)
-{
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    SetSliderLimit(pSlider, pSlider ? &pSlider->maxValue : nullptr, value);
-}
-
-int _FCWindowController_cocoa::GetSliderMax(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Slider, &HeadlessElement::maxValue, 0);
-}
-
-void _FCWindowController_cocoa::SetSliderThumbValue(int id, int value)
-{
-    if (HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider)) pSlider->value = value;
-}
-
-int _FCWindowController_cocoa::GetSliderThumbValue(int id)
-{
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    return pSlider ? static_cast<int>(pSlider->value + 0.49) : -1;
-}
-
-/* ---- Elements: switchers ---- */
-
-void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    if (!pSwitcher) return;
-    std::u16string title = HeadlessText::ToElement(pTitle);
-    if (pSwitcher->items.size() == 1 && pSwitcher->items.front().empty())
-        pSwitcher->items.front() = title;
-    else
-        pSwitcher->items.push_back(title);
-}
-
-int _FCWindowController_cocoa::SwitcherGetPageCount(int id)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    return pSwitcher ? static_cast<int>(pSwitcher->items.size()) : 0;
-}
-
-int _FCWindowController_cocoa::SwitcherGetSelectedPage(int id)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    return pSwitcher ? pSwitcher->selectedItem : -1;
-}
-
-void _FCWindowController_cocoa::SwitcherSetSelectedPage(int id, int page)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    if (pSwitcher && InRange(pSwitcher, page)) pSwitcher->selectedItem = page;
-}
 
 /* ---- Elements: tables ---- */
 
@@ -962,19 +733,6 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 /* ---- Timers (the shared runtime keeps them) ---- */
 
 void _FCWindowController_cocoa::AssureTimers() {}
-
-void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
-{
-    if (!_pWindow || !pStepper) return;
-    FCControl* pControl = _pWindow->FindControl(id);
-    auto* pUpDown = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_UPDOWN
-                        ? dynamic_cast<FCCtrlUpDown*>(pControl)
-                        : nullptr;
-    if (!pUpDown) return;
-    const int stepperValue = static_cast<int>(static_cast<HeadlessElement*>(pStepper)->value);
-    const int delta = pUpDown->_HandleStepperClick(stepperValue);
-    _pWindow->HandleUpDownPressed(pUpDown, delta);
-}
 
 /* ---- Table check boxes ---- */
 

@@ -1,6 +1,5 @@
 #include "ui/driver/qzui_driver.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -326,14 +325,6 @@ int KindTarget(int number, int tag, HeadlessKind kind, _FCWindowController_cocoa
     return result;
 }
 
-int CopyItem(const HeadlessElement* pElement, int index, char* buf, int size)
-{
-    if (!pElement || index < 0 || index >= static_cast<int>(pElement->items.size())) return -1;
-    return HeadlessText::CopyOut(HeadlessText::ToUTF8(pElement->items[static_cast<size_t>(index)]), buf, size);
-}
-
-int ItemCount(const HeadlessElement* pElement) { return pElement ? static_cast<int>(pElement->items.size()) : -1; }
-
 /* The item shown at an outline row, or null. */
 const void* OutlineItem(const HeadlessElement& outline, int row)
 {
@@ -341,89 +332,6 @@ const void* OutlineItem(const HeadlessElement& outline, int row)
     return row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(row)].item : nullptr;
 }
 } // namespace
-
-int qzui_click_stepper(int window, int tag, int up)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    HeadlessElement* pStepper = nullptr;
-    int result = KindTarget(window, tag, HeadlessKind::Stepper, &pBridge, &pStepper);
-    if (result != QZUI_OK) return result;
-    double moved = pStepper->value + (up ? 1.0 : -1.0);
-    pStepper->value = std::min(pStepper->maxValue, std::max(pStepper->minValue, moved));
-    if (tag != 0) pBridge->Notify_StepperPressed(pStepper, tag);
-    return QZUI_OK;
-}
-
-int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum)
-{
-    if (!Window(window)) return QZUI_E_NO_WINDOW;
-    HeadlessElement* pStepper = OfKind(window, tag, HeadlessKind::Stepper);
-    if (!pStepper) return QZUI_E_NO_ELEMENT;
-    if (value) *value = static_cast<int>(pStepper->value);
-    if (minimum) *minimum = static_cast<int>(pStepper->minValue);
-    if (maximum) *maximum = static_cast<int>(pStepper->maxValue);
-    return QZUI_OK;
-}
-
-int qzui_pick_popup_item(int window, int tag, int index)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    HeadlessElement* pPopup = nullptr;
-    int result = KindTarget(window, tag, HeadlessKind::PopUp, &pBridge, &pPopup);
-    if (result != QZUI_OK) return result;
-    if (index < 0 || index >= static_cast<int>(pPopup->items.size())) return QZUI_E_RANGE;
-    pPopup->selectedItem = index;
-    if (tag != 0) pBridge->Notify_ButtonPressed(tag);
-    return QZUI_OK;
-}
-
-int qzui_popup_item_count(int window, int tag) { return ItemCount(OfKind(window, tag, HeadlessKind::PopUp)); }
-
-int qzui_popup_item_text(int window, int tag, int index, char* buf, int size)
-{
-    return CopyItem(OfKind(window, tag, HeadlessKind::PopUp), index, buf, size);
-}
-
-int qzui_popup_selected(int window, int tag)
-{
-    HeadlessElement* pPopup = OfKind(window, tag, HeadlessKind::PopUp);
-    return pPopup ? pPopup->selectedItem : -1;
-}
-
-int qzui_move_slider(int window, int tag, double value)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    HeadlessElement* pSlider = nullptr;
-    int result = KindTarget(window, tag, HeadlessKind::Slider, &pBridge, &pSlider);
-    if (result != QZUI_OK) return result;
-    pSlider->value = std::min(pSlider->maxValue, std::max(pSlider->minValue, value));
-    return QZUI_OK;
-}
-
-int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks)
-{
-    if (!Window(window)) return QZUI_E_NO_WINDOW;
-    HeadlessElement* pSlider = OfKind(window, tag, HeadlessKind::Slider);
-    if (!pSlider) return QZUI_E_NO_ELEMENT;
-    if (minimum) *minimum = pSlider->minValue;
-    if (maximum) *maximum = pSlider->maxValue;
-    if (value) *value = pSlider->value;
-    if (tick_marks) *tick_marks = pSlider->tickMarks;
-    return QZUI_OK;
-}
-
-int qzui_segment_count(int window, int tag) { return ItemCount(OfKind(window, tag, HeadlessKind::Segmented)); }
-
-int qzui_segment_title(int window, int tag, int segment, char* buf, int size)
-{
-    return CopyItem(OfKind(window, tag, HeadlessKind::Segmented), segment, buf, size);
-}
-
-int qzui_segment_selected(int window, int tag)
-{
-    HeadlessElement* pSegments = OfKind(window, tag, HeadlessKind::Segmented);
-    return pSegments ? pSegments->selectedItem : -1;
-}
 
 int qzui_outline_row_count(int window, int tag)
 {

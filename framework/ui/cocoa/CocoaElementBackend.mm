@@ -1,0 +1,222 @@
+/* The primitive element operations over the views of a loaded Cocoa window. */
+#import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/_cocoalink.h"
+
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/bridge/ElementBackend.h"
+
+using ElementBackend::Element;
+using ElementBackend::Kind;
+using ElementBackend::Number;
+
+namespace
+{
+NSView* ViewOf(Element element) { return QZ_AS(NSView, element); }
+
+bool IsA(Element element, Class kind) { return [ViewOf(element) isKindOfClass:kind] ? true : false; }
+
+NSPopUpButton* PopupOf(Element element)
+{
+    return IsA(element, [NSPopUpButton class]) ? QZ_AS(NSPopUpButton, element) : nil;
+}
+
+NSSegmentedControl* SegmentsOf(Element element)
+{
+    return IsA(element, [NSSegmentedControl class]) ? QZ_AS(NSSegmentedControl, element) : nil;
+}
+
+/* A popup item's or a segment's title (empty, never nil). */
+NSString* TitleOf(Element element, int index)
+{
+    NSString* title = nil;
+    if (NSSegmentedControl* pSegments = SegmentsOf(element))
+        title = [pSegments labelForSegment:index];
+    else
+        title = [[PopupOf(element) itemAtIndex:index] title];
+    return title ? title : @"";
+}
+
+NSString* Text(FCString* pString) { return pString ? _cocoalink_MakeNSString(pString) : @""; }
+
+/* A new popup item gets a placeholder title first, then its own, so that
+   equal titles may repeat. */
+NSString* const kItemPlaceholder = @"blahxyx";
+
+template <class T>
+double NumberOf(T* pControl, Number number)
+{
+    switch (number) {
+    case Number::Minimum: return [pControl minValue];
+    case Number::Maximum: return [pControl maxValue];
+    case Number::Value: return [pControl doubleValue];
+    case Number::TickMarks: break;
+    }
+    return 0;
+}
+
+template <class T>
+void SetNumberOf(T* pControl, Number number, double value)
+{
+    switch (number) {
+    case Number::Minimum: [pControl setMinValue:value]; break;
+    case Number::Maximum: [pControl setMaxValue:value]; break;
+    case Number::Value: [pControl setDoubleValue:value]; break;
+    case Number::TickMarks: break;
+    }
+}
+} // namespace
+
+namespace ElementBackend
+{
+Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind)
+{
+    if (!pBridge->_GetController()) return nullptr;
+    NSView* pView = [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];
+    return pView && Is(pView, kind) ? pView : nullptr;
+}
+
+bool Is(Element element, Kind kind)
+{
+    switch (kind) {
+    case Kind::Any: return true;
+    case Kind::Control: return IsA(element, [NSControl class]);
+    /* Popups are buttons to Cocoa but not to the framework. */
+    case Kind::Button: return IsA(element, [NSButton class]) && !IsA(element, [NSPopUpButton class]);
+    case Kind::PopUp: return IsA(element, [NSPopUpButton class]);
+    case Kind::Segmented: return IsA(element, [NSSegmentedControl class]);
+    case Kind::Stepper: return IsA(element, [NSStepper class]);
+    case Kind::Slider: return IsA(element, [NSSlider class]);
+    case Kind::TextField: return IsA(element, [NSTextField class]);
+    case Kind::Table: return IsA(element, [NSTableView class]) && !IsA(element, [NSOutlineView class]);
+    case Kind::Outline: return IsA(element, [NSOutlineView class]);
+    }
+    return false;
+}
+
+Element Frame(Element element) { return CocoaElements::FrameView(ViewOf(element)); }
+
+bool IsHidden(Element element) { return [ViewOf(element) isHidden] ? true : false; }
+
+void SetHidden(Element element, bool hidden) { [ViewOf(element) setHidden:hidden ? YES : NO]; }
+
+bool IsShown(Element element) { return [ViewOf(element) isHiddenOrHasHiddenAncestor] ? false : true; }
+
+bool IsEnabled(Element element) { return !IsA(element, [NSControl class]) || [QZ_AS(NSControl, element) isEnabled]; }
+
+void SetEnabled(Element element, bool enabled)
+{
+    [QZ_AS(NSControl, element) setEnabled:enabled ? YES : NO];
+    /* A text field shows its state in its text colour. */
+    if (IsA(element, [NSTextField class]))
+        [QZ_AS(NSTextField, element)
+            setTextColor:enabled ? [NSColor controlTextColor] : [NSColor secondarySelectedControlColor]];
+}
+
+int State(Element element)
+{
+    NSInteger state = [QZ_AS(NSButton, element) state];
+    return state == NSOnState ? 1 : state == NSMixedState ? 2 : 0;
+}
+
+void SetState(Element element, int state)
+{
+    static const NSInteger kStates[] = {NSOffState, NSOnState, NSMixedState};
+    [QZ_AS(NSButton, element) setState:kStates[state]];
+}
+
+bool AllowsMixedState(Element element) { return [QZ_AS(NSButton, element) allowsMixedState] ? true : false; }
+
+int ItemCount(Element element)
+{
+    if (NSSegmentedControl* pSegments = SegmentsOf(element)) return static_cast<int>([pSegments segmentCount]);
+    return static_cast<int>([PopupOf(element) numberOfItems]);
+}
+
+void InsertItem(Element element, int index, FCString* pTitle)
+{
+    CocoaPool pool;
+    if (NSSegmentedControl* pSegments = SegmentsOf(element)) {
+        [pSegments setSegmentCount:[pSegments segmentCount] + 1];
+        SetItemTitle(element, index, pTitle);
+        return;
+    }
+    NSPopUpButton* pPopup = PopupOf(element);
+    [pPopup insertItemWithTitle:kItemPlaceholder atIndex:index];
+    [[pPopup itemAtIndex:index] setTitle:Text(pTitle)];
+}
+
+/* GNUstep drops a popup's selection on an insertion or a removal; the
+   bridge selects again afterwards. */
+void RemoveItem(Element element, int index) { [PopupOf(element) removeItemAtIndex:index]; }
+
+void RemoveAllItems(Element element) { [PopupOf(element) removeAllItems]; }
+
+void GetItemTitle(Element element, int index, FCString* pTitle)
+{
+    CocoaPool pool;
+    _cocoalink_SetNSString(pTitle, TitleOf(element, index));
+}
+
+std::string ItemText(Element element, int index)
+{
+    CocoaPool pool;
+    const char* utf8 = [TitleOf(element, index) UTF8String];
+    return utf8 ? utf8 : "";
+}
+
+void SetItemTitle(Element element, int index, FCString* pTitle)
+{
+    CocoaPool pool;
+    if (NSSegmentedControl* pSegments = SegmentsOf(element)) {
+        [pSegments setLabel:Text(pTitle) forSegment:index];
+        [pSegments setWidth:0 forSegment:index];
+        return;
+    }
+    [[PopupOf(element) itemAtIndex:index] setTitle:Text(pTitle)];
+}
+
+int SelectedItem(Element element)
+{
+    if (NSSegmentedControl* pSegments = SegmentsOf(element)) return static_cast<int>([pSegments selectedSegment]);
+    return static_cast<int>([PopupOf(element) indexOfSelectedItem]);
+}
+
+void SelectItem(Element element, int index)
+{
+    if (NSSegmentedControl* pSegments = SegmentsOf(element)) {
+        [pSegments setSelectedSegment:index];
+        return;
+    }
+    /* No selection goes first on a removal: GNUstep's cell would keep
+       drawing a removed selected item. */
+    if (index < 0)
+        [PopupOf(element) selectItem:nil];
+    else
+        [PopupOf(element) selectItemAtIndex:index];
+}
+
+double GetNumber(Element element, Number number)
+{
+    if (IsA(element, [NSStepper class])) return NumberOf(QZ_AS(NSStepper, element), number);
+    NSSlider* pSlider = QZ_AS(NSSlider, element);
+    return number == Number::TickMarks ? static_cast<double>([pSlider numberOfTickMarks]) : NumberOf(pSlider, number);
+}
+
+void SetNumber(Element element, Number number, double value)
+{
+    if (IsA(element, [NSStepper class])) return SetNumberOf(QZ_AS(NSStepper, element), number, value);
+    NSSlider* pSlider = QZ_AS(NSSlider, element);
+    if (number == Number::TickMarks)
+        [pSlider setNumberOfTickMarks:static_cast<NSInteger>(value)];
+    else
+        SetNumberOf(pSlider, number, value);
+}
+void SendAction(_FCWindowController_cocoa* pBridge, Element element)
+{
+    (void)pBridge;
+    NSControl* pControl = QZ_AS(NSControl, element);
+    [NSApp sendAction:[pControl action] to:[pControl target] from:pControl];
+}
+} // namespace ElementBackend
