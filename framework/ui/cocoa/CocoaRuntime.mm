@@ -23,6 +23,7 @@ struct State
     std::set<NSTimer*> timers;
     std::string layoutFolder;
     bool started = false;
+    bool activating = false; /* the bridge is activating a window */
     bool noDisplayReported = false;
     Hook<CocoaRuntime::RequestFn> request;
     bool separatorSet = false;
@@ -200,6 +201,10 @@ void TimerCreated(NSTimer* pTimer)
 }
 
 void TimerKilled(NSTimer* pTimer) { Get().timers.erase(pTimer); }
+
+void SetActivating(bool activating) { Get().activating = activating; }
+
+bool Activating() { return Get().activating; }
 
 void Pump(double seconds)
 {

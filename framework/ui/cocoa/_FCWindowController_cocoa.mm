@@ -287,8 +287,10 @@ void _FCWindowController_cocoa::ActivateWindow()
         NSWindow* pOther = [pWindows objectAtIndex:i];
         if (pOther != pWindow && [pOther isMainWindow]) [pOther resignMainWindow];
     }
+    CocoaRuntime::SetActivating(true);
     [pWindow makeKeyAndOrderFront:nil];
     [pWindow makeMainWindow];
+    CocoaRuntime::SetActivating(false);
 }
 
 void _FCWindowController_cocoa::ShowWindow(bool show)

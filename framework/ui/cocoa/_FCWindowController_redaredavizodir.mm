@@ -1,14 +1,19 @@
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
 #import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/NSObject+UserInfo.h"
 #import "ui/cocoa/_NSWindowDelegate_redaredavizodir.h"
 
 #include "ui/FCCtrlDataList.h"
 #include "ui/_FCWindowController_cocoa.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 namespace
 {
+/* Set while a window's unasked-for activation is undone. */
+bool gUndoingActivation = false;
+
 int TagOf(id sender) { return [sender respondsToSelector:@selector(tag)] ? static_cast<int>([sender tag]) : 0; }
 
 void Observe(id observer, SEL selector, NSString* name, id object)
@@ -236,13 +241,23 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)windowActivated:(NSNotification*)notification
 {
     (void)notification;
-    if (_pOwner) _pOwner->Notify_WindowActivated(true);
+    if (!_pOwner) return;
+    /* Under a driver, a window the bridge did not activate (the window
+       server's late focus report of an earlier activation) stops being the
+       active one again, unreported. */
+    if (BridgeRuntime::DriverAttached() && !CocoaRuntime::Activating()) {
+        gUndoingActivation = true;
+        [[self window] resignMainWindow];
+        gUndoingActivation = false;
+        return;
+    }
+    _pOwner->Notify_WindowActivated(true);
 }
 
 - (void)windowDeactivated:(NSNotification*)notification
 {
     (void)notification;
-    if (_pOwner) _pOwner->Notify_WindowActivated(false);
+    if (_pOwner && !gUndoingActivation) _pOwner->Notify_WindowActivated(false);
 }
 
 - (void)windowResized:(NSNotification*)notification

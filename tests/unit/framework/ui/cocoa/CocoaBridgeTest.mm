@@ -213,6 +213,30 @@ TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
     EXPECT_EQ([QZ_AS(NSButton, ViewOf(window._GetBridge(), 1)) cell], [pWindow defaultButtonCell]);
 }
 
+/* The window server's focus reports arrive late: one asked for by an
+   activation may come after the driver deactivated the window again. */
+TEST_F(CocoaWindow, ADriversDeactivationOutlastsALateFocusReport)
+{
+    TestWindow window;
+    int win = Shown(window);
+    qzui_activate(win, 1);
+    qzui_activate(win, 0);
+    window.log.clear();
+    NSWindow* pWindow = CocoaRuntime::WindowOf(BridgeRuntime::FindBridge(win));
+    NSEvent* pFocus = [NSEvent otherEventWithType:NSAppKitDefined
+                                         location:NSMakePoint(0, 0)
+                                    modifierFlags:0
+                                        timestamp:0
+                                     windowNumber:[pWindow windowNumber]
+                                          context:nil
+                                          subtype:GSAppKitWindowFocusIn
+                                            data1:0
+                                            data2:0];
+    [NSApp sendEvent:pFocus];
+    EXPECT_EQ(0, qzui_window_active(win));
+    EXPECT_EQ(Expect({}), window.log);
+}
+
 namespace
 {
 /* What the command printed on its standard output. */
