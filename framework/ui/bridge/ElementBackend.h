@@ -3,6 +3,7 @@
 
 #include <string>
 
+class FCCtrlDataList;
 class FCString;
 class _FCWindowController_cocoa;
 
@@ -78,6 +79,43 @@ enum class Number
 };
 double GetNumber(Element element, Number number);
 void SetNumber(Element element, Number number, double value);
+/* Tables: columns (every index counts a check column), rows from the data
+   source, the selection. */
+struct Column
+{
+    std::string identifier;
+    FCString* pTitle;
+    float width;
+    bool check;   /* a check-box cell, editable, of a fixed width */
+    int fontSize; /* of the cells; 0: the table's own */
+};
+int ColumnCount(Element table);
+std::string ColumnIdentifier(Element table, int column);
+float ColumnWidth(Element table, int column);
+void SetColumnWidth(Element table, int column, float width);
+void SetColumnTitle(Element table, int column, FCString* pTitle);
+void InsertColumn(Element table, int index, const Column& column);
+void RemoveColumns(Element table);
+/* The width the columns are shown in. */
+float VisibleWidth(Element table);
+void SetRowHeight(Element table, float height);
+void HideHeader(Element table);
+int RowCount(Element table);
+void ReloadRows(Element table);
+void RedrawRow(Element table, int row);
+void ScrollToRow(Element table, int row);
+bool AllowsEmptySelection(Element table);
+int SelectedRow(Element table);
+/* Selects a row (-1: none) as a click would, the change reported to the
+   bridge (Notify_DataListHandleCommand). */
+void SelectRow(_FCWindowController_cocoa* pBridge, Element table, int row);
+/* The list the table shows (kept under "DataList" in its user info), null
+   before one is connected. */
+FCCtrlDataList* ListOf(Element table);
+/* Keeps the list (when the table has none) and makes the bridge the data
+   source. */
+void Connect(_FCWindowController_cocoa* pBridge, Element table, FCCtrlDataList* pList);
+
 /* What a click on a stepper sends: the bridge's Notify_StepperPressed. */
 void SendAction(_FCWindowController_cocoa* pBridge, Element element);
 } // namespace ElementBackend

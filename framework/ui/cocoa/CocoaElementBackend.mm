@@ -1,8 +1,11 @@
 /* The primitive element operations over the views of a loaded Cocoa window. */
 #import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"
+#import "ui/cocoa/NSObject+UserInfo.h"
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 #import "ui/cocoa/_cocoalink.h"
+
+#include <algorithm>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/ElementBackend.h"
@@ -43,6 +46,20 @@ NSString* Text(FCString* pString) { return pString ? _cocoalink_MakeNSString(pSt
 /* A new popup item gets a placeholder title first, then its own, so that
    equal titles may repeat. */
 NSString* const kItemPlaceholder = @"blahxyx";
+
+NSTableView* TableOf(Element table) { return QZ_AS(NSTableView, table); }
+
+NSTableColumn* ColumnOf(Element table, int column) { return CocoaElements::ColumnAt(TableOf(table), column); }
+
+/* A column showing a check box per row. */
+void MakeCheckColumn(NSTableColumn* pColumn)
+{
+    NSButtonCell* pCell = [[[NSButtonCell alloc] init] autorelease];
+    [pCell setButtonType:NSSwitchButton];
+    [pCell setTitle:@""];
+    [pColumn setDataCell:pCell];
+    [pColumn setResizingMask:NSTableColumnNoResizing];
+}
 
 template <class T>
 double NumberOf(T* pControl, Number number)
@@ -219,4 +236,102 @@ void SendAction(_FCWindowController_cocoa* pBridge, Element element)
     NSControl* pControl = QZ_AS(NSControl, element);
     [NSApp sendAction:[pControl action] to:[pControl target] from:pControl];
 }
+int ColumnCount(Element table) { return static_cast<int>([CocoaElements::Columns(TableOf(table)) count]); }
+
+std::string ColumnIdentifier(Element table, int column)
+{
+    const char* identifier = [[ColumnOf(table, column) identifier] UTF8String];
+    return identifier ? identifier : "";
+}
+
+float ColumnWidth(Element table, int column) { return static_cast<float>([ColumnOf(table, column) width]); }
+
+void SetColumnWidth(Element table, int column, float width) { [ColumnOf(table, column) setWidth:width]; }
+
+void SetColumnTitle(Element table, int column, FCString* pTitle)
+{
+    CocoaPool pool;
+    [[ColumnOf(table, column) headerCell] setStringValue:Text(pTitle)];
+    [[TableOf(table) headerView] setNeedsDisplay:YES];
+}
+
+void InsertColumn(Element table, int index, const Column& column)
+{
+    CocoaPool pool;
+    NSString* identifier = [NSString stringWithUTF8String:column.identifier.c_str()];
+    NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:identifier] autorelease];
+    if (column.check) MakeCheckColumn(pColumn);
+    [[pColumn headerCell] setStringValue:Text(column.pTitle)];
+    [pColumn setWidth:column.width];
+    [pColumn setEditable:column.check ? YES : NO];
+    if (column.fontSize > 0) [[pColumn dataCell] setFont:[NSFont systemFontOfSize:column.fontSize]];
+    NSTableView* pTable = TableOf(table);
+    CocoaElements::AddColumn(pTable, pColumn);
+    if (index < ColumnCount(table) - 1) [pTable moveColumn:[pTable numberOfColumns] - 1 toColumn:index];
+}
+
+void RemoveColumns(Element table) { CocoaElements::RemoveColumns(TableOf(table)); }
+
+float VisibleWidth(Element table)
+{
+    CGFloat visible = [[TableOf(table) enclosingScrollView] contentSize].width;
+    return static_cast<float>(visible > 0 ? visible : [TableOf(table) frame].size.width);
+}
+
+void SetRowHeight(Element table, float height) { [TableOf(table) setRowHeight:height]; }
+
+void HideHeader(Element table)
+{
+    [TableOf(table) setHeaderView:nil];
+    [TableOf(table) setCornerView:nil];
+}
+
+int RowCount(Element table)
+{
+    id source = [TableOf(table) dataSource];
+    return source ? static_cast<int>([source numberOfRowsInTableView:TableOf(table)]) : 0;
+}
+
+void ReloadRows(Element table)
+{
+    CocoaPool pool;
+    [TableOf(table) reloadData];
+}
+
+void RedrawRow(Element table, int row) { [TableOf(table) setNeedsDisplayInRect:[TableOf(table) rectOfRow:row]]; }
+
+void ScrollToRow(Element table, int row)
+{
+    if (row < RowCount(table)) [TableOf(table) scrollRowToVisible:row];
+}
+
+bool AllowsEmptySelection(Element table) { return [TableOf(table) allowsEmptySelection] ? true : false; }
+
+int SelectedRow(Element table) { return static_cast<int>([TableOf(table) selectedRow]); }
+
+/* The table's selection notification reports the change. */
+void SelectRow(_FCWindowController_cocoa*, Element table, int row)
+{
+    CocoaPool pool;
+    NSTableView* pTable = TableOf(table);
+    if (row < 0) {
+        [pTable deselectAll:nil];
+        return;
+    }
+    /* The view may not have asked for the rows since they changed. */
+    if ([pTable numberOfRows] != RowCount(table)) [pTable reloadData];
+    [pTable selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
+}
+
+FCCtrlDataList* ListOf(Element table) { return CocoaElements::DataListOf(TableOf(table)); }
+
+void Connect(_FCWindowController_cocoa* pBridge, Element table, FCCtrlDataList* pList)
+{
+    CocoaPool pool;
+    NSTableView* pTable = TableOf(table);
+    if (!CocoaElements::DataListOf(pTable)) QZSetUserInfoPointer(pTable, @"DataList", pList);
+    [pTable setDataSource:(id)pBridge->_GetController()];
+    [pTable reloadData];
+}
+
 } // namespace ElementBackend

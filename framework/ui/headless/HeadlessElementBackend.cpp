@@ -2,6 +2,7 @@
 #include "ui/bridge/ElementBackend.h"
 
 #include "ui/_FCWindowController_cocoa.h"
+#include "ui/headless/HeadlessDataSource.h"
 #include "ui/headless/HeadlessElement.h"
 #include "ui/headless/HeadlessRuntime.h"
 #include "ui/headless/HeadlessText.h"
@@ -122,4 +123,69 @@ void SendAction(_FCWindowController_cocoa* pBridge, Element element)
 {
     pBridge->Notify_StepperPressed(element, Of(element)->tag);
 }
+int ColumnCount(Element table) { return static_cast<int>(Of(table)->columns.size()); }
+
+std::string ColumnIdentifier(Element table, int column)
+{
+    return Of(table)->columns[static_cast<size_t>(column)].identifier;
+}
+
+float ColumnWidth(Element table, int column) { return Of(table)->columns[static_cast<size_t>(column)].width; }
+
+void SetColumnWidth(Element table, int column, float width)
+{
+    Of(table)->columns[static_cast<size_t>(column)].width = width;
+}
+
+void SetColumnTitle(Element table, int column, FCString* pTitle)
+{
+    Of(table)->columns[static_cast<size_t>(column)].title = HeadlessText::ToElement(pTitle);
+}
+
+void InsertColumn(Element table, int index, const Column& column)
+{
+    HeadlessColumn added;
+    added.identifier = column.identifier;
+    if (column.pTitle) added.title = HeadlessText::ToElement(column.pTitle);
+    added.width = column.width;
+    added.editable = column.check;
+    added.resizable = !column.check;
+    std::vector<HeadlessColumn>& columns = Of(table)->columns;
+    columns.insert(columns.begin() + index, added);
+}
+
+void RemoveColumns(Element table) { Of(table)->columns.clear(); }
+
+float VisibleWidth(Element table) { return Of(table)->width; }
+
+void SetRowHeight(Element table, float height) { Of(table)->rowHeight = height; }
+
+void HideHeader(Element table) { Of(table)->hasHeader = false; }
+
+int RowCount(Element table) { return HeadlessDataSource::RowCount(*Of(table)); }
+
+void ReloadRows(Element table) { ++Of(table)->reloads; }
+
+void RedrawRow(Element table, int) { ++Of(table)->redraws; }
+
+void ScrollToRow(Element table, int row) { Of(table)->topRow = row; }
+
+bool AllowsEmptySelection(Element table) { return Of(table)->allowsEmptySelection; }
+
+int SelectedRow(Element table) { return Of(table)->selectedRow; }
+
+void SelectRow(_FCWindowController_cocoa* pBridge, Element table, int row)
+{
+    Of(table)->selectedRow = row;
+    pBridge->Notify_DataListHandleCommand(Of(table)->tag, row);
+}
+
+FCCtrlDataList* ListOf(Element table) { return Of(table)->dataList; }
+
+void Connect(_FCWindowController_cocoa*, Element table, FCCtrlDataList* pList)
+{
+    if (!Of(table)->dataList) Of(table)->dataList = pList;
+    Of(table)->dataSourceSet = true;
+}
+
 } // namespace ElementBackend

@@ -52,11 +52,6 @@ HeadlessElement* TextField(const _FCWindowController_cocoa* pBridge, int id)
     return OfKind(pBridge, id, HeadlessKind::TextField);
 }
 
-HeadlessElement* Table(const _FCWindowController_cocoa* pBridge, int id)
-{
-    return OfKind(pBridge, id, HeadlessKind::TableView);
-}
-
 float Whole(float value) { return static_cast<float>(static_cast<int>(value)); }
 
 /* Marks an element redrawn at once, as a move or resize does. */
@@ -67,14 +62,6 @@ void Redrawn(HeadlessElement* pElement, bool redraw)
 
 /* The line height of the control font at a point size. */
 float LineHeight(int fontSize) { return std::ceil(static_cast<float>(fontSize) * 1.2f); }
-
-/* Moves a table's selection, reporting a change as the platform does. */
-void ChangeSelection(_FCWindowController_cocoa* pBridge, HeadlessElement* pTable, int row)
-{
-    if (pTable->selectedRow == row) return;
-    pTable->selectedRow = row;
-    pBridge->Notify_DataListHandleCommand(pTable->tag, row);
-}
 
 /* A new element of a kind, with the control's ID as tag and its default size. */
 std::unique_ptr<HeadlessElement> NewElement(HeadlessKind kind, int tag, float width, float height)
@@ -428,135 +415,6 @@ void _FCWindowController_cocoa::EditScrollToBottom(int) {}
 
 /* ---- Elements: tables ---- */
 
-bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return false;
-    if (pTable->HasCheckColumn()) return true;
-    HeadlessColumn check;
-    check.identifier = "check";
-    check.width = 26;
-    check.editable = true;
-    check.resizable = false;
-    /* The check column is the leftmost column, also when others exist. */
-    pTable->columns.insert(pTable->columns.begin(), check);
-    return true;
-}
-
-bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    return pTable && pTable->HasCheckColumn();
-}
-
-void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
-{
-    if (HeadlessElement* pTable = Table(this, id)) pTable->hasHeader = false;
-}
-
-void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable || pTable->columns.empty()) return;
-    float others = 0;
-    for (size_t i = 0; i + 1 < pTable->columns.size(); ++i)
-        others += pTable->columns[i].width;
-    HeadlessColumn& last = pTable->columns.back();
-    last.width = std::max(last.width, pTable->width - others);
-}
-
-int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return -1;
-    int count = static_cast<int>(pTable->columns.size());
-    return (!includeCheckColumn && pTable->HasCheckColumn()) ? count - 1 : count;
-}
-
-float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return -1;
-    int index = column + (pTable->HasCheckColumn() ? 1 : 0);
-    if (column < 0 || index >= static_cast<int>(pTable->columns.size())) return -1;
-    return pTable->columns[static_cast<size_t>(index)].width;
-}
-
-void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCString* pTitle)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable || column < 0 || column >= static_cast<int>(pTable->columns.size())) return;
-    pTable->columns[static_cast<size_t>(column)].title = HeadlessText::ToElement(pTitle);
-}
-
-void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return;
-    int number = 1;
-    if (!pTable->columns.empty() && pTable->columns.back().identifier.compare(0, 3, "col") == 0)
-        number = HeadlessIntValue(pTable->columns.back().identifier.substr(3)) + 1;
-    HeadlessColumn column;
-    column.identifier = "col" + std::to_string(number);
-    column.title = HeadlessText::ToElement(pTitle);
-    column.width = width;
-    pTable->columns.push_back(column);
-    pTable->rowHeight = std::max(16.0f, LineHeight(fontSize) + 3);
-}
-
-void _FCWindowController_cocoa::TableViewDeleteAllColumns(int id)
-{
-    if (HeadlessElement* pTable = Table(this, id)) pTable->columns.clear();
-}
-
-void _FCWindowController_cocoa::TableViewRedraw(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return;
-    ++pTable->reloads;
-    /* A selected row that no longer exists is dropped from the selection. */
-    if (pTable->selectedRow >= HeadlessDataSource::RowCount(*pTable)) ChangeSelection(this, pTable, -1);
-}
-
-void _FCWindowController_cocoa::TableViewScrollToTop(int id)
-{
-    if (HeadlessElement* pTable = Table(this, id)) pTable->topRow = 0;
-}
-
-int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    return pTable ? pTable->selectedRow : -1;
-}
-
-void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable || line < 0 || line >= HeadlessDataSource::RowCount(*pTable)) return;
-    if (scrollIntoView) pTable->topRow = line;
-    ChangeSelection(this, pTable, line);
-}
-
-void _FCWindowController_cocoa::TableViewUpdateCheckbox(int id, int line)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (pTable && line >= 0 && line < HeadlessDataSource::RowCount(*pTable)) ++pTable->redraws;
-}
-
-void _FCWindowController_cocoa::TableViewClearSelection(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (pTable && pTable->allowsEmptySelection) ChangeSelection(this, pTable, -1);
-}
-
-void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
-{
-    HeadlessElement* pTable = pList ? Table(this, pList->GetControlID()) : nullptr;
-    if (!pTable) return;
-    if (!pTable->dataList) pTable->dataList = pList;
-    pTable->dataSourceSet = true;
-}
-
 /* ---- Elements: outlines ---- */
 
 namespace
@@ -735,14 +593,3 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 void _FCWindowController_cocoa::AssureTimers() {}
 
 /* ---- Table check boxes ---- */
-
-void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
-{
-    HeadlessElement* pTable = Table(this, id);
-    FCCtrlDataList* pList = pTable ? pTable->dataList : nullptr;
-    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
-    if (!pRow) return;
-    pRow->SetCheck(checked);
-    pList->HandleCheckChange(row, checked);
-    if (_pWindow) _pWindow->HandleDataListCheck(pList, row, checked);
-}
