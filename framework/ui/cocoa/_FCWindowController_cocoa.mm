@@ -680,9 +680,11 @@ void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int mi
                                             selector:@selector(timerEvent:)
                                             userInfo:[NSNumber numberWithInt:timerID]
                                              repeats:YES];
-    /* Parked before the run loop sees it when a driver's clock runs the timers. */
     CocoaRuntime::TimerCreated(pTimer);
-    [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
+    /* A driver's clock runs the timers: the run loop never sees them (it
+       only lets go of an invalidated timer when its mode runs, which under a
+       driver it never does, so they would pile up). */
+    if (!BridgeRuntime::DriverAttached()) [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
     [TimersOf(pBridge) addObject:pTimer];
 }
 

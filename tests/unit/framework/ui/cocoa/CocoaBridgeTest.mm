@@ -165,6 +165,18 @@ TEST_F(CocoaTimers, ATimerDueInRealTimeWaitsForTheDriversClockEvenThroughAPress)
     EXPECT_EQ((std::vector<std::string>{"timer 2", "timer 2"}), window.log);
 }
 
+TEST_F(CocoaTimers, TimersUnderADriversClockDoNotPileUpInTheRunLoop)
+{
+    TestWindow window;
+    Shown(window);
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 1100; ++i) {
+        window.SetTimer(4, 100);
+        window.StopTimer(4);
+    }
+    EXPECT_EQ(std::string::npos, testing::internal::GetCapturedStderr().find("timers scheduled"));
+}
+
 /* GNUstep keeps per-user defaults in the folder its configuration names
    (the run's state folder), never in the home folder. */
 TEST(GNUstepFiles, DefaultsAreWrittenWhereTheConfigurationSaysNotUnderHome)
