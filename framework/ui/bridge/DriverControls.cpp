@@ -23,17 +23,21 @@ Element OfKind(int window, int tag, Kind kind)
 int Target(int window, int tag, Kind kind, _FCWindowController_cocoa** ppBridge, Element* pElement)
 {
     *ppBridge = BridgeRuntime::FindBridge(window);
-    if (!*ppBridge) return QZUI_E_NO_WINDOW;
+    if (!*ppBridge)
+        return QZUI_E_NO_WINDOW;
     *pElement = Find(*ppBridge, tag, Kind::Any);
-    if (!*pElement) return QZUI_E_NO_ELEMENT;
-    if (!IsEnabled(*pElement) || !IsShown(*pElement)) return QZUI_E_DISABLED;
+    if (!*pElement)
+        return QZUI_E_NO_ELEMENT;
+    if (!IsEnabled(*pElement) || !IsShown(*pElement))
+        return QZUI_E_DISABLED;
     return Is(*pElement, kind) ? QZUI_OK : QZUI_E_WRONG_KIND;
 }
 
 /* The reading calls: no window, then no element of the kind. */
 int Reading(int window, int tag, Kind kind, Element* pElement)
 {
-    if (!BridgeRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    if (!BridgeRuntime::FindBridge(window))
+        return QZUI_E_NO_WINDOW;
     *pElement = OfKind(window, tag, kind);
     return *pElement ? QZUI_OK : QZUI_E_NO_ELEMENT;
 }
@@ -54,7 +58,8 @@ int Count(int window, int tag, Kind kind)
 int Title(int window, int tag, Kind kind, int index, char* buf, int size)
 {
     Element element = OfKind(window, tag, kind);
-    if (!element || index < 0 || index >= ItemCount(element)) return -1;
+    if (!element || index < 0 || index >= ItemCount(element))
+        return -1;
     return qzui::CopyOut(ItemText(element, index), buf, size);
 }
 
@@ -70,9 +75,11 @@ int qzui_click_stepper(int window, int tag, int up)
     _FCWindowController_cocoa* pBridge = nullptr;
     Element stepper = nullptr;
     int result = Target(window, tag, Kind::Stepper, &pBridge, &stepper);
-    if (result != QZUI_OK) return result;
+    if (result != QZUI_OK)
+        return result;
     Clamped(stepper, GetNumber(stepper, Number::Value) + (up ? 1.0 : -1.0));
-    if (tag != 0) SendAction(pBridge, stepper);
+    if (tag != 0)
+        SendAction(pBridge, stepper);
     return QZUI_OK;
 }
 
@@ -80,10 +87,14 @@ int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maxim
 {
     Element stepper = nullptr;
     int result = Reading(window, tag, Kind::Stepper, &stepper);
-    if (result != QZUI_OK) return result;
-    if (value) *value = static_cast<int>(GetNumber(stepper, Number::Value));
-    if (minimum) *minimum = static_cast<int>(GetNumber(stepper, Number::Minimum));
-    if (maximum) *maximum = static_cast<int>(GetNumber(stepper, Number::Maximum));
+    if (result != QZUI_OK)
+        return result;
+    if (value)
+        *value = static_cast<int>(GetNumber(stepper, Number::Value));
+    if (minimum)
+        *minimum = static_cast<int>(GetNumber(stepper, Number::Minimum));
+    if (maximum)
+        *maximum = static_cast<int>(GetNumber(stepper, Number::Maximum));
     return QZUI_OK;
 }
 
@@ -92,11 +103,14 @@ int qzui_pick_popup_item(int window, int tag, int index)
     _FCWindowController_cocoa* pBridge = nullptr;
     Element popup = nullptr;
     int result = Target(window, tag, Kind::PopUp, &pBridge, &popup);
-    if (result != QZUI_OK) return result;
-    if (index < 0 || index >= ItemCount(popup)) return QZUI_E_RANGE;
+    if (result != QZUI_OK)
+        return result;
+    if (index < 0 || index >= ItemCount(popup))
+        return QZUI_E_RANGE;
     SelectItem(popup, index);
     /* A popup is a button: the choice is routed by the control's action kind. */
-    if (tag != 0) pBridge->Notify_ButtonPressed(tag);
+    if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
     return QZUI_OK;
 }
 
@@ -114,7 +128,8 @@ int qzui_move_slider(int window, int tag, double value)
     _FCWindowController_cocoa* pBridge = nullptr;
     Element slider = nullptr;
     int result = Target(window, tag, Kind::Slider, &pBridge, &slider);
-    if (result == QZUI_OK) Clamped(slider, value);
+    if (result == QZUI_OK)
+        Clamped(slider, value);
     return result;
 }
 
@@ -122,11 +137,16 @@ int qzui_slider_state(int window, int tag, double* minimum, double* maximum, dou
 {
     Element slider = nullptr;
     int result = Reading(window, tag, Kind::Slider, &slider);
-    if (result != QZUI_OK) return result;
-    if (minimum) *minimum = GetNumber(slider, Number::Minimum);
-    if (maximum) *maximum = GetNumber(slider, Number::Maximum);
-    if (value) *value = GetNumber(slider, Number::Value);
-    if (tick_marks) *tick_marks = static_cast<int>(GetNumber(slider, Number::TickMarks));
+    if (result != QZUI_OK)
+        return result;
+    if (minimum)
+        *minimum = GetNumber(slider, Number::Minimum);
+    if (maximum)
+        *maximum = GetNumber(slider, Number::Maximum);
+    if (value)
+        *value = GetNumber(slider, Number::Value);
+    if (tick_marks)
+        *tick_marks = static_cast<int>(GetNumber(slider, Number::TickMarks));
     return QZUI_OK;
 }
 

@@ -35,7 +35,8 @@ int qzui_window_count(void) { return static_cast<int>(BridgeRuntime::LoadedBridg
 int qzui_window_at(int index)
 {
     std::vector<_FCWindowController_cocoa*> loaded = BridgeRuntime::LoadedBridges();
-    if (index < 0 || index >= static_cast<int>(loaded.size())) return 0;
+    if (index < 0 || index >= static_cast<int>(loaded.size()))
+        return 0;
     return BridgeRuntime::NumberOf(loaded[static_cast<size_t>(index)]);
 }
 
@@ -43,7 +44,8 @@ int qzui_find_window(int layout_id)
 {
     int found = 0;
     for (_FCWindowController_cocoa* pBridge : BridgeRuntime::LoadedBridges())
-        if (pBridge->_GetLayoutID() == layout_id) found = BridgeRuntime::NumberOf(pBridge);
+        if (pBridge->_GetLayoutID() == layout_id)
+            found = BridgeRuntime::NumberOf(pBridge);
     return found;
 }
 
@@ -56,7 +58,8 @@ int qzui_window_layout_id(int window)
 int qzui_window_frame(int window, qzui_rect* frame)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
+    if (!pBridge || !frame)
+        return QZUI_E_NO_WINDOW;
     __FloatRect rect;
     pBridge->GetWindowFrameRect(&rect);
     *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
@@ -66,8 +69,10 @@ int qzui_window_frame(int window, qzui_rect* frame)
 int qzui_move_window(int window, const qzui_rect* frame)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (!frame) return QZUI_E_RANGE;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
+    if (!frame)
+        return QZUI_E_RANGE;
     __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
     pBridge->SetWindowFrameRect(&rect);
     return QZUI_OK;

@@ -33,7 +33,8 @@ int NumberOf(const _FCWindowController_cocoa* pBridge, int id, Kind kind, Number
 
 void SetNumberOf(const _FCWindowController_cocoa* pBridge, int id, Kind kind, Number number, int value)
 {
-    if (Element element = Find(pBridge, id, kind)) SetNumber(element, number, value);
+    if (Element element = Find(pBridge, id, kind))
+        SetNumber(element, number, value);
 }
 
 /* A slider limit also sets one tick mark per whole value of the range,
@@ -41,7 +42,8 @@ void SetNumberOf(const _FCWindowController_cocoa* pBridge, int id, Kind kind, Nu
 void SetSliderLimit(const _FCWindowController_cocoa* pBridge, int id, Number limit, int value)
 {
     Element slider = Find(pBridge, id, Kind::Slider);
-    if (!slider) return;
+    if (!slider)
+        return;
     SetNumber(slider, limit, value);
     const long long span = static_cast<long long>(GetNumber(slider, Number::Maximum)) -
                            static_cast<long long>(GetNumber(slider, Number::Minimum)) + 1;
@@ -53,7 +55,8 @@ void SetSliderLimit(const _FCWindowController_cocoa* pBridge, int id, Number lim
 
 void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
 {
-    if (Element element = Find(this, id, Kind::Any)) ElementBackend::SetHidden(VisibilityElement(element), !state);
+    if (Element element = Find(this, id, Kind::Any))
+        ElementBackend::SetHidden(VisibilityElement(element), !state);
 }
 
 bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
@@ -64,7 +67,8 @@ bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
 
 void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
 {
-    if (Element element = Find(this, id, Kind::Control)) SetEnabled(element, state);
+    if (Element element = Find(this, id, Kind::Control))
+        SetEnabled(element, state);
 }
 
 bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
@@ -76,7 +80,8 @@ bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
 void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
 {
     Element button = Find(this, id, Kind::Button);
-    if (!button || state < 0 || state > 2) return;
+    if (!button || state < 0 || state > 2)
+        return;
     /* An element without the mixed state shows mixed as on. */
     SetState(button, (state == 2 && !AllowsMixedState(button)) ? 1 : state);
 }
@@ -105,13 +110,15 @@ int _FCWindowController_cocoa::GetPopupItemCount(int id)
 
 void _FCWindowController_cocoa::AppendPopupItem(int id, FCString* pText)
 {
-    if (Element popup = Find(this, id, Kind::PopUp)) InsertString(id, ItemCount(popup), pText);
+    if (Element popup = Find(this, id, Kind::PopUp))
+        InsertString(id, ItemCount(popup), pText);
 }
 
 void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
 {
     Element popup = Find(this, id, Kind::PopUp);
-    if (!popup || index < 0 || index > ItemCount(popup)) return;
+    if (!popup || index < 0 || index > ItemCount(popup))
+        return;
     const int selected = SelectedItem(popup);
     InsertItem(popup, index, pText);
     /* The selected item stays selected; the first item of an empty popup
@@ -122,26 +129,31 @@ void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
 void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
 {
     Element popup = Find(this, id, Kind::PopUp);
-    if (!popup || !InRange(popup, index)) return;
+    if (!popup || !InRange(popup, index))
+        return;
     const int selected = SelectedItem(popup);
-    if (selected == index) SelectItem(popup, -1);
+    if (selected == index)
+        SelectItem(popup, -1);
     RemoveItem(popup, index);
     /* A later selection moves up with its item; a deleted one goes to the
        first item. */
-    if (ItemCount(popup) == 0) return;
+    if (ItemCount(popup) == 0)
+        return;
     SelectItem(popup, selected > index ? selected - 1 : selected == index ? 0 : selected);
 }
 
 void _FCWindowController_cocoa::GetPopupItemText(int id, int index, FCString* pText)
 {
     Element popup = Find(this, id, Kind::PopUp);
-    if (popup && pText && InRange(popup, index)) GetItemTitle(popup, index, pText);
+    if (popup && pText && InRange(popup, index))
+        GetItemTitle(popup, index, pText);
 }
 
 void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
 {
     Element popup = Find(this, id, Kind::PopUp);
-    if (popup && InRange(popup, index)) SelectItem(popup, index);
+    if (popup && InRange(popup, index))
+        SelectItem(popup, index);
 }
 
 int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
@@ -193,7 +205,8 @@ int _FCWindowController_cocoa::GetSliderThumbValue(int id)
 void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
 {
     Element switcher = Find(this, id, Kind::Segmented);
-    if (!switcher) return;
+    if (!switcher)
+        return;
     /* The first page reuses a lone unlabelled segment. */
     const int count = ItemCount(switcher);
     if (count == 1) {
@@ -222,19 +235,22 @@ int _FCWindowController_cocoa::SwitcherGetSelectedPage(int id)
 void _FCWindowController_cocoa::SwitcherSetSelectedPage(int id, int page)
 {
     Element switcher = Find(this, id, Kind::Segmented);
-    if (switcher && InRange(switcher, page)) SelectItem(switcher, page);
+    if (switcher && InRange(switcher, page))
+        SelectItem(switcher, page);
 }
 
 /* ---- Notifications ---- */
 
 void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
 {
-    if (!_pWindow || !pStepper) return;
+    if (!_pWindow || !pStepper)
+        return;
     FCControl* pControl = _pWindow->FindControl(id);
     auto* pUpDown = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_UPDOWN
                         ? dynamic_cast<FCCtrlUpDown*>(pControl)
                         : nullptr;
-    if (!pUpDown) return;
+    if (!pUpDown)
+        return;
     const int delta = pUpDown->_HandleStepperClick(static_cast<int>(GetNumber(pStepper, Number::Value)));
     _pWindow->HandleUpDownPressed(pUpDown, delta);
 }

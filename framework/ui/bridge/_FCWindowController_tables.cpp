@@ -38,9 +38,11 @@ int LastColumnNumber(Element table)
 bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
 {
     Element table = Table(this, id);
-    if (!table) return false;
+    if (!table)
+        return false;
     /* The check column is the leftmost, also when others exist. */
-    if (!HasCheckColumn(table)) InsertColumn(table, 0, Column{"check", nullptr, 26, true, 0});
+    if (!HasCheckColumn(table))
+        InsertColumn(table, 0, Column{"check", nullptr, 26, true, 0});
     return true;
 }
 
@@ -52,14 +54,16 @@ bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
 
 void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
 {
-    if (Element table = Table(this, id)) HideHeader(table);
+    if (Element table = Table(this, id))
+        HideHeader(table);
 }
 
 void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
 {
     Element table = Table(this, id);
     const int count = table ? ColumnCount(table) : 0;
-    if (count == 0) return;
+    if (count == 0)
+        return;
     float others = 0;
     for (int i = 0; i + 1 < count; ++i)
         others += ColumnWidth(table, i);
@@ -69,14 +73,16 @@ void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
 int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
 {
     Element table = Table(this, id);
-    if (!table) return -1;
+    if (!table)
+        return -1;
     return ColumnCount(table) - (includeCheckColumn ? 0 : CheckOffset(table));
 }
 
 float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
 {
     Element table = Table(this, id);
-    if (!table || column < 0) return -1;
+    if (!table || column < 0)
+        return -1;
     const int index = column + CheckOffset(table);
     return index < ColumnCount(table) ? ColumnWidth(table, index) : -1;
 }
@@ -84,13 +90,15 @@ float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
 void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCString* pTitle)
 {
     Element table = Table(this, id);
-    if (table && column >= 0 && column < ColumnCount(table)) SetColumnTitle(table, column, pTitle);
+    if (table && column >= 0 && column < ColumnCount(table))
+        SetColumnTitle(table, column, pTitle);
 }
 
 void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize)
 {
     Element table = Table(this, id);
-    if (!table) return;
+    if (!table)
+        return;
     const std::string identifier = "col" + std::to_string(LastColumnNumber(table) + 1);
     InsertColumn(table, ColumnCount(table), Column{identifier, pTitle, width, false, fontSize});
     SetRowHeight(table, RowHeightFor(fontSize));
@@ -98,21 +106,25 @@ void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, flo
 
 void _FCWindowController_cocoa::TableViewDeleteAllColumns(int id)
 {
-    if (Element table = Table(this, id)) RemoveColumns(table);
+    if (Element table = Table(this, id))
+        RemoveColumns(table);
 }
 
 void _FCWindowController_cocoa::TableViewRedraw(int id)
 {
     Element table = Table(this, id);
-    if (!table) return;
+    if (!table)
+        return;
     ReloadRows(table);
     /* A selected row that no longer exists is dropped from the selection. */
-    if (SelectedRow(table) >= RowCount(table)) SelectRow(this, table, -1);
+    if (SelectedRow(table) >= RowCount(table))
+        SelectRow(this, table, -1);
 }
 
 void _FCWindowController_cocoa::TableViewScrollToTop(int id)
 {
-    if (Element table = Table(this, id)) ScrollToRow(table, 0);
+    if (Element table = Table(this, id))
+        ScrollToRow(table, 0);
 }
 
 int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
@@ -124,26 +136,32 @@ int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
 void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
 {
     Element table = Table(this, id);
-    if (!table || !IsRow(table, line)) return;
-    if (SelectedRow(table) != line) SelectRow(this, table, line);
-    if (scrollIntoView) ScrollToRow(table, line);
+    if (!table || !IsRow(table, line))
+        return;
+    if (SelectedRow(table) != line)
+        SelectRow(this, table, line);
+    if (scrollIntoView)
+        ScrollToRow(table, line);
 }
 
 void _FCWindowController_cocoa::TableViewUpdateCheckbox(int id, int line)
 {
     Element table = Table(this, id);
-    if (table && IsRow(table, line)) RedrawRow(table, line);
+    if (table && IsRow(table, line))
+        RedrawRow(table, line);
 }
 
 void _FCWindowController_cocoa::TableViewClearSelection(int id)
 {
     Element table = Table(this, id);
-    if (table && AllowsEmptySelection(table) && SelectedRow(table) != -1) SelectRow(this, table, -1);
+    if (table && AllowsEmptySelection(table) && SelectedRow(table) != -1)
+        SelectRow(this, table, -1);
 }
 
 void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
 {
-    if (Element table = pList ? Table(this, pList->GetControlID()) : nullptr) Connect(this, table, pList);
+    if (Element table = pList ? Table(this, pList->GetControlID()) : nullptr)
+        Connect(this, table, pList);
 }
 
 void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
@@ -151,8 +169,10 @@ void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
     Element table = Table(this, id);
     FCCtrlDataList* pList = table ? ListOf(table) : nullptr;
     FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
-    if (!pRow) return;
+    if (!pRow)
+        return;
     pRow->SetCheck(checked);
     pList->HandleCheckChange(row, checked);
-    if (_pWindow) _pWindow->HandleDataListCheck(pList, row, checked);
+    if (_pWindow)
+        _pWindow->HandleDataListCheck(pList, row, checked);
 }

@@ -89,7 +89,8 @@ namespace ElementBackend
 {
 Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind)
 {
-    if (!pBridge->_GetController()) return nullptr;
+    if (!pBridge->_GetController())
+        return nullptr;
     NSView* pView = [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];
     return pView && Is(pView, kind) ? pView : nullptr;
 }
@@ -147,7 +148,8 @@ bool AllowsMixedState(Element element) { return [QZ_AS(NSButton, element) allows
 
 int ItemCount(Element element)
 {
-    if (NSSegmentedControl* pSegments = SegmentsOf(element)) return static_cast<int>([pSegments segmentCount]);
+    if (NSSegmentedControl* pSegments = SegmentsOf(element))
+        return static_cast<int>([pSegments segmentCount]);
     return static_cast<int>([PopupOf(element) numberOfItems]);
 }
 
@@ -196,7 +198,8 @@ void SetItemTitle(Element element, int index, FCString* pTitle)
 
 int SelectedItem(Element element)
 {
-    if (NSSegmentedControl* pSegments = SegmentsOf(element)) return static_cast<int>([pSegments selectedSegment]);
+    if (NSSegmentedControl* pSegments = SegmentsOf(element))
+        return static_cast<int>([pSegments selectedSegment]);
     return static_cast<int>([PopupOf(element) indexOfSelectedItem]);
 }
 
@@ -216,14 +219,16 @@ void SelectItem(Element element, int index)
 
 double GetNumber(Element element, Number number)
 {
-    if (IsA(element, [NSStepper class])) return NumberOf(QZ_AS(NSStepper, element), number);
+    if (IsA(element, [NSStepper class]))
+        return NumberOf(QZ_AS(NSStepper, element), number);
     NSSlider* pSlider = QZ_AS(NSSlider, element);
     return number == Number::TickMarks ? static_cast<double>([pSlider numberOfTickMarks]) : NumberOf(pSlider, number);
 }
 
 void SetNumber(Element element, Number number, double value)
 {
-    if (IsA(element, [NSStepper class])) return SetNumberOf(QZ_AS(NSStepper, element), number, value);
+    if (IsA(element, [NSStepper class]))
+        return SetNumberOf(QZ_AS(NSStepper, element), number, value);
     NSSlider* pSlider = QZ_AS(NSSlider, element);
     if (number == Number::TickMarks)
         [pSlider setNumberOfTickMarks:static_cast<NSInteger>(value)];
@@ -260,14 +265,17 @@ void InsertColumn(Element table, int index, const Column& column)
     CocoaPool pool;
     NSString* identifier = [NSString stringWithUTF8String:column.identifier.c_str()];
     NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:identifier] autorelease];
-    if (column.check) MakeCheckColumn(pColumn);
+    if (column.check)
+        MakeCheckColumn(pColumn);
     [[pColumn headerCell] setStringValue:Text(column.pTitle)];
     [pColumn setWidth:column.width];
     [pColumn setEditable:column.check ? YES : NO];
-    if (column.fontSize > 0) [[pColumn dataCell] setFont:[NSFont systemFontOfSize:column.fontSize]];
+    if (column.fontSize > 0)
+        [[pColumn dataCell] setFont:[NSFont systemFontOfSize:column.fontSize]];
     NSTableView* pTable = TableOf(table);
     CocoaElements::AddColumn(pTable, pColumn);
-    if (index < ColumnCount(table) - 1) [pTable moveColumn:[pTable numberOfColumns] - 1 toColumn:index];
+    if (index < ColumnCount(table) - 1)
+        [pTable moveColumn:[pTable numberOfColumns] - 1 toColumn:index];
 }
 
 void RemoveColumns(Element table) { CocoaElements::RemoveColumns(TableOf(table)); }
@@ -302,7 +310,8 @@ void RedrawRow(Element table, int row) { [TableOf(table) setNeedsDisplayInRect:[
 
 void ScrollToRow(Element table, int row)
 {
-    if (row < RowCount(table)) [TableOf(table) scrollRowToVisible:row];
+    if (row < RowCount(table))
+        [TableOf(table) scrollRowToVisible:row];
 }
 
 bool AllowsEmptySelection(Element table) { return [TableOf(table) allowsEmptySelection] ? true : false; }
@@ -319,7 +328,8 @@ void SelectRow(_FCWindowController_cocoa*, Element table, int row)
         return;
     }
     /* The view may not have asked for the rows since they changed. */
-    if ([pTable numberOfRows] != RowCount(table)) [pTable reloadData];
+    if ([pTable numberOfRows] != RowCount(table))
+        [pTable reloadData];
     [pTable selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
 }
 
@@ -329,7 +339,8 @@ void Connect(_FCWindowController_cocoa* pBridge, Element table, FCCtrlDataList* 
 {
     CocoaPool pool;
     NSTableView* pTable = TableOf(table);
-    if (!CocoaElements::DataListOf(pTable)) QZSetUserInfoPointer(pTable, @"DataList", pList);
+    if (!CocoaElements::DataListOf(pTable))
+        QZSetUserInfoPointer(pTable, @"DataList", pList);
     [pTable setDataSource:(id)pBridge->_GetController()];
     [pTable reloadData];
 }

@@ -53,7 +53,8 @@ template <class T>
 T* ElementOf(const _FCWindowController_cocoa* pBridge, int controlID)
 {
     NSView* pView = Element(pBridge, controlID);
-    if (![pView isKindOfClass:[T class]]) return nil;
+    if (![pView isKindOfClass:[T class]])
+        return nil;
     return (T*)(id)pView; /* through id: GCC checks protocols on a direct cast */
 }
 
@@ -69,7 +70,8 @@ float Whole(CGFloat value) { return std::floor(static_cast<float>(value)); }
 float PrimaryScreenHeight()
 {
     NSArray* pScreens = [NSScreen screens];
-    if ([pScreens count] == 0) return 0;
+    if ([pScreens count] == 0)
+        return 0;
     return Whole([[pScreens objectAtIndex:0] frame].size.height);
 }
 
@@ -77,7 +79,8 @@ float PrimaryScreenHeight()
 NSEdgeInsets Insets(NSView* pView)
 {
     NSEdgeInsets none = {0, 0, 0, 0};
-    if (![pView isKindOfClass:[NSButton class]]) return none;
+    if (![pView isKindOfClass:[NSButton class]])
+        return none;
 #ifndef GNUSTEP
     return [pView alignmentRectInsets];
 #else
@@ -96,7 +99,8 @@ NSRect ContentFrame(NSView* pFrameView, NSView* pContent)
 void SetContentFrame(NSView* pFrameView, NSView* pContent, NSRect frame)
 {
     NSView* pSuper = [pFrameView superview];
-    if (pSuper && pSuper != pContent) frame = [pContent convertRect:frame toView:pSuper];
+    if (pSuper && pSuper != pContent)
+        frame = [pContent convertRect:frame toView:pSuper];
     [pFrameView setFrame:frame];
 }
 
@@ -138,7 +142,8 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
 
 bool _FCWindowController_cocoa::_LoadController()
 {
-    if (!CocoaRuntime::StartApplication()) return false;
+    if (!CocoaRuntime::StartApplication())
+        return false;
     NSString* path = CocoaRuntime::LayoutPath(_layoutid);
     if (!path) {
         char line[128];
@@ -163,7 +168,8 @@ bool _FCWindowController_cocoa::_LoadController()
 void _FCWindowController_cocoa::_ReleaseController()
 {
     _FCWindowController_redaredavizodir* pController = ControllerOf(this);
-    if (!pController) return;
+    if (!pController)
+        return;
     _controller = nullptr;
     CocoaRuntime::WindowReleased(this);
     [pController detachOwner];
@@ -174,7 +180,8 @@ void _FCWindowController_cocoa::_ReleaseController()
         CocoaElements::Collect([pWindow contentView], pViews);
         for (NSUInteger i = 0; i < [pViews count]; ++i) {
             id pView = [pViews objectAtIndex:i];
-            if ([pView isKindOfClass:[NSTableView class]]) [pView setDataSource:nil];
+            if ([pView isKindOfClass:[NSTableView class]])
+                [pView setDataSource:nil];
             [pView removeObjectUserInfo];
         }
         [pWindow setDelegate:nil];
@@ -192,7 +199,8 @@ void _FCWindowController_cocoa::_PostWillClose()
 
 void _FCWindowController_cocoa::ShowModeless()
 {
-    if (_controller || !CocoaRuntime::StartApplication()) return;
+    if (_controller || !CocoaRuntime::StartApplication())
+        return;
     CocoaPool pool;
     _modalrequested = false;
     _windowopen = true;
@@ -207,7 +215,8 @@ void _FCWindowController_cocoa::ShowModeless()
 
 bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 {
-    if (_controller || !CocoaRuntime::StartApplication()) return false;
+    if (_controller || !CocoaRuntime::StartApplication())
+        return false;
     CocoaPool pool;
     _modalrequested = true;
     _windowopen = true;
@@ -217,13 +226,15 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
     }
     _modalrun = true;
     NSWindow* pWindow = [[WindowOf(this) retain] autorelease];
-    if (!pParent) [pWindow center];
+    if (!pParent)
+        [pWindow center];
     const int number = BridgeRuntime::NumberOf(this);
     /* The session runs until the window closes (Notify_WindowClose ends
        the modal run); a driver acts as the user between steps. */
     NSModalSession session = [NSApp beginModalSessionForWindow:pWindow];
     while (_modalrun && _controller) {
-        if ([NSApp runModalSession:session] != NSRunContinuesResponse) break;
+        if ([NSApp runModalSession:session] != NSRunContinuesResponse)
+            break;
         if (!BridgeRuntime::DriverAttached()) {
             [NSApp nextEventMatchingMask:NSAnyEventMask
                                untilDate:[NSDate distantFuture]
@@ -231,10 +242,13 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
                                  dequeue:NO];
             continue;
         }
-        if (BridgeRuntime::ModalStep(number)) continue;
+        if (BridgeRuntime::ModalStep(number))
+            continue;
         /* The driver gave up: the window closes. */
-        if (_pWindow) _pWindow->CloseWindow();
-        if (_modalrun && _controller) DestroyWindow();
+        if (_pWindow)
+            _pWindow->CloseWindow();
+        if (_modalrun && _controller)
+            DestroyWindow();
     }
     [NSApp endModalSession:session];
     bool endedByClose = !_modalrun;
@@ -245,21 +259,24 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 
 void _FCWindowController_cocoa::DestroyWindow()
 {
-    if (!_controller) return;
+    if (!_controller)
+        return;
     CocoaPool pool;
     bool wasOpen = _windowopen;
     _windowopen = false;
     KillAllTimers();
     [TimersOf(this) release];
     _timers = nullptr;
-    if (wasOpen) CloseWindow();
+    if (wasOpen)
+        CloseWindow();
     _ReleaseController();
 }
 
 void _FCWindowController_cocoa::CloseWindow()
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     CocoaPool pool;
     [[pWindow retain] autorelease];
     [pWindow close];
@@ -272,14 +289,16 @@ bool _FCWindowController_cocoa::IsWindowVisible() { return [WindowOf(this) isVis
 void _FCWindowController_cocoa::ActivateWindow()
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     [NSApp activateIgnoringOtherApps:YES];
     /* The window active before stops being it (GNUstep does not always tell
        it when the application itself is not active). */
     NSArray* pWindows = [NSApp windows];
     for (NSUInteger i = 0; i < [pWindows count]; ++i) {
         NSWindow* pOther = [pWindows objectAtIndex:i];
-        if (pOther != pWindow && [pOther isMainWindow]) [pOther resignMainWindow];
+        if (pOther != pWindow && [pOther isMainWindow])
+            [pOther resignMainWindow];
     }
     CocoaRuntime::SetActivating(true);
     [pWindow makeKeyAndOrderFront:nil];
@@ -290,21 +309,25 @@ void _FCWindowController_cocoa::ActivateWindow()
 void _FCWindowController_cocoa::ShowWindow(bool show)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     if (show) {
         [pWindow makeKeyAndOrderFront:nil];
         return;
     }
     [pWindow orderOut:nil];
     /* An ordered-out window stops being the active one. */
-    if ([pWindow isMainWindow]) [pWindow resignMainWindow];
-    if ([pWindow isKeyWindow]) [pWindow resignKeyWindow];
+    if ([pWindow isMainWindow])
+        [pWindow resignMainWindow];
+    if ([pWindow isKeyWindow])
+        [pWindow resignKeyWindow];
 }
 
 void _FCWindowController_cocoa::RepaintWindow()
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     [[pWindow contentView] setNeedsDisplay:YES];
     CocoaRuntime::CountRepaint(this);
 }
@@ -312,21 +335,25 @@ void _FCWindowController_cocoa::RepaintWindow()
 void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) [pWindow setTitle:Text(pString)];
+    if (pWindow && pString)
+        [pWindow setTitle:Text(pString)];
 }
 
 void _FCWindowController_cocoa::GetWindowCaption(FCString* pString)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) _cocoalink_SetNSString(pString, [pWindow title]);
+    if (pWindow && pString)
+        _cocoalink_SetNSString(pString, [pWindow title]);
 }
 
 void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSRect frame = CocoaElements::FrameOf(pWindow);
     const float screen = PrimaryScreenHeight();
     pRect->left = static_cast<float>(frame.origin.x);
@@ -338,7 +365,8 @@ void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow || !pRect) return;
+    if (!pWindow || !pRect)
+        return;
     CocoaPool pool;
     NSRect frame = NSMakeRect(pRect->left, PrimaryScreenHeight() - pRect->bottom, std::max(0.0f, pRect->Width()),
                               std::max(0.0f, pRect->Height()));
@@ -349,10 +377,12 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 
 void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSRect frame = [[pWindow contentView] frame];
     pRect->left = static_cast<float>(frame.origin.x);
     pRect->top = static_cast<float>(frame.origin.y);
@@ -362,14 +392,16 @@ void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
 
 float _FCWindowController_cocoa::GetWindowTitleHeight()
 {
-    if (!CocoaRuntime::StartApplication()) return 0;
+    if (!CocoaRuntime::StartApplication())
+        return 0;
     return CocoaElements::TitleBarHeight();
 }
 
 void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSSize size = [pWindow maxSize];
     size.width = width;
     [pWindow setMaxSize:size];
@@ -378,7 +410,8 @@ void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
 void _FCWindowController_cocoa::SetMaximumResizeHeight(float height)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSSize size = [pWindow maxSize];
     size.height = height;
     [pWindow setMaxSize:size];
@@ -395,7 +428,8 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int controlID)
 {
     NSView* pView = Element(this, controlID);
-    if (pView) [WindowOf(this) makeFirstResponder:CocoaElements::FrameView(pView)];
+    if (pView)
+        [WindowOf(this) makeFirstResponder:CocoaElements::FrameView(pView)];
 }
 
 /* ---- Elements: text ---- */
@@ -403,7 +437,8 @@ void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int controlID)
 void _FCWindowController_cocoa::SetDlgItemText(int controlID, FCString* pString)
 {
     NSView* pView = Element(this, controlID);
-    if (!pView) return;
+    if (!pView)
+        return;
     CocoaPool pool;
     if (HasTitle(pView))
         [QZ_AS(NSButton, pView) setTitle:Text(pString)];
@@ -414,7 +449,8 @@ void _FCWindowController_cocoa::SetDlgItemText(int controlID, FCString* pString)
 void _FCWindowController_cocoa::GetDlgItemText(int controlID, FCString* pString)
 {
     NSView* pView = Element(this, controlID);
-    if (!pView || !pString) return;
+    if (!pView || !pString)
+        return;
     CocoaPool pool;
     if (HasTitle(pView))
         _cocoalink_SetNSString(pString, [QZ_AS(NSButton, pView) title]);
@@ -427,7 +463,8 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int controlID, FCString*
     SetDlgItemText(controlID, pString);
     NSTextField* pField = ElementOf<NSTextField>(this, controlID);
     NSScrollView* pScroll = [pField enclosingScrollView];
-    if (!pScroll) return;
+    if (!pScroll)
+        return;
     CocoaPool pool;
     NSDictionary* attributes = [NSDictionary dictionaryWithObject:[pField font] forKey:NSFontAttributeName];
     NSSize text = [[pField stringValue] sizeWithAttributes:attributes];
@@ -437,7 +474,8 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int controlID, FCString*
     frame.origin.y = [[pScroll contentView] isFlipped] ? 0 : visible.height - frame.size.height;
     [pField setFrame:frame];
     NSView* pDocument = [pScroll documentView];
-    if (pDocument && pDocument != pField) [pDocument setFrameSize:frame.size];
+    if (pDocument && pDocument != pField)
+        [pDocument setFrameSize:frame.size];
 }
 
 /* ---- Elements: geometry ---- */
@@ -445,7 +483,8 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int controlID, FCString*
 bool _FCWindowController_cocoa::GetDlgItemRect(int controlID, __FloatRect* pRect)
 {
     NSView* pView = Element(this, controlID);
-    if (!pView || !pRect) return false;
+    if (!pView || !pRect)
+        return false;
     NSView* pContent = [WindowOf(this) contentView];
     NSRect frame = ContentFrame(CocoaElements::FrameView(pView), pContent);
     NSEdgeInsets insets = Insets(pView);
@@ -469,7 +508,8 @@ void Reframe(_FCWindowController_cocoa* pBridge, int controlID, float x, float y
              bool redraw)
 {
     NSView* pView = Element(pBridge, controlID);
-    if (!pView) return;
+    if (!pView)
+        return;
     NSView* pFrameView = CocoaElements::FrameView(pView);
     NSView* pContent = [WindowOf(pBridge) contentView];
     NSEdgeInsets insets = Insets(pView);
@@ -484,26 +524,30 @@ void Reframe(_FCWindowController_cocoa* pBridge, int controlID, float x, float y
 void _FCWindowController_cocoa::SetDlgItemWidth(int controlID, float width)
 {
     __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, width, rect.Height(), true);
+    if (GetDlgItemRect(controlID, &rect))
+        Reframe(this, controlID, rect.left, rect.top, width, rect.Height(), true);
 }
 
 void _FCWindowController_cocoa::SetDlgItemHeight(int controlID, float height)
 {
     __FloatRect rect;
     /* The top edge stays in place. */
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, rect.Width(), height, true);
+    if (GetDlgItemRect(controlID, &rect))
+        Reframe(this, controlID, rect.left, rect.top, rect.Width(), height, true);
 }
 
 void _FCWindowController_cocoa::SetDlgItemPos(int controlID, float x, float y, bool redraw)
 {
     __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, x, y, rect.Width(), rect.Height(), redraw);
+    if (GetDlgItemRect(controlID, &rect))
+        Reframe(this, controlID, x, y, rect.Width(), rect.Height(), redraw);
 }
 
 void _FCWindowController_cocoa::SetDlgItemSize(int controlID, float width, float height, bool redraw)
 {
     __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, width, height, redraw);
+    if (GetDlgItemRect(controlID, &rect))
+        Reframe(this, controlID, rect.left, rect.top, width, height, redraw);
 }
 
 /* ---- Elements: buttons and edit fields ---- */
@@ -512,14 +556,16 @@ void _FCWindowController_cocoa::ClearShortcutKey(int id) { [Button(this, id) set
 
 void _FCWindowController_cocoa::SetEditFocus(int controlID)
 {
-    if (NSTextField* pField = ElementOf<NSTextField>(this, controlID)) [WindowOf(this) makeFirstResponder:pField];
+    if (NSTextField* pField = ElementOf<NSTextField>(this, controlID))
+        [WindowOf(this) makeFirstResponder:pField];
 }
 
 void _FCWindowController_cocoa::EditScrollToBottom(int controlID)
 {
     NSTextField* pField = ElementOf<NSTextField>(this, controlID);
     NSScrollView* pScroll = [pField enclosingScrollView];
-    if (!pScroll) return;
+    if (!pScroll)
+        return;
     NSRect bounds = [pField bounds];
     [pField scrollRectToVisible:NSMakeRect(0, [pField isFlipped] ? NSMaxY(bounds) - 1 : 0, 1, 1)];
 }
@@ -559,12 +605,15 @@ NSView* NewTable(FCControl* pControl, bool outline, float width, float height)
         [pTable setHeaderView:nil];
         [pTable setCornerView:nil];
     }
-    if (code == 11) [pTable setAllowsEmptySelection:NO];
+    if (code == 11)
+        [pTable setAllowsEmptySelection:NO];
     /* A control with a table's code that is no data list (a foreign
        subclass) keeps its font. */
-    if (FCCtrlDataList* pList = outline ? nullptr : dynamic_cast<FCCtrlDataList*>(pControl)) pList->SetFontSize(11);
+    if (FCCtrlDataList* pList = outline ? nullptr : dynamic_cast<FCCtrlDataList*>(pControl))
+        pList->SetFontSize(11);
 #ifdef QZ_HAS_OTHER_CONTROLS
-    if (FCCtrlTree* pTree = outline ? dynamic_cast<FCCtrlTree*>(pControl) : nullptr) pTree->SetFontSize(11);
+    if (FCCtrlTree* pTree = outline ? dynamic_cast<FCCtrlTree*>(pControl) : nullptr)
+        pTree->SetFontSize(11);
 #endif
     [pScroll setDocumentView:pTable];
     return pScroll;
@@ -604,7 +653,8 @@ NSBox* NewSeparator(FCControl* pControl, float width, float height)
 {
     bool horizontal = true;
 #ifdef QZ_HAS_OTHER_CONTROLS
-    if (FCCtrlLine* pLine = dynamic_cast<FCCtrlLine*>(pControl)) horizontal = pLine->IsHorizontal();
+    if (FCCtrlLine* pLine = dynamic_cast<FCCtrlLine*>(pControl))
+        horizontal = pLine->IsHorizontal();
 #else
     (void)height;
 #endif
@@ -650,12 +700,16 @@ NSView* NewElement(FCControl* pControl, float width, float tall)
 bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pControl || !pWindow) return false;
-    if (pControl->_GetControlType() == FCControl::CTRLTYPE_NONE) return true;
+    if (!pControl || !pWindow)
+        return false;
+    if (pControl->_GetControlType() == FCControl::CTRLTYPE_NONE)
+        return true;
     CocoaPool pool;
     NSView* pElement = NewElement(pControl, pControl->_GetAutoCreateWidth(), pControl->_GetAutoCreateMultilineHeight());
-    if (!pElement) return false;
-    if ([pElement isKindOfClass:[NSControl class]]) [(NSControl*)pElement setTag:pControl->GetControlID()];
+    if (!pElement)
+        return false;
+    if ([pElement isKindOfClass:[NSControl class]])
+        [(NSControl*)pElement setTag:pControl->GetControlID()];
     [[pWindow contentView] addSubview:pElement];
     [ControllerOf(this) setupFCControlTargetOf:pElement];
     return true;
@@ -665,7 +719,8 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 
 void _FCWindowController_cocoa::AssureTimers()
 {
-    if (!_timers) _timers = [[NSMutableArray alloc] init];
+    if (!_timers)
+        _timers = [[NSMutableArray alloc] init];
 }
 
 namespace
@@ -684,7 +739,8 @@ void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int mi
     /* A driver's clock runs the timers: the run loop never sees them (it
        only lets go of an invalidated timer when its mode runs, which under a
        driver it never does, so they would pile up). */
-    if (!BridgeRuntime::DriverAttached()) [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
+    if (!BridgeRuntime::DriverAttached())
+        [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
     [TimersOf(pBridge) addObject:pTimer];
 }
 
@@ -693,7 +749,8 @@ void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
     NSMutableArray* pTimers = TimersOf(pBridge);
     for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
         NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
-        if (TimerId(pTimer) != timerID) continue;
+        if (TimerId(pTimer) != timerID)
+            continue;
         [pTimer invalidate];
         CocoaRuntime::TimerKilled(pTimer);
         [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];

@@ -18,7 +18,8 @@ namespace
 NSView* Element(int window, int tag)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return nil;
+    if (!pBridge)
+        return nil;
     return [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:tag];
 }
 
@@ -26,7 +27,8 @@ template <class T>
 T* OfClass(int window, int tag)
 {
     NSView* pView = Element(window, tag);
-    if (![pView isKindOfClass:[T class]]) return nil;
+    if (![pView isKindOfClass:[T class]])
+        return nil;
     return (T*)(id)pView;
 }
 
@@ -35,12 +37,16 @@ template <class T>
 int Target(int window, int tag, _FCWindowController_cocoa** ppBridge, T** ppView)
 {
     *ppBridge = BridgeRuntime::FindBridge(window);
-    if (!*ppBridge) return QZUI_E_NO_WINDOW;
+    if (!*ppBridge)
+        return QZUI_E_NO_WINDOW;
     NSView* pView = Element(window, tag);
-    if (!pView) return QZUI_E_NO_ELEMENT;
-    if (![pView isKindOfClass:[T class]]) return QZUI_E_WRONG_KIND;
+    if (!pView)
+        return QZUI_E_NO_ELEMENT;
+    if (![pView isKindOfClass:[T class]])
+        return QZUI_E_WRONG_KIND;
     *ppView = (T*)(id)pView;
-    if (![(NSControl*)pView isEnabled] || [pView isHiddenOrHasHiddenAncestor]) return QZUI_E_DISABLED;
+    if (![(NSControl*)pView isEnabled] || [pView isHiddenOrHasHiddenAncestor])
+        return QZUI_E_DISABLED;
     return QZUI_OK;
 }
 
@@ -58,10 +64,13 @@ int qzui_outline_row_count(int window, int tag)
 
 int qzui_outline_row_info(int window, int tag, int row, qzui_outline_row* info)
 {
-    if (!BridgeRuntime::FindBridge(window)) return QZUI_E_NO_WINDOW;
+    if (!BridgeRuntime::FindBridge(window))
+        return QZUI_E_NO_WINDOW;
     NSOutlineView* pOutline = OfClass<NSOutlineView>(window, tag);
-    if (!pOutline) return QZUI_E_NO_ELEMENT;
-    if (row < 0 || row >= [pOutline numberOfRows] || !info) return QZUI_E_RANGE;
+    if (!pOutline)
+        return QZUI_E_NO_ELEMENT;
+    if (row < 0 || row >= [pOutline numberOfRows] || !info)
+        return QZUI_E_RANGE;
     id item = [pOutline itemAtRow:row];
     info->depth = static_cast<int>([pOutline levelForRow:row]);
     info->expandable = [pOutline isExpandable:item] ? 1 : 0;
@@ -74,7 +83,8 @@ int qzui_outline_row_text(int window, int tag, int row, char* buf, int size)
 {
     CocoaPool pool;
     NSOutlineView* pOutline = OfClass<NSOutlineView>(window, tag);
-    if (!pOutline || row < 0 || row >= [pOutline numberOfRows]) return -1;
+    if (!pOutline || row < 0 || row >= [pOutline numberOfRows])
+        return -1;
     id source = [pOutline dataSource];
     NSTableColumn* pColumn = CocoaElements::ColumnAt(pOutline, 0);
     id value = source && pColumn
@@ -95,9 +105,12 @@ int qzui_select_outline_row(int window, int tag, int row)
     _FCWindowController_cocoa* pBridge = nullptr;
     NSOutlineView* pOutline = nil;
     int result = Target(window, tag, &pBridge, &pOutline);
-    if (result != QZUI_OK) return result;
-    if (row != -1 && (row < 0 || row >= [pOutline numberOfRows])) return QZUI_E_RANGE;
-    if ([pOutline selectedRow] == row) return QZUI_OK;
+    if (result != QZUI_OK)
+        return result;
+    if (row != -1 && (row < 0 || row >= [pOutline numberOfRows]))
+        return QZUI_E_RANGE;
+    if ([pOutline selectedRow] == row)
+        return QZUI_OK;
     /* The outline reports the change (HandleCommand). */
     if (row == -1)
         [pOutline deselectAll:nil];
@@ -112,10 +125,13 @@ int qzui_expand_outline_row(int window, int tag, int row, int expand)
     _FCWindowController_cocoa* pBridge = nullptr;
     NSOutlineView* pOutline = nil;
     int result = Target(window, tag, &pBridge, &pOutline);
-    if (result != QZUI_OK) return result;
-    if (row < 0 || row >= [pOutline numberOfRows]) return QZUI_E_RANGE;
+    if (result != QZUI_OK)
+        return result;
+    if (row < 0 || row >= [pOutline numberOfRows])
+        return QZUI_E_RANGE;
     id item = [pOutline itemAtRow:row];
-    if (![pOutline isExpandable:item]) return QZUI_E_WRONG_KIND;
+    if (![pOutline isExpandable:item])
+        return QZUI_E_WRONG_KIND;
     /* As the disclosure triangle does, through the bridge (which keeps the
        selection with its node). */
     pBridge->OutlineViewExpandNode(tag, FCTreeNode::_NodeFromHandle([QZ_AS(NSValue, item) pointerValue]), expand != 0);

@@ -146,7 +146,8 @@ void InsertColumn(Element table, int index, const Column& column)
 {
     HeadlessColumn added;
     added.identifier = column.identifier;
-    if (column.pTitle) added.title = HeadlessText::ToElement(column.pTitle);
+    if (column.pTitle)
+        added.title = HeadlessText::ToElement(column.pTitle);
     added.width = column.width;
     added.editable = column.check;
     added.resizable = !column.check;
@@ -184,7 +185,8 @@ FCCtrlDataList* ListOf(Element table) { return Of(table)->dataList; }
 
 void Connect(_FCWindowController_cocoa*, Element table, FCCtrlDataList* pList)
 {
-    if (!Of(table)->dataList) Of(table)->dataList = pList;
+    if (!Of(table)->dataList)
+        Of(table)->dataList = pList;
     Of(table)->dataSourceSet = true;
 }
 

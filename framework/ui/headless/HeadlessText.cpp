@@ -20,15 +20,18 @@ namespace HeadlessText
 {
 std::u16string Units(const FCString* pString)
 {
-    if (!pString || !pString->_GetBuffer()) return {};
+    if (!pString || !pString->_GetBuffer())
+        return {};
     const uint16_t* pUnits = pString->_GetBuffer();
     return std::u16string(pUnits, pUnits + pString->GetLength());
 }
 
 std::u16string ToElement(FCString* pString)
 {
-    if (!pString) return {};
-    if (UnicodeHost()) return Units(pString);
+    if (!pString)
+        return {};
+    if (UnicodeHost())
+        return Units(pString);
     /* Older hosts: the 8-bit form, each byte one character. */
     std::u16string out;
     for (const char* p = pString->GetCString(); *p; ++p)
@@ -51,7 +54,8 @@ bool FromUTF8(const std::string& text, std::u16string* pOut)
     /* The codec replaces every malformed sequence, so well-formed input is
        exactly the input that encodes back to the same bytes. */
     *pOut = fctext::Utf8ToUtf16(text.data(), text.size());
-    if (ToUTF8(*pOut) == text) return true;
+    if (ToUTF8(*pOut) == text)
+        return true;
     pOut->clear();
     return false;
 }

@@ -57,7 +57,8 @@ float Whole(float value) { return static_cast<float>(static_cast<int>(value)); }
 /* Marks an element redrawn at once, as a move or resize does. */
 void Redrawn(HeadlessElement* pElement, bool redraw)
 {
-    if (redraw || !pElement->IsControl()) ++pElement->redraws;
+    if (redraw || !pElement->IsControl())
+        ++pElement->redraws;
 }
 
 /* The line height of the control font at a point size. */
@@ -88,8 +89,10 @@ std::unique_ptr<HeadlessElement> NewScrolledTable(HeadlessKind kind, int tag, fl
 void NotifyActivation(_FCWindowController_cocoa* pOld, _FCWindowController_cocoa* pNew)
 {
     HeadlessRuntime::SetMainBridge(pNew);
-    if (pOld) pOld->Notify_WindowActivated(false);
-    if (pNew) pNew->Notify_WindowActivated(true);
+    if (pOld)
+        pOld->Notify_WindowActivated(false);
+    if (pNew)
+        pNew->Notify_WindowActivated(true);
 }
 } // namespace
 
@@ -111,7 +114,8 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
 bool _FCWindowController_cocoa::_LoadController()
 {
     std::unique_ptr<HeadlessWindow> pLoaded = HeadlessLayout::Load(_layoutid);
-    if (!pLoaded) return false;
+    if (!pLoaded)
+        return false;
     pLoaded->serial = BridgeRuntime::WindowLoaded(this);
     pLoaded->minWidth = pLoaded->width;
     pLoaded->minHeight = pLoaded->height;
@@ -119,9 +123,12 @@ bool _FCWindowController_cocoa::_LoadController()
     std::vector<HeadlessElement*> elements;
     pLoaded->content->Collect(&elements);
     for (HeadlessElement* pElement : elements) {
-        if (!pElement->IsButton()) continue;
-        if (pElement->tag == 1) pLoaded->defaultButtonTag = 1;
-        if (pElement->tag == 2 && _modalrequested) pElement->keyEquivalent = "\x1b";
+        if (!pElement->IsButton())
+            continue;
+        if (pElement->tag == 1)
+            pLoaded->defaultButtonTag = 1;
+        if (pElement->tag == 2 && _modalrequested)
+            pElement->keyEquivalent = "\x1b";
     }
     _controller = pLoaded.release();
     return true;
@@ -132,14 +139,16 @@ void _FCWindowController_cocoa::_ReleaseController()
     delete static_cast<HeadlessWindow*>(_controller);
     _controller = nullptr;
     BridgeRuntime::WindowReleased(this);
-    if (HeadlessRuntime::MainBridge() == this) HeadlessRuntime::SetMainBridge(nullptr);
+    if (HeadlessRuntime::MainBridge() == this)
+        HeadlessRuntime::SetMainBridge(nullptr);
 }
 
 void _FCWindowController_cocoa::_PostWillClose() { Notify_WindowClose(); }
 
 void _FCWindowController_cocoa::ShowModeless()
 {
-    if (_controller) return;
+    if (_controller)
+        return;
     _modalrequested = false;
     _windowopen = true;
     if (!_LoadController()) {
@@ -147,12 +156,14 @@ void _FCWindowController_cocoa::ShowModeless()
         return;
     }
     Notify_InitWindow();
-    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->visible = true;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        pWindow->visible = true;
 }
 
 bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 {
-    if (_controller) return false;
+    if (_controller)
+        return false;
     _modalrequested = true;
     _windowopen = true;
     if (!_LoadController()) {
@@ -170,10 +181,13 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
         pWindow->visible = true;
     }
     while (_modalrun && _controller) {
-        if (BridgeRuntime::ModalStep(WindowOf(this)->serial)) continue;
+        if (BridgeRuntime::ModalStep(WindowOf(this)->serial))
+            continue;
         /* The driver gave up (or has no modal loop): the window closes. */
-        if (_pWindow) _pWindow->CloseWindow();
-        if (_modalrun && _controller) DestroyWindow();
+        if (_pWindow)
+            _pWindow->CloseWindow();
+        if (_modalrun && _controller)
+            DestroyWindow();
     }
     bool endedByClose = !_modalrun;
     _modalrun = false;
@@ -183,21 +197,25 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 
 void _FCWindowController_cocoa::DestroyWindow()
 {
-    if (!_controller) return;
+    if (!_controller)
+        return;
     bool wasOpen = _windowopen;
     _windowopen = false;
     KillAllTimers();
-    if (wasOpen) CloseWindow();
+    if (wasOpen)
+        CloseWindow();
     _ReleaseController();
 }
 
 void _FCWindowController_cocoa::CloseWindow()
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pWindow->visible = false;
     /* The closing window stops being the active one without a report. */
-    if (HeadlessRuntime::MainBridge() == this) HeadlessRuntime::SetMainBridge(nullptr);
+    if (HeadlessRuntime::MainBridge() == this)
+        HeadlessRuntime::SetMainBridge(nullptr);
     _PostWillClose();
 }
 
@@ -212,43 +230,52 @@ bool _FCWindowController_cocoa::IsWindowVisible()
 void _FCWindowController_cocoa::ActivateWindow()
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pWindow->visible = true;
     _FCWindowController_cocoa* pOld = HeadlessRuntime::MainBridge();
-    if (pOld != this) NotifyActivation(pOld, this);
+    if (pOld != this)
+        NotifyActivation(pOld, this);
 }
 
 void _FCWindowController_cocoa::ShowWindow(bool show)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pWindow->visible = show;
-    if (!show && HeadlessRuntime::MainBridge() == this) NotifyActivation(this, nullptr);
+    if (!show && HeadlessRuntime::MainBridge() == this)
+        NotifyActivation(this, nullptr);
 }
 
 void _FCWindowController_cocoa::RepaintWindow()
 {
-    if (HeadlessWindow* pWindow = WindowOf(this)) ++pWindow->repaints;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        ++pWindow->repaints;
 }
 
 void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) pWindow->title = HeadlessText::ToElement(pString);
+    if (pWindow && pString)
+        pWindow->title = HeadlessText::ToElement(pString);
 }
 
 void _FCWindowController_cocoa::GetWindowCaption(FCString* pString)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) HeadlessText::FromElement(pWindow->title, pString);
+    if (pWindow && pString)
+        HeadlessText::FromElement(pWindow->title, pString);
 }
 
 void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     const float screen = HeadlessWindow::kScreenHeight;
     pRect->left = pWindow->x;
     pRect->right = pWindow->x + pWindow->width;
@@ -259,7 +286,8 @@ void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow || !pRect) return;
+    if (!pWindow || !pRect)
+        return;
     float oldWidth = pWindow->width;
     float oldHeight = pWindow->height;
     pWindow->x = pRect->left;
@@ -274,10 +302,12 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 
 void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pRect->right = pWindow->width;
     pRect->bottom = pWindow->ContentHeight();
 }
@@ -286,12 +316,14 @@ float _FCWindowController_cocoa::GetWindowTitleHeight() { return HeadlessWindow:
 
 void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
 {
-    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->maxWidth = width;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        pWindow->maxWidth = width;
 }
 
 void _FCWindowController_cocoa::SetMaximumResizeHeight(float height)
 {
-    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->maxHeight = height;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        pWindow->maxHeight = height;
 }
 
 void _FCWindowController_cocoa::SetWindowAlpha(int percent)
@@ -304,25 +336,29 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 
 void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int id)
 {
-    if (Element(this, id)) WindowOf(this)->focusTag = id;
+    if (Element(this, id))
+        WindowOf(this)->focusTag = id;
 }
 
 /* ---- Elements: text ---- */
 
 void _FCWindowController_cocoa::SetDlgItemText(int id, FCString* pString)
 {
-    if (HeadlessElement* pElement = Element(this, id)) pElement->text = HeadlessText::ToElement(pString);
+    if (HeadlessElement* pElement = Element(this, id))
+        pElement->text = HeadlessText::ToElement(pString);
 }
 
 void _FCWindowController_cocoa::GetDlgItemText(int id, FCString* pString)
 {
-    if (HeadlessElement* pElement = Element(this, id)) HeadlessText::FromElement(pElement->text, pString);
+    if (HeadlessElement* pElement = Element(this, id))
+        HeadlessText::FromElement(pElement->text, pString);
 }
 
 void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pString)
 {
     HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
+    if (!pElement)
+        return;
     pElement->text = HeadlessText::ToElement(pString);
     if (pElement->kind != HeadlessKind::TextField || !pElement->parent ||
         pElement->parent->kind != HeadlessKind::ClipView)
@@ -350,7 +386,8 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pStrin
 bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
 {
     HeadlessElement* pElement = Element(this, id);
-    if (!pElement || !pRect) return false;
+    if (!pElement || !pRect)
+        return false;
     const HeadlessElement* pFrame = pElement->FrameElement();
     float contentHeight = Whole(WindowOf(this)->ContentHeight());
     pRect->left = pFrame->x;
@@ -363,7 +400,8 @@ bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
 void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
 {
     HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
+    if (!pElement)
+        return;
     pElement->FrameElement()->width = width;
     Redrawn(pElement, true);
 }
@@ -371,7 +409,8 @@ void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
 void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
 {
     HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
+    if (!pElement)
+        return;
     HeadlessElement* pFrame = pElement->FrameElement();
     pFrame->y += pFrame->height - height;
     pFrame->height = height;
@@ -381,7 +420,8 @@ void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
 void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
 {
     HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
+    if (!pElement)
+        return;
     HeadlessElement* pFrame = pElement->FrameElement();
     pFrame->x = x;
     pFrame->y = Whole(WindowOf(this)->ContentHeight()) - y - pFrame->height;
@@ -391,7 +431,8 @@ void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool red
 void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
 {
     HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
+    if (!pElement)
+        return;
     HeadlessElement* pFrame = pElement->FrameElement();
     pFrame->y += pFrame->height - height;
     pFrame->width = width;
@@ -403,12 +444,14 @@ void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height
 
 void _FCWindowController_cocoa::ClearShortcutKey(int id)
 {
-    if (HeadlessElement* pButton = Button(this, id)) pButton->keyEquivalent.clear();
+    if (HeadlessElement* pButton = Button(this, id))
+        pButton->keyEquivalent.clear();
 }
 
 void _FCWindowController_cocoa::SetEditFocus(int id)
 {
-    if (TextField(this, id)) WindowOf(this)->focusTag = id;
+    if (TextField(this, id))
+        WindowOf(this)->focusTag = id;
 }
 
 void _FCWindowController_cocoa::EditScrollToBottom(int) {}
@@ -427,7 +470,8 @@ HeadlessElement* Outline(const _FCWindowController_cocoa* pBridge, int id)
 /* A selection change is reported as the platform does, as a command. */
 void ReportOutlineSelection(_FCWindowController_cocoa* pBridge, HeadlessElement* pOutline, bool changed)
 {
-    if (changed) pBridge->Notify_HandleCommand(pOutline->tag);
+    if (changed)
+        pBridge->Notify_HandleCommand(pOutline->tag);
 }
 
 const void* ItemOf(FCTreeNode* pNode) { return pNode ? pNode->_GetHandle() : nullptr; }
@@ -445,7 +489,8 @@ const void* KnownItem(const HeadlessElement* pOutline, FCTreeNode* pNode)
 void _FCWindowController_cocoa::OutlineViewSetupColumn(int id, int fontSize)
 {
     HeadlessElement* pOutline = Outline(this, id);
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     HeadlessColumn column;
     column.identifier = "treecolumn";
     column.width = std::max(100.0f, pOutline->width);
@@ -458,15 +503,18 @@ void _FCWindowController_cocoa::OutlineViewSetupColumn(int id, int fontSize)
 void _FCWindowController_cocoa::OutlineViewAssureConnected(FCCtrlTree* pTree)
 {
     HeadlessElement* pOutline = pTree ? Outline(this, pTree->GetControlID()) : nullptr;
-    if (!pOutline) return;
-    if (!pOutline->tree) pOutline->tree = pTree;
+    if (!pOutline)
+        return;
+    if (!pOutline->tree)
+        pOutline->tree = pTree;
     pOutline->dataSourceSet = true;
 }
 
 void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
 {
     HeadlessElement* pOutline = Outline(this, id);
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     ++pOutline->reloads;
     ReportOutlineSelection(this, pOutline, HeadlessOutline::Prune(pOutline));
 }
@@ -474,10 +522,12 @@ void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
 FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int id)
 {
     HeadlessElement* pOutline = Outline(this, id);
-    if (!pOutline || !pOutline->selectedOutlineItem) return nullptr;
+    if (!pOutline || !pOutline->selectedOutlineItem)
+        return nullptr;
     /* Only an item still in the tree is turned back into its node. */
     for (const HeadlessOutline::Row& row : HeadlessOutline::VisibleRows(*pOutline))
-        if (row.item == pOutline->selectedOutlineItem) return FCTreeNode::_NodeFromHandle(row.item);
+        if (row.item == pOutline->selectedOutlineItem)
+            return FCTreeNode::_NodeFromHandle(row.item);
     return nullptr;
 }
 
@@ -485,10 +535,12 @@ void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int id, FCTreeNode* p
 {
     HeadlessElement* pOutline = Outline(this, id);
     const void* item = pOutline ? KnownItem(pOutline, pNode) : nullptr;
-    if (!item) return;
+    if (!item)
+        return;
     const void* parent = nullptr;
     HeadlessOutline::FindParent(*pOutline, item, &parent);
-    if (parent) HeadlessOutline::Expand(pOutline, parent, true);
+    if (parent)
+        HeadlessOutline::Expand(pOutline, parent, true);
     pOutline->topRow = HeadlessOutline::RowOf(*pOutline, item);
     ReportOutlineSelection(this, pOutline, HeadlessOutline::Select(pOutline, item));
 }
@@ -497,7 +549,8 @@ void _FCWindowController_cocoa::OutlineViewExpandNode(int id, FCTreeNode* pNode,
 {
     HeadlessElement* pOutline = Outline(this, id);
     const void* item = pOutline ? KnownItem(pOutline, pNode) : nullptr;
-    if (item) ReportOutlineSelection(this, pOutline, HeadlessOutline::Expand(pOutline, item, expand));
+    if (item)
+        ReportOutlineSelection(this, pOutline, HeadlessOutline::Expand(pOutline, item, expand));
 }
 
 bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode)
@@ -511,7 +564,8 @@ namespace
 {
 void ExpandEveryTopLevelItem(_FCWindowController_cocoa* pBridge, HeadlessElement* pOutline, bool expand)
 {
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     bool changed = false;
     for (const void* item : HeadlessOutline::Children(*pOutline, nullptr))
         changed = HeadlessOutline::Expand(pOutline, item, expand) || changed;
@@ -534,7 +588,8 @@ void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id)
 bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pControl || !pWindow) return false;
+    if (!pControl || !pWindow)
+        return false;
     const int id = pControl->GetControlID();
     const float width = pControl->_GetAutoCreateWidth();
     const float tall = pControl->_GetAutoCreateMultilineHeight();
@@ -555,7 +610,8 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
     case FCControl::CTRLTYPE_TREE:
         pElement = NewScrolledTable(HeadlessKind::OutlineView, id, width, tall);
         pElement->FindByTag(id)->hasHeader = false;
-        if (auto* pTree = dynamic_cast<FCCtrlTree*>(pControl)) pTree->SetFontSize(11);
+        if (auto* pTree = dynamic_cast<FCCtrlTree*>(pControl))
+            pTree->SetFontSize(11);
         break;
     case FCControl::CTRLTYPE_BUTTON: pElement = NewElement(HeadlessKind::PushButton, id, width, 21); break;
     case FCControl::CTRLTYPE_CHECKBOX:
