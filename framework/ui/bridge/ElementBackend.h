@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "ui/__FloatRect.h"
+
 class FCCtrlDataList;
 class FCString;
 class _FCWindowController_cocoa;
@@ -41,6 +43,12 @@ Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind);
 bool Is(Element element, Kind kind);
 /* The element itself, or the scroll view it is shown in. */
 Element Frame(Element element);
+
+/* The frame (of the frame view) in the content's coordinates, origin top-left;
+   setting it redraws at once when asked to or when the element is no
+   control. */
+void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect);
+void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw);
 
 bool IsHidden(Element element);
 /* Neither hidden itself nor inside a hidden view. */

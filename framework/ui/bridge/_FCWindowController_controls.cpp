@@ -92,6 +92,56 @@ int _FCWindowController_cocoa::GetDlgItemCheck(int id)
     return button ? State(button) : 0;
 }
 
+/* ---- Elements: geometry ---- */
+
+bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
+{
+    Element element = Find(this, id, Kind::Any);
+    if (!element || !pRect)
+        return false;
+    GetFrame(this, element, pRect);
+    return true;
+}
+
+namespace
+{
+/* Moves the element's top-left corner (content coordinates) and sizes it. */
+void Reframe(const _FCWindowController_cocoa* pBridge, Element element, float x, float y, float width, float height,
+             bool redraw)
+{
+    SetFrame(pBridge, element, __FloatRect{y, x, y + height, x + width}, redraw);
+}
+} // namespace
+
+void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
+{
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, Find(this, id, Kind::Any), rect.left, rect.top, width, rect.Height(), true);
+}
+
+/* The top edge stays in place. */
+void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
+{
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, Find(this, id, Kind::Any), rect.left, rect.top, rect.Width(), height, true);
+}
+
+void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
+{
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, Find(this, id, Kind::Any), x, y, rect.Width(), rect.Height(), redraw);
+}
+
+void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
+{
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, Find(this, id, Kind::Any), rect.left, rect.top, width, height, redraw);
+}
+
 /* ---- Elements: popups ---- */
 
 void _FCWindowController_cocoa::ClearAllPopupItems(int id)

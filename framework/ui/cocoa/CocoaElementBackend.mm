@@ -6,6 +6,7 @@
 #import "ui/cocoa/_cocoalink.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/ElementBackend.h"
@@ -46,6 +47,38 @@ NSString* Text(FCString* pString) { return pString ? _cocoalink_MakeNSString(pSt
 /* A new popup item gets a placeholder title first, then its own, so that
    equal titles may repeat. */
 NSString* const kItemPlaceholder = @"blahxyx";
+
+/* The element's frame in the content view's coordinates (Cocoa's, y up). */
+NSRect ContentFrame(NSView* pFrameView, NSView* pContent)
+{
+    NSView* pSuper = [pFrameView superview];
+    NSRect frame = [pFrameView frame];
+    return (pSuper && pSuper != pContent) ? [pSuper convertRect:frame toView:pContent] : frame;
+}
+
+void SetContentFrame(NSView* pFrameView, NSView* pContent, NSRect frame)
+{
+    NSView* pSuper = [pFrameView superview];
+    if (pSuper && pSuper != pContent)
+        frame = [pContent convertRect:frame toView:pSuper];
+    [pFrameView setFrame:frame];
+}
+
+/* Redraws at once when asked to or when the element is not a control. */
+void Redraw(NSView* pElement, NSView* pFrameView, bool redraw)
+{
+    if (redraw || ![pElement isKindOfClass:[NSControl class]])
+        [pFrameView display];
+    else
+        [pFrameView setNeedsDisplay:YES];
+}
+
+NSView* ContentOf(const _FCWindowController_cocoa* pBridge)
+{
+    return [[QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) window] contentView];
+}
+
+float ContentHeight(NSView* pContent) { return std::floor(static_cast<float>([pContent frame].size.height)); }
 
 NSTableView* TableOf(Element table) { return QZ_AS(NSTableView, table); }
 
@@ -345,4 +378,31 @@ void Connect(_FCWindowController_cocoa* pBridge, Element table, FCCtrlDataList* 
     [pTable reloadData];
 }
 
+void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect)
+{
+    NSView* pContent = ContentOf(pBridge);
+    NSRect frame = ContentFrame(CocoaElements::FrameView(ViewOf(element)), pContent);
+    NSEdgeInsets insets = CocoaElements::Insets(ViewOf(element));
+    frame.origin.x += insets.left;
+    frame.origin.y += insets.bottom;
+    frame.size.width -= insets.left + insets.right;
+    frame.size.height -= insets.top + insets.bottom;
+    pRect->left = static_cast<float>(frame.origin.x);
+    pRect->right = static_cast<float>(frame.origin.x + frame.size.width);
+    pRect->top = ContentHeight(pContent) - static_cast<float>(frame.origin.y + frame.size.height);
+    pRect->bottom = pRect->top + static_cast<float>(frame.size.height);
+}
+
+/* The button insets are added back. */
+void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw)
+{
+    NSView* pView = ViewOf(element);
+    NSView* pFrameView = CocoaElements::FrameView(pView);
+    NSView* pContent = ContentOf(pBridge);
+    NSEdgeInsets insets = CocoaElements::Insets(pView);
+    NSRect frame = NSMakeRect(rect.left - insets.left, ContentHeight(pContent) - rect.bottom - insets.bottom,
+                              rect.Width() + insets.left + insets.right, rect.Height() + insets.top + insets.bottom);
+    SetContentFrame(pFrameView, pContent, frame);
+    Redraw(pView, pFrameView, redraw);
+}
 } // namespace ElementBackend

@@ -106,6 +106,18 @@ void RemoveColumns(NSTableView* pTable)
     EnsureDrawable(pTable);
 }
 
+NSEdgeInsets Insets(NSView* pView)
+{
+    NSEdgeInsets none = {0, 0, 0, 0};
+    if (![pView isKindOfClass:[NSButton class]])
+        return none;
+#ifndef GNUSTEP
+    return [pView alignmentRectInsets];
+#else
+    return none;
+#endif
+}
+
 NSString* BoxIdentifier(NSBox* pBox)
 {
     /* Boxes made in code keep it in their user info; layout boxes carry the

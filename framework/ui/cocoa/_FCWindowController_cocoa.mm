@@ -75,44 +75,6 @@ float PrimaryScreenHeight()
     return Whole([[pScreens objectAtIndex:0] frame].size.height);
 }
 
-/* A button's alignment insets where the AppKit knows them (none elsewhere). */
-NSEdgeInsets Insets(NSView* pView)
-{
-    NSEdgeInsets none = {0, 0, 0, 0};
-    if (![pView isKindOfClass:[NSButton class]])
-        return none;
-#ifndef GNUSTEP
-    return [pView alignmentRectInsets];
-#else
-    return none;
-#endif
-}
-
-/* The element's frame in the content view's coordinates (Cocoa's, y up). */
-NSRect ContentFrame(NSView* pFrameView, NSView* pContent)
-{
-    NSView* pSuper = [pFrameView superview];
-    NSRect frame = [pFrameView frame];
-    return (pSuper && pSuper != pContent) ? [pSuper convertRect:frame toView:pContent] : frame;
-}
-
-void SetContentFrame(NSView* pFrameView, NSView* pContent, NSRect frame)
-{
-    NSView* pSuper = [pFrameView superview];
-    if (pSuper && pSuper != pContent)
-        frame = [pContent convertRect:frame toView:pSuper];
-    [pFrameView setFrame:frame];
-}
-
-/* Redraws at once when asked to or when the element is not a control. */
-void Redraw(NSView* pElement, NSView* pFrameView, bool redraw)
-{
-    if (redraw || ![pElement isKindOfClass:[NSControl class]])
-        [pFrameView display];
-    else
-        [pFrameView setNeedsDisplay:YES];
-}
-
 NSString* Text(FCString* pString) { return pString ? _cocoalink_MakeNSString(pString) : @""; }
 
 /* Elements with a title (buttons, boxes) take it; other controls a string value. */
@@ -478,78 +440,6 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int controlID, FCString*
         [pDocument setFrameSize:frame.size];
 }
 
-/* ---- Elements: geometry ---- */
-
-bool _FCWindowController_cocoa::GetDlgItemRect(int controlID, __FloatRect* pRect)
-{
-    NSView* pView = Element(this, controlID);
-    if (!pView || !pRect)
-        return false;
-    NSView* pContent = [WindowOf(this) contentView];
-    NSRect frame = ContentFrame(CocoaElements::FrameView(pView), pContent);
-    NSEdgeInsets insets = Insets(pView);
-    frame.origin.x += insets.left;
-    frame.origin.y += insets.bottom;
-    frame.size.width -= insets.left + insets.right;
-    frame.size.height -= insets.top + insets.bottom;
-    const float contentHeight = Whole([pContent frame].size.height);
-    pRect->left = static_cast<float>(frame.origin.x);
-    pRect->right = static_cast<float>(frame.origin.x + frame.size.width);
-    pRect->top = contentHeight - static_cast<float>(frame.origin.y + frame.size.height);
-    pRect->bottom = pRect->top + static_cast<float>(frame.size.height);
-    return true;
-}
-
-namespace
-{
-/* Rewrites an element's frame (in the content's top-left coordinates, the
-   button insets added back) and redraws it. */
-void Reframe(_FCWindowController_cocoa* pBridge, int controlID, float x, float y, float width, float height,
-             bool redraw)
-{
-    NSView* pView = Element(pBridge, controlID);
-    if (!pView)
-        return;
-    NSView* pFrameView = CocoaElements::FrameView(pView);
-    NSView* pContent = [WindowOf(pBridge) contentView];
-    NSEdgeInsets insets = Insets(pView);
-    const float contentHeight = Whole([pContent frame].size.height);
-    NSRect frame = NSMakeRect(x - insets.left, contentHeight - y - height - insets.bottom,
-                              width + insets.left + insets.right, height + insets.top + insets.bottom);
-    SetContentFrame(pFrameView, pContent, frame);
-    Redraw(pView, pFrameView, redraw);
-}
-} // namespace
-
-void _FCWindowController_cocoa::SetDlgItemWidth(int controlID, float width)
-{
-    __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect))
-        Reframe(this, controlID, rect.left, rect.top, width, rect.Height(), true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemHeight(int controlID, float height)
-{
-    __FloatRect rect;
-    /* The top edge stays in place. */
-    if (GetDlgItemRect(controlID, &rect))
-        Reframe(this, controlID, rect.left, rect.top, rect.Width(), height, true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemPos(int controlID, float x, float y, bool redraw)
-{
-    __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect))
-        Reframe(this, controlID, x, y, rect.Width(), rect.Height(), redraw);
-}
-
-void _FCWindowController_cocoa::SetDlgItemSize(int controlID, float width, float height, bool redraw)
-{
-    __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect))
-        Reframe(this, controlID, rect.left, rect.top, width, height, redraw);
-}
-
 /* ---- Elements: buttons and edit fields ---- */
 
 void _FCWindowController_cocoa::ClearShortcutKey(int id) { [Button(this, id) setKeyEquivalent:@""]; }
@@ -581,7 +471,7 @@ void MakeSmall(NSControl* pControl, float width)
     [[pControl cell] setControlSize:NSSmallControlSize];
     [pControl setFont:[NSFont systemFontOfSize:[NSFont smallSystemFontSize]]];
     [pControl sizeToFit];
-    NSEdgeInsets insets = Insets(pControl);
+    NSEdgeInsets insets = CocoaElements::Insets(pControl);
     NSRect frame = [pControl frame];
     frame.size.width = width + insets.left + insets.right;
     [pControl setFrame:frame];

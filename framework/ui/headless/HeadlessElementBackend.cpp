@@ -1,6 +1,8 @@
 /* The primitive element operations over the in-memory element tree. */
 #include "ui/bridge/ElementBackend.h"
 
+#include <cmath>
+
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/headless/HeadlessDataSource.h"
 #include "ui/headless/HeadlessElement.h"
@@ -11,6 +13,13 @@
 namespace
 {
 HeadlessElement* Of(ElementBackend::Element element) { return static_cast<HeadlessElement*>(element); }
+
+/* Marks an element redrawn at once, as a move or resize does. */
+void Redrawn(HeadlessElement* pElement, bool redraw)
+{
+    if (redraw || !pElement->IsControl())
+        ++pElement->redraws;
+}
 
 double* Field(HeadlessElement* pElement, ElementBackend::Number number)
 {
@@ -190,4 +199,23 @@ void Connect(_FCWindowController_cocoa*, Element table, FCCtrlDataList* pList)
     Of(table)->dataSourceSet = true;
 }
 
+void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect)
+{
+    const HeadlessElement* pFrame = Of(element)->FrameElement();
+    const float contentHeight = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight());
+    pRect->left = pFrame->x;
+    pRect->right = pFrame->x + pFrame->width;
+    pRect->top = contentHeight - pFrame->y - pFrame->height;
+    pRect->bottom = pRect->top + pFrame->height;
+}
+
+void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw)
+{
+    HeadlessElement* pFrame = Of(element)->FrameElement();
+    pFrame->x = rect.left;
+    pFrame->y = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight()) - rect.bottom;
+    pFrame->width = rect.Width();
+    pFrame->height = rect.Height();
+    Redrawn(Of(element), redraw);
+}
 } // namespace ElementBackend

@@ -54,13 +54,6 @@ HeadlessElement* TextField(const _FCWindowController_cocoa* pBridge, int id)
 
 float Whole(float value) { return static_cast<float>(static_cast<int>(value)); }
 
-/* Marks an element redrawn at once, as a move or resize does. */
-void Redrawn(HeadlessElement* pElement, bool redraw)
-{
-    if (redraw || !pElement->IsControl())
-        ++pElement->redraws;
-}
-
 /* The line height of the control font at a point size. */
 float LineHeight(int fontSize) { return std::ceil(static_cast<float>(fontSize) * 1.2f); }
 
@@ -379,65 +372,6 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pStrin
     pElement->width = std::max(pClip->width, textWidth);
     pElement->height = std::max(pClip->height, textHeight + 10);
     pElement->y = pClip->height - pElement->height;
-}
-
-/* ---- Elements: geometry ---- */
-
-bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement || !pRect)
-        return false;
-    const HeadlessElement* pFrame = pElement->FrameElement();
-    float contentHeight = Whole(WindowOf(this)->ContentHeight());
-    pRect->left = pFrame->x;
-    pRect->right = pFrame->x + pFrame->width;
-    pRect->top = contentHeight - pFrame->y - pFrame->height;
-    pRect->bottom = pRect->top + pFrame->height;
-    return true;
-}
-
-void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement)
-        return;
-    pElement->FrameElement()->width = width;
-    Redrawn(pElement, true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement)
-        return;
-    HeadlessElement* pFrame = pElement->FrameElement();
-    pFrame->y += pFrame->height - height;
-    pFrame->height = height;
-    Redrawn(pElement, true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement)
-        return;
-    HeadlessElement* pFrame = pElement->FrameElement();
-    pFrame->x = x;
-    pFrame->y = Whole(WindowOf(this)->ContentHeight()) - y - pFrame->height;
-    Redrawn(pElement, redraw);
-}
-
-void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement)
-        return;
-    HeadlessElement* pFrame = pElement->FrameElement();
-    pFrame->y += pFrame->height - height;
-    pFrame->width = width;
-    pFrame->height = height;
-    Redrawn(pElement, redraw);
 }
 
 /* ---- Elements: buttons and edit fields ---- */
