@@ -64,8 +64,8 @@ void SetState(Element element, int state);
 bool AllowsMixedState(Element element);
 
 /* Popup items and the segments of a segmented control (segments are only
-   ever appended). Indexes are in range when handed over; a selection of -1
-   is none. */
+   ever appended, items only removed from popups). Indexes are in range when
+   handed over; a selection of -1 is none. */
 int ItemCount(Element element);
 void InsertItem(Element element, int index, FCString* pTitle);
 void RemoveItem(Element element, int index);
@@ -87,6 +87,7 @@ enum class Number
 };
 double GetNumber(Element element, Number number);
 void SetNumber(Element element, Number number, double value);
+
 /* Tables: columns (every index counts a check column), rows from the data
    source, the selection. */
 struct Column
