@@ -49,26 +49,36 @@ bool FCControl::_IsMovePending() const { return _movepending && _IsBuffering() &
 
 void FCControl::_InitNonWindowHandleStates()
 {
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
-    if (_text.set) pBridge->SetDlgItemText(_controlid, &_text.value);
-    if (_enabledset) pBridge->SetDlgItemEnable(_controlid, _enabled);
-    if (_visibleset) pBridge->SetDlgItemVisible(_controlid, _visible);
-    if (_widthset) pBridge->SetDlgItemWidth(_controlid, _width);
-    if (_heightset) pBridge->SetDlgItemHeight(_controlid, _height);
-    if (_leftset) SetLeft(_left);
-    if (_topset) SetTop(_top);
+    if (_text.set)
+        pBridge->SetDlgItemText(_controlid, &_text.value);
+    if (_enabledset)
+        pBridge->SetDlgItemEnable(_controlid, _enabled);
+    if (_visibleset)
+        pBridge->SetDlgItemVisible(_controlid, _visible);
+    if (_widthset)
+        pBridge->SetDlgItemWidth(_controlid, _width);
+    if (_heightset)
+        pBridge->SetDlgItemHeight(_controlid, _height);
+    if (_leftset)
+        SetLeft(_left);
+    if (_topset)
+        SetTop(_top);
 }
 
 void FCControl::_StoreNonWindowHandleStates()
 {
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     pBridge->GetDlgItemText(_controlid, &_text.value);
     _enabled = pBridge->GetDlgItemEnable(_controlid);
     _visible = pBridge->GetDlgItemVisible(_controlid);
     __FloatRect rect;
-    if (!pBridge->GetDlgItemRect(_controlid, &rect)) return;
+    if (!pBridge->GetDlgItemRect(_controlid, &rect))
+        return;
     _width = rect.Width();
     _height = rect.Height();
     _left = rect.left;
@@ -85,7 +95,8 @@ void FCControl::SetEnable(bool state)
 
 bool FCControl::GetEnable()
 {
-    if (_IsOnScreen()) return _GetBridge()->GetDlgItemEnable(_controlid);
+    if (_IsOnScreen())
+        return _GetBridge()->GetDlgItemEnable(_controlid);
     return _enabled;
 }
 
@@ -97,13 +108,15 @@ void FCControl::SetVisible(bool state)
 
 bool FCControl::GetVisible()
 {
-    if (_IsOnScreen()) return _GetBridge()->GetDlgItemVisible(_controlid);
+    if (_IsOnScreen())
+        return _GetBridge()->GetDlgItemVisible(_controlid);
     return _visible;
 }
 
 void FCControl::SetKeyboardFocus()
 {
-    if (_IsOnScreen()) _GetBridge()->SetDlgItemKeyboardFocus(_controlid);
+    if (_IsOnScreen())
+        _GetBridge()->SetDlgItemKeyboardFocus(_controlid);
 }
 
 void FCControl::SetText(FCString* pString)
@@ -120,7 +133,8 @@ void FCControl::SetText(FCString* pString)
 
 void FCControl::GetText(FCString* pString)
 {
-    if (!pString) return;
+    if (!pString)
+        return;
     if (_IsOnScreen()) {
         _GetBridge()->GetDlgItemText(_controlid, pString);
         return;
@@ -130,7 +144,8 @@ void FCControl::GetText(FCString* pString)
 
 void FCControl::SetTextAndResize(FCString* pString)
 {
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     FCString empty;
     bool hasText = pString && pString->GetLength() > 0;
     _GetBridge()->SetDlgItemTextAndResize(_controlid, hasText ? pString : &empty);
@@ -173,20 +188,23 @@ void FCControl::SetHeight(float value)
 
 float FCControl::_GetGeometry(float stored, float (*pick)(const __FloatRect&))
 {
-    if (!_IsOnScreen()) return stored;
+    if (!_IsOnScreen())
+        return stored;
     __FloatRect rect;
     return _GetBridge()->GetDlgItemRect(_controlid, &rect) ? pick(rect) : -1.0f;
 }
 
 float FCControl::GetLeft()
 {
-    if (_IsMovePending()) return _pendingleft;
+    if (_IsMovePending())
+        return _pendingleft;
     return _GetGeometry(_left, [](const __FloatRect& rect) { return rect.left; });
 }
 
 float FCControl::GetTop()
 {
-    if (_IsMovePending()) return _pendingtop;
+    if (_IsMovePending())
+        return _pendingtop;
     return _GetGeometry(_top, [](const __FloatRect& rect) { return rect.top; });
 }
 
@@ -212,7 +230,8 @@ void FCControl::MoveRelative(float dx, float dy)
         return;
     }
     __FloatRect rect;
-    if (!_GetBridge()->GetDlgItemRect(_controlid, &rect)) return;
+    if (!_GetBridge()->GetDlgItemRect(_controlid, &rect))
+        return;
     _MoveOnScreen(rect.left + dx, rect.top + dy);
 }
 
@@ -239,7 +258,8 @@ void FCControl::ResizeRelative(float dw, float dh)
         return;
     }
     __FloatRect rect;
-    if (!_GetBridge()->GetDlgItemRect(_controlid, &rect)) return;
+    if (!_GetBridge()->GetDlgItemRect(_controlid, &rect))
+        return;
     float width = rect.Width() + dw;
     float height = rect.Height() + dh;
     if (_IsBuffering()) {
@@ -260,8 +280,10 @@ void FCControl::_ClearPendingMovement()
 void FCControl::_ApplyPendingMovement()
 {
     _FCWindowController_cocoa* pBridge = _GetBridge();
-    if (pBridge && _movepending) pBridge->SetDlgItemPos(_controlid, _pendingleft, _pendingtop, false);
-    if (pBridge && _resizepending) pBridge->SetDlgItemSize(_controlid, _pendingwidth, _pendingheight, false);
+    if (pBridge && _movepending)
+        pBridge->SetDlgItemPos(_controlid, _pendingleft, _pendingtop, false);
+    if (pBridge && _resizepending)
+        pBridge->SetDlgItemSize(_controlid, _pendingwidth, _pendingheight, false);
     _ClearPendingMovement();
 }
 

@@ -9,5 +9,6 @@ float FCCtrlButton::_GetAutoCreateWidth() const { return 60; }
 
 void FCCtrlButton::ClearShortcutKey()
 {
-    if (_IsOnScreen()) _GetBridge()->ClearShortcutKey(GetControlID());
+    if (_IsOnScreen())
+        _GetBridge()->ClearShortcutKey(GetControlID());
 }

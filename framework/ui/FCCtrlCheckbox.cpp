@@ -13,13 +13,15 @@ float FCCtrlCheckbox::_GetAutoCreateWidth() const { return 100; }
 void FCCtrlCheckbox::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (_checkstateset && _IsOnScreen()) _GetBridge()->SetDlgItemCheck(GetControlID(), _checkstate);
+    if (_checkstateset && _IsOnScreen())
+        _GetBridge()->SetDlgItemCheck(GetControlID(), _checkstate);
 }
 
 void FCCtrlCheckbox::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (_IsOnScreen()) _checkstate = _GetBridge()->GetDlgItemCheck(GetControlID());
+    if (_IsOnScreen())
+        _checkstate = _GetBridge()->GetDlgItemCheck(GetControlID());
 }
 
 void FCCtrlCheckbox::SetCheck(short state)

@@ -30,7 +30,8 @@ void FCCtrlDataList::HandleDoubleClick() {}
 
 void FCCtrlDataList::HandleCheckChange(int line, bool checked)
 {
-    if (FCDataListRow* pRow = GetItemAt(line)) pRow->SetCheck(checked);
+    if (FCDataListRow* pRow = GetItemAt(line))
+        pRow->SetCheck(checked);
 }
 
 /* ---- Load and store ---- */
@@ -38,22 +39,27 @@ void FCCtrlDataList::HandleCheckChange(int line, bool checked)
 void FCCtrlDataList::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _BuildList();
-    if (_selectionset) SelectLine(_selectedline, true);
+    if (_selectionset)
+        SelectLine(_selectedline, true);
 }
 
 void FCCtrlDataList::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (_IsOnScreen()) _selectedline = GetSelectedLine();
+    if (_IsOnScreen())
+        _selectedline = GetSelectedLine();
 }
 
 void FCCtrlDataList::_BuildList()
 {
     _FCWindowController_cocoa* pBridge = _GetBridge();
-    if (!pBridge) return;
-    if (_usecheckboxes) UseLeftCheckboxColumn();
+    if (!pBridge)
+        return;
+    if (_usecheckboxes)
+        UseLeftCheckboxColumn();
     for (int i = 0; i < _columntitles.GetCount(); ++i) {
         FCNumber* pWidth = _columnwidths.GetItemAt(i);
         pBridge->TableViewAddColumn(GetControlID(), _columntitles.GetItemAt(i), pWidth ? pWidth->GetFloat() : 0,
@@ -61,9 +67,11 @@ void FCCtrlDataList::_BuildList()
     }
     for (int i = 0; i < GetCount(); ++i) {
         FCDataListRow* pRow = GetItemAt(i);
-        if (!pRow) continue;
+        if (!pRow)
+            continue;
         _ConnectRow(pRow, i);
-        if (_usecheckboxes) pBridge->TableViewUpdateCheckbox(GetControlID(), i);
+        if (_usecheckboxes)
+            pBridge->TableViewUpdateCheckbox(GetControlID(), i);
     }
     pBridge->TableViewRedraw(GetControlID());
 }
@@ -71,7 +79,8 @@ void FCCtrlDataList::_BuildList()
 void FCCtrlDataList::_ConnectRow(FCDataListRow* pRow, int index)
 {
     pRow->_Connect(this, index);
-    if (_FCWindowController_cocoa* pBridge = _GetBridge()) pBridge->TableViewAssureConnected(this);
+    if (_FCWindowController_cocoa* pBridge = _GetBridge())
+        pBridge->TableViewAssureConnected(this);
 }
 
 /* ---- Columns ---- */
@@ -92,13 +101,15 @@ bool FCCtrlDataList::AddColumn(FCString* pTitle, float width)
 
 int FCCtrlDataList::GetDetailedColumnCount(bool includeCheckColumn)
 {
-    if (_IsOnScreen()) return _GetBridge()->TableViewGetColumnCount(GetControlID(), includeCheckColumn);
+    if (_IsOnScreen())
+        return _GetBridge()->TableViewGetColumnCount(GetControlID(), includeCheckColumn);
     return _columntitles.GetCount();
 }
 
 float FCCtrlDataList::GetColumnWidth(int column)
 {
-    if (_IsOnScreen()) return _GetBridge()->TableViewGetColumnWidth(GetControlID(), column);
+    if (_IsOnScreen())
+        return _GetBridge()->TableViewGetColumnWidth(GetControlID(), column);
     FCNumber* pWidth = _columnwidths.GetItemAt(column);
     return pWidth ? pWidth->GetFloat() : -1.0f;
 }
@@ -110,26 +121,31 @@ void FCCtrlDataList::SetColumnTitle(int column, FCString* pTitle)
         return;
     }
     FCString* pStored = _columntitles.GetItemAt(column);
-    if (pStored) pStored->SetString(pTitle);
+    if (pStored)
+        pStored->SetString(pTitle);
 }
 
 void FCCtrlDataList::DeleteAllColumns()
 {
-    if (_IsOnScreen()) _GetBridge()->TableViewDeleteAllColumns(GetControlID());
+    if (_IsOnScreen())
+        _GetBridge()->TableViewDeleteAllColumns(GetControlID());
 }
 
 void FCCtrlDataList::ExpandLastColumn()
 {
-    if (_IsOnScreen()) _GetBridge()->TableViewExpandLastColumn(GetControlID());
+    if (_IsOnScreen())
+        _GetBridge()->TableViewExpandLastColumn(GetControlID());
 }
 
 bool FCCtrlDataList::UseLeftCheckboxColumn()
 {
     _FCWindowController_cocoa* pBridge = _GetBridge();
-    if (!pBridge) return false;
+    if (!pBridge)
+        return false;
     /* Remembered, so that a table loaded later gets its check column too. */
     _usecheckboxes = true;
-    if (!pBridge->TableViewHasCheckboxes(GetControlID())) pBridge->TableViewUseLeftCheckboxColumn(GetControlID());
+    if (!pBridge->TableViewHasCheckboxes(GetControlID()))
+        pBridge->TableViewUseLeftCheckboxColumn(GetControlID());
     return true;
 }
 
@@ -144,7 +160,8 @@ bool FCCtrlDataList::HasCheckboxes()
 FCDataListRow* FCCtrlDataList::CreateRow()
 {
     int columns = GetDetailedColumnCount(false);
-    if (columns <= 0) return nullptr;
+    if (columns <= 0)
+        return nullptr;
     auto* pRow = new FCDataListRow();
     FCString empty;
     for (int i = 0; i < columns; ++i)
@@ -155,15 +172,18 @@ FCDataListRow* FCCtrlDataList::CreateRow()
 
 int FCCtrlDataList::AddRow(FCDataListRow* pRow)
 {
-    if (!pRow) return -1;
+    if (!pRow)
+        return -1;
     int index = _rows.GetCount();
     bool onScreen = _IsOnScreen();
     if (onScreen) {
         _ConnectRow(pRow, index);
-        if (_usecheckboxes) _GetBridge()->TableViewUpdateCheckbox(GetControlID(), index);
+        if (_usecheckboxes)
+            _GetBridge()->TableViewUpdateCheckbox(GetControlID(), index);
     }
     _rows.Add(pRow);
-    if (onScreen) _GetBridge()->TableViewRedraw(GetControlID());
+    if (onScreen)
+        _GetBridge()->TableViewRedraw(GetControlID());
     return index;
 }
 
@@ -172,7 +192,8 @@ FCDataListRow* FCCtrlDataList::GetItemAt(int line) const { return static_cast<FC
 bool FCCtrlDataList::DeleteRow(int line)
 {
     bool found = _rows.ClearItemAt(line);
-    if (!_IsOnScreen()) return found;
+    if (!_IsOnScreen())
+        return found;
     _GetBridge()->TableViewRedraw(GetControlID());
     return true;
 }
@@ -186,12 +207,14 @@ void FCCtrlDataList::DeleteAll()
 void FCCtrlDataList::ReconnectAll()
 {
     for (int i = 0; i < GetCount(); ++i)
-        if (FCDataListRow* pRow = GetItemAt(i)) _ConnectRow(pRow, i);
+        if (FCDataListRow* pRow = GetItemAt(i))
+            _ConnectRow(pRow, i);
 }
 
 void FCCtrlDataList::Redraw()
 {
-    if (_FCWindowController_cocoa* pBridge = _GetBridge()) pBridge->TableViewRedraw(GetControlID());
+    if (_FCWindowController_cocoa* pBridge = _GetBridge())
+        pBridge->TableViewRedraw(GetControlID());
 }
 
 const char* FCCtrlDataList::_GetCellCText(FCDataListRow* pRow, int column)
@@ -203,7 +226,8 @@ const char* FCCtrlDataList::_GetCellCText(FCDataListRow* pRow, int column)
 const uint16_t* FCCtrlDataList::_GetCellUnicodeText(FCDataListRow* pRow, int column)
 {
     FCString* pCell = CellOf(pRow, column);
-    if (!pCell) return kMissingCellUnicode;
+    if (!pCell)
+        return kMissingCellUnicode;
     pCell->CopyToUnicodeBuffer(unicodebuffer, static_cast<int>(sizeof unicodebuffer / sizeof unicodebuffer[0]));
     return unicodebuffer;
 }
@@ -212,7 +236,8 @@ const uint16_t* FCCtrlDataList::_GetCellUnicodeText(FCDataListRow* pRow, int col
 
 bool FCCtrlDataList::SelectLine(int line, bool scrollIntoView)
 {
-    if (line < 0) return false;
+    if (line < 0)
+        return false;
     if (_IsOnScreen()) {
         _GetBridge()->TableViewSelectLine(GetControlID(), line, scrollIntoView);
         return true;
@@ -224,11 +249,13 @@ bool FCCtrlDataList::SelectLine(int line, bool scrollIntoView)
 
 int FCCtrlDataList::GetSelectedLine()
 {
-    if (_IsOnScreen()) return _GetBridge()->TableViewGetSelectedLine(GetControlID());
+    if (_IsOnScreen())
+        return _GetBridge()->TableViewGetSelectedLine(GetControlID());
     return _selectedline;
 }
 
 void FCCtrlDataList::ScrollToTop()
 {
-    if (GetCount() > 0 && _IsOnScreen()) _GetBridge()->TableViewScrollToTop(GetControlID());
+    if (GetCount() > 0 && _IsOnScreen())
+        _GetBridge()->TableViewScrollToTop(GetControlID());
 }

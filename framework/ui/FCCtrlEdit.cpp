@@ -29,9 +29,12 @@ int FCCtrlEdit::GetInteger()
 int FCCtrlEdit::GetRangeInteger(int minimum, int maximum)
 {
     int value = GetInteger();
-    if (minimum >= maximum) return value;
-    if (value < minimum) return minimum;
-    if (value > maximum) return maximum;
+    if (minimum >= maximum)
+        return value;
+    if (value < minimum)
+        return minimum;
+    if (value > maximum)
+        return maximum;
     return value;
 }
 
@@ -57,9 +60,12 @@ float FCCtrlEdit::GetFloat(float minimum, float maximum)
     FCString text;
     GetText(&text);
     float value = text.GetFloat();
-    if (!_IsOnScreen()) return value;
-    if (value < minimum) return minimum;
-    if (value > maximum) return maximum;
+    if (!_IsOnScreen())
+        return value;
+    if (value < minimum)
+        return minimum;
+    if (value > maximum)
+        return maximum;
     return value;
 }
 
@@ -68,17 +74,21 @@ namespace
 template <class T>
 T ClampWhenOrdered(T value, T minimum, T maximum)
 {
-    if (minimum > maximum) return value;
+    if (minimum > maximum)
+        return value;
     return value < minimum ? minimum : value > maximum ? maximum : value;
 }
 
 /* Rounded to the nearest integer, halves away from zero, kept within int. */
 int RoundToInt(double value)
 {
-    if (std::isnan(value)) return 0;
+    if (std::isnan(value))
+        return 0;
     const double rounded = std::round(value);
-    if (rounded <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-    if (rounded >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    if (rounded <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (rounded >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
     return static_cast<int>(rounded);
 }
 } // namespace
@@ -118,10 +128,12 @@ void FCCtrlEdit::SetReadOnly(bool state) { SetEnable(!state); }
 
 void FCCtrlEdit::SetFocus()
 {
-    if (_IsOnScreen()) _GetBridge()->SetEditFocus(GetControlID());
+    if (_IsOnScreen())
+        _GetBridge()->SetEditFocus(GetControlID());
 }
 
 void FCCtrlEdit::ScrollToBottom()
 {
-    if (_IsOnScreen()) _GetBridge()->EditScrollToBottom(GetControlID());
+    if (_IsOnScreen())
+        _GetBridge()->EditScrollToBottom(GetControlID());
 }

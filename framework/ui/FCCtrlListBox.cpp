@@ -16,7 +16,8 @@ float FCCtrlListBox::_GetAutoCreateMultilineHeight() const { return 170; }
 void FCCtrlListBox::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     if (_pendingstringsset) {
         FCStrings pending;
         pending.CopyFrom(&_pendingstrings);
@@ -31,7 +32,8 @@ void FCCtrlListBox::_InitNonWindowHandleStates()
 void FCCtrlListBox::_StoreNonWindowHandleStates()
 {
     FCCtrlDataList::_StoreNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     /* The items and selection shown become what the list box reports (and
        shows again) while no table exists. */
     _pendingstrings.ClearAll();
@@ -48,7 +50,8 @@ void FCCtrlListBox::_StoreNonWindowHandleStates()
 void FCCtrlListBox::_AssureSingleColumn()
 {
     _FCWindowController_cocoa* pBridge = _GetBridge();
-    if (pBridge->TableViewGetColumnCount(GetControlID(), true) != 0) return;
+    if (pBridge->TableViewGetColumnCount(GetControlID(), true) != 0)
+        return;
     FCString empty;
     pBridge->TableViewAddColumn(GetControlID(), &empty, 100, GetFontSize());
     pBridge->TableViewExpandLastColumn(GetControlID());
@@ -57,7 +60,8 @@ void FCCtrlListBox::_AssureSingleColumn()
 
 void FCCtrlListBox::AddString(FCString* pString)
 {
-    if (!pString) return;
+    if (!pString)
+        return;
     if (!_IsOnScreen()) {
         _pendingstrings.AddCopy(pString);
         _pendingstringsset = true;
@@ -72,7 +76,8 @@ void FCCtrlListBox::AddString(FCString* pString)
 void FCCtrlListBox::SetStrings(FCStrings* pStrings)
 {
     Clear();
-    if (!pStrings) return;
+    if (!pStrings)
+        return;
     for (int i = 0; i < pStrings->GetCount(); ++i)
         AddString(pStrings->GetItemAt(i));
 }
@@ -91,25 +96,30 @@ int FCCtrlListBox::GetCount() const { return _IsOnScreen() ? FCCtrlDataList::Get
 
 void FCCtrlListBox::GetItemText(int index, FCString* pString) const
 {
-    if (index < 0 || !pString) return;
+    if (index < 0 || !pString)
+        return;
     FCDataListRow* pRow = GetItemAt(index);
     FCString* pCell = pRow ? pRow->GetItemAt(0) : nullptr;
-    if (pCell) pString->SetString(pCell);
+    if (pCell)
+        pString->SetString(pCell);
 }
 
 void FCCtrlListBox::SetItemText(int index, FCString* pString)
 {
-    if (index < 0 || !pString) return;
+    if (index < 0 || !pString)
+        return;
     FCDataListRow* pRow = GetItemAt(index);
     FCString* pCell = pRow ? pRow->GetItemAt(0) : nullptr;
-    if (!pCell) return;
+    if (!pCell)
+        return;
     pCell->SetString(pString);
     Redraw();
 }
 
 void FCCtrlListBox::DeleteItem(int index)
 {
-    if (index < 0) return;
+    if (index < 0)
+        return;
     if (_IsOnScreen())
         DeleteRow(index);
     else
@@ -130,5 +140,6 @@ int FCCtrlListBox::GetSelectedItem() { return _IsOnScreen() ? GetSelectedLine() 
 
 void FCCtrlListBox::ClearSelection()
 {
-    if (_IsOnScreen()) _GetBridge()->TableViewClearSelection(GetControlID());
+    if (_IsOnScreen())
+        _GetBridge()->TableViewClearSelection(GetControlID());
 }

@@ -14,7 +14,8 @@ float FCCtrlPopup::_GetAutoCreateWidth() const { return 100; }
 void FCCtrlPopup::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
     if (_itemsassigned) {
@@ -31,7 +32,8 @@ void FCCtrlPopup::_InitNonWindowHandleStates()
 void FCCtrlPopup::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
     _items.ClearAll();
@@ -48,7 +50,8 @@ bool FCCtrlPopup::_IsStoredIndex(int index) const { return index >= 0 && index <
 
 void FCCtrlPopup::AddString(FCString* pString)
 {
-    if (!pString) return;
+    if (!pString)
+        return;
     if (_IsOnScreen()) {
         _GetBridge()->AppendPopupItem(GetControlID(), pString);
         return;
@@ -60,7 +63,8 @@ void FCCtrlPopup::AddString(FCString* pString)
 void FCCtrlPopup::SetStrings(FCStrings* pStrings)
 {
     Clear();
-    if (!pStrings) return;
+    if (!pStrings)
+        return;
     for (int i = 0; i < pStrings->GetCount(); ++i)
         AddString(pStrings->GetItemAt(i));
 }
@@ -87,7 +91,8 @@ void FCCtrlPopup::DeleteItem(int index)
         _GetBridge()->DeletePopupItem(GetControlID(), index);
         return;
     }
-    if (!_IsStoredIndex(index)) return;
+    if (!_IsStoredIndex(index))
+        return;
     _items.ClearItemAt(index);
     _itemsassigned = true;
     /* The stored selection follows its item; a deleted one falls back to 0. */
@@ -99,12 +104,14 @@ void FCCtrlPopup::DeleteItem(int index)
 
 void FCCtrlPopup::InsertString(int index, FCString* pString)
 {
-    if (pString && _IsOnScreen()) _GetBridge()->InsertString(GetControlID(), index, pString);
+    if (pString && _IsOnScreen())
+        _GetBridge()->InsertString(GetControlID(), index, pString);
 }
 
 void FCCtrlPopup::SetItemText(int index, FCString* pString)
 {
-    if (!pString || !_IsOnScreen() || index < 0 || index >= GetCount()) return;
+    if (!pString || !_IsOnScreen() || index < 0 || index >= GetCount())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
     const int selected = pBridge->GetSelectedPopupItem(id);
@@ -121,7 +128,8 @@ void FCCtrlPopup::SetSelectedItem(int index)
     }
     /* Without assigned items the layout's items are not known yet: any
        non-negative index is kept and checked when the window loads. */
-    if (index < 0 || (_itemsassigned && !_IsStoredIndex(index))) return;
+    if (index < 0 || (_itemsassigned && !_IsStoredIndex(index)))
+        return;
     _selecteditem = index;
     _selecteditemset = true;
 }

@@ -9,13 +9,15 @@ float FCCtrlRadioButton::_GetAutoCreateWidth() const { return 100; }
 void FCCtrlRadioButton::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (_checkedset && _IsOnScreen()) _GetBridge()->SetDlgItemCheck(GetControlID(), _checked ? 1 : 0);
+    if (_checkedset && _IsOnScreen())
+        _GetBridge()->SetDlgItemCheck(GetControlID(), _checked ? 1 : 0);
 }
 
 void FCCtrlRadioButton::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (_IsOnScreen()) _checked = _GetBridge()->GetDlgItemCheck(GetControlID()) != 0;
+    if (_IsOnScreen())
+        _checked = _GetBridge()->GetDlgItemCheck(GetControlID()) != 0;
 }
 
 void FCCtrlRadioButton::SetCheck(bool state)

@@ -14,18 +14,23 @@ float FCCtrlSlider::_GetAutoCreateWidth() const { return 150; }
 void FCCtrlSlider::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
-    if (_minimumset) pBridge->SetSliderMin(id, _minimum);
-    if (_maximumset) pBridge->SetSliderMax(id, _maximum);
-    if (_thumbpositionset) pBridge->SetSliderThumbValue(id, _thumbposition);
+    if (_minimumset)
+        pBridge->SetSliderMin(id, _minimum);
+    if (_maximumset)
+        pBridge->SetSliderMax(id, _maximum);
+    if (_thumbpositionset)
+        pBridge->SetSliderThumbValue(id, _thumbposition);
 }
 
 void FCCtrlSlider::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _minimum = GetMinValue();
     _maximum = GetMaxValue();
     _thumbposition = GetThumbPosition();

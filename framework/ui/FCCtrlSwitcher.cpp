@@ -21,7 +21,8 @@ float FCCtrlSwitcher::_GetAutoCreateWidth() const { return 200; }
 void FCCtrlSwitcher::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
     if (_pagetitlesassigned)
@@ -36,7 +37,8 @@ void FCCtrlSwitcher::_InitNonWindowHandleStates()
 void FCCtrlSwitcher::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (_IsOnScreen()) _selectedpage = _GetBridge()->SwitcherGetSelectedPage(GetControlID());
+    if (_IsOnScreen())
+        _selectedpage = _GetBridge()->SwitcherGetSelectedPage(GetControlID());
 }
 
 bool FCCtrlSwitcher::_IsPage(int page) const { return page >= 0 && page < _pageids.GetCount(); }
@@ -66,7 +68,8 @@ void FCCtrlSwitcher::SetSelectedPage(int page)
         _GetBridge()->SwitcherSetSelectedPage(GetControlID(), page);
         return;
     }
-    if (!_IsPage(page)) return;
+    if (!_IsPage(page))
+        return;
     _selectedpage = page;
     _selectedpageset = true;
 }
@@ -78,8 +81,10 @@ int FCCtrlSwitcher::GetSelectedPage()
 
 bool FCCtrlSwitcher::AttachControl(FCControl* pControl, int page)
 {
-    if (!pControl || pControl->GetControlID() == 0 || pControl->GetControlID() == GetControlID()) return false;
-    if (pControl->GetParent() != GetParent() || !_IsPage(page)) return false;
+    if (!pControl || pControl->GetControlID() == 0 || pControl->GetControlID() == GetControlID())
+        return false;
+    if (pControl->GetParent() != GetParent() || !_IsPage(page))
+        return false;
     PageIDs(_pageids, page)->AddUniqueInt(pControl->GetControlID());
     return true;
 }
@@ -92,17 +97,20 @@ bool FCCtrlSwitcher::IsAttached(int controlID, int page) const
 void FCCtrlSwitcher::HandleVisibleStates(int page)
 {
     __FCUserWindow* pWindow = GetParent();
-    if (!_IsPage(page) || !pWindow) return;
+    if (!_IsPage(page) || !pWindow)
+        return;
     for (int i = 0; i < pWindow->GetCount(); ++i) {
         auto* pControl = static_cast<FCControl*>(pWindow->GetItemAt(i));
-        if (!pControl) continue;
+        if (!pControl)
+            continue;
         const int id = pControl->GetControlID();
         if (IsAttached(id, page)) {
             pControl->SetVisible(true);
             continue;
         }
         for (int other = 0; other < _pageids.GetCount(); ++other) {
-            if (other == page || !IsAttached(id, other)) continue;
+            if (other == page || !IsAttached(id, other))
+                continue;
             pControl->SetVisible(false);
             break;
         }

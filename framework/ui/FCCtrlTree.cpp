@@ -13,9 +13,12 @@ FCTreeNode* FindBelow(FCTreeNode* pStart, Visit visit)
 {
     for (int i = 0; i < pStart->GetCount(); ++i) {
         FCTreeNode* pChild = pStart->GetChildAt(i);
-        if (!pChild) continue;
-        if (visit(pChild)) return pChild;
-        if (FCTreeNode* pFound = FindBelow(pChild, visit)) return pFound;
+        if (!pChild)
+            continue;
+        if (visit(pChild))
+            return pChild;
+        if (FCTreeNode* pFound = FindBelow(pChild, visit))
+            return pFound;
     }
     return nullptr;
 }
@@ -44,7 +47,8 @@ void FCCtrlTree::_ConnectOutline() { _GetBridge()->OutlineViewAssureConnected(th
 
 void FCCtrlTree::_RefreshOutline()
 {
-    if (_IsOnScreen()) _GetBridge()->OutlineViewRefreshData(GetControlID());
+    if (_IsOnScreen())
+        _GetBridge()->OutlineViewRefreshData(GetControlID());
 }
 
 void FCCtrlTree::Repaint() { _RefreshOutline(); }
@@ -58,7 +62,8 @@ void FCCtrlTree::_BuildTree()
     const int id = GetControlID();
     for (int i = 0; i < _root.GetCount(); ++i) {
         FCTreeNode* pNode = _root.GetChildAt(i);
-        if (pNode && pNode->IsContainer() && pNode->IsExpanded()) pBridge->OutlineViewExpandNode(id, pNode, true);
+        if (pNode && pNode->IsContainer() && pNode->IsExpanded())
+            pBridge->OutlineViewExpandNode(id, pNode, true);
     }
     pBridge->OutlineViewRefreshData(id);
     if (FCTreeNode* pSelected = FindBelow(&_root, [](FCTreeNode* pNode) { return pNode->IsSelected(); }))
@@ -68,19 +73,22 @@ void FCCtrlTree::_BuildTree()
 void FCCtrlTree::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (_IsOnScreen() && _root.GetCount() > 0) _BuildTree();
+    if (_IsOnScreen() && _root.GetCount() > 0)
+        _BuildTree();
 }
 
 void FCCtrlTree::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _FCWindowController_cocoa* pBridge = _GetBridge();
     const int id = GetControlID();
     _MarkSelected(pBridge->OutlineViewGetSelectedNode(id));
     for (int i = 0; i < _root.GetCount(); ++i) {
         FCTreeNode* pNode = _root.GetChildAt(i);
-        if (pNode && pNode->IsContainer()) pNode->_SetExpanded(pBridge->OutlineViewIsNodeExpanded(id, pNode));
+        if (pNode && pNode->IsContainer())
+            pNode->_SetExpanded(pBridge->OutlineViewIsNodeExpanded(id, pNode));
     }
 }
 
@@ -95,14 +103,16 @@ bool FCCtrlTree::_IsTopLevel(FCTreeNode* pNode) const { return pNode && pNode->G
 
 bool FCCtrlTree::IsNodeAttached(FCTreeNode* pNode, FCTreeNode* pUnder)
 {
-    if (!pNode) return false;
+    if (!pNode)
+        return false;
     FCTreeNode* pStart = pUnder ? pUnder : &_root;
     return FindBelow(pStart, [pNode](FCTreeNode* pVisited) { return pVisited == pNode; }) != nullptr;
 }
 
 int FCCtrlTree::CalcNodeIndex(FCTreeNode* pNode, FCTreeNode* pParent)
 {
-    if (!pNode) return -1;
+    if (!pNode)
+        return -1;
     return (pParent ? pParent : &_root)->GetIndexOf(pNode);
 }
 
@@ -117,10 +127,13 @@ FCTreeNode* FCCtrlTree::FindUserDataNode(void* pData, FCTreeNode* pStart)
 
 FCTreeNode* FCCtrlTree::AddNode(FCTreeNode* pParent, bool container, FCString* pText)
 {
-    if (!pText || (pParent && container)) return nullptr;
-    if (pParent && !(_IsOwnNode(pParent) && _IsTopLevel(pParent))) return nullptr;
+    if (!pText || (pParent && container))
+        return nullptr;
+    if (pParent && !(_IsOwnNode(pParent) && _IsTopLevel(pParent)))
+        return nullptr;
     const bool onScreen = _IsOnScreen();
-    if (onScreen) _SetUpOutline();
+    if (onScreen)
+        _SetUpOutline();
     FCTreeNode* pOwner = pParent ? pParent : &_root;
     auto* pNode = new FCTreeNode(pText);
     pNode->_SetTree(this);
@@ -136,7 +149,8 @@ FCTreeNode* FCCtrlTree::AddNode(FCTreeNode* pParent, bool container, FCString* p
 
 FCTreeNode* FCCtrlTree::InsertNodeAt(FCTreeNode* pParent, FCString* pText, int index)
 {
-    if (!pText || index < 0 || !_IsOwnNode(pParent) || !_IsTopLevel(pParent)) return nullptr;
+    if (!pText || index < 0 || !_IsOwnNode(pParent) || !_IsTopLevel(pParent))
+        return nullptr;
     auto* pNode = new FCTreeNode(pText);
     pNode->_SetTree(this);
     pNode->_SetParent(pParent);
@@ -150,10 +164,12 @@ FCTreeNode* FCCtrlTree::InsertNodeAt(FCTreeNode* pParent, FCString* pText, int i
 
 bool FCCtrlTree::DeleteNode(FCTreeNode* pNode)
 {
-    if (!_IsOwnNode(pNode)) return false;
+    if (!_IsOwnNode(pNode))
+        return false;
     FCTreeNode* pParent = pNode->GetParent();
     const int index = pParent ? pParent->GetIndexOf(pNode) : -1;
-    if (index < 0) return false;
+    if (index < 0)
+        return false;
     pParent->ClearItemAt(index);
     _RefreshOutline();
     return true;
@@ -161,11 +177,13 @@ bool FCCtrlTree::DeleteNode(FCTreeNode* pNode)
 
 bool FCCtrlTree::SwapNodes(FCTreeNode* pNode1, FCTreeNode* pNode2)
 {
-    if (pNode1 == pNode2 || !_IsOwnNode(pNode1) || !_IsOwnNode(pNode2)) return false;
+    if (pNode1 == pNode2 || !_IsOwnNode(pNode1) || !_IsOwnNode(pNode2))
+        return false;
     FCTreeNode* pParent = pNode1->GetParent();
     const int index1 = pParent ? pParent->GetIndexOf(pNode1) : -1;
     const int index2 = pParent ? pParent->GetIndexOf(pNode2) : -1;
-    if (index1 < 0 || index2 < 0) return false;
+    if (index1 < 0 || index2 < 0)
+        return false;
     pParent->Swap(index1, index2);
     _RefreshOutline();
     return true;
@@ -186,13 +204,15 @@ void FCCtrlTree::_MarkSelected(FCTreeNode* pNode)
 
 FCTreeNode* FCCtrlTree::GetSelectedNode()
 {
-    if (_IsOnScreen()) return _GetBridge()->OutlineViewGetSelectedNode(GetControlID());
+    if (_IsOnScreen())
+        return _GetBridge()->OutlineViewGetSelectedNode(GetControlID());
     return FindBelow(&_root, [](FCTreeNode* pNode) { return pNode->IsSelected(); });
 }
 
 void FCCtrlTree::SetSelectedNode(FCTreeNode* pNode)
 {
-    if (!_IsOwnNode(pNode)) return;
+    if (!_IsOwnNode(pNode))
+        return;
     if (_IsOnScreen())
         _GetBridge()->OutlineViewSetSelectedNode(GetControlID(), pNode);
     else
@@ -201,12 +221,14 @@ void FCCtrlTree::SetSelectedNode(FCTreeNode* pNode)
 
 void FCCtrlTree::_ExpandOffScreen(FCTreeNode* pNode, bool expand)
 {
-    if (_IsTopLevel(pNode) && pNode->IsContainer()) pNode->_SetExpanded(expand);
+    if (_IsTopLevel(pNode) && pNode->IsContainer())
+        pNode->_SetExpanded(expand);
 }
 
 void FCCtrlTree::ExpandNode(FCTreeNode* pNode)
 {
-    if (!_IsOwnNode(pNode)) return;
+    if (!_IsOwnNode(pNode))
+        return;
     if (_IsOnScreen())
         _GetBridge()->OutlineViewExpandNode(GetControlID(), pNode, true);
     else
@@ -215,7 +237,8 @@ void FCCtrlTree::ExpandNode(FCTreeNode* pNode)
 
 void FCCtrlTree::CollapseNode(FCTreeNode* pNode)
 {
-    if (!_IsOwnNode(pNode)) return;
+    if (!_IsOwnNode(pNode))
+        return;
     if (_IsOnScreen())
         _GetBridge()->OutlineViewExpandNode(GetControlID(), pNode, false);
     else

@@ -12,9 +12,12 @@ namespace
 /* A measurement limit as a stepper value: truncated, kept within int. */
 int TruncatedLimit(double value)
 {
-    if (std::isnan(value)) return 0;
-    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (std::isnan(value))
+        return 0;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
     return static_cast<int>(value);
 }
 
@@ -40,17 +43,21 @@ float FCCtrlUpDown::_GetAutoCreateWidth() const { return 19; }
 void FCCtrlUpDown::_InitNonWindowHandleStates()
 {
     FCControl::_InitNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     /* A fresh element shows 0 until a value is pushed. */
     _lastshownvalue = 0;
-    if (_valueset) SetValue(_value);
-    if (_rangeset) _GetBridge()->SetStepperMinMax(GetControlID(), _minimum, _maximum);
+    if (_valueset)
+        SetValue(_value);
+    if (_rangeset)
+        _GetBridge()->SetStepperMinMax(GetControlID(), _minimum, _maximum);
 }
 
 void FCCtrlUpDown::_StoreNonWindowHandleStates()
 {
     FCControl::_StoreNonWindowHandleStates();
-    if (!_IsOnScreen()) return;
+    if (!_IsOnScreen())
+        return;
     _value = _lastshownvalue;
     _minimum = _GetBridge()->GetStepperMin(GetControlID());
     _maximum = _GetBridge()->GetStepperMax(GetControlID());
@@ -72,7 +79,8 @@ void FCCtrlUpDown::SetValue(int value)
     const int previous = _lastshownvalue;
     if (_connectionkind != CONNECTION_NONE) {
         const double clamped = _ClampToConnection(value);
-        if (value != previous) _WriteConnectedValue(clamped);
+        if (value != previous)
+            _WriteConnectedValue(clamped);
         value = TruncatedLimit(clamped);
     }
     _ShowValue(value);
@@ -94,15 +102,19 @@ void FCCtrlUpDown::SetRange(int minimum, int maximum)
 
 int FCCtrlUpDown::GetMinimum()
 {
-    if (_connectionkind == CONNECTION_INTEGER) return _intminimum;
-    if (_connectionkind == CONNECTION_MEASUREMENT) return TruncatedLimit(_measurementminimum);
+    if (_connectionkind == CONNECTION_INTEGER)
+        return _intminimum;
+    if (_connectionkind == CONNECTION_MEASUREMENT)
+        return TruncatedLimit(_measurementminimum);
     return _IsOnScreen() ? _GetBridge()->GetStepperMin(GetControlID()) : _minimum;
 }
 
 int FCCtrlUpDown::GetMaximum()
 {
-    if (_connectionkind == CONNECTION_INTEGER) return _intmaximum;
-    if (_connectionkind == CONNECTION_MEASUREMENT) return TruncatedLimit(_measurementmaximum);
+    if (_connectionkind == CONNECTION_INTEGER)
+        return _intmaximum;
+    if (_connectionkind == CONNECTION_MEASUREMENT)
+        return TruncatedLimit(_measurementmaximum);
     return _IsOnScreen() ? _GetBridge()->GetStepperMax(GetControlID()) : _maximum;
 }
 
@@ -110,7 +122,8 @@ int FCCtrlUpDown::GetMaximum()
 
 bool FCCtrlUpDown::ConnectIntegerEdit(FCCtrlEdit* pEdit, int minimum, int maximum)
 {
-    if (!pEdit || minimum > maximum) return false;
+    if (!pEdit || minimum > maximum)
+        return false;
     _connectionkind = CONNECTION_INTEGER;
     _pConnectedEdit = pEdit;
     _intminimum = minimum;
@@ -123,7 +136,8 @@ bool FCCtrlUpDown::ConnectIntegerEdit(FCCtrlEdit* pEdit, int minimum, int maximu
 
 bool FCCtrlUpDown::ConnectMeasurementEdit(FCCtrlEdit* pEdit, double minimum, double maximum)
 {
-    if (!pEdit || !(minimum <= maximum)) return false;
+    if (!pEdit || !(minimum <= maximum))
+        return false;
     _connectionkind = CONNECTION_MEASUREMENT;
     _pConnectedEdit = pEdit;
     _measurementminimum = minimum;
@@ -149,7 +163,8 @@ double FCCtrlUpDown::_ClampToConnection(double value) const
 
 int FCCtrlUpDown::_ReadConnectedValue()
 {
-    if (!_pConnectedEdit) return _lastshownvalue;
+    if (!_pConnectedEdit)
+        return _lastshownvalue;
     if (_connectionkind == CONNECTION_INTEGER)
         return static_cast<int>(_ClampToConnection(_pConnectedEdit->GetInteger()));
     if (_connectionkind == CONNECTION_MEASUREMENT)
@@ -159,15 +174,18 @@ int FCCtrlUpDown::_ReadConnectedValue()
 
 void FCCtrlUpDown::_WriteConnectedValue(double value)
 {
-    if (!_pConnectedEdit) return;
-    if (_connectionkind == CONNECTION_INTEGER) _pConnectedEdit->SetInteger(static_cast<int>(value));
+    if (!_pConnectedEdit)
+        return;
+    if (_connectionkind == CONNECTION_INTEGER)
+        _pConnectedEdit->SetInteger(static_cast<int>(value));
     if (_connectionkind == CONNECTION_MEASUREMENT)
         _pConnectedEdit->SetMeasurement(value, __FCBase::MEASUREMENTUNIT_DEFAULT);
 }
 
 void FCCtrlUpDown::_HandleConnectedEditEvent(int delta)
 {
-    if (!_pConnectedEdit) return;
+    if (!_pConnectedEdit)
+        return;
     if (_connectionkind == CONNECTION_INTEGER)
         _WriteConnectedValue(_ClampToConnection(static_cast<double>(_pConnectedEdit->GetInteger()) + delta));
     if (_connectionkind == CONNECTION_MEASUREMENT) {

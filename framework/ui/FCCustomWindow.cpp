@@ -40,10 +40,12 @@ FCCustomWindow::FCCustomWindow(int layoutID) : FCResourceWindow(layoutID) {}
 
 bool FCCustomWindow::_AllLaidOutByWindow() const
 {
-    if (GetCount() == 0) return false;
+    if (GetCount() == 0)
+        return false;
     for (int i = 0; i < GetCount(); ++i) {
         auto* pControl = static_cast<FCControl*>(GetItemAt(i));
-        if (!pControl || !pControl->_IsLaidOutByWindow()) return false;
+        if (!pControl || !pControl->_IsLaidOutByWindow())
+            return false;
     }
     return true;
 }
@@ -51,7 +53,8 @@ bool FCCustomWindow::_AllLaidOutByWindow() const
 void FCCustomWindow::_InitNonWindowHandleStates()
 {
     FCResourceWindow::_InitNonWindowHandleStates();
-    if (WindowExists() && _AllLaidOutByWindow()) _LayOut();
+    if (WindowExists() && _AllLaidOutByWindow())
+        _LayOut();
 }
 
 void FCCustomWindow::_LayOut()
@@ -65,11 +68,13 @@ void FCCustomWindow::_LayOut()
     Extent extent;
     for (int i = 0; i < GetCount(); ++i) {
         auto* pControl = static_cast<FCControl*>(GetItemAt(i));
-        if (pControl != pOk && pControl != pCancel) extent.Include(pControl);
+        if (pControl != pOk && pControl != pCancel)
+            extent.Include(pControl);
     }
 
     float rowWidth = (pOk ? pOk->GetWidth() : 0) + (pCancel ? pCancel->GetWidth() : 0);
-    if (pOk && pCancel) rowWidth += kButtonGap;
+    if (pOk && pCancel)
+        rowWidth += kButtonGap;
 
     float shiftX = kMargin - extent.left;
     float contentWidth = std::max(rowWidth, extent.right - extent.left);

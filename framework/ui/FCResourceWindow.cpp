@@ -22,7 +22,8 @@ FCResourceWindow::FCResourceWindow(int layoutID) : _layoutid(layoutID), _pParent
 
 FCResourceWindow::~FCResourceWindow()
 {
-    if (!_pBridge) return;
+    if (!_pBridge)
+        return;
     _pBridge->DestroyWindow();
     delete _pBridge;
     _pBridge = nullptr;

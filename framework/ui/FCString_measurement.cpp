@@ -74,7 +74,8 @@ double MeantDecimal(float value)
             std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
         double candidate = value;
         std::from_chars(text, written.ptr, candidate);
-        if (candidate >= below && candidate <= above) return candidate;
+        if (candidate >= below && candidate <= above)
+            return candidate;
     }
     return value;
 }
@@ -92,9 +93,11 @@ void AppendDecimals(FCString* pText, double value)
 /* Unit 0 stands for the document's own unit. */
 int ResolveUnit(int unit)
 {
-    if (unit != __FCBase::MEASUREMENTUNIT_DEFAULT) return unit;
+    if (unit != __FCBase::MEASUREMENTUNIT_DEFAULT)
+        return unit;
     FCGeneralPrefs prefs;
-    if (!prefs.Load(1)) return __FCBase::MEASUREMENTUNIT_DEFAULT;
+    if (!prefs.Load(1))
+        return __FCBase::MEASUREMENTUNIT_DEFAULT;
     return prefs.GetMeasurementUnit();
 }
 
@@ -122,7 +125,8 @@ void AppendPicas(FCString* pText, double evpus)
     const double wholePicas = std::trunc(evpus / kEVPUsPerPica);
     FCString points;
     AppendDecimals(&points, (evpus - wholePicas * kEVPUsPerPica) * kPointsPerEVPU);
-    if (points.StartsWith("-")) points.DeleteCharacterAt(0);
+    if (points.StartsWith("-"))
+        points.DeleteCharacterAt(0);
     pText->AppendString(&picas);
     pText->AppendString(&points);
 }
@@ -132,12 +136,15 @@ void AppendPicas(FCString* pText, double evpus)
 void TrimDecimals(FCString* pText, int decimals)
 {
     const int dot = pText->FindFirst(".");
-    if (dot < 0) return;
+    if (dot < 0)
+        return;
     const uint64_t keep = static_cast<uint64_t>(dot + decimals);
-    if (pText->GetLength() > keep) pText->DeleteCharactersAt(keep, pText->GetLength() - keep);
+    if (pText->GetLength() > keep)
+        pText->DeleteCharactersAt(keep, pText->GetLength() - keep);
     while (pText->GetLength() > static_cast<uint64_t>(dot) + 1 && pText->GetItemAt(-1) == '0')
         pText->DeleteCharacterAt(-1);
-    if (pText->GetItemAt(-1) == '.') pText->DeleteCharacterAt(-1);
+    if (pText->GetItemAt(-1) == '.')
+        pText->DeleteCharacterAt(-1);
 }
 
 /* Cuts a unit suffix (alone or followed by ".") off the end of the text;
@@ -167,7 +174,8 @@ int TakeUnitSuffix(FCString* pText, int unit)
 float ParsePicas(const FCString& text)
 {
     const int p = text.FindFirst("p");
-    if (p < 0) return text.GetFloat(0) * kEVPUsPerPica;
+    if (p < 0)
+        return text.GetFloat(0) * kEVPUsPerPica;
     FCString before, after;
     text.MakeSubString(0, static_cast<uint64_t>(p), &before);
     text.MakeSubString(static_cast<uint64_t>(p) + 1, text.GetLength(), &after);
@@ -184,7 +192,8 @@ void FCString::SetMeasurement(double evpus, int unit)
     unit = ResolveUnit(unit);
     Clear();
     /* A value that is not a number has no text in any unit. */
-    if (!std::isfinite(value)) return;
+    if (!std::isfinite(value))
+        return;
     const double meant = MeantDecimal(value);
     int decimals = 3;
     switch (unit) {
@@ -214,7 +223,8 @@ void FCString::SetMeasurement(double evpus, int unit)
 
     FCString separator;
     _FCUI_cocoa().GetDecimalSeparator(&separator);
-    if (!separator.IsEmpty() && !separator.IsEqualCString(".")) Replace(".", separator.GetUTF8String());
+    if (!separator.IsEmpty() && !separator.IsEqualCString("."))
+        Replace(".", separator.GetUTF8String());
 }
 
 double FCString::GetMeasurement(int unit) const

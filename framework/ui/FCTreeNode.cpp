@@ -13,7 +13,8 @@ FCTreeNode::FCTreeNode(FCString* pText)
     : _handle(NewHandle(this)), _selected(false), _container(false), _expanded(false), _pTree(nullptr),
       _pParent(nullptr)
 {
-    if (pText) _text.SetString(pText);
+    if (pText)
+        _text.SetString(pText);
 }
 
 FCTreeNode::~FCTreeNode() { DeleteHandle(_handle); }
@@ -29,12 +30,14 @@ void FCTreeNode::SetText(FCString* pText)
 
 void FCTreeNode::GetText(FCString* pText) const
 {
-    if (pText) pText->SetString(&_text);
+    if (pText)
+        pText->SetString(&_text);
 }
 
 void FCTreeNode::UpdateText()
 {
-    if (_pTree) _pTree->_RefreshOutline();
+    if (_pTree)
+        _pTree->_RefreshOutline();
 }
 
 void FCTreeNode::_RenewHandle()

@@ -51,7 +51,8 @@ struct TextArgument
 
     TextArgument(const char* value, bool utf8)
     {
-        if (!value) return;
+        if (!value)
+            return;
         if (utf8)
             text.SetUTF8String(value);
         else
@@ -128,7 +129,8 @@ const char* FCUI::ClassName() const { return "FCUI"; }
 
 int FCUI::_ShowAlert(int kind, const FCString* pMessage, const FCString* pTitle)
 {
-    if (!pMessage) return ALERTRESULT_NONE;
+    if (!pMessage)
+        return ALERTRESULT_NONE;
     const AlertStyle& style = StyleOf(kind);
     FCString title;
     if (pTitle && !pTitle->IsEmpty())
@@ -172,26 +174,32 @@ FCUI_ALERT_TABLE(FCUI_DEFINE_ALERT)
 
 uint32_t FCUI::GetMenuCommandCode(int command)
 {
-    if (command < 0 || command >= kMenuCommandCount) return 0;
+    if (command < 0 || command >= kMenuCommandCount)
+        return 0;
     return kMenuCommandCodes[command];
 }
 
 bool FCUI::MenuCommand(MENU_COMMANDS command)
 {
     const int number = static_cast<int>(command);
-    if (number < 0 || number >= kMenuCommandCount) return false;
+    if (number < 0 || number >= kMenuCommandCount)
+        return false;
     const uint32_t code = GetMenuCommandCode(number);
-    if (number != 0 && code == 0) return false;
+    if (number != 0 && code == 0)
+        return false;
     return FX_ExecuteMenuItem(code, kVersion) != 0;
 }
 
 bool FCUI::MenuPositionCommand(int menu, int item, int subitem)
 {
-    if (GetFinaleFrameworkVersion() < qz::kHostVersionUnicode) return false;
-    if (menu < -1) return false;
+    if (GetFinaleFrameworkVersion() < qz::kHostVersionUnicode)
+        return false;
+    if (menu < -1)
+        return false;
     const int menuIndex = menu == 100 ? 0 : menu + 1;
     const int tag = _cocoa.GetMainMenuItemTag(menuIndex, item, subitem);
-    if (tag == 0) return false;
+    if (tag == 0)
+        return false;
     return FX_ExecuteMenuItem(static_cast<uint32_t>(tag), kVersion) != 0;
 }
 
@@ -199,7 +207,8 @@ bool FCUI::_RedrawCurrentRegion()
 {
     EREGION regions[3];
     std::memset(regions, 0, sizeof regions);
-    if (!FX_GetCurERegions(&regions[0], &regions[1], &regions[2], kVersion)) return false;
+    if (!FX_GetCurERegions(&regions[0], &regions[1], &regions[2], kVersion))
+        return false;
     return FX_RedrawMusic(&regions[1], kVersion) != 0;
 }
 
@@ -214,14 +223,16 @@ bool FCUI::IsPageView()
 int FCUI::GetCurrentPage()
 {
     EWINDOWINFO info;
-    if (!ReadWindowInfo(&info) || !info.pageView) return 0;
+    if (!ReadWindowInfo(&info) || !info.pageView)
+        return 0;
     return info.page;
 }
 
 int FCUI::GetCurrentMeasure()
 {
     EWINDOWINFO info;
-    if (!ReadWindowInfo(&info) || info.pageView) return 0;
+    if (!ReadWindowInfo(&info) || info.pageView)
+        return 0;
     return info.measure;
 }
 
@@ -242,8 +253,10 @@ void FCUI::MoveToMeasure(int measure, int staff)
     if (staff == 0) {
         FCStaff probe;
         for (int candidate = 1; candidate <= kFirstStaffSearchLimit && staff == 0; ++candidate)
-            if (probe.Load(static_cast<uint16_t>(candidate))) staff = candidate;
-        if (staff == 0) return;
+            if (probe.Load(static_cast<uint16_t>(candidate)))
+                staff = candidate;
+        if (staff == 0)
+            return;
     }
     FX_ScrollTo(static_cast<int16_t>(measure), static_cast<int16_t>(staff), kVersion);
 }
@@ -255,7 +268,8 @@ unsigned short FCUI::_SelectionDialog(int kind, unsigned short id)
     fxbool changed = 0;
     const int16_t chosen =
         FX_SelectionDialog(static_cast<int16_t>(kind), _hostwindow, static_cast<int16_t>(id), &changed, kVersion);
-    if (changed) _RedrawCurrentRegion();
+    if (changed)
+        _RedrawCurrentRegion();
     return static_cast<unsigned short>(chosen);
 }
 
@@ -270,7 +284,8 @@ unsigned short FCUI::DisplayShapeDialog(unsigned short id) { return _SelectionDi
 
 int FCUI::DisplaySymbolDialog(FCFontInfo* pFont, int symbol)
 {
-    if (!pFont) return 0;
+    if (!pFont)
+        return 0;
     FCString name;
     pFont->GetNameString(&name);
     const int16_t size = pFont->GetSize();
@@ -335,7 +350,8 @@ namespace
 {
 void WarnUnlessMachO()
 {
-    if (!FX_IsMachO(kVersion)) FX_AlertMessage(nullptr, kHostAlertKind, 0, kNotMachOText, kVersion);
+    if (!FX_IsMachO(kVersion))
+        FX_AlertMessage(nullptr, kHostAlertKind, 0, kNotMachOText, kVersion);
 }
 } // namespace
 

@@ -36,10 +36,12 @@ namespace qzui
 {
 void SetFromViewText(FCString* pString, const char16_t* units, size_t count)
 {
-    if (!pString) return;
+    if (!pString)
+        return;
     if (!qz::IsUnicodeHost(GetFinaleFrameworkVersion())) {
         std::string ascii = NonLossyAscii(units, count);
-        if (ascii.size() > kOldHostLimit) ascii.resize(kOldHostLimit);
+        if (ascii.size() > kOldHostLimit)
+            ascii.resize(kOldHostLimit);
         pString->SetCString(ascii.c_str());
         return;
     }
@@ -49,7 +51,8 @@ void SetFromViewText(FCString* pString, const char16_t* units, size_t count)
     }
     std::u16string text(units, units + count);
     for (char16_t& unit : text)
-        if (unit == 0x2028) unit = 13;
+        if (unit == 0x2028)
+            unit = 13;
     pString->SetUnicodeString(reinterpret_cast<const uint16_t*>(text.data()), static_cast<int>(text.size()));
 }
 } // namespace qzui

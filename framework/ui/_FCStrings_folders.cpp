@@ -6,12 +6,14 @@
 
 bool _FCStrings_cocoa::LoadFolderFiles(FCStrings* pList, const FCString* pFolder)
 {
-    if (pList) pList->LoadFolderFiles(pFolder);
+    if (pList)
+        pList->LoadFolderFiles(pFolder);
     return true;
 }
 
 bool _FCStrings_cocoa::LoadSubfolders(FCStrings* pList, const FCString* pFolder)
 {
-    if (pList) pList->LoadSubfolders(pFolder);
+    if (pList)
+        pList->LoadSubfolders(pFolder);
     return true;
 }

@@ -9,22 +9,26 @@
 
 void _FCWindowController_cocoa::Notify_InitWindow()
 {
-    if (_pWindow) _pWindow->InitWindow();
+    if (_pWindow)
+        _pWindow->InitWindow();
 }
 
 void _FCWindowController_cocoa::Notify_OkButtonPressed()
 {
-    if (_pWindow) _pWindow->OkButtonPressed();
+    if (_pWindow)
+        _pWindow->OkButtonPressed();
 }
 
 void _FCWindowController_cocoa::Notify_CancelButtonPressed()
 {
-    if (_pWindow) _pWindow->CancelButtonPressed();
+    if (_pWindow)
+        _pWindow->CancelButtonPressed();
 }
 
 void _FCWindowController_cocoa::Notify_ButtonPressed(int id)
 {
-    if (!_pWindow) return;
+    if (!_pWindow)
+        return;
     FCControl* pControl = _pWindow->FindControl(id);
     switch (pControl ? pControl->GetActionKind() : FCControl::ACTIONKIND_COMMAND) {
     case FCControl::ACTIONKIND_OK: _pWindow->OkButtonPressed(); break;
@@ -36,12 +40,14 @@ void _FCWindowController_cocoa::Notify_ButtonPressed(int id)
 
 void _FCWindowController_cocoa::Notify_HandleCommand(int id)
 {
-    if (_pWindow) _pWindow->HandleCommand(_pWindow->FindControl(id));
+    if (_pWindow)
+        _pWindow->HandleCommand(_pWindow->FindControl(id));
 }
 
 void _FCWindowController_cocoa::Notify_HandleSwitcherSelect(int id, int segment)
 {
-    if (!_pWindow) return;
+    if (!_pWindow)
+        return;
     FCControl* pControl = _pWindow->FindControl(id);
     bool isSwitcher = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_SWITCHER;
     _pWindow->HandleSwitcherSelect(isSwitcher ? dynamic_cast<FCCtrlSwitcher*>(pControl) : nullptr, segment);
@@ -50,7 +56,8 @@ void _FCWindowController_cocoa::Notify_HandleSwitcherSelect(int id, int segment)
 /* The data list bound to a control ID, or null when the control is another kind. */
 static FCCtrlDataList* DataListOf(FCControl* pControl)
 {
-    if (!pControl) return nullptr;
+    if (!pControl)
+        return nullptr;
     int type = pControl->_GetControlType();
     return (type == FCControl::CTRLTYPE_DATALIST || type == FCControl::CTRLTYPE_LISTBOX)
                ? static_cast<FCCtrlDataList*>(pControl)
@@ -59,13 +66,16 @@ static FCCtrlDataList* DataListOf(FCControl* pControl)
 
 void _FCWindowController_cocoa::Notify_DataListHandleDoubleClick(int id, int)
 {
-    if (!_pWindow) return;
-    if (FCCtrlDataList* pList = DataListOf(_pWindow->FindControl(id))) pList->HandleDoubleClick();
+    if (!_pWindow)
+        return;
+    if (FCCtrlDataList* pList = DataListOf(_pWindow->FindControl(id)))
+        pList->HandleDoubleClick();
 }
 
 void _FCWindowController_cocoa::Notify_DataListHandleCommand(int id, int row)
 {
-    if (!_pWindow) return;
+    if (!_pWindow)
+        return;
     FCControl* pControl = _pWindow->FindControl(id);
     if (FCCtrlDataList* pList = DataListOf(pControl)) {
         if (row >= 0)
@@ -81,27 +91,32 @@ void _FCWindowController_cocoa::Notify_DataListHandleCommand(int id, int row)
 
 void _FCWindowController_cocoa::Notify_WindowActivated(bool active)
 {
-    if (_pWindow) _pWindow->HandleActivate(active);
+    if (_pWindow)
+        _pWindow->HandleActivate(active);
 }
 
 void _FCWindowController_cocoa::Notify_WindowResized(float width, float height, float, float)
 {
-    if (_pWindow) _pWindow->_HandleResizeChange(static_cast<int>(width), static_cast<int>(height));
+    if (_pWindow)
+        _pWindow->_HandleResizeChange(static_cast<int>(width), static_cast<int>(height));
 }
 
 void _FCWindowController_cocoa::Notify_WindowClose()
 {
-    if (!_pWindow) return;
+    if (!_pWindow)
+        return;
     if (_windowopen) {
         _windowopen = false;
         _pWindow->CloseWindow();
     }
-    if (_modalrun) _modalrun = false;
+    if (_modalrun)
+        _modalrun = false;
 }
 
 bool _FCWindowController_cocoa::Notify_WindowCanClose() { return _pWindow ? _pWindow->CanClose() : true; }
 
 void _FCWindowController_cocoa::Notify_Timer(int id)
 {
-    if (_pWindow) _pWindow->HandleTimer(static_cast<short>(id));
+    if (_pWindow)
+        _pWindow->HandleTimer(static_cast<short>(id));
 }

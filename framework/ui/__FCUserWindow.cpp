@@ -30,29 +30,39 @@ __FCUserWindow::~__FCUserWindow() = default;
 
 void __FCUserWindow::_InitNonWindowHandleStates()
 {
-    if (!WindowExists()) return;
-    if (_titleset) _pBridge->SetWindowCaption(&_title);
-    if (_clientwidthset) SetClientWidth(_clientwidth);
-    if (_widthset) SetWidth(_width);
-    if (_clientheightset) SetClientHeight(_clientheight);
-    if (_heightset) SetHeight(_height);
+    if (!WindowExists())
+        return;
+    if (_titleset)
+        _pBridge->SetWindowCaption(&_title);
+    if (_clientwidthset)
+        SetClientWidth(_clientwidth);
+    if (_widthset)
+        SetWidth(_width);
+    if (_clientheightset)
+        SetClientHeight(_clientheight);
+    if (_heightset)
+        SetHeight(_height);
     for (int i = 0; i < GetCount(); ++i)
-        if (FCControl* pControl = ControlAt(this, i)) pControl->_InitNonWindowHandleStates();
+        if (FCControl* pControl = ControlAt(this, i))
+            pControl->_InitNonWindowHandleStates();
 }
 
 void __FCUserWindow::_StoreNonWindowHandleStates()
 {
-    if (!WindowExists()) return;
+    if (!WindowExists())
+        return;
     /* The window is going: what is kept is its full size, and the next one
        opens unshaded. */
-    if (_shaded) _ShadeState(false);
+    if (_shaded)
+        _ShadeState(false);
     _pBridge->GetWindowCaption(&_title);
     _clientwidth = GetClientWidth();
     _width = GetWidth();
     _clientheight = GetClientHeight();
     _height = GetHeight();
     for (int i = 0; i < GetCount(); ++i)
-        if (FCControl* pControl = ControlAt(this, i)) pControl->_StoreNonWindowHandleStates();
+        if (FCControl* pControl = ControlAt(this, i))
+            pControl->_StoreNonWindowHandleStates();
 }
 
 /* ---- Default handlers ---- */
@@ -63,7 +73,8 @@ void __FCUserWindow::InitWindow()
     /* A window just loaded has its layout's full height. */
     _shaded = false;
     __FloatRect frame;
-    if (!_ReadFrame(&frame)) return;
+    if (!_ReadFrame(&frame))
+        return;
     _minwidth = frame.Width();
     _minheight = frame.Height();
     _lastwidth = _minwidth;
@@ -73,8 +84,10 @@ void __FCUserWindow::InitWindow()
 void __FCUserWindow::_EndWithCode(int code)
 {
     _SetReturnCode(code);
-    if (_closing) return;
-    if (CanClose()) CloseWindow();
+    if (_closing)
+        return;
+    if (CanClose())
+        CloseWindow();
 }
 
 void __FCUserWindow::CloseButtonPressed() { _EndWithCode(RETURNCODE_CLOSE); }
@@ -85,7 +98,8 @@ void __FCUserWindow::HandleCommand(FCControl*) {}
    switchers has nothing to do here. */
 void __FCUserWindow::HandleSwitcherSelect(FCCtrlSwitcher* pSwitcher, int page)
 {
-    if (pSwitcher && pSwitcher->_GetControlType() == FCControl::CTRLTYPE_SWITCHER) pSwitcher->HandleVisibleStates(page);
+    if (pSwitcher && pSwitcher->_GetControlType() == FCControl::CTRLTYPE_SWITCHER)
+        pSwitcher->HandleVisibleStates(page);
 }
 void __FCUserWindow::HandleUpDownPressed(FCControl*, int) {}
 void __FCUserWindow::HandleDataListSelect(FCCtrlDataList*, int) {}
@@ -99,7 +113,8 @@ bool __FCUserWindow::CanClose() { return true; }
 
 void __FCUserWindow::SetTitle(FCString* pTitle)
 {
-    if (!pTitle) return;
+    if (!pTitle)
+        return;
     if (WindowExists()) {
         _pBridge->SetWindowCaption(pTitle);
         return;
@@ -110,7 +125,8 @@ void __FCUserWindow::SetTitle(FCString* pTitle)
 
 void __FCUserWindow::GetTitle(FCString* pTitle)
 {
-    if (!pTitle) return;
+    if (!pTitle)
+        return;
     if (WindowExists())
         _pBridge->GetWindowCaption(pTitle);
     else
@@ -119,7 +135,8 @@ void __FCUserWindow::GetTitle(FCString* pTitle)
 
 bool __FCUserWindow::_ReadFrame(__FloatRect* pRect)
 {
-    if (!WindowExists()) return false;
+    if (!WindowExists())
+        return false;
     _pBridge->GetWindowFrameRect(pRect);
     return true;
 }
@@ -129,7 +146,8 @@ void __FCUserWindow::_WriteFrame(__FloatRect* pRect) { _pBridge->SetWindowFrameR
 void __FCUserWindow::_RecordLastSize()
 {
     __FloatRect frame;
-    if (!_ReadFrame(&frame)) return;
+    if (!_ReadFrame(&frame))
+        return;
     _lastwidth = frame.Width();
     _lastheight = frame.Height();
 }
@@ -186,7 +204,8 @@ float __FCUserWindow::GetClientWidth()
 float __FCUserWindow::GetClientHeight()
 {
     __FloatRect frame;
-    if (!_ReadFrame(&frame)) return _clientheight;
+    if (!_ReadFrame(&frame))
+        return _clientheight;
     return frame.Height() - _pBridge->GetWindowTitleHeight();
 }
 
@@ -198,45 +217,52 @@ bool __FCUserWindow::IsVisible() { return WindowExists() && _pBridge->IsWindowVi
 
 void __FCUserWindow::Hide()
 {
-    if (WindowExists()) _pBridge->ShowWindow(false);
+    if (WindowExists())
+        _pBridge->ShowWindow(false);
 }
 
 void __FCUserWindow::Activate()
 {
-    if (WindowExists()) _pBridge->ActivateWindow();
+    if (WindowExists())
+        _pBridge->ActivateWindow();
 }
 
 void __FCUserWindow::ShowAndActivate()
 {
-    if (!WindowExists()) return;
+    if (!WindowExists())
+        return;
     _pBridge->ShowWindow(true);
     _pBridge->ActivateWindow();
 }
 
 void __FCUserWindow::SetWindowAlpha(short percent)
 {
-    if (WindowExists()) _pBridge->SetWindowAlpha(percent);
+    if (WindowExists())
+        _pBridge->SetWindowAlpha(percent);
 }
 
 void __FCUserWindow::SetEnabled(bool) {}
 
 void __FCUserWindow::DestroyWindow()
 {
-    if (WindowExists()) _pBridge->DestroyWindow();
+    if (WindowExists())
+        _pBridge->DestroyWindow();
 }
 
 FCControl* __FCUserWindow::FindControl(int id) const
 {
     for (int i = 0; i < GetCount(); ++i) {
         FCControl* pControl = ControlAt(this, i);
-        if (pControl && pControl->GetControlID() == id) return pControl;
+        if (pControl && pControl->GetControlID() == id)
+            return pControl;
     }
     return nullptr;
 }
 
 FCControl* __FCUserWindow::AddControl(FCControl* pControl)
 {
-    if (!pControl) return nullptr;
+    if (!pControl)
+        return nullptr;
     Add(pControl);
     pControl->_SetParent(this);
     return pControl;
@@ -244,10 +270,12 @@ FCControl* __FCUserWindow::AddControl(FCControl* pControl)
 
 void __FCUserWindow::_CreateDynamicControls()
 {
-    if (!WindowExists()) return;
+    if (!WindowExists())
+        return;
     for (int i = 0; i < GetCount(); ++i) {
         FCControl* pControl = ControlAt(this, i);
-        if (pControl && pControl->_IsCreateInCode()) pControl->_CreateUIControl();
+        if (pControl && pControl->_IsCreateInCode())
+            pControl->_CreateUIControl();
     }
 }
 
@@ -255,7 +283,8 @@ void __FCUserWindow::_CreateDynamicControls()
 
 void __FCUserWindow::SetTimer(short id, unsigned int milliseconds)
 {
-    if (!WindowExists() || id == 0) return;
+    if (!WindowExists() || id == 0)
+        return;
     if (milliseconds != 0)
         _pBridge->CreateTimer(id, static_cast<int>(milliseconds));
     else
@@ -274,7 +303,8 @@ void __FCUserWindow::SetRestorePositionData(float x, float y, float width, float
     _storedy = y;
     _storedwidth = width;
     _storedheight = height;
-    if (_shaded) _unshadedheight = height;
+    if (_shaded)
+        _unshadedheight = height;
 }
 
 void __FCUserWindow::SetRestorePositionOnlyData(float x, float y)
@@ -294,9 +324,11 @@ float __FCUserWindow::GetStoredHeight() const { return _sizestored ? _storedheig
 
 void __FCUserWindow::StorePosition(bool withSize)
 {
-    if (!WindowExists()) return;
+    if (!WindowExists())
+        return;
     bool wasShaded = _shaded;
-    if (wasShaded) _ShadeState(false);
+    if (wasShaded)
+        _ShadeState(false);
     __FloatRect frame;
     _ReadFrame(&frame);
     _storedx = frame.left;
@@ -305,21 +337,26 @@ void __FCUserWindow::StorePosition(bool withSize)
     _storedheight = frame.Height();
     _positionstored = true;
     _sizestored = withSize;
-    if (wasShaded) _ShadeState(true);
+    if (wasShaded)
+        _ShadeState(true);
 }
 
 bool __FCUserWindow::RestorePosition()
 {
-    if (!_positionstored || !WindowExists()) return false;
+    if (!_positionstored || !WindowExists())
+        return false;
     bool wasShaded = _shaded;
-    if (wasShaded) _ShadeState(false);
+    if (wasShaded)
+        _ShadeState(false);
     __FloatRect frame;
     _ReadFrame(&frame);
     float width = Whole(frame.Width());
     float height = Whole(frame.Height());
     if (_sizestored) {
-        if (_storedwidth < _minwidth) _storedwidth = _minwidth;
-        if (_storedheight < _minheight) _storedheight = _minheight;
+        if (_storedwidth < _minwidth)
+            _storedwidth = _minwidth;
+        if (_storedheight < _minheight)
+            _storedheight = _minheight;
         width = _storedwidth;
         height = _storedheight;
     }
@@ -331,14 +368,17 @@ bool __FCUserWindow::RestorePosition()
     /* With only a position stored, the window keeps its size: report that
        size rather than the zero placeholders of the store. */
     _HandleResizeChange(static_cast<int>(width), static_cast<int>(height));
-    if (wasShaded) _ShadeState(true);
+    if (wasShaded)
+        _ShadeState(true);
     return true;
 }
 
 void __FCUserWindow::_HandleResizeChange(int width, int height)
 {
-    if (_shaded) return;
-    if (_lastwidth != 0) HandleResize(width, height, static_cast<int>(_lastwidth), static_cast<int>(_lastheight));
+    if (_shaded)
+        return;
+    if (_lastwidth != 0)
+        HandleResize(width, height, static_cast<int>(_lastwidth), static_cast<int>(_lastheight));
     _lastwidth = static_cast<float>(width);
     _lastheight = static_cast<float>(height);
 }
@@ -348,7 +388,8 @@ void __FCUserWindow::_HandleResizeChange(int width, int height)
 bool __FCUserWindow::_ShadeState(bool shade)
 {
     __FloatRect frame;
-    if (!_ReadFrame(&frame)) return false;
+    if (!_ReadFrame(&frame))
+        return false;
     _shaded = shade;
     if (shade) {
         _unshadedheight = Whole(frame.Height());
@@ -363,7 +404,8 @@ bool __FCUserWindow::_ShadeState(bool shade)
 
 void __FCUserWindow::Windowshade(bool shade)
 {
-    if (!WindowExists() || shade == _shaded || !__bWindowshadeAllowed) return;
+    if (!WindowExists() || shade == _shaded || !__bWindowshadeAllowed)
+        return;
     _ShadeState(shade);
 }
 
@@ -371,15 +413,18 @@ void __FCUserWindow::Windowshade(bool shade)
 
 void __FCUserWindow::StartBufferControlMovement()
 {
-    if (!WindowExists()) return;
+    if (!WindowExists())
+        return;
     for (int i = 0; i < GetCount(); ++i)
-        if (FCControl* pControl = ControlAt(this, i)) pControl->_ClearPendingMovement();
+        if (FCControl* pControl = ControlAt(this, i))
+            pControl->_ClearPendingMovement();
     _bufferingmoves = true;
 }
 
 void __FCUserWindow::EndBufferControlMovement()
 {
-    if (!_bufferingmoves || !WindowExists()) return;
+    if (!_bufferingmoves || !WindowExists())
+        return;
     bool anyPending = false;
     for (int i = 0; i < GetCount() && !anyPending; ++i) {
         FCControl* pControl = ControlAt(this, i);
@@ -388,8 +433,10 @@ void __FCUserWindow::EndBufferControlMovement()
     /* Buffering ends in either case; without pending moves nothing is
        repainted. */
     _bufferingmoves = false;
-    if (!anyPending) return;
+    if (!anyPending)
+        return;
     for (int i = 0; i < GetCount(); ++i)
-        if (FCControl* pControl = ControlAt(this, i)) pControl->_ApplyPendingMovement();
+        if (FCControl* pControl = ControlAt(this, i))
+            pControl->_ApplyPendingMovement();
     _pBridge->RepaintWindow();
 }

@@ -50,7 +50,8 @@ State& Get()
 Timer* FindTimer(const _FCWindowController_cocoa* pBridge, uint64_t sequence)
 {
     for (Timer& timer : Get().timers)
-        if (timer.pBridge == pBridge && timer.sequence == sequence) return &timer;
+        if (timer.pBridge == pBridge && timer.sequence == sequence)
+            return &timer;
     return nullptr;
 }
 
@@ -59,7 +60,8 @@ Timer* NextDue(uint64_t limit)
 {
     Timer* pBest = nullptr;
     for (Timer& timer : Get().timers) {
-        if (timer.due > limit || !BridgeRuntime::NumberOf(timer.pBridge)) continue;
+        if (timer.due > limit || !BridgeRuntime::NumberOf(timer.pBridge))
+            continue;
         if (pBest && (timer.due > pBest->due || (timer.due == pBest->due && timer.sequence > pBest->sequence)))
             continue;
         pBest = &timer;
@@ -71,7 +73,8 @@ void Fire(_FCWindowController_cocoa* pBridge, int timerID)
 {
     void* scope = Get().scopeEnter ? Get().scopeEnter() : nullptr;
     pBridge->Notify_Timer(timerID);
-    if (Get().scopeLeave) Get().scopeLeave(scope);
+    if (Get().scopeLeave)
+        Get().scopeLeave(scope);
 }
 
 template <class Pred>
@@ -85,7 +88,8 @@ std::vector<const Timer*> TimersOf(const _FCWindowController_cocoa* pBridge)
 {
     std::vector<const Timer*> found;
     for (const Timer& timer : Get().timers)
-        if (timer.pBridge == pBridge) found.push_back(&timer);
+        if (timer.pBridge == pBridge)
+            found.push_back(&timer);
     return found;
 }
 } // namespace
@@ -115,7 +119,8 @@ int NumberOf(const _FCWindowController_cocoa* pBridge)
 _FCWindowController_cocoa* FindBridge(int windowNumber)
 {
     for (const auto& entry : Get().numbers)
-        if (entry.second == windowNumber) return const_cast<_FCWindowController_cocoa*>(entry.first);
+        if (entry.second == windowNumber)
+            return const_cast<_FCWindowController_cocoa*>(entry.first);
     return nullptr;
 }
 
@@ -123,7 +128,8 @@ std::vector<_FCWindowController_cocoa*> LoadedBridges()
 {
     std::vector<std::pair<int, _FCWindowController_cocoa*>> loaded;
     for (_FCWindowController_cocoa* pBridge : Get().bridges)
-        if (int number = NumberOf(pBridge)) loaded.emplace_back(number, pBridge);
+        if (int number = NumberOf(pBridge))
+            loaded.emplace_back(number, pBridge);
     std::sort(loaded.begin(), loaded.end());
     std::vector<_FCWindowController_cocoa*> result;
     for (const auto& entry : loaded)
@@ -137,26 +143,31 @@ void SetTimerHooks(const TimerHooks& hooks) { Get().timerHooks = hooks; }
 
 bool AddTimer(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
 {
-    if (HasTimer(pBridge, timerID)) return false;
+    if (HasTimer(pBridge, timerID))
+        return false;
     const int period = std::max(1, milliseconds);
     Get().timers.push_back(
         Timer{pBridge, timerID, period, Get().now + static_cast<uint64_t>(period), ++Get().timerSequence});
-    if (Get().timerHooks.created) Get().timerHooks.created(pBridge, timerID, milliseconds);
+    if (Get().timerHooks.created)
+        Get().timerHooks.created(pBridge, timerID, milliseconds);
     return true;
 }
 
 void RemoveTimer(_FCWindowController_cocoa* pBridge, int timerID)
 {
-    if (!HasTimer(pBridge, timerID)) return;
+    if (!HasTimer(pBridge, timerID))
+        return;
     EraseTimers([=](const Timer& timer) { return timer.pBridge == pBridge && timer.id == timerID; });
-    if (Get().timerHooks.killed) Get().timerHooks.killed(pBridge, timerID);
+    if (Get().timerHooks.killed)
+        Get().timerHooks.killed(pBridge, timerID);
 }
 
 void RemoveTimers(_FCWindowController_cocoa* pBridge)
 {
     for (const Timer* pTimer : TimersOf(pBridge)) {
         const int timerID = pTimer->id;
-        if (Get().timerHooks.killed) Get().timerHooks.killed(pBridge, timerID);
+        if (Get().timerHooks.killed)
+            Get().timerHooks.killed(pBridge, timerID);
     }
     EraseTimers([=](const Timer& timer) { return timer.pBridge == pBridge; });
 }
@@ -173,9 +184,12 @@ int TimerCount(const _FCWindowController_cocoa* pBridge) { return static_cast<in
 bool TimerAt(const _FCWindowController_cocoa* pBridge, int index, int* pTimerID, int* pPeriod)
 {
     std::vector<const Timer*> timers = TimersOf(pBridge);
-    if (index < 0 || index >= static_cast<int>(timers.size())) return false;
-    if (pTimerID) *pTimerID = timers[static_cast<size_t>(index)]->id;
-    if (pPeriod) *pPeriod = timers[static_cast<size_t>(index)]->period;
+    if (index < 0 || index >= static_cast<int>(timers.size()))
+        return false;
+    if (pTimerID)
+        *pTimerID = timers[static_cast<size_t>(index)]->id;
+    if (pPeriod)
+        *pPeriod = timers[static_cast<size_t>(index)]->period;
     return true;
 }
 
@@ -205,7 +219,8 @@ int Advance(uint64_t milliseconds)
         Fire(pBridge, timerID);
     }
     Get().now = limit;
-    if (Get().clockListener) Get().clockListener(milliseconds);
+    if (Get().clockListener)
+        Get().clockListener(milliseconds);
     return fired;
 }
 
@@ -216,13 +231,15 @@ int FireAll()
        is fired only while it still exists. */
     std::vector<Timer> pending;
     for (const Timer& timer : Get().timers)
-        if (NumberOf(timer.pBridge)) pending.push_back(timer);
+        if (NumberOf(timer.pBridge))
+            pending.push_back(timer);
     std::sort(pending.begin(), pending.end(),
               [](const Timer& a, const Timer& b) { return a.due != b.due ? a.due < b.due : a.sequence < b.sequence; });
     int fired = 0;
     for (const Timer& entry : pending) {
         Timer* pTimer = FindTimer(entry.pBridge, entry.sequence);
-        if (!pTimer || !NumberOf(entry.pBridge)) continue;
+        if (!pTimer || !NumberOf(entry.pBridge))
+            continue;
         pTimer->due = Get().now + static_cast<uint64_t>(pTimer->period);
         ++fired;
         Fire(entry.pBridge, entry.id);
@@ -236,9 +253,11 @@ bool DriverAttached() { return Get().driver; }
 
 void AttachDriver()
 {
-    if (Get().driver) return;
+    if (Get().driver)
+        return;
     Get().driver = true;
-    if (Get().attachListener) Get().attachListener();
+    if (Get().attachListener)
+        Get().attachListener();
 }
 
 void SetAttachListener(void (*listener)()) { Get().attachListener = listener; }
@@ -299,12 +318,14 @@ void ReportBeep()
 {
     ++Get().beeps;
     const Hook<qzui_beep_fn>& beep = Get().beep;
-    if (beep.fn) beep.fn(beep.context);
+    if (beep.fn)
+        beep.fn(beep.context);
 }
 
 void ReportSystemLog(const char* line)
 {
-    if (!line) return;
+    if (!line)
+        return;
     const Hook<qzui_log_fn>& log = Get().log;
     if (log.fn)
         log.fn(log.context, line);

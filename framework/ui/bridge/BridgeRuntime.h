@@ -2,6 +2,7 @@
 #define FRAMEWORK_UI_BRIDGE_BRIDGERUNTIME_H
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/driver/qzui_driver.h"
@@ -98,6 +99,11 @@ int ReportAlert(int kind, const char* title, const char* message, const char* co
 void ReportBeep();
 /* Hands a system-log line to the driver (to standard error without one). */
 void ReportSystemLog(const char* line);
+
+/* Copies UTF-8 text into a driver's buffer as every driver call does: at
+   most size - 1 bytes and a zero, never splitting a character, nothing for a
+   null buffer or size <= 0. Returns the full length in bytes. */
+int CopyOut(const std::string& text, char* buf, int size);
 
 /* A driver callback with its context. */
 template <class Fn>

@@ -3,6 +3,7 @@
 #include "ui/driver/qzui_driver.h"
 
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "ui/_FCWindowController_cocoa.h"
@@ -15,6 +16,18 @@ namespace
 int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
 } // namespace
 
+int qzui::CopyOut(const std::string& text, char* buf, int size)
+{
+    if (buf && size > 0) {
+        size_t n = text.size() < static_cast<size_t>(size - 1) ? text.size() : static_cast<size_t>(size - 1);
+        while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
+        std::memcpy(buf, text.data(), n);
+        buf[n] = '\0';
+    }
+    return static_cast<int>(text.size());
+}
+
 /* ---- Windows ---- */
 
 int qzui_window_count(void) { return static_cast<int>(BridgeRuntime::LoadedBridges().size()); }
@@ -22,7 +35,8 @@ int qzui_window_count(void) { return static_cast<int>(BridgeRuntime::LoadedBridg
 int qzui_window_at(int index)
 {
     std::vector<_FCWindowController_cocoa*> loaded = BridgeRuntime::LoadedBridges();
-    if (index < 0 || index >= static_cast<int>(loaded.size())) return 0;
+    if (index < 0 || index >= static_cast<int>(loaded.size()))
+        return 0;
     return BridgeRuntime::NumberOf(loaded[static_cast<size_t>(index)]);
 }
 
@@ -30,7 +44,8 @@ int qzui_find_window(int layout_id)
 {
     int found = 0;
     for (_FCWindowController_cocoa* pBridge : BridgeRuntime::LoadedBridges())
-        if (pBridge->_GetLayoutID() == layout_id) found = BridgeRuntime::NumberOf(pBridge);
+        if (pBridge->_GetLayoutID() == layout_id)
+            found = BridgeRuntime::NumberOf(pBridge);
     return found;
 }
 
@@ -43,7 +58,8 @@ int qzui_window_layout_id(int window)
 int qzui_window_frame(int window, qzui_rect* frame)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge || !frame) return QZUI_E_NO_WINDOW;
+    if (!pBridge || !frame)
+        return QZUI_E_NO_WINDOW;
     __FloatRect rect;
     pBridge->GetWindowFrameRect(&rect);
     *frame = qzui_rect{rect.left, rect.top, rect.Width(), rect.Height()};
@@ -53,8 +69,10 @@ int qzui_window_frame(int window, qzui_rect* frame)
 int qzui_move_window(int window, const qzui_rect* frame)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (!frame) return QZUI_E_RANGE;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
+    if (!frame)
+        return QZUI_E_RANGE;
     __FloatRect rect{frame->top, frame->left, frame->top + frame->height, frame->left + frame->width};
     pBridge->SetWindowFrameRect(&rect);
     return QZUI_OK;

@@ -9,7 +9,8 @@
 void _FCWindowController_cocoa::CreateTimer(int timerID, int milliseconds)
 {
     AssureTimers();
-    if (!BridgeRuntime::AddTimer(this, timerID, milliseconds)) qzui::ReportSystemLog("Timer already exists!");
+    if (!BridgeRuntime::AddTimer(this, timerID, milliseconds))
+        qzui::ReportSystemLog("Timer already exists!");
 }
 
 void _FCWindowController_cocoa::KillTimer(int timerID) { BridgeRuntime::RemoveTimer(this, timerID); }

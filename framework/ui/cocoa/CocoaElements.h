@@ -30,6 +30,8 @@ NSTableColumn* ColumnAt(NSTableView* pTable, int index);
 void EnsureDrawable(NSTableView* pTable);
 void AddColumn(NSTableView* pTable, NSTableColumn* pColumn);
 void RemoveColumns(NSTableView* pTable);
+/* A button's alignment insets where the AppKit knows them (none elsewhere). */
+NSEdgeInsets Insets(NSView* pView);
 /* A box's identifier (boxes stand for separators, found by identifier). */
 NSString* BoxIdentifier(NSBox* pBox);
 void SetBoxIdentifier(NSBox* pBox, NSString* identifier);

@@ -8,6 +8,7 @@
 
 #include "ui/FCCtrlDataList.h"
 #include "ui/FCDataListRow.h"
+#include "ui/bridge/BridgeRuntime.h"
 #include "core/FinaleVersion.h"
 
 namespace
@@ -41,12 +42,16 @@ FCCtrlDataList* DataListOf(NSTableView* pTable)
 id CellValue(FCCtrlDataList* pList, NSString* identifier, int row)
 {
     FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
-    if (!pRow) return @"";
-    if ([identifier isEqual:@"check"]) return [NSNumber numberWithInt:pRow->GetCheck() ? 1 : 0];
+    if (!pRow)
+        return @"";
+    if ([identifier isEqual:@"check"])
+        return [NSNumber numberWithInt:pRow->GetCheck() ? 1 : 0];
     int number = ColumnNumber(identifier);
     FCString* pCell = number > 0 ? pRow->GetItemAt(number - 1) : nullptr;
-    if (!pCell) return @"";
-    if (GetFinaleFrameworkVersion() >= 0x11000000) return _cocoalink_MakeNSString(pCell);
+    if (!pCell)
+        return @"";
+    if (GetFinaleFrameworkVersion() >= 0x11000000)
+        return _cocoalink_MakeNSString(pCell);
     /* Older hosts keep cells as 8-bit text, read as UTF-8. */
     NSString* text = [NSString stringWithUTF8String:pCell->GetCString()];
     return text ? text : @"";
@@ -57,7 +62,8 @@ NSArray* Columns(NSTableView* pTable)
     NSMutableArray* pColumns = [NSMutableArray array];
     NSArray* pAll = [pTable tableColumns];
     for (NSUInteger i = 0; i < [pAll count]; ++i)
-        if (!IsPlaceholder([pAll objectAtIndex:i])) [pColumns addObject:[pAll objectAtIndex:i]];
+        if (!IsPlaceholder([pAll objectAtIndex:i]))
+            [pColumns addObject:[pAll objectAtIndex:i]];
     return pColumns;
 }
 
@@ -70,7 +76,8 @@ NSTableColumn* ColumnAt(NSTableView* pTable, int index)
 void EnsureDrawable(NSTableView* pTable)
 {
 #ifdef GNUSTEP
-    if ([[pTable tableColumns] count] != 0) return;
+    if ([[pTable tableColumns] count] != 0)
+        return;
     NSTableColumn* pColumn = [[NSTableColumn alloc] initWithIdentifier:kPlaceholder];
     [pColumn setWidth:0];
     [pColumn setMinWidth:0];
@@ -87,7 +94,8 @@ void AddColumn(NSTableView* pTable, NSTableColumn* pColumn)
     [pTable addTableColumn:pColumn];
     NSArray* pAll = [NSArray arrayWithArray:[pTable tableColumns]];
     for (NSUInteger i = 0; i < [pAll count]; ++i)
-        if (IsPlaceholder([pAll objectAtIndex:i])) [pTable removeTableColumn:[pAll objectAtIndex:i]];
+        if (IsPlaceholder([pAll objectAtIndex:i]))
+            [pTable removeTableColumn:[pAll objectAtIndex:i]];
 }
 
 void RemoveColumns(NSTableView* pTable)
@@ -96,6 +104,18 @@ void RemoveColumns(NSTableView* pTable)
     for (NSUInteger i = 0; i < [pAll count]; ++i)
         [pTable removeTableColumn:[pAll objectAtIndex:i]];
     EnsureDrawable(pTable);
+}
+
+NSEdgeInsets Insets(NSView* pView)
+{
+    NSEdgeInsets none = {0, 0, 0, 0};
+    if (![pView isKindOfClass:[NSButton class]])
+        return none;
+#ifndef GNUSTEP
+    return [pView alignmentRectInsets];
+#else
+    return none;
+#endif
 }
 
 NSString* BoxIdentifier(NSBox* pBox)
@@ -127,7 +147,8 @@ void SetFrameOf(NSWindow* pWindow, NSRect frame)
     NSRect current = [pWindow frame];
     CGFloat title = NSMaxY(current) - NSMaxY([pWindow contentRectForFrameRect:current]);
     NSRect content = NSMakeRect(frame.origin.x, frame.origin.y, frame.size.width, frame.size.height - title);
-    if (content.size.height < 0) content.size.height = 0;
+    if (content.size.height < 0)
+        content.size.height = 0;
     NSSize minimum = [pWindow minSize];
     NSSize maximum = [pWindow maxSize];
     [pWindow setMinSize:NSMakeSize(0, 0)];
@@ -158,55 +179,54 @@ float TitleBarHeight()
 
 bool IsRadioButton(NSView* pView)
 {
-    if (![pView isKindOfClass:[NSButton class]] || [pView isKindOfClass:[NSPopUpButton class]]) return false;
+    if (![pView isKindOfClass:[NSButton class]] || [pView isKindOfClass:[NSPopUpButton class]])
+        return false;
     NSString* imageName = [[QZ_AS(NSButton, pView) image] name];
     return imageName && [imageName rangeOfString:@"Radio"].location != NSNotFound;
 }
 
 void SwitchOffRadioSiblings(NSButton* pButton)
 {
-    if (!IsRadioButton(pButton) || [pButton state] != NSOnState) return;
+    if (!IsRadioButton(pButton) || [pButton state] != NSOnState)
+        return;
     NSArray* pSiblings = [[pButton superview] subviews];
     for (NSUInteger i = 0; i < [pSiblings count]; ++i) {
         NSView* pOther = [pSiblings objectAtIndex:i];
-        if (pOther == pButton || !IsRadioButton(pOther)) continue;
-        if ([QZ_AS(NSButton, pOther) action] == [pButton action]) [QZ_AS(NSButton, pOther) setState:NSOffState];
+        if (pOther == pButton || !IsRadioButton(pOther))
+            continue;
+        if ([QZ_AS(NSButton, pOther) action] == [pButton action])
+            [QZ_AS(NSButton, pOther) setState:NSOffState];
     }
 }
 
 NSView* FindByTag(NSView* pRoot, int tag)
 {
-    if (!pRoot) return nil;
+    if (!pRoot)
+        return nil;
     if ([pRoot isKindOfClass:[NSBox class]]) {
         NSString* identifier = BoxIdentifier(QZ_AS(NSBox, pRoot));
-        if (identifier && [identifier intValue] == tag) return pRoot;
+        if (identifier && [identifier intValue] == tag)
+            return pRoot;
     }
     else if ([pRoot isKindOfClass:[NSControl class]] && [QZ_AS(NSControl, pRoot) tag] == tag)
         return pRoot;
     NSArray* pSubviews = [pRoot subviews];
     for (NSUInteger i = 0; i < [pSubviews count]; ++i)
-        if (NSView* pFound = FindByTag([pSubviews objectAtIndex:i], tag)) return pFound;
+        if (NSView* pFound = FindByTag([pSubviews objectAtIndex:i], tag))
+            return pFound;
     return nil;
 }
 
 int CopyUTF8(NSString* text, char* buf, int size)
 {
     const char* utf8 = text ? [text UTF8String] : "";
-    if (!utf8) utf8 = "";
-    size_t length = std::strlen(utf8);
-    if (buf && size > 0) {
-        size_t n = std::min(length, static_cast<size_t>(size - 1));
-        while (n > 0 && n < length && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80)
-            --n;
-        std::memcpy(buf, utf8, n);
-        buf[n] = '\0';
-    }
-    return static_cast<int>(length);
+    return qzui::CopyOut(utf8 ? utf8 : "", buf, size);
 }
 
 void Collect(NSView* pRoot, NSMutableArray* pViews)
 {
-    if (!pRoot) return;
+    if (!pRoot)
+        return;
     [pViews addObject:pRoot];
     NSArray* pSubviews = [pRoot subviews];
     for (NSUInteger i = 0; i < [pSubviews count]; ++i)

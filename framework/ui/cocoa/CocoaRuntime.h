@@ -38,6 +38,11 @@ int Repaints(const _FCWindowController_cocoa* pBridge);
    scheduled in. */
 void TimerCreated(NSTimer* pTimer);
 void TimerKilled(NSTimer* pTimer);
+/* Under a driver only the bridge makes a window the active one (the driver
+   acts as the user); set while it does. */
+void SetActivating(bool activating);
+bool Activating();
+
 /* Handles window-server events for a while without firing timers. */
 void Pump(double seconds);
 

@@ -23,6 +23,7 @@ struct State
     std::set<NSTimer*> timers;
     std::string layoutFolder;
     bool started = false;
+    bool activating = false; /* the bridge is activating a window */
     bool noDisplayReported = false;
     Hook<CocoaRuntime::RequestFn> request;
     bool separatorSet = false;
@@ -49,7 +50,8 @@ public:
     {
 #ifdef GNUSTEP
         const char* name = std::getenv("DISPLAY");
-        if (!name || !*name) return;
+        if (!name || !*name)
+            return;
         _pLibrary = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
         typedef void* (*OpenFn)(const char*);
         OpenFn open = _pLibrary ? reinterpret_cast<OpenFn>(dlsym(_pLibrary, "XOpenDisplay")) : nullptr;
@@ -60,7 +62,8 @@ public:
     {
         typedef int (*CloseFn)(void*);
         CloseFn close = _pLibrary ? reinterpret_cast<CloseFn>(dlsym(_pLibrary, "XCloseDisplay")) : nullptr;
-        if (_pDisplay && close) close(_pDisplay);
+        if (_pDisplay && close)
+            close(_pDisplay);
     }
     DisplayProbe(const DisplayProbe&) = delete;
     DisplayProbe& operator=(const DisplayProbe&) = delete;
@@ -74,7 +77,8 @@ public:
 bool FileExists(const std::string& path)
 {
     FILE* pFile = std::fopen(path.c_str(), "rb");
-    if (pFile) std::fclose(pFile);
+    if (pFile)
+        std::fclose(pFile);
     return pFile != nullptr;
 }
 
@@ -82,7 +86,8 @@ std::string ModuleFolder()
 {
     static const char kAnchor = 0;
     Dl_info info;
-    if (dladdr(&kAnchor, &info) == 0 || !info.dli_fname) return {};
+    if (dladdr(&kAnchor, &info) == 0 || !info.dli_fname)
+        return {};
     std::string path = info.dli_fname;
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -98,7 +103,8 @@ void Park(NSTimer* pTimer) { [pTimer setFireDate:[NSDate distantFuture]]; }
 void ParkAll()
 {
     for (std::set<NSTimer*>::iterator it = Get().timers.begin(); it != Get().timers.end(); ++it)
-        if ([*it isValid]) Park(*it);
+        if ([*it isValid])
+            Park(*it);
 }
 
 /* The clock moved: the window system runs for as long. */
@@ -114,10 +120,12 @@ namespace CocoaRuntime
 bool StartApplication()
 {
     State& state = Get();
-    if (state.started) return true;
+    if (state.started)
+        return true;
     DisplayProbe probe;
     if (!probe.Available()) {
-        if (!state.noDisplayReported) qzui::ReportSystemLog("no display: run under xvfb-run, or use the terminal mode");
+        if (!state.noDisplayReported)
+            qzui::ReportSystemLog("no display: run under xvfb-run, or use the terminal mode");
         state.noDisplayReported = true;
         return false;
     }
@@ -133,7 +141,8 @@ bool StartApplication()
     BridgeRuntime::SetAttachListener(&ParkAll);
     BridgeRuntime::SetClockListener(&PumpFor);
     BridgeRuntime::SetTimerScope(&EnterPool, &LeavePool);
-    if (BridgeRuntime::DriverAttached()) ParkAll();
+    if (BridgeRuntime::DriverAttached())
+        ParkAll();
     state.started = true;
     return true;
 }
@@ -142,7 +151,8 @@ NSString* LayoutPath(int layoutID)
 {
     std::vector<std::string> names(1, "/" + std::to_string(layoutID) + ".xib");
     std::vector<std::string> folders;
-    if (!Get().layoutFolder.empty()) folders.push_back(Get().layoutFolder);
+    if (!Get().layoutFolder.empty())
+        folders.push_back(Get().layoutFolder);
     folders.push_back(ModuleFolder());
 #ifdef __APPLE__
     /* A macOS bundle holds its layouts compiled to nibs in Contents/Resources,
@@ -176,13 +186,15 @@ void WindowReleased(_FCWindowController_cocoa* pBridge)
 
 NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
 {
-    if (!pBridge || !pBridge->_GetController()) return nil;
+    if (!pBridge || !pBridge->_GetController())
+        return nil;
     return [QZ_AS(NSWindowController, pBridge->_GetController()) window];
 }
 
 void CountRepaint(const _FCWindowController_cocoa* pBridge)
 {
-    if (BridgeRuntime::NumberOf(pBridge)) ++Get().repaints[pBridge];
+    if (BridgeRuntime::NumberOf(pBridge))
+        ++Get().repaints[pBridge];
 }
 
 int Repaints(const _FCWindowController_cocoa* pBridge)
@@ -196,14 +208,20 @@ int Repaints(const _FCWindowController_cocoa* pBridge)
 void TimerCreated(NSTimer* pTimer)
 {
     Get().timers.insert(pTimer);
-    if (BridgeRuntime::DriverAttached()) Park(pTimer);
+    if (BridgeRuntime::DriverAttached())
+        Park(pTimer);
 }
 
 void TimerKilled(NSTimer* pTimer) { Get().timers.erase(pTimer); }
 
+void SetActivating(bool activating) { Get().activating = activating; }
+
+bool Activating() { return Get().activating; }
+
 void Pump(double seconds)
 {
-    if (!Get().started) return;
+    if (!Get().started)
+        return;
     CocoaPool pool;
     NSDate* limit = [NSDate dateWithTimeIntervalSinceNow:seconds];
     do {
@@ -211,7 +229,8 @@ void Pump(double seconds)
                                             untilDate:limit
                                                inMode:NSEventTrackingRunLoopMode
                                               dequeue:YES];
-        if (event) [NSApp sendEvent:event];
+        if (event)
+            [NSApp sendEvent:event];
     } while ([limit timeIntervalSinceNow] > 0);
 }
 
@@ -226,7 +245,8 @@ void SetRequestHandler(RequestFn fn, void* context)
 bool ReportRequest(int what, const char* argument, int number)
 {
     const Hook<RequestFn>& request = Get().request;
-    if (!request.fn) return false;
+    if (!request.fn)
+        return false;
     request.fn(request.context, what, argument ? argument : "", number);
     return true;
 }
@@ -240,7 +260,8 @@ void SetDecimalSeparator(const char* separator)
 
 bool DecimalSeparatorOverride(std::string* pSeparator)
 {
-    if (Get().separatorSet) *pSeparator = Get().separator;
+    if (Get().separatorSet)
+        *pSeparator = Get().separator;
     return Get().separatorSet;
 }
 } // namespace CocoaRuntime

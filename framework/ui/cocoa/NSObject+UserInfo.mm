@@ -17,7 +17,8 @@ std::unordered_map<const void*, NSMutableDictionary*>& SideTable()
 - (NSMutableDictionary*)objectUserInfo
 {
     NSMutableDictionary*& entry = SideTable()[static_cast<const void*>(self)];
-    if (!entry) entry = [[NSMutableDictionary alloc] init];
+    if (!entry)
+        entry = [[NSMutableDictionary alloc] init];
     return entry;
 }
 
@@ -32,7 +33,8 @@ std::unordered_map<const void*, NSMutableDictionary*>& SideTable()
 {
     std::unordered_map<const void*, NSMutableDictionary*>::iterator found =
         SideTable().find(static_cast<const void*>(self));
-    if (found == SideTable().end()) return;
+    if (found == SideTable().end())
+        return;
     [found->second release];
     SideTable().erase(found);
 }

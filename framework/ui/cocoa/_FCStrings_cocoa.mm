@@ -19,14 +19,16 @@ namespace
 
 bool _FCStrings_cocoa::LoadSystemFontNames(FCStrings* pList)
 {
-    if (!pList || !CocoaRuntime::StartApplication()) return false;
+    if (!pList || !CocoaRuntime::StartApplication())
+        return false;
     CocoaPool pool;
     NSArray* families =
         [[[NSFontManager sharedFontManager] availableFontFamilies] sortedArrayUsingSelector:@selector(compare:)];
     for (NSUInteger i = 0; i < [families count]; ++i) {
         FCString entry;
         _cocoalink_SetNSString(&entry, [families objectAtIndex:i]);
-        if (!pList->Find(&entry)) pList->AddCopy(&entry);
+        if (!pList->Find(&entry))
+            pList->AddCopy(&entry);
     }
     return true;
 }

@@ -18,7 +18,8 @@ namespace
 {
 NSString* TextOf(const FCString* pString)
 {
-    if (!pString) return @"";
+    if (!pString)
+        return @"";
     FCString copy(*pString);
     return _cocoalink_MakeNSString(&copy);
 }
@@ -38,7 +39,8 @@ int RunAlertPanel(int kind, NSString* title, NSString* message, const char* cons
    that could not be converted) leaves it cleared. */
 bool PutOnPasteboard(NSString* text)
 {
-    if (!CocoaRuntime::StartApplication()) return false;
+    if (!CocoaRuntime::StartApplication())
+        return false;
     NSPasteboard* pBoard = [NSPasteboard generalPasteboard];
     if (!text) {
         [pBoard declareTypes:[NSArray array] owner:nil];
@@ -55,8 +57,10 @@ NSMenuItem* ItemAt(NSMenu* pMenu, int index)
     int seen = 0;
     for (NSUInteger i = 0; i < [pItems count]; ++i) {
         NSMenuItem* pItem = [pItems objectAtIndex:i];
-        if ([pItem isSeparatorItem]) continue;
-        if (seen++ == index) return pItem;
+        if ([pItem isSeparatorItem])
+            continue;
+        if (seen++ == index)
+            return pItem;
     }
     return nil;
 }
@@ -67,7 +71,8 @@ _FCUI_cocoa::_FCUI_cocoa() : _timerstart(0.0), _lasttiming(0.0) {}
 int _FCUI_cocoa::ShowAlert(int kind, const FCString* pTitle, const FCString* pMessage, const char* const* buttons,
                            const int* answers, int count)
 {
-    if (!buttons || !answers || count <= 0) return 0;
+    if (!buttons || !answers || count <= 0)
+        return 0;
     CocoaPool pool;
     NSString* title = TextOf(pTitle);
     NSString* message = TextOf(pMessage);
@@ -76,22 +81,26 @@ int _FCUI_cocoa::ShowAlert(int kind, const FCString* pTitle, const FCString* pMe
         answer = qzui::ReportAlert(kind, [title UTF8String], [message UTF8String], buttons, count, answers[0]);
     else {
         int pressed = RunAlertPanel(kind, title, message, buttons, count);
-        if (pressed >= 0 && pressed < count) answer = answers[pressed];
+        if (pressed >= 0 && pressed < count)
+            answer = answers[pressed];
     }
     for (int i = 0; i < count; ++i)
-        if (answers[i] == answer) return answer;
+        if (answers[i] == answer)
+            return answer;
     return answers[0];
 }
 
 void _FCUI_cocoa::Beep()
 {
-    if (CocoaRuntime::StartApplication()) NSBeep();
+    if (CocoaRuntime::StartApplication())
+        NSBeep();
     qzui::ReportBeep();
 }
 
 bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
 {
-    if (!pFont || !CocoaRuntime::StartApplication()) return false;
+    if (!pFont || !CocoaRuntime::StartApplication())
+        return false;
     CocoaPool pool;
     FCString name;
     pFont->GetNameString(&name);
@@ -100,7 +109,8 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
         return true;
     NSFontManager* pManager = [NSFontManager sharedFontManager];
     NSFont* pSelected = [NSFont fontWithName:_cocoalink_MakeNSString(&name) size:pFont->GetSize()];
-    if (pSelected) [pManager setSelectedFont:pSelected isMultiple:NO];
+    if (pSelected)
+        [pManager setSelectedFont:pSelected isMultiple:NO];
     NSFontPanel* pPanel = [NSFontPanel sharedFontPanel];
     [pPanel orderFront:nil];
     /* Modal until the user closes it; a driver closes it at once. */
@@ -109,7 +119,8 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
                                             untilDate:[NSDate distantFuture]
                                                inMode:NSDefaultRunLoopMode
                                               dequeue:YES];
-        if (event) [NSApp sendEvent:event];
+        if (event)
+            [NSApp sendEvent:event];
     }
     [pPanel orderOut:nil];
     return true;
@@ -117,10 +128,12 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
 
 bool _FCUI_cocoa::IsFontAvailable(const FCString* pName)
 {
-    if (!pName || pName->IsEmpty() || !CocoaRuntime::StartApplication()) return false;
+    if (!pName || pName->IsEmpty() || !CocoaRuntime::StartApplication())
+        return false;
     CocoaPool pool;
     NSString* name = TextOf(pName);
-    if ([NSFont fontWithName:name size:12]) return true;
+    if ([NSFont fontWithName:name size:12])
+        return true;
     return [[[NSFontManager sharedFontManager] availableMembersOfFontFamily:name] count] != 0;
 }
 
@@ -140,7 +153,8 @@ bool _FCUI_cocoa::TextToClipboardUTF8(const char* text)
 
 void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 {
-    if (!pString) return;
+    if (!pString)
+        return;
     CocoaPool pool;
     std::string chosen;
     if (CocoaRuntime::DecimalSeparatorOverride(&chosen)) {
@@ -153,9 +167,11 @@ void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 
 bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 {
-    if (!pURL || pURL->IsEmpty()) return true; /* no address: nothing to open */
+    if (!pURL || pURL->IsEmpty())
+        return true; /* no address: nothing to open */
     CocoaPool pool;
-    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_WEB_URL, [TextOf(pURL) UTF8String], 0)) return true;
+    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_WEB_URL, [TextOf(pURL) UTF8String], 0))
+        return true;
     NSURL* url = [NSURL URLWithString:TextOf(pURL)];
     if (url && !BridgeRuntime::DriverAttached() && CocoaRuntime::StartApplication())
         [[NSWorkspace sharedWorkspace] openURL:url];
@@ -164,10 +180,12 @@ bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 
 bool _FCUI_cocoa::DisplayShellFolder(const FCString* pPath)
 {
-    if (!pPath || pPath->IsEmpty()) return false;
+    if (!pPath || pPath->IsEmpty())
+        return false;
     CocoaPool pool;
     NSString* path = TextOf(pPath);
-    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_SHELL_FOLDER, [path UTF8String], 0)) return true;
+    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_SHELL_FOLDER, [path UTF8String], 0))
+        return true;
     if (!BridgeRuntime::DriverAttached() && CocoaRuntime::StartApplication())
         [[NSWorkspace sharedWorkspace] selectFile:path inFileViewerRootedAtPath:@""];
     return true;
@@ -185,9 +203,11 @@ double _FCUI_cocoa::GetHiResTimer() { return [NSDate timeIntervalSinceReferenceD
 
 int _FCUI_cocoa::GetMainMenuItemTag(int menuIndex, int item, int subitem)
 {
-    if (!NSApp) return 0;
+    if (!NSApp)
+        return 0;
     NSMenuItem* pTop = ItemAt([NSApp mainMenu], menuIndex);
     NSMenuItem* pItem = ItemAt([pTop submenu], item);
-    if (subitem >= 0) pItem = ItemAt([pItem submenu], subitem);
+    if (subitem >= 0)
+        pItem = ItemAt([pItem submenu], subitem);
     return pItem ? static_cast<int>([pItem tag]) : 0;
 }

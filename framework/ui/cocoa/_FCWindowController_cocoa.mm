@@ -53,7 +53,8 @@ template <class T>
 T* ElementOf(const _FCWindowController_cocoa* pBridge, int controlID)
 {
     NSView* pView = Element(pBridge, controlID);
-    if (![pView isKindOfClass:[T class]]) return nil;
+    if (![pView isKindOfClass:[T class]])
+        return nil;
     return (T*)(id)pView; /* through id: GCC checks protocols on a direct cast */
 }
 
@@ -64,62 +65,14 @@ NSButton* Button(const _FCWindowController_cocoa* pBridge, int controlID)
     return [pButton isKindOfClass:[NSPopUpButton class]] ? nil : pButton;
 }
 
-NSTableView* Table(const _FCWindowController_cocoa* pBridge, int controlID)
-{
-    NSTableView* pTable = ElementOf<NSTableView>(pBridge, controlID);
-    return [pTable isKindOfClass:[NSOutlineView class]] ? nil : pTable;
-}
-
 float Whole(CGFloat value) { return std::floor(static_cast<float>(value)); }
 
 float PrimaryScreenHeight()
 {
     NSArray* pScreens = [NSScreen screens];
-    if ([pScreens count] == 0) return 0;
+    if ([pScreens count] == 0)
+        return 0;
     return Whole([[pScreens objectAtIndex:0] frame].size.height);
-}
-
-/* Tables, and text fields inside a scroll view, show and hide with it. */
-NSView* VisibilityView(NSView* pView)
-{
-    bool follows = [pView isKindOfClass:[NSTableView class]] || [pView isKindOfClass:[NSTextField class]];
-    return follows ? CocoaElements::FrameView(pView) : pView;
-}
-
-/* A button's alignment insets where the AppKit knows them (none elsewhere). */
-NSEdgeInsets Insets(NSView* pView)
-{
-    NSEdgeInsets none = {0, 0, 0, 0};
-    if (![pView isKindOfClass:[NSButton class]]) return none;
-#ifndef GNUSTEP
-    return [pView alignmentRectInsets];
-#else
-    return none;
-#endif
-}
-
-/* The element's frame in the content view's coordinates (Cocoa's, y up). */
-NSRect ContentFrame(NSView* pFrameView, NSView* pContent)
-{
-    NSView* pSuper = [pFrameView superview];
-    NSRect frame = [pFrameView frame];
-    return (pSuper && pSuper != pContent) ? [pSuper convertRect:frame toView:pContent] : frame;
-}
-
-void SetContentFrame(NSView* pFrameView, NSView* pContent, NSRect frame)
-{
-    NSView* pSuper = [pFrameView superview];
-    if (pSuper && pSuper != pContent) frame = [pContent convertRect:frame toView:pSuper];
-    [pFrameView setFrame:frame];
-}
-
-/* Redraws at once when asked to or when the element is not a control. */
-void Redraw(NSView* pElement, NSView* pFrameView, bool redraw)
-{
-    if (redraw || ![pElement isKindOfClass:[NSControl class]])
-        [pFrameView display];
-    else
-        [pFrameView setNeedsDisplay:YES];
 }
 
 NSString* Text(FCString* pString) { return pString ? _cocoalink_MakeNSString(pString) : @""; }
@@ -151,7 +104,8 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
 
 bool _FCWindowController_cocoa::_LoadController()
 {
-    if (!CocoaRuntime::StartApplication()) return false;
+    if (!CocoaRuntime::StartApplication())
+        return false;
     NSString* path = CocoaRuntime::LayoutPath(_layoutid);
     if (!path) {
         char line[128];
@@ -176,7 +130,8 @@ bool _FCWindowController_cocoa::_LoadController()
 void _FCWindowController_cocoa::_ReleaseController()
 {
     _FCWindowController_redaredavizodir* pController = ControllerOf(this);
-    if (!pController) return;
+    if (!pController)
+        return;
     _controller = nullptr;
     CocoaRuntime::WindowReleased(this);
     [pController detachOwner];
@@ -187,7 +142,8 @@ void _FCWindowController_cocoa::_ReleaseController()
         CocoaElements::Collect([pWindow contentView], pViews);
         for (NSUInteger i = 0; i < [pViews count]; ++i) {
             id pView = [pViews objectAtIndex:i];
-            if ([pView isKindOfClass:[NSTableView class]]) [pView setDataSource:nil];
+            if ([pView isKindOfClass:[NSTableView class]])
+                [pView setDataSource:nil];
             [pView removeObjectUserInfo];
         }
         [pWindow setDelegate:nil];
@@ -205,7 +161,8 @@ void _FCWindowController_cocoa::_PostWillClose()
 
 void _FCWindowController_cocoa::ShowModeless()
 {
-    if (_controller || !CocoaRuntime::StartApplication()) return;
+    if (_controller || !CocoaRuntime::StartApplication())
+        return;
     CocoaPool pool;
     _modalrequested = false;
     _windowopen = true;
@@ -220,7 +177,8 @@ void _FCWindowController_cocoa::ShowModeless()
 
 bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 {
-    if (_controller || !CocoaRuntime::StartApplication()) return false;
+    if (_controller || !CocoaRuntime::StartApplication())
+        return false;
     CocoaPool pool;
     _modalrequested = true;
     _windowopen = true;
@@ -230,13 +188,15 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
     }
     _modalrun = true;
     NSWindow* pWindow = [[WindowOf(this) retain] autorelease];
-    if (!pParent) [pWindow center];
+    if (!pParent)
+        [pWindow center];
     const int number = BridgeRuntime::NumberOf(this);
     /* The session runs until the window closes (Notify_WindowClose ends
        the modal run); a driver acts as the user between steps. */
     NSModalSession session = [NSApp beginModalSessionForWindow:pWindow];
     while (_modalrun && _controller) {
-        if ([NSApp runModalSession:session] != NSRunContinuesResponse) break;
+        if ([NSApp runModalSession:session] != NSRunContinuesResponse)
+            break;
         if (!BridgeRuntime::DriverAttached()) {
             [NSApp nextEventMatchingMask:NSAnyEventMask
                                untilDate:[NSDate distantFuture]
@@ -244,10 +204,13 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
                                  dequeue:NO];
             continue;
         }
-        if (BridgeRuntime::ModalStep(number)) continue;
+        if (BridgeRuntime::ModalStep(number))
+            continue;
         /* The driver gave up: the window closes. */
-        if (_pWindow) _pWindow->CloseWindow();
-        if (_modalrun && _controller) DestroyWindow();
+        if (_pWindow)
+            _pWindow->CloseWindow();
+        if (_modalrun && _controller)
+            DestroyWindow();
     }
     [NSApp endModalSession:session];
     bool endedByClose = !_modalrun;
@@ -258,21 +221,24 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 
 void _FCWindowController_cocoa::DestroyWindow()
 {
-    if (!_controller) return;
+    if (!_controller)
+        return;
     CocoaPool pool;
     bool wasOpen = _windowopen;
     _windowopen = false;
     KillAllTimers();
     [TimersOf(this) release];
     _timers = nullptr;
-    if (wasOpen) CloseWindow();
+    if (wasOpen)
+        CloseWindow();
     _ReleaseController();
 }
 
 void _FCWindowController_cocoa::CloseWindow()
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     CocoaPool pool;
     [[pWindow retain] autorelease];
     [pWindow close];
@@ -285,37 +251,45 @@ bool _FCWindowController_cocoa::IsWindowVisible() { return [WindowOf(this) isVis
 void _FCWindowController_cocoa::ActivateWindow()
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     [NSApp activateIgnoringOtherApps:YES];
     /* The window active before stops being it (GNUstep does not always tell
        it when the application itself is not active). */
     NSArray* pWindows = [NSApp windows];
     for (NSUInteger i = 0; i < [pWindows count]; ++i) {
         NSWindow* pOther = [pWindows objectAtIndex:i];
-        if (pOther != pWindow && [pOther isMainWindow]) [pOther resignMainWindow];
+        if (pOther != pWindow && [pOther isMainWindow])
+            [pOther resignMainWindow];
     }
+    CocoaRuntime::SetActivating(true);
     [pWindow makeKeyAndOrderFront:nil];
     [pWindow makeMainWindow];
+    CocoaRuntime::SetActivating(false);
 }
 
 void _FCWindowController_cocoa::ShowWindow(bool show)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     if (show) {
         [pWindow makeKeyAndOrderFront:nil];
         return;
     }
     [pWindow orderOut:nil];
     /* An ordered-out window stops being the active one. */
-    if ([pWindow isMainWindow]) [pWindow resignMainWindow];
-    if ([pWindow isKeyWindow]) [pWindow resignKeyWindow];
+    if ([pWindow isMainWindow])
+        [pWindow resignMainWindow];
+    if ([pWindow isKeyWindow])
+        [pWindow resignKeyWindow];
 }
 
 void _FCWindowController_cocoa::RepaintWindow()
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     [[pWindow contentView] setNeedsDisplay:YES];
     CocoaRuntime::CountRepaint(this);
 }
@@ -323,21 +297,25 @@ void _FCWindowController_cocoa::RepaintWindow()
 void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) [pWindow setTitle:Text(pString)];
+    if (pWindow && pString)
+        [pWindow setTitle:Text(pString)];
 }
 
 void _FCWindowController_cocoa::GetWindowCaption(FCString* pString)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) _cocoalink_SetNSString(pString, [pWindow title]);
+    if (pWindow && pString)
+        _cocoalink_SetNSString(pString, [pWindow title]);
 }
 
 void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSRect frame = CocoaElements::FrameOf(pWindow);
     const float screen = PrimaryScreenHeight();
     pRect->left = static_cast<float>(frame.origin.x);
@@ -349,7 +327,8 @@ void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow || !pRect) return;
+    if (!pWindow || !pRect)
+        return;
     CocoaPool pool;
     NSRect frame = NSMakeRect(pRect->left, PrimaryScreenHeight() - pRect->bottom, std::max(0.0f, pRect->Width()),
                               std::max(0.0f, pRect->Height()));
@@ -360,10 +339,12 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 
 void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSRect frame = [[pWindow contentView] frame];
     pRect->left = static_cast<float>(frame.origin.x);
     pRect->top = static_cast<float>(frame.origin.y);
@@ -373,14 +354,16 @@ void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
 
 float _FCWindowController_cocoa::GetWindowTitleHeight()
 {
-    if (!CocoaRuntime::StartApplication()) return 0;
+    if (!CocoaRuntime::StartApplication())
+        return 0;
     return CocoaElements::TitleBarHeight();
 }
 
 void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSSize size = [pWindow maxSize];
     size.width = width;
     [pWindow setMaxSize:size];
@@ -389,7 +372,8 @@ void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
 void _FCWindowController_cocoa::SetMaximumResizeHeight(float height)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     NSSize size = [pWindow maxSize];
     size.height = height;
     [pWindow setMaxSize:size];
@@ -403,55 +387,11 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 
 /* ---- Elements: generic ---- */
 
-void _FCWindowController_cocoa::SetDlgItemVisible(int controlID, bool state)
-{
-    if (NSView* pView = Element(this, controlID)) [VisibilityView(pView) setHidden:state ? NO : YES];
-}
-
-bool _FCWindowController_cocoa::GetDlgItemVisible(int controlID)
-{
-    NSView* pView = Element(this, controlID);
-    return pView && ![VisibilityView(pView) isHidden];
-}
-
-void _FCWindowController_cocoa::SetDlgItemEnable(int controlID, bool state)
-{
-    NSControl* pControl = ElementOf<NSControl>(this, controlID);
-    if (!pControl) return;
-    [pControl setEnabled:state ? YES : NO];
-    if ([pControl isKindOfClass:[NSTextField class]])
-        [QZ_AS(NSTextField, pControl)
-            setTextColor:state ? [NSColor controlTextColor] : [NSColor secondarySelectedControlColor]];
-}
-
-bool _FCWindowController_cocoa::GetDlgItemEnable(int controlID)
-{
-    NSControl* pControl = ElementOf<NSControl>(this, controlID);
-    return pControl && [pControl isEnabled];
-}
-
 void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int controlID)
 {
     NSView* pView = Element(this, controlID);
-    if (pView) [WindowOf(this) makeFirstResponder:CocoaElements::FrameView(pView)];
-}
-
-void _FCWindowController_cocoa::SetDlgItemCheck(int controlID, int state)
-{
-    NSButton* pButton = Button(this, controlID);
-    if (!pButton || state < 0 || state > 2) return;
-    static const NSInteger kStates[] = {NSOffState, NSOnState, NSMixedState};
-    /* A button without the mixed state shows mixed as on. */
-    if (state == 2 && ![pButton allowsMixedState]) state = 1;
-    [pButton setState:kStates[state]];
-}
-
-int _FCWindowController_cocoa::GetDlgItemCheck(int controlID)
-{
-    NSButton* pButton = Button(this, controlID);
-    if (!pButton) return 0;
-    NSInteger state = [pButton state];
-    return state == NSOnState ? 1 : state == NSMixedState ? 2 : 0;
+    if (pView)
+        [WindowOf(this) makeFirstResponder:CocoaElements::FrameView(pView)];
 }
 
 /* ---- Elements: text ---- */
@@ -459,7 +399,8 @@ int _FCWindowController_cocoa::GetDlgItemCheck(int controlID)
 void _FCWindowController_cocoa::SetDlgItemText(int controlID, FCString* pString)
 {
     NSView* pView = Element(this, controlID);
-    if (!pView) return;
+    if (!pView)
+        return;
     CocoaPool pool;
     if (HasTitle(pView))
         [QZ_AS(NSButton, pView) setTitle:Text(pString)];
@@ -470,7 +411,8 @@ void _FCWindowController_cocoa::SetDlgItemText(int controlID, FCString* pString)
 void _FCWindowController_cocoa::GetDlgItemText(int controlID, FCString* pString)
 {
     NSView* pView = Element(this, controlID);
-    if (!pView || !pString) return;
+    if (!pView || !pString)
+        return;
     CocoaPool pool;
     if (HasTitle(pView))
         _cocoalink_SetNSString(pString, [QZ_AS(NSButton, pView) title]);
@@ -483,7 +425,8 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int controlID, FCString*
     SetDlgItemText(controlID, pString);
     NSTextField* pField = ElementOf<NSTextField>(this, controlID);
     NSScrollView* pScroll = [pField enclosingScrollView];
-    if (!pScroll) return;
+    if (!pScroll)
+        return;
     CocoaPool pool;
     NSDictionary* attributes = [NSDictionary dictionaryWithObject:[pField font] forKey:NSFontAttributeName];
     NSSize text = [[pField stringValue] sizeWithAttributes:attributes];
@@ -493,73 +436,8 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int controlID, FCString*
     frame.origin.y = [[pScroll contentView] isFlipped] ? 0 : visible.height - frame.size.height;
     [pField setFrame:frame];
     NSView* pDocument = [pScroll documentView];
-    if (pDocument && pDocument != pField) [pDocument setFrameSize:frame.size];
-}
-
-/* ---- Elements: geometry ---- */
-
-bool _FCWindowController_cocoa::GetDlgItemRect(int controlID, __FloatRect* pRect)
-{
-    NSView* pView = Element(this, controlID);
-    if (!pView || !pRect) return false;
-    NSView* pContent = [WindowOf(this) contentView];
-    NSRect frame = ContentFrame(CocoaElements::FrameView(pView), pContent);
-    NSEdgeInsets insets = Insets(pView);
-    frame.origin.x += insets.left;
-    frame.origin.y += insets.bottom;
-    frame.size.width -= insets.left + insets.right;
-    frame.size.height -= insets.top + insets.bottom;
-    const float contentHeight = Whole([pContent frame].size.height);
-    pRect->left = static_cast<float>(frame.origin.x);
-    pRect->right = static_cast<float>(frame.origin.x + frame.size.width);
-    pRect->top = contentHeight - static_cast<float>(frame.origin.y + frame.size.height);
-    pRect->bottom = pRect->top + static_cast<float>(frame.size.height);
-    return true;
-}
-
-namespace
-{
-/* Rewrites an element's frame (in the content's top-left coordinates, the
-   button insets added back) and redraws it. */
-void Reframe(_FCWindowController_cocoa* pBridge, int controlID, float x, float y, float width, float height,
-             bool redraw)
-{
-    NSView* pView = Element(pBridge, controlID);
-    if (!pView) return;
-    NSView* pFrameView = CocoaElements::FrameView(pView);
-    NSView* pContent = [WindowOf(pBridge) contentView];
-    NSEdgeInsets insets = Insets(pView);
-    const float contentHeight = Whole([pContent frame].size.height);
-    NSRect frame = NSMakeRect(x - insets.left, contentHeight - y - height - insets.bottom,
-                              width + insets.left + insets.right, height + insets.top + insets.bottom);
-    SetContentFrame(pFrameView, pContent, frame);
-    Redraw(pView, pFrameView, redraw);
-}
-} // namespace
-
-void _FCWindowController_cocoa::SetDlgItemWidth(int controlID, float width)
-{
-    __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, width, rect.Height(), true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemHeight(int controlID, float height)
-{
-    __FloatRect rect;
-    /* The top edge stays in place. */
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, rect.Width(), height, true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemPos(int controlID, float x, float y, bool redraw)
-{
-    __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, x, y, rect.Width(), rect.Height(), redraw);
-}
-
-void _FCWindowController_cocoa::SetDlgItemSize(int controlID, float width, float height, bool redraw)
-{
-    __FloatRect rect;
-    if (GetDlgItemRect(controlID, &rect)) Reframe(this, controlID, rect.left, rect.top, width, height, redraw);
+    if (pDocument && pDocument != pField)
+        [pDocument setFrameSize:frame.size];
 }
 
 /* ---- Elements: buttons and edit fields ---- */
@@ -568,382 +446,18 @@ void _FCWindowController_cocoa::ClearShortcutKey(int id) { [Button(this, id) set
 
 void _FCWindowController_cocoa::SetEditFocus(int controlID)
 {
-    if (NSTextField* pField = ElementOf<NSTextField>(this, controlID)) [WindowOf(this) makeFirstResponder:pField];
+    if (NSTextField* pField = ElementOf<NSTextField>(this, controlID))
+        [WindowOf(this) makeFirstResponder:pField];
 }
 
 void _FCWindowController_cocoa::EditScrollToBottom(int controlID)
 {
     NSTextField* pField = ElementOf<NSTextField>(this, controlID);
     NSScrollView* pScroll = [pField enclosingScrollView];
-    if (!pScroll) return;
+    if (!pScroll)
+        return;
     NSRect bounds = [pField bounds];
     [pField scrollRectToVisible:NSMakeRect(0, [pField isFlipped] ? NSMaxY(bounds) - 1 : 0, 1, 1)];
-}
-
-/* ---- Elements: popups ---- */
-
-namespace
-{
-/* A new item gets a placeholder title first, then its own, so that equal
-   titles may repeat. */
-NSString* const kItemPlaceholder = @"blahxyx";
-
-bool InRange(NSInteger index, NSInteger count) { return index >= 0 && index < count; }
-} // namespace
-
-void _FCWindowController_cocoa::ClearAllPopupItems(int controlID)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    /* The selection goes first: GNUstep's cell would keep drawing a removed
-       selected item. */
-    [pPopup selectItem:nil];
-    [pPopup removeAllItems];
-}
-
-int _FCWindowController_cocoa::GetPopupItemCount(int controlID)
-{
-    return static_cast<int>([ElementOf<NSPopUpButton>(this, controlID) numberOfItems]);
-}
-
-void _FCWindowController_cocoa::AppendPopupItem(int controlID, FCString* pText)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (pPopup) InsertString(controlID, static_cast<int>([pPopup numberOfItems]), pText);
-}
-
-void _FCWindowController_cocoa::InsertString(int controlID, int index, FCString* pText)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (!pPopup || index < 0 || index > [pPopup numberOfItems]) return;
-    CocoaPool pool;
-    NSInteger selected = [pPopup indexOfSelectedItem];
-    [pPopup insertItemWithTitle:kItemPlaceholder atIndex:index];
-    [[pPopup itemAtIndex:index] setTitle:Text(pText)];
-    /* The selected item stays selected (GNUstep would drop the selection);
-       the first item of an empty popup becomes the selected one. */
-    [pPopup selectItemAtIndex:selected < 0 ? 0 : selected >= index ? selected + 1 : selected];
-}
-
-void _FCWindowController_cocoa::DeletePopupItem(int controlID, int index)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (!pPopup || !InRange(index, [pPopup numberOfItems])) return;
-    NSInteger selected = [pPopup indexOfSelectedItem];
-    if (selected == index) [pPopup selectItem:nil];
-    [pPopup removeItemAtIndex:index];
-    /* A later selection moves up with its item; a deleted one goes to the first. */
-    if ([pPopup numberOfItems] == 0) return;
-    [pPopup selectItemAtIndex:selected > index ? selected - 1 : selected == index ? 0 : selected];
-}
-
-void _FCWindowController_cocoa::SelectPopupItem(int controlID, int index)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    if (pPopup && InRange(index, [pPopup numberOfItems])) [pPopup selectItemAtIndex:index];
-}
-
-int _FCWindowController_cocoa::GetSelectedPopupItem(int controlID)
-{
-    NSPopUpButton* pPopup = ElementOf<NSPopUpButton>(this, controlID);
-    return pPopup ? static_cast<int>([pPopup indexOfSelectedItem]) : -1;
-}
-
-/* ---- Elements: steppers and sliders ---- */
-
-void _FCWindowController_cocoa::SetStepperMinMax(int controlID, int minimum, int maximum)
-{
-    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
-    [pStepper setMinValue:minimum];
-    [pStepper setMaxValue:maximum];
-}
-
-int _FCWindowController_cocoa::GetStepperMin(int controlID)
-{
-    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
-    return pStepper ? static_cast<int>([pStepper minValue]) : 0;
-}
-
-int _FCWindowController_cocoa::GetStepperMax(int controlID)
-{
-    NSStepper* pStepper = ElementOf<NSStepper>(this, controlID);
-    return pStepper ? static_cast<int>([pStepper maxValue]) : 0;
-}
-
-void _FCWindowController_cocoa::SetStepperValue(int controlID, int value)
-{
-    [ElementOf<NSStepper>(this, controlID) setIntValue:value];
-}
-
-namespace
-{
-void SetTickMarks(NSSlider* pSlider)
-{
-    [pSlider setNumberOfTickMarks:static_cast<NSInteger>([pSlider maxValue] - [pSlider minValue]) + 1];
-}
-} // namespace
-
-void _FCWindowController_cocoa::SetSliderMin(int controlID, int value)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    if (!pSlider) return;
-    [pSlider setMinValue:value];
-    SetTickMarks(pSlider);
-}
-
-int _FCWindowController_cocoa::GetSliderMin(int controlID)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    return pSlider ? static_cast<int>([pSlider minValue]) : 0;
-}
-
-void _FCWindowController_cocoa::SetSliderMax(int controlID, int value)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    if (!pSlider) return;
-    [pSlider setMaxValue:value];
-    SetTickMarks(pSlider);
-}
-
-int _FCWindowController_cocoa::GetSliderMax(int controlID)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    return pSlider ? static_cast<int>([pSlider maxValue]) : 0;
-}
-
-void _FCWindowController_cocoa::SetSliderThumbValue(int controlID, int value)
-{
-    [ElementOf<NSSlider>(this, controlID) setIntValue:value];
-}
-
-int _FCWindowController_cocoa::GetSliderThumbValue(int controlID)
-{
-    NSSlider* pSlider = ElementOf<NSSlider>(this, controlID);
-    return pSlider ? static_cast<int>([pSlider doubleValue] + 0.49) : -1;
-}
-
-/* ---- Elements: switchers ---- */
-
-void _FCWindowController_cocoa::SwitcherAddPage(int controlID, FCString* pTitle)
-{
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
-    if (!pSwitcher) return;
-    CocoaPool pool;
-    NSInteger count = [pSwitcher segmentCount];
-    NSString* lone = count == 1 ? [pSwitcher labelForSegment:0] : nil;
-    NSInteger segment = (count == 1 && [lone length] == 0) ? 0 : count;
-    if (segment == count) [pSwitcher setSegmentCount:count + 1];
-    [pSwitcher setLabel:Text(pTitle) forSegment:segment];
-    [pSwitcher setWidth:0 forSegment:segment];
-}
-
-int _FCWindowController_cocoa::SwitcherGetPageCount(int controlID)
-{
-    return static_cast<int>([ElementOf<NSSegmentedControl>(this, controlID) segmentCount]);
-}
-
-int _FCWindowController_cocoa::SwitcherGetSelectedPage(int controlID)
-{
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
-    return pSwitcher ? static_cast<int>([pSwitcher selectedSegment]) : -1;
-}
-
-void _FCWindowController_cocoa::SwitcherSetSelectedPage(int controlID, int page)
-{
-    NSSegmentedControl* pSwitcher = ElementOf<NSSegmentedControl>(this, controlID);
-    if (pSwitcher && InRange(page, [pSwitcher segmentCount])) [pSwitcher setSelectedSegment:page];
-}
-
-/* ---- Elements: tables ---- */
-
-namespace
-{
-NSInteger RowCount(NSTableView* pTable)
-{
-    id source = [pTable dataSource];
-    return source ? [source numberOfRowsInTableView:pTable] : 0;
-}
-
-bool HasCheckColumn(NSTableView* pTable)
-{
-    NSTableColumn* pFirst = CocoaElements::ColumnAt(pTable, 0);
-    return pFirst && [[pFirst identifier] isEqual:@"check"];
-}
-
-NSTableColumn* NewCheckColumn()
-{
-    NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:@"check"] autorelease];
-    NSButtonCell* pCell = [[[NSButtonCell alloc] init] autorelease];
-    [pCell setButtonType:NSSwitchButton];
-    [pCell setTitle:@""];
-    [pColumn setDataCell:pCell];
-    [pColumn setWidth:26];
-    [pColumn setEditable:YES];
-    [pColumn setResizingMask:NSTableColumnNoResizing];
-    [[pColumn headerCell] setStringValue:@""];
-    return pColumn;
-}
-
-/* The next "col<n>" identifier after the last column's number. */
-NSString* NextColumnIdentifier(NSTableView* pTable)
-{
-    NSArray* pColumns = CocoaElements::Columns(pTable);
-    int number = 1;
-    if ([pColumns count] != 0) {
-        NSString* last = [[pColumns lastObject] identifier];
-        if ([last hasPrefix:@"col"]) number = [[last substringFromIndex:3] intValue] + 1;
-    }
-    return [NSString stringWithFormat:@"col%d", number];
-}
-
-void ChangeSelection(NSTableView* pTable, NSInteger row)
-{
-    if ([pTable selectedRow] == row) return;
-    if (row < 0)
-        [pTable deselectAll:nil];
-    else
-        [pTable selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
-}
-} // namespace
-
-bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (!pTable) return false;
-    if (HasCheckColumn(pTable)) return true;
-    CocoaPool pool;
-    CocoaElements::AddColumn(pTable, NewCheckColumn());
-    /* The check column is the leftmost, also when others exist. */
-    [pTable moveColumn:[pTable numberOfColumns] - 1 toColumn:0];
-    return true;
-}
-
-bool _FCWindowController_cocoa::TableViewHasCheckboxes(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    return pTable && HasCheckColumn(pTable);
-}
-
-void _FCWindowController_cocoa::TableViewSetNoHeader(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    [pTable setHeaderView:nil];
-    [pTable setCornerView:nil];
-}
-
-void _FCWindowController_cocoa::TableViewExpandLastColumn(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    NSArray* pColumns = pTable ? CocoaElements::Columns(pTable) : nil;
-    if ([pColumns count] == 0) return;
-    CGFloat others = 0;
-    for (NSUInteger i = 0; i + 1 < [pColumns count]; ++i)
-        others += [[pColumns objectAtIndex:i] width];
-    NSTableColumn* pLast = [pColumns lastObject];
-    CGFloat visible = [[pTable enclosingScrollView] contentSize].width;
-    if (visible <= 0) visible = [pTable frame].size.width;
-    [pLast setWidth:std::max([pLast width], visible - others)];
-}
-
-int _FCWindowController_cocoa::TableViewGetColumnCount(int controlID, bool includeCheckColumn)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (!pTable) return -1;
-    int count = static_cast<int>([CocoaElements::Columns(pTable) count]);
-    return (!includeCheckColumn && HasCheckColumn(pTable)) ? count - 1 : count;
-}
-
-float _FCWindowController_cocoa::TableViewGetColumnWidth(int controlID, int column)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (!pTable || column < 0) return -1;
-    NSTableColumn* pColumn = CocoaElements::ColumnAt(pTable, column + (HasCheckColumn(pTable) ? 1 : 0));
-    return pColumn ? static_cast<float>([pColumn width]) : -1;
-}
-
-void _FCWindowController_cocoa::TableViewSetColumnTitle(int controlID, int column, FCString* pTitle)
-{
-    NSTableView* pTable = Table(this, controlID);
-    NSTableColumn* pColumn = pTable ? CocoaElements::ColumnAt(pTable, column) : nil;
-    if (!pColumn) return;
-    CocoaPool pool;
-    [[pColumn headerCell] setStringValue:Text(pTitle)];
-    [[pTable headerView] setNeedsDisplay:YES];
-}
-
-void _FCWindowController_cocoa::TableViewAddColumn(int controlID, FCString* pTitle, float width, int fontSize)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (!pTable) return;
-    CocoaPool pool;
-    NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:NextColumnIdentifier(pTable)] autorelease];
-    [[pColumn headerCell] setStringValue:Text(pTitle)];
-    [pColumn setWidth:width];
-    [pColumn setEditable:NO];
-    NSFont* pFont = [NSFont systemFontOfSize:fontSize];
-    [[pColumn dataCell] setFont:pFont];
-    CocoaElements::AddColumn(pTable, pColumn);
-    /* The rows fit the font (at least the standard 16 points). */
-    float line = std::ceil(static_cast<float>(fontSize) * 1.2f);
-    [pTable setRowHeight:std::max(16.0f, line + 3)];
-}
-
-void _FCWindowController_cocoa::TableViewDeleteAllColumns(int controlID)
-{
-    if (NSTableView* pTable = Table(this, controlID)) CocoaElements::RemoveColumns(pTable);
-}
-
-void _FCWindowController_cocoa::TableViewRedraw(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (!pTable) return;
-    CocoaPool pool;
-    [pTable reloadData];
-    /* A selected row that no longer exists is dropped from the selection. */
-    if ([pTable selectedRow] >= RowCount(pTable)) ChangeSelection(pTable, -1);
-}
-
-void _FCWindowController_cocoa::TableViewScrollToTop(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (pTable && RowCount(pTable) > 0) [pTable scrollRowToVisible:0];
-}
-
-int _FCWindowController_cocoa::TableViewGetSelectedLine(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    return pTable ? static_cast<int>([pTable selectedRow]) : -1;
-}
-
-void _FCWindowController_cocoa::TableViewSelectLine(int controlID, int line, bool scrollIntoView)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (!pTable || !InRange(line, RowCount(pTable))) return;
-    CocoaPool pool;
-    if ([pTable numberOfRows] != RowCount(pTable)) [pTable reloadData];
-    ChangeSelection(pTable, line);
-    if (scrollIntoView) [pTable scrollRowToVisible:line];
-}
-
-void _FCWindowController_cocoa::TableViewUpdateCheckbox(int controlID, int line)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (pTable && InRange(line, RowCount(pTable))) [pTable setNeedsDisplayInRect:[pTable rectOfRow:line]];
-}
-
-void _FCWindowController_cocoa::TableViewClearSelection(int controlID)
-{
-    NSTableView* pTable = Table(this, controlID);
-    if (pTable && [pTable allowsEmptySelection]) ChangeSelection(pTable, -1);
-}
-
-void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
-{
-    NSTableView* pTable = pList ? Table(this, pList->GetControlID()) : nil;
-    if (!pTable) return;
-    CocoaPool pool;
-    if (!CocoaElements::DataListOf(pTable)) QZSetUserInfoPointer(pTable, @"DataList", pList);
-    [pTable setDataSource:(id)ControllerOf(this)];
-    [pTable reloadData];
 }
 
 /* ---- Elements created in code ---- */
@@ -957,7 +471,7 @@ void MakeSmall(NSControl* pControl, float width)
     [[pControl cell] setControlSize:NSSmallControlSize];
     [pControl setFont:[NSFont systemFontOfSize:[NSFont smallSystemFontSize]]];
     [pControl sizeToFit];
-    NSEdgeInsets insets = Insets(pControl);
+    NSEdgeInsets insets = CocoaElements::Insets(pControl);
     NSRect frame = [pControl frame];
     frame.size.width = width + insets.left + insets.right;
     [pControl setFrame:frame];
@@ -981,12 +495,15 @@ NSView* NewTable(FCControl* pControl, bool outline, float width, float height)
         [pTable setHeaderView:nil];
         [pTable setCornerView:nil];
     }
-    if (code == 11) [pTable setAllowsEmptySelection:NO];
+    if (code == 11)
+        [pTable setAllowsEmptySelection:NO];
     /* A control with a table's code that is no data list (a foreign
        subclass) keeps its font. */
-    if (FCCtrlDataList* pList = outline ? nullptr : dynamic_cast<FCCtrlDataList*>(pControl)) pList->SetFontSize(11);
+    if (FCCtrlDataList* pList = outline ? nullptr : dynamic_cast<FCCtrlDataList*>(pControl))
+        pList->SetFontSize(11);
 #ifdef QZ_HAS_OTHER_CONTROLS
-    if (FCCtrlTree* pTree = outline ? dynamic_cast<FCCtrlTree*>(pControl) : nullptr) pTree->SetFontSize(11);
+    if (FCCtrlTree* pTree = outline ? dynamic_cast<FCCtrlTree*>(pControl) : nullptr)
+        pTree->SetFontSize(11);
 #endif
     [pScroll setDocumentView:pTable];
     return pScroll;
@@ -1026,7 +543,8 @@ NSBox* NewSeparator(FCControl* pControl, float width, float height)
 {
     bool horizontal = true;
 #ifdef QZ_HAS_OTHER_CONTROLS
-    if (FCCtrlLine* pLine = dynamic_cast<FCCtrlLine*>(pControl)) horizontal = pLine->IsHorizontal();
+    if (FCCtrlLine* pLine = dynamic_cast<FCCtrlLine*>(pControl))
+        horizontal = pLine->IsHorizontal();
 #else
     (void)height;
 #endif
@@ -1072,12 +590,16 @@ NSView* NewElement(FCControl* pControl, float width, float tall)
 bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 {
     NSWindow* pWindow = WindowOf(this);
-    if (!pControl || !pWindow) return false;
-    if (pControl->_GetControlType() == FCControl::CTRLTYPE_NONE) return true;
+    if (!pControl || !pWindow)
+        return false;
+    if (pControl->_GetControlType() == FCControl::CTRLTYPE_NONE)
+        return true;
     CocoaPool pool;
     NSView* pElement = NewElement(pControl, pControl->_GetAutoCreateWidth(), pControl->_GetAutoCreateMultilineHeight());
-    if (!pElement) return false;
-    if ([pElement isKindOfClass:[NSControl class]]) [(NSControl*)pElement setTag:pControl->GetControlID()];
+    if (!pElement)
+        return false;
+    if ([pElement isKindOfClass:[NSControl class]])
+        [(NSControl*)pElement setTag:pControl->GetControlID()];
     [[pWindow contentView] addSubview:pElement];
     [ControllerOf(this) setupFCControlTargetOf:pElement];
     return true;
@@ -1087,7 +609,8 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 
 void _FCWindowController_cocoa::AssureTimers()
 {
-    if (!_timers) _timers = [[NSMutableArray alloc] init];
+    if (!_timers)
+        _timers = [[NSMutableArray alloc] init];
 }
 
 namespace
@@ -1102,9 +625,12 @@ void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int mi
                                             selector:@selector(timerEvent:)
                                             userInfo:[NSNumber numberWithInt:timerID]
                                              repeats:YES];
-    /* Parked before the run loop sees it when a driver's clock runs the timers. */
     CocoaRuntime::TimerCreated(pTimer);
-    [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
+    /* A driver's clock runs the timers: the run loop never sees them (it
+       only lets go of an invalidated timer when its mode runs, which under a
+       driver it never does, so they would pile up). */
+    if (!BridgeRuntime::DriverAttached())
+        [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
     [TimersOf(pBridge) addObject:pTimer];
 }
 
@@ -1113,7 +639,8 @@ void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
     NSMutableArray* pTimers = TimersOf(pBridge);
     for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
         NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
-        if (TimerId(pTimer) != timerID) continue;
+        if (TimerId(pTimer) != timerID)
+            continue;
         [pTimer invalidate];
         CocoaRuntime::TimerKilled(pTimer);
         [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];
@@ -1131,13 +658,3 @@ struct RunLoopTimers
 } // namespace
 
 /* ---- Table check boxes ---- */
-
-void _FCWindowController_cocoa::_TableCheckEdited(int controlID, int row, bool checked)
-{
-    FCCtrlDataList* pList = CocoaElements::DataListOf(Table(this, controlID));
-    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
-    if (!pRow) return;
-    pRow->SetCheck(checked);
-    pList->HandleCheckChange(row, checked);
-    if (_pWindow) _pWindow->HandleDataListCheck(pList, row, checked);
-}

@@ -24,7 +24,8 @@ namespace
 {
 NSOutlineView* Outline(const _FCWindowController_cocoa* pBridge, int controlID)
 {
-    if (!pBridge->_GetController()) return nil;
+    if (!pBridge->_GetController())
+        return nil;
     NSView* pView = [QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) findControlByTag:controlID];
     return [pView isKindOfClass:[NSOutlineView class]] ? QZ_AS(NSOutlineView, pView) : nil;
 }
@@ -38,7 +39,8 @@ FCCtrlTree* TreeOf(NSOutlineView* pOutline)
    per handle, so that the outline keeps expansion and selection with it. */
 id ItemOf(NSOutlineView* pOutline, FCTreeNode* pNode)
 {
-    if (!pNode || !pNode->_GetHandle()) return nil;
+    if (!pNode || !pNode->_GetHandle())
+        return nil;
     NSMutableDictionary* pItems = [[pOutline objectUserInfo] objectForKey:@"Items"];
     if (!pItems) {
         pItems = [NSMutableDictionary dictionary];
@@ -67,8 +69,10 @@ FCTreeNode* NodeWithHandle(FCTreeNode* pUnder, const void* handle)
 {
     for (int i = 0; i < pUnder->GetCount(); ++i) {
         FCTreeNode* pChild = pUnder->GetChildAt(i);
-        if (pChild->_GetHandle() == handle) return pChild;
-        if (FCTreeNode* pFound = NodeWithHandle(pChild, handle)) return pFound;
+        if (pChild->_GetHandle() == handle)
+            return pChild;
+        if (FCTreeNode* pFound = NodeWithHandle(pChild, handle))
+            return pFound;
     }
     return nullptr;
 }
@@ -109,7 +113,8 @@ void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutlin
     [pOutline performSelector:change withObject:argument];
     NSInteger now = -1;
     for (NSInteger shown = 0; pSelected && now < 0 && shown < [pOutline numberOfRows]; ++shown)
-        if (NodeOf([pOutline itemAtRow:shown]) == pSelected) now = shown;
+        if (NodeOf([pOutline itemAtRow:shown]) == pSelected)
+            now = shown;
     if (now >= 0)
         [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(now)] byExtendingSelection:NO];
     else
@@ -118,24 +123,16 @@ void KeepingSelection(_FCWindowController_cocoa* pBridge, NSOutlineView* pOutlin
                 selector:@selector(outlineViewSelectionChange:)
                     name:NSOutlineViewSelectionDidChangeNotification
                   object:pOutline];
-    if (hadSelection && now < 0) pBridge->Notify_HandleCommand(static_cast<int>([pOutline tag]));
+    if (hadSelection && now < 0)
+        pBridge->Notify_HandleCommand(static_cast<int>([pOutline tag]));
 }
 } // namespace
-
-void _FCWindowController_cocoa::GetPopupItemText(int controlID, int index, FCString* pText)
-{
-    NSView* pView =
-        _controller ? [QZ_AS(_FCWindowController_redaredavizodir, _controller) findControlByTag:controlID] : nil;
-    if (![pView isKindOfClass:[NSPopUpButton class]] || !pText) return;
-    NSPopUpButton* pPopup = QZ_AS(NSPopUpButton, pView);
-    if (index < 0 || index >= [pPopup numberOfItems]) return;
-    _cocoalink_SetNSString(pText, [[pPopup itemAtIndex:index] title]);
-}
 
 void _FCWindowController_cocoa::OutlineViewSetupColumn(int controlID, int fontSize)
 {
     NSOutlineView* pOutline = Outline(this, controlID);
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     CocoaPool pool;
     CocoaElements::RemoveColumns(pOutline);
     NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:@"treecolumn"] autorelease];
@@ -153,20 +150,24 @@ void _FCWindowController_cocoa::OutlineViewSetupColumn(int controlID, int fontSi
 void _FCWindowController_cocoa::OutlineViewAssureConnected(FCCtrlTree* pTree)
 {
     NSOutlineView* pOutline = pTree ? Outline(this, pTree->GetControlID()) : nil;
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     CocoaPool pool;
-    if (!TreeOf(pOutline)) QZSetUserInfoPointer(pOutline, @"Tree", pTree);
+    if (!TreeOf(pOutline))
+        QZSetUserInfoPointer(pOutline, @"Tree", pTree);
     /* Connecting reloads the rows (a node was added or inserted): on
        GNUstep both a new data source and a reload drop the selection. */
     id controller = (id)_controller;
-    if ([pOutline dataSource] != controller) KeepingSelection(this, pOutline, @selector(setDataSource:), controller);
+    if ([pOutline dataSource] != controller)
+        KeepingSelection(this, pOutline, @selector(setDataSource:), controller);
     KeepingSelection(this, pOutline, @selector(reloadData), nil);
 }
 
 void _FCWindowController_cocoa::OutlineViewRefreshData(int controlID)
 {
     NSOutlineView* pOutline = Outline(this, controlID);
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     CocoaPool pool;
     KeepingSelection(this, pOutline, @selector(reloadData), nil);
 }
@@ -181,11 +182,14 @@ FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int controlID)
 void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int controlID, FCTreeNode* pNode)
 {
     NSOutlineView* pOutline = Outline(this, controlID);
-    if (!IsKnown(pOutline, pNode)) return;
+    if (!IsKnown(pOutline, pNode))
+        return;
     CocoaPool pool;
-    if (FCTreeNode* pParent = ParentOf(TreeOf(pOutline), pNode)) OutlineViewExpandNode(controlID, pParent, true);
+    if (FCTreeNode* pParent = ParentOf(TreeOf(pOutline), pNode))
+        OutlineViewExpandNode(controlID, pParent, true);
     NSInteger row = [pOutline rowForItem:ItemOf(pOutline, pNode)];
-    if (row < 0 || row == [pOutline selectedRow]) return;
+    if (row < 0 || row == [pOutline selectedRow])
+        return;
     [pOutline selectRowIndexes:[NSIndexSet indexSetWithIndex:static_cast<NSUInteger>(row)] byExtendingSelection:NO];
     [pOutline scrollRowToVisible:row];
 }
@@ -193,7 +197,8 @@ void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int controlID, FCTree
 void _FCWindowController_cocoa::OutlineViewExpandNode(int controlID, FCTreeNode* pNode, bool expand)
 {
     NSOutlineView* pOutline = Outline(this, controlID);
-    if (!IsKnown(pOutline, pNode)) return;
+    if (!IsKnown(pOutline, pNode))
+        return;
     CocoaPool pool;
     id item = ItemOf(pOutline, pNode);
     if (expand && pNode->IsContainer())
@@ -214,7 +219,8 @@ void ExpandTopLevel(_FCWindowController_cocoa* pBridge, int controlID, bool expa
 {
     NSOutlineView* pOutline = Outline(pBridge, controlID);
     FCCtrlTree* pTree = TreeOf(pOutline);
-    if (!pTree) return;
+    if (!pTree)
+        return;
     FCTreeNode* pRoot = pTree->_GetRoot();
     for (int i = 0; i < pRoot->GetCount(); ++i)
         if (pRoot->GetChildAt(i)->IsContainer())
@@ -226,25 +232,14 @@ void _FCWindowController_cocoa::OutlineViewExpandAllContainers(int id) { ExpandT
 
 void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id) { ExpandTopLevel(this, id, false); }
 
-void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int controlID)
-{
-    if (!_pWindow || !pStepper) return;
-    FCControl* pControl = _pWindow->FindControl(controlID);
-    auto* pUpDown = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_UPDOWN
-                        ? dynamic_cast<FCCtrlUpDown*>(pControl)
-                        : nullptr;
-    if (!pUpDown) return;
-    const int delta = pUpDown->_HandleStepperClick([QZ_AS(NSStepper, pStepper) intValue]);
-    _pWindow->HandleUpDownPressed(pUpDown, delta);
-}
-
 /* The outline data source of the window controller. */
 @implementation _FCWindowController_redaredavizodir (TreeControls)
 
 - (NSInteger)outlineView:(NSOutlineView*)outlineView numberOfChildrenOfItem:(id)item
 {
     FCCtrlTree* pTree = TreeOf(outlineView);
-    if (!pTree) return 0;
+    if (!pTree)
+        return 0;
     FCTreeNode* pNode = item ? NodeOf(item) : pTree->_GetRoot();
     return pNode ? pNode->GetCount() : 0;
 }
@@ -268,7 +263,8 @@ void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int contro
     (void)outlineView;
     (void)column;
     FCTreeNode* pNode = NodeOf(item);
-    if (!pNode) return @"";
+    if (!pNode)
+        return @"";
     FCString text;
     pNode->GetText(&text);
     return _cocoalink_MakeNSString(&text);

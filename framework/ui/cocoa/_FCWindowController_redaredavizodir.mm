@@ -1,14 +1,19 @@
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
 #import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/NSObject+UserInfo.h"
 #import "ui/cocoa/_NSWindowDelegate_redaredavizodir.h"
 
 #include "ui/FCCtrlDataList.h"
 #include "ui/_FCWindowController_cocoa.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 namespace
 {
+/* Set while a window's unasked-for activation is undone. */
+bool gUndoingActivation = false;
+
 int TagOf(id sender) { return [sender respondsToSelector:@selector(tag)] ? static_cast<int>([sender tag]) : 0; }
 
 void Observe(id observer, SEL selector, NSString* name, id object)
@@ -28,7 +33,8 @@ void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* butt
     case 2:
         [button setTarget:controller];
         [button setAction:@selector(cancelButtonPressed:)];
-        if (modal) [button setKeyEquivalent:@"\x1b"];
+        if (modal)
+            [button setKeyEquivalent:@"\x1b"];
         return;
     default:
         [button setTarget:controller];
@@ -44,13 +50,16 @@ bool NeedsFont(NSFont* font) { return !font || [font pointSize] < 1; }
 
 void RepairCellFont(id cell)
 {
-    if ([cell respondsToSelector:@selector(font)] && NeedsFont([cell font])) [cell setFont:[NSFont systemFontOfSize:0]];
+    if ([cell respondsToSelector:@selector(font)] && NeedsFont([cell font]))
+        [cell setFont:[NSFont systemFontOfSize:0]];
 }
 
 void RepairFont(NSControl* control)
 {
-    if ([control cell]) RepairCellFont([control cell]);
-    if (NeedsFont([control font])) [control setFont:[NSFont systemFontOfSize:0]];
+    if ([control cell])
+        RepairCellFont([control cell]);
+    if (NeedsFont([control font]))
+        [control setFont:[NSFont systemFontOfSize:0]];
     if ([control isKindOfClass:[NSTableView class]]) {
         NSArray* columns = [(NSTableView*)control tableColumns];
         for (NSUInteger i = 0; i < [columns count]; ++i) {
@@ -69,16 +78,20 @@ void AssignBoxIdentifiers(NSString* layoutPath, NSView* content)
     CocoaElements::Collect(content, views);
     NSMutableArray* boxes = [NSMutableArray array];
     for (NSUInteger i = 0; i < [views count]; ++i)
-        if ([[views objectAtIndex:i] isKindOfClass:[NSBox class]]) [boxes addObject:[views objectAtIndex:i]];
-    if ([boxes count] == 0 || !layoutPath) return;
+        if ([[views objectAtIndex:i] isKindOfClass:[NSBox class]])
+            [boxes addObject:[views objectAtIndex:i]];
+    if ([boxes count] == 0 || !layoutPath)
+        return;
     NSData* data = [NSData dataWithContentsOfFile:layoutPath];
     NSXMLDocument* document = data ? [[[NSXMLDocument alloc] initWithData:data options:0 error:NULL] autorelease] : nil;
     NSArray* nodes = [document nodesForXPath:@"//box" error:NULL];
-    if ([nodes count] != [boxes count]) return;
+    if ([nodes count] != [boxes count])
+        return;
     for (NSUInteger i = 0; i < [nodes count]; ++i) {
         NSBox* box = [boxes objectAtIndex:i];
         NSString* identifier = [[[nodes objectAtIndex:i] attributeForName:@"identifier"] stringValue];
-        if (identifier && !CocoaElements::BoxIdentifier(box)) CocoaElements::SetBoxIdentifier(box, identifier);
+        if (identifier && !CocoaElements::BoxIdentifier(box))
+            CocoaElements::SetBoxIdentifier(box, identifier);
     }
 }
 
@@ -123,7 +136,8 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 {
     [super windowDidLoad];
     [self setupFCWindowTargets];
-    if (_pOwner) _pOwner->Notify_InitWindow();
+    if (_pOwner)
+        _pOwner->Notify_InitWindow();
 }
 
 - (NSView*)findControlByTag:(int)tag
@@ -150,7 +164,8 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)setupFCControlTargetOf:(NSView*)view
 {
-    if ([view isKindOfClass:[NSControl class]]) RepairFont((NSControl*)view);
+    if ([view isKindOfClass:[NSControl class]])
+        RepairFont((NSControl*)view);
     if ([view isKindOfClass:[NSSegmentedControl class]]) {
         [(NSControl*)view setTarget:self];
         [(NSControl*)view setAction:@selector(segmentedControlPressed:)];
@@ -178,89 +193,116 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)okButtonPressed:(id)sender
 {
     (void)sender;
-    if (_pOwner) _pOwner->Notify_OkButtonPressed();
+    if (_pOwner)
+        _pOwner->Notify_OkButtonPressed();
 }
 
 - (void)cancelButtonPressed:(id)sender
 {
     (void)sender;
-    if (_pOwner) _pOwner->Notify_CancelButtonPressed();
+    if (_pOwner)
+        _pOwner->Notify_CancelButtonPressed();
 }
 
 - (void)buttonPressed:(id)sender
 {
-    if ([sender isKindOfClass:[NSButton class]]) CocoaElements::SwitchOffRadioSiblings(QZ_AS(NSButton, sender));
-    if (_pOwner) _pOwner->Notify_ButtonPressed(TagOf(sender));
+    if ([sender isKindOfClass:[NSButton class]])
+        CocoaElements::SwitchOffRadioSiblings(QZ_AS(NSButton, sender));
+    if (_pOwner)
+        _pOwner->Notify_ButtonPressed(TagOf(sender));
 }
 
 - (void)segmentedControlPressed:(id)sender
 {
-    if (!_pOwner) return;
+    if (!_pOwner)
+        return;
     [self retain]; /* the switcher handler may close the window */
     int tag = TagOf(sender);
     _pOwner->Notify_HandleSwitcherSelect(tag, static_cast<int>([(NSSegmentedControl*)sender selectedSegment]));
-    if (_pOwner) _pOwner->Notify_HandleCommand(tag);
+    if (_pOwner)
+        _pOwner->Notify_HandleCommand(tag);
     [self autorelease];
 }
 
 - (void)stepperChange:(id)sender
 {
 #ifdef QZ_HAS_OTHER_CONTROLS
-    if (_pOwner) _pOwner->Notify_StepperPressed(sender, TagOf(sender));
+    if (_pOwner)
+        _pOwner->Notify_StepperPressed(sender, TagOf(sender));
 #else
-    if (_pOwner) _pOwner->Notify_HandleCommand(TagOf(sender));
+    if (_pOwner)
+        _pOwner->Notify_HandleCommand(TagOf(sender));
 #endif
 }
 
 - (void)tableViewDoubleClick:(id)sender
 {
-    if (_pOwner) _pOwner->Notify_DataListHandleDoubleClick(TagOf(sender), static_cast<int>([sender selectedRow]));
+    if (_pOwner)
+        _pOwner->Notify_DataListHandleDoubleClick(TagOf(sender), static_cast<int>([sender selectedRow]));
 }
 
 - (void)tableViewSelectionChange:(NSNotification*)notification
 {
     NSTableView* table = [notification object];
-    if (_pOwner) _pOwner->Notify_DataListHandleCommand(TagOf(table), static_cast<int>([table selectedRow]));
+    if (_pOwner)
+        _pOwner->Notify_DataListHandleCommand(TagOf(table), static_cast<int>([table selectedRow]));
 }
 
 - (void)outlineViewSelectionChange:(NSNotification*)notification
 {
-    if (_pOwner) _pOwner->Notify_HandleCommand(TagOf([notification object]));
+    if (_pOwner)
+        _pOwner->Notify_HandleCommand(TagOf([notification object]));
 }
 
 - (void)editTextChange:(NSNotification*)notification
 {
-    if (_pOwner) _pOwner->Notify_HandleCommand(TagOf([notification object]));
+    if (_pOwner)
+        _pOwner->Notify_HandleCommand(TagOf([notification object]));
 }
 
 - (void)windowActivated:(NSNotification*)notification
 {
     (void)notification;
-    if (_pOwner) _pOwner->Notify_WindowActivated(true);
+    if (!_pOwner)
+        return;
+    /* Under a driver, a window the bridge did not activate (the window
+       server's late focus report of an earlier activation) stops being the
+       active one again, unreported. */
+    if (BridgeRuntime::DriverAttached() && !CocoaRuntime::Activating()) {
+        gUndoingActivation = true;
+        [[self window] resignMainWindow];
+        gUndoingActivation = false;
+        return;
+    }
+    _pOwner->Notify_WindowActivated(true);
 }
 
 - (void)windowDeactivated:(NSNotification*)notification
 {
     (void)notification;
-    if (_pOwner) _pOwner->Notify_WindowActivated(false);
+    if (_pOwner && !gUndoingActivation)
+        _pOwner->Notify_WindowActivated(false);
 }
 
 - (void)windowResized:(NSNotification*)notification
 {
     (void)notification;
     NSSize size = CocoaElements::FrameOf([self window]).size;
-    if (_pOwner) _pOwner->Notify_WindowResized(static_cast<float>(size.width), static_cast<float>(size.height), 0, 0);
+    if (_pOwner)
+        _pOwner->Notify_WindowResized(static_cast<float>(size.width), static_cast<float>(size.height), 0, 0);
 }
 
 - (void)windowClosing:(NSNotification*)notification
 {
     (void)notification;
-    if (_pOwner) _pOwner->Notify_WindowClose();
+    if (_pOwner)
+        _pOwner->Notify_WindowClose();
 }
 
 - (void)timerEvent:(NSTimer*)timer
 {
-    if (_pOwner) _pOwner->Notify_Timer([QZ_AS(NSNumber, [timer userInfo]) intValue]);
+    if (_pOwner)
+        _pOwner->Notify_Timer([QZ_AS(NSNumber, [timer userInfo]) intValue]);
 }
 
 /* ---- Table data source ---- */
@@ -281,7 +323,8 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     forTableColumn:(NSTableColumn*)column
                row:(NSInteger)row
 {
-    if (!_pOwner || ![[column identifier] isEqual:@"check"]) return;
+    if (!_pOwner || ![[column identifier] isEqual:@"check"])
+        return;
     _pOwner->_TableCheckEdited(TagOf(tableView), static_cast<int>(row), [value intValue] != 0);
 }
 

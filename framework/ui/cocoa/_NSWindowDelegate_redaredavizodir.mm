@@ -6,7 +6,8 @@
 
 - (id)initWithOwner:(_FCWindowController_cocoa*)pOwner
 {
-    if ((self = [super init])) _pOwner = pOwner;
+    if ((self = [super init]))
+        _pOwner = pOwner;
     return self;
 }
 

@@ -44,31 +44,46 @@ bool IsButton(NSView* pView)
 
 int ButtonKind(NSButton* pButton)
 {
-    if (CocoaElements::IsRadioButton(pButton)) return QZUI_KIND_RADIO_BUTTON;
-    if ([[pButton cell] showsStateBy] != NSNoCellMask || [pButton allowsMixedState]) return QZUI_KIND_CHECK_BOX;
+    if (CocoaElements::IsRadioButton(pButton))
+        return QZUI_KIND_RADIO_BUTTON;
+    if ([[pButton cell] showsStateBy] != NSNoCellMask || [pButton allowsMixedState])
+        return QZUI_KIND_CHECK_BOX;
     return QZUI_KIND_PUSH_BUTTON;
 }
 
 int KindOf(NSView* pView)
 {
-    if ([pView isKindOfClass:[NSBox class]]) return QZUI_KIND_BOX;
-    if ([pView isKindOfClass:[NSPopUpButton class]]) return QZUI_KIND_POPUP;
-    if ([pView isKindOfClass:[NSButton class]]) return ButtonKind(QZ_AS(NSButton, pView));
-    if ([pView isKindOfClass:[NSTextField class]]) return QZUI_KIND_TEXT_FIELD;
-    if ([pView isKindOfClass:[NSScrollView class]]) return QZUI_KIND_SCROLL_VIEW;
-    if ([pView isKindOfClass:[NSClipView class]]) return QZUI_KIND_CLIP_VIEW;
-    if ([pView isKindOfClass:[NSOutlineView class]]) return QZUI_KIND_OUTLINE;
-    if ([pView isKindOfClass:[NSTableView class]]) return QZUI_KIND_TABLE;
-    if ([pView isKindOfClass:[NSStepper class]]) return QZUI_KIND_STEPPER;
-    if ([pView isKindOfClass:[NSSlider class]]) return QZUI_KIND_SLIDER;
-    if ([pView isKindOfClass:[NSSegmentedControl class]]) return QZUI_KIND_SEGMENTED;
-    if ([pView isKindOfClass:[NSControl class]]) return QZUI_KIND_OTHER;
+    if ([pView isKindOfClass:[NSBox class]])
+        return QZUI_KIND_BOX;
+    if ([pView isKindOfClass:[NSPopUpButton class]])
+        return QZUI_KIND_POPUP;
+    if ([pView isKindOfClass:[NSButton class]])
+        return ButtonKind(QZ_AS(NSButton, pView));
+    if ([pView isKindOfClass:[NSTextField class]])
+        return QZUI_KIND_TEXT_FIELD;
+    if ([pView isKindOfClass:[NSScrollView class]])
+        return QZUI_KIND_SCROLL_VIEW;
+    if ([pView isKindOfClass:[NSClipView class]])
+        return QZUI_KIND_CLIP_VIEW;
+    if ([pView isKindOfClass:[NSOutlineView class]])
+        return QZUI_KIND_OUTLINE;
+    if ([pView isKindOfClass:[NSTableView class]])
+        return QZUI_KIND_TABLE;
+    if ([pView isKindOfClass:[NSStepper class]])
+        return QZUI_KIND_STEPPER;
+    if ([pView isKindOfClass:[NSSlider class]])
+        return QZUI_KIND_SLIDER;
+    if ([pView isKindOfClass:[NSSegmentedControl class]])
+        return QZUI_KIND_SEGMENTED;
+    if ([pView isKindOfClass:[NSControl class]])
+        return QZUI_KIND_OTHER;
     return QZUI_KIND_VIEW;
 }
 
 int StateOf(NSView* pView)
 {
-    if (!IsButton(pView)) return 0;
+    if (!IsButton(pView))
+        return 0;
     NSInteger state = [QZ_AS(NSButton, pView) state];
     return state == NSOnState ? 1 : state == NSMixedState ? 2 : 0;
 }
@@ -76,7 +91,8 @@ int StateOf(NSView* pView)
 bool HasFocus(NSWindow* pWindow, NSView* pView)
 {
     id responder = [pWindow firstResponder];
-    if (responder == pView) return true;
+    if (responder == pView)
+        return true;
     /* A field being edited hands the keyboard to the window's field editor. */
     return [responder isKindOfClass:[NSText class]] && [QZ_AS(NSText, responder) delegate] == (id)pView;
 }
@@ -89,7 +105,8 @@ NSArray* TaggedViews(NSWindow* pWindow)
     NSMutableArray* pTagged = [NSMutableArray array];
     for (NSUInteger i = 0; i < [pAll count]; ++i) {
         NSView* pView = [pAll objectAtIndex:i];
-        if ([pView isKindOfClass:[NSControl class]] && [QZ_AS(NSControl, pView) tag] != 0) [pTagged addObject:pView];
+        if ([pView isKindOfClass:[NSControl class]] && [QZ_AS(NSControl, pView) tag] != 0)
+            [pTagged addObject:pView];
     }
     return pTagged;
 }
@@ -99,11 +116,14 @@ NSArray* TaggedViews(NSWindow* pWindow)
 int Target(int number, int tag, _FCWindowController_cocoa** ppBridge, NSView** ppView)
 {
     *ppBridge = BridgeRuntime::FindBridge(number);
-    if (!*ppBridge) return QZUI_E_NO_WINDOW;
+    if (!*ppBridge)
+        return QZUI_E_NO_WINDOW;
     *ppView = [Controller(*ppBridge) findControlByTag:tag];
-    if (!*ppView) return QZUI_E_NO_ELEMENT;
+    if (!*ppView)
+        return QZUI_E_NO_ELEMENT;
     bool enabled = ![*ppView isKindOfClass:[NSControl class]] || [QZ_AS(NSControl, *ppView) isEnabled];
-    if (!enabled || [*ppView isHiddenOrHasHiddenAncestor]) return QZUI_E_DISABLED;
+    if (!enabled || [*ppView isHiddenOrHasHiddenAncestor])
+        return QZUI_E_DISABLED;
     return QZUI_OK;
 }
 
@@ -120,13 +140,18 @@ int SelectRow(int number, int tag, int row, bool allowClear)
     _FCWindowController_cocoa* pBridge = nullptr;
     NSView* pView = nil;
     int result = Target(number, tag, &pBridge, &pView);
-    if (result != QZUI_OK) return result;
-    if (!Table(number, tag)) return QZUI_E_WRONG_KIND;
+    if (result != QZUI_OK)
+        return result;
+    if (!Table(number, tag))
+        return QZUI_E_WRONG_KIND;
     NSTableView* pTable = QZ_AS(NSTableView, pView);
     bool clearing = row == -1 && allowClear && [pTable allowsEmptySelection];
-    if (!clearing && (row < 0 || row >= RowCount(pTable))) return QZUI_E_RANGE;
-    if ([pTable selectedRow] == row) return QZUI_OK;
-    if ([pTable numberOfRows] != RowCount(pTable)) [pTable reloadData];
+    if (!clearing && (row < 0 || row >= RowCount(pTable)))
+        return QZUI_E_RANGE;
+    if ([pTable selectedRow] == row)
+        return QZUI_OK;
+    if ([pTable numberOfRows] != RowCount(pTable))
+        [pTable reloadData];
     if (clearing)
         [pTable deselectAll:nil];
     else
@@ -181,18 +206,22 @@ int qzui_element_tag_at(int window, int index)
 {
     CocoaPool pool;
     NSWindow* pWindow = Window(window);
-    if (!pWindow) return 0;
+    if (!pWindow)
+        return 0;
     NSArray* pTagged = TaggedViews(pWindow);
-    if (index < 0 || index >= static_cast<int>([pTagged count])) return 0;
+    if (index < 0 || index >= static_cast<int>([pTagged count]))
+        return 0;
     return static_cast<int>([[pTagged objectAtIndex:static_cast<NSUInteger>(index)] tag]);
 }
 
 int qzui_element_info(int window, int tag, qzui_element* info)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
     NSView* pView = [Controller(pBridge) findControlByTag:tag];
-    if (!pView || !info) return QZUI_E_NO_ELEMENT;
+    if (!pView || !info)
+        return QZUI_E_NO_ELEMENT;
     __FloatRect rect;
     pBridge->GetDlgItemRect(tag, &rect);
     bool control = [pView isKindOfClass:[NSControl class]];
@@ -211,7 +240,8 @@ int qzui_element_text(int window, int tag, char* buf, int size)
 {
     CocoaPool pool;
     NSView* pView = Element(window, tag);
-    if (!pView) return -1;
+    if (!pView)
+        return -1;
     if (IsButton(pView) || [pView isKindOfClass:[NSBox class]])
         return CocoaElements::CopyUTF8([QZ_AS(NSButton, pView) title], buf, size);
     if ([pView isKindOfClass:[NSControl class]])
@@ -259,10 +289,12 @@ int qzui_table_cell_text(int window, int tag, int row, int column, char* buf, in
 {
     CocoaPool pool;
     NSTableView* pTable = Table(window, tag);
-    if (!pTable) return -1;
+    if (!pTable)
+        return -1;
     NSTableColumn* pColumn = CocoaElements::ColumnAt(pTable, column);
     id source = [pTable dataSource];
-    if (!pColumn || !source || row < 0 || row >= RowCount(pTable)) return CocoaElements::CopyUTF8(@"", buf, size);
+    if (!pColumn || !source || row < 0 || row >= RowCount(pTable))
+        return CocoaElements::CopyUTF8(@"", buf, size);
     id value = [source tableView:pTable objectValueForTableColumn:pColumn row:row];
     return CocoaElements::CopyUTF8([value isKindOfClass:[NSString class]] ? value : [value description], buf, size);
 }
@@ -281,8 +313,10 @@ int qzui_press_button(int window, int tag)
     _FCWindowController_cocoa* pBridge = nullptr;
     NSView* pView = nil;
     int result = Target(window, tag, &pBridge, &pView);
-    if (result != QZUI_OK) return result;
-    if (!IsButton(pView)) return QZUI_E_WRONG_KIND;
+    if (result != QZUI_OK)
+        return result;
+    if (!IsButton(pView))
+        return QZUI_E_WRONG_KIND;
     [QZ_AS(NSButton, pView) performClick:nil];
     return QZUI_OK;
 }
@@ -293,10 +327,13 @@ int qzui_click_segment(int window, int tag, int segment)
     _FCWindowController_cocoa* pBridge = nullptr;
     NSView* pView = nil;
     int result = Target(window, tag, &pBridge, &pView);
-    if (result != QZUI_OK) return result;
-    if (![pView isKindOfClass:[NSSegmentedControl class]]) return QZUI_E_WRONG_KIND;
+    if (result != QZUI_OK)
+        return result;
+    if (![pView isKindOfClass:[NSSegmentedControl class]])
+        return QZUI_E_WRONG_KIND;
     NSSegmentedControl* pSegments = QZ_AS(NSSegmentedControl, pView);
-    if (segment < 0 || segment >= [pSegments segmentCount]) return QZUI_E_RANGE;
+    if (segment < 0 || segment >= [pSegments segmentCount])
+        return QZUI_E_RANGE;
     [pSegments setSelectedSegment:segment];
     [pSegments sendAction:[pSegments action] to:[pSegments target]];
     return QZUI_OK;
@@ -308,10 +345,13 @@ int qzui_type_text(int window, int tag, const char* text)
     _FCWindowController_cocoa* pBridge = nullptr;
     NSView* pView = nil;
     int result = Target(window, tag, &pBridge, &pView);
-    if (result != QZUI_OK) return result;
-    if (![pView isKindOfClass:[NSTextField class]] || ![QZ_AS(NSTextField, pView) isEditable]) return QZUI_E_WRONG_KIND;
+    if (result != QZUI_OK)
+        return result;
+    if (![pView isKindOfClass:[NSTextField class]] || ![QZ_AS(NSTextField, pView) isEditable])
+        return QZUI_E_WRONG_KIND;
     NSString* typed = [NSString stringWithUTF8String:text ? text : ""];
-    if (!typed) return QZUI_E_RANGE;
+    if (!typed)
+        return QZUI_E_RANGE;
     [QZ_AS(NSTextField, pView) setStringValue:typed];
     [[NSNotificationCenter defaultCenter] postNotificationName:NSControlTextDidChangeNotification object:pView];
     return QZUI_OK;
@@ -322,10 +362,12 @@ int qzui_select_row(int window, int tag, int row) { return SelectRow(window, tag
 int qzui_double_click_row(int window, int tag, int row)
 {
     int result = SelectRow(window, tag, row, false);
-    if (result != QZUI_OK) return result;
+    if (result != QZUI_OK)
+        return result;
     /* The selection report may have closed the window. */
     NSTableView* pTable = Table(window, tag);
-    if (!pTable) return QZUI_E_NO_WINDOW;
+    if (!pTable)
+        return QZUI_E_NO_WINDOW;
     CocoaPool pool;
     [NSApp sendAction:[pTable doubleAction] to:[pTable target] from:pTable];
     return QZUI_OK;
@@ -337,11 +379,14 @@ int qzui_toggle_row_check(int window, int tag, int row)
     _FCWindowController_cocoa* pBridge = nullptr;
     NSView* pView = nil;
     int result = Target(window, tag, &pBridge, &pView);
-    if (result != QZUI_OK) return result;
+    if (result != QZUI_OK)
+        return result;
     NSTableView* pTable = Table(window, tag);
     NSTableColumn* pCheck = pTable ? CocoaElements::ColumnAt(pTable, 0) : nil;
-    if (!pCheck || ![[pCheck identifier] isEqual:@"check"]) return QZUI_E_WRONG_KIND;
-    if (row < 0 || row >= RowCount(pTable)) return QZUI_E_RANGE;
+    if (!pCheck || ![[pCheck identifier] isEqual:@"check"])
+        return QZUI_E_WRONG_KIND;
+    if (row < 0 || row >= RowCount(pTable))
+        return QZUI_E_RANGE;
     /* What the check box cell hands its table when clicked. */
     id source = [pTable dataSource];
     int checked = [[source tableView:pTable objectValueForTableColumn:pCheck row:row] intValue];
@@ -354,14 +399,17 @@ int qzui_activate(int window, int active)
 {
     CocoaPool pool;
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
     if (active) {
         pBridge->ActivateWindow();
         return QZUI_OK;
     }
     NSWindow* pWindow = CocoaRuntime::WindowOf(pBridge);
-    if ([pWindow isMainWindow]) [pWindow resignMainWindow];
-    if ([pWindow isKeyWindow]) [pWindow resignKeyWindow];
+    if ([pWindow isMainWindow])
+        [pWindow resignMainWindow];
+    if ([pWindow isKeyWindow])
+        [pWindow resignKeyWindow];
     return QZUI_OK;
 }
 
@@ -369,7 +417,8 @@ int qzui_press_close_box(int window)
 {
     CocoaPool pool;
     NSWindow* pWindow = Window(window);
-    if (!pWindow) return QZUI_E_NO_WINDOW;
+    if (!pWindow)
+        return QZUI_E_NO_WINDOW;
     [[pWindow retain] autorelease];
     /* The close button asks the delegate (CanClose) and closes on yes. */
     [pWindow performClose:nil];

@@ -26,7 +26,8 @@ NSMenu* BuildMenu(const qzui_menu* pMenu)
                                                                 action:NULL
                                                          keyEquivalent:@""]);
         [pItem setTag:entry.tag];
-        if (entry.submenu) [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
+        if (entry.submenu)
+            [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
     }
     return pBuilt;
 }
@@ -36,7 +37,8 @@ NSMenu* BuildMenu(const qzui_menu* pMenu)
 
 int qzui_set_main_menu(const qzui_menu* menu)
 {
-    if (!CocoaRuntime::StartApplication()) return QZUI_E_NO_WINDOW;
+    if (!CocoaRuntime::StartApplication())
+        return QZUI_E_NO_WINDOW;
     CocoaPool pool;
     [NSApp setMainMenu:menu ? BuildMenu(menu) : nil];
     return QZUI_OK;
@@ -44,7 +46,8 @@ int qzui_set_main_menu(const qzui_menu* menu)
 
 int qzui_pasteboard_text(char* buf, int size)
 {
-    if (!CocoaRuntime::StartApplication()) return -1;
+    if (!CocoaRuntime::StartApplication())
+        return -1;
     CocoaPool pool;
     NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
     return text ? CocoaElements::CopyUTF8(text, buf, size) : -1;
@@ -52,7 +55,8 @@ int qzui_pasteboard_text(char* buf, int size)
 
 int qzui_pasteboard_change_count(void)
 {
-    if (!CocoaRuntime::StartApplication()) return 0;
+    if (!CocoaRuntime::StartApplication())
+        return 0;
     return static_cast<int>([[NSPasteboard generalPasteboard] changeCount]);
 }
 

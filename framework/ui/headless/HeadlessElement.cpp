@@ -29,9 +29,12 @@ HeadlessElement* HeadlessElement::FindByTag(int wanted)
 {
     for (auto& pChild : children) {
         HeadlessElement* pView = pChild.get();
-        if (pView->kind == HeadlessKind::Box && HeadlessIntValue(pView->identifier) == wanted) return pView;
-        if (pView->IsControl() && pView->tag == wanted) return pView;
-        if (HeadlessElement* pFound = pView->FindByTag(wanted)) return pFound;
+        if (pView->kind == HeadlessKind::Box && HeadlessIntValue(pView->identifier) == wanted)
+            return pView;
+        if (pView->IsControl() && pView->tag == wanted)
+            return pView;
+        if (HeadlessElement* pFound = pView->FindByTag(wanted))
+            return pFound;
     }
     return nullptr;
 }
@@ -39,7 +42,8 @@ HeadlessElement* HeadlessElement::FindByTag(int wanted)
 HeadlessElement* HeadlessElement::EnclosingScrollView()
 {
     for (HeadlessElement* pView = parent; pView; pView = pView->parent)
-        if (pView->kind == HeadlessKind::ScrollView) return pView;
+        if (pView->kind == HeadlessKind::ScrollView)
+            return pView;
     return nullptr;
 }
 
@@ -52,7 +56,8 @@ HeadlessElement* HeadlessElement::FrameElement()
 bool HeadlessElement::IsHiddenOrInsideHidden() const
 {
     for (const HeadlessElement* pView = this; pView; pView = pView->parent)
-        if (pView->hidden) return true;
+        if (pView->hidden)
+            return true;
     return false;
 }
 
@@ -71,10 +76,12 @@ int HeadlessIntValue(const std::string& text)
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
     long long value = 0;
     while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value < 0x7FFFFFFF)
         value = value * 10 + (text[i++] - '0');
-    if (value > 0x7FFFFFFF) value = 0x7FFFFFFF;
+    if (value > 0x7FFFFFFF)
+        value = 0x7FFFFFFF;
     return static_cast<int>(negative ? -value : value);
 }

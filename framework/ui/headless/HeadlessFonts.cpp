@@ -28,10 +28,12 @@ FcConfig* Configuration()
 FcFontSet* List(const char* property, const std::string& value)
 {
     FcConfig* pConfig = Configuration();
-    if (!pConfig) return nullptr;
+    if (!pConfig)
+        return nullptr;
     FcPattern* pPattern = FcPatternCreate();
     FcObjectSet* pObjects = FcObjectSetBuild(FC_FAMILY, static_cast<char*>(nullptr));
-    if (property) FcPatternAddString(pPattern, property, reinterpret_cast<const FcChar8*>(value.c_str()));
+    if (property)
+        FcPatternAddString(pPattern, property, reinterpret_cast<const FcChar8*>(value.c_str()));
     FcFontSet* pFonts = FcFontList(pConfig, pPattern, pObjects);
     FcObjectSetDestroy(pObjects);
     FcPatternDestroy(pPattern);
@@ -46,8 +48,10 @@ bool IsInstalled(const std::string& name)
     for (const char* property : {FC_FAMILY, FC_FULLNAME, FC_POSTSCRIPT_NAME}) {
         FcFontSet* pFonts = List(property, name);
         const bool found = pFonts && pFonts->nfont > 0;
-        if (pFonts) FcFontSetDestroy(pFonts);
-        if (found) return true;
+        if (pFonts)
+            FcFontSetDestroy(pFonts);
+        if (found)
+            return true;
     }
     return false;
 }
@@ -55,7 +59,8 @@ bool IsInstalled(const std::string& name)
 bool Families(std::vector<std::string>* pNames)
 {
     FcFontSet* pFonts = List(nullptr, std::string());
-    if (!pFonts) return false;
+    if (!pFonts)
+        return false;
     for (int i = 0; i < pFonts->nfont; ++i) {
         FcChar8* family = nullptr;
         /* The first family name is the font's own; later ones are localised

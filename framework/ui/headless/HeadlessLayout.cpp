@@ -18,7 +18,8 @@ const char kAnchor = 0; /* an address inside this module, for dladdr */
 bool ReadFile(const std::string& path, std::string* pText)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     std::ostringstream buffer;
     buffer << in.rdbuf();
     *pText = buffer.str();
@@ -28,7 +29,8 @@ bool ReadFile(const std::string& path, std::string* pText)
 std::string ModuleFolder()
 {
     Dl_info info;
-    if (dladdr(&kAnchor, &info) == 0 || !info.dli_fname) return {};
+    if (dladdr(&kAnchor, &info) == 0 || !info.dli_fname)
+        return {};
     std::string path = info.dli_fname;
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
@@ -51,14 +53,16 @@ bool No(const pugi::xml_node& node, const char* name)
 pugi::xml_node Keyed(const pugi::xml_node& node, const char* element, const char* key)
 {
     for (pugi::xml_node child : node.children(element))
-        if (std::strcmp(child.attribute("key").as_string(), key) == 0) return child;
+        if (std::strcmp(child.attribute("key").as_string(), key) == 0)
+            return child;
     return {};
 }
 
 pugi::xml_node Cell(const pugi::xml_node& node)
 {
     for (pugi::xml_node child : node.children())
-        if (std::strcmp(child.attribute("key").as_string(), "cell") == 0) return child;
+        if (std::strcmp(child.attribute("key").as_string(), "cell") == 0)
+            return child;
     return {};
 }
 
@@ -77,7 +81,8 @@ std::string DecodeBase64(const std::string& text)
     int count = 0;
     for (char c : text) {
         size_t value = kAlphabet.find(c);
-        if (value == std::string::npos) continue;
+        if (value == std::string::npos)
+            continue;
         bits = (bits << 6) | static_cast<unsigned>(value);
         count += 6;
         if (count >= 8) {
@@ -91,7 +96,8 @@ std::string DecodeBase64(const std::string& text)
 std::string KeyEquivalent(const pugi::xml_node& cell)
 {
     pugi::xml_node key = Keyed(cell, "string", "keyEquivalent");
-    if (!key) return {};
+    if (!key)
+        return {};
     std::string value = key.text().as_string();
     return Yes(key, "base64-UTF8") ? DecodeBase64(value) : value;
 }
@@ -109,8 +115,10 @@ HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
 {
     if (name == "button") {
         std::string type = cell.attribute("type").as_string();
-        if (type == "check") return HeadlessKind::CheckBox;
-        if (type == "radio") return HeadlessKind::RadioButton;
+        if (type == "check")
+            return HeadlessKind::CheckBox;
+        if (type == "radio")
+            return HeadlessKind::RadioButton;
         return HeadlessKind::PushButton;
     }
     static const struct
@@ -132,7 +140,8 @@ HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
         {"segmentedControl", HeadlessKind::Segmented},
     };
     for (const auto& entry : kKinds)
-        if (name == entry.name) return entry.kind;
+        if (name == entry.name)
+            return entry.kind;
     return HeadlessKind::Other;
 }
 
@@ -158,10 +167,12 @@ void ReadPopupItems(const pugi::xml_node& cell, HeadlessElement* pPopup)
     for (pugi::xml_node item : Keyed(cell, "menu", "menu").child("items").children("menuItem")) {
         bool selected = (!selectedID.empty() && selectedID == item.attribute("id").as_string()) ||
                         std::strcmp(item.attribute("state").as_string(), "on") == 0;
-        if (selected && pPopup->selectedItem < 0) pPopup->selectedItem = static_cast<int>(pPopup->items.size());
+        if (selected && pPopup->selectedItem < 0)
+            pPopup->selectedItem = static_cast<int>(pPopup->items.size());
         pPopup->items.push_back(Text16(item.attribute("title").as_string()));
     }
-    if (pPopup->selectedItem < 0 && !pPopup->items.empty()) pPopup->selectedItem = 0;
+    if (pPopup->selectedItem < 0 && !pPopup->items.empty())
+        pPopup->selectedItem = 0;
 }
 
 /* A stepper's or slider's limits and value. */
@@ -177,7 +188,8 @@ void ReadRange(const pugi::xml_node& cell, HeadlessElement* pElement)
 void ReadSegments(const pugi::xml_node& cell, HeadlessElement* pSegments)
 {
     for (pugi::xml_node segment : cell.child("segments").children("segment")) {
-        if (Yes(segment, "selected")) pSegments->selectedItem = static_cast<int>(pSegments->items.size());
+        if (Yes(segment, "selected"))
+            pSegments->selectedItem = static_cast<int>(pSegments->items.size());
         pSegments->items.push_back(Text16(segment.attribute("label").as_string()));
     }
 }
@@ -187,12 +199,14 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node);
 void BuildSubviews(const pugi::xml_node& subviews, HeadlessElement* pParent)
 {
     for (pugi::xml_node child : subviews.children())
-        if (auto pChild = BuildElement(child)) pParent->AddChild(std::move(pChild));
+        if (auto pChild = BuildElement(child))
+            pParent->AddChild(std::move(pChild));
 }
 
 std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
 {
-    if (node.type() != pugi::node_element) return nullptr;
+    if (node.type() != pugi::node_element)
+        return nullptr;
     std::string name = node.name();
     pugi::xml_node cell = Cell(node);
     auto pElement = std::make_unique<HeadlessElement>();
@@ -224,7 +238,8 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
     case HeadlessKind::Slider: ReadRange(cell, pElement.get()); break;
     case HeadlessKind::Segmented: ReadSegments(cell, pElement.get()); break;
     case HeadlessKind::ScrollView:
-        if (pugi::xml_node clip = Keyed(node, "clipView", "contentView")) pElement->AddChild(BuildElement(clip));
+        if (pugi::xml_node clip = Keyed(node, "clipView", "contentView"))
+            pElement->AddChild(BuildElement(clip));
         return pElement;
     case HeadlessKind::Box:
         BuildSubviews(Keyed(node, "view", "contentView").child("subviews"), pElement.get());
@@ -244,7 +259,8 @@ bool NestingWithin(const pugi::xml_node& root, int limit)
     int depth = 1;
     pugi::xml_node node = root.first_child();
     while (node) {
-        if (depth > limit) return false;
+        if (depth > limit)
+            return false;
         if (pugi::xml_node child = node.first_child()) {
             node = child;
             ++depth;
@@ -254,7 +270,8 @@ bool NestingWithin(const pugi::xml_node& root, int limit)
             node = node.parent();
             --depth;
         }
-        if (node == root) break;
+        if (node == root)
+            break;
         node = node.next_sibling();
     }
     return true;
@@ -263,8 +280,10 @@ bool NestingWithin(const pugi::xml_node& root, int limit)
 pugi::xml_node FindWindow(const pugi::xml_node& root)
 {
     for (pugi::xml_node node : root.children()) {
-        if (std::strcmp(node.name(), "window") == 0 || std::strcmp(node.name(), "panel") == 0) return node;
-        if (pugi::xml_node found = FindWindow(node)) return found;
+        if (std::strcmp(node.name(), "window") == 0 || std::strcmp(node.name(), "panel") == 0)
+            return node;
+        if (pugi::xml_node found = FindWindow(node))
+            return found;
     }
     return {};
 }
@@ -276,12 +295,15 @@ void SetFolder(const char* path) { gFolder = path ? path : ""; }
 
 bool ReadText(int layoutID, std::string* pText)
 {
-    if (!gFolder.empty() && ReadFile(gFolder + "/" + FileName(layoutID), pText)) return true;
+    if (!gFolder.empty() && ReadFile(gFolder + "/" + FileName(layoutID), pText))
+        return true;
     std::string moduleFolder = ModuleFolder();
-    if (!moduleFolder.empty() && ReadFile(moduleFolder + "/" + FileName(layoutID), pText)) return true;
+    if (!moduleFolder.empty() && ReadFile(moduleFolder + "/" + FileName(layoutID), pText))
+        return true;
     size_t size = 0;
     const char* pEmbedded = Embedded(layoutID, &size);
-    if (!pEmbedded) return false;
+    if (!pEmbedded)
+        return false;
     pText->assign(pEmbedded, size);
     return true;
 }
@@ -297,10 +319,12 @@ std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
         parsedText = text;
         usable = doc.load_buffer(text.data(), text.size()) && NestingWithin(doc, kMaxNesting);
     }
-    if (!usable) return nullptr;
+    if (!usable)
+        return nullptr;
     pugi::xml_node window = FindWindow(doc.child("document"));
     pugi::xml_node contentView = Keyed(window, "view", "contentView");
-    if (!window || !contentView) return nullptr;
+    if (!window || !contentView)
+        return nullptr;
 
     auto pWindow = std::make_unique<HeadlessWindow>();
     pWindow->title = Text16(window.attribute("title").as_string());
@@ -318,9 +342,11 @@ std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
 std::unique_ptr<HeadlessWindow> Load(int layoutID)
 {
     std::string text;
-    if (!ReadText(layoutID, &text)) return nullptr;
+    if (!ReadText(layoutID, &text))
+        return nullptr;
     auto pWindow = Parse(text);
-    if (pWindow) pWindow->layoutID = layoutID;
+    if (pWindow)
+        pWindow->layoutID = layoutID;
     return pWindow;
 }
 } // namespace HeadlessLayout

@@ -13,7 +13,8 @@ namespace
    by Children are ever turned back into nodes. */
 FCTreeNode* NodeOf(const HeadlessElement& outline, const void* item)
 {
-    if (!outline.tree) return nullptr;
+    if (!outline.tree)
+        return nullptr;
     return item ? FCTreeNode::_NodeFromHandle(item) : outline.tree->_GetRoot();
 }
 
@@ -29,15 +30,18 @@ std::vector<const void*> Children(const HeadlessElement& outline, const void* it
 {
     std::vector<const void*> children;
     FCTreeNode* pNode = NodeOf(outline, item);
-    if (!pNode) return children;
+    if (!pNode)
+        return children;
     for (int i = 0; i < pNode->GetCount(); ++i)
-        if (FCTreeNode* pChild = pNode->GetChildAt(i)) children.push_back(pChild->_GetHandle());
+        if (FCTreeNode* pChild = pNode->GetChildAt(i))
+            children.push_back(pChild->_GetHandle());
     return children;
 }
 
 bool IsExpandable(const HeadlessElement& outline, const void* item)
 {
-    if (!item) return true;
+    if (!item)
+        return true;
     FCTreeNode* pNode = NodeOf(outline, item);
     return pNode && pNode->GetCount() > 0;
 }
@@ -45,7 +49,8 @@ bool IsExpandable(const HeadlessElement& outline, const void* item)
 std::u16string Value(const HeadlessElement& outline, const std::string& column, const void* item)
 {
     FCTreeNode* pNode = item ? NodeOf(outline, item) : nullptr;
-    if (!pNode || column != "treecolumn") return {};
+    if (!pNode || column != "treecolumn")
+        return {};
     /* The data source hands the text over as the platform string. */
     FCString text;
     pNode->GetText(&text);
@@ -77,7 +82,8 @@ std::vector<Row> VisibleRows(const HeadlessElement& outline)
     std::vector<Row> rows;
     for (const void* top : Children(outline, nullptr)) {
         rows.push_back(Row{top, 0});
-        if (!IsExpanded(outline, top) || !IsExpandable(outline, top)) continue;
+        if (!IsExpanded(outline, top) || !IsExpandable(outline, top))
+            continue;
         for (const void* child : Children(outline, top))
             rows.push_back(Row{child, 1});
     }
@@ -88,13 +94,15 @@ int RowOf(const HeadlessElement& outline, const void* item)
 {
     std::vector<Row> rows = VisibleRows(outline);
     for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].item == item) return static_cast<int>(i);
+        if (rows[i].item == item)
+            return static_cast<int>(i);
     return -1;
 }
 
 bool Select(HeadlessElement* pOutline, const void* item)
 {
-    if (pOutline->selectedOutlineItem == item) return false;
+    if (pOutline->selectedOutlineItem == item)
+        return false;
     pOutline->selectedOutlineItem = item;
     return true;
 }
@@ -102,10 +110,12 @@ bool Select(HeadlessElement* pOutline, const void* item)
 bool Expand(HeadlessElement* pOutline, const void* item, bool expand)
 {
     const void* parent = nullptr;
-    if (!item || !FindParent(*pOutline, item, &parent)) return false;
+    if (!item || !FindParent(*pOutline, item, &parent))
+        return false;
     std::vector<const void*>& expanded = pOutline->expandedItems;
     if (expand) {
-        if (IsExpandable(*pOutline, item) && !Contains(expanded, item)) expanded.push_back(item);
+        if (IsExpandable(*pOutline, item) && !Contains(expanded, item))
+            expanded.push_back(item);
         return false;
     }
     expanded.erase(std::remove(expanded.begin(), expanded.end(), item), expanded.end());
@@ -120,7 +130,8 @@ bool Prune(HeadlessElement* pOutline)
 {
     std::vector<const void*> kept;
     for (const void* top : Children(*pOutline, nullptr))
-        if (IsExpanded(*pOutline, top) && IsExpandable(*pOutline, top)) kept.push_back(top);
+        if (IsExpanded(*pOutline, top) && IsExpandable(*pOutline, top))
+            kept.push_back(top);
     pOutline->expandedItems = kept;
     if (pOutline->selectedOutlineItem && RowOf(*pOutline, pOutline->selectedOutlineItem) < 0)
         return Select(pOutline, nullptr);

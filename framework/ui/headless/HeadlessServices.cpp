@@ -53,14 +53,16 @@ constexpr int kMaxMenuDepth = 16;
 
 bool CopyMenu(const qzui_menu* pMenu, int depth, std::unique_ptr<std::vector<MenuNode>>* pOut)
 {
-    if (depth > kMaxMenuDepth || pMenu->count < 0 || (pMenu->count > 0 && !pMenu->items)) return false;
+    if (depth > kMaxMenuDepth || pMenu->count < 0 || (pMenu->count > 0 && !pMenu->items))
+        return false;
     auto nodes = std::make_unique<std::vector<MenuNode>>(static_cast<size_t>(pMenu->count));
     for (int i = 0; i < pMenu->count; ++i) {
         const qzui_menu_item& item = pMenu->items[i];
         MenuNode& node = (*nodes)[static_cast<size_t>(i)];
         node.tag = item.tag;
         node.separator = item.separator != 0;
-        if (item.submenu && !CopyMenu(item.submenu, depth + 1, &node.submenu)) return false;
+        if (item.submenu && !CopyMenu(item.submenu, depth + 1, &node.submenu))
+            return false;
     }
     *pOut = std::move(nodes);
     return true;
@@ -69,10 +71,13 @@ bool CopyMenu(const qzui_menu* pMenu, int depth, std::unique_ptr<std::vector<Men
 /* The index-th item of a menu that is not a separator, or null. */
 const MenuNode* NthItem(const std::vector<MenuNode>* pMenu, int index)
 {
-    if (!pMenu || index < 0) return nullptr;
+    if (!pMenu || index < 0)
+        return nullptr;
     for (const MenuNode& node : *pMenu) {
-        if (node.separator) continue;
-        if (index-- == 0) return &node;
+        if (node.separator)
+            continue;
+        if (index-- == 0)
+            return &node;
     }
     return nullptr;
 }
@@ -92,11 +97,14 @@ namespace HeadlessServices
 int MainMenuItemTag(int menuIndex, int item, int subitem)
 {
     const std::vector<MenuNode>* pMain = Get().mainMenu.get();
-    if (!pMain || menuIndex < 0 || static_cast<size_t>(menuIndex) >= pMain->size()) return 0;
+    if (!pMain || menuIndex < 0 || static_cast<size_t>(menuIndex) >= pMain->size())
+        return 0;
     const MenuNode& top = (*pMain)[static_cast<size_t>(menuIndex)];
     const MenuNode* pItem = NthItem(top.submenu.get(), item);
-    if (!pItem) return 0;
-    if (subitem == -1) return pItem->tag;
+    if (!pItem)
+        return 0;
+    if (subitem == -1)
+        return pItem->tag;
     const MenuNode* pSubitem = NthItem(pItem->submenu.get(), subitem);
     return pSubitem ? pSubitem->tag : 0;
 }
@@ -128,7 +136,8 @@ void ReportRequest(int what, const std::string& argument, int number)
 
 bool DecimalSeparatorOverride(std::string* pSeparator)
 {
-    if (!Get().separatorSet) return false;
+    if (!Get().separatorSet)
+        return false;
     *pSeparator = Get().separator;
     return true;
 }
@@ -143,14 +152,16 @@ int qzui_set_main_menu(const qzui_menu* menu)
         return QZUI_OK;
     }
     std::unique_ptr<std::vector<MenuNode>> copy;
-    if (!CopyMenu(menu, 0, &copy)) return QZUI_E_RANGE;
+    if (!CopyMenu(menu, 0, &copy))
+        return QZUI_E_RANGE;
     Get().mainMenu = std::move(copy);
     return QZUI_OK;
 }
 
 int qzui_pasteboard_text(char* buf, int size)
 {
-    if (!Get().pasteboardHasText) return -1;
+    if (!Get().pasteboardHasText)
+        return -1;
     return HeadlessText::CopyOut(Get().pasteboard, buf, size);
 }
 

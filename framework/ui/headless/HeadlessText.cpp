@@ -8,6 +8,7 @@
 #include "core/FinaleVersion.h"
 #include "strings/fctext_codec.h"
 #include "ui/PlatformText.h"
+#include "ui/bridge/BridgeRuntime.h"
 
 namespace
 {
@@ -19,15 +20,18 @@ namespace HeadlessText
 {
 std::u16string Units(const FCString* pString)
 {
-    if (!pString || !pString->_GetBuffer()) return {};
+    if (!pString || !pString->_GetBuffer())
+        return {};
     const uint16_t* pUnits = pString->_GetBuffer();
     return std::u16string(pUnits, pUnits + pString->GetLength());
 }
 
 std::u16string ToElement(FCString* pString)
 {
-    if (!pString) return {};
-    if (UnicodeHost()) return Units(pString);
+    if (!pString)
+        return {};
+    if (UnicodeHost())
+        return Units(pString);
     /* Older hosts: the 8-bit form, each byte one character. */
     std::u16string out;
     for (const char* p = pString->GetCString(); *p; ++p)
@@ -50,20 +54,11 @@ bool FromUTF8(const std::string& text, std::u16string* pOut)
     /* The codec replaces every malformed sequence, so well-formed input is
        exactly the input that encodes back to the same bytes. */
     *pOut = fctext::Utf8ToUtf16(text.data(), text.size());
-    if (ToUTF8(*pOut) == text) return true;
+    if (ToUTF8(*pOut) == text)
+        return true;
     pOut->clear();
     return false;
 }
 
-int CopyOut(const std::string& text, char* buf, int size)
-{
-    if (buf && size > 0) {
-        size_t n = text.size() < static_cast<size_t>(size - 1) ? text.size() : static_cast<size_t>(size - 1);
-        while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-            --n;
-        std::memcpy(buf, text.data(), n);
-        buf[n] = '\0';
-    }
-    return static_cast<int>(text.size());
-}
+int CopyOut(const std::string& text, char* buf, int size) { return qzui::CopyOut(text, buf, size); }
 } // namespace HeadlessText

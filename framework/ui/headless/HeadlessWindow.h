@@ -37,7 +37,8 @@ public:
     /* Keeps the content view's size in step with the frame. */
     void SyncContent()
     {
-        if (!content) return;
+        if (!content)
+            return;
         content->width = width;
         content->height = ContentHeight();
     }

@@ -20,11 +20,13 @@ namespace
 bool _FCStrings_cocoa::LoadSystemFontNames(FCStrings* pList)
 {
     std::vector<std::string> names;
-    if (!pList || !HeadlessFonts::Families(&names)) return false;
+    if (!pList || !HeadlessFonts::Families(&names))
+        return false;
     for (const std::string& name : names) {
         FCString entry;
         entry.SetUTF8String(name.c_str());
-        if (!pList->Find(&entry)) pList->AddCopy(&entry);
+        if (!pList->Find(&entry))
+            pList->AddCopy(&entry);
     }
     return true;
 }

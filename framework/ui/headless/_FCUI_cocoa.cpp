@@ -23,7 +23,8 @@ namespace
 {
 std::string UTF8Of(const FCString* pString)
 {
-    if (!pString) return std::string();
+    if (!pString)
+        return std::string();
     FCString copy(*pString);
     return HeadlessText::ToUTF8(HeadlessText::ToElement(&copy));
 }
@@ -33,7 +34,8 @@ std::string UTF8Of(const FCString* pString)
 std::string LocaleDecimalSeparator()
 {
     locale_t userLocale = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
-    if (!userLocale) return ".";
+    if (!userLocale)
+        return ".";
     const char* radix = nl_langinfo_l(RADIXCHAR, userLocale);
     std::string separator = radix && *radix ? radix : ".";
     freelocale(userLocale);
@@ -43,7 +45,8 @@ std::string LocaleDecimalSeparator()
 bool IsPlainASCII(const char* text)
 {
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p)
-        if (*p > 0x7F) return false;
+        if (*p > 0x7F)
+            return false;
     return true;
 }
 } // namespace
@@ -53,12 +56,14 @@ _FCUI_cocoa::_FCUI_cocoa() : _timerstart(0.0), _lasttiming(0.0) {}
 int _FCUI_cocoa::ShowAlert(int kind, const FCString* pTitle, const FCString* pMessage, const char* const* buttons,
                            const int* answers, int count)
 {
-    if (!buttons || !answers || count <= 0) return 0;
+    if (!buttons || !answers || count <= 0)
+        return 0;
     const std::string title = UTF8Of(pTitle);
     const std::string message = UTF8Of(pMessage);
     const int answer = qzui::ReportAlert(kind, title.c_str(), message.c_str(), buttons, count, answers[0]);
     for (int i = 0; i < count; ++i)
-        if (answers[i] == answer) return answer;
+        if (answers[i] == answer)
+            return answer;
     return answers[0];
 }
 
@@ -66,7 +71,8 @@ void _FCUI_cocoa::Beep() { qzui::ReportBeep(); }
 
 bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
 {
-    if (!pFont) return false;
+    if (!pFont)
+        return false;
     FCString name;
     pFont->GetNameString(&name);
     HeadlessServices::ReportRequest(QZUI_REQUEST_FONT_DIALOG, UTF8Of(&name), pFont->GetSize());
@@ -75,14 +81,16 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
 
 bool _FCUI_cocoa::IsFontAvailable(const FCString* pName)
 {
-    if (!pName || pName->IsEmpty()) return false;
+    if (!pName || pName->IsEmpty())
+        return false;
     return HeadlessFonts::IsInstalled(UTF8Of(pName));
 }
 
 bool _FCUI_cocoa::TextToClipboard(const char* text)
 {
     HeadlessServices::ClearPasteboard();
-    if (!text || !IsPlainASCII(text)) return false;
+    if (!text || !IsPlainASCII(text))
+        return false;
     HeadlessServices::SetPasteboardText(text);
     return true;
 }
@@ -91,29 +99,34 @@ bool _FCUI_cocoa::TextToClipboardUTF8(const char* text)
 {
     HeadlessServices::ClearPasteboard();
     std::u16string units;
-    if (!text || !HeadlessText::FromUTF8(text, &units)) return false;
+    if (!text || !HeadlessText::FromUTF8(text, &units))
+        return false;
     HeadlessServices::SetPasteboardText(text);
     return true;
 }
 
 void _FCUI_cocoa::GetDecimalSeparator(FCString* pString)
 {
-    if (!pString) return;
+    if (!pString)
+        return;
     std::string separator;
-    if (!HeadlessServices::DecimalSeparatorOverride(&separator)) separator = LocaleDecimalSeparator();
+    if (!HeadlessServices::DecimalSeparatorOverride(&separator))
+        separator = LocaleDecimalSeparator();
     pString->SetUTF8String(separator.c_str());
 }
 
 bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 {
     /* No address: nothing to open (the result is true all the same). */
-    if (pURL && !pURL->IsEmpty()) HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, UTF8Of(pURL), 0);
+    if (pURL && !pURL->IsEmpty())
+        HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, UTF8Of(pURL), 0);
     return true;
 }
 
 bool _FCUI_cocoa::DisplayShellFolder(const FCString* pPath)
 {
-    if (!pPath || pPath->IsEmpty()) return false;
+    if (!pPath || pPath->IsEmpty())
+        return false;
     HeadlessServices::ReportRequest(QZUI_REQUEST_SHELL_FOLDER, UTF8Of(pPath), 0);
     return true;
 }

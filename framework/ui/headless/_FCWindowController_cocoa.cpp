@@ -52,37 +52,10 @@ HeadlessElement* TextField(const _FCWindowController_cocoa* pBridge, int id)
     return OfKind(pBridge, id, HeadlessKind::TextField);
 }
 
-HeadlessElement* Table(const _FCWindowController_cocoa* pBridge, int id)
-{
-    return OfKind(pBridge, id, HeadlessKind::TableView);
-}
-
-/* Tables and text fields in a scroll view are shown and hidden with it. */
-HeadlessElement* VisibilityElement(HeadlessElement* pElement)
-{
-    bool followsScroll = pElement->kind == HeadlessKind::TableView || pElement->kind == HeadlessKind::OutlineView ||
-                         pElement->kind == HeadlessKind::TextField;
-    return followsScroll ? pElement->FrameElement() : pElement;
-}
-
 float Whole(float value) { return static_cast<float>(static_cast<int>(value)); }
-
-/* Marks an element redrawn at once, as a move or resize does. */
-void Redrawn(HeadlessElement* pElement, bool redraw)
-{
-    if (redraw || !pElement->IsControl()) ++pElement->redraws;
-}
 
 /* The line height of the control font at a point size. */
 float LineHeight(int fontSize) { return std::ceil(static_cast<float>(fontSize) * 1.2f); }
-
-/* Moves a table's selection, reporting a change as the platform does. */
-void ChangeSelection(_FCWindowController_cocoa* pBridge, HeadlessElement* pTable, int row)
-{
-    if (pTable->selectedRow == row) return;
-    pTable->selectedRow = row;
-    pBridge->Notify_DataListHandleCommand(pTable->tag, row);
-}
 
 /* A new element of a kind, with the control's ID as tag and its default size. */
 std::unique_ptr<HeadlessElement> NewElement(HeadlessKind kind, int tag, float width, float height)
@@ -109,8 +82,10 @@ std::unique_ptr<HeadlessElement> NewScrolledTable(HeadlessKind kind, int tag, fl
 void NotifyActivation(_FCWindowController_cocoa* pOld, _FCWindowController_cocoa* pNew)
 {
     HeadlessRuntime::SetMainBridge(pNew);
-    if (pOld) pOld->Notify_WindowActivated(false);
-    if (pNew) pNew->Notify_WindowActivated(true);
+    if (pOld)
+        pOld->Notify_WindowActivated(false);
+    if (pNew)
+        pNew->Notify_WindowActivated(true);
 }
 } // namespace
 
@@ -132,7 +107,8 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
 bool _FCWindowController_cocoa::_LoadController()
 {
     std::unique_ptr<HeadlessWindow> pLoaded = HeadlessLayout::Load(_layoutid);
-    if (!pLoaded) return false;
+    if (!pLoaded)
+        return false;
     pLoaded->serial = BridgeRuntime::WindowLoaded(this);
     pLoaded->minWidth = pLoaded->width;
     pLoaded->minHeight = pLoaded->height;
@@ -140,9 +116,12 @@ bool _FCWindowController_cocoa::_LoadController()
     std::vector<HeadlessElement*> elements;
     pLoaded->content->Collect(&elements);
     for (HeadlessElement* pElement : elements) {
-        if (!pElement->IsButton()) continue;
-        if (pElement->tag == 1) pLoaded->defaultButtonTag = 1;
-        if (pElement->tag == 2 && _modalrequested) pElement->keyEquivalent = "\x1b";
+        if (!pElement->IsButton())
+            continue;
+        if (pElement->tag == 1)
+            pLoaded->defaultButtonTag = 1;
+        if (pElement->tag == 2 && _modalrequested)
+            pElement->keyEquivalent = "\x1b";
     }
     _controller = pLoaded.release();
     return true;
@@ -153,14 +132,16 @@ void _FCWindowController_cocoa::_ReleaseController()
     delete static_cast<HeadlessWindow*>(_controller);
     _controller = nullptr;
     BridgeRuntime::WindowReleased(this);
-    if (HeadlessRuntime::MainBridge() == this) HeadlessRuntime::SetMainBridge(nullptr);
+    if (HeadlessRuntime::MainBridge() == this)
+        HeadlessRuntime::SetMainBridge(nullptr);
 }
 
 void _FCWindowController_cocoa::_PostWillClose() { Notify_WindowClose(); }
 
 void _FCWindowController_cocoa::ShowModeless()
 {
-    if (_controller) return;
+    if (_controller)
+        return;
     _modalrequested = false;
     _windowopen = true;
     if (!_LoadController()) {
@@ -168,12 +149,14 @@ void _FCWindowController_cocoa::ShowModeless()
         return;
     }
     Notify_InitWindow();
-    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->visible = true;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        pWindow->visible = true;
 }
 
 bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 {
-    if (_controller) return false;
+    if (_controller)
+        return false;
     _modalrequested = true;
     _windowopen = true;
     if (!_LoadController()) {
@@ -191,10 +174,13 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
         pWindow->visible = true;
     }
     while (_modalrun && _controller) {
-        if (BridgeRuntime::ModalStep(WindowOf(this)->serial)) continue;
+        if (BridgeRuntime::ModalStep(WindowOf(this)->serial))
+            continue;
         /* The driver gave up (or has no modal loop): the window closes. */
-        if (_pWindow) _pWindow->CloseWindow();
-        if (_modalrun && _controller) DestroyWindow();
+        if (_pWindow)
+            _pWindow->CloseWindow();
+        if (_modalrun && _controller)
+            DestroyWindow();
     }
     bool endedByClose = !_modalrun;
     _modalrun = false;
@@ -204,21 +190,25 @@ bool _FCWindowController_cocoa::ExecuteModal(__FCUserWindow* pParent)
 
 void _FCWindowController_cocoa::DestroyWindow()
 {
-    if (!_controller) return;
+    if (!_controller)
+        return;
     bool wasOpen = _windowopen;
     _windowopen = false;
     KillAllTimers();
-    if (wasOpen) CloseWindow();
+    if (wasOpen)
+        CloseWindow();
     _ReleaseController();
 }
 
 void _FCWindowController_cocoa::CloseWindow()
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pWindow->visible = false;
     /* The closing window stops being the active one without a report. */
-    if (HeadlessRuntime::MainBridge() == this) HeadlessRuntime::SetMainBridge(nullptr);
+    if (HeadlessRuntime::MainBridge() == this)
+        HeadlessRuntime::SetMainBridge(nullptr);
     _PostWillClose();
 }
 
@@ -233,43 +223,52 @@ bool _FCWindowController_cocoa::IsWindowVisible()
 void _FCWindowController_cocoa::ActivateWindow()
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pWindow->visible = true;
     _FCWindowController_cocoa* pOld = HeadlessRuntime::MainBridge();
-    if (pOld != this) NotifyActivation(pOld, this);
+    if (pOld != this)
+        NotifyActivation(pOld, this);
 }
 
 void _FCWindowController_cocoa::ShowWindow(bool show)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pWindow->visible = show;
-    if (!show && HeadlessRuntime::MainBridge() == this) NotifyActivation(this, nullptr);
+    if (!show && HeadlessRuntime::MainBridge() == this)
+        NotifyActivation(this, nullptr);
 }
 
 void _FCWindowController_cocoa::RepaintWindow()
 {
-    if (HeadlessWindow* pWindow = WindowOf(this)) ++pWindow->repaints;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        ++pWindow->repaints;
 }
 
 void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) pWindow->title = HeadlessText::ToElement(pString);
+    if (pWindow && pString)
+        pWindow->title = HeadlessText::ToElement(pString);
 }
 
 void _FCWindowController_cocoa::GetWindowCaption(FCString* pString)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (pWindow && pString) HeadlessText::FromElement(pWindow->title, pString);
+    if (pWindow && pString)
+        HeadlessText::FromElement(pWindow->title, pString);
 }
 
 void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     const float screen = HeadlessWindow::kScreenHeight;
     pRect->left = pWindow->x;
     pRect->right = pWindow->x + pWindow->width;
@@ -280,7 +279,8 @@ void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
 void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow || !pRect) return;
+    if (!pWindow || !pRect)
+        return;
     float oldWidth = pWindow->width;
     float oldHeight = pWindow->height;
     pWindow->x = pRect->left;
@@ -295,10 +295,12 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
 
 void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
 {
-    if (!pRect) return;
+    if (!pRect)
+        return;
     *pRect = __FloatRect{0, 0, 0, 0};
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pWindow) return;
+    if (!pWindow)
+        return;
     pRect->right = pWindow->width;
     pRect->bottom = pWindow->ContentHeight();
 }
@@ -307,12 +309,14 @@ float _FCWindowController_cocoa::GetWindowTitleHeight() { return HeadlessWindow:
 
 void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
 {
-    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->maxWidth = width;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        pWindow->maxWidth = width;
 }
 
 void _FCWindowController_cocoa::SetMaximumResizeHeight(float height)
 {
-    if (HeadlessWindow* pWindow = WindowOf(this)) pWindow->maxHeight = height;
+    if (HeadlessWindow* pWindow = WindowOf(this))
+        pWindow->maxHeight = height;
 }
 
 void _FCWindowController_cocoa::SetWindowAlpha(int percent)
@@ -323,64 +327,31 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 
 /* ---- Elements: generic ---- */
 
-void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
-{
-    if (HeadlessElement* pElement = Element(this, id)) VisibilityElement(pElement)->hidden = !state;
-}
-
-bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
-{
-    HeadlessElement* pElement = Element(this, id);
-    return pElement && !VisibilityElement(pElement)->hidden;
-}
-
-void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (pElement && pElement->IsControl()) pElement->enabled = state;
-}
-
-bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
-{
-    HeadlessElement* pElement = Element(this, id);
-    return pElement && pElement->IsControl() && pElement->enabled;
-}
-
 void _FCWindowController_cocoa::SetDlgItemKeyboardFocus(int id)
 {
-    if (Element(this, id)) WindowOf(this)->focusTag = id;
-}
-
-void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
-{
-    HeadlessElement* pButton = Button(this, id);
-    if (!pButton || state < 0 || state > 2) return;
-    /* An element without the mixed state shows mixed as on. */
-    pButton->state = (state == 2 && !pButton->allowsMixedState) ? 1 : state;
-}
-
-int _FCWindowController_cocoa::GetDlgItemCheck(int id)
-{
-    HeadlessElement* pButton = Button(this, id);
-    return pButton ? pButton->state : 0;
+    if (Element(this, id))
+        WindowOf(this)->focusTag = id;
 }
 
 /* ---- Elements: text ---- */
 
 void _FCWindowController_cocoa::SetDlgItemText(int id, FCString* pString)
 {
-    if (HeadlessElement* pElement = Element(this, id)) pElement->text = HeadlessText::ToElement(pString);
+    if (HeadlessElement* pElement = Element(this, id))
+        pElement->text = HeadlessText::ToElement(pString);
 }
 
 void _FCWindowController_cocoa::GetDlgItemText(int id, FCString* pString)
 {
-    if (HeadlessElement* pElement = Element(this, id)) HeadlessText::FromElement(pElement->text, pString);
+    if (HeadlessElement* pElement = Element(this, id))
+        HeadlessText::FromElement(pElement->text, pString);
 }
 
 void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pString)
 {
     HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
+    if (!pElement)
+        return;
     pElement->text = HeadlessText::ToElement(pString);
     if (pElement->kind != HeadlessKind::TextField || !pElement->parent ||
         pElement->parent->kind != HeadlessKind::ClipView)
@@ -403,388 +374,23 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pStrin
     pElement->y = pClip->height - pElement->height;
 }
 
-/* ---- Elements: geometry ---- */
-
-bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement || !pRect) return false;
-    const HeadlessElement* pFrame = pElement->FrameElement();
-    float contentHeight = Whole(WindowOf(this)->ContentHeight());
-    pRect->left = pFrame->x;
-    pRect->right = pFrame->x + pFrame->width;
-    pRect->top = contentHeight - pFrame->y - pFrame->height;
-    pRect->bottom = pRect->top + pFrame->height;
-    return true;
-}
-
-void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
-    pElement->FrameElement()->width = width;
-    Redrawn(pElement, true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
-    HeadlessElement* pFrame = pElement->FrameElement();
-    pFrame->y += pFrame->height - height;
-    pFrame->height = height;
-    Redrawn(pElement, true);
-}
-
-void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
-    HeadlessElement* pFrame = pElement->FrameElement();
-    pFrame->x = x;
-    pFrame->y = Whole(WindowOf(this)->ContentHeight()) - y - pFrame->height;
-    Redrawn(pElement, redraw);
-}
-
-void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
-{
-    HeadlessElement* pElement = Element(this, id);
-    if (!pElement) return;
-    HeadlessElement* pFrame = pElement->FrameElement();
-    pFrame->y += pFrame->height - height;
-    pFrame->width = width;
-    pFrame->height = height;
-    Redrawn(pElement, redraw);
-}
-
 /* ---- Elements: buttons and edit fields ---- */
 
 void _FCWindowController_cocoa::ClearShortcutKey(int id)
 {
-    if (HeadlessElement* pButton = Button(this, id)) pButton->keyEquivalent.clear();
+    if (HeadlessElement* pButton = Button(this, id))
+        pButton->keyEquivalent.clear();
 }
 
 void _FCWindowController_cocoa::SetEditFocus(int id)
 {
-    if (TextField(this, id)) WindowOf(this)->focusTag = id;
+    if (TextField(this, id))
+        WindowOf(this)->focusTag = id;
 }
 
 void _FCWindowController_cocoa::EditScrollToBottom(int) {}
 
-/* ---- Elements: popups ---- */
-
-namespace
-{
-HeadlessElement* Popup(const _FCWindowController_cocoa* pBridge, int id)
-{
-    return OfKind(pBridge, id, HeadlessKind::PopUp);
-}
-
-bool InRange(const HeadlessElement* pElement, int index)
-{
-    return index >= 0 && index < static_cast<int>(pElement->items.size());
-}
-
-/* A number of a stepper or slider, truncated; the fallback without one. */
-int NumberOf(const _FCWindowController_cocoa* pBridge, int id, HeadlessKind kind, double HeadlessElement::*pField,
-             int fallback)
-{
-    HeadlessElement* pElement = OfKind(pBridge, id, kind);
-    return pElement ? static_cast<int>(pElement->*pField) : fallback;
-}
-} // namespace
-
-void _FCWindowController_cocoa::ClearAllPopupItems(int id)
-{
-    if (HeadlessElement* pPopup = Popup(this, id)) {
-        pPopup->items.clear();
-        pPopup->selectedItem = -1;
-    }
-}
-
-int _FCWindowController_cocoa::GetPopupItemCount(int id)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    return pPopup ? static_cast<int>(pPopup->items.size()) : 0;
-}
-
-void _FCWindowController_cocoa::AppendPopupItem(int id, FCString* pText)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (pPopup) InsertString(id, static_cast<int>(pPopup->items.size()), pText);
-}
-
-void _FCWindowController_cocoa::InsertString(int id, int index, FCString* pText)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (!pPopup || index < 0 || index > static_cast<int>(pPopup->items.size())) return;
-    pPopup->items.insert(pPopup->items.begin() + index, HeadlessText::ToElement(pText));
-    /* The first item of an empty popup becomes the selected one. */
-    if (pPopup->selectedItem < 0)
-        pPopup->selectedItem = 0;
-    else if (pPopup->selectedItem >= index)
-        ++pPopup->selectedItem;
-}
-
-void _FCWindowController_cocoa::DeletePopupItem(int id, int index)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (!pPopup || !InRange(pPopup, index)) return;
-    pPopup->items.erase(pPopup->items.begin() + index);
-    if (pPopup->selectedItem > index)
-        --pPopup->selectedItem;
-    else if (pPopup->selectedItem == index)
-        pPopup->selectedItem = pPopup->items.empty() ? -1 : 0;
-}
-
-void _FCWindowController_cocoa::GetPopupItemText(int id, int index, FCString* pText)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (pPopup && pText && InRange(pPopup, index))
-        HeadlessText::FromElement(pPopup->items[static_cast<size_t>(index)], pText);
-}
-
-void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    if (pPopup && InRange(pPopup, index)) pPopup->selectedItem = index;
-}
-
-int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
-{
-    HeadlessElement* pPopup = Popup(this, id);
-    return pPopup ? pPopup->selectedItem : -1;
-}
-
-/* ---- Elements: steppers and sliders ---- */
-
-void _FCWindowController_cocoa::SetStepperMinMax(int id, int minimum, int maximum)
-{
-    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper)) {
-        pStepper->minValue = minimum;
-        pStepper->maxValue = maximum;
-    }
-}
-
-int _FCWindowController_cocoa::GetStepperMin(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Stepper, &HeadlessElement::minValue, 0);
-}
-
-int _FCWindowController_cocoa::GetStepperMax(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Stepper, &HeadlessElement::maxValue, 0);
-}
-
-void _FCWindowController_cocoa::SetStepperValue(int id, int value)
-{
-    if (HeadlessElement* pStepper = OfKind(this, id, HeadlessKind::Stepper)) pStepper->value = value;
-}
-
-namespace
-{
-void SetSliderLimit(HeadlessElement* pSlider, double* pLimit, int value)
-{
-    if (!pSlider) return;
-    *pLimit = value;
-    pSlider->tickMarks = static_cast<int>(pSlider->maxValue - pSlider->minValue) + 1;
-}
-} // namespace
-
-void _FCWindowController_cocoa::SetSliderMin(int id, int value)
-{
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    SetSliderLimit(pSlider, pSlider ? &pSlider->minValue : nullptr, value);
-}
-
-int _FCWindowController_cocoa::GetSliderMin(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Slider, &HeadlessElement::minValue, 0);
-}
-
-void _FCWindowController_cocoa::SetSliderMax(int id, int value)
-{
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    SetSliderLimit(pSlider, pSlider ? &pSlider->maxValue : nullptr, value);
-}
-
-int _FCWindowController_cocoa::GetSliderMax(int id)
-{
-    return NumberOf(this, id, HeadlessKind::Slider, &HeadlessElement::maxValue, 0);
-}
-
-void _FCWindowController_cocoa::SetSliderThumbValue(int id, int value)
-{
-    if (HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider)) pSlider->value = value;
-}
-
-int _FCWindowController_cocoa::GetSliderThumbValue(int id)
-{
-    HeadlessElement* pSlider = OfKind(this, id, HeadlessKind::Slider);
-    return pSlider ? static_cast<int>(pSlider->value + 0.49) : -1;
-}
-
-/* ---- Elements: switchers ---- */
-
-void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    if (!pSwitcher) return;
-    std::u16string title = HeadlessText::ToElement(pTitle);
-    if (pSwitcher->items.size() == 1 && pSwitcher->items.front().empty())
-        pSwitcher->items.front() = title;
-    else
-        pSwitcher->items.push_back(title);
-}
-
-int _FCWindowController_cocoa::SwitcherGetPageCount(int id)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    return pSwitcher ? static_cast<int>(pSwitcher->items.size()) : 0;
-}
-
-int _FCWindowController_cocoa::SwitcherGetSelectedPage(int id)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    return pSwitcher ? pSwitcher->selectedItem : -1;
-}
-
-void _FCWindowController_cocoa::SwitcherSetSelectedPage(int id, int page)
-{
-    HeadlessElement* pSwitcher = OfKind(this, id, HeadlessKind::Segmented);
-    if (pSwitcher && InRange(pSwitcher, page)) pSwitcher->selectedItem = page;
-}
-
 /* ---- Elements: tables ---- */
-
-bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return false;
-    if (pTable->HasCheckColumn()) return true;
-    HeadlessColumn check;
-    check.identifier = "check";
-    check.width = 26;
-    check.editable = true;
-    check.resizable = false;
-    /* The check column is the leftmost column, also when others exist. */
-    pTable->columns.insert(pTable->columns.begin(), check);
-    return true;
-}
-
-bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    return pTable && pTable->HasCheckColumn();
-}
-
-void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
-{
-    if (HeadlessElement* pTable = Table(this, id)) pTable->hasHeader = false;
-}
-
-void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable || pTable->columns.empty()) return;
-    float others = 0;
-    for (size_t i = 0; i + 1 < pTable->columns.size(); ++i)
-        others += pTable->columns[i].width;
-    HeadlessColumn& last = pTable->columns.back();
-    last.width = std::max(last.width, pTable->width - others);
-}
-
-int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return -1;
-    int count = static_cast<int>(pTable->columns.size());
-    return (!includeCheckColumn && pTable->HasCheckColumn()) ? count - 1 : count;
-}
-
-float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return -1;
-    int index = column + (pTable->HasCheckColumn() ? 1 : 0);
-    if (column < 0 || index >= static_cast<int>(pTable->columns.size())) return -1;
-    return pTable->columns[static_cast<size_t>(index)].width;
-}
-
-void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCString* pTitle)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable || column < 0 || column >= static_cast<int>(pTable->columns.size())) return;
-    pTable->columns[static_cast<size_t>(column)].title = HeadlessText::ToElement(pTitle);
-}
-
-void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return;
-    int number = 1;
-    if (!pTable->columns.empty() && pTable->columns.back().identifier.compare(0, 3, "col") == 0)
-        number = HeadlessIntValue(pTable->columns.back().identifier.substr(3)) + 1;
-    HeadlessColumn column;
-    column.identifier = "col" + std::to_string(number);
-    column.title = HeadlessText::ToElement(pTitle);
-    column.width = width;
-    pTable->columns.push_back(column);
-    pTable->rowHeight = std::max(16.0f, LineHeight(fontSize) + 3);
-}
-
-void _FCWindowController_cocoa::TableViewDeleteAllColumns(int id)
-{
-    if (HeadlessElement* pTable = Table(this, id)) pTable->columns.clear();
-}
-
-void _FCWindowController_cocoa::TableViewRedraw(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable) return;
-    ++pTable->reloads;
-    /* A selected row that no longer exists is dropped from the selection. */
-    if (pTable->selectedRow >= HeadlessDataSource::RowCount(*pTable)) ChangeSelection(this, pTable, -1);
-}
-
-void _FCWindowController_cocoa::TableViewScrollToTop(int id)
-{
-    if (HeadlessElement* pTable = Table(this, id)) pTable->topRow = 0;
-}
-
-int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    return pTable ? pTable->selectedRow : -1;
-}
-
-void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (!pTable || line < 0 || line >= HeadlessDataSource::RowCount(*pTable)) return;
-    if (scrollIntoView) pTable->topRow = line;
-    ChangeSelection(this, pTable, line);
-}
-
-void _FCWindowController_cocoa::TableViewUpdateCheckbox(int id, int line)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (pTable && line >= 0 && line < HeadlessDataSource::RowCount(*pTable)) ++pTable->redraws;
-}
-
-void _FCWindowController_cocoa::TableViewClearSelection(int id)
-{
-    HeadlessElement* pTable = Table(this, id);
-    if (pTable && pTable->allowsEmptySelection) ChangeSelection(this, pTable, -1);
-}
-
-void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
-{
-    HeadlessElement* pTable = pList ? Table(this, pList->GetControlID()) : nullptr;
-    if (!pTable) return;
-    if (!pTable->dataList) pTable->dataList = pList;
-    pTable->dataSourceSet = true;
-}
 
 /* ---- Elements: outlines ---- */
 
@@ -798,7 +404,8 @@ HeadlessElement* Outline(const _FCWindowController_cocoa* pBridge, int id)
 /* A selection change is reported as the platform does, as a command. */
 void ReportOutlineSelection(_FCWindowController_cocoa* pBridge, HeadlessElement* pOutline, bool changed)
 {
-    if (changed) pBridge->Notify_HandleCommand(pOutline->tag);
+    if (changed)
+        pBridge->Notify_HandleCommand(pOutline->tag);
 }
 
 const void* ItemOf(FCTreeNode* pNode) { return pNode ? pNode->_GetHandle() : nullptr; }
@@ -816,7 +423,8 @@ const void* KnownItem(const HeadlessElement* pOutline, FCTreeNode* pNode)
 void _FCWindowController_cocoa::OutlineViewSetupColumn(int id, int fontSize)
 {
     HeadlessElement* pOutline = Outline(this, id);
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     HeadlessColumn column;
     column.identifier = "treecolumn";
     column.width = std::max(100.0f, pOutline->width);
@@ -829,15 +437,18 @@ void _FCWindowController_cocoa::OutlineViewSetupColumn(int id, int fontSize)
 void _FCWindowController_cocoa::OutlineViewAssureConnected(FCCtrlTree* pTree)
 {
     HeadlessElement* pOutline = pTree ? Outline(this, pTree->GetControlID()) : nullptr;
-    if (!pOutline) return;
-    if (!pOutline->tree) pOutline->tree = pTree;
+    if (!pOutline)
+        return;
+    if (!pOutline->tree)
+        pOutline->tree = pTree;
     pOutline->dataSourceSet = true;
 }
 
 void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
 {
     HeadlessElement* pOutline = Outline(this, id);
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     ++pOutline->reloads;
     ReportOutlineSelection(this, pOutline, HeadlessOutline::Prune(pOutline));
 }
@@ -845,10 +456,12 @@ void _FCWindowController_cocoa::OutlineViewRefreshData(int id)
 FCTreeNode* _FCWindowController_cocoa::OutlineViewGetSelectedNode(int id)
 {
     HeadlessElement* pOutline = Outline(this, id);
-    if (!pOutline || !pOutline->selectedOutlineItem) return nullptr;
+    if (!pOutline || !pOutline->selectedOutlineItem)
+        return nullptr;
     /* Only an item still in the tree is turned back into its node. */
     for (const HeadlessOutline::Row& row : HeadlessOutline::VisibleRows(*pOutline))
-        if (row.item == pOutline->selectedOutlineItem) return FCTreeNode::_NodeFromHandle(row.item);
+        if (row.item == pOutline->selectedOutlineItem)
+            return FCTreeNode::_NodeFromHandle(row.item);
     return nullptr;
 }
 
@@ -856,10 +469,12 @@ void _FCWindowController_cocoa::OutlineViewSetSelectedNode(int id, FCTreeNode* p
 {
     HeadlessElement* pOutline = Outline(this, id);
     const void* item = pOutline ? KnownItem(pOutline, pNode) : nullptr;
-    if (!item) return;
+    if (!item)
+        return;
     const void* parent = nullptr;
     HeadlessOutline::FindParent(*pOutline, item, &parent);
-    if (parent) HeadlessOutline::Expand(pOutline, parent, true);
+    if (parent)
+        HeadlessOutline::Expand(pOutline, parent, true);
     pOutline->topRow = HeadlessOutline::RowOf(*pOutline, item);
     ReportOutlineSelection(this, pOutline, HeadlessOutline::Select(pOutline, item));
 }
@@ -868,7 +483,8 @@ void _FCWindowController_cocoa::OutlineViewExpandNode(int id, FCTreeNode* pNode,
 {
     HeadlessElement* pOutline = Outline(this, id);
     const void* item = pOutline ? KnownItem(pOutline, pNode) : nullptr;
-    if (item) ReportOutlineSelection(this, pOutline, HeadlessOutline::Expand(pOutline, item, expand));
+    if (item)
+        ReportOutlineSelection(this, pOutline, HeadlessOutline::Expand(pOutline, item, expand));
 }
 
 bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int id, FCTreeNode* pNode)
@@ -882,7 +498,8 @@ namespace
 {
 void ExpandEveryTopLevelItem(_FCWindowController_cocoa* pBridge, HeadlessElement* pOutline, bool expand)
 {
-    if (!pOutline) return;
+    if (!pOutline)
+        return;
     bool changed = false;
     for (const void* item : HeadlessOutline::Children(*pOutline, nullptr))
         changed = HeadlessOutline::Expand(pOutline, item, expand) || changed;
@@ -905,7 +522,8 @@ void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id)
 bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 {
     HeadlessWindow* pWindow = WindowOf(this);
-    if (!pControl || !pWindow) return false;
+    if (!pControl || !pWindow)
+        return false;
     const int id = pControl->GetControlID();
     const float width = pControl->_GetAutoCreateWidth();
     const float tall = pControl->_GetAutoCreateMultilineHeight();
@@ -926,7 +544,8 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
     case FCControl::CTRLTYPE_TREE:
         pElement = NewScrolledTable(HeadlessKind::OutlineView, id, width, tall);
         pElement->FindByTag(id)->hasHeader = false;
-        if (auto* pTree = dynamic_cast<FCCtrlTree*>(pControl)) pTree->SetFontSize(11);
+        if (auto* pTree = dynamic_cast<FCCtrlTree*>(pControl))
+            pTree->SetFontSize(11);
         break;
     case FCControl::CTRLTYPE_BUTTON: pElement = NewElement(HeadlessKind::PushButton, id, width, 21); break;
     case FCControl::CTRLTYPE_CHECKBOX:
@@ -963,28 +582,4 @@ bool _FCWindowController_cocoa::CreateUIControl(FCControl* pControl)
 
 void _FCWindowController_cocoa::AssureTimers() {}
 
-void _FCWindowController_cocoa::Notify_StepperPressed(void* pStepper, int id)
-{
-    if (!_pWindow || !pStepper) return;
-    FCControl* pControl = _pWindow->FindControl(id);
-    auto* pUpDown = pControl && pControl->_GetControlType() == FCControl::CTRLTYPE_UPDOWN
-                        ? dynamic_cast<FCCtrlUpDown*>(pControl)
-                        : nullptr;
-    if (!pUpDown) return;
-    const int stepperValue = static_cast<int>(static_cast<HeadlessElement*>(pStepper)->value);
-    const int delta = pUpDown->_HandleStepperClick(stepperValue);
-    _pWindow->HandleUpDownPressed(pUpDown, delta);
-}
-
 /* ---- Table check boxes ---- */
-
-void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
-{
-    HeadlessElement* pTable = Table(this, id);
-    FCCtrlDataList* pList = pTable ? pTable->dataList : nullptr;
-    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
-    if (!pRow) return;
-    pRow->SetCheck(checked);
-    pList->HandleCheckChange(row, checked);
-    if (_pWindow) _pWindow->HandleDataListCheck(pList, row, checked);
-}

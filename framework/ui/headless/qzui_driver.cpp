@@ -1,6 +1,5 @@
 #include "ui/driver/qzui_driver.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -35,7 +34,8 @@ std::vector<HeadlessElement*> TaggedElements(HeadlessWindow* pWindow)
     std::vector<HeadlessElement*> all, tagged;
     pWindow->content->Collect(&all);
     for (HeadlessElement* pElement : all)
-        if (pElement->tag != 0) tagged.push_back(pElement);
+        if (pElement->tag != 0)
+            tagged.push_back(pElement);
     return tagged;
 }
 
@@ -46,10 +46,13 @@ int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
 int Target(int number, int tag, _FCWindowController_cocoa** ppBridge, HeadlessElement** ppElement)
 {
     *ppBridge = BridgeRuntime::FindBridge(number);
-    if (!*ppBridge) return QZUI_E_NO_WINDOW;
+    if (!*ppBridge)
+        return QZUI_E_NO_WINDOW;
     *ppElement = HeadlessRuntime::WindowOf(*ppBridge)->content->FindByTag(tag);
-    if (!*ppElement) return QZUI_E_NO_ELEMENT;
-    if (!(*ppElement)->enabled || (*ppElement)->IsHiddenOrInsideHidden()) return QZUI_E_DISABLED;
+    if (!*ppElement)
+        return QZUI_E_NO_ELEMENT;
+    if (!(*ppElement)->enabled || (*ppElement)->IsHiddenOrInsideHidden())
+        return QZUI_E_DISABLED;
     return QZUI_OK;
 }
 
@@ -59,7 +62,8 @@ void ClickState(HeadlessElement* pButton)
     if (pButton->kind == HeadlessKind::RadioButton) {
         /* Radio buttons sharing a superview form one group. */
         for (auto& pSibling : pButton->parent->children)
-            if (pSibling->kind == HeadlessKind::RadioButton) pSibling->state = 0;
+            if (pSibling->kind == HeadlessKind::RadioButton)
+                pSibling->state = 0;
         pButton->state = 1;
     }
     else if (pButton->kind == HeadlessKind::CheckBox) {
@@ -76,12 +80,16 @@ int SelectRow(int number, int tag, int row, bool allowClear)
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessElement* pTable = nullptr;
     int result = Target(number, tag, &pBridge, &pTable);
-    if (result != QZUI_OK) return result;
-    if (pTable->kind != HeadlessKind::TableView) return QZUI_E_WRONG_KIND;
+    if (result != QZUI_OK)
+        return result;
+    if (pTable->kind != HeadlessKind::TableView)
+        return QZUI_E_WRONG_KIND;
     int rows = HeadlessDataSource::RowCount(*pTable);
     bool clearing = row == -1 && allowClear && pTable->allowsEmptySelection;
-    if (!clearing && (row < 0 || row >= rows)) return QZUI_E_RANGE;
-    if (pTable->selectedRow == row) return QZUI_OK;
+    if (!clearing && (row < 0 || row >= rows))
+        return QZUI_E_RANGE;
+    if (pTable->selectedRow == row)
+        return QZUI_OK;
     pTable->selectedRow = row;
     pBridge->Notify_DataListHandleCommand(tag, row);
     return QZUI_OK;
@@ -125,7 +133,8 @@ int qzui_element_count(int window)
 int qzui_element_tag_at(int window, int index)
 {
     HeadlessWindow* pWindow = Window(window);
-    if (!pWindow) return 0;
+    if (!pWindow)
+        return 0;
     std::vector<HeadlessElement*> tagged = TaggedElements(pWindow);
     return index >= 0 && index < static_cast<int>(tagged.size()) ? tagged[static_cast<size_t>(index)]->tag : 0;
 }
@@ -133,9 +142,11 @@ int qzui_element_tag_at(int window, int index)
 int qzui_element_info(int window, int tag, qzui_element* info)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
     HeadlessElement* pElement = HeadlessRuntime::WindowOf(pBridge)->content->FindByTag(tag);
-    if (!pElement || !info) return QZUI_E_NO_ELEMENT;
+    if (!pElement || !info)
+        return QZUI_E_NO_ELEMENT;
     __FloatRect rect;
     pBridge->GetDlgItemRect(tag, &rect);
     info->kind = static_cast<int>(pElement->kind);
@@ -166,7 +177,8 @@ int qzui_table_column_count(int window, int tag)
 static const HeadlessColumn* Column(int window, int tag, int column)
 {
     HeadlessElement* pTable = Table(window, tag);
-    if (!pTable || column < 0 || column >= static_cast<int>(pTable->columns.size())) return nullptr;
+    if (!pTable || column < 0 || column >= static_cast<int>(pTable->columns.size()))
+        return nullptr;
     return &pTable->columns[static_cast<size_t>(column)];
 }
 
@@ -197,7 +209,8 @@ int qzui_table_row_count(int window, int tag)
 int qzui_table_cell_text(int window, int tag, int row, int column, char* buf, int size)
 {
     HeadlessElement* pTable = Table(window, tag);
-    if (!pTable) return -1;
+    if (!pTable)
+        return -1;
     return HeadlessText::CopyOut(HeadlessText::ToUTF8(HeadlessDataSource::CellValue(*pTable, column, row)), buf, size);
 }
 
@@ -214,8 +227,10 @@ int qzui_press_button(int window, int tag)
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessElement* pButton = nullptr;
     int result = Target(window, tag, &pBridge, &pButton);
-    if (result != QZUI_OK) return result;
-    if (!pButton->IsButton()) return QZUI_E_WRONG_KIND;
+    if (result != QZUI_OK)
+        return result;
+    if (!pButton->IsButton())
+        return QZUI_E_WRONG_KIND;
     ClickState(pButton);
     if (tag == 1)
         pBridge->Notify_OkButtonPressed();
@@ -231,13 +246,17 @@ int qzui_click_segment(int window, int tag, int segment)
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessElement* pSegments = nullptr;
     int result = Target(window, tag, &pBridge, &pSegments);
-    if (result != QZUI_OK) return result;
-    if (pSegments->kind != HeadlessKind::Segmented) return QZUI_E_WRONG_KIND;
-    if (segment < 0 || segment >= static_cast<int>(pSegments->items.size())) return QZUI_E_RANGE;
+    if (result != QZUI_OK)
+        return result;
+    if (pSegments->kind != HeadlessKind::Segmented)
+        return QZUI_E_WRONG_KIND;
+    if (segment < 0 || segment >= static_cast<int>(pSegments->items.size()))
+        return QZUI_E_RANGE;
     pSegments->selectedItem = segment;
     pBridge->Notify_HandleSwitcherSelect(tag, segment);
     /* The switcher handler may have closed the window. */
-    if ((pBridge = BridgeRuntime::FindBridge(window))) pBridge->Notify_HandleCommand(tag);
+    if ((pBridge = BridgeRuntime::FindBridge(window)))
+        pBridge->Notify_HandleCommand(tag);
     return QZUI_OK;
 }
 
@@ -246,12 +265,16 @@ int qzui_type_text(int window, int tag, const char* text)
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessElement* pField = nullptr;
     int result = Target(window, tag, &pBridge, &pField);
-    if (result != QZUI_OK) return result;
-    if (pField->kind != HeadlessKind::TextField || !pField->editable) return QZUI_E_WRONG_KIND;
+    if (result != QZUI_OK)
+        return result;
+    if (pField->kind != HeadlessKind::TextField || !pField->editable)
+        return QZUI_E_WRONG_KIND;
     std::u16string typed;
-    if (!HeadlessText::FromUTF8(text ? text : "", &typed)) return QZUI_E_RANGE;
+    if (!HeadlessText::FromUTF8(text ? text : "", &typed))
+        return QZUI_E_RANGE;
     pField->text = typed;
-    if (tag != 0) pBridge->Notify_HandleCommand(tag);
+    if (tag != 0)
+        pBridge->Notify_HandleCommand(tag);
     return QZUI_OK;
 }
 
@@ -260,10 +283,12 @@ int qzui_select_row(int window, int tag, int row) { return SelectRow(window, tag
 int qzui_double_click_row(int window, int tag, int row)
 {
     int result = SelectRow(window, tag, row, false);
-    if (result != QZUI_OK) return result;
+    if (result != QZUI_OK)
+        return result;
     /* The selection report may have closed the window. */
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
     pBridge->Notify_DataListHandleDoubleClick(tag, row);
     return QZUI_OK;
 }
@@ -273,9 +298,12 @@ int qzui_toggle_row_check(int window, int tag, int row)
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessElement* pTable = nullptr;
     int result = Target(window, tag, &pBridge, &pTable);
-    if (result != QZUI_OK) return result;
-    if (pTable->kind != HeadlessKind::TableView || !pTable->HasCheckColumn()) return QZUI_E_WRONG_KIND;
-    if (row < 0 || row >= HeadlessDataSource::RowCount(*pTable)) return QZUI_E_RANGE;
+    if (result != QZUI_OK)
+        return result;
+    if (pTable->kind != HeadlessKind::TableView || !pTable->HasCheckColumn())
+        return QZUI_E_WRONG_KIND;
+    if (row < 0 || row >= HeadlessDataSource::RowCount(*pTable))
+        return QZUI_E_RANGE;
     bool checked = HeadlessDataSource::CellValue(*pTable, 0, row) != u"1";
     pBridge->_TableCheckEdited(tag, row, checked);
     return QZUI_OK;
@@ -284,7 +312,8 @@ int qzui_toggle_row_check(int window, int tag, int row)
 int qzui_activate(int window, int active)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
     if (active) {
         pBridge->ActivateWindow();
         return QZUI_OK;
@@ -299,11 +328,14 @@ int qzui_activate(int window, int active)
 int qzui_press_close_box(int window)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    if (!pBridge) return QZUI_E_NO_WINDOW;
-    if (!pBridge->Notify_WindowCanClose()) return QZUI_REFUSED;
+    if (!pBridge)
+        return QZUI_E_NO_WINDOW;
+    if (!pBridge->Notify_WindowCanClose())
+        return QZUI_REFUSED;
     /* CanClose may have closed or deleted the window itself. */
     pBridge = BridgeRuntime::FindBridge(window);
-    if (pBridge) pBridge->CloseWindow();
+    if (pBridge)
+        pBridge->CloseWindow();
     return QZUI_OK;
 }
 
@@ -322,17 +354,10 @@ int KindTarget(int number, int tag, HeadlessKind kind, _FCWindowController_cocoa
                HeadlessElement** ppElement)
 {
     int result = Target(number, tag, ppBridge, ppElement);
-    if (result == QZUI_OK && (*ppElement)->kind != kind) return QZUI_E_WRONG_KIND;
+    if (result == QZUI_OK && (*ppElement)->kind != kind)
+        return QZUI_E_WRONG_KIND;
     return result;
 }
-
-int CopyItem(const HeadlessElement* pElement, int index, char* buf, int size)
-{
-    if (!pElement || index < 0 || index >= static_cast<int>(pElement->items.size())) return -1;
-    return HeadlessText::CopyOut(HeadlessText::ToUTF8(pElement->items[static_cast<size_t>(index)]), buf, size);
-}
-
-int ItemCount(const HeadlessElement* pElement) { return pElement ? static_cast<int>(pElement->items.size()) : -1; }
 
 /* The item shown at an outline row, or null. */
 const void* OutlineItem(const HeadlessElement& outline, int row)
@@ -342,89 +367,6 @@ const void* OutlineItem(const HeadlessElement& outline, int row)
 }
 } // namespace
 
-int qzui_click_stepper(int window, int tag, int up)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    HeadlessElement* pStepper = nullptr;
-    int result = KindTarget(window, tag, HeadlessKind::Stepper, &pBridge, &pStepper);
-    if (result != QZUI_OK) return result;
-    double moved = pStepper->value + (up ? 1.0 : -1.0);
-    pStepper->value = std::min(pStepper->maxValue, std::max(pStepper->minValue, moved));
-    if (tag != 0) pBridge->Notify_StepperPressed(pStepper, tag);
-    return QZUI_OK;
-}
-
-int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum)
-{
-    if (!Window(window)) return QZUI_E_NO_WINDOW;
-    HeadlessElement* pStepper = OfKind(window, tag, HeadlessKind::Stepper);
-    if (!pStepper) return QZUI_E_NO_ELEMENT;
-    if (value) *value = static_cast<int>(pStepper->value);
-    if (minimum) *minimum = static_cast<int>(pStepper->minValue);
-    if (maximum) *maximum = static_cast<int>(pStepper->maxValue);
-    return QZUI_OK;
-}
-
-int qzui_pick_popup_item(int window, int tag, int index)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    HeadlessElement* pPopup = nullptr;
-    int result = KindTarget(window, tag, HeadlessKind::PopUp, &pBridge, &pPopup);
-    if (result != QZUI_OK) return result;
-    if (index < 0 || index >= static_cast<int>(pPopup->items.size())) return QZUI_E_RANGE;
-    pPopup->selectedItem = index;
-    if (tag != 0) pBridge->Notify_ButtonPressed(tag);
-    return QZUI_OK;
-}
-
-int qzui_popup_item_count(int window, int tag) { return ItemCount(OfKind(window, tag, HeadlessKind::PopUp)); }
-
-int qzui_popup_item_text(int window, int tag, int index, char* buf, int size)
-{
-    return CopyItem(OfKind(window, tag, HeadlessKind::PopUp), index, buf, size);
-}
-
-int qzui_popup_selected(int window, int tag)
-{
-    HeadlessElement* pPopup = OfKind(window, tag, HeadlessKind::PopUp);
-    return pPopup ? pPopup->selectedItem : -1;
-}
-
-int qzui_move_slider(int window, int tag, double value)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    HeadlessElement* pSlider = nullptr;
-    int result = KindTarget(window, tag, HeadlessKind::Slider, &pBridge, &pSlider);
-    if (result != QZUI_OK) return result;
-    pSlider->value = std::min(pSlider->maxValue, std::max(pSlider->minValue, value));
-    return QZUI_OK;
-}
-
-int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks)
-{
-    if (!Window(window)) return QZUI_E_NO_WINDOW;
-    HeadlessElement* pSlider = OfKind(window, tag, HeadlessKind::Slider);
-    if (!pSlider) return QZUI_E_NO_ELEMENT;
-    if (minimum) *minimum = pSlider->minValue;
-    if (maximum) *maximum = pSlider->maxValue;
-    if (value) *value = pSlider->value;
-    if (tick_marks) *tick_marks = pSlider->tickMarks;
-    return QZUI_OK;
-}
-
-int qzui_segment_count(int window, int tag) { return ItemCount(OfKind(window, tag, HeadlessKind::Segmented)); }
-
-int qzui_segment_title(int window, int tag, int segment, char* buf, int size)
-{
-    return CopyItem(OfKind(window, tag, HeadlessKind::Segmented), segment, buf, size);
-}
-
-int qzui_segment_selected(int window, int tag)
-{
-    HeadlessElement* pSegments = OfKind(window, tag, HeadlessKind::Segmented);
-    return pSegments ? pSegments->selectedItem : -1;
-}
-
 int qzui_outline_row_count(int window, int tag)
 {
     HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
@@ -433,11 +375,14 @@ int qzui_outline_row_count(int window, int tag)
 
 int qzui_outline_row_info(int window, int tag, int row, qzui_outline_row* info)
 {
-    if (!Window(window)) return QZUI_E_NO_WINDOW;
+    if (!Window(window))
+        return QZUI_E_NO_WINDOW;
     HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
-    if (!pOutline) return QZUI_E_NO_ELEMENT;
+    if (!pOutline)
+        return QZUI_E_NO_ELEMENT;
     std::vector<HeadlessOutline::Row> rows = HeadlessOutline::VisibleRows(*pOutline);
-    if (row < 0 || row >= static_cast<int>(rows.size()) || !info) return QZUI_E_RANGE;
+    if (row < 0 || row >= static_cast<int>(rows.size()) || !info)
+        return QZUI_E_RANGE;
     const HeadlessOutline::Row& shown = rows[static_cast<size_t>(row)];
     info->depth = shown.depth;
     info->expandable = HeadlessOutline::IsExpandable(*pOutline, shown.item) ? 1 : 0;
@@ -450,7 +395,8 @@ int qzui_outline_row_text(int window, int tag, int row, char* buf, int size)
 {
     HeadlessElement* pOutline = OfKind(window, tag, HeadlessKind::OutlineView);
     const void* item = pOutline ? OutlineItem(*pOutline, row) : nullptr;
-    if (!item) return -1;
+    if (!item)
+        return -1;
     const std::string column = pOutline->columns.empty() ? std::string() : pOutline->columns.front().identifier;
     return HeadlessText::CopyOut(HeadlessText::ToUTF8(HeadlessOutline::Value(*pOutline, column, item)), buf, size);
 }
@@ -467,10 +413,13 @@ int qzui_select_outline_row(int window, int tag, int row)
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessElement* pOutline = nullptr;
     int result = KindTarget(window, tag, HeadlessKind::OutlineView, &pBridge, &pOutline);
-    if (result != QZUI_OK) return result;
+    if (result != QZUI_OK)
+        return result;
     const void* item = OutlineItem(*pOutline, row);
-    if (!item && row != -1) return QZUI_E_RANGE;
-    if (HeadlessOutline::Select(pOutline, item)) pBridge->Notify_HandleCommand(tag);
+    if (!item && row != -1)
+        return QZUI_E_RANGE;
+    if (HeadlessOutline::Select(pOutline, item))
+        pBridge->Notify_HandleCommand(tag);
     return QZUI_OK;
 }
 
@@ -479,11 +428,15 @@ int qzui_expand_outline_row(int window, int tag, int row, int expand)
     _FCWindowController_cocoa* pBridge = nullptr;
     HeadlessElement* pOutline = nullptr;
     int result = KindTarget(window, tag, HeadlessKind::OutlineView, &pBridge, &pOutline);
-    if (result != QZUI_OK) return result;
+    if (result != QZUI_OK)
+        return result;
     const void* item = OutlineItem(*pOutline, row);
-    if (!item) return QZUI_E_RANGE;
-    if (!HeadlessOutline::IsExpandable(*pOutline, item)) return QZUI_E_WRONG_KIND;
-    if (HeadlessOutline::Expand(pOutline, item, expand != 0)) pBridge->Notify_HandleCommand(tag);
+    if (!item)
+        return QZUI_E_RANGE;
+    if (!HeadlessOutline::IsExpandable(*pOutline, item))
+        return QZUI_E_WRONG_KIND;
+    if (HeadlessOutline::Expand(pOutline, item, expand != 0))
+        pBridge->Notify_HandleCommand(tag);
     return QZUI_OK;
 }
 

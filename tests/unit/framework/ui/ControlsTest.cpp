@@ -1,3 +1,5 @@
+#include <climits>
+
 #include "UiProbe.h"
 #include "ui/FCCtrlListBox.h"
 #include "UiTestWindow.h"
@@ -270,6 +272,15 @@ TEST_F(ElementFamilies, SliderLimitsSetTheTickMarks)
     EXPECT_EQ(4, pBridge->GetSliderThumbValue(601));
     int win = qzui_find_window(20128);
     EXPECT_EQ(5, ProbeTickMarks(win, 601));
+    /* A range wider than an int counts as many tick marks as an int holds;
+       a reversed one as none. */
+    pBridge->SetSliderMin(601, INT_MIN);
+    pBridge->SetSliderMax(601, INT_MAX);
+    EXPECT_EQ(INT_MAX, ProbeTickMarks(win, 601));
+    pBridge->SetSliderMax(601, 6);
+    pBridge->SetSliderMin(601, 7);
+    EXPECT_EQ(0, ProbeTickMarks(win, 601));
+    pBridge->SetSliderMin(601, 2);
     EXPECT_EQ(-1, pBridge->GetSliderThumbValue(600));
     EXPECT_EQ(0, pBridge->GetSliderMax(600));
 }

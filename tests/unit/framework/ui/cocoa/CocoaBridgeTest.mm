@@ -212,6 +212,18 @@ TEST_F(CocoaTimers, ATimerDueInRealTimeWaitsForTheDriversClockEvenThroughAPress)
     EXPECT_EQ((std::vector<std::string>{"timer 2", "timer 2"}), window.log);
 }
 
+TEST_F(CocoaTimers, TimersUnderADriversClockDoNotPileUpInTheRunLoop)
+{
+    TestWindow window;
+    Shown(window);
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 1100; ++i) {
+        window.SetTimer(4, 100);
+        window.StopTimer(4);
+    }
+    EXPECT_EQ(std::string::npos, testing::internal::GetCapturedStderr().find("timers scheduled"));
+}
+
 /* GNUstep keeps per-user defaults in the folder its configuration names
    (the run's state folder), never in the home folder. */
 TEST(GNUstepFiles, DefaultsAreWrittenWhereTheConfigurationSaysNotUnderHome)
@@ -258,6 +270,30 @@ TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
     EXPECT_EQ([pWindow frame].size.width, [pWindow minSize].width);
     /* Return goes to the button tagged 1. */
     EXPECT_EQ([QZ_AS(NSButton, ViewOf(window._GetBridge(), 1)) cell], [pWindow defaultButtonCell]);
+}
+
+/* The window server's focus reports arrive late: one asked for by an
+   activation may come after the driver deactivated the window again. */
+TEST_F(CocoaWindow, ADriversDeactivationOutlastsALateFocusReport)
+{
+    TestWindow window;
+    int win = Shown(window);
+    qzui_activate(win, 1);
+    qzui_activate(win, 0);
+    window.log.clear();
+    NSWindow* pWindow = CocoaRuntime::WindowOf(BridgeRuntime::FindBridge(win));
+    NSEvent* pFocus = [NSEvent otherEventWithType:NSAppKitDefined
+                                         location:NSMakePoint(0, 0)
+                                    modifierFlags:0
+                                        timestamp:0
+                                     windowNumber:[pWindow windowNumber]
+                                          context:nil
+                                          subtype:GSAppKitWindowFocusIn
+                                            data1:0
+                                            data2:0];
+    [NSApp sendEvent:pFocus];
+    EXPECT_EQ(0, qzui_window_active(win));
+    EXPECT_EQ(Expect({}), window.log);
 }
 
 namespace

@@ -1,0 +1,160 @@
+/* The driver's calls for steppers, popups, sliders and segmented controls,
+ * over the backend's primitive element operations. */
+#include "ui/driver/qzui_driver.h"
+
+#include <algorithm>
+
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/bridge/BridgeRuntime.h"
+#include "ui/bridge/ElementBackend.h"
+
+using namespace ElementBackend;
+
+namespace
+{
+Element OfKind(int window, int tag, Kind kind)
+{
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    return pBridge ? Find(pBridge, tag, kind) : nullptr;
+}
+
+/* What a user action needs: the window's bridge and the element, enabled,
+   shown and of the kind. */
+int Target(int window, int tag, Kind kind, _FCWindowController_cocoa** ppBridge, Element* pElement)
+{
+    *ppBridge = BridgeRuntime::FindBridge(window);
+    if (!*ppBridge)
+        return QZUI_E_NO_WINDOW;
+    *pElement = Find(*ppBridge, tag, Kind::Any);
+    if (!*pElement)
+        return QZUI_E_NO_ELEMENT;
+    if (!IsEnabled(*pElement) || !IsShown(*pElement))
+        return QZUI_E_DISABLED;
+    return Is(*pElement, kind) ? QZUI_OK : QZUI_E_WRONG_KIND;
+}
+
+/* The reading calls: no window, then no element of the kind. */
+int Reading(int window, int tag, Kind kind, Element* pElement)
+{
+    if (!BridgeRuntime::FindBridge(window))
+        return QZUI_E_NO_WINDOW;
+    *pElement = OfKind(window, tag, kind);
+    return *pElement ? QZUI_OK : QZUI_E_NO_ELEMENT;
+}
+
+/* Moves a value within the element's range. */
+void Clamped(Element element, double value)
+{
+    const double low = GetNumber(element, Number::Minimum), high = GetNumber(element, Number::Maximum);
+    SetNumber(element, Number::Value, std::min(high, std::max(low, value)));
+}
+
+int Count(int window, int tag, Kind kind)
+{
+    Element element = OfKind(window, tag, kind);
+    return element ? ItemCount(element) : -1;
+}
+
+int Title(int window, int tag, Kind kind, int index, char* buf, int size)
+{
+    Element element = OfKind(window, tag, kind);
+    if (!element || index < 0 || index >= ItemCount(element))
+        return -1;
+    return qzui::CopyOut(ItemText(element, index), buf, size);
+}
+
+int Selected(int window, int tag, Kind kind)
+{
+    Element element = OfKind(window, tag, kind);
+    return element ? SelectedItem(element) : -1;
+}
+} // namespace
+
+int qzui_click_stepper(int window, int tag, int up)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    Element stepper = nullptr;
+    int result = Target(window, tag, Kind::Stepper, &pBridge, &stepper);
+    if (result != QZUI_OK)
+        return result;
+    Clamped(stepper, GetNumber(stepper, Number::Value) + (up ? 1.0 : -1.0));
+    if (tag != 0)
+        SendAction(pBridge, stepper);
+    return QZUI_OK;
+}
+
+int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum)
+{
+    Element stepper = nullptr;
+    int result = Reading(window, tag, Kind::Stepper, &stepper);
+    if (result != QZUI_OK)
+        return result;
+    if (value)
+        *value = static_cast<int>(GetNumber(stepper, Number::Value));
+    if (minimum)
+        *minimum = static_cast<int>(GetNumber(stepper, Number::Minimum));
+    if (maximum)
+        *maximum = static_cast<int>(GetNumber(stepper, Number::Maximum));
+    return QZUI_OK;
+}
+
+int qzui_pick_popup_item(int window, int tag, int index)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    Element popup = nullptr;
+    int result = Target(window, tag, Kind::PopUp, &pBridge, &popup);
+    if (result != QZUI_OK)
+        return result;
+    if (index < 0 || index >= ItemCount(popup))
+        return QZUI_E_RANGE;
+    SelectItem(popup, index);
+    /* A popup is a button: the choice is routed by the control's action kind. */
+    if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
+    return QZUI_OK;
+}
+
+int qzui_popup_item_count(int window, int tag) { return Count(window, tag, Kind::PopUp); }
+
+int qzui_popup_item_text(int window, int tag, int index, char* buf, int size)
+{
+    return Title(window, tag, Kind::PopUp, index, buf, size);
+}
+
+int qzui_popup_selected(int window, int tag) { return Selected(window, tag, Kind::PopUp); }
+
+int qzui_move_slider(int window, int tag, double value)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    Element slider = nullptr;
+    int result = Target(window, tag, Kind::Slider, &pBridge, &slider);
+    if (result == QZUI_OK)
+        Clamped(slider, value);
+    return result;
+}
+
+int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks)
+{
+    Element slider = nullptr;
+    int result = Reading(window, tag, Kind::Slider, &slider);
+    if (result != QZUI_OK)
+        return result;
+    if (minimum)
+        *minimum = GetNumber(slider, Number::Minimum);
+    if (maximum)
+        *maximum = GetNumber(slider, Number::Maximum);
+    if (value)
+        *value = GetNumber(slider, Number::Value);
+    if (tick_marks)
+        *tick_marks = static_cast<int>(GetNumber(slider, Number::TickMarks));
+    return QZUI_OK;
+}
+
+int qzui_segment_count(int window, int tag) { return Count(window, tag, Kind::Segmented); }
+
+int qzui_segment_title(int window, int tag, int segment, char* buf, int size)
+{
+    return Title(window, tag, Kind::Segmented, segment, buf, size);
+}
+
+int qzui_segment_selected(int window, int tag) { return Selected(window, tag, Kind::Segmented); }

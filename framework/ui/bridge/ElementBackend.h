@@ -1,0 +1,132 @@
+#ifndef FRAMEWORK_UI_BRIDGE_ELEMENTBACKEND_H
+#define FRAMEWORK_UI_BRIDGE_ELEMENTBACKEND_H
+
+#include <string>
+
+#include "ui/__FloatRect.h"
+
+class FCCtrlDataList;
+class FCString;
+class _FCWindowController_cocoa;
+
+/* The primitive element operations the bridge's shared rules are written
+ * against. Each backend (headless/, cocoa/) defines every function once over
+ * its own elements; the rules (which kind an operation needs, the neutral
+ * result of a missing element, index checks, selection bookkeeping, value
+ * rounding) stay in framework/ui/bridge/. An Element is only ever handed back
+ * to the backend that found it, and is never null when handed back. */
+namespace ElementBackend
+{
+using Element = void*;
+
+/* What an element is looked up as: a lookup of another kind finds nothing.
+   Buttons are push buttons, check boxes and radio buttons (not popups);
+   tables are table views that are not outlines; controls are the elements
+   that can be enabled. */
+enum class Kind
+{
+    Any,
+    Control,
+    Button,
+    PopUp,
+    Segmented,
+    Stepper,
+    Slider,
+    TextField,
+    Table,
+    Outline
+};
+
+/* The element of the bridge's loaded window with the tag, when it is of the
+   kind; null otherwise (no window loaded included). */
+Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind);
+bool Is(Element element, Kind kind);
+/* The element itself, or the scroll view it is shown in. */
+Element Frame(Element element);
+
+/* The frame (of the frame view) in the content's coordinates, origin top-left;
+   setting it redraws at once when asked to or when the element is no
+   control. */
+void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect);
+void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw);
+
+bool IsHidden(Element element);
+/* Neither hidden itself nor inside a hidden view. */
+bool IsShown(Element element);
+void SetHidden(Element element, bool hidden);
+/* Elements that cannot be disabled count as enabled. */
+bool IsEnabled(Element element);
+void SetEnabled(Element element, bool enabled);
+
+/* Buttons: 0 off, 1 on, 2 mixed. */
+int State(Element element);
+void SetState(Element element, int state);
+bool AllowsMixedState(Element element);
+
+/* Popup items and the segments of a segmented control (segments are only
+   ever appended, items only removed from popups). Indexes are in range when
+   handed over; a selection of -1 is none. */
+int ItemCount(Element element);
+void InsertItem(Element element, int index, FCString* pTitle);
+void RemoveItem(Element element, int index);
+void RemoveAllItems(Element element);
+void GetItemTitle(Element element, int index, FCString* pTitle);
+/* The title as shown, in UTF-8. */
+std::string ItemText(Element element, int index);
+void SetItemTitle(Element element, int index, FCString* pTitle);
+int SelectedItem(Element element);
+void SelectItem(Element element, int index);
+
+/* Steppers and sliders (tick marks: sliders only). */
+enum class Number
+{
+    Minimum,
+    Maximum,
+    Value,
+    TickMarks
+};
+double GetNumber(Element element, Number number);
+void SetNumber(Element element, Number number, double value);
+
+/* Tables: columns (every index counts a check column), rows from the data
+   source, the selection. */
+struct Column
+{
+    std::string identifier;
+    FCString* pTitle;
+    float width;
+    bool check;   /* a check-box cell, editable, of a fixed width */
+    int fontSize; /* of the cells; 0: the table's own */
+};
+int ColumnCount(Element table);
+std::string ColumnIdentifier(Element table, int column);
+float ColumnWidth(Element table, int column);
+void SetColumnWidth(Element table, int column, float width);
+void SetColumnTitle(Element table, int column, FCString* pTitle);
+void InsertColumn(Element table, int index, const Column& column);
+void RemoveColumns(Element table);
+/* The width the columns are shown in. */
+float VisibleWidth(Element table);
+void SetRowHeight(Element table, float height);
+void HideHeader(Element table);
+int RowCount(Element table);
+void ReloadRows(Element table);
+void RedrawRow(Element table, int row);
+void ScrollToRow(Element table, int row);
+bool AllowsEmptySelection(Element table);
+int SelectedRow(Element table);
+/* Selects a row (-1: none) as a click would, the change reported to the
+   bridge (Notify_DataListHandleCommand). */
+void SelectRow(_FCWindowController_cocoa* pBridge, Element table, int row);
+/* The list the table shows (kept under "DataList" in its user info), null
+   before one is connected. */
+FCCtrlDataList* ListOf(Element table);
+/* Keeps the list (when the table has none) and makes the bridge the data
+   source. */
+void Connect(_FCWindowController_cocoa* pBridge, Element table, FCCtrlDataList* pList);
+
+/* What a click on a stepper sends: the bridge's Notify_StepperPressed. */
+void SendAction(_FCWindowController_cocoa* pBridge, Element element);
+} // namespace ElementBackend
+
+#endif

@@ -1,0 +1,178 @@
+/* The bridge's operations on tables (the rows of data lists and list boxes),
+ * over the backend's primitive element operations. */
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "ui/FCCtrlDataList.h"
+#include "ui/FCDataListRow.h"
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/__FCUserWindow.h"
+#include "ui/bridge/ElementBackend.h"
+
+using namespace ElementBackend;
+
+namespace
+{
+Element Table(const _FCWindowController_cocoa* pBridge, int id) { return Find(pBridge, id, Kind::Table); }
+
+/* The check column, when there is one, is the first. */
+bool HasCheckColumn(Element table) { return ColumnCount(table) > 0 && ColumnIdentifier(table, 0) == "check"; }
+
+int CheckOffset(Element table) { return HasCheckColumn(table) ? 1 : 0; }
+
+bool IsRow(Element table, int row) { return row >= 0 && row < RowCount(table); }
+
+/* The rows fit the font (at least the standard 16 points). */
+float RowHeightFor(int fontSize) { return std::max(16.0f, std::ceil(static_cast<float>(fontSize) * 1.2f) + 3); }
+
+/* The number after "col" of the last column, 0 without one. */
+int LastColumnNumber(Element table)
+{
+    const int count = ColumnCount(table);
+    const std::string last = count > 0 ? ColumnIdentifier(table, count - 1) : std::string();
+    return last.compare(0, 3, "col") == 0 ? std::atoi(last.c_str() + 3) : 0;
+}
+} // namespace
+
+bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
+{
+    Element table = Table(this, id);
+    if (!table)
+        return false;
+    /* The check column is the leftmost, also when others exist. */
+    if (!HasCheckColumn(table))
+        InsertColumn(table, 0, Column{"check", nullptr, 26, true, 0});
+    return true;
+}
+
+bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
+{
+    Element table = Table(this, id);
+    return table && HasCheckColumn(table);
+}
+
+void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
+{
+    if (Element table = Table(this, id))
+        HideHeader(table);
+}
+
+void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
+{
+    Element table = Table(this, id);
+    const int count = table ? ColumnCount(table) : 0;
+    if (count == 0)
+        return;
+    float others = 0;
+    for (int i = 0; i + 1 < count; ++i)
+        others += ColumnWidth(table, i);
+    SetColumnWidth(table, count - 1, std::max(ColumnWidth(table, count - 1), VisibleWidth(table) - others));
+}
+
+int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
+{
+    Element table = Table(this, id);
+    if (!table)
+        return -1;
+    return ColumnCount(table) - (includeCheckColumn ? 0 : CheckOffset(table));
+}
+
+float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
+{
+    Element table = Table(this, id);
+    if (!table || column < 0)
+        return -1;
+    const int index = column + CheckOffset(table);
+    return index < ColumnCount(table) ? ColumnWidth(table, index) : -1;
+}
+
+void _FCWindowController_cocoa::TableViewSetColumnTitle(int id, int column, FCString* pTitle)
+{
+    Element table = Table(this, id);
+    if (table && column >= 0 && column < ColumnCount(table))
+        SetColumnTitle(table, column, pTitle);
+}
+
+void _FCWindowController_cocoa::TableViewAddColumn(int id, FCString* pTitle, float width, int fontSize)
+{
+    Element table = Table(this, id);
+    if (!table)
+        return;
+    const std::string identifier = "col" + std::to_string(LastColumnNumber(table) + 1);
+    InsertColumn(table, ColumnCount(table), Column{identifier, pTitle, width, false, fontSize});
+    SetRowHeight(table, RowHeightFor(fontSize));
+}
+
+void _FCWindowController_cocoa::TableViewDeleteAllColumns(int id)
+{
+    if (Element table = Table(this, id))
+        RemoveColumns(table);
+}
+
+void _FCWindowController_cocoa::TableViewRedraw(int id)
+{
+    Element table = Table(this, id);
+    if (!table)
+        return;
+    ReloadRows(table);
+    /* A selected row that no longer exists is dropped from the selection. */
+    if (SelectedRow(table) >= RowCount(table))
+        SelectRow(this, table, -1);
+}
+
+void _FCWindowController_cocoa::TableViewScrollToTop(int id)
+{
+    if (Element table = Table(this, id))
+        ScrollToRow(table, 0);
+}
+
+int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
+{
+    Element table = Table(this, id);
+    return table ? SelectedRow(table) : -1;
+}
+
+void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
+{
+    Element table = Table(this, id);
+    if (!table || !IsRow(table, line))
+        return;
+    if (SelectedRow(table) != line)
+        SelectRow(this, table, line);
+    if (scrollIntoView)
+        ScrollToRow(table, line);
+}
+
+void _FCWindowController_cocoa::TableViewUpdateCheckbox(int id, int line)
+{
+    Element table = Table(this, id);
+    if (table && IsRow(table, line))
+        RedrawRow(table, line);
+}
+
+void _FCWindowController_cocoa::TableViewClearSelection(int id)
+{
+    Element table = Table(this, id);
+    if (table && AllowsEmptySelection(table) && SelectedRow(table) != -1)
+        SelectRow(this, table, -1);
+}
+
+void _FCWindowController_cocoa::TableViewAssureConnected(FCCtrlDataList* pList)
+{
+    if (Element table = pList ? Table(this, pList->GetControlID()) : nullptr)
+        Connect(this, table, pList);
+}
+
+void _FCWindowController_cocoa::_TableCheckEdited(int id, int row, bool checked)
+{
+    Element table = Table(this, id);
+    FCCtrlDataList* pList = table ? ListOf(table) : nullptr;
+    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
+    if (!pRow)
+        return;
+    pRow->SetCheck(checked);
+    pList->HandleCheckChange(row, checked);
+    if (_pWindow)
+        _pWindow->HandleDataListCheck(pList, row, checked);
+}

@@ -1,0 +1,221 @@
+/* The primitive element operations over the in-memory element tree. */
+#include "ui/bridge/ElementBackend.h"
+
+#include <cmath>
+
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/headless/HeadlessDataSource.h"
+#include "ui/headless/HeadlessElement.h"
+#include "ui/headless/HeadlessRuntime.h"
+#include "ui/headless/HeadlessText.h"
+#include "ui/headless/HeadlessWindow.h"
+
+namespace
+{
+HeadlessElement* Of(ElementBackend::Element element) { return static_cast<HeadlessElement*>(element); }
+
+/* Marks an element redrawn at once, as a move or resize does. */
+void Redrawn(HeadlessElement* pElement, bool redraw)
+{
+    if (redraw || !pElement->IsControl())
+        ++pElement->redraws;
+}
+
+double* Field(HeadlessElement* pElement, ElementBackend::Number number)
+{
+    switch (number) {
+    case ElementBackend::Number::Minimum: return &pElement->minValue;
+    case ElementBackend::Number::Maximum: return &pElement->maxValue;
+    case ElementBackend::Number::Value: return &pElement->value;
+    case ElementBackend::Number::TickMarks: break;
+    }
+    return nullptr;
+}
+} // namespace
+
+namespace ElementBackend
+{
+Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind)
+{
+    HeadlessWindow* pWindow = HeadlessRuntime::WindowOf(pBridge);
+    HeadlessElement* pElement = pWindow ? pWindow->content->FindByTag(tag) : nullptr;
+    return pElement && Is(pElement, kind) ? pElement : nullptr;
+}
+
+bool Is(Element element, Kind kind)
+{
+    const HeadlessElement* pElement = Of(element);
+    switch (kind) {
+    case Kind::Any: return true;
+    case Kind::Control: return pElement->IsControl();
+    case Kind::Button: return pElement->IsButton();
+    case Kind::PopUp: return pElement->kind == HeadlessKind::PopUp;
+    case Kind::Segmented: return pElement->kind == HeadlessKind::Segmented;
+    case Kind::Stepper: return pElement->kind == HeadlessKind::Stepper;
+    case Kind::Slider: return pElement->kind == HeadlessKind::Slider;
+    case Kind::TextField: return pElement->kind == HeadlessKind::TextField;
+    case Kind::Table: return pElement->kind == HeadlessKind::TableView;
+    case Kind::Outline: return pElement->kind == HeadlessKind::OutlineView;
+    }
+    return false;
+}
+
+Element Frame(Element element) { return Of(element)->FrameElement(); }
+
+bool IsHidden(Element element) { return Of(element)->hidden; }
+
+void SetHidden(Element element, bool hidden) { Of(element)->hidden = hidden; }
+
+bool IsShown(Element element) { return !Of(element)->IsHiddenOrInsideHidden(); }
+
+bool IsEnabled(Element element) { return Of(element)->enabled; }
+
+void SetEnabled(Element element, bool enabled) { Of(element)->enabled = enabled; }
+
+int State(Element element) { return Of(element)->state; }
+
+void SetState(Element element, int state) { Of(element)->state = state; }
+
+bool AllowsMixedState(Element element) { return Of(element)->allowsMixedState; }
+
+int ItemCount(Element element) { return static_cast<int>(Of(element)->items.size()); }
+
+void InsertItem(Element element, int index, FCString* pTitle)
+{
+    std::vector<std::u16string>& items = Of(element)->items;
+    items.insert(items.begin() + index, HeadlessText::ToElement(pTitle));
+}
+
+void RemoveItem(Element element, int index)
+{
+    std::vector<std::u16string>& items = Of(element)->items;
+    items.erase(items.begin() + index);
+}
+
+void RemoveAllItems(Element element) { Of(element)->items.clear(); }
+
+void GetItemTitle(Element element, int index, FCString* pTitle)
+{
+    HeadlessText::FromElement(Of(element)->items[static_cast<size_t>(index)], pTitle);
+}
+
+std::string ItemText(Element element, int index)
+{
+    return HeadlessText::ToUTF8(Of(element)->items[static_cast<size_t>(index)]);
+}
+
+void SetItemTitle(Element element, int index, FCString* pTitle)
+{
+    Of(element)->items[static_cast<size_t>(index)] = HeadlessText::ToElement(pTitle);
+}
+
+int SelectedItem(Element element) { return Of(element)->selectedItem; }
+
+void SelectItem(Element element, int index) { Of(element)->selectedItem = index; }
+
+double GetNumber(Element element, Number number)
+{
+    HeadlessElement* pElement = Of(element);
+    const double* pField = Field(pElement, number);
+    return pField ? *pField : pElement->tickMarks;
+}
+
+void SetNumber(Element element, Number number, double value)
+{
+    HeadlessElement* pElement = Of(element);
+    if (double* pField = Field(pElement, number))
+        *pField = value;
+    else
+        pElement->tickMarks = static_cast<int>(value);
+}
+void SendAction(_FCWindowController_cocoa* pBridge, Element element)
+{
+    pBridge->Notify_StepperPressed(element, Of(element)->tag);
+}
+int ColumnCount(Element table) { return static_cast<int>(Of(table)->columns.size()); }
+
+std::string ColumnIdentifier(Element table, int column)
+{
+    return Of(table)->columns[static_cast<size_t>(column)].identifier;
+}
+
+float ColumnWidth(Element table, int column) { return Of(table)->columns[static_cast<size_t>(column)].width; }
+
+void SetColumnWidth(Element table, int column, float width)
+{
+    Of(table)->columns[static_cast<size_t>(column)].width = width;
+}
+
+void SetColumnTitle(Element table, int column, FCString* pTitle)
+{
+    Of(table)->columns[static_cast<size_t>(column)].title = HeadlessText::ToElement(pTitle);
+}
+
+void InsertColumn(Element table, int index, const Column& column)
+{
+    HeadlessColumn added;
+    added.identifier = column.identifier;
+    if (column.pTitle)
+        added.title = HeadlessText::ToElement(column.pTitle);
+    added.width = column.width;
+    added.editable = column.check;
+    added.resizable = !column.check;
+    std::vector<HeadlessColumn>& columns = Of(table)->columns;
+    columns.insert(columns.begin() + index, added);
+}
+
+void RemoveColumns(Element table) { Of(table)->columns.clear(); }
+
+float VisibleWidth(Element table) { return Of(table)->width; }
+
+void SetRowHeight(Element table, float height) { Of(table)->rowHeight = height; }
+
+void HideHeader(Element table) { Of(table)->hasHeader = false; }
+
+int RowCount(Element table) { return HeadlessDataSource::RowCount(*Of(table)); }
+
+void ReloadRows(Element table) { ++Of(table)->reloads; }
+
+void RedrawRow(Element table, int) { ++Of(table)->redraws; }
+
+void ScrollToRow(Element table, int row) { Of(table)->topRow = row; }
+
+bool AllowsEmptySelection(Element table) { return Of(table)->allowsEmptySelection; }
+
+int SelectedRow(Element table) { return Of(table)->selectedRow; }
+
+void SelectRow(_FCWindowController_cocoa* pBridge, Element table, int row)
+{
+    Of(table)->selectedRow = row;
+    pBridge->Notify_DataListHandleCommand(Of(table)->tag, row);
+}
+
+FCCtrlDataList* ListOf(Element table) { return Of(table)->dataList; }
+
+void Connect(_FCWindowController_cocoa*, Element table, FCCtrlDataList* pList)
+{
+    if (!Of(table)->dataList)
+        Of(table)->dataList = pList;
+    Of(table)->dataSourceSet = true;
+}
+
+void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect)
+{
+    const HeadlessElement* pFrame = Of(element)->FrameElement();
+    const float contentHeight = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight());
+    pRect->left = pFrame->x;
+    pRect->right = pFrame->x + pFrame->width;
+    pRect->top = contentHeight - pFrame->y - pFrame->height;
+    pRect->bottom = pRect->top + pFrame->height;
+}
+
+void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw)
+{
+    HeadlessElement* pFrame = Of(element)->FrameElement();
+    pFrame->x = rect.left;
+    pFrame->y = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight()) - rect.bottom;
+    pFrame->width = rect.Width();
+    pFrame->height = rect.Height();
+    Redrawn(Of(element), redraw);
+}
+} // namespace ElementBackend
