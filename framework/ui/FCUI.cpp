@@ -64,7 +64,8 @@ struct TextArgument
 /* The UTF-8 text of a string (empty for null). */
 std::string UTF8Of(const FCString* pString)
 {
-    if (!pString) return std::string();
+    if (!pString)
+        return std::string();
     FCString copy(*pString);
     const char* text = copy.GetUTF8String();
     return text ? std::string(text) : std::string();
@@ -73,7 +74,8 @@ std::string UTF8Of(const FCString* pString)
 /* Whether the path ends with the extension, letters of either case alike. */
 bool HasExtension(const std::string& path, const std::string& extension)
 {
-    if (path.size() < extension.size()) return false;
+    if (path.size() < extension.size())
+        return false;
     const size_t start = path.size() - extension.size();
     for (size_t i = 0; i < extension.size(); ++i)
         if (std::tolower(static_cast<unsigned char>(path[start + i])) !=
@@ -322,19 +324,24 @@ bool FCUI::DisplayOpenFileDialog(const FCString* pTitle, const FCString* pExtens
 bool FCUI::_ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
                        FCString* pResult)
 {
-    if (!pResult) return false;
+    if (!pResult)
+        return false;
     FCString chosen;
     {
         ShadingSuspension suspension;
-        if (!_cocoa.ChooseFile(save, pTitle, pName, pExtension, &chosen)) return false;
+        if (!_cocoa.ChooseFile(save, pTitle, pName, pExtension, &chosen))
+            return false;
     }
     std::string path = UTF8Of(&chosen);
-    if (path.empty()) return false;
+    if (path.empty())
+        return false;
     const std::string extension = UTF8Of(pExtension);
-    if (save && !HasExtension(path, extension)) path += extension;
+    if (save && !HasExtension(path, extension))
+        path += extension;
     std::error_code ignored;
     const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::u8path(path), ignored);
-    if (!absolute.empty()) path = absolute.u8string();
+    if (!absolute.empty())
+        path = absolute.u8string();
     pResult->SetUTF8String(path.c_str());
     return true;
 }

@@ -37,9 +37,12 @@ int ReportFileChoice(int what, const char* title, const char* name, const char* 
     }
     const char* path = nullptr;
     const int answer = hook.fn(hook.context, what, OrEmpty(title), OrEmpty(name), OrEmpty(extension), &path);
-    if (answer == QZUI_FILE_ASK_USER) return answer;
-    if (answer != QZUI_FILE_CHOSEN || !path || !*path) return QZUI_FILE_CANCEL;
-    if (pPath) *pPath = path;
+    if (answer == QZUI_FILE_ASK_USER)
+        return answer;
+    if (answer != QZUI_FILE_CHOSEN || !path || !*path)
+        return QZUI_FILE_CANCEL;
+    if (pPath)
+        *pPath = path;
     return QZUI_FILE_CHOSEN;
 }
 } // namespace qzui

@@ -16,7 +16,8 @@ namespace
 {
 NSString* TextOf(const FCString* pString)
 {
-    if (!pString) return @"";
+    if (!pString)
+        return @"";
     FCString copy(*pString);
     return _cocoalink_MakeNSString(&copy);
 }
@@ -25,7 +26,8 @@ NSString* TextOf(const FCString* pString)
    file) when there is none. */
 NSArray* TypesOf(NSString* extension)
 {
-    if ([extension hasPrefix:@"."]) extension = [extension substringFromIndex:1];
+    if ([extension hasPrefix:@"."])
+        extension = [extension substringFromIndex:1];
     return [extension length] ? [NSArray arrayWithObject:extension] : nil;
 }
 
@@ -36,17 +38,22 @@ NSString* RunPanel(bool save, NSString* title, NSString* name, NSString* extensi
     if (save) {
         NSSavePanel* pPanel = [NSSavePanel savePanel];
         [pPanel setTitle:title];
-        if (types) [pPanel setAllowedFileTypes:types];
-        if ([name length]) [pPanel setNameFieldStringValue:name];
-        if ([pPanel runModal] != NSFileHandlingPanelOKButton) return nil;
+        if (types)
+            [pPanel setAllowedFileTypes:types];
+        if ([name length])
+            [pPanel setNameFieldStringValue:name];
+        if ([pPanel runModal] != NSFileHandlingPanelOKButton)
+            return nil;
         return [[pPanel URL] path];
     }
     NSOpenPanel* pPanel = [NSOpenPanel openPanel];
     [pPanel setTitle:title];
     [pPanel setCanChooseDirectories:NO];
     [pPanel setAllowsMultipleSelection:NO];
-    if (types) [pPanel setAllowedFileTypes:types];
-    if ([pPanel runModal] != NSFileHandlingPanelOKButton || [[pPanel URLs] count] == 0) return nil;
+    if (types)
+        [pPanel setAllowedFileTypes:types];
+    if ([pPanel runModal] != NSFileHandlingPanelOKButton || [[pPanel URLs] count] == 0)
+        return nil;
     return [[[pPanel URLs] objectAtIndex:0] path];
 }
 } // namespace
@@ -54,7 +61,8 @@ NSString* RunPanel(bool save, NSString* title, NSString* name, NSString* extensi
 bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
                              FCString* pPath)
 {
-    if (!pPath) return false;
+    if (!pPath)
+        return false;
     CocoaPool pool;
     NSString* title = TextOf(pTitle);
     NSString* name = save ? TextOf(pName) : @"";
@@ -67,10 +75,12 @@ bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* 
             _cocoalink_FromUTF8ToFCString(chosen.c_str(), pPath);
             return true;
         }
-        if (answer != QZUI_FILE_ASK_USER || !CocoaRuntime::StartApplication()) return false;
+        if (answer != QZUI_FILE_ASK_USER || !CocoaRuntime::StartApplication())
+            return false;
     }
     NSString* path = RunPanel(save, title, name, extension);
-    if (![path length]) return false;
+    if (![path length])
+        return false;
     _cocoalink_SetNSString(pPath, path);
     return true;
 }

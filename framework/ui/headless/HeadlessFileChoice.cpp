@@ -13,7 +13,8 @@ namespace
 {
 std::string TextOf(const FCString* pString)
 {
-    if (!pString) return std::string();
+    if (!pString)
+        return std::string();
     FCString copy(*pString);
     return HeadlessText::ToUTF8(HeadlessText::ToElement(&copy));
 }
@@ -22,7 +23,8 @@ std::string TextOf(const FCString* pString)
 bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
                              FCString* pPath)
 {
-    if (!pPath) return false;
+    if (!pPath)
+        return false;
     const std::string title = TextOf(pTitle);
     const std::string name = save ? TextOf(pName) : std::string();
     const std::string extension = TextOf(pExtension);
