@@ -4,6 +4,7 @@
 #import <AppKit/AppKit.h>
 
 class FCCtrlDataList;
+class FCString;
 
 /* A view (or object) as one of its subclasses, checked by the caller. GCC's
    Objective-C++ checks protocol conformance on direct casts between classes,
@@ -14,6 +15,8 @@ class FCCtrlDataList;
  * controller and the driver interface. */
 namespace CocoaElements
 {
+/* A new autoreleased Cocoa string with the text; an empty one for null. */
+NSString* TextOf(const FCString* pString);
 /* The view whose frame stands for the element: its enclosing scroll view
    when it has one, else the element. */
 NSView* FrameView(NSView* pView);

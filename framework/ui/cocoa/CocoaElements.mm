@@ -10,6 +10,7 @@
 #include "ui/FCDataListRow.h"
 #include "ui/bridge/BridgeRuntime.h"
 #include "core/FinaleVersion.h"
+#include "strings/FCString.h"
 
 namespace
 {
@@ -28,6 +29,14 @@ int ColumnNumber(NSString* identifier)
 
 namespace CocoaElements
 {
+NSString* TextOf(const FCString* pString)
+{
+    if (!pString)
+        return @"";
+    FCString copy(*pString);
+    return _cocoalink_MakeNSString(&copy);
+}
+
 NSView* FrameView(NSView* pView)
 {
     NSScrollView* pScroll = [pView enclosingScrollView];

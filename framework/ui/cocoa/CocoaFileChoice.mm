@@ -7,6 +7,7 @@
 #include <string>
 
 #include "strings/FCString.h"
+#import "ui/cocoa/CocoaElements.h"
 #include "ui/_FCUI_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
 #include "ui/bridge/FileChoiceRuntime.h"
@@ -14,13 +15,7 @@
 
 namespace
 {
-NSString* TextOf(const FCString* pString)
-{
-    if (!pString)
-        return @"";
-    FCString copy(*pString);
-    return _cocoalink_MakeNSString(&copy);
-}
+using CocoaElements::TextOf;
 
 /* The file types a panel allows: the extension without its dot; nil (any
    file) when there is none. */

@@ -8,6 +8,7 @@
 
 #include "document/FCFontInfo.h"
 #include "strings/FCString.h"
+#import "ui/cocoa/CocoaElements.h"
 #include "ui/_FCUI_cocoa.h"
 #include "ui/driver/qzui_driver.h"
 #include "ui/bridge/BridgeRuntime.h"
@@ -16,13 +17,7 @@
 
 namespace
 {
-NSString* TextOf(const FCString* pString)
-{
-    if (!pString)
-        return @"";
-    FCString copy(*pString);
-    return _cocoalink_MakeNSString(&copy);
-}
+using CocoaElements::TextOf;
 
 int RunAlertPanel(int kind, NSString* title, NSString* message, const char* const* buttons, int count)
 {
