@@ -443,3 +443,5 @@ int qzui_expand_outline_row(int window, int tag, int row, int expand)
 /* ---- Callbacks and settings ---- */
 
 void qzui_set_layout_folder(const char* path) { HeadlessLayout::SetFolder(path); }
+
+int qzui_preload_layout(int layoutID) { return HeadlessLayout::Preload(layoutID) ? 1 : 0; }

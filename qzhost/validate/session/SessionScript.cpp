@@ -1,6 +1,8 @@
 #include "qzhost/validate/session/SessionScript.h"
 
 #include "qzhost/ModuleHost.h"
+#include "qzhost/session/UiDriver.h"
+#include "common/qz_staffset_panel.h"
 #include "qzhost/session/ScriptRunner.h"
 
 #include <set>
@@ -58,6 +60,11 @@ void PreloadModules(const std::string& plugin)
     std::string missing;
     if (modules->LoadEngine(ignored))
         HostEngine().Resolve(*modules, missing);
-    if (!plugin.empty() && modules->LoadPlugin(plugin, missing))
-        UiDriver().Resolve(*modules, missing);
+    if (plugin.empty() || !modules->LoadPlugin(plugin, missing))
+        return;
+    UiDriver().Resolve(*modules, missing);
+    /* The panel's layout, parsed here once rather than in every child. */
+    using PreloadLayout = decltype(&qzui_preload_layout);
+    if (auto preload = reinterpret_cast<PreloadLayout>(modules->PluginSymbol("qzui_preload_layout")))
+        preload(qz::kPanelLayout);
 }

@@ -27,7 +27,8 @@ bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome);
 
 /* Loads the engine and a plug-in module into this process without calling
    either, so that every child starts with them loaded (as fresh as a child
-   that loads them itself, without the loader's work). */
+   that loads them itself, without the loader's work), and has the plug-in's
+   headless interface parse the panel's layout for the children to find. */
 void PreloadModules(const std::string& plugin);
 
 #endif
