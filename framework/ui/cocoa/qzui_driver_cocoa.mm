@@ -430,3 +430,9 @@ int qzui_press_close_box(int window)
 /* ---- Callbacks and settings ---- */
 
 void qzui_set_layout_folder(const char* path) { CocoaRuntime::SetLayoutFolder(path); }
+
+int qzui_preload_layout(int layoutID)
+{
+    CocoaPool pool;
+    return CocoaRuntime::LayoutPath(layoutID) ? 1 : 0;
+}

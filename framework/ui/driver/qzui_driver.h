@@ -283,6 +283,11 @@ QZ_EXPORT int qzui_beep_count(void);
 /* A folder searched first for layout files ("<layout id>.xib"); null or ""
    clears it. */
 QZ_EXPORT void qzui_set_layout_folder(const char* path);
+/* Looks a layout up ahead of the window that opens it, e.g. before a process
+   forks children that open it; the headless bridge also parses it then, and
+   a window opened later still reads the layout anew and parses a changed
+   text again. 1 when the layout was found (and parsed), 0 otherwise. */
+QZ_EXPORT int qzui_preload_layout(int layoutID);
 
 /* ==== UI services: main menu, pasteboard, shown requests, locale ==========
  *

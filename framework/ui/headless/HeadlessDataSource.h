@@ -15,6 +15,8 @@ int RowCount(const HeadlessElement& table);
    "col" followed by n gives cell n - 1 (empty when the row has fewer cells);
    any other column, or a missing row, gives the empty string. */
 std::u16string CellValue(const HeadlessElement& table, int column, int row);
+/* CellValue in UTF-8, converted once from the cell's string. */
+std::string CellUTF8(const HeadlessElement& table, int column, int row);
 } // namespace HeadlessDataSource
 
 #endif

@@ -1,9 +1,23 @@
 #include "ui/headless/HeadlessElement.h"
 
+#include <atomic>
 #include <cctype>
+
+namespace
+{
+/* Counts the additions and destructions of elements in every tree: an index
+   made at another count may miss an element or hold a destroyed one. Starts
+   at 1 so that an index never made is out of date. */
+std::atomic<unsigned long> gTreeEdition{1};
+
+void TreeEdited() { gTreeEdition.fetch_add(1, std::memory_order_relaxed); }
+} // namespace
+
+HeadlessElement::~HeadlessElement() { TreeEdited(); }
 
 HeadlessElement* HeadlessElement::AddChild(std::unique_ptr<HeadlessElement> pChild)
 {
+    TreeEdited();
     pChild->parent = this;
     children.push_back(std::move(pChild));
     return children.back().get();
@@ -25,16 +39,42 @@ bool HeadlessElement::IsButton() const
     return kind == HeadlessKind::PushButton || kind == HeadlessKind::CheckBox || kind == HeadlessKind::RadioButton;
 }
 
-HeadlessElement* HeadlessElement::FindByTag(int wanted)
+bool HeadlessElement::SearchTag(int* pTag) const
+{
+    if (kind == HeadlessKind::Box)
+        *pTag = HeadlessIntValue(identifier);
+    else if (IsControl())
+        *pTag = tag;
+    else
+        return false;
+    return true;
+}
+
+void HeadlessElement::IndexSubviews(TagIndex* pIndex)
 {
     for (auto& pChild : children) {
-        HeadlessElement* pView = pChild.get();
-        if (pView->kind == HeadlessKind::Box && HeadlessIntValue(pView->identifier) == wanted)
-            return pView;
-        if (pView->IsControl() && pView->tag == wanted)
-            return pView;
-        if (HeadlessElement* pFound = pView->FindByTag(wanted))
-            return pFound;
+        int childTag = 0;
+        if (pChild->SearchTag(&childTag))
+            pIndex->emplace(childTag, pChild.get());
+        pChild->IndexSubviews(pIndex);
+    }
+}
+
+HeadlessElement* HeadlessElement::FindByTag(int wanted)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const unsigned long edition = gTreeEdition.load(std::memory_order_relaxed);
+        if (!_tagIndex || _tagIndexEdition != edition || attempt > 0) {
+            _tagIndex = std::make_unique<TagIndex>();
+            IndexSubviews(_tagIndex.get());
+            _tagIndexEdition = edition;
+        }
+        const auto found = _tagIndex->find(wanted);
+        if (found == _tagIndex->end())
+            return nullptr;
+        int foundTag = 0;
+        if (found->second->SearchTag(&foundTag) && foundTag == wanted)
+            return found->second;
     }
     return nullptr;
 }

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class FCCtrlDataList;
@@ -44,6 +45,11 @@ struct HeadlessColumn
 class HeadlessElement
 {
 public:
+    HeadlessElement() = default;
+    ~HeadlessElement();
+    HeadlessElement(const HeadlessElement&) = delete;
+    HeadlessElement& operator=(const HeadlessElement&) = delete;
+
     HeadlessKind kind = HeadlessKind::View;
     int tag = 0;
     std::string identifier; /* boxes are found by it, read as an integer */
@@ -94,7 +100,11 @@ public:
     bool IsButton() const;
     /* Depth-first search of the subviews (not this element itself): a box
        whose identifier, read as an integer, equals the tag, or a control
-       whose tag equals it; the first match wins. */
+       whose tag equals it; the first match wins. Answered from an index of
+       the subviews by tag, made on the first search and made again after any
+       element was added or destroyed anywhere, or when the element it gives
+       no longer carries the tag. An element's tag and identifier are set
+       before it joins a tree. */
     HeadlessElement* FindByTag(int wanted);
     /* The nearest enclosing scroll view, or null. */
     HeadlessElement* EnclosingScrollView();
@@ -107,6 +117,16 @@ public:
     bool HasCheckColumn() const;
     /* Every element in depth-first order (this one first). */
     void Collect(std::vector<HeadlessElement*>* pOut);
+
+private:
+    using TagIndex = std::unordered_map<int, HeadlessElement*>;
+    /* The tag a search finds this element by; false when it has none. */
+    bool SearchTag(int* pTag) const;
+    /* Adds the subviews, depth first, keeping the first element of a tag. */
+    void IndexSubviews(TagIndex* pIndex);
+
+    std::unique_ptr<TagIndex> _tagIndex;
+    unsigned long _tagIndexEdition = 0; /* the tree edition it was made at */
 };
 
 /* The integer value of a text the way the platform reads it: leading blanks

@@ -287,6 +287,21 @@ pugi::xml_node FindWindow(const pugi::xml_node& root)
     }
     return {};
 }
+
+/* The document of a layout text, or null when the text is not usable XML.
+   The last document parsed is kept: a window opened again, the common case,
+   builds from it without parsing its layout anew. */
+const pugi::xml_document* ParsedDocument(const std::string& text)
+{
+    static std::string parsedText;
+    static pugi::xml_document doc;
+    static bool usable = false;
+    if (!usable || text != parsedText) {
+        parsedText = text;
+        usable = doc.load_buffer(text.data(), text.size()) && NestingWithin(doc, kMaxNesting);
+    }
+    return usable ? &doc : nullptr;
+}
 } // namespace
 
 namespace HeadlessLayout
@@ -310,18 +325,10 @@ bool ReadText(int layoutID, std::string* pText)
 
 std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
 {
-    /* The last document parsed is kept: a window opened again, the common
-       case, builds from it without parsing its layout anew. */
-    static std::string parsedText;
-    static pugi::xml_document doc;
-    static bool usable = false;
-    if (!usable || text != parsedText) {
-        parsedText = text;
-        usable = doc.load_buffer(text.data(), text.size()) && NestingWithin(doc, kMaxNesting);
-    }
-    if (!usable)
+    const pugi::xml_document* pDoc = ParsedDocument(text);
+    if (!pDoc)
         return nullptr;
-    pugi::xml_node window = FindWindow(doc.child("document"));
+    pugi::xml_node window = FindWindow(pDoc->child("document"));
     pugi::xml_node contentView = Keyed(window, "view", "contentView");
     if (!window || !contentView)
         return nullptr;
@@ -337,6 +344,12 @@ std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
     BuildSubviews(contentView.child("subviews"), pWindow->content.get());
     pWindow->SyncContent();
     return pWindow;
+}
+
+bool Preload(int layoutID)
+{
+    std::string text;
+    return ReadText(layoutID, &text) && ParsedDocument(text);
 }
 
 std::unique_ptr<HeadlessWindow> Load(int layoutID)

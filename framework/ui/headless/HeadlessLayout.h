@@ -23,6 +23,11 @@ bool ReadText(int layoutID, std::string* pText);
 /* Builds a window from a layout document; null when the text is not a
    layout with a window. */
 std::unique_ptr<HeadlessWindow> Parse(const std::string& text);
+/* Reads and parses a layout ahead of the window that opens it (a process
+   about to fork, say, so that its children find it parsed); false when no
+   layout has the ID or its text is not usable. Parse still compares the text
+   it is given with the one parsed, and parses a different one anew. */
+bool Preload(int layoutID);
 /* ReadText + Parse. */
 std::unique_ptr<HeadlessWindow> Load(int layoutID);
 /* The embedded copy of a layout (null and size 0 when none). */

@@ -26,6 +26,13 @@ std::u16string Units(const FCString* pString)
     return std::u16string(pUnits, pUnits + pString->GetLength());
 }
 
+std::string UnitsToUTF8(const FCString* pString)
+{
+    if (!pString || !pString->_GetBuffer())
+        return {};
+    return fctext::Utf16ToUtf8(pString->_GetBuffer(), pString->GetLength());
+}
+
 std::u16string ToElement(FCString* pString)
 {
     if (!pString)

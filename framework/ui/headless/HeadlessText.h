@@ -13,6 +13,8 @@ namespace HeadlessText
 {
 /* The code units of the string, unchanged. */
 std::u16string Units(const FCString* pString);
+/* ToUTF8(Units(pString)) without the copy of the units. */
+std::string UnitsToUTF8(const FCString* pString);
 /* The text an element receives from a framework string. */
 std::u16string ToElement(FCString* pString);
 /* Reads an element text into a framework string (U+2028 becomes CR). */

@@ -211,7 +211,7 @@ int qzui_table_cell_text(int window, int tag, int row, int column, char* buf, in
     HeadlessElement* pTable = Table(window, tag);
     if (!pTable)
         return -1;
-    return HeadlessText::CopyOut(HeadlessText::ToUTF8(HeadlessDataSource::CellValue(*pTable, column, row)), buf, size);
+    return HeadlessText::CopyOut(HeadlessDataSource::CellUTF8(*pTable, column, row), buf, size);
 }
 
 int qzui_table_selected_row(int window, int tag)
@@ -443,3 +443,5 @@ int qzui_expand_outline_row(int window, int tag, int row, int expand)
 /* ---- Callbacks and settings ---- */
 
 void qzui_set_layout_folder(const char* path) { HeadlessLayout::SetFolder(path); }
+
+int qzui_preload_layout(int layoutID) { return HeadlessLayout::Preload(layoutID) ? 1 : 0; }

@@ -1,6 +1,8 @@
 #include "qzhost/validate/session/SessionScript.h"
 
 #include "qzhost/ModuleHost.h"
+#include "qzhost/session/UiDriver.h"
+#include "common/qz_staffset_panel.h"
 #include "qzhost/session/ScriptRunner.h"
 
 #include <set>
@@ -58,6 +60,21 @@ void PreloadModules(const std::string& plugin)
     std::string missing;
     if (modules->LoadEngine(ignored))
         HostEngine().Resolve(*modules, missing);
-    if (!plugin.empty() && modules->LoadPlugin(plugin, missing))
-        UiDriver().Resolve(*modules, missing);
+    if (plugin.empty() || !modules->LoadPlugin(plugin, missing))
+        return;
+    UiDriver().Resolve(*modules, missing);
+    /* The plug-in's main finds the engine's bundle among the loaded modules
+       and keeps it for the life of the process; found here once, with the
+       modules every child inherits, rather than searched for in every child.
+       A child's own call to main finds it kept, as a second session in one
+       process does. */
+    if (modules->HasEngine()) {
+        char programName[] = "qzhost";
+        char* argv[] = {programName, nullptr};
+        modules->Entries().main(1, argv);
+    }
+    /* The panel's layout, parsed here once rather than in every child. */
+    using PreloadLayout = decltype(&qzui_preload_layout);
+    if (auto preload = reinterpret_cast<PreloadLayout>(modules->PluginSymbol("qzui_preload_layout")))
+        preload(qz::kPanelLayout);
 }

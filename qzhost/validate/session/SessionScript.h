@@ -25,9 +25,11 @@ std::string Start(Session& session, const std::string& module);
 /* Parses and runs one script line; false unless it was done. */
 bool RunScriptLine(Session& session, const std::string& text, Outcome& outcome);
 
-/* Loads the engine and a plug-in module into this process without calling
-   either, so that every child starts with them loaded (as fresh as a child
-   that loads them itself, without the loader's work). */
+/* Loads the engine and a plug-in module into this process, so that every
+   child starts with them loaded (as fresh as a child that loads them itself,
+   without the loader's work). Of the plug-in it calls only main (which finds
+   the engine's bundle) and the headless interface's layout preload (the
+   panel's layout parsed), for the children to find both done. */
 void PreloadModules(const std::string& plugin);
 
 #endif

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -189,6 +190,26 @@ TEST(ElementLookup, BoxIsFoundByIdentifierAndControlsInsideItByTag)
     EXPECT_EQ(222.0f, pWindow->height); /* content height plus the title bar */
 }
 
+TEST(ElementLookup, ElementsAddedOrDestroyedAfterASearchAreFollowed)
+{
+    auto pWindow = HeadlessLayout::Parse(kBoxLayout);
+    ASSERT_NE(nullptr, pWindow);
+    HeadlessElement* pBox = pWindow->content->FindByTag(50);
+    ASSERT_NE(nullptr, pBox);
+    EXPECT_EQ(nullptr, pWindow->content->FindByTag(60));
+    auto pAdded = std::make_unique<HeadlessElement>();
+    pAdded->kind = HeadlessKind::PushButton;
+    pAdded->tag = 60;
+    HeadlessElement* pButton = pBox->AddChild(std::move(pAdded));
+    EXPECT_EQ(pButton, pWindow->content->FindByTag(60));
+    /* Without the box, tag 7 falls to the button after it. */
+    pWindow->content->children.erase(pWindow->content->children.begin());
+    EXPECT_EQ(nullptr, pWindow->content->FindByTag(60));
+    HeadlessElement* pSeven = pWindow->content->FindByTag(7);
+    ASSERT_NE(nullptr, pSeven);
+    EXPECT_EQ(HeadlessKind::PushButton, pSeven->kind);
+}
+
 class LayoutFolderTest : public UiTest
 {
 protected:
@@ -210,6 +231,18 @@ protected:
         UiTest::TearDown();
     }
 };
+
+TEST_F(LayoutFolderTest, PreloadedLayoutChangedOnDiskLoadsTheNewText)
+{
+    EXPECT_EQ(1, qzui_preload_layout(20999));
+    EXPECT_EQ(0, qzui_preload_layout(20998));
+    std::string changed = kBoxLayout;
+    changed.replace(changed.find("title=\"Boxes\""), 13, "title=\"Other\"");
+    std::ofstream(folder + "/20999.xib") << changed;
+    auto pWindow = HeadlessLayout::Load(20999);
+    ASSERT_NE(nullptr, pWindow);
+    EXPECT_EQ("Other", Utf8(pWindow->title));
+}
 
 TEST_F(LayoutFolderTest, DriverFolderLayoutIsLoadedAndReadThroughTheDriver)
 {
