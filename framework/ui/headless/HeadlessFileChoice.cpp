@@ -10,24 +10,16 @@
 #include "ui/headless/HeadlessText.h"
 
 namespace
-{
-std::string TextOf(const FCString* pString)
-{
-    if (!pString)
-        return std::string();
-    FCString copy(*pString);
-    return HeadlessText::ToUTF8(HeadlessText::ToElement(&copy));
-}
-} // namespace
+{} // namespace
 
 bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
                              FCString* pPath)
 {
     if (!pPath)
         return false;
-    const std::string title = TextOf(pTitle);
-    const std::string name = save ? TextOf(pName) : std::string();
-    const std::string extension = TextOf(pExtension);
+    const std::string title = HeadlessText::ElementUTF8(pTitle);
+    const std::string name = save ? HeadlessText::ElementUTF8(pName) : std::string();
+    const std::string extension = HeadlessText::ElementUTF8(pExtension);
     std::string path;
     if (qzui::ReportFileChoice(save ? QZUI_FILE_SAVE : QZUI_FILE_OPEN, title.c_str(), name.c_str(), extension.c_str(),
                                &path) != QZUI_FILE_CHOSEN)

@@ -46,6 +46,14 @@ std::u16string ToElement(FCString* pString)
     return out;
 }
 
+std::string ElementUTF8(const FCString* pString)
+{
+    if (!pString)
+        return {};
+    FCString copy(*pString);
+    return ToUTF8(ToElement(&copy));
+}
+
 void FromElement(const std::u16string& text, FCString* pString)
 {
     qzui::SetFromViewText(pString, text.data(), text.size());

@@ -17,6 +17,9 @@ std::u16string Units(const FCString* pString);
 std::string UnitsToUTF8(const FCString* pString);
 /* The text an element receives from a framework string. */
 std::u16string ToElement(FCString* pString);
+/* ToUTF8(ToElement(copy of pString)) for a string the caller cannot change;
+   empty for null. */
+std::string ElementUTF8(const FCString* pString);
 /* Reads an element text into a framework string (U+2028 becomes CR). */
 void FromElement(const std::u16string& text, FCString* pString);
 /* UTF-16 to UTF-8 (unpaired surrogates become U+FFFD). */

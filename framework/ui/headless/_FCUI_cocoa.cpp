@@ -21,14 +21,6 @@
 
 namespace
 {
-std::string UTF8Of(const FCString* pString)
-{
-    if (!pString)
-        return std::string();
-    FCString copy(*pString);
-    return HeadlessText::ToUTF8(HeadlessText::ToElement(&copy));
-}
-
 /* The decimal separator of the user's numeric locale, read without touching
    the process locale; "." when the locale cannot be made. */
 std::string LocaleDecimalSeparator()
@@ -58,8 +50,8 @@ int _FCUI_cocoa::ShowAlert(int kind, const FCString* pTitle, const FCString* pMe
 {
     if (!buttons || !answers || count <= 0)
         return 0;
-    const std::string title = UTF8Of(pTitle);
-    const std::string message = UTF8Of(pMessage);
+    const std::string title = HeadlessText::ElementUTF8(pTitle);
+    const std::string message = HeadlessText::ElementUTF8(pMessage);
     const int answer = qzui::ReportAlert(kind, title.c_str(), message.c_str(), buttons, count, answers[0]);
     for (int i = 0; i < count; ++i)
         if (answers[i] == answer)
@@ -75,7 +67,7 @@ bool _FCUI_cocoa::DisplayFontDialog(FCFontInfo* pFont)
         return false;
     FCString name;
     pFont->GetNameString(&name);
-    HeadlessServices::ReportRequest(QZUI_REQUEST_FONT_DIALOG, UTF8Of(&name), pFont->GetSize());
+    HeadlessServices::ReportRequest(QZUI_REQUEST_FONT_DIALOG, HeadlessText::ElementUTF8(&name), pFont->GetSize());
     return true;
 }
 
@@ -83,7 +75,7 @@ bool _FCUI_cocoa::IsFontAvailable(const FCString* pName)
 {
     if (!pName || pName->IsEmpty())
         return false;
-    return HeadlessFonts::IsInstalled(UTF8Of(pName));
+    return HeadlessFonts::IsInstalled(HeadlessText::ElementUTF8(pName));
 }
 
 bool _FCUI_cocoa::TextToClipboard(const char* text)
@@ -119,7 +111,7 @@ bool _FCUI_cocoa::DisplayWebURL(const FCString* pURL)
 {
     /* No address: nothing to open (the result is true all the same). */
     if (pURL && !pURL->IsEmpty())
-        HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, UTF8Of(pURL), 0);
+        HeadlessServices::ReportRequest(QZUI_REQUEST_WEB_URL, HeadlessText::ElementUTF8(pURL), 0);
     return true;
 }
 
@@ -127,7 +119,7 @@ bool _FCUI_cocoa::DisplayShellFolder(const FCString* pPath)
 {
     if (!pPath || pPath->IsEmpty())
         return false;
-    HeadlessServices::ReportRequest(QZUI_REQUEST_SHELL_FOLDER, UTF8Of(pPath), 0);
+    HeadlessServices::ReportRequest(QZUI_REQUEST_SHELL_FOLDER, HeadlessText::ElementUTF8(pPath), 0);
     return true;
 }
 
