@@ -22,10 +22,9 @@ bool StartApplication();
 NSString* LayoutPath(int layoutID);
 void SetLayoutFolder(const char* path);
 
-/* A loaded window gets the next window number (BridgeRuntime) and a new
-   repaint count; a released one loses both. */
-void WindowLoaded(_FCWindowController_cocoa* pBridge);
-void WindowReleased(_FCWindowController_cocoa* pBridge);
+/* The repaint count of a loaded window (0 at first), dropped with the
+   window. */
+void WindowReleased(const _FCWindowController_cocoa* pBridge);
 NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge);
 void CountRepaint(const _FCWindowController_cocoa* pBridge);
 int Repaints(const _FCWindowController_cocoa* pBridge);

@@ -172,17 +172,7 @@ NSString* LayoutPath(int layoutID)
 
 void SetLayoutFolder(const char* path) { Get().layoutFolder = path ? path : ""; }
 
-void WindowLoaded(_FCWindowController_cocoa* pBridge)
-{
-    BridgeRuntime::WindowLoaded(pBridge);
-    Get().repaints[pBridge] = 0;
-}
-
-void WindowReleased(_FCWindowController_cocoa* pBridge)
-{
-    BridgeRuntime::WindowReleased(pBridge);
-    Get().repaints.erase(pBridge);
-}
+void WindowReleased(const _FCWindowController_cocoa* pBridge) { Get().repaints.erase(pBridge); }
 
 NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
 {
@@ -200,7 +190,9 @@ void CountRepaint(const _FCWindowController_cocoa* pBridge)
 int Repaints(const _FCWindowController_cocoa* pBridge)
 {
     std::map<const _FCWindowController_cocoa*, int>::iterator found = Get().repaints.find(pBridge);
-    return found == Get().repaints.end() ? -1 : found->second;
+    if (found == Get().repaints.end())
+        return BridgeRuntime::NumberOf(pBridge) ? 0 : -1;
+    return found->second;
 }
 
 /* ---- Run-loop timers ---- */

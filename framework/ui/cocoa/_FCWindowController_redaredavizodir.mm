@@ -136,8 +136,6 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 {
     [super windowDidLoad];
     [self setupFCWindowTargets];
-    if (_pOwner)
-        _pOwner->Notify_InitWindow();
 }
 
 - (NSView*)findControlByTag:(int)tag

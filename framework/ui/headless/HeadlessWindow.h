@@ -12,19 +12,14 @@
 class HeadlessWindow
 {
 public:
-    int serial = 0; /* the driver's window number, unique per process */
     int layoutID = 0;
     std::u16string title;
     float x = 0, y = 0, width = 0, height = 0;
-    float minWidth = 0, minHeight = 0;
     float maxWidth = 0, maxHeight = 0; /* 0: unlimited */
     bool visible = false;
-    bool floating = false;
     float alpha = 1;
-    int repaints = 0;         /* times the content was marked for redisplay */
-    int focusTag = 0;         /* tag of the element holding the keyboard focus */
-    int defaultButtonTag = 0; /* the button answering Return */
-    bool centred = false;
+    int repaints = 0; /* times the content was marked for redisplay */
+    int focusTag = 0; /* tag of the element holding the keyboard focus */
     std::unique_ptr<HeadlessElement> content;
 
     /* The fixed height of a titled window's title bar, in points. */
