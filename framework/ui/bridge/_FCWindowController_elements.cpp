@@ -2,6 +2,7 @@
  * fields, and the elements made in code, over the backends' primitive
  * element and window operations. */
 #include <algorithm>
+#include <utility>
 
 #include "ui/FCControl.h"
 #include "ui/FCCtrlCheckbox.h"
@@ -85,24 +86,23 @@ namespace
 {
 using NewKind = WindowBackend::NewElement::Kind;
 
-/* The element kind for a control's type code; false for codes without one. */
+/* The element kind of each control type code that has one. */
+const std::pair<int, NewKind> kKinds[] = {
+    {FCControl::CTRLTYPE_UPDOWN, NewKind::Stepper},    {FCControl::CTRLTYPE_DATALIST, NewKind::Table},
+    {FCControl::CTRLTYPE_TREE, NewKind::Outline},      {FCControl::CTRLTYPE_BUTTON, NewKind::PushButton},
+    {FCControl::CTRLTYPE_CHECKBOX, NewKind::CheckBox}, {FCControl::CTRLTYPE_EDIT, NewKind::TextField},
+    {FCControl::CTRLTYPE_STATIC, NewKind::StaticText}, {FCControl::CTRLTYPE_POPUP, NewKind::PopUp},
+    {FCControl::CTRLTYPE_LINE, NewKind::Separator},    {FCControl::CTRLTYPE_SLIDER, NewKind::Slider},
+    {FCControl::CTRLTYPE_LISTBOX, NewKind::ListBox},   {FCControl::CTRLTYPE_SWITCHER, NewKind::Segmented}};
+
 bool KindOf(int typeCode, NewKind* pKind)
 {
-    switch (typeCode) {
-    case FCControl::CTRLTYPE_UPDOWN: *pKind = NewKind::Stepper; return true;
-    case FCControl::CTRLTYPE_DATALIST: *pKind = NewKind::Table; return true;
-    case FCControl::CTRLTYPE_TREE: *pKind = NewKind::Outline; return true;
-    case FCControl::CTRLTYPE_BUTTON: *pKind = NewKind::PushButton; return true;
-    case FCControl::CTRLTYPE_CHECKBOX: *pKind = NewKind::CheckBox; return true;
-    case FCControl::CTRLTYPE_EDIT: *pKind = NewKind::TextField; return true;
-    case FCControl::CTRLTYPE_STATIC: *pKind = NewKind::StaticText; return true;
-    case FCControl::CTRLTYPE_POPUP: *pKind = NewKind::PopUp; return true;
-    case FCControl::CTRLTYPE_LINE: *pKind = NewKind::Separator; return true;
-    case FCControl::CTRLTYPE_SLIDER: *pKind = NewKind::Slider; return true;
-    case FCControl::CTRLTYPE_LISTBOX: *pKind = NewKind::ListBox; return true;
-    case FCControl::CTRLTYPE_SWITCHER: *pKind = NewKind::Segmented; return true;
-    default: return false;
-    }
+    for (const auto& entry : kKinds)
+        if (entry.first == typeCode) {
+            *pKind = entry.second;
+            return true;
+        }
+    return false;
 }
 } // namespace
 

@@ -215,22 +215,27 @@ float _FCWindowController_cocoa::GetWindowTitleHeight()
     return WindowBackend::Start() ? WindowBackend::TitleBarHeight() : 0;
 }
 
+namespace
+{
+/* Changes one dimension of the window's maximum size. */
+void SetMaximum(_FCWindowController_cocoa* pBridge, float WindowBackend::Box::*dimension, float value)
+{
+    WindowBackend::Box size = WindowBackend::MaximumSize(pBridge);
+    size.*dimension = value;
+    WindowBackend::SetMaximumSize(pBridge, size);
+}
+} // namespace
+
 void _FCWindowController_cocoa::SetMaximumResizeWidth(float width)
 {
-    if (!_controller)
-        return;
-    WindowBackend::Box size = WindowBackend::MaximumSize(this);
-    size.width = width;
-    WindowBackend::SetMaximumSize(this, size);
+    if (_controller)
+        SetMaximum(this, &WindowBackend::Box::width, width);
 }
 
 void _FCWindowController_cocoa::SetMaximumResizeHeight(float height)
 {
-    if (!_controller)
-        return;
-    WindowBackend::Box size = WindowBackend::MaximumSize(this);
-    size.height = height;
-    WindowBackend::SetMaximumSize(this, size);
+    if (_controller)
+        SetMaximum(this, &WindowBackend::Box::height, height);
 }
 
 void _FCWindowController_cocoa::SetWindowAlpha(int percent)
