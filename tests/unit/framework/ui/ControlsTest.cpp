@@ -1,4 +1,6 @@
 #include <climits>
+#include <cstring>
+#include <vector>
 
 #include "UiProbe.h"
 #include "ui/FCCtrlListBox.h"
@@ -309,4 +311,33 @@ TEST_F(ElementFamilies, StepperAndSeparator)
     __FloatRect rect;
     ASSERT_TRUE(pBridge->GetDlgItemRect(604, &rect));
     EXPECT_EQ(1.0f, rect.Height());
+}
+
+/* A control of another class with a list's, a tree's or a check box's type
+   code gets that element, and nothing of it is read or written as though it
+   were such a control. */
+TEST_F(DynamicControls, AControlOfAnotherClassGetsItsElementUntouched)
+{
+    class Foreign : public CodedControl
+    {
+    public:
+        unsigned char filler[256];
+        Foreign(int id, int code) : CodedControl(id, code) { std::memset(filler, 0xAB, sizeof filler); }
+    };
+    FCResourceWindow window(20128);
+    const int kCodes[][2] = {
+        {700, FCControl::CTRLTYPE_DATALIST}, {701, FCControl::CTRLTYPE_TREE}, {702, FCControl::CTRLTYPE_CHECKBOX}};
+    std::vector<Foreign*> controls;
+    for (const auto& entry : kCodes)
+        controls.push_back(static_cast<Foreign*>(window.AddControl(new Foreign(entry[0], entry[1]))));
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    int win = qzui_find_window(20128);
+    EXPECT_EQ(QZUI_KIND_TABLE, Info(win, 700).kind);
+    EXPECT_EQ(QZUI_KIND_OUTLINE, Info(win, 701).kind);
+    /* Without the mixed state, mixed shows as on. */
+    window._GetBridge()->SetDlgItemCheck(702, 2);
+    EXPECT_EQ(1, window._GetBridge()->GetDlgItemCheck(702));
+    for (Foreign* pControl : controls)
+        EXPECT_EQ(std::vector<unsigned char>(256, 0xAB),
+                  std::vector<unsigned char>(pControl->filler, pControl->filler + 256));
 }
