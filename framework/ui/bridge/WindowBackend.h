@@ -1,6 +1,8 @@
 #ifndef FRAMEWORK_UI_BRIDGE_WINDOWBACKEND_H
 #define FRAMEWORK_UI_BRIDGE_WINDOWBACKEND_H
 
+#include <string>
+
 #include "ui/bridge/ElementBackend.h"
 
 class FCString;
@@ -138,6 +140,31 @@ struct NewElement
 };
 /* Adds the element to the window's content, wired like the layout's. */
 void Create(_FCWindowController_cocoa* pBridge, const NewElement& element);
+
+/* ---- The platform's services (_FCUI_cocoa), with or without a window ---- */
+
+/* Shows an alert of a kind (buttons in order, the first the default) and
+   returns the answer code of the button pressed, or the driver's answer. */
+int Alert(int kind, const FCString* pTitle, const FCString* pMessage, const char* const* buttons, const int* answers,
+          int count);
+/* The window system's own beep (the driver is told by the bridge). */
+void Beep();
+/* Shows the font panel with the font preselected until it is closed, or
+   tells the driver; false when there is no font panel to show. */
+bool FontPanel(const FCString* pName, int size);
+bool FontExists(const FCString* pName);
+/* Clears the general pasteboard and puts the UTF-8 text on it (null: leaves
+   it cleared); false when nothing was put there. */
+bool Paste(const char* text);
+/* The decimal separator a driver chose, else the user's locale's ("."
+   without one), in UTF-8. */
+std::string DecimalSeparator();
+/* Opens a web address (QZUI_REQUEST_WEB_URL) or reveals a file in the file
+   viewer (QZUI_REQUEST_SHELL_FOLDER), or tells the driver so. */
+void Open(int request, const FCString* pTarget);
+/* Seconds since the platform's reference date. */
+double Clock();
+int MainMenuItemTag(int menuIndex, int item, int subitem);
 } // namespace WindowBackend
 
 #endif

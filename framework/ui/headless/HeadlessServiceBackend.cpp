@@ -1,0 +1,78 @@
+/* The platform's services of the headless backend: everything the user
+ * would see or hear goes to the driver (qzui_driver.h); fonts come from the
+ * system's font configuration (HeadlessFonts), the decimal separator from the
+ * user's locale, and the clock is monotonic. */
+#include "ui/bridge/WindowBackend.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <chrono>
+
+#include "ui/bridge/BridgeRuntime.h"
+#include "ui/headless/HeadlessFonts.h"
+#include "ui/headless/HeadlessServices.h"
+#include "ui/headless/HeadlessText.h"
+
+namespace
+{
+/* The decimal separator of the user's numeric locale, read without touching
+   the process locale; "." when the locale cannot be made. */
+std::string LocaleDecimalSeparator()
+{
+    locale_t userLocale = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (!userLocale)
+        return ".";
+    const char* radix = nl_langinfo_l(RADIXCHAR, userLocale);
+    std::string separator = radix && *radix ? radix : ".";
+    freelocale(userLocale);
+    return separator;
+}
+} // namespace
+
+namespace WindowBackend
+{
+int Alert(int kind, const FCString* pTitle, const FCString* pMessage, const char* const* buttons, const int* answers,
+          int count)
+{
+    const std::string title = HeadlessText::ElementUTF8(pTitle);
+    const std::string message = HeadlessText::ElementUTF8(pMessage);
+    return qzui::ReportAlert(kind, title.c_str(), message.c_str(), buttons, count, answers[0]);
+}
+
+void Beep() {}
+
+bool FontPanel(const FCString* pName, int size)
+{
+    HeadlessServices::ReportRequest(QZUI_REQUEST_FONT_DIALOG, HeadlessText::ElementUTF8(pName), size);
+    return true;
+}
+
+bool FontExists(const FCString* pName) { return HeadlessFonts::IsInstalled(HeadlessText::ElementUTF8(pName)); }
+
+bool Paste(const char* text)
+{
+    HeadlessServices::ClearPasteboard();
+    if (text)
+        HeadlessServices::SetPasteboardText(text);
+    return text != nullptr;
+}
+
+std::string DecimalSeparator()
+{
+    std::string separator;
+    return HeadlessServices::DecimalSeparatorOverride(&separator) ? separator : LocaleDecimalSeparator();
+}
+
+void Open(int request, const FCString* pTarget)
+{
+    HeadlessServices::ReportRequest(request, HeadlessText::ElementUTF8(pTarget), 0);
+}
+
+double Clock() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
+
+int MainMenuItemTag(int menuIndex, int item, int subitem)
+{
+    return HeadlessServices::MainMenuItemTag(menuIndex, item, subitem);
+}
+} // namespace WindowBackend
