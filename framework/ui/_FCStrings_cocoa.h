@@ -6,10 +6,9 @@ class FCStrings;
 
 /* The platform's folder and font listings, appended to an FCStrings.
  *
- * Two implementations share this declaration: the Cocoa one (file manager,
- * font manager) and a headless one (the real file system and the system's
- * font configuration). The headless bridge also installs
- * LoadSystemFontNames as FCStrings' font lister. */
+ * The folders are read from the file system; the fonts come from the
+ * platform (the font manager, or the system's font configuration headless),
+ * and the bridge installs LoadSystemFontNames as FCStrings' font lister. */
 class _FCStrings_cocoa
 {
 public:

@@ -2,6 +2,7 @@
 #define FRAMEWORK_UI_BRIDGE_WINDOWBACKEND_H
 
 #include <string>
+#include <vector>
 
 #include "ui/bridge/ElementBackend.h"
 
@@ -153,6 +154,9 @@ void Beep();
    tells the driver; false when there is no font panel to show. */
 bool FontPanel(const FCString* pName, int size);
 bool FontExists(const FCString* pName);
+/* The installed font families in UTF-8, in the platform's order; false when
+   the platform gives no list. */
+bool FontFamilies(std::vector<std::string>* pNames);
 /* Clears the general pasteboard and puts the UTF-8 text on it (null: leaves
    it cleared); false when nothing was put there. */
 bool Paste(const char* text);

@@ -101,6 +101,17 @@ bool FontExists(const FCString* pName)
     return [[[NSFontManager sharedFontManager] availableMembersOfFontFamily:name] count] != 0;
 }
 
+bool FontFamilies(std::vector<std::string>* pNames)
+{
+    if (!CocoaRuntime::StartApplication())
+        return false;
+    NSArray* families =
+        [[[NSFontManager sharedFontManager] availableFontFamilies] sortedArrayUsingSelector:@selector(compare:)];
+    for (NSUInteger i = 0; i < [families count]; ++i)
+        pNames->push_back([[families objectAtIndex:i] UTF8String]);
+    return true;
+}
+
 bool Paste(const char* text)
 {
     if (!CocoaRuntime::StartApplication())

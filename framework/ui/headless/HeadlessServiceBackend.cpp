@@ -50,6 +50,8 @@ bool FontPanel(const FCString* pName, int size)
 
 bool FontExists(const FCString* pName) { return HeadlessFonts::IsInstalled(HeadlessText::ElementUTF8(pName)); }
 
+bool FontFamilies(std::vector<std::string>* pNames) { return HeadlessFonts::Families(pNames); }
+
 bool Paste(const char* text)
 {
     HeadlessServices::ClearPasteboard();

@@ -1,13 +1,12 @@
-/* Font listings for the headless bridge: the font families the system's font
- * configuration knows (folder listings are shared by the bridges). */
-#include "ui/_FCStrings_cocoa.h"
-
+/* The platform's font listing, installed as FCStrings' font lister (folder
+ * listings are shared by the bridges). */
 #include <string>
 #include <vector>
 
 #include "strings/FCString.h"
 #include "strings/FCStrings.h"
-#include "ui/headless/HeadlessFonts.h"
+#include "ui/_FCStrings_cocoa.h"
+#include "ui/bridge/WindowBackend.h"
 
 namespace
 {
@@ -20,7 +19,8 @@ namespace
 bool _FCStrings_cocoa::LoadSystemFontNames(FCStrings* pList)
 {
     std::vector<std::string> names;
-    if (!pList || !HeadlessFonts::Families(&names))
+    WindowBackend::Scope scope;
+    if (!pList || !WindowBackend::FontFamilies(&names))
         return false;
     for (const std::string& name : names) {
         FCString entry;
