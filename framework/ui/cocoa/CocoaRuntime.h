@@ -29,14 +29,6 @@ NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge);
 void CountRepaint(const _FCWindowController_cocoa* pBridge);
 int Repaints(const _FCWindowController_cocoa* pBridge);
 
-/* The run-loop timers behind the shared runtime's timers. Once a driver
-   attaches, the driver's clock owns the timers (BridgeRuntime fires them as
-   it moves) and their run-loop dates are parked in the distant future, so
-   nothing else (a press, an alert panel) makes them fall due; the run loop
-   is run for as long as the clock moves, in a mode the timers are not
-   scheduled in. */
-void TimerCreated(NSTimer* pTimer);
-void TimerKilled(NSTimer* pTimer);
 /* Under a driver only the bridge makes a window the active one (the driver
    acts as the user); set while it does. */
 void SetActivating(bool activating);

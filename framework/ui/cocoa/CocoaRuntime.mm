@@ -1,6 +1,7 @@
 #import "ui/cocoa/CocoaRuntime.h"
 
 #import "ui/cocoa/CocoaElements.h"
+#import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
 #include <dlfcn.h>
 
@@ -113,6 +114,62 @@ void PumpFor(uint64_t milliseconds) { CocoaRuntime::Pump(static_cast<double>(mil
 /* What a timer handler autoreleases is drained after it. */
 void* EnterPool() { return [[NSAutoreleasePool alloc] init]; }
 void LeavePool(void* pool) { [(id)pool release]; }
+/* ---- Run-loop timers ---- */
+
+int TimerId(NSTimer* pTimer) { return [QZ_AS(NSNumber, [pTimer userInfo]) intValue]; }
+
+NSMutableArray* TimersOf(const _FCWindowController_cocoa* pBridge)
+{
+    return QZ_AS(NSMutableArray, pBridge->_GetTimers());
+}
+
+/* The run-loop timer behind each of the shared runtime's timers (it fires
+   while no driver's clock runs the timers). Once a driver attaches, the
+   driver's clock owns the timers (BridgeRuntime fires them as it moves) and
+   their run-loop dates are parked in the distant future, so nothing else (a
+   press, an alert panel) makes them fall due; the run loop is run for as
+   long as the clock moves, in a mode the timers are not scheduled in. */
+void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
+{
+    CocoaPool pool;
+    NSTimer* pTimer =
+        [NSTimer timerWithTimeInterval:milliseconds / 1000.0
+                                target:QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController())
+                              selector:@selector(timerEvent:)
+                              userInfo:[NSNumber numberWithInt:timerID]
+                               repeats:YES];
+    Get().timers.insert(pTimer);
+    if (BridgeRuntime::DriverAttached())
+        Park(pTimer);
+    /* A driver's clock runs the timers: the run loop never sees them (it
+       only lets go of an invalidated timer when its mode runs, which under a
+       driver it never does, so they would pile up). */
+    if (!BridgeRuntime::DriverAttached())
+        [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
+    [TimersOf(pBridge) addObject:pTimer];
+}
+
+void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
+{
+    NSMutableArray* pTimers = TimersOf(pBridge);
+    for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
+        NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
+        if (TimerId(pTimer) != timerID)
+            continue;
+        [pTimer invalidate];
+        Get().timers.erase(pTimer);
+        [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];
+    }
+}
+
+struct RunLoopTimers
+{
+    RunLoopTimers()
+    {
+        BridgeRuntime::TimerHooks hooks = {&RunLoopTimerCreated, &RunLoopTimerKilled};
+        BridgeRuntime::SetTimerHooks(hooks);
+    }
+} gRunLoopTimers;
 } // namespace
 
 namespace CocoaRuntime
@@ -196,15 +253,6 @@ int Repaints(const _FCWindowController_cocoa* pBridge)
 }
 
 /* ---- Run-loop timers ---- */
-
-void TimerCreated(NSTimer* pTimer)
-{
-    Get().timers.insert(pTimer);
-    if (BridgeRuntime::DriverAttached())
-        Park(pTimer);
-}
-
-void TimerKilled(NSTimer* pTimer) { Get().timers.erase(pTimer); }
 
 void SetActivating(bool activating) { Get().activating = activating; }
 

@@ -165,55 +165,6 @@ NSView* NewView(const NewElement& element)
     return pSegments;
 }
 
-/* ---- Run-loop timers ---- */
-
-int TimerId(NSTimer* pTimer) { return [QZ_AS(NSNumber, [pTimer userInfo]) intValue]; }
-
-NSMutableArray* TimersOf(const _FCWindowController_cocoa* pBridge)
-{
-    return QZ_AS(NSMutableArray, pBridge->_GetTimers());
-}
-
-/* The run-loop timer behind each of the shared runtime's timers (it fires
-   while no driver's clock runs the timers). */
-void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
-{
-    CocoaPool pool;
-    NSTimer* pTimer = [NSTimer timerWithTimeInterval:milliseconds / 1000.0
-                                              target:ControllerOf(pBridge)
-                                            selector:@selector(timerEvent:)
-                                            userInfo:[NSNumber numberWithInt:timerID]
-                                             repeats:YES];
-    CocoaRuntime::TimerCreated(pTimer);
-    /* A driver's clock runs the timers: the run loop never sees them (it
-       only lets go of an invalidated timer when its mode runs, which under a
-       driver it never does, so they would pile up). */
-    if (!BridgeRuntime::DriverAttached())
-        [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
-    [TimersOf(pBridge) addObject:pTimer];
-}
-
-void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
-{
-    NSMutableArray* pTimers = TimersOf(pBridge);
-    for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
-        NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
-        if (TimerId(pTimer) != timerID)
-            continue;
-        [pTimer invalidate];
-        CocoaRuntime::TimerKilled(pTimer);
-        [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];
-    }
-}
-
-struct RunLoopTimers
-{
-    RunLoopTimers()
-    {
-        BridgeRuntime::TimerHooks hooks = {&RunLoopTimerCreated, &RunLoopTimerKilled};
-        BridgeRuntime::SetTimerHooks(hooks);
-    }
-} gRunLoopTimers;
 } // namespace
 
 namespace WindowBackend
