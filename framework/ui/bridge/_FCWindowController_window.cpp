@@ -171,19 +171,27 @@ void _FCWindowController_cocoa::GetWindowCaption(FCString* pString)
         WindowBackend::GetTitle(this, pString);
 }
 
-/* Frames on screen are seen from the top-left corner of the primary screen
-   (y down); the window system measures them from its bottom-left corner. */
-void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect)
+namespace
+{
+/* The window's frame on screen, or its content's frame (all 0 without a
+   window). Frames on screen are seen from the top-left corner of the primary
+   screen (y down); the window system measures them from its bottom-left. */
+void ReadRect(const _FCWindowController_cocoa* pBridge, __FloatRect* pRect, bool onScreen)
 {
     if (!pRect)
         return;
     *pRect = __FloatRect{0, 0, 0, 0};
-    if (!_controller)
+    if (!pBridge->IsWindowLoaded())
         return;
-    const WindowBackend::Box frame = WindowBackend::Frame(this);
+    const WindowBackend::Box box = onScreen ? WindowBackend::Frame(pBridge) : WindowBackend::ContentFrame(pBridge);
     const float screen = WindowBackend::ScreenHeight();
-    *pRect = __FloatRect{screen - (frame.y + frame.height), frame.x, screen - frame.y, frame.x + frame.width};
+    const float top = onScreen ? screen - (box.y + box.height) : box.y;
+    const float bottom = onScreen ? screen - box.y : box.y + box.height;
+    *pRect = __FloatRect{top, box.x, bottom, box.x + box.width};
 }
+} // namespace
+
+void _FCWindowController_cocoa::GetWindowFrameRect(__FloatRect* pRect) { ReadRect(this, pRect, true); }
 
 /* A change of size is reported to the window with the size before. */
 void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
@@ -199,16 +207,7 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
         Notify_WindowResized(now.width, now.height, old.width, old.height);
 }
 
-void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect)
-{
-    if (!pRect)
-        return;
-    *pRect = __FloatRect{0, 0, 0, 0};
-    if (!_controller)
-        return;
-    const WindowBackend::Box content = WindowBackend::ContentFrame(this);
-    *pRect = __FloatRect{content.y, content.x, content.y + content.height, content.x + content.width};
-}
+void _FCWindowController_cocoa::GetWindowContentRect(__FloatRect* pRect) { ReadRect(this, pRect, false); }
 
 float _FCWindowController_cocoa::GetWindowTitleHeight()
 {
