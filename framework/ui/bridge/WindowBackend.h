@@ -39,11 +39,11 @@ public:
    there is none to start, such as no display. */
 bool Start();
 /* Reads the bridge's layout into a new window, not shown, its elements wired
-   to the bridge; the platform controller, or null (reported to the system
-   log) when the layout cannot be read. */
+   to the bridge (the window system started); the platform controller, or
+   null when the layout is missing or cannot be read. */
 void* Load(_FCWindowController_cocoa* pBridge);
-/* Lets go of a controller made by Load once the bridge has dropped it (no
-   bridge loaded). */
+/* Lets go of a controller made by Load, after the bridge dropped it and its
+   window number. */
 void Release(_FCWindowController_cocoa* pBridge, void* controller);
 
 /* The list of run-loop timers a bridge keeps (null where the window system

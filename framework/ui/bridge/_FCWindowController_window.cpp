@@ -2,6 +2,7 @@
  * runs, closing, activation, caption and frames, over the backend's
  * primitive window operations. */
 #include <algorithm>
+#include <cstdio>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/__FCUserWindow.h"
@@ -27,12 +28,18 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
 
 /* ---- Loading and closing ---- */
 
-/* The window gets its number before the framework window initialises it. */
+/* The window gets its number before the framework window initialises it; a
+   layout that cannot be read is written to the system log. */
 bool _FCWindowController_cocoa::_LoadController()
 {
     _controller = WindowBackend::Load(this);
-    if (!_controller)
+    if (!_controller) {
+        char line[128];
+        std::snprintf(line, sizeof line, "Layout %d was not found or could not be read; the window does not open.",
+                      _layoutid);
+        qzui::ReportSystemLog(line);
         return false;
+    }
     BridgeRuntime::WindowLoaded(this);
     Notify_InitWindow();
     return true;

@@ -8,7 +8,6 @@
 #import "ui/cocoa/_cocoalink.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/WindowBackend.h"
@@ -178,19 +177,12 @@ void DeleteTimerList(void* list) { [QZ_AS(NSMutableArray, list) release]; }
 /* Asking for the window reads the layout; windowDidLoad wires it. */
 void* Load(_FCWindowController_cocoa* pBridge)
 {
-    if (!CocoaRuntime::StartApplication())
-        return nullptr;
     NSString* path = CocoaRuntime::LayoutPath(pBridge->_GetLayoutID());
-    if (!path) {
-        char line[128];
-        std::snprintf(line, sizeof line, "Layout %d was not found; the window does not open.", pBridge->_GetLayoutID());
-        qzui::ReportSystemLog(line);
+    if (!path)
         return nullptr;
-    }
     _FCWindowController_redaredavizodir* pController =
         [[_FCWindowController_redaredavizodir alloc] initWithLayoutPath:path owner:pBridge];
     if (![pController window]) {
-        qzui::ReportSystemLog("The layout could not be read; the window does not open.");
         Discard(pController);
         return nullptr;
     }

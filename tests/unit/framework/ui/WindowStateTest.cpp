@@ -234,6 +234,18 @@ TEST_F(WindowShading, WithoutAWindowNothingHappens)
     EXPECT_FALSE(window.IsShaded());
 }
 
+using WindowLoading = UiTest;
+
+TEST_F(WindowLoading, MissingLayoutIsLoggedAndNoWindowOpens)
+{
+    FCResourceWindow window(20997);
+    window.ShowModeless(static_cast<__FCUserWindow*>(nullptr));
+    EXPECT_FALSE(window._GetBridge()->IsWindowLoaded());
+    EXPECT_EQ(0, qzui_find_window(20997));
+    ASSERT_EQ(1u, logLines.size());
+    EXPECT_NE(std::string::npos, logLines[0].find("20997"));
+}
+
 using WindowResize = UiTest;
 
 TEST_F(WindowResize, FirstReportCarriesTheLoadedSizeAsOldSize)
