@@ -1,47 +1,20 @@
-/* The driver's calls for steppers, popups, sliders and segmented controls,
- * over the backend's primitive element operations. */
+/* The driver's calls for steppers, popups, sliders and segmented controls
+ * (reading them; a click, a choice, a drag), over the backend's primitive
+ * element operations. */
 #include "ui/driver/qzui_driver.h"
 
 #include <algorithm>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
+#include "ui/bridge/DriverTargets.h"
 #include "ui/bridge/ElementBackend.h"
 
 using namespace ElementBackend;
+using namespace DriverTargets;
 
 namespace
 {
-Element OfKind(int window, int tag, Kind kind)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    return pBridge ? Find(pBridge, tag, kind) : nullptr;
-}
-
-/* What a user action needs: the window's bridge and the element, enabled,
-   shown and of the kind. */
-int Target(int window, int tag, Kind kind, _FCWindowController_cocoa** ppBridge, Element* pElement)
-{
-    *ppBridge = BridgeRuntime::FindBridge(window);
-    if (!*ppBridge)
-        return QZUI_E_NO_WINDOW;
-    *pElement = Find(*ppBridge, tag, Kind::Any);
-    if (!*pElement)
-        return QZUI_E_NO_ELEMENT;
-    if (!IsEnabled(*pElement) || !IsShown(*pElement))
-        return QZUI_E_DISABLED;
-    return Is(*pElement, kind) ? QZUI_OK : QZUI_E_WRONG_KIND;
-}
-
-/* The reading calls: no window, then no element of the kind. */
-int Reading(int window, int tag, Kind kind, Element* pElement)
-{
-    if (!BridgeRuntime::FindBridge(window))
-        return QZUI_E_NO_WINDOW;
-    *pElement = OfKind(window, tag, kind);
-    return *pElement ? QZUI_OK : QZUI_E_NO_ELEMENT;
-}
-
 /* Moves a value within the element's range. */
 void Clamped(Element element, double value)
 {
@@ -147,6 +120,20 @@ int qzui_slider_state(int window, int tag, double* minimum, double* maximum, dou
         *value = GetNumber(slider, Number::Value);
     if (tick_marks)
         *tick_marks = static_cast<int>(GetNumber(slider, Number::TickMarks));
+    return QZUI_OK;
+}
+
+int qzui_click_segment(int window, int tag, int segment)
+{
+    _FCWindowController_cocoa* pBridge = nullptr;
+    Element segments = nullptr;
+    int result = Target(window, tag, Kind::Segmented, &pBridge, &segments);
+    if (result != QZUI_OK)
+        return result;
+    if (segment < 0 || segment >= ItemCount(segments))
+        return QZUI_E_RANGE;
+    SelectItem(segments, segment);
+    SendAction(pBridge, segments);
     return QZUI_OK;
 }
 

@@ -2,6 +2,7 @@
 #define FRAMEWORK_UI_BRIDGE_ELEMENTBACKEND_H
 
 #include <string>
+#include <vector>
 
 #include "ui/__FloatRect.h"
 
@@ -125,8 +126,49 @@ FCCtrlDataList* ListOf(Element table);
    source. */
 void Connect(_FCWindowController_cocoa* pBridge, Element table, FCCtrlDataList* pList);
 
-/* What a click on a stepper sends: the bridge's Notify_StepperPressed. */
+/* The action of a click on a stepper (the bridge's Notify_StepperPressed) or
+   a segmented control (its selected segment reported as a switcher's, then as
+   a command), or of a double click on a table (the selected row's double
+   click). The bridge may be gone afterwards. */
 void SendAction(_FCWindowController_cocoa* pBridge, Element element);
+
+/* ---- What the driver reads and does to elements ---- */
+
+/* The loaded window's elements with a non-zero tag, depth first. */
+std::vector<Element> TaggedElements(const _FCWindowController_cocoa* pBridge);
+int TagOf(Element element);
+/* The element's QZUI_KIND_... code. */
+int KindCode(Element element);
+/* Text fields the user can type into. */
+bool IsEditable(Element element);
+bool HasFocus(const _FCWindowController_cocoa* pBridge, Element element);
+/* What the element shows, in UTF-8: a button's or box's title, another
+   control's string value, empty for anything else. */
+std::string Text(Element element);
+std::string ColumnTitle(Element table, int column);
+/* A cell as the data source gives it, in UTF-8 ("1" or "0" for the check
+   column); row and column are in range. */
+std::string CellText(Element table, int row, int column);
+/* A click on a button: its state changes as the platform's does, then its
+   action reaches the bridge. The bridge may be gone afterwards. */
+void Click(_FCWindowController_cocoa* pBridge, Element button);
+/* Replaces a text field's text as typing does and reports the change; false
+   (nothing typed) for text that is not UTF-8. */
+bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text);
+
+/* ---- What the driver reads and does to windows ---- */
+
+/* The title in UTF-8. */
+std::string WindowTitle(const _FCWindowController_cocoa* pBridge);
+/* The active (main) window. */
+bool IsActive(const _FCWindowController_cocoa* pBridge);
+/* Times the content was marked for redrawing. */
+int RepaintCount(const _FCWindowController_cocoa* pBridge);
+/* Stops being the active window (reported to the bridge when it was). */
+void Deactivate(_FCWindowController_cocoa* pBridge);
+/* As the close box does: the window asks CanClose and closes on yes. False
+   when it stays open. The bridge may be gone afterwards. */
+bool PressCloseBox(_FCWindowController_cocoa* pBridge);
 } // namespace ElementBackend
 
 #endif
