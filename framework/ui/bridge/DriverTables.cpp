@@ -6,9 +6,11 @@
 #include "ui/bridge/BridgeRuntime.h"
 #include "ui/bridge/DriverTargets.h"
 #include "ui/bridge/ElementBackend.h"
+#include "ui/bridge/TableRules.h"
 
 using namespace ElementBackend;
 using namespace DriverTargets;
+using TableRules::HasCheckColumn;
 
 namespace
 {
@@ -22,8 +24,6 @@ Element ColumnOf(int window, int tag, int column)
     Element table = TableAt(window, tag);
     return table && InRange(column, ColumnCount(table)) ? table : nullptr;
 }
-
-bool HasCheckColumn(Element table) { return ColumnCount(table) > 0 && ColumnIdentifier(table, 0) == "check"; }
 
 /* Selects a row as a click does (-1 clears the selection when allowed and
    the table allows none); a change is reported. */

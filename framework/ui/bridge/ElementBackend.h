@@ -7,7 +7,9 @@
 #include "ui/__FloatRect.h"
 
 class FCCtrlDataList;
+class FCCtrlTree;
 class FCString;
+class FCTreeNode;
 class _FCWindowController_cocoa;
 
 /* The primitive element operations the bridge's shared rules are written
@@ -169,6 +171,40 @@ void Deactivate(_FCWindowController_cocoa* pBridge);
 /* As the close box does: the window asks CanClose and closes on yes. False
    when it stays open. The bridge may be gone afterwards. */
 bool PressCloseBox(_FCWindowController_cocoa* pBridge);
+
+/* ---- Outlines: the rows of a tree control ---- */
+
+/* The tree the outline shows (kept under "Tree" in its user info), null
+   before one is kept. */
+FCCtrlTree* TreeOf(Element outline);
+/* Keeps the tree when the outline has none. */
+void KeepTree(Element outline, FCCtrlTree* pTree);
+/* The changes of an outline's rows. The outline reports none of them, nor a
+   selection the change drops; the data source answers with the nodes of its
+   tree (OutlineRows.h). */
+enum class RowChange
+{
+    Connect, /* the bridge becomes the data source */
+    Reload,  /* the rows are read again from the tree */
+    Expand,
+    Collapse
+};
+void ChangeRows(_FCWindowController_cocoa* pBridge, Element outline, RowChange change, FCTreeNode* pNode);
+int ShownRowCount(Element outline);
+/* The node a row shows (row in range); null when that node is gone. */
+FCTreeNode* NodeAtRow(Element outline, int row);
+/* 0 for a top-level node, 1 for a child. */
+int DepthOfRow(Element outline, int row);
+/* The row of a node of the tree, -1 when it is not shown. */
+int RowOfNode(Element outline, FCTreeNode* pNode);
+bool IsNodeExpanded(Element outline, FCTreeNode* pNode);
+/* A row is selected, also one whose node is gone. */
+bool HasSelectedRow(Element outline);
+int SelectedShownRow(Element outline);
+/* Selects a row (-1: none) without reporting it. */
+void SelectShownRow(_FCWindowController_cocoa* pBridge, Element outline, int row);
+/* A framework string as the platform shows it, in UTF-8. */
+std::string ShownText(FCString* pText);
 } // namespace ElementBackend
 
 #endif

@@ -5,6 +5,7 @@
 #import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
+#import "ui/cocoa/_cocoalink.h"
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
@@ -162,6 +163,12 @@ void Deactivate(_FCWindowController_cocoa* pBridge)
         [pWindow resignMainWindow];
     if ([pWindow isKeyWindow])
         [pWindow resignKeyWindow];
+}
+
+std::string ShownText(FCString* pText)
+{
+    CocoaPool pool;
+    return UTF8(_cocoalink_MakeNSString(pText));
 }
 
 /* The close button asks the delegate (CanClose) and closes on yes. */

@@ -308,6 +308,8 @@ void InsertColumn(Element table, int index, const Column& column)
         [[pColumn dataCell] setFont:[NSFont systemFontOfSize:column.fontSize]];
     NSTableView* pTable = TableOf(table);
     CocoaElements::AddColumn(pTable, pColumn);
+    if (IsA(table, [NSOutlineView class]))
+        [QZ_AS(NSOutlineView, table) setOutlineTableColumn:pColumn];
     if (index < ColumnCount(table) - 1)
         [pTable moveColumn:[pTable numberOfColumns] - 1 toColumn:index];
 }
@@ -344,7 +346,8 @@ void RedrawRow(Element table, int row) { [TableOf(table) setNeedsDisplayInRect:[
 
 void ScrollToRow(Element table, int row)
 {
-    if (row < RowCount(table))
+    /* An outline's rows are its shown nodes. */
+    if (row < (IsA(table, [NSOutlineView class]) ? [TableOf(table) numberOfRows] : RowCount(table)))
         [TableOf(table) scrollRowToVisible:row];
 }
 
