@@ -41,6 +41,19 @@ float TableRules::RowHeightFor(int fontSize)
     return std::max(16.0f, std::ceil(static_cast<float>(fontSize) * 1.2f) + 3);
 }
 
+TableRules::Cell TableRules::CellOf(FCCtrlDataList* pList, const std::string& identifier, int row)
+{
+    Cell cell;
+    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
+    if (!pRow)
+        return cell;
+    cell.isCheck = identifier == "check";
+    cell.checked = cell.isCheck && pRow->GetCheck();
+    if (identifier.compare(0, 3, "col") == 0)
+        cell.pText = pRow->GetItemAt(std::atoi(identifier.c_str() + 3) - 1);
+    return cell;
+}
+
 bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
 {
     Element table = Table(this, id);
