@@ -41,13 +41,27 @@ int Selected(int window, int tag, Kind kind)
     Element element = OfKind(window, tag, kind);
     return element ? SelectedItem(element) : -1;
 }
+/* Chooses a popup's item or a segmented control's segment as a click does. */
+int Pick(int window, int tag, Kind kind, int index)
+{
+    auto [result, pBridge, element] = ActOn(window, tag, kind);
+    if (result != QZUI_OK)
+        return result;
+    if (index < 0 || index >= ItemCount(element))
+        return QZUI_E_RANGE;
+    SelectItem(element, index);
+    if (kind == Kind::Segmented)
+        SendAction(pBridge, element);
+    /* A popup is a button: the choice is routed by the control's action kind. */
+    else if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
+    return QZUI_OK;
+}
 } // namespace
 
 int qzui_click_stepper(int window, int tag, int up)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element stepper = nullptr;
-    int result = Target(window, tag, Kind::Stepper, &pBridge, &stepper);
+    auto [result, pBridge, stepper] = ActOn(window, tag, Kind::Stepper);
     if (result != QZUI_OK)
         return result;
     Clamped(stepper, GetNumber(stepper, Number::Value) + (up ? 1.0 : -1.0));
@@ -71,21 +85,7 @@ int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maxim
     return QZUI_OK;
 }
 
-int qzui_pick_popup_item(int window, int tag, int index)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element popup = nullptr;
-    int result = Target(window, tag, Kind::PopUp, &pBridge, &popup);
-    if (result != QZUI_OK)
-        return result;
-    if (index < 0 || index >= ItemCount(popup))
-        return QZUI_E_RANGE;
-    SelectItem(popup, index);
-    /* A popup is a button: the choice is routed by the control's action kind. */
-    if (tag != 0)
-        pBridge->Notify_ButtonPressed(tag);
-    return QZUI_OK;
-}
+int qzui_pick_popup_item(int window, int tag, int index) { return Pick(window, tag, Kind::PopUp, index); }
 
 int qzui_popup_item_count(int window, int tag) { return Count(window, tag, Kind::PopUp); }
 
@@ -98,9 +98,7 @@ int qzui_popup_selected(int window, int tag) { return Selected(window, tag, Kind
 
 int qzui_move_slider(int window, int tag, double value)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element slider = nullptr;
-    int result = Target(window, tag, Kind::Slider, &pBridge, &slider);
+    auto [result, pBridge, slider] = ActOn(window, tag, Kind::Slider);
     if (result == QZUI_OK)
         Clamped(slider, value);
     return result;
@@ -123,19 +121,7 @@ int qzui_slider_state(int window, int tag, double* minimum, double* maximum, dou
     return QZUI_OK;
 }
 
-int qzui_click_segment(int window, int tag, int segment)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element segments = nullptr;
-    int result = Target(window, tag, Kind::Segmented, &pBridge, &segments);
-    if (result != QZUI_OK)
-        return result;
-    if (segment < 0 || segment >= ItemCount(segments))
-        return QZUI_E_RANGE;
-    SelectItem(segments, segment);
-    SendAction(pBridge, segments);
-    return QZUI_OK;
-}
+int qzui_click_segment(int window, int tag, int segment) { return Pick(window, tag, Kind::Segmented, segment); }
 
 int qzui_segment_count(int window, int tag) { return Count(window, tag, Kind::Segmented); }
 

@@ -112,9 +112,7 @@ int qzui_element_text(int window, int tag, char* buf, int size)
 
 int qzui_press_button(int window, int tag)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element button = nullptr;
-    int result = Target(window, tag, Kind::Button, &pBridge, &button);
+    auto [result, pBridge, button] = ActOn(window, tag, Kind::Button);
     if (result == QZUI_OK)
         Click(pBridge, button);
     return result;
@@ -122,9 +120,7 @@ int qzui_press_button(int window, int tag)
 
 int qzui_type_text(int window, int tag, const char* text)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element field = nullptr;
-    int result = Target(window, tag, Kind::TextField, &pBridge, &field);
+    auto [result, pBridge, field] = ActOn(window, tag, Kind::TextField);
     if (result != QZUI_OK)
         return result;
     if (!IsEditable(field))

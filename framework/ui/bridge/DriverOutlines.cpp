@@ -65,9 +65,7 @@ int qzui_outline_selected_row(int window, int tag)
 
 int qzui_select_outline_row(int window, int tag, int row)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element outline = nullptr;
-    int result = Target(window, tag, Kind::Outline, &pBridge, &outline);
+    auto [result, pBridge, outline] = ActOn(window, tag, Kind::Outline);
     if (result != QZUI_OK)
         return result;
     if (row != -1 && !IsShownRow(outline, row))
@@ -81,9 +79,7 @@ int qzui_select_outline_row(int window, int tag, int row)
 
 int qzui_expand_outline_row(int window, int tag, int row, int expand)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element outline = nullptr;
-    int result = Target(window, tag, Kind::Outline, &pBridge, &outline);
+    auto [result, pBridge, outline] = ActOn(window, tag, Kind::Outline);
     if (result != QZUI_OK)
         return result;
     if (!IsShownRow(outline, row))

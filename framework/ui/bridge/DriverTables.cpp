@@ -29,9 +29,7 @@ Element ColumnOf(int window, int tag, int column)
    the table allows none); a change is reported. */
 int ClickRow(int window, int tag, int row, bool allowClear)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element table = nullptr;
-    int result = Target(window, tag, Kind::Table, &pBridge, &table);
+    auto [result, pBridge, table] = ActOn(window, tag, Kind::Table);
     if (result != QZUI_OK)
         return result;
     const bool clearing = row == -1 && allowClear && AllowsEmptySelection(table);
@@ -106,9 +104,7 @@ int qzui_double_click_row(int window, int tag, int row)
 
 int qzui_toggle_row_check(int window, int tag, int row)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element table = nullptr;
-    int result = Target(window, tag, Kind::Table, &pBridge, &table);
+    auto [result, pBridge, table] = ActOn(window, tag, Kind::Table);
     if (result != QZUI_OK)
         return result;
     if (!HasCheckColumn(table))

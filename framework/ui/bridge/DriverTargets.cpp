@@ -13,17 +13,19 @@ Element OfKind(int window, int tag, Kind kind)
     return pBridge ? Find(pBridge, tag, kind) : nullptr;
 }
 
-int Target(int window, int tag, Kind kind, _FCWindowController_cocoa** ppBridge, Element* pElement)
+Target ActOn(int window, int tag, Kind kind)
 {
-    *ppBridge = BridgeRuntime::FindBridge(window);
-    if (!*ppBridge)
-        return QZUI_E_NO_WINDOW;
-    *pElement = Find(*ppBridge, tag, Kind::Any);
-    if (!*pElement)
-        return QZUI_E_NO_ELEMENT;
-    if (!IsEnabled(*pElement) || !IsShown(*pElement))
-        return QZUI_E_DISABLED;
-    return Is(*pElement, kind) ? QZUI_OK : QZUI_E_WRONG_KIND;
+    Target target{QZUI_OK, BridgeRuntime::FindBridge(window), nullptr};
+    target.element = target.pBridge ? Find(target.pBridge, tag, Kind::Any) : nullptr;
+    if (!target.pBridge)
+        target.result = QZUI_E_NO_WINDOW;
+    else if (!target.element)
+        target.result = QZUI_E_NO_ELEMENT;
+    else if (!IsEnabled(target.element) || !IsShown(target.element))
+        target.result = QZUI_E_DISABLED;
+    else if (!Is(target.element, kind))
+        target.result = QZUI_E_WRONG_KIND;
+    return target;
 }
 
 int Reading(int window, int tag, Kind kind, Element* pElement)

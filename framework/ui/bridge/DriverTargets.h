@@ -12,10 +12,15 @@ namespace DriverTargets
 /* The element of the kind in the window, or null. */
 ElementBackend::Element OfKind(int window, int tag, ElementBackend::Kind kind);
 /* What a user action needs: the window's bridge and the element, enabled,
-   shown and of the kind (QZUI_E_NO_WINDOW, QZUI_E_NO_ELEMENT,
-   QZUI_E_DISABLED, QZUI_E_WRONG_KIND in that order). */
-int Target(int window, int tag, ElementBackend::Kind kind, _FCWindowController_cocoa** ppBridge,
-           ElementBackend::Element* pElement);
+   shown and of the kind. The result is QZUI_OK, or the first failure of
+   QZUI_E_NO_WINDOW, QZUI_E_NO_ELEMENT, QZUI_E_DISABLED, QZUI_E_WRONG_KIND. */
+struct Target
+{
+    int result;
+    _FCWindowController_cocoa* pBridge;
+    ElementBackend::Element element;
+};
+Target ActOn(int window, int tag, ElementBackend::Kind kind);
 /* What a reading call needs: the window, then an element of the kind. */
 int Reading(int window, int tag, ElementBackend::Kind kind, ElementBackend::Element* pElement);
 } // namespace DriverTargets
