@@ -18,11 +18,6 @@ namespace
 {
 NSView* ViewOf(Element element) { return QZ_AS(NSView, element); }
 
-bool IsButton(NSView* pView)
-{
-    return [pView isKindOfClass:[NSButton class]] && ![pView isKindOfClass:[NSPopUpButton class]];
-}
-
 int ButtonKind(NSButton* pButton)
 {
     if (CocoaElements::IsRadioButton(pButton))
@@ -105,7 +100,7 @@ std::string Text(Element element)
 {
     CocoaPool pool;
     NSView* pView = ViewOf(element);
-    if (IsButton(pView) || [pView isKindOfClass:[NSBox class]])
+    if (Is(element, Kind::Button) || [pView isKindOfClass:[NSBox class]])
         return UTF8([QZ_AS(NSButton, pView) title]);
     if ([pView isKindOfClass:[NSControl class]])
         return UTF8([QZ_AS(NSControl, pView) stringValue]);
