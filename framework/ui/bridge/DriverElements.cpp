@@ -22,25 +22,25 @@ int Flag(const _FCWindowController_cocoa* pBridge, bool value) { return pBridge 
 
 int qzui_window_title(int window, char* buf, int size)
 {
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = Loaded(window);
     return pBridge ? qzui::CopyOut(WindowTitle(pBridge), buf, size) : -1;
 }
 
 int qzui_window_visible(int window)
 {
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = Loaded(window);
     return Flag(pBridge, pBridge && pBridge->IsWindowVisible());
 }
 
 int qzui_window_active(int window)
 {
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = Loaded(window);
     return Flag(pBridge, pBridge && IsActive(pBridge));
 }
 
 int qzui_window_repaint_count(int window)
 {
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = Loaded(window);
     return pBridge ? RepaintCount(pBridge) : -1;
 }
 
@@ -68,13 +68,13 @@ int qzui_press_close_box(int window)
 
 int qzui_element_count(int window)
 {
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = Loaded(window);
     return pBridge ? static_cast<int>(TaggedElements(pBridge).size()) : -1;
 }
 
 int qzui_element_tag_at(int window, int index)
 {
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    _FCWindowController_cocoa* pBridge = Loaded(window);
     if (!pBridge)
         return 0;
     std::vector<Element> tagged = TaggedElements(pBridge);

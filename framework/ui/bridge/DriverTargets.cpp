@@ -1,5 +1,6 @@
 #include "ui/bridge/DriverTargets.h"
 
+#include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
 #include "ui/driver/qzui_driver.h"
 
@@ -7,6 +8,12 @@ using namespace ElementBackend;
 
 namespace DriverTargets
 {
+_FCWindowController_cocoa* Loaded(int window)
+{
+    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
+    return pBridge && pBridge->IsWindowLoaded() ? pBridge : nullptr;
+}
+
 Element OfKind(int window, int tag, Kind kind)
 {
     _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);

@@ -9,6 +9,8 @@ class _FCWindowController_cocoa;
  * number and tag. */
 namespace DriverTargets
 {
+/* The bridge of the window when the window is loaded, or null. */
+_FCWindowController_cocoa* Loaded(int window);
 /* The element of the kind in the window, or null. */
 ElementBackend::Element OfKind(int window, int tag, ElementBackend::Kind kind);
 /* What a user action needs: the window's bridge and the element, enabled,
