@@ -275,7 +275,8 @@ bool IsEditable(Element element) { return Of(element)->editable; }
 
 bool HasFocus(const _FCWindowController_cocoa* pBridge, Element element)
 {
-    return HeadlessRuntime::WindowOf(pBridge)->focusTag == Of(element)->tag;
+    const int tag = Of(element)->tag;
+    return tag != 0 && HeadlessRuntime::WindowOf(pBridge)->focusTag == tag;
 }
 
 std::string Text(Element element) { return HeadlessText::ToUTF8(Of(element)->text); }
