@@ -158,7 +158,7 @@ void Click(_FCWindowController_cocoa* pBridge, Element button);
    (nothing typed) for text that is not UTF-8. */
 bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text);
 
-/* ---- What the driver reads and does to windows ---- */
+/* ---- What the driver reads and does to windows (loaded ones) ---- */
 
 /* The title in UTF-8. */
 std::string WindowTitle(const _FCWindowController_cocoa* pBridge);
@@ -186,8 +186,8 @@ enum class RowChange
 {
     Connect, /* the bridge becomes the data source */
     Reload,  /* the rows are read again from the tree */
-    Expand,
-    Collapse
+    Expand,  /* pNode's row, a node of the tree */
+    Collapse /* pNode's row */
 };
 void ChangeRows(_FCWindowController_cocoa* pBridge, Element outline, RowChange change, FCTreeNode* pNode);
 int ShownRowCount(Element outline);
