@@ -1,47 +1,20 @@
-/* The driver's calls for steppers, popups, sliders and segmented controls,
- * over the backend's primitive element operations. */
+/* The driver's calls for steppers, popups, sliders and segmented controls
+ * (reading them; a click, a choice, a drag), over the backend's primitive
+ * element operations. */
 #include "ui/driver/qzui_driver.h"
 
 #include <algorithm>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
+#include "ui/bridge/DriverTargets.h"
 #include "ui/bridge/ElementBackend.h"
 
 using namespace ElementBackend;
+using namespace DriverTargets;
 
 namespace
 {
-Element OfKind(int window, int tag, Kind kind)
-{
-    _FCWindowController_cocoa* pBridge = BridgeRuntime::FindBridge(window);
-    return pBridge ? Find(pBridge, tag, kind) : nullptr;
-}
-
-/* What a user action needs: the window's bridge and the element, enabled,
-   shown and of the kind. */
-int Target(int window, int tag, Kind kind, _FCWindowController_cocoa** ppBridge, Element* pElement)
-{
-    *ppBridge = BridgeRuntime::FindBridge(window);
-    if (!*ppBridge)
-        return QZUI_E_NO_WINDOW;
-    *pElement = Find(*ppBridge, tag, Kind::Any);
-    if (!*pElement)
-        return QZUI_E_NO_ELEMENT;
-    if (!IsEnabled(*pElement) || !IsShown(*pElement))
-        return QZUI_E_DISABLED;
-    return Is(*pElement, kind) ? QZUI_OK : QZUI_E_WRONG_KIND;
-}
-
-/* The reading calls: no window, then no element of the kind. */
-int Reading(int window, int tag, Kind kind, Element* pElement)
-{
-    if (!BridgeRuntime::FindBridge(window))
-        return QZUI_E_NO_WINDOW;
-    *pElement = OfKind(window, tag, kind);
-    return *pElement ? QZUI_OK : QZUI_E_NO_ELEMENT;
-}
-
 /* Moves a value within the element's range. */
 void Clamped(Element element, double value)
 {
@@ -68,13 +41,27 @@ int Selected(int window, int tag, Kind kind)
     Element element = OfKind(window, tag, kind);
     return element ? SelectedItem(element) : -1;
 }
+/* Chooses a popup's item or a segmented control's segment as a click does. */
+int Pick(int window, int tag, Kind kind, int index)
+{
+    auto [result, pBridge, element] = ActOn(window, tag, kind);
+    if (result != QZUI_OK)
+        return result;
+    if (index < 0 || index >= ItemCount(element))
+        return QZUI_E_RANGE;
+    SelectItem(element, index);
+    if (kind == Kind::Segmented)
+        SendAction(pBridge, element);
+    /* A popup is a button: the choice is routed by the control's action kind. */
+    else if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
+    return QZUI_OK;
+}
 } // namespace
 
 int qzui_click_stepper(int window, int tag, int up)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element stepper = nullptr;
-    int result = Target(window, tag, Kind::Stepper, &pBridge, &stepper);
+    auto [result, pBridge, stepper] = ActOn(window, tag, Kind::Stepper);
     if (result != QZUI_OK)
         return result;
     Clamped(stepper, GetNumber(stepper, Number::Value) + (up ? 1.0 : -1.0));
@@ -98,21 +85,7 @@ int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maxim
     return QZUI_OK;
 }
 
-int qzui_pick_popup_item(int window, int tag, int index)
-{
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element popup = nullptr;
-    int result = Target(window, tag, Kind::PopUp, &pBridge, &popup);
-    if (result != QZUI_OK)
-        return result;
-    if (index < 0 || index >= ItemCount(popup))
-        return QZUI_E_RANGE;
-    SelectItem(popup, index);
-    /* A popup is a button: the choice is routed by the control's action kind. */
-    if (tag != 0)
-        pBridge->Notify_ButtonPressed(tag);
-    return QZUI_OK;
-}
+int qzui_pick_popup_item(int window, int tag, int index) { return Pick(window, tag, Kind::PopUp, index); }
 
 int qzui_popup_item_count(int window, int tag) { return Count(window, tag, Kind::PopUp); }
 
@@ -125,9 +98,7 @@ int qzui_popup_selected(int window, int tag) { return Selected(window, tag, Kind
 
 int qzui_move_slider(int window, int tag, double value)
 {
-    _FCWindowController_cocoa* pBridge = nullptr;
-    Element slider = nullptr;
-    int result = Target(window, tag, Kind::Slider, &pBridge, &slider);
+    auto [result, pBridge, slider] = ActOn(window, tag, Kind::Slider);
     if (result == QZUI_OK)
         Clamped(slider, value);
     return result;
@@ -149,6 +120,8 @@ int qzui_slider_state(int window, int tag, double* minimum, double* maximum, dou
         *tick_marks = static_cast<int>(GetNumber(slider, Number::TickMarks));
     return QZUI_OK;
 }
+
+int qzui_click_segment(int window, int tag, int segment) { return Pick(window, tag, Kind::Segmented, segment); }
 
 int qzui_segment_count(int window, int tag) { return Count(window, tag, Kind::Segmented); }
 

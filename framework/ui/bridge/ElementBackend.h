@@ -2,11 +2,14 @@
 #define FRAMEWORK_UI_BRIDGE_ELEMENTBACKEND_H
 
 #include <string>
+#include <vector>
 
 #include "ui/__FloatRect.h"
 
 class FCCtrlDataList;
+class FCCtrlTree;
 class FCString;
+class FCTreeNode;
 class _FCWindowController_cocoa;
 
 /* The primitive element operations the bridge's shared rules are written
@@ -125,8 +128,83 @@ FCCtrlDataList* ListOf(Element table);
    source. */
 void Connect(_FCWindowController_cocoa* pBridge, Element table, FCCtrlDataList* pList);
 
-/* What a click on a stepper sends: the bridge's Notify_StepperPressed. */
+/* The action of a click on a stepper (the bridge's Notify_StepperPressed) or
+   a segmented control (its selected segment reported as a switcher's, then as
+   a command), or of a double click on a table (the selected row's double
+   click). The bridge may be gone afterwards. */
 void SendAction(_FCWindowController_cocoa* pBridge, Element element);
+
+/* ---- What the driver reads and does to elements ---- */
+
+/* The loaded window's elements with a non-zero tag, depth first. */
+std::vector<Element> TaggedElements(const _FCWindowController_cocoa* pBridge);
+int TagOf(Element element);
+/* The element's QZUI_KIND_... code. */
+int KindCode(Element element);
+/* Text fields the user can type into. */
+bool IsEditable(Element element);
+bool HasFocus(const _FCWindowController_cocoa* pBridge, Element element);
+/* What the element shows, in UTF-8: a button's or box's title, another
+   control's string value, empty for anything else. */
+std::string Text(Element element);
+std::string ColumnTitle(Element table, int column);
+/* A cell as the data source gives it, in UTF-8 ("1" or "0" for the check
+   column); row and column are in range. */
+std::string CellText(Element table, int row, int column);
+/* A click on a button: its state changes as the platform's does, then its
+   action reaches the bridge. The bridge may be gone afterwards. */
+void Click(_FCWindowController_cocoa* pBridge, Element button);
+/* Replaces a text field's text as typing does and reports the change; false
+   (nothing typed) for text that is not UTF-8. */
+bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text);
+
+/* ---- What the driver reads and does to windows (loaded ones) ---- */
+
+/* The title in UTF-8. */
+std::string WindowTitle(const _FCWindowController_cocoa* pBridge);
+/* The active (main) window. */
+bool IsActive(const _FCWindowController_cocoa* pBridge);
+/* Times the content was marked for redrawing. */
+int RepaintCount(const _FCWindowController_cocoa* pBridge);
+/* Stops being the active window (reported to the bridge when it was). */
+void Deactivate(_FCWindowController_cocoa* pBridge);
+/* As the close box does: the window asks CanClose and closes on yes. False
+   when it stays open. The bridge may be gone afterwards. */
+bool PressCloseBox(_FCWindowController_cocoa* pBridge);
+
+/* ---- Outlines: the rows of a tree control ---- */
+
+/* The tree the outline shows (kept under "Tree" in its user info), null
+   before one is kept. */
+FCCtrlTree* TreeOf(Element outline);
+/* Keeps the tree when the outline has none. */
+void KeepTree(Element outline, FCCtrlTree* pTree);
+/* The changes of an outline's rows. The outline reports none of them, nor a
+   selection the change drops; the data source answers with the nodes of its
+   tree (OutlineRows.h). */
+enum class RowChange
+{
+    Connect, /* the bridge becomes the data source */
+    Reload,  /* the rows are read again from the tree */
+    Expand,  /* pNode's row, a node of the tree */
+    Collapse /* pNode's row */
+};
+void ChangeRows(_FCWindowController_cocoa* pBridge, Element outline, RowChange change, FCTreeNode* pNode);
+int ShownRowCount(Element outline);
+/* The node a row shows (row in range); null when that node is gone. */
+FCTreeNode* NodeAtRow(Element outline, int row);
+/* 0 for a top-level node, 1 for a child. */
+int DepthOfRow(Element outline, int row);
+/* The row of a node of the tree, -1 when it is not shown. */
+int RowOfNode(Element outline, FCTreeNode* pNode);
+bool IsNodeExpanded(Element outline, FCTreeNode* pNode);
+/* A row is selected, also one whose node is gone. */
+bool HasSelectedRow(Element outline);
+int SelectedShownRow(Element outline);
+/* Selects a row (-1: none) without reporting it. */
+void SelectShownRow(_FCWindowController_cocoa* pBridge, Element outline, int row);
+/* A framework string as the platform shows it, in UTF-8. */
+std::string ShownText(FCString* pText);
 } // namespace ElementBackend
 
 #endif

@@ -9,22 +9,18 @@
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/__FCUserWindow.h"
 #include "ui/bridge/ElementBackend.h"
+#include "ui/bridge/TableRules.h"
 
 using namespace ElementBackend;
+using namespace TableRules;
 
 namespace
 {
 Element Table(const _FCWindowController_cocoa* pBridge, int id) { return Find(pBridge, id, Kind::Table); }
 
-/* The check column, when there is one, is the first. */
-bool HasCheckColumn(Element table) { return ColumnCount(table) > 0 && ColumnIdentifier(table, 0) == "check"; }
-
 int CheckOffset(Element table) { return HasCheckColumn(table) ? 1 : 0; }
 
 bool IsRow(Element table, int row) { return row >= 0 && row < RowCount(table); }
-
-/* The rows fit the font (at least the standard 16 points). */
-float RowHeightFor(int fontSize) { return std::max(16.0f, std::ceil(static_cast<float>(fontSize) * 1.2f) + 3); }
 
 /* The number after "col" of the last column, 0 without one. */
 int LastColumnNumber(Element table)
@@ -34,6 +30,29 @@ int LastColumnNumber(Element table)
     return last.compare(0, 3, "col") == 0 ? std::atoi(last.c_str() + 3) : 0;
 }
 } // namespace
+
+bool TableRules::HasCheckColumn(Element table)
+{
+    return ColumnCount(table) > 0 && ColumnIdentifier(table, 0) == "check";
+}
+
+float TableRules::RowHeightFor(int fontSize)
+{
+    return std::max(16.0f, std::ceil(static_cast<float>(fontSize) * 1.2f) + 3);
+}
+
+TableRules::Cell TableRules::CellOf(FCCtrlDataList* pList, const std::string& identifier, int row)
+{
+    Cell cell;
+    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
+    if (!pRow)
+        return cell;
+    cell.isCheck = identifier == "check";
+    cell.checked = cell.isCheck && pRow->GetCheck();
+    if (identifier.compare(0, 3, "col") == 0)
+        cell.pText = pRow->GetItemAt(std::atoi(identifier.c_str() + 3) - 1);
+    return cell;
+}
 
 bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
 {

@@ -42,7 +42,7 @@ NSString* TitleOf(Element element, int index)
     return title ? title : @"";
 }
 
-NSString* Text(FCString* pString) { return pString ? _cocoalink_MakeNSString(pString) : @""; }
+NSString* StringOf(FCString* pString) { return pString ? _cocoalink_MakeNSString(pString) : @""; }
 
 /* A new popup item gets a placeholder title first, then its own, so that
    equal titles may repeat. */
@@ -196,7 +196,7 @@ void InsertItem(Element element, int index, FCString* pTitle)
     }
     NSPopUpButton* pPopup = PopupOf(element);
     [pPopup insertItemWithTitle:kItemPlaceholder atIndex:index];
-    [[pPopup itemAtIndex:index] setTitle:Text(pTitle)];
+    [[pPopup itemAtIndex:index] setTitle:StringOf(pTitle)];
 }
 
 /* GNUstep drops a popup's selection on an insertion or a removal; the
@@ -222,11 +222,11 @@ void SetItemTitle(Element element, int index, FCString* pTitle)
 {
     CocoaPool pool;
     if (NSSegmentedControl* pSegments = SegmentsOf(element)) {
-        [pSegments setLabel:Text(pTitle) forSegment:index];
+        [pSegments setLabel:StringOf(pTitle) forSegment:index];
         [pSegments setWidth:0 forSegment:index];
         return;
     }
-    [[PopupOf(element) itemAtIndex:index] setTitle:Text(pTitle)];
+    [[PopupOf(element) itemAtIndex:index] setTitle:StringOf(pTitle)];
 }
 
 int SelectedItem(Element element)
@@ -268,11 +268,12 @@ void SetNumber(Element element, Number number, double value)
     else
         SetNumberOf(pSlider, number, value);
 }
-void SendAction(_FCWindowController_cocoa* pBridge, Element element)
+void SendAction(_FCWindowController_cocoa*, Element element)
 {
-    (void)pBridge;
+    CocoaPool pool;
     NSControl* pControl = QZ_AS(NSControl, element);
-    [NSApp sendAction:[pControl action] to:[pControl target] from:pControl];
+    SEL action = IsA(element, [NSTableView class]) ? [QZ_AS(NSTableView, element) doubleAction] : [pControl action];
+    [NSApp sendAction:action to:[pControl target] from:pControl];
 }
 int ColumnCount(Element table) { return static_cast<int>([CocoaElements::Columns(TableOf(table)) count]); }
 
@@ -289,7 +290,7 @@ void SetColumnWidth(Element table, int column, float width) { [ColumnOf(table, c
 void SetColumnTitle(Element table, int column, FCString* pTitle)
 {
     CocoaPool pool;
-    [[ColumnOf(table, column) headerCell] setStringValue:Text(pTitle)];
+    [[ColumnOf(table, column) headerCell] setStringValue:StringOf(pTitle)];
     [[TableOf(table) headerView] setNeedsDisplay:YES];
 }
 
@@ -300,13 +301,15 @@ void InsertColumn(Element table, int index, const Column& column)
     NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:identifier] autorelease];
     if (column.check)
         MakeCheckColumn(pColumn);
-    [[pColumn headerCell] setStringValue:Text(column.pTitle)];
+    [[pColumn headerCell] setStringValue:StringOf(column.pTitle)];
     [pColumn setWidth:column.width];
     [pColumn setEditable:column.check ? YES : NO];
     if (column.fontSize > 0)
         [[pColumn dataCell] setFont:[NSFont systemFontOfSize:column.fontSize]];
     NSTableView* pTable = TableOf(table);
     CocoaElements::AddColumn(pTable, pColumn);
+    if (IsA(table, [NSOutlineView class]))
+        [QZ_AS(NSOutlineView, table) setOutlineTableColumn:pColumn];
     if (index < ColumnCount(table) - 1)
         [pTable moveColumn:[pTable numberOfColumns] - 1 toColumn:index];
 }
@@ -343,7 +346,8 @@ void RedrawRow(Element table, int row) { [TableOf(table) setNeedsDisplayInRect:[
 
 void ScrollToRow(Element table, int row)
 {
-    if (row < RowCount(table))
+    /* An outline's rows are its shown nodes. */
+    if (row < (IsA(table, [NSOutlineView class]) ? [TableOf(table) numberOfRows] : RowCount(table)))
         [TableOf(table) scrollRowToVisible:row];
 }
 

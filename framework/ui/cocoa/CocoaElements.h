@@ -22,8 +22,8 @@ NSString* TextOf(const FCString* pString);
 NSView* FrameView(NSView* pView);
 /* The data list stored in a table's user info, or null. */
 FCCtrlDataList* DataListOf(NSTableView* pTable);
-/* The cell a table column shows for a row: the "check" column gives a number
-   (1 or 0), a column "col<n>" the row's cell n - 1 (empty when missing). */
+/* The cell a table column shows for a row (TableRules::CellOf): a number (1
+   or 0) for a check box, else a text (empty when missing). */
 id CellValue(FCCtrlDataList* pList, NSString* identifier, int row);
 /* The columns a framework table has (a layout-only placeholder excluded). */
 NSArray* Columns(NSTableView* pTable);
@@ -57,10 +57,6 @@ bool IsRadioButton(NSView* pView);
 void SwitchOffRadioSiblings(NSButton* pButton);
 /* Depth-first search by tag (controls) or identifier (boxes). */
 NSView* FindByTag(NSView* pRoot, int tag);
-/* Copies a text as UTF-8 into buf (at most size - 1 bytes and a zero, never
-   splitting a character; nothing for a null buf or size <= 0); the full
-   length in bytes. A nil text is empty. */
-int CopyUTF8(NSString* text, char* buf, int size);
 /* Every view below pRoot, depth first, pRoot included. */
 void Collect(NSView* pRoot, NSMutableArray* pViews);
 } // namespace CocoaElements

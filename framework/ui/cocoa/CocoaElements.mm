@@ -4,11 +4,9 @@
 #import "ui/cocoa/_cocoalink.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "ui/FCCtrlDataList.h"
-#include "ui/FCDataListRow.h"
-#include "ui/bridge/BridgeRuntime.h"
+#include "ui/bridge/TableRules.h"
 #include "core/FinaleVersion.h"
 #include "strings/FCString.h"
 
@@ -20,11 +18,6 @@ namespace
 NSString* const kPlaceholder = @"qz.placeholder";
 
 bool IsPlaceholder(NSTableColumn* pColumn) { return [[pColumn identifier] isEqual:kPlaceholder]; }
-
-int ColumnNumber(NSString* identifier)
-{
-    return [identifier hasPrefix:@"col"] ? [[identifier substringFromIndex:3] intValue] : 0;
-}
 } // namespace
 
 namespace CocoaElements
@@ -50,19 +43,16 @@ FCCtrlDataList* DataListOf(NSTableView* pTable)
 
 id CellValue(FCCtrlDataList* pList, NSString* identifier, int row)
 {
-    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
-    if (!pRow)
-        return @"";
-    if ([identifier isEqual:@"check"])
-        return [NSNumber numberWithInt:pRow->GetCheck() ? 1 : 0];
-    int number = ColumnNumber(identifier);
-    FCString* pCell = number > 0 ? pRow->GetItemAt(number - 1) : nullptr;
-    if (!pCell)
+    const char* name = [identifier UTF8String];
+    const TableRules::Cell cell = TableRules::CellOf(pList, name ? name : "", row);
+    if (cell.isCheck)
+        return [NSNumber numberWithInt:cell.checked ? 1 : 0];
+    if (!cell.pText)
         return @"";
     if (GetFinaleFrameworkVersion() >= 0x11000000)
-        return _cocoalink_MakeNSString(pCell);
+        return _cocoalink_MakeNSString(cell.pText);
     /* Older hosts keep cells as 8-bit text, read as UTF-8. */
-    NSString* text = [NSString stringWithUTF8String:pCell->GetCString()];
+    NSString* text = [NSString stringWithUTF8String:cell.pText->GetCString()];
     return text ? text : @"";
 }
 
@@ -224,12 +214,6 @@ NSView* FindByTag(NSView* pRoot, int tag)
         if (NSView* pFound = FindByTag([pSubviews objectAtIndex:i], tag))
             return pFound;
     return nil;
-}
-
-int CopyUTF8(NSString* text, char* buf, int size)
-{
-    const char* utf8 = text ? [text UTF8String] : "";
-    return qzui::CopyOut(utf8 ? utf8 : "", buf, size);
 }
 
 void Collect(NSView* pRoot, NSMutableArray* pViews)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/bridge/BridgeRuntime.h"
 #include "ui/driver/qzui_driver.h"
 
 namespace
@@ -50,7 +51,8 @@ int qzui_pasteboard_text(char* buf, int size)
         return -1;
     CocoaPool pool;
     NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
-    return text ? CocoaElements::CopyUTF8(text, buf, size) : -1;
+    const char* utf8 = text ? [text UTF8String] : nullptr;
+    return utf8 ? qzui::CopyOut(utf8, buf, size) : -1;
 }
 
 int qzui_pasteboard_change_count(void)

@@ -11,11 +11,8 @@ namespace HeadlessDataSource
 {
 /* The list's row count; 0 without a connected list. */
 int RowCount(const HeadlessElement& table);
-/* The value of a cell: "check" gives the row's check state as "0" or "1";
-   "col" followed by n gives cell n - 1 (empty when the row has fewer cells);
-   any other column, or a missing row, gives the empty string. */
-std::u16string CellValue(const HeadlessElement& table, int column, int row);
-/* CellValue in UTF-8, converted once from the cell's string. */
+/* The text of a cell (TableRules::CellOf) in UTF-8: "0" or "1" for a check
+   box, empty for a cell without text. */
 std::string CellUTF8(const HeadlessElement& table, int column, int row);
 } // namespace HeadlessDataSource
 

@@ -101,8 +101,6 @@ bool HeadlessElement::IsHiddenOrInsideHidden() const
     return false;
 }
 
-bool HeadlessElement::HasCheckColumn() const { return !columns.empty() && columns.front().identifier == "check"; }
-
 void HeadlessElement::Collect(std::vector<HeadlessElement*>* pOut)
 {
     pOut->push_back(this);

@@ -113,8 +113,6 @@ public:
     HeadlessElement* FrameElement();
     /* Hidden itself or inside a hidden view. */
     bool IsHiddenOrInsideHidden() const;
-    /* Tables: true when the first column is the check column. */
-    bool HasCheckColumn() const;
     /* Every element in depth-first order (this one first). */
     void Collect(std::vector<HeadlessElement*>* pOut);
 

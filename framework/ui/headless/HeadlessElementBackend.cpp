@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ui/_FCWindowController_cocoa.h"
+#include "ui/bridge/BridgeRuntime.h"
 #include "ui/headless/HeadlessDataSource.h"
 #include "ui/headless/HeadlessElement.h"
 #include "ui/headless/HeadlessRuntime.h"
@@ -30,6 +31,24 @@ double* Field(HeadlessElement* pElement, ElementBackend::Number number)
     case ElementBackend::Number::TickMarks: break;
     }
     return nullptr;
+}
+
+/* Changes a button's state the way a click does: radio buttons sharing a
+   superview form one group; a check box cycles through mixed when allowed. */
+void ClickState(HeadlessElement* pButton)
+{
+    if (pButton->kind == HeadlessKind::RadioButton) {
+        for (auto& pSibling : pButton->parent->children)
+            if (pSibling->kind == HeadlessKind::RadioButton)
+                pSibling->state = 0;
+        pButton->state = 1;
+    }
+    else if (pButton->kind == HeadlessKind::CheckBox) {
+        if (pButton->allowsMixedState)
+            pButton->state = pButton->state == 2 ? 1 : pButton->state == 1 ? 0 : 2;
+        else
+            pButton->state = pButton->state == 1 ? 0 : 1;
+    }
 }
 } // namespace
 
@@ -130,8 +149,23 @@ void SetNumber(Element element, Number number, double value)
 }
 void SendAction(_FCWindowController_cocoa* pBridge, Element element)
 {
-    pBridge->Notify_StepperPressed(element, Of(element)->tag);
+    HeadlessElement* pElement = Of(element);
+    const int tag = pElement->tag;
+    switch (pElement->kind) {
+    case HeadlessKind::Stepper: pBridge->Notify_StepperPressed(element, tag); return;
+    case HeadlessKind::TableView: pBridge->Notify_DataListHandleDoubleClick(tag, pElement->selectedRow); return;
+    case HeadlessKind::Segmented: {
+        const int window = BridgeRuntime::NumberOf(pBridge);
+        pBridge->Notify_HandleSwitcherSelect(tag, pElement->selectedItem);
+        /* The switcher handler may have closed the window. */
+        if ((pBridge = BridgeRuntime::FindBridge(window)))
+            pBridge->Notify_HandleCommand(tag);
+        return;
+    }
+    default: return;
+    }
 }
+
 int ColumnCount(Element table) { return static_cast<int>(Of(table)->columns.size()); }
 
 std::string ColumnIdentifier(Element table, int column)
@@ -217,5 +251,94 @@ void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const _
     pFrame->width = rect.Width();
     pFrame->height = rect.Height();
     Redrawn(Of(element), redraw);
+}
+
+/* ---- What the driver reads and does ---- */
+
+std::vector<Element> TaggedElements(const _FCWindowController_cocoa* pBridge)
+{
+    std::vector<HeadlessElement*> all;
+    HeadlessRuntime::WindowOf(pBridge)->content->Collect(&all);
+    std::vector<Element> tagged;
+    for (HeadlessElement* pElement : all)
+        if (pElement->tag != 0)
+            tagged.push_back(pElement);
+    return tagged;
+}
+
+int TagOf(Element element) { return Of(element)->tag; }
+
+/* The kinds are listed in the driver's order. */
+int KindCode(Element element) { return static_cast<int>(Of(element)->kind); }
+
+bool IsEditable(Element element) { return Of(element)->editable; }
+
+bool HasFocus(const _FCWindowController_cocoa* pBridge, Element element)
+{
+    const int tag = Of(element)->tag;
+    return tag != 0 && HeadlessRuntime::WindowOf(pBridge)->focusTag == tag;
+}
+
+std::string Text(Element element) { return HeadlessText::ToUTF8(Of(element)->text); }
+
+std::string ColumnTitle(Element table, int column)
+{
+    return HeadlessText::ToUTF8(Of(table)->columns[static_cast<size_t>(column)].title);
+}
+
+std::string CellText(Element table, int row, int column)
+{
+    return HeadlessDataSource::CellUTF8(*Of(table), column, row);
+}
+
+void Click(_FCWindowController_cocoa* pBridge, Element button)
+{
+    ClickState(Of(button));
+    const int tag = Of(button)->tag;
+    if (tag == 1)
+        pBridge->Notify_OkButtonPressed();
+    else if (tag == 2)
+        pBridge->Notify_CancelButtonPressed();
+    else if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
+}
+
+bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text)
+{
+    std::u16string typed;
+    if (!HeadlessText::FromUTF8(text, &typed))
+        return false;
+    Of(field)->text = typed;
+    if (Of(field)->tag != 0)
+        pBridge->Notify_HandleCommand(Of(field)->tag);
+    return true;
+}
+
+std::string WindowTitle(const _FCWindowController_cocoa* pBridge)
+{
+    return HeadlessText::ToUTF8(HeadlessRuntime::WindowOf(pBridge)->title);
+}
+
+bool IsActive(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::MainBridge() == pBridge; }
+
+int RepaintCount(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge)->repaints; }
+
+void Deactivate(_FCWindowController_cocoa* pBridge)
+{
+    if (HeadlessRuntime::MainBridge() != pBridge)
+        return;
+    HeadlessRuntime::SetMainBridge(nullptr);
+    pBridge->Notify_WindowActivated(false);
+}
+
+bool PressCloseBox(_FCWindowController_cocoa* pBridge)
+{
+    const int window = BridgeRuntime::NumberOf(pBridge);
+    if (!pBridge->Notify_WindowCanClose())
+        return false;
+    /* CanClose may have closed or deleted the window itself. */
+    if ((pBridge = BridgeRuntime::FindBridge(window)))
+        pBridge->CloseWindow();
+    return true;
 }
 } // namespace ElementBackend

@@ -300,6 +300,8 @@ TEST_F(CodeCreatedKinds, EachKindGetsItsElementDefaultSizeAndStartingState)
     EXPECT_EQ(100.0f, pPopup->GetWidth());
     EXPECT_EQ(0, qzui_popup_selected(win, 702)); /* made in code: item 0 */
     EXPECT_EQ(QZUI_KIND_BOX, Info(win, 703).kind);
+    EXPECT_EQ(703, Info(win, 703).tag); /* a box is found by its identifier */
+    EXPECT_EQ(0, Info(win, 703).focused);
     EXPECT_EQ(70.0f, pAcross->GetWidth());
     EXPECT_EQ(1.0f, pAcross->GetHeight());
     EXPECT_EQ(1.0f, pDown->GetWidth());

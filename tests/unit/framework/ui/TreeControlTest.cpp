@@ -161,6 +161,14 @@ TEST_F(TreeControl, UserExpandsAndSelectsOnScreenAndTheTreeReadsItBack)
     EXPECT_EQ(Rows({"A -", "  a1", "  a2 *", "B +", "C"}), OutlineRows(win, KindsWindow::kTree));
 }
 
+TEST_F(TreeControl, AContainerWithoutChildrenHasNoRowsToOpen)
+{
+    Add(pTree, nullptr, true, "E");
+    int win = window.Show();
+    EXPECT_EQ(Rows({"A +", "B +", "C", "E"}), OutlineRows(win, KindsWindow::kTree));
+    EXPECT_EQ(QZUI_E_WRONG_KIND, qzui_expand_outline_row(win, KindsWindow::kTree, 3, 1));
+}
+
 TEST_F(TreeControl, ChangesWhileShownAreReReadByTheOutline)
 {
     pTree->ExpandAllContainers();
