@@ -111,6 +111,7 @@ namespace
 std::vector<int> CellColumns(const UiDriver& ui, int window, int count)
 {
     std::vector<std::pair<int, int>> columns; /* cell number, column index */
+    columns.reserve(static_cast<size_t>(count > 0 ? count : 0));
     for (int column = 0; column < count; ++column) {
         char identifier[32] = "";
         ui.qzui_table_column_identifier(window, kPanelList, column, identifier, sizeof identifier);
@@ -119,6 +120,7 @@ std::vector<int> CellColumns(const UiDriver& ui, int window, int count)
     }
     std::sort(columns.begin(), columns.end());
     std::vector<int> ordered;
+    ordered.reserve(columns.size());
     for (const auto& column : columns)
         ordered.push_back(column.second);
     return ordered;
