@@ -1,5 +1,6 @@
 #include "hostlink/PrefRecordEmulation.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -207,11 +208,32 @@ int16_t RequestedItem(const int16_t* key) { return key != nullptr ? key[0] : kNo
 // A tag whose emulation depends on the item cannot be served without a key.
 bool NeedsKey(const PrefBlockMap& block) { return HasItemRange(block) || block.tag == QZ_FOURCC("pfPF"); }
 
+// Whether any emulated tag begins with the tag's first two characters (every
+// record call asks; the tables are searched only for those that do).
+bool MayBeEmulated(uint32_t tag)
+{
+    static const std::vector<uint32_t> prefixes = [] {
+        std::vector<uint32_t> found;
+        const auto note = [&found](uint32_t emulated) {
+            if (std::find(found.begin(), found.end(), emulated >> 16) == found.end())
+                found.push_back(emulated >> 16);
+        };
+        for (std::size_t i = 0; i < MapArrayCount(); ++i)
+            note(MapArrays()[i].tag);
+        for (std::size_t i = 0; i < BlockMapCount(); ++i)
+            note(BlockMaps()[i].tag);
+        return found;
+    }();
+    return std::find(prefixes.begin(), prefixes.end(), tag >> 16) != prefixes.end();
+}
+
 // Chooses the emulation for a tag and the key's item: a map array, a block
 // of whole records, or none.
 template <typename OnMap, typename OnBlock>
 std::optional<fxbool> Emulate(uint32_t tag, const int16_t* key, OnMap onMap, OnBlock onBlock)
 {
+    if (!MayBeEmulated(tag))
+        return std::nullopt;
     const int16_t item = RequestedItem(key);
     const PrefBlockMap* block = FindBlockMap(tag);
     if (key == nullptr && block != nullptr && NeedsKey(*block))

@@ -7,7 +7,8 @@ HostCall::HostCall(const char* function, uint32_t version) : engine_(Engine::ins
 {
     engine_.checkThread(function);
     CallEntry& e = engine_.log.addCall();
-    e.function = function;
+    if (engine_.log.keepsCalls()) /* the entry is kept for reading */
+        e.function = function;
     e.version = version;
     Document* doc = engine_.current();
     e.document = doc ? doc->id() : 0;

@@ -112,6 +112,7 @@ public:
     CallEntry& addCall();
     /* Whether calls go into the log (kept until clear). */
     void keepCalls(bool keep) { keepCalls_ = keep; }
+    bool keepsCalls() const { return keepCalls_; }
     /* The entry as one decoded line, made when first asked for. */
     static const std::string& textOf(CallEntry& e);
     void addEdit(EditEntry e);

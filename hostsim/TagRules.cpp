@@ -71,12 +71,70 @@ constexpr uint32_t kEmulatedPreferences[] = {
     QZ_FOURCC("pfTX"), QZ_FOURCC("pfTp"), QZ_FOURCC("pfTs"),
 };
 
+/* What the tables above say of one tag, found by its hash: every record
+   call asks for its tag's shape, layout and preference rule. */
+struct TagFacts
+{
+    uint32_t tag = 0;
+    const ShapeRow* shape = nullptr; /* the first row of the tag */
+    const LayoutRow* layout = nullptr;
+    bool emulated = false;
+};
+
+class TagIndex
+{
+public:
+    TagIndex()
+    {
+        for (const ShapeRow& r : kShapes)
+            if (!slot(r.tag).shape)
+                slot(r.tag).shape = &r;
+        for (const LayoutRow& r : kLayouts)
+            if (!slot(r.tag).layout)
+                slot(r.tag).layout = &r;
+        for (uint32_t tag : kEmulatedPreferences)
+            slot(tag).emulated = true;
+    }
+
+    /* Null for a tag none of the tables names. */
+    const TagFacts* find(uint32_t tag) const
+    {
+        for (size_t i = hash(tag);; i = (i + 1) % kSlots) {
+            if (used_[i] && slots_[i].tag == tag)
+                return &slots_[i];
+            if (!used_[i])
+                return nullptr;
+        }
+    }
+
+private:
+    static constexpr size_t kSlots = 256; /* over twice the tags named */
+    static size_t hash(uint32_t tag) { return (tag * 2654435761u) >> 24; }
+
+    TagFacts& slot(uint32_t tag)
+    {
+        size_t i = hash(tag);
+        while (used_[i] && slots_[i].tag != tag)
+            i = (i + 1) % kSlots;
+        used_[i] = true;
+        slots_[i].tag = tag;
+        return slots_[i];
+    }
+
+    TagFacts slots_[kSlots];
+    bool used_[kSlots] = {};
+};
+
+const TagFacts* factsOf(uint32_t tag)
+{
+    static const TagIndex index;
+    return index.find(tag);
+}
+
 const LayoutRow* layoutOf(uint32_t tag)
 {
-    for (const LayoutRow& r : kLayouts)
-        if (r.tag == tag)
-            return &r;
-    return nullptr;
+    const TagFacts* facts = factsOf(tag);
+    return facts ? facts->layout : nullptr;
 }
 
 constexpr uint32_t kSODT = QZ_FOURCC("SODT");
@@ -97,9 +155,8 @@ bool TagRules::isRawText(uint32_t tag) { return prefix2(tag) == 0x74780000u; }
 
 KeyShape TagRules::shape(uint32_t tag)
 {
-    for (const ShapeRow& r : kShapes)
-        if (r.tag == tag)
-            return r.shape;
+    if (const TagFacts* facts = factsOf(tag); facts && facts->shape)
+        return facts->shape->shape;
     if (isRawText(tag))
         return KeyShape::RawText;
     if ((tag & 0xFFFFFF00u) == 0x6F742600u)
@@ -151,8 +208,8 @@ uint32_t TagRules::defaultSize(uint32_t tag, uint32_t hostVersion)
 
 bool TagRules::isEmulatedPreference(uint32_t tag)
 {
-    return std::find(std::begin(kEmulatedPreferences), std::end(kEmulatedPreferences), tag) !=
-           std::end(kEmulatedPreferences);
+    const TagFacts* facts = factsOf(tag);
+    return facts && facts->emulated;
 }
 
 } // namespace hostsim

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <typeinfo>
 
 #include "strings/__FCAlphaSorter.h"
 
@@ -12,7 +13,15 @@ bool (*FCStrings::_pSystemFontLister)(FCStrings* pList) = nullptr;
 
 const char* FCStrings::ClassName() const { return "FCStrings"; }
 
-FCString* FCStrings::GetItemAt(int index) const { return dynamic_cast<FCString*>(__FCCollection::GetItemAt(index)); }
+FCString* FCStrings::GetItemAt(int index) const
+{
+    __FCBase* pItem = __FCCollection::GetItemAt(index);
+    /* Nearly every item is a plain string, known without the search of the
+       class tree a cast makes. */
+    if (pItem && typeid(*pItem) == typeid(FCString))
+        return static_cast<FCString*>(pItem);
+    return dynamic_cast<FCString*>(pItem);
+}
 
 int FCStrings::AddCopy(const FCString* pString)
 {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <cstdlib>
+#include <cstring>
 
 bool ArgumentCheck::Fail(const std::string& problem)
 {
@@ -105,22 +106,48 @@ Outcome UiOutcome(int code, const std::string& what)
 namespace
 {
 
-/* The list's cell columns ("col1", "col2", ...) in cell order. */
-std::vector<int> CellColumns(const UiDriver& ui, int window)
+/* The list's cell columns ("col1", "col2", ...) in cell order, of its
+   `count` columns. */
+std::vector<int> CellColumns(const UiDriver& ui, int window, int count)
 {
     std::vector<std::pair<int, int>> columns; /* cell number, column index */
-    const int count = ui.qzui_table_column_count(window, kPanelList);
+    columns.reserve(static_cast<size_t>(count > 0 ? count : 0));
     for (int column = 0; column < count; ++column) {
         char identifier[32] = "";
         ui.qzui_table_column_identifier(window, kPanelList, column, identifier, sizeof identifier);
-        if (std::string(identifier).rfind("col", 0) == 0)
+        if (std::strncmp(identifier, "col", 3) == 0)
             columns.emplace_back(std::atoi(identifier + 3), column);
     }
     std::sort(columns.begin(), columns.end());
     std::vector<int> ordered;
+    ordered.reserve(columns.size());
     for (const auto& column : columns)
         ordered.push_back(column.second);
     return ordered;
+}
+
+std::vector<int> CellColumns(const UiDriver& ui, int window)
+{
+    return CellColumns(ui, window, ui.qzui_table_column_count(window, kPanelList));
+}
+
+/* The rows from one read of every cell (`count` a row, each ended by a zero
+   byte); rows past the list's end stay empty, as their cells read. */
+void RowsFromTexts(const std::string& texts, int count, const std::vector<int>& columns, std::vector<std::string>& rows)
+{
+    std::vector<const char*> cells;
+    cells.reserve(rows.size() * columns.size() + 16);
+    for (const char* pCell = texts.c_str(); pCell < texts.c_str() + texts.size(); pCell += std::strlen(pCell) + 1)
+        cells.push_back(pCell);
+    const size_t width = static_cast<size_t>(count > 0 ? count : 1);
+    for (size_t row = 0; row < rows.size(); ++row)
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const size_t cell = row * width + static_cast<size_t>(columns[i]);
+            if (i)
+                rows[row] += '|';
+            if (cell < cells.size())
+                rows[row] += cells[cell];
+        }
 }
 
 std::vector<std::string> RowCells(const UiDriver& ui, int window, int row, const std::vector<int>& columns)
@@ -157,8 +184,14 @@ Outcome LetTimePass(Session& session, long long milliseconds)
 
 std::vector<std::string> PanelRows(const Session& session, int window)
 {
-    const std::vector<int> columns = CellColumns(session.Ui(), window);
+    const int count = session.Ui().qzui_table_column_count(window, kPanelList);
+    const std::vector<int> columns = CellColumns(session.Ui(), window, count);
     std::vector<std::string> rows(kPanelRows);
+    std::string texts;
+    if (session.Ui().TableTexts(window, kPanelList, texts)) {
+        RowsFromTexts(texts, count, columns, rows);
+        return rows;
+    }
     for (int row = 0; row < kPanelRows; ++row) {
         std::string& text = rows[static_cast<size_t>(row)];
         for (size_t i = 0; i < columns.size(); ++i) {

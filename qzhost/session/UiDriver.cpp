@@ -13,6 +13,7 @@ bool UiDriver::Resolve(const ModuleHost& host, std::string& missing)
         missing = #name;
     QZHOST_UI_FUNCTIONS(QZHOST_UI_RESOLVE)
 #undef QZHOST_UI_RESOLVE
+    qzui_table_texts = reinterpret_cast<decltype(&::qzui_table_texts)>(host.PluginSymbol("qzui_table_texts"));
     return missing.empty();
 }
 
@@ -61,4 +62,20 @@ std::string UiDriver::CellText(int window, int tag, int row, int column) const
 void UiDriver::AppendCellText(std::string& out, int window, int tag, int row, int column) const
 {
     AppendText(out, [&](char* buf, int size) { return qzui_table_cell_text(window, tag, row, column, buf, size); });
+}
+
+bool UiDriver::TableTexts(int window, int tag, std::string& texts) const
+{
+    if (!qzui_table_texts)
+        return false;
+    texts.resize(texts.capacity() > 1024 ? texts.capacity() : 1024);
+    int length = qzui_table_texts(window, tag, &texts[0], static_cast<int>(texts.size()));
+    if (length >= static_cast<int>(texts.size())) {
+        texts.resize(static_cast<size_t>(length) + 1);
+        length = qzui_table_texts(window, tag, &texts[0], static_cast<int>(texts.size()));
+    }
+    if (length < 0 || length >= static_cast<int>(texts.size()))
+        return false;
+    texts.resize(static_cast<size_t>(length));
+    return true;
 }

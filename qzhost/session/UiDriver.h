@@ -27,6 +27,8 @@ struct UiDriver
 #define QZHOST_UI_MEMBER(name) decltype(&::name) name = nullptr;
     QZHOST_UI_FUNCTIONS(QZHOST_UI_MEMBER)
 #undef QZHOST_UI_MEMBER
+    /* Optional: a module without it is read cell by cell. */
+    decltype(&::qzui_table_texts) qzui_table_texts = nullptr;
 
     bool Resolve(const ModuleHost& host, std::string& missing);
 
@@ -35,6 +37,10 @@ struct UiDriver
     std::string CellText(int window, int tag, int row, int column) const;
     /* Appends a cell's text to out, with no text made for the cell alone. */
     void AppendCellText(std::string& out, int window, int tag, int row, int column) const;
+    /* Every cell of a table in one read, each text followed by a zero byte
+       (qzui_table_texts); false where the module has no such read or the
+       table is missing. */
+    bool TableTexts(int window, int tag, std::string& texts) const;
 };
 
 #endif

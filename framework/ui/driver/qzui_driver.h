@@ -181,6 +181,12 @@ QZ_EXPORT int qzui_table_column_title(int window, int tag, int column, char* buf
 QZ_EXPORT float qzui_table_column_width(int window, int tag, int column);
 QZ_EXPORT int qzui_table_row_count(int window, int tag);
 QZ_EXPORT int qzui_table_cell_text(int window, int tag, int row, int column, char* buf, int size);
+/* Every cell in one read: row by row, each row's columns in order (the check
+   column included), each cell's text as qzui_table_cell_text gives it (cut at
+   a zero character) followed by a zero byte. The whole goes into buf when it
+   fits (size > the length), else buf is left empty; returns the length in
+   bytes, or -1 for a missing table. */
+QZ_EXPORT int qzui_table_texts(int window, int tag, char* buf, int size);
 /* The selected row, -1 for none (or a missing table). */
 QZ_EXPORT int qzui_table_selected_row(int window, int tag);
 

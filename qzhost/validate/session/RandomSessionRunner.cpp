@@ -259,14 +259,18 @@ private:
         }
         Outcome outcome;
         RunScriptLine(_session, text, outcome);
-        std::vector<uint8_t> after = DocumentImage(_session);
-        /* A document whose image did not change reads as before. */
-        if (!_readout || after != _image)
+        /* A document whose image did not change reads as before; only a
+           changed image is copied. */
+        std::vector<uint8_t> after;
+        const bool changed = ImageChanged(_session, _image, after);
+        if (!_readout || changed)
             _readout.reset(new DocumentReadout(ReadDocument(_session)));
         const std::string where = "step " + std::to_string(index + 1) + " `" + text + "`: ";
-        const bool passed = CheckUndo(index, where, prediction, after) && CheckDocument(index, where) &&
-                            CheckPanel(index, where) && CheckOutcome(index, where, prediction, outcome, alertsBefore);
-        _image = std::move(after);
+        const bool passed = CheckUndo(index, where, prediction, changed ? after : _image) &&
+                            CheckDocument(index, where) && CheckPanel(index, where) &&
+                            CheckOutcome(index, where, prediction, outcome, alertsBefore);
+        if (changed)
+            _image = std::move(after);
         return passed;
     }
 

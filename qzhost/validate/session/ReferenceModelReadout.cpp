@@ -162,13 +162,31 @@ std::vector<uint8_t> DocumentImage(const Session& session)
     return bytes ? std::vector<uint8_t>(bytes, bytes + size) : std::vector<uint8_t>();
 }
 
+namespace
+{
+bool Same(const uint8_t* bytes, size_t size, const std::vector<uint8_t>& image)
+{
+    if (!bytes)
+        return image.empty();
+    return size == image.size() && (size == 0 || std::memcmp(bytes, image.data(), size) == 0);
+}
+} // namespace
+
 bool SameImage(const Session& session, const std::vector<uint8_t>& image)
 {
     size_t size = 0;
     const uint8_t* bytes = session.Host().hostsim_document_image(0, &size);
-    if (!bytes)
-        return image.empty();
-    return size == image.size() && (size == 0 || std::memcmp(bytes, image.data(), size) == 0);
+    return Same(bytes, size, image);
+}
+
+bool ImageChanged(const Session& session, const std::vector<uint8_t>& image, std::vector<uint8_t>& now)
+{
+    size_t size = 0;
+    const uint8_t* bytes = session.Host().hostsim_document_image(0, &size);
+    if (Same(bytes, size, image))
+        return false;
+    now.assign(bytes, bytes ? bytes + size : bytes);
+    return true;
 }
 
 std::string ImageFingerprint(const std::vector<uint8_t>& image)

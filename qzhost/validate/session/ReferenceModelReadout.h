@@ -45,5 +45,7 @@ std::vector<uint8_t> DocumentImage(const Session& session);
 /* True when the current document's image is the given one. */
 bool SameImage(const Session& session, const std::vector<uint8_t>& image);
 std::string ImageFingerprint(const std::vector<uint8_t>& image);
+/* !SameImage, the document's image copied into `now` when it differs. */
+bool ImageChanged(const Session& session, const std::vector<uint8_t>& image, std::vector<uint8_t>& now);
 
 #endif

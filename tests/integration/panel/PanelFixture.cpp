@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "common/qz_host_document.h"
 #include "common/qz_staffset_panel.h"
@@ -21,6 +22,29 @@ std::string CellText(int window, int row, int column)
     char buffer[256] = {};
     qzui_table_cell_text(window, kList, row, column, buffer, sizeof buffer);
     return buffer;
+}
+
+/* Every cell of the list read one by one, each followed by a zero byte... */
+std::string CellsOneByOne(int window, int rows)
+{
+    std::string texts;
+    const int columns = qzui_table_column_count(window, kList);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            texts += CellText(window, row, column) + '\0';
+    return texts;
+}
+
+/* ...as the read of the whole list gives them. */
+std::string WholeList(int window)
+{
+    std::vector<char> buffer(64);
+    int length = qzui_table_texts(window, kList, buffer.data(), static_cast<int>(buffer.size()));
+    if (length >= static_cast<int>(buffer.size())) {
+        buffer.resize(static_cast<size_t>(length) + 1);
+        length = qzui_table_texts(window, kList, buffer.data(), static_cast<int>(buffer.size()));
+    }
+    return length < 0 ? "<missing>" : std::string(buffer.data(), static_cast<size_t>(length));
 }
 
 bool IsEnabled(int window, int tag)
@@ -175,6 +199,7 @@ std::vector<std::string> PanelFixture::Rows() const
     const int count = qzui_table_row_count(Window(), kList);
     for (int row = 0; row < count; ++row)
         rows.push_back(Row(row));
+    EXPECT_EQ(CellsOneByOne(Window(), count), WholeList(Window()));
     return rows;
 }
 

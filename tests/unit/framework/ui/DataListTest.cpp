@@ -229,3 +229,41 @@ TEST_F(DataListControl, OlderHostsReadCellsAsUtf8AndTextsAsAscii)
     window.pEdit->GetText(&text);
     EXPECT_STREQ("\\u00e9t\\u00e9 \\\\", text.GetCString());
 }
+
+TEST_F(DataListControl, WholeTableReadsAsItsCellsOneByOne)
+{
+    TestWindow window;
+    window.pList->UseLeftCheckboxColumn();
+    window.FillList(2);
+    window.pList->GetItemAt(0)->SetCheck(true);
+    window.pList->GetItemAt(1)->GetItemAt(0)->SetCString("caf\xC3\xA9");
+    window.pList->GetItemAt(1)->GetItemAt(2)->SetCString("\xFF");
+    auto* pShort = new FCDataListRow();
+    FCString one("one");
+    pShort->AddCopy(&one);
+    window.pList->AddRow(pShort);
+    int win = Shown(window);
+    ASSERT_EQ(4, qzui_table_column_count(win, 101));
+    /* Each cell read alone, followed by a zero byte. */
+    const auto cellByCell = [&] {
+        std::string texts;
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 4; ++column)
+                texts += Cell(win, 101, row, column) + '\0';
+        return texts;
+    };
+    const auto wholeTable = [&] {
+        char buffer[512];
+        const int length = qzui_table_texts(win, 101, buffer, sizeof buffer);
+        return length < 0 ? std::string("<missing>") : std::string(buffer, static_cast<size_t>(length));
+    };
+    EXPECT_EQ(cellByCell(), wholeTable());
+    {
+        OlderHost older;
+        EXPECT_EQ(cellByCell(), wholeTable());
+    }
+    char small[8] = "x";
+    EXPECT_EQ(static_cast<int>(cellByCell().size()), qzui_table_texts(win, 101, small, sizeof small));
+    EXPECT_STREQ("", small);                                        /* too small: left empty, the length told */
+    EXPECT_EQ(-1, qzui_table_texts(win, 102, small, sizeof small)); /* the edit field */
+}
