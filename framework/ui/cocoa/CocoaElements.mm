@@ -208,6 +208,14 @@ void SwitchOffRadioSiblings(NSButton* pButton)
     }
 }
 
+void Click(NSButton* pButton)
+{
+    if (![pButton isEnabled])
+        return;
+    [[pButton cell] setNextState];
+    [pButton sendAction:[pButton action] to:[pButton target]];
+}
+
 NSView* FindByTag(NSView* pRoot, int tag)
 {
     if (!pRoot)

@@ -33,9 +33,10 @@ int Repaints(const _FCWindowController_cocoa* pBridge);
 /* The run-loop timers behind the shared runtime's timers. Once a driver
    attaches, the driver's clock owns the timers (BridgeRuntime fires them as
    it moves) and their run-loop dates are parked in the distant future, so
-   nothing else (a press, an alert panel) makes them fall due; the run loop
-   is run for as long as the clock moves, in a mode the timers are not
-   scheduled in. */
+   nothing else (a press, an alert panel) makes them fall due; when the clock
+   moves, the run loop handles the events it has ready, in a mode the timers
+   are not scheduled in (the clock's time is the driver's, not the wall
+   clock's: nothing waits for it to pass). */
 void TimerCreated(NSTimer* pTimer);
 void TimerKilled(NSTimer* pTimer);
 /* Under a driver only the bridge makes a window the active one (the driver
@@ -45,6 +46,8 @@ bool Activating();
 
 /* Handles window-server events for a while without firing timers. */
 void Pump(double seconds);
+/* Handles the window-server events that are ready, without waiting. */
+void PumpPending();
 
 /* What the user would see outside the process (a web page, the file viewer,
    the font panel), told to the driver instead; false without a driver

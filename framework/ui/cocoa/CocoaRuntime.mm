@@ -107,8 +107,11 @@ void ParkAll()
             Park(*it);
 }
 
-/* The clock moved: the window system runs for as long. */
-void PumpFor(uint64_t milliseconds) { CocoaRuntime::Pump(static_cast<double>(milliseconds) / 1000.0); }
+/* The clock moved. Its time is the driver's (a script's wait, a host's
+   tick), not the wall clock's: the window system handles what it has
+   ready, without sleeping for that long (a wait of a second in a script
+   took a second). */
+void PumpFor(uint64_t) { CocoaRuntime::PumpPending(); }
 
 /* What a timer handler autoreleases is drained after it. */
 void* EnterPool() { return [[NSAutoreleasePool alloc] init]; }
@@ -232,6 +235,25 @@ void Pump(double seconds)
         if (event)
             [NSApp sendEvent:event];
     } while ([limit timeIntervalSinceNow] > 0);
+}
+
+void PumpPending()
+{
+    if (!Get().started)
+        return;
+    CocoaPool pool;
+    NSDate* now = [NSDate distantPast];
+    /* Bounded, so that a window system that keeps posting events cannot
+       hold the driver's call. */
+    for (int i = 0; i < 1000; ++i) {
+        NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
+                                            untilDate:now
+                                               inMode:NSEventTrackingRunLoopMode
+                                              dequeue:YES];
+        if (!event)
+            break;
+        [NSApp sendEvent:event];
+    }
 }
 
 /* ---- Driver requests ---- */

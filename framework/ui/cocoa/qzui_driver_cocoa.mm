@@ -1,7 +1,8 @@
 /* The driver interface over real Cocoa windows: actions go through the
- * controls as a click or keystroke would (performClick:, the text-did-change
- * notification, the table's selection, the window's close button), and
- * everything read comes back from the views themselves. */
+ * controls as a click or keystroke would (the button's next state and its
+ * action, the text-did-change notification, the table's selection, the
+ * window's close button), and everything read comes back from the views
+ * themselves. */
 #import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
@@ -317,7 +318,7 @@ int qzui_press_button(int window, int tag)
         return result;
     if (!IsButton(pView))
         return QZUI_E_WRONG_KIND;
-    [QZ_AS(NSButton, pView) performClick:nil];
+    CocoaElements::Click(QZ_AS(NSButton, pView));
     return QZUI_OK;
 }
 
