@@ -3,6 +3,7 @@
 #import "ui/cocoa/CocoaElements.h"
 
 #include <dlfcn.h>
+#include <objc/runtime.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -113,6 +114,33 @@ void ParkAll()
    took a second). */
 void PumpFor(uint64_t) { CocoaRuntime::PumpPending(); }
 
+/* GNUstep offers every text selected in a view to the other X clients (its
+   selection pasteboard, X's primary selection; macOS has nothing like it).
+   The first time in a process that starts the pasteboard server, gpbs, and
+   waits for it to come up: a second and more in every process that selects
+   a field's text, which each of the validator's random sessions does. A
+   driver acts as the user of windows that nobody else sees, so under one the
+   selection stays in the process; without a driver GNUstep offers it. */
+typedef void (*OfferFn)(id, SEL);
+OfferFn gOfferSelection = nullptr;
+
+void OfferSelectionUnlessDriven(id self, SEL command)
+{
+    if (!BridgeRuntime::DriverAttached())
+        gOfferSelection(self, command);
+}
+
+void KeepSelectionsFromDriverInProcess()
+{
+    Method method = class_getInstanceMethod([NSTextView class], NSSelectorFromString(@"copySelection"));
+    if (!method || gOfferSelection)
+        return;
+    /* Through void (*)(), the type that converts to and from any function's. */
+    IMP original = method_setImplementation(
+        method, reinterpret_cast<IMP>(reinterpret_cast<void (*)()>(&OfferSelectionUnlessDriven)));
+    gOfferSelection = reinterpret_cast<OfferFn>(reinterpret_cast<void (*)()>(original));
+}
+
 /* What a timer handler autoreleases is drained after it. */
 void* EnterPool() { return [[NSAutoreleasePool alloc] init]; }
 void LeavePool(void* pool) { [(id)pool release]; }
@@ -141,6 +169,7 @@ bool StartApplication()
         registerDefaults:[NSDictionary dictionaryWithObjectsAndKeys:@"NO", @"GSX11HandlesWindowDecorations", nil]];
 #endif
     [NSApplication sharedApplication];
+    KeepSelectionsFromDriverInProcess();
     BridgeRuntime::SetAttachListener(&ParkAll);
     BridgeRuntime::SetClockListener(&PumpFor);
     BridgeRuntime::SetTimerScope(&EnterPool, &LeavePool);
