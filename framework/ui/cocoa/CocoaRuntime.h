@@ -44,6 +44,18 @@ void TimerKilled(NSTimer* pTimer);
 void SetActivating(bool activating);
 bool Activating();
 
+/* Makes fn the implementation of an instance method of cls; the one it had,
+   or null (nothing replaced) where the class has no such method. For the
+   GNUstep methods whose behaviour differs from the AppKit's in a way that
+   a subclass cannot reach (README.md). */
+typedef void (*AnyFunction)(); /* converts to and from any function's type */
+AnyFunction ReplaceMethod(Class cls, NSString* selector, AnyFunction fn);
+template <typename Fn>
+Fn ReplaceMethod(Class cls, NSString* selector, Fn fn)
+{
+    return reinterpret_cast<Fn>(ReplaceMethod(cls, selector, reinterpret_cast<AnyFunction>(fn)));
+}
+
 /* Handles window-server events for a while without firing timers. */
 void Pump(double seconds);
 /* Handles the window-server events that are ready, without waiting. */

@@ -132,13 +132,9 @@ void OfferSelectionUnlessDriven(id self, SEL command)
 
 void KeepSelectionsFromDriverInProcess()
 {
-    Method method = class_getInstanceMethod([NSTextView class], NSSelectorFromString(@"copySelection"));
-    if (!method || gOfferSelection)
-        return;
-    /* Through void (*)(), the type that converts to and from any function's. */
-    IMP original = method_setImplementation(
-        method, reinterpret_cast<IMP>(reinterpret_cast<void (*)()>(&OfferSelectionUnlessDriven)));
-    gOfferSelection = reinterpret_cast<OfferFn>(reinterpret_cast<void (*)()>(original));
+    if (!gOfferSelection)
+        gOfferSelection =
+            CocoaRuntime::ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
 }
 
 /* What a timer handler autoreleases is drained after it. */
@@ -233,6 +229,14 @@ int Repaints(const _FCWindowController_cocoa* pBridge)
 {
     std::map<const _FCWindowController_cocoa*, int>::iterator found = Get().repaints.find(pBridge);
     return found == Get().repaints.end() ? -1 : found->second;
+}
+
+AnyFunction ReplaceMethod(Class cls, NSString* selector, AnyFunction fn)
+{
+    Method method = class_getInstanceMethod(cls, NSSelectorFromString(selector));
+    if (!method)
+        return nullptr;
+    return reinterpret_cast<AnyFunction>(method_setImplementation(method, reinterpret_cast<IMP>(fn)));
 }
 
 /* ---- Run-loop timers ---- */
