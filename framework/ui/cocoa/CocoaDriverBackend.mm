@@ -1,7 +1,7 @@
 /* The primitives the driver's calls read and act through, over real Cocoa
- * windows: a press is performClick:, typing sets the value and posts the
- * text-did-change notification, the close box is performClose:, and
- * everything read comes back from the views themselves. */
+ * windows: a press is the button's next state and its action, typing sets the
+ * value and posts the text-did-change notification, the close box is
+ * performClose:, and everything read comes back from the views themselves. */
 #import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
@@ -126,7 +126,7 @@ std::string CellText(Element table, int row, int column)
 void Click(_FCWindowController_cocoa*, Element button)
 {
     CocoaPool pool;
-    [QZ_AS(NSButton, button) performClick:nil];
+    CocoaElements::Click(QZ_AS(NSButton, button));
 }
 
 bool Type(_FCWindowController_cocoa*, Element field, const char* text)

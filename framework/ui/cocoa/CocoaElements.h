@@ -55,6 +55,11 @@ bool IsRadioButton(NSView* pView);
 /* Turns off the radio buttons that share the button's superview and action,
    as clicking one of a group does on macOS (GNUstep leaves them on). */
 void SwitchOffRadioSiblings(NSButton* pButton);
+/* What a click on an enabled button does: its next state, then its action.
+   GNUstep's performClick: also shows the highlight for a tenth of a second,
+   running the run loop in that time, which made every press of a driver
+   wait that long. */
+void Click(NSButton* pButton);
 /* Depth-first search by tag (controls) or identifier (boxes). */
 NSView* FindByTag(NSView* pRoot, int tag);
 /* Every view below pRoot, depth first, pRoot included. */

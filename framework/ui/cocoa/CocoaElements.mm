@@ -1,5 +1,6 @@
 #import "ui/cocoa/CocoaElements.h"
 
+#import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/NSObject+UserInfo.h"
 #import "ui/cocoa/_cocoalink.h"
 
@@ -141,6 +142,34 @@ NSRect FrameOf(NSWindow* pWindow)
     return NSMakeRect(content.origin.x, content.origin.y, content.size.width, NSMaxY(frame) - content.origin.y);
 }
 
+namespace
+{
+/* GNUstep's setFrame:display: constrains the frame to the screen: a window
+   whose bottom would lie below the screen is moved up until all of it is on
+   screen (a panel moved to a top edge of 935 on a screen 1080 high came back
+   at 686, and its saved position with it). The AppKit takes a frame set by
+   the program as it is. While the bridge sets a frame, the constraint gives
+   the frame back unchanged. */
+typedef NSRect (*ConstrainFn)(id, SEL, NSRect, NSScreen*);
+ConstrainFn gConstrain = nullptr;
+bool gSettingFrame = false;
+
+NSRect ConstrainUnlessSetByBridge(id self, SEL command, NSRect frame, NSScreen* pScreen)
+{
+    return gSettingFrame ? frame : gConstrain(self, command, frame, pScreen);
+}
+
+void SetFrameAsGiven(NSWindow* pWindow, NSRect frame)
+{
+    if (!gConstrain)
+        gConstrain =
+            CocoaRuntime::ReplaceMethod([NSWindow class], @"constrainFrameRect:toScreen:", &ConstrainUnlessSetByBridge);
+    gSettingFrame = true;
+    [pWindow setFrame:frame display:YES];
+    gSettingFrame = false;
+}
+} // namespace
+
 void SetFrameOf(NSWindow* pWindow, NSRect frame)
 {
     NSRect current = [pWindow frame];
@@ -160,7 +189,7 @@ void SetFrameOf(NSWindow* pWindow, NSRect frame)
     NSView* pContent = [pWindow contentView];
     BOOL autoresizes = [pContent autoresizesSubviews];
     [pContent setAutoresizesSubviews:NO];
-    [pWindow setFrame:real display:YES];
+    SetFrameAsGiven(pWindow, real);
     [pContent setAutoresizesSubviews:autoresizes];
     /* GNUstep applies the limits again when the window is next shown, so a
        frame set here outside them widens them. */
@@ -196,6 +225,14 @@ void SwitchOffRadioSiblings(NSButton* pButton)
         if ([QZ_AS(NSButton, pOther) action] == [pButton action])
             [QZ_AS(NSButton, pOther) setState:NSOffState];
     }
+}
+
+void Click(NSButton* pButton)
+{
+    if (![pButton isEnabled])
+        return;
+    [[pButton cell] setNextState];
+    [pButton sendAction:[pButton action] to:[pButton target]];
 }
 
 NSView* FindByTag(NSView* pRoot, int tag)

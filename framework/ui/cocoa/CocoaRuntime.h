@@ -34,8 +34,22 @@ int Repaints(const _FCWindowController_cocoa* pBridge);
 void SetActivating(bool activating);
 bool Activating();
 
+/* Makes fn the implementation of an instance method of cls; the one it had,
+   or null (nothing replaced) where the class has no such method. For the
+   GNUstep methods whose behaviour differs from the AppKit's in a way that
+   a subclass cannot reach (README.md). */
+typedef void (*AnyFunction)(); /* converts to and from any function's type */
+AnyFunction ReplaceMethod(Class cls, NSString* selector, AnyFunction fn);
+template <typename Fn>
+Fn ReplaceMethod(Class cls, NSString* selector, Fn fn)
+{
+    return reinterpret_cast<Fn>(ReplaceMethod(cls, selector, reinterpret_cast<AnyFunction>(fn)));
+}
+
 /* Handles window-server events for a while without firing timers. */
 void Pump(double seconds);
+/* Handles the window-server events that are ready, without waiting. */
+void PumpPending();
 
 /* What the user would see outside the process (a web page, the file viewer,
    the font panel), told to the driver instead; false without a driver

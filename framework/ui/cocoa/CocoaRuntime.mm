@@ -4,6 +4,7 @@
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
 #include <dlfcn.h>
+#include <objc/runtime.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -108,8 +109,34 @@ void ParkAll()
             Park(*it);
 }
 
-/* The clock moved: the window system runs for as long. */
-void PumpFor(uint64_t milliseconds) { CocoaRuntime::Pump(static_cast<double>(milliseconds) / 1000.0); }
+/* The clock moved. Its time is the driver's (a script's wait, a host's
+   tick), not the wall clock's: the window system handles what it has
+   ready, without sleeping for that long (a wait of a second in a script
+   took a second). */
+void PumpFor(uint64_t) { CocoaRuntime::PumpPending(); }
+
+/* GNUstep offers every text selected in a view to the other X clients (its
+   selection pasteboard, X's primary selection; macOS has nothing like it).
+   The first time in a process that starts the pasteboard server, gpbs, and
+   waits for it to come up: a second and more in every process that selects
+   a field's text, which each of the validator's random sessions does. A
+   driver acts as the user of windows that nobody else sees, so under one the
+   selection stays in the process; without a driver GNUstep offers it. */
+typedef void (*OfferFn)(id, SEL);
+OfferFn gOfferSelection = nullptr;
+
+void OfferSelectionUnlessDriven(id self, SEL command)
+{
+    if (!BridgeRuntime::DriverAttached())
+        gOfferSelection(self, command);
+}
+
+void KeepSelectionsFromDriverInProcess()
+{
+    if (!gOfferSelection)
+        gOfferSelection =
+            CocoaRuntime::ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
+}
 
 /* What a timer handler autoreleases is drained after it. */
 void* EnterPool() { return [[NSAutoreleasePool alloc] init]; }
@@ -127,8 +154,8 @@ NSMutableArray* TimersOf(const _FCWindowController_cocoa* pBridge)
    while no driver's clock runs the timers). Once a driver attaches, the
    driver's clock owns the timers (BridgeRuntime fires them as it moves) and
    their run-loop dates are parked in the distant future, so nothing else (a
-   press, an alert panel) makes them fall due; the run loop is run for as
-   long as the clock moves, in a mode the timers are not scheduled in. */
+   press, an alert panel) makes them fall due; as the clock moves the run loop
+   handles the events it has ready, in a mode the timers are not scheduled in. */
 void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
 {
     CocoaPool pool;
@@ -195,6 +222,7 @@ bool StartApplication()
         registerDefaults:[NSDictionary dictionaryWithObjectsAndKeys:@"NO", @"GSX11HandlesWindowDecorations", nil]];
 #endif
     [NSApplication sharedApplication];
+    KeepSelectionsFromDriverInProcess();
     BridgeRuntime::SetAttachListener(&ParkAll);
     BridgeRuntime::SetClockListener(&PumpFor);
     BridgeRuntime::SetTimerScope(&EnterPool, &LeavePool);
@@ -252,6 +280,14 @@ int Repaints(const _FCWindowController_cocoa* pBridge)
     return found->second;
 }
 
+AnyFunction ReplaceMethod(Class cls, NSString* selector, AnyFunction fn)
+{
+    Method method = class_getInstanceMethod(cls, NSSelectorFromString(selector));
+    if (!method)
+        return nullptr;
+    return reinterpret_cast<AnyFunction>(method_setImplementation(method, reinterpret_cast<IMP>(fn)));
+}
+
 /* ---- Run-loop timers ---- */
 
 void SetActivating(bool activating) { Get().activating = activating; }
@@ -272,6 +308,25 @@ void Pump(double seconds)
         if (event)
             [NSApp sendEvent:event];
     } while ([limit timeIntervalSinceNow] > 0);
+}
+
+void PumpPending()
+{
+    if (!Get().started)
+        return;
+    CocoaPool pool;
+    NSDate* now = [NSDate distantPast];
+    /* Bounded, so that a window system that keeps posting events cannot
+       hold the driver's call. */
+    for (int i = 0; i < 1000; ++i) {
+        NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
+                                            untilDate:now
+                                               inMode:NSEventTrackingRunLoopMode
+                                              dequeue:YES];
+        if (!event)
+            break;
+        [NSApp sendEvent:event];
+    }
 }
 
 /* ---- Driver requests ---- */

@@ -272,6 +272,18 @@ TEST_F(CocoaWindow, LoadedWindowFloatsAndCannotShrinkBelowItsLayout)
     EXPECT_EQ([QZ_AS(NSButton, ViewOf(window._GetBridge(), 1)) cell], [pWindow defaultButtonCell]);
 }
 
+/* As in the AppKit, a frame the program sets is taken as it is, also where
+   the window reaches below the screen (GNUstep moved it up onto the screen). */
+TEST_F(CocoaWindow, AFrameSetByTheProgramMayReachBelowTheScreen)
+{
+    TestWindow window;
+    int win = Shown(window);
+    qzui_rect frame = Frame(win);
+    frame.top = static_cast<float>(NSMaxY([[NSScreen mainScreen] frame])) - frame.height / 2;
+    ASSERT_EQ(QZUI_OK, qzui_move_window(win, &frame));
+    EXPECT_EQ(frame.top, Frame(win).top);
+}
+
 /* The window server's focus reports arrive late: one asked for by an
    activation may come after the driver deactivated the window again. */
 TEST_F(CocoaWindow, ADriversDeactivationOutlastsALateFocusReport)
