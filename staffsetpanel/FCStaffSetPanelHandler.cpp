@@ -36,12 +36,14 @@ void ShiftFrom(FCSystemStaves* pList, int first, int32_t shift)
     }
 }
 
-/* True when a stored entry holds the very bytes that a new entry saves. */
-bool SameRecord(const FCSystemStaff* pStored, const FCSystemStaff* pNew)
+/* True when a stored entry holds what a new entry saves: the very bytes of
+   its record and its resize, which lives in a detail record of its own. */
+bool SameEntry(const FCSystemStaff* pStored, const FCSystemStaff* pNew)
 {
     const uint64_t size = std::min<uint64_t>(pNew->DataSizeSave(), pNew->_GetDataCapacity());
     return pStored->GetLoadedSize() == size && pNew->_GetData() &&
-           std::memcmp(pStored->_GetData(), pNew->_GetData(), static_cast<size_t>(size)) == 0;
+           std::memcmp(pStored->_GetData(), pNew->_GetData(), static_cast<size_t>(size)) == 0 &&
+           pStored->GetResize() == pNew->GetResize();
 }
 
 int IndexOfStaff(const FCSystemStaves& list, int16_t staff)
@@ -211,7 +213,7 @@ bool FCStaffSetPanelHandler::_HoldsRegionList(int staffSet)
         if (stored.LoadAllForItem(item) != newList.GetCount())
             return false;
         for (int index = 0; index < stored.GetCount(); ++index)
-            if (!SameRecord(stored.GetItemAt(index), newList.GetItemAt(index)))
+            if (!SameEntry(stored.GetItemAt(index), newList.GetItemAt(index)))
                 return false;
         return true;
     });

@@ -227,7 +227,8 @@ private:
     /* True when every planned staff set is stored as planned, staves,
        distances, resize and name: writing them would change nothing. */
     bool _HoldsPlannedStaffSets(const std::vector<PlannedStaffSet>& sets);
-    /* True when staff set n is, record for record, the list the region makes. */
+    /* True when staff set n is, entry for entry (records and resizes), the
+       list the region makes. */
     bool _HoldsRegionList(int staffSet);
 };
 
