@@ -8,7 +8,7 @@
    a save that is not atomic would be caught half done). The
    file must then hold exactly what it held before the first save or after
    one of the saves: never a mixture, never an empty or cut-off file. The
-   rounds run two at a time, each in a preferences folder of its own.
+   rounds run three at a time, each in a preferences folder of its own.
 
    Malformed files: each file of a list of broken ones (binary, very long
    lines, no line ends, NUL bytes, ...) is put in place of the preference
@@ -54,6 +54,7 @@ constexpr long kKills = 200;
 constexpr long kKillsAtTop = 1000;
 constexpr int kSavesPerChild = 4;
 constexpr int kCalibrationRuns = 3;
+constexpr int kLanes = 3;
 constexpr auto kChildLimit = std::chrono::seconds(60);
 const char* const kKeptPair = "QZ_VALIDATOR_KEEP=kept, with = inside";
 
@@ -302,7 +303,7 @@ private:
         return planned;
     }
 
-    /* The rounds run in two lanes at once, each with a preference folder of
+    /* The rounds run in kLanes lanes at once, each with a preference folder of
        its own: a round spends most of its time waiting for the disk to sync
        a save. The first failing round (in round order) is the one reported. */
     void RunLanes(const std::vector<KillRound>& rounds)
@@ -310,10 +311,13 @@ private:
         std::vector<RoundEnd> ends(rounds.size());
         std::atomic<size_t> next{0};
         std::atomic<bool> failed{false};
-        _secondFolder = MakeSecondFolder();
         std::vector<std::string> folders = {_session.PreferencesFolder()};
-        if (!_secondFolder.empty())
-            folders.push_back(_secondFolder);
+        for (int lane = 1; lane < kLanes; ++lane) {
+            const std::string folder = MakeLaneFolder();
+            if (!folder.empty())
+                _laneFolders.push_back(folder);
+        }
+        folders.insert(folders.end(), _laneFolders.begin(), _laneFolders.end());
         ChildStarter starter(_session, static_cast<int>(folders.size()));
         const auto lane = [&](const std::string& folder) {
             for (size_t at = next++; at < rounds.size() && !failed; at = next++) {
@@ -337,7 +341,7 @@ private:
     }
 
     /* A folder beside the session's preferences folder; "" when none can be made. */
-    std::string MakeSecondFolder() const
+    std::string MakeLaneFolder() const
     {
         const fs::path beside = fs::path(_session.PreferencesFolder()).parent_path() / "qzprefs-XXXXXX";
         std::string pattern = beside.string();
@@ -433,7 +437,9 @@ private:
     long LeftoverFiles() const
     {
         long count = 0;
-        for (const std::string& folder : {_session.PreferencesFolder(), _secondFolder}) {
+        std::vector<std::string> folders = _laneFolders;
+        folders.push_back(_session.PreferencesFolder());
+        for (const std::string& folder : folders) {
             std::error_code error;
             for (const auto& entry : fs::directory_iterator(folder, error))
                 count += entry.path().filename() == PreferenceFile::kName ? 0 : 1;
@@ -450,8 +456,8 @@ private:
                                           : _problem;
         _result.figures["kills"] = _kills;
         std::error_code ignored;
-        if (!_secondFolder.empty())
-            fs::remove_all(_secondFolder, ignored);
+        for (const std::string& folder : _laneFolders)
+            fs::remove_all(folder, ignored);
         return _result;
     }
 
@@ -459,7 +465,7 @@ private:
     const ValidationContext& _context;
     std::mt19937_64 _random;
     std::string _path;
-    std::string _secondFolder;
+    std::vector<std::string> _laneFolders; /* besides the session's */
     long long _span = 0;
     long _kills = 0;
     std::string _problem;
