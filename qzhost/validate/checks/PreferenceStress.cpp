@@ -100,6 +100,15 @@ struct ChildEnd
     bool hung = false;
 };
 
+/* How a child ended, from its wait status. */
+ChildEnd EndOf(int status)
+{
+    ChildEnd end;
+    end.exited = WIFEXITED(status);
+    end.status = end.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    return end;
+}
+
 /* Waits for child up to the limit; a child past it is killed and reported hung. */
 ChildEnd WaitFor(pid_t child)
 {
@@ -120,9 +129,18 @@ ChildEnd WaitFor(pid_t child)
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    end.exited = WIFEXITED(status);
-    end.status = end.exited ? WEXITSTATUS(status) : WTERMSIG(status);
-    return end;
+    return EndOf(status);
+}
+
+/* Waits for a child sent SIGKILL: it cannot outlive the signal, so no limit. */
+ChildEnd WaitForKilled(pid_t child)
+{
+    int status = 0;
+    pid_t done = 0;
+    while ((done = waitpid(child, &status, 0)) < 0 && errno == EINTR) {}
+    if (done != child)
+        return ChildEnd();
+    return EndOf(status);
 }
 
 /* Runs script in a child process of the session; when ready is not null the
@@ -374,7 +392,7 @@ private:
         kill(child, SIGKILL);
         if (watch >= 0)
             close(watch);
-        const ChildEnd end = WaitFor(child);
+        const ChildEnd end = WaitForKilled(child);
         if (!end.exited && end.status == SIGKILL)
             result.killed = true;
         else if (!end.exited || end.status != 0)
