@@ -34,17 +34,20 @@ constexpr size_t kChannelData = kChannelBytes - offsetof(ChannelArea, data);
 
 /* One area per process, made on first use: a child that runs children of its
    own makes its own, so that it never writes into the area it reports through. */
+ChannelArea* MapArea()
+{
+    void* memory =
+        mmap(nullptr, kChannelBytes, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    return memory == MAP_FAILED ? nullptr : static_cast<ChannelArea*>(memory);
+}
+
 ChannelArea* AreaOfThisProcess()
 {
     static ChannelArea* area = nullptr;
     static pid_t owner = 0;
     if (area && owner == getpid())
         return area;
-    void* memory =
-        mmap(nullptr, kChannelBytes, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (memory == MAP_FAILED)
-        return nullptr;
-    area = static_cast<ChannelArea*>(memory);
+    area = MapArea();
     owner = getpid();
     return area;
 }
@@ -100,14 +103,13 @@ int WaitFor(pid_t child, int timeoutSeconds, bool& timedOut)
 
 } // namespace
 
-ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body, int timeoutSeconds)
+namespace
 {
-    ChildOutcome outcome;
-    ChannelArea* area = AreaOfThisProcess();
-    if (!area) {
-        outcome.started = false;
-        return outcome;
-    }
+
+/* Forks a child that runs body, reporting through area; the child's pid,
+   or -1 when none could be made. */
+pid_t StartChild(ChannelArea* area, const std::function<void(const ChildChannel&)>& body)
+{
     area->used.store(0);
     area->overflowed.store(false);
     std::fflush(nullptr);
@@ -117,13 +119,16 @@ ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& b
         body(ChildChannel(area));
         _exit(0);
     }
-    if (child < 0) {
-        outcome.started = false;
-        return outcome;
-    }
+    return child;
+}
+
+/* What an ended child said through area, and how it ended. */
+ChildOutcome ReadOutcome(const ChannelArea* area, pid_t child, int status, bool timedOut)
+{
+    ChildOutcome outcome;
     outcome.pid = child;
-    const int status = WaitFor(child, timeoutSeconds, outcome.timedOut);
     outcome.waitStatus = status;
+    outcome.timedOut = timedOut;
     const size_t used = std::min(area->used.load(std::memory_order_acquire), kChannelData);
     for (const std::string& message : SplitText(std::string(area->data, used), '\0'))
         if (!message.empty())
@@ -135,6 +140,62 @@ ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& b
     else if (area->overflowed.load())
         outcome.abnormalEnd = "the process said more than its channel holds";
     return outcome;
+}
+
+} // namespace
+
+ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body, int timeoutSeconds)
+{
+    ChannelArea* area = AreaOfThisProcess();
+    const pid_t child = area ? StartChild(area, body) : -1;
+    if (child < 0) {
+        ChildOutcome outcome;
+        outcome.started = false;
+        return outcome;
+    }
+    bool timedOut = false;
+    const int status = WaitFor(child, timeoutSeconds, timedOut);
+    return ReadOutcome(area, child, status, timedOut);
+}
+
+RunningChild::RunningChild(const std::function<void(const ChildChannel&)>& body)
+{
+    ChannelArea* area = MapArea();
+    _area = area;
+    if (area)
+        _pid = StartChild(area, body);
+}
+
+RunningChild::~RunningChild()
+{
+    if (Started() && !_ended)
+        Kill();
+    if (_area)
+        munmap(_area, kChannelBytes);
+}
+
+bool RunningChild::Ended()
+{
+    if (!_ended && Started()) {
+        const pid_t done = waitpid(_pid, &_waitStatus, WNOHANG);
+        _ended = done == _pid || (done < 0 && errno != EINTR);
+    }
+    return _ended;
+}
+
+void RunningChild::Kill()
+{
+    if (!Started() || _ended)
+        return;
+    kill(-_pid, SIGKILL);
+    kill(_pid, SIGKILL);
+    while (waitpid(_pid, &_waitStatus, 0) < 0 && errno == EINTR) {}
+    _ended = true;
+}
+
+ChildOutcome RunningChild::Outcome(bool timedOut) const
+{
+    return ReadOutcome(static_cast<const ChannelArea*>(_area), _pid, _waitStatus, timedOut);
 }
 
 std::vector<std::string> SplitText(const std::string& text, char separator)

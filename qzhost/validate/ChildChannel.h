@@ -64,6 +64,33 @@ struct ChildOutcome
    timeoutSeconds when that is above 0. */
 ChildOutcome RunInChildProcess(const std::function<void(const ChildChannel&)>& body, int timeoutSeconds = 0);
 
+/* A child process that runs beside others: it reports through a channel of
+   its own, which the parent reads once the child has ended. */
+class RunningChild
+{
+public:
+    /* Starts body in a child process; Started() tells whether it did. */
+    explicit RunningChild(const std::function<void(const ChildChannel&)>& body);
+    ~RunningChild();
+    RunningChild(const RunningChild&) = delete;
+    RunningChild& operator=(const RunningChild&) = delete;
+
+    bool Started() const { return _pid > 0; }
+    int Pid() const { return _pid; }
+    /* True once the child has ended (never blocks). */
+    bool Ended();
+    /* Kills the child and its process group and waits for its end. */
+    void Kill();
+    /* What the child said and how it ended; call once it has ended. */
+    ChildOutcome Outcome(bool timedOut) const;
+
+private:
+    void* _area = nullptr;
+    int _pid = 0;
+    int _waitStatus = 0;
+    bool _ended = false;
+};
+
 std::vector<std::string> SplitText(const std::string& text, char separator);
 
 #endif

@@ -11,12 +11,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <vector>
 
 namespace
@@ -162,6 +165,31 @@ ValidationRunner::ValidationRunner(const ValidationOptions& options) : _options(
     _context.seed = options.seed;
 }
 
+namespace
+{
+
+/* Levels run three at a time, each in its own child process: two to keep
+   two cores busy, and a third because the preference stress spends most of
+   its time waiting for the disk. A level starts while the ones below it
+   still run, and its results wait for theirs. When a level stops the run,
+   the levels above it are killed and left out of the report, as if they had
+   never started. */
+constexpr size_t kLevelsAtOnce = 3;
+
+} // namespace
+
+/* One level's child process, its scratch folder and its clock. */
+struct LevelRun
+{
+    int level = 0;
+    std::string scratch;
+    Clock::time_point start;
+    Clock::time_point deadline;
+    std::unique_ptr<RunningChild> child;
+    bool timedOut = false;
+    double seconds = 0; /* from its start to its end */
+};
+
 ValidationReport ValidationRunner::Run()
 {
     const Clock::time_point start = Clock::now();
@@ -169,46 +197,90 @@ ValidationReport ValidationRunner::Run()
     report.module = _options.module;
     report.level = _options.level;
     report.seed = _options.seed;
-    for (int level : CheckLevels()) {
-        if (level > _options.level)
-            break;
-        report.levels.push_back(RunLevel(level, report.stopped));
-        if (!report.stopped.empty())
-            break;
+    std::vector<int> levels;
+    for (int level : CheckLevels())
+        if (level <= _options.level)
+            levels.push_back(level);
+    const int limit = _options.timeoutSeconds > 0 ? _options.timeoutSeconds : kDefaultTimeoutSeconds;
+    std::deque<LevelRun> runs; /* started and not yet reported, lowest level first */
+    size_t next = 0;
+    while (report.stopped.empty() && (next < levels.size() || !runs.empty())) {
+        size_t running = 0;
+        for (LevelRun& run : runs)
+            running += Ended(run) ? 0 : 1;
+        bool changed = false;
+        for (; running < kLevelsAtOnce && next < levels.size(); ++running, changed = true)
+            runs.push_back(StartLevel(levels[next++], limit));
+        for (; !runs.empty() && Ended(runs.front()) && report.stopped.empty(); changed = true) {
+            report.levels.push_back(JudgeLevel(runs.front(), limit, report.stopped));
+            runs.pop_front();
+        }
+        if (!changed)
+            usleep(5000);
+    }
+    /* Levels above the one that stopped the run. */
+    for (LevelRun& run : runs) {
+        run.child->Kill();
+        RemoveScratch(run.scratch);
     }
     report.seconds = SecondsSince(start);
     return report;
 }
 
-LevelReport ValidationRunner::RunLevel(int level, std::string& stopped)
+LevelRun ValidationRunner::StartLevel(int level, int limit) const
 {
-    const Clock::time_point start = Clock::now();
-    LevelReport report;
-    report.level = level;
-    const std::string scratch = MakeScratchFolder();
+    LevelRun run;
+    run.level = level;
+    run.scratch = MakeScratchFolder();
+    run.start = Clock::now();
+    run.deadline = run.start + std::chrono::seconds(limit);
     std::cout.flush();
     std::cerr.flush();
-    const int limit = _options.timeoutSeconds > 0 ? _options.timeoutSeconds : kDefaultTimeoutSeconds;
-    const ChildOutcome outcome = RunInChildProcess(
-        [&](const ChildChannel& channel) { RunLevelChild(level, _context, channel, scratch); }, limit);
-    if (!outcome.started) {
-        RemoveScratch(scratch);
-        report.checks.push_back({"", Failure("level " + std::to_string(level), "cannot start a process")});
-        stopped = "the validator could not start level " + std::to_string(level);
+    const ValidationContext& context = _context;
+    const std::string scratch = run.scratch;
+    run.child = std::make_unique<RunningChild>(
+        [&](const ChildChannel& channel) { RunLevelChild(level, context, channel, scratch); });
+    return run;
+}
+
+bool ValidationRunner::Ended(LevelRun& run)
+{
+    if (run.seconds > 0 || !run.child->Started())
+        return true;
+    const Clock::time_point now = Clock::now();
+    if (!run.child->Ended()) {
+        if (now < run.deadline)
+            return false;
+        run.timedOut = true;
+        run.child->Kill();
+    }
+    run.seconds = std::max(1e-9, std::chrono::duration<double>(now - run.start).count());
+    return true;
+}
+
+LevelReport ValidationRunner::JudgeLevel(LevelRun& run, int limit, std::string& stopped)
+{
+    LevelReport report;
+    report.level = run.level;
+    const std::string levelName = "level " + std::to_string(run.level);
+    if (!run.child->Started()) {
+        RemoveScratch(run.scratch);
+        report.checks.push_back({"", Failure(levelName, "cannot start a process")});
+        stopped = "the validator could not start " + levelName;
         return report;
     }
     /* Processes the level's groups started and left behind. */
-    kill(-outcome.pid, SIGKILL);
-    RemoveScratch(scratch);
+    kill(-run.child->Pid(), SIGKILL);
+    RemoveScratch(run.scratch);
+    const ChildOutcome outcome = run.child->Outcome(run.timedOut);
     ChildLog log;
     for (const auto& message : outcome.messages)
         TakeMessage(message.first, message.second, log, report);
-    const bool inTime = !outcome.timedOut;
     const int status = outcome.waitStatus;
 
-    const std::string where = log.group.empty() ? "level " + std::to_string(level) : log.group;
+    const std::string where = log.group.empty() ? levelName : log.group;
     std::string problem;
-    if (!inTime)
+    if (outcome.timedOut)
         problem = "no answer within " + std::to_string(limit) + " s (hang); the process was killed";
     else if (WIFSIGNALED(status))
         problem = "the module crashed: " + SignalName(WTERMSIG(status)) + " (" + strsignal(WTERMSIG(status)) + ")";
@@ -217,11 +289,11 @@ LevelReport ValidationRunner::RunLevel(int level, std::string& stopped)
                   " (a sanitizer's or the module's own report, if any, is on standard error)";
     if (!problem.empty()) {
         report.checks.push_back({log.group, Failure(where + " ran without crashing or hanging", problem)});
-        stopped = "level " + std::to_string(level) + " did not finish; higher levels were not run";
+        stopped = levelName + " did not finish; higher levels were not run";
     }
     else if (log.fatal) {
-        stopped = "the module cannot be checked further after level " + std::to_string(level);
+        stopped = "the module cannot be checked further after " + levelName;
     }
-    report.seconds = SecondsSince(start);
+    report.seconds = run.seconds;
     return report;
 }

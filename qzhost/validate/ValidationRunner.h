@@ -2,8 +2,8 @@
 #define QZHOST_VALIDATE_VALIDATIONRUNNER_H
 
 /* Runs the validator's groups of checks level by level, each level in a
-   child process of its own. The child sends every result back through a
-   pipe as soon as the group reports it; a child that dies from a signal,
+   child process of its own, a few levels at a time. The child sends every
+   result back through its channel as soon as the group reports it; a child that dies from a signal,
    ends without finishing or outlives its time limit becomes a failed check
    of the group it was running. A level with a fatal result, a crash or a
    hang ends the run: the levels above it are not started. */
@@ -19,6 +19,8 @@ struct ValidationOptions
     int timeoutSeconds = 0;
 };
 
+struct LevelRun;
+
 class ValidationRunner
 {
 public:
@@ -28,7 +30,9 @@ public:
     ValidationReport Run();
 
 private:
-    LevelReport RunLevel(int level, std::string& stopped);
+    LevelRun StartLevel(int level, int limit) const;
+    static bool Ended(LevelRun& run);
+    static LevelReport JudgeLevel(LevelRun& run, int limit, std::string& stopped);
 
     ValidationOptions _options;
     ValidationContext _context;

@@ -7,7 +7,8 @@
    after a seeded one of its file operations in the preferences folder (where
    a save that is not atomic would be caught half done). The
    file must then hold exactly what it held before the first save or after
-   one of the saves: never a mixture, never an empty or cut-off file.
+   one of the saves: never a mixture, never an empty or cut-off file. The
+   rounds run three at a time, each in a preferences folder of its own.
 
    Malformed files: each file of a list of broken ones (binary, very long
    lines, no line ends, NUL bytes, ...) is put in place of the preference
@@ -27,15 +28,20 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <chrono>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <random>
 #include <set>
 #include <thread>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -48,6 +54,7 @@ constexpr long kKills = 200;
 constexpr long kKillsAtTop = 1000;
 constexpr int kSavesPerChild = 4;
 constexpr int kCalibrationRuns = 3;
+constexpr int kLanes = 3;
 constexpr auto kChildLimit = std::chrono::seconds(60);
 const char* const kKeptPair = "QZ_VALIDATOR_KEEP=kept, with = inside";
 
@@ -93,6 +100,15 @@ struct ChildEnd
     bool hung = false;
 };
 
+/* How a child ended, from its wait status. */
+ChildEnd EndOf(int status)
+{
+    ChildEnd end;
+    end.exited = WIFEXITED(status);
+    end.status = end.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    return end;
+}
+
 /* Waits for child up to the limit; a child past it is killed and reported hung. */
 ChildEnd WaitFor(pid_t child)
 {
@@ -113,9 +129,18 @@ ChildEnd WaitFor(pid_t child)
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    end.exited = WIFEXITED(status);
-    end.status = end.exited ? WEXITSTATUS(status) : WTERMSIG(status);
-    return end;
+    return EndOf(status);
+}
+
+/* Waits for a child sent SIGKILL: it cannot outlive the signal, so no limit. */
+ChildEnd WaitForKilled(pid_t child)
+{
+    int status = 0;
+    pid_t done = 0;
+    while ((done = waitpid(child, &status, 0)) < 0 && errno == EINTR) {}
+    if (done != child)
+        return ChildEnd();
+    return EndOf(status);
 }
 
 /* Runs script in a child process of the session; when ready is not null the
@@ -160,6 +185,82 @@ SavePlan PlanSaves(std::mt19937_64& random, const Position& start)
     return plan;
 }
 
+/* Children are forked by the thread that started the session (the engine
+   holds the plug-in to that thread); the lanes of rounds ask it for them. */
+class ChildStarter
+{
+public:
+    ChildStarter(Session& session, int lanes) : _session(session), _lanes(lanes) {}
+
+    /* From a lane: a child started on the session's thread. */
+    pid_t Start(const std::string& script, int ready)
+    {
+        std::unique_lock<std::mutex> lock(_mutex);
+        Request request{&script, ready};
+        _requests.push_back(&request);
+        _changed.notify_all();
+        _changed.wait(lock, [&] { return request.done; });
+        return request.pid;
+    }
+
+    /* From a lane: it has no more rounds. */
+    void LaneDone()
+    {
+        std::lock_guard<std::mutex> lock(_mutex);
+        --_lanes;
+        _changed.notify_all();
+    }
+
+    /* On the session's thread: starts what the lanes ask for until each is done. */
+    void Serve()
+    {
+        std::unique_lock<std::mutex> lock(_mutex);
+        for (;;) {
+            _changed.wait(lock, [&] { return !_requests.empty() || _lanes == 0; });
+            if (_requests.empty())
+                return;
+            Request* request = _requests.front();
+            _requests.pop_front();
+            request->pid = StartChild(_session, *request->script, request->ready);
+            request->done = true;
+            _changed.notify_all();
+        }
+    }
+
+private:
+    struct Request
+    {
+        const std::string* script = nullptr;
+        int ready = -1;
+        pid_t pid = -1;
+        bool done = false;
+    };
+
+    Session& _session;
+    int _lanes;
+    std::mutex _mutex;
+    std::condition_variable _changed;
+    std::deque<Request*> _requests;
+};
+
+/* One round's kill, drawn before any round runs (so that a seed names the
+   same rounds however the rounds are spread over the lanes). */
+struct KillRound
+{
+    long number = 0;
+    SavePlan plan;
+    long long delay = 0;      /* us after the start */
+    int operation = 0;        /* the file operation the kill follows, 0 for any moment */
+    long long shortDelay = 0; /* us after that file operation */
+};
+
+/* How one round ended: killed or not, and what was wrong ("" for nothing). */
+struct RoundEnd
+{
+    bool killed = false;
+    std::string problem;
+};
+
 class KilledSaves
 {
 public:
@@ -175,8 +276,7 @@ public:
         const long rounds = _context.level >= 10 ? kKillsAtTop : kKills;
         if (!Calibrate())
             return Finish();
-        for (long round = 1; round <= rounds && _problem.empty(); ++round)
-            KillOneRound(round);
+        RunLanes(PlanRounds(rounds));
         return Finish();
     }
 
@@ -202,54 +302,115 @@ private:
         return _problem.empty();
     }
 
-    void KillOneRound(long round)
+    /* Every other round kills a few microseconds after a file operation, the
+       others at any moment of the run. */
+    std::vector<KillRound> PlanRounds(long rounds)
     {
+        std::vector<KillRound> planned;
         std::uniform_int_distribution<long long> anyMoment(0, std::max<long long>(1, _span));
-        const long long delay = anyMoment(_random);
-        const SavePlan plan = PlanSaves(_random, Position{11, 22});
-        WriteFile(_path, Content(Position{11, 22}));
+        for (long number = 1; number <= rounds; ++number) {
+            KillRound round;
+            round.number = number;
+            round.delay = anyMoment(_random);
+            round.plan = PlanSaves(_random, Position{11, 22});
+            const int operation = std::uniform_int_distribution<int>(1, 6 * kSavesPerChild)(_random);
+            round.operation = number % 2 == 0 ? operation : 0;
+            round.shortDelay = round.delay % 40;
+            planned.push_back(round);
+        }
+        return planned;
+    }
+
+    /* The rounds run in kLanes lanes at once, each with a preference folder of
+       its own: a round spends most of its time waiting for the disk to sync
+       a save. The first failing round (in round order) is the one reported. */
+    void RunLanes(const std::vector<KillRound>& rounds)
+    {
+        std::vector<RoundEnd> ends(rounds.size());
+        std::atomic<size_t> next{0};
+        std::atomic<bool> failed{false};
+        std::vector<std::string> folders = {_session.PreferencesFolder()};
+        for (int lane = 1; lane < kLanes; ++lane) {
+            const std::string folder = MakeLaneFolder();
+            if (!folder.empty())
+                _laneFolders.push_back(folder);
+        }
+        folders.insert(folders.end(), _laneFolders.begin(), _laneFolders.end());
+        ChildStarter starter(_session, static_cast<int>(folders.size()));
+        const auto lane = [&](const std::string& folder) {
+            for (size_t at = next++; at < rounds.size() && !failed; at = next++) {
+                ends[at] = KillOneRound(rounds[at], folder, starter);
+                if (!ends[at].problem.empty())
+                    failed = true;
+            }
+            starter.LaneDone();
+        };
+        std::vector<std::thread> lanes;
+        for (const std::string& folder : folders)
+            lanes.emplace_back(lane, folder);
+        starter.Serve();
+        for (std::thread& running : lanes)
+            running.join();
+        for (const RoundEnd& end : ends) {
+            _kills += end.killed ? 1 : 0;
+            if (_problem.empty())
+                _problem = end.problem;
+        }
+    }
+
+    /* A folder beside the session's preferences folder; "" when none can be made. */
+    std::string MakeLaneFolder() const
+    {
+        const fs::path beside = fs::path(_session.PreferencesFolder()).parent_path() / "qzprefs-XXXXXX";
+        std::string pattern = beside.string();
+        return mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+
+    RoundEnd KillOneRound(const KillRound& round, const std::string& folder, ChildStarter& starter) const
+    {
+        RoundEnd result;
+        const std::string path = folder + "/" + PreferenceFile::kName;
+        WriteFile(path, Content(Position{11, 22}));
         int ready[2];
         if (pipe(ready) != 0) {
-            _problem = "cannot make a pipe";
-            return;
+            result.problem = "cannot make a pipe";
+            return result;
         }
-        const bool atFileOperation = round % 2 == 0;
-        const int watch = atFileOperation ? WatchFolder() : -1;
-        const int operation = std::uniform_int_distribution<int>(1, 6 * kSavesPerChild)(_random);
-        const long long shortDelay = delay % 40;
-        const std::string moment =
-            watch >= 0 ? std::to_string(shortDelay) + " us after file operation " + std::to_string(operation)
-                       : std::to_string(delay) + " us after the start";
-        const pid_t child = StartChild(_session, plan.script, ready[1]);
+        const int watch = round.operation > 0 ? WatchFolder(folder) : -1;
+        const std::string moment = watch >= 0 ? std::to_string(round.shortDelay) + " us after file operation " +
+                                                    std::to_string(round.operation)
+                                              : std::to_string(round.delay) + " us after the start";
+        const pid_t child = starter.Start("prefs \"" + folder + "\"\n" + round.plan.script, ready[1]);
         close(ready[1]);
         char byte = 0;
         const bool started = read(ready[0], &byte, 1) == 1;
         close(ready[0]);
         if (started && watch >= 0)
-            WaitForOperations(watch, operation);
+            WaitForOperations(watch, round.operation);
         if (started)
-            std::this_thread::sleep_for(std::chrono::microseconds(watch >= 0 ? shortDelay : delay));
+            std::this_thread::sleep_for(std::chrono::microseconds(watch >= 0 ? round.shortDelay : round.delay));
         kill(child, SIGKILL);
         if (watch >= 0)
             close(watch);
-        const ChildEnd end = WaitFor(child);
+        const ChildEnd end = WaitForKilled(child);
         if (!end.exited && end.status == SIGKILL)
-            ++_kills;
+            result.killed = true;
         else if (!end.exited || end.status != 0)
-            _problem = Where(round, moment) + ": the saves failed (" + Ended(end) + ")";
+            result.problem = Where(round.number, moment) + ": the saves failed (" + Ended(end) + ")";
         std::string bytes;
-        if (!PreferenceFile::Read(_path, bytes))
-            _problem = Where(round, moment) + ": the preference file is gone";
-        else if (_problem.empty() && !plan.allowed.count(bytes))
-            _problem = Where(round, moment) + ": the file holds " + Quoted(bytes) +
-                       ", which is neither its content before a save nor after one";
+        if (!PreferenceFile::Read(path, bytes))
+            result.problem = Where(round.number, moment) + ": the preference file is gone";
+        else if (result.problem.empty() && !round.plan.allowed.count(bytes))
+            result.problem = Where(round.number, moment) + ": the file holds " + Quoted(bytes) +
+                             ", which is neither its content before a save nor after one";
+        return result;
     }
 
-    int WatchFolder() const
+    static int WatchFolder(const std::string& folder)
     {
         const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         if (watch >= 0 &&
-            inotify_add_watch(watch, _session.PreferencesFolder().c_str(),
+            inotify_add_watch(watch, folder.c_str(),
                               IN_OPEN | IN_MODIFY | IN_CREATE | IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE) < 0) {
             close(watch);
             return -1;
@@ -294,9 +455,13 @@ private:
     long LeftoverFiles() const
     {
         long count = 0;
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(_session.PreferencesFolder(), error))
-            count += entry.path().filename() == PreferenceFile::kName ? 0 : 1;
+        std::vector<std::string> folders = _laneFolders;
+        folders.push_back(_session.PreferencesFolder());
+        for (const std::string& folder : folders) {
+            std::error_code error;
+            for (const auto& entry : fs::directory_iterator(folder, error))
+                count += entry.path().filename() == PreferenceFile::kName ? 0 : 1;
+        }
         return count;
     }
 
@@ -308,6 +473,9 @@ private:
                                                 " temporary file(s) left behind"
                                           : _problem;
         _result.figures["kills"] = _kills;
+        std::error_code ignored;
+        for (const std::string& folder : _laneFolders)
+            fs::remove_all(folder, ignored);
         return _result;
     }
 
@@ -315,6 +483,7 @@ private:
     const ValidationContext& _context;
     std::mt19937_64 _random;
     std::string _path;
+    std::vector<std::string> _laneFolders; /* besides the session's */
     long long _span = 0;
     long _kills = 0;
     std::string _problem;
