@@ -22,12 +22,12 @@ run: build
 
 # Every configuration CI runs: g++ optimised, g++ with sanitizers, clang++.
 # Each also checks that no test went missing (tests/ctest-floor). The sources
-# must match .clang-format first.
+# must match .clang-format first. The next configuration builds while the
+# tests of the one before it run (scripts/test-configs); `make test-PRESET`
+# does one configuration alone.
 test: setup
 	@scripts/check-format
-	@$(MAKE) --no-print-directory test-default
-	@$(MAKE) --no-print-directory test-asan
-	@$(MAKE) --no-print-directory test-clang
+	@scripts/test-configs default asan clang
 
 test-default test-asan test-clang: test-%:
 	cmake --preset $* >/dev/null

@@ -4,42 +4,13 @@
 # test folder's header as "unit/<folder>/<file>" (include root tests/).
 include(GoogleTest)
 
-# Each test program's C++ sources are compiled as one translation unit (a
-# generated source that includes them): the headers, GoogleTest above all,
-# are read once per program instead of once per source. It names the sources
-# relative to the repository (an include folder), so that the generated file
-# and the file names the compiler sees are the same in every clone, and the
-# compiler cache serves another clone too. A helper in an anonymous namespace
-# needs a name unique within its program. GCC's warning about anonymous types
-# in another file's classes does not apply to such a source.
-# QZ_TEST_UNITY=OFF compiles one source at a time again.
+# Each test program's C++ sources are compiled as one translation unit
+# (qz_unity_sources, cmake/QzUnity.cmake): the headers, GoogleTest above all,
+# are read once per program instead of once per source. A helper in an
+# anonymous namespace needs a name unique within its program. GCC's warning
+# about anonymous types in another file's classes does not apply to such a
+# source. QZ_TEST_UNITY=OFF compiles one source at a time again.
 option(QZ_TEST_UNITY "Compile each test program's sources as one" ON)
-
-# qz_test_unity_sources(<var> <target> <source>...): in <var> the sources to
-# build <target> from: one generated source for its .cpp files, the others
-# as they are.
-function(qz_test_unity_sources var target)
-  set(others "")
-  set(includes "")
-  foreach(source ${ARGN})
-    if(source MATCHES "^\\$<" OR NOT source MATCHES "\\.cpp$")
-      list(APPEND others ${source})
-      continue()
-    endif()
-    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${path})
-    list(APPEND includes "#include \"${relative}\"")
-  endforeach()
-  list(LENGTH includes count)
-  if(count LESS 2)
-    set(${var} ${ARGN} PARENT_SCOPE)
-    return()
-  endif()
-  list(JOIN includes "\n" QZ_UNITY_INCLUDES)
-  set(unity ${CMAKE_CURRENT_BINARY_DIR}/${target}_unity.cpp)
-  file(CONFIGURE OUTPUT ${unity} CONTENT "/* Generated: the sources of ${target}. */\n@QZ_UNITY_INCLUDES@\n" @ONLY)
-  set(${var} ${unity} ${others} PARENT_SCOPE)
-endfunction()
 
 # qz_test_paths(<target> <NAME>=<path>...): in the target's C++ sources each
 # NAME is a const char* naming <path>, a file or folder of this build or of the
@@ -67,7 +38,7 @@ function(qz_add_gtest)
   endif()
   set(sources ${T_SOURCES})
   if(QZ_TEST_UNITY)
-    qz_test_unity_sources(sources ${T_NAME} ${T_SOURCES})
+    qz_unity_sources(sources ${T_NAME} 0 cpp ${T_SOURCES})
   endif()
   add_executable(${T_NAME} ${sources})
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR})
