@@ -16,7 +16,7 @@ using ElementBackend::Element;
 
 namespace
 {
-NSView* ViewOf(Element element) { return QZ_AS(NSView, element); }
+using CocoaElements::ViewOf;
 
 int ButtonKind(NSButton* pButton)
 {
@@ -34,7 +34,7 @@ std::string UTF8(NSString* text)
     return utf8 ? utf8 : "";
 }
 
-NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge) { return CocoaRuntime::WindowOf(pBridge); }
+using CocoaRuntime::WindowOf;
 } // namespace
 
 namespace ElementBackend

@@ -17,7 +17,7 @@ using ElementBackend::Number;
 
 namespace
 {
-NSView* ViewOf(Element element) { return QZ_AS(NSView, element); }
+using CocoaElements::ViewOf;
 
 bool IsA(Element element, Class kind) { return [ViewOf(element) isKindOfClass:kind] ? true : false; }
 

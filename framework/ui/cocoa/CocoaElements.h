@@ -15,6 +15,8 @@ class FCString;
  * controller and the driver interface. */
 namespace CocoaElements
 {
+/* The view behind a backend's element handle (the bridge's opaque pointer). */
+inline NSView* ViewOf(void* element) { return QZ_AS(NSView, element); }
 /* A new autoreleased Cocoa string with the text; an empty one for null. */
 NSString* TextOf(const FCString* pString);
 /* The view whose frame stands for the element: its enclosing scroll view

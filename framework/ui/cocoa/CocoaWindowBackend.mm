@@ -23,9 +23,9 @@ _FCWindowController_redaredavizodir* ControllerOf(const _FCWindowController_coco
     return QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController());
 }
 
-NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge) { return CocoaRuntime::WindowOf(pBridge); }
+using CocoaRuntime::WindowOf;
 
-NSView* ViewOf(Element element) { return QZ_AS(NSView, element); }
+using CocoaElements::ViewOf;
 
 Box BoxOf(NSRect rect)
 {

@@ -127,6 +127,10 @@ private:
     unsigned long _tagIndexEdition = 0; /* the tree edition it was made at */
 };
 
+/* The element behind a backend's element handle (the bridge's opaque
+   pointer, never null when handed back). */
+inline HeadlessElement* AsHeadless(void* element) { return static_cast<HeadlessElement*>(element); }
+
 /* The integer value of a text the way the platform reads it: leading blanks
    skipped, an optional sign, then digits; 0 when there are none. */
 int HeadlessIntValue(const std::string& text);

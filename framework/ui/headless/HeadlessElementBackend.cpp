@@ -13,8 +13,6 @@
 
 namespace
 {
-HeadlessElement* Of(ElementBackend::Element element) { return static_cast<HeadlessElement*>(element); }
-
 /* Marks an element redrawn at once, as a move or resize does. */
 void Redrawn(HeadlessElement* pElement, bool redraw)
 {
@@ -63,7 +61,7 @@ Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind)
 
 bool Is(Element element, Kind kind)
 {
-    const HeadlessElement* pElement = Of(element);
+    const HeadlessElement* pElement = AsHeadless(element);
     switch (kind) {
     case Kind::Any: return true;
     case Kind::Control: return pElement->IsControl();
@@ -79,69 +77,69 @@ bool Is(Element element, Kind kind)
     return false;
 }
 
-Element Frame(Element element) { return Of(element)->FrameElement(); }
+Element Frame(Element element) { return AsHeadless(element)->FrameElement(); }
 
-bool IsHidden(Element element) { return Of(element)->hidden; }
+bool IsHidden(Element element) { return AsHeadless(element)->hidden; }
 
-void SetHidden(Element element, bool hidden) { Of(element)->hidden = hidden; }
+void SetHidden(Element element, bool hidden) { AsHeadless(element)->hidden = hidden; }
 
-bool IsShown(Element element) { return !Of(element)->IsHiddenOrInsideHidden(); }
+bool IsShown(Element element) { return !AsHeadless(element)->IsHiddenOrInsideHidden(); }
 
-bool IsEnabled(Element element) { return Of(element)->enabled; }
+bool IsEnabled(Element element) { return AsHeadless(element)->enabled; }
 
-void SetEnabled(Element element, bool enabled) { Of(element)->enabled = enabled; }
+void SetEnabled(Element element, bool enabled) { AsHeadless(element)->enabled = enabled; }
 
-int State(Element element) { return Of(element)->state; }
+int State(Element element) { return AsHeadless(element)->state; }
 
-void SetState(Element element, int state) { Of(element)->state = state; }
+void SetState(Element element, int state) { AsHeadless(element)->state = state; }
 
-bool AllowsMixedState(Element element) { return Of(element)->allowsMixedState; }
+bool AllowsMixedState(Element element) { return AsHeadless(element)->allowsMixedState; }
 
-int ItemCount(Element element) { return static_cast<int>(Of(element)->items.size()); }
+int ItemCount(Element element) { return static_cast<int>(AsHeadless(element)->items.size()); }
 
 void InsertItem(Element element, int index, FCString* pTitle)
 {
-    std::vector<std::u16string>& items = Of(element)->items;
+    std::vector<std::u16string>& items = AsHeadless(element)->items;
     items.insert(items.begin() + index, HeadlessText::ToElement(pTitle));
 }
 
 void RemoveItem(Element element, int index)
 {
-    std::vector<std::u16string>& items = Of(element)->items;
+    std::vector<std::u16string>& items = AsHeadless(element)->items;
     items.erase(items.begin() + index);
 }
 
-void RemoveAllItems(Element element) { Of(element)->items.clear(); }
+void RemoveAllItems(Element element) { AsHeadless(element)->items.clear(); }
 
 void GetItemTitle(Element element, int index, FCString* pTitle)
 {
-    HeadlessText::FromElement(Of(element)->items[static_cast<size_t>(index)], pTitle);
+    HeadlessText::FromElement(AsHeadless(element)->items[static_cast<size_t>(index)], pTitle);
 }
 
 std::string ItemText(Element element, int index)
 {
-    return HeadlessText::ToUTF8(Of(element)->items[static_cast<size_t>(index)]);
+    return HeadlessText::ToUTF8(AsHeadless(element)->items[static_cast<size_t>(index)]);
 }
 
 void SetItemTitle(Element element, int index, FCString* pTitle)
 {
-    Of(element)->items[static_cast<size_t>(index)] = HeadlessText::ToElement(pTitle);
+    AsHeadless(element)->items[static_cast<size_t>(index)] = HeadlessText::ToElement(pTitle);
 }
 
-int SelectedItem(Element element) { return Of(element)->selectedItem; }
+int SelectedItem(Element element) { return AsHeadless(element)->selectedItem; }
 
-void SelectItem(Element element, int index) { Of(element)->selectedItem = index; }
+void SelectItem(Element element, int index) { AsHeadless(element)->selectedItem = index; }
 
 double GetNumber(Element element, Number number)
 {
-    HeadlessElement* pElement = Of(element);
+    HeadlessElement* pElement = AsHeadless(element);
     const double* pField = Field(pElement, number);
     return pField ? *pField : pElement->tickMarks;
 }
 
 void SetNumber(Element element, Number number, double value)
 {
-    HeadlessElement* pElement = Of(element);
+    HeadlessElement* pElement = AsHeadless(element);
     if (double* pField = Field(pElement, number))
         *pField = value;
     else
@@ -149,7 +147,7 @@ void SetNumber(Element element, Number number, double value)
 }
 void SendAction(_FCWindowController_cocoa* pBridge, Element element)
 {
-    HeadlessElement* pElement = Of(element);
+    HeadlessElement* pElement = AsHeadless(element);
     const int tag = pElement->tag;
     switch (pElement->kind) {
     case HeadlessKind::Stepper: pBridge->Notify_StepperPressed(element, tag); return;
@@ -166,23 +164,23 @@ void SendAction(_FCWindowController_cocoa* pBridge, Element element)
     }
 }
 
-int ColumnCount(Element table) { return static_cast<int>(Of(table)->columns.size()); }
+int ColumnCount(Element table) { return static_cast<int>(AsHeadless(table)->columns.size()); }
 
 std::string ColumnIdentifier(Element table, int column)
 {
-    return Of(table)->columns[static_cast<size_t>(column)].identifier;
+    return AsHeadless(table)->columns[static_cast<size_t>(column)].identifier;
 }
 
-float ColumnWidth(Element table, int column) { return Of(table)->columns[static_cast<size_t>(column)].width; }
+float ColumnWidth(Element table, int column) { return AsHeadless(table)->columns[static_cast<size_t>(column)].width; }
 
 void SetColumnWidth(Element table, int column, float width)
 {
-    Of(table)->columns[static_cast<size_t>(column)].width = width;
+    AsHeadless(table)->columns[static_cast<size_t>(column)].width = width;
 }
 
 void SetColumnTitle(Element table, int column, FCString* pTitle)
 {
-    Of(table)->columns[static_cast<size_t>(column)].title = HeadlessText::ToElement(pTitle);
+    AsHeadless(table)->columns[static_cast<size_t>(column)].title = HeadlessText::ToElement(pTitle);
 }
 
 void InsertColumn(Element table, int index, const Column& column)
@@ -194,48 +192,48 @@ void InsertColumn(Element table, int index, const Column& column)
     added.width = column.width;
     added.editable = column.check;
     added.resizable = !column.check;
-    std::vector<HeadlessColumn>& columns = Of(table)->columns;
+    std::vector<HeadlessColumn>& columns = AsHeadless(table)->columns;
     columns.insert(columns.begin() + index, added);
 }
 
-void RemoveColumns(Element table) { Of(table)->columns.clear(); }
+void RemoveColumns(Element table) { AsHeadless(table)->columns.clear(); }
 
-float VisibleWidth(Element table) { return Of(table)->width; }
+float VisibleWidth(Element table) { return AsHeadless(table)->width; }
 
-void SetRowHeight(Element table, float height) { Of(table)->rowHeight = height; }
+void SetRowHeight(Element table, float height) { AsHeadless(table)->rowHeight = height; }
 
-void HideHeader(Element table) { Of(table)->hasHeader = false; }
+void HideHeader(Element table) { AsHeadless(table)->hasHeader = false; }
 
-int RowCount(Element table) { return HeadlessDataSource::RowCount(*Of(table)); }
+int RowCount(Element table) { return HeadlessDataSource::RowCount(*AsHeadless(table)); }
 
-void ReloadRows(Element table) { ++Of(table)->reloads; }
+void ReloadRows(Element table) { ++AsHeadless(table)->reloads; }
 
-void RedrawRow(Element table, int) { ++Of(table)->redraws; }
+void RedrawRow(Element table, int) { ++AsHeadless(table)->redraws; }
 
-void ScrollToRow(Element table, int row) { Of(table)->topRow = row; }
+void ScrollToRow(Element table, int row) { AsHeadless(table)->topRow = row; }
 
-bool AllowsEmptySelection(Element table) { return Of(table)->allowsEmptySelection; }
+bool AllowsEmptySelection(Element table) { return AsHeadless(table)->allowsEmptySelection; }
 
-int SelectedRow(Element table) { return Of(table)->selectedRow; }
+int SelectedRow(Element table) { return AsHeadless(table)->selectedRow; }
 
 void SelectRow(_FCWindowController_cocoa* pBridge, Element table, int row)
 {
-    Of(table)->selectedRow = row;
-    pBridge->Notify_DataListHandleCommand(Of(table)->tag, row);
+    AsHeadless(table)->selectedRow = row;
+    pBridge->Notify_DataListHandleCommand(AsHeadless(table)->tag, row);
 }
 
-FCCtrlDataList* ListOf(Element table) { return Of(table)->dataList; }
+FCCtrlDataList* ListOf(Element table) { return AsHeadless(table)->dataList; }
 
 void Connect(_FCWindowController_cocoa*, Element table, FCCtrlDataList* pList)
 {
-    if (!Of(table)->dataList)
-        Of(table)->dataList = pList;
-    Of(table)->dataSourceSet = true;
+    if (!AsHeadless(table)->dataList)
+        AsHeadless(table)->dataList = pList;
+    AsHeadless(table)->dataSourceSet = true;
 }
 
 void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect)
 {
-    const HeadlessElement* pFrame = Of(element)->FrameElement();
+    const HeadlessElement* pFrame = AsHeadless(element)->FrameElement();
     const float contentHeight = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight());
     pRect->left = pFrame->x;
     pRect->right = pFrame->x + pFrame->width;
@@ -245,12 +243,12 @@ void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __Float
 
 void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw)
 {
-    HeadlessElement* pFrame = Of(element)->FrameElement();
+    HeadlessElement* pFrame = AsHeadless(element)->FrameElement();
     pFrame->x = rect.left;
     pFrame->y = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight()) - rect.bottom;
     pFrame->width = rect.Width();
     pFrame->height = rect.Height();
-    Redrawn(Of(element), redraw);
+    Redrawn(AsHeadless(element), redraw);
 }
 
 /* ---- What the driver reads and does ---- */
@@ -266,35 +264,35 @@ std::vector<Element> TaggedElements(const _FCWindowController_cocoa* pBridge)
     return tagged;
 }
 
-int TagOf(Element element) { return Of(element)->tag; }
+int TagOf(Element element) { return AsHeadless(element)->tag; }
 
 /* The kinds are listed in the driver's order. */
-int KindCode(Element element) { return static_cast<int>(Of(element)->kind); }
+int KindCode(Element element) { return static_cast<int>(AsHeadless(element)->kind); }
 
-bool IsEditable(Element element) { return Of(element)->editable; }
+bool IsEditable(Element element) { return AsHeadless(element)->editable; }
 
 bool HasFocus(const _FCWindowController_cocoa* pBridge, Element element)
 {
-    const int tag = Of(element)->tag;
+    const int tag = AsHeadless(element)->tag;
     return tag != 0 && HeadlessRuntime::WindowOf(pBridge)->focusTag == tag;
 }
 
-std::string Text(Element element) { return HeadlessText::ToUTF8(Of(element)->text); }
+std::string Text(Element element) { return HeadlessText::ToUTF8(AsHeadless(element)->text); }
 
 std::string ColumnTitle(Element table, int column)
 {
-    return HeadlessText::ToUTF8(Of(table)->columns[static_cast<size_t>(column)].title);
+    return HeadlessText::ToUTF8(AsHeadless(table)->columns[static_cast<size_t>(column)].title);
 }
 
 std::string CellText(Element table, int row, int column)
 {
-    return HeadlessDataSource::CellUTF8(*Of(table), column, row);
+    return HeadlessDataSource::CellUTF8(*AsHeadless(table), column, row);
 }
 
 void Click(_FCWindowController_cocoa* pBridge, Element button)
 {
-    ClickState(Of(button));
-    const int tag = Of(button)->tag;
+    ClickState(AsHeadless(button));
+    const int tag = AsHeadless(button)->tag;
     if (tag == 1)
         pBridge->Notify_OkButtonPressed();
     else if (tag == 2)
@@ -308,9 +306,9 @@ bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text)
     std::u16string typed;
     if (!HeadlessText::FromUTF8(text, &typed))
         return false;
-    Of(field)->text = typed;
-    if (Of(field)->tag != 0)
-        pBridge->Notify_HandleCommand(Of(field)->tag);
+    AsHeadless(field)->text = typed;
+    if (AsHeadless(field)->tag != 0)
+        pBridge->Notify_HandleCommand(AsHeadless(field)->tag);
     return true;
 }
 

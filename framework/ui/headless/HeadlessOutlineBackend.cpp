@@ -16,8 +16,6 @@ using ElementBackend::Element;
 
 namespace
 {
-HeadlessElement* Of(Element element) { return static_cast<HeadlessElement*>(element); }
-
 struct Row
 {
     const void* item;
@@ -83,17 +81,17 @@ void Prune(HeadlessElement* pOutline)
 
 namespace ElementBackend
 {
-FCCtrlTree* TreeOf(Element outline) { return Of(outline)->tree; }
+FCCtrlTree* TreeOf(Element outline) { return AsHeadless(outline)->tree; }
 
 void KeepTree(Element outline, FCCtrlTree* pTree)
 {
-    if (!Of(outline)->tree)
-        Of(outline)->tree = pTree;
+    if (!AsHeadless(outline)->tree)
+        AsHeadless(outline)->tree = pTree;
 }
 
 void ChangeRows(_FCWindowController_cocoa*, Element outline, RowChange change, FCTreeNode* pNode)
 {
-    HeadlessElement* pOutline = Of(outline);
+    HeadlessElement* pOutline = AsHeadless(outline);
     std::vector<const void*>& expanded = pOutline->expandedItems;
     const void* item = pNode ? pNode->_GetHandle() : nullptr;
     switch (change) {
@@ -112,30 +110,34 @@ void ChangeRows(_FCWindowController_cocoa*, Element outline, RowChange change, F
     }
 }
 
-int ShownRowCount(Element outline) { return static_cast<int>(Rows(*Of(outline)).size()); }
+int ShownRowCount(Element outline) { return static_cast<int>(Rows(*AsHeadless(outline)).size()); }
 
 FCTreeNode* NodeAtRow(Element outline, int row)
 {
-    return FCTreeNode::_NodeFromHandle(Rows(*Of(outline))[static_cast<size_t>(row)].item);
+    return FCTreeNode::_NodeFromHandle(Rows(*AsHeadless(outline))[static_cast<size_t>(row)].item);
 }
 
-int DepthOfRow(Element outline, int row) { return Rows(*Of(outline))[static_cast<size_t>(row)].depth; }
+int DepthOfRow(Element outline, int row) { return Rows(*AsHeadless(outline))[static_cast<size_t>(row)].depth; }
 
-int RowOfNode(Element outline, FCTreeNode* pNode) { return RowOf(*Of(outline), pNode->_GetHandle()); }
+int RowOfNode(Element outline, FCTreeNode* pNode) { return RowOf(*AsHeadless(outline), pNode->_GetHandle()); }
 
-bool IsNodeExpanded(Element outline, FCTreeNode* pNode) { return IsExpanded(*Of(outline), pNode->_GetHandle()); }
+bool IsNodeExpanded(Element outline, FCTreeNode* pNode)
+{
+    return IsExpanded(*AsHeadless(outline), pNode->_GetHandle());
+}
 
-bool HasSelectedRow(Element outline) { return Of(outline)->selectedOutlineItem != nullptr; }
+bool HasSelectedRow(Element outline) { return AsHeadless(outline)->selectedOutlineItem != nullptr; }
 
 int SelectedShownRow(Element outline)
 {
-    const void* selected = Of(outline)->selectedOutlineItem;
-    return selected ? RowOf(*Of(outline), selected) : -1;
+    const void* selected = AsHeadless(outline)->selectedOutlineItem;
+    return selected ? RowOf(*AsHeadless(outline), selected) : -1;
 }
 
 void SelectShownRow(_FCWindowController_cocoa*, Element outline, int row)
 {
-    Of(outline)->selectedOutlineItem = row >= 0 ? Rows(*Of(outline))[static_cast<size_t>(row)].item : nullptr;
+    AsHeadless(outline)->selectedOutlineItem =
+        row >= 0 ? Rows(*AsHeadless(outline))[static_cast<size_t>(row)].item : nullptr;
 }
 
 std::string ShownText(FCString* pText) { return HeadlessText::ElementUTF8(pText); }

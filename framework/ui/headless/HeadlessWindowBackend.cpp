@@ -20,8 +20,6 @@ namespace
 {
 HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge); }
 
-HeadlessElement* Of(Element element) { return static_cast<HeadlessElement*>(element); }
-
 /* The active window changes: the one before is told first. */
 void Activation(_FCWindowController_cocoa* pOld, _FCWindowController_cocoa* pNew)
 {
@@ -202,17 +200,17 @@ void SetAlpha(_FCWindowController_cocoa* pBridge, float alpha) { WindowOf(pBridg
 
 void Focus(_FCWindowController_cocoa* pBridge, Element element, bool)
 {
-    WindowOf(pBridge)->focusTag = Of(element)->tag;
+    WindowOf(pBridge)->focusTag = AsHeadless(element)->tag;
 }
 
-void GetText(Element element, FCString* pText) { HeadlessText::FromElement(Of(element)->text, pText); }
-void SetText(Element element, FCString* pText) { Of(element)->text = HeadlessText::ToElement(pText); }
+void GetText(Element element, FCString* pText) { HeadlessText::FromElement(AsHeadless(element)->text, pText); }
+void SetText(Element element, FCString* pText) { AsHeadless(element)->text = HeadlessText::ToElement(pText); }
 
 /* A fixed-pitch measure: 7 points per character, 17 per line. */
 Box TextSize(Element element)
 {
     size_t longest = 0, current = 0, lines = 1;
-    for (char16_t unit : Of(element)->text) {
+    for (char16_t unit : AsHeadless(element)->text) {
         if (unit == u'\n' || unit == u'\r') {
             ++lines;
             current = 0;
@@ -225,7 +223,7 @@ Box TextSize(Element element)
 
 bool VisibleSize(Element field, Box* pSize)
 {
-    const HeadlessElement* pClip = Of(field)->parent;
+    const HeadlessElement* pClip = AsHeadless(field)->parent;
     if (!pClip || pClip->kind != HeadlessKind::ClipView)
         return false;
     *pSize = Box{0, 0, pClip->width, pClip->height};
@@ -234,7 +232,7 @@ bool VisibleSize(Element field, Box* pSize)
 
 void SetScrolledSize(Element field, const Box& size)
 {
-    HeadlessElement* pField = Of(field);
+    HeadlessElement* pField = AsHeadless(field);
     pField->width = size.width;
     pField->height = size.height;
     pField->y = pField->parent->height - size.height;
@@ -242,7 +240,7 @@ void SetScrolledSize(Element field, const Box& size)
 
 void ScrollToBottom(Element) {}
 
-void ClearKeyEquivalent(Element button) { Of(button)->keyEquivalent.clear(); }
+void ClearKeyEquivalent(Element button) { AsHeadless(button)->keyEquivalent.clear(); }
 
 void Create(_FCWindowController_cocoa* pBridge, const NewElement& element)
 {
