@@ -57,6 +57,13 @@ int Pick(int window, int tag, Kind kind, int index)
         pBridge->Notify_ButtonPressed(tag);
     return QZUI_OK;
 }
+/* One number of a stepper or slider into a caller's optional field. */
+template <typename T>
+void Store(T* pField, Element element, Number number)
+{
+    if (pField)
+        *pField = static_cast<T>(GetNumber(element, number));
+}
 } // namespace
 
 int qzui_click_stepper(int window, int tag, int up)
@@ -76,12 +83,9 @@ int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maxim
     int result = Reading(window, tag, Kind::Stepper, &stepper);
     if (result != QZUI_OK)
         return result;
-    if (value)
-        *value = static_cast<int>(GetNumber(stepper, Number::Value));
-    if (minimum)
-        *minimum = static_cast<int>(GetNumber(stepper, Number::Minimum));
-    if (maximum)
-        *maximum = static_cast<int>(GetNumber(stepper, Number::Maximum));
+    Store(value, stepper, Number::Value);
+    Store(minimum, stepper, Number::Minimum);
+    Store(maximum, stepper, Number::Maximum);
     return QZUI_OK;
 }
 
@@ -110,14 +114,10 @@ int qzui_slider_state(int window, int tag, double* minimum, double* maximum, dou
     int result = Reading(window, tag, Kind::Slider, &slider);
     if (result != QZUI_OK)
         return result;
-    if (minimum)
-        *minimum = GetNumber(slider, Number::Minimum);
-    if (maximum)
-        *maximum = GetNumber(slider, Number::Maximum);
-    if (value)
-        *value = GetNumber(slider, Number::Value);
-    if (tick_marks)
-        *tick_marks = static_cast<int>(GetNumber(slider, Number::TickMarks));
+    Store(minimum, slider, Number::Minimum);
+    Store(maximum, slider, Number::Maximum);
+    Store(value, slider, Number::Value);
+    Store(tick_marks, slider, Number::TickMarks);
     return QZUI_OK;
 }
 

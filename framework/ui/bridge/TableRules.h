@@ -6,6 +6,7 @@
 #include "ui/bridge/ElementBackend.h"
 
 class FCCtrlDataList;
+class FCDataListRow;
 class FCString;
 
 /* The rules of table columns that the bridge's operations and the driver's
@@ -27,6 +28,18 @@ struct Cell
     FCString* pText = nullptr;
 };
 Cell CellOf(FCCtrlDataList* pList, const std::string& identifier, int row);
+
+/* The same rule in two halves, for reading many rows: what a column shows,
+   worked out once from its identifier (kCheckCell, a 0-based cell index or
+   kNoCell), and a row's cell for it. */
+constexpr int kCheckCell = -1;
+constexpr int kNoCell = -2;
+int CellIndexOf(const std::string& identifier);
+Cell CellOf(const FCDataListRow* pRow, int cellIndex);
+/* A cell as the driver reads it, appended in UTF-8: "1" or "0" for a check,
+   a text's units on a Unicode host, on an older host its 8-bit text when that
+   is well-formed UTF-8; nothing otherwise. */
+void AppendText(const Cell& cell, bool unicodeHost, std::string& out);
 } // namespace TableRules
 
 #endif

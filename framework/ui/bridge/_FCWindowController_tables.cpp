@@ -1,9 +1,12 @@
 /* The bridge's operations on tables (the rows of data lists and list boxes),
  * over the backend's primitive element operations. */
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
+#include "common/qz_utf.h"
+#include "strings/FCString.h"
 #include "ui/FCCtrlDataList.h"
 #include "ui/FCDataListRow.h"
 #include "ui/_FCWindowController_cocoa.h"
@@ -43,15 +46,47 @@ float TableRules::RowHeightFor(int fontSize)
 
 TableRules::Cell TableRules::CellOf(FCCtrlDataList* pList, const std::string& identifier, int row)
 {
+    return CellOf(pList ? pList->GetItemAt(row) : nullptr, CellIndexOf(identifier));
+}
+
+int TableRules::CellIndexOf(const std::string& identifier)
+{
+    if (identifier == "check")
+        return kCheckCell;
+    if (identifier.compare(0, 3, "col") != 0)
+        return kNoCell;
+    const long number = std::strtol(identifier.c_str() + 3, nullptr, 10);
+    return number > 0 && number <= INT_MAX ? static_cast<int>(number - 1) : kNoCell;
+}
+
+TableRules::Cell TableRules::CellOf(const FCDataListRow* pRow, int cellIndex)
+{
     Cell cell;
-    FCDataListRow* pRow = pList ? pList->GetItemAt(row) : nullptr;
     if (!pRow)
         return cell;
-    cell.isCheck = identifier == "check";
+    cell.isCheck = cellIndex == kCheckCell;
     cell.checked = cell.isCheck && pRow->GetCheck();
-    if (identifier.compare(0, 3, "col") == 0)
-        cell.pText = pRow->GetItemAt(std::atoi(identifier.c_str() + 3) - 1);
+    if (cellIndex >= 0)
+        cell.pText = pRow->GetItemAt(cellIndex);
     return cell;
+}
+
+void TableRules::AppendText(const Cell& cell, bool unicodeHost, std::string& out)
+{
+    if (cell.isCheck) {
+        out += cell.checked ? '1' : '0';
+        return;
+    }
+    if (!cell.pText)
+        return;
+    if (unicodeHost) {
+        if (cell.pText->_GetBuffer())
+            qz::Utf16ToUtf8(cell.pText->_GetBuffer(), cell.pText->GetLength(), out, qz::Malformed::Replace);
+        return;
+    }
+    const std::string bytes = cell.pText->GetCString();
+    if (qz::FindMalformedUtf8(bytes) == std::string::npos)
+        out += bytes;
 }
 
 bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)

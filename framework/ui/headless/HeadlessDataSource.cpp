@@ -5,7 +5,6 @@
 #include "core/FinaleVersion.h"
 #include "ui/bridge/TableRules.h"
 #include "ui/headless/HeadlessElement.h"
-#include "ui/headless/HeadlessText.h"
 
 namespace
 {
@@ -29,16 +28,8 @@ int RowCount(const HeadlessElement& table)
 
 std::string CellUTF8(const HeadlessElement& table, int column, int row)
 {
-    const TableRules::Cell cell = CellAt(table, column, row);
-    if (cell.isCheck)
-        return cell.checked ? "1" : "0";
-    if (!cell.pText)
-        return {};
-    if (UnicodeHost())
-        return HeadlessText::UnitsToUTF8(cell.pText);
-    /* Older hosts: the cell's 8-bit text when it is well-formed UTF-8. */
-    std::string bytes = cell.pText->GetCString();
-    std::u16string units;
-    return HeadlessText::FromUTF8(bytes, &units) ? bytes : std::string();
+    std::string text;
+    TableRules::AppendText(CellAt(table, column, row), UnicodeHost(), text);
+    return text;
 }
 } // namespace HeadlessDataSource
