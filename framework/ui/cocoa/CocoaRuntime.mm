@@ -4,10 +4,8 @@
 #import "ui/cocoa/_FCWindowController_redaredavizodir.h"
 
 #include <dlfcn.h>
-#include <objc/runtime.h>
+#include <unistd.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -17,17 +15,15 @@
 
 namespace
 {
-using qzui::Hook;
-
 struct State
 {
     std::map<const _FCWindowController_cocoa*, int> repaints;
     std::set<NSTimer*> timers;
     std::string layoutFolder;
     bool started = false;
-    bool activating = false; /* the bridge is activating a window */
+    bool activating = false;
     bool noDisplayReported = false;
-    Hook<CocoaRuntime::RequestFn> request;
+    qzui::Hook<qzui_request_fn> request;
     bool separatorSet = false;
     std::string separator;
 };
@@ -38,51 +34,38 @@ State& Get()
     return state;
 }
 
-/* A connection to the X display, opened only to learn that one can be made,
- * and closed once the application has its own (an X server without other
- * clients may reset itself when the last one leaves, refusing connections
- * for a moment). X11 is loaded only for this. */
+/* A connection to the X display, opened to learn that one can be made and
+   closed only once the application has its own: an X server whose last
+   client leaves resets itself and refuses connections for a moment. */
 class DisplayProbe
 {
     void* _pLibrary = nullptr;
     void* _pDisplay = nullptr;
 
+    template <typename Fn>
+    Fn Symbol(const char* name) const
+    {
+        return _pLibrary ? reinterpret_cast<Fn>(dlsym(_pLibrary, name)) : nullptr;
+    }
+
 public:
     DisplayProbe()
     {
-#ifdef GNUSTEP
         const char* name = std::getenv("DISPLAY");
-        if (!name || !*name)
-            return;
-        _pLibrary = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
-        typedef void* (*OpenFn)(const char*);
-        OpenFn open = _pLibrary ? reinterpret_cast<OpenFn>(dlsym(_pLibrary, "XOpenDisplay")) : nullptr;
-        _pDisplay = open ? open(name) : nullptr;
-#endif
+        _pLibrary = name && *name ? dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL) : nullptr;
+        if (auto open = Symbol<void* (*)(const char*)>("XOpenDisplay"))
+            _pDisplay = open(name);
     }
     ~DisplayProbe()
     {
-        typedef int (*CloseFn)(void*);
-        CloseFn close = _pLibrary ? reinterpret_cast<CloseFn>(dlsym(_pLibrary, "XCloseDisplay")) : nullptr;
-        if (_pDisplay && close)
+        auto close = Symbol<int (*)(void*)>("XCloseDisplay");
+        if (close && _pDisplay)
             close(_pDisplay);
     }
     DisplayProbe(const DisplayProbe&) = delete;
     DisplayProbe& operator=(const DisplayProbe&) = delete;
-#ifdef GNUSTEP
     bool Available() const { return _pDisplay != nullptr; }
-#else
-    bool Available() const { return true; }
-#endif
 };
-
-bool FileExists(const std::string& path)
-{
-    FILE* pFile = std::fopen(path.c_str(), "rb");
-    if (pFile)
-        std::fclose(pFile);
-    return pFile != nullptr;
-}
 
 std::string ModuleFolder()
 {
@@ -90,72 +73,35 @@ std::string ModuleFolder()
     Dl_info info;
     if (dladdr(&kAnchor, &info) == 0 || !info.dli_fname)
         return {};
-    std::string path = info.dli_fname;
-    size_t slash = path.rfind('/');
+    const std::string path = info.dli_fname;
+    const size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-/* A timer of a driver's clock never falls due on the run loop: GNUstep's
-   performClick: and alert panels run the default mode for a moment, which
-   would otherwise fire a timer in the middle of a press. The clock calls the
-   bridge's handler itself. */
+/* ---- Run-loop timers ----
+   Without a driver, the bridge's timers run as NSTimers on the run loop.
+   Once a driver attaches its clock fires them (BridgeRuntime), and the run
+   loop must not: GNUstep's performClick: and alert panels run the default
+   mode for a moment, which would fire a timer in the middle of a press. Those
+   made before are parked (their dates in the distant future), those made
+   after are never scheduled (the run loop lets go of an invalidated timer
+   only when its mode runs, which under a driver it never does, so they would
+   pile up). */
+
 void Park(NSTimer* pTimer) { [pTimer setFireDate:[NSDate distantFuture]]; }
 
-/* A driver attached: its clock owns the timers from now on. */
 void ParkAll()
 {
-    for (std::set<NSTimer*>::iterator it = Get().timers.begin(); it != Get().timers.end(); ++it)
-        if ([*it isValid])
-            Park(*it);
+    for (NSTimer* pTimer : Get().timers)
+        if ([pTimer isValid])
+            Park(pTimer);
 }
-
-/* The clock moved. Its time is the driver's (a script's wait, a host's
-   tick), not the wall clock's: the window system handles what it has
-   ready, without sleeping for that long (a wait of a second in a script
-   took a second). */
-void PumpFor(uint64_t) { CocoaRuntime::PumpPending(); }
-
-/* GNUstep offers every text selected in a view to the other X clients (its
-   selection pasteboard, X's primary selection; macOS has nothing like it).
-   The first time in a process that starts the pasteboard server, gpbs, and
-   waits for it to come up: a second and more in every process that selects
-   a field's text, which each of the validator's random sessions does. A
-   driver acts as the user of windows that nobody else sees, so under one the
-   selection stays in the process; without a driver GNUstep offers it. */
-typedef void (*OfferFn)(id, SEL);
-OfferFn gOfferSelection = nullptr;
-
-void OfferSelectionUnlessDriven(id self, SEL command)
-{
-    if (!BridgeRuntime::DriverAttached())
-        gOfferSelection(self, command);
-}
-
-void KeepSelectionsFromDriverInProcess()
-{
-    if (!gOfferSelection)
-        gOfferSelection =
-            CocoaRuntime::ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
-}
-
-/* What a timer handler autoreleases is drained after it. */
-void* EnterPool() { return [[NSAutoreleasePool alloc] init]; }
-void LeavePool(void* pool) { [(id)pool release]; }
-/* ---- Run-loop timers ---- */
-
-int TimerId(NSTimer* pTimer) { return [QZ_AS(NSNumber, [pTimer userInfo]) intValue]; }
 
 NSMutableArray* TimersOf(const _FCWindowController_cocoa* pBridge)
 {
     return QZ_AS(NSMutableArray, pBridge->_GetTimers());
 }
 
-/* The run-loop timer behind each of the shared runtime's timers (it fires
-   while no driver's clock runs the timers). Once a driver attaches, the
-   driver's clock owns the timers (BridgeRuntime fires them as it moves) and
-   their run-loop dates are parked in the distant future, so nothing else (a
-   press, an alert panel) makes them fall due; as the clock moves the run loop
-   handles the events it has ready, in a mode the timers are not scheduled in. */
 void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
 {
     CocoaPool pool;
@@ -168,10 +114,7 @@ void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int mi
     Get().timers.insert(pTimer);
     if (BridgeRuntime::DriverAttached())
         Park(pTimer);
-    /* A driver's clock runs the timers: the run loop never sees them (it
-       only lets go of an invalidated timer when its mode runs, which under a
-       driver it never does, so they would pile up). */
-    if (!BridgeRuntime::DriverAttached())
+    else
         [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
     [TimersOf(pBridge) addObject:pTimer];
 }
@@ -181,7 +124,7 @@ void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
     NSMutableArray* pTimers = TimersOf(pBridge);
     for (NSInteger i = static_cast<NSInteger>([pTimers count]) - 1; i >= 0; --i) {
         NSTimer* pTimer = [pTimers objectAtIndex:static_cast<NSUInteger>(i)];
-        if (TimerId(pTimer) != timerID)
+        if ([QZ_AS(NSNumber, [pTimer userInfo]) intValue] != timerID)
             continue;
         [pTimer invalidate];
         Get().timers.erase(pTimer);
@@ -191,12 +134,54 @@ void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
 
 struct RunLoopTimers
 {
-    RunLoopTimers()
-    {
-        BridgeRuntime::TimerHooks hooks = {&RunLoopTimerCreated, &RunLoopTimerKilled};
-        BridgeRuntime::SetTimerHooks(hooks);
-    }
+    RunLoopTimers() { BridgeRuntime::SetTimerHooks({&RunLoopTimerCreated, &RunLoopTimerKilled}); }
 } gRunLoopTimers;
+
+/* The driver's clock moved: its time is the driver's (a script's wait, a
+   host's tick), so the window system handles what it has ready without
+   waiting that long in real time. */
+void PumpFor(uint64_t) { CocoaRuntime::Pump(0); }
+
+/* What a timer handler autoreleases is drained after it. */
+void* EnterPool() { return [[NSAutoreleasePool alloc] init]; }
+void LeavePool(void* pool) { [(id)pool release]; }
+
+/* GNUstep offers every text selected in a view to the other X clients (X's
+   primary selection). The first time in a process that starts the pasteboard
+   server gpbs and waits for it, more than a second in every process that
+   selects a field's text (each of the validator's random sessions). Nobody
+   else sees a driver's windows, so under one the selection stays in the
+   process. */
+void (*gOfferSelection)(id, SEL) = nullptr;
+
+void OfferSelectionUnlessDriven(id self, SEL command)
+{
+    if (!BridgeRuntime::DriverAttached())
+        gOfferSelection(self, command);
+}
+
+NSMenu* BuildMenu(const qzui_menu* pMenu)
+{
+    NSMenu* pBuilt =
+        [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]] autorelease];
+    for (int i = 0; i < pMenu->count; ++i) {
+        const qzui_menu_item& entry = pMenu->items[i];
+        if (entry.separator) {
+            [pBuilt addItem:[NSMenuItem separatorItem]];
+            continue;
+        }
+        NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
+        /* GNUstep declares the result as id<NSMenuItem>, which clang takes
+           as an NSMenuItem* only through id. */
+        NSMenuItem* pItem = QZ_AS(NSMenuItem, [pBuilt addItemWithTitle:title ? title : @""
+                                                                action:NULL
+                                                         keyEquivalent:@""]);
+        [pItem setTag:entry.tag];
+        if (entry.submenu)
+            [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
+    }
+    return pBuilt;
+}
 } // namespace
 
 namespace CocoaRuntime
@@ -206,6 +191,7 @@ bool StartApplication()
     State& state = Get();
     if (state.started)
         return true;
+#ifdef GNUSTEP
     DisplayProbe probe;
     if (!probe.Available()) {
         if (!state.noDisplayReported)
@@ -213,8 +199,9 @@ bool StartApplication()
         state.noDisplayReported = true;
         return false;
     }
-    /* A pool for everything autoreleased outside a driver call; it lives as
-       long as the process. */
+#endif
+    /* A pool for what is autoreleased outside a driver call, for the
+       process's life. */
     [[NSAutoreleasePool alloc] init];
 #ifdef GNUSTEP
     /* Without a window manager (Xvfb) GNUstep draws the title bars itself. */
@@ -222,7 +209,8 @@ bool StartApplication()
         registerDefaults:[NSDictionary dictionaryWithObjectsAndKeys:@"NO", @"GSX11HandlesWindowDecorations", nil]];
 #endif
     [NSApplication sharedApplication];
-    KeepSelectionsFromDriverInProcess();
+    if (!gOfferSelection)
+        gOfferSelection = ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
     BridgeRuntime::SetAttachListener(&ParkAll);
     BridgeRuntime::SetClockListener(&PumpFor);
     BridgeRuntime::SetTimerScope(&EnterPool, &LeavePool);
@@ -235,35 +223,27 @@ bool StartApplication()
 NSString* LayoutPath(int layoutID)
 {
     std::vector<std::string> names(1, "/" + std::to_string(layoutID) + ".xib");
-    std::vector<std::string> folders;
-    if (!Get().layoutFolder.empty())
-        folders.push_back(Get().layoutFolder);
-    folders.push_back(ModuleFolder());
+    std::vector<std::string> folders = {Get().layoutFolder, ModuleFolder()};
 #ifdef __APPLE__
-    /* A macOS bundle holds its layouts compiled to nibs in Contents/Resources,
-       next to the folder of the module's binary. */
+    /* A macOS bundle keeps its layouts compiled to nibs in Contents/Resources. */
     names.push_back("/" + std::to_string(layoutID) + ".nib");
     folders.push_back(ModuleFolder() + "/../Resources");
 #endif
 #ifdef QZ_RESOURCES_DIR
     folders.push_back(QZ_RESOURCES_DIR);
 #endif
-    for (size_t i = 0; i < folders.size(); ++i)
-        for (size_t n = 0; n < names.size(); ++n)
-            if (!folders[i].empty() && FileExists(folders[i] + names[n]))
-                return [NSString stringWithUTF8String:(folders[i] + names[n]).c_str()];
+    for (const std::string& folder : folders)
+        for (const std::string& name : names)
+            if (!folder.empty() && access((folder + name).c_str(), R_OK) == 0)
+                return [NSString stringWithUTF8String:(folder + name).c_str()];
     return nil;
 }
 
 void SetLayoutFolder(const char* path) { Get().layoutFolder = path ? path : ""; }
 
-void WindowReleased(const _FCWindowController_cocoa* pBridge) { Get().repaints.erase(pBridge); }
-
 NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
 {
-    if (!pBridge || !pBridge->_GetController())
-        return nil;
-    return [QZ_AS(NSWindowController, pBridge->_GetController()) window];
+    return pBridge ? [QZ_AS(NSWindowController, pBridge->_GetController()) window] : nil;
 }
 
 void CountRepaint(const _FCWindowController_cocoa* pBridge)
@@ -274,21 +254,13 @@ void CountRepaint(const _FCWindowController_cocoa* pBridge)
 
 int Repaints(const _FCWindowController_cocoa* pBridge)
 {
-    std::map<const _FCWindowController_cocoa*, int>::iterator found = Get().repaints.find(pBridge);
-    if (found == Get().repaints.end())
-        return BridgeRuntime::NumberOf(pBridge) ? 0 : -1;
-    return found->second;
+    const auto found = Get().repaints.find(pBridge);
+    if (found != Get().repaints.end())
+        return found->second;
+    return BridgeRuntime::NumberOf(pBridge) ? 0 : -1;
 }
 
-AnyFunction ReplaceMethod(Class cls, NSString* selector, AnyFunction fn)
-{
-    Method method = class_getInstanceMethod(cls, NSSelectorFromString(selector));
-    if (!method)
-        return nullptr;
-    return reinterpret_cast<AnyFunction>(method_setImplementation(method, reinterpret_cast<IMP>(fn)));
-}
-
-/* ---- Run-loop timers ---- */
+void WindowReleased(const _FCWindowController_cocoa* pBridge) { Get().repaints.erase(pBridge); }
 
 void SetActivating(bool activating) { Get().activating = activating; }
 
@@ -300,27 +272,11 @@ void Pump(double seconds)
         return;
     CocoaPool pool;
     NSDate* limit = [NSDate dateWithTimeIntervalSinceNow:seconds];
-    do {
+    /* Bounded once the time is up, so that a window system that keeps posting
+       events cannot hold the driver's call. */
+    for (int handled = 0; handled < 1000 || [limit timeIntervalSinceNow] > 0; ++handled) {
         NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
                                             untilDate:limit
-                                               inMode:NSEventTrackingRunLoopMode
-                                              dequeue:YES];
-        if (event)
-            [NSApp sendEvent:event];
-    } while ([limit timeIntervalSinceNow] > 0);
-}
-
-void PumpPending()
-{
-    if (!Get().started)
-        return;
-    CocoaPool pool;
-    NSDate* now = [NSDate distantPast];
-    /* Bounded, so that a window system that keeps posting events cannot
-       hold the driver's call. */
-    for (int i = 0; i < 1000; ++i) {
-        NSEvent* event = [NSApp nextEventMatchingMask:NSAnyEventMask
-                                            untilDate:now
                                                inMode:NSEventTrackingRunLoopMode
                                               dequeue:YES];
         if (!event)
@@ -329,28 +285,12 @@ void PumpPending()
     }
 }
 
-/* ---- Driver requests ---- */
-
-void SetRequestHandler(RequestFn fn, void* context)
-{
-    BridgeRuntime::AttachDriver();
-    Get().request.Set(fn, context);
-}
-
 bool ReportRequest(int what, const char* argument, int number)
 {
-    const Hook<RequestFn>& request = Get().request;
-    if (!request.fn)
-        return false;
-    request.fn(request.context, what, argument ? argument : "", number);
-    return true;
-}
-
-void SetDecimalSeparator(const char* separator)
-{
-    BridgeRuntime::AttachDriver();
-    Get().separatorSet = separator != nullptr;
-    Get().separator = separator ? separator : "";
+    const qzui::Hook<qzui_request_fn>& request = Get().request;
+    if (request.fn)
+        request.fn(request.context, what, argument ? argument : "", number);
+    return request.fn != nullptr;
 }
 
 bool DecimalSeparatorOverride(std::string* pSeparator)
@@ -360,3 +300,42 @@ bool DecimalSeparatorOverride(std::string* pSeparator)
     return Get().separatorSet;
 }
 } // namespace CocoaRuntime
+
+/* ---- The driver's process-wide calls ---- */
+
+void qzui_set_request_callback(qzui_request_fn fn, void* context)
+{
+    BridgeRuntime::AttachDriver();
+    Get().request.Set(fn, context);
+}
+
+void qzui_set_decimal_separator(const char* separator)
+{
+    BridgeRuntime::AttachDriver();
+    Get().separatorSet = separator != nullptr;
+    Get().separator = separator ? separator : "";
+}
+
+int qzui_set_main_menu(const qzui_menu* menu)
+{
+    if (!CocoaRuntime::StartApplication())
+        return QZUI_E_NO_WINDOW;
+    CocoaPool pool;
+    [NSApp setMainMenu:menu ? BuildMenu(menu) : nil];
+    return QZUI_OK;
+}
+
+int qzui_pasteboard_text(char* buf, int size)
+{
+    if (!CocoaRuntime::StartApplication())
+        return -1;
+    CocoaPool pool;
+    NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
+    const char* utf8 = text ? [text UTF8String] : nullptr;
+    return utf8 ? qzui::CopyOut(utf8, buf, size) : -1;
+}
+
+int qzui_pasteboard_change_count(void)
+{
+    return CocoaRuntime::StartApplication() ? static_cast<int>([[NSPasteboard generalPasteboard] changeCount]) : 0;
+}

@@ -6,9 +6,8 @@
 class _FCWindowController_cocoa;
 
 /* The Cocoa window controller of one framework window: loads the layout,
- * wires its elements, turns Cocoa actions and notifications into the bridge's
- * Notify_ calls, fires the bridge's timers and serves as the data source of
- * its tables. */
+ * wires its elements, turns actions and notifications into the bridge's
+ * Notify_ calls, fires its timers and is the data source of its tables. */
 @interface _FCWindowController_redaredavizodir : NSWindowController {
     _FCWindowController_cocoa* _pOwner;
 }
@@ -16,7 +15,6 @@ class _FCWindowController_cocoa;
 - (id)initWithLayoutPath:(NSString*)path owner:(_FCWindowController_cocoa*)pOwner;
 /* Stops every report to a bridge that is going away. */
 - (void)detachOwner;
-
 /* Depth-first from the content view: an NSBox whose identifier reads as the
    tag, or an NSControl with the tag. */
 - (NSView*)findControlByTag:(int)tag;
@@ -37,14 +35,6 @@ class _FCWindowController_cocoa;
 - (void)windowResized:(NSNotification*)notification;
 - (void)windowClosing:(NSNotification*)notification;
 - (void)timerEvent:(NSTimer*)timer;
-
-/* Table data source. */
-- (NSInteger)numberOfRowsInTableView:(NSTableView*)tableView;
-- (id)tableView:(NSTableView*)tableView objectValueForTableColumn:(NSTableColumn*)column row:(NSInteger)row;
-- (void)tableView:(NSTableView*)tableView
-    setObjectValue:(id)value
-    forTableColumn:(NSTableColumn*)column
-               row:(NSInteger)row;
 @end
 
 #endif

@@ -21,57 +21,52 @@ void Observe(id observer, SEL selector, NSString* name, id object)
     [[NSNotificationCenter defaultCenter] addObserver:observer selector:selector name:name object:object];
 }
 
-void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* button, bool modal)
+void Target(NSControl* control, id target, SEL action)
 {
-    switch ([button tag]) {
-    case 0: return;
-    case 1:
-        [button setTarget:controller];
-        [button setAction:@selector(okButtonPressed:)];
-        [[controller window] setDefaultButtonCell:[button cell]];
-        return;
-    case 2:
-        [button setTarget:controller];
-        [button setAction:@selector(cancelButtonPressed:)];
-        if (modal)
-            [button setKeyEquivalent:@"\x1b"];
-        return;
-    default:
-        [button setTarget:controller];
-        [button setAction:@selector(buttonPressed:)];
-        return;
-    }
+    [control setTarget:target];
+    [control setAction:action];
 }
 
-/* GNUstep reads some layout fonts (the "system" kind) as size 0 or not at
-   all, and then fails while drawing; such cells get the standard system
-   font. */
-bool NeedsFont(NSFont* font) { return !font || [font pointSize] < 1; }
-
-void RepairCellFont(id cell)
+/* Tag 1 is the default button (Return), tag 2 cancels (Escape when modal),
+   any other non-zero tag reports its press. */
+void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* button, bool modal)
 {
-    if ([cell respondsToSelector:@selector(font)] && NeedsFont([cell font]))
+    const NSInteger tag = [button tag];
+    if (tag == 0)
+        return;
+    Target(button, controller,
+           tag == 1   ? @selector(okButtonPressed:)
+           : tag == 2 ? @selector(cancelButtonPressed:)
+                      : @selector(buttonPressed:));
+    if (tag == 1)
+        [[controller window] setDefaultButtonCell:[button cell]];
+    if (tag == 2 && modal)
+        [button setKeyEquivalent:@"\x1b"];
+}
+
+/* GNUstep reads a layout font without a size as size 0 (or none) and then
+   fails while drawing (README.md); such a cell gets the system font. */
+void RepairFont(id cell)
+{
+    if ([cell respondsToSelector:@selector(font)] && (![cell font] || [[cell font] pointSize] < 1))
         [cell setFont:[NSFont systemFontOfSize:0]];
 }
 
-void RepairFont(NSControl* control)
+void RepairFonts(NSControl* control)
 {
-    if ([control cell])
-        RepairCellFont([control cell]);
-    if (NeedsFont([control font]))
-        [control setFont:[NSFont systemFontOfSize:0]];
+    RepairFont([control cell]);
+    RepairFont(control);
     if ([control isKindOfClass:[NSTableView class]]) {
         NSArray* columns = [(NSTableView*)control tableColumns];
         for (NSUInteger i = 0; i < [columns count]; ++i) {
-            RepairCellFont([[columns objectAtIndex:i] dataCell]);
-            RepairCellFont([[columns objectAtIndex:i] headerCell]);
+            RepairFont([[columns objectAtIndex:i] dataCell]);
+            RepairFont([[columns objectAtIndex:i] headerCell]);
         }
     }
 }
 
-/* Layout boxes carry their identifier as an attribute that not every AppKit
-   reads (GNUstep does not); it is taken from the layout file, matching the
-   boxes of the file and of the window in document order. */
+/* GNUstep does not read a box's identifier from the layout; it is taken from
+   the layout file, matching its boxes and the window's in document order. */
 void AssignBoxIdentifiers(NSString* layoutPath, NSView* content)
 {
     NSMutableArray* views = [NSMutableArray array];
@@ -80,18 +75,15 @@ void AssignBoxIdentifiers(NSString* layoutPath, NSView* content)
     for (NSUInteger i = 0; i < [views count]; ++i)
         if ([[views objectAtIndex:i] isKindOfClass:[NSBox class]])
             [boxes addObject:[views objectAtIndex:i]];
-    if ([boxes count] == 0 || !layoutPath)
-        return;
-    NSData* data = [NSData dataWithContentsOfFile:layoutPath];
+    NSData* data = [boxes count] && layoutPath ? [NSData dataWithContentsOfFile:layoutPath] : nil;
     NSXMLDocument* document = data ? [[[NSXMLDocument alloc] initWithData:data options:0 error:NULL] autorelease] : nil;
     NSArray* nodes = [document nodesForXPath:@"//box" error:NULL];
     if ([nodes count] != [boxes count])
         return;
     for (NSUInteger i = 0; i < [nodes count]; ++i) {
-        NSBox* box = [boxes objectAtIndex:i];
         NSString* identifier = [[[nodes objectAtIndex:i] attributeForName:@"identifier"] stringValue];
-        if (identifier && !CocoaElements::BoxIdentifier(box))
-            CocoaElements::SetBoxIdentifier(box, identifier);
+        if (identifier && !CocoaElements::BoxIdentifier([boxes objectAtIndex:i]))
+            CocoaElements::SetBoxIdentifier([boxes objectAtIndex:i], identifier);
     }
 }
 
@@ -121,8 +113,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)detachOwner
 {
     _pOwner = nullptr;
-    _NSWindowDelegate_redaredavizodir* delegate = [[self existingObjectUserInfo] objectForKey:@"Delegate"];
-    [delegate detachOwner];
+    [[[self existingObjectUserInfo] objectForKey:@"Delegate"] detachOwner];
 }
 
 - (void)dealloc
@@ -163,24 +154,19 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)setupFCControlTargetOf:(NSView*)view
 {
     if ([view isKindOfClass:[NSControl class]])
-        RepairFont((NSControl*)view);
-    if ([view isKindOfClass:[NSSegmentedControl class]]) {
-        [(NSControl*)view setTarget:self];
-        [(NSControl*)view setAction:@selector(segmentedControlPressed:)];
-    }
+        RepairFonts((NSControl*)view);
+    if ([view isKindOfClass:[NSSegmentedControl class]])
+        Target((NSControl*)view, self, @selector(segmentedControlPressed:));
     else if ([view isKindOfClass:[NSPopUpButton class]])
         ; /* popups report through their framework control's own polling */
     else if ([view isKindOfClass:[NSButton class]])
         SetupButton(self, (NSButton*)view, _pOwner && _pOwner->_IsModalRequested());
-    else if ([view isKindOfClass:[NSTextField class]] && [(NSTextField*)view tag] != 0)
+    else if ([view isKindOfClass:[NSTextField class]] && TagOf(view) != 0)
         Observe(self, @selector(editTextChange:), NSControlTextDidChangeNotification, view);
-    else if ([view isKindOfClass:[NSStepper class]] && [(NSStepper*)view tag] != 0) {
-        [(NSControl*)view setTarget:self];
-        [(NSControl*)view setAction:@selector(stepperChange:)];
-    }
+    else if ([view isKindOfClass:[NSStepper class]] && TagOf(view) != 0)
+        Target((NSControl*)view, self, @selector(stepperChange:));
     else if ([view isKindOfClass:[NSTableView class]])
         SetupTable(self, (NSTableView*)view);
-
     NSArray* subviews = [view subviews];
     for (NSUInteger i = 0; i < [subviews count]; ++i)
         [self setupFCControlTargetOf:[subviews objectAtIndex:i]];
@@ -190,14 +176,12 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)okButtonPressed:(id)sender
 {
-    (void)sender;
     if (_pOwner)
         _pOwner->Notify_OkButtonPressed();
 }
 
 - (void)cancelButtonPressed:(id)sender
 {
-    (void)sender;
     if (_pOwner)
         _pOwner->Notify_CancelButtonPressed();
 }
@@ -215,22 +199,16 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     if (!_pOwner)
         return;
     [self retain]; /* the switcher handler may close the window */
-    int tag = TagOf(sender);
-    _pOwner->Notify_HandleSwitcherSelect(tag, static_cast<int>([(NSSegmentedControl*)sender selectedSegment]));
+    _pOwner->Notify_HandleSwitcherSelect(TagOf(sender), static_cast<int>([sender selectedSegment]));
     if (_pOwner)
-        _pOwner->Notify_HandleCommand(tag);
+        _pOwner->Notify_HandleCommand(TagOf(sender));
     [self autorelease];
 }
 
 - (void)stepperChange:(id)sender
 {
-#ifdef QZ_HAS_OTHER_CONTROLS
     if (_pOwner)
         _pOwner->Notify_StepperPressed(sender, TagOf(sender));
-#else
-    if (_pOwner)
-        _pOwner->Notify_HandleCommand(TagOf(sender));
-#endif
 }
 
 - (void)tableViewDoubleClick:(id)sender
@@ -241,9 +219,9 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)tableViewSelectionChange:(NSNotification*)notification
 {
-    NSTableView* table = [notification object];
     if (_pOwner)
-        _pOwner->Notify_DataListHandleCommand(TagOf(table), static_cast<int>([table selectedRow]));
+        _pOwner->Notify_DataListHandleCommand(TagOf([notification object]),
+                                              static_cast<int>([[notification object] selectedRow]));
 }
 
 - (void)outlineViewSelectionChange:(NSNotification*)notification
@@ -260,7 +238,6 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)windowActivated:(NSNotification*)notification
 {
-    (void)notification;
     if (!_pOwner)
         return;
     /* Under a driver, a window the bridge did not activate (the window
@@ -277,14 +254,12 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)windowDeactivated:(NSNotification*)notification
 {
-    (void)notification;
     if (_pOwner && !gUndoingActivation)
         _pOwner->Notify_WindowActivated(false);
 }
 
 - (void)windowResized:(NSNotification*)notification
 {
-    (void)notification;
     NSSize size = CocoaElements::FrameOf([self window]).size;
     if (_pOwner)
         _pOwner->Notify_WindowResized(static_cast<float>(size.width), static_cast<float>(size.height), 0, 0);
@@ -292,7 +267,6 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 
 - (void)windowClosing:(NSNotification*)notification
 {
-    (void)notification;
     if (_pOwner)
         _pOwner->Notify_WindowClose();
 }
@@ -321,9 +295,8 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     forTableColumn:(NSTableColumn*)column
                row:(NSInteger)row
 {
-    if (!_pOwner || ![[column identifier] isEqual:@"check"])
-        return;
-    _pOwner->_TableCheckEdited(TagOf(tableView), static_cast<int>(row), [value intValue] != 0);
+    if (_pOwner && [[column identifier] isEqual:@"check"])
+        _pOwner->_TableCheckEdited(TagOf(tableView), static_cast<int>(row), [value intValue] != 0);
 }
 
 @end
