@@ -8,17 +8,31 @@
 
 #include "ui/FCCtrlDataList.h"
 #include "ui/bridge/TableRules.h"
-#include "core/FinaleVersion.h"
 #include "strings/FCString.h"
 
 namespace
 {
-/* GNUstep raises a range exception while drawing a table that has no
-   columns; such a table carries one empty, zero-width column with this
-   identifier, which nothing outside this file ever sees. */
+/* GNUstep raises a range exception while drawing a table without columns;
+   such a table carries an empty zero-width column with this identifier. */
 NSString* const kPlaceholder = @"qz.placeholder";
 
+/* A copy: the table changes as its columns are removed. */
+NSArray* AllColumns(NSTableView* pTable) { return [NSArray arrayWithArray:[pTable tableColumns]]; }
+
 bool IsPlaceholder(NSTableColumn* pColumn) { return [[pColumn identifier] isEqual:kPlaceholder]; }
+
+/* GNUstep's setFrame:display: moves a window whose bottom would lie below
+   the screen up until all of it is on screen (a panel moved to a top edge
+   of 935 on a screen 1080 high came back at 686, and was saved there); the
+   AppKit takes a frame set by the program as it is. While the bridge sets a
+   frame, the constraint gives it back unchanged. */
+NSRect (*gConstrain)(id, SEL, NSRect, NSScreen*) = nullptr;
+bool gSettingFrame = false;
+
+NSRect ConstrainUnlessSetByBridge(id self, SEL command, NSRect frame, NSScreen* pScreen)
+{
+    return gSettingFrame ? frame : gConstrain(self, command, frame, pScreen);
+}
 } // namespace
 
 namespace CocoaElements
@@ -31,15 +45,11 @@ NSString* TextOf(const FCString* pString)
     return _cocoalink_MakeNSString(&copy);
 }
 
-NSView* FrameView(NSView* pView)
-{
-    NSScrollView* pScroll = [pView enclosingScrollView];
-    return pScroll ? pScroll : pView;
-}
+NSView* FrameView(NSView* pView) { return [pView enclosingScrollView] ? [pView enclosingScrollView] : pView; }
 
 FCCtrlDataList* DataListOf(NSTableView* pTable)
 {
-    return pTable ? static_cast<FCCtrlDataList*>(QZUserInfoPointer(pTable, @"DataList")) : nullptr;
+    return static_cast<FCCtrlDataList*>(QZUserInfoPointer(pTable, @"DataList"));
 }
 
 id CellValue(FCCtrlDataList* pList, NSString* identifier, int row)
@@ -48,13 +58,7 @@ id CellValue(FCCtrlDataList* pList, NSString* identifier, int row)
     const TableRules::Cell cell = TableRules::CellOf(pList, name ? name : "", row);
     if (cell.isCheck)
         return [NSNumber numberWithInt:cell.checked ? 1 : 0];
-    if (!cell.pText)
-        return @"";
-    if (GetFinaleFrameworkVersion() >= 0x11000000)
-        return _cocoalink_MakeNSString(cell.pText);
-    /* Older hosts keep cells as 8-bit text, read as UTF-8. */
-    NSString* text = [NSString stringWithUTF8String:cell.pText->GetCString()];
-    return text ? text : @"";
+    return cell.pText ? _cocoalink_MakeNSString(cell.pText) : @"";
 }
 
 NSArray* Columns(NSTableView* pTable)
@@ -78,21 +82,18 @@ void EnsureDrawable(NSTableView* pTable)
 #ifdef GNUSTEP
     if ([[pTable tableColumns] count] != 0)
         return;
-    NSTableColumn* pColumn = [[NSTableColumn alloc] initWithIdentifier:kPlaceholder];
+    NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:kPlaceholder] autorelease];
     [pColumn setWidth:0];
     [pColumn setMinWidth:0];
     [pColumn setEditable:NO];
     [pTable addTableColumn:pColumn];
-    [pColumn release];
-#else
-    (void)pTable;
 #endif
 }
 
 void AddColumn(NSTableView* pTable, NSTableColumn* pColumn)
 {
     [pTable addTableColumn:pColumn];
-    NSArray* pAll = [NSArray arrayWithArray:[pTable tableColumns]];
+    NSArray* pAll = AllColumns(pTable);
     for (NSUInteger i = 0; i < [pAll count]; ++i)
         if (IsPlaceholder([pAll objectAtIndex:i]))
             [pTable removeTableColumn:[pAll objectAtIndex:i]];
@@ -100,28 +101,27 @@ void AddColumn(NSTableView* pTable, NSTableColumn* pColumn)
 
 void RemoveColumns(NSTableView* pTable)
 {
-    NSArray* pAll = [NSArray arrayWithArray:Columns(pTable)];
+    NSArray* pAll = AllColumns(pTable);
     for (NSUInteger i = 0; i < [pAll count]; ++i)
-        [pTable removeTableColumn:[pAll objectAtIndex:i]];
+        if (!IsPlaceholder([pAll objectAtIndex:i]))
+            [pTable removeTableColumn:[pAll objectAtIndex:i]];
     EnsureDrawable(pTable);
 }
 
 NSEdgeInsets Insets(NSView* pView)
 {
-    NSEdgeInsets none = {0, 0, 0, 0};
-    if (![pView isKindOfClass:[NSButton class]])
-        return none;
 #ifndef GNUSTEP
-    return [pView alignmentRectInsets];
-#else
-    return none;
+    if ([pView isKindOfClass:[NSButton class]])
+        return [pView alignmentRectInsets];
 #endif
+    NSEdgeInsets none = {0, 0, 0, 0};
+    return none;
 }
 
+/* Boxes made in code keep it in their user info; layout boxes carry the view
+   identifier where the AppKit has one. */
 NSString* BoxIdentifier(NSBox* pBox)
 {
-    /* Boxes made in code keep it in their user info; layout boxes carry the
-       view identifier where the AppKit has one. */
     NSString* identifier = [[pBox existingObjectUserInfo] objectForKey:@"Identifier"];
     if (!identifier && [pBox respondsToSelector:@selector(identifier)])
         identifier = [pBox performSelector:@selector(identifier)];
@@ -142,57 +142,31 @@ NSRect FrameOf(NSWindow* pWindow)
     return NSMakeRect(content.origin.x, content.origin.y, content.size.width, NSMaxY(frame) - content.origin.y);
 }
 
-namespace
-{
-/* GNUstep's setFrame:display: constrains the frame to the screen: a window
-   whose bottom would lie below the screen is moved up until all of it is on
-   screen (a panel moved to a top edge of 935 on a screen 1080 high came back
-   at 686, and its saved position with it). The AppKit takes a frame set by
-   the program as it is. While the bridge sets a frame, the constraint gives
-   the frame back unchanged. */
-typedef NSRect (*ConstrainFn)(id, SEL, NSRect, NSScreen*);
-ConstrainFn gConstrain = nullptr;
-bool gSettingFrame = false;
-
-NSRect ConstrainUnlessSetByBridge(id self, SEL command, NSRect frame, NSScreen* pScreen)
-{
-    return gSettingFrame ? frame : gConstrain(self, command, frame, pScreen);
-}
-
-void SetFrameAsGiven(NSWindow* pWindow, NSRect frame)
-{
-    if (!gConstrain)
-        gConstrain =
-            CocoaRuntime::ReplaceMethod([NSWindow class], @"constrainFrameRect:toScreen:", &ConstrainUnlessSetByBridge);
-    gSettingFrame = true;
-    [pWindow setFrame:frame display:YES];
-    gSettingFrame = false;
-}
-} // namespace
-
 void SetFrameOf(NSWindow* pWindow, NSRect frame)
 {
     NSRect current = [pWindow frame];
     CGFloat title = NSMaxY(current) - NSMaxY([pWindow contentRectForFrameRect:current]);
-    NSRect content = NSMakeRect(frame.origin.x, frame.origin.y, frame.size.width, frame.size.height - title);
-    if (content.size.height < 0)
-        content.size.height = 0;
+    NSRect content =
+        NSMakeRect(frame.origin.x, frame.origin.y, frame.size.width, std::max<CGFloat>(0, frame.size.height - title));
+    /* GNUstep applies the limits to frames set by the program too (and
+       again when the window is shown, so they are widened to the frame). */
     NSSize minimum = [pWindow minSize];
     NSSize maximum = [pWindow maxSize];
     [pWindow setMinSize:NSMakeSize(0, 0)];
     [pWindow setMaxSize:NSMakeSize(100000, 100000)];
     NSRect real = [pWindow frameRectForContentRect:content];
-    /* The framework places its controls itself: a frame set by the program
-       leaves them where they are relative to the content's bottom-left
-       corner, whatever autoresizing the layout asks for (that is for the
-       user's resizing). */
+    /* The framework places its elements itself; the layout's autoresizing is
+       for the user's resizing. */
     NSView* pContent = [pWindow contentView];
     BOOL autoresizes = [pContent autoresizesSubviews];
     [pContent setAutoresizesSubviews:NO];
-    SetFrameAsGiven(pWindow, real);
+    if (!gConstrain)
+        gConstrain =
+            CocoaRuntime::ReplaceMethod([NSWindow class], @"constrainFrameRect:toScreen:", &ConstrainUnlessSetByBridge);
+    gSettingFrame = true;
+    [pWindow setFrame:real display:YES];
+    gSettingFrame = false;
     [pContent setAutoresizesSubviews:autoresizes];
-    /* GNUstep applies the limits again when the window is next shown, so a
-       frame set here outside them widens them. */
     [pWindow
         setMinSize:NSMakeSize(std::min(minimum.width, real.size.width), std::min(minimum.height, real.size.height))];
     [pWindow
@@ -219,11 +193,9 @@ void SwitchOffRadioSiblings(NSButton* pButton)
         return;
     NSArray* pSiblings = [[pButton superview] subviews];
     for (NSUInteger i = 0; i < [pSiblings count]; ++i) {
-        NSView* pOther = [pSiblings objectAtIndex:i];
-        if (pOther == pButton || !IsRadioButton(pOther))
-            continue;
-        if ([QZ_AS(NSButton, pOther) action] == [pButton action])
-            [QZ_AS(NSButton, pOther) setState:NSOffState];
+        NSButton* pOther = [pSiblings objectAtIndex:i];
+        if (pOther != pButton && IsRadioButton(pOther) && [pOther action] == [pButton action])
+            [pOther setState:NSOffState];
     }
 }
 
@@ -237,8 +209,6 @@ void Click(NSButton* pButton)
 
 NSView* FindByTag(NSView* pRoot, int tag)
 {
-    if (!pRoot)
-        return nil;
     if ([pRoot isKindOfClass:[NSBox class]]) {
         NSString* identifier = BoxIdentifier(QZ_AS(NSBox, pRoot));
         if (identifier && [identifier intValue] == tag)

@@ -1,55 +1,34 @@
-/* The file dialogs with the AppKit: a save panel for a file to write, an
- * open panel for one file to read. A driver (tests, scripts) chooses the
- * file itself, unless it hands the question to the user's panel. */
+/* The file dialogs: a save panel for a file to write, an open panel for one
+ * file to read. A driver chooses the file itself, unless it hands the
+ * question to the panels. */
+#import "ui/cocoa/CocoaElements.h"
 #import "ui/cocoa/CocoaRuntime.h"
 #import "ui/cocoa/_cocoalink.h"
 
 #include <string>
 
-#include "strings/FCString.h"
-#import "ui/cocoa/CocoaElements.h"
 #include "ui/_FCUI_cocoa.h"
-#include "ui/bridge/BridgeRuntime.h"
 #include "ui/bridge/FileChoiceRuntime.h"
-#include "ui/driver/qzui_driver.h"
 
 namespace
 {
-using CocoaElements::TextOf;
-
-/* The file types a panel allows: the extension without its dot; nil (any
-   file) when there is none. */
-NSArray* TypesOf(NSString* extension)
-{
-    if ([extension hasPrefix:@"."])
-        extension = [extension substringFromIndex:1];
-    return [extension length] ? [NSArray arrayWithObject:extension] : nil;
-}
-
 /* Runs the panel modally; the chosen path, or nil when cancelled. */
 NSString* RunPanel(bool save, NSString* title, NSString* name, NSString* extension)
 {
-    NSArray* types = TypesOf(extension);
-    if (save) {
-        NSSavePanel* pPanel = [NSSavePanel savePanel];
-        [pPanel setTitle:title];
-        if (types)
-            [pPanel setAllowedFileTypes:types];
-        if ([name length])
-            [pPanel setNameFieldStringValue:name];
-        if ([pPanel runModal] != NSFileHandlingPanelOKButton)
-            return nil;
-        return [[pPanel URL] path];
-    }
-    NSOpenPanel* pPanel = [NSOpenPanel openPanel];
+    NSSavePanel* pPanel = save ? [NSSavePanel savePanel] : [NSOpenPanel openPanel];
+    NSOpenPanel* pOpen = save ? nil : QZ_AS(NSOpenPanel, pPanel);
     [pPanel setTitle:title];
-    [pPanel setCanChooseDirectories:NO];
-    [pPanel setAllowsMultipleSelection:NO];
-    if (types)
-        [pPanel setAllowedFileTypes:types];
-    if ([pPanel runModal] != NSFileHandlingPanelOKButton || [[pPanel URLs] count] == 0)
+    if ([extension hasPrefix:@"."])
+        extension = [extension substringFromIndex:1];
+    if ([extension length])
+        [pPanel setAllowedFileTypes:[NSArray arrayWithObject:extension]];
+    if (save && [name length])
+        [pPanel setNameFieldStringValue:name];
+    [pOpen setCanChooseDirectories:NO];
+    [pOpen setAllowsMultipleSelection:NO];
+    if ([pPanel runModal] != NSFileHandlingPanelOKButton)
         return nil;
-    return [[[pPanel URLs] objectAtIndex:0] path];
+    return save ? [[pPanel URL] path] : [[[pOpen URLs] lastObject] path];
 }
 } // namespace
 
@@ -59,9 +38,9 @@ bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* 
     if (!pPath)
         return false;
     CocoaPool pool;
-    NSString* title = TextOf(pTitle);
-    NSString* name = save ? TextOf(pName) : @"";
-    NSString* extension = TextOf(pExtension);
+    NSString* title = CocoaElements::TextOf(pTitle);
+    NSString* name = save ? CocoaElements::TextOf(pName) : @"";
+    NSString* extension = CocoaElements::TextOf(pExtension);
     if (BridgeRuntime::DriverAttached() || !CocoaRuntime::StartApplication()) {
         std::string chosen;
         const int answer = qzui::ReportFileChoice(save ? QZUI_FILE_SAVE : QZUI_FILE_OPEN, [title UTF8String],
@@ -74,8 +53,7 @@ bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* 
             return false;
     }
     NSString* path = RunPanel(save, title, name, extension);
-    if (![path length])
-        return false;
-    _cocoalink_SetNSString(pPath, path);
-    return true;
+    if ([path length])
+        _cocoalink_SetNSString(pPath, path);
+    return [path length] != 0;
 }

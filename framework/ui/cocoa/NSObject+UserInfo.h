@@ -3,19 +3,18 @@
 
 #import <Foundation/Foundation.h>
 
-/* A mutable dictionary attached to any object, created empty on first use.
- * Table and outline views keep their framework control in it ("DataList",
- * "Tree"). The dictionaries live in a side table keyed by the object's
- * address (the runtimes we build for do not all offer associated objects), so
- * an owner that goes away removes its entry with removeObjectUserInfo. */
+/* A mutable dictionary per object, made empty on first use; table and outline
+ * views keep their framework control in it ("DataList", "Tree"). It lives in
+ * a side table keyed by the object's address (not every runtime we build for
+ * has associated objects), so an owner that goes away removes it. */
 @interface NSObject (UserInfo)
 - (NSMutableDictionary*)objectUserInfo;
-/* The dictionary when one was made, else nil; never creates one. */
+/* Nil when none was made; never makes one. */
 - (NSMutableDictionary*)existingObjectUserInfo;
 - (void)removeObjectUserInfo;
 @end
 
-/* The framework control stored under a key of an object's user info. */
+/* The framework control under a key of an object's user info. */
 void* QZUserInfoPointer(id object, NSString* key);
 void QZSetUserInfoPointer(id object, NSString* key, void* pointer);
 

@@ -5,7 +5,7 @@
 namespace
 {
 /* Object address -> retained dictionary. Main thread only. */
-std::unordered_map<const void*, NSMutableDictionary*>& SideTable()
+std::unordered_map<const void*, NSMutableDictionary*>& Table()
 {
     static std::unordered_map<const void*, NSMutableDictionary*> table;
     return table;
@@ -16,7 +16,7 @@ std::unordered_map<const void*, NSMutableDictionary*>& SideTable()
 
 - (NSMutableDictionary*)objectUserInfo
 {
-    NSMutableDictionary*& entry = SideTable()[static_cast<const void*>(self)];
+    NSMutableDictionary*& entry = Table()[self];
     if (!entry)
         entry = [[NSMutableDictionary alloc] init];
     return entry;
@@ -24,27 +24,21 @@ std::unordered_map<const void*, NSMutableDictionary*>& SideTable()
 
 - (NSMutableDictionary*)existingObjectUserInfo
 {
-    std::unordered_map<const void*, NSMutableDictionary*>::iterator found =
-        SideTable().find(static_cast<const void*>(self));
-    return found == SideTable().end() ? nil : found->second;
+    const auto found = Table().find(self);
+    return found == Table().end() ? nil : found->second;
 }
 
 - (void)removeObjectUserInfo
 {
-    std::unordered_map<const void*, NSMutableDictionary*>::iterator found =
-        SideTable().find(static_cast<const void*>(self));
-    if (found == SideTable().end())
-        return;
-    [found->second release];
-    SideTable().erase(found);
+    [[self existingObjectUserInfo] release];
+    Table().erase(self);
 }
 
 @end
 
 void* QZUserInfoPointer(id object, NSString* key)
 {
-    NSValue* box = [[object existingObjectUserInfo] objectForKey:key];
-    return box ? [box pointerValue] : nullptr;
+    return [[[object existingObjectUserInfo] objectForKey:key] pointerValue];
 }
 
 void QZSetUserInfoPointer(id object, NSString* key, void* pointer)

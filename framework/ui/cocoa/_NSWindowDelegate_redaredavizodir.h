@@ -5,8 +5,8 @@
 
 class _FCWindowController_cocoa;
 
-/* The delegate of a framework window's Cocoa window: asks the framework
- * window whether the user may close it. */
+/* A framework window's Cocoa delegate: asks the window whether the user may
+ * close it. */
 @interface _NSWindowDelegate_redaredavizodir : NSObject {
     _FCWindowController_cocoa* _pOwner;
 }

@@ -18,8 +18,7 @@
 
 - (BOOL)windowShouldClose:(id)sender
 {
-    (void)sender;
-    return _pOwner ? (_pOwner->Notify_WindowCanClose() ? YES : NO) : YES;
+    return !_pOwner || _pOwner->Notify_WindowCanClose() ? YES : NO;
 }
 
 @end

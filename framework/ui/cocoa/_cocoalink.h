@@ -7,27 +7,24 @@
 
 class FCString;
 
-/* String and pointer-box operations between the framework and Cocoa.
- *
- * A Unicode host (framework version 0x11000000 and later) hands the UTF-16
- * units over unchanged; an older host goes through the 8-bit text, read as
- * UTF-8 on the way out and written as non-lossy ASCII (at most 5000 bytes) on
- * the way back. Reading a Cocoa string turns every U+2028 line separator into
- * a carriage return. */
+/* Strings and pointer boxes between the framework and Cocoa. A Unicode host
+ * (framework version 0x11000000 and later) hands the UTF-16 units over
+ * unchanged; an older host goes through the 8-bit text, read as UTF-8 on the
+ * way out and written as non-lossy ASCII (at most 5000 bytes) on the way
+ * back. A U+2028 line separator read from Cocoa becomes a carriage return. */
 
-/* The string's text as a Cocoa string; the string keeps (retains) it until the
-   next call or its destruction, releasing the previous one. Null gives nil. */
+/* The string keeps (retains) the result until its next call or its end. Null
+   gives nil. */
 NSString* _cocoalink_GetNSString(FCString* pString);
-/* A new autoreleased Cocoa string with the text, not cached. */
+/* A new autoreleased string, not kept. */
 NSString* _cocoalink_MakeNSString(FCString* pString);
 void _cocoalink_SetNSString(FCString* pString, NSString* pObject);
 void _cocoalink_FromUTF8ToFCString(const char* text, FCString* pString);
-/* Copies at most size bytes of UTF-8 (never splitting a character) and
-   always ends the buffer with a zero byte. */
+/* At most size bytes of UTF-8 (never splitting a character), always ended by
+   a zero byte. */
 void _cocoalink_ToUTF8FromFCString(FCString* pString, char* buffer, int size);
-/* The POSIX path of a file address as a new autoreleased Cocoa string
-   (through Core Foundation's own path, so a macOS build and the stand-in
-   agree); nil for a null address or one that is not a file path. */
+/* The POSIX path of a file address (through Core Foundation's own path, so
+   that macOS and the stand-in agree); nil for null or a non-file address. */
 NSString* _cocoalink_CFURLRefToPath(CFURLRef url);
 /* Replaces a retained pointer box with one holding the pointer. */
 void _cocoalink_ChangeNSPointerValue(NSValue** ppBox, void* pointer);
