@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <set>
 #include <string>
 
 #include "ui/_FCWindowController_cocoa.h"
@@ -18,7 +17,6 @@ namespace
 struct State
 {
     std::map<const _FCWindowController_cocoa*, int> repaints;
-    std::set<NSTimer*> timers;
     std::string layoutFolder;
     bool started = false;
     bool activating = false;
@@ -80,22 +78,11 @@ std::string ModuleFolder()
 
 /* ---- Run-loop timers ----
    Without a driver, the bridge's timers run as NSTimers on the run loop.
-   Once a driver attaches its clock fires them (BridgeRuntime), and the run
-   loop must not: GNUstep's performClick: and alert panels run the default
-   mode for a moment, which would fire a timer in the middle of a press. Those
-   made before are parked (their dates in the distant future), those made
-   after are never scheduled (the run loop lets go of an invalidated timer
-   only when its mode runs, which under a driver it never does, so they would
-   pile up). */
-
-void Park(NSTimer* pTimer) { [pTimer setFireDate:[NSDate distantFuture]]; }
-
-void ParkAll()
-{
-    for (NSTimer* pTimer : Get().timers)
-        if ([pTimer isValid])
-            Park(pTimer);
-}
+   Under a driver its clock fires them (BridgeRuntime), and the controller
+   ignores the run loop's firings (README.md). A timer made under a driver is
+   not scheduled at all: the run loop lets go of an invalidated timer only
+   when its mode runs, which under a driver it never does, so they would pile
+   up. */
 
 NSMutableArray* TimersOf(const _FCWindowController_cocoa* pBridge)
 {
@@ -111,10 +98,7 @@ void RunLoopTimerCreated(_FCWindowController_cocoa* pBridge, int timerID, int mi
                               selector:@selector(timerEvent:)
                               userInfo:[NSNumber numberWithInt:timerID]
                                repeats:YES];
-    Get().timers.insert(pTimer);
-    if (BridgeRuntime::DriverAttached())
-        Park(pTimer);
-    else
+    if (!BridgeRuntime::DriverAttached())
         [[NSRunLoop currentRunLoop] addTimer:pTimer forMode:NSDefaultRunLoopMode];
     [TimersOf(pBridge) addObject:pTimer];
 }
@@ -127,7 +111,6 @@ void RunLoopTimerKilled(_FCWindowController_cocoa* pBridge, int timerID)
         if ([QZ_AS(NSNumber, [pTimer userInfo]) intValue] != timerID)
             continue;
         [pTimer invalidate];
-        Get().timers.erase(pTimer);
         [pTimers removeObjectAtIndex:static_cast<NSUInteger>(i)];
     }
 }
@@ -211,11 +194,8 @@ bool StartApplication()
     [NSApplication sharedApplication];
     if (!gOfferSelection)
         gOfferSelection = ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
-    BridgeRuntime::SetAttachListener(&ParkAll);
     BridgeRuntime::SetClockListener(&PumpFor);
     BridgeRuntime::SetTimerScope(&EnterPool, &LeavePool);
-    if (BridgeRuntime::DriverAttached())
-        ParkAll();
     state.started = true;
     return true;
 }

@@ -271,9 +271,12 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
         _pOwner->Notify_WindowClose();
 }
 
+/* Under a driver its clock fires the timers, the run loop never: GNUstep's
+   performClick: and alert panels run the default mode for a moment, which
+   would fire a timer in the middle of a press. */
 - (void)timerEvent:(NSTimer*)timer
 {
-    if (_pOwner)
+    if (_pOwner && !BridgeRuntime::DriverAttached())
         _pOwner->Notify_Timer([QZ_AS(NSNumber, [timer userInfo]) intValue]);
 }
 
