@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/bridge/BridgeRuntime.h"
+#include "ui/bridge/WindowBackend.h"
 
 class _FCWindowController_cocoa;
 
@@ -59,15 +60,6 @@ Fn ReplaceMethod(Class cls, NSString* selector, Fn fn)
 } // namespace CocoaRuntime
 
 /* Drains what a block of Cocoa calls autoreleased when it goes out of scope. */
-class CocoaPool
-{
-    NSAutoreleasePool* _pool;
-
-public:
-    CocoaPool() : _pool([[NSAutoreleasePool alloc] init]) {}
-    ~CocoaPool() { [_pool release]; }
-    CocoaPool(const CocoaPool&) = delete;
-    CocoaPool& operator=(const CocoaPool&) = delete;
-};
+using CocoaPool = WindowBackend::Scope;
 
 #endif

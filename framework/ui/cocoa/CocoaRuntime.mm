@@ -125,10 +125,6 @@ struct RunLoopTimers
    waiting that long in real time. */
 void PumpFor(uint64_t) { CocoaRuntime::Pump(0); }
 
-/* What a timer handler autoreleases is drained after it. */
-void* EnterPool() { return [[NSAutoreleasePool alloc] init]; }
-void LeavePool(void* pool) { [(id)pool release]; }
-
 /* GNUstep offers every text selected in a view to the other X clients (X's
    primary selection). The first time in a process that starts the pasteboard
    server gpbs and waits for it, more than a second in every process that
@@ -195,7 +191,7 @@ bool StartApplication()
     if (!gOfferSelection)
         gOfferSelection = ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
     BridgeRuntime::SetClockListener(&PumpFor);
-    BridgeRuntime::SetTimerScope(&EnterPool, &LeavePool);
+    BridgeRuntime::SetTimerScope(&WindowBackend::EnterScope, &WindowBackend::LeaveScope);
     state.started = true;
     return true;
 }
