@@ -34,14 +34,16 @@ void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* butt
     const NSInteger tag = [button tag];
     if (tag == 0)
         return;
-    Target(button, controller,
-           tag == 1   ? @selector(okButtonPressed:)
-           : tag == 2 ? @selector(cancelButtonPressed:)
-                      : @selector(buttonPressed:));
-    if (tag == 1)
+    Target(button, controller, @selector(buttonPressed:));
+    if (tag == 1) {
+        [button setAction:@selector(okButtonPressed:)];
         [[controller window] setDefaultButtonCell:[button cell]];
-    if (tag == 2 && modal)
-        [button setKeyEquivalent:@"\x1b"];
+    }
+    else if (tag == 2) {
+        [button setAction:@selector(cancelButtonPressed:)];
+        if (modal)
+            [button setKeyEquivalent:@"\x1b"];
+    }
 }
 
 /* GNUstep reads a layout font without a size as size 0 (or none) and then
