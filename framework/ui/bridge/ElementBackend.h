@@ -43,6 +43,12 @@ enum class Kind
 /* The element of the bridge's loaded window with the tag, when it is of the
    kind; null otherwise (no window loaded included). */
 Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind);
+/* read(element), or the fallback (the neutral result) without an element. */
+template <typename R, typename F>
+R ReadOr(Element element, R fallback, F read)
+{
+    return element ? static_cast<R>(read(element)) : fallback;
+}
 bool Is(Element element, Kind kind);
 /* The element itself, or the scroll view it is shown in. */
 Element Frame(Element element);
