@@ -17,7 +17,6 @@
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
 #include "ui/bridge/ElementBackend.h"
-#include "ui/bridge/OutlineRows.h"
 #include "ui/bridge/TableRules.h"
 
 using namespace ElementBackend;
@@ -351,20 +350,19 @@ int qzui_table_column_count(int window, int tag) { return ReadOr(OfKind(window, 
 
 int qzui_table_column_identifier(int window, int tag, int column, char* buf, int size)
 {
-    Element table = ColumnOf(window, tag, column);
-    return table ? qzui::CopyOut(ColumnIdentifier(table, column), buf, size) : -1;
+    return ReadOr(ColumnOf(window, tag, column), -1,
+                  [=](Element table) { return qzui::CopyOut(ColumnIdentifier(table, column), buf, size); });
 }
 
 int qzui_table_column_title(int window, int tag, int column, char* buf, int size)
 {
-    Element table = ColumnOf(window, tag, column);
-    return table ? qzui::CopyOut(ColumnTitle(table, column), buf, size) : -1;
+    return ReadOr(ColumnOf(window, tag, column), -1,
+                  [=](Element table) { return qzui::CopyOut(ColumnTitle(table, column), buf, size); });
 }
 
 float qzui_table_column_width(int window, int tag, int column)
 {
-    Element table = ColumnOf(window, tag, column);
-    return table ? ColumnWidth(table, column) : -1.0f;
+    return ReadOr(ColumnOf(window, tag, column), -1.0f, [=](Element table) { return ColumnWidth(table, column); });
 }
 
 int qzui_table_row_count(int window, int tag) { return ReadOr(OfKind(window, tag, Kind::Table), -1, RowCount); }

@@ -8,7 +8,6 @@
 #include "ui/FCTreeNode.h"
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/ElementBackend.h"
-#include "ui/bridge/OutlineRows.h"
 #include "ui/bridge/TableRules.h"
 
 using namespace ElementBackend;
