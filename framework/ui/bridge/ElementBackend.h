@@ -54,8 +54,7 @@ bool Is(Element element, Kind kind);
 Element Frame(Element element);
 
 /* The frame (of the frame view) in the content's coordinates, origin top-left;
-   setting it redraws at once when asked to or when the element is no
-   control. */
+   setting it redraws at once when asked to, else marks it for redrawing. */
 void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect);
 void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw);
 

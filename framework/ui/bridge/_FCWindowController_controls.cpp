@@ -116,7 +116,9 @@ void Reframe(_FCWindowController_cocoa* pBridge, int id, bool redraw, F change)
     Place place{rect.left, rect.top, rect.Width(), rect.Height()};
     change(place);
     const __FloatRect moved{place.y, place.x, place.y + place.height, place.x + place.width};
-    SetFrame(pBridge, Find(pBridge, id, Kind::Any), moved, redraw);
+    Element element = Find(pBridge, id, Kind::Any);
+    /* Elements that are no controls redraw at once. */
+    SetFrame(pBridge, element, moved, redraw || !Is(element, Kind::Control));
 }
 } // namespace
 

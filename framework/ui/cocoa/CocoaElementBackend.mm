@@ -63,15 +63,6 @@ void SetContentFrame(NSView* pFrameView, NSView* pContent, NSRect frame)
     [pFrameView setFrame:frame];
 }
 
-/* Redraws at once when asked to or when the element is not a control. */
-void Redraw(NSView* pElement, NSView* pFrameView, bool redraw)
-{
-    if (redraw || ![pElement isKindOfClass:[NSControl class]])
-        [pFrameView display];
-    else
-        [pFrameView setNeedsDisplay:YES];
-}
-
 NSView* ContentOf(const _FCWindowController_cocoa* pBridge)
 {
     return [[QZ_AS(_FCWindowController_redaredavizodir, pBridge->_GetController()) window] contentView];
@@ -390,6 +381,9 @@ void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const _
     NSRect frame = NSMakeRect(rect.left - insets.left, ContentHeight(pContent) - rect.bottom - insets.bottom,
                               rect.Width() + insets.left + insets.right, rect.Height() + insets.top + insets.bottom);
     SetContentFrame(pFrameView, pContent, frame);
-    Redraw(pView, pFrameView, redraw);
+    if (redraw)
+        [pFrameView display];
+    else
+        [pFrameView setNeedsDisplay:YES];
 }
 } // namespace ElementBackend
