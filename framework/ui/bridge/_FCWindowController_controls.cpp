@@ -99,47 +99,42 @@ bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
 
 namespace
 {
-/* The element's top-left corner (content coordinates) and size. */
-struct Place
+/* Moves the element's top-left corner (content coordinates) and sizes it;
+   elements that are no controls redraw at once. */
+void Reframe(_FCWindowController_cocoa* pBridge, int id, float x, float y, float width, float height, bool redraw)
 {
-    float x, y, width, height;
-};
-
-/* Changes the element's place; what change leaves alone stays (so a new
-   height keeps the top edge). */
-template <typename F>
-void Reframe(_FCWindowController_cocoa* pBridge, int id, bool redraw, F change)
-{
-    __FloatRect rect;
-    if (!pBridge->GetDlgItemRect(id, &rect))
-        return;
-    Place place{rect.left, rect.top, rect.Width(), rect.Height()};
-    change(place);
-    const __FloatRect moved{place.y, place.x, place.y + place.height, place.x + place.width};
     Element element = Find(pBridge, id, Kind::Any);
-    /* Elements that are no controls redraw at once. */
-    SetFrame(pBridge, element, moved, redraw || !Is(element, Kind::Control));
+    SetFrame(pBridge, element, __FloatRect{y, x, y + height, x + width}, redraw || !Is(element, Kind::Control));
 }
 } // namespace
 
 void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
 {
-    Reframe(this, id, true, [=](Place& place) { place.width = width; });
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, id, rect.left, rect.top, width, rect.Height(), true);
 }
 
+/* The top edge stays in place. */
 void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
 {
-    Reframe(this, id, true, [=](Place& place) { place.height = height; });
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, id, rect.left, rect.top, rect.Width(), height, true);
 }
 
 void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
 {
-    Reframe(this, id, redraw, [=](Place& place) { place = Place{x, y, place.width, place.height}; });
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, id, x, y, rect.Width(), rect.Height(), redraw);
 }
 
 void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
 {
-    Reframe(this, id, redraw, [=](Place& place) { place = Place{place.x, place.y, width, height}; });
+    __FloatRect rect;
+    if (GetDlgItemRect(id, &rect))
+        Reframe(this, id, rect.left, rect.top, width, height, redraw);
 }
 
 /* ---- Elements: popups ---- */
