@@ -43,13 +43,18 @@ enum class Kind
 /* The element of the bridge's loaded window with the tag, when it is of the
    kind; null otherwise (no window loaded included). */
 Element Find(const _FCWindowController_cocoa* pBridge, int tag, Kind kind);
+/* read(element), or the fallback (the neutral result) without an element. */
+template <typename R, typename F>
+R ReadOr(Element element, R fallback, F read)
+{
+    return element ? static_cast<R>(read(element)) : fallback;
+}
 bool Is(Element element, Kind kind);
 /* The element itself, or the scroll view it is shown in. */
 Element Frame(Element element);
 
 /* The frame (of the frame view) in the content's coordinates, origin top-left;
-   setting it redraws at once when asked to or when the element is no
-   control. */
+   setting it redraws at once when asked to, else marks it for redrawing. */
 void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __FloatRect* pRect);
 void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw);
 

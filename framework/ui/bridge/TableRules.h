@@ -6,11 +6,13 @@
 #include "ui/bridge/ElementBackend.h"
 
 class FCCtrlDataList;
+class FCCtrlTree;
 class FCDataListRow;
 class FCString;
+class FCTreeNode;
 
-/* The rules of table columns that the bridge's operations and the driver's
- * calls share. */
+/* The rules of table columns and outline rows that the bridge's operations,
+ * the driver's calls and the backends' data sources share. */
 namespace TableRules
 {
 /* The check column, when there is one, is the first. */
@@ -41,5 +43,18 @@ Cell CellOf(const FCDataListRow* pRow, int cellIndex);
    is well-formed UTF-8; nothing otherwise. */
 void AppendText(const Cell& cell, bool unicodeHost, std::string& out);
 } // namespace TableRules
+
+/* What an outline's data source answers, for every backend: an item is a
+ * node's handle, no item stands for the tree's root. */
+namespace OutlineRows
+{
+/* The node of an item the data source handed out (the root for none); null
+   without a tree. */
+FCTreeNode* NodeOf(FCCtrlTree* pTree, const void* item);
+/* The child's item, null outside the children. */
+const void* ChildOf(FCTreeNode* pNode, int index);
+/* A node with children (the root level always is). */
+bool IsExpandable(FCTreeNode* pNode);
+} // namespace OutlineRows
 
 #endif

@@ -27,8 +27,7 @@ bool InRange(Element element, int index) { return index >= 0 && index < ItemCoun
 /* A number of a stepper or slider, truncated; the fallback without one. */
 int NumberOf(const _FCWindowController_cocoa* pBridge, int id, Kind kind, Number number, int fallback)
 {
-    Element element = Find(pBridge, id, kind);
-    return element ? static_cast<int>(GetNumber(element, number)) : fallback;
+    return ReadOr(Find(pBridge, id, kind), fallback, [number](Element element) { return GetNumber(element, number); });
 }
 
 void SetNumberOf(const _FCWindowController_cocoa* pBridge, int id, Kind kind, Number number, int value)
@@ -61,8 +60,8 @@ void _FCWindowController_cocoa::SetDlgItemVisible(int id, bool state)
 
 bool _FCWindowController_cocoa::GetDlgItemVisible(int id)
 {
-    Element element = Find(this, id, Kind::Any);
-    return element && !IsHidden(VisibilityElement(element));
+    return ReadOr(Find(this, id, Kind::Any), false,
+                  [](Element element) { return !IsHidden(VisibilityElement(element)); });
 }
 
 void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
@@ -73,8 +72,7 @@ void _FCWindowController_cocoa::SetDlgItemEnable(int id, bool state)
 
 bool _FCWindowController_cocoa::GetDlgItemEnable(int id)
 {
-    Element element = Find(this, id, Kind::Control);
-    return element && IsEnabled(element);
+    return ReadOr(Find(this, id, Kind::Control), false, IsEnabled);
 }
 
 void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
@@ -86,11 +84,7 @@ void _FCWindowController_cocoa::SetDlgItemCheck(int id, int state)
     SetState(button, (state == 2 && !AllowsMixedState(button)) ? 1 : state);
 }
 
-int _FCWindowController_cocoa::GetDlgItemCheck(int id)
-{
-    Element button = Find(this, id, Kind::Button);
-    return button ? State(button) : 0;
-}
+int _FCWindowController_cocoa::GetDlgItemCheck(int id) { return ReadOr(Find(this, id, Kind::Button), 0, State); }
 
 /* ---- Elements: geometry ---- */
 
@@ -105,11 +99,12 @@ bool _FCWindowController_cocoa::GetDlgItemRect(int id, __FloatRect* pRect)
 
 namespace
 {
-/* Moves the element's top-left corner (content coordinates) and sizes it. */
-void Reframe(const _FCWindowController_cocoa* pBridge, Element element, float x, float y, float width, float height,
-             bool redraw)
+/* Moves the element's top-left corner (content coordinates) and sizes it;
+   elements that are no controls redraw at once. */
+void Reframe(_FCWindowController_cocoa* pBridge, int id, float x, float y, float width, float height, bool redraw)
 {
-    SetFrame(pBridge, element, __FloatRect{y, x, y + height, x + width}, redraw);
+    Element element = Find(pBridge, id, Kind::Any);
+    SetFrame(pBridge, element, __FloatRect{y, x, y + height, x + width}, redraw || !Is(element, Kind::Control));
 }
 } // namespace
 
@@ -117,7 +112,7 @@ void _FCWindowController_cocoa::SetDlgItemWidth(int id, float width)
 {
     __FloatRect rect;
     if (GetDlgItemRect(id, &rect))
-        Reframe(this, Find(this, id, Kind::Any), rect.left, rect.top, width, rect.Height(), true);
+        Reframe(this, id, rect.left, rect.top, width, rect.Height(), true);
 }
 
 /* The top edge stays in place. */
@@ -125,21 +120,21 @@ void _FCWindowController_cocoa::SetDlgItemHeight(int id, float height)
 {
     __FloatRect rect;
     if (GetDlgItemRect(id, &rect))
-        Reframe(this, Find(this, id, Kind::Any), rect.left, rect.top, rect.Width(), height, true);
+        Reframe(this, id, rect.left, rect.top, rect.Width(), height, true);
 }
 
 void _FCWindowController_cocoa::SetDlgItemPos(int id, float x, float y, bool redraw)
 {
     __FloatRect rect;
     if (GetDlgItemRect(id, &rect))
-        Reframe(this, Find(this, id, Kind::Any), x, y, rect.Width(), rect.Height(), redraw);
+        Reframe(this, id, x, y, rect.Width(), rect.Height(), redraw);
 }
 
 void _FCWindowController_cocoa::SetDlgItemSize(int id, float width, float height, bool redraw)
 {
     __FloatRect rect;
     if (GetDlgItemRect(id, &rect))
-        Reframe(this, Find(this, id, Kind::Any), rect.left, rect.top, width, height, redraw);
+        Reframe(this, id, rect.left, rect.top, width, height, redraw);
 }
 
 /* ---- Elements: popups ---- */
@@ -152,11 +147,7 @@ void _FCWindowController_cocoa::ClearAllPopupItems(int id)
     }
 }
 
-int _FCWindowController_cocoa::GetPopupItemCount(int id)
-{
-    Element popup = Find(this, id, Kind::PopUp);
-    return popup ? ItemCount(popup) : 0;
-}
+int _FCWindowController_cocoa::GetPopupItemCount(int id) { return ReadOr(Find(this, id, Kind::PopUp), 0, ItemCount); }
 
 void _FCWindowController_cocoa::AppendPopupItem(int id, FCString* pText)
 {
@@ -208,8 +199,7 @@ void _FCWindowController_cocoa::SelectPopupItem(int id, int index)
 
 int _FCWindowController_cocoa::GetSelectedPopupItem(int id)
 {
-    Element popup = Find(this, id, Kind::PopUp);
-    return popup ? SelectedItem(popup) : -1;
+    return ReadOr(Find(this, id, Kind::PopUp), -1, SelectedItem);
 }
 
 /* ---- Elements: steppers and sliders ---- */
@@ -246,8 +236,8 @@ void _FCWindowController_cocoa::SetSliderThumbValue(int id, int value)
 
 int _FCWindowController_cocoa::GetSliderThumbValue(int id)
 {
-    Element slider = Find(this, id, Kind::Slider);
-    return slider ? static_cast<int>(GetNumber(slider, Number::Value) + 0.49) : -1;
+    return ReadOr(Find(this, id, Kind::Slider), -1,
+                  [](Element slider) { return static_cast<int>(GetNumber(slider, Number::Value) + 0.49); });
 }
 
 /* ---- Elements: switchers ---- */
@@ -272,14 +262,12 @@ void _FCWindowController_cocoa::SwitcherAddPage(int id, FCString* pTitle)
 
 int _FCWindowController_cocoa::SwitcherGetPageCount(int id)
 {
-    Element switcher = Find(this, id, Kind::Segmented);
-    return switcher ? ItemCount(switcher) : 0;
+    return ReadOr(Find(this, id, Kind::Segmented), 0, ItemCount);
 }
 
 int _FCWindowController_cocoa::SwitcherGetSelectedPage(int id)
 {
-    Element switcher = Find(this, id, Kind::Segmented);
-    return switcher ? SelectedItem(switcher) : -1;
+    return ReadOr(Find(this, id, Kind::Segmented), -1, SelectedItem);
 }
 
 void _FCWindowController_cocoa::SwitcherSetSelectedPage(int id, int page)

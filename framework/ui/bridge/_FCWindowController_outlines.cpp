@@ -8,7 +8,6 @@
 #include "ui/FCTreeNode.h"
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/ElementBackend.h"
-#include "ui/bridge/OutlineRows.h"
 #include "ui/bridge/TableRules.h"
 
 using namespace ElementBackend;
@@ -121,3 +120,21 @@ bool _FCWindowController_cocoa::OutlineViewIsNodeExpanded(int id, FCTreeNode* pN
 void _FCWindowController_cocoa::OutlineViewExpandAllContainers(int id) { ExpandTopLevel(this, id, true); }
 
 void _FCWindowController_cocoa::OutlineViewCollapseAllContainers(int id) { ExpandTopLevel(this, id, false); }
+
+namespace OutlineRows
+{
+FCTreeNode* NodeOf(FCCtrlTree* pTree, const void* item)
+{
+    if (!pTree)
+        return nullptr;
+    return item ? FCTreeNode::_NodeFromHandle(item) : pTree->_GetRoot();
+}
+
+const void* ChildOf(FCTreeNode* pNode, int index)
+{
+    FCTreeNode* pChild = pNode ? pNode->GetChildAt(index) : nullptr;
+    return pChild ? pChild->_GetHandle() : nullptr;
+}
+
+bool IsExpandable(FCTreeNode* pNode) { return pNode && (!pNode->GetParent() || pNode->GetCount() > 0); }
+} // namespace OutlineRows

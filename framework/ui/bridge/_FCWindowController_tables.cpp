@@ -102,8 +102,7 @@ bool _FCWindowController_cocoa::TableViewUseLeftCheckboxColumn(int id)
 
 bool _FCWindowController_cocoa::TableViewHasCheckboxes(int id)
 {
-    Element table = Table(this, id);
-    return table && HasCheckColumn(table);
+    return ReadOr(Table(this, id), false, HasCheckColumn);
 }
 
 void _FCWindowController_cocoa::TableViewSetNoHeader(int id)
@@ -126,10 +125,8 @@ void _FCWindowController_cocoa::TableViewExpandLastColumn(int id)
 
 int _FCWindowController_cocoa::TableViewGetColumnCount(int id, bool includeCheckColumn)
 {
-    Element table = Table(this, id);
-    if (!table)
-        return -1;
-    return ColumnCount(table) - (includeCheckColumn ? 0 : CheckOffset(table));
+    return ReadOr(Table(this, id), -1,
+                  [=](Element table) { return ColumnCount(table) - (includeCheckColumn ? 0 : CheckOffset(table)); });
 }
 
 float _FCWindowController_cocoa::TableViewGetColumnWidth(int id, int column)
@@ -181,11 +178,7 @@ void _FCWindowController_cocoa::TableViewScrollToTop(int id)
         ScrollToRow(table, 0);
 }
 
-int _FCWindowController_cocoa::TableViewGetSelectedLine(int id)
-{
-    Element table = Table(this, id);
-    return table ? SelectedRow(table) : -1;
-}
+int _FCWindowController_cocoa::TableViewGetSelectedLine(int id) { return ReadOr(Table(this, id), -1, SelectedRow); }
 
 void _FCWindowController_cocoa::TableViewSelectLine(int id, int line, bool scrollIntoView)
 {

@@ -1,6 +1,7 @@
 /* The bridge's window: loading and releasing it, the modeless and modal
  * runs, closing, activation, caption and frames, over the backend's
- * primitive window operations. */
+ * primitive window operations; its timers and its not-yet-supported report,
+ * kept by the shared runtime. */
 #include <algorithm>
 #include <cstdio>
 
@@ -248,4 +249,26 @@ void _FCWindowController_cocoa::SetWindowAlpha(int percent)
 {
     if (_controller)
         WindowBackend::SetAlpha(this, std::min(1.0f, std::max(0.0f, static_cast<float>(percent) / 100.0f)));
+}
+
+/* ---- Timers and reports ---- */
+
+void _FCWindowController_cocoa::CreateTimer(int timerID, int milliseconds)
+{
+    AssureTimers();
+    if (!BridgeRuntime::AddTimer(this, timerID, milliseconds))
+        qzui::ReportSystemLog("Timer already exists!");
+}
+
+void _FCWindowController_cocoa::KillTimer(int timerID) { BridgeRuntime::RemoveTimer(this, timerID); }
+
+bool _FCWindowController_cocoa::TimeridExists(int timerID) { return BridgeRuntime::HasTimer(this, timerID); }
+
+void _FCWindowController_cocoa::KillAllTimers() { BridgeRuntime::RemoveTimers(this); }
+
+void _FCWindowController_cocoa::NotYetImplementedError(const char* name)
+{
+    char line[512];
+    std::snprintf(line, sizeof line, "ERROR: '%s' is not yet Cocoa-supported!", name ? name : "");
+    qzui::ReportSystemLog(line);
 }

@@ -17,6 +17,7 @@ using ElementBackend::Number;
 
 namespace
 {
+using CocoaElements::TextOf;
 using CocoaElements::ViewOf;
 
 bool IsA(Element element, Class kind) { return [ViewOf(element) isKindOfClass:kind] ? true : false; }
@@ -42,8 +43,6 @@ NSString* TitleOf(Element element, int index)
     return title ? title : @"";
 }
 
-NSString* StringOf(FCString* pString) { return pString ? _cocoalink_MakeNSString(pString) : @""; }
-
 /* A new popup item gets a placeholder title first, then its own, so that
    equal titles may repeat. */
 NSString* const kItemPlaceholder = @"blahxyx";
@@ -62,15 +61,6 @@ void SetContentFrame(NSView* pFrameView, NSView* pContent, NSRect frame)
     if (pSuper && pSuper != pContent)
         frame = [pContent convertRect:frame toView:pSuper];
     [pFrameView setFrame:frame];
-}
-
-/* Redraws at once when asked to or when the element is not a control. */
-void Redraw(NSView* pElement, NSView* pFrameView, bool redraw)
-{
-    if (redraw || ![pElement isKindOfClass:[NSControl class]])
-        [pFrameView display];
-    else
-        [pFrameView setNeedsDisplay:YES];
 }
 
 NSView* ContentOf(const _FCWindowController_cocoa* pBridge)
@@ -94,28 +84,6 @@ void MakeCheckColumn(NSTableColumn* pColumn)
     [pColumn setResizingMask:NSTableColumnNoResizing];
 }
 
-template <class T>
-double NumberOf(T* pControl, Number number)
-{
-    switch (number) {
-    case Number::Minimum: return [pControl minValue];
-    case Number::Maximum: return [pControl maxValue];
-    case Number::Value: return [pControl doubleValue];
-    case Number::TickMarks: break;
-    }
-    return 0;
-}
-
-template <class T>
-void SetNumberOf(T* pControl, Number number, double value)
-{
-    switch (number) {
-    case Number::Minimum: [pControl setMinValue:value]; break;
-    case Number::Maximum: [pControl setMaxValue:value]; break;
-    case Number::Value: [pControl setDoubleValue:value]; break;
-    case Number::TickMarks: break;
-    }
-}
 } // namespace
 
 namespace ElementBackend
@@ -196,7 +164,7 @@ void InsertItem(Element element, int index, FCString* pTitle)
     }
     NSPopUpButton* pPopup = PopupOf(element);
     [pPopup insertItemWithTitle:kItemPlaceholder atIndex:index];
-    [[pPopup itemAtIndex:index] setTitle:StringOf(pTitle)];
+    [[pPopup itemAtIndex:index] setTitle:TextOf(pTitle)];
 }
 
 /* GNUstep drops a popup's selection on an insertion or a removal; the
@@ -222,11 +190,11 @@ void SetItemTitle(Element element, int index, FCString* pTitle)
 {
     CocoaPool pool;
     if (NSSegmentedControl* pSegments = SegmentsOf(element)) {
-        [pSegments setLabel:StringOf(pTitle) forSegment:index];
+        [pSegments setLabel:TextOf(pTitle) forSegment:index];
         [pSegments setWidth:0 forSegment:index];
         return;
     }
-    [[PopupOf(element) itemAtIndex:index] setTitle:StringOf(pTitle)];
+    [[PopupOf(element) itemAtIndex:index] setTitle:TextOf(pTitle)];
 }
 
 int SelectedItem(Element element)
@@ -250,24 +218,30 @@ void SelectItem(Element element, int index)
         [PopupOf(element) selectItemAtIndex:index];
 }
 
+/* Steppers and sliders answer the same messages (tick marks: sliders only). */
 double GetNumber(Element element, Number number)
 {
-    if (IsA(element, [NSStepper class]))
-        return NumberOf(QZ_AS(NSStepper, element), number);
-    NSSlider* pSlider = QZ_AS(NSSlider, element);
-    return number == Number::TickMarks ? static_cast<double>([pSlider numberOfTickMarks]) : NumberOf(pSlider, number);
+    id control = ViewOf(element);
+    switch (number) {
+    case Number::Minimum: return [control minValue];
+    case Number::Maximum: return [control maxValue];
+    case Number::Value: return [control doubleValue];
+    case Number::TickMarks: break;
+    }
+    return static_cast<double>([QZ_AS(NSSlider, control) numberOfTickMarks]);
 }
 
 void SetNumber(Element element, Number number, double value)
 {
-    if (IsA(element, [NSStepper class]))
-        return SetNumberOf(QZ_AS(NSStepper, element), number, value);
-    NSSlider* pSlider = QZ_AS(NSSlider, element);
-    if (number == Number::TickMarks)
-        [pSlider setNumberOfTickMarks:static_cast<NSInteger>(value)];
-    else
-        SetNumberOf(pSlider, number, value);
+    id control = ViewOf(element);
+    switch (number) {
+    case Number::Minimum: [control setMinValue:value]; return;
+    case Number::Maximum: [control setMaxValue:value]; return;
+    case Number::Value: [control setDoubleValue:value]; return;
+    case Number::TickMarks: [QZ_AS(NSSlider, control) setNumberOfTickMarks:static_cast<NSInteger>(value)]; return;
+    }
 }
+
 void SendAction(_FCWindowController_cocoa*, Element element)
 {
     CocoaPool pool;
@@ -290,7 +264,7 @@ void SetColumnWidth(Element table, int column, float width) { [ColumnOf(table, c
 void SetColumnTitle(Element table, int column, FCString* pTitle)
 {
     CocoaPool pool;
-    [[ColumnOf(table, column) headerCell] setStringValue:StringOf(pTitle)];
+    [[ColumnOf(table, column) headerCell] setStringValue:TextOf(pTitle)];
     [[TableOf(table) headerView] setNeedsDisplay:YES];
 }
 
@@ -301,7 +275,7 @@ void InsertColumn(Element table, int index, const Column& column)
     NSTableColumn* pColumn = [[[NSTableColumn alloc] initWithIdentifier:identifier] autorelease];
     if (column.check)
         MakeCheckColumn(pColumn);
-    [[pColumn headerCell] setStringValue:StringOf(column.pTitle)];
+    [[pColumn headerCell] setStringValue:TextOf(column.pTitle)];
     [pColumn setWidth:column.width];
     [pColumn setEditable:column.check ? YES : NO];
     if (column.fontSize > 0)
@@ -407,6 +381,9 @@ void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const _
     NSRect frame = NSMakeRect(rect.left - insets.left, ContentHeight(pContent) - rect.bottom - insets.bottom,
                               rect.Width() + insets.left + insets.right, rect.Height() + insets.top + insets.bottom);
     SetContentFrame(pFrameView, pContent, frame);
-    Redraw(pView, pFrameView, redraw);
+    if (redraw)
+        [pFrameView display];
+    else
+        [pFrameView setNeedsDisplay:YES];
 }
 } // namespace ElementBackend

@@ -13,7 +13,7 @@
 #include "ui/FCTreeNode.h"
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/bridge/ElementBackend.h"
-#include "ui/bridge/OutlineRows.h"
+#include "ui/bridge/TableRules.h"
 
 using ElementBackend::Element;
 using ElementBackend::RowChange;

@@ -207,13 +207,9 @@ void OrderFront(_FCWindowController_cocoa* pBridge, bool key)
 
 void OrderOut(_FCWindowController_cocoa* pBridge)
 {
-    NSWindow* pWindow = WindowOf(pBridge);
-    [pWindow orderOut:nil];
+    [WindowOf(pBridge) orderOut:nil];
     /* GNUstep keeps an ordered-out window main and key. */
-    if ([pWindow isMainWindow])
-        [pWindow resignMainWindow];
-    if ([pWindow isKeyWindow])
-        [pWindow resignKeyWindow];
+    ElementBackend::Deactivate(pBridge);
 }
 
 void Activate(_FCWindowController_cocoa* pBridge)

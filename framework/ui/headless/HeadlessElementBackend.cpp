@@ -13,13 +13,6 @@
 
 namespace
 {
-/* Marks an element redrawn at once, as a move or resize does. */
-void Redrawn(HeadlessElement* pElement, bool redraw)
-{
-    if (redraw || !pElement->IsControl())
-        ++pElement->redraws;
-}
-
 double* Field(HeadlessElement* pElement, ElementBackend::Number number)
 {
     switch (number) {
@@ -248,7 +241,8 @@ void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const _
     pFrame->y = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight()) - rect.bottom;
     pFrame->width = rect.Width();
     pFrame->height = rect.Height();
-    Redrawn(AsHeadless(element), redraw);
+    if (redraw)
+        ++AsHeadless(element)->redraws;
 }
 
 /* ---- What the driver reads and does ---- */

@@ -8,7 +8,7 @@
 
 #include "ui/FCTreeNode.h"
 #include "ui/bridge/ElementBackend.h"
-#include "ui/bridge/OutlineRows.h"
+#include "ui/bridge/TableRules.h"
 #include "ui/headless/HeadlessElement.h"
 #include "ui/headless/HeadlessText.h"
 
