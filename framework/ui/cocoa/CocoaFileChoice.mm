@@ -10,7 +10,6 @@
 #import "ui/cocoa/CocoaElements.h"
 #include "ui/_FCUI_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
-#include "ui/bridge/FileChoiceRuntime.h"
 #include "ui/driver/qzui_driver.h"
 
 namespace
