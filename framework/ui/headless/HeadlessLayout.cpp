@@ -83,13 +83,14 @@ std::string KeyEquivalent(const pugi::xml_node& cell)
     return Is(key, "base64-UTF8", "YES") ? DecodeBase64(value) : value;
 }
 
-void ReadFrame(const pugi::xml_node& node, HeadlessElement* pElement)
+/* A "rect" child of the node, by its key. */
+void ReadRect(const pugi::xml_node& node, const char* key, float* pX, float* pY, float* pWidth, float* pHeight)
 {
-    pugi::xml_node rect = Keyed(node, "rect", "frame");
-    pElement->x = rect.attribute("x").as_float();
-    pElement->y = rect.attribute("y").as_float();
-    pElement->width = rect.attribute("width").as_float();
-    pElement->height = rect.attribute("height").as_float();
+    pugi::xml_node rect = Keyed(node, "rect", key);
+    *pX = rect.attribute("x").as_float();
+    *pY = rect.attribute("y").as_float();
+    *pWidth = rect.attribute("width").as_float();
+    *pHeight = rect.attribute("height").as_float();
 }
 
 HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
@@ -196,7 +197,7 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
     pElement->identifier = node.attribute("identifier").as_string();
     pElement->hidden = Is(node, "hidden", "YES");
     pElement->enabled = !Is(node, "enabled", "NO") && !Is(cell, "enabled", "NO");
-    ReadFrame(node, pElement.get());
+    ReadRect(node, "frame", &pElement->x, &pElement->y, &pElement->width, &pElement->height);
 
     std::string state = cell.attribute("state").as_string();
     switch (pElement->kind) {
@@ -286,11 +287,8 @@ std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
 
     auto pWindow = std::make_unique<HeadlessWindow>();
     pWindow->title = Text16(window.attribute("title").as_string());
-    pugi::xml_node contentRect = Keyed(window, "rect", "contentRect");
-    pWindow->x = contentRect.attribute("x").as_float();
-    pWindow->y = contentRect.attribute("y").as_float();
-    pWindow->width = contentRect.attribute("width").as_float();
-    pWindow->height = contentRect.attribute("height").as_float() + HeadlessWindow::kTitleBarHeight;
+    ReadRect(window, "contentRect", &pWindow->x, &pWindow->y, &pWindow->width, &pWindow->height);
+    pWindow->height += HeadlessWindow::kTitleBarHeight;
     pWindow->content = std::make_unique<HeadlessElement>();
     BuildSubviews(contentView.child("subviews"), pWindow->content.get());
     pWindow->SyncContent();
