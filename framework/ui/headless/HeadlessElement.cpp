@@ -110,5 +110,5 @@ void HeadlessElement::Collect(std::vector<HeadlessElement*>* pOut)
 int HeadlessIntValue(const std::string& text)
 {
     const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    return static_cast<int>(std::max(-0x7FFFFFFFLL, std::min(0x7FFFFFFFLL, value)));
+    return static_cast<int>(std::clamp(value, -0x7FFFFFFFLL, 0x7FFFFFFFLL));
 }

@@ -15,13 +15,9 @@ inline HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
 }
 
 /* The active (main) window's bridge, or null. */
-inline _FCWindowController_cocoa*& ActiveBridge()
-{
-    static _FCWindowController_cocoa* pActive = nullptr;
-    return pActive;
-}
-inline _FCWindowController_cocoa* MainBridge() { return ActiveBridge(); }
-inline void SetMainBridge(_FCWindowController_cocoa* pBridge) { ActiveBridge() = pBridge; }
+inline _FCWindowController_cocoa* gMainBridge = nullptr;
+inline _FCWindowController_cocoa* MainBridge() { return gMainBridge; }
+inline void SetMainBridge(_FCWindowController_cocoa* pBridge) { gMainBridge = pBridge; }
 } // namespace HeadlessRuntime
 
 #endif
