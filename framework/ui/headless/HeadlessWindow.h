@@ -29,11 +29,10 @@ public:
     static constexpr float kScreenHeight = QZUI_SCREEN_HEIGHT;
 
     float ContentHeight() const { return height - kTitleBarHeight; }
-    /* Keeps the content view's size in step with the frame. */
+    /* Keeps the content view (every loaded window has one) in step with the
+       frame. */
     void SyncContent()
     {
-        if (!content)
-            return;
         content->width = width;
         content->height = ContentHeight();
     }
