@@ -234,7 +234,7 @@ QZ_EXPORT int qzui_move_window(int window, const qzui_rect* frame);
  *    triangle of a row; closing a row whose child is selected clears the
  *    selection, reported as above.
  * The outline rows are the rows shown: each top-level item, followed by its
- * children when it is expanded. */
+ * children when it is expanded. Any output of a state reader may be null. */
 
 typedef struct qzui_outline_row
 {
@@ -245,7 +245,6 @@ typedef struct qzui_outline_row
 } qzui_outline_row;
 
 QZ_EXPORT int qzui_click_stepper(int window, int tag, int up);
-/* Any of the outputs may be null. */
 QZ_EXPORT int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum);
 
 QZ_EXPORT int qzui_pick_popup_item(int window, int tag, int index);
@@ -254,8 +253,7 @@ QZ_EXPORT int qzui_popup_item_text(int window, int tag, int index, char* buf, in
 QZ_EXPORT int qzui_popup_selected(int window, int tag);
 
 QZ_EXPORT int qzui_move_slider(int window, int tag, double value);
-/* The limits, the value and the number of tick marks; any output may be
-   null. */
+/* The limits, the value and the number of tick marks. */
 QZ_EXPORT int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks);
 
 QZ_EXPORT int qzui_segment_count(int window, int tag);
