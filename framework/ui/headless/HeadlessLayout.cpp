@@ -36,7 +36,7 @@ std::string ModuleFolder()
 
 /* ---- Parsing ---- */
 
-/* The attribute says YES (or NO); the layout files write nothing else. */
+/* The attribute is exactly the value (the layout files write YES or NO). */
 bool Is(const pugi::xml_node& node, const char* name, const char* value)
 {
     return std::strcmp(node.attribute(name).as_string(), value) == 0;
