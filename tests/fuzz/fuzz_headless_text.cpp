@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "ui/bridge/BridgeRuntime.h"
 #include "ui/headless/HeadlessText.h"
 
 namespace
@@ -25,7 +26,7 @@ void CheckText(const std::string& text)
 
     for (int size : {0, 1, 2, 3, 4, 7, 64}) {
         std::vector<char> buffer(static_cast<size_t>(size) + 1, '\x7f');
-        const int full = HeadlessText::CopyOut(text, size ? buffer.data() : nullptr, size);
+        const int full = qzui::CopyOut(text, size ? buffer.data() : nullptr, size);
         FUZZ_CHECK(full == static_cast<int>(text.size()), "the full length is reported");
         if (size == 0)
             continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <map>
 
 #include "ui/_FCWindowController_cocoa.h"
@@ -20,11 +21,13 @@ struct Timer
     uint64_t sequence; /* creation order, to fire simultaneous timers in order */
 };
 
+bool DueBefore(const Timer& a, const Timer& b) { return a.due != b.due ? a.due < b.due : a.sequence < b.sequence; }
+
 struct State
 {
     std::vector<_FCWindowController_cocoa*> bridges;
     std::map<const _FCWindowController_cocoa*, int> numbers;
-    std::vector<Timer> timers;
+    std::vector<Timer> timers; /* in creation order */
     int windowNumbers = 0;
     uint64_t now = 0;
     uint64_t timerSequence = 0;
@@ -39,6 +42,7 @@ struct State
     Hook<qzui_beep_fn> beep;
     Hook<qzui_log_fn> log;
     Hook<qzui_modal_fn> modal;
+    Hook<qzui_file_fn> file;
 };
 
 State& Get()
@@ -47,26 +51,26 @@ State& Get()
     return state;
 }
 
-Timer* FindTimer(const _FCWindowController_cocoa* pBridge, uint64_t sequence)
+template <class Pred>
+Timer* FindTimer(Pred pred)
 {
-    for (Timer& timer : Get().timers)
-        if (timer.pBridge == pBridge && timer.sequence == sequence)
-            return &timer;
-    return nullptr;
+    std::vector<Timer>& timers = Get().timers;
+    auto found = std::find_if(timers.begin(), timers.end(), pred);
+    return found == timers.end() ? nullptr : &*found;
 }
 
-/* The earliest timer of a loaded window due at or before the limit. */
-Timer* NextDue(uint64_t limit)
+Timer* TimerOf(const _FCWindowController_cocoa* pBridge, int timerID)
 {
-    Timer* pBest = nullptr;
-    for (Timer& timer : Get().timers) {
-        if (timer.due > limit || !BridgeRuntime::NumberOf(timer.pBridge))
-            continue;
-        if (pBest && (timer.due > pBest->due || (timer.due == pBest->due && timer.sequence > pBest->sequence)))
-            continue;
-        pBest = &timer;
-    }
-    return pBest;
+    return FindTimer([=](const Timer& timer) { return timer.pBridge == pBridge && timer.id == timerID; });
+}
+
+/* The bridge's timers, in creation order. */
+std::vector<Timer> TimersOf(const _FCWindowController_cocoa* pBridge)
+{
+    std::vector<Timer> found;
+    std::copy_if(Get().timers.begin(), Get().timers.end(), std::back_inserter(found),
+                 [=](const Timer& timer) { return timer.pBridge == pBridge; });
+    return found;
 }
 
 void Fire(_FCWindowController_cocoa* pBridge, int timerID)
@@ -77,21 +81,15 @@ void Fire(_FCWindowController_cocoa* pBridge, int timerID)
         Get().scopeLeave(scope);
 }
 
-template <class Pred>
-void EraseTimers(Pred pred)
+/* A driver registering a callback attaches. */
+template <class Fn>
+void Attach(Hook<Fn>& hook, Fn fn, void* context)
 {
-    std::vector<Timer>& timers = Get().timers;
-    timers.erase(std::remove_if(timers.begin(), timers.end(), pred), timers.end());
+    BridgeRuntime::AttachDriver();
+    hook.Set(fn, context);
 }
 
-std::vector<const Timer*> TimersOf(const _FCWindowController_cocoa* pBridge)
-{
-    std::vector<const Timer*> found;
-    for (const Timer& timer : Get().timers)
-        if (timer.pBridge == pBridge)
-            found.push_back(&timer);
-    return found;
-}
+const char* OrEmpty(const char* text) { return text ? text : ""; }
 } // namespace
 
 namespace BridgeRuntime
@@ -126,15 +124,12 @@ _FCWindowController_cocoa* FindBridge(int windowNumber)
 
 std::vector<_FCWindowController_cocoa*> LoadedBridges()
 {
-    std::vector<std::pair<int, _FCWindowController_cocoa*>> loaded;
-    for (_FCWindowController_cocoa* pBridge : Get().bridges)
-        if (int number = NumberOf(pBridge))
-            loaded.emplace_back(number, pBridge);
-    std::sort(loaded.begin(), loaded.end());
-    std::vector<_FCWindowController_cocoa*> result;
-    for (const auto& entry : loaded)
-        result.push_back(entry.second);
-    return result;
+    std::vector<_FCWindowController_cocoa*> loaded;
+    std::copy_if(Get().bridges.begin(), Get().bridges.end(), std::back_inserter(loaded), NumberOf);
+    std::sort(loaded.begin(), loaded.end(), [](const _FCWindowController_cocoa* a, const _FCWindowController_cocoa* b) {
+        return NumberOf(a) < NumberOf(b);
+    });
+    return loaded;
 }
 
 /* ---- Timers ---- */
@@ -155,68 +150,57 @@ bool AddTimer(_FCWindowController_cocoa* pBridge, int timerID, int milliseconds)
 
 void RemoveTimer(_FCWindowController_cocoa* pBridge, int timerID)
 {
-    if (!HasTimer(pBridge, timerID))
+    Timer* pTimer = TimerOf(pBridge, timerID);
+    if (!pTimer)
         return;
-    EraseTimers([=](const Timer& timer) { return timer.pBridge == pBridge && timer.id == timerID; });
+    Get().timers.erase(Get().timers.begin() + (pTimer - Get().timers.data()));
     if (Get().timerHooks.killed)
         Get().timerHooks.killed(pBridge, timerID);
 }
 
 void RemoveTimers(_FCWindowController_cocoa* pBridge)
 {
-    for (const Timer* pTimer : TimersOf(pBridge)) {
-        const int timerID = pTimer->id;
-        if (Get().timerHooks.killed)
-            Get().timerHooks.killed(pBridge, timerID);
-    }
-    EraseTimers([=](const Timer& timer) { return timer.pBridge == pBridge; });
+    for (const Timer& timer : TimersOf(pBridge))
+        RemoveTimer(pBridge, timer.id);
 }
 
-bool HasTimer(const _FCWindowController_cocoa* pBridge, int timerID)
-{
-    const std::vector<Timer>& timers = Get().timers;
-    return std::any_of(timers.begin(), timers.end(),
-                       [=](const Timer& timer) { return timer.pBridge == pBridge && timer.id == timerID; });
-}
+bool HasTimer(const _FCWindowController_cocoa* pBridge, int timerID) { return TimerOf(pBridge, timerID) != nullptr; }
 
 int TimerCount(const _FCWindowController_cocoa* pBridge) { return static_cast<int>(TimersOf(pBridge).size()); }
 
 bool TimerAt(const _FCWindowController_cocoa* pBridge, int index, int* pTimerID, int* pPeriod)
 {
-    std::vector<const Timer*> timers = TimersOf(pBridge);
+    std::vector<Timer> timers = TimersOf(pBridge);
     if (index < 0 || index >= static_cast<int>(timers.size()))
         return false;
     if (pTimerID)
-        *pTimerID = timers[static_cast<size_t>(index)]->id;
+        *pTimerID = timers[static_cast<size_t>(index)].id;
     if (pPeriod)
-        *pPeriod = timers[static_cast<size_t>(index)]->period;
+        *pPeriod = timers[static_cast<size_t>(index)].period;
     return true;
 }
 
 uint64_t Now() { return Get().now; }
-
-void SetClockListener(void (*listener)(uint64_t)) { Get().clockListener = listener; }
-
-void SetTimerScope(void* (*enter)(), void (*leave)(void*))
-{
-    Get().scopeEnter = enter;
-    Get().scopeLeave = leave;
-}
 
 int Advance(uint64_t milliseconds)
 {
     AttachDriver();
     const uint64_t limit = Get().now + milliseconds;
     int fired = 0;
-    while (Timer* pTimer = NextDue(limit)) {
+    for (;;) {
+        /* The earliest timer of a loaded window due by the limit. */
+        Timer* pTimer = nullptr;
+        for (Timer& timer : Get().timers)
+            if (timer.due <= limit && NumberOf(timer.pBridge) && (!pTimer || DueBefore(timer, *pTimer)))
+                pTimer = &timer;
+        if (!pTimer)
+            break;
         Get().now = std::max(Get().now, pTimer->due);
         pTimer->due += static_cast<uint64_t>(pTimer->period);
-        _FCWindowController_cocoa* pBridge = pTimer->pBridge;
-        const int timerID = pTimer->id;
         ++fired;
         /* The handler may create or kill timers or close windows: nothing
            found above is used after this call. */
-        Fire(pBridge, timerID);
+        Fire(pTimer->pBridge, pTimer->id);
     }
     Get().now = limit;
     if (Get().clockListener)
@@ -230,14 +214,12 @@ int FireAll()
     /* Each timer once: the set is taken before any handler runs, and a timer
        is fired only while it still exists. */
     std::vector<Timer> pending;
-    for (const Timer& timer : Get().timers)
-        if (NumberOf(timer.pBridge))
-            pending.push_back(timer);
-    std::sort(pending.begin(), pending.end(),
-              [](const Timer& a, const Timer& b) { return a.due != b.due ? a.due < b.due : a.sequence < b.sequence; });
+    std::copy_if(Get().timers.begin(), Get().timers.end(), std::back_inserter(pending),
+                 [](const Timer& timer) { return NumberOf(timer.pBridge) != 0; });
+    std::sort(pending.begin(), pending.end(), DueBefore);
     int fired = 0;
     for (const Timer& entry : pending) {
-        Timer* pTimer = FindTimer(entry.pBridge, entry.sequence);
+        Timer* pTimer = FindTimer([&](const Timer& timer) { return timer.sequence == entry.sequence; });
         if (!pTimer || !NumberOf(entry.pBridge))
             continue;
         pTimer->due = Get().now + static_cast<uint64_t>(pTimer->period);
@@ -245,6 +227,14 @@ int FireAll()
         Fire(entry.pBridge, entry.id);
     }
     return fired;
+}
+
+void SetClockListener(void (*listener)(uint64_t)) { Get().clockListener = listener; }
+
+void SetTimerScope(void* (*enter)(), void (*leave)(void*))
+{
+    Get().scopeEnter = enter;
+    Get().scopeLeave = leave;
 }
 
 /* ---- The driver ---- */
@@ -261,33 +251,10 @@ void AttachDriver()
 }
 
 void SetAttachListener(void (*listener)()) { Get().attachListener = listener; }
-
-void SetAlertHandler(qzui_alert_fn fn, void* context)
-{
-    AttachDriver();
-    Get().alert.Set(fn, context);
-}
-
-void SetBeepHandler(qzui_beep_fn fn, void* context)
-{
-    AttachDriver();
-    Get().beep.Set(fn, context);
-}
-
-void SetLogHandler(qzui_log_fn fn, void* context)
-{
-    AttachDriver();
-    Get().log.Set(fn, context);
-}
-
-void SetModalHandler(qzui_modal_fn fn, void* context)
-{
-    AttachDriver();
-    Get().modal.Set(fn, context);
-}
-
-bool HasAlertHandler() { return Get().alert.fn != nullptr; }
-
+void SetAlertHandler(qzui_alert_fn fn, void* context) { Attach(Get().alert, fn, context); }
+void SetBeepHandler(qzui_beep_fn fn, void* context) { Attach(Get().beep, fn, context); }
+void SetLogHandler(qzui_log_fn fn, void* context) { Attach(Get().log, fn, context); }
+void SetModalHandler(qzui_modal_fn fn, void* context) { Attach(Get().modal, fn, context); }
 int BeepCount() { return Get().beeps; }
 
 bool ModalStep(int windowNumber)
@@ -297,6 +264,8 @@ bool ModalStep(int windowNumber)
 }
 } // namespace BridgeRuntime
 
+void qzui_set_file_callback(qzui_file_fn fn, void* context) { Attach(Get().file, fn, context); }
+
 namespace qzui
 {
 int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons, int buttonCount,
@@ -304,12 +273,10 @@ int ReportAlert(int kind, const char* title, const char* message, const char* co
 {
     const Hook<qzui_alert_fn>& alert = Get().alert;
     if (alert.fn)
-        return alert.fn(alert.context, kind, title ? title : "", message ? message : "", buttons, buttonCount);
-    /* Nothing is shown silently: without a driver the alert goes to standard
-       error, answered with its default button. */
-    std::fprintf(stderr, "[alert] %s: %s [", title ? title : "", message ? message : "");
+        return alert.fn(alert.context, kind, OrEmpty(title), OrEmpty(message), buttons, buttonCount);
+    std::fprintf(stderr, "[alert] %s: %s [", OrEmpty(title), OrEmpty(message));
     for (int i = 0; i < buttonCount; ++i)
-        std::fprintf(stderr, "%s%s", i ? " | " : "", buttons && buttons[i] ? buttons[i] : "");
+        std::fprintf(stderr, "%s%s", i ? " | " : "", buttons ? OrEmpty(buttons[i]) : "");
     std::fprintf(stderr, "]\n");
     return defaultAnswer;
 }
@@ -324,12 +291,31 @@ void ReportBeep()
 
 void ReportSystemLog(const char* line)
 {
+    const Hook<qzui_log_fn>& log = Get().log;
     if (!line)
         return;
-    const Hook<qzui_log_fn>& log = Get().log;
     if (log.fn)
         log.fn(log.context, line);
     else
         std::fprintf(stderr, "%s\n", line);
+}
+
+int ReportFileChoice(int what, const char* title, const char* name, const char* extension, std::string* pPath)
+{
+    const Hook<qzui_file_fn>& file = Get().file;
+    if (!file.fn) {
+        std::fprintf(stderr, "[file] %s %s: %s (cancelled)\n", what == QZUI_FILE_SAVE ? "save" : "open", OrEmpty(title),
+                     OrEmpty(name));
+        return QZUI_FILE_CANCEL;
+    }
+    const char* path = nullptr;
+    const int answer = file.fn(file.context, what, OrEmpty(title), OrEmpty(name), OrEmpty(extension), &path);
+    if (answer == QZUI_FILE_ASK_USER)
+        return answer;
+    if (answer != QZUI_FILE_CHOSEN || !path || !*path)
+        return QZUI_FILE_CANCEL;
+    if (pPath)
+        *pPath = path;
+    return QZUI_FILE_CHOSEN;
 }
 } // namespace qzui

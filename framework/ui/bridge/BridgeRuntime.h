@@ -51,19 +51,19 @@ int TimerCount(const _FCWindowController_cocoa* pBridge);
 bool TimerAt(const _FCWindowController_cocoa* pBridge, int index, int* pTimerID, int* pPeriod);
 
 /* The driver's clock: timers of loaded windows fire (Notify_Timer) as it
-   passes, in due order, at equal times in the order they were created. */
+   passes, in due order, at equal times in the order they were created.
+   Advance returns the number of expiries. */
 uint64_t Now();
-/* Returns the number of expiries. */
 int Advance(uint64_t milliseconds);
+/* Fires every running timer once now, earliest due first; each next expiry
+   is a period from now. Returns the number fired. */
+int FireAll();
 /* Called after the clock moved, with the time it moved (a backend that lets
    its window system run for as long). */
 void SetClockListener(void (*listener)(uint64_t milliseconds));
 /* Brackets each timer handler the clock runs (a backend's autorelease pool):
    enter's result is handed to leave. */
 void SetTimerScope(void* (*enter)(), void (*leave)(void*));
-/* Fires every running timer once now, earliest due first; each next expiry
-   is a period from now. Returns the number fired. */
-int FireAll();
 
 /* ---- The driver ---- */
 
@@ -77,28 +77,28 @@ void SetAlertHandler(qzui_alert_fn fn, void* context);
 void SetBeepHandler(qzui_beep_fn fn, void* context);
 void SetLogHandler(qzui_log_fn fn, void* context);
 void SetModalHandler(qzui_modal_fn fn, void* context);
-bool HasAlertHandler();
 int BeepCount();
 /* One step of the driver's modal loop for the window; false when the driver
    gave up (or registered no loop). */
 bool ModalStep(int windowNumber);
 } // namespace BridgeRuntime
 
-/* The outlets for what the user would see or hear outside a window: alerts,
- * beeps and system-log lines. Each goes to the callback a driver registered
- * (qzui_driver.h). */
+/* The outlets for what the user would see or hear outside a window, each to
+ * the callback a driver registered (qzui_driver.h); without one, each is
+ * written to standard error. */
 namespace qzui
 {
-/* Shows an alert of a kind QZUI_ALERT_... (texts in UTF-8, buttons in order,
-   the first the default) and returns the driver's answer code; without a
-   driver callback the alert is written to standard error and the answer is
-   defaultAnswer. */
+/* An alert of a kind QZUI_ALERT_... (texts in UTF-8, buttons in order, the
+   first the default): the driver's answer code, else defaultAnswer. */
 int ReportAlert(int kind, const char* title, const char* message, const char* const* buttons, int buttonCount,
                 int defaultAnswer);
 /* Counts a beep and tells the driver. */
 void ReportBeep();
-/* Hands a system-log line to the driver (to standard error without one). */
 void ReportSystemLog(const char* line);
+/* A file dialog (QZUI_FILE_SAVE or _OPEN, texts in UTF-8, null taken as
+   ""): QZUI_FILE_CHOSEN with *pPath set (never empty), QZUI_FILE_CANCEL
+   (also without a file callback), or QZUI_FILE_ASK_USER. */
+int ReportFileChoice(int what, const char* title, const char* name, const char* extension, std::string* pPath);
 
 /* Copies UTF-8 text into a driver's buffer as every driver call does: at
    most size - 1 bytes and a zero, never splitting a character, nothing for a

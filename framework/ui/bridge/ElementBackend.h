@@ -186,7 +186,7 @@ FCCtrlTree* TreeOf(Element outline);
 void KeepTree(Element outline, FCCtrlTree* pTree);
 /* The changes of an outline's rows. The outline reports none of them, nor a
    selection the change drops; the data source answers with the nodes of its
-   tree (OutlineRows.h). */
+   tree (TableRules.h). */
 enum class RowChange
 {
     Connect, /* the bridge becomes the data source */

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "ui/_FCUI_cocoa.h"
-#include "ui/bridge/FileChoiceRuntime.h"
+#include "ui/bridge/BridgeRuntime.h"
+#include "ui/driver/qzui_driver.h"
 
 namespace
 {

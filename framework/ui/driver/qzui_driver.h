@@ -23,7 +23,9 @@
  *
  * Texts are UTF-8. A text reader copies at most size - 1 bytes and a zero
  * into buf (nothing when buf is null or size <= 0) and returns the full
- * length in bytes, or -1 when the window or element does not exist.
+ * length in bytes, or -1 when the window or element does not exist; so does
+ * every count of a window's elements, columns, rows, items or timers. A
+ * selected index is -1 for none (or a missing element).
  *
  * Results of the actions: QZUI_OK (0) when done, or a negative QZUI_E_ code.
  *
@@ -173,7 +175,7 @@ QZ_EXPORT int qzui_element_text(int window, int tag, char* buf, int size);
 
 /* ---- Tables ---- */
 
-/* Columns, the check column included; -1 for a missing table. */
+/* Columns, the check column included. */
 QZ_EXPORT int qzui_table_column_count(int window, int tag);
 QZ_EXPORT int qzui_table_column_identifier(int window, int tag, int column, char* buf, int size);
 QZ_EXPORT int qzui_table_column_title(int window, int tag, int column, char* buf, int size);
@@ -187,7 +189,6 @@ QZ_EXPORT int qzui_table_cell_text(int window, int tag, int row, int column, cha
    fits (size > the length), else buf is left empty; returns the length in
    bytes, or -1 for a missing table. */
 QZ_EXPORT int qzui_table_texts(int window, int tag, char* buf, int size);
-/* The selected row, -1 for none (or a missing table). */
 QZ_EXPORT int qzui_table_selected_row(int window, int tag);
 
 /* ---- Timers and the virtual clock ---- */
@@ -216,9 +217,8 @@ QZ_EXPORT int qzui_activate(int window, int active);
 QZ_EXPORT int qzui_press_close_box(int window);
 QZ_EXPORT int qzui_move_window(int window, const qzui_rect* frame);
 
-/* ==== Steppers, popups, sliders, switchers and outlines ====================
+/* ---- Steppers, popups, sliders, switchers and outlines ----
  *
- * What a user does with these controls, and their state as the user sees it.
  *  - qzui_click_stepper: clicks the up (up != 0) or down arrow. The value
  *    moves by one within the stepper's limits (it stays at a limit); then the
  *    up/down control with the tag takes the new value and the window's
@@ -228,14 +228,13 @@ QZ_EXPORT int qzui_move_window(int window, const qzui_rect* frame);
  *    so the press is routed by its action kind (HandleCommand by default).
  *  - qzui_move_slider: drags the thumb to a value (kept within the limits);
  *    a slider reports nothing to the window.
- *  - qzui_click_segment (above): picks a switcher's segment.
  *  - qzui_select_outline_row: selects a shown outline row (-1 clears the
  *    selection); a change reaches the window as HandleCommand(tree).
  *  - qzui_expand_outline_row: opens (expand != 0) or closes the disclosure
  *    triangle of a row; closing a row whose child is selected clears the
  *    selection, reported as above.
  * The outline rows are the rows shown: each top-level item, followed by its
- * children when it is expanded. */
+ * children when it is expanded. Any output of a state reader may be null. */
 
 typedef struct qzui_outline_row
 {
@@ -246,38 +245,28 @@ typedef struct qzui_outline_row
 } qzui_outline_row;
 
 QZ_EXPORT int qzui_click_stepper(int window, int tag, int up);
-/* Any of the outputs may be null. */
 QZ_EXPORT int qzui_stepper_state(int window, int tag, int* value, int* minimum, int* maximum);
 
 QZ_EXPORT int qzui_pick_popup_item(int window, int tag, int index);
-/* Items of a popup, -1 for a missing popup. */
 QZ_EXPORT int qzui_popup_item_count(int window, int tag);
 QZ_EXPORT int qzui_popup_item_text(int window, int tag, int index, char* buf, int size);
-/* The selected item, -1 for none (or a missing popup). */
 QZ_EXPORT int qzui_popup_selected(int window, int tag);
 
 QZ_EXPORT int qzui_move_slider(int window, int tag, double value);
-/* The limits, the value and the number of tick marks; any output may be
-   null. */
+/* The limits, the value and the number of tick marks. */
 QZ_EXPORT int qzui_slider_state(int window, int tag, double* minimum, double* maximum, double* value, int* tick_marks);
 
-/* Segments of a segmented control, -1 for a missing one. */
 QZ_EXPORT int qzui_segment_count(int window, int tag);
 QZ_EXPORT int qzui_segment_title(int window, int tag, int segment, char* buf, int size);
-/* The selected segment, -1 for none (or a missing control). */
 QZ_EXPORT int qzui_segment_selected(int window, int tag);
 
-/* Rows shown by an outline, -1 for a missing outline. */
 QZ_EXPORT int qzui_outline_row_count(int window, int tag);
 QZ_EXPORT int qzui_outline_row_info(int window, int tag, int row, qzui_outline_row* info);
 /* The text the row shows in the outline's column. */
 QZ_EXPORT int qzui_outline_row_text(int window, int tag, int row, char* buf, int size);
-/* The selected row, -1 for none (or a missing outline). */
 QZ_EXPORT int qzui_outline_selected_row(int window, int tag);
 QZ_EXPORT int qzui_select_outline_row(int window, int tag, int row);
 QZ_EXPORT int qzui_expand_outline_row(int window, int tag, int row, int expand);
-
-/* ==== End of steppers, popups, sliders, switchers and outlines ============ */
 
 /* ---- Callbacks and settings ---- */
 
@@ -295,7 +284,7 @@ QZ_EXPORT void qzui_set_layout_folder(const char* path);
    text again. 1 when the layout was found (and parsed), 0 otherwise. */
 QZ_EXPORT int qzui_preload_layout(int layoutID);
 
-/* ==== UI services: main menu, pasteboard, shown requests, locale ==========
+/* ---- UI services: main menu, pasteboard, shown requests, locale ----
  *
  * What the plug-in's user-interface services (FCUI) hand to the platform
  * outside any window. Alerts and beeps use the callbacks above.
@@ -353,9 +342,7 @@ QZ_EXPORT int qzui_pasteboard_change_count(void);
 QZ_EXPORT void qzui_set_request_callback(qzui_request_fn fn, void* context);
 QZ_EXPORT void qzui_set_decimal_separator(const char* separator);
 
-/* ==== End of UI services ================================================== */
-
-/* ==== Choosing a file =====================================================
+/* ---- Choosing a file ----
  *
  * FCUI's file dialogs (a file to write, a file to read) go to the file
  * callback: what (QZUI_FILE_SAVE or QZUI_FILE_OPEN), the dialog's title,
@@ -382,8 +369,6 @@ typedef int (*qzui_file_fn)(void* context, int what, const char* title, const ch
                             const char** path);
 
 QZ_EXPORT void qzui_set_file_callback(qzui_file_fn fn, void* context);
-
-/* ==== End of choosing a file ============================================== */
 
 #ifdef __cplusplus
 }

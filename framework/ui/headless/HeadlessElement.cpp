@@ -1,7 +1,8 @@
 #include "ui/headless/HeadlessElement.h"
 
+#include <algorithm>
 #include <atomic>
-#include <cctype>
+#include <cstdlib>
 
 namespace
 {
@@ -25,13 +26,8 @@ HeadlessElement* HeadlessElement::AddChild(std::unique_ptr<HeadlessElement> pChi
 
 bool HeadlessElement::IsControl() const
 {
-    switch (kind) {
-    case HeadlessKind::View:
-    case HeadlessKind::Box:
-    case HeadlessKind::ScrollView:
-    case HeadlessKind::ClipView: return false;
-    default: return true;
-    }
+    return kind != HeadlessKind::View && kind != HeadlessKind::Box && kind != HeadlessKind::ScrollView &&
+           kind != HeadlessKind::ClipView;
 }
 
 bool HeadlessElement::IsButton() const
@@ -62,21 +58,24 @@ void HeadlessElement::IndexSubviews(TagIndex* pIndex)
 
 HeadlessElement* HeadlessElement::FindByTag(int wanted)
 {
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    /* An index made at another edition is made again; so is one that gives
+       an element whose tag changed since, once. */
+    for (bool remade = false;; remade = true) {
         const unsigned long edition = gTreeEdition.load(std::memory_order_relaxed);
-        if (!_tagIndex || _tagIndexEdition != edition || attempt > 0) {
-            _tagIndex = std::make_unique<TagIndex>();
-            IndexSubviews(_tagIndex.get());
+        if (remade || _tagIndexEdition != edition) {
+            _tagIndex.clear();
+            IndexSubviews(&_tagIndex);
             _tagIndexEdition = edition;
         }
-        const auto found = _tagIndex->find(wanted);
-        if (found == _tagIndex->end())
+        const auto found = _tagIndex.find(wanted);
+        if (found == _tagIndex.end())
             return nullptr;
         int foundTag = 0;
         if (found->second->SearchTag(&foundTag) && foundTag == wanted)
             return found->second;
+        if (remade)
+            return nullptr;
     }
-    return nullptr;
 }
 
 HeadlessElement* HeadlessElement::EnclosingScrollView()
@@ -110,16 +109,6 @@ void HeadlessElement::Collect(std::vector<HeadlessElement*>* pOut)
 
 int HeadlessIntValue(const std::string& text)
 {
-    size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    long long value = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value < 0x7FFFFFFF)
-        value = value * 10 + (text[i++] - '0');
-    if (value > 0x7FFFFFFF)
-        value = 0x7FFFFFFF;
-    return static_cast<int>(negative ? -value : value);
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp(value, -0x7FFFFFFFLL, 0x7FFFFFFFLL));
 }

@@ -123,8 +123,8 @@ private:
     /* Adds the subviews, depth first, keeping the first element of a tag. */
     void IndexSubviews(TagIndex* pIndex);
 
-    std::unique_ptr<TagIndex> _tagIndex;
-    unsigned long _tagIndexEdition = 0; /* the tree edition it was made at */
+    TagIndex _tagIndex;
+    unsigned long _tagIndexEdition = 0; /* the tree edition it was made at (0: never) */
 };
 
 /* The element behind a backend's element handle (the bridge's opaque

@@ -4,10 +4,11 @@
 
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include <pugixml.hpp>
 
+#include "ui/driver/qzui_driver.h"
 #include "ui/headless/HeadlessText.h"
 
 namespace
@@ -18,12 +19,9 @@ const char kAnchor = 0; /* an address inside this module, for dladdr */
 bool ReadFile(const std::string& path, std::string* pText)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    *pText = buffer.str();
-    return true;
+    if (in)
+        pText->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return static_cast<bool>(in);
 }
 
 std::string ModuleFolder()
@@ -36,34 +34,17 @@ std::string ModuleFolder()
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
-std::string FileName(int layoutID) { return std::to_string(layoutID) + ".xib"; }
-
 /* ---- Parsing ---- */
 
-bool Yes(const pugi::xml_node& node, const char* name)
+/* The attribute is exactly the value (the layout files write YES or NO). */
+bool Is(const pugi::xml_node& node, const char* name, const char* value)
 {
-    return std::strcmp(node.attribute(name).as_string(), "YES") == 0;
-}
-
-bool No(const pugi::xml_node& node, const char* name)
-{
-    return std::strcmp(node.attribute(name).as_string(), "NO") == 0;
+    return std::strcmp(node.attribute(name).as_string(), value) == 0;
 }
 
 pugi::xml_node Keyed(const pugi::xml_node& node, const char* element, const char* key)
 {
-    for (pugi::xml_node child : node.children(element))
-        if (std::strcmp(child.attribute("key").as_string(), key) == 0)
-            return child;
-    return {};
-}
-
-pugi::xml_node Cell(const pugi::xml_node& node)
-{
-    for (pugi::xml_node child : node.children())
-        if (std::strcmp(child.attribute("key").as_string(), "cell") == 0)
-            return child;
-    return {};
+    return node.find_child_by_attribute(element, "key", key);
 }
 
 std::u16string Text16(const char* utf8)
@@ -99,16 +80,17 @@ std::string KeyEquivalent(const pugi::xml_node& cell)
     if (!key)
         return {};
     std::string value = key.text().as_string();
-    return Yes(key, "base64-UTF8") ? DecodeBase64(value) : value;
+    return Is(key, "base64-UTF8", "YES") ? DecodeBase64(value) : value;
 }
 
-void ReadFrame(const pugi::xml_node& node, HeadlessElement* pElement)
+/* A "rect" child of the node, by its key. */
+void ReadRect(const pugi::xml_node& node, const char* key, float* pX, float* pY, float* pWidth, float* pHeight)
 {
-    pugi::xml_node rect = Keyed(node, "rect", "frame");
-    pElement->x = rect.attribute("x").as_float();
-    pElement->y = rect.attribute("y").as_float();
-    pElement->width = rect.attribute("width").as_float();
-    pElement->height = rect.attribute("height").as_float();
+    pugi::xml_node rect = Keyed(node, "rect", key);
+    *pX = rect.attribute("x").as_float();
+    *pY = rect.attribute("y").as_float();
+    *pWidth = rect.attribute("width").as_float();
+    *pHeight = rect.attribute("height").as_float();
 }
 
 HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
@@ -148,12 +130,12 @@ HeadlessKind KindOf(const std::string& name, const pugi::xml_node& cell)
 void ReadColumns(const pugi::xml_node& node, HeadlessElement* pTable)
 {
     pTable->hasHeader = !node.attribute("headerView").empty();
-    pTable->allowsEmptySelection = !No(node, "emptySelection");
+    pTable->allowsEmptySelection = !Is(node, "emptySelection", "NO");
     for (pugi::xml_node column : node.child("tableColumns").children("tableColumn")) {
         HeadlessColumn entry;
         entry.identifier = column.attribute("identifier").as_string();
         entry.width = column.attribute("width").as_float();
-        entry.editable = !No(column, "editable");
+        entry.editable = !Is(column, "editable", "NO");
         entry.title = Text16(Keyed(column, "tableHeaderCell", "headerCell").attribute("title").as_string());
         pTable->columns.push_back(entry);
     }
@@ -188,7 +170,7 @@ void ReadRange(const pugi::xml_node& cell, HeadlessElement* pElement)
 void ReadSegments(const pugi::xml_node& cell, HeadlessElement* pSegments)
 {
     for (pugi::xml_node segment : cell.child("segments").children("segment")) {
-        if (Yes(segment, "selected"))
+        if (Is(segment, "selected", "YES"))
             pSegments->selectedItem = static_cast<int>(pSegments->items.size());
         pSegments->items.push_back(Text16(segment.attribute("label").as_string()));
     }
@@ -208,14 +190,14 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
     if (node.type() != pugi::node_element)
         return nullptr;
     std::string name = node.name();
-    pugi::xml_node cell = Cell(node);
+    pugi::xml_node cell = node.find_child_by_attribute("key", "cell");
     auto pElement = std::make_unique<HeadlessElement>();
     pElement->kind = KindOf(name, cell);
     pElement->tag = node.attribute("tag") ? node.attribute("tag").as_int() : cell.attribute("tag").as_int();
     pElement->identifier = node.attribute("identifier").as_string();
-    pElement->hidden = Yes(node, "hidden");
-    pElement->enabled = !No(node, "enabled") && !No(cell, "enabled");
-    ReadFrame(node, pElement.get());
+    pElement->hidden = Is(node, "hidden", "YES");
+    pElement->enabled = !Is(node, "enabled", "NO") && !Is(cell, "enabled", "NO");
+    ReadRect(node, "frame", &pElement->x, &pElement->y, &pElement->width, &pElement->height);
 
     std::string state = cell.attribute("state").as_string();
     switch (pElement->kind) {
@@ -224,12 +206,12 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
     case HeadlessKind::RadioButton:
         pElement->text = Text16(cell.attribute("title").as_string());
         pElement->state = pElement->kind == HeadlessKind::PushButton ? 0 : state == "on" ? 1 : state == "mixed" ? 2 : 0;
-        pElement->allowsMixedState = Yes(cell, "allowsMixedState");
+        pElement->allowsMixedState = Is(cell, "allowsMixedState", "YES");
         pElement->keyEquivalent = KeyEquivalent(cell);
         break;
     case HeadlessKind::TextField:
         pElement->text = Text16(cell.attribute("title").as_string());
-        pElement->editable = Yes(cell, "editable");
+        pElement->editable = Is(cell, "editable", "YES");
         break;
     case HeadlessKind::TableView:
     case HeadlessKind::OutlineView: ReadColumns(node, pElement.get()); break;
@@ -252,41 +234,10 @@ std::unique_ptr<HeadlessElement> BuildElement(const pugi::xml_node& node)
 
 /* Layouts nest views a handful of levels deep. A deeper document is refused
    before the recursive walks below ever see it. */
-constexpr int kMaxNesting = 256;
-
-bool NestingWithin(const pugi::xml_node& root, int limit)
+struct NestingLimit : pugi::xml_tree_walker
 {
-    int depth = 1;
-    pugi::xml_node node = root.first_child();
-    while (node) {
-        if (depth > limit)
-            return false;
-        if (pugi::xml_node child = node.first_child()) {
-            node = child;
-            ++depth;
-            continue;
-        }
-        while (node != root && !node.next_sibling()) {
-            node = node.parent();
-            --depth;
-        }
-        if (node == root)
-            break;
-        node = node.next_sibling();
-    }
-    return true;
-}
-
-pugi::xml_node FindWindow(const pugi::xml_node& root)
-{
-    for (pugi::xml_node node : root.children()) {
-        if (std::strcmp(node.name(), "window") == 0 || std::strcmp(node.name(), "panel") == 0)
-            return node;
-        if (pugi::xml_node found = FindWindow(node))
-            return found;
-    }
-    return {};
-}
+    bool for_each(pugi::xml_node&) override { return depth() < 256; }
+};
 
 /* The document of a layout text, or null when the text is not usable XML.
    The last document parsed is kept: a window opened again, the common case,
@@ -298,68 +249,66 @@ const pugi::xml_document* ParsedDocument(const std::string& text)
     static bool usable = false;
     if (!usable || text != parsedText) {
         parsedText = text;
-        usable = doc.load_buffer(text.data(), text.size()) && NestingWithin(doc, kMaxNesting);
+        NestingLimit limit;
+        usable = doc.load_buffer(text.data(), text.size()) && doc.traverse(limit);
     }
     return usable ? &doc : nullptr;
+}
+
+/* The layout's text: the driver's folder, the module's folder, then the
+   embedded copies. */
+bool ReadText(int layoutID, std::string* pText)
+{
+    const std::string name = "/" + std::to_string(layoutID) + ".xib";
+    for (const std::string& folder : {gFolder, ModuleFolder()})
+        if (!folder.empty() && ReadFile(folder + name, pText))
+            return true;
+    size_t size = 0;
+    const char* pEmbedded = HeadlessLayout::Embedded(layoutID, &size);
+    if (pEmbedded)
+        pText->assign(pEmbedded, size);
+    return pEmbedded != nullptr;
 }
 } // namespace
 
 namespace HeadlessLayout
 {
-void SetFolder(const char* path) { gFolder = path ? path : ""; }
-
-bool ReadText(int layoutID, std::string* pText)
-{
-    if (!gFolder.empty() && ReadFile(gFolder + "/" + FileName(layoutID), pText))
-        return true;
-    std::string moduleFolder = ModuleFolder();
-    if (!moduleFolder.empty() && ReadFile(moduleFolder + "/" + FileName(layoutID), pText))
-        return true;
-    size_t size = 0;
-    const char* pEmbedded = Embedded(layoutID, &size);
-    if (!pEmbedded)
-        return false;
-    pText->assign(pEmbedded, size);
-    return true;
-}
-
 std::unique_ptr<HeadlessWindow> Parse(const std::string& text)
 {
     const pugi::xml_document* pDoc = ParsedDocument(text);
     if (!pDoc)
         return nullptr;
-    pugi::xml_node window = FindWindow(pDoc->child("document"));
+    pugi::xml_node window = pDoc->child("document").find_node([](const pugi::xml_node& node) {
+        return std::strcmp(node.name(), "window") == 0 || std::strcmp(node.name(), "panel") == 0;
+    });
     pugi::xml_node contentView = Keyed(window, "view", "contentView");
     if (!window || !contentView)
         return nullptr;
 
     auto pWindow = std::make_unique<HeadlessWindow>();
     pWindow->title = Text16(window.attribute("title").as_string());
-    pugi::xml_node contentRect = Keyed(window, "rect", "contentRect");
-    pWindow->x = contentRect.attribute("x").as_float();
-    pWindow->y = contentRect.attribute("y").as_float();
-    pWindow->width = contentRect.attribute("width").as_float();
-    pWindow->height = contentRect.attribute("height").as_float() + HeadlessWindow::kTitleBarHeight;
+    ReadRect(window, "contentRect", &pWindow->x, &pWindow->y, &pWindow->width, &pWindow->height);
+    pWindow->height += HeadlessWindow::kTitleBarHeight;
     pWindow->content = std::make_unique<HeadlessElement>();
     BuildSubviews(contentView.child("subviews"), pWindow->content.get());
     pWindow->SyncContent();
     return pWindow;
 }
 
-bool Preload(int layoutID)
-{
-    std::string text;
-    return ReadText(layoutID, &text) && ParsedDocument(text);
-}
-
 std::unique_ptr<HeadlessWindow> Load(int layoutID)
 {
     std::string text;
-    if (!ReadText(layoutID, &text))
-        return nullptr;
-    auto pWindow = Parse(text);
+    std::unique_ptr<HeadlessWindow> pWindow = ReadText(layoutID, &text) ? Parse(text) : nullptr;
     if (pWindow)
         pWindow->layoutID = layoutID;
     return pWindow;
 }
 } // namespace HeadlessLayout
+
+void qzui_set_layout_folder(const char* path) { gFolder = path ? path : ""; }
+
+int qzui_preload_layout(int layoutID)
+{
+    std::string text;
+    return ReadText(layoutID, &text) && ParsedDocument(text) ? 1 : 0;
+}

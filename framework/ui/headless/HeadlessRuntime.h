@@ -1,19 +1,23 @@
 #ifndef FRAMEWORK_UI_HEADLESS_HEADLESSRUNTIME_H
 #define FRAMEWORK_UI_HEADLESS_HEADLESSRUNTIME_H
 
-class _FCWindowController_cocoa;
-class HeadlessWindow;
+#include "ui/_FCWindowController_cocoa.h"
+#include "ui/headless/HeadlessWindow.h"
 
 /* What the headless backend keeps beside the shared runtime: the active
  * window and the element tree of a bridge. */
 namespace HeadlessRuntime
 {
 /* The loaded window of a bridge, or null. */
-HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge);
+inline HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
+{
+    return pBridge ? static_cast<HeadlessWindow*>(pBridge->_GetController()) : nullptr;
+}
 
 /* The active (main) window's bridge, or null. */
-_FCWindowController_cocoa* MainBridge();
-void SetMainBridge(_FCWindowController_cocoa* pBridge);
+inline _FCWindowController_cocoa* gMainBridge = nullptr;
+inline _FCWindowController_cocoa* MainBridge() { return gMainBridge; }
+inline void SetMainBridge(_FCWindowController_cocoa* pBridge) { gMainBridge = pBridge; }
 } // namespace HeadlessRuntime
 
 #endif

@@ -1,6 +1,6 @@
 /* The platform's services of the headless backend: everything the user
  * would see or hear goes to the driver (qzui_driver.h); fonts come from the
- * system's font configuration (HeadlessFonts), the decimal separator from the
+ * system's font configuration (HeadlessServices), the decimal separator from the
  * user's locale, and the clock is monotonic. */
 #include "ui/bridge/WindowBackend.h"
 
@@ -10,7 +10,6 @@
 #include <chrono>
 
 #include "ui/bridge/BridgeRuntime.h"
-#include "ui/headless/HeadlessFonts.h"
 #include "ui/headless/HeadlessServices.h"
 #include "ui/headless/HeadlessText.h"
 
@@ -48,9 +47,9 @@ bool FontPanel(const FCString* pName, int size)
     return true;
 }
 
-bool FontExists(const FCString* pName) { return HeadlessFonts::IsInstalled(HeadlessText::ElementUTF8(pName)); }
+bool FontExists(const FCString* pName) { return HeadlessServices::FontInstalled(HeadlessText::ElementUTF8(pName)); }
 
-bool FontFamilies(std::vector<std::string>* pNames) { return HeadlessFonts::Families(pNames); }
+bool FontFamilies(std::vector<std::string>* pNames) { return HeadlessServices::FontFamilies(pNames); }
 
 bool Paste(const char* text)
 {

@@ -1,12 +1,18 @@
 #include "ui/headless/HeadlessServices.h"
 
-#include <cstdio>
-#include <memory>
-#include <vector>
+#include <fontconfig/fontconfig.h>
 
-#include "ui/headless/HeadlessText.h"
-#include "ui/driver/qzui_driver.h"
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "strings/FCString.h"
+#include "ui/_FCUI_cocoa.h"
 #include "ui/bridge/BridgeRuntime.h"
+#include "ui/driver/qzui_driver.h"
+#include "ui/headless/HeadlessText.h"
 
 #if !defined(__APPLE__)
 #include "platform/qz_bundle_resources.h"
@@ -14,21 +20,17 @@
 
 namespace
 {
-struct MenuNode
-{
-    int tag = 0;
-    bool separator = false;
-    std::unique_ptr<std::vector<MenuNode>> submenu;
-};
+/* A main-menu position: the menu's index, the item's and the subitem's
+   (-1 for the item itself), separators not counted below the top level. */
+using MenuPosition = std::tuple<int, int, int>;
 
 struct State
 {
-    std::unique_ptr<std::vector<MenuNode>> mainMenu;
+    std::map<MenuPosition, int> menuTags;
     bool pasteboardHasText = false;
     std::string pasteboard;
     int pasteboardChanges = 0;
-    qzui_request_fn request = nullptr;
-    void* requestContext = nullptr;
+    qzui::Hook<qzui_request_fn> request;
     bool separatorSet = false;
     std::string separator;
 };
@@ -51,44 +53,51 @@ State& Get()
 /* Menus deeper than this are refused (a cycle in the driver's tree). */
 constexpr int kMaxMenuDepth = 16;
 
-bool CopyMenu(const qzui_menu* pMenu, int depth, std::unique_ptr<std::vector<MenuNode>>* pOut)
+bool ValidMenu(const qzui_menu* pMenu, int depth)
 {
     if (depth > kMaxMenuDepth || pMenu->count < 0 || (pMenu->count > 0 && !pMenu->items))
         return false;
-    auto nodes = std::make_unique<std::vector<MenuNode>>(static_cast<size_t>(pMenu->count));
-    for (int i = 0; i < pMenu->count; ++i) {
-        const qzui_menu_item& item = pMenu->items[i];
-        MenuNode& node = (*nodes)[static_cast<size_t>(i)];
-        node.tag = item.tag;
-        node.separator = item.separator != 0;
-        if (item.submenu && !CopyMenu(item.submenu, depth + 1, &node.submenu))
+    for (int i = 0; i < pMenu->count; ++i)
+        if (pMenu->items[i].submenu && !ValidMenu(pMenu->items[i].submenu, depth + 1))
             return false;
-    }
-    *pOut = std::move(nodes);
     return true;
 }
 
-/* The index-th item of a menu that is not a separator, or null. */
-const MenuNode* NthItem(const std::vector<MenuNode>* pMenu, int index)
+/* The tags of a top-level menu's items (item < 0) and of one item's submenu. */
+void AddMenuTags(const qzui_menu& menu, int menuIndex, int item, std::map<MenuPosition, int>* pTags)
 {
-    if (!pMenu || index < 0)
-        return nullptr;
-    for (const MenuNode& node : *pMenu) {
-        if (node.separator)
+    int position = 0;
+    for (int i = 0; i < menu.count; ++i) {
+        const qzui_menu_item& entry = menu.items[i];
+        if (entry.separator)
             continue;
-        if (index-- == 0)
-            return &node;
+        if (item >= 0) {
+            (*pTags)[MenuPosition(menuIndex, item, position++)] = entry.tag;
+            continue;
+        }
+        (*pTags)[MenuPosition(menuIndex, position, -1)] = entry.tag;
+        if (entry.submenu)
+            AddMenuTags(*entry.submenu, menuIndex, position, pTags);
+        ++position;
     }
-    return nullptr;
 }
 
-const char* RequestName(int what)
+/* The fonts matching one property value (every font for a null property),
+   with their family names. The caller destroys the set; null when there is
+   no list. */
+FcFontSet* ListFonts(const char* property, const std::string& value)
 {
-    switch (what) {
-    case QZUI_REQUEST_WEB_URL: return "web address";
-    case QZUI_REQUEST_SHELL_FOLDER: return "file viewer";
-    default: return "font panel";
-    }
+    static std::unique_ptr<FcConfig, void (*)(FcConfig*)> config(FcInitLoadConfigAndFonts(), &FcConfigDestroy);
+    if (!config)
+        return nullptr;
+    FcPattern* pPattern = FcPatternCreate();
+    FcObjectSet* pObjects = FcObjectSetBuild(FC_FAMILY, static_cast<char*>(nullptr));
+    if (property)
+        FcPatternAddString(pPattern, property, reinterpret_cast<const FcChar8*>(value.c_str()));
+    FcFontSet* pFonts = FcFontList(config.get(), pPattern, pObjects);
+    FcObjectSetDestroy(pObjects);
+    FcPatternDestroy(pPattern);
+    return pFonts;
 }
 } // namespace
 
@@ -96,17 +105,8 @@ namespace HeadlessServices
 {
 int MainMenuItemTag(int menuIndex, int item, int subitem)
 {
-    const std::vector<MenuNode>* pMain = Get().mainMenu.get();
-    if (!pMain || menuIndex < 0 || static_cast<size_t>(menuIndex) >= pMain->size())
-        return 0;
-    const MenuNode& top = (*pMain)[static_cast<size_t>(menuIndex)];
-    const MenuNode* pItem = NthItem(top.submenu.get(), item);
-    if (!pItem)
-        return 0;
-    if (subitem == -1)
-        return pItem->tag;
-    const MenuNode* pSubitem = NthItem(pItem->submenu.get(), subitem);
-    return pSubitem ? pSubitem->tag : 0;
+    const auto found = Get().menuTags.find(MenuPosition(menuIndex, item, subitem));
+    return found == Get().menuTags.end() ? 0 : found->second;
 }
 
 void ClearPasteboard()
@@ -124,54 +124,91 @@ void SetPasteboardText(const std::string& utf8)
 
 void ReportRequest(int what, const std::string& argument, int number)
 {
-    if (Get().request) {
-        Get().request(Get().requestContext, what, argument.c_str(), number);
-        return;
-    }
-    if (what == QZUI_REQUEST_FONT_DIALOG)
-        std::fprintf(stderr, "[%s] %s %d\n", RequestName(what), argument.c_str(), number);
+    const qzui::Hook<qzui_request_fn>& request = Get().request;
+    if (request.fn)
+        request.fn(request.context, what, argument.c_str(), number);
+    else if (what == QZUI_REQUEST_FONT_DIALOG)
+        std::fprintf(stderr, "[font panel] %s %d\n", argument.c_str(), number);
     else
-        std::fprintf(stderr, "[%s] %s\n", RequestName(what), argument.c_str());
+        std::fprintf(stderr, "[%s] %s\n", what == QZUI_REQUEST_WEB_URL ? "web address" : "file viewer",
+                     argument.c_str());
 }
 
 bool DecimalSeparatorOverride(std::string* pSeparator)
 {
-    if (!Get().separatorSet)
+    if (Get().separatorSet)
+        *pSeparator = Get().separator;
+    return Get().separatorSet;
+}
+
+bool FontInstalled(const std::string& name)
+{
+    for (const char* property : {FC_FAMILY, FC_FULLNAME, FC_POSTSCRIPT_NAME}) {
+        FcFontSet* pFonts = ListFonts(property, name);
+        const bool found = pFonts && pFonts->nfont > 0;
+        if (pFonts)
+            FcFontSetDestroy(pFonts);
+        if (found)
+            return true;
+    }
+    return false;
+}
+
+bool FontFamilies(std::vector<std::string>* pNames)
+{
+    FcFontSet* pFonts = ListFonts(nullptr, std::string());
+    if (!pFonts)
         return false;
-    *pSeparator = Get().separator;
+    for (int i = 0; i < pFonts->nfont; ++i) {
+        FcChar8* family = nullptr;
+        /* The first family name is the font's own; later ones are localised
+           aliases. */
+        if (FcPatternGetString(pFonts->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch && family)
+            pNames->push_back(reinterpret_cast<const char*>(family));
+    }
+    FcFontSetDestroy(pFonts);
+    std::sort(pNames->begin(), pNames->end());
+    pNames->erase(std::unique(pNames->begin(), pNames->end()), pNames->end());
     return true;
 }
 } // namespace HeadlessServices
+
+/* The file dialogs: the driver chooses the file; there is no platform panel
+   here, so asking the user cancels. */
+bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* pName, const FCString* pExtension,
+                             FCString* pPath)
+{
+    using HeadlessText::ElementUTF8;
+    std::string path;
+    if (!pPath || qzui::ReportFileChoice(save ? QZUI_FILE_SAVE : QZUI_FILE_OPEN, ElementUTF8(pTitle).c_str(),
+                                         save ? ElementUTF8(pName).c_str() : "", ElementUTF8(pExtension).c_str(),
+                                         &path) != QZUI_FILE_CHOSEN)
+        return false;
+    pPath->SetUTF8String(path.c_str());
+    return true;
+}
 
 /* ---- Driver interface ---- */
 
 int qzui_set_main_menu(const qzui_menu* menu)
 {
-    if (!menu) {
-        Get().mainMenu.reset();
-        return QZUI_OK;
-    }
-    std::unique_ptr<std::vector<MenuNode>> copy;
-    if (!CopyMenu(menu, 0, &copy))
+    if (menu && !ValidMenu(menu, 0))
         return QZUI_E_RANGE;
-    Get().mainMenu = std::move(copy);
+    Get().menuTags.clear();
+    for (int i = 0; menu && i < menu->count; ++i)
+        if (menu->items[i].submenu)
+            AddMenuTags(*menu->items[i].submenu, i, -1, &Get().menuTags);
     return QZUI_OK;
 }
 
 int qzui_pasteboard_text(char* buf, int size)
 {
-    if (!Get().pasteboardHasText)
-        return -1;
-    return HeadlessText::CopyOut(Get().pasteboard, buf, size);
+    return Get().pasteboardHasText ? qzui::CopyOut(Get().pasteboard, buf, size) : -1;
 }
 
 int qzui_pasteboard_change_count(void) { return Get().pasteboardChanges; }
 
-void qzui_set_request_callback(qzui_request_fn fn, void* context)
-{
-    Get().request = fn;
-    Get().requestContext = context;
-}
+void qzui_set_request_callback(qzui_request_fn fn, void* context) { Get().request.Set(fn, context); }
 
 void qzui_set_decimal_separator(const char* separator)
 {

@@ -2,10 +2,11 @@
 #define FRAMEWORK_UI_HEADLESS_HEADLESSSERVICES_H
 
 #include <string>
+#include <vector>
 
 /* Process-wide state of the headless user-interface services: the main-menu
  * model, the pasteboard, the request outlet and the decimal separator that
- * the driver may set (qzui_driver.h). */
+ * the driver may set (qzui_driver.h), and the installed fonts. */
 namespace HeadlessServices
 {
 /* The tag at a main-menu position (see _FCUI_cocoa::GetMainMenuItemTag); 0
@@ -21,6 +22,14 @@ void ReportRequest(int what, const std::string& argument, int number);
 
 /* The separator set by the driver; false when none is set. */
 bool DecimalSeparatorOverride(std::string* pSeparator);
+
+/* From the system's font configuration, through a configuration of the
+   bridge's own (loaded on first use, released at exit), so that the
+   process's default one never changes: a font of that family, full name or
+   PostScript name is installed; the installed families, sorted, each once
+   (false when the configuration gives no list). */
+bool FontInstalled(const std::string& name);
+bool FontFamilies(std::vector<std::string>* pNames);
 } // namespace HeadlessServices
 
 #endif

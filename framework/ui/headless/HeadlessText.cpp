@@ -1,58 +1,30 @@
 #include "ui/headless/HeadlessText.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include "common/qz_host_versions.h"
-#include "strings/FCString.h"
 #include "core/FinaleVersion.h"
+#include "strings/FCString.h"
 #include "strings/fctext_codec.h"
 #include "ui/PlatformText.h"
-#include "ui/bridge/BridgeRuntime.h"
-
-namespace
-{
-bool UnicodeHost() { return qz::IsUnicodeHost(GetFinaleFrameworkVersion()); }
-
-} // namespace
 
 namespace HeadlessText
 {
-std::u16string Units(const FCString* pString)
+std::u16string ToElement(const FCString* pString)
 {
     if (!pString || !pString->_GetBuffer())
         return {};
     const uint16_t* pUnits = pString->_GetBuffer();
-    return std::u16string(pUnits, pUnits + pString->GetLength());
-}
-
-std::string UnitsToUTF8(const FCString* pString)
-{
-    if (!pString || !pString->_GetBuffer())
-        return {};
-    return fctext::Utf16ToUtf8(pString->_GetBuffer(), pString->GetLength());
-}
-
-std::u16string ToElement(FCString* pString)
-{
-    if (!pString)
-        return {};
-    if (UnicodeHost())
-        return Units(pString);
-    /* Older hosts: the 8-bit form, each byte one character. */
+    const size_t length = static_cast<size_t>(pString->GetLength());
+    if (qz::IsUnicodeHost(GetFinaleFrameworkVersion()))
+        return std::u16string(pUnits, pUnits + length);
+    /* Older hosts: the 8-bit form (the low byte of each unit, up to the
+       first zero), each byte one character. */
     std::u16string out;
-    for (const char* p = pString->GetCString(); *p; ++p)
-        out.push_back(static_cast<unsigned char>(*p));
+    for (size_t i = 0; i < length && (pUnits[i] & 0xFF); ++i)
+        out.push_back(static_cast<char16_t>(pUnits[i] & 0xFF));
     return out;
 }
 
-std::string ElementUTF8(const FCString* pString)
-{
-    if (!pString)
-        return {};
-    FCString copy(*pString);
-    return ToUTF8(ToElement(&copy));
-}
+std::string ElementUTF8(const FCString* pString) { return ToUTF8(ToElement(pString)); }
 
 void FromElement(const std::u16string& text, FCString* pString)
 {
@@ -74,6 +46,4 @@ bool FromUTF8(const std::string& text, std::u16string* pOut)
     pOut->clear();
     return false;
 }
-
-int CopyOut(const std::string& text, char* buf, int size) { return qzui::CopyOut(text, buf, size); }
 } // namespace HeadlessText

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/driver/qzui_driver.h"
 #include "ui/headless/HeadlessElement.h"
 
 /* One loaded headless window: the platform frame (screen coordinates, origin
@@ -22,18 +23,16 @@ public:
     int focusTag = 0; /* tag of the element holding the keyboard focus */
     std::unique_ptr<HeadlessElement> content;
 
-    /* The fixed height of a titled window's title bar, in points. */
-    static constexpr float kTitleBarHeight = 22;
-    /* The fixed size of the primary screen, in points. */
-    static constexpr float kScreenWidth = 1920;
-    static constexpr float kScreenHeight = 1080;
+    /* A titled window's title bar and the primary screen, in points. */
+    static constexpr float kTitleBarHeight = QZUI_TITLE_BAR_HEIGHT;
+    static constexpr float kScreenWidth = QZUI_SCREEN_WIDTH;
+    static constexpr float kScreenHeight = QZUI_SCREEN_HEIGHT;
 
     float ContentHeight() const { return height - kTitleBarHeight; }
-    /* Keeps the content view's size in step with the frame. */
+    /* Keeps the content view (every loaded window has one) in step with the
+       frame. */
     void SyncContent()
     {
-        if (!content)
-            return;
         content->width = width;
         content->height = ContentHeight();
     }
