@@ -21,6 +21,7 @@ constexpr char kLevelGroup = 'G';  /* a group of checks begins: its id */
 constexpr char kLevelResult = 'J'; /* a check's result, as JSON */
 constexpr char kLevelDone = 'Z';   /* every group of the level ran */
 /* A random session (session/RandomSessionRunner.cpp). */
+constexpr char kSession = 'S';       /* the next session of the child's batch begins: its index */
 constexpr char kSetupCategory = 'C'; /* the special category present: "1" or "0" */
 constexpr char kSetupStaffSet = 'T'; /* a staff set written before the session: "N:STAFF,STAFF,..." */
 constexpr char kSetupDemo = 'M';     /* the session starts from the demo score: "1" */
