@@ -12,7 +12,7 @@
 /* Steps per session. */
 constexpr int kRandomSessionLength = 100;
 /* Sessions run one after another in one child process. */
-constexpr int kSessionsPerChild = 10;
+constexpr int kSessionsPerChild = 40;
 
 /* The sessions of the next child: from session `first` of the run's seed on,
    while steps are left. */
