@@ -1,8 +1,8 @@
 #ifndef QZHOST_CHILDCHANNEL_H
 #define QZHOST_CHILDCHANNEL_H
 
-/* Sessions run in child processes of their own (the plug-in keeps
-   process-wide state, as under `qzhost script`); the child tells the parent
+/* Levels and sessions run in child processes (the plug-in keeps
+   process-wide state, and may crash or hang); the child tells the parent
    what happened through tagged messages in memory it shares with the parent,
    so that even a child that dies leaves what it said before. */
 
