@@ -415,21 +415,24 @@ double ChildrenCpuNanoseconds()
     return ns(usage.ru_utime) + ns(usage.ru_stime);
 }
 
-/* One session of the random session loop per iteration, each in its own
-   child process as the validator runs it; the figure is the CPU time of one
+/* One child process of the random session loop per iteration, running its
+   sessions as the validator runs them; the figure is the CPU time of one
    step (1 / steps per second). */
 void ValidatorSteps(benchmark::State& state)
 {
     long long steps = 0, session = 0;
     const double before = ChildrenCpuNanoseconds();
     for (auto _ : state) {
-        const SessionRun run =
-            RunGeneratedSession(QZBENCH_VALIDATOR_MODULE, SessionSeed(1, session++), kRandomSessionLength);
-        if (run.failed) {
-            state.SkipWithError(run.failure.detail.c_str());
-            return;
+        const std::vector<SessionRun> runs = RunGeneratedSessions(
+            QZBENCH_VALIDATOR_MODULE, NextSessionOrders(1, session, kSessionsPerChild * kRandomSessionLength));
+        for (const SessionRun& run : runs) {
+            if (run.failed) {
+                state.SkipWithError(("session " + std::to_string(session) + ": " + run.failure.detail).c_str());
+                return;
+            }
+            steps += static_cast<long long>(run.steps.size());
+            ++session;
         }
-        steps += static_cast<long long>(run.steps.size());
     }
     const double spent = ChildrenCpuNanoseconds() - before;
     state.counters[BenchTable::kChildCpuCounter] = steps ? spent / static_cast<double>(steps) : 0.0;

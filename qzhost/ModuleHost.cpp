@@ -3,6 +3,7 @@
 #include "platform/ModuleSymbols.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 #include <cstdlib>
 #include <map>
@@ -60,11 +61,23 @@ void* OwnSymbol(void* handle, const char* name)
     return names[name] = ModuleSymbols::Own(handle, name);
 }
 
-/* Closes a module; its handle may come back for another module. */
+/* Closes a module. A module that stays loaded (opened elsewhere in the
+   process too, as the validator's parent opens both for its children) keeps
+   its looked-up names, so that the next session of a process does not look
+   them up again; an unloaded module's handle may come back for another. */
 void CloseModule(void* handle)
 {
-    Symbols().erase(handle);
+    const link_map* map = ModuleSymbols::MapOf(handle);
+    const std::string path = map && map->l_name ? map->l_name : "";
     dlclose(handle);
+    void* still = path.empty() ? nullptr : dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (still == handle) {
+        dlclose(still);
+        return;
+    }
+    if (still)
+        dlclose(still);
+    Symbols().erase(handle);
 }
 
 } // namespace

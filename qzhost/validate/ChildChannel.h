@@ -1,8 +1,8 @@
 #ifndef QZHOST_CHILDCHANNEL_H
 #define QZHOST_CHILDCHANNEL_H
 
-/* Sessions run in child processes of their own (the plug-in keeps
-   process-wide state, as under `qzhost script`); the child tells the parent
+/* Levels and sessions run in child processes (the plug-in keeps
+   process-wide state, and may crash or hang); the child tells the parent
    what happened through tagged messages in memory it shares with the parent,
    so that even a child that dies leaves what it said before. */
 
@@ -21,6 +21,7 @@ constexpr char kLevelGroup = 'G';  /* a group of checks begins: its id */
 constexpr char kLevelResult = 'J'; /* a check's result, as JSON */
 constexpr char kLevelDone = 'Z';   /* every group of the level ran */
 /* A random session (session/RandomSessionRunner.cpp). */
+constexpr char kSession = 'S';       /* the next session of the child's batch begins: its index */
 constexpr char kSetupCategory = 'C'; /* the special category present: "1" or "0" */
 constexpr char kSetupStaffSet = 'T'; /* a staff set written before the session: "N:STAFF,STAFF,..." */
 constexpr char kSetupDemo = 'M';     /* the session starts from the demo score: "1" */

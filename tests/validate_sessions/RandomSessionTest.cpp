@@ -113,6 +113,27 @@ TEST(RandomSessions, TheSameSeedDrawsTheSameSession)
     EXPECT_NE(first.steps, other.steps);
 }
 
+/* What the plug-in, its framework and the engine keep in the process from
+   one session to the next must not change the next: a batch runs each
+   session as a fresh child alone does, and stops after one that fails. */
+TEST(RandomSessions, SessionsInOneProcessRunAsEachAloneAndABatchStopsAtAFailure)
+{
+    const std::vector<SessionOrder> orders = NextSessionOrders(11, 2, 250);
+    const std::vector<SessionRun> together = RunGeneratedSessions(QZV_GOOD_MODULE, orders);
+    ASSERT_EQ(together.size(), orders.size());
+    for (size_t i = 0; i < orders.size(); ++i) {
+        const SessionRun alone = RunGeneratedSession(QZV_GOOD_MODULE, orders[i].seed, orders[i].length);
+        EXPECT_FALSE(together[i].failed) << i << ": " << together[i].failure.detail;
+        EXPECT_EQ(together[i].steps, alone.steps) << i;
+    }
+    const std::vector<SessionRun> broken = RunGeneratedSessions(QZV_SKIPUNDO_MODULE, NextSessionOrders(7, 0, 2000));
+    ASSERT_FALSE(broken.empty());
+    for (size_t i = 0; i + 1 < broken.size(); ++i)
+        EXPECT_FALSE(broken[i].failed) << i << ": " << broken[i].failure.detail;
+    EXPECT_TRUE(broken.back().failed);
+    EXPECT_LT(broken.size(), static_cast<size_t>(kSessionsPerChild));
+}
+
 TEST(RandomSessions, TheModelCatchesADocumentChangedBehindThePanel)
 {
     SessionSetup setup;

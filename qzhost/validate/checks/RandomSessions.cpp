@@ -31,6 +31,19 @@ std::string AbsoluteModule(const std::string& module)
     return path;
 }
 
+/* Runs a session that failed after others in the same child alone in a
+   fresh one: "" when it fails there the same way, else a note saying how it
+   ran, since then what the sessions before it left behind decided it. */
+std::string AloneNote(const std::string& module, const SessionOrder& order, const SessionRun& failing)
+{
+    const SessionRun run = RunGeneratedSession(module, order.seed, order.length);
+    if (run.failed && run.failure.check == failing.failure.check && run.steps == failing.steps)
+        return "";
+    return std::string(" (run alone in a fresh process it ") +
+           (run.failed ? "failed otherwise: " + OneLine(run.failure.detail) : "passed") +
+           "; it failed after other sessions in the same process)";
+}
+
 } // namespace
 
 long long RandomStepsFor(const ValidationContext& context)
@@ -43,6 +56,17 @@ long long RandomStepsFor(const ValidationContext& context)
             return steps;
     }
     return context.level >= 10 ? 100000 : 10000;
+}
+
+std::vector<SessionOrder> NextSessionOrders(uint64_t runSeed, long long first, long long stepsLeft)
+{
+    std::vector<SessionOrder> orders;
+    for (long long session = first; stepsLeft > 0 && orders.size() < kSessionsPerChild; ++session) {
+        const int length = static_cast<int>(std::min<long long>(kRandomSessionLength, stepsLeft));
+        orders.push_back({SessionSeed(runSeed, session), length});
+        stepsLeft -= length;
+    }
+    return orders;
 }
 
 Reproducer MakeReproducer(const std::string& module, const SessionRun& failing, const std::string& origin, int maxTries)
@@ -94,15 +118,20 @@ void RunRandomSessions(const ValidationContext& context, CheckReporter& report)
     const long long total = RandomStepsFor(context);
     long long steps = 0, sessions = 0;
     SessionRun failing;
-    while (steps < total && !failing.failed) {
-        const int length = static_cast<int>(std::min<long long>(kRandomSessionLength, total - steps));
-        SessionRun run = RunGeneratedSession(module, SessionSeed(context.seed, sessions), length);
-        ++sessions;
-        steps += static_cast<long long>(run.steps.size());
-        if (run.failed)
-            failing = run;
-        else if (run.steps.empty())
-            break; /* nothing can run: the failure is reported below */
+    std::string alone; /* how the failing session ran alone, when it ran after others */
+    for (bool more = true; more && steps < total;) {
+        const std::vector<SessionOrder> orders = NextSessionOrders(context.seed, sessions, total - steps);
+        const std::vector<SessionRun> runs = RunGeneratedSessions(module, orders);
+        for (size_t i = 0; more && i < runs.size(); ++i) {
+            ++sessions;
+            steps += static_cast<long long>(runs[i].steps.size());
+            if (runs[i].failed) {
+                failing = runs[i];
+                alone = i ? AloneNote(module, orders[i], failing) : "";
+            }
+            /* nothing can run when a session has no step: the failure is reported below */
+            more = !runs[i].failed && !runs[i].steps.empty();
+        }
     }
     const char* const checks[] = {kCheckUndo, kCheckDocument, kCheckPanel, kCheckSteps};
     for (const char* check : checks) {
@@ -124,6 +153,7 @@ void RunRandomSessions(const ValidationContext& context, CheckReporter& report)
                             std::to_string(reproducer.shrunk.steps.size()) + " steps";
             if (!reproducer.failingLine)
                 result.detail += " (the script did not fail when replayed)";
+            result.detail += alone;
             result.reproducer = reproducer.script;
         }
         report.Report(result);

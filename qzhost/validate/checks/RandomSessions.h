@@ -11,6 +11,12 @@
 
 /* Steps per session. */
 constexpr int kRandomSessionLength = 100;
+/* Sessions run one after another in one child process. */
+constexpr int kSessionsPerChild = 40;
+
+/* The sessions of the next child: from session `first` of the run's seed on,
+   while steps are left. */
+std::vector<SessionOrder> NextSessionOrders(uint64_t runSeed, long long first, long long stepsLeft);
 
 /* The number of random steps a run takes: the context's own count when it
    gives one, else $QZVALIDATE_STEPS when set, else 10,000 (100,000 from

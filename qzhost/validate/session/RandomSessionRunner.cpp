@@ -149,10 +149,12 @@ public:
     }
 
     void Finish() { _session.Finish(); }
+    bool Failed() const { return _failed; }
 
 private:
     void Fail(const char* check, int step, const std::string& detail, const std::vector<std::string>& expectations)
     {
+        _failed = true;
         std::string payload = std::string(check) + kFieldSeparator + std::to_string(step) + kFieldSeparator + detail;
         for (const std::string& line : expectations)
             payload += kFieldSeparator + line;
@@ -373,6 +375,7 @@ private:
     std::unique_ptr<ReferenceModel> _model;
     std::vector<uint8_t> _image;
     std::unique_ptr<DocumentReadout> _readout; /* of the document as _image shows it */
+    bool _failed = false;
 };
 
 void ReadMessage(SessionRun& run, const std::string& message)
@@ -405,28 +408,61 @@ void ReadMessage(SessionRun& run, const std::string& message)
     }
 }
 
-/* Runs `body` in a child process and reads its messages into a run. */
-SessionRun RunInChild(const std::function<void(const ChildChannel&)>& body)
+/* Runs `body` in a child process and reads its messages into runs: one run
+   for every session the child began (kSession), or one for the whole child
+   when it sends no kSession. How the child ended is the last run's. */
+std::vector<SessionRun> RunBatchInChild(const std::function<void(const ChildChannel&)>& body)
 {
-    SessionRun run;
+    std::vector<SessionRun> runs(1);
     const ChildOutcome outcome = RunInChildProcess(body);
+    SessionRun* run = &runs.back();
     if (!outcome.started) {
-        run.failed = true;
-        run.failure = {kCheckSteps, -1, "the session's process did not start", {}};
-        return run;
+        run->failed = true;
+        run->failure = {kCheckSteps, -1, "the session's process did not start", {}};
+        return runs;
     }
-    for (const auto& message : outcome.messages)
-        ReadMessage(run, std::string(1, message.first) + message.second);
-    if (!run.failed && !outcome.abnormalEnd.empty()) {
-        run.failed = true;
-        run.failure.check = kCheckSteps;
-        run.failure.step = static_cast<int>(run.steps.size()) - 1;
-        run.failure.detail = "the session's " + outcome.abnormalEnd.substr(4);
-        if (!run.steps.empty())
-            run.failure.detail =
-                "step " + std::to_string(run.steps.size()) + " `" + run.steps.back() + "`: " + run.failure.detail;
+    bool batch = false;
+    for (const auto& message : outcome.messages) {
+        if (message.first == kSession) {
+            if (batch)
+                runs.emplace_back();
+            batch = true;
+            run = &runs.back();
+        }
+        else {
+            ReadMessage(*run, std::string(1, message.first) + message.second);
+        }
     }
-    return run;
+    if (!run->failed && !outcome.abnormalEnd.empty()) {
+        run->failed = true;
+        run->failure.check = kCheckSteps;
+        run->failure.step = static_cast<int>(run->steps.size()) - 1;
+        run->failure.detail = "the session's " + outcome.abnormalEnd.substr(4);
+        if (!run->steps.empty())
+            run->failure.detail =
+                "step " + std::to_string(run->steps.size()) + " `" + run->steps.back() + "`: " + run->failure.detail;
+    }
+    return runs;
+}
+
+/* Runs `body`, one session, in a child process. */
+SessionRun RunInChild(const std::function<void(const ChildChannel&)>& body) { return RunBatchInChild(body).front(); }
+
+/* One generated session in the child; false when it failed. */
+bool RunGeneratedInChild(const ChildChannel& channel, const std::string& module, const SessionOrder& order)
+{
+    StepGenerator generator(order.seed);
+    CheckedSession session(channel, module);
+    int left = order.length;
+    session.Run([&](int staves) { return generator.MakeSetup(staves); },
+                [&](const ReferenceModel& model, const PanelInputs& inputs, int staves, std::string& step) {
+                    if (left-- <= 0)
+                        return false;
+                    step = generator.Next(model, inputs, staves);
+                    return true;
+                });
+    session.Finish();
+    return !session.Failed();
 }
 
 } // namespace
@@ -434,18 +470,19 @@ SessionRun RunInChild(const std::function<void(const ChildChannel&)>& body)
 SessionRun RunGeneratedSession(const std::string& module, uint64_t seed, int length)
 {
     PreloadModules(module);
-    return RunInChild([&](const ChildChannel& channel) {
-        StepGenerator generator(seed);
-        CheckedSession session(channel, module);
-        int left = length;
-        session.Run([&](int staves) { return generator.MakeSetup(staves); },
-                    [&](const ReferenceModel& model, const PanelInputs& inputs, int staves, std::string& step) {
-                        if (left-- <= 0)
-                            return false;
-                        step = generator.Next(model, inputs, staves);
-                        return true;
-                    });
-        session.Finish();
+    const SessionOrder order{seed, length};
+    return RunInChild([&](const ChildChannel& channel) { RunGeneratedInChild(channel, module, order); });
+}
+
+std::vector<SessionRun> RunGeneratedSessions(const std::string& module, const std::vector<SessionOrder>& orders)
+{
+    PreloadModules(module);
+    return RunBatchInChild([&](const ChildChannel& channel) {
+        for (size_t i = 0; i < orders.size(); ++i) {
+            channel.Send(kSession, std::to_string(i));
+            if (!RunGeneratedInChild(channel, module, orders[i]))
+                return;
+        }
     });
 }
 
