@@ -30,6 +30,8 @@ void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape)
 
 void HostCall::note(const std::string& text)
 {
+    if (!kept())
+        return;
     if (!entry_->note.empty())
         entry_->note += "; ";
     entry_->note += text;

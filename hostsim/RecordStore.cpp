@@ -20,6 +20,12 @@ RecordId idOf(int16_t scope, uint32_t tag, uint64_t key) { return RecordId{scope
 
 } // namespace
 
+uint64_t RecordStore::nextStamp()
+{
+    static uint64_t last = 0;
+    return ++last;
+}
+
 RecordStore::Iterator::value_type RecordStore::Iterator::operator*() const
 {
     const RecordTable& t = table_->second;
@@ -66,6 +72,7 @@ void RecordStore::set(const RecordId& id, Bytes image)
     const size_t before = t.size();
     t.slot(id.key.packed()) = std::move(image);
     size_ += t.size() - before;
+    touch();
 }
 
 bool RecordStore::drop(const RecordId& id)
@@ -74,6 +81,7 @@ bool RecordStore::drop(const RecordId& id)
     if (it == tables_.end() || !it->second.erase(id.key.packed()))
         return false;
     --size_;
+    touch();
     if (it->second.empty())
         tables_.erase(it);
     return true;
@@ -165,6 +173,7 @@ std::optional<int16_t> RecordStore::allocate(const RecordId& id, size_t word, in
     if (observer_)
         observer_->willChangeCounters();
     counters_[{id.scope, id.tag}] = static_cast<int16_t>(*chosen);
+    touch();
     return static_cast<int16_t>(*chosen);
 }
 
@@ -182,6 +191,8 @@ std::vector<const Bytes*> RecordStore::incidentList(int16_t scope, uint32_t tag,
 {
     std::vector<const Bytes*> out;
     const RecordTable* t = table(RecordId{scope, tag, RecordKey{}});
+    if (t)
+        out.reserve(16); /* one allocation for most lists */
     for (int16_t inci = 0; t && inci >= 0; ++inci) {
         const Bytes* b = t->find(RecordKey(item, inci).packed());
         if (!b)
