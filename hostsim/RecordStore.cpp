@@ -50,8 +50,15 @@ RecordStore::Records RecordStore::records() const
 
 const RecordTable* RecordStore::table(const RecordId& id) const
 {
+    /* Calls in a row mostly address one table. */
+    if (last_.valid && last_.at->first.first == id.scope && last_.at->first.second == id.tag)
+        return &last_.at->second;
     auto it = tables_.find({id.scope, id.tag});
-    return it == tables_.end() ? nullptr : &it->second;
+    if (it == tables_.end())
+        return nullptr;
+    last_.at = it;
+    last_.valid = true;
+    return &it->second;
 }
 
 void RecordStore::notify(const RecordId& id) const
@@ -82,8 +89,11 @@ bool RecordStore::drop(const RecordId& id)
         return false;
     --size_;
     touch();
-    if (it->second.empty())
+    if (it->second.empty()) {
+        if (last_.valid && last_.at == it)
+            last_.valid = false;
         tables_.erase(it);
+    }
     return true;
 }
 

@@ -114,6 +114,7 @@ public:
     void clear()
     {
         tables_.clear();
+        last_.valid = false;
         counters_.clear();
         size_ = 0;
         touch();
@@ -129,6 +130,20 @@ private:
     static uint64_t nextStamp();
 
     Tables tables_;
+    /* The table found last; a copy of the store starts without one. */
+    struct LastTable
+    {
+        Tables::const_iterator at;
+        bool valid = false;
+        LastTable() = default;
+        LastTable(const LastTable&) {}
+        LastTable& operator=(const LastTable&)
+        {
+            valid = false;
+            return *this;
+        }
+    };
+    mutable LastTable last_;
     size_t size_ = 0;
     Counters counters_;
     StoreObserver* observer_ = nullptr;

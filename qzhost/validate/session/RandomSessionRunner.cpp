@@ -151,9 +151,6 @@ public:
     void Finish() { _session.Finish(); }
 
 private:
-    /* How a failure names the step being checked. */
-    std::string Where(int index) const { return "step " + std::to_string(index + 1) + " `" + *_stepText + "`: "; }
-
     void Fail(const char* check, int step, const std::string& detail, const std::vector<std::string>& expectations)
     {
         std::string payload = std::string(check) + kFieldSeparator + std::to_string(step) + kFieldSeparator + detail;
@@ -276,6 +273,9 @@ private:
         return passed;
     }
 
+    /* How a failure names the step being checked. */
+    std::string Where(int index) const { return "step " + std::to_string(index + 1) + " `" + *_stepText + "`: "; }
+
     bool CheckUndo(int index, const StepPrediction& prediction, const std::vector<uint8_t>& after)
     {
         const HostEngine& host = _session.Host();
@@ -326,10 +326,11 @@ private:
         const int window = _session.PanelWindow();
         if (!_model->Open() || !window)
             return true;
-        const std::vector<std::string> shown = PanelRows(_session, window);
+        ReadPanelRows(_session, window, _panelScratch, _shown);
         for (int row = 0; row < kPanelRows; ++row) {
-            const std::string& got = shown[static_cast<size_t>(row)];
-            const std::string want = _model->ShownRow(row);
+            const std::string& got = _shown[static_cast<size_t>(row)];
+            const std::string& want = _want;
+            _model->ShownRowInto(row, _want);
             if (got != want) {
                 Fail(kCheckPanel, index,
                      Where(index) + "row " + std::to_string(row) + " shows " + qzscript::Quote(got) + ", the model " +
@@ -371,10 +372,14 @@ private:
     const ChildChannel& _channel;
     std::string _module;
     Session _session;
+    const std::string* _stepText = nullptr; /* the step being checked */
+    /* The panel's rows and the model's, kept between steps for their buffers. */
+    PanelRowsScratch _panelScratch;
+    std::vector<std::string> _shown;
+    std::string _want;
     std::unique_ptr<ReferenceModel> _model;
     std::vector<uint8_t> _image;
     std::unique_ptr<DocumentReadout> _readout; /* of the document as _image shows it */
-    const std::string* _stepText = nullptr;    /* the step being checked */
 };
 
 void ReadMessage(SessionRun& run, const std::string& message)
