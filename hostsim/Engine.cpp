@@ -41,7 +41,7 @@ void Engine::reset()
     refuseEditStarts = 0;
     refusedStarts = 0;
     docs_.clear();
-    currentDoc_ = 0;
+    setCurrent(0);
     nextDocId_ = 1; // a reset starts a new host session
     log.clear();
     failures.clear();
@@ -60,7 +60,11 @@ void Engine::reset()
 
 /* ---- documents ---- */
 
-Document* Engine::current() { return document(currentDoc_); }
+void Engine::setCurrent(int16_t id)
+{
+    currentDoc_ = id;
+    current_ = document(id);
+}
 
 Document* Engine::document(int16_t id)
 {
@@ -79,7 +83,7 @@ int16_t Engine::newDocument(Seed seed)
     default: doc = SeedBuilder::empty(id); break;
     }
     docs_[id] = std::move(doc);
-    currentDoc_ = id;
+    setCurrent(id);
     return id;
 }
 
@@ -99,7 +103,7 @@ int16_t Engine::adopt(std::unique_ptr<Document> doc)
         fresh->store().restore(rid, bytes);
     fresh->store().restoreCounters(doc->store().counters());
     docs_[id] = std::move(fresh);
-    currentDoc_ = id;
+    setCurrent(id);
     return id;
 }
 
@@ -110,7 +114,7 @@ bool Engine::closeDocument(int16_t id)
         return false;
     docs_.erase(it);
     if (currentDoc_ == id)
-        currentDoc_ = docs_.empty() ? 0 : docs_.begin()->first;
+        setCurrent(docs_.empty() ? 0 : docs_.begin()->first);
     return true;
 }
 
@@ -123,7 +127,7 @@ bool Engine::setCurrentDocument(int16_t id, Origin origin)
         violation(Severity::Warning, "document switch to " + std::to_string(id) +
                                          " while an edit is open in document " + std::to_string(currentDoc_));
     (void)origin;
-    currentDoc_ = id;
+    setCurrent(id);
     return true;
 }
 

@@ -56,7 +56,7 @@ public:
     int32_t refusedStarts = 0;    // refused starts not yet matched by End/Cancel
 
     /* ---- documents ---- */
-    Document* current();
+    Document* current() { return current_; }
     Document* document(int16_t id);
     const std::map<int16_t, std::unique_ptr<Document>>& documents() const { return docs_; }
     int16_t currentId() const { return currentDoc_; }
@@ -123,8 +123,11 @@ public:
     WindowInfo windowInfo;
 
 private:
+    void setCurrent(int16_t id);
+
     std::map<int16_t, std::unique_ptr<Document>> docs_;
     int16_t currentDoc_ = 0;
+    Document* current_ = nullptr; /* the document of currentDoc_, or null */
     int16_t nextDocId_ = 1;
     std::map<int16_t, std::string> folders_;
     std::string tempFolder_;

@@ -694,7 +694,8 @@ fxbool FX_DisposeFinClipFileToken(int32_t token, uint32_t version)
 fxbool FX_AutoNumberedName_UTF16(int16_t textBlock, int16_t itemNo, uint16_t* buffer, int32_t zero, uint32_t version)
 {
     HostCall call("FX_AutoNumberedName_UTF16", version);
-    call.note("block " + std::to_string(textBlock) + " item " + std::to_string(itemNo));
+    if (call.kept())
+        call.note("block " + std::to_string(textBlock) + " item " + std::to_string(itemNo));
     Engine& e = call.engine();
     Document* doc = call.document();
     if (!doc || !buffer || textBlock == 0 || !e.autoNumberedNames || call.injectedFailure())
@@ -709,7 +710,8 @@ fxbool FX_AutoNumberedName_UTF16(int16_t textBlock, int16_t itemNo, uint16_t* bu
         return call.finish<fxbool>(0);
     std::u16string name = TextCodec::stripCaretCommands(RecordLayout::rawTextUnits(*raw, e.hostVersion));
     writeUnits(buffer, name, kAutoNameUnits);
-    call.note(TextCodec::fromUtf16(name));
+    if (call.kept())
+        call.note(TextCodec::fromUtf16(name));
     return call.finish<fxbool>(1);
 }
 

@@ -7,15 +7,16 @@ HostCall::HostCall(const char* function, uint32_t version) : engine_(Engine::ins
 {
     engine_.checkThread(function);
     CallEntry& e = engine_.log.addCall();
-    if (engine_.log.keepsCalls()) /* the entry is kept for reading */
-        e.function = function;
+    entry_ = &e;
+    if (!engine_.log.keepsCalls())
+        return; /* an entry nobody reads: what the call writes to it is dropped */
+    e.function = function;
     e.version = version;
     Document* doc = engine_.current();
     e.document = doc ? doc->id() : 0;
     e.part = doc ? doc->currentPart : 0;
     e.editDepth = doc ? int32_t(doc->editDepth()) : 0;
     e.inPluginCall = engine_.inPluginCall();
-    entry_ = &e;
 }
 
 void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape)
@@ -30,6 +31,8 @@ void HostCall::setRecord(uint32_t tag, const RecordKey& key, KeyShape shape)
 
 void HostCall::note(const std::string& text)
 {
+    if (!kept())
+        return;
     if (!entry_->note.empty())
         entry_->note += "; ";
     entry_->note += text;

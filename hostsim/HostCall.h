@@ -29,6 +29,9 @@ public:
     void setRecord(uint32_t tag, const RecordKey& key, KeyShape shape);
     void setSizeIn(uint32_t size) { entry_->sizeIn = size; }
     void setSizeOut(uint32_t size) { entry_->sizeOut = size; }
+    /* Whether the call's entry is kept for reading; notes of a call that is
+       not kept are dropped, so a costly note may be skipped. */
+    bool kept() const { return engine_.log.keepsCalls(); }
     void note(const std::string& text);
     /* Notes the key a step (next, previous) arrived at, as the last note
        ("-> key"); formatted only when the log's text is asked for. */

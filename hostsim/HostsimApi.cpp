@@ -269,11 +269,17 @@ private:
 const uint8_t* hostsim_document_image(int16_t id, size_t* size)
 {
     static Bytes image;
+    static size_t used = 0;
+    static uint64_t imageStamp = 0; /* the store the image shows, 0 for none */
     Engine& e = driver("hostsim_document_image");
     Document* doc = id > 0 ? e.document(id) : e.current();
-    ImageWriter out(image);
-    if (doc) {
+    if (!doc) {
+        used = 0;
+        imageStamp = 0;
+    }
+    else if (doc->store().stamp() != imageStamp) {
         /* Each record: scope, tag, key words, size, bytes; then the counters. */
+        ImageWriter out(image);
         for (const auto& record : doc->store().records()) {
             const RecordId& rid = record.first;
             const uint32_t length = static_cast<uint32_t>(record.second.size());
@@ -288,9 +294,11 @@ const uint8_t* hostsim_document_image(int16_t id, size_t* size)
             out.put(&counter.first.second, sizeof counter.first.second);
             out.put(&counter.second, sizeof counter.second);
         }
+        used = out.used();
+        imageStamp = doc->store().stamp();
     }
     if (size)
-        *size = out.used();
+        *size = used;
     return image.data();
 }
 

@@ -20,6 +20,12 @@ RecordId idOf(int16_t scope, uint32_t tag, uint64_t key) { return RecordId{scope
 
 } // namespace
 
+uint64_t RecordStore::nextStamp()
+{
+    static uint64_t last = 0;
+    return ++last;
+}
+
 RecordStore::Iterator::value_type RecordStore::Iterator::operator*() const
 {
     const RecordTable& t = table_->second;
@@ -44,8 +50,15 @@ RecordStore::Records RecordStore::records() const
 
 const RecordTable* RecordStore::table(const RecordId& id) const
 {
+    /* Calls in a row mostly address one table. */
+    if (last_.valid && last_.at->first.first == id.scope && last_.at->first.second == id.tag)
+        return &last_.at->second;
     auto it = tables_.find({id.scope, id.tag});
-    return it == tables_.end() ? nullptr : &it->second;
+    if (it == tables_.end())
+        return nullptr;
+    last_.at = it;
+    last_.valid = true;
+    return &it->second;
 }
 
 void RecordStore::notify(const RecordId& id) const
@@ -66,6 +79,7 @@ void RecordStore::set(const RecordId& id, Bytes image)
     const size_t before = t.size();
     t.slot(id.key.packed()) = std::move(image);
     size_ += t.size() - before;
+    touch();
 }
 
 bool RecordStore::drop(const RecordId& id)
@@ -74,8 +88,12 @@ bool RecordStore::drop(const RecordId& id)
     if (it == tables_.end() || !it->second.erase(id.key.packed()))
         return false;
     --size_;
-    if (it->second.empty())
+    touch();
+    if (it->second.empty()) {
+        if (last_.valid && last_.at == it)
+            last_.valid = false;
         tables_.erase(it);
+    }
     return true;
 }
 
@@ -165,6 +183,7 @@ std::optional<int16_t> RecordStore::allocate(const RecordId& id, size_t word, in
     if (observer_)
         observer_->willChangeCounters();
     counters_[{id.scope, id.tag}] = static_cast<int16_t>(*chosen);
+    touch();
     return static_cast<int16_t>(*chosen);
 }
 
@@ -182,6 +201,8 @@ std::vector<const Bytes*> RecordStore::incidentList(int16_t scope, uint32_t tag,
 {
     std::vector<const Bytes*> out;
     const RecordTable* t = table(RecordId{scope, tag, RecordKey{}});
+    if (t)
+        out.reserve(16); /* one allocation for most lists */
     for (int16_t inci = 0; t && inci >= 0; ++inci) {
         const Bytes* b = t->find(RecordKey(item, inci).packed());
         if (!b)

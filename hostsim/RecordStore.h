@@ -99,16 +99,25 @@ public:
 
     size_t size() const { return size_; }
     Records records() const;
+    /* Changes with every write to the records or the counters, and differs
+       between stores: two reads with the same stamp saw the same content. */
+    uint64_t stamp() const { return stamp_; }
     const Counters& counters() const { return counters_; }
 
     /* Raw writes that bypass the observer (rollback, undo, file loading). */
     void restore(const RecordId& id, const std::optional<Bytes>& image);
-    void restoreCounters(const Counters& c) { counters_ = c; }
+    void restoreCounters(const Counters& c)
+    {
+        counters_ = c;
+        touch();
+    }
     void clear()
     {
         tables_.clear();
+        last_.valid = false;
         counters_.clear();
         size_ = 0;
+        touch();
     }
 
 private:
@@ -117,11 +126,28 @@ private:
     /* Write and delete without telling the observer. */
     void set(const RecordId& id, Bytes image);
     bool drop(const RecordId& id);
+    void touch() { stamp_ = nextStamp(); }
+    static uint64_t nextStamp();
 
     Tables tables_;
+    /* The table found last; a copy of the store starts without one. */
+    struct LastTable
+    {
+        Tables::const_iterator at;
+        bool valid = false;
+        LastTable() = default;
+        LastTable(const LastTable&) {}
+        LastTable& operator=(const LastTable&)
+        {
+            valid = false;
+            return *this;
+        }
+    };
+    mutable LastTable last_;
     size_t size_ = 0;
     Counters counters_;
     StoreObserver* observer_ = nullptr;
+    uint64_t stamp_ = nextStamp();
 };
 
 } // namespace hostsim

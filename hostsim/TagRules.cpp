@@ -128,7 +128,14 @@ private:
 const TagFacts* factsOf(uint32_t tag)
 {
     static const TagIndex index;
-    return index.find(tag);
+    /* A record call asks several facts of one tag in a row. */
+    static uint32_t lastTag = 0;
+    static const TagFacts* lastFacts = index.find(0);
+    if (tag != lastTag) {
+        lastTag = tag;
+        lastFacts = index.find(tag);
+    }
+    return lastFacts;
 }
 
 const LayoutRow* layoutOf(uint32_t tag)

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -117,8 +118,14 @@ const char* FCString::ClassName() const { return "FCString"; }
 
 FCString::~FCString()
 {
-    delete[] _buffer;
+    _FreeBuffer();
     _FreeCaches();
+}
+
+void FCString::_FreeBuffer()
+{
+    if (_buffer != _inline)
+        delete[] _buffer;
 }
 
 void FCString::_FreeCaches()
@@ -147,10 +154,10 @@ void FCString::_RequireLength(uint64_t newLength)
     const uint64_t newCapacity = (newLength + step) / step * step;
     if (_buffer && newCapacity <= _capacity)
         return; /* already the size that this step would give */
-    auto* grown = new uint16_t[newCapacity];
+    auto* grown = !_buffer && newCapacity == kInlineUnits ? _inline : new uint16_t[newCapacity];
     if (_buffer)
         std::memcpy(grown, _buffer, _length * sizeof(uint16_t));
-    delete[] _buffer;
+    _FreeBuffer();
     _buffer = grown;
     _capacity = newCapacity;
 }
@@ -161,23 +168,36 @@ void FCString::_SetLength(uint64_t length)
     _buffer[length] = 0;
 }
 
+bool FCString::_Owns(const uint16_t* units) const
+{
+    const std::less<const uint16_t*> before;
+    return _buffer && !before(units, _buffer) && before(units, _buffer + _capacity);
+}
+
 void FCString::_Assign(const uint16_t* units, uint64_t count)
 {
-    /* The source may lie inside this string's own buffer. */
-    const std::vector<uint16_t> copy(units, units + count);
+    if (_Owns(units)) { /* the buffer may move as it is sized */
+        const std::vector<uint16_t> copy(units, units + count);
+        _Assign(copy.data(), count);
+        return;
+    }
     _length = 0;
     _RequireLength(count);
     if (count)
-        std::memcpy(_buffer, copy.data(), count * sizeof(uint16_t));
+        std::memcpy(_buffer, units, count * sizeof(uint16_t));
     _SetLength(count);
 }
 
 void FCString::_AppendUnits(const uint16_t* units, uint64_t count)
 {
-    const std::vector<uint16_t> copy(units, units + count);
+    if (_Owns(units)) { /* the buffer may move as it grows */
+        const std::vector<uint16_t> copy(units, units + count);
+        _AppendUnits(copy.data(), count);
+        return;
+    }
     _RequireLength(_length + count);
     if (count)
-        std::memcpy(_buffer + _length, copy.data(), count * sizeof(uint16_t));
+        std::memcpy(_buffer + _length, units, count * sizeof(uint16_t));
     _SetLength(_length + count);
 }
 
@@ -188,17 +208,19 @@ void FCString::Clear() { _Assign(nullptr, 0); }
 void FCString::SetCString(const char* text, int count)
 {
     if (!text) {
-        delete[] _buffer;
+        _FreeBuffer();
         _buffer = nullptr;
         _length = 0;
         _capacity = 0;
         return;
     }
     const size_t bytes = count < 0 ? std::strlen(text) : strnlen(text, static_cast<size_t>(count));
-    std::vector<uint16_t> units(bytes);
+    /* The text is 8-bit, so it never lies in this string's buffer. */
+    _length = 0;
+    _RequireLength(bytes);
     for (size_t i = 0; i < bytes; ++i)
-        units[i] = WidenSigned(text[i]);
-    _Assign(units.data(), units.size());
+        _buffer[i] = WidenSigned(text[i]);
+    _SetLength(bytes);
 }
 
 void FCString::SetString(const FCString* pOther)

@@ -133,20 +133,24 @@ std::vector<int> CellColumns(const UiDriver& ui, int window)
 
 /* The rows from one read of every cell (`count` a row, each ended by a zero
    byte); rows past the list's end stay empty, as their cells read. */
-void RowsFromTexts(const std::string& texts, int count, const std::vector<int>& columns, std::vector<std::string>& rows)
+void RowsFromTexts(int count, PanelRowsScratch& scratch, std::vector<std::string>& rows)
 {
-    std::vector<const char*> cells;
-    cells.reserve(rows.size() * columns.size() + 16);
-    for (const char* pCell = texts.c_str(); pCell < texts.c_str() + texts.size(); pCell += std::strlen(pCell) + 1)
-        cells.push_back(pCell);
+    std::vector<std::pair<const char*, size_t>>& cells = scratch.cells;
+    cells.clear();
+    const char* const end = scratch.texts.c_str() + scratch.texts.size();
+    for (const char* pCell = scratch.texts.c_str(); pCell < end;) {
+        const size_t length = std::strlen(pCell);
+        cells.emplace_back(pCell, length);
+        pCell += length + 1;
+    }
     const size_t width = static_cast<size_t>(count > 0 ? count : 1);
     for (size_t row = 0; row < rows.size(); ++row)
-        for (size_t i = 0; i < columns.size(); ++i) {
-            const size_t cell = row * width + static_cast<size_t>(columns[i]);
+        for (size_t i = 0; i < scratch.columns.size(); ++i) {
+            const size_t cell = row * width + static_cast<size_t>(scratch.columns[i]);
             if (i)
                 rows[row] += '|';
             if (cell < cells.size())
-                rows[row] += cells[cell];
+                rows[row].append(cells[cell].first, cells[cell].second);
         }
 }
 
@@ -184,23 +188,35 @@ Outcome LetTimePass(Session& session, long long milliseconds)
 
 std::vector<std::string> PanelRows(const Session& session, int window)
 {
+    PanelRowsScratch scratch;
+    std::vector<std::string> rows;
+    ReadPanelRows(session, window, scratch, rows);
+    return rows;
+}
+
+void ReadPanelRows(const Session& session, int window, PanelRowsScratch& scratch, std::vector<std::string>& rows)
+{
     const int count = session.Ui().qzui_table_column_count(window, kPanelList);
-    const std::vector<int> columns = CellColumns(session.Ui(), window, count);
-    std::vector<std::string> rows(kPanelRows);
-    std::string texts;
-    if (session.Ui().TableTexts(window, kPanelList, texts)) {
-        RowsFromTexts(texts, count, columns, rows);
-        return rows;
+    if (window != scratch.window || count != scratch.count) {
+        scratch.columns = CellColumns(session.Ui(), window, count);
+        scratch.window = window;
+        scratch.count = count;
+    }
+    rows.resize(kPanelRows);
+    for (std::string& row : rows)
+        row.clear();
+    if (session.Ui().TableTexts(window, kPanelList, scratch.texts)) {
+        RowsFromTexts(count, scratch, rows);
+        return;
     }
     for (int row = 0; row < kPanelRows; ++row) {
         std::string& text = rows[static_cast<size_t>(row)];
-        for (size_t i = 0; i < columns.size(); ++i) {
+        for (size_t i = 0; i < scratch.columns.size(); ++i) {
             if (i)
                 text += '|';
-            session.Ui().AppendCellText(text, window, kPanelList, row, columns[i]);
+            session.Ui().AppendCellText(text, window, kPanelList, row, scratch.columns[i]);
         }
     }
-    return rows;
 }
 
 std::vector<int> EnabledPanelControls(const Session& session, int window)

@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 /* Checks a command's arguments; the first problem becomes the error. */
@@ -61,6 +62,18 @@ Outcome AdvancePanelClock(Session& session, long long milliseconds);
 Outcome LetTimePass(Session& session, long long milliseconds);
 /* The nine rows of the list, each row's cells joined by '|'. */
 std::vector<std::string> PanelRows(const Session& session, int window);
+/* What reading the rows again and again keeps between reads: the order of
+   the cells' columns (read again for another window or column count) and
+   the buffers. */
+struct PanelRowsScratch
+{
+    int window = 0, count = -1;
+    std::vector<int> columns;
+    std::string texts;
+    std::vector<std::pair<const char*, size_t>> cells; /* in texts */
+};
+/* The rows as PanelRows reads them, into `rows` (their buffers reused). */
+void ReadPanelRows(const Session& session, int window, PanelRowsScratch& scratch, std::vector<std::string>& rows);
 /* Controls of PanelControls() that are enabled, in that order. */
 std::vector<int> EnabledPanelControls(const Session& session, int window);
 

@@ -267,23 +267,25 @@ private:
         const bool changed = ImageChanged(_session, _image, after);
         if (!_readout || changed)
             _readout.reset(new DocumentReadout(ReadDocument(_session)));
-        const std::string where = "step " + std::to_string(index + 1) + " `" + text + "`: ";
-        const bool passed = CheckUndo(index, where, prediction, changed ? after : _image) &&
-                            CheckDocument(index, where) && CheckPanel(index, where) &&
-                            CheckOutcome(index, where, prediction, outcome, alertsBefore);
+        _stepText = &text;
+        const bool passed = CheckUndo(index, prediction, changed ? after : _image) && CheckDocument(index) &&
+                            CheckPanel(index) && CheckOutcome(index, prediction, outcome, alertsBefore);
         if (changed)
             _image = std::move(after);
         return passed;
     }
 
-    bool CheckUndo(int index, const std::string& where, const StepPrediction& prediction,
-                   const std::vector<uint8_t>& after)
+    /* How a failure names the step being checked. */
+    std::string Where(int index) const { return "step " + std::to_string(index + 1) + " `" + *_stepText + "`: "; }
+
+    bool CheckUndo(int index, const StepPrediction& prediction, const std::vector<uint8_t>& after)
     {
         const HostEngine& host = _session.Host();
         const size_t depth = host.hostsim_undo_depth();
         if (depth != _model->UndoDepth()) {
             const std::string want = std::to_string(_model->UndoDepth());
-            Fail(kCheckUndo, index, where + "the host has " + std::to_string(depth) + " undo steps, the model " + want,
+            Fail(kCheckUndo, index,
+                 Where(index) + "the host has " + std::to_string(depth) + " undo steps, the model " + want,
                  {"expect undo " + want + " \"" + (_model->UndoDepth() ? "Staff Set Panel" : "") + "\""});
             return false;
         }
@@ -297,14 +299,14 @@ private:
         const std::string redone = SameImage(_session, after) ? "" : ImageFingerprint(DocumentImage(_session));
         if (!undone.empty()) {
             Fail(kCheckUndo, index,
-                 where + "undo left the document image " + undone + ", before the step it was " +
+                 Where(index) + "undo left the document image " + undone + ", before the step it was " +
                      ImageFingerprint(_image),
                  {"undo", "expect image \"" + ImageFingerprint(_image) + "\""});
             return false;
         }
         if (!redone.empty()) {
             Fail(kCheckUndo, index,
-                 where + "redo left the document image " + redone + ", after the step it was " +
+                 Where(index) + "redo left the document image " + redone + ", after the step it was " +
                      ImageFingerprint(after),
                  {"undo", "redo", "expect image \"" + ImageFingerprint(after) + "\""});
             return false;
@@ -312,27 +314,28 @@ private:
         return true;
     }
 
-    bool CheckDocument(int index, const std::string& where)
+    bool CheckDocument(int index)
     {
         std::string detail, expectation;
         if (!FirstDifference(*_readout, _model->Document(), _model->CategoryExists(), detail, expectation))
             return true;
-        Fail(kCheckDocument, index, where + detail, {expectation});
+        Fail(kCheckDocument, index, Where(index) + detail, {expectation});
         return false;
     }
 
-    bool CheckPanel(int index, const std::string& where)
+    bool CheckPanel(int index)
     {
         const int window = _session.PanelWindow();
         if (!_model->Open() || !window)
             return true;
-        const std::vector<std::string> shown = PanelRows(_session, window);
+        ReadPanelRows(_session, window, _panelScratch, _shown);
         for (int row = 0; row < kPanelRows; ++row) {
-            const std::string& got = shown[static_cast<size_t>(row)];
-            const std::string want = _model->ShownRow(row);
+            const std::string& got = _shown[static_cast<size_t>(row)];
+            const std::string& want = _want;
+            _model->ShownRowInto(row, _want);
             if (got != want) {
                 Fail(kCheckPanel, index,
-                     where + "row " + std::to_string(row) + " shows " + qzscript::Quote(got) + ", the model " +
+                     Where(index) + "row " + std::to_string(row) + " shows " + qzscript::Quote(got) + ", the model " +
                          qzscript::Quote(want),
                      {"expect row " + std::to_string(row) + " " + qzscript::Quote(want)});
                 return false;
@@ -341,12 +344,11 @@ private:
         return true;
     }
 
-    bool CheckOutcome(int index, const std::string& where, const StepPrediction& prediction, const Outcome& outcome,
-                      size_t alertsBefore)
+    bool CheckOutcome(int index, const StepPrediction& prediction, const Outcome& outcome, size_t alertsBefore)
     {
         if ((outcome.kind != Outcome::kDone) != prediction.error) {
             Fail(kCheckSteps, index,
-                 where + (prediction.error ? "the model expected the step to be refused" : outcome.message), {});
+                 Where(index) + (prediction.error ? "the model expected the step to be refused" : outcome.message), {});
             return false;
         }
         std::vector<std::string> titles;
@@ -360,7 +362,7 @@ private:
             expectations.push_back("expect no-alert");
             expectations.push_back("expect beeps " + std::to_string(_model->BeepsSoFar()));
             Fail(kCheckSteps, index,
-                 where + std::to_string(titles.size()) + " alerts and " + std::to_string(_session.Beeps()) +
+                 Where(index) + std::to_string(titles.size()) + " alerts and " + std::to_string(_session.Beeps()) +
                      " beeps so far, the model " + std::to_string(prediction.alerts.size()) + " alerts and " +
                      std::to_string(_model->BeepsSoFar()) + " beeps",
                  expectations);
@@ -372,6 +374,11 @@ private:
     const ChildChannel& _channel;
     std::string _module;
     Session _session;
+    const std::string* _stepText = nullptr; /* the step being checked */
+    /* The panel's rows and the model's, kept between steps for their buffers. */
+    PanelRowsScratch _panelScratch;
+    std::vector<std::string> _shown;
+    std::string _want;
     std::unique_ptr<ReferenceModel> _model;
     std::vector<uint8_t> _image;
     std::unique_ptr<DocumentReadout> _readout; /* of the document as _image shows it */

@@ -3,6 +3,7 @@
 #include "common/qz_staffset_panel.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace
 {
@@ -27,18 +28,37 @@ bool Contains(const std::vector<int>& values, int value)
 }
 
 /* A row as the panel shows it: number, name, count, top and bottom staff. */
-std::string RowText(int row, const ModelRow& shown)
+/* Appends a number's digits without a text of its own. */
+void AppendNumber(std::string& text, int number)
 {
-    std::string text = row == 0 ? "-" : std::to_string(row);
-    text.reserve(text.size() + shown.name.size() + shown.top.size() + shown.bottom.size() + 16);
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+    text.append(digits, end.ptr);
+}
+
+void AppendRowText(std::string& text, int row, const ModelRow& shown)
+{
+    if (row == 0)
+        text += '-';
+    else
+        AppendNumber(text, row);
     text += '|';
     text += shown.name;
     text += '|';
-    text += shown.count < 1 ? "-" : std::to_string(shown.count);
+    if (shown.count < 1)
+        text += '-';
+    else
+        AppendNumber(text, shown.count);
     text += '|';
     text += shown.top;
     text += '|';
     text += shown.bottom;
+}
+
+std::string RowText(int row, const ModelRow& shown)
+{
+    std::string text;
+    AppendRowText(text, row, shown);
     return text;
 }
 
@@ -124,6 +144,12 @@ ModelRow ReferenceModel::Render(int row) const
 }
 
 std::string ReferenceModel::ShownRow(int row) const { return RowText(row, _shown[static_cast<size_t>(row)]); }
+
+void ReferenceModel::ShownRowInto(int row, std::string& text) const
+{
+    text.clear();
+    AppendRowText(text, row, _shown[static_cast<size_t>(row)]);
+}
 
 std::string ReferenceModel::FreshRow(int row) const { return RowText(row, Render(row)); }
 

@@ -168,6 +168,8 @@ public:
     /* The nine rows the panel should show now, and the cells the document
        calls for ("#|Name|Staves|Top|Bottom"). */
     std::string ShownRow(int row) const;
+    /* ShownRow into `text`, whose buffer is reused. */
+    void ShownRowInto(int row, std::string& text) const;
     std::string FreshRow(int row) const;
 
     static std::string Trim(const std::string& text);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <map>
@@ -187,6 +188,32 @@ TEST_F(RecordStoreTest, LargeStoresAgreeWithAnOrderedMap)
     ASSERT_EQ(list.size(), 2999u);
     EXPECT_EQ((*list[5])[0], 6);
     EXPECT_EQ((*list[2998])[0], uint8_t(2999));
+}
+
+TEST_F(RecordStoreTest, EveryWriteGivesANewStamp)
+{
+    const uint64_t empty = store.stamp();
+    EXPECT_NE(empty, RecordStore().stamp());
+    std::vector<uint64_t> seen{empty};
+    const auto changed = [&] {
+        const bool fresh = std::find(seen.begin(), seen.end(), store.stamp()) == seen.end();
+        seen.push_back(store.stamp());
+        return fresh;
+    };
+    put(kSODT, 1, 0);
+    EXPECT_TRUE(changed());
+    store.allocate(id(kSODT, -1, -1), 0, 1, AllocationPolicy::Next);
+    EXPECT_TRUE(changed());
+    store.restoreCounters({});
+    EXPECT_TRUE(changed());
+    store.restore(id(kSODT, 2, 0), Bytes(2, 0));
+    EXPECT_TRUE(changed());
+    EXPECT_FALSE(store.erase(id(kSODT, 9, 0)));
+    EXPECT_FALSE(changed());
+    EXPECT_TRUE(store.erase(id(kSODT, 1, 0)));
+    EXPECT_TRUE(changed());
+    store.clear();
+    EXPECT_TRUE(changed());
 }
 
 TEST_F(RecordStoreTest, KeyShapesFollowTheTagTable)

@@ -50,6 +50,16 @@ TEST(StringGrowth, StepFollowsTheCurrentCapacity)
     EXPECT_EQ(s.GetLength(), 2000u);
 }
 
+TEST(StringGrowth, AStringAppendedToItselfKeepsItsText)
+{
+    FCString s("abcdefgh"); /* grows out of its first buffer while reading it */
+    s.AppendString(&s);
+    EXPECT_EQ(Text(s), "abcdefghabcdefgh");
+    s.AppendString(&s);
+    EXPECT_EQ(Text(s), "abcdefghabcdefghabcdefghabcdefgh");
+    EXPECT_EQ(s._GetCapacity(), 40u);
+}
+
 /* ---- Setting from bytes and units ---- */
 
 TEST(StringSet, ByteCountVariants)
