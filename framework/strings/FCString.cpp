@@ -118,14 +118,8 @@ const char* FCString::ClassName() const { return "FCString"; }
 
 FCString::~FCString()
 {
-    _FreeBuffer();
+    delete[] _buffer;
     _FreeCaches();
-}
-
-void FCString::_FreeBuffer()
-{
-    if (_buffer != _inline)
-        delete[] _buffer;
 }
 
 void FCString::_FreeCaches()
@@ -154,10 +148,10 @@ void FCString::_RequireLength(uint64_t newLength)
     const uint64_t newCapacity = (newLength + step) / step * step;
     if (_buffer && newCapacity <= _capacity)
         return; /* already the size that this step would give */
-    auto* grown = !_buffer && newCapacity == kInlineUnits ? _inline : new uint16_t[newCapacity];
+    auto* grown = new uint16_t[newCapacity];
     if (_buffer)
         std::memcpy(grown, _buffer, _length * sizeof(uint16_t));
-    _FreeBuffer();
+    delete[] _buffer;
     _buffer = grown;
     _capacity = newCapacity;
 }
@@ -208,7 +202,7 @@ void FCString::Clear() { _Assign(nullptr, 0); }
 void FCString::SetCString(const char* text, int count)
 {
     if (!text) {
-        _FreeBuffer();
+        delete[] _buffer;
         _buffer = nullptr;
         _length = 0;
         _capacity = 0;

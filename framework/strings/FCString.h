@@ -43,9 +43,6 @@ class FCString : public __FCBase
     char* _cstring;        /* owned: last result of GetCString */
     char* _utf8string;     /* owned: last result of GetUTF8String */
     void* _platformstring; /* retained: last result of GetNSString */
-    /* The buffer of the first capacity step, held inline: most texts fit. */
-    static constexpr uint64_t kInlineUnits = 10;
-    uint16_t _inline[kInlineUnits];
 
 public:
     FCString();
@@ -291,8 +288,6 @@ private:
     void _Assign(const uint16_t* units, uint64_t count);
     void _AppendUnits(const uint16_t* units, uint64_t count);
     void _SetLength(uint64_t length);
-    /* Frees a buffer of the heap (not the inline one). */
-    void _FreeBuffer();
     void _FreeCaches();
     /* Removes CR and LF (and, with spaceAndTab, space and TAB) at both ends. */
     void _Trim(bool spaceAndTab);
