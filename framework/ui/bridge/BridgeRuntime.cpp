@@ -43,6 +43,9 @@ struct State
     Hook<qzui_log_fn> log;
     Hook<qzui_modal_fn> modal;
     Hook<qzui_file_fn> file;
+    Hook<qzui_request_fn> request;
+    bool separatorSet = false;
+    std::string separator;
 };
 
 State& Get()
@@ -265,6 +268,14 @@ bool ModalStep(int windowNumber)
 } // namespace BridgeRuntime
 
 void qzui_set_file_callback(qzui_file_fn fn, void* context) { Attach(Get().file, fn, context); }
+void qzui_set_request_callback(qzui_request_fn fn, void* context) { Attach(Get().request, fn, context); }
+
+void qzui_set_decimal_separator(const char* separator)
+{
+    BridgeRuntime::AttachDriver();
+    Get().separatorSet = separator != nullptr;
+    Get().separator = OrEmpty(separator);
+}
 
 namespace qzui
 {
@@ -317,5 +328,20 @@ int ReportFileChoice(int what, const char* title, const char* name, const char* 
     if (pPath)
         *pPath = path;
     return QZUI_FILE_CHOSEN;
+}
+
+bool ReportRequest(int what, const char* argument, int number)
+{
+    const Hook<qzui_request_fn>& request = Get().request;
+    if (request.fn)
+        request.fn(request.context, what, OrEmpty(argument), number);
+    return request.fn != nullptr;
+}
+
+bool DecimalSeparatorOverride(std::string* pSeparator)
+{
+    if (Get().separatorSet)
+        *pSeparator = Get().separator;
+    return Get().separatorSet;
 }
 } // namespace qzui

@@ -99,6 +99,13 @@ void ReportSystemLog(const char* line);
    ""): QZUI_FILE_CHOSEN with *pPath set (never empty), QZUI_FILE_CANCEL
    (also without a file callback), or QZUI_FILE_ASK_USER. */
 int ReportFileChoice(int what, const char* title, const char* name, const char* extension, std::string* pPath);
+/* What would leave the process (a web page, the file viewer, the font
+   panel), to the driver's request callback (argument null taken as ""):
+   false without one. */
+bool ReportRequest(int what, const char* argument, int number);
+/* The decimal separator a driver set in place of the locale's; false when
+   none is set. */
+bool DecimalSeparatorOverride(std::string* pSeparator);
 
 /* Copies UTF-8 text into a driver's buffer as every driver call does: at
    most size - 1 bytes and a zero, never splitting a character, nothing for a

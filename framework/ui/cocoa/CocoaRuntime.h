@@ -13,8 +13,7 @@
 class _FCWindowController_cocoa;
 
 /* Process-wide state of the Cocoa backend beside the shared runtime: the
- * application, layout files, repaint counts, run-loop timers and the driver's
- * requests. Main thread only. */
+ * application, layout files, repaint counts, run-loop timers. Main thread only. */
 namespace CocoaRuntime
 {
 /* Creates the application on first use; false (logged once) without a display. */
@@ -38,12 +37,6 @@ bool Activating();
 /* Handles window-server events for a while (0: those ready) without firing
    timers. */
 void Pump(double seconds);
-
-/* What would leave the process (a web page, the file viewer, the font panel),
-   told to the driver's request callback; false without one. */
-bool ReportRequest(int what, const char* argument, int number);
-/* The decimal separator a driver set in place of the locale's. */
-bool DecimalSeparatorOverride(std::string* pSeparator);
 
 /* Makes fn the implementation of an instance method of cls and returns the
    one it had (null, nothing replaced, without such a method): for GNUstep

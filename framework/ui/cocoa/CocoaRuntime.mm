@@ -21,9 +21,6 @@ struct State
     bool started = false;
     bool activating = false;
     bool noDisplayReported = false;
-    qzui::Hook<qzui_request_fn> request;
-    bool separatorSet = false;
-    std::string separator;
 };
 
 State& Get()
@@ -260,37 +257,9 @@ void Pump(double seconds)
         [NSApp sendEvent:event];
     }
 }
-
-bool ReportRequest(int what, const char* argument, int number)
-{
-    const qzui::Hook<qzui_request_fn>& request = Get().request;
-    if (request.fn)
-        request.fn(request.context, what, argument ? argument : "", number);
-    return request.fn != nullptr;
-}
-
-bool DecimalSeparatorOverride(std::string* pSeparator)
-{
-    if (Get().separatorSet)
-        *pSeparator = Get().separator;
-    return Get().separatorSet;
-}
 } // namespace CocoaRuntime
 
 /* ---- The driver's process-wide calls ---- */
-
-void qzui_set_request_callback(qzui_request_fn fn, void* context)
-{
-    BridgeRuntime::AttachDriver();
-    Get().request.Set(fn, context);
-}
-
-void qzui_set_decimal_separator(const char* separator)
-{
-    BridgeRuntime::AttachDriver();
-    Get().separatorSet = separator != nullptr;
-    Get().separator = separator ? separator : "";
-}
 
 int qzui_set_main_menu(const qzui_menu* menu)
 {

@@ -71,7 +71,7 @@ bool FontPanel(const FCString* pName, int size)
     if (!CocoaRuntime::StartApplication())
         return false;
     NSString* name = TextOf(pName);
-    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_FONT_DIALOG, [name UTF8String], size))
+    if (qzui::ReportRequest(QZUI_REQUEST_FONT_DIALOG, [name UTF8String], size))
         return true;
     NSFont* pSelected = [NSFont fontWithName:name size:size];
     if (pSelected)
@@ -129,7 +129,7 @@ bool Paste(const char* text)
 std::string DecimalSeparator()
 {
     std::string chosen;
-    if (CocoaRuntime::DecimalSeparatorOverride(&chosen))
+    if (qzui::DecimalSeparatorOverride(&chosen))
         return chosen;
     NSString* separator = [[NSLocale currentLocale] objectForKey:NSLocaleDecimalSeparator];
     return [separator length] ? [separator UTF8String] : ".";
@@ -138,7 +138,7 @@ std::string DecimalSeparator()
 void Open(int request, const FCString* pTarget)
 {
     NSString* target = TextOf(pTarget);
-    if (CocoaRuntime::ReportRequest(request, [target UTF8String], 0) || !ShownHere())
+    if (qzui::ReportRequest(request, [target UTF8String], 0) || !ShownHere())
         return;
     if (request == QZUI_REQUEST_SHELL_FOLDER)
         [[NSWorkspace sharedWorkspace] selectFile:target inFileViewerRootedAtPath:@""];

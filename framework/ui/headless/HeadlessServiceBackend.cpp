@@ -8,6 +8,7 @@
 #include <locale.h>
 
 #include <chrono>
+#include <cstdio>
 
 #include "ui/bridge/BridgeRuntime.h"
 #include "ui/headless/HeadlessServices.h"
@@ -27,6 +28,19 @@ std::string LocaleDecimalSeparator()
     freelocale(userLocale);
     return separator;
 }
+
+/* A request goes to the driver, without one to standard error. */
+void Request(int what, const FCString* pArgument, int number)
+{
+    const std::string argument = HeadlessText::ElementUTF8(pArgument);
+    if (qzui::ReportRequest(what, argument.c_str(), number))
+        return;
+    if (what == QZUI_REQUEST_FONT_DIALOG)
+        std::fprintf(stderr, "[font panel] %s %d\n", argument.c_str(), number);
+    else
+        std::fprintf(stderr, "[%s] %s\n", what == QZUI_REQUEST_WEB_URL ? "web address" : "file viewer",
+                     argument.c_str());
+}
 } // namespace
 
 namespace WindowBackend
@@ -43,7 +57,7 @@ void Beep() {}
 
 bool FontPanel(const FCString* pName, int size)
 {
-    HeadlessServices::ReportRequest(QZUI_REQUEST_FONT_DIALOG, HeadlessText::ElementUTF8(pName), size);
+    Request(QZUI_REQUEST_FONT_DIALOG, pName, size);
     return true;
 }
 
@@ -62,13 +76,10 @@ bool Paste(const char* text)
 std::string DecimalSeparator()
 {
     std::string separator;
-    return HeadlessServices::DecimalSeparatorOverride(&separator) ? separator : LocaleDecimalSeparator();
+    return qzui::DecimalSeparatorOverride(&separator) ? separator : LocaleDecimalSeparator();
 }
 
-void Open(int request, const FCString* pTarget)
-{
-    HeadlessServices::ReportRequest(request, HeadlessText::ElementUTF8(pTarget), 0);
-}
+void Open(int request, const FCString* pTarget) { Request(request, pTarget, 0); }
 
 double Clock() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 

@@ -30,9 +30,6 @@ struct State
     bool pasteboardHasText = false;
     std::string pasteboard;
     int pasteboardChanges = 0;
-    qzui::Hook<qzui_request_fn> request;
-    bool separatorSet = false;
-    std::string separator;
 };
 
 State& Get()
@@ -122,25 +119,6 @@ void SetPasteboardText(const std::string& utf8)
     Get().pasteboardHasText = true;
 }
 
-void ReportRequest(int what, const std::string& argument, int number)
-{
-    const qzui::Hook<qzui_request_fn>& request = Get().request;
-    if (request.fn)
-        request.fn(request.context, what, argument.c_str(), number);
-    else if (what == QZUI_REQUEST_FONT_DIALOG)
-        std::fprintf(stderr, "[font panel] %s %d\n", argument.c_str(), number);
-    else
-        std::fprintf(stderr, "[%s] %s\n", what == QZUI_REQUEST_WEB_URL ? "web address" : "file viewer",
-                     argument.c_str());
-}
-
-bool DecimalSeparatorOverride(std::string* pSeparator)
-{
-    if (Get().separatorSet)
-        *pSeparator = Get().separator;
-    return Get().separatorSet;
-}
-
 bool FontInstalled(const std::string& name)
 {
     for (const char* property : {FC_FAMILY, FC_FULLNAME, FC_POSTSCRIPT_NAME}) {
@@ -207,11 +185,3 @@ int qzui_pasteboard_text(char* buf, int size)
 }
 
 int qzui_pasteboard_change_count(void) { return Get().pasteboardChanges; }
-
-void qzui_set_request_callback(qzui_request_fn fn, void* context) { Get().request.Set(fn, context); }
-
-void qzui_set_decimal_separator(const char* separator)
-{
-    Get().separatorSet = separator != nullptr;
-    Get().separator = separator ? separator : "";
-}
