@@ -135,6 +135,24 @@ std::vector<_FCWindowController_cocoa*> LoadedBridges()
     return loaded;
 }
 
+void ReportPress(_FCWindowController_cocoa* pBridge, int tag)
+{
+    if (tag == 1)
+        pBridge->Notify_OkButtonPressed();
+    else if (tag == 2)
+        pBridge->Notify_CancelButtonPressed();
+    else if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
+}
+
+void ReportSwitch(_FCWindowController_cocoa* pBridge, int tag, int segment)
+{
+    const int window = NumberOf(pBridge);
+    pBridge->Notify_HandleSwitcherSelect(tag, segment);
+    if ((pBridge = FindBridge(window)))
+        pBridge->Notify_HandleCommand(tag);
+}
+
 /* ---- Timers ---- */
 
 void SetTimerHooks(const TimerHooks& hooks) { Get().timerHooks = hooks; }

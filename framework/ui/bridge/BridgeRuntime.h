@@ -29,6 +29,13 @@ _FCWindowController_cocoa* FindBridge(int windowNumber);
 /* Bridges with a loaded window, in the order their windows were loaded. */
 std::vector<_FCWindowController_cocoa*> LoadedBridges();
 
+/* A press of the button with the tag: tag 1 reaches the OK handler, tag 2
+   Cancel, any other non-zero tag the button handler. */
+void ReportPress(_FCWindowController_cocoa* pBridge, int tag);
+/* A switcher's new segment: the switcher handler, then (unless that closed
+   the window) the command handler. */
+void ReportSwitch(_FCWindowController_cocoa* pBridge, int tag, int segment);
+
 /* ---- Timers ---- */
 
 /* A backend whose window system runs timers of its own (without a driver)

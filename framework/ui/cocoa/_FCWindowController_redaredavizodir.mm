@@ -179,13 +179,13 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)okButtonPressed:(id)sender
 {
     if (_pOwner)
-        _pOwner->Notify_OkButtonPressed();
+        BridgeRuntime::ReportPress(_pOwner, 1);
 }
 
 - (void)cancelButtonPressed:(id)sender
 {
     if (_pOwner)
-        _pOwner->Notify_CancelButtonPressed();
+        BridgeRuntime::ReportPress(_pOwner, 2);
 }
 
 - (void)buttonPressed:(id)sender
@@ -193,18 +193,13 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     if ([sender isKindOfClass:[NSButton class]])
         CocoaElements::SwitchOffRadioSiblings(QZ_AS(NSButton, sender));
     if (_pOwner)
-        _pOwner->Notify_ButtonPressed(TagOf(sender));
+        BridgeRuntime::ReportPress(_pOwner, TagOf(sender));
 }
 
 - (void)segmentedControlPressed:(id)sender
 {
-    if (!_pOwner)
-        return;
-    [self retain]; /* the switcher handler may close the window */
-    _pOwner->Notify_HandleSwitcherSelect(TagOf(sender), static_cast<int>([sender selectedSegment]));
     if (_pOwner)
-        _pOwner->Notify_HandleCommand(TagOf(sender));
-    [self autorelease];
+        BridgeRuntime::ReportSwitch(_pOwner, TagOf(sender), static_cast<int>([sender selectedSegment]));
 }
 
 - (void)stepperChange:(id)sender

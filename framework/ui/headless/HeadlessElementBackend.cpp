@@ -145,14 +145,7 @@ void SendAction(_FCWindowController_cocoa* pBridge, Element element)
     switch (pElement->kind) {
     case HeadlessKind::Stepper: pBridge->Notify_StepperPressed(element, tag); return;
     case HeadlessKind::TableView: pBridge->Notify_DataListHandleDoubleClick(tag, pElement->selectedRow); return;
-    case HeadlessKind::Segmented: {
-        const int window = BridgeRuntime::NumberOf(pBridge);
-        pBridge->Notify_HandleSwitcherSelect(tag, pElement->selectedItem);
-        /* The switcher handler may have closed the window. */
-        if ((pBridge = BridgeRuntime::FindBridge(window)))
-            pBridge->Notify_HandleCommand(tag);
-        return;
-    }
+    case HeadlessKind::Segmented: BridgeRuntime::ReportSwitch(pBridge, tag, pElement->selectedItem); return;
     default: return;
     }
 }
@@ -286,13 +279,7 @@ std::string CellText(Element table, int row, int column)
 void Click(_FCWindowController_cocoa* pBridge, Element button)
 {
     ClickState(AsHeadless(button));
-    const int tag = AsHeadless(button)->tag;
-    if (tag == 1)
-        pBridge->Notify_OkButtonPressed();
-    else if (tag == 2)
-        pBridge->Notify_CancelButtonPressed();
-    else if (tag != 0)
-        pBridge->Notify_ButtonPressed(tag);
+    BridgeRuntime::ReportPress(pBridge, AsHeadless(button)->tag);
 }
 
 bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text)
