@@ -6,6 +6,7 @@
 #include <map>
 
 #include "ui/_FCWindowController_cocoa.h"
+#include "ui/bridge/WindowBackend.h"
 
 namespace
 {
@@ -33,10 +34,7 @@ struct State
     uint64_t timerSequence = 0;
     int beeps = 0;
     bool driver = false;
-    void (*attachListener)() = nullptr;
     void (*clockListener)(uint64_t) = nullptr;
-    void* (*scopeEnter)() = nullptr;
-    void (*scopeLeave)(void*) = nullptr;
     BridgeRuntime::TimerHooks timerHooks = {nullptr, nullptr};
     Hook<qzui_alert_fn> alert;
     Hook<qzui_beep_fn> beep;
@@ -76,12 +74,11 @@ std::vector<Timer> TimersOf(const _FCWindowController_cocoa* pBridge)
     return found;
 }
 
+/* Each handler in a scope of its own (a backend's autorelease pool). */
 void Fire(_FCWindowController_cocoa* pBridge, int timerID)
 {
-    void* scope = Get().scopeEnter ? Get().scopeEnter() : nullptr;
+    WindowBackend::Scope scope;
     pBridge->Notify_Timer(timerID);
-    if (Get().scopeLeave)
-        Get().scopeLeave(scope);
 }
 
 /* A driver registering a callback attaches. */
@@ -252,26 +249,12 @@ int FireAll()
 
 void SetClockListener(void (*listener)(uint64_t)) { Get().clockListener = listener; }
 
-void SetTimerScope(void* (*enter)(), void (*leave)(void*))
-{
-    Get().scopeEnter = enter;
-    Get().scopeLeave = leave;
-}
-
 /* ---- The driver ---- */
 
 bool DriverAttached() { return Get().driver; }
 
-void AttachDriver()
-{
-    if (Get().driver)
-        return;
-    Get().driver = true;
-    if (Get().attachListener)
-        Get().attachListener();
-}
+void AttachDriver() { Get().driver = true; }
 
-void SetAttachListener(void (*listener)()) { Get().attachListener = listener; }
 void SetAlertHandler(qzui_alert_fn fn, void* context) { Attach(Get().alert, fn, context); }
 void SetBeepHandler(qzui_beep_fn fn, void* context) { Attach(Get().beep, fn, context); }
 void SetLogHandler(qzui_log_fn fn, void* context) { Attach(Get().log, fn, context); }

@@ -68,18 +68,12 @@ int FireAll();
 /* Called after the clock moved, with the time it moved (a backend that lets
    its window system run for as long). */
 void SetClockListener(void (*listener)(uint64_t milliseconds));
-/* Brackets each timer handler the clock runs (a backend's autorelease pool):
-   enter's result is handed to leave. */
-void SetTimerScope(void* (*enter)(), void (*leave)(void*));
 
 /* ---- The driver ---- */
 
 /* True once a driver registered a callback or moved the clock. */
 bool DriverAttached();
 void AttachDriver();
-/* Called once when a driver attaches (a backend that must hand its timers
-   to the driver's clock). */
-void SetAttachListener(void (*listener)());
 void SetAlertHandler(qzui_alert_fn fn, void* context);
 void SetBeepHandler(qzui_beep_fn fn, void* context);
 void SetLogHandler(qzui_log_fn fn, void* context);

@@ -188,7 +188,6 @@ bool StartApplication()
     if (!gOfferSelection)
         gOfferSelection = ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
     BridgeRuntime::SetClockListener(&PumpFor);
-    BridgeRuntime::SetTimerScope(&WindowBackend::EnterScope, &WindowBackend::LeaveScope);
     state.started = true;
     return true;
 }

@@ -177,7 +177,6 @@ void InsertColumn(Element table, int index, const Column& column)
         added.title = HeadlessText::ToElement(column.pTitle);
     added.width = column.width;
     added.editable = column.check;
-    added.resizable = !column.check;
     std::vector<HeadlessColumn>& columns = AsHeadless(table)->columns;
     columns.insert(columns.begin() + index, added);
 }
@@ -186,17 +185,17 @@ void RemoveColumns(Element table) { AsHeadless(table)->columns.clear(); }
 
 float VisibleWidth(Element table) { return AsHeadless(table)->width; }
 
-void SetRowHeight(Element table, float height) { AsHeadless(table)->rowHeight = height; }
+void SetRowHeight(Element, float) {}
 
 void HideHeader(Element table) { AsHeadless(table)->hasHeader = false; }
 
 int RowCount(Element table) { return HeadlessDataSource::RowCount(*AsHeadless(table)); }
 
-void ReloadRows(Element table) { ++AsHeadless(table)->reloads; }
+void ReloadRows(Element) {}
 
-void RedrawRow(Element table, int) { ++AsHeadless(table)->redraws; }
+void RedrawRow(Element, int) {}
 
-void ScrollToRow(Element table, int row) { AsHeadless(table)->topRow = row; }
+void ScrollToRow(Element, int) {}
 
 bool AllowsEmptySelection(Element table) { return AsHeadless(table)->allowsEmptySelection; }
 
@@ -227,15 +226,13 @@ void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __Float
     pRect->bottom = pRect->top + pFrame->height;
 }
 
-void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw)
+void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool)
 {
     HeadlessElement* pFrame = AsHeadless(element)->FrameElement();
     pFrame->x = rect.left;
     pFrame->y = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight()) - rect.bottom;
     pFrame->width = rect.Width();
     pFrame->height = rect.Height();
-    if (redraw)
-        ++AsHeadless(element)->redraws;
 }
 
 /* ---- What the driver reads and does ---- */

@@ -196,7 +196,7 @@ void SetMaximumSize(_FCWindowController_cocoa* pBridge, const Box& size)
     WindowOf(pBridge)->maxHeight = size.height;
 }
 
-void SetAlpha(_FCWindowController_cocoa* pBridge, float alpha) { WindowOf(pBridge)->alpha = alpha; }
+void SetAlpha(_FCWindowController_cocoa*, float) {}
 
 void Focus(_FCWindowController_cocoa* pBridge, Element element, bool)
 {
