@@ -28,6 +28,7 @@ struct State
 {
     std::vector<_FCWindowController_cocoa*> bridges;
     std::map<const _FCWindowController_cocoa*, int> numbers;
+    std::map<const _FCWindowController_cocoa*, int> repaints;
     std::vector<Timer> timers; /* in creation order */
     int windowNumbers = 0;
     uint64_t now = 0;
@@ -106,7 +107,11 @@ void Unregister(_FCWindowController_cocoa* pBridge)
 
 int WindowLoaded(_FCWindowController_cocoa* pBridge) { return Get().numbers[pBridge] = ++Get().windowNumbers; }
 
-void WindowReleased(_FCWindowController_cocoa* pBridge) { Get().numbers.erase(pBridge); }
+void WindowReleased(_FCWindowController_cocoa* pBridge)
+{
+    Get().numbers.erase(pBridge);
+    Get().repaints.erase(pBridge);
+}
 
 int NumberOf(const _FCWindowController_cocoa* pBridge)
 {
@@ -148,6 +153,14 @@ void ReportSwitch(_FCWindowController_cocoa* pBridge, int tag, int segment)
     pBridge->Notify_HandleSwitcherSelect(tag, segment);
     if ((pBridge = FindBridge(window)))
         pBridge->Notify_HandleCommand(tag);
+}
+
+void CountRepaint(const _FCWindowController_cocoa* pBridge) { ++Get().repaints[pBridge]; }
+
+int Repaints(const _FCWindowController_cocoa* pBridge)
+{
+    const auto found = Get().repaints.find(pBridge);
+    return found == Get().repaints.end() ? 0 : found->second;
 }
 
 /* ---- Timers ---- */

@@ -28,6 +28,9 @@ int NumberOf(const _FCWindowController_cocoa* pBridge);
 _FCWindowController_cocoa* FindBridge(int windowNumber);
 /* Bridges with a loaded window, in the order their windows were loaded. */
 std::vector<_FCWindowController_cocoa*> LoadedBridges();
+/* Times a loaded window's content was marked for redrawing (0 at first). */
+void CountRepaint(const _FCWindowController_cocoa* pBridge);
+int Repaints(const _FCWindowController_cocoa* pBridge);
 
 /* A press of the button with the tag: tag 1 reaches the OK handler, tag 2
    Cancel, any other non-zero tag the button handler. */

@@ -163,8 +163,10 @@ void _FCWindowController_cocoa::ShowWindow(bool show)
 
 void _FCWindowController_cocoa::RepaintWindow()
 {
-    if (_controller)
-        WindowBackend::Repaint(this);
+    if (!_controller)
+        return;
+    WindowBackend::Repaint(this);
+    BridgeRuntime::CountRepaint(this);
 }
 
 void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
@@ -208,6 +210,7 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
         return;
     Scope scope;
     const WindowBackend::Box old = WindowBackend::Frame(this);
+    BridgeRuntime::CountRepaint(this);
     WindowBackend::SetFrame(this, WindowBackend::Box{pRect->left, WindowBackend::ScreenHeight() - pRect->bottom,
                                                      std::max(0.0f, pRect->Width()), std::max(0.0f, pRect->Height())});
     const WindowBackend::Box now = WindowBackend::Frame(this);

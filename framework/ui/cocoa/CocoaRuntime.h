@@ -13,7 +13,7 @@
 class _FCWindowController_cocoa;
 
 /* Process-wide state of the Cocoa backend beside the shared runtime: the
- * application, layout files, repaint counts, run-loop timers. Main thread only. */
+ * application, layout files and run-loop timers. Main thread only. */
 namespace CocoaRuntime
 {
 /* Creates the application on first use; false (logged once) without a display. */
@@ -24,10 +24,6 @@ NSString* LayoutPath(int layoutID);
 void SetLayoutFolder(const char* path);
 
 NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge);
-/* A loaded window's repaint count (0 at first, -1 when not loaded). */
-void CountRepaint(const _FCWindowController_cocoa* pBridge);
-int Repaints(const _FCWindowController_cocoa* pBridge);
-void WindowReleased(const _FCWindowController_cocoa* pBridge);
 
 /* Set while the bridge makes a window the active one: under a driver no
    other activation counts. */

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "ui/_FCWindowController_cocoa.h"
@@ -16,7 +15,6 @@ namespace
 {
 struct State
 {
-    std::map<const _FCWindowController_cocoa*, int> repaints;
     std::string layoutFolder;
     bool started = false;
     bool activating = false;
@@ -217,22 +215,6 @@ NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
 {
     return pBridge ? [QZ_AS(NSWindowController, pBridge->_GetController()) window] : nil;
 }
-
-void CountRepaint(const _FCWindowController_cocoa* pBridge)
-{
-    if (BridgeRuntime::NumberOf(pBridge))
-        ++Get().repaints[pBridge];
-}
-
-int Repaints(const _FCWindowController_cocoa* pBridge)
-{
-    const auto found = Get().repaints.find(pBridge);
-    if (found != Get().repaints.end())
-        return found->second;
-    return BridgeRuntime::NumberOf(pBridge) ? 0 : -1;
-}
-
-void WindowReleased(const _FCWindowController_cocoa* pBridge) { Get().repaints.erase(pBridge); }
 
 void SetActivating(bool activating) { Get().activating = activating; }
 

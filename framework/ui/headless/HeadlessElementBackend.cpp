@@ -297,8 +297,6 @@ std::string WindowTitle(const _FCWindowController_cocoa* pBridge)
 
 bool IsActive(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::MainBridge() == pBridge; }
 
-int RepaintCount(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge)->repaints; }
-
 void Deactivate(_FCWindowController_cocoa* pBridge)
 {
     if (HeadlessRuntime::MainBridge() != pBridge)

@@ -131,7 +131,7 @@ void Close(_FCWindowController_cocoa* pBridge)
     pBridge->Notify_WindowClose();
 }
 
-void Repaint(const _FCWindowController_cocoa* pBridge) { ++WindowOf(pBridge)->repaints; }
+void Repaint(const _FCWindowController_cocoa*) {}
 
 void Center(_FCWindowController_cocoa* pBridge)
 {
@@ -174,7 +174,6 @@ void SetFrame(_FCWindowController_cocoa* pBridge, const Box& frame)
     pWindow->width = frame.width;
     pWindow->height = frame.height;
     pWindow->SyncContent();
-    ++pWindow->repaints;
 }
 
 Box ContentFrame(const _FCWindowController_cocoa* pBridge)
