@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/bridge/ElementBackend.h"
+#include "ui/driver/qzui_driver.h"
 
 class FCString;
 class _FCWindowController_cocoa;
@@ -169,6 +170,9 @@ void Open(int request, const FCString* pTarget);
 /* Seconds since the platform's reference date. */
 double Clock();
 int MainMenuItemTag(int menuIndex, int item, int subitem);
+/* Replaces the main menu with a copy of a well-formed tree (null: none);
+   false when there is no window system. */
+bool SetMainMenu(const qzui_menu* pMenu);
 } // namespace WindowBackend
 
 #endif

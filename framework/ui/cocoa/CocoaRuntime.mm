@@ -133,29 +133,6 @@ void OfferSelectionUnlessDriven(id self, SEL command)
     if (!BridgeRuntime::DriverAttached())
         gOfferSelection(self, command);
 }
-
-NSMenu* BuildMenu(const qzui_menu* pMenu)
-{
-    NSMenu* pBuilt =
-        [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]] autorelease];
-    for (int i = 0; i < pMenu->count; ++i) {
-        const qzui_menu_item& entry = pMenu->items[i];
-        if (entry.separator) {
-            [pBuilt addItem:[NSMenuItem separatorItem]];
-            continue;
-        }
-        NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
-        /* GNUstep declares the result as id<NSMenuItem>, which clang takes
-           as an NSMenuItem* only through id. */
-        NSMenuItem* pItem = QZ_AS(NSMenuItem, [pBuilt addItemWithTitle:title ? title : @""
-                                                                action:NULL
-                                                         keyEquivalent:@""]);
-        [pItem setTag:entry.tag];
-        if (entry.submenu)
-            [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
-    }
-    return pBuilt;
-}
 } // namespace
 
 namespace CocoaRuntime
@@ -241,15 +218,6 @@ void Pump(double seconds)
 } // namespace CocoaRuntime
 
 /* ---- The driver's process-wide calls ---- */
-
-int qzui_set_main_menu(const qzui_menu* menu)
-{
-    if (!CocoaRuntime::StartApplication())
-        return QZUI_E_NO_WINDOW;
-    CocoaPool pool;
-    [NSApp setMainMenu:menu ? BuildMenu(menu) : nil];
-    return QZUI_OK;
-}
 
 int qzui_pasteboard_text(char* buf, int size)
 {

@@ -28,6 +28,29 @@ int RunAlertPanel(int kind, NSString* title, NSString* message, const char* cons
     return static_cast<int>([pAlert runModal] - NSAlertFirstButtonReturn);
 }
 
+NSMenu* BuildMenu(const qzui_menu* pMenu)
+{
+    NSMenu* pBuilt =
+        [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]] autorelease];
+    for (int i = 0; i < pMenu->count; ++i) {
+        const qzui_menu_item& entry = pMenu->items[i];
+        if (entry.separator) {
+            [pBuilt addItem:[NSMenuItem separatorItem]];
+            continue;
+        }
+        NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
+        /* GNUstep declares the result as id<NSMenuItem>, which clang takes
+           as an NSMenuItem* only through id. */
+        NSMenuItem* pItem = QZ_AS(NSMenuItem, [pBuilt addItemWithTitle:title ? title : @""
+                                                                action:NULL
+                                                         keyEquivalent:@""]);
+        [pItem setTag:entry.tag];
+        if (entry.submenu)
+            [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
+    }
+    return pBuilt;
+}
+
 /* The n-th item of a menu that is not a separator, or nil. */
 NSMenuItem* ItemAt(NSMenu* pMenu, int index)
 {
@@ -157,5 +180,14 @@ int MainMenuItemTag(int menuIndex, int item, int subitem)
     if (subitem >= 0)
         pItem = ItemAt([pItem submenu], subitem);
     return pItem ? static_cast<int>([pItem tag]) : 0;
+}
+
+bool SetMainMenu(const qzui_menu* pMenu)
+{
+    if (!CocoaRuntime::StartApplication())
+        return false;
+    CocoaPool pool;
+    [NSApp setMainMenu:pMenu ? BuildMenu(pMenu) : nil];
+    return true;
 }
 } // namespace WindowBackend

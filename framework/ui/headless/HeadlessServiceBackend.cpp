@@ -87,4 +87,10 @@ int MainMenuItemTag(int menuIndex, int item, int subitem)
 {
     return HeadlessServices::MainMenuItemTag(menuIndex, item, subitem);
 }
+
+bool SetMainMenu(const qzui_menu* pMenu)
+{
+    HeadlessServices::SetMainMenu(pMenu);
+    return true;
+}
 } // namespace WindowBackend

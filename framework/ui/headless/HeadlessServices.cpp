@@ -47,19 +47,6 @@ State& Get()
 }();
 #endif
 
-/* Menus deeper than this are refused (a cycle in the driver's tree). */
-constexpr int kMaxMenuDepth = 16;
-
-bool ValidMenu(const qzui_menu* pMenu, int depth)
-{
-    if (depth > kMaxMenuDepth || pMenu->count < 0 || (pMenu->count > 0 && !pMenu->items))
-        return false;
-    for (int i = 0; i < pMenu->count; ++i)
-        if (pMenu->items[i].submenu && !ValidMenu(pMenu->items[i].submenu, depth + 1))
-            return false;
-    return true;
-}
-
 /* The tags of a top-level menu's items (item < 0) and of one item's submenu. */
 void AddMenuTags(const qzui_menu& menu, int menuIndex, int item, std::map<MenuPosition, int>* pTags)
 {
@@ -100,6 +87,14 @@ FcFontSet* ListFonts(const char* property, const std::string& value)
 
 namespace HeadlessServices
 {
+void SetMainMenu(const qzui_menu* pMenu)
+{
+    Get().menuTags.clear();
+    for (int i = 0; pMenu && i < pMenu->count; ++i)
+        if (pMenu->items[i].submenu)
+            AddMenuTags(*pMenu->items[i].submenu, i, -1, &Get().menuTags);
+}
+
 int MainMenuItemTag(int menuIndex, int item, int subitem)
 {
     const auto found = Get().menuTags.find(MenuPosition(menuIndex, item, subitem));
@@ -167,17 +162,6 @@ bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* 
 }
 
 /* ---- Driver interface ---- */
-
-int qzui_set_main_menu(const qzui_menu* menu)
-{
-    if (menu && !ValidMenu(menu, 0))
-        return QZUI_E_RANGE;
-    Get().menuTags.clear();
-    for (int i = 0; menu && i < menu->count; ++i)
-        if (menu->items[i].submenu)
-            AddMenuTags(*menu->items[i].submenu, i, -1, &Get().menuTags);
-    return QZUI_OK;
-}
 
 int qzui_pasteboard_text(char* buf, int size)
 {

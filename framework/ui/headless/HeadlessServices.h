@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/driver/qzui_driver.h"
+
 /* Process-wide state of the headless user-interface services: the main-menu
  * model and the pasteboard that the driver reads (qzui_driver.h), and the
  * installed fonts. */
@@ -12,6 +14,7 @@ namespace HeadlessServices
 /* The tag at a main-menu position (see _FCUI_cocoa::GetMainMenuItemTag); 0
    when not found or when no main menu is registered. */
 int MainMenuItemTag(int menuIndex, int item, int subitem);
+void SetMainMenu(const qzui_menu* pMenu);
 
 /* Empties the pasteboard (the change count grows). */
 void ClearPasteboard();
