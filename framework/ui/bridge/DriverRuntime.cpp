@@ -130,6 +130,14 @@ void qzui_set_log_callback(qzui_log_fn fn, void* context) { BridgeRuntime::SetLo
 void qzui_set_modal_callback(qzui_modal_fn fn, void* context) { BridgeRuntime::SetModalHandler(fn, context); }
 int qzui_beep_count(void) { return BridgeRuntime::BeepCount(); }
 
+int qzui_pasteboard_text(char* buf, int size)
+{
+    std::string text;
+    return WindowBackend::PasteboardText(&text) ? qzui::CopyOut(text, buf, size) : -1;
+}
+
+int qzui_pasteboard_change_count(void) { return WindowBackend::PasteboardChanges(); }
+
 int qzui_set_main_menu(const qzui_menu* menu)
 {
     if (menu && !ValidMenu(menu, 0))

@@ -161,6 +161,10 @@ bool FontFamilies(std::vector<std::string>* pNames);
 /* Clears the general pasteboard and puts the UTF-8 text on it (null: leaves
    it cleared); false when nothing was put there. */
 bool Paste(const char* text);
+/* The pasteboard's text in UTF-8 (false when it holds none) and how often it
+   was cleared. */
+bool PasteboardText(std::string* pText);
+int PasteboardChanges();
 /* The decimal separator a driver chose, else the user's locale's ("."
    without one), in UTF-8. */
 std::string DecimalSeparator();

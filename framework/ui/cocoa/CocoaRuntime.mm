@@ -216,20 +216,3 @@ void Pump(double seconds)
     }
 }
 } // namespace CocoaRuntime
-
-/* ---- The driver's process-wide calls ---- */
-
-int qzui_pasteboard_text(char* buf, int size)
-{
-    if (!CocoaRuntime::StartApplication())
-        return -1;
-    CocoaPool pool;
-    NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
-    const char* utf8 = text ? [text UTF8String] : nullptr;
-    return utf8 ? qzui::CopyOut(utf8, buf, size) : -1;
-}
-
-int qzui_pasteboard_change_count(void)
-{
-    return CocoaRuntime::StartApplication() ? static_cast<int>([[NSPasteboard generalPasteboard] changeCount]) : 0;
-}

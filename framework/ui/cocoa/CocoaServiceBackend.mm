@@ -149,6 +149,23 @@ bool Paste(const char* text)
     return [pBoard setString:string forType:NSStringPboardType] ? true : false;
 }
 
+bool PasteboardText(std::string* pText)
+{
+    if (!CocoaRuntime::StartApplication())
+        return false;
+    CocoaPool pool;
+    NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
+    const char* utf8 = text ? [text UTF8String] : nullptr;
+    if (utf8)
+        *pText = utf8;
+    return utf8 != nullptr;
+}
+
+int PasteboardChanges()
+{
+    return CocoaRuntime::StartApplication() ? static_cast<int>([[NSPasteboard generalPasteboard] changeCount]) : 0;
+}
+
 std::string DecimalSeparator()
 {
     std::string chosen;

@@ -16,6 +16,14 @@
 
 namespace
 {
+/* The in-memory pasteboard. */
+struct
+{
+    bool hasText = false;
+    std::string text;
+    int changes = 0;
+} gPasteboard;
+
 /* The decimal separator of the user's numeric locale, read without touching
    the process locale; "." when the locale cannot be made. */
 std::string LocaleDecimalSeparator()
@@ -67,11 +75,20 @@ bool FontFamilies(std::vector<std::string>* pNames) { return HeadlessServices::F
 
 bool Paste(const char* text)
 {
-    HeadlessServices::ClearPasteboard();
-    if (text)
-        HeadlessServices::SetPasteboardText(text);
+    ++gPasteboard.changes;
+    gPasteboard.hasText = text != nullptr;
+    gPasteboard.text = text ? text : "";
     return text != nullptr;
 }
+
+bool PasteboardText(std::string* pText)
+{
+    if (gPasteboard.hasText)
+        *pText = gPasteboard.text;
+    return gPasteboard.hasText;
+}
+
+int PasteboardChanges() { return gPasteboard.changes; }
 
 std::string DecimalSeparator()
 {

@@ -27,9 +27,6 @@ using MenuPosition = std::tuple<int, int, int>;
 struct State
 {
     std::map<MenuPosition, int> menuTags;
-    bool pasteboardHasText = false;
-    std::string pasteboard;
-    int pasteboardChanges = 0;
 };
 
 State& Get()
@@ -101,19 +98,6 @@ int MainMenuItemTag(int menuIndex, int item, int subitem)
     return found == Get().menuTags.end() ? 0 : found->second;
 }
 
-void ClearPasteboard()
-{
-    Get().pasteboard.clear();
-    Get().pasteboardHasText = false;
-    ++Get().pasteboardChanges;
-}
-
-void SetPasteboardText(const std::string& utf8)
-{
-    Get().pasteboard = utf8;
-    Get().pasteboardHasText = true;
-}
-
 bool FontInstalled(const std::string& name)
 {
     for (const char* property : {FC_FAMILY, FC_FULLNAME, FC_POSTSCRIPT_NAME}) {
@@ -160,12 +144,3 @@ bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* 
     pPath->SetUTF8String(path.c_str());
     return true;
 }
-
-/* ---- Driver interface ---- */
-
-int qzui_pasteboard_text(char* buf, int size)
-{
-    return Get().pasteboardHasText ? qzui::CopyOut(Get().pasteboard, buf, size) : -1;
-}
-
-int qzui_pasteboard_change_count(void) { return Get().pasteboardChanges; }

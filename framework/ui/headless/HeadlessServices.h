@@ -7,18 +7,13 @@
 #include "ui/driver/qzui_driver.h"
 
 /* Process-wide state of the headless user-interface services: the main-menu
- * model and the pasteboard that the driver reads (qzui_driver.h), and the
- * installed fonts. */
+ * model the driver sets (qzui_driver.h) and the installed fonts. */
 namespace HeadlessServices
 {
 /* The tag at a main-menu position (see _FCUI_cocoa::GetMainMenuItemTag); 0
    when not found or when no main menu is registered. */
 int MainMenuItemTag(int menuIndex, int item, int subitem);
 void SetMainMenu(const qzui_menu* pMenu);
-
-/* Empties the pasteboard (the change count grows). */
-void ClearPasteboard();
-void SetPasteboardText(const std::string& utf8);
 
 /* From the system's font configuration, through a configuration of the
    bridge's own (loaded on first use, released at exit), so that the
