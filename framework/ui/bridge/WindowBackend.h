@@ -114,7 +114,8 @@ bool VisibleSize(Element field, Box* pSize);
    visible area (the scroll view's document sized alike). */
 void SetScrolledSize(Element field, const Box& size);
 void ScrollToBottom(Element field);
-void ClearKeyEquivalent(Element button);
+/* A button's shortcut key ("" for none). */
+void SetKeyEquivalent(Element button, const char* key);
 
 /* An element made in code: its kind, the control's ID (a separator's
    identifier), the control's default width and multi-line height. */

@@ -29,8 +29,9 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
 
 /* ---- Loading and closing ---- */
 
-/* The window gets its number before the framework window initialises it; a
-   layout that cannot be read is written to the system log. */
+/* The window gets its number before the framework window initialises it,
+   and in a modal window button 2 answers Escape; a layout that cannot be
+   read is written to the system log. */
 bool _FCWindowController_cocoa::_LoadController()
 {
     _controller = WindowBackend::Load(this);
@@ -41,6 +42,10 @@ bool _FCWindowController_cocoa::_LoadController()
         qzui::ReportSystemLog(line);
         return false;
     }
+    ElementBackend::Element cancel =
+        _modalrequested ? ElementBackend::Find(this, 2, ElementBackend::Kind::Button) : nullptr;
+    if (cancel)
+        WindowBackend::SetKeyEquivalent(cancel, "\x1b");
     BridgeRuntime::WindowLoaded(this);
     Notify_InitWindow();
     return true;

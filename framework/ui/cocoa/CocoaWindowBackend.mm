@@ -375,7 +375,10 @@ void ScrollToBottom(Element field)
     [pField scrollRectToVisible:NSMakeRect(0, [pField isFlipped] ? NSMaxY(bounds) - 1 : 0, 1, 1)];
 }
 
-void ClearKeyEquivalent(Element button) { [QZ_AS(NSButton, button) setKeyEquivalent:@""]; }
+void SetKeyEquivalent(Element button, const char* key)
+{
+    [QZ_AS(NSButton, button) setKeyEquivalent:[NSString stringWithUTF8String:key]];
+}
 
 void Create(_FCWindowController_cocoa* pBridge, const NewElement& element)
 {

@@ -82,19 +82,7 @@ bool Start() { return true; }
 void* NewTimerList() { return nullptr; }
 void DeleteTimerList(void*) {}
 
-/* Button 2 answers Escape in a modal window. */
-void* Load(_FCWindowController_cocoa* pBridge)
-{
-    std::unique_ptr<HeadlessWindow> pLoaded = HeadlessLayout::Load(pBridge->_GetLayoutID());
-    if (!pLoaded)
-        return nullptr;
-    std::vector<HeadlessElement*> elements;
-    pLoaded->content->Collect(&elements);
-    for (HeadlessElement* pElement : elements)
-        if (pElement->IsButton() && pElement->tag == 2 && pBridge->_IsModalRequested())
-            pElement->keyEquivalent = "\x1b";
-    return pLoaded.release();
-}
+void* Load(_FCWindowController_cocoa* pBridge) { return HeadlessLayout::Load(pBridge->_GetLayoutID()).release(); }
 
 void Release(_FCWindowController_cocoa* pBridge, void* controller)
 {
@@ -239,7 +227,7 @@ void SetScrolledSize(Element field, const Box& size)
 
 void ScrollToBottom(Element) {}
 
-void ClearKeyEquivalent(Element button) { AsHeadless(button)->keyEquivalent.clear(); }
+void SetKeyEquivalent(Element button, const char* key) { AsHeadless(button)->keyEquivalent = key; }
 
 void Create(_FCWindowController_cocoa* pBridge, const NewElement& element)
 {
