@@ -4,7 +4,7 @@
 #include "ui/bridge/WindowBackend.h"
 
 #include <algorithm>
-#include <vector>
+#include <memory>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/headless/HeadlessLayout.h"
