@@ -299,10 +299,8 @@ bool IsActive(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime
 
 void Deactivate(_FCWindowController_cocoa* pBridge)
 {
-    if (HeadlessRuntime::MainBridge() != pBridge)
-        return;
-    HeadlessRuntime::SetMainBridge(nullptr);
-    pBridge->Notify_WindowActivated(false);
+    if (HeadlessRuntime::MainBridge() == pBridge)
+        HeadlessRuntime::ChangeMainBridge(nullptr);
 }
 
 bool PressCloseBox(_FCWindowController_cocoa* pBridge)

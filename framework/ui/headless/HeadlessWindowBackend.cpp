@@ -20,16 +20,6 @@ namespace
 {
 HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge); }
 
-/* The active window changes: the one before is told first. */
-void Activation(_FCWindowController_cocoa* pOld, _FCWindowController_cocoa* pNew)
-{
-    HeadlessRuntime::SetMainBridge(pNew);
-    if (pOld)
-        pOld->Notify_WindowActivated(false);
-    if (pNew)
-        pNew->Notify_WindowActivated(true);
-}
-
 std::unique_ptr<HeadlessElement> Make(HeadlessKind kind, int tag, float width, float height)
 {
     auto pElement = std::make_unique<HeadlessElement>();
@@ -99,15 +89,14 @@ void OrderOut(_FCWindowController_cocoa* pBridge)
 {
     WindowOf(pBridge)->visible = false;
     if (HeadlessRuntime::MainBridge() == pBridge)
-        Activation(pBridge, nullptr);
+        HeadlessRuntime::ChangeMainBridge(nullptr);
 }
 
 void Activate(_FCWindowController_cocoa* pBridge)
 {
     WindowOf(pBridge)->visible = true;
-    _FCWindowController_cocoa* pOld = HeadlessRuntime::MainBridge();
-    if (pOld != pBridge)
-        Activation(pOld, pBridge);
+    if (HeadlessRuntime::MainBridge() != pBridge)
+        HeadlessRuntime::ChangeMainBridge(pBridge);
 }
 
 /* The closing window stops being the active one without a report. */
