@@ -6,6 +6,7 @@
 #include <map>
 
 #include "ui/_FCWindowController_cocoa.h"
+#include "ui/bridge/WindowBackend.h"
 
 namespace
 {
@@ -27,22 +28,23 @@ struct State
 {
     std::vector<_FCWindowController_cocoa*> bridges;
     std::map<const _FCWindowController_cocoa*, int> numbers;
+    std::map<const _FCWindowController_cocoa*, int> repaints;
     std::vector<Timer> timers; /* in creation order */
     int windowNumbers = 0;
     uint64_t now = 0;
     uint64_t timerSequence = 0;
     int beeps = 0;
     bool driver = false;
-    void (*attachListener)() = nullptr;
     void (*clockListener)(uint64_t) = nullptr;
-    void* (*scopeEnter)() = nullptr;
-    void (*scopeLeave)(void*) = nullptr;
     BridgeRuntime::TimerHooks timerHooks = {nullptr, nullptr};
     Hook<qzui_alert_fn> alert;
     Hook<qzui_beep_fn> beep;
     Hook<qzui_log_fn> log;
     Hook<qzui_modal_fn> modal;
     Hook<qzui_file_fn> file;
+    Hook<qzui_request_fn> request;
+    bool separatorSet = false;
+    std::string separator;
 };
 
 State& Get()
@@ -73,12 +75,11 @@ std::vector<Timer> TimersOf(const _FCWindowController_cocoa* pBridge)
     return found;
 }
 
+/* Each handler in a scope of its own (a backend's autorelease pool). */
 void Fire(_FCWindowController_cocoa* pBridge, int timerID)
 {
-    void* scope = Get().scopeEnter ? Get().scopeEnter() : nullptr;
+    WindowBackend::Scope scope;
     pBridge->Notify_Timer(timerID);
-    if (Get().scopeLeave)
-        Get().scopeLeave(scope);
 }
 
 /* A driver registering a callback attaches. */
@@ -106,7 +107,11 @@ void Unregister(_FCWindowController_cocoa* pBridge)
 
 int WindowLoaded(_FCWindowController_cocoa* pBridge) { return Get().numbers[pBridge] = ++Get().windowNumbers; }
 
-void WindowReleased(_FCWindowController_cocoa* pBridge) { Get().numbers.erase(pBridge); }
+void WindowReleased(_FCWindowController_cocoa* pBridge)
+{
+    Get().numbers.erase(pBridge);
+    Get().repaints.erase(pBridge);
+}
 
 int NumberOf(const _FCWindowController_cocoa* pBridge)
 {
@@ -130,6 +135,32 @@ std::vector<_FCWindowController_cocoa*> LoadedBridges()
         return NumberOf(a) < NumberOf(b);
     });
     return loaded;
+}
+
+void ReportPress(_FCWindowController_cocoa* pBridge, int tag)
+{
+    if (tag == 1)
+        pBridge->Notify_OkButtonPressed();
+    else if (tag == 2)
+        pBridge->Notify_CancelButtonPressed();
+    else if (tag != 0)
+        pBridge->Notify_ButtonPressed(tag);
+}
+
+void ReportSwitch(_FCWindowController_cocoa* pBridge, int tag, int segment)
+{
+    const int window = NumberOf(pBridge);
+    pBridge->Notify_HandleSwitcherSelect(tag, segment);
+    if ((pBridge = FindBridge(window)))
+        pBridge->Notify_HandleCommand(tag);
+}
+
+void CountRepaint(const _FCWindowController_cocoa* pBridge) { ++Get().repaints[pBridge]; }
+
+int Repaints(const _FCWindowController_cocoa* pBridge)
+{
+    const auto found = Get().repaints.find(pBridge);
+    return found == Get().repaints.end() ? 0 : found->second;
 }
 
 /* ---- Timers ---- */
@@ -231,26 +262,12 @@ int FireAll()
 
 void SetClockListener(void (*listener)(uint64_t)) { Get().clockListener = listener; }
 
-void SetTimerScope(void* (*enter)(), void (*leave)(void*))
-{
-    Get().scopeEnter = enter;
-    Get().scopeLeave = leave;
-}
-
 /* ---- The driver ---- */
 
 bool DriverAttached() { return Get().driver; }
 
-void AttachDriver()
-{
-    if (Get().driver)
-        return;
-    Get().driver = true;
-    if (Get().attachListener)
-        Get().attachListener();
-}
+void AttachDriver() { Get().driver = true; }
 
-void SetAttachListener(void (*listener)()) { Get().attachListener = listener; }
 void SetAlertHandler(qzui_alert_fn fn, void* context) { Attach(Get().alert, fn, context); }
 void SetBeepHandler(qzui_beep_fn fn, void* context) { Attach(Get().beep, fn, context); }
 void SetLogHandler(qzui_log_fn fn, void* context) { Attach(Get().log, fn, context); }
@@ -265,6 +282,14 @@ bool ModalStep(int windowNumber)
 } // namespace BridgeRuntime
 
 void qzui_set_file_callback(qzui_file_fn fn, void* context) { Attach(Get().file, fn, context); }
+void qzui_set_request_callback(qzui_request_fn fn, void* context) { Attach(Get().request, fn, context); }
+
+void qzui_set_decimal_separator(const char* separator)
+{
+    BridgeRuntime::AttachDriver();
+    Get().separatorSet = separator != nullptr;
+    Get().separator = OrEmpty(separator);
+}
 
 namespace qzui
 {
@@ -317,5 +342,20 @@ int ReportFileChoice(int what, const char* title, const char* name, const char* 
     if (pPath)
         *pPath = path;
     return QZUI_FILE_CHOSEN;
+}
+
+bool ReportRequest(int what, const char* argument, int number)
+{
+    const Hook<qzui_request_fn>& request = Get().request;
+    if (request.fn)
+        request.fn(request.context, what, OrEmpty(argument), number);
+    return request.fn != nullptr;
+}
+
+bool DecimalSeparatorOverride(std::string* pSeparator)
+{
+    if (Get().separatorSet)
+        *pSeparator = Get().separator;
+    return Get().separatorSet;
 }
 } // namespace qzui

@@ -28,6 +28,16 @@ int NumberOf(const _FCWindowController_cocoa* pBridge);
 _FCWindowController_cocoa* FindBridge(int windowNumber);
 /* Bridges with a loaded window, in the order their windows were loaded. */
 std::vector<_FCWindowController_cocoa*> LoadedBridges();
+/* Times a loaded window's content was marked for redrawing (0 at first). */
+void CountRepaint(const _FCWindowController_cocoa* pBridge);
+int Repaints(const _FCWindowController_cocoa* pBridge);
+
+/* A press of the button with the tag: tag 1 reaches the OK handler, tag 2
+   Cancel, any other non-zero tag the button handler. */
+void ReportPress(_FCWindowController_cocoa* pBridge, int tag);
+/* A switcher's new segment: the switcher handler, then (unless that closed
+   the window) the command handler. */
+void ReportSwitch(_FCWindowController_cocoa* pBridge, int tag, int segment);
 
 /* ---- Timers ---- */
 
@@ -61,18 +71,12 @@ int FireAll();
 /* Called after the clock moved, with the time it moved (a backend that lets
    its window system run for as long). */
 void SetClockListener(void (*listener)(uint64_t milliseconds));
-/* Brackets each timer handler the clock runs (a backend's autorelease pool):
-   enter's result is handed to leave. */
-void SetTimerScope(void* (*enter)(), void (*leave)(void*));
 
 /* ---- The driver ---- */
 
 /* True once a driver registered a callback or moved the clock. */
 bool DriverAttached();
 void AttachDriver();
-/* Called once when a driver attaches (a backend that must hand its timers
-   to the driver's clock). */
-void SetAttachListener(void (*listener)());
 void SetAlertHandler(qzui_alert_fn fn, void* context);
 void SetBeepHandler(qzui_beep_fn fn, void* context);
 void SetLogHandler(qzui_log_fn fn, void* context);
@@ -99,6 +103,13 @@ void ReportSystemLog(const char* line);
    ""): QZUI_FILE_CHOSEN with *pPath set (never empty), QZUI_FILE_CANCEL
    (also without a file callback), or QZUI_FILE_ASK_USER. */
 int ReportFileChoice(int what, const char* title, const char* name, const char* extension, std::string* pPath);
+/* What would leave the process (a web page, the file viewer, the font
+   panel), to the driver's request callback (argument null taken as ""):
+   false without one. */
+bool ReportRequest(int what, const char* argument, int number);
+/* The decimal separator a driver set in place of the locale's; false when
+   none is set. */
+bool DecimalSeparatorOverride(std::string* pSeparator);
 
 /* Copies UTF-8 text into a driver's buffer as every driver call does: at
    most size - 1 bytes and a zero, never splitting a character, nothing for a

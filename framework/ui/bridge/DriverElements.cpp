@@ -188,7 +188,7 @@ int qzui_window_active(int window)
 int qzui_window_repaint_count(int window)
 {
     _FCWindowController_cocoa* pBridge = Loaded(window);
-    return pBridge ? RepaintCount(pBridge) : -1;
+    return pBridge ? BridgeRuntime::Repaints(pBridge) : -1;
 }
 
 int qzui_activate(int window, int active)

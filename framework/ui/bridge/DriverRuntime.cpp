@@ -9,11 +9,25 @@
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/__FCUserWindow.h"
 #include "ui/bridge/BridgeRuntime.h"
+#include "ui/bridge/WindowBackend.h"
 
 namespace
 {
 /* -1 when the window does not exist, else 1 or 0. */
 int Flag(bool exists, bool value) { return exists ? (value ? 1 : 0) : -1; }
+
+/* Menus deeper than this are refused (a cycle in the driver's tree). */
+constexpr int kMaxMenuDepth = 16;
+
+bool ValidMenu(const qzui_menu* pMenu, int depth)
+{
+    if (depth > kMaxMenuDepth || pMenu->count < 0 || (pMenu->count > 0 && !pMenu->items))
+        return false;
+    for (int i = 0; i < pMenu->count; ++i)
+        if (pMenu->items[i].submenu && !ValidMenu(pMenu->items[i].submenu, depth + 1))
+            return false;
+    return true;
+}
 } // namespace
 
 int qzui::CopyOut(const std::string& text, char* buf, int size)
@@ -115,3 +129,18 @@ void qzui_set_beep_callback(qzui_beep_fn fn, void* context) { BridgeRuntime::Set
 void qzui_set_log_callback(qzui_log_fn fn, void* context) { BridgeRuntime::SetLogHandler(fn, context); }
 void qzui_set_modal_callback(qzui_modal_fn fn, void* context) { BridgeRuntime::SetModalHandler(fn, context); }
 int qzui_beep_count(void) { return BridgeRuntime::BeepCount(); }
+
+int qzui_pasteboard_text(char* buf, int size)
+{
+    std::string text;
+    return WindowBackend::PasteboardText(&text) ? qzui::CopyOut(text, buf, size) : -1;
+}
+
+int qzui_pasteboard_change_count(void) { return WindowBackend::PasteboardChanges(); }
+
+int qzui_set_main_menu(const qzui_menu* menu)
+{
+    if (menu && !ValidMenu(menu, 0))
+        return QZUI_E_RANGE;
+    return WindowBackend::SetMainMenu(menu) ? QZUI_OK : QZUI_E_NO_WINDOW;
+}

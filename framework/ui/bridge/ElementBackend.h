@@ -169,8 +169,6 @@ bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text);
 std::string WindowTitle(const _FCWindowController_cocoa* pBridge);
 /* The active (main) window. */
 bool IsActive(const _FCWindowController_cocoa* pBridge);
-/* Times the content was marked for redrawing. */
-int RepaintCount(const _FCWindowController_cocoa* pBridge);
 /* Stops being the active window (reported to the bridge when it was). */
 void Deactivate(_FCWindowController_cocoa* pBridge);
 /* As the close box does: the window asks CanClose and closes on yes. False

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/bridge/ElementBackend.h"
+#include "ui/driver/qzui_driver.h"
 
 class FCString;
 class _FCWindowController_cocoa;
@@ -113,7 +114,8 @@ bool VisibleSize(Element field, Box* pSize);
    visible area (the scroll view's document sized alike). */
 void SetScrolledSize(Element field, const Box& size);
 void ScrollToBottom(Element field);
-void ClearKeyEquivalent(Element button);
+/* A button's shortcut key ("" for none). */
+void SetKeyEquivalent(Element button, const char* key);
 
 /* An element made in code: its kind, the control's ID (a separator's
    identifier), the control's default width and multi-line height. */
@@ -160,6 +162,10 @@ bool FontFamilies(std::vector<std::string>* pNames);
 /* Clears the general pasteboard and puts the UTF-8 text on it (null: leaves
    it cleared); false when nothing was put there. */
 bool Paste(const char* text);
+/* The pasteboard's text in UTF-8 (false when it holds none) and how often it
+   was cleared. */
+bool PasteboardText(std::string* pText);
+int PasteboardChanges();
 /* The decimal separator a driver chose, else the user's locale's ("."
    without one), in UTF-8. */
 std::string DecimalSeparator();
@@ -169,6 +175,9 @@ void Open(int request, const FCString* pTarget);
 /* Seconds since the platform's reference date. */
 double Clock();
 int MainMenuItemTag(int menuIndex, int item, int subitem);
+/* Replaces the main menu with a copy of a well-formed tree (null: none);
+   false when there is no window system. */
+bool SetMainMenu(const qzui_menu* pMenu);
 } // namespace WindowBackend
 
 #endif

@@ -69,7 +69,7 @@ void _FCWindowController_cocoa::SetDlgItemTextAndResize(int id, FCString* pStrin
 void _FCWindowController_cocoa::ClearShortcutKey(int id)
 {
     if (Element button = Find(this, id, Kind::Button))
-        WindowBackend::ClearKeyEquivalent(button);
+        WindowBackend::SetKeyEquivalent(button, "");
 }
 
 void _FCWindowController_cocoa::EditScrollToBottom(int id)

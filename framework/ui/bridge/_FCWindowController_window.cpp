@@ -29,8 +29,9 @@ _FCWindowController_cocoa::~_FCWindowController_cocoa()
 
 /* ---- Loading and closing ---- */
 
-/* The window gets its number before the framework window initialises it; a
-   layout that cannot be read is written to the system log. */
+/* The window gets its number before the framework window initialises it,
+   and in a modal window button 2 answers Escape; a layout that cannot be
+   read is written to the system log. */
 bool _FCWindowController_cocoa::_LoadController()
 {
     _controller = WindowBackend::Load(this);
@@ -41,6 +42,10 @@ bool _FCWindowController_cocoa::_LoadController()
         qzui::ReportSystemLog(line);
         return false;
     }
+    ElementBackend::Element cancel =
+        _modalrequested ? ElementBackend::Find(this, 2, ElementBackend::Kind::Button) : nullptr;
+    if (cancel)
+        WindowBackend::SetKeyEquivalent(cancel, "\x1b");
     BridgeRuntime::WindowLoaded(this);
     Notify_InitWindow();
     return true;
@@ -163,8 +168,10 @@ void _FCWindowController_cocoa::ShowWindow(bool show)
 
 void _FCWindowController_cocoa::RepaintWindow()
 {
-    if (_controller)
-        WindowBackend::Repaint(this);
+    if (!_controller)
+        return;
+    WindowBackend::Repaint(this);
+    BridgeRuntime::CountRepaint(this);
 }
 
 void _FCWindowController_cocoa::SetWindowCaption(FCString* pString)
@@ -208,6 +215,7 @@ void _FCWindowController_cocoa::SetWindowFrameRect(__FloatRect* pRect)
         return;
     Scope scope;
     const WindowBackend::Box old = WindowBackend::Frame(this);
+    BridgeRuntime::CountRepaint(this);
     WindowBackend::SetFrame(this, WindowBackend::Box{pRect->left, WindowBackend::ScreenHeight() - pRect->bottom,
                                                      std::max(0.0f, pRect->Width()), std::max(0.0f, pRect->Height())});
     const WindowBackend::Box now = WindowBackend::Frame(this);

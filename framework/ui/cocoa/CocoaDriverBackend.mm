@@ -148,8 +148,6 @@ std::string WindowTitle(const _FCWindowController_cocoa* pBridge)
 
 bool IsActive(const _FCWindowController_cocoa* pBridge) { return [WindowOf(pBridge) isMainWindow] ? true : false; }
 
-int RepaintCount(const _FCWindowController_cocoa* pBridge) { return CocoaRuntime::Repaints(pBridge); }
-
 void Deactivate(_FCWindowController_cocoa* pBridge)
 {
     CocoaPool pool;

@@ -13,8 +13,7 @@
 class _FCWindowController_cocoa;
 
 /* Process-wide state of the Cocoa backend beside the shared runtime: the
- * application, layout files, repaint counts, run-loop timers and the driver's
- * requests. Main thread only. */
+ * application, layout files and run-loop timers. Main thread only. */
 namespace CocoaRuntime
 {
 /* Creates the application on first use; false (logged once) without a display. */
@@ -25,10 +24,6 @@ NSString* LayoutPath(int layoutID);
 void SetLayoutFolder(const char* path);
 
 NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge);
-/* A loaded window's repaint count (0 at first, -1 when not loaded). */
-void CountRepaint(const _FCWindowController_cocoa* pBridge);
-int Repaints(const _FCWindowController_cocoa* pBridge);
-void WindowReleased(const _FCWindowController_cocoa* pBridge);
 
 /* Set while the bridge makes a window the active one: under a driver no
    other activation counts. */
@@ -38,12 +33,6 @@ bool Activating();
 /* Handles window-server events for a while (0: those ready) without firing
    timers. */
 void Pump(double seconds);
-
-/* What would leave the process (a web page, the file viewer, the font panel),
-   told to the driver's request callback; false without one. */
-bool ReportRequest(int what, const char* argument, int number);
-/* The decimal separator a driver set in place of the locale's. */
-bool DecimalSeparatorOverride(std::string* pSeparator);
 
 /* Makes fn the implementation of an instance method of cls and returns the
    one it had (null, nothing replaced, without such a method): for GNUstep

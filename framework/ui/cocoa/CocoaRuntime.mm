@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "ui/_FCWindowController_cocoa.h"
@@ -16,14 +15,10 @@ namespace
 {
 struct State
 {
-    std::map<const _FCWindowController_cocoa*, int> repaints;
     std::string layoutFolder;
     bool started = false;
     bool activating = false;
     bool noDisplayReported = false;
-    qzui::Hook<qzui_request_fn> request;
-    bool separatorSet = false;
-    std::string separator;
 };
 
 State& Get()
@@ -138,29 +133,6 @@ void OfferSelectionUnlessDriven(id self, SEL command)
     if (!BridgeRuntime::DriverAttached())
         gOfferSelection(self, command);
 }
-
-NSMenu* BuildMenu(const qzui_menu* pMenu)
-{
-    NSMenu* pBuilt =
-        [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]] autorelease];
-    for (int i = 0; i < pMenu->count; ++i) {
-        const qzui_menu_item& entry = pMenu->items[i];
-        if (entry.separator) {
-            [pBuilt addItem:[NSMenuItem separatorItem]];
-            continue;
-        }
-        NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
-        /* GNUstep declares the result as id<NSMenuItem>, which clang takes
-           as an NSMenuItem* only through id. */
-        NSMenuItem* pItem = QZ_AS(NSMenuItem, [pBuilt addItemWithTitle:title ? title : @""
-                                                                action:NULL
-                                                         keyEquivalent:@""]);
-        [pItem setTag:entry.tag];
-        if (entry.submenu)
-            [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
-    }
-    return pBuilt;
-}
 } // namespace
 
 namespace CocoaRuntime
@@ -191,7 +163,6 @@ bool StartApplication()
     if (!gOfferSelection)
         gOfferSelection = ReplaceMethod([NSTextView class], @"copySelection", &OfferSelectionUnlessDriven);
     BridgeRuntime::SetClockListener(&PumpFor);
-    BridgeRuntime::SetTimerScope(&WindowBackend::EnterScope, &WindowBackend::LeaveScope);
     state.started = true;
     return true;
 }
@@ -222,22 +193,6 @@ NSWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
     return pBridge ? [QZ_AS(NSWindowController, pBridge->_GetController()) window] : nil;
 }
 
-void CountRepaint(const _FCWindowController_cocoa* pBridge)
-{
-    if (BridgeRuntime::NumberOf(pBridge))
-        ++Get().repaints[pBridge];
-}
-
-int Repaints(const _FCWindowController_cocoa* pBridge)
-{
-    const auto found = Get().repaints.find(pBridge);
-    if (found != Get().repaints.end())
-        return found->second;
-    return BridgeRuntime::NumberOf(pBridge) ? 0 : -1;
-}
-
-void WindowReleased(const _FCWindowController_cocoa* pBridge) { Get().repaints.erase(pBridge); }
-
 void SetActivating(bool activating) { Get().activating = activating; }
 
 bool Activating() { return Get().activating; }
@@ -260,58 +215,4 @@ void Pump(double seconds)
         [NSApp sendEvent:event];
     }
 }
-
-bool ReportRequest(int what, const char* argument, int number)
-{
-    const qzui::Hook<qzui_request_fn>& request = Get().request;
-    if (request.fn)
-        request.fn(request.context, what, argument ? argument : "", number);
-    return request.fn != nullptr;
-}
-
-bool DecimalSeparatorOverride(std::string* pSeparator)
-{
-    if (Get().separatorSet)
-        *pSeparator = Get().separator;
-    return Get().separatorSet;
-}
 } // namespace CocoaRuntime
-
-/* ---- The driver's process-wide calls ---- */
-
-void qzui_set_request_callback(qzui_request_fn fn, void* context)
-{
-    BridgeRuntime::AttachDriver();
-    Get().request.Set(fn, context);
-}
-
-void qzui_set_decimal_separator(const char* separator)
-{
-    BridgeRuntime::AttachDriver();
-    Get().separatorSet = separator != nullptr;
-    Get().separator = separator ? separator : "";
-}
-
-int qzui_set_main_menu(const qzui_menu* menu)
-{
-    if (!CocoaRuntime::StartApplication())
-        return QZUI_E_NO_WINDOW;
-    CocoaPool pool;
-    [NSApp setMainMenu:menu ? BuildMenu(menu) : nil];
-    return QZUI_OK;
-}
-
-int qzui_pasteboard_text(char* buf, int size)
-{
-    if (!CocoaRuntime::StartApplication())
-        return -1;
-    CocoaPool pool;
-    NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
-    const char* utf8 = text ? [text UTF8String] : nullptr;
-    return utf8 ? qzui::CopyOut(utf8, buf, size) : -1;
-}
-
-int qzui_pasteboard_change_count(void)
-{
-    return CocoaRuntime::StartApplication() ? static_cast<int>([[NSPasteboard generalPasteboard] changeCount]) : 0;
-}

@@ -28,6 +28,29 @@ int RunAlertPanel(int kind, NSString* title, NSString* message, const char* cons
     return static_cast<int>([pAlert runModal] - NSAlertFirstButtonReturn);
 }
 
+NSMenu* BuildMenu(const qzui_menu* pMenu)
+{
+    NSMenu* pBuilt =
+        [[[NSMenu alloc] initWithTitle:[NSString stringWithUTF8String:pMenu->title ? pMenu->title : ""]] autorelease];
+    for (int i = 0; i < pMenu->count; ++i) {
+        const qzui_menu_item& entry = pMenu->items[i];
+        if (entry.separator) {
+            [pBuilt addItem:[NSMenuItem separatorItem]];
+            continue;
+        }
+        NSString* title = [NSString stringWithUTF8String:entry.title ? entry.title : ""];
+        /* GNUstep declares the result as id<NSMenuItem>, which clang takes
+           as an NSMenuItem* only through id. */
+        NSMenuItem* pItem = QZ_AS(NSMenuItem, [pBuilt addItemWithTitle:title ? title : @""
+                                                                action:NULL
+                                                         keyEquivalent:@""]);
+        [pItem setTag:entry.tag];
+        if (entry.submenu)
+            [pBuilt setSubmenu:BuildMenu(entry.submenu) forItem:pItem];
+    }
+    return pBuilt;
+}
+
 /* The n-th item of a menu that is not a separator, or nil. */
 NSMenuItem* ItemAt(NSMenu* pMenu, int index)
 {
@@ -71,7 +94,7 @@ bool FontPanel(const FCString* pName, int size)
     if (!CocoaRuntime::StartApplication())
         return false;
     NSString* name = TextOf(pName);
-    if (CocoaRuntime::ReportRequest(QZUI_REQUEST_FONT_DIALOG, [name UTF8String], size))
+    if (qzui::ReportRequest(QZUI_REQUEST_FONT_DIALOG, [name UTF8String], size))
         return true;
     NSFont* pSelected = [NSFont fontWithName:name size:size];
     if (pSelected)
@@ -126,10 +149,27 @@ bool Paste(const char* text)
     return [pBoard setString:string forType:NSStringPboardType] ? true : false;
 }
 
+bool PasteboardText(std::string* pText)
+{
+    if (!CocoaRuntime::StartApplication())
+        return false;
+    CocoaPool pool;
+    NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
+    const char* utf8 = text ? [text UTF8String] : nullptr;
+    if (utf8)
+        *pText = utf8;
+    return utf8 != nullptr;
+}
+
+int PasteboardChanges()
+{
+    return CocoaRuntime::StartApplication() ? static_cast<int>([[NSPasteboard generalPasteboard] changeCount]) : 0;
+}
+
 std::string DecimalSeparator()
 {
     std::string chosen;
-    if (CocoaRuntime::DecimalSeparatorOverride(&chosen))
+    if (qzui::DecimalSeparatorOverride(&chosen))
         return chosen;
     NSString* separator = [[NSLocale currentLocale] objectForKey:NSLocaleDecimalSeparator];
     return [separator length] ? [separator UTF8String] : ".";
@@ -138,7 +178,7 @@ std::string DecimalSeparator()
 void Open(int request, const FCString* pTarget)
 {
     NSString* target = TextOf(pTarget);
-    if (CocoaRuntime::ReportRequest(request, [target UTF8String], 0) || !ShownHere())
+    if (qzui::ReportRequest(request, [target UTF8String], 0) || !ShownHere())
         return;
     if (request == QZUI_REQUEST_SHELL_FOLDER)
         [[NSWorkspace sharedWorkspace] selectFile:target inFileViewerRootedAtPath:@""];
@@ -157,5 +197,14 @@ int MainMenuItemTag(int menuIndex, int item, int subitem)
     if (subitem >= 0)
         pItem = ItemAt([pItem submenu], subitem);
     return pItem ? static_cast<int>([pItem tag]) : 0;
+}
+
+bool SetMainMenu(const qzui_menu* pMenu)
+{
+    if (!CocoaRuntime::StartApplication())
+        return false;
+    CocoaPool pool;
+    [NSApp setMainMenu:pMenu ? BuildMenu(pMenu) : nil];
+    return true;
 }
 } // namespace WindowBackend

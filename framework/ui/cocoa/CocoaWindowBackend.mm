@@ -191,7 +191,6 @@ void* Load(_FCWindowController_cocoa* pBridge)
 
 void Release(_FCWindowController_cocoa* pBridge, void* controller)
 {
-    CocoaRuntime::WindowReleased(pBridge);
     Discard(QZ_AS(_FCWindowController_redaredavizodir, controller));
 }
 
@@ -238,11 +237,7 @@ void Close(_FCWindowController_cocoa* pBridge)
     [pWindow close];
 }
 
-void Repaint(const _FCWindowController_cocoa* pBridge)
-{
-    [[WindowOf(pBridge) contentView] setNeedsDisplay:YES];
-    CocoaRuntime::CountRepaint(pBridge);
-}
+void Repaint(const _FCWindowController_cocoa* pBridge) { [[WindowOf(pBridge) contentView] setNeedsDisplay:YES]; }
 
 void Center(_FCWindowController_cocoa* pBridge) { [WindowOf(pBridge) center]; }
 
@@ -288,7 +283,6 @@ void SetFrame(_FCWindowController_cocoa* pBridge, const Box& frame)
     NSWindow* pWindow = WindowOf(pBridge);
     _FCWindowController_redaredavizodir* pController = ControllerOf(pBridge);
     NSNotificationCenter* pCenter = [NSNotificationCenter defaultCenter];
-    CocoaRuntime::CountRepaint(pBridge);
     [pCenter removeObserver:pController name:NSWindowDidResizeNotification object:pWindow];
     CocoaElements::SetFrameOf(pWindow, NSMakeRect(frame.x, frame.y, frame.width, frame.height));
     [pCenter addObserver:pController
@@ -381,7 +375,10 @@ void ScrollToBottom(Element field)
     [pField scrollRectToVisible:NSMakeRect(0, [pField isFlipped] ? NSMaxY(bounds) - 1 : 0, 1, 1)];
 }
 
-void ClearKeyEquivalent(Element button) { [QZ_AS(NSButton, button) setKeyEquivalent:@""]; }
+void SetKeyEquivalent(Element button, const char* key)
+{
+    [QZ_AS(NSButton, button) setKeyEquivalent:[NSString stringWithUTF8String:key]];
+}
 
 void Create(_FCWindowController_cocoa* pBridge, const NewElement& element)
 {

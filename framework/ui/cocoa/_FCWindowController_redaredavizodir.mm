@@ -27,9 +27,9 @@ void Target(NSControl* control, id target, SEL action)
     [control setAction:action];
 }
 
-/* Tag 1 is the default button (Return), tag 2 cancels (Escape when modal),
-   any other non-zero tag reports its press. */
-void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* button, bool modal)
+/* Tag 1 is the default button (Return), tag 2 cancels (the bridge gives it
+   Escape when modal), any other non-zero tag reports its press. */
+void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* button)
 {
     const NSInteger tag = [button tag];
     if (tag == 0)
@@ -41,8 +41,6 @@ void SetupButton(_FCWindowController_redaredavizodir* controller, NSButton* butt
     }
     else if (tag == 2) {
         [button setAction:@selector(cancelButtonPressed:)];
-        if (modal)
-            [button setKeyEquivalent:@"\x1b"];
     }
 }
 
@@ -162,7 +160,7 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     else if ([view isKindOfClass:[NSPopUpButton class]])
         ; /* popups report through their framework control's own polling */
     else if ([view isKindOfClass:[NSButton class]])
-        SetupButton(self, (NSButton*)view, _pOwner && _pOwner->_IsModalRequested());
+        SetupButton(self, (NSButton*)view);
     else if ([view isKindOfClass:[NSTextField class]] && TagOf(view) != 0)
         Observe(self, @selector(editTextChange:), NSControlTextDidChangeNotification, view);
     else if ([view isKindOfClass:[NSStepper class]] && TagOf(view) != 0)
@@ -179,13 +177,13 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
 - (void)okButtonPressed:(id)sender
 {
     if (_pOwner)
-        _pOwner->Notify_OkButtonPressed();
+        BridgeRuntime::ReportPress(_pOwner, 1);
 }
 
 - (void)cancelButtonPressed:(id)sender
 {
     if (_pOwner)
-        _pOwner->Notify_CancelButtonPressed();
+        BridgeRuntime::ReportPress(_pOwner, 2);
 }
 
 - (void)buttonPressed:(id)sender
@@ -193,18 +191,13 @@ void SetupTable(_FCWindowController_redaredavizodir* controller, NSTableView* ta
     if ([sender isKindOfClass:[NSButton class]])
         CocoaElements::SwitchOffRadioSiblings(QZ_AS(NSButton, sender));
     if (_pOwner)
-        _pOwner->Notify_ButtonPressed(TagOf(sender));
+        BridgeRuntime::ReportPress(_pOwner, TagOf(sender));
 }
 
 - (void)segmentedControlPressed:(id)sender
 {
-    if (!_pOwner)
-        return;
-    [self retain]; /* the switcher handler may close the window */
-    _pOwner->Notify_HandleSwitcherSelect(TagOf(sender), static_cast<int>([sender selectedSegment]));
     if (_pOwner)
-        _pOwner->Notify_HandleCommand(TagOf(sender));
-    [self autorelease];
+        BridgeRuntime::ReportSwitch(_pOwner, TagOf(sender), static_cast<int>([sender selectedSegment]));
 }
 
 - (void)stepperChange:(id)sender

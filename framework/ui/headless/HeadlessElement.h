@@ -36,7 +36,6 @@ struct HeadlessColumn
     std::u16string title;
     float width = 0;
     bool editable = false;
-    bool resizable = true;
 };
 
 /* One element of a headless window: a view with its frame in its superview's
@@ -61,7 +60,6 @@ public:
     int state = 0;         /* buttons: 0 off, 1 on, 2 mixed */
     bool allowsMixedState = false;
     std::string keyEquivalent;
-    int redraws = 0; /* times the element was redrawn at once */
 
     /* Popups (items) and segmented controls (segment labels). */
     std::vector<std::u16string> items;
@@ -76,13 +74,10 @@ public:
     /* Tables. */
     std::vector<HeadlessColumn> columns;
     int selectedRow = -1;
-    int topRow = 0; /* first row scrolled into view */
     bool hasHeader = true;
     bool allowsEmptySelection = true;
     bool dataSourceSet = false;
     FCCtrlDataList* dataList = nullptr; /* the user-info entry "DataList" */
-    float rowHeight = 16;
-    int reloads = 0;
 
     /* Outlines: the user-info entry "Tree", the expanded items and the
        selected item (items are the tree's node handles). */

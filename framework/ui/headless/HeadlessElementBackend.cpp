@@ -145,14 +145,7 @@ void SendAction(_FCWindowController_cocoa* pBridge, Element element)
     switch (pElement->kind) {
     case HeadlessKind::Stepper: pBridge->Notify_StepperPressed(element, tag); return;
     case HeadlessKind::TableView: pBridge->Notify_DataListHandleDoubleClick(tag, pElement->selectedRow); return;
-    case HeadlessKind::Segmented: {
-        const int window = BridgeRuntime::NumberOf(pBridge);
-        pBridge->Notify_HandleSwitcherSelect(tag, pElement->selectedItem);
-        /* The switcher handler may have closed the window. */
-        if ((pBridge = BridgeRuntime::FindBridge(window)))
-            pBridge->Notify_HandleCommand(tag);
-        return;
-    }
+    case HeadlessKind::Segmented: BridgeRuntime::ReportSwitch(pBridge, tag, pElement->selectedItem); return;
     default: return;
     }
 }
@@ -184,7 +177,6 @@ void InsertColumn(Element table, int index, const Column& column)
         added.title = HeadlessText::ToElement(column.pTitle);
     added.width = column.width;
     added.editable = column.check;
-    added.resizable = !column.check;
     std::vector<HeadlessColumn>& columns = AsHeadless(table)->columns;
     columns.insert(columns.begin() + index, added);
 }
@@ -193,17 +185,17 @@ void RemoveColumns(Element table) { AsHeadless(table)->columns.clear(); }
 
 float VisibleWidth(Element table) { return AsHeadless(table)->width; }
 
-void SetRowHeight(Element table, float height) { AsHeadless(table)->rowHeight = height; }
+void SetRowHeight(Element, float) {}
 
 void HideHeader(Element table) { AsHeadless(table)->hasHeader = false; }
 
 int RowCount(Element table) { return HeadlessDataSource::RowCount(*AsHeadless(table)); }
 
-void ReloadRows(Element table) { ++AsHeadless(table)->reloads; }
+void ReloadRows(Element) {}
 
-void RedrawRow(Element table, int) { ++AsHeadless(table)->redraws; }
+void RedrawRow(Element, int) {}
 
-void ScrollToRow(Element table, int row) { AsHeadless(table)->topRow = row; }
+void ScrollToRow(Element, int) {}
 
 bool AllowsEmptySelection(Element table) { return AsHeadless(table)->allowsEmptySelection; }
 
@@ -234,15 +226,13 @@ void GetFrame(const _FCWindowController_cocoa* pBridge, Element element, __Float
     pRect->bottom = pRect->top + pFrame->height;
 }
 
-void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool redraw)
+void SetFrame(const _FCWindowController_cocoa* pBridge, Element element, const __FloatRect& rect, bool)
 {
     HeadlessElement* pFrame = AsHeadless(element)->FrameElement();
     pFrame->x = rect.left;
     pFrame->y = std::floor(HeadlessRuntime::WindowOf(pBridge)->ContentHeight()) - rect.bottom;
     pFrame->width = rect.Width();
     pFrame->height = rect.Height();
-    if (redraw)
-        ++AsHeadless(element)->redraws;
 }
 
 /* ---- What the driver reads and does ---- */
@@ -286,13 +276,7 @@ std::string CellText(Element table, int row, int column)
 void Click(_FCWindowController_cocoa* pBridge, Element button)
 {
     ClickState(AsHeadless(button));
-    const int tag = AsHeadless(button)->tag;
-    if (tag == 1)
-        pBridge->Notify_OkButtonPressed();
-    else if (tag == 2)
-        pBridge->Notify_CancelButtonPressed();
-    else if (tag != 0)
-        pBridge->Notify_ButtonPressed(tag);
+    BridgeRuntime::ReportPress(pBridge, AsHeadless(button)->tag);
 }
 
 bool Type(_FCWindowController_cocoa* pBridge, Element field, const char* text)
@@ -313,14 +297,10 @@ std::string WindowTitle(const _FCWindowController_cocoa* pBridge)
 
 bool IsActive(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::MainBridge() == pBridge; }
 
-int RepaintCount(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge)->repaints; }
-
 void Deactivate(_FCWindowController_cocoa* pBridge)
 {
-    if (HeadlessRuntime::MainBridge() != pBridge)
-        return;
-    HeadlessRuntime::SetMainBridge(nullptr);
-    pBridge->Notify_WindowActivated(false);
+    if (HeadlessRuntime::MainBridge() == pBridge)
+        HeadlessRuntime::ChangeMainBridge(nullptr);
 }
 
 bool PressCloseBox(_FCWindowController_cocoa* pBridge)

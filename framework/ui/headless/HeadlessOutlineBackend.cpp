@@ -96,10 +96,7 @@ void ChangeRows(_FCWindowController_cocoa*, Element outline, RowChange change, F
     const void* item = pNode ? pNode->_GetHandle() : nullptr;
     switch (change) {
     case RowChange::Connect: pOutline->dataSourceSet = true; return;
-    case RowChange::Reload:
-        ++pOutline->reloads;
-        Prune(pOutline);
-        return;
+    case RowChange::Reload: Prune(pOutline); return;
     case RowChange::Expand:
         if (!Contains(expanded, item))
             expanded.push_back(item);

@@ -18,6 +18,17 @@ inline HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge)
 inline _FCWindowController_cocoa* gMainBridge = nullptr;
 inline _FCWindowController_cocoa* MainBridge() { return gMainBridge; }
 inline void SetMainBridge(_FCWindowController_cocoa* pBridge) { gMainBridge = pBridge; }
+/* Another window (null: none) becomes the active one, reported as a window
+   system does: the one before is told first. */
+inline void ChangeMainBridge(_FCWindowController_cocoa* pNew)
+{
+    _FCWindowController_cocoa* pOld = gMainBridge;
+    gMainBridge = pNew;
+    if (pOld)
+        pOld->Notify_WindowActivated(false);
+    if (pNew)
+        pNew->Notify_WindowActivated(true);
+}
 } // namespace HeadlessRuntime
 
 #endif

@@ -8,6 +8,7 @@
 #include <locale.h>
 
 #include <chrono>
+#include <cstdio>
 
 #include "ui/bridge/BridgeRuntime.h"
 #include "ui/headless/HeadlessServices.h"
@@ -15,6 +16,14 @@
 
 namespace
 {
+/* The in-memory pasteboard. */
+struct
+{
+    bool hasText = false;
+    std::string text;
+    int changes = 0;
+} gPasteboard;
+
 /* The decimal separator of the user's numeric locale, read without touching
    the process locale; "." when the locale cannot be made. */
 std::string LocaleDecimalSeparator()
@@ -26,6 +35,19 @@ std::string LocaleDecimalSeparator()
     std::string separator = radix && *radix ? radix : ".";
     freelocale(userLocale);
     return separator;
+}
+
+/* A request goes to the driver, without one to standard error. */
+void Request(int what, const FCString* pArgument, int number)
+{
+    const std::string argument = HeadlessText::ElementUTF8(pArgument);
+    if (qzui::ReportRequest(what, argument.c_str(), number))
+        return;
+    if (what == QZUI_REQUEST_FONT_DIALOG)
+        std::fprintf(stderr, "[font panel] %s %d\n", argument.c_str(), number);
+    else
+        std::fprintf(stderr, "[%s] %s\n", what == QZUI_REQUEST_WEB_URL ? "web address" : "file viewer",
+                     argument.c_str());
 }
 } // namespace
 
@@ -43,7 +65,7 @@ void Beep() {}
 
 bool FontPanel(const FCString* pName, int size)
 {
-    HeadlessServices::ReportRequest(QZUI_REQUEST_FONT_DIALOG, HeadlessText::ElementUTF8(pName), size);
+    Request(QZUI_REQUEST_FONT_DIALOG, pName, size);
     return true;
 }
 
@@ -53,27 +75,39 @@ bool FontFamilies(std::vector<std::string>* pNames) { return HeadlessServices::F
 
 bool Paste(const char* text)
 {
-    HeadlessServices::ClearPasteboard();
-    if (text)
-        HeadlessServices::SetPasteboardText(text);
+    ++gPasteboard.changes;
+    gPasteboard.hasText = text != nullptr;
+    gPasteboard.text = text ? text : "";
     return text != nullptr;
 }
+
+bool PasteboardText(std::string* pText)
+{
+    if (gPasteboard.hasText)
+        *pText = gPasteboard.text;
+    return gPasteboard.hasText;
+}
+
+int PasteboardChanges() { return gPasteboard.changes; }
 
 std::string DecimalSeparator()
 {
     std::string separator;
-    return HeadlessServices::DecimalSeparatorOverride(&separator) ? separator : LocaleDecimalSeparator();
+    return qzui::DecimalSeparatorOverride(&separator) ? separator : LocaleDecimalSeparator();
 }
 
-void Open(int request, const FCString* pTarget)
-{
-    HeadlessServices::ReportRequest(request, HeadlessText::ElementUTF8(pTarget), 0);
-}
+void Open(int request, const FCString* pTarget) { Request(request, pTarget, 0); }
 
 double Clock() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
 int MainMenuItemTag(int menuIndex, int item, int subitem)
 {
     return HeadlessServices::MainMenuItemTag(menuIndex, item, subitem);
+}
+
+bool SetMainMenu(const qzui_menu* pMenu)
+{
+    HeadlessServices::SetMainMenu(pMenu);
+    return true;
 }
 } // namespace WindowBackend

@@ -27,12 +27,6 @@ using MenuPosition = std::tuple<int, int, int>;
 struct State
 {
     std::map<MenuPosition, int> menuTags;
-    bool pasteboardHasText = false;
-    std::string pasteboard;
-    int pasteboardChanges = 0;
-    qzui::Hook<qzui_request_fn> request;
-    bool separatorSet = false;
-    std::string separator;
 };
 
 State& Get()
@@ -49,19 +43,6 @@ State& Get()
     return true;
 }();
 #endif
-
-/* Menus deeper than this are refused (a cycle in the driver's tree). */
-constexpr int kMaxMenuDepth = 16;
-
-bool ValidMenu(const qzui_menu* pMenu, int depth)
-{
-    if (depth > kMaxMenuDepth || pMenu->count < 0 || (pMenu->count > 0 && !pMenu->items))
-        return false;
-    for (int i = 0; i < pMenu->count; ++i)
-        if (pMenu->items[i].submenu && !ValidMenu(pMenu->items[i].submenu, depth + 1))
-            return false;
-    return true;
-}
 
 /* The tags of a top-level menu's items (item < 0) and of one item's submenu. */
 void AddMenuTags(const qzui_menu& menu, int menuIndex, int item, std::map<MenuPosition, int>* pTags)
@@ -103,42 +84,18 @@ FcFontSet* ListFonts(const char* property, const std::string& value)
 
 namespace HeadlessServices
 {
+void SetMainMenu(const qzui_menu* pMenu)
+{
+    Get().menuTags.clear();
+    for (int i = 0; pMenu && i < pMenu->count; ++i)
+        if (pMenu->items[i].submenu)
+            AddMenuTags(*pMenu->items[i].submenu, i, -1, &Get().menuTags);
+}
+
 int MainMenuItemTag(int menuIndex, int item, int subitem)
 {
     const auto found = Get().menuTags.find(MenuPosition(menuIndex, item, subitem));
     return found == Get().menuTags.end() ? 0 : found->second;
-}
-
-void ClearPasteboard()
-{
-    Get().pasteboard.clear();
-    Get().pasteboardHasText = false;
-    ++Get().pasteboardChanges;
-}
-
-void SetPasteboardText(const std::string& utf8)
-{
-    Get().pasteboard = utf8;
-    Get().pasteboardHasText = true;
-}
-
-void ReportRequest(int what, const std::string& argument, int number)
-{
-    const qzui::Hook<qzui_request_fn>& request = Get().request;
-    if (request.fn)
-        request.fn(request.context, what, argument.c_str(), number);
-    else if (what == QZUI_REQUEST_FONT_DIALOG)
-        std::fprintf(stderr, "[font panel] %s %d\n", argument.c_str(), number);
-    else
-        std::fprintf(stderr, "[%s] %s\n", what == QZUI_REQUEST_WEB_URL ? "web address" : "file viewer",
-                     argument.c_str());
-}
-
-bool DecimalSeparatorOverride(std::string* pSeparator)
-{
-    if (Get().separatorSet)
-        *pSeparator = Get().separator;
-    return Get().separatorSet;
 }
 
 bool FontInstalled(const std::string& name)
@@ -186,32 +143,4 @@ bool _FCUI_cocoa::ChooseFile(bool save, const FCString* pTitle, const FCString* 
         return false;
     pPath->SetUTF8String(path.c_str());
     return true;
-}
-
-/* ---- Driver interface ---- */
-
-int qzui_set_main_menu(const qzui_menu* menu)
-{
-    if (menu && !ValidMenu(menu, 0))
-        return QZUI_E_RANGE;
-    Get().menuTags.clear();
-    for (int i = 0; menu && i < menu->count; ++i)
-        if (menu->items[i].submenu)
-            AddMenuTags(*menu->items[i].submenu, i, -1, &Get().menuTags);
-    return QZUI_OK;
-}
-
-int qzui_pasteboard_text(char* buf, int size)
-{
-    return Get().pasteboardHasText ? qzui::CopyOut(Get().pasteboard, buf, size) : -1;
-}
-
-int qzui_pasteboard_change_count(void) { return Get().pasteboardChanges; }
-
-void qzui_set_request_callback(qzui_request_fn fn, void* context) { Get().request.Set(fn, context); }
-
-void qzui_set_decimal_separator(const char* separator)
-{
-    Get().separatorSet = separator != nullptr;
-    Get().separator = separator ? separator : "";
 }

@@ -4,24 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "ui/driver/qzui_driver.h"
+
 /* Process-wide state of the headless user-interface services: the main-menu
- * model, the pasteboard, the request outlet and the decimal separator that
- * the driver may set (qzui_driver.h), and the installed fonts. */
+ * model the driver sets (qzui_driver.h) and the installed fonts. */
 namespace HeadlessServices
 {
 /* The tag at a main-menu position (see _FCUI_cocoa::GetMainMenuItemTag); 0
    when not found or when no main menu is registered. */
 int MainMenuItemTag(int menuIndex, int item, int subitem);
-
-/* Empties the pasteboard (the change count grows). */
-void ClearPasteboard();
-void SetPasteboardText(const std::string& utf8);
-
-/* Hands a shown request to the driver (to standard error without one). */
-void ReportRequest(int what, const std::string& argument, int number);
-
-/* The separator set by the driver; false when none is set. */
-bool DecimalSeparatorOverride(std::string* pSeparator);
+void SetMainMenu(const qzui_menu* pMenu);
 
 /* From the system's font configuration, through a configuration of the
    bridge's own (loaded on first use, released at exit), so that the

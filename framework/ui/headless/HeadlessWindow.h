@@ -18,8 +18,6 @@ public:
     float x = 0, y = 0, width = 0, height = 0;
     float maxWidth = 0, maxHeight = 0; /* 0: unlimited */
     bool visible = false;
-    float alpha = 1;
-    int repaints = 0; /* times the content was marked for redisplay */
     int focusTag = 0; /* tag of the element holding the keyboard focus */
     std::unique_ptr<HeadlessElement> content;
 

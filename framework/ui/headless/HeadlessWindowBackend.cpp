@@ -4,7 +4,7 @@
 #include "ui/bridge/WindowBackend.h"
 
 #include <algorithm>
-#include <vector>
+#include <memory>
 
 #include "ui/_FCWindowController_cocoa.h"
 #include "ui/headless/HeadlessLayout.h"
@@ -19,16 +19,6 @@ using WindowBackend::NewElement;
 namespace
 {
 HeadlessWindow* WindowOf(const _FCWindowController_cocoa* pBridge) { return HeadlessRuntime::WindowOf(pBridge); }
-
-/* The active window changes: the one before is told first. */
-void Activation(_FCWindowController_cocoa* pOld, _FCWindowController_cocoa* pNew)
-{
-    HeadlessRuntime::SetMainBridge(pNew);
-    if (pOld)
-        pOld->Notify_WindowActivated(false);
-    if (pNew)
-        pNew->Notify_WindowActivated(true);
-}
 
 std::unique_ptr<HeadlessElement> Make(HeadlessKind kind, int tag, float width, float height)
 {
@@ -82,19 +72,7 @@ bool Start() { return true; }
 void* NewTimerList() { return nullptr; }
 void DeleteTimerList(void*) {}
 
-/* Button 2 answers Escape in a modal window. */
-void* Load(_FCWindowController_cocoa* pBridge)
-{
-    std::unique_ptr<HeadlessWindow> pLoaded = HeadlessLayout::Load(pBridge->_GetLayoutID());
-    if (!pLoaded)
-        return nullptr;
-    std::vector<HeadlessElement*> elements;
-    pLoaded->content->Collect(&elements);
-    for (HeadlessElement* pElement : elements)
-        if (pElement->IsButton() && pElement->tag == 2 && pBridge->_IsModalRequested())
-            pElement->keyEquivalent = "\x1b";
-    return pLoaded.release();
-}
+void* Load(_FCWindowController_cocoa* pBridge) { return HeadlessLayout::Load(pBridge->_GetLayoutID()).release(); }
 
 void Release(_FCWindowController_cocoa* pBridge, void* controller)
 {
@@ -111,15 +89,14 @@ void OrderOut(_FCWindowController_cocoa* pBridge)
 {
     WindowOf(pBridge)->visible = false;
     if (HeadlessRuntime::MainBridge() == pBridge)
-        Activation(pBridge, nullptr);
+        HeadlessRuntime::ChangeMainBridge(nullptr);
 }
 
 void Activate(_FCWindowController_cocoa* pBridge)
 {
     WindowOf(pBridge)->visible = true;
-    _FCWindowController_cocoa* pOld = HeadlessRuntime::MainBridge();
-    if (pOld != pBridge)
-        Activation(pOld, pBridge);
+    if (HeadlessRuntime::MainBridge() != pBridge)
+        HeadlessRuntime::ChangeMainBridge(pBridge);
 }
 
 /* The closing window stops being the active one without a report. */
@@ -131,7 +108,7 @@ void Close(_FCWindowController_cocoa* pBridge)
     pBridge->Notify_WindowClose();
 }
 
-void Repaint(const _FCWindowController_cocoa* pBridge) { ++WindowOf(pBridge)->repaints; }
+void Repaint(const _FCWindowController_cocoa*) {}
 
 void Center(_FCWindowController_cocoa* pBridge)
 {
@@ -174,7 +151,6 @@ void SetFrame(_FCWindowController_cocoa* pBridge, const Box& frame)
     pWindow->width = frame.width;
     pWindow->height = frame.height;
     pWindow->SyncContent();
-    ++pWindow->repaints;
 }
 
 Box ContentFrame(const _FCWindowController_cocoa* pBridge)
@@ -196,7 +172,7 @@ void SetMaximumSize(_FCWindowController_cocoa* pBridge, const Box& size)
     WindowOf(pBridge)->maxHeight = size.height;
 }
 
-void SetAlpha(_FCWindowController_cocoa* pBridge, float alpha) { WindowOf(pBridge)->alpha = alpha; }
+void SetAlpha(_FCWindowController_cocoa*, float) {}
 
 void Focus(_FCWindowController_cocoa* pBridge, Element element, bool)
 {
@@ -240,7 +216,7 @@ void SetScrolledSize(Element field, const Box& size)
 
 void ScrollToBottom(Element) {}
 
-void ClearKeyEquivalent(Element button) { AsHeadless(button)->keyEquivalent.clear(); }
+void SetKeyEquivalent(Element button, const char* key) { AsHeadless(button)->keyEquivalent = key; }
 
 void Create(_FCWindowController_cocoa* pBridge, const NewElement& element)
 {
