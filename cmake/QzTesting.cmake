@@ -31,32 +31,37 @@ endfunction()
 # The test programs' own sources (those under tests/) are compiled with
 # QZ_TEST_COMPILE_OPTIONS after the build's flags. The optimised presets lower
 # the optimisation there (-Og with g++, -O0 with clang++), which halves what
-# they cost to compile; what they test (the libraries, modules and programs)
-# keeps the build's flags. A test program that compiles a source from outside
-# tests/ keeps the build's flags for all of its sources.
+# they cost to compile; what they test keeps the build's flags: the libraries,
+# modules and programs, and a source from outside tests/ that a test program
+# compiles itself (in a batch of its own).
 set(QZ_TEST_COMPILE_OPTIONS "" CACHE STRING "Compile options of the test programs' own sources, after the build's")
 
 # qz_test_program(<target> <source>...): the executable of a test program,
-# its C++ sources compiled as one (QZ_TEST_UNITY), with the include roots
-# tests/ and the repository.
+# its own C++ sources compiled as one (QZ_TEST_UNITY) and the others as one,
+# with the include roots tests/ and the repository.
 function(qz_test_program target)
-  set(sources ${ARGN})
-  if(QZ_TEST_UNITY)
-    qz_unity_sources(sources ${target} 0 cpp ${ARGN})
-  endif()
-  add_executable(${target} ${sources})
-  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR})
-  target_compile_options(${target} PRIVATE $<$<AND:$<BOOL:${QZ_TEST_UNITY}>,$<COMPILE_LANG_AND_ID:CXX,GNU>>:-Wno-subobject-linkage>)
+  set(own "")
+  set(others "")
   foreach(source ${ARGN})
     get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
     string(FIND "${path}" "${PROJECT_SOURCE_DIR}/tests/" in_tests)
-    if(NOT in_tests EQUAL 0)
-      return()
+    if(source MATCHES "^\\$<" OR NOT in_tests EQUAL 0)
+      list(APPEND others ${source})
+    else()
+      list(APPEND own ${source})
     endif()
   endforeach()
-  foreach(option ${QZ_TEST_COMPILE_OPTIONS})
-    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${option}>)
-  endforeach()
+  if(QZ_TEST_UNITY)
+    qz_unity_sources(own ${target} 0 cpp ${own})
+    qz_unity_sources(others ${target}_parts 0 cpp ${others})
+  endif()
+  add_executable(${target} ${own} ${others})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR})
+  target_compile_options(${target} PRIVATE $<$<AND:$<BOOL:${QZ_TEST_UNITY}>,$<COMPILE_LANG_AND_ID:CXX,GNU>>:-Wno-subobject-linkage>)
+  list(FILTER own INCLUDE REGEX "\\.(cpp|mm)$")
+  if(own AND QZ_TEST_COMPILE_OPTIONS)
+    set_property(SOURCE ${own} APPEND PROPERTY COMPILE_OPTIONS ${QZ_TEST_COMPILE_OPTIONS})
+  endif()
 endfunction()
 
 function(qz_add_gtest)
