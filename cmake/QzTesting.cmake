@@ -28,6 +28,42 @@ function(qz_test_paths target)
   endforeach()
 endfunction()
 
+# The test programs' own sources (those under tests/) are compiled with
+# QZ_TEST_COMPILE_OPTIONS after the build's flags. The optimised presets lower
+# the optimisation there (-Og with g++, -O0 with clang++), which halves what
+# they cost to compile; what they test keeps the build's flags: the libraries,
+# modules and programs, and a source from outside tests/ that a test program
+# compiles itself (in a batch of its own).
+set(QZ_TEST_COMPILE_OPTIONS "" CACHE STRING "Compile options of the test programs' own sources, after the build's")
+
+# qz_test_program(<target> <source>...): the executable of a test program,
+# its own C++ sources compiled as one (QZ_TEST_UNITY) and the others as one,
+# with the include roots tests/ and the repository.
+function(qz_test_program target)
+  set(own "")
+  set(others "")
+  foreach(source ${ARGN})
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    string(FIND "${path}" "${PROJECT_SOURCE_DIR}/tests/" in_tests)
+    if(source MATCHES "^\\$<" OR NOT in_tests EQUAL 0)
+      list(APPEND others ${source})
+    else()
+      list(APPEND own ${source})
+    endif()
+  endforeach()
+  if(QZ_TEST_UNITY)
+    qz_unity_sources(own ${target} 0 cpp ${own})
+    qz_unity_sources(others ${target}_parts 0 cpp ${others})
+  endif()
+  add_executable(${target} ${own} ${others})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR})
+  target_compile_options(${target} PRIVATE $<$<AND:$<BOOL:${QZ_TEST_UNITY}>,$<COMPILE_LANG_AND_ID:CXX,GNU>>:-Wno-subobject-linkage>)
+  list(FILTER own INCLUDE REGEX "\\.(cpp|mm)$")
+  if(own AND QZ_TEST_COMPILE_OPTIONS)
+    set_property(SOURCE ${own} APPEND PROPERTY COMPILE_OPTIONS ${QZ_TEST_COMPILE_OPTIONS})
+  endif()
+endfunction()
+
 function(qz_add_gtest)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   # The module's parts include the panel, which needs one user-interface
@@ -36,13 +72,7 @@ function(qz_add_gtest)
      AND NOT "fcui_headless" IN_LIST T_LIBS)
     list(APPEND T_LIBS fcui_headless)
   endif()
-  set(sources ${T_SOURCES})
-  if(QZ_TEST_UNITY)
-    qz_unity_sources(sources ${T_NAME} 0 cpp ${T_SOURCES})
-  endif()
-  add_executable(${T_NAME} ${sources})
-  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR})
-  target_compile_options(${T_NAME} PRIVATE $<$<AND:$<BOOL:${QZ_TEST_UNITY}>,$<COMPILE_LANG_AND_ID:CXX,GNU>>:-Wno-subobject-linkage>)
+  qz_test_program(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main qz_warnings)
   gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "QZ_BUILD_DIR=${CMAKE_BINARY_DIR}")
