@@ -100,6 +100,9 @@ std::string Utf8ToEscapedAscii(const char* text, size_t maxBytes)
 
 uint16_t ToLower(uint16_t unit)
 {
+    /* Below U+00C0 only the ASCII capitals have a lower case. */
+    if (unit < 0x00C0)
+        return unit >= 'A' && unit <= 'Z' ? static_cast<uint16_t>(unit + 32) : unit;
     for (const CaseRange& range : kCaseRanges)
         if (unit >= range.first && unit <= range.last)
             return static_cast<uint16_t>(unit + range.delta);

@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace
 {
@@ -13,18 +12,57 @@ using Header = Elf64_Ehdr;
 using Section = Elf64_Shdr;
 using Symbol = Elf64_Sym;
 
-template <typename T>
-bool ReadAt(const std::vector<char>& file, uint64_t offset, T& out)
+/* The module file, read where asked: only the header, the section headers
+   and the dynamic symbol and name sections are ever read, so a module full
+   of debug information costs no more than a stripped one. */
+class ModuleFile
 {
-    if (offset > file.size() || file.size() - offset < sizeof(T))
-        return false;
-    std::memcpy(&out, file.data() + offset, sizeof(T));
-    return true;
-}
+public:
+    explicit ModuleFile(const std::string& path) : _in(path, std::ios::binary)
+    {
+        if (_in)
+            _in.seekg(0, std::ios::end);
+        const std::streamoff end = _in ? std::streamoff(_in.tellg()) : -1;
+        _size = end > 0 ? uint64_t(end) : 0;
+        _open = bool(_in) && end >= 0;
+    }
 
-bool CheckHeader(const std::vector<char>& file, Header& header, std::string& error)
+    bool Open() const { return _open; }
+
+    /* False when [offset, offset + count) is not inside the file. */
+    bool Read(uint64_t offset, void* out, uint64_t count)
+    {
+        if (offset > _size || _size - offset < count)
+            return false;
+        _in.clear();
+        _in.seekg(std::streamoff(offset));
+        return bool(_in.read(static_cast<char*>(out), std::streamsize(count)));
+    }
+
+    template <typename T>
+    bool ReadAt(uint64_t offset, T& out)
+    {
+        return Read(offset, &out, sizeof(T));
+    }
+
+    /* The section's bytes; false when it does not lie inside the file. */
+    bool ReadSection(const Section& section, std::vector<char>& bytes)
+    {
+        if (section.sh_size > _size)
+            return false;
+        bytes.resize(size_t(section.sh_size));
+        return Read(section.sh_offset, bytes.data(), section.sh_size);
+    }
+
+private:
+    std::ifstream _in;
+    uint64_t _size = 0;
+    bool _open = false;
+};
+
+bool CheckHeader(ModuleFile& file, Header& header, std::string& error)
 {
-    if (!ReadAt(file, 0, header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) {
+    if (!file.ReadAt(0, header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) {
         error = "not a shared object (no ELF header)";
         return false;
     }
@@ -39,15 +77,14 @@ bool CheckHeader(const std::vector<char>& file, Header& header, std::string& err
     return true;
 }
 
-/* The name at offset in the string section, bounded by the section. */
-std::string NameAt(const std::vector<char>& file, const Section& strings, uint32_t offset)
+/* The name at offset in the name section, bounded by the section. */
+std::string NameAt(const std::vector<char>& names, uint32_t offset)
 {
-    if (offset >= strings.sh_size || strings.sh_offset > file.size() ||
-        strings.sh_size > file.size() - strings.sh_offset)
+    if (offset >= names.size())
         return "";
-    const char* begin = file.data() + strings.sh_offset + offset;
-    const char* limit = file.data() + strings.sh_offset + strings.sh_size;
-    const char* end = static_cast<const char*>(std::memchr(begin, 0, static_cast<size_t>(limit - begin)));
+    const char* begin = names.data() + offset;
+    const char* limit = names.data() + names.size();
+    const char* end = static_cast<const char*>(std::memchr(begin, 0, size_t(limit - begin)));
     std::string name(begin, end ? end : limit);
     return name.substr(0, name.find('@'));
 }
@@ -57,34 +94,38 @@ std::string NameAt(const std::vector<char>& file, const Section& strings, uint32
 bool ModuleSymbolTable::Read(const std::string& path, std::string& error)
 {
     _symbols.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    ModuleFile file(path);
+    if (!file.Open()) {
         error = "cannot read the file";
         return false;
     }
-    const std::vector<char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Header header{};
     if (!CheckHeader(file, header, error))
         return false;
     for (unsigned s = 0; s < header.e_shnum; ++s) {
         Section section{};
-        if (!ReadAt(file, header.e_shoff + uint64_t{s} * sizeof(Section), section)) {
+        if (!file.ReadAt(header.e_shoff + uint64_t{s} * sizeof(Section), section)) {
             error = "truncated section headers";
             return false;
         }
         if (section.sh_type != SHT_DYNSYM)
             continue;
         Section strings{};
-        if (!ReadAt(file, header.e_shoff + uint64_t{section.sh_link} * sizeof(Section), strings)) {
+        std::vector<char> symbols, names;
+        if (!file.ReadAt(header.e_shoff + uint64_t{section.sh_link} * sizeof(Section), strings) ||
+            !file.ReadSection(strings, names)) {
             error = "truncated symbol names";
             return false;
         }
-        for (uint64_t at = sizeof(Symbol); at + sizeof(Symbol) <= section.sh_size; at += sizeof(Symbol)) {
+        if (!file.ReadSection(section, symbols)) {
+            error = "truncated symbol table";
+            return false;
+        }
+        for (size_t at = sizeof(Symbol); at + sizeof(Symbol) <= symbols.size(); at += sizeof(Symbol)) {
             Symbol symbol{};
-            if (!ReadAt(file, section.sh_offset + at, symbol))
-                break;
+            std::memcpy(&symbol, symbols.data() + at, sizeof(Symbol));
             ModuleSymbol entry;
-            entry.name = NameAt(file, strings, symbol.st_name);
+            entry.name = NameAt(names, symbol.st_name);
             entry.defined = symbol.st_shndx != SHN_UNDEF;
             entry.function = ELF64_ST_TYPE(symbol.st_info) == STT_FUNC;
             if (!entry.name.empty())

@@ -66,7 +66,9 @@ void CheckDocument(const hostsim::Document& doc)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool cleanup = std::atexit(RemoveArchive) == 0;
+    /* The path is made before the exit handler is registered, so that it is
+       destroyed after the handler has run. */
+    static const bool cleanup = !ArchivePath().empty() && std::atexit(RemoveArchive) == 0;
     (void)cleanup;
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::string name = "input.musicxml", error;

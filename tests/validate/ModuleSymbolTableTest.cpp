@@ -1,11 +1,14 @@
 #include "qzhost/validate/ModuleSymbolTable.h"
 
+#include "support/ReadFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <elf.h>
+
+#include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace
 {
@@ -33,8 +36,7 @@ TEST(ModuleSymbolTable, ListsTheModulesExportsAndImports)
 TEST(ModuleSymbolTable, RefusesFilesThatAreNoSharedObjects)
 {
     TempFolder folder;
-    std::ifstream module(QZTEST_MODULE, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(module)), std::istreambuf_iterator<char>());
+    const std::string bytes = ReadFile(QZTEST_MODULE);
     const struct
     {
         const char* name;
@@ -55,6 +57,31 @@ TEST(ModuleSymbolTable, RefusesFilesThatAreNoSharedObjects)
     ModuleSymbolTable table;
     std::string error;
     EXPECT_FALSE(table.Read(folder.File("absent"), error));
+}
+
+/* A symbol table said to reach past the end of the file is refused, not
+   read as far as it goes. */
+TEST(ModuleSymbolTable, RefusesASymbolTableThatLeavesTheFile)
+{
+    std::string bytes = ReadFile(QZTEST_MODULE);
+    Elf64_Ehdr header{};
+    ASSERT_GE(bytes.size(), sizeof header);
+    std::memcpy(&header, bytes.data(), sizeof header);
+    for (unsigned s = 0; s < header.e_shnum; ++s) {
+        char* at = &bytes[header.e_shoff + s * sizeof(Elf64_Shdr)];
+        Elf64_Shdr section{};
+        std::memcpy(&section, at, sizeof section);
+        if (section.sh_type != SHT_DYNSYM)
+            continue;
+        section.sh_size = bytes.size();
+        std::memcpy(at, &section, sizeof section);
+    }
+    TempFolder folder;
+    std::ofstream(folder.File("long table"), std::ios::binary) << bytes;
+    ModuleSymbolTable table;
+    std::string error;
+    EXPECT_FALSE(table.Read(folder.File("long table"), error));
+    EXPECT_EQ(error, "truncated symbol table");
 }
 
 } // namespace
