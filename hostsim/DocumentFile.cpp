@@ -332,34 +332,65 @@ std::string pathOfNul(const json& v, const std::string& path)
     refuse(field.empty() ? "(document)" : field, problem);
 }
 
+/* A reading of the text that keeps nothing but the field names of the
+   objects still open, and the first name that appears twice in one of them. */
+class DuplicateFieldFinder
+{
+public:
+    const std::string& duplicate() const { return _duplicate; }
+
+    bool null() { return true; }
+    bool boolean(bool) { return true; }
+    bool number_integer(json::number_integer_t) { return true; }
+    bool number_unsigned(json::number_unsigned_t) { return true; }
+    bool number_float(json::number_float_t, const std::string&) { return true; }
+    bool string(std::string&) { return true; }
+    bool binary(json::binary_t&) { return true; }
+    bool start_array(std::size_t) { return true; }
+    bool end_array() { return true; }
+    bool start_object(std::size_t)
+    {
+        _open.emplace_back();
+        return true;
+    }
+    bool end_object()
+    {
+        _open.pop_back();
+        return true;
+    }
+    bool key(std::string& name)
+    {
+        if (!_open.back().insert(name).second)
+            _duplicate = name;
+        return _duplicate.empty();
+    }
+    bool parse_error(std::size_t, const std::string&, const json::exception&) { return false; }
+
+private:
+    std::vector<std::set<std::string>> _open;
+    std::string _duplicate;
+};
+
 /* Parses, refusing malformed UTF-8 and duplicate field names inside any
-   object. */
+   object. The names are looked for in a second reading of their own: a
+   parse that watches every value is quadratic in the length of an array of
+   objects. */
 json parseStrict(const std::string& contents)
 {
     const size_t malformed = qz::FindMalformedUtf8(contents);
     if (malformed != std::string::npos)
         refuseMalformedText(contents, malformed);
-    std::vector<std::set<std::string>> open;
-    std::string duplicate;
-    auto watch = [&](int, json::parse_event_t event, json& parsed) {
-        if (event == json::parse_event_t::object_start)
-            open.emplace_back();
-        if (event == json::parse_event_t::object_end && !open.empty())
-            open.pop_back();
-        if (event == json::parse_event_t::key && !open.empty() && duplicate.empty() &&
-            !open.back().insert(parsed.get<std::string>()).second)
-            duplicate = parsed.get<std::string>();
-        return true;
-    };
     json root;
     try {
-        root = json::parse(contents, watch);
+        root = json::parse(contents);
     }
     catch (const json::exception& e) {
         throw FileError{std::string("not a complete JSON document (") + e.what() + ")"};
     }
-    if (!duplicate.empty())
-        refuse(duplicate, "appears twice in one object");
+    DuplicateFieldFinder finder;
+    json::sax_parse(contents, &finder);
+    if (!finder.duplicate().empty())
+        refuse(finder.duplicate(), "appears twice in one object");
     return root;
 }
 
