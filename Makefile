@@ -20,7 +20,7 @@ run: build
 	@if [ -t 0 ]; then $(BUILD)/qzhost/qzhost run; \
 	else $(BUILD)/qzhost/qzhost run < qzhost/demo.qzs; fi
 
-# Every configuration CI runs: g++ optimised, g++ with sanitizers, clang++.
+# Every configuration CI runs: g++ optimised, clang++ with sanitizers, clang++.
 # Each also checks that no test went missing (tests/ctest-floor). The sources
 # must match .clang-format first. The next configuration builds while the
 # tests of the one before it run (scripts/test-configs); `make test-PRESET`

@@ -69,8 +69,10 @@ public:
         ALERTRESULT_NONE = 4
     };
 
-    /* Host menu commands by number (0 to 63); see FCUI_MENU_COMMAND_TABLE. */
-    enum MENU_COMMANDS
+    /* Host menu commands by number (0 to 63); see FCUI_MENU_COMMAND_TABLE.
+       Stored as an int, so that a number outside the table is a value the
+       enumeration holds, which MenuCommand can refuse. */
+    enum MENU_COMMANDS : int
     {
 #define FCUI_MENU_COMMAND_ENUM(number, name, code) name = number,
         FCUI_MENU_COMMAND_TABLE(FCUI_MENU_COMMAND_ENUM)

@@ -83,6 +83,23 @@ TEST(FaultInjection, ARefusedSizeQueryOfANameExpressionDoesNotOverrunItsBuffer)
     EXPECT_GE(tried, 3);
 }
 
+TEST(FaultInjection, RefusalsRunInOneProcessGiveTheVerdictsEachGivesAlone)
+{
+    const FaultScenario& scenario = Scenario("add staves");
+    const FaultBaseline baseline = LearnScenario(QZV_GOOD_MODULE, scenario);
+    ASSERT_EQ(baseline.problem, "");
+    const std::vector<FaultVerdict> together = RunWithFaults(QZV_GOOD_MODULE, scenario, baseline, baseline.faults);
+    ASSERT_EQ(together.size(), baseline.faults.size());
+    for (size_t i = 0; i < together.size(); ++i) {
+        const FaultVerdict alone = RunWithFault(QZV_GOOD_MODULE, scenario, baseline, baseline.faults[i]);
+        const std::string what = baseline.faults[i].Describe();
+        EXPECT_EQ(together[i].crash, alone.crash) << what;
+        EXPECT_EQ(together[i].document, alone.document) << what;
+        EXPECT_EQ(together[i].panel, alone.panel) << what;
+        EXPECT_EQ(together[i].openEdit, alone.openEdit) << what;
+    }
+}
+
 TEST(FaultInjection, ARefusedEndOfTheEditCancelsTheChangeInsteadOfLeavingTheEditOpen)
 {
     const FaultScenario& scenario = Scenario("rename a staff set");

@@ -274,33 +274,43 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
     return baseline;
 }
 
-FaultVerdict RunWithFault(const std::string& module, const FaultScenario& scenario, const FaultBaseline& baseline,
-                          const InjectedFault& fault)
+namespace
 {
-    const ChildOutcome outcome = RunInChildProcess([&](const ChildChannel& channel) {
-        Session session;
-        if (Prepare(session, channel, module, scenario)) {
-            const HostEngine& host = session.Host();
-            const std::vector<uint8_t> before = DocumentImage(session);
-            Inject(host, fault);
-            Outcome result;
-            RunScriptLine(session, scenario.command, result);
-            if (!fault.byRecord)
-                host.hostsim_fail(fault.function.c_str(), HOSTSIM_FAIL_OFF, 0);
-            if (host.hostsim_open_edit_depth() != 0)
-                channel.Send(kEditVerdict,
-                             std::to_string(host.hostsim_open_edit_depth()) + " host edits are still open");
-            const std::string after = DescribeDocument(session);
-            if (DocumentImage(session) != before && after != baseline.document)
-                channel.Send(kDocumentVerdict, "the staff sets are\n" + after +
-                                                   "neither the document before the command nor\n" + baseline.document);
-            RunScriptLine(session, "wait 200", result);
-            const std::string panel = PanelDifference(session, baseline);
-            if (!panel.empty())
-                channel.Send(kPanelVerdict, panel);
-        }
-        session.Finish();
-    });
+
+using Messages = std::vector<std::pair<char, std::string>>;
+
+/* One refusal in a fresh session of the child: the command with the fault,
+   then what is wrong with the document, the panel and the open edits. */
+void RunFaultInChild(const ChildChannel& channel, const std::string& module, const FaultScenario& scenario,
+                     const FaultBaseline& baseline, const InjectedFault& fault)
+{
+    Session session;
+    if (Prepare(session, channel, module, scenario)) {
+        const HostEngine& host = session.Host();
+        const std::vector<uint8_t> before = DocumentImage(session);
+        Inject(host, fault);
+        Outcome result;
+        RunScriptLine(session, scenario.command, result);
+        if (!fault.byRecord)
+            host.hostsim_fail(fault.function.c_str(), HOSTSIM_FAIL_OFF, 0);
+        if (host.hostsim_open_edit_depth() != 0)
+            channel.Send(kEditVerdict, std::to_string(host.hostsim_open_edit_depth()) + " host edits are still open");
+        const std::string after = DescribeDocument(session);
+        if (DocumentImage(session) != before && after != baseline.document)
+            channel.Send(kDocumentVerdict, "the staff sets are\n" + after +
+                                               "neither the document before the command nor\n" + baseline.document);
+        RunScriptLine(session, "wait 200", result);
+        const std::string panel = PanelDifference(session, baseline);
+        if (!panel.empty())
+            channel.Send(kPanelVerdict, panel);
+    }
+    session.Finish();
+}
+
+FaultVerdict ReadVerdict(const Messages& messages, const std::string& abnormalEnd)
+{
+    ChildOutcome outcome;
+    outcome.messages = messages;
     FaultVerdict verdict;
     verdict.document = Message(outcome, kDocumentVerdict);
     verdict.panel = Message(outcome, kPanelVerdict);
@@ -308,9 +318,81 @@ FaultVerdict RunWithFault(const std::string& module, const FaultScenario& scenar
     const std::string problem = Message(outcome, kProblem);
     if (!problem.empty())
         verdict.crash = "the scenario could not be prepared: " + problem;
-    if (!outcome.abnormalEnd.empty())
-        verdict.crash = "the session ended abnormally: " + outcome.abnormalEnd;
+    if (!abnormalEnd.empty())
+        verdict.crash = "the session ended abnormally: " + abnormalEnd;
     return verdict;
+}
+
+/* Runs faults[first..] one after another in one child, each in a fresh
+   session (kSession marks its start), and adds their verdicts; a child that
+   ends abnormally ends the batch, and the fault it was running gets the end. */
+void RunFaultBatch(const std::string& module, const FaultScenario& scenario, const FaultBaseline& baseline,
+                   const std::vector<InjectedFault>& faults, std::vector<FaultVerdict>& verdicts)
+{
+    const size_t first = verdicts.size();
+    const ChildOutcome outcome = RunInChildProcess([&](const ChildChannel& channel) {
+        for (size_t i = first; i < faults.size(); ++i) {
+            channel.Send(kSession, std::to_string(i));
+            RunFaultInChild(channel, module, scenario, baseline, faults[i]);
+        }
+    });
+    std::vector<Messages> runs;
+    for (const auto& message : outcome.messages) {
+        if (message.first == kSession)
+            runs.emplace_back();
+        else if (!runs.empty())
+            runs.back().push_back(message);
+    }
+    if (runs.empty())
+        runs.emplace_back();
+    const std::string end = outcome.started ? outcome.abnormalEnd : "its process did not start";
+    for (size_t i = 0; i < runs.size(); ++i)
+        verdicts.push_back(ReadVerdict(runs[i], i + 1 == runs.size() ? end : ""));
+}
+
+bool Failed(const FaultVerdict& verdict)
+{
+    return !verdict.crash.empty() || !verdict.document.empty() || !verdict.panel.empty() || !verdict.openEdit.empty();
+}
+
+bool operator==(const FaultVerdict& a, const FaultVerdict& b)
+{
+    return a.crash == b.crash && a.document == b.document && a.panel == b.panel && a.openEdit == b.openEdit;
+}
+
+} // namespace
+
+FaultVerdict RunWithFault(const std::string& module, const FaultScenario& scenario, const FaultBaseline& baseline,
+                          const InjectedFault& fault)
+{
+    std::vector<FaultVerdict> verdicts;
+    RunFaultBatch(module, scenario, baseline, {fault}, verdicts);
+    return verdicts.front();
+}
+
+std::vector<FaultVerdict> RunWithFaults(const std::string& module, const FaultScenario& scenario,
+                                        const FaultBaseline& baseline, const std::vector<InjectedFault>& faults)
+{
+    std::vector<FaultVerdict> verdicts;
+    while (verdicts.size() < faults.size()) {
+        const size_t first = verdicts.size();
+        RunFaultBatch(module, scenario, baseline, faults, verdicts);
+        for (size_t i = first + 1; i < verdicts.size(); ++i) {
+            if (!Failed(verdicts[i]))
+                continue;
+            const FaultVerdict alone = RunWithFault(module, scenario, baseline, faults[i]);
+            if (alone == verdicts[i])
+                continue;
+            const std::string note = std::string(" (run alone in a fresh process it ") +
+                                     (Failed(alone) ? "failed otherwise" : "passed") +
+                                     "; it failed after other refusals in the same process)";
+            for (std::string* field :
+                 {&verdicts[i].crash, &verdicts[i].document, &verdicts[i].panel, &verdicts[i].openEdit})
+                if (!field->empty())
+                    *field += note;
+        }
+    }
+    return verdicts;
 }
 
 void RunFaultInjection(const ValidationContext& context, CheckReporter& report)
@@ -339,8 +421,10 @@ void RunFaultInjection(const ValidationContext& context, CheckReporter& report)
         note(baselineResult, scenario.name, baseline.problem);
         if (!baseline.problem.empty())
             continue;
-        for (const InjectedFault& fault : baseline.faults) {
-            const FaultVerdict verdict = RunWithFault(module, scenario, baseline, fault);
+        const std::vector<FaultVerdict> verdicts = RunWithFaults(module, scenario, baseline, baseline.faults);
+        for (size_t i = 0; i < verdicts.size(); ++i) {
+            const InjectedFault& fault = baseline.faults[i];
+            const FaultVerdict& verdict = verdicts[i];
             ++faults;
             const std::string where = scenario.name + " with " + fault.Describe() + " refused once";
             note(survivalResult, where, verdict.crash);

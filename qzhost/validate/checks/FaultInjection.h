@@ -59,6 +59,13 @@ struct FaultVerdict
 FaultVerdict RunWithFault(const std::string& module, const FaultScenario& scenario, const FaultBaseline& baseline,
                           const InjectedFault& fault);
 
+/* The verdicts of the faults, in order. They run one after another in a
+   child process, each in a fresh session, as a batch of sessions does; a
+   fault that fails after others in the same child runs again alone, and its
+   verdict says so when it ran otherwise there. */
+std::vector<FaultVerdict> RunWithFaults(const std::string& module, const FaultScenario& scenario,
+                                        const FaultBaseline& baseline, const std::vector<InjectedFault>& faults);
+
 void RunFaultInjection(const ValidationContext& context, CheckReporter& report);
 
 #endif

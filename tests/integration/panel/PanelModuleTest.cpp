@@ -31,7 +31,7 @@ struct Module
     void* (*invoke)(void*) = nullptr;
     void (*terminate)() = nullptr;
     int (*findWindow)(int) = nullptr;
-    int (*rowCount)(int, int, int) = nullptr;
+    int (*rowCount)(int, int) = nullptr;
     int (*cell)(int, int, int, int, char*, int) = nullptr;
 
     bool Load(const char* path)
@@ -52,7 +52,7 @@ struct Module
     std::vector<std::string> Rows(int window) const
     {
         std::vector<std::string> rows;
-        for (int row = 0; row < rowCount(window, 101, 0); ++row) {
+        for (int row = 0; row < rowCount(window, 101); ++row) {
             std::string text;
             for (int column = 0; column < 5; ++column) {
                 char buffer[128] = {};
