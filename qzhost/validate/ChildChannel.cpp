@@ -209,3 +209,16 @@ std::vector<std::string> SplitText(const std::string& text, char separator)
     parts.push_back(text.substr(start));
     return parts;
 }
+
+std::vector<ChildMessages> MessagesBySession(const ChildMessages& messages)
+{
+    std::vector<ChildMessages> sessions(1);
+    bool begun = false;
+    for (const auto& message : messages) {
+        if (message.first != ChildMessage::kSession)
+            sessions.back().push_back(message);
+        else if (std::exchange(begun, true))
+            sessions.emplace_back();
+    }
+    return sessions;
+}

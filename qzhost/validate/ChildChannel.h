@@ -20,8 +20,9 @@ namespace ChildMessage
 constexpr char kLevelGroup = 'G';  /* a group of checks begins: its id */
 constexpr char kLevelResult = 'J'; /* a check's result, as JSON */
 constexpr char kLevelDone = 'Z';   /* every group of the level ran */
+/* A child that runs a batch of sessions (random sessions, refusals). */
+constexpr char kSession = 'S'; /* the next session of the child's batch begins: its index */
 /* A random session (session/RandomSessionRunner.cpp). */
-constexpr char kSession = 'S';       /* the next session of the child's batch begins: its index */
 constexpr char kSetupCategory = 'C'; /* the special category present: "1" or "0" */
 constexpr char kSetupStaffSet = 'T'; /* a staff set written before the session: "N:STAFF,STAFF,..." */
 constexpr char kSetupDemo = 'M';     /* the session starts from the demo score: "1" */
@@ -50,9 +51,11 @@ private:
     void* _area;
 };
 
+using ChildMessages = std::vector<std::pair<char, std::string>>;
+
 struct ChildOutcome
 {
-    std::vector<std::pair<char, std::string>> messages;
+    ChildMessages messages;
     bool started = true;
     /* How the child ended: "" when it exited with status 0. */
     std::string abnormalEnd;
@@ -91,6 +94,11 @@ private:
     int _waitStatus = 0;
     bool _ended = false;
 };
+
+/* The messages of each session a batch began (ChildMessage::kSession, which
+   is left out), in order; what came before the first session belongs to it.
+   Always at least one list. */
+std::vector<ChildMessages> MessagesBySession(const ChildMessages& messages);
 
 std::vector<std::string> SplitText(const std::string& text, char separator);
 

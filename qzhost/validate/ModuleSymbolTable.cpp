@@ -18,13 +18,11 @@ using Symbol = Elf64_Sym;
 class ModuleFile
 {
 public:
-    explicit ModuleFile(const std::string& path) : _in(path, std::ios::binary)
+    explicit ModuleFile(const std::string& path) : _in(path, std::ios::binary | std::ios::ate)
     {
-        if (_in)
-            _in.seekg(0, std::ios::end);
         const std::streamoff end = _in ? std::streamoff(_in.tellg()) : -1;
-        _size = end > 0 ? uint64_t(end) : 0;
-        _open = bool(_in) && end >= 0;
+        _open = end >= 0;
+        _size = _open ? uint64_t(end) : 0;
     }
 
     bool Open() const { return _open; }

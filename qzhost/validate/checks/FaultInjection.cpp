@@ -107,9 +107,9 @@ void Inject(const HostEngine& host, const InjectedFault& fault)
         host.hostsim_fail(fault.function.c_str(), HOSTSIM_FAIL_REFUSE, 1);
 }
 
-std::string Message(const ChildOutcome& outcome, char tag)
+std::string Message(const ChildMessages& messages, char tag)
 {
-    for (const auto& message : outcome.messages)
+    for (const auto& message : messages)
         if (message.first == tag)
             return message.second;
     return "";
@@ -250,7 +250,7 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
             channel.Send(kPanel, ShownRows(session));
         session.Finish();
     });
-    baseline.unchangedPanel = Message(unchanged, kPanel);
+    baseline.unchangedPanel = Message(unchanged.messages, kPanel);
     for (const auto& message : outcome.messages) {
         if (message.first == kProblem)
             baseline.problem = message.second;
@@ -276,8 +276,6 @@ FaultBaseline LearnScenario(const std::string& module, const FaultScenario& scen
 
 namespace
 {
-
-using Messages = std::vector<std::pair<char, std::string>>;
 
 /* One refusal in a fresh session of the child: the command with the fault,
    then what is wrong with the document, the panel and the open edits. */
@@ -307,15 +305,13 @@ void RunFaultInChild(const ChildChannel& channel, const std::string& module, con
     session.Finish();
 }
 
-FaultVerdict ReadVerdict(const Messages& messages, const std::string& abnormalEnd)
+FaultVerdict ReadVerdict(const ChildMessages& messages, const std::string& abnormalEnd)
 {
-    ChildOutcome outcome;
-    outcome.messages = messages;
     FaultVerdict verdict;
-    verdict.document = Message(outcome, kDocumentVerdict);
-    verdict.panel = Message(outcome, kPanelVerdict);
-    verdict.openEdit = Message(outcome, kEditVerdict);
-    const std::string problem = Message(outcome, kProblem);
+    verdict.document = Message(messages, kDocumentVerdict);
+    verdict.panel = Message(messages, kPanelVerdict);
+    verdict.openEdit = Message(messages, kEditVerdict);
+    const std::string problem = Message(messages, kProblem);
     if (!problem.empty())
         verdict.crash = "the scenario could not be prepared: " + problem;
     if (!abnormalEnd.empty())
@@ -336,15 +332,7 @@ void RunFaultBatch(const std::string& module, const FaultScenario& scenario, con
             RunFaultInChild(channel, module, scenario, baseline, faults[i]);
         }
     });
-    std::vector<Messages> runs;
-    for (const auto& message : outcome.messages) {
-        if (message.first == kSession)
-            runs.emplace_back();
-        else if (!runs.empty())
-            runs.back().push_back(message);
-    }
-    if (runs.empty())
-        runs.emplace_back();
+    const std::vector<ChildMessages> runs = MessagesBySession(outcome.messages);
     const std::string end = outcome.started ? outcome.abnormalEnd : "its process did not start";
     for (size_t i = 0; i < runs.size(); ++i)
         verdicts.push_back(ReadVerdict(runs[i], i + 1 == runs.size() ? end : ""));

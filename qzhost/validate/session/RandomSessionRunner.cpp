@@ -428,18 +428,12 @@ std::vector<SessionRun> RunBatchInChild(const std::function<void(const ChildChan
         run->failure = {kCheckSteps, -1, "the session's process did not start", {}};
         return runs;
     }
-    bool batch = false;
-    for (const auto& message : outcome.messages) {
-        if (message.first == kSession) {
-            if (batch)
-                runs.emplace_back();
-            batch = true;
-            run = &runs.back();
-        }
-        else {
-            ReadMessage(*run, std::string(1, message.first) + message.second);
-        }
-    }
+    const std::vector<ChildMessages> sessions = MessagesBySession(outcome.messages);
+    runs.resize(sessions.size());
+    for (size_t i = 0; i < sessions.size(); ++i)
+        for (const auto& message : sessions[i])
+            ReadMessage(runs[i], std::string(1, message.first) + message.second);
+    run = &runs.back();
     if (!run->failed && !outcome.abnormalEnd.empty()) {
         run->failed = true;
         run->failure.check = kCheckSteps;
